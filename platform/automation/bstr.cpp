@@ -1,0 +1,47 @@
+#include "platform/automation/bstr.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+// Layout of one allocation: [uint32 byte length][text bytes][two zero bytes].
+constexpr std::size_t prefixSize = sizeof(std::uint32_t);
+constexpr std::size_t terminatorSize = sizeof(OLECHAR);
+
+char* AllocationOf(BSTR text) { return reinterpret_cast<char*>(text) - prefixSize; }
+
+} // namespace
+
+BSTR SysAllocStringByteLen(const char* bytes, std::uint32_t length) {
+    if (length > std::numeric_limits<std::uint32_t>::max() - prefixSize - terminatorSize) {
+        return nullptr;
+    }
+    // Rounded up to whole OLECHARs so that an odd byte length still ends in a full terminator.
+    const std::size_t size = prefixSize + length + terminatorSize + 1;
+    auto* allocation = static_cast<char*>(std::calloc(1, size));
+    if (allocation == nullptr) {
+        return nullptr;
+    }
+    std::memcpy(allocation, &length, prefixSize);
+    if (bytes != nullptr) {
+        std::memcpy(allocation + prefixSize, bytes, length);
+    }
+    return reinterpret_cast<BSTR>(allocation + prefixSize);
+}
+
+void SysFreeString(BSTR text) {
+    if (text != nullptr) {
+        std::free(AllocationOf(text));
+    }
+}
+
+std::uint32_t SysStringByteLen(BSTR text) {
+    if (text == nullptr) {
+        return 0;
+    }
+    std::uint32_t length = 0;
+    std::memcpy(&length, AllocationOf(text), prefixSize);
+    return length;
+}
