@@ -10,7 +10,9 @@ namespace {
 constexpr std::size_t prefixSize = sizeof(std::uint32_t);
 constexpr std::size_t terminatorSize = sizeof(OLECHAR);
 
-char* AllocationOf(BSTR text) { return reinterpret_cast<char*>(text) - prefixSize; }
+char* AllocationOf(BSTR text) {
+    return reinterpret_cast<char*>(text) - prefixSize;
+}
 
 } // namespace
 
