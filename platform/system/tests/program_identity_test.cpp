@@ -1,4 +1,5 @@
 #include "platform/system/program_identity.h"
+#include "platform/system/windows_version.h"
 
 #include <gtest/gtest.h>
 
@@ -10,4 +11,11 @@ TEST(ProgramIdentity, NamesAndVersion) {
     EXPECT_GE(version.major, 1);
     EXPECT_GE(version.minor, 0);
     EXPECT_GE(version.revision, 0);
+}
+
+TEST(WindowsVersion, NeverTheOldestWindows) {
+    const sys::WindowsVersion version = sys::ReportedWindowsVersion();
+    EXPECT_FALSE(version.major == 4 && version.minor < 1);
+    EXPECT_GE(version.major, 10);
+    EXPECT_EQ(version.platformId, 2);
 }
