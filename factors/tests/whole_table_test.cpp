@@ -38,25 +38,18 @@ private:
     std::map<std::pair<int, int>, float> values_;
 };
 
-const PublishedValues& SingleLife() {
-    static const PublishedValues values(tables::irsSingleLife);
-    return values;
-}
-const PublishedValues& JointLastSurvivor() {
-    static const PublishedValues values(tables::irsJointLastSurvivor);
-    return values;
-}
-const PublishedValues& UniformLifetime() {
-    static const PublishedValues values(tables::irsUniformLifetime);
-    return values;
-}
-const PublishedValues& TableV() {
-    static const PublishedValues values(tables::annuityTableV);
-    return values;
-}
-const PublishedValues& TableVI() {
-    static const PublishedValues values(tables::annuityTableVI);
-    return values;
+// The project's copy of the tables, read once per test program.
+struct ProjectCopy {
+    PublishedValues singleLife{tables::irsSingleLife};
+    PublishedValues jointLastSurvivor{tables::irsJointLastSurvivor};
+    PublishedValues uniformLifetime{tables::irsUniformLifetime};
+    PublishedValues tableV{tables::annuityTableV};
+    PublishedValues tableVI{tables::annuityTableVI};
+};
+
+const ProjectCopy& Copy() {
+    static const ProjectCopy copy;
+    return copy;
 }
 
 // The Table V age that holds the value of `age`: ages below 5 repeat the age-5 value.
@@ -68,7 +61,7 @@ TEST(CurrentTables, SingleLifeAnswersThePublishedValueAtEveryAge) {
     const auto& lib = Exports();
     for (int age = 0; age <= highestAge; ++age) {
         SCOPED_TRACE(testing::Message() << "age " << age);
-        const float published = SingleLife().At(age);
+        const float published = Copy().singleLife.At(age);
         for (const int mode : {-2, -1, 1}) {
             EXPECT_EQ(lib.RMDSINGLEFACTOR(mode, 0, age), published);
         }
@@ -78,7 +71,7 @@ TEST(CurrentTables, SingleLifeAnswersThePublishedValueAtEveryAge) {
 
 TEST(CurrentTables, JointLifeAnswersThePublishedValueForEveryPair) {
     const auto& lib = Exports();
-    for (const auto& [pair, published] : JointLastSurvivor().All()) {
+    for (const auto& [pair, published] : Copy().jointLastSurvivor.All()) {
         const auto [younger, older] = pair;
         SCOPED_TRACE(testing::Message() << younger << '/' << older);
         EXPECT_EQ(lib.RMDJOINTFACTOR(younger, older, 2), published);
@@ -90,8 +83,8 @@ TEST(CurrentTables, TenYearsYoungerGivesTheUniformLifetimeDivisorFrom70Up) {
     const auto& lib = Exports();
     for (int age = 70; age <= highestAge; ++age) {
         SCOPED_TRACE(testing::Message() << "age " << age);
-        EXPECT_EQ(lib.RMDJOINTFACTOR(age, 0, 0), UniformLifetime().At(age));
-        EXPECT_EQ(lib.RMDJOINTFACTOR(age, 0, -2), UniformLifetime().At(age));
+        EXPECT_EQ(lib.RMDJOINTFACTOR(age, 0, 0), Copy().uniformLifetime.At(age));
+        EXPECT_EQ(lib.RMDJOINTFACTOR(age, 0, -2), Copy().uniformLifetime.At(age));
     }
 }
 
@@ -167,8 +160,9 @@ TEST(PreTwoThousandTwoTables, SingleLifeAnswersTableVWhereTheCopyHoldsTheAge) {
     const auto& lib = Exports();
     for (int age = 0; age <= highestAge; ++age) {
         SCOPED_TRACE(testing::Message() << "age " << age);
-        const float expected = TableV().Holds(TableVAge(age)) ? TableV().At(TableVAge(age))
-                                                              : lib.RMDSINGLEFACTOR(1, 0, age);
+        const float expected = Copy().tableV.Holds(TableVAge(age))
+                                   ? Copy().tableV.At(TableVAge(age))
+                                   : lib.RMDSINGLEFACTOR(1, 0, age);
         EXPECT_EQ(lib.RMDSINGLEFACTOR2001(1, 0, age), expected);
         EXPECT_EQ(lib.RMDSINGLEFACTOR2001(0, age, age), expected);
     }
@@ -179,8 +173,8 @@ TEST(PreTwoThousandTwoTables, JointLifeAnswersTableVIWhereTheCopyHoldsThePair) {
     for (int older = preTwoThousandTwoLowestAge; older <= highestAge; ++older) {
         for (int younger = preTwoThousandTwoLowestAge; younger <= older; ++younger) {
             SCOPED_TRACE(testing::Message() << younger << '/' << older);
-            const float expected = TableVI().Holds(younger, older)
-                                       ? TableVI().At(younger, older)
+            const float expected = Copy().tableVI.Holds(younger, older)
+                                       ? Copy().tableVI.At(younger, older)
                                        : lib.RMDJOINTFACTOR(younger, older, 2);
             EXPECT_EQ(lib.RMDJOINTFACTOR2001(younger, older, 2), expected);
             EXPECT_EQ(lib.RMDJOINTFACTOR2001(older, younger, 2), expected);
@@ -195,7 +189,7 @@ TEST(PreTwoThousandTwoTables, CellsTheCopyLacksAnswerTheCurrentTables) {
     const auto& lib = Exports();
     int lacking = 0;
     for (int age = preTwoThousandTwoLowestAge; age <= highestAge; ++age) {
-        if (TableV().Holds(age)) {
+        if (Copy().tableV.Holds(age)) {
             continue;
         }
         ++lacking;
@@ -212,7 +206,7 @@ TEST(PreTwoThousandTwoTables, CellsTheCopyLacksAnswerTheCurrentTables) {
             for (const int mode : {-2, -1, 0, 1, 2}) {
                 const auto cell =
                     factors::JointCell(first, second, mode, preTwoThousandTwoLowestAge);
-                if (TableVI().Holds(cell.younger, cell.older)) {
+                if (Copy().tableVI.Holds(cell.younger, cell.older)) {
                     continue;
                 }
                 ++lacking;
@@ -246,7 +240,7 @@ TEST(PreTwoThousandTwoTables, TellingValuesWhereTheCopyHoldsThem) {
                                                         {115, 0.5f}}};
     for (const auto& [age, value] : single) {
         SCOPED_TRACE(testing::Message() << "age " << age);
-        const bool held = TableV().Holds(TableVAge(age));
+        const bool held = Copy().tableV.Holds(TableVAge(age));
         EXPECT_EQ(lib.RMDSINGLEFACTOR2001(1, 0, age),
                   held ? value : lib.RMDSINGLEFACTOR(1, 0, age));
     }
@@ -261,7 +255,7 @@ TEST(PreTwoThousandTwoTables, TellingValuesWhereTheCopyHoldsThem) {
     };
     for (const auto& c : joint) {
         SCOPED_TRACE(testing::Message() << c.younger << '/' << c.older);
-        const bool held = TableVI().Holds(c.younger, c.older);
+        const bool held = Copy().tableVI.Holds(c.younger, c.older);
         EXPECT_EQ(lib.RMDJOINTFACTOR2001(c.younger, c.older, 2),
                   held ? c.value : lib.RMDJOINTFACTOR(c.younger, c.older, 2));
     }
@@ -270,7 +264,7 @@ TEST(PreTwoThousandTwoTables, TellingValuesWhereTheCopyHoldsThem) {
 TEST(PreTwoThousandTwoTables, PublishedValuesKeepTheTablesProperties) {
     // All values lie between 0.5 and 83.8; with the second age 115 the two-life value is the
     // one-life value of the first age.
-    for (const auto* table : {&TableV(), &TableVI()}) {
+    for (const auto* table : {&Copy().tableV, &Copy().tableVI}) {
         for (const auto& [pair, value] : table->All()) {
             SCOPED_TRACE(testing::Message() << pair.first << '/' << pair.second);
             EXPECT_GE(value, 0.5f);
@@ -278,8 +272,8 @@ TEST(PreTwoThousandTwoTables, PublishedValuesKeepTheTablesProperties) {
         }
     }
     for (int age = preTwoThousandTwoLowestAge; age <= highestAge; ++age) {
-        if (TableVI().Holds(age, highestAge) && TableV().Holds(age)) {
-            EXPECT_EQ(TableVI().At(age, highestAge), TableV().At(age)) << "age " << age;
+        if (Copy().tableVI.Holds(age, highestAge) && Copy().tableV.Holds(age)) {
+            EXPECT_EQ(Copy().tableVI.At(age, highestAge), Copy().tableV.At(age)) << "age " << age;
         }
     }
 }
