@@ -60,10 +60,11 @@ TEST_F(GenerateLifeTables, WritesTheSourceFromGoodTables) {
 }
 
 TEST_F(GenerateLifeTables, MalformedRowStopsItWithoutWritingTheSource) {
-    std::ofstream(tables_ / "reg-1.72-9-table-v.csv", std::ios::app) << "96,3.5.1\n";
+    std::ofstream(tables_ / "reg-1.72-9-table-v.csv", std::ios::trunc)
+        << "age,multiple\n5,76.6\n6,75.6.1\n";
     const GeneratorRun run = Generate(tables_, source_);
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.output.find("reg-1.72-9-table-v.csv:93: the value is not"), std::string::npos)
+    EXPECT_NE(run.output.find("reg-1.72-9-table-v.csv:3: the value is not"), std::string::npos)
         << run.output;
     EXPECT_FALSE(fs::exists(source_));
     EXPECT_FALSE(fs::exists(source_.string() + ".tmp"));

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <map>
 #include <utility>
@@ -18,6 +17,16 @@ namespace tables = factors::tables;
 using factors::highestAge;
 
 constexpr int preTwoThousandTwoLowestAge = 5;
+
+struct AgeValue {
+    int age;
+    float value;
+};
+
+struct Cell {
+    int younger, older;
+    float value;
+};
 
 // One table of the project's copy, by age or by (younger, older) pair.
 class PublishedValues {
@@ -88,23 +97,13 @@ TEST(CurrentTables, TenYearsYoungerGivesTheUniformLifetimeDivisorFrom70Up) {
     }
 }
 
+// Values that fix the 2002 edition of the tables: Single Life (Q&A-1), Joint and Last Survivor
+// (Q&A-3), and the Uniform Lifetime divisors (Q&A-2) on the ten-years-younger cells.
 TEST(CurrentTables, TellingValues) {
     const auto& lib = Exports();
-    const std::array<std::pair<int, float>, 15> single{{{0, 82.4f},
-                                                        {1, 81.6f},
-                                                        {10, 72.8f},
-                                                        {20, 63.0f},
-                                                        {30, 53.3f},
-                                                        {40, 43.6f},
-                                                        {50, 34.2f},
-                                                        {60, 25.2f},
-                                                        {70, 17.0f},
-                                                        {75, 13.4f},
-                                                        {80, 10.2f},
-                                                        {90, 5.5f},
-                                                        {100, 2.9f},
-                                                        {110, 1.1f},
-                                                        {111, 1.0f}}};
+    const AgeValue single[] = {{0, 82.4f},  {1, 81.6f},  {10, 72.8f}, {20, 63.0f}, {30, 53.3f},
+                               {40, 43.6f}, {50, 34.2f}, {60, 25.2f}, {70, 17.0f}, {75, 13.4f},
+                               {80, 10.2f}, {90, 5.5f},  {100, 2.9f}, {110, 1.1f}, {111, 1.0f}};
     for (const auto& [age, value] : single) {
         SCOPED_TRACE(testing::Message() << "age " << age);
         EXPECT_EQ(lib.RMDSINGLEFACTOR(1, 0, age), value);
@@ -112,10 +111,6 @@ TEST(CurrentTables, TellingValues) {
     for (int age = 111; age <= highestAge; ++age) {
         EXPECT_EQ(lib.RMDSINGLEFACTOR(1, 0, age), 1.0f) << "age " << age;
     }
-    struct Cell {
-        int younger, older;
-        float value;
-    };
     const Cell joint[] = {
         {0, 0, 90.0f},   {0, 5, 87.8f},   {0, 115, 82.4f},  {55, 70, 31.1f},  {60, 70, 27.4f},
         {61, 71, 26.5f}, {62, 72, 25.6f}, {65, 65, 26.2f},  {70, 70, 21.8f},  {70, 75, 19.9f},
@@ -164,7 +159,8 @@ TEST(PreTwoThousandTwoTables, SingleLifeAnswersTableVWhereTheCopyHoldsTheAge) {
                                    ? Copy().tableV.At(TableVAge(age))
                                    : lib.RMDSINGLEFACTOR(1, 0, age);
         EXPECT_EQ(lib.RMDSINGLEFACTOR2001(1, 0, age), expected);
-        EXPECT_EQ(lib.RMDSINGLEFACTOR2001(0, age, age), expected);
+        // Mode 0 floors at 1.0; the other modes answer Table V's values below 1.0 as they are.
+        EXPECT_EQ(lib.RMDSINGLEFACTOR2001(0, age, age), std::max(expected, 1.0f));
     }
 }
 
@@ -194,10 +190,13 @@ TEST(PreTwoThousandTwoTables, CellsTheCopyLacksAnswerTheCurrentTables) {
         }
         ++lacking;
         for (const int mode : {-2, -1, 0, 1}) {
-            SCOPED_TRACE(testing::Message() << "age " << age << ", mode " << mode);
-            const float answer = lib.RMDSINGLEFACTOR2001(mode, age, highestAge);
-            EXPECT_EQ(answer, lib.RMDSINGLEFACTOR(mode, age, highestAge));
-            EXPECT_EQ(lib.RMDSINGLEFACTOR2001(mode, age, age), lib.RMDSINGLEFACTOR(mode, age, age));
+            // Mode 0 reads the start age, the other modes the current age: the lacking one here.
+            const int startAge = mode == 0 ? age : 0;
+            const int currentAge = mode == 0 ? highestAge : age;
+            SCOPED_TRACE(testing::Message()
+                         << "mode " << mode << ", ages " << startAge << " and " << currentAge);
+            const float answer = lib.RMDSINGLEFACTOR2001(mode, startAge, currentAge);
+            EXPECT_EQ(answer, lib.RMDSINGLEFACTOR(mode, startAge, currentAge));
             EXPECT_GT(answer, 0.0f);
         }
     }
@@ -222,32 +221,19 @@ TEST(PreTwoThousandTwoTables, CellsTheCopyLacksAnswerTheCurrentTables) {
     }
 }
 
+// Values that fix Tables V and VI of Treas. Reg. 1.72-9. A value the copy does not hold yet is
+// answered from the current tables, so it can only be checked once the row is added.
 TEST(PreTwoThousandTwoTables, TellingValuesWhereTheCopyHoldsThem) {
     const auto& lib = Exports();
-    const std::array<std::pair<int, float>, 14> single{{{0, 76.6f},
-                                                        {3, 76.6f},
-                                                        {5, 76.6f},
-                                                        {6, 75.6f},
-                                                        {10, 71.7f},
-                                                        {20, 61.9f},
-                                                        {50, 33.1f},
-                                                        {65, 20.0f},
-                                                        {70, 16.0f},
-                                                        {80, 9.5f},
-                                                        {90, 5.0f},
-                                                        {100, 2.7f},
-                                                        {110, 1.0f},
-                                                        {115, 0.5f}}};
+    const AgeValue single[] = {{0, 76.6f},  {3, 76.6f},  {5, 76.6f},  {6, 75.6f},  {10, 71.7f},
+                               {20, 61.9f}, {50, 33.1f}, {65, 20.0f}, {70, 16.0f}, {80, 9.5f},
+                               {90, 5.0f},  {100, 2.7f}, {110, 1.0f}, {115, 0.5f}};
     for (const auto& [age, value] : single) {
         SCOPED_TRACE(testing::Message() << "age " << age);
         const bool held = Copy().tableV.Holds(TableVAge(age));
         EXPECT_EQ(lib.RMDSINGLEFACTOR2001(1, 0, age),
                   held ? value : lib.RMDSINGLEFACTOR(1, 0, age));
     }
-    struct Cell {
-        int younger, older;
-        float value;
-    };
     const Cell joint[] = {
         {5, 5, 83.8f},   {5, 6, 83.3f},   {5, 20, 78.9f},   {5, 115, 76.6f},
         {35, 35, 54.0f}, {50, 50, 39.2f}, {65, 65, 25.0f},  {65, 70, 23.1f},
