@@ -1,5 +1,6 @@
 #include "platform/runtime/input_fields.h"
 
+#include "platform/runtime/characters.h"
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/number_parse.h"
 #include "platform/runtime/runtime_error.h"
@@ -10,9 +11,6 @@ namespace {
 bool IsLineBreak(char c) {
     return c == '\r' || c == '\n';
 }
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 } // namespace
 
@@ -20,20 +18,20 @@ std::vector<std::int32_t> InputIntegers(std::string_view text, std::size_t count
     std::vector<std::int32_t> numbers;
     std::size_t pos = 0;
     while (numbers.size() < count) {
-        while (pos < text.size() && (IsBlank(text[pos]) || IsLineBreak(text[pos]))) {
+        while (pos < text.size() && (IsBlankOrTab(text[pos]) || IsLineBreak(text[pos]))) {
             ++pos;
         }
         if (pos >= text.size()) {
             throw RuntimeError(ErrorNumber::InputPastEndOfFile);
         }
         const std::size_t start = pos;
-        while (pos < text.size() && text[pos] != ',' && !IsBlank(text[pos]) &&
+        while (pos < text.size() && text[pos] != ',' && !IsBlankOrTab(text[pos]) &&
                !IsLineBreak(text[pos])) {
             ++pos;
         }
         numbers.push_back(ToInt32(Val(text.substr(start, pos - start))));
 
-        while (pos < text.size() && IsBlank(text[pos])) {
+        while (pos < text.size() && IsBlankOrTab(text[pos])) {
             ++pos;
         }
         if (pos < text.size() && text[pos] == ',') {
