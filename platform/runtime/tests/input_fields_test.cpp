@@ -1,6 +1,6 @@
 #include "platform/runtime/input_fields.h"
 
-#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/tests/expect_runtime_error.h"
 
 #include <gtest/gtest.h>
 
@@ -34,19 +34,18 @@ TEST(InputFields, ReadsFreeFormatWholeNumbers) {
 TEST(InputFields, FailsPastTheEndAndOnOverflow) {
     struct Case {
         const char* text;
-        int error;
+        runtime::ErrorNumber error;
     };
     const Case cases[] = {
-        {"", 62}, {"  \r\n", 62}, {"1, 2, 3", 62}, {"1, 2, 3,", 62}, {"1, 2, 3, 99999999999", 6},
+        {"", runtime::ErrorNumber::InputPastEndOfFile},
+        {"  \r\n", runtime::ErrorNumber::InputPastEndOfFile},
+        {"1, 2, 3", runtime::ErrorNumber::InputPastEndOfFile},
+        {"1, 2, 3,", runtime::ErrorNumber::InputPastEndOfFile},
+        {"1, 2, 3, 99999999999", runtime::ErrorNumber::Overflow},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        try {
-            runtime::InputIntegers(c.text, 4);
-            ADD_FAILURE() << "no error";
-        } catch (const runtime::RuntimeError& error) {
-            EXPECT_EQ(error.Number(), c.error);
-        }
+        ExpectRuntimeError(c.error, [&c] { runtime::InputIntegers(c.text, 4); });
     }
 }
 
