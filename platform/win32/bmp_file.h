@@ -22,13 +22,21 @@
 
 namespace win32 {
 
+enum class BmpFault {
+    None,
+    CannotOpen, // the file could not be opened or read
+    Malformed,  // the bytes are not a BMP file this reader accepts
+    OutOfMemory,
+};
+
 struct BmpReadResult {
     HBITMAP bitmap = nullptr; // owned by the caller
-    std::string error;        // empty on success
+    BmpFault fault = BmpFault::None;
+    std::string error; // names the fault; empty on success
 };
 
 WIN32_EXPORT BmpReadResult ReadBmp(std::span<const std::uint8_t> file);
-// Reads the whole file first; a file that cannot be opened gives the error "cannot open".
+// Reads the whole file first.
 WIN32_EXPORT BmpReadResult ReadBmpFile(const std::filesystem::path& path);
 
 // The file of `bitmap` in its own format (1 bit with a black and white table, 24 bits for

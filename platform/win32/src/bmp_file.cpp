@@ -27,8 +27,8 @@ void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
     PutU16(out, std::uint16_t(value >> 16));
 }
 
-BmpReadResult Refuse(std::string error) {
-    return BmpReadResult{nullptr, std::move(error)};
+BmpReadResult Refuse(std::string error, BmpFault fault = BmpFault::Malformed) {
+    return BmpReadResult{nullptr, fault, std::move(error)};
 }
 
 } // namespace
@@ -49,20 +49,20 @@ BmpReadResult ReadBmp(std::span<const std::uint8_t> file) {
         return Refuse("pixel data truncated");
     HBITMAP bitmap = NewBitmap(layout->width, layout->height, PixelFormat::Rgb32);
     if (bitmap == nullptr)
-        return Refuse("out of memory");
+        return Refuse("out of memory", BmpFault::OutOfMemory);
     DecodeDibRows(*layout, file.data() + pixelOffset, 0, layout->height,
                   Lookup<Bitmap>(bitmap)->surface);
-    return BmpReadResult{bitmap, ""};
+    return BmpReadResult{bitmap, BmpFault::None, ""};
 }
 
 BmpReadResult ReadBmpFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return Refuse("cannot open");
+        return Refuse("cannot open", BmpFault::CannotOpen);
     std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
                                     std::istreambuf_iterator<char>());
     if (in.bad())
-        return Refuse("cannot read");
+        return Refuse("cannot read", BmpFault::CannotOpen);
     return ReadBmp(bytes);
 }
 

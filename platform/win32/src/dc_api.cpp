@@ -118,7 +118,7 @@ int GetDeviceCaps(HDC dc, int index) {
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
     DeviceContext* context = LookupDc(dc);
-    GdiObject* found = HandleTable::Instance().Find(HandleValue(object));
+    HandleObject* found = HandleTable::Instance().Find(HandleValue(object));
     // Palettes go through SelectPalette.
     if (context == nullptr || found == nullptr || found->Kind() == ObjectKind::Palette)
         return nullptr;

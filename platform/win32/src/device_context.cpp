@@ -2,6 +2,7 @@
 
 #include "platform/win32/src/print_job.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -22,7 +23,7 @@ int MulDivRound(int a, int b, int c) {
 }
 
 DeviceContext::DeviceContext(DeviceKind device, DeviceCaps caps)
-    : GdiObject(kKind), device_(device), caps_(caps) {}
+    : HandleObject(kKind), device_(device), caps_(caps) {}
 
 DeviceContext::~DeviceContext() {
     if (job)
@@ -41,7 +42,7 @@ void DeviceContext::SetHandle(std::uint32_t handle) {
 }
 
 void DeviceContext::Hold(std::uint32_t object) {
-    if (GdiObject* found = HandleTable::Instance().Find(object)) {
+    if (HandleObject* found = HandleTable::Instance().Find(object)) {
         ++found->holders;
         if (found->Kind() == ObjectKind::Bitmap)
             found->holderContext = handle_;
@@ -49,14 +50,14 @@ void DeviceContext::Hold(std::uint32_t object) {
 }
 
 void DeviceContext::Release(std::uint32_t object) {
-    if (GdiObject* found = HandleTable::Instance().Find(object)) {
+    if (HandleObject* found = HandleTable::Instance().Find(object)) {
         if (--found->holders == 0)
             found->holderContext = 0;
     }
 }
 
 std::uint32_t DeviceContext::Select(std::uint32_t object) {
-    GdiObject* found = HandleTable::Instance().Find(object);
+    HandleObject* found = HandleTable::Instance().Find(object);
     if (found == nullptr)
         return 0;
     std::uint32_t* slot = nullptr;
@@ -143,6 +144,12 @@ RECT DeviceContext::ToTarget(int x, int y, int width, int height) const {
                 corner.y + LengthToDeviceY(height)};
 }
 
+RECT DeviceContext::ToTarget(const RECT& logical) const {
+    POINT a = ToTarget(POINT{logical.left, logical.top});
+    POINT b = ToTarget(POINT{logical.right, logical.bottom});
+    return RECT{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
 RECT DeviceContext::Clip() const {
     if (device_ == DeviceKind::Printer)
         return RECT{caps_.offsetX, caps_.offsetY, caps_.offsetX + caps_.printableWidth,
@@ -219,7 +226,7 @@ HDC NewDeviceContext(DeviceKind device, DeviceCaps caps) {
 
 namespace {
 
-std::uint32_t MakeStock(std::unique_ptr<GdiObject> object) {
+std::uint32_t MakeStock(std::unique_ptr<HandleObject> object) {
     object->stock = true;
     return HandleTable::Instance().Insert(std::move(object));
 }
@@ -234,7 +241,7 @@ LOGFONTA StockFont(int height, int weight, BYTE pitchAndFamily, const char* face
     return font;
 }
 
-std::unique_ptr<GdiObject> NewStock(int index) {
+std::unique_ptr<HandleObject> NewStock(int index) {
     switch (index) {
     case WHITE_BRUSH:
         return std::make_unique<Brush>(false, RGB(255, 255, 255));

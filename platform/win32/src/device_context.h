@@ -53,7 +53,7 @@ struct DcState {
     std::vector<std::uint32_t> Objects() const { return {pen, brush, font, palette, bitmap}; }
 };
 
-class DeviceContext : public GdiObject {
+class DeviceContext : public HandleObject {
 public:
     static constexpr ObjectKind kKind = ObjectKind::DeviceContext;
     DeviceContext(DeviceKind device, DeviceCaps caps);
@@ -78,6 +78,8 @@ public:
     // A logical point, and a logical rectangle given by corner and size, in the target's pixels.
     POINT ToTarget(POINT logical) const;
     RECT ToTarget(int x, int y, int width, int height) const;
+    // A logical rectangle given by two corners, ordered so that left <= right, top <= bottom.
+    RECT ToTarget(const RECT& logical) const;
     // Where drawing may go on the target: a printer's printable area, else everywhere.
     RECT Clip() const;
     // The selected brush's colour, and whether it paints at all.

@@ -29,21 +29,6 @@ void Stroke(DeviceContext& context, const std::vector<POINT>& points, bool close
     }
 }
 
-RECT Ordered(RECT r) {
-    if (r.left > r.right)
-        std::swap(r.left, r.right);
-    if (r.top > r.bottom)
-        std::swap(r.top, r.bottom);
-    return r;
-}
-
-// A logical rectangle in target pixels.
-RECT TargetRect(DeviceContext& context, const RECT& rect) {
-    POINT a = context.ToTarget(POINT{rect.left, rect.top});
-    POINT b = context.ToTarget(POINT{rect.right, rect.bottom});
-    return Ordered(RECT{a.x, a.y, b.x, b.y});
-}
-
 // The colour of a brush handle, which may also be a system colour index plus one.
 std::optional<COLORREF> BrushHandleColor(HBRUSH brush) {
     std::uintptr_t value = reinterpret_cast<std::uintptr_t>(brush);
@@ -105,7 +90,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     DeviceContext* context = LookupDc(dc);
     if (context == nullptr)
         return FALSE;
-    RECT r = TargetRect(*context, RECT{left, top, right, bottom});
+    RECT r = context->ToTarget(RECT{left, top, right, bottom});
     Surface* surface = context->Target();
     if (surface == nullptr || r.right - r.left < 1 || r.bottom - r.top < 1)
         return TRUE;
@@ -143,7 +128,7 @@ int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
         return 0;
     Surface* surface = context->Target();
     if (surface != nullptr)
-        Raster(*surface, context->Clip()).FillRect(TargetRect(*context, *rect), *color);
+        Raster(*surface, context->Clip()).FillRect(context->ToTarget(*rect), *color);
     return 1;
 }
 
@@ -153,7 +138,7 @@ int FrameRect(HDC dc, const RECT* rect, HBRUSH brush) {
     if (context == nullptr || rect == nullptr || !color)
         return 0;
     Surface* surface = context->Target();
-    RECT r = TargetRect(*context, *rect);
+    RECT r = context->ToTarget(*rect);
     if (surface == nullptr || r.right <= r.left || r.bottom <= r.top)
         return 1;
     Raster raster(*surface, context->Clip());
@@ -169,7 +154,7 @@ BOOL DrawFocusRect(HDC dc, const RECT* rect) {
     if (context == nullptr || rect == nullptr)
         return FALSE;
     Surface* surface = context->Target();
-    RECT r = TargetRect(*context, *rect);
+    RECT r = context->ToTarget(*rect);
     if (surface == nullptr || r.right <= r.left || r.bottom <= r.top)
         return TRUE;
     // A dotted frame: every border pixel whose x + y is even is inverted, so that drawing the

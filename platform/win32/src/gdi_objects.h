@@ -10,42 +10,42 @@
 
 namespace win32 {
 
-struct Pen : GdiObject {
+struct Pen : HandleObject {
     static constexpr ObjectKind kKind = ObjectKind::Pen;
     Pen(int style, int width, COLORREF color)
-        : GdiObject(kKind), style(style), width(width), color(color) {}
+        : HandleObject(kKind), style(style), width(width), color(color) {}
     bool IsNull() const { return style == PS_NULL; }
     int style;
     int width;
     COLORREF color;
 };
 
-struct Brush : GdiObject {
+struct Brush : HandleObject {
     static constexpr ObjectKind kKind = ObjectKind::Brush;
-    Brush(bool isNull, COLORREF color) : GdiObject(kKind), isNull(isNull), color(color) {}
+    Brush(bool isNull, COLORREF color) : HandleObject(kKind), isNull(isNull), color(color) {}
     bool isNull;
     COLORREF color;
 };
 
-struct Font : GdiObject {
+struct Font : HandleObject {
     static constexpr ObjectKind kKind = ObjectKind::Font;
-    explicit Font(const LOGFONTA& logFont) : GdiObject(kKind), logFont(logFont) {}
+    explicit Font(const LOGFONTA& logFont) : HandleObject(kKind), logFont(logFont) {}
     LOGFONTA logFont;
 };
 
-struct Palette : GdiObject {
+struct Palette : HandleObject {
     static constexpr ObjectKind kKind = ObjectKind::Palette;
     explicit Palette(std::vector<PALETTEENTRY> entries)
-        : GdiObject(kKind), entries(std::move(entries)) {}
+        : HandleObject(kKind), entries(std::move(entries)) {}
     std::vector<PALETTEENTRY> entries;
 };
 
 // A device-dependent bitmap (monochrome, or colour stored in 32 bits and reported with the
 // screen's 24 bits per pixel) or a DIB section (its pixels in the caller-visible layout it was
 // made with).
-struct Bitmap : GdiObject {
+struct Bitmap : HandleObject {
     static constexpr ObjectKind kKind = ObjectKind::Bitmap;
-    explicit Bitmap(Surface surface) : GdiObject(kKind), surface(std::move(surface)) {}
+    explicit Bitmap(Surface surface) : HandleObject(kKind), surface(std::move(surface)) {}
     // Bits per pixel that GetObject and GetDIBits report.
     int ReportedBitsPerPixel() const {
         if (dibHeader)

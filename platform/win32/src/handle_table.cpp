@@ -13,7 +13,7 @@ HandleTable& HandleTable::Instance() {
     return table;
 }
 
-std::uint32_t HandleTable::Insert(std::unique_ptr<GdiObject> object) {
+std::uint32_t HandleTable::Insert(std::unique_ptr<HandleObject> object) {
     std::uint16_t index;
     if (!free_.empty()) {
         index = free_.back();
@@ -31,7 +31,7 @@ std::uint32_t HandleTable::Insert(std::unique_ptr<GdiObject> object) {
     return (std::uint32_t(slot.generation) << kIndexBits) | (std::uint32_t(index) + 1);
 }
 
-GdiObject* HandleTable::Find(std::uint32_t handle) const {
+HandleObject* HandleTable::Find(std::uint32_t handle) const {
     std::uint32_t index = (handle & 0xFFFF);
     std::uint32_t generation = handle >> kIndexBits;
     if (index == 0 || index > slots_.size())
@@ -42,7 +42,7 @@ GdiObject* HandleTable::Find(std::uint32_t handle) const {
     return slot.object.get();
 }
 
-std::unique_ptr<GdiObject> HandleTable::Remove(std::uint32_t handle) {
+std::unique_ptr<HandleObject> HandleTable::Remove(std::uint32_t handle) {
     if (Find(handle) == nullptr)
         return nullptr;
     std::uint16_t index = static_cast<std::uint16_t>((handle & 0xFFFF) - 1);

@@ -13,7 +13,8 @@
 
 namespace win32 {
 
-// The object kinds use the OBJ_* numbers that GetObjectType answers.
+// The object kinds use the OBJ_* numbers that GetObjectType answers; windows, when they come,
+// take kinds of their own beyond those numbers.
 enum class ObjectKind : std::uint8_t {
     Pen = 1,
     Brush = 2,
@@ -23,12 +24,12 @@ enum class ObjectKind : std::uint8_t {
     Bitmap = 7,
 };
 
-class GdiObject {
+class HandleObject {
 public:
-    explicit GdiObject(ObjectKind kind) : kind_(kind) {}
-    virtual ~GdiObject() = default;
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
+    explicit HandleObject(ObjectKind kind) : kind_(kind) {}
+    virtual ~HandleObject() = default;
+    HandleObject(const HandleObject&) = delete;
+    HandleObject& operator=(const HandleObject&) = delete;
 
     ObjectKind Kind() const { return kind_; }
 
@@ -48,15 +49,15 @@ class HandleTable {
 public:
     static HandleTable& Instance();
 
-    std::uint32_t Insert(std::unique_ptr<GdiObject> object);
-    GdiObject* Find(std::uint32_t handle) const;
+    std::uint32_t Insert(std::unique_ptr<HandleObject> object);
+    HandleObject* Find(std::uint32_t handle) const;
     // Removes the entry and hands the object back; null for an unknown handle.
-    std::unique_ptr<GdiObject> Remove(std::uint32_t handle);
+    std::unique_ptr<HandleObject> Remove(std::uint32_t handle);
     std::size_t LiveCount() const { return live_; }
 
 private:
     struct Slot {
-        std::unique_ptr<GdiObject> object;
+        std::unique_ptr<HandleObject> object;
         std::uint16_t generation = 0;
     };
     std::vector<Slot> slots_;
@@ -76,7 +77,7 @@ Handle MakeHandle(std::uint32_t value) {
 // The object of `handle` when it is alive and of type T (T::kKind), else null.
 template <typename T>
 T* Lookup(const void* handle) {
-    GdiObject* object = HandleTable::Instance().Find(HandleValue(handle));
+    HandleObject* object = HandleTable::Instance().Find(HandleValue(handle));
     if (object == nullptr || object->Kind() != T::kKind)
         return nullptr;
     return static_cast<T*>(object);

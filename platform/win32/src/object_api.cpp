@@ -29,7 +29,7 @@ HGDIOBJ GetStockObject(int index) {
 }
 
 BOOL DeleteObject(HGDIOBJ object) {
-    GdiObject* found = HandleTable::Instance().Find(HandleValue(object));
+    HandleObject* found = HandleTable::Instance().Find(HandleValue(object));
     if (found == nullptr || found->Kind() == ObjectKind::DeviceContext)
         return FALSE;
     if (found->stock)
@@ -41,7 +41,7 @@ BOOL DeleteObject(HGDIOBJ object) {
 }
 
 DWORD GetObjectType(HGDIOBJ object) {
-    GdiObject* found = HandleTable::Instance().Find(HandleValue(object));
+    HandleObject* found = HandleTable::Instance().Find(HandleValue(object));
     if (found == nullptr)
         return 0;
     if (auto* dc = dynamic_cast<DeviceContext*>(found))
@@ -50,7 +50,7 @@ DWORD GetObjectType(HGDIOBJ object) {
 }
 
 int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
-    GdiObject* found = HandleTable::Instance().Find(HandleValue(object));
+    HandleObject* found = HandleTable::Instance().Find(HandleValue(object));
     if (found == nullptr || size < 0)
         return 0;
     switch (found->Kind()) {

@@ -33,24 +33,36 @@ void Raster::FillRect(RECT rect, COLORREF color) {
 }
 
 void Raster::ThinLine(POINT from, POINT to, COLORREF color) {
-    long long dx = std::llabs(static_cast<long long>(to.x) - from.x);
-    long long dy = -std::llabs(static_cast<long long>(to.y) - from.y);
-    int stepX = from.x < to.x ? 1 : -1;
-    int stepY = from.y < to.y ? 1 : -1;
-    long long error = dx + dy;
-    int x = from.x;
-    int y = from.y;
-    while (x != to.x || y != to.y) {
-        Plot(x, y, color);
-        long long twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += stepX;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += stepY;
-        }
+    // Step along the major axis; the minor coordinate at step i is the start's plus
+    // i * minorSpan / majorSpan rounded to the nearest pixel, halves away from the start. Only
+    // the steps inside the clip rectangle are walked, so a long line costs no more than the
+    // pixels it can light.
+    long long dx = static_cast<long long>(to.x) - from.x;
+    long long dy = static_cast<long long>(to.y) - from.y;
+    bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    long long majorSpan = std::llabs(xMajor ? dx : dy);
+    long long minorSpan = std::llabs(xMajor ? dy : dx);
+    if (majorSpan == 0)
+        return;
+    int majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
+    int minorStep = (xMajor ? dy : dx) > 0 ? 1 : -1;
+    long long majorStart = xMajor ? from.x : from.y;
+    long long minorStart = xMajor ? from.y : from.x;
+    long long low = xMajor ? clip_.left : clip_.top;
+    long long high = (xMajor ? clip_.right : clip_.bottom) - 1;
+    // Steps i in [0, majorSpan) whose major coordinate lies in [low, high].
+    long long first = majorStep > 0 ? low - majorStart : majorStart - high;
+    long long last = majorStep > 0 ? high - majorStart : majorStart - low;
+    first = std::max(first, 0LL);
+    last = std::min(last, majorSpan - 1);
+    for (long long i = first; i <= last; ++i) {
+        long long major = majorStart + i * majorStep;
+        long long minor =
+            minorStart + minorStep * ((2 * i * minorSpan + majorSpan) / (2 * majorSpan));
+        if (xMajor)
+            Plot(int(major), int(minor), color);
+        else
+            Plot(int(minor), int(major), color);
     }
 }
 

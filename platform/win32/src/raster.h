@@ -1,8 +1,9 @@
 // Raster code of our own with GDI's pixel rules, in device pixels of one surface, clipped to a
 // rectangle. No anti-aliasing: a pixel is drawn or left.
 //
-// Pixel (x, y) is sampled at the integer point (x, y). A thin line lights the pixels of its
-// Bresenham walk without the end point. A wide line covers the pixels within half the width of
+// Pixel (x, y) is sampled at the integer point (x, y). A thin line lights one pixel per step
+// along its major axis, the one nearest the exact line (halves away from the start), and leaves
+// out its end point. A wide line covers the pixels within half the width of
 // the segment (round caps and joins), sampled a 1/64 pixel down and right of the pixel so that an
 // even width covers exactly that many rows or columns. A filled polygon covers the pixels inside
 // its outline with the top and left edges included and the bottom and right edges left out.

@@ -63,13 +63,6 @@ RECT Intersect(RECT a, RECT b) {
                 std::min(a.bottom, b.bottom)};
 }
 
-// A logical rectangle in target pixels.
-RECT TargetRect(DeviceContext& context, const RECT& rect) {
-    POINT a = context.ToTarget(POINT{rect.left, rect.top});
-    POINT b = context.ToTarget(POINT{rect.right, rect.bottom});
-    return RECT{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
-}
-
 struct TextRequest {
     int x = 0;
     int y = 0;
@@ -105,7 +98,7 @@ bool DrawTextRun(DeviceContext& context, const TextRequest& request) {
 
     RECT clip = context.Clip();
     if (request.rect != nullptr) {
-        RECT box = TargetRect(context, *request.rect);
+        RECT box = context.ToTarget(*request.rect);
         if (request.options & ETO_OPAQUE)
             Raster(*surface, clip).FillRect(box, context.state.backgroundColor);
         if (request.options & ETO_CLIPPED)

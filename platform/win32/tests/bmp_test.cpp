@@ -146,7 +146,7 @@ TEST_F(BmpTest, FilesWrittenByPillowReadTheSame) {
         EXPECT_EQ(OurPixels(read.bitmap), PillowPixels(folder_ / name));
         DeleteObject(read.bitmap);
     }
-    EXPECT_EQ(ReadBmpFile(folder_ / "missing.bmp").error, "cannot open");
+    EXPECT_EQ(ReadBmpFile(folder_ / "missing.bmp").fault, win32::BmpFault::CannotOpen);
 }
 
 // A 2 x 2 picture of 16 bits per pixel with 5-6-5 masks, top-down, by hand.
@@ -253,6 +253,7 @@ TEST_F(BmpTest, MalformedFilesAreRefused) {
         std::copy(bytes.begin(), bytes.end(), exact.get());
         BmpReadResult read = ReadBmp(std::span<const std::uint8_t>(exact.get(), bytes.size()));
         EXPECT_EQ(read.bitmap, nullptr);
+        EXPECT_EQ(read.fault, win32::BmpFault::Malformed);
         EXPECT_FALSE(read.error.empty());
     }
 }
