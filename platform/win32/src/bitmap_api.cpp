@@ -204,27 +204,33 @@ int SetDIBits(HDC /*dc*/, HBITMAP handle, UINT start, UINT lines, LPCVOID bits,
     return int(count);
 }
 
-COLORREF GetPixel(HDC dc, int x, int y) {
+namespace {
+// The surface holding logical pixel (x, y) of a context, and the pixel's place on it.
+Surface* PixelAt(HDC dc, int x, int y, POINT& place) {
     DeviceContext* context = LookupDc(dc);
     Surface* surface = context ? context->Target() : nullptr;
     if (surface == nullptr)
-        return CLR_INVALID;
-    POINT p = context->ToTarget(POINT{x, y});
-    if (p.x < 0 || p.y < 0 || p.x >= surface->Width() || p.y >= surface->Height())
-        return CLR_INVALID;
-    return surface->Get(p.x, p.y);
+        return nullptr;
+    place = context->ToTarget(POINT{x, y});
+    if (place.x < 0 || place.y < 0 || place.x >= surface->Width() || place.y >= surface->Height())
+        return nullptr;
+    return surface;
+}
+} // namespace
+
+COLORREF GetPixel(HDC dc, int x, int y) {
+    POINT place{};
+    Surface* surface = PixelAt(dc, x, y, place);
+    return surface ? surface->Get(place.x, place.y) : CLR_INVALID;
 }
 
 COLORREF SetPixel(HDC dc, int x, int y, COLORREF color) {
-    DeviceContext* context = LookupDc(dc);
-    Surface* surface = context ? context->Target() : nullptr;
+    POINT place{};
+    Surface* surface = PixelAt(dc, x, y, place);
     if (surface == nullptr)
         return CLR_INVALID;
-    POINT p = context->ToTarget(POINT{x, y});
-    if (p.x < 0 || p.y < 0 || p.x >= surface->Width() || p.y >= surface->Height())
-        return CLR_INVALID;
-    surface->Set(p.x, p.y, color);
-    return surface->Get(p.x, p.y);
+    surface->Set(place.x, place.y, color);
+    return surface->Get(place.x, place.y);
 }
 
 BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,

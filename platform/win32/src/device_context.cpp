@@ -180,28 +180,24 @@ int DeviceContext::ToLogicalY(int y) const {
     return LengthToLogicalY(y);
 }
 
+int DeviceContext::Scale(int length, int numerator, int denominator) const {
+    return state.mapMode == MM_TEXT ? length : MulDivRound(length, numerator, denominator);
+}
+
 int DeviceContext::LengthToDeviceX(int length) const {
-    if (state.mapMode == MM_TEXT)
-        return length;
-    return MulDivRound(length, state.viewportExtent.cx, state.windowExtent.cx);
+    return Scale(length, state.viewportExtent.cx, state.windowExtent.cx);
 }
 
 int DeviceContext::LengthToDeviceY(int length) const {
-    if (state.mapMode == MM_TEXT)
-        return length;
-    return MulDivRound(length, state.viewportExtent.cy, state.windowExtent.cy);
+    return Scale(length, state.viewportExtent.cy, state.windowExtent.cy);
 }
 
 int DeviceContext::LengthToLogicalX(int length) const {
-    if (state.mapMode == MM_TEXT)
-        return length;
-    return MulDivRound(length, state.windowExtent.cx, state.viewportExtent.cx);
+    return Scale(length, state.windowExtent.cx, state.viewportExtent.cx);
 }
 
 int DeviceContext::LengthToLogicalY(int length) const {
-    if (state.mapMode == MM_TEXT)
-        return length;
-    return MulDivRound(length, state.windowExtent.cy, state.viewportExtent.cy);
+    return Scale(length, state.windowExtent.cy, state.viewportExtent.cy);
 }
 
 DeviceContext* LookupDc(HDC dc) {

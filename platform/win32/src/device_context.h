@@ -104,6 +104,8 @@ public:
     ABORTPROC abortProc = nullptr;
 
 private:
+    // length x numerator / denominator in MM_ANISOTROPIC; unchanged in MM_TEXT.
+    int Scale(int length, int numerator, int denominator) const;
     void Hold(std::uint32_t object);
     void Release(std::uint32_t object);
 

@@ -23,17 +23,8 @@ public:
         m.tmAveCharWidth = advance_;
         m.tmMaxCharWidth = advance_;
         m.tmWeight = font.lfWeight == 0 ? FW_NORMAL : font.lfWeight;
-        m.tmDigitizedAspectX = dpiY;
-        m.tmDigitizedAspectY = dpiY;
-        m.tmFirstChar = 32;
-        m.tmLastChar = 255;
-        m.tmDefaultChar = 31;
-        m.tmBreakChar = 32;
-        m.tmItalic = font.lfItalic ? 255 : 0;
-        m.tmUnderlined = font.lfUnderline ? 255 : 0;
-        m.tmStruckOut = font.lfStrikeOut ? 255 : 0;
+        SetCommonMetrics(m, font, dpiY);
         m.tmPitchAndFamily = TMPF_VECTOR | TMPF_TRUETYPE | (font.lfPitchAndFamily & 0xF0);
-        m.tmCharSet = ANSI_CHARSET;
         faceName = font.lfFaceName[0] ? font.lfFaceName : "Fixed Metrics";
         underlineOffset = 0;
         strikeoutOffset = std::max(1, h / 3);

@@ -27,6 +27,19 @@ void UseFontSource(FontSource source) {
     CurrentSource() = source;
 }
 
+void SetCommonMetrics(TEXTMETRICA& metrics, const LOGFONTA& font, int dpiY) {
+    metrics.tmDigitizedAspectX = dpiY;
+    metrics.tmDigitizedAspectY = dpiY;
+    metrics.tmFirstChar = 32;
+    metrics.tmLastChar = 255;
+    metrics.tmDefaultChar = 31;
+    metrics.tmBreakChar = 32;
+    metrics.tmItalic = font.lfItalic ? 255 : 0;
+    metrics.tmUnderlined = font.lfUnderline ? 255 : 0;
+    metrics.tmStruckOut = font.lfStrikeOut ? 255 : 0;
+    metrics.tmCharSet = ANSI_CHARSET;
+}
+
 std::shared_ptr<RealizedFont> RealizeFont(const LOGFONTA& font, int pixelHeight, int dpiY) {
     // The height lives in the key; the rest of the logical font is compared byte for byte.
     LOGFONTA normalized = font;

@@ -35,6 +35,10 @@ public:
     int strikeoutThickness = 1;
 };
 
+// Sets the metrics every source reports alike: the character range, the break character, the
+// digitized aspect, the styles asked for and the character set.
+void SetCommonMetrics(TEXTMETRICA& metrics, const LOGFONTA& font, int dpiY);
+
 // `pixelHeight` is the logical font's height in device pixels, negative for a character height;
 // 0 is never passed.
 std::shared_ptr<RealizedFont> RealizeFont(const LOGFONTA& font, int pixelHeight, int dpiY);

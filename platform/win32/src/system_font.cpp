@@ -34,6 +34,7 @@ FT_ULong ToUnicode(unsigned char character) {
     return character;
 }
 
+// The order indexes kGenericFaces.
 enum class Generic { Sans, Serif, Mono };
 
 struct Substitution {
@@ -55,28 +56,23 @@ constexpr Substitution kSubstitutions[] = {
     {"Courier", Generic::Mono},
 };
 
+// By Generic: the Liberation face that stands for it, and fontconfig's generic name.
+struct GenericFaces {
+    const char* liberation;
+    const char* fallback;
+};
+constexpr GenericFaces kGenericFaces[] = {
+    {"Liberation Sans", "sans-serif"},
+    {"Liberation Serif", "serif"},
+    {"Liberation Mono", "monospace"},
+};
+
 const char* LiberationFamily(Generic generic) {
-    switch (generic) {
-    case Generic::Serif:
-        return "Liberation Serif";
-    case Generic::Mono:
-        return "Liberation Mono";
-    case Generic::Sans:
-        break;
-    }
-    return "Liberation Sans";
+    return kGenericFaces[static_cast<int>(generic)].liberation;
 }
 
 const char* GenericName(Generic generic) {
-    switch (generic) {
-    case Generic::Serif:
-        return "serif";
-    case Generic::Mono:
-        return "monospace";
-    case Generic::Sans:
-        break;
-    }
-    return "sans-serif";
+    return kGenericFaces[static_cast<int>(generic)].fallback;
 }
 
 Generic GenericOf(const LOGFONTA& font) {
@@ -269,21 +265,13 @@ std::unique_ptr<RealizedFont> NewSystemFont(const LOGFONTA& font, int pixelHeigh
     m.tmAveCharWidth = os2 ? Round(os2->xAvgCharWidth * scale) : Round(emPixels / 2);
     m.tmMaxCharWidth = Round((face->bbox.xMax - face->bbox.xMin) * scale);
     m.tmWeight = os2 ? os2->usWeightClass : (font.lfWeight >= 600 ? FW_BOLD : FW_NORMAL);
-    m.tmDigitizedAspectX = dpiY;
-    m.tmDigitizedAspectY = dpiY;
-    m.tmFirstChar = 32;
-    m.tmLastChar = 255;
-    m.tmDefaultChar = 31;
-    m.tmBreakChar = 32;
+    SetCommonMetrics(m, font, dpiY);
     m.tmItalic = (face->style_flags & FT_STYLE_FLAG_ITALIC) ? 255 : 0;
-    m.tmUnderlined = font.lfUnderline ? 255 : 0;
-    m.tmStruckOut = font.lfStrikeOut ? 255 : 0;
     int family = choice.generic == Generic::Mono    ? FF_MODERN
                  : choice.generic == Generic::Serif ? FF_ROMAN
                                                     : FF_SWISS;
     m.tmPitchAndFamily = BYTE((FT_IS_FIXED_WIDTH(face) ? 0 : TMPF_FIXED_PITCH) | TMPF_VECTOR |
                               TMPF_TRUETYPE | family);
-    m.tmCharSet = ANSI_CHARSET;
     realized->faceName = choice.face.family;
     realized->underlineOffset = std::max(1, Round(-face->underline_position * scale));
     realized->underlineThickness = std::max(1, Round(face->underline_thickness * scale));
