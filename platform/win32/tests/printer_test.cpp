@@ -55,6 +55,19 @@ TEST_F(PrinterTest, TheFilePrinterIsTheOnlyPrinterWhileConfigured) {
     EXPECT_EQ(printers[0].port, folder_.string());
 }
 
+TEST_F(PrinterTest, WithoutTheFilePrinterTheListComesFromCups) {
+    // Whatever this machine has (often nothing): every entry must describe a usable sheet.
+    unsetenv(win32::kFilePrinterVariable);
+    for (const win32::PrinterInfo& printer : win32::ListPrinters()) {
+        SCOPED_TRACE(printer.name);
+        EXPECT_FALSE(printer.name.empty());
+        EXPECT_EQ(printer.driver, "winspool");
+        EXPECT_GT(printer.dpiX, 0);
+        EXPECT_GT(printer.printableWidth, 0);
+        EXPECT_LE(printer.offsetX + printer.printableWidth, printer.physicalWidth);
+    }
+}
+
 TEST_F(PrinterTest, APrinterContextReportsTheSheet) {
     HDC dc = CreateDCA("winspool", "File Printer", nullptr, nullptr);
     ASSERT_NE(dc, nullptr);

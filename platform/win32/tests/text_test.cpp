@@ -140,6 +140,29 @@ TEST_F(FixedFontTest, TextIsPlacedByItsAlignment) {
     }
 }
 
+TEST_F(FixedFontTest, ExtTextOutFillsClipsAndSpaces) {
+    TestCanvas canvas(8, 6);
+    HFONT font = MakeFont(-4);
+    SelectObject(canvas.dc(), font);
+    SetBkMode(canvas.dc(), TRANSPARENT);
+    SetBkColor(canvas.dc(), RGB(0, 0, 255));
+    RECT box{1, 1, 4, 6};
+    // The rectangle is filled with the background colour, and "b" falls outside it.
+    EXPECT_TRUE(ExtTextOutA(canvas.dc(), 2, 1, ETO_OPAQUE | ETO_CLIPPED, &box, "ab", 2, nullptr));
+    EXPECT_EQ(Show(canvas.Pixels()),
+              Show({"........", ".bbb....", ".b#b....", ".b#b....", ".b#b....", ".bbb...."}));
+
+    TestCanvas spaced(8, 5);
+    SelectObject(spaced.dc(), font);
+    const INT dx[] = {5, 2};
+    EXPECT_TRUE(ExtTextOutA(spaced.dc(), 0, 0, 0, nullptr, "ab", 2, dx));
+    EXPECT_EQ(Show(spaced.Pixels()),
+              Show({"........", "#....#..", "#....#..", "#....#..", "........"}));
+    SelectObject(canvas.dc(), GetStockObject(SYSTEM_FONT));
+    SelectObject(spaced.dc(), GetStockObject(SYSTEM_FONT));
+    DeleteObject(font);
+}
+
 TEST_F(FixedFontTest, DrawTextMeasuresAlignsAndUnderlinesMnemonics) {
     TestCanvas canvas(12, 7);
     HFONT font = MakeFont(-4);
