@@ -3,13 +3,15 @@
 //   job <N> start "<document name>"
 //   job <N> page <M> job<N>-page<M>.png
 //   job <N> end <pages> pages        or        job <N> aborted
-// N is the first number for which no page file exists yet.
+// N is one more than the highest job number the log holds, so numbers go on across runs.
+#include "platform/system/atomic_file.h"
 #include "platform/win32/src/png_writer.h"
 #include "platform/win32/src/print_job.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
+#include <limits>
 
 namespace win32 {
 
@@ -17,22 +19,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Writes `bytes` to a temporary file beside `path` and renames it into place.
-bool WriteAtomically(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
-    fs::path temporary = path;
-    temporary += ".tmp" + std::to_string(getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out.write(reinterpret_cast<const char*>(bytes.data()),
-                       std::streamsize(bytes.size())) ||
-            !out.flush())
-            return false;
+// Writes a page file whole or not at all.
+bool WritePage(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+    try {
+        sys::ReplaceFileAtomically(
+            path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        return true;
+    } catch (const std::exception&) {
+        return false;
     }
-    std::error_code error;
-    fs::rename(temporary, path, error);
-    if (error)
-        fs::remove(temporary, error);
-    return !error;
 }
 
 class FilePrinterSink : public PrintSink {
@@ -43,16 +38,19 @@ public:
     bool Start(const std::string& documentName) override {
         std::error_code error;
         fs::create_directories(folder_, error);
-        job_ = 1;
-        while (fs::exists(PagePath(job_, 1)))
-            ++job_;
-        return Log("start \"" + documentName + "\"");
+        job_ = LastLoggedJob() + 1;
+        // One line per event: control characters of the name become blanks.
+        std::string name = documentName;
+        std::replace_if(
+            name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; },
+            ' ');
+        return Log("start \"" + name + "\"");
     }
 
     bool AddPage(const Surface& page) override {
         ++pages_;
         fs::path path = PagePath(job_, pages_);
-        if (!WriteAtomically(path, EncodePng(page, dpiX_, dpiY_)))
+        if (!WritePage(path, EncodePng(page, dpiX_, dpiY_)))
             return false;
         return Log("page " + std::to_string(pages_) + " " + path.filename().string());
     }
@@ -63,6 +61,20 @@ public:
 private:
     fs::path PagePath(int job, int page) const {
         return folder_ / ("job" + std::to_string(job) + "-page" + std::to_string(page) + ".png");
+    }
+
+    int LastLoggedJob() const {
+        std::ifstream log(folder_ / kFilePrinterLog);
+        std::string word;
+        int number = 0;
+        int last = 0;
+        while (log >> word) {
+            if (word == "job" && log >> number)
+                last = std::max(last, number);
+            log.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            log.clear();
+        }
+        return last;
     }
 
     bool Log(const std::string& event) {

@@ -142,13 +142,20 @@ TEST_F(PrinterTest, AbortedJobsAreLoggedAndNumberedOn) {
     SetAbortProc(dc, StopPrinting);
     StartPage(dc);
     EXPECT_EQ(EndPage(dc), SP_APPABORT);
+
+    // A job without a page still takes its number; deleting the context aborts a job.
+    SetAbortProc(dc, nullptr);
+    document.lpszDocName = "Third";
+    StartDocA(dc, &document);
     DeleteDC(dc);
 
     EXPECT_EQ(Log(), "job 1 start \"First\"\n"
                      "job 1 page 1 job1-page1.png\n"
                      "job 1 aborted\n"
                      "job 2 start \"Second\"\n"
-                     "job 2 aborted\n");
+                     "job 2 aborted\n"
+                     "job 3 start \"Third\"\n"
+                     "job 3 aborted\n");
 }
 
 TEST_F(PrinterTest, TheScreenCannotPrint) {
