@@ -1,7 +1,7 @@
 // Base types of the Windows API subset: integer types, handles, points, sizes, rectangles and
 // colour references, with the names and layouts Windows gives them.
 //
-// Every handle is a 32-bit number (an entry of the process-wide handle table, see handles.h)
+// Every handle is a 32-bit number (an entry of the process-wide handle table of this layer)
 // carried in a pointer type, so that a handle survives a trip through a 32-bit integer, as the
 // libraries' files and VARIANTs carry it, and so that each kind of handle is its own type.
 #pragma once

@@ -92,7 +92,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
         return FALSE;
     RECT r = context->ToTarget(RECT{left, top, right, bottom});
     Surface* surface = context->Target();
-    if (surface == nullptr || r.right - r.left < 1 || r.bottom - r.top < 1)
+    if (surface == nullptr || r.right <= r.left || r.bottom <= r.top)
         return TRUE;
     auto* pen = Lookup<Pen>(MakeHandle<HPEN>(context->state.pen));
     bool outlined = pen != nullptr && !pen->IsNull();
@@ -115,7 +115,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
             else
                 raster.WideLine(corners[i], corners[(i + 1) % 4], width, pen->color);
         }
-        if (r.right - r.left == 1 || r.bottom - r.top == 1)
+        if (r.right - 1 == r.left || r.bottom - 1 == r.top)
             raster.Plot(r.right - 1, r.bottom - 1, pen->color);
     }
     return TRUE;

@@ -69,11 +69,11 @@ void Raster::ThinLine(POINT from, POINT to, COLORREF color) {
 void Raster::WideLine(POINT from, POINT to, int width, COLORREF color) {
     const double radius = width / 2.0;
     const double shift = 1.0 / 64.0;
-    int reach = static_cast<int>(std::ceil(radius)) + 1;
-    int left = std::max<int>(std::min(from.x, to.x) - reach, clip_.left);
-    int right = std::min<int>(std::max(from.x, to.x) + reach, clip_.right);
-    int top = std::max<int>(std::min(from.y, to.y) - reach, clip_.top);
-    int bottom = std::min<int>(std::max(from.y, to.y) + reach, clip_.bottom);
+    long long reach = static_cast<long long>(std::ceil(radius)) + 1;
+    int left = int(std::max<long long>(std::min<long long>(from.x, to.x) - reach, clip_.left));
+    int right = int(std::min<long long>(std::max<long long>(from.x, to.x) + reach, clip_.right));
+    int top = int(std::max<long long>(std::min<long long>(from.y, to.y) - reach, clip_.top));
+    int bottom = int(std::min<long long>(std::max<long long>(from.y, to.y) + reach, clip_.bottom));
     double ax = from.x, ay = from.y;
     double vx = double(to.x) - from.x, vy = double(to.y) - from.y;
     double lengthSquared = vx * vx + vy * vy;

@@ -13,6 +13,9 @@ using namespace win32;
 
 namespace {
 
+// Taller fonts are drawn at this height: glyph images grow with the square of it.
+constexpr long long kMaxFontPixels = 4096;
+
 RealizedFont* FontOf(DeviceContext& context) {
     auto* font = Lookup<Font>(MakeHandle<HFONT>(context.state.font));
     if (font == nullptr)
@@ -25,8 +28,10 @@ RealizedFont* FontOf(DeviceContext& context) {
         // No height asked: a 12-point character height.
         pixels = -MulDivRound(12, dpiY, 72);
     } else {
-        pixels = std::abs(context.LengthToDeviceY(height));
-        pixels = std::max(pixels, 1) * (height < 0 ? -1 : 1);
+        // Between 1 and kMaxFontPixels pixels, keeping the sign that tells cell from character.
+        long long magnitude = std::llabs(static_cast<long long>(context.LengthToDeviceY(height)));
+        pixels = static_cast<int>(std::clamp<long long>(magnitude, 1, kMaxFontPixels));
+        pixels *= height < 0 ? -1 : 1;
     }
     // The font cache keeps every realized font for the life of the process.
     return RealizeFont(logical, pixels, dpiY).get();
