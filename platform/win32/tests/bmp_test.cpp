@@ -104,14 +104,21 @@ TEST_F(BmpTest, WrittenFilesReadTheSameInPillow) {
         const char* name;
         bool monochrome;
         std::size_t gap;
+        std::uint32_t pixelOffset; // 14 + 40 + colour table + gap
     };
-    const Case cases[] = {{"colour", false, 0}, {"monochrome", true, 0}, {"with a gap", false, 4}};
+    const Case cases[] = {
+        {"colour", false, 0, 54},
+        {"monochrome", true, 0, 62},
+        {"with a gap", false, 4, 58},
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TestCanvas canvas(47, 33, c.monochrome);
         Paint(canvas, 47, 33);
         std::vector<std::uint8_t> bytes = EncodeBmp(canvas.bitmap(), c.gap);
-        ASSERT_FALSE(bytes.empty());
+        ASSERT_GT(bytes.size(), 14u);
+        EXPECT_EQ(bytes[10] | (bytes[11] << 8) | (bytes[12] << 16) | (bytes[13] << 24),
+                  int(c.pixelOffset));
         fs::path file = folder_ / "written.bmp";
         WriteFile(file, bytes);
         EXPECT_EQ(PillowPixels(file), OurPixels(canvas.dc()));
