@@ -60,34 +60,42 @@ void TextPage(benchmark::State& state) {
 }
 BENCHMARK(TextPage)->Unit(benchmark::kMillisecond);
 
+// The monochrome bitmap a page is blitted to, as printed pages become page bitmaps.
+struct MonochromePage {
+    MonochromePage() {
+        dc = CreateCompatibleDC(nullptr);
+        bitmap = CreateBitmap(kWidth, kHeight, 1, 1, nullptr);
+        previous = SelectObject(dc, bitmap);
+    }
+    ~MonochromePage() {
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    void CopyFrom(const Page& page) { BitBlt(dc, 0, 0, kWidth, kHeight, page.dc, 0, 0, SRCCOPY); }
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ previous;
+};
+
 void BlitPageToMonochrome(benchmark::State& state) {
     Page page;
     page.Fill();
     page.Text();
-    HDC mono = CreateCompatibleDC(nullptr);
-    HBITMAP monoBitmap = CreateBitmap(kWidth, kHeight, 1, 1, nullptr);
-    HGDIOBJ previous = SelectObject(mono, monoBitmap);
+    MonochromePage mono;
     for (auto _ : state)
-        BitBlt(mono, 0, 0, kWidth, kHeight, page.dc, 0, 0, SRCCOPY);
-    SelectObject(mono, previous);
-    DeleteObject(monoBitmap);
-    DeleteDC(mono);
+        mono.CopyFrom(page);
 }
 BENCHMARK(BlitPageToMonochrome)->Unit(benchmark::kMillisecond);
 
 void WholePage(benchmark::State& state) {
     Page page;
-    HDC mono = CreateCompatibleDC(nullptr);
-    HBITMAP monoBitmap = CreateBitmap(kWidth, kHeight, 1, 1, nullptr);
-    HGDIOBJ previous = SelectObject(mono, monoBitmap);
+    MonochromePage mono;
     for (auto _ : state) {
         page.Fill();
         page.Text();
-        BitBlt(mono, 0, 0, kWidth, kHeight, page.dc, 0, 0, SRCCOPY);
+        mono.CopyFrom(page);
     }
-    SelectObject(mono, previous);
-    DeleteObject(monoBitmap);
-    DeleteDC(mono);
 }
 BENCHMARK(WholePage)->Unit(benchmark::kMillisecond);
 
