@@ -22,7 +22,8 @@ public:
 
     // A method: every parameter comes from the arguments, in order.
     template <class Interface, class... Parameters>
-    HRESULT Method(Interface* object, HRESULT (Interface::*member)(Parameters...)) {
+    HRESULT Method(std::type_identity_t<Interface>* object,
+                   HRESULT (Interface::*member)(Parameters...)) {
         if ((flags_ & DISPATCH_METHOD) == 0) {
             return DISP_E_MEMBERNOTFOUND;
         }
@@ -35,7 +36,7 @@ public:
     // A property with a get, a put, or both, under one dispatch id. The get's [out, retval]
     // parameter is Invoke's result; the put's value is the one argument.
     template <class Interface>
-    HRESULT Property(Interface* object, HRESULT (Interface::*get)(VARIANT*),
+    HRESULT Property(std::type_identity_t<Interface>* object, HRESULT (Interface::*get)(VARIANT*),
                      HRESULT (Interface::*put)(VARIANT) = nullptr) {
         if ((flags_ & DISPATCH_PROPERTYGET) != 0 && get != nullptr) {
             if (arguments_.cArgs != 0) {

@@ -126,7 +126,7 @@ public:
         if (!(iid == IID_NULL)) {
             return DISP_E_UNKNOWNINTERFACE;
         }
-        static const DISPPARAMS noArguments{};
+        const DISPPARAMS noArguments{};
         DispatchCall call(flags, arguments != nullptr ? *arguments : noArguments, result,
                           argumentError);
         return InvokeMember(member, call);
