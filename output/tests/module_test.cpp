@@ -1,6 +1,6 @@
 // The module as a program meets it: registered, found through the registry, created by class id
 // or ProgID, and called through its interfaces and through IDispatch::Invoke.
-#include "registered_module.h"
+#include "output/tests/registered_module.h"
 
 #include <dlfcn.h>
 

@@ -1,21 +1,14 @@
 // The Template class through its interface and through IDispatch::Invoke, as the program drives
 // it for a report.
-#include "registered_module.h"
+#include "output/tests/file_contents.h"
+#include "output/tests/registered_module.h"
 
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 using namespace testing_output;
 
 namespace {
-
-std::string Contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // The template both tests fill, and what it becomes.
 constexpr const char* templateText =

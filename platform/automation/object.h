@@ -44,23 +44,22 @@ inline bool SameMemberName(const OLECHAR* name, std::string_view member) {
     return name[i] == 0;
 }
 
+// What every object of a server shares: it keeps the server module loaded while it lives,
+// counts its references and destroys itself at the last Release, and answers QueryInterface for
+// IUnknown and for the interfaces Supports names, all served by the one `Interface` it
+// implements.
 template <class Interface>
-class DispatchObject : public Interface {
+class ServerObject : public Interface {
 public:
-    DispatchObject(ServerLock& server, const IID& interfaceId,
-                   std::span<const DispatchMember> members)
-        : server_(server), interfaceId_(interfaceId), members_(members) {
-        server_.Lock();
-    }
-    DispatchObject(const DispatchObject&) = delete;
-    DispatchObject& operator=(const DispatchObject&) = delete;
-    virtual ~DispatchObject() { server_.Unlock(); }
+    explicit ServerObject(ServerLock& server) : server_(server) { server_.Lock(); }
+    ServerObject(const ServerObject&) = delete;
+    ServerObject& operator=(const ServerObject&) = delete;
 
     HRESULT QueryInterface(REFIID iid, void** object) override {
         if (object == nullptr) {
             return E_POINTER;
         }
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == interfaceId_) {
+        if (iid == IID_IUnknown || Supports(iid)) {
             *object = static_cast<Interface*>(this);
             AddRef();
             return S_OK;
@@ -78,6 +77,26 @@ public:
         }
         return left;
     }
+
+protected:
+    virtual ~ServerObject() { server_.Unlock(); }
+
+    // True for the interfaces besides IUnknown that the object answers for.
+    virtual bool Supports(REFIID iid) const = 0;
+
+    ServerLock& Server() const { return server_; }
+
+private:
+    ServerLock& server_;
+    std::atomic<std::uint32_t> references_{0};
+};
+
+template <class Interface>
+class DispatchObject : public ServerObject<Interface> {
+public:
+    DispatchObject(ServerLock& server, const IID& interfaceId,
+                   std::span<const DispatchMember> members)
+        : ServerObject<Interface>(server), interfaceId_(interfaceId), members_(members) {}
 
     HRESULT GetTypeInfoCount(std::uint32_t* count) override {
         if (count == nullptr) {
@@ -126,6 +145,10 @@ public:
         if (!(iid == IID_NULL)) {
             return DISP_E_UNKNOWNINTERFACE;
         }
+        // The result is the callee's to fill: whatever the caller left in it is not freed.
+        if (result != nullptr) {
+            VariantInit(result);
+        }
         const DISPPARAMS noArguments{};
         DispatchCall call(flags, arguments != nullptr ? *arguments : noArguments, result,
                           argumentError);
@@ -133,51 +156,24 @@ public:
     }
 
 protected:
+    bool Supports(REFIID iid) const override { return iid == IID_IDispatch || iid == interfaceId_; }
+
     // Runs member `member` through `call`; DISP_E_MEMBERNOTFOUND for an id the class lacks.
     virtual HRESULT InvokeMember(DISPID member, DispatchCall& call) = 0;
 
 private:
-    ServerLock& server_;
     const IID& interfaceId_;
     std::span<const DispatchMember> members_;
-    std::atomic<std::uint32_t> references_{0};
 };
 
 // The class factory of one class: makes new objects with `create`, which answers a new object
 // with no references yet, or null when memory runs out.
-class ClassFactory final : public IClassFactory {
+class ClassFactory final : public ServerObject<IClassFactory> {
 public:
     using CreateFunction = IUnknown* (*)(ServerLock& server);
 
-    ClassFactory(ServerLock& server, CreateFunction create) : server_(server), create_(create) {
-        server_.Lock();
-    }
-    ClassFactory(const ClassFactory&) = delete;
-    ClassFactory& operator=(const ClassFactory&) = delete;
-    ~ClassFactory() { server_.Unlock(); }
-
-    HRESULT QueryInterface(REFIID iid, void** object) override {
-        if (object == nullptr) {
-            return E_POINTER;
-        }
-        if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-            *object = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-
-    std::uint32_t AddRef() override { return ++references_; }
-
-    std::uint32_t Release() override {
-        const std::uint32_t left = --references_;
-        if (left == 0) {
-            delete this;
-        }
-        return left;
-    }
+    ClassFactory(ServerLock& server, CreateFunction create)
+        : ServerObject<IClassFactory>(server), create_(create) {}
 
     HRESULT CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
         if (object == nullptr) {
@@ -187,7 +183,7 @@ public:
         if (outer != nullptr) {
             return CLASS_E_NOAGGREGATION;
         }
-        IUnknown* created = create_(server_);
+        IUnknown* created = create_(Server());
         if (created == nullptr) {
             return E_OUTOFMEMORY;
         }
@@ -201,17 +197,17 @@ public:
 
     HRESULT LockServer(bool lock) override {
         if (lock) {
-            server_.Lock();
+            Server().Lock();
         } else {
-            server_.Unlock();
+            Server().Unlock();
         }
         return S_OK;
     }
 
 private:
-    ServerLock& server_;
+    bool Supports(REFIID iid) const override { return iid == IID_IClassFactory; }
+
     CreateFunction create_;
-    std::atomic<std::uint32_t> references_{0};
 };
 
 } // namespace automation

@@ -1,10 +1,11 @@
 #include "output/template/template_document.h"
 
+#include "output/tests/file_contents.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <functional>
-#include <sstream>
 
 namespace {
 
@@ -20,13 +21,6 @@ std::filesystem::path Scratch(const std::string& name) {
     const auto file = folder / name;
     std::filesystem::remove_all(file);
     return file;
-}
-
-std::string Contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
 }
 
 } // namespace

@@ -3,21 +3,11 @@
 // tests/fixtures/report-filled.rtf byte for byte.
 #include "output/template/template_document.h"
 
+#include "output/tests/file_contents.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
-
-namespace {
-
-std::string Contents(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-} // namespace
 
 TEST(TemplateFixture, ReportFillRoundTrip) {
     const std::filesystem::path fixtures = TEMPLATE_FIXTURES;
