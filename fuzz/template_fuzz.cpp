@@ -24,13 +24,23 @@ std::string_view TakeUntilZero(std::string_view& input) {
     return piece;
 }
 
+// A folder of this run's own for the written document, removed when the run ends.
+std::filesystem::path scratchFolder;
+
+void RemoveScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(scratchFolder, ignored);
+}
+
 const std::filesystem::path& ScratchFile() {
     static const std::filesystem::path file = [] {
-        std::string folder = (std::filesystem::temp_directory_path() / "fuzz-template-XXXXXX");
+        std::string folder = std::filesystem::temp_directory_path() / "fuzz-template-XXXXXX";
         if (mkdtemp(folder.data()) == nullptr) {
             std::abort();
         }
-        return std::filesystem::path(folder) / "document.rtf";
+        scratchFolder = folder;
+        std::atexit(RemoveScratchFolder);
+        return scratchFolder / "document.rtf";
     }();
     return file;
 }
