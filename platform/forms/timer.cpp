@@ -1,0 +1,34 @@
+#include "platform/forms/timer.h"
+
+#include <algorithm>
+
+#include "platform/forms/form.h"
+
+namespace forms {
+
+Timer::Timer(Form& form, std::string name) : ControlWith(form, std::move(name)) {
+    SetTabStop(false);
+}
+
+int Timer::Interval() const {
+    Touch();
+    return p_.interval;
+}
+
+void Timer::SetInterval(int milliseconds) {
+    Touch();
+    p_.interval = std::max(0, milliseconds);
+    Changed();
+}
+
+bool Timer::IsRunning() const {
+    return Parent().IsLoaded() && Running() && Enabled() && p_.interval > 0;
+}
+
+void Timer::Elapse() {
+    if (IsRunning()) {
+        Raise(Tick);
+    }
+}
+
+} // namespace forms
