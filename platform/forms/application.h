@@ -1,5 +1,18 @@
 // The windowing runtime of one program: its forms, the queue of pending events, focus and
 // activation, modal loops, message boxes, key strokes sent by the program, and the program's end.
+//
+// The model raises every event itself, in the original runtime's order; the skin and the test
+// driver only feed it user input (user_actions.h). Where each rule is written down:
+// - forms: load on first touch, show, modal loops, hide, unload with cancel, resize, paint,
+//   End (form.h);
+// - focus and activation: lost focus before got focus, also when a handler moves the focus
+//   again (focus_manager.h);
+// - changes made by code that raise the events a user's change raises: check box and option
+//   button Click (buttons.h), list and combo Click and Change (lists.h), scroll bar Change
+//   (scroll_bar.h), text box Change (text_box.h), the tab control's TabChange (tab_control.h);
+// - typing: KeyDown, KeyPress (the handler may change or discard the key), the control's own
+//   reaction, KeyUp (control.h);
+// - events queued and let run by DoEvents, SendKeys and Paint (below and form.h).
 #pragma once
 
 #include <cstdint>

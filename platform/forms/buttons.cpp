@@ -5,17 +5,17 @@
 
 namespace forms {
 
-CommandButton::CommandButton(Form& form, std::string name) : ControlWith(form, std::move(name)) {
+Button::Button(Form& form, std::string name) : ControlWith(form, std::move(name)) {
     SetBackColor(Color::ButtonFace);
     SetForeColor(Color::ButtonText);
 }
 
-const std::string& CommandButton::Caption() const {
+const std::string& Button::Caption() const {
     Touch();
     return p_.caption;
 }
 
-void CommandButton::SetCaption(std::string caption) {
+void Button::SetCaption(std::string caption) {
     Touch();
     p_.caption = std::move(caption);
     Changed();
@@ -29,22 +29,6 @@ void CommandButton::DefaultKeyAction(int keyAscii) {
     if (keyAscii == ' ' || keyAscii == '\r') {
         Press();
     }
-}
-
-CheckBox::CheckBox(Form& form, std::string name) : ControlWith(form, std::move(name)) {
-    SetBackColor(Color::ButtonFace);
-    SetForeColor(Color::ButtonText);
-}
-
-const std::string& CheckBox::Caption() const {
-    Touch();
-    return p_.caption;
-}
-
-void CheckBox::SetCaption(std::string caption) {
-    Touch();
-    p_.caption = std::move(caption);
-    Changed();
 }
 
 int CheckBox::Value() const {
@@ -73,22 +57,6 @@ void CheckBox::DefaultKeyAction(int keyAscii) {
     if (keyAscii == ' ') {
         Toggle();
     }
-}
-
-OptionButton::OptionButton(Form& form, std::string name) : ControlWith(form, std::move(name)) {
-    SetBackColor(Color::ButtonFace);
-    SetForeColor(Color::ButtonText);
-}
-
-const std::string& OptionButton::Caption() const {
-    Touch();
-    return p_.caption;
-}
-
-void OptionButton::SetCaption(std::string caption) {
-    Touch();
-    p_.caption = std::move(caption);
-    Changed();
 }
 
 bool OptionButton::Value() const {

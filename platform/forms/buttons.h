@@ -18,18 +18,24 @@ struct ButtonProperties {
     int value = 0; // check box 0, 1 or 2 (greyed); option button 0 or 1
 };
 
-class CommandButton : public ControlWith<ButtonProperties> {
+// What the three buttons share: a caption, the focus, and Click.
+class Button : public ControlWith<ButtonProperties> {
 public:
-    CommandButton(Form& form, std::string name);
+    Button(Form& form, std::string name);
 
     const std::string& Caption() const;
     void SetCaption(std::string caption);
     bool TakesFocus() const override { return true; }
 
+    Event<> Click;
+};
+
+class CommandButton : public Button {
+public:
+    using Button::Button;
+
     // What a user's click does once the button has the focus: raises Click.
     void Press();
-
-    Event<> Click;
 
 private:
     void DefaultKeyAction(int keyAscii) override;
@@ -39,22 +45,17 @@ inline constexpr int vbUnchecked = 0;
 inline constexpr int vbChecked = 1;
 inline constexpr int vbGrayed = 2;
 
-class CheckBox : public ControlWith<ButtonProperties> {
+class CheckBox : public Button {
 public:
-    CheckBox(Form& form, std::string name);
+    using Button::Button;
 
-    const std::string& Caption() const;
-    void SetCaption(std::string caption);
     int Value() const;
     // 0, 1 or 2; another value raises error 380. A different value raises Click.
     void SetValue(int value);
-    bool TakesFocus() const override { return true; }
 
     // What a user's click or the space bar does: checked becomes unchecked, anything else
     // checked; then Click.
     void Toggle();
-
-    Event<> Click;
 
 private:
     void DefaultKeyAction(int keyAscii) override;
@@ -62,21 +63,16 @@ private:
 
 // Option buttons with the same container (and tab page) form one group: choosing one clears the
 // others.
-class OptionButton : public ControlWith<ButtonProperties> {
+class OptionButton : public Button {
 public:
-    OptionButton(Form& form, std::string name);
+    using Button::Button;
 
-    const std::string& Caption() const;
-    void SetCaption(std::string caption);
     bool Value() const;
     // True chooses this button (Click when it was not chosen) and clears the rest of the group.
     void SetValue(bool value);
-    bool TakesFocus() const override { return true; }
     // Only the chosen button of a group is a tab stop (the first one when none is chosen).
     bool IsTabStop() const override;
     std::vector<OptionButton*> Group() const;
-
-    Event<> Click;
 };
 
 } // namespace forms

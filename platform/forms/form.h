@@ -10,6 +10,8 @@
 //   Resize; then it becomes the active form: LostFocus of the control that had the focus,
 //   Deactivate of the form that was active, Activate, GotFocus of the form's active control (the
 //   first control in tab order the first time). Paint is queued and runs when events are let run.
+//   Show of a form that already shows only makes it active; Show modal of a form that already
+//   shows raises error 5.
 // - Show modal: as Show, then a nested loop runs queued events and user input until the form is
 //   hidden or unloaded or the program ends; Show returns then. The loop may be entered from any
 //   event, Paint included. While a modal form shows, the user can reach only that form.

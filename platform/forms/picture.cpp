@@ -106,6 +106,22 @@ bool ReadJpegSize(std::string_view bytes, int& width, int& height) {
     return false;
 }
 
+// Icon: a 6-byte header (reserved 0, type 1, image count), then 16 bytes per image, whose first
+// two bytes are its width and height (0 meaning 256).
+bool ReadIconSize(std::string_view bytes, int& width, int& height) {
+    if (bytes.size() < 22 || ReadLittle(bytes, 0, 2) != 0 || ReadLittle(bytes, 2, 2) != 1 ||
+        ReadLittle(bytes, 4, 2) == 0) {
+        return false;
+    }
+    const auto side = [&bytes](std::size_t offset) {
+        const auto value = static_cast<unsigned char>(bytes[offset]);
+        return value == 0 ? 256 : static_cast<int>(value);
+    };
+    width = side(6);
+    height = side(7);
+    return true;
+}
+
 } // namespace
 
 std::optional<Picture> Picture::FromBytes(std::string bytes) {
@@ -114,6 +130,8 @@ std::optional<Picture> Picture::FromBytes(std::string bytes) {
         picture.format_ = PictureFormat::Bmp;
     } else if (ReadJpegSize(bytes, picture.width_, picture.height_)) {
         picture.format_ = PictureFormat::Jpeg;
+    } else if (ReadIconSize(bytes, picture.width_, picture.height_)) {
+        picture.format_ = PictureFormat::Icon;
     } else {
         return std::nullopt;
     }

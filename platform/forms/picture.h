@@ -1,4 +1,4 @@
-// A picture loaded from a BMP or JPEG file: the file's bytes, kept for drawing, and the size
+// A picture loaded from a BMP, JPEG or icon file: the file's bytes, kept for drawing, and the size
 // read from its header.
 #pragma once
 
@@ -8,7 +8,7 @@
 
 namespace forms {
 
-enum class PictureFormat { None, Bmp, Jpeg };
+enum class PictureFormat { None, Bmp, Jpeg, Icon };
 
 class Picture {
 public:
@@ -20,8 +20,9 @@ public:
     int WidthPixels() const { return width_; }
     int HeightPixels() const { return height_; }
 
-    // Reads the size from a BMP or JPEG image held in `bytes`; nothing when the bytes are not a
-    // well-formed header of either format. The pixels are not decoded here.
+    // Reads the size from a BMP, JPEG or icon image held in `bytes` (an icon: its first image);
+    // nothing when the bytes are not a well-formed header of one of them. The pixels are not
+    // decoded here.
     static std::optional<Picture> FromBytes(std::string bytes);
 
 private:
@@ -32,7 +33,7 @@ private:
 };
 
 // The runtime's LoadPicture: reads the file. Raises error 53 for a missing or unreadable file
-// and error 481 for a file that is neither BMP nor JPEG.
+// and error 481 for a file that is not a BMP, JPEG or icon picture.
 Picture LoadPicture(const std::string& path);
 
 } // namespace forms

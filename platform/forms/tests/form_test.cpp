@@ -157,6 +157,36 @@ TEST_F(FormTest, AModalLoopCanBeEnteredFromPaintAndRepaintsItsOwnerAfterwards) {
     EXPECT_EQ(log.Entries().back(), "modal returned");
 }
 
+TEST_F(FormTest, APaintThatOpensADialogMayEndTheProgramAfterAMessage) {
+    // The main window's paint insists on a dialog; cancelling it ends the program after a
+    // critical message, from inside Paint.
+    bool cancelled = false;
+    dialog.cmdOK.Click = [&] {
+        cancelled = true;
+        UnloadForm(dialog);
+    };
+    main.Paint = [&] {
+        if (dialog.txtName.Text() == "design") {
+            dialog.Show(ShowMode::Modal, &main);
+            while (dialog.Visible()) {
+                app.DoEvents();
+            }
+            if (cancelled) {
+                app.MsgBox("Press OK to exit this software.", vbCritical, "Incomplete");
+                app.End();
+            }
+        }
+    };
+    driver.WhenModal(dialog, [&] { driver.Click(dialog.cmdOK); });
+    driver.ExpectMessageBox("Incomplete", vbOK);
+    main.Show();
+    driver.Pump();
+    EXPECT_TRUE(app.Ended());
+    EXPECT_EQ(driver.MessageBoxes().at(0).icon, MessageBoxIcon::Critical);
+    EXPECT_FALSE(main.IsLoaded());
+    EXPECT_FALSE(dialog.IsLoaded());
+}
+
 TEST_F(FormTest, NestedModalLoopsReturnInnermostFirst) {
     auto& inner = app.Create<LoggedForm>(log, "frmInner");
     std::vector<std::string> order;

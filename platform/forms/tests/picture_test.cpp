@@ -42,7 +42,14 @@ std::string Jpeg() {
     return bytes;
 }
 
-TEST(PictureTest, ReadsTheSizeFromBmpAndJpegHeaders) {
+// An icon header with one 32 x 256 image (height byte 0 means 256).
+std::string Icon() {
+    std::string bytes = Bytes({0, 0, 1, 0, 1, 0, 32, 0});
+    bytes += std::string(14, '\0');
+    return bytes;
+}
+
+TEST(PictureTest, ReadsTheSizeFromBmpJpegAndIconHeaders) {
     struct Case {
         const char* name;
         std::string bytes;
@@ -54,6 +61,7 @@ TEST(PictureTest, ReadsTheSizeFromBmpAndJpegHeaders) {
         {"info header, top-down", InfoBmp(), PictureFormat::Bmp, 3, 2},
         {"core header", CoreBmp(), PictureFormat::Bmp, 300, 200},
         {"jpeg after APP0", Jpeg(), PictureFormat::Jpeg, 640, 480},
+        {"icon", Icon(), PictureFormat::Icon, 32, 256},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -83,6 +91,9 @@ TEST(PictureTest, MalformedHeadersAreRefused) {
         Bytes({0xFF, 0xD8, 0x00, 0x00, 0x00, 0x00}),             // no marker
         hugeJpeg,
         "GIF89a",
+        Icon().substr(0, 21),
+        Bytes({0, 0, 2, 0, 1, 0, 32, 32, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), // cursor
+        Bytes({0, 0, 1, 0, 0, 0, 32, 32, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), // no image
     };
     for (const std::string& bytes : cases) {
         SCOPED_TRACE(bytes.size());

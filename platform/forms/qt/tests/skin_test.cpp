@@ -6,9 +6,11 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 #include <memory>
 #include <set>
@@ -21,6 +23,7 @@
 #include "platform/forms/tab_control.h"
 #include "platform/forms/tests/event_log.h"
 #include "platform/forms/text_box.h"
+#include "platform/forms/timer.h"
 
 namespace forms::qt {
 namespace {
@@ -165,6 +168,63 @@ TEST_F(SkinTest, ButtonClicksReachTheModelOnlyWhenEnabled) {
     form.cmdOK.SetEnabled(false);
     QTest::mouseClick(&Widget<QPushButton>(form.cmdOK), Qt::LeftButton);
     EXPECT_TRUE(log.Entries().empty());
+}
+
+TEST_F(SkinTest, AModalFormRunsItsLoopOnQtEventsUntilItHides) {
+    auto& dialog = app.Create<SmallForm>(log);
+    dialog.cmdOK.Click = [&] { dialog.Hide(); };
+    QTimer::singleShot(
+        0, [&] { QTest::mouseClick(&Widget<QPushButton>(dialog.cmdOK), Qt::LeftButton); });
+    dialog.Show(ShowMode::Modal, &form);
+    EXPECT_FALSE(dialog.IsShowing());
+    EXPECT_EQ(app.ActiveForm(), &form);
+}
+
+TEST_F(SkinTest, TimersAreQtTimersThatTickTheModel) {
+    Timer timer1(form, "Timer1");
+    int ticks = 0;
+    timer1.Tick = [&] {
+        if (++ticks == 2) {
+            timer1.SetEnabled(false); // one-shot after the second tick
+        }
+    };
+    timer1.SetInterval(5);
+    QTest::qWait(100);
+    EXPECT_EQ(ticks, 2);
+}
+
+TEST_F(SkinTest, MessageBoxesAreQtMessageBoxesAnsweredByTheirButtons) {
+    QTimer::singleShot(0, [] {
+        auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), "Software Exit");
+        EXPECT_EQ(box->text(), "Are you sure\nyou want to exit?");
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == "&No") {
+                button->click();
+            }
+        }
+    });
+    EXPECT_EQ(
+        app.MsgBox("Are you sure\r\nyou want to exit?", vbYesNo | vbQuestion, "Software Exit"),
+        vbNo);
+}
+
+TEST_F(SkinTest, TheCloseBoxUnloadsThroughTheModelWhichMayCancel) {
+    int cancel = 1;
+    form.Unload = [&](int& c) {
+        log.Add("frmSmall.Unload");
+        c = cancel;
+    };
+    skin.WindowOf(form)->close();
+    EXPECT_TRUE(form.IsShowing());
+    EXPECT_TRUE(skin.WindowOf(form)->isVisible());
+    cancel = 0;
+    skin.WindowOf(form)->close();
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_EQ(skin.WindowOf(form), nullptr);
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"frmSmall.Unload", "frmSmall.Unload"}));
 }
 
 TEST_F(SkinTest, TheFormDrawsToAScreenshot) {
