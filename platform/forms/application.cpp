@@ -1,5 +1,6 @@
 #include "platform/forms/application.h"
 
+#include <cctype>
 #include <stdexcept>
 
 #include "platform/forms/control.h"

@@ -1,7 +1,5 @@
 #include "platform/forms/control.h"
 
-#include <cctype>
-
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/form.h"

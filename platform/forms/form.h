@@ -19,12 +19,15 @@
 //   form) active again, with the focus events above, and queue a Paint of the owner of a modal
 //   form.
 // - Unload: raises Unload with cancel 0; a handler that sets cancel to a non-zero value keeps
-//   the form loaded and nothing else happens. Otherwise the form hides, its modal loop ends, and
-//   its controls return to their design values for the next load.
+//   the form loaded and nothing else happens. Otherwise the form hides (its focused control gets
+//   no LostFocus), its modal loop ends, and its controls return to their design values for the
+//   next load.
 // - Size changes of a loaded form, from code or by the user, and window-state changes raise
 //   Resize; a change to the same value raises nothing.
-// - Paint does not re-enter itself: a paint asked for while the form's Paint runs waits until
-//   it returns.
+// - Paint is queued when the form first shows, grows or shrinks, is restored from minimized, is
+//   refreshed, or is uncovered by its modal form going away; requests that are already queued
+//   merge into one. Paint does not re-enter itself: a paint asked for while the form's Paint
+//   runs waits until it returns.
 // - After Application::End no event is raised at all.
 #pragma once
 

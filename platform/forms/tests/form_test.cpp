@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/buttons.h"
+#include "platform/forms/menu.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
 #include "platform/forms/text_box.h"
@@ -86,6 +87,32 @@ TEST_F(FormTest, TouchingAFormBeforeItWasLoadedLoadsIt) {
         EXPECT_EQ(caseLog.Entries()[0], "frmX.Initialize");
         EXPECT_EQ(caseLog.Entries()[1], "frmX.Load");
     }
+}
+
+TEST_F(FormTest, AFormTouchedWhileAnotherLoadsIsLoadedRightThere) {
+    // The start-up window touches a control of the main window in the middle of its own load.
+    dialog.Load = [&] {
+        log.Add("frmDialog.Load begins");
+        main.txtName.SetTag("touched");
+        log.Add("frmDialog.Load ends");
+    };
+    dialog.Show();
+    const std::vector<std::string> expected = {"frmDialog.Initialize", "frmDialog.Load begins",
+                                               "frmMain.Initialize", "frmMain.Load",
+                                               "frmDialog.Load ends"};
+    EXPECT_EQ(std::vector<std::string>(log.Entries().begin(), log.Entries().begin() + 5), expected);
+    EXPECT_TRUE(main.IsLoaded());
+    EXPECT_FALSE(main.IsShowing());
+}
+
+TEST_F(FormTest, ScaleSizeIsTheInsideOfTheWindow) {
+    main.Move(0, 0, 9000, 9000);
+    EXPECT_EQ(main.ScaleWidth(), 9000 - 120);
+    EXPECT_EQ(main.ScaleHeight(), 9000 - 345 - 120);
+    Menu mnuFile(main, "mnuFile");
+    EXPECT_EQ(main.ScaleHeight(), 9000 - 345 - 120 - 300) << "less the menu bar";
+    main.SetMousePointer(vbHourglass);
+    EXPECT_EQ(main.MousePointer(), vbHourglass);
 }
 
 TEST_F(FormTest, UnloadWithCancelKeepsTheFormAndWithoutReturnsItToItsDesign) {
