@@ -11,14 +11,11 @@ Button::Button(Form& form, std::string name) : ControlWith(form, std::move(name)
 }
 
 const std::string& Button::Caption() const {
-    Touch();
-    return p_.caption;
+    return Get(&ButtonProperties::caption);
 }
 
 void Button::SetCaption(std::string caption) {
-    Touch();
-    p_.caption = std::move(caption);
-    Changed();
+    Set(&ButtonProperties::caption, std::move(caption));
 }
 
 void CommandButton::Press() {

@@ -69,54 +69,123 @@ void Control::Changed() {
     App().NotifyChanged(*this);
 }
 
-#define FORMS_COMMON_PROPERTY(Type, Getter, Setter, field)                                         \
-    Type Control::Getter() const {                                                                 \
-        Touch();                                                                                   \
-        return common_.field;                                                                      \
-    }                                                                                              \
-    void Control::Setter(Type value) {                                                             \
-        Touch();                                                                                   \
-        if (common_.field != value) {                                                              \
-            common_.field = value;                                                                 \
-            Changed();                                                                             \
-        }                                                                                          \
+template <class Value>
+const Value& Control::GetCommon(Value CommonProperties::*property) const {
+    Touch();
+    return common_.*property;
+}
+
+template <class Value>
+void Control::SetCommon(Value CommonProperties::*property, Value value) {
+    Touch();
+    if (!(common_.*property == value)) {
+        common_.*property = std::move(value);
+        Changed();
     }
+}
 
-FORMS_COMMON_PROPERTY(int, Left, SetLeft, left)
-FORMS_COMMON_PROPERTY(int, Top, SetTop, top)
-FORMS_COMMON_PROPERTY(int, Width, SetWidth, width)
-FORMS_COMMON_PROPERTY(int, Height, SetHeight, height)
-FORMS_COMMON_PROPERTY(bool, Visible, SetVisible, visible)
-FORMS_COMMON_PROPERTY(bool, Enabled, SetEnabled, enabled)
-FORMS_COMMON_PROPERTY(Color, BackColor, SetBackColor, backColor)
-FORMS_COMMON_PROPERTY(Color, ForeColor, SetForeColor, foreColor)
-FORMS_COMMON_PROPERTY(bool, FontBold, SetFontBold, fontBold)
-FORMS_COMMON_PROPERTY(int, TabIndex, SetTabIndex, tabIndex)
-FORMS_COMMON_PROPERTY(bool, TabStop, SetTabStop, tabStop)
+int Control::Left() const {
+    return GetCommon(&CommonProperties::left);
+}
 
-#undef FORMS_COMMON_PROPERTY
+void Control::SetLeft(int value) {
+    SetCommon(&CommonProperties::left, value);
+}
+
+int Control::Top() const {
+    return GetCommon(&CommonProperties::top);
+}
+
+void Control::SetTop(int value) {
+    SetCommon(&CommonProperties::top, value);
+}
+
+int Control::Width() const {
+    return GetCommon(&CommonProperties::width);
+}
+
+void Control::SetWidth(int value) {
+    SetCommon(&CommonProperties::width, value);
+}
+
+int Control::Height() const {
+    return GetCommon(&CommonProperties::height);
+}
+
+void Control::SetHeight(int value) {
+    SetCommon(&CommonProperties::height, value);
+}
+
+bool Control::Visible() const {
+    return GetCommon(&CommonProperties::visible);
+}
+
+void Control::SetVisible(bool value) {
+    SetCommon(&CommonProperties::visible, value);
+}
+
+bool Control::Enabled() const {
+    return GetCommon(&CommonProperties::enabled);
+}
+
+void Control::SetEnabled(bool value) {
+    SetCommon(&CommonProperties::enabled, value);
+}
+
+Color Control::BackColor() const {
+    return GetCommon(&CommonProperties::backColor);
+}
+
+void Control::SetBackColor(Color value) {
+    SetCommon(&CommonProperties::backColor, value);
+}
+
+Color Control::ForeColor() const {
+    return GetCommon(&CommonProperties::foreColor);
+}
+
+void Control::SetForeColor(Color value) {
+    SetCommon(&CommonProperties::foreColor, value);
+}
+
+bool Control::FontBold() const {
+    return GetCommon(&CommonProperties::fontBold);
+}
+
+void Control::SetFontBold(bool value) {
+    SetCommon(&CommonProperties::fontBold, value);
+}
+
+int Control::TabIndex() const {
+    return GetCommon(&CommonProperties::tabIndex);
+}
+
+void Control::SetTabIndex(int value) {
+    SetCommon(&CommonProperties::tabIndex, value);
+}
+
+bool Control::TabStop() const {
+    return GetCommon(&CommonProperties::tabStop);
+}
+
+void Control::SetTabStop(bool value) {
+    SetCommon(&CommonProperties::tabStop, value);
+}
 
 const std::string& Control::Tag() const {
-    Touch();
-    return common_.tag;
+    return GetCommon(&CommonProperties::tag);
 }
 
 void Control::SetTag(std::string tag) {
-    Touch();
-    common_.tag = std::move(tag);
+    SetCommon(&CommonProperties::tag, std::move(tag));
 }
 
 const std::string& Control::ToolTipText() const {
-    Touch();
-    return common_.toolTipText;
+    return GetCommon(&CommonProperties::toolTipText);
 }
 
 void Control::SetToolTipText(std::string text) {
-    Touch();
-    if (common_.toolTipText != text) {
-        common_.toolTipText = std::move(text);
-        Changed();
-    }
+    SetCommon(&CommonProperties::toolTipText, std::move(text));
 }
 
 void Control::Move(int left, int top, int width, int height) {

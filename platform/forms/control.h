@@ -133,6 +133,11 @@ private:
     int index_ = -1;
     Control* container_ = nullptr;
     int containerPage_ = -1;
+    template <class Value>
+    const Value& GetCommon(Value CommonProperties::*property) const;
+    template <class Value>
+    void SetCommon(Value CommonProperties::*property, Value value);
+
     CommonProperties common_;
     CommonProperties commonDesign_;
 };
@@ -145,6 +150,22 @@ public:
     using Control::Control;
 
 protected:
+    // A property read or written by the program: touching loads the form; a write that changes
+    // the value tells the skin.
+    template <class Value>
+    const Value& Get(Value OwnProperties::*property) const {
+        Touch();
+        return p_.*property;
+    }
+    template <class Value>
+    void Set(Value OwnProperties::*property, Value value) {
+        Touch();
+        if (!(p_.*property == value)) {
+            p_.*property = std::move(value);
+            Changed();
+        }
+    }
+
     OwnProperties p_;
 
 private:

@@ -117,8 +117,7 @@ void Grid::SetTextMatrix(int row, int col, std::string text) {
 }
 
 bool Grid::Redraw() const {
-    Touch();
-    return p_.redraw;
+    return Get(&GridProperties::redraw);
 }
 
 void Grid::SetRedraw(bool redraw) {
@@ -131,8 +130,7 @@ void Grid::SetRedraw(bool redraw) {
 }
 
 int Grid::RedrawCount() const {
-    Touch();
-    return p_.redrawCount;
+    return Get(&GridProperties::redrawCount);
 }
 
 void Grid::SortAscendingIgnoringCase(int col) {
@@ -147,8 +145,7 @@ void Grid::SortAscendingIgnoringCase(int col) {
 }
 
 int Grid::Row() const {
-    Touch();
-    return p_.row;
+    return Get(&GridProperties::row);
 }
 
 void Grid::SetRow(int row) {
@@ -161,8 +158,7 @@ void Grid::SetRow(int row) {
 }
 
 int Grid::TopRow() const {
-    Touch();
-    return p_.topRow;
+    return Get(&GridProperties::topRow);
 }
 
 void Grid::SetTopRow(int row) {

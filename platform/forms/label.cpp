@@ -8,27 +8,19 @@ Label::Label(Form& form, std::string name) : ControlWith(form, std::move(name)) 
 }
 
 const std::string& Label::Caption() const {
-    Touch();
-    return p_.caption;
+    return Get(&CaptionProperties::caption);
 }
 
 void Label::SetCaption(std::string caption) {
-    Touch();
-    if (caption != p_.caption) {
-        p_.caption = std::move(caption);
-        Changed();
-    }
+    Set(&CaptionProperties::caption, std::move(caption));
 }
 
 Alignment Label::GetAlignment() const {
-    Touch();
-    return p_.alignment;
+    return Get(&CaptionProperties::alignment);
 }
 
 void Label::SetAlignment(forms::Alignment alignment) {
-    Touch();
-    p_.alignment = alignment;
-    Changed();
+    Set(&CaptionProperties::alignment, alignment);
 }
 
 void Label::Press() {
@@ -42,29 +34,19 @@ Line::Line(Form& form, std::string name) : ControlWith(form, std::move(name)) {
 }
 
 int Line::X1() const {
-    Touch();
-    return p_.x1;
+    return Get(&LineProperties::x1);
 }
 
 int Line::Y1() const {
-    Touch();
-    return p_.y1;
+    return Get(&LineProperties::y1);
 }
 
 int Line::X2() const {
-    Touch();
-    return p_.x2;
+    return Get(&LineProperties::x2);
 }
 
 int Line::Y2() const {
-    Touch();
-    return p_.y2;
-}
-
-void Line::Set(int LineProperties::*coordinate, int twips) {
-    Touch();
-    p_.*coordinate = twips;
-    Changed();
+    return Get(&LineProperties::y2);
 }
 
 void Line::SetX1(int twips) {

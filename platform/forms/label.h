@@ -57,9 +57,6 @@ public:
     // The line's colour is its ForeColor (the runtime's BorderColor).
     Color BorderColor() const { return ForeColor(); }
     void SetBorderColor(Color color) { SetForeColor(color); }
-
-private:
-    void Set(int LineProperties::*coordinate, int twips);
 };
 
 // The resizer container: a borderless container moved and sized with its window.

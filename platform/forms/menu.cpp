@@ -11,27 +11,19 @@ Menu::Menu(Form& form, std::string name, Menu* parent)
 }
 
 const std::string& Menu::Caption() const {
-    Touch();
-    return p_.caption;
+    return Get(&MenuProperties::caption);
 }
 
 void Menu::SetCaption(std::string caption) {
-    Touch();
-    p_.caption = std::move(caption);
-    Changed();
+    Set(&MenuProperties::caption, std::move(caption));
 }
 
 bool Menu::Checked() const {
-    Touch();
-    return p_.checked;
+    return Get(&MenuProperties::checked);
 }
 
 void Menu::SetChecked(bool checked) {
-    Touch();
-    if (checked != p_.checked) {
-        p_.checked = checked;
-        Changed();
-    }
+    Set(&MenuProperties::checked, checked);
 }
 
 void Menu::Choose() {

@@ -26,8 +26,7 @@ void PictureBox::LoadPictureFile(const std::string& path) {
 }
 
 bool PictureBox::AutoSize() const {
-    Touch();
-    return p_.autoSize;
+    return Get(&PictureBoxProperties::autoSize);
 }
 
 void PictureBox::SetAutoSize(bool autoSize) {

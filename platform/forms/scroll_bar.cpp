@@ -9,40 +9,31 @@ namespace forms {
 HScrollBar::HScrollBar(Form& form, std::string name) : ControlWith(form, std::move(name)) {}
 
 int HScrollBar::Min() const {
-    Touch();
-    return p_.min;
+    return Get(&ScrollBarProperties::min);
 }
 
 int HScrollBar::Max() const {
-    Touch();
-    return p_.max;
+    return Get(&ScrollBarProperties::max);
 }
 
 int HScrollBar::Value() const {
-    Touch();
-    return p_.value;
+    return Get(&ScrollBarProperties::value);
 }
 
 int HScrollBar::SmallChange() const {
-    Touch();
-    return p_.smallChange;
+    return Get(&ScrollBarProperties::smallChange);
 }
 
 int HScrollBar::LargeChange() const {
-    Touch();
-    return p_.largeChange;
+    return Get(&ScrollBarProperties::largeChange);
 }
 
 void HScrollBar::SetMin(int min) {
-    Touch();
-    p_.min = min;
-    Changed();
+    Set(&ScrollBarProperties::min, min);
 }
 
 void HScrollBar::SetMax(int max) {
-    Touch();
-    p_.max = max;
-    Changed();
+    Set(&ScrollBarProperties::max, max);
 }
 
 void HScrollBar::SetValue(int value) {
@@ -60,15 +51,11 @@ void HScrollBar::SetValue(int value) {
 }
 
 void HScrollBar::SetSmallChange(int change) {
-    Touch();
-    p_.smallChange = change;
-    Changed();
+    Set(&ScrollBarProperties::smallChange, change);
 }
 
 void HScrollBar::SetLargeChange(int change) {
-    Touch();
-    p_.largeChange = change;
-    Changed();
+    Set(&ScrollBarProperties::largeChange, change);
 }
 
 } // namespace forms

@@ -27,46 +27,35 @@ void TextBox::SetText(std::string text) {
 }
 
 int TextBox::MaxLength() const {
-    Touch();
-    return p_.maxLength;
+    return Get(&TextBoxProperties::maxLength);
 }
 
 void TextBox::SetMaxLength(int length) {
-    Touch();
-    p_.maxLength = std::max(0, length);
-    Changed();
+    Set(&TextBoxProperties::maxLength, std::max(0, length));
 }
 
 Alignment TextBox::GetAlignment() const {
-    Touch();
-    return p_.alignment;
+    return Get(&TextBoxProperties::alignment);
 }
 
 void TextBox::SetAlignment(forms::Alignment alignment) {
-    Touch();
-    p_.alignment = alignment;
-    Changed();
+    Set(&TextBoxProperties::alignment, alignment);
 }
 
 bool TextBox::Locked() const {
-    Touch();
-    return p_.locked;
+    return Get(&TextBoxProperties::locked);
 }
 
 void TextBox::SetLocked(bool locked) {
-    Touch();
-    p_.locked = locked;
-    Changed();
+    Set(&TextBoxProperties::locked, locked);
 }
 
 int TextBox::SelStart() const {
-    Touch();
-    return p_.selStart;
+    return Get(&TextBoxProperties::selStart);
 }
 
 int TextBox::SelLength() const {
-    Touch();
-    return p_.selLength;
+    return Get(&TextBoxProperties::selLength);
 }
 
 std::string TextBox::SelText() const {

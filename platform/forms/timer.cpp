@@ -11,14 +11,11 @@ Timer::Timer(Form& form, std::string name) : ControlWith(form, std::move(name)) 
 }
 
 int Timer::Interval() const {
-    Touch();
-    return p_.interval;
+    return Get(&TimerProperties::interval);
 }
 
 void Timer::SetInterval(int milliseconds) {
-    Touch();
-    p_.interval = std::max(0, milliseconds);
-    Changed();
+    Set(&TimerProperties::interval, std::max(0, milliseconds));
 }
 
 bool Timer::IsRunning() const {
