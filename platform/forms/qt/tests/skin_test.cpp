@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabBar>
@@ -18,6 +20,7 @@
 #include "platform/forms/buttons.h"
 #include "platform/forms/label.h"
 #include "platform/forms/lists.h"
+#include "platform/forms/menu.h"
 #include "platform/forms/qt/skin.h"
 #include "platform/forms/qt/widgets.h"
 #include "platform/forms/tab_control.h"
@@ -92,6 +95,23 @@ struct SmallForm : Form {
     CommandButton cmdOK{*this, "cmdOK"};
     TabControl TabOne1{*this, "TabOne1", 2};
     ListBox lstGraph{*this, "lstGraph"};
+};
+
+struct MenuForm : Form {
+    MenuForm(Application& app, EventLog& log) : Form(app, "frmMenus") {
+        mnuFile.SetCaption("&File");
+        mnuFileSave.SetCaption("&Save");
+        mnuFileSave.SetEnabled(false);
+        mnuNul0.SetCaption("-");
+        mnuFile.Click = [this, &log] {
+            log.Add("mnuFile.Click");
+            mnuFileSave.SetEnabled(true);
+        };
+        mnuFileSave.Click = log.Record("mnuFileSave.Click");
+    }
+    Menu mnuFile{*this, "mnuFile"};
+    Menu mnuFileSave{*this, "mnuFileSave", &mnuFile};
+    Menu mnuNul0{*this, "mnuNul0", &mnuFile};
 };
 
 class SkinTest : public ::testing::Test {
@@ -225,6 +245,24 @@ TEST_F(SkinTest, TheCloseBoxUnloadsThroughTheModelWhichMayCancel) {
     EXPECT_FALSE(form.IsLoaded());
     EXPECT_EQ(skin.WindowOf(form), nullptr);
     EXPECT_EQ(log.Entries(), (std::vector<std::string>{"frmSmall.Unload", "frmSmall.Unload"}));
+}
+
+TEST_F(SkinTest, MenusAreAMenuBarWhoseOpeningAndChoicesGoThroughTheModel) {
+    auto& menuForm = app.Create<MenuForm>(log);
+    menuForm.Show();
+    log.Clear();
+    auto* bar = skin.WindowOf(menuForm)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    QMenu* file = bar->actions().at(0)->menu();
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->title(), "&File");
+    file->popup(QPoint(0, 0)); // opening raises the menu's Click, which enables Save
+    QAction* save = file->actions().at(0);
+    EXPECT_TRUE(save->isEnabled());
+    EXPECT_TRUE(file->actions().at(1)->isSeparator());
+    save->trigger();
+    file->hide();
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"mnuFile.Click", "mnuFileSave.Click"}));
 }
 
 TEST_F(SkinTest, TheFormDrawsToAScreenshot) {
