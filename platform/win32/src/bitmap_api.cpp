@@ -168,9 +168,8 @@ int GetDIBits(HDC dc, HBITMAP handle, UINT start, UINT lines, LPVOID bits, BITMA
         // Describe the bitmap in its own format.
         DibLayout own =
             LayoutFor(surface.Width(), surface.Height(), bitmap->ReportedBitsPerPixel(), false);
-        if (own.bitCount == 24)
-            own.colors.clear();
-        WriteDibHeader(own, info);
+        // Only the header: the caller may not have room for a table yet.
+        WriteDibHeader(own, info, DibTable::Omit);
         return 1;
     }
     bool topDown = header.biHeight < 0;
@@ -179,7 +178,7 @@ int GetDIBits(HDC dc, HBITMAP handle, UINT start, UINT lines, LPVOID bits, BITMA
         return 0;
     if (layout.bitCount == 1 && surface.Format() == PixelFormat::Mono)
         layout.colors = {surface.monoColors[0], surface.monoColors[1]};
-    WriteDibHeader(layout, info);
+    WriteDibHeader(layout, info, DibTable::Write);
     if (bits == nullptr)
         return 1;
     if (start >= UINT(surface.Height()))

@@ -83,7 +83,7 @@ std::vector<std::uint8_t> EncodeBmp(HBITMAP handle, std::size_t gapBytes) {
         layout.colors = {surface.monoColors[0], surface.monoColors[1]};
 
     std::vector<std::uint8_t> info(layout.headerSize);
-    WriteDibHeader(layout, reinterpret_cast<BITMAPINFO*>(info.data()));
+    WriteDibHeader(layout, reinterpret_cast<BITMAPINFO*>(info.data()), DibTable::Write);
     std::size_t offset = kFileHeaderSize + info.size() + gapBytes;
     std::vector<std::uint8_t> out;
     out.reserve(offset + layout.imageSize);

@@ -209,7 +209,7 @@ DibLayout LayoutFor(int width, int height, int bitCount, bool topDown) {
     return layout;
 }
 
-void WriteDibHeader(const DibLayout& layout, BITMAPINFO* info) {
+void WriteDibHeader(const DibLayout& layout, BITMAPINFO* info, DibTable table) {
     BITMAPINFOHEADER& h = info->bmiHeader;
     h.biSize = 40;
     h.biWidth = layout.width;
@@ -222,6 +222,8 @@ void WriteDibHeader(const DibLayout& layout, BITMAPINFO* info) {
     h.biYPelsPerMeter = 0;
     h.biClrUsed = 0;
     h.biClrImportant = 0;
+    if (table == DibTable::Omit)
+        return;
     auto* after = reinterpret_cast<std::uint8_t*>(info) + 40;
     if (layout.compression == BI_BITFIELDS) {
         for (int i = 0; i < 3; ++i)

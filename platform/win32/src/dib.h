@@ -50,7 +50,10 @@ bool EncodeDibRows(const Surface& source, const DibLayout& layout, int first, in
 // The layout GetDIBits answers for a bitmap of this size and depth.
 DibLayout LayoutFor(int width, int height, int bitCount, bool topDown);
 
-// Writes the 40-byte header, then the masks (32 bits) or the colour table (1 bit).
-void WriteDibHeader(const DibLayout& layout, BITMAPINFO* info);
+enum class DibTable { Omit, Write };
+
+// Writes the 40-byte header and, when asked, the masks (32 bits) or the colour table (1 bit)
+// after it; the caller's buffer must hold them.
+void WriteDibHeader(const DibLayout& layout, BITMAPINFO* info, DibTable table);
 
 } // namespace win32

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -63,14 +64,19 @@ TEST(BitmapTest, MonochromeBitsHaveABlackAndWhiteTable) {
     TestCanvas canvas(9, 1, /*monochrome*/ true);
     SetPixel(canvas.dc(), 0, 0, 0);
     SetPixel(canvas.dc(), 8, 0, 0);
+    // Asking for the format writes the header alone, so a bare header is room enough.
+    auto bare = std::make_unique<BITMAPINFOHEADER>();
+    bare->biSize = sizeof(BITMAPINFOHEADER);
+    EXPECT_EQ(GetDIBits(canvas.dc(), canvas.bitmap(), 0, 1, nullptr,
+                        reinterpret_cast<BITMAPINFO*>(bare.get()), DIB_RGB_COLORS),
+              1);
+    EXPECT_EQ(bare->biBitCount, 1);
+
     struct {
         BITMAPINFOHEADER header;
         RGBQUAD colors[2];
-    } info{};
-    info.header.biSize = sizeof(BITMAPINFOHEADER);
+    } info{*bare, {}};
     auto* asInfo = reinterpret_cast<BITMAPINFO*>(&info);
-    GetDIBits(canvas.dc(), canvas.bitmap(), 0, 1, nullptr, asInfo, DIB_RGB_COLORS);
-    EXPECT_EQ(info.header.biBitCount, 1);
     unsigned char bits[4] = {};
     EXPECT_EQ(GetDIBits(canvas.dc(), canvas.bitmap(), 0, 1, bits, asInfo, DIB_RGB_COLORS), 1);
     EXPECT_EQ(bits[0], 0x7F);
