@@ -1,0 +1,166 @@
+#include "program/calc/stretch_projection.h"
+
+#include "platform/runtime/runtime_error.h"
+
+#include <cmath>
+
+namespace calc {
+
+void StretchProjection::Shape(int phases, int columns, int years) {
+    phases_ = phases;
+    columns_ = columns;
+    years_ = years;
+    cells_.assign(static_cast<std::size_t>(phases) * columns * years, 0);
+}
+
+std::size_t StretchProjection::Offset(int phase, int column, int yearIndex) const {
+    if (phase < 0 || phase >= phases_ || column < 0 || column >= columns_ || yearIndex < 0 ||
+        yearIndex >= years_) {
+        throw runtime::RuntimeError(runtime::ErrorNumber::SubscriptOutOfRange);
+    }
+    return (static_cast<std::size_t>(phase) * columns_ + column) * years_ + yearIndex;
+}
+
+std::int64_t StretchProjection::Cell(int phase, int column, int yearIndex) const {
+    return cells_[Offset(phase, column, yearIndex)];
+}
+
+void StretchProjection::SetCell(int phase, int column, int yearIndex, std::int64_t value) {
+    cells_[Offset(phase, column, yearIndex)] = value;
+}
+
+namespace {
+
+// Divisors below 1.0 and result codes in a divisor's place count as 1.0.
+constexpr float kFirstResultCode = 101.0f;
+
+double Divisor(float factor) {
+    return factor < 1.0f || factor >= kFirstResultCode ? 1.0 : factor;
+}
+
+std::int64_t RoundToWhole(double value) {
+    // 2^63: the first double beyond the cells' range.
+    constexpr double kLimit = 9223372036854775808.0;
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= -kLimit && rounded < kLimit)) {
+        throw runtime::RuntimeError(runtime::ErrorNumber::Overflow);
+    }
+    return static_cast<std::int64_t>(rounded);
+}
+
+// Writes the cells of one year: a value stored in an owner's phase goes to the all-years phase
+// too, unless the column is the age or the distributions to date.
+class YearWriter {
+public:
+    YearWriter(StretchProjection& projection, int phase, int yearIndex)
+        : projection_(projection), phase_(phase), yearIndex_(yearIndex) {}
+
+    void Store(StretchProjection::Column column, double value) {
+        const std::int64_t cell = RoundToWhole(value);
+        projection_.SetCell(phase_, column, yearIndex_, cell);
+        projection_.SetCell(StretchProjection::kAllYears, column, yearIndex_, cell);
+    }
+    void StoreOwnerOnly(StretchProjection::Column column, double value) {
+        projection_.SetCell(phase_, column, yearIndex_, RoundToWhole(value));
+    }
+    void StoreAllYearsOnly(StretchProjection::Column column, double value) {
+        projection_.SetCell(StretchProjection::kAllYears, column, yearIndex_, RoundToWhole(value));
+    }
+    // The cell of the year before in `phase`, plus `amount`.
+    double RunningTotal(int phase, double amount) const {
+        return projection_.Cell(phase, StretchProjection::kDistributionsToDate, yearIndex_ - 1) +
+               amount;
+    }
+
+private:
+    StretchProjection& projection_;
+    int phase_;
+    int yearIndex_;
+};
+
+} // namespace
+
+int ProjectStretch(const StretchInputs& in, const StretchDivisors& divisors,
+                   StretchProjection& projection) {
+    using P = StretchProjection;
+    projection.ResetToProjection();
+    const double growth = 1 + in.ratePercent / 100;
+    double balance = in.startingValue;
+    float paidIn = 0;
+
+    for (int i = 0; i < in.planholderLE; ++i) {
+        YearWriter year(projection, P::kPlanholder, i);
+        year.Store(P::kYear, in.year + i);
+        year.StoreOwnerOnly(P::kAge, in.planholderAge + i);
+        year.StoreAllYearsOnly(P::kAge, i);
+        const double opening = balance;
+        if (i < in.contributionYears) {
+            paidIn =
+                static_cast<float>(i == 0 ? balance + in.contribution : paidIn + in.contribution);
+            balance += in.contribution;
+        }
+        year.Store(P::kPaidIn, paidIn);
+        balance *= growth;
+        double distribution = 0;
+        if (in.planholderAge + i >= in.planholderStartAge) {
+            const double divisor = Divisor(divisors.joint(in.planholderAge + i, in.spouseAge + i));
+            distribution = in.roth ? 0 : opening / divisor;
+            balance -= distribution;
+            year.Store(P::kDistribution, distribution);
+        }
+        year.Store(P::kDistributionsToDate,
+                   i == 0 ? distribution : year.RunningTotal(P::kPlanholder, distribution));
+        year.Store(P::kClosingBalance, balance);
+    }
+
+    for (int i = in.planholderLE; i < in.spouseLE; ++i) {
+        YearWriter year(projection, P::kSpouse, i);
+        year.Store(P::kYear, in.year + i);
+        year.StoreOwnerOnly(P::kAge, in.spouseAge + i);
+        year.StoreAllYearsOnly(P::kAge, i);
+        const double opening = balance;
+        year.Store(P::kPaidIn, paidIn);
+        balance *= growth;
+        double distribution = 0;
+        // The spouse's distributions start in the year of the 71st birthday.
+        if (in.spouseAge + i > 70) {
+            const double divisor = Divisor(divisors.joint(in.spouseAge + i, in.spouseAge + i));
+            distribution = in.roth ? 0 : opening / divisor;
+            balance -= distribution;
+            year.Store(P::kDistribution, distribution);
+        }
+        year.StoreOwnerOnly(P::kDistributionsToDate, year.RunningTotal(P::kSpouse, distribution));
+        year.StoreAllYearsOnly(P::kDistributionsToDate,
+                               year.RunningTotal(P::kAllYears, distribution));
+        year.Store(P::kClosingBalance, balance);
+    }
+
+    // The beneficiary's divisor is not recalculated: it falls by one a year from the Single Life
+    // divisor at the age of the first beneficiary year.
+    const int beneficiaryStartAge = in.beneficiaryAge + in.spouseLE;
+    for (int i = in.spouseLE; i < P::kYears; ++i) {
+        YearWriter year(projection, P::kBeneficiary, i);
+        year.Store(P::kYear, in.year + i);
+        year.StoreOwnerOnly(P::kAge, in.beneficiaryAge + i);
+        year.StoreAllYearsOnly(P::kAge, i);
+        const double opening = balance;
+        year.Store(P::kPaidIn, paidIn);
+        balance *= growth;
+        const double divisor = Divisor(divisors.single(beneficiaryStartAge, in.beneficiaryAge + i));
+        const double distribution = divisor > 1.0 ? opening / divisor : balance;
+        balance -= distribution;
+        year.Store(P::kDistribution, distribution);
+        year.StoreOwnerOnly(P::kDistributionsToDate,
+                            year.RunningTotal(P::kBeneficiary, distribution));
+        year.StoreAllYearsOnly(P::kDistributionsToDate,
+                               year.RunningTotal(P::kAllYears, distribution));
+        year.Store(P::kClosingBalance, balance);
+        if (balance < 100) {
+            return i;
+        }
+    }
+    // Only a balance that never falls below 100 gets here: the table's last year is the last.
+    return P::kYears - 1;
+}
+
+} // namespace calc
