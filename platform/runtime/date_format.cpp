@@ -1,0 +1,79 @@
+#include "platform/runtime/date_format.h"
+
+#include <array>
+#include <stdexcept>
+
+namespace runtime {
+namespace {
+
+constexpr std::array<std::string_view, 12> MonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsLetter(char c) {
+    return Lower(c) >= 'a' && Lower(c) <= 'z';
+}
+
+// The number with at least `width` digits.
+std::string Padded(int value, std::size_t width) {
+    std::string digits = std::to_string(value);
+    if (digits.size() < width) {
+        digits.insert(0, width - digits.size(), '0');
+    }
+    return digits;
+}
+
+[[noreturn]] void Refuse(std::string_view pattern) {
+    throw std::invalid_argument("FormatDate: unsupported pattern \"" + std::string(pattern) + "\"");
+}
+
+} // namespace
+
+std::string FormatDate(const Date& date, std::string_view pattern) {
+    std::string text;
+    bool afterHour = false;
+    std::size_t pos = 0;
+    while (pos < pattern.size()) {
+        const char letter = Lower(pattern[pos]);
+        if (!IsLetter(letter)) {
+            text += pattern[pos++];
+            continue;
+        }
+        std::size_t length = 1;
+        while (pos + length < pattern.size() && Lower(pattern[pos + length]) == letter) {
+            ++length;
+        }
+        pos += length;
+
+        const bool minutes = letter == 'n' || (letter == 'm' && afterHour && length <= 2);
+        if (minutes && length <= 2) {
+            text += Padded(date.Minute(), length);
+        } else if (letter == 'm' && length <= 2) {
+            text += Padded(date.Month(), length);
+        } else if (letter == 'm' && length == 3) {
+            text += MonthNames[date.Month() - 1].substr(0, 3);
+        } else if (letter == 'm' && length == 4) {
+            text += MonthNames[date.Month() - 1];
+        } else if (letter == 'd' && length <= 2) {
+            text += Padded(date.Day(), length);
+        } else if (letter == 'y' && length == 2) {
+            text += Padded(date.Year() % 100, 2);
+        } else if (letter == 'y' && length == 4) {
+            text += Padded(date.Year(), 4);
+        } else if (letter == 'h' && length <= 2) {
+            text += Padded(date.Hour(), length);
+        } else if (letter == 's' && length <= 2) {
+            text += Padded(date.Second(), length);
+        } else {
+            Refuse(pattern);
+        }
+        afterHour = letter == 'h';
+    }
+    return text;
+}
+
+} // namespace runtime

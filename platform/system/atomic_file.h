@@ -1,0 +1,33 @@
+// Replacing a file atomically: the new content goes into a temporary file in the same folder,
+// is flushed to disk, and is then renamed over the target, so that a reader sees either the old
+// file whole or the new one whole, never a mixture, whatever happens in between.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace sys {
+
+class AtomicFile {
+public:
+    // Starts the replacement of `target` (which need not exist yet). A missing folder is 76.
+    explicit AtomicFile(const std::filesystem::path& target);
+    // Without Commit the temporary file is removed and the target is left untouched.
+    ~AtomicFile();
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    void Write(std::string_view bytes);
+    // Flushes the content to disk and renames it over the target.
+    void Commit();
+
+private:
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    int descriptor_;
+};
+
+// Writes `contents` as the whole new content of `target`, atomically.
+void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view contents);
+
+} // namespace sys

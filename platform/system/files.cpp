@@ -1,0 +1,149 @@
+#include "platform/system/files.h"
+
+#include "platform/system/atomic_file.h"
+#include "platform/system/file_descriptor.h"
+#include "platform/system/file_pattern.h"
+#include "platform/system/os_error.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+
+namespace sys {
+
+namespace fs = std::filesystem;
+using runtime::ErrorNumber;
+
+namespace {
+
+// Opens an existing file for reading; a folder is refused as the runtime refuses it (75).
+FileDescriptor OpenForReading(const fs::path& path) {
+    FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.IsOpen())
+        ThrowOsError(errno, path);
+    struct stat status {};
+    if (fstat(file.Get(), &status) != 0)
+        ThrowOsError(errno, path);
+    if (S_ISDIR(status.st_mode))
+        ThrowOsError(EISDIR, path);
+    return file;
+}
+
+// Reads up to `size` bytes; fewer only at the end of the file.
+std::size_t ReadSome(int descriptor, char* buffer, std::size_t size, const fs::path& path) {
+    for (;;) {
+        const ssize_t count = read(descriptor, buffer, size);
+        if (count >= 0)
+            return static_cast<std::size_t>(count);
+        if (errno != EINTR)
+            ThrowOsError(errno, path);
+    }
+}
+
+// Calls `consume` with each block of the file's content in order.
+template <typename Consume>
+void ReadBlocks(const FileDescriptor& file, const fs::path& path, Consume consume) {
+    std::array<char, 65536> buffer;
+    while (const std::size_t count = ReadSome(file.Get(), buffer.data(), buffer.size(), path))
+        consume(std::string_view(buffer.data(), count));
+}
+
+} // namespace
+
+bool FileExists(const fs::path& path) noexcept {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_size >= 1;
+}
+
+std::uintmax_t FileLength(const fs::path& path) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0)
+        ThrowOsError(errno, path);
+    if (S_ISDIR(status.st_mode))
+        ThrowOsError(EISDIR, path);
+    return static_cast<std::uintmax_t>(status.st_size);
+}
+
+void FileCopy(const fs::path& from, const fs::path& to) {
+    const FileDescriptor source = OpenForReading(from);
+    AtomicFile target(to);
+    ReadBlocks(source, from, [&](std::string_view block) { target.Write(block); });
+    target.Commit();
+}
+
+void RemoveFile(const fs::path& path) {
+    if (unlink(path.c_str()) != 0)
+        ThrowOsError(errno, path);
+}
+
+void RenameFile(const fs::path& from, const fs::path& to) {
+    int result = renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
+    if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {
+        // A file system without the no-replace rename: check, then rename.
+        struct stat status {};
+        if (lstat(to.c_str(), &status) == 0)
+            ThrowOsError(EEXIST, to);
+        result = rename(from.c_str(), to.c_str());
+    }
+    if (result == 0)
+        return;
+    const int error = errno;
+    if (error == ENOENT && access(from.c_str(), F_OK) == 0)
+        ThrowOsError(ENOTDIR, to); // the source is there: the target's folder is not
+    ThrowOsError(error, error == EEXIST ? to : from, ErrorNumber::PathFileAccessError);
+}
+
+bool EnsureFolder(const fs::path& path) noexcept {
+    if (mkdir(path.c_str(), 0777) == 0)
+        return true;
+    struct stat status {};
+    return errno == EEXIST && stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+std::string ReadFirstLine(const fs::path& path) {
+    FileDescriptor file = OpenForReading(path);
+    std::FILE* stream = fdopen(file.Get(), "rb");
+    if (stream == nullptr)
+        ThrowOsError(errno, path);
+    file.Release();
+    std::string line;
+    int c = std::getc(stream);
+    const bool empty = c == EOF;
+    while (c != EOF && c != '\r' && c != '\n') {
+        line.push_back(static_cast<char>(c));
+        c = std::getc(stream);
+    }
+    const bool failed = std::ferror(stream) != 0;
+    std::fclose(stream);
+    if (failed)
+        ThrowOsError(EIO, path);
+    if (empty)
+        throw runtime::RuntimeError(ErrorNumber::InputPastEndOfFile, path.string());
+    return line;
+}
+
+std::string ReadWholeFile(const fs::path& path) {
+    std::string contents;
+    ReadBlocks(OpenForReading(path), path, [&](std::string_view block) { contents.append(block); });
+    return contents;
+}
+
+int RemoveMatchingFiles(const fs::path& folder, std::string_view pattern) noexcept {
+    int removed = 0;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        if (entry->is_regular_file(error) &&
+            MatchesFilePattern(entry->path().filename().string(), pattern) &&
+            fs::remove(entry->path(), error))
+            ++removed;
+        error.clear();
+    }
+    return removed;
+}
+
+} // namespace sys

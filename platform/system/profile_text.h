@@ -1,0 +1,36 @@
+// The text of a profile (INI) file, read and edited with the Windows profile rules:
+//
+//   ; a comment: a line whose first non-blank character is ";"
+//   [Section]          a section header; the name is trimmed
+//   Key = value        a key line; key and value are trimmed
+//
+// Section names and keys compare without regard to letter case. Lines before the first header,
+// lines without "=" and blank lines belong to no key. Where a key stands twice, the first one
+// wins; where a section stands twice, its first occurrence is searched first. A value whose
+// first and last characters are the same quote (' or ") loses that pair. There are no comments
+// after a value. Lines end with LF or CR LF.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace sys {
+
+// The value of `key` in `section`; nothing when the text holds no such key.
+std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
+                                            std::string_view key);
+
+// The text with `key` in `section` set to `value`, written as it is. The key line is replaced
+// where the lookup finds it; otherwise the key is added after the section's last key, and the
+// section at the end of the text. Comments, blank lines and other keys are kept as they stand;
+// new lines use the text's own line ending (LF for a text without one). A name or value that
+// the format cannot hold (a line break, "]" in a section name, "=" in a key, blanks around a
+// key, an empty key) is refused with error 52.
+std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
+                            std::string_view value);
+
+// The text without any line of `key` in `section`; unchanged when it holds none.
+std::string RemoveProfileKey(std::string_view text, std::string_view section, std::string_view key);
+
+} // namespace sys

@@ -1,0 +1,57 @@
+// Files of fixed-length records, as the original runtime's random-access files: record n
+// (numbered from 1) occupies the bytes from (n - 1) x length on, with no header and no
+// separators.
+//
+// - The record count is the file's length divided by the record length; a partial record at
+//   the end is not counted.
+// - Writing record n puts exactly one record there; writing past the end extends the file, and
+//   records skipped over read as zero bytes.
+// - Reading a record that does not lie wholly in the file is not an error, as with the
+//   runtime's Get: the bytes the file holds at its place come back, filled up with zero bytes
+//   to the record length (a record past the end is all zero bytes). Reading never changes the
+//   file.
+// - A record number below 1 (or beyond 2147483647) is error 63, bad record number.
+#pragma once
+
+#include "platform/system/file_descriptor.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace sys {
+
+enum class RecordAccess {
+    Read,      // the file must exist (53 otherwise)
+    ReadWrite, // the file is created when missing
+};
+
+class RecordFile {
+public:
+    // Opens `path` for records of `recordLength` bytes (at least 1).
+    RecordFile(const std::filesystem::path& path, std::size_t recordLength, RecordAccess access);
+
+    std::size_t RecordLength() const { return recordLength_; }
+    std::int64_t RecordCount() const;
+
+    std::string Read(std::int64_t recordNumber) const;
+    // `record` must be exactly one record long. A file opened for reading refuses (75).
+    void Write(std::int64_t recordNumber, std::string_view record);
+
+    // Flushes what was written to disk and closes the file, reporting any failure. The
+    // destructor closes a file that is still open without reporting.
+    void Close();
+
+private:
+    std::int64_t OffsetOf(std::int64_t recordNumber) const;
+
+    std::filesystem::path path_;
+    std::size_t recordLength_;
+    RecordAccess access_;
+    FileDescriptor file_;
+    bool written_ = false;
+};
+
+} // namespace sys

@@ -1,0 +1,187 @@
+#include "platform/system/atomic_file.h"
+#include "platform/system/file_pattern.h"
+#include "platform/system/files.h"
+#include "platform/system/tests/sandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+using sys::testing::ErrorNumberOf;
+using sys::testing::ReadBack;
+using sys::testing::Sandbox;
+
+TEST(Files, ExistsNeedsAFileOfAtLeastOneByte) {
+    Sandbox sandbox;
+    sandbox.WriteFile("one.txt", "x");
+    sandbox.WriteFile("empty.txt", "");
+    fs::create_directory(sandbox.Root() / "folder");
+    struct Case {
+        const char* name;
+        bool exists;
+    };
+    const Case cases[] = {
+        {"one.txt", true}, {"empty.txt", false},      {"missing.txt", false},
+        {"folder", false}, {"one.txt/inside", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(sys::FileExists(sandbox.Root() / c.name), c.exists);
+    }
+}
+
+TEST(Files, LengthAndErrors) {
+    Sandbox sandbox;
+    const fs::path file = sandbox.WriteFile("records.flt", std::string(2500, ' '));
+    fs::create_directory(sandbox.Root() / "folder");
+    EXPECT_EQ(sys::FileLength(file), 2500u);
+    EXPECT_EQ(ErrorNumberOf([&] { sys::FileLength(sandbox.Root() / "missing"); }), 53);
+    EXPECT_EQ(ErrorNumberOf([&] { sys::FileLength(sandbox.Root() / "folder"); }), 75);
+}
+
+TEST(Files, CopyOverwritesTheTargetWhole) {
+    Sandbox sandbox;
+    const fs::path from = sandbox.WriteFile("Tallowmere.flt", "new records");
+    const fs::path to = sandbox.WriteFile("data/Tallowmere.flt", "old records that were longer");
+    sys::FileCopy(from, to);
+    EXPECT_EQ(ReadBack(to), "new records");
+    EXPECT_EQ(ReadBack(from), "new records");
+    EXPECT_EQ(std::distance(fs::directory_iterator(to.parent_path()), fs::directory_iterator()), 1);
+}
+
+TEST(Files, CopyErrorsLeaveTheTargetAlone) {
+    Sandbox sandbox;
+    const fs::path to = sandbox.WriteFile("target", "kept");
+    EXPECT_EQ(ErrorNumberOf([&] { sys::FileCopy(sandbox.Root() / "missing", to); }), 53);
+    EXPECT_EQ(ReadBack(to), "kept");
+    const fs::path from = sandbox.WriteFile("source", "data");
+    EXPECT_EQ(ErrorNumberOf([&] { sys::FileCopy(from, sandbox.Root() / "no/such/folder/x"); }), 76);
+}
+
+TEST(Files, RemoveFile) {
+    Sandbox sandbox;
+    const fs::path file = sandbox.WriteFile("reload.exe", "x");
+    fs::create_directory(sandbox.Root() / "folder");
+    sys::RemoveFile(file);
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(ErrorNumberOf([&] { sys::RemoveFile(file); }), 53);
+    EXPECT_EQ(ErrorNumberOf([&] { sys::RemoveFile(sandbox.Root() / "folder"); }), 75);
+    EXPECT_TRUE(fs::is_directory(sandbox.Root() / "folder"));
+}
+
+TEST(Files, RenameRefusesToReplace) {
+    Sandbox sandbox;
+    const fs::path from = sandbox.WriteFile("Tallowmere.flt", "records");
+    const fs::path temp = sandbox.Root() / "Temp.flt";
+    sys::RenameFile(from, temp);
+    EXPECT_FALSE(fs::exists(from));
+    EXPECT_EQ(ReadBack(temp), "records");
+
+    const fs::path other = sandbox.WriteFile("other.flt", "other");
+    EXPECT_EQ(ErrorNumberOf([&] { sys::RenameFile(other, temp); }), 58);
+    EXPECT_EQ(ReadBack(temp), "records");
+    EXPECT_EQ(ReadBack(other), "other");
+    EXPECT_EQ(ErrorNumberOf([&] { sys::RenameFile(sandbox.Root() / "missing", from); }), 53);
+    EXPECT_EQ(ErrorNumberOf([&] { sys::RenameFile(other, sandbox.Root() / "no/such"); }), 76);
+}
+
+TEST(Files, EnsureFolderMakesOneLevel) {
+    Sandbox sandbox;
+    const fs::path data = sandbox.Root() / "Data";
+    EXPECT_TRUE(sys::EnsureFolder(data));
+    EXPECT_TRUE(fs::is_directory(data));
+    EXPECT_TRUE(sys::EnsureFolder(data));
+    EXPECT_FALSE(sys::EnsureFolder(sandbox.Root() / "two/levels"));
+    EXPECT_FALSE(fs::exists(sandbox.Root() / "two"));
+    EXPECT_FALSE(sys::EnsureFolder(sandbox.WriteFile("plain", "x")));
+}
+
+TEST(Files, FirstLine) {
+    Sandbox sandbox;
+    struct Case {
+        const char* name;
+        std::string contents;
+        std::string line;
+    };
+    const Case cases[] = {
+        {"lf", "/srv/data\nsecond\n", "/srv/data"},
+        {"crlf", "https://example.test/rmd\r\nsecond\r\n", "https://example.test/rmd"},
+        {"cr", "first\rsecond", "first"},
+        {"no ending", "only line", "only line"},
+        {"blank first line", "\nsecond", ""},
+        {"blanks kept", "  padded  \n", "  padded  "},
+        {"high bytes", "Caf\xE9\n", "Caf\xE9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(sys::ReadFirstLine(sandbox.WriteFile(c.name, c.contents)), c.line);
+    }
+    EXPECT_EQ(ErrorNumberOf([&] { sys::ReadFirstLine(sandbox.WriteFile("empty", "")); }), 62);
+    EXPECT_EQ(ErrorNumberOf([&] { sys::ReadFirstLine(sandbox.Root() / "missing"); }), 53);
+}
+
+TEST(Files, Patterns) {
+    struct Case {
+        const char* name;
+        const char* pattern;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"RMDLogo.gif", "RMDLogo.*", true},
+        {"RMDLogo.txt", "rmdlogo.*", true},
+        {"RMDLogo", "RMDLogo.*", true},
+        {"RMDLogo2.gif", "RMDLogo.*", false},
+        {"StretchLogo.gif", "RMDLogo.*", false},
+        {"a.b.c", "*.c", true},
+        {"VPre01.BMP", "VPre??.BMP", true},
+        {"VPre1.BMP", "VPre??.BMP", false},
+        {"anything", "*", true},
+        {"", "*", true},
+        {"abcabd", "*abd", true},
+        {"abcab", "*abd", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " ~ " + c.pattern);
+        EXPECT_EQ(sys::MatchesFilePattern(c.name, c.pattern), c.matches);
+    }
+}
+
+TEST(Files, RemoveMatchingFilesLeavesOthers) {
+    Sandbox sandbox;
+    const fs::path folder = sandbox.Root() / "program";
+    for (const char* name : {"RMDLogo.gif", "RMDLogo.txt", "StretchLogo.gif", "RMDLogo2.gif"})
+        sandbox.WriteFile(fs::path("program") / name, "x");
+    fs::create_directory(folder / "RMDLogo.dir");
+    EXPECT_EQ(sys::RemoveMatchingFiles(folder, "RMDLogo.*"), 2);
+    EXPECT_FALSE(fs::exists(folder / "RMDLogo.gif"));
+    EXPECT_FALSE(fs::exists(folder / "RMDLogo.txt"));
+    EXPECT_TRUE(fs::exists(folder / "StretchLogo.gif"));
+    EXPECT_TRUE(fs::exists(folder / "RMDLogo2.gif"));
+    EXPECT_TRUE(fs::is_directory(folder / "RMDLogo.dir"));
+    EXPECT_EQ(sys::RemoveMatchingFiles(sandbox.Root() / "missing", "*"), 0);
+}
+
+TEST(AtomicFile, ReplacesWholeAndKeepsPermissions) {
+    Sandbox sandbox;
+    const fs::path target = sandbox.WriteFile("Hux.INI", "old");
+    chmod(target.c_str(), 0640);
+    sys::ReplaceFileAtomically(target, "new content");
+    EXPECT_EQ(ReadBack(target), "new content");
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(sandbox.Root()), fs::directory_iterator()), 2)
+        << "only the target and the home folder remain";
+}
+
+TEST(AtomicFile, WithoutCommitTheTargetIsUntouched) {
+    Sandbox sandbox;
+    const fs::path target = sandbox.WriteFile("settings.ini", "kept");
+    {
+        sys::AtomicFile file(target);
+        file.Write("half-written");
+    }
+    EXPECT_EQ(ReadBack(target), "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(sandbox.Root()), fs::directory_iterator()), 2);
+    EXPECT_EQ(ErrorNumberOf([&] { sys::ReplaceFileAtomically(sandbox.Root() / "no/x", "y"); }), 76);
+}

@@ -1,0 +1,191 @@
+#include "platform/system/profile_file.h"
+#include "platform/system/profile_text.h"
+#include "platform/system/tests/sandbox.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+using sys::testing::ErrorNumberOf;
+using sys::testing::ReadBack;
+using sys::testing::Sandbox;
+
+namespace {
+
+// A shared profile as a user's machine might hold it, with CR LF endings.
+const char* const kHuxIni = "Stray=before any section\r\n"
+                            "; agent details written by the dialogs\r\n"
+                            "[Agent Information]\r\n"
+                            "First = Ann  \r\n"
+                            "\tLast=\"  Lee  \"\r\n"
+                            "Agency='Lee & Sons'\r\n"
+                            "Quote=\"unbalanced\r\n"
+                            "Mixed=\"a'\r\n"
+                            "first=Second Ann\r\n"
+                            "State=5\r\n"
+                            "Empty=\r\n"
+                            "NoEquals\r\n"
+                            ";City=Commented\r\n"
+                            "Note=text ; not a comment\r\n"
+                            "\r\n"
+                            "[HuxPrint]\r\n"
+                            "Zoom=75\r\n"
+                            "[ agent information ]\r\n"
+                            "City=Later section\r\n"
+                            "First=Ignored\r\n";
+
+} // namespace
+
+TEST(Profile, ReadsHandWrittenFile) {
+    Sandbox sandbox;
+    const fs::path file = sandbox.WriteFile("Hux.INI", kHuxIni);
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"Agent Information", "First", "Ann"},          // trimmed; the duplicate is ignored
+        {"AGENT INFORMATION", "first", "Ann"},          // case of section and key
+        {"Agent Information", "Last", "  Lee  "},       // quotes removed, blanks inside kept
+        {"Agent Information", "Agency", "Lee & Sons"},  // single quotes too
+        {"Agent Information", "Quote", "\"unbalanced"}, // one quote is text
+        {"Agent Information", "Mixed", "\"a'"},         // different quotes are text
+        {"Agent Information", "State", "5"},
+        {"Agent Information", "Empty", ""},
+        {"Agent Information", "NoEquals", "<default>"}, // a line without "=" is no key
+        {"Agent Information", "City", "Later section"}, // commented out here, found later
+        {"Agent Information", "Note", "text ; not a comment"},
+        {"Agent Information", "Stray", "<default>"}, // before any section
+        {"Agent Information", "Zoom", "<default>"},  // belongs to another section
+        {"HuxPrint", "Zoom", "75"},
+        {"Missing", "First", "<default>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.section) + "/" + c.key);
+        EXPECT_EQ(sys::GetProfileString(file, c.section, c.key, "<default>", 64), c.expected);
+    }
+}
+
+TEST(Profile, DefaultAndBufferSize) {
+    Sandbox sandbox;
+    const fs::path file = sandbox.WriteFile("Hux.INI", kHuxIni);
+    const fs::path missing = sandbox.Root() / "missing.ini";
+    struct Case {
+        const fs::path* file;
+        const char* key;
+        const char* defaultText;
+        std::size_t bufferSize;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {&file, "Agency", "", 64, "Lee & Sons"},
+        {&file, "Agency", "", 4, "Lee"}, // buffer of 4 holds 3 characters and the NUL
+        {&file, "Agency", "", 1, ""},
+        {&file, "Agency", "", 0, ""},
+        {&file, "Absent", "8370  ", 128, "8370"}, // trailing blanks of the default go
+        {&file, "Absent", "  1", 128, "  1"},
+        {&file, "Absent", "default", 4, "def"},
+        {&missing, "First", "1", 128, "1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + " buffer " + std::to_string(c.bufferSize));
+        EXPECT_EQ(
+            sys::GetProfileString(*c.file, "Agent Information", c.key, c.defaultText, c.bufferSize),
+            c.expected);
+    }
+}
+
+TEST(Profile, FolderInsteadOfFileGivesTheDefault) {
+    Sandbox sandbox;
+    fs::create_directory(sandbox.Root() / "Tallowmere.ini");
+    EXPECT_EQ(sys::GetProfileString(sandbox.Root() / "Tallowmere.ini", "Program", "Top", "1", 128),
+              "1");
+}
+
+TEST(Profile, WritingCreatesFileFolderSectionAndKey) {
+    Sandbox sandbox;
+    const fs::path file = sandbox.Root() / "config/hux/Hux.INI";
+    sys::WriteProfileString(file, "Agent Information", "First", "Ann");
+    sys::WriteProfileString(file, "Agent Information", "Last", "Lee");
+    sys::WriteProfileString(file, "HuxPrint", "Zoom", "75");
+    sys::WriteProfileString(file, "agent information", "FIRST", "Bob");
+    EXPECT_EQ(ReadBack(file), "[Agent Information]\n"
+                              "First=Bob\n"
+                              "Last=Lee\n"
+                              "\n"
+                              "[HuxPrint]\n"
+                              "Zoom=75\n");
+}
+
+TEST(Profile, WritingKeepsCommentsBlanksAndLineEndings) {
+    struct Case {
+        const char* name;
+        const char* before;
+        const char* section;
+        const char* key;
+        const char* value;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"replace in place", "; c\r\n[Program]\r\nTop = 1 \r\nLeft=2\r\n", "Program", "top", "40",
+         "; c\r\n[Program]\r\nTop=40\r\nLeft=2\r\n"},
+        {"add before the blank line", "[A]\nx=1\n\n; next\n[B]\ny=2\n", "A", "z", "3",
+         "[A]\nx=1\nz=3\n\n; next\n[B]\ny=2\n"},
+        {"add to a section at the end", "[A]\nx=1", "A", "z", "3", "[A]\nx=1\nz=3\n"},
+        {"add a section", "[A]\r\nx=1\r\n", "B", "y", "2", "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n"},
+        {"first duplicate changes", "[A]\nk=1\nk=2\n", "A", "k", "9", "[A]\nk=9\nk=2\n"},
+        {"empty section", "[A]\n[B]\n", "A", "k", "v", "[A]\nk=v\n[B]\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(sys::SetProfileValue(c.before, c.section, c.key, c.value), c.after);
+    }
+}
+
+TEST(Profile, WritingRefusesWhatTheFormatCannotHold) {
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"A]B", "k", "v"}, {"A\nB", "k", "v"},       {"A", "k=1", "v"},
+        {"A", " k", "v"},  {"A", "", "v"},           {"A", ";k", "v"},
+        {"A", "[k", "v"},  {"A", "k", "two\nlines"}, {"A", "k", "cr\r"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.section) + "/" + c.key + "=" + c.value);
+        EXPECT_EQ(ErrorNumberOf([&] { sys::SetProfileValue("", c.section, c.key, c.value); }), 52);
+    }
+}
+
+TEST(Profile, DeletingAKeyRemovesEveryOccurrence) {
+    Sandbox sandbox;
+    const fs::path file =
+        sandbox.WriteFile("Tallowmere.ini", "[Program]\nTop=1\nLeft=2\nTOP=3\n[Other]\nTop=4\n");
+    sys::DeleteProfileKey(file, "program", "top");
+    EXPECT_EQ(ReadBack(file), "[Program]\nLeft=2\n[Other]\nTop=4\n");
+    EXPECT_EQ(sys::GetProfileString(file, "Program", "Top", "none", 128), "none");
+    sys::DeleteProfileKey(sandbox.Root() / "missing.ini", "Program", "Top");
+    EXPECT_FALSE(fs::exists(sandbox.Root() / "missing.ini"));
+}
+
+TEST(Profile, WrittenValuesReadBack) {
+    struct Case {
+        const char* text;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"", "plain"},
+        {"[S]\nk=old\n", "new"},
+        {"junk\n[S]\n", "x y"},
+        {"[s]\r\nK=1", "2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::string text = sys::SetProfileValue(c.text, "S", "k", c.value);
+        EXPECT_EQ(sys::FindProfileValue(text, "s", "K"), c.value);
+        EXPECT_EQ(sys::FindProfileValue(sys::RemoveProfileKey(text, "S", "k"), "S", "k"),
+                  std::nullopt);
+    }
+}

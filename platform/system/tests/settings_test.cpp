@@ -1,0 +1,59 @@
+#include "platform/system/settings_store.h"
+#include "platform/system/tests/sandbox.h"
+
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+using sys::testing::ErrorNumberOf;
+using sys::testing::ReadBack;
+using sys::testing::Sandbox;
+
+TEST(SettingsStore, LivesInTheConfigurationFolder) {
+    Sandbox sandbox;
+    EXPECT_EQ(sys::SettingsFile(), sandbox.Root() / "home/.config/tallowmere/settings.ini");
+    sandbox.SetEnvironment("TALLOWMERE_CONFIG_DIR", (sandbox.Root() / "cfg").string());
+    sys::SaveSetting("Tallowmere", "ann", "ReportCover", "True");
+    EXPECT_EQ(ReadBack(sandbox.Root() / "cfg/settings.ini"),
+              "[Tallowmere\\ann]\nReportCover=True\n");
+}
+
+TEST(SettingsStore, SavesGetsAndDeletes) {
+    Sandbox sandbox;
+    EXPECT_EQ(sys::GetSetting("Tallowmere", "ann", "Top", "1"), "1");
+    sys::SaveSetting("Tallowmere", "ann", "Top", "1200");
+    sys::SaveSetting("Tallowmere", "bob", "Top", "300");
+    sys::SaveSetting("Other", "ann", "Top", "7");
+    sys::SaveSetting("Tallowmere", "ann", "ReportGraph", "False");
+    EXPECT_EQ(sys::GetSetting("Tallowmere", "ann", "Top"), "1200");
+    EXPECT_EQ(sys::GetSetting("TALLOWMERE", "Ann", "top"), "1200");
+    EXPECT_EQ(sys::GetSetting("Tallowmere", "bob", "Top"), "300");
+    EXPECT_EQ(sys::GetSetting("Other", "ann", "Top"), "7");
+    EXPECT_EQ(sys::GetSetting("Tallowmere", "ann", "ReportGraph"), "False");
+
+    sys::DeleteSetting("Tallowmere", "ann", "Top");
+    sys::DeleteSetting("Tallowmere", "ann", "NeverSaved");
+    EXPECT_EQ(sys::GetSetting("Tallowmere", "ann", "Top", "gone"), "gone");
+    EXPECT_EQ(sys::GetSetting("Tallowmere", "bob", "Top"), "300");
+}
+
+TEST(SettingsStore, ValuesComeBackExactly) {
+    Sandbox sandbox;
+    const char* const values[] = {
+        "",          "True",  "  padded  ", "\"quoted\"",      "'single'", "\"",
+        "a \"b\" c", "tab\t", "=x=",        "; not a comment", "Caf\xE9",
+    };
+    for (const char* value : values) {
+        SCOPED_TRACE(value);
+        sys::SaveSetting("Tallowmere", "ann", "Value", value);
+        EXPECT_EQ(sys::GetSetting("Tallowmere", "ann", "Value", "<none>"), value);
+    }
+}
+
+TEST(SettingsStore, RefusesNamesAndValuesTheFileCannotHold) {
+    Sandbox sandbox;
+    EXPECT_EQ(ErrorNumberOf([] { sys::SaveSetting("Tallow\\mere", "ann", "k", "v"); }), 52);
+    EXPECT_EQ(ErrorNumberOf([] { sys::SaveSetting("Tallowmere", "an]n", "k", "v"); }), 52);
+    EXPECT_EQ(ErrorNumberOf([] { sys::SaveSetting("Tallowmere", "ann", "k=1", "v"); }), 52);
+    EXPECT_EQ(ErrorNumberOf([] { sys::SaveSetting("Tallowmere", "ann", "k", "two\nlines"); }), 52);
+    EXPECT_FALSE(fs::exists(sys::SettingsFile()));
+}
