@@ -3,8 +3,9 @@
 #include "program/calc/bracket_table.h"
 #include "program/calc/state_schedules.h"
 
+#include "platform/runtime/conversions.h"
+
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 namespace calc {
@@ -293,7 +294,7 @@ double StateTax(const StateTaxInputs& inputs, double& maxBracket) {
                                    inputs.exemptions,    inputs.taxFederal,
                                    inputs.maxFedBracket, FindStateSchedules(code)};
     const double tax = std::max(rule->rule(taxReturn, maxBracket), 0.0);
-    return std::nearbyint(tax * 100) / 100;
+    return runtime::Round(tax, 2);
 }
 
 } // namespace calc
