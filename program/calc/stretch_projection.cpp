@@ -1,5 +1,7 @@
 #include "program/calc/stretch_projection.h"
 
+#include "program/calc/divisor.h"
+
 #include "platform/runtime/runtime_error.h"
 
 #include <cmath>
@@ -30,13 +32,6 @@ void StretchProjection::SetCell(int phase, int column, int yearIndex, std::int64
 }
 
 namespace {
-
-// Divisors below 1.0 and result codes in a divisor's place count as 1.0.
-constexpr float kFirstResultCode = 101.0f;
-
-double Divisor(float factor) {
-    return factor < 1.0f || factor >= kFirstResultCode ? 1.0 : factor;
-}
 
 std::int64_t RoundToWhole(double value) {
     // 2^63: the first double beyond the cells' range.
@@ -103,7 +98,8 @@ int ProjectStretch(const StretchInputs& in, const StretchDivisors& divisors,
         balance *= growth;
         double distribution = 0;
         if (in.planholderAge + i >= in.planholderStartAge) {
-            const double divisor = Divisor(divisors.joint(in.planholderAge + i, in.spouseAge + i));
+            const double divisor =
+                DivisorOf(divisors.joint(in.planholderAge + i, in.spouseAge + i));
             distribution = in.roth ? 0 : opening / divisor;
             balance -= distribution;
             year.Store(P::kDistribution, distribution);
@@ -124,7 +120,7 @@ int ProjectStretch(const StretchInputs& in, const StretchDivisors& divisors,
         double distribution = 0;
         // The spouse's distributions start in the year of the 71st birthday.
         if (in.spouseAge + i > 70) {
-            const double divisor = Divisor(divisors.joint(in.spouseAge + i, in.spouseAge + i));
+            const double divisor = DivisorOf(divisors.joint(in.spouseAge + i, in.spouseAge + i));
             distribution = in.roth ? 0 : opening / divisor;
             balance -= distribution;
             year.Store(P::kDistribution, distribution);
@@ -146,7 +142,8 @@ int ProjectStretch(const StretchInputs& in, const StretchDivisors& divisors,
         const double opening = balance;
         year.Store(P::kPaidIn, paidIn);
         balance *= growth;
-        const double divisor = Divisor(divisors.single(beneficiaryStartAge, in.beneficiaryAge + i));
+        const double divisor =
+            DivisorOf(divisors.single(beneficiaryStartAge, in.beneficiaryAge + i));
         const double distribution = divisor > 1.0 ? opening / divisor : balance;
         balance -= distribution;
         year.Store(P::kDistribution, distribution);
