@@ -1,15 +1,16 @@
 # Helpers shared by every component's CMakeLists.
 
-# tallowmere_add_test(<name> SOURCES <files...> LIBRARIES <targets...>)
-# One GoogleTest executable whose tests CTest lists one by one. The tests run in their own
-# build folder so that nothing they write lands in the source tree or the user's home.
+# tallowmere_add_test(<name> [TEST_PREFIX <prefix>] SOURCES <files...> LIBRARIES <targets...>)
+# One GoogleTest executable whose tests CTest lists one by one, their names led by TEST_PREFIX
+# when two programs run the same test sources. The tests run in their own build folder so that
+# nothing they write lands in the source tree or the user's home.
 function(tallowmere_add_test name)
-    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES")
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "TEST_PREFIX" "SOURCES;LIBRARIES")
     add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest GTest::gmock
                                           GTest::gtest_main)
-    gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-                         DISCOVERY_TIMEOUT 60)
+    gtest_discover_tests(${name} TEST_PREFIX "${arg_TEST_PREFIX}" WORKING_DIRECTORY
+                         ${CMAKE_CURRENT_BINARY_DIR} DISCOVERY_TIMEOUT 60)
 endfunction()
 
 # tallowmere_export_only(<target> <version-script>)

@@ -74,6 +74,13 @@ long Date::DaySerial() const {
     return DaysFromCivil(year_, month_, day_) - DayZero;
 }
 
+std::string_view MonthName(int month) {
+    static constexpr std::string_view names[] = {"January",   "February", "March",    "April",
+                                                 "May",       "June",     "July",     "August",
+                                                 "September", "October",  "November", "December"};
+    return names[month - 1];
+}
+
 bool IsLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }

@@ -5,6 +5,7 @@
 
 #include <compare>
 #include <optional>
+#include <string_view>
 
 namespace runtime {
 
@@ -48,6 +49,9 @@ private:
 };
 
 bool IsLeapYear(int year);
+
+// The English name of the month 1 to 12 ("January"); the month must be valid.
+std::string_view MonthName(int month);
 
 // 28 to 31; 0 for a month outside 1..12.
 int DaysInMonth(int year, int month);

@@ -1,22 +1,11 @@
 #include "platform/runtime/date_format.h"
 
-#include <array>
+#include "platform/runtime/characters.h"
+
 #include <stdexcept>
 
 namespace runtime {
 namespace {
-
-constexpr std::array<std::string_view, 12> MonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool IsLetter(char c) {
-    return Lower(c) >= 'a' && Lower(c) <= 'z';
-}
 
 // The number with at least `width` digits.
 std::string Padded(int value, std::size_t width) {
@@ -38,13 +27,13 @@ std::string FormatDate(const Date& date, std::string_view pattern) {
     bool afterHour = false;
     std::size_t pos = 0;
     while (pos < pattern.size()) {
-        const char letter = Lower(pattern[pos]);
-        if (!IsLetter(letter)) {
+        const char letter = ToLowerAscii(pattern[pos]);
+        if (!IsAsciiLetter(letter)) {
             text += pattern[pos++];
             continue;
         }
         std::size_t length = 1;
-        while (pos + length < pattern.size() && Lower(pattern[pos + length]) == letter) {
+        while (pos + length < pattern.size() && ToLowerAscii(pattern[pos + length]) == letter) {
             ++length;
         }
         pos += length;
@@ -55,9 +44,9 @@ std::string FormatDate(const Date& date, std::string_view pattern) {
         } else if (letter == 'm' && length <= 2) {
             text += Padded(date.Month(), length);
         } else if (letter == 'm' && length == 3) {
-            text += MonthNames[date.Month() - 1].substr(0, 3);
+            text += MonthName(date.Month()).substr(0, 3);
         } else if (letter == 'm' && length == 4) {
-            text += MonthNames[date.Month() - 1];
+            text += MonthName(date.Month());
         } else if (letter == 'd' && length <= 2) {
             text += Padded(date.Day(), length);
         } else if (letter == 'y' && length == 2) {

@@ -1,8 +1,9 @@
 #include "platform/runtime/date_parse.h"
 
+#include "platform/runtime/characters.h"
 #include "platform/runtime/runtime_error.h"
 
-#include <array>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,16 +20,6 @@ struct Pieces {
     std::vector<std::string_view> words;
 };
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool IsLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 Pieces CutIntoPieces(std::string_view text) {
     Pieces pieces;
     std::size_t pos = 0;
@@ -41,14 +32,14 @@ Pieces CutIntoPieces(std::string_view text) {
             }
             pieces.shape += 'n';
             pieces.numbers.push_back(text.substr(pos, end - pos));
-        } else if (IsLetter(c)) {
-            while (end < text.size() && IsLetter(text[end])) {
+        } else if (IsAsciiLetter(c)) {
+            while (end < text.size() && IsAsciiLetter(text[end])) {
                 ++end;
             }
             pieces.shape += 'w';
             pieces.words.push_back(text.substr(pos, end - pos));
-        } else if (IsBlank(c)) {
-            while (end < text.size() && IsBlank(text[end])) {
+        } else if (IsBlankOrTab(c)) {
+            while (end < text.size() && IsBlankOrTab(text[end])) {
                 ++end;
             }
             pieces.shape += ' ';
@@ -91,18 +82,12 @@ int YearValue(std::string_view digits) {
 
 // 1 to 12 for a month's name or its first three letters, in any letter case; 0 otherwise.
 int MonthFromName(std::string_view word) {
-    static constexpr std::array<std::string_view, 12> names = {
-        "january", "february", "march",     "april",   "may",      "june",
-        "july",    "august",   "september", "october", "november", "december"};
-    std::string lower(word);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (lower == names[i] || (lower.size() == 3 && names[i].starts_with(lower))) {
-            return static_cast<int>(i) + 1;
+    for (int month = 1; month <= 12; ++month) {
+        const std::string_view name = MonthName(month);
+        if ((word.size() == name.size() || word.size() == 3) &&
+            std::equal(word.begin(), word.end(), name.begin(),
+                       [](char a, char b) { return ToLowerAscii(a) == ToLowerAscii(b); })) {
+            return month;
         }
     }
     return 0;
@@ -119,12 +104,7 @@ std::optional<Date> ReadNumericDate(const Pieces& pieces) {
 } // namespace
 
 std::optional<Date> ParseDate(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    const Pieces pieces = CutIntoPieces(text);
+    const Pieces pieces = CutIntoPieces(TrimBlanksAndTabs(text));
     const std::string& shape = pieces.shape;
 
     if (shape == "n/n/n" || shape == "n-n-n") {

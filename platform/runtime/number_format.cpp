@@ -10,9 +10,6 @@
 namespace runtime {
 namespace {
 
-constexpr int DoubleDigits = 15;
-constexpr int SingleDigits = 7;
-
 struct NumberPattern {
     int minIntegerDigits = 0;
     bool grouped = false;
@@ -109,11 +106,11 @@ std::string FormatDigits(double value, int significantDigits, std::string_view p
 } // namespace
 
 std::string Format(double value, std::string_view pattern) {
-    return FormatDigits(value, DoubleDigits, pattern);
+    return FormatDigits(value, DoubleSignificantDigits, pattern);
 }
 
 std::string Format(float value, std::string_view pattern) {
-    return FormatDigits(value, SingleDigits, pattern);
+    return FormatDigits(value, SingleSignificantDigits, pattern);
 }
 
 std::string Format(std::string_view text, std::string_view pattern) {

@@ -1,5 +1,6 @@
 #include "platform/runtime/number_parse.h"
 
+#include "platform/runtime/characters.h"
 #include "platform/runtime/runtime_error.h"
 
 #include <algorithm>
@@ -20,10 +21,6 @@ struct DecimalText {
 // Exponents are read with saturation: no double survives an exponent beyond this, however many
 // digits the mantissa has, and the saturated value keeps the arithmetic below from overflowing.
 constexpr long long ExponentLimit = 100000;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Reads the digits of an exponent at `pos` (after its marker and sign); returns the position
 // after them, or npos when there is no digit.
@@ -126,11 +123,7 @@ double Val(std::string_view text) {
 }
 
 std::optional<double> ParseNumber(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    text = TrimBlanksAndTabs(text);
 
     DecimalText number;
     std::size_t pos = 0;

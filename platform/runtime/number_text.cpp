@@ -9,9 +9,6 @@
 namespace runtime {
 namespace {
 
-constexpr int DoubleDigits = 15;
-constexpr int SingleDigits = 7;
-
 enum class Style { Str, CStr };
 
 std::string WriteExponentForm(const DecimalDigits& number) {
@@ -63,16 +60,16 @@ std::string Write(double value, int significantDigits, Style style) {
 } // namespace
 
 std::string Str(double value) {
-    return Write(value, DoubleDigits, Style::Str);
+    return Write(value, DoubleSignificantDigits, Style::Str);
 }
 std::string Str(float value) {
-    return Write(value, SingleDigits, Style::Str);
+    return Write(value, SingleSignificantDigits, Style::Str);
 }
 std::string CStr(double value) {
-    return Write(value, DoubleDigits, Style::CStr);
+    return Write(value, DoubleSignificantDigits, Style::CStr);
 }
 std::string CStr(float value) {
-    return Write(value, SingleDigits, Style::CStr);
+    return Write(value, SingleSignificantDigits, Style::CStr);
 }
 
 std::string IntegerStr(long long value) {

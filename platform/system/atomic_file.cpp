@@ -47,8 +47,7 @@ AtomicFile::AtomicFile(const fs::path& target) : target_(target), descriptor_(-1
             return;
         if (errno == EEXIST)
             continue;
-        const int error = errno;
-        ThrowOsError(error == ENOENT ? ENOTDIR : error, target_);
+        ThrowCreationError(errno, target_);
     }
 }
 

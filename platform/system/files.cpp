@@ -93,7 +93,7 @@ void RenameFile(const fs::path& from, const fs::path& to) {
         return;
     const int error = errno;
     if (error == ENOENT && access(from.c_str(), F_OK) == 0)
-        ThrowOsError(ENOTDIR, to); // the source is there: the target's folder is not
+        ThrowCreationError(error, to); // the source is there: the target's folder is not
     ThrowOsError(error, error == EEXIST ? to : from, ErrorNumber::PathFileAccessError);
 }
 

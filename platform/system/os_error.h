@@ -12,4 +12,8 @@ namespace sys {
 [[noreturn]] void ThrowOsError(int errnoValue, const std::filesystem::path& path,
                                runtime::ErrorNumber fallback = runtime::ErrorNumber::DeviceIOError);
 
+// As ThrowOsError, for a call that creates `path`: there a missing entry (ENOENT) can only be
+// the folder it goes into, error 76, path not found.
+[[noreturn]] void ThrowCreationError(int errnoValue, const std::filesystem::path& path);
+
 } // namespace sys

@@ -26,9 +26,10 @@ RecordFile::RecordFile(const fs::path& path, std::size_t recordLength, RecordAcc
         throw std::invalid_argument("a record file needs records of at least one byte");
     const int flags = access_ == RecordAccess::Read ? O_RDONLY : O_RDWR | O_CREAT;
     file_ = FileDescriptor(open(path_.c_str(), flags | O_CLOEXEC, 0666));
+    if (!file_.IsOpen() && access_ == RecordAccess::ReadWrite)
+        ThrowCreationError(errno, path_);
     if (!file_.IsOpen())
-        ThrowOsError(errno == ENOENT && access_ == RecordAccess::ReadWrite ? ENOTDIR : errno,
-                     path_);
+        ThrowOsError(errno, path_);
     struct stat status {};
     if (fstat(file_.Get(), &status) != 0)
         ThrowOsError(errno, path_);

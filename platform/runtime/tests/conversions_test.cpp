@@ -1,6 +1,6 @@
 #include "platform/runtime/conversions.h"
 
-#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/tests/expect_runtime_error.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +11,8 @@
 
 namespace {
 
-// Expects the call to fail with the runtime's Overflow error.
 void ExpectOverflow(const std::function<void()>& call) {
-    try {
-        call();
-        ADD_FAILURE() << "no error";
-    } catch (const runtime::RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 6);
-    }
+    ExpectRuntimeError(runtime::ErrorNumber::Overflow, call);
 }
 
 // Banker's rounding: a half goes to the even neighbour, anything else to the nearest integer.

@@ -1,6 +1,6 @@
 #include "platform/runtime/date_parse.h"
 
-#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/tests/expect_runtime_error.h"
 
 #include <gtest/gtest.h>
 
@@ -87,12 +87,7 @@ TEST(DateParse, RefusesTextsThatAreNotDates) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(runtime::ParseDate(text).has_value());
         EXPECT_FALSE(runtime::IsDate(text));
-        try {
-            runtime::ToDate(text);
-            ADD_FAILURE() << "no error";
-        } catch (const runtime::RuntimeError& error) {
-            EXPECT_EQ(error.Number(), 13);
-        }
+        ExpectRuntimeError(runtime::ErrorNumber::TypeMismatch, [text] { runtime::ToDate(text); });
     }
 }
 

@@ -1,6 +1,6 @@
 #include "platform/runtime/date.h"
 
-#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/tests/expect_runtime_error.h"
 
 #include <gtest/gtest.h>
 
@@ -16,12 +16,7 @@ Date MakeDate(int year, int month, int day, int hour = 0, int minute = 0, int se
 }
 
 void ExpectOverflow(const std::function<void()>& call) {
-    try {
-        call();
-        ADD_FAILURE() << "no error";
-    } catch (const runtime::RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 6);
-    }
+    ExpectRuntimeError(runtime::ErrorNumber::Overflow, call);
 }
 
 TEST(Date, KnowsWhichPartsNameADate) {

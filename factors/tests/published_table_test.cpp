@@ -1,0 +1,121 @@
+// The CSV reader behind the table generator: what it refuses, what it accepts, and that the
+// project's copy of the tables equals the shared data folder where that folder is present.
+#include "factors/tables/published_table.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+using factors::tables::ReadPublishedTable;
+using factors::tables::TableError;
+using factors::tables::TableShape;
+
+constexpr TableShape oneAge{"age,divisor", 1, 0, false};
+constexpr TableShape agePairs{"age1,age2,multiple", 2, 5, false};
+constexpr TableShape lastTwoAges{"age,divisor", 1, 114, true};
+
+// A table file written into the test's own folder for one case, named after the running test
+// because CTest runs the tests side by side.
+class TableFile {
+public:
+    explicit TableFile(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
+    ~TableFile() { std::filesystem::remove(path_); }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_ =
+        std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".csv";
+};
+
+TEST(PublishedTable, RefusesMalformedFilesNamingTheLine) {
+    struct Case {
+        std::string text;
+        TableShape shape;
+        std::string expectedMessage; // part of the error after the file name
+    };
+    const Case cases[] = {
+        {"", oneAge, ":1: the header is missing"},
+        {"age,value\n0,1.0\n", oneAge, ":1: the header is not"},
+        {"age,divisor\n0,1.0\n\n1,2.0\n", oneAge, ":3: empty line"},
+        {"age,divisor\n0,1.0\n\n", oneAge, ":3: empty line"},
+        {"age,divisor\n0\n", oneAge, ":2: expected 2 fields"},
+        {"age,divisor\n0,1.0,2\n", oneAge, ":2: expected 2 fields"},
+        {"age,divisor\nx,1.0\n", oneAge, ":2: an age is not"},
+        {"age,divisor\n-1,1.0\n", oneAge, ":2: an age is not"},
+        {"age,divisor\n116,1.0\n", oneAge, ":2: an age is not"},
+        {"age,divisor\n 5,1.0\n", oneAge, ":2: an age is not"},
+        {"age,divisor\n5,0.0\n", oneAge, ":2: the value is not"},
+        {"age,divisor\n5,1.25\n", oneAge, ":2: the value is not"},
+        {"age,divisor\n5,101.0\n", oneAge, ":2: the value is not"},
+        {"age,divisor\n5,-1.0\n", oneAge, ":2: the value is not"},
+        {"age,divisor\n5,1e1\n", oneAge, ":2: the value is not"},
+        {"age,divisor\n5,.5\n", oneAge, ":2: the value is not"},
+        {"age,divisor\n5,1.\n", oneAge, ":2: the value is not"},
+        {"age,divisor\n5,\n", oneAge, ":2: the value is not"},
+        {"age,divisor\n0,1.0\n5,1.0\n5,2.0\n", oneAge, ":4: this age is given twice"},
+        {"age1,age2,multiple\n6,5,1.0\n", agePairs, ":2: the first age is above the second"},
+        {"age1,age2,multiple\n4,5,1.0\n", agePairs, ":2: an age is not a whole number from 5"},
+        {"age1,age2,multiple\n5,6,1.0\n6,5,1.0\n", agePairs, ":3: the first age is above"},
+        {"age,divisor\n114,1.0\n", lastTwoAges, ": has 1 rows where the complete table has 2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        TableFile file(c.text);
+        try {
+            ReadPublishedTable(file.path(), c.shape);
+            ADD_FAILURE() << "accepted";
+        } catch (const TableError& error) {
+            const std::string message = error.what();
+            EXPECT_NE(message.find(file.path().string() + c.expectedMessage), std::string::npos)
+                << message;
+        }
+    }
+}
+
+TEST(PublishedTable, ReadsRowsWithCrLfAndWithoutAFinalLineEnd) {
+    TableFile file("age,divisor\r\n115,1.0\r\n114,27\r\n");
+    const auto rows = ReadPublishedTable(file.path(), lastTwoAges);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].age, 115);
+    EXPECT_EQ(rows[0].olderAge, 115);
+    EXPECT_EQ(rows[0].value, 1.0f);
+    EXPECT_EQ(rows[1].value, 27.0f);
+
+    TableFile pairs("age1,age2,multiple\n5,115,76.6");
+    const auto pairRows = ReadPublishedTable(pairs.path(), agePairs);
+    ASSERT_EQ(pairRows.size(), 1u);
+    EXPECT_EQ(pairRows[0].age, 5);
+    EXPECT_EQ(pairRows[0].olderAge, 115);
+    EXPECT_EQ(pairRows[0].value, 76.6f);
+}
+
+TEST(PublishedTable, MissingFileIsAnError) {
+    EXPECT_THROW(ReadPublishedTable("no-such-table.csv", oneAge), TableError);
+}
+
+std::string Bytes(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+TEST(PublishedTable, ProjectCopyEqualsTheSharedData) {
+    const std::filesystem::path shared = TALLOWMERE_SHARED_DATA_DIR;
+    if (!std::filesystem::is_directory(shared)) {
+        GTEST_SKIP() << shared << " is not present";
+    }
+    for (const auto& table : {factors::tables::irsSingleLife, factors::tables::irsJointLastSurvivor,
+                              factors::tables::irsUniformLifetime, factors::tables::annuityTableV,
+                              factors::tables::annuityTableVI}) {
+        SCOPED_TRACE(table.fileName);
+        const auto copy = std::filesystem::path(TALLOWMERE_TABLES_DIR) / table.fileName;
+        ASSERT_TRUE(std::filesystem::exists(shared / table.fileName));
+        EXPECT_EQ(Bytes(copy), Bytes(shared / table.fileName));
+    }
+}
+
+} // namespace
