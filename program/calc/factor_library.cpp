@@ -1,9 +1,12 @@
 #include "program/calc/factor_library.h"
 
+#include "factors/tallowmere.h"
 #include "platform/automation/bstr.h"
 #include "platform/runtime/runtime_error.h"
 
 #include <dlfcn.h>
+
+#include <type_traits>
 
 namespace calc {
 
@@ -21,6 +24,15 @@ using DateHalfAgeFunction = BSTR(const char* birthDate, std::int16_t years);
 using AgeFunction = std::int16_t(const char* birthDate, const char* asOfDate, std::int16_t mode);
 using JointFunction = float(std::int16_t firstAge, std::int16_t secondAge, std::int16_t mode);
 using SingleFunction = float(std::int16_t mode, std::int16_t startAge, std::int16_t currentAge);
+
+// The library's header declares the same signatures; it is read for that check only, never
+// linked.
+static_assert(std::is_same_v<decltype(::CALCDATEHALFAGE), DateHalfAgeFunction>);
+static_assert(std::is_same_v<decltype(::CALCULATEAGE), AgeFunction>);
+static_assert(std::is_same_v<decltype(::RMDJOINTFACTOR), JointFunction>);
+static_assert(std::is_same_v<decltype(::RMDJOINTFACTOR2001), JointFunction>);
+static_assert(std::is_same_v<decltype(::RMDSINGLEFACTOR), SingleFunction>);
+static_assert(std::is_same_v<decltype(::RMDSINGLEFACTOR2001), SingleFunction>);
 
 } // namespace
 

@@ -8,18 +8,18 @@ namespace calc {
 
 // The texts of the representative window, as displayed.
 struct RepresentativeInfo {
-    std::string firstName;
-    std::string middleInitial;
-    std::string lastName;
-    std::string agency;
-    std::string workPhone;
-    std::string mobilePhone;
-    std::string fax;
-    std::string email;
-    std::string street;
-    std::string city;
-    std::string zip;
-    std::string state;
+    std::string firstName{};
+    std::string middleInitial{};
+    std::string lastName{};
+    std::string agency{};
+    std::string workPhone{};
+    std::string mobilePhone{};
+    std::string fax{};
+    std::string email{};
+    std::string street{};
+    std::string city{};
+    std::string zip{};
+    std::string state{};
 };
 
 // The separator between items: a blank, the rich-text bullet and two blanks.
