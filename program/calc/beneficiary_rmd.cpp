@@ -15,8 +15,6 @@ namespace calc {
 
 namespace {
 
-constexpr const char* kShortDate = "MM/DD/YYYY";
-
 // Whole days from one date text to another.
 long DaysFrom(const std::string& from, const std::string& to) {
     return runtime::DaysBetween(runtime::ToDate(from), runtime::ToDate(to));

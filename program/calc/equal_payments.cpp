@@ -18,12 +18,6 @@ namespace calc {
 
 namespace {
 
-constexpr const char* kShortDate = "MM/DD/YYYY";
-
-double NumberIn(std::string text) {
-    return runtime::Val(CleanNumber(text));
-}
-
 // The level annual payment that amortizes `balance` over `years` (fractions included) at
 // `rate`; without interest, the balance spread evenly.
 double AmortizedPayment(double balance, double rate, double years) {
@@ -63,13 +57,13 @@ EqualPaymentResult CalculateEqualPayments(const EqualPaymentInputs& in, FactorLi
         hasSpouse ? DivisorOf(factors.RMDJOINTFACTOR(age, spouseAge, 2)) : 1.0f};
 
     std::array<double, kPaymentOptions> payments{};
-    const double rmdBalance = NumberIn(in.rmdAccountValue);
+    const double rmdBalance = CleanedNumber(in.rmdAccountValue);
     for (int i = 0; i < 3; ++i) {
         payments[i] = runtime::Round(rmdBalance / divisors[i], 2);
     }
     if (!in.rmdOnly) {
-        const double rate = NumberIn(in.interestRate) / 100;
-        const double balance = NumberIn(in.fixedAccountValue);
+        const double rate = CleanedNumber(in.interestRate) / 100;
+        const double balance = CleanedNumber(in.fixedAccountValue);
         for (int i = 0; i < 3; ++i) {
             payments[3 + i] = AmortizedPayment(balance, rate, divisors[i]);
         }

@@ -14,6 +14,10 @@ std::string CleanNumber(std::string& text) {
     return text;
 }
 
+double CleanedNumber(std::string text) {
+    return runtime::Val(CleanNumber(text));
+}
+
 std::string FormatAmount(std::string_view numberText) {
     const bool cents = numberText.find('.') != std::string_view::npos;
     return runtime::Format(runtime::Val(numberText), cents ? "##,###,##0.00" : "##,###,##0");

@@ -12,6 +12,9 @@ namespace calc {
 // function: no window event runs while it works.
 std::string CleanNumber(std::string& text);
 
+// The number a typed text holds once cleaned: its leading number, 0 when it has none.
+double CleanedNumber(std::string text);
+
 // The amount a number text holds, grouped by thousands: with two decimals when the text has a
 // point ("##,###,##0.00"), else whole ("##,###,##0"). The text is read by the leading-number
 // rule, so a comma ends the number: pass cleaned texts. FormatDollars puts "$" in front, before
@@ -19,9 +22,11 @@ std::string CleanNumber(std::string& text);
 std::string FormatDollars(std::string_view numberText);
 std::string FormatAmount(std::string_view numberText);
 
-// A date text written through a date pattern ("MM/DD/YYYY"); a text that is not a date comes
-// back unchanged.
+// A date text written through a date pattern; a text that is not a date comes back unchanged.
 std::string FormatDateText(std::string_view dateText, std::string_view pattern);
+
+// The date texts that cross to the factor library: "MM/DD/YYYY".
+inline constexpr std::string_view kShortDate = "MM/DD/YYYY";
 
 // A date text as month name, day, comma and year: "04/01/2011" gives "April 1, 2011".
 std::string FormatLongDate(std::string_view dateText);

@@ -15,8 +15,6 @@ namespace calc {
 
 namespace {
 
-constexpr const char* kShortDate = "MM/DD/YYYY";
-
 // The dates that decide the first distribution year. All empty for a Roth plan.
 struct BeginningDates {
     std::string halfAgeDate;       // reaching 70 and a half

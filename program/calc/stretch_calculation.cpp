@@ -11,23 +11,13 @@
 
 namespace calc {
 
-namespace {
-
-constexpr const char* kShortDate = "MM/DD/YYYY";
-
-double NumberIn(std::string text) {
-    return runtime::Val(CleanNumber(text));
-}
-
-} // namespace
-
 StretchResult CalculateStretch(const StretchFields& fields, FactorLibrary& factors,
                                StretchProjection& projection) {
     StretchInputs in{};
-    in.ratePercent = NumberIn(fields.rateOfReturn);
-    in.startingValue = NumberIn(fields.accountValue);
-    in.contribution = NumberIn(fields.contribution);
-    in.contributionYears = NumberIn(fields.contributionYears);
+    in.ratePercent = CleanedNumber(fields.rateOfReturn);
+    in.startingValue = CleanedNumber(fields.accountValue);
+    in.contribution = CleanedNumber(fields.contribution);
+    in.contributionYears = CleanedNumber(fields.contributionYears);
     const std::string year = Right(fields.illustrationDate, 4);
     in.year = runtime::ToInt16(runtime::Val(year));
     const std::string yearEndDate = "12/31/" + year;

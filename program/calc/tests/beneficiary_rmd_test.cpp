@@ -157,6 +157,21 @@ TEST(BeneficiaryRmdTest, AnOlderSpouseTakesTheDeceasedsLongerExpectancy) {
                   {"R-2", "~X"}});
 }
 
+TEST(BeneficiaryRmdTest, ATieGoesToTheDeceased) {
+    BeneficiaryRmdInputs in = SurvivingSpouse("2007");
+    in.deathDate = "03/15/2005";
+    in.beneficiaryBirthDate = "06/01/1930";
+    in.originalBirthDate = "02/01/1931";
+    const BeneficiaryRmdResult result = CalculateBeneficiaryRmd(in, FactorLibrary::Program());
+    // Spouse 77: 12.1; deceased 74 at death, 76 now: 14.1 less 2 is 12.1 as well.
+    ExpectFields(result.writes,
+                 {{"R-IRSTable", "12.1"},
+                  {"R-AA", "for age 74 minus 2"},
+                  {"R-BAgeDD", "74"},
+                  {"Age of Beneficiary on RBD", "Age of Original Planholder at Death"},
+                  {"R-RMD", "$8,265"}});
+}
+
 TEST(BeneficiaryRmdTest, AnInvalidDateOfDeathWritesNothing) {
     BeneficiaryRmdInputs in = Beneficiary("2008");
     in.deathDate = "13/45/2005";
