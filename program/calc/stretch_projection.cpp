@@ -55,19 +55,28 @@ public:
         projection_.SetCell(phase_, column, yearIndex_, cell);
         projection_.SetCell(StretchProjection::kAllYears, column, yearIndex_, cell);
     }
-    void StoreOwnerOnly(StretchProjection::Column column, double value) {
-        projection_.SetCell(phase_, column, yearIndex_, RoundToWhole(value));
+    // The calendar year; the owner's age, and the year index in the all-years phase.
+    void StoreYearAndAge(int calendarYear, int age) {
+        Store(StretchProjection::kYear, calendarYear);
+        StoreIn(phase_, StretchProjection::kAge, age);
+        StoreIn(StretchProjection::kAllYears, StretchProjection::kAge, yearIndex_);
     }
-    void StoreAllYearsOnly(StretchProjection::Column column, double value) {
-        projection_.SetCell(StretchProjection::kAllYears, column, yearIndex_, RoundToWhole(value));
-    }
-    // The cell of the year before in `phase`, plus `amount`.
-    double RunningTotal(int phase, double amount) const {
-        return projection_.Cell(phase, StretchProjection::kDistributionsToDate, yearIndex_ - 1) +
-               amount;
+    // The owner's distributions to date and those over all owners: each the cell of the year
+    // before plus this year's distribution.
+    void StoreRunningTotals(double distribution) {
+        for (int phase : {phase_, static_cast<int>(StretchProjection::kAllYears)}) {
+            StoreIn(
+                phase, StretchProjection::kDistributionsToDate,
+                projection_.Cell(phase, StretchProjection::kDistributionsToDate, yearIndex_ - 1) +
+                    distribution);
+        }
     }
 
 private:
+    void StoreIn(int phase, StretchProjection::Column column, double value) {
+        projection_.SetCell(phase, column, yearIndex_, RoundToWhole(value));
+    }
+
     StretchProjection& projection_;
     int phase_;
     int yearIndex_;
@@ -85,9 +94,7 @@ int ProjectStretch(const StretchInputs& in, const StretchDivisors& divisors,
 
     for (int i = 0; i < in.planholderLE; ++i) {
         YearWriter year(projection, P::kPlanholder, i);
-        year.Store(P::kYear, in.year + i);
-        year.StoreOwnerOnly(P::kAge, in.planholderAge + i);
-        year.StoreAllYearsOnly(P::kAge, i);
+        year.StoreYearAndAge(in.year + i, in.planholderAge + i);
         const double opening = balance;
         if (i < in.contributionYears) {
             paidIn =
@@ -104,16 +111,18 @@ int ProjectStretch(const StretchInputs& in, const StretchDivisors& divisors,
             balance -= distribution;
             year.Store(P::kDistribution, distribution);
         }
-        year.Store(P::kDistributionsToDate,
-                   i == 0 ? distribution : year.RunningTotal(P::kPlanholder, distribution));
+        // The planholder's total is the total of all years.
+        if (i == 0) {
+            year.Store(P::kDistributionsToDate, distribution);
+        } else {
+            year.StoreRunningTotals(distribution);
+        }
         year.Store(P::kClosingBalance, balance);
     }
 
     for (int i = in.planholderLE; i < in.spouseLE; ++i) {
         YearWriter year(projection, P::kSpouse, i);
-        year.Store(P::kYear, in.year + i);
-        year.StoreOwnerOnly(P::kAge, in.spouseAge + i);
-        year.StoreAllYearsOnly(P::kAge, i);
+        year.StoreYearAndAge(in.year + i, in.spouseAge + i);
         const double opening = balance;
         year.Store(P::kPaidIn, paidIn);
         balance *= growth;
@@ -125,9 +134,7 @@ int ProjectStretch(const StretchInputs& in, const StretchDivisors& divisors,
             balance -= distribution;
             year.Store(P::kDistribution, distribution);
         }
-        year.StoreOwnerOnly(P::kDistributionsToDate, year.RunningTotal(P::kSpouse, distribution));
-        year.StoreAllYearsOnly(P::kDistributionsToDate,
-                               year.RunningTotal(P::kAllYears, distribution));
+        year.StoreRunningTotals(distribution);
         year.Store(P::kClosingBalance, balance);
     }
 
@@ -136,9 +143,7 @@ int ProjectStretch(const StretchInputs& in, const StretchDivisors& divisors,
     const int beneficiaryStartAge = in.beneficiaryAge + in.spouseLE;
     for (int i = in.spouseLE; i < P::kYears; ++i) {
         YearWriter year(projection, P::kBeneficiary, i);
-        year.Store(P::kYear, in.year + i);
-        year.StoreOwnerOnly(P::kAge, in.beneficiaryAge + i);
-        year.StoreAllYearsOnly(P::kAge, i);
+        year.StoreYearAndAge(in.year + i, in.beneficiaryAge + i);
         const double opening = balance;
         year.Store(P::kPaidIn, paidIn);
         balance *= growth;
@@ -147,10 +152,7 @@ int ProjectStretch(const StretchInputs& in, const StretchDivisors& divisors,
         const double distribution = divisor > 1.0 ? opening / divisor : balance;
         balance -= distribution;
         year.Store(P::kDistribution, distribution);
-        year.StoreOwnerOnly(P::kDistributionsToDate,
-                            year.RunningTotal(P::kBeneficiary, distribution));
-        year.StoreAllYearsOnly(P::kDistributionsToDate,
-                               year.RunningTotal(P::kAllYears, distribution));
+        year.StoreRunningTotals(distribution);
         year.Store(P::kClosingBalance, balance);
         if (balance < 100) {
             return i;

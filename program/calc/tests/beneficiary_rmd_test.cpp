@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 namespace calc {
 namespace {
 
@@ -35,41 +33,32 @@ BeneficiaryRmdInputs SurvivingSpouse(const std::string& year) {
     return in;
 }
 
-using Fields = std::map<std::string, std::string>;
-
-void ExpectFields(const FieldWrites& writes, const Fields& expected) {
-    for (const auto& [tag, value] : expected) {
-        SCOPED_TRACE(tag);
-        EXPECT_EQ(Written(writes, tag), value);
-    }
-}
-
 TEST(BeneficiaryRmdTest, ANonSpouseBeneficiaryDoesNotRecalculate) {
     BeneficiaryRmdInputs in = Beneficiary("2008");
     in.detailedMode = true;
     const BeneficiaryRmdResult result = CalculateBeneficiaryRmd(in, FactorLibrary::Program());
     // 46 on 12/31/2006, 48 now: 37.9 less 2 is 35.9; 100000 / 35.9 = 2785.52, so 2786.
-    ExpectFields(result.writes, {{"R-RMD", "$2,786"},
-                                 {"R-IRSPen", "$1,393"},
-                                 {"6-RMD_Amt", "$2,786"},
-                                 {"R-IRSTable", "35.9"},
-                                 {"R-AA", "for age 46 minus 2"},
-                                 {"R-BAgeDD", "46"},
-                                 {"Age of Beneficiary on RBD", "Age of Beneficiary on RBD"},
-                                 {"R-RBD", "December 31, 2006"},
-                                 {"R-DSpecial", "December 31, 2006"},
-                                 {"R-DD", "June 15, 2005"},
-                                 {"R-YYYY", "2008"},
-                                 {"R-YYY1", "2007"},
-                                 {"R-Dec31YYYY", "December 31, 2008"},
-                                 {"R-PHDOB", "March 1, 1960"},
-                                 {"R-PHName", "Bo Lee"},
-                                 {"R-XTable", "Single Life Expectancy"},
-                                 {"R-OriginalDOB", ""},
-                                 {"R-NoteYear1", std::string(169, ' ')},
-                                 {"R-PlanValue", "$100,000"},
-                                 {"R-1", "~N"},
-                                 {"R-2", "~X"}});
+    ExpectWritten(result.writes, {{"R-RMD", "$2,786"},
+                                  {"R-IRSPen", "$1,393"},
+                                  {"6-RMD_Amt", "$2,786"},
+                                  {"R-IRSTable", "35.9"},
+                                  {"R-AA", "for age 46 minus 2"},
+                                  {"R-BAgeDD", "46"},
+                                  {"Age of Beneficiary on RBD", "Age of Beneficiary on RBD"},
+                                  {"R-RBD", "December 31, 2006"},
+                                  {"R-DSpecial", "December 31, 2006"},
+                                  {"R-DD", "June 15, 2005"},
+                                  {"R-YYYY", "2008"},
+                                  {"R-YYY1", "2007"},
+                                  {"R-Dec31YYYY", "December 31, 2008"},
+                                  {"R-PHDOB", "March 1, 1960"},
+                                  {"R-PHName", "Bo Lee"},
+                                  {"R-XTable", "Single Life Expectancy"},
+                                  {"R-OriginalDOB", ""},
+                                  {"R-NoteYear1", std::string(169, ' ')},
+                                  {"R-PlanValue", "$100,000"},
+                                  {"R-1", "~N"},
+                                  {"R-2", "~X"}});
     ASSERT_TRUE(result.details);
     EXPECT_EQ(result.details->title, "IRA Calculation Details:");
     EXPECT_EQ(result.details->text, "Planholder's Death Date: 06/15/2005\r\n"
@@ -85,23 +74,23 @@ TEST(BeneficiaryRmdTest, ANonSpouseBeneficiaryDoesNotRecalculate) {
 TEST(BeneficiaryRmdTest, TheFirstYearAfterTheDeath) {
     const BeneficiaryRmdResult result =
         CalculateBeneficiaryRmd(Beneficiary("2006"), FactorLibrary::Program());
-    ExpectFields(result.writes,
-                 {{"R-IRSTable", "37.9"}, {"R-RMD", "$2,639"}, {"R-AA", "for age 46"}});
+    ExpectWritten(result.writes,
+                  {{"R-IRSTable", "37.9"}, {"R-RMD", "$2,639"}, {"R-AA", "for age 46"}});
 }
 
 TEST(BeneficiaryRmdTest, TheYear2009IsSuspended) {
     BeneficiaryRmdInputs in = Beneficiary("2009");
     in.detailedMode = true;
     const BeneficiaryRmdResult result = CalculateBeneficiaryRmd(in, FactorLibrary::Program());
-    ExpectFields(result.writes,
-                 {{"R-RMD", "$0"},
-                  {"R-IRSPen", "$0"},
-                  {"R-IRSTable", "N/A"},
-                  {"R-AA", " "},
-                  {"R-NoteYear1",
-                   "Note: Under the Worker, Retiree, and Employers Recovery Act of 2008 (H.R. "
-                   "7327), Congress approved a one-year suspension of the required minimum "
-                   "distribution (RMD) for 2009."}});
+    ExpectWritten(result.writes,
+                  {{"R-RMD", "$0"},
+                   {"R-IRSPen", "$0"},
+                   {"R-IRSTable", "N/A"},
+                   {"R-AA", " "},
+                   {"R-NoteYear1",
+                    "Note: Under the Worker, Retiree, and Employers Recovery Act of 2008 (H.R. "
+                    "7327), Congress approved a one-year suspension of the required minimum "
+                    "distribution (RMD) for 2009."}});
     EXPECT_FALSE(result.details);
 }
 
@@ -110,32 +99,32 @@ TEST(BeneficiaryRmdTest, The2001YearTakesThePre2002Table) {
     in.deathDate = "06/15/1999";
     const BeneficiaryRmdResult result = CalculateBeneficiaryRmd(in, FactorLibrary::Program());
     // 40 on 12/31/2000, 41 now: Table V at 40 is 42.5 (the current table has 43.6), less 1.
-    ExpectFields(result.writes, {{"R-IRSTable", "41.5"}, {"R-RMD", "$2,410"}});
+    ExpectWritten(result.writes, {{"R-IRSTable", "41.5"}, {"R-RMD", "$2,410"}});
 }
 
 TEST(BeneficiaryRmdTest, ASurvivingSpouseWaitsForTheDeceasedsSeventyAndAHalf) {
     const BeneficiaryRmdResult result =
         CalculateBeneficiaryRmd(SurvivingSpouse("2008"), FactorLibrary::Program());
     // The deceased would have reached 70 and a half on 11/10/2010.
-    ExpectFields(result.writes, {{"R-RMD", "$0"},
-                                 {"R-IRSTable", "N/A"},
-                                 {"R-AA", " "},
-                                 {"R-BAgeDD", "63"},
-                                 {"R-DSpecial", "December 31, 2010"},
-                                 {"R-RBD", "December 31, 2006"},
-                                 {"R-OriginalDOB", "May 10, 1940"},
-                                 {"R-1", "~S"},
-                                 {"R-2", ""}});
+    ExpectWritten(result.writes, {{"R-RMD", "$0"},
+                                  {"R-IRSTable", "N/A"},
+                                  {"R-AA", " "},
+                                  {"R-BAgeDD", "63"},
+                                  {"R-DSpecial", "December 31, 2010"},
+                                  {"R-RBD", "December 31, 2006"},
+                                  {"R-OriginalDOB", "May 10, 1940"},
+                                  {"R-1", "~S"},
+                                  {"R-2", ""}});
 }
 
 TEST(BeneficiaryRmdTest, ASurvivingSpouseInTheDeferralYear) {
     const BeneficiaryRmdResult result =
         CalculateBeneficiaryRmd(SurvivingSpouse("2010"), FactorLibrary::Program());
     // 65: the table value, not reduced; the spouse is younger, so no comparison.
-    ExpectFields(result.writes, {{"R-IRSTable", "21.0"},
-                                 {"R-RMD", "$4,762"},
-                                 {"R-IRSPen", "$2,381"},
-                                 {"R-AA", "for age 65"}});
+    ExpectWritten(result.writes, {{"R-IRSTable", "21.0"},
+                                  {"R-RMD", "$4,762"},
+                                  {"R-IRSPen", "$2,381"},
+                                  {"R-AA", "for age 65"}});
 }
 
 TEST(BeneficiaryRmdTest, AnOlderSpouseTakesTheDeceasedsLongerExpectancy) {
@@ -145,16 +134,16 @@ TEST(BeneficiaryRmdTest, AnOlderSpouseTakesTheDeceasedsLongerExpectancy) {
     in.originalBirthDate = "02/01/1930";
     const BeneficiaryRmdResult result = CalculateBeneficiaryRmd(in, FactorLibrary::Program());
     // Deceased 74 at death and 77 now; spouse 79: 10.8 against 14.1 less 3 = 11.1.
-    ExpectFields(result.writes,
-                 {{"R-IRSTable", "11.1"},
-                  {"R-RMD", "$9,009"},
-                  {"R-IRSPen", "$4,505"},
-                  {"R-BAgeDD", "74"},
-                  {"Age of Beneficiary on RBD", "Age of Original Planholder at Death"},
-                  {"R-AA", "for age 74 minus 3"},
-                  {"R-DSpecial", "December 31, 2000"},
-                  {"R-RBD", "December 31, 2005"},
-                  {"R-2", "~X"}});
+    ExpectWritten(result.writes,
+                  {{"R-IRSTable", "11.1"},
+                   {"R-RMD", "$9,009"},
+                   {"R-IRSPen", "$4,505"},
+                   {"R-BAgeDD", "74"},
+                   {"Age of Beneficiary on RBD", "Age of Original Planholder at Death"},
+                   {"R-AA", "for age 74 minus 3"},
+                   {"R-DSpecial", "December 31, 2000"},
+                   {"R-RBD", "December 31, 2005"},
+                   {"R-2", "~X"}});
 }
 
 TEST(BeneficiaryRmdTest, ATieGoesToTheDeceased) {
@@ -164,12 +153,12 @@ TEST(BeneficiaryRmdTest, ATieGoesToTheDeceased) {
     in.originalBirthDate = "02/01/1931";
     const BeneficiaryRmdResult result = CalculateBeneficiaryRmd(in, FactorLibrary::Program());
     // Spouse 77: 12.1; deceased 74 at death, 76 now: 14.1 less 2 is 12.1 as well.
-    ExpectFields(result.writes,
-                 {{"R-IRSTable", "12.1"},
-                  {"R-AA", "for age 74 minus 2"},
-                  {"R-BAgeDD", "74"},
-                  {"Age of Beneficiary on RBD", "Age of Original Planholder at Death"},
-                  {"R-RMD", "$8,265"}});
+    ExpectWritten(result.writes,
+                  {{"R-IRSTable", "12.1"},
+                   {"R-AA", "for age 74 minus 2"},
+                   {"R-BAgeDD", "74"},
+                   {"Age of Beneficiary on RBD", "Age of Original Planholder at Death"},
+                   {"R-RMD", "$8,265"}});
 }
 
 TEST(BeneficiaryRmdTest, AnInvalidDateOfDeathWritesNothing) {

@@ -24,15 +24,16 @@ BracketTable StateTable() {
     return table;
 }
 
+struct WalkCase {
+    const char* name;
+    BracketTable table;
+    double income;
+    double tax;
+    double maxBracket;
+};
+
 TEST(TaxFromBracketsTest, WalksTheBracketsBelowTheIncome) {
-    struct Case {
-        const char* name;
-        BracketTable table;
-        double income;
-        double tax;
-        double maxBracket;
-    };
-    const Case cases[] = {
+    const WalkCase cases[] = {
         {"inside the second bracket", FederalTable(), 10000, 835 + 247.50, 15},
         {"on a threshold: the upper bracket's rate", FederalTable(), 8350, 835, 15},
         {"zero income", FederalTable(), 0, 0, 10},
@@ -45,7 +46,7 @@ TEST(TaxFromBracketsTest, WalksTheBracketsBelowTheIncome) {
          40 + 60 + 0.04 * (9999999 - 4000), 0},
         {"empty table", BracketTable(), 5000, 0, 0},
     };
-    for (const Case& c : cases) {
+    for (const WalkCase& c : cases) {
         SCOPED_TRACE(c.name);
         double maxBracket = -1;
         EXPECT_NEAR(TaxFromBrackets(c.table, c.income, maxBracket), c.tax, 1e-6);
@@ -65,14 +66,7 @@ TEST(TaxFromBracketsTest, SumsAtMostFourteenRows) {
 }
 
 TEST(TaxFromBracketsVariantTest, ChargesOnlyTheBracketHoldingTheIncome) {
-    struct Case {
-        const char* name;
-        BracketTable table;
-        double income;
-        double tax;
-        double maxBracket;
-    };
-    const Case cases[] = {
+    const WalkCase cases[] = {
         {"inside the second bracket", FederalTable(), 10000, 247.50, 15},
         {"on a threshold: the bracket starting there", FederalTable(), 8350, 0, 15},
         {"below the first threshold", StateTable(), -500, -10, 2},
@@ -81,7 +75,7 @@ TEST(TaxFromBracketsVariantTest, ChargesOnlyTheBracketHoldingTheIncome) {
         {"at the state closing threshold", StateTable(), 9999999, 0, 0},
         {"far above it", StateTable(), 5e9, 0, 0},
     };
-    for (const Case& c : cases) {
+    for (const WalkCase& c : cases) {
         SCOPED_TRACE(c.name);
         double maxBracket = -1;
         EXPECT_NEAR(TaxFromBracketsVariant(c.table, c.income, maxBracket), c.tax, 1e-6);

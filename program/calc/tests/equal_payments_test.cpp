@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 namespace calc {
 namespace {
 
@@ -24,50 +22,41 @@ EqualPaymentInputs Seventy() {
     return in;
 }
 
-using Fields = std::map<std::string, std::string>;
-
-void ExpectFields(const FieldWrites& writes, const Fields& expected) {
-    for (const auto& [tag, value] : expected) {
-        SCOPED_TRACE(tag);
-        EXPECT_EQ(Written(writes, tag), value);
-    }
-}
-
 TEST(EqualPaymentsTest, SevenOptionsAtSeventy) {
     const EqualPaymentResult result = CalculateEqualPayments(Seventy(), FactorLibrary::Program());
-    ExpectFields(result.writes, {{"R-Factor1", "17.0"},
-                                 {"R-Factor2", "27.4"},
-                                 {"R-Factor3", "1.0"},
-                                 {"R-Payment1", "$5,882.35"},
-                                 {"R-Payment2", "$3,649.64"},
-                                 {"R-Payment3", "$100,000.00"},
-                                 // Amortization over 17.0 and 27.4 years; over 1.0 year.
-                                 {"R-Payment4", "$8,869.91"},
-                                 {"R-Payment5", "$6,781.24"},
-                                 {"R-Payment6", "$105,000.00"},
-                                 // Annuity factor about 11.33417.
-                                 {"R-Payment7", "$8,822.88"},
-                                 {"R-IRSPen", "~S"},
-                                 {"R-RBD", "~@"},
-                                 {"R-BT", "1"},
-                                 {"R-Age", " 70"},
-                                 {"R-BeneDOB", ""},
-                                 {"R-YYYY", "2010"},
-                                 {"R-YYY1", "2009"},
-                                 {"R-CalcDate", "April 1, 2010"},
-                                 {"R-PHDOB", "February 10, 1940"},
-                                 {"R-PlanValue", "$100,000"},
-                                 {"R-PValue", "$100,000"},
-                                 {"R-AA", "5.00%"},
-                                 {"R-PlanName", "Plan"},
-                                 {"R-PHName", "Ann Lee"},
-                                 {"R-1", " "},
-                                 {"R-2", " X"},
-                                 {"R-3", " "},
-                                 {"R-7", " "},
-                                 {"6-RMD_Amt", "$3,649.64"},
-                                 {"R-NameAgent", "Ann B. Lee "},
-                                 {"R-Aname", "Ann B. Lee \\bullet  Agency\\par "}});
+    ExpectWritten(result.writes, {{"R-Factor1", "17.0"},
+                                  {"R-Factor2", "27.4"},
+                                  {"R-Factor3", "1.0"},
+                                  {"R-Payment1", "$5,882.35"},
+                                  {"R-Payment2", "$3,649.64"},
+                                  {"R-Payment3", "$100,000.00"},
+                                  // Amortization over 17.0 and 27.4 years; over 1.0 year.
+                                  {"R-Payment4", "$8,869.91"},
+                                  {"R-Payment5", "$6,781.24"},
+                                  {"R-Payment6", "$105,000.00"},
+                                  // Annuity factor about 11.33417.
+                                  {"R-Payment7", "$8,822.88"},
+                                  {"R-IRSPen", "~S"},
+                                  {"R-RBD", "~@"},
+                                  {"R-BT", "1"},
+                                  {"R-Age", " 70"},
+                                  {"R-BeneDOB", ""},
+                                  {"R-YYYY", "2010"},
+                                  {"R-YYY1", "2009"},
+                                  {"R-CalcDate", "April 1, 2010"},
+                                  {"R-PHDOB", "February 10, 1940"},
+                                  {"R-PlanValue", "$100,000"},
+                                  {"R-PValue", "$100,000"},
+                                  {"R-AA", "5.00%"},
+                                  {"R-PlanName", "Plan"},
+                                  {"R-PHName", "Ann Lee"},
+                                  {"R-1", " "},
+                                  {"R-2", " X"},
+                                  {"R-3", " "},
+                                  {"R-7", " "},
+                                  {"6-RMD_Amt", "$3,649.64"},
+                                  {"R-NameAgent", "Ann B. Lee "},
+                                  {"R-Aname", "Ann B. Lee \\bullet  Agency\\par "}});
     EXPECT_EQ(result.calculationYear, "2010");
 }
 
@@ -87,13 +76,13 @@ TEST(EqualPaymentsTest, RmdOnlyLeavesTheFixedPaymentsAtZero) {
     EqualPaymentInputs in = Seventy();
     in.rmdOnly = true;
     const EqualPaymentResult result = CalculateEqualPayments(in, FactorLibrary::Program());
-    ExpectFields(result.writes, {{"R-IRSPen", "~K"},
-                                 {"R-Payment4", "$0.00"},
-                                 {"R-Payment5", "$0.00"},
-                                 {"R-Payment6", "$0.00"},
-                                 {"R-Payment7", "$0.00"},
-                                 {"R-AA", "5.00%"},
-                                 {"R-PValue", "$100,000"}});
+    ExpectWritten(result.writes, {{"R-IRSPen", "~K"},
+                                  {"R-Payment4", "$0.00"},
+                                  {"R-Payment5", "$0.00"},
+                                  {"R-Payment6", "$0.00"},
+                                  {"R-Payment7", "$0.00"},
+                                  {"R-AA", "5.00%"},
+                                  {"R-PValue", "$100,000"}});
 }
 
 TEST(EqualPaymentsTest, PaymentsKeepTheirCents) {
@@ -102,7 +91,7 @@ TEST(EqualPaymentsTest, PaymentsKeepTheirCents) {
     in.chosenOption = 0;
     const EqualPaymentResult result = CalculateEqualPayments(in, FactorLibrary::Program());
     // 2000000 / 17.0 = 117647.0588: $117,647.06, also as the chosen amount.
-    ExpectFields(result.writes, {{"R-Payment1", "$117,647.06"}, {"6-RMD_Amt", "$117,647.06"}});
+    ExpectWritten(result.writes, {{"R-Payment1", "$117,647.06"}, {"6-RMD_Amt", "$117,647.06"}});
 }
 
 TEST(EqualPaymentsTest, NoAnnuityPaymentFrom115) {
@@ -110,12 +99,12 @@ TEST(EqualPaymentsTest, NoAnnuityPaymentFrom115) {
     in.birthDate = "01/01/1894";
     in.chosenOption.reset();
     const EqualPaymentResult result = CalculateEqualPayments(in, FactorLibrary::Program());
-    ExpectFields(result.writes, {{"R-Age", " 116"},
-                                 {"R-Payment7", "$0.00"},
-                                 // A code in place of the single-life divisor counts as 1.0.
-                                 {"R-Factor1", "1.0"},
-                                 {"R-Payment1", "$100,000.00"},
-                                 {"6-RMD_Amt", ""}});
+    ExpectWritten(result.writes, {{"R-Age", " 116"},
+                                  {"R-Payment7", "$0.00"},
+                                  // A code in place of the single-life divisor counts as 1.0.
+                                  {"R-Factor1", "1.0"},
+                                  {"R-Payment1", "$100,000.00"},
+                                  {"6-RMD_Amt", ""}});
 }
 
 TEST(EqualPaymentsTest, TheAgentNameNeedsASeparatorAfterTheFirstCharacter) {
@@ -131,7 +120,7 @@ TEST(EqualPaymentsTest, WithoutInterestTheBalanceIsSpreadEvenly) {
     in.interestRate = "0";
     const EqualPaymentResult result = CalculateEqualPayments(in, FactorLibrary::Program());
     // 100000 over 17.0 years, and over 1.0 year.
-    ExpectFields(result.writes, {{"R-Payment4", "$5,882.35"}, {"R-Payment6", "$100,000.00"}});
+    ExpectWritten(result.writes, {{"R-Payment4", "$5,882.35"}, {"R-Payment6", "$100,000.00"}});
 }
 
 } // namespace

@@ -3,6 +3,9 @@
 
 #include "program/calc/field_writes.h"
 
+#include <gtest/gtest.h>
+
+#include <map>
 #include <string>
 
 namespace calc {
@@ -15,6 +18,16 @@ inline std::string Written(const FieldWrites& writes, const std::string& tag) {
         }
     }
     return "(not written)";
+}
+
+using ExpectedFields = std::map<std::string, std::string>;
+
+// Each tag's written value, checked to the character.
+inline void ExpectWritten(const FieldWrites& writes, const ExpectedFields& expected) {
+    for (const auto& [tag, value] : expected) {
+        SCOPED_TRACE(tag);
+        EXPECT_EQ(Written(writes, tag), value);
+    }
 }
 
 } // namespace calc

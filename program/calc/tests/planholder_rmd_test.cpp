@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 namespace calc {
 namespace {
 
@@ -24,15 +22,6 @@ PlanholderRmdInputs Planholder(const std::string& year) {
     return in;
 }
 
-using Fields = std::map<std::string, std::string>;
-
-void ExpectFields(const FieldWrites& writes, const Fields& expected) {
-    for (const auto& [tag, value] : expected) {
-        SCOPED_TRACE(tag);
-        EXPECT_EQ(Written(writes, tag), value);
-    }
-}
-
 const std::string kAprilNote2010 =
     "** Although you can wait until April 1, 2011 to withdraw your Required Minimum "
     "Distribution, it is often unadvisable to do this since you will have to take a second "
@@ -44,28 +33,28 @@ TEST(PlanholderRmdTest, AYearAfterTheFirstDistributionYear) {
     const PlanholderRmdResult result =
         CalculatePlanholderRmd(Planholder("2011"), FactorLibrary::Program());
     // Age 71, Uniform Lifetime 26.5: 100000 / 26.5 = 3773.58, so 3774.
-    ExpectFields(result.writes, {{"R-RMD", "$3,774"},
-                                 {"R-IRSPen", "$1,887"},
-                                 {"6-RMD_Amt", "$3,774"},
-                                 {"R-IRSTable", "26.5"},
-                                 {"R-AA", "for age 71"},
-                                 {"R-XTable", "Uniform Lifetime"},
-                                 {"R-Dec31YYYY", "December 31, 2011"},
-                                 {"R-NoteYear1", std::string(400, ' ')},
-                                 {"R-YYYY", "2011"},
-                                 {"R-YYY1", "2010"},
-                                 {"R-Plan70", "September 15, 2010"},
-                                 {"R-RBD", "April 1, 2011"},
-                                 {"R-RetDate", "~R"},
-                                 {"R-PHDOB", "March 15, 1940"},
-                                 {"R-PlanValue", "$100,000"},
-                                 {"R-PlanType", "IRA"},
-                                 {"R-PlanName", "Rollover"},
-                                 {"R-PHName", "Ann Lee"},
-                                 {"R-Aname", "Rep\\par "},
-                                 {"R-SpouseDOB", "(not written)"},
-                                 {"R-1", "~X"},
-                                 {"R-2", "~4"}});
+    ExpectWritten(result.writes, {{"R-RMD", "$3,774"},
+                                  {"R-IRSPen", "$1,887"},
+                                  {"6-RMD_Amt", "$3,774"},
+                                  {"R-IRSTable", "26.5"},
+                                  {"R-AA", "for age 71"},
+                                  {"R-XTable", "Uniform Lifetime"},
+                                  {"R-Dec31YYYY", "December 31, 2011"},
+                                  {"R-NoteYear1", std::string(400, ' ')},
+                                  {"R-YYYY", "2011"},
+                                  {"R-YYY1", "2010"},
+                                  {"R-Plan70", "September 15, 2010"},
+                                  {"R-RBD", "April 1, 2011"},
+                                  {"R-RetDate", "~R"},
+                                  {"R-PHDOB", "March 15, 1940"},
+                                  {"R-PlanValue", "$100,000"},
+                                  {"R-PlanType", "IRA"},
+                                  {"R-PlanName", "Rollover"},
+                                  {"R-PHName", "Ann Lee"},
+                                  {"R-Aname", "Rep\\par "},
+                                  {"R-SpouseDOB", "(not written)"},
+                                  {"R-1", "~X"},
+                                  {"R-2", "~4"}});
     EXPECT_FALSE(result.details);
 }
 
@@ -73,10 +62,10 @@ TEST(PlanholderRmdTest, TheFirstDistributionYearNotesTheAprilDeadline) {
     const PlanholderRmdResult result =
         CalculatePlanholderRmd(Planholder("2010"), FactorLibrary::Program());
     // Age 70, 27.4: 3649.64 goes up to 3650.
-    ExpectFields(result.writes, {{"R-Dec31YYYY", "April 1, 2011**"},
-                                 {"R-NoteYear1", kAprilNote2010},
-                                 {"R-RMD", "$3,650"},
-                                 {"R-IRSTable", "27.4"}});
+    ExpectWritten(result.writes, {{"R-Dec31YYYY", "April 1, 2011**"},
+                                  {"R-NoteYear1", kAprilNote2010},
+                                  {"R-RMD", "$3,650"},
+                                  {"R-IRSTable", "27.4"}});
 }
 
 TEST(PlanholderRmdTest, BeforeTheFirstDistributionYearNothingIsDue) {
@@ -86,21 +75,21 @@ TEST(PlanholderRmdTest, BeforeTheFirstDistributionYearNothingIsDue) {
         "Note: Under the Worker, Retiree, and Employers Recovery Act of 2008 (H.R. 7327), Congress "
         "approved a one-year suspension of the required minimum distribution (RMD) for 2009.";
     ASSERT_EQ(note.size(), 173u);
-    ExpectFields(result.writes, {{"R-IRSTable", "N/A"},
-                                 {"R-AA", " "},
-                                 {"R-RMD", "$0"},
-                                 {"R-IRSPen", "$0"},
-                                 {"6-RMD_Amt", "$0"},
-                                 {"R-Dec31YYYY", "December 31, 2009"},
-                                 {"R-NoteYear1", note + std::string(227, ' ')}});
+    ExpectWritten(result.writes, {{"R-IRSTable", "N/A"},
+                                  {"R-AA", " "},
+                                  {"R-RMD", "$0"},
+                                  {"R-IRSPen", "$0"},
+                                  {"6-RMD_Amt", "$0"},
+                                  {"R-Dec31YYYY", "December 31, 2009"},
+                                  {"R-NoteYear1", note + std::string(227, ' ')}});
 }
 
 TEST(PlanholderRmdTest, AFirstDistributionYearOf2009KeepsTheAprilNoteButPaysNothing) {
     PlanholderRmdInputs in = Planholder("2009");
     in.birthDate = "03/15/1939";
     const PlanholderRmdResult result = CalculatePlanholderRmd(in, FactorLibrary::Program());
-    ExpectFields(result.writes,
-                 {{"R-Dec31YYYY", "April 1, 2010**"}, {"R-RMD", "$0"}, {"R-IRSTable", "N/A"}});
+    ExpectWritten(result.writes,
+                  {{"R-Dec31YYYY", "April 1, 2010**"}, {"R-RMD", "$0"}, {"R-IRSTable", "N/A"}});
     EXPECT_TRUE(Written(result.writes, "R-NoteYear1")
                     .starts_with("** Although you can wait until "
                                  "April 1, 2010 to withdraw"));
@@ -113,12 +102,12 @@ TEST(PlanholderRmdTest, ASpouseMoreThanTenYearsYoungerUsesTheJointTable) {
     in.detailedMode = true;
     const PlanholderRmdResult result = CalculatePlanholderRmd(in, FactorLibrary::Program());
     // Ages 75 and 62, joint divisor 25.0: exactly 4000, which stays 4000.
-    ExpectFields(result.writes, {{"R-XTable", "Joint Life Expectancy"},
-                                 {"R-AA", "for age 75 / 62"},
-                                 {"R-IRSTable", "25.0"},
-                                 {"R-RMD", "$4,000"},
-                                 {"R-IRSPen", "$2,000"},
-                                 {"R-SpouseDOB", "February 1, 1948"}});
+    ExpectWritten(result.writes, {{"R-XTable", "Joint Life Expectancy"},
+                                  {"R-AA", "for age 75 / 62"},
+                                  {"R-IRSTable", "25.0"},
+                                  {"R-RMD", "$4,000"},
+                                  {"R-IRSPen", "$2,000"},
+                                  {"R-SpouseDOB", "February 1, 1948"}});
     ASSERT_TRUE(result.details);
     EXPECT_EQ(result.details->title, "Calculation Details:");
     EXPECT_EQ(result.details->text, "Planholder Age on 12/31/2010: 75\r\n"
@@ -141,11 +130,11 @@ TEST(PlanholderRmdTest, ARothPlanHasNoBeginningDates) {
     PlanholderRmdInputs in = Planholder("2011");
     in.planType = "Roth IRA";
     const PlanholderRmdResult result = CalculatePlanholderRmd(in, FactorLibrary::Program());
-    ExpectFields(result.writes, {{"R-Plan70", ""},
-                                 {"R-RBD", ""},
-                                 {"R-RMD", "$0"},
-                                 {"R-IRSTable", "N/A"},
-                                 {"R-NoteYear1", std::string(400, ' ')}});
+    ExpectWritten(result.writes, {{"R-Plan70", ""},
+                                  {"R-RBD", ""},
+                                  {"R-RMD", "$0"},
+                                  {"R-IRSTable", "N/A"},
+                                  {"R-NoteYear1", std::string(400, ' ')}});
 }
 
 TEST(PlanholderRmdTest, ARetirementAfterSeventyAndAHalfStartsTheDistributions) {
@@ -154,15 +143,15 @@ TEST(PlanholderRmdTest, ARetirementAfterSeventyAndAHalfStartsTheDistributions) {
     in.retirementDate = "06/30/2012";
     const PlanholderRmdResult result = CalculatePlanholderRmd(in, FactorLibrary::Program());
     // Age 72, 25.6: 3906.25 goes up to 3907.
-    ExpectFields(result.writes, {{"R-RetDate", "June 30, 2012"},
-                                 {"R-RBD", "April 1, 2013"},
-                                 {"R-Dec31YYYY", "April 1, 2013**"},
-                                 {"R-RMD", "$3,907"},
-                                 {"R-Plan70", "September 15, 2010"}});
+    ExpectWritten(result.writes, {{"R-RetDate", "June 30, 2012"},
+                                  {"R-RBD", "April 1, 2013"},
+                                  {"R-Dec31YYYY", "April 1, 2013**"},
+                                  {"R-RMD", "$3,907"},
+                                  {"R-Plan70", "September 15, 2010"}});
     // An IRA ignores the retirement date for its dates but still shows it.
     in.planType = "IRA";
-    ExpectFields(CalculatePlanholderRmd(in, FactorLibrary::Program()).writes,
-                 {{"R-RetDate", "June 30, 2012"}, {"R-RBD", "April 1, 2011"}});
+    ExpectWritten(CalculatePlanholderRmd(in, FactorLibrary::Program()).writes,
+                  {{"R-RetDate", "June 30, 2012"}, {"R-RBD", "April 1, 2011"}});
 }
 
 TEST(PlanholderRmdTest, BlockMarkersByPlanType) {
@@ -188,9 +177,9 @@ TEST(PlanholderRmdTest, ADeathInTheYearFollowsTheBirthDate) {
     PlanholderRmdInputs in = Planholder("2011");
     in.deathDate = " 06/01/2011 ";
     const PlanholderRmdResult result = CalculatePlanholderRmd(in, FactorLibrary::Program());
-    ExpectFields(result.writes,
-                 {{"R-PHDOB", "March 15, 1940\\par \\tab Date of death \\tab June 1, 2011"},
-                  {"R-RMD", "$3,774"}});
+    ExpectWritten(result.writes,
+                  {{"R-PHDOB", "March 15, 1940\\par \\tab Date of death \\tab June 1, 2011"},
+                   {"R-RMD", "$3,774"}});
 }
 
 TEST(PlanholderRmdTest, WritesTheFieldsInOrder) {
