@@ -7,6 +7,7 @@
 #include "platform/runtime/date_parse.h"
 #include "platform/runtime/number_parse.h"
 #include "platform/runtime/number_text.h"
+#include "platform/runtime/text.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -117,8 +118,9 @@ PlanholderRmdResult CalculatePlanholderRmd(const PlanholderRmdInputs& in, Factor
     const bool jointTable = hasSpouse && std::abs(runtime::ToDate(in.spouseBirthDate).Year() -
                                                   runtime::ToDate(in.birthDate).Year()) > 10;
     std::string birthText = FormatLongDate(in.birthDate);
-    if (runtime::IsDate(in.deathDate)) {
-        birthText += "\\par \\tab Date of death \\tab " + FormatLongDate(in.deathDate);
+    const std::string deathDate = runtime::Trim(in.deathDate);
+    if (runtime::IsDate(deathDate)) {
+        birthText += "\\par \\tab Date of death \\tab " + FormatLongDate(deathDate);
     }
     const std::string ageText =
         jointTable ? runtime::CStr(planholderAge) + " / " + runtime::CStr(spouseAge)

@@ -1,5 +1,7 @@
 #include "program/calc/representative_line.h"
 
+#include "platform/runtime/text.h"
+
 #include <string_view>
 
 namespace calc {
@@ -7,7 +9,7 @@ namespace calc {
 namespace {
 
 bool IsPresent(std::string_view item) {
-    return item.find_first_not_of(' ') != item.npos;
+    return !runtime::Trim(item).empty();
 }
 
 } // namespace

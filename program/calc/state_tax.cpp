@@ -4,6 +4,7 @@
 #include "program/calc/state_schedules.h"
 
 #include "platform/runtime/conversions.h"
+#include "platform/runtime/text.h"
 
 #include <algorithm>
 #include <string>
@@ -269,23 +270,13 @@ constexpr StateRule kRules[] = {
     {"WY", NoTax},
 };
 
-std::string UpperCase(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
-}
-
 } // namespace
 
 double StateTax(const StateTaxInputs& inputs, double& maxBracket) {
     if (inputs.income == 0) {
         return 0;
     }
-    const std::string code = UpperCase(inputs.state);
+    const std::string code = runtime::UpperCase(inputs.state);
     const auto rule = std::ranges::find(kRules, code, &StateRule::code);
     if (rule == std::end(kRules)) {
         return 0;
