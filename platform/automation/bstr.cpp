@@ -47,3 +47,29 @@ std::uint32_t SysStringByteLen(BSTR text) {
     std::memcpy(&length, AllocationOf(text), prefixSize);
     return length;
 }
+
+BSTR SysAllocStringLen(const OLECHAR* characters, std::uint32_t length) {
+    if (length > std::numeric_limits<std::uint32_t>::max() / sizeof(OLECHAR)) {
+        return nullptr;
+    }
+    return SysAllocStringByteLen(reinterpret_cast<const char*>(characters),
+                                 length * static_cast<std::uint32_t>(sizeof(OLECHAR)));
+}
+
+BSTR SysAllocString(const OLECHAR* characters) {
+    if (characters == nullptr) {
+        return nullptr;
+    }
+    std::size_t length = 0;
+    while (characters[length] != 0) {
+        ++length;
+    }
+    if (length > std::numeric_limits<std::uint32_t>::max()) {
+        return nullptr;
+    }
+    return SysAllocStringLen(characters, static_cast<std::uint32_t>(length));
+}
+
+std::uint32_t SysStringLen(BSTR text) {
+    return SysStringByteLen(text) / sizeof(OLECHAR);
+}

@@ -9,12 +9,12 @@
 // Every BSTR is allocated and freed by this library, whichever library hands it on.
 #pragma once
 
+#include "platform/automation/export.h"
+
 #include <cstdint>
 
 using OLECHAR = char16_t;
 using BSTR = OLECHAR*;
-
-#define TALLOWMERE_AUTOMATION_API extern "C" __attribute__((visibility("default")))
 
 // Allocates a BSTR of `length` bytes and copies them from `bytes`, or leaves them zero when
 // `bytes` is null. Answers null when memory runs out or `length` is too large for the prefix.
@@ -25,3 +25,13 @@ TALLOWMERE_AUTOMATION_API void SysFreeString(BSTR text);
 
 // The length of a BSTR in bytes, without the terminator; 0 for a null BSTR.
 TALLOWMERE_AUTOMATION_API std::uint32_t SysStringByteLen(BSTR text);
+
+// Allocates a BSTR of `length` characters copied from `characters`, or zero when `characters` is
+// null. Answers null when memory runs out or `length` is too large.
+TALLOWMERE_AUTOMATION_API BSTR SysAllocStringLen(const OLECHAR* characters, std::uint32_t length);
+
+// Allocates a BSTR holding a copy of the zero-terminated `characters`; null for null.
+TALLOWMERE_AUTOMATION_API BSTR SysAllocString(const OLECHAR* characters);
+
+// The length of a BSTR in whole characters; 0 for a null BSTR.
+TALLOWMERE_AUTOMATION_API std::uint32_t SysStringLen(BSTR text);

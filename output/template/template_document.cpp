@@ -1,0 +1,208 @@
+#include "output/template/template_document.h"
+
+#include "output/template/template_scan.h"
+#include "platform/crc/crc16.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace output {
+
+namespace {
+
+constexpr std::array<const char*, 7> defaultMarkers = {
+    "$#if", "$#else", "$#endif", "$#table", "$#endtable", "$#entry", "$#endentry",
+};
+
+// Reads the whole of an open file, as long as it was when opened. Nothing when a read fails or
+// the file ends early.
+std::optional<std::string> ReadWhole(int file) {
+    struct stat status {};
+    if (fstat(file, &status) != 0 || status.st_size < 0) {
+        return std::nullopt;
+    }
+    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t count = read(file, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            return std::nullopt;
+        }
+        done += static_cast<std::size_t>(count);
+    }
+    return bytes;
+}
+
+bool WriteWhole(int file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t count = write(file, bytes.data(), bytes.size());
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+} // namespace
+
+TemplateDocument::TemplateDocument() {
+    Reset();
+}
+
+void TemplateDocument::Reset() {
+    std::copy(defaultMarkers.begin(), defaultMarkers.end(), markers_.begin());
+    document_.reset();
+    tokens_.clear();
+    entries_.clear();
+}
+
+const std::string& TemplateDocument::MarkerText(Marker marker) const {
+    return markers_[static_cast<std::size_t>(marker)];
+}
+
+void TemplateDocument::SetMarker(Marker marker, std::string text) {
+    if (!text.empty()) {
+        markers_[static_cast<std::size_t>(marker)] = std::move(text);
+    }
+}
+
+TemplateError TemplateDocument::FileRead(const std::filesystem::path& name) {
+    document_.reset();
+    const int file = open(name.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0) {
+        return TemplateError::ReadFailure;
+    }
+    document_ = ReadWhole(file);
+    close(file);
+    return document_ ? TemplateError::OK : TemplateError::ReadFailure;
+}
+
+TemplateError TemplateDocument::FileWrite(const std::filesystem::path& name) const {
+    if (!document_) {
+        return TemplateError::NoData;
+    }
+    // Written beside the target and renamed over it, so that a failed write leaves the old file.
+    static std::atomic<unsigned> serial{0};
+    const std::filesystem::path temporary =
+        name.string() + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(serial++);
+    const int file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (file < 0) {
+        return TemplateError::WriteFailure;
+    }
+    const bool written = WriteWhole(file, *document_);
+    const bool closed = close(file) == 0;
+    if (!written || !closed || rename(temporary.c_str(), name.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return TemplateError::WriteFailure;
+    }
+    return TemplateError::OK;
+}
+
+void TemplateDocument::SubToken(std::string key, std::string data) {
+    tokens_.insert_or_assign(std::move(key), std::move(data));
+}
+
+TemplateError TemplateDocument::DoSub() {
+    if (!document_) {
+        return TemplateError::NoData;
+    }
+    if (tokens_.empty()) {
+        return TemplateError::OK;
+    }
+    // The keys by their first byte, longest first: the first that matches is the longest.
+    std::array<std::vector<const std::pair<const std::string, std::string>*>, 256> byFirstByte;
+    for (const auto& token : tokens_) {
+        if (!token.first.empty()) {
+            byFirstByte[static_cast<unsigned char>(token.first.front())].push_back(&token);
+        }
+    }
+    for (auto& keys : byFirstByte) {
+        std::stable_sort(keys.begin(), keys.end(), [](const auto* left, const auto* right) {
+            return left->first.size() > right->first.size();
+        });
+    }
+
+    const std::string_view document = *document_;
+    std::string result;
+    result.reserve(document.size());
+    for (std::size_t position = 0; position < document.size();) {
+        const auto& keys = byFirstByte[static_cast<unsigned char>(document[position])];
+        const auto match = std::find_if(keys.begin(), keys.end(), [&](const auto* token) {
+            return MarkerAt(document, position, token->first);
+        });
+        if (match == keys.end()) {
+            result += document[position++];
+        } else {
+            result += (*match)->second;
+            position += (*match)->first.size();
+        }
+    }
+    document_ = std::move(result);
+    return TemplateError::OK;
+}
+
+void TemplateDocument::TableEntry(std::string_view entry) {
+    for (;;) {
+        const std::size_t bar = entry.find('|');
+        entries_.emplace_back(entry.substr(0, bar));
+        if (bar == std::string_view::npos) {
+            return;
+        }
+        entry.remove_prefix(bar + 1);
+    }
+}
+
+TemplateError TemplateDocument::KillInfo() {
+    if (!document_) {
+        return TemplateError::NoData;
+    }
+    constexpr std::string_view info = "\\info";
+    const std::string_view document = *document_;
+    std::string result;
+    result.reserve(document.size());
+    for (std::size_t position = 0; position < document.size();) {
+        const bool isInfo = MarkerAt(document, position, info) &&
+                            position + info.size() < document.size() &&
+                            std::string_view(" \\{}").find(document[position + info.size()]) !=
+                                std::string_view::npos;
+        if (!isInfo) {
+            result += document[position++];
+            continue;
+        }
+        // Skip to the "}" that closes the group "\info" stands in, counting the groups it holds.
+        // A group that never closes takes the rest of the document with it.
+        int depth = 0;
+        position += info.size();
+        for (; position < document.size(); ++position) {
+            if (document[position] == '{') {
+                ++depth;
+            } else if (document[position] == '}' && depth-- == 0) {
+                break;
+            }
+        }
+    }
+    document_ = std::move(result);
+    return TemplateError::OK;
+}
+
+TemplateError TemplateDocument::GetCRC(std::int32_t& crc) const {
+    crc = 0;
+    if (!document_) {
+        return TemplateError::NoData;
+    }
+    crc = crc::Crc16Of(*document_);
+    return TemplateError::OK;
+}
+
+} // namespace output

@@ -1,0 +1,181 @@
+// The Template class: the template engine behind the ITemplate interface. Arguments are read by
+// the module's lenient VARIANT rules; outcomes go to the [out] Error.
+#include "output/class_info.h"
+#include "output/common_object.h"
+#include "output/template/template_document.h"
+
+#include <new>
+
+namespace output {
+
+namespace {
+
+constexpr automation::DispatchMember templateMembers[] = {
+    OUTPUT_COMMON_MEMBERS,
+    {"LogicIf", dispidLogicIf},
+    {"LogicElse", dispidLogicElse},
+    {"LogicEnd", dispidLogicEnd},
+    {"TableStart", dispidTableStart},
+    {"TableStop", dispidTableStop},
+    {"EntryStart", dispidEntryStart},
+    {"EntryStop", dispidEntryStop},
+    {"Reset", dispidReset},
+    {"FileRead", dispidFileRead},
+    {"FileWrite", dispidFileWrite},
+    {"SubClear", dispidSubClear},
+    {"SubToken", dispidSubToken},
+    {"DoSub", dispidDoSub},
+    {"DoLogic", dispidDoLogic},
+    {"TableClear", dispidTableClear},
+    {"TableEntry", dispidTableEntry},
+    {"DoTable", dispidDoTable},
+    {"KillInfo", dispidKillInfo},
+    {"GetCRC", dispidGetCRC},
+};
+
+class TemplateObject final : public OutputObject<ITemplate> {
+public:
+    explicit TemplateObject(automation::ServerLock& server)
+        : OutputObject<ITemplate>(server, templateClass, templateMembers) {}
+
+    HRESULT get_LogicIf(VARIANT* pVal) override { return GetMarker(Marker::LogicIf, pVal); }
+    HRESULT put_LogicIf(VARIANT newVal) override { return PutMarker(Marker::LogicIf, newVal); }
+    HRESULT get_LogicElse(VARIANT* pVal) override { return GetMarker(Marker::LogicElse, pVal); }
+    HRESULT put_LogicElse(VARIANT newVal) override { return PutMarker(Marker::LogicElse, newVal); }
+    HRESULT get_LogicEnd(VARIANT* pVal) override { return GetMarker(Marker::LogicEnd, pVal); }
+    HRESULT put_LogicEnd(VARIANT newVal) override { return PutMarker(Marker::LogicEnd, newVal); }
+    HRESULT get_TableStart(VARIANT* pVal) override { return GetMarker(Marker::TableStart, pVal); }
+    HRESULT put_TableStart(VARIANT newVal) override {
+        return PutMarker(Marker::TableStart, newVal);
+    }
+    HRESULT get_TableStop(VARIANT* pVal) override { return GetMarker(Marker::TableStop, pVal); }
+    HRESULT put_TableStop(VARIANT newVal) override { return PutMarker(Marker::TableStop, newVal); }
+    HRESULT get_EntryStart(VARIANT* pVal) override { return GetMarker(Marker::EntryStart, pVal); }
+    HRESULT put_EntryStart(VARIANT newVal) override {
+        return PutMarker(Marker::EntryStart, newVal);
+    }
+    HRESULT get_EntryStop(VARIANT* pVal) override { return GetMarker(Marker::EntryStop, pVal); }
+    HRESULT put_EntryStop(VARIANT newVal) override { return PutMarker(Marker::EntryStop, newVal); }
+
+    HRESULT Reset() override {
+        document_.Reset();
+        return S_OK;
+    }
+
+    HRESULT FileRead(VARIANT* Error, VARIANT Name) override {
+        return Report(Error, document_.FileRead(VariantToText(Name)));
+    }
+
+    HRESULT FileWrite(VARIANT* Error, VARIANT Name) override {
+        return Report(Error, document_.FileWrite(VariantToText(Name)));
+    }
+
+    HRESULT SubClear() override {
+        document_.SubClear();
+        return S_OK;
+    }
+
+    HRESULT SubToken(VARIANT TokenKey, VARIANT TokenData) override {
+        document_.SubToken(VariantToText(TokenKey), VariantToText(TokenData));
+        return S_OK;
+    }
+
+    HRESULT DoSub(VARIANT* Error) override { return Report(Error, document_.DoSub()); }
+
+    HRESULT DoLogic(VARIANT* Error) override { return Report(Error, document_.DoLogic()); }
+
+    HRESULT TableClear() override {
+        document_.TableClear();
+        return S_OK;
+    }
+
+    HRESULT TableEntry(VARIANT Entry) override {
+        document_.TableEntry(VariantToText(Entry));
+        return S_OK;
+    }
+
+    HRESULT DoTable(VARIANT* Error, VARIANT Name) override {
+        return Report(Error, document_.DoTable(VariantToText(Name)));
+    }
+
+    HRESULT KillInfo(VARIANT* Error) override { return Report(Error, document_.KillInfo()); }
+
+    HRESULT GetCRC(VARIANT* Error, VARIANT* CRC) override {
+        std::int32_t crc = 0;
+        const TemplateError outcome = document_.GetCRC(crc);
+        SetInt(CRC, crc);
+        return Report(Error, outcome);
+    }
+
+protected:
+    HRESULT InvokeMember(DISPID member, automation::DispatchCall& call) override {
+        switch (member) {
+        case dispidLogicIf:
+            return call.Property(this, &ITemplate::get_LogicIf, &ITemplate::put_LogicIf);
+        case dispidLogicElse:
+            return call.Property(this, &ITemplate::get_LogicElse, &ITemplate::put_LogicElse);
+        case dispidLogicEnd:
+            return call.Property(this, &ITemplate::get_LogicEnd, &ITemplate::put_LogicEnd);
+        case dispidTableStart:
+            return call.Property(this, &ITemplate::get_TableStart, &ITemplate::put_TableStart);
+        case dispidTableStop:
+            return call.Property(this, &ITemplate::get_TableStop, &ITemplate::put_TableStop);
+        case dispidEntryStart:
+            return call.Property(this, &ITemplate::get_EntryStart, &ITemplate::put_EntryStart);
+        case dispidEntryStop:
+            return call.Property(this, &ITemplate::get_EntryStop, &ITemplate::put_EntryStop);
+        case dispidReset:
+            return call.Method(this, &ITemplate::Reset);
+        case dispidFileRead:
+            return call.Method(this, &ITemplate::FileRead);
+        case dispidFileWrite:
+            return call.Method(this, &ITemplate::FileWrite);
+        case dispidSubClear:
+            return call.Method(this, &ITemplate::SubClear);
+        case dispidSubToken:
+            return call.Method(this, &ITemplate::SubToken);
+        case dispidDoSub:
+            return call.Method(this, &ITemplate::DoSub);
+        case dispidDoLogic:
+            return call.Method(this, &ITemplate::DoLogic);
+        case dispidTableClear:
+            return call.Method(this, &ITemplate::TableClear);
+        case dispidTableEntry:
+            return call.Method(this, &ITemplate::TableEntry);
+        case dispidDoTable:
+            return call.Method(this, &ITemplate::DoTable);
+        case dispidKillInfo:
+            return call.Method(this, &ITemplate::KillInfo);
+        case dispidGetCRC:
+            return call.Method(this, &ITemplate::GetCRC);
+        default:
+            return OutputObject<ITemplate>::InvokeMember(member, call);
+        }
+    }
+
+private:
+    HRESULT GetMarker(Marker marker, VARIANT* pVal) {
+        SetText(pVal, document_.MarkerText(marker));
+        return S_OK;
+    }
+
+    HRESULT PutMarker(Marker marker, const VARIANT& newVal) {
+        document_.SetMarker(marker, VariantToText(newVal));
+        return S_OK;
+    }
+
+    static HRESULT Report(VARIANT* Error, TemplateError outcome) {
+        SetInt(Error, static_cast<std::int32_t>(outcome));
+        return S_OK;
+    }
+
+    TemplateDocument document_;
+};
+
+} // namespace
+
+IUnknown* CreateTemplate(automation::ServerLock& server) {
+    return new (std::nothrow) TemplateObject(server);
+}
+
+} // namespace output

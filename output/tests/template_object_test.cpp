@@ -1,0 +1,216 @@
+// The Template class through its interface and through IDispatch::Invoke, as the program drives
+// it for a report.
+#include "output/tests/file_contents.h"
+#include "output/tests/registered_module.h"
+
+#include <fstream>
+#include <vector>
+
+using namespace testing_output;
+
+namespace {
+
+// The template both tests fill, and what it becomes.
+constexpr const char* templateText =
+    "{\\rtf1{\\info{\\title x}}<if SPOUSE{Spouse: R-SPName}<else>No spouse<end>\\par "
+    "LSF\\par $#table ROWS {h}$#entry{~1:~2}$#endentry{t}$#endtable}";
+constexpr const char* filledText =
+    "{\\rtf1{}{Spouse: Bo Lee}\\par 0.5\\par  {h}{2002:100}{2003:}{t}}";
+
+std::filesystem::path WriteTemplate(const std::string& name) {
+    const auto file = std::filesystem::current_path() / name;
+    std::ofstream(file, std::ios::binary) << templateText;
+    return file;
+}
+
+// Calls one member through Invoke. Arguments are given in the member's order; an [out]
+// argument is a VARIANT* and is passed by reference.
+class Invoker {
+public:
+    explicit Invoker(IDispatch* object) : object_(object) {}
+
+    HRESULT Call(DISPID member, std::uint16_t flags, std::vector<VARIANT*> arguments,
+                 VARIANT* result = nullptr) {
+        std::vector<VARIANT> reversed;
+        for (auto it = arguments.rbegin(); it != arguments.rend(); ++it) {
+            reversed.push_back(**it);
+        }
+        DISPID putId = DISPID_PROPERTYPUT;
+        DISPPARAMS parameters{reversed.data(), flags == DISPATCH_PROPERTYPUT ? &putId : nullptr,
+                              static_cast<std::uint32_t>(reversed.size()),
+                              flags == DISPATCH_PROPERTYPUT ? 1u : 0u};
+        return object_->Invoke(member, IID_NULL, 0, flags, &parameters, result, nullptr, nullptr);
+    }
+
+private:
+    IDispatch* object_;
+};
+
+// A VARIANT that refers to another: how an [out] argument travels through Invoke.
+VARIANT RefTo(VARIANT* target) {
+    VARIANT reference;
+    VariantInit(&reference);
+    reference.vt = VT_BYREF | VT_VARIANT;
+    reference.pvarVal = target;
+    return reference;
+}
+
+} // namespace
+
+class TemplateObject : public RegisteredModule {};
+
+TEST_F(TemplateObject, ReportFillThroughTheInterface) {
+    auto object = Create<output::ITemplate>(output::CLSID_Template, output::IID_ITemplate);
+    ASSERT_NE(object, nullptr);
+    const auto source = WriteTemplate("interface-template.rtf");
+    const auto target = std::filesystem::current_path() / "interface-filled.rtf";
+    automation::Variant error;
+    const auto expectError = [&](std::int32_t code) {
+        EXPECT_EQ(error->vt, VT_I4);
+        EXPECT_EQ(error->lVal, code);
+    };
+    const auto put = [&](HRESULT (output::ITemplate::*member)(VARIANT), const char* text) {
+        automation::Variant value;
+        Set(value, Text(text));
+        EXPECT_EQ((object.get()->*member)(*value), S_OK);
+    };
+
+    object->FileWrite(&error, *automation::Variant());
+    expectError(1001);
+    put(&output::ITemplate::put_LogicIf, "<if");
+    put(&output::ITemplate::put_LogicElse, "<else>");
+    put(&output::ITemplate::put_LogicEnd, "<end>");
+    put(&output::ITemplate::put_LogicEnd, ""); // an empty marker keeps the old one
+    automation::Variant marker;
+    object->get_LogicEnd(&marker);
+    EXPECT_EQ(TextOf(*marker), "<end>");
+
+    automation::Variant name;
+    Set(name, Text(source.string()));
+    object->FileRead(&error, *name);
+    expectError(0);
+    object->KillInfo(&error);
+    expectError(0);
+    automation::Variant key;
+    automation::Variant data;
+    Set(key, Text("SPOUSE"));
+    Set(data, Text(""));
+    object->SubToken(*key, *data);
+    Set(key, Text("R-SPName"));
+    Set(data, Text("Bo Lee"));
+    object->SubToken(*key, *data);
+    Set(key, Text("LSF"));
+    Set(data, Real(0.5)); // numbers become text by the module's rules
+    object->SubToken(*key, *data);
+    object->DoLogic(&error);
+    expectError(0);
+    object->DoSub(&error);
+    expectError(0);
+    object->TableClear();
+    automation::Variant entry;
+    Set(entry, Text("2002~100|2003"));
+    object->TableEntry(*entry);
+    Set(name, Text("ROWS"));
+    object->DoTable(&error, *name);
+    expectError(0);
+    Set(name, Text(target.string()));
+    object->FileWrite(&error, *name);
+    expectError(0);
+    EXPECT_EQ(Contents(target), filledText);
+
+    automation::Variant crc;
+    object->GetCRC(&error, &crc);
+    expectError(0);
+    EXPECT_EQ(crc->vt, VT_I4);
+    EXPECT_EQ(crc->lVal, [&] {
+        auto other = Create<output::ITemplate>(output::CLSID_Template, output::IID_ITemplate);
+        automation::Variant otherError;
+        automation::Variant otherCrc;
+        automation::Variant file;
+        Set(file, Text(target.string()));
+        other->FileRead(&otherError, *file);
+        other->GetCRC(&otherError, &otherCrc);
+        return otherCrc->lVal;
+    }());
+
+    object->Reset();
+    object->GetCRC(&error, &crc);
+    expectError(1001);
+    EXPECT_EQ(crc->lVal, 0);
+    object->get_LogicEnd(&marker);
+    EXPECT_EQ(TextOf(*marker), "$#endif");
+}
+
+TEST_F(TemplateObject, ReportFillThroughInvoke) {
+    auto object = Create<IDispatch>(output::CLSID_Template, IID_IDispatch);
+    ASSERT_NE(object, nullptr);
+    Invoker invoke(object.get());
+    const auto source = WriteTemplate("invoke-template.rtf");
+    const auto target = std::filesystem::current_path() / "invoke-filled.rtf";
+
+    automation::Variant error;
+    VARIANT errorOut = RefTo(&error);
+    const auto expectError = [&](HRESULT outcome, std::int32_t code) {
+        EXPECT_EQ(outcome, S_OK);
+        EXPECT_EQ(error->vt, VT_I4);
+        EXPECT_EQ(error->lVal, code);
+    };
+    struct Put {
+        DISPID member;
+        const char* text;
+    };
+    const Put markers[] = {{output::dispidLogicIf, "<if"},
+                           {output::dispidLogicElse, "<else>"},
+                           {output::dispidLogicEnd, "<end>"}};
+    for (const auto& m : markers) {
+        VARIANT text = Text(m.text);
+        EXPECT_EQ(invoke.Call(m.member, DISPATCH_PROPERTYPUT, {&text}), S_OK);
+        VariantClear(&text);
+    }
+    automation::Variant marker;
+    EXPECT_EQ(invoke.Call(output::dispidLogicIf, DISPATCH_PROPERTYGET, {}, &marker), S_OK);
+    EXPECT_EQ(TextOf(*marker), "<if");
+
+    VARIANT missing = Text((std::filesystem::current_path() / "no-such.rtf").string());
+    expectError(invoke.Call(output::dispidFileRead, DISPATCH_METHOD, {&errorOut, &missing}), 1011);
+    VariantClear(&missing);
+
+    VARIANT sourceName = Text(source.string());
+    expectError(invoke.Call(output::dispidFileRead, DISPATCH_METHOD, {&errorOut, &sourceName}), 0);
+    VariantClear(&sourceName);
+    expectError(invoke.Call(output::dispidKillInfo, DISPATCH_METHOD, {&errorOut}), 0);
+
+    std::vector<std::pair<VARIANT, VARIANT>> tokens;
+    tokens.emplace_back(Text("SPOUSE"), Text(""));
+    tokens.emplace_back(Text("R-SPName"), Text("Bo Lee"));
+    tokens.emplace_back(Text("LSF"), Real(0.5));
+    for (auto& [key, data] : tokens) {
+        EXPECT_EQ(invoke.Call(output::dispidSubToken, DISPATCH_METHOD, {&key, &data}), S_OK);
+        VariantClear(&key);
+        VariantClear(&data);
+    }
+    expectError(invoke.Call(output::dispidDoLogic, DISPATCH_METHOD, {&errorOut}), 0);
+    expectError(invoke.Call(output::dispidDoSub, DISPATCH_METHOD, {&errorOut}), 0);
+    EXPECT_EQ(invoke.Call(output::dispidTableClear, DISPATCH_METHOD, {}), S_OK);
+    VARIANT entry = Text("2002~100|2003");
+    EXPECT_EQ(invoke.Call(output::dispidTableEntry, DISPATCH_METHOD, {&entry}), S_OK);
+    VariantClear(&entry);
+    VARIANT table = Text("ROWS");
+    expectError(invoke.Call(output::dispidDoTable, DISPATCH_METHOD, {&errorOut, &table}), 0);
+    VariantClear(&table);
+    VARIANT targetName = Text(target.string());
+    expectError(invoke.Call(output::dispidFileWrite, DISPATCH_METHOD, {&errorOut, &targetName}), 0);
+    VariantClear(&targetName);
+    EXPECT_EQ(Contents(target), filledText);
+
+    automation::Variant crc;
+    VARIANT crcOut = RefTo(&crc);
+    expectError(invoke.Call(output::dispidGetCRC, DISPATCH_METHOD, {&errorOut, &crcOut}), 0);
+    EXPECT_EQ(crc->vt, VT_I4);
+    EXPECT_GE(crc->lVal, 0);
+
+    EXPECT_EQ(invoke.Call(output::dispidReset, DISPATCH_METHOD, {}), S_OK);
+    expectError(invoke.Call(output::dispidDoSub, DISPATCH_METHOD, {&errorOut}), 1001);
+    expectError(invoke.Call(output::dispidGetCRC, DISPATCH_METHOD, {&errorOut, &crcOut}), 1001);
+    EXPECT_EQ(crc->lVal, 0);
+}

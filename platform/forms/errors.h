@@ -1,0 +1,19 @@
+// The run-time errors the forms runtime raises, with the runtime's numbers.
+#pragma once
+
+#include <string>
+
+namespace forms {
+
+// Error 9: a control array has no element with that index.
+[[noreturn]] void RaiseSubscriptOutOfRange(const std::string& what);
+// Error 5: a call the object cannot honour now (focus on a hidden control, a list position past
+// the end).
+[[noreturn]] void RaiseInvalidProcedureCall(const std::string& what);
+// Error 380: a property value outside its range (a scroll value past Max, a list index past the
+// last item).
+[[noreturn]] void RaiseInvalidPropertyValue(const std::string& what);
+// Error 481: a picture file that is not a BMP or JPEG picture.
+[[noreturn]] void RaiseInvalidPicture(const std::string& what);
+
+} // namespace forms

@@ -1,0 +1,166 @@
+// A form of the windowing runtime: a top-level window with its controls, its life cycle
+// (initialize, load, show, hide, unload) and its events.
+//
+// Event order, as the original runtime raises it (every rule has a test in form_test.cpp and
+// focus_test.cpp):
+// - First touch: a form that the program touches (any property or method of the form or of one
+//   of its controls, or Show) before it was loaded is loaded then: Initialize (the first time
+//   only), then Load, both before the first show.
+// - Show: Load when not loaded; then, when it was hidden, the form becomes visible and raises
+//   Resize; then it becomes the active form: LostFocus of the control that had the focus,
+//   Deactivate of the form that was active, Activate, GotFocus of the form's active control (the
+//   first control in tab order the first time). Paint is queued and runs when events are let run.
+//   Show of a form that already shows only makes it active; Show modal of a form that already
+//   shows raises error 5.
+// - Show modal: as Show, then a nested loop runs queued events and user input until the form is
+//   hidden or unloaded or the program ends; Show returns then. The loop may be entered from any
+//   event, Paint included. While a modal form shows, the user can reach only that form.
+// - Hide and Unload of the active form make its owner (else the most recently active visible
+//   form) active again, with the focus events above, and queue a Paint of the owner of a modal
+//   form.
+// - Unload: raises Unload with cancel 0; a handler that sets cancel to a non-zero value keeps
+//   the form loaded and nothing else happens. Otherwise the form hides (its focused control gets
+//   no LostFocus), its modal loop ends, and its controls return to their design values for the
+//   next load.
+// - Size changes of a loaded form, from code or by the user, and window-state changes raise
+//   Resize; a change to the same value raises nothing.
+// - Paint is queued when the form first shows, grows or shrinks, is restored from minimized, is
+//   refreshed, or is uncovered by its modal form going away; requests that are already queued
+//   merge into one. Paint does not re-enter itself: a paint asked for while the form's Paint
+//   runs waits until it returns.
+// - After Application::End no event is raised at all.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/forms/color.h"
+#include "platform/forms/event.h"
+#include "platform/forms/picture.h"
+
+namespace forms {
+
+class Application;
+class Control;
+
+enum class ShowMode { Modeless = 0, Modal = 1 };
+enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+
+// Mouse pointer values of the runtime.
+inline constexpr int vbDefault = 0;
+inline constexpr int vbHourglass = 11;
+
+class Form {
+public:
+    // A form of `app`, not yet loaded. The derived class creates its controls in its
+    // constructor; Application::Create then keeps their values as the design.
+    Form(Application& app, std::string name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Application& App() const { return app_; }
+    const std::string& Name() const { return name_; }
+
+    void Show(ShowMode mode = ShowMode::Modeless, Form* owner = nullptr);
+    void Hide();
+    // Asks for a repaint: Paint is queued.
+    void Refresh();
+
+    // State that reading does not count as touching the form.
+    bool IsLoaded() const { return loaded_; }
+    bool IsModal() const { return modal_; }
+    bool IsShowing() const { return loaded_ && visible_; }
+    Form* Owner() const { return owner_; }
+
+    bool Visible() const;
+    const std::string& Caption() const;
+    void SetCaption(std::string caption);
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void SetLeft(int twips);
+    void SetTop(int twips);
+    void SetWidth(int twips);
+    void SetHeight(int twips);
+    void Move(int left, int top, int width, int height);
+    // The inside of the window, without border, caption and menu bar.
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+    WindowState GetWindowState() const;
+    void SetWindowState(WindowState state);
+    int MousePointer() const;
+    void SetMousePointer(int pointer);
+    Color BackColor() const;
+    void SetBackColor(Color color);
+    const Picture& Icon() const;
+    void SetIcon(Picture icon);
+    // The control of this form that has or last had the focus.
+    Control* ActiveControl() const;
+
+    // Every control in creation order, and the ones the Tab key visits, in tab order.
+    const std::vector<Control*>& Controls() const { return controls_; }
+    std::vector<Control*> TabOrder() const;
+
+    Event<> Initialize;
+    Event<> Load;
+    Event<> Activate;
+    Event<> Deactivate;
+    Event<> Resize;
+    Event<> Paint;
+    Event<int&> Unload; // cancel
+
+    // Loads the form if the program touches it before it was loaded.
+    void Touch() const;
+
+private:
+    friend class Application;
+    friend class Control;
+    friend class FocusManager;
+    friend void LoadForm(Form&);
+    friend void UnloadForm(Form&);
+
+    void AddControl(Control& control);
+    void RemoveControl(Control& control);
+    void EndDesign();
+    void DoLoad();
+    void DoUnload();
+    void DoHide();
+    void SetSize(int width, int height);
+    void Changed();
+
+    struct Properties {
+        std::string caption;
+        int left = 0;
+        int top = 0;
+        int width = 4800;
+        int height = 3600;
+        WindowState windowState = WindowState::Normal;
+        int mousePointer = vbDefault;
+        Color backColor = Color::ButtonFace;
+        Picture icon;
+    };
+
+    Application& app_;
+    std::string name_;
+    std::vector<Control*> controls_;
+    Properties p_;
+    Properties design_;
+    bool designed_ = false;
+    bool initialized_ = false;
+    bool loaded_ = false;
+    bool visible_ = false;
+    bool modal_ = false;
+    bool painting_ = false;
+    bool paintQueued_ = false;
+    bool paintAgain_ = false;
+    Form* owner_ = nullptr;
+    Control* activeControl_ = nullptr;
+};
+
+// The runtime's Load and Unload statements.
+void LoadForm(Form& form);
+void UnloadForm(Form& form);
+
+} // namespace forms

@@ -1,0 +1,285 @@
+// The skin on an offscreen screen: typing and clicking widgets reach the model, which raises its
+// events in the runtime's order; model changes reach the widgets; the form draws.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <memory>
+#include <set>
+
+#include "platform/forms/buttons.h"
+#include "platform/forms/label.h"
+#include "platform/forms/lists.h"
+#include "platform/forms/menu.h"
+#include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/widgets.h"
+#include "platform/forms/tab_control.h"
+#include "platform/forms/tests/event_log.h"
+#include "platform/forms/text_box.h"
+#include "platform/forms/timer.h"
+
+namespace forms::qt {
+namespace {
+
+using forms::testing::EventLog;
+
+// One QApplication for the whole run, on the offscreen platform, gone before the program exits
+// (Qt's own globals must outlive it).
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite*/ 0);
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[10] = "skin_test";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kQt =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+struct SmallForm : Form {
+    SmallForm(Application& app, EventLog& log) : Form(app, "frmSmall") {
+        SetCaption("Small form");
+        Move(0, 0, 6000, 4500);
+        lblName.Move(240, 240, 1500, 300);
+        lblName.SetCaption("&Name");
+        txtName.Move(1800, 200, 2400, 330);
+        txtName.SetMaxLength(5);
+        chkRoth.Move(1800, 700, 2400, 330);
+        chkRoth.SetCaption("Roth");
+        cmdOK.Move(4400, 200, 1200, 400);
+        cmdOK.SetCaption("&OK");
+        TabOne1.Move(240, 1300, 5400, 2400);
+        TabOne1.SetTabCaption(0, "&Planholder");
+        TabOne1.SetTabCaption(1, "&Report");
+        lstGraph.SetContainer(TabOne1, 0);
+        lstGraph.Move(120, 120, 2400, 1200);
+        lstGraph.AddItem("Planholder");
+        lstGraph.AddItem("All Years");
+
+        txtName.KeyPress = [&log](int& key) {
+            log.Add("txtName.KeyPress " + std::string(1, static_cast<char>(key)));
+            if (key == '.') {
+                key = 0;
+            } else if (key >= 'a' && key <= 'z') {
+                key -= 32;
+            }
+        };
+        txtName.Change = log.Record("txtName.Change");
+        txtName.GotFocus = log.Record("txtName.GotFocus");
+        txtName.LostFocus = log.Record("txtName.LostFocus");
+        chkRoth.GotFocus = log.Record("chkRoth.GotFocus");
+        chkRoth.Click = log.Record("chkRoth.Click");
+        cmdOK.Click = log.Record("cmdOK.Click");
+        TabOne1.TabChange = log.Record("TabOne1.TabChange");
+    }
+    Label lblName{*this, "lblName"};
+    TextBox txtName{*this, "txtName"};
+    CheckBox chkRoth{*this, "chkRoth"};
+    CommandButton cmdOK{*this, "cmdOK"};
+    TabControl TabOne1{*this, "TabOne1", 2};
+    ListBox lstGraph{*this, "lstGraph"};
+};
+
+struct MenuForm : Form {
+    MenuForm(Application& app, EventLog& log) : Form(app, "frmMenus") {
+        mnuFile.SetCaption("&File");
+        mnuFileSave.SetCaption("&Save");
+        mnuFileSave.SetEnabled(false);
+        mnuNul0.SetCaption("-");
+        mnuFile.Click = [this, &log] {
+            log.Add("mnuFile.Click");
+            mnuFileSave.SetEnabled(true);
+        };
+        mnuFileSave.Click = log.Record("mnuFileSave.Click");
+    }
+    Menu mnuFile{*this, "mnuFile"};
+    Menu mnuFileSave{*this, "mnuFileSave", &mnuFile};
+    Menu mnuNul0{*this, "mnuNul0", &mnuFile};
+};
+
+class SkinTest : public ::testing::Test {
+protected:
+    Application app;
+    Skin skin{app};
+    EventLog log;
+    SmallForm& form = app.Create<SmallForm>(log);
+
+    void SetUp() override {
+        form.Show();
+        QCoreApplication::processEvents();
+        log.Clear();
+    }
+
+    template <class W>
+    W& Widget(const Control& control) {
+        W* widget = dynamic_cast<W*>(skin.WidgetOf(control));
+        if (widget == nullptr) {
+            throw std::logic_error("no widget for " + control.DisplayName());
+        }
+        return *widget;
+    }
+};
+
+TEST_F(SkinTest, EveryControlHasAWidgetAtItsTwipsPosition) {
+    ASSERT_NE(skin.WindowOf(form), nullptr);
+    EXPECT_EQ(skin.WindowOf(form)->windowTitle(), "Small form");
+    const QWidget& edit = Widget<QLineEdit>(form.txtName);
+    EXPECT_EQ(edit.geometry(), QRect(120, 13, 160, 22)); // 1800/15, 200/15, 2400/15, 330/15
+    EXPECT_FALSE(Widget<QWidget>(form.lstGraph).isHidden());
+}
+
+TEST_F(SkinTest, TypingGoesThroughTheModelsKeyPressAndMaxLength) {
+    auto& edit = Widget<QLineEdit>(form.txtName);
+    QTest::mouseClick(&edit, Qt::LeftButton);
+    QTest::keyClicks(&edit, "ab.cdef");
+    EXPECT_EQ(form.txtName.Text(), "ABCDE");
+    EXPECT_EQ(edit.text(), "ABCDE");
+    const std::vector<std::string> firstKeys(log.Entries().begin(), log.Entries().begin() + 6);
+    EXPECT_EQ(firstKeys, (std::vector<std::string>{"txtName.KeyPress a", "txtName.Change",
+                                                   "txtName.KeyPress b", "txtName.Change",
+                                                   "txtName.KeyPress .", "txtName.KeyPress c"}));
+}
+
+TEST_F(SkinTest, ClickingACheckBoxMovesTheFocusThenClicksAndTheWidgetFollowsTheModel) {
+    QTest::mouseClick(&Widget<QCheckBox>(form.chkRoth), Qt::LeftButton);
+    EXPECT_EQ(log.Entries(),
+              (std::vector<std::string>{"txtName.LostFocus", "chkRoth.GotFocus", "chkRoth.Click"}));
+    EXPECT_EQ(form.chkRoth.Value(), vbChecked);
+    EXPECT_EQ(Widget<QCheckBox>(form.chkRoth).checkState(), Qt::Checked);
+    log.Clear();
+    form.chkRoth.SetValue(vbGrayed); // from code: the model raises Click, the widget follows
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"chkRoth.Click"}));
+    EXPECT_EQ(Widget<QCheckBox>(form.chkRoth).checkState(), Qt::PartiallyChecked);
+}
+
+TEST_F(SkinTest, TabKeysAndTabBarClicksGoThroughTheModel) {
+    QTest::keyClick(&Widget<QLineEdit>(form.txtName), Qt::Key_Tab);
+    EXPECT_EQ(app.ActiveControl(), &form.chkRoth);
+    auto& bar = *Widget<TabControlWidget>(form.TabOne1).Bar();
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.tabRect(1).center());
+    EXPECT_EQ(form.TabOne1.CurrentTab(), 1);
+    EXPECT_EQ(log.Entries().back(), "TabOne1.TabChange");
+    EXPECT_FALSE(Widget<QWidget>(form.lstGraph).isVisible()) << "its page is behind";
+    form.TabOne1.SetCurrentTab(0);
+    EXPECT_EQ(bar.currentIndex(), 0);
+}
+
+TEST_F(SkinTest, ButtonClicksReachTheModelOnlyWhenEnabled) {
+    QTest::mouseClick(&Widget<QPushButton>(form.cmdOK), Qt::LeftButton);
+    EXPECT_EQ(log.Entries().back(), "cmdOK.Click");
+    log.Clear();
+    form.cmdOK.SetEnabled(false);
+    QTest::mouseClick(&Widget<QPushButton>(form.cmdOK), Qt::LeftButton);
+    EXPECT_TRUE(log.Entries().empty());
+}
+
+TEST_F(SkinTest, AModalFormRunsItsLoopOnQtEventsUntilItHides) {
+    auto& dialog = app.Create<SmallForm>(log);
+    dialog.cmdOK.Click = [&] { dialog.Hide(); };
+    QTimer::singleShot(
+        0, [&] { QTest::mouseClick(&Widget<QPushButton>(dialog.cmdOK), Qt::LeftButton); });
+    dialog.Show(ShowMode::Modal, &form);
+    EXPECT_FALSE(dialog.IsShowing());
+    EXPECT_EQ(app.ActiveForm(), &form);
+}
+
+TEST_F(SkinTest, TimersAreQtTimersThatTickTheModel) {
+    Timer timer1(form, "Timer1");
+    int ticks = 0;
+    timer1.Tick = [&] {
+        if (++ticks == 2) {
+            timer1.SetEnabled(false); // one-shot after the second tick
+        }
+    };
+    timer1.SetInterval(5);
+    QTest::qWait(100);
+    EXPECT_EQ(ticks, 2);
+}
+
+TEST_F(SkinTest, MessageBoxesAreQtMessageBoxesAnsweredByTheirButtons) {
+    QTimer::singleShot(0, [] {
+        auto* box = dynamic_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), "Software Exit");
+        EXPECT_EQ(box->text(), "Are you sure\nyou want to exit?");
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == "&No") {
+                button->click();
+            }
+        }
+    });
+    EXPECT_EQ(
+        app.MsgBox("Are you sure\r\nyou want to exit?", vbYesNo | vbQuestion, "Software Exit"),
+        vbNo);
+}
+
+TEST_F(SkinTest, TheCloseBoxUnloadsThroughTheModelWhichMayCancel) {
+    int cancel = 1;
+    form.Unload = [&](int& c) {
+        log.Add("frmSmall.Unload");
+        c = cancel;
+    };
+    skin.WindowOf(form)->close();
+    EXPECT_TRUE(form.IsShowing());
+    EXPECT_TRUE(skin.WindowOf(form)->isVisible());
+    cancel = 0;
+    skin.WindowOf(form)->close();
+    EXPECT_FALSE(form.IsLoaded());
+    EXPECT_EQ(skin.WindowOf(form), nullptr);
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"frmSmall.Unload", "frmSmall.Unload"}));
+}
+
+TEST_F(SkinTest, MenusAreAMenuBarWhoseOpeningAndChoicesGoThroughTheModel) {
+    auto& menuForm = app.Create<MenuForm>(log);
+    menuForm.Show();
+    log.Clear();
+    auto* bar = skin.WindowOf(menuForm)->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    QMenu* file = bar->actions().at(0)->menu();
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->title(), "&File");
+    file->popup(QPoint(0, 0)); // opening raises the menu's Click, which enables Save
+    QAction* save = file->actions().at(0);
+    EXPECT_TRUE(save->isEnabled());
+    EXPECT_TRUE(file->actions().at(1)->isSeparator());
+    save->trigger();
+    file->hide();
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"mnuFile.Click", "mnuFileSave.Click"}));
+}
+
+TEST_F(SkinTest, TheFormDrawsToAScreenshot) {
+    form.txtName.SetText("Smith");
+    form.lstGraph.SetListIndex(1);
+    QCoreApplication::processEvents();
+    const QImage shot = skin.WindowOf(form)->grab().toImage();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_TRUE(shot.save("skin_test_form.png"));
+    std::set<QRgb> colours;
+    for (int y = 0; y < shot.height(); y += 3) {
+        for (int x = 0; x < shot.width(); x += 3) {
+            colours.insert(shot.pixel(x, y));
+        }
+    }
+    EXPECT_GT(colours.size(), 5u) << "a blank window has one or two colours";
+}
+
+} // namespace
+} // namespace forms::qt

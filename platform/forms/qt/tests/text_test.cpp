@@ -1,0 +1,34 @@
+// Windows-1252 text at the Qt edge.
+#include <gtest/gtest.h>
+
+#include "platform/forms/qt/text.h"
+
+namespace forms::qt {
+namespace {
+
+TEST(TextTest, Windows1252RoundTripsThroughQt) {
+    struct Case {
+        std::string bytes;
+        QString text;
+    };
+    const Case cases[] = {
+        {"plain", "plain"},
+        {"\x80 100", QString::fromUtf8("\u20AC 100")},
+        {"caf\xE9", QString::fromUtf8("caf\u00E9")},
+        {"\x93quoted\x94", QString::fromUtf8("\u201Cquoted\u201D")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(FromWindows1252(c.bytes), c.text);
+        EXPECT_EQ(ToWindows1252(c.text), c.bytes);
+    }
+    EXPECT_EQ(ToWindows1252(QString::fromUtf8("\u4E2D")), "?");
+}
+
+TEST(TextTest, AccessKeysAreDroppedForPlainLabels) {
+    EXPECT_EQ(WithoutAccessKeys("&Report"), "Report");
+    EXPECT_EQ(WithoutAccessKeys("S&&EPP"), "S&EPP");
+}
+
+} // namespace
+} // namespace forms::qt

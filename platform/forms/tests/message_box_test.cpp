@@ -1,0 +1,81 @@
+// Message boxes: styles split into buttons, icon and default button; the driver's script and log.
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include "platform/forms/message_box.h"
+#include "platform/forms/testing/driver.h"
+
+namespace forms {
+namespace {
+
+TEST(MessageBoxRequestTest, StylesSplitIntoButtonsIconAndDefaultButton) {
+    // The style values the program passes (16 critical, 36 question with Yes/No, 64 information).
+    struct Case {
+        int style;
+        std::vector<int> answers;
+        MessageBoxIcon icon;
+        int defaultButton;
+    };
+    const Case cases[] = {
+        {vbOKOnly, {vbOK}, MessageBoxIcon::None, 0},
+        {16, {vbOK}, MessageBoxIcon::Critical, 0},
+        {36, {vbYes, vbNo}, MessageBoxIcon::Question, 0},
+        {vbExclamation, {vbOK}, MessageBoxIcon::Exclamation, 0},
+        {64, {vbOK}, MessageBoxIcon::Information, 0},
+        {vbOKCancel, {vbOK, vbCancel}, MessageBoxIcon::None, 0},
+        {vbYesNoCancel | vbDefaultButton3, {vbYes, vbNo, vbCancel}, MessageBoxIcon::None, 2},
+        {vbYesNo | vbDefaultButton3, {vbYes, vbNo}, MessageBoxIcon::None, 0},
+        {vbRetryCancel | vbDefaultButton2, {vbRetry, vbCancel}, MessageBoxIcon::None, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.style);
+        const auto request = MessageBoxRequest::FromStyle("text", c.style, "title");
+        EXPECT_EQ(request.Answers(), c.answers);
+        EXPECT_EQ(request.icon, c.icon);
+        EXPECT_EQ(request.defaultButton, c.defaultButton);
+    }
+}
+
+TEST(MessageBoxDriverTest, AnswersFromTheScriptAndLogsExactly) {
+    Application app("Tallowmere");
+    testing::Driver driver(app);
+    driver.ExpectMessageBox("Software Exit", vbNo);
+    driver.ExpectMessageBox(vbOK);
+    EXPECT_EQ(app.MsgBox("Are you sure you want to exit?", vbYesNo | vbQuestion, "Software Exit"),
+              vbNo);
+    EXPECT_EQ(app.MsgBox("Line one\r\nLine two"), vbOK);
+    ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+    const auto& exit = driver.MessageBoxes()[0];
+    EXPECT_EQ(exit.prompt, "Are you sure you want to exit?");
+    EXPECT_EQ(exit.icon, MessageBoxIcon::Question);
+    EXPECT_EQ(exit.buttonSet, vbYesNo);
+    EXPECT_EQ(exit.answer, vbNo);
+    EXPECT_EQ(driver.MessageBoxes()[1].title, "Tallowmere") << "an empty title is the program's";
+    EXPECT_EQ(driver.MessageBoxes()[1].prompt, "Line one\r\nLine two");
+}
+
+TEST(MessageBoxDriverTest, AnUnexpectedBoxFailsTheTest) {
+    Application app;
+    testing::Driver driver(app);
+    int answer = 0;
+    EXPECT_NONFATAL_FAILURE(answer = app.MsgBox("Surprise", vbYesNo | vbDefaultButton2),
+                            "unexpected message box");
+    EXPECT_EQ(answer, vbNo) << "answered with its default button";
+    driver.ExpectMessageBox("Other title", vbOK);
+    EXPECT_NONFATAL_FAILURE(app.MsgBox("x", vbOKOnly, "Title"), "expected a message box titled");
+    driver.ExpectMessageBox(vbYes);
+    EXPECT_NONFATAL_FAILURE(app.MsgBox("x", vbOKOnly), "is not a button");
+}
+
+TEST(MessageBoxDriverTest, AnExpectedBoxThatNeverShowsFailsTheTest) {
+    Application app;
+    EXPECT_NONFATAL_FAILURE(
+        {
+            testing::Driver driver(app);
+            driver.ExpectMessageBox("Never", vbOK);
+        },
+        "never showed");
+}
+
+} // namespace
+} // namespace forms

@@ -1,0 +1,68 @@
+// What a user does to the forms: the one way in for the skin's mouse and keyboard and for the
+// test driver. Each action checks that a user could do it (the form shows and no other modal
+// form is up, the control is visible and enabled) and then goes through the model, which raises
+// the events in the runtime's order.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/forms/form.h"
+
+namespace forms {
+
+class Application;
+class Control;
+class Grid;
+class HScrollBar;
+class ListControl;
+class Menu;
+class TabControl;
+class TextBox;
+class Timer;
+
+// An action no user could take in the forms' present state.
+class UnreachableError : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
+
+namespace user {
+
+// Puts the focus on the control (a click into it, or reaching it with the mouse).
+void Focus(Control& control);
+// A mouse click: focuses a control that takes the focus, then does what a click does to it
+// (presses a button, toggles a check box, chooses an option button, raises Click).
+void Click(Control& control);
+// One character typed to the control with the focus (backspace is 8, Enter 13). Ignored when no
+// control has the focus.
+void TypeKey(Application& app, int keyAscii);
+// Focuses the control, then types each character of `text`.
+void Type(Control& control, const std::string& text);
+// Tab (or Shift+Tab): the focus moves to the next control in tab order.
+void PressTab(Application& app, bool backwards = false);
+// Pastes `text` over the whole text of the box: one Change, no key events.
+void ReplaceText(TextBox& box, const std::string& text);
+// Chooses an item of a list or combo box.
+void ChooseItem(ListControl& list, int index);
+// Moves a scroll bar's thumb to `value` (kept within Min and Max).
+void Scroll(HScrollBar& bar, int value);
+// Chooses a tab; it must be visible and enabled.
+void ChooseTab(TabControl& tabs, int tab);
+// Opens a top-level menu: raises its Click.
+void OpenMenu(Menu& menu);
+// Opens the menus above the item, then chooses the item, which must be visible and enabled
+// once its menu is open.
+void ChooseMenuItem(Menu& item);
+// Selects a data row of a grid.
+void SelectGridRow(Grid& grid, int row);
+// Resizes the window (twips).
+void ResizeForm(Form& form, int width, int height);
+void ChangeWindowState(Form& form, WindowState state);
+// The close box: unloads the form (its Unload handler may cancel).
+void CloseForm(Form& form);
+// One interval of a timer elapsed.
+void Tick(Timer& timer);
+
+} // namespace user
+} // namespace forms
