@@ -2,9 +2,12 @@
 // library (bound by name, as the program binds it), and one income tax calculation.
 #include "program/calc/beneficiary_rmd.h"
 #include "program/calc/calc_tax.h"
+#include "program/calc/calculate_illustration.h"
 #include "program/calc/equal_payments.h"
 #include "program/calc/planholder_rmd.h"
 #include "program/calc/stretch_calculation.h"
+
+#include "platform/forms/application.h"
 
 #include <benchmark/benchmark.h>
 
@@ -77,6 +80,26 @@ void BM_Stretch(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Stretch);
+
+// The whole entry for the RMD type: fields read from the main window's model, the calculation,
+// and the report fields written back through the field array.
+void BM_CalculateIllustrationRmd(benchmark::State& state) {
+    forms::Application app;
+    ui::ProgramState program;
+    program.IllustrationType = 0;
+    program.IllustrationSaved = true;
+    auto& main = app.Create<ui::frmMain>(program);
+    const auto& repInfo = app.Create<ui::frmRepInfo>();
+    main.validated.birthDate = "03/15/1940";
+    main.validated.calculationYear = "2011";
+    main.validated.accountValue = "100000";
+    main.validated.planType = "IRA";
+    StretchProjection result;
+    for (auto _ : state) {
+        CalculateIllustration(main, repInfo, result);
+    }
+}
+BENCHMARK(BM_CalculateIllustrationRmd);
 
 void BM_CalcTaxCalculate(benchmark::State& state) {
     CalcTax tax;
