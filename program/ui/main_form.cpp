@@ -36,8 +36,8 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
     }
     // The window and the model keep one text: each writes the other only when it differs.
     fields_.SetObserver([this](int index) { txtInput(index).SetText(fields_.Text(index)); });
-    txtInput.On(&forms::TextBox::Change,
-                [this](int index) { fields_.SetText(index, txtInput(index).Text()); });
+    txtInput.On(&forms::TextBox::Change, [this](int index) { FieldTextChanged(index); });
+    Load = [this] { ShowFields(); };
 
     for (int list = 0; list < 2; ++list) {
         forms::ComboBox& planTypes = cmboPlanType.Add(list, forms::vbComboDropdownList);
@@ -64,6 +64,16 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
     }
     cmdCalc.Add(0).SetCaption("Calc");
     cmdCalc.Add(1).SetCaption("Calc");
+}
+
+void frmMain::FieldTextChanged(int index) {
+    fields_.SetText(index, txtInput(index).Text());
+}
+
+void frmMain::ShowFields() {
+    for (const calc::FieldDefinition& field : calc::FieldDefinitions()) {
+        txtInput(field.index).SetText(fields_.Text(field.index));
+    }
 }
 
 void frmMain::ShowFieldMessage(const std::string& text) {

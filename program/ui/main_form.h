@@ -36,9 +36,15 @@ public:
     frmMain(forms::Application& app, ProgramState& program);
 
     ProgramState& Program() const { return program_; }
-    // The model behind `txtInput`: writing either one updates the other.
+    // The model behind `txtInput`: writing either one updates the other. The window's own
+    // handlers keep that binding: the Change handler of `txtInput` calls FieldTextChanged, and
+    // the Load handler calls ShowFields (a loaded form's controls start from their design
+    // texts, while the model keeps the illustration). A handler the window puts in their place
+    // calls them first.
     calc::IllustrationFields& Fields() { return fields_; }
     const calc::IllustrationFields& Fields() const { return fields_; }
+    void FieldTextChanged(int index);
+    void ShowFields();
 
     // Field access by tag on this window's fields; unknown tags show their message under the
     // program's title.

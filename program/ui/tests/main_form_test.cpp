@@ -30,6 +30,15 @@ TEST_F(MainFormTest, TheFieldArrayShowsTheModel) {
     EXPECT_EQ(main.GetField("6-AcctValue0"), "100000");
 }
 
+TEST_F(MainFormTest, AWindowLoadedAgainShowsTheIllustration) {
+    main.Show();
+    main.SetField("Ann", "8-PartFirst");
+    forms::UnloadForm(main);
+    main.Show();
+    EXPECT_EQ(main.txtInput(0).Text(), "Ann");
+    EXPECT_EQ(main.txtInput(101).Text(), "R-Plan70");
+}
+
 TEST_F(MainFormTest, UnknownTagsAreMessagesUnderTheProgramsTitle) {
     driver.ExpectMessageBox("Tallowmere", forms::vbOK);
     main.SetField("x", "R-Nothing");
