@@ -4,34 +4,31 @@
 
 namespace forms {
 
-namespace {
-
-// The runtime's list of error numbers holds the file and arithmetic errors; these object errors
-// carry their number all the same.
-constexpr int kInvalidProcedureCall = 5;
-constexpr int kInvalidPropertyValue = 380;
-constexpr int kInvalidPicture = 481;
-
-[[noreturn]] void Raise(int number, const std::string& what) {
-    throw runtime::RuntimeError(static_cast<runtime::ErrorNumber>(number), what);
-}
-
-} // namespace
+using runtime::ErrorNumber;
+using runtime::RuntimeError;
 
 void RaiseSubscriptOutOfRange(const std::string& what) {
-    throw runtime::RuntimeError(runtime::ErrorNumber::SubscriptOutOfRange, what);
+    throw RuntimeError(ErrorNumber::SubscriptOutOfRange, what);
 }
 
 void RaiseInvalidProcedureCall(const std::string& what) {
-    Raise(kInvalidProcedureCall, "Invalid procedure call or argument: " + what);
+    throw RuntimeError(ErrorNumber::InvalidProcedureCall, what);
 }
 
 void RaiseInvalidPropertyValue(const std::string& what) {
-    Raise(kInvalidPropertyValue, "Invalid property value: " + what);
+    throw RuntimeError(ErrorNumber::InvalidPropertyValue, what);
+}
+
+void RaiseInvalidPropertyArrayIndex(const std::string& what) {
+    throw RuntimeError(ErrorNumber::InvalidPropertyArrayIndex, what);
+}
+
+void RaiseFormAlreadyDisplayed(const std::string& what) {
+    throw RuntimeError(ErrorNumber::FormAlreadyDisplayed, what);
 }
 
 void RaiseInvalidPicture(const std::string& what) {
-    Raise(kInvalidPicture, "Invalid picture: " + what);
+    throw RuntimeError(ErrorNumber::InvalidPicture, what);
 }
 
 } // namespace forms

@@ -13,6 +13,10 @@ namespace forms {
 // Error 380: a property value outside its range (a scroll value past Max, a list index past the
 // last item).
 [[noreturn]] void RaiseInvalidPropertyValue(const std::string& what);
+// Error 381: an item number outside a list (List(i) past the last item).
+[[noreturn]] void RaiseInvalidPropertyArrayIndex(const std::string& what);
+// Error 400: showing modally a form that is already showing.
+[[noreturn]] void RaiseFormAlreadyDisplayed(const std::string& what);
 // Error 481: a picture file that is not a BMP or JPEG picture.
 [[noreturn]] void RaiseInvalidPicture(const std::string& what);
 

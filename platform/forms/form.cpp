@@ -101,7 +101,7 @@ void Form::Show(ShowMode mode, Form* owner) {
     }
     if (mode == ShowMode::Modal) {
         if (visible_) {
-            RaiseInvalidProcedureCall("Show modal of " + name_ + ", which is already showing");
+            RaiseFormAlreadyDisplayed(name_);
         }
         modal_ = true;
         owner_ = owner;

@@ -40,7 +40,7 @@ int ListControl::ListCount() const {
 const std::string& ListControl::List(int index) const {
     Touch();
     if (index < 0 || index >= static_cast<int>(p_.items.size())) {
-        RaiseInvalidPropertyValue(DisplayName() + ".List(" + std::to_string(index) + ")");
+        RaiseInvalidPropertyArrayIndex(DisplayName() + ".List(" + std::to_string(index) + ")");
     }
     return p_.items[static_cast<std::size_t>(index)];
 }

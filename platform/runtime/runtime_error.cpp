@@ -6,6 +6,8 @@ namespace runtime {
 
 std::string ErrorText(int number) {
     switch (static_cast<ErrorNumber>(number)) {
+    case ErrorNumber::InvalidProcedureCall:
+        return "Invalid procedure call or argument";
     case ErrorNumber::Overflow:
         return "Overflow";
     case ErrorNumber::SubscriptOutOfRange:
@@ -38,6 +40,14 @@ std::string ErrorText(int number) {
         return "Path/File access error";
     case ErrorNumber::PathNotFound:
         return "Path not found";
+    case ErrorNumber::InvalidPropertyValue:
+        return "Invalid property value";
+    case ErrorNumber::InvalidPropertyArrayIndex:
+        return "Invalid property array index";
+    case ErrorNumber::FormAlreadyDisplayed:
+        return "Form already displayed; can't show modally";
+    case ErrorNumber::InvalidPicture:
+        return "Invalid picture";
     }
     return "Application-defined or object-defined error";
 }

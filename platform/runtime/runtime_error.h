@@ -7,8 +7,9 @@
 
 namespace runtime {
 
-// The error numbers the system traps and reports.
+// The error numbers the system traps and reports, and those the windowing runtime raises.
 enum class ErrorNumber : int {
+    InvalidProcedureCall = 5,
     Overflow = 6,
     SubscriptOutOfRange = 9,
     TypeMismatch = 13,
@@ -25,6 +26,10 @@ enum class ErrorNumber : int {
     DiskNotReady = 71,
     PathFileAccessError = 75,
     PathNotFound = 76,
+    InvalidPropertyValue = 380,
+    InvalidPropertyArrayIndex = 381,
+    FormAlreadyDisplayed = 400,
+    InvalidPicture = 481,
 };
 
 // The runtime's text for an error number ("Subscript out of range"); for a number it does not

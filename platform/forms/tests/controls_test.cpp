@@ -214,6 +214,12 @@ TEST_F(ControlsTest, ListsKeepTheSelectedItemWhenItemsAreInsertedOrRemoved) {
     form.lstGraph.RemoveItem(1);
     EXPECT_EQ(form.lstGraph.ListIndex(), -1);
     EXPECT_THROW(form.lstGraph.AddItem("x", 5), runtime::RuntimeError);
+    try {
+        (void)form.lstGraph.List(5);
+        ADD_FAILURE() << "no error";
+    } catch (const runtime::RuntimeError& error) {
+        EXPECT_EQ(error.Number(), 381);
+    }
 }
 
 TEST_F(ControlsTest, TypingIntoCombosEditsTheTextOrSelectsByFirstLetter) {

@@ -8,6 +8,7 @@
 #include "platform/forms/tests/event_log.h"
 #include "platform/forms/text_box.h"
 #include "platform/forms/user_actions.h"
+#include "platform/runtime/runtime_error.h"
 
 namespace forms {
 namespace {
@@ -233,6 +234,17 @@ TEST_F(FormTest, NestedModalLoopsReturnInnermostFirst) {
 TEST_F(FormTest, AModalLoopWithNoInputLeftFailsInsteadOfHanging) {
     main.Show();
     EXPECT_THROW(dialog.Show(ShowMode::Modal, &main), DriverError);
+}
+
+TEST_F(FormTest, ShowingAVisibleFormModallyRaisesError400) {
+    main.Show();
+    dialog.Show();
+    try {
+        dialog.Show(ShowMode::Modal, &main);
+        ADD_FAILURE() << "no error";
+    } catch (const runtime::RuntimeError& error) {
+        EXPECT_EQ(error.Number(), 400);
+    }
 }
 
 TEST_F(FormTest, ResizeIsRaisedForRealSizeAndStateChangesOnly) {
