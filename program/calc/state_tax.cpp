@@ -44,28 +44,26 @@ double NoTax(const StateReturn&, double&) {
 }
 
 // A flat rate on the income less an amount per exemption.
-template <int perExemption, double rate>
-double FlatRate(const StateReturn& r, double& maxBracket) {
+double FlatRate(const StateReturn& r, int perExemption, double rate, double& maxBracket) {
     maxBracket = rate;
     return rate * 0.01 * (r.income - perExemption * r.exemptions);
 }
 
 // A share of the federal tax; the top rate is the same share of the federal top rate.
-template <double factor>
-double FederalShare(const StateReturn& r, double& maxBracket) {
+double FederalShare(const StateReturn& r, double factor, double& maxBracket) {
     maxBracket = r.maxFedBracket * factor;
     return r.taxFederal * factor;
 }
 
 // The schedule walked over the income less an amount per exemption, less a credit per exemption.
-template <int perExemption, int creditPerExemption>
-double Brackets(const StateReturn& r, double& maxBracket) {
+double Brackets(const StateReturn& r, int perExemption, int creditPerExemption,
+                double& maxBracket) {
     return r.Walk(r.income - perExemption * r.exemptions, maxBracket) -
            creditPerExemption * r.exemptions;
 }
 
 double Arizona(const StateReturn& r, double& maxBracket) {
-    return r.income > 15000 ? FederalShare<0.17>(r, maxBracket) : FederalShare<0.1>(r, maxBracket);
+    return r.income > 15000 ? FederalShare(r, 0.17, maxBracket) : FederalShare(r, 0.1, maxBracket);
 }
 
 double Alabama(const StateReturn& r, double& maxBracket) {
@@ -216,57 +214,59 @@ struct StateRule {
     Rule rule;
 };
 
+// Brackets(r, amount per exemption off the income, credit per exemption off the tax);
+// FlatRate(r, amount per exemption off the income, rate in percent); FederalShare(r, factor).
 constexpr StateRule kRules[] = {
     {"AK", NoTax},
     {"AL", Alabama},
-    {"AR", Brackets<0, 20>},
+    {"AR", [](const StateReturn& r, double& m) { return Brackets(r, 0, 20, m); }},
     {"AZ", Arizona},
     {"CA", California},
-    {"CO", Brackets<2850, 0>},
+    {"CO", [](const StateReturn& r, double& m) { return Brackets(r, 2850, 0, m); }},
     {"CT", Connecticut},
-    {"DC", Brackets<1370, 0>},
-    {"DE", Brackets<0, 110>},
+    {"DC", [](const StateReturn& r, double& m) { return Brackets(r, 1370, 0, m); }},
+    {"DE", [](const StateReturn& r, double& m) { return Brackets(r, 0, 110, m); }},
     {"FL", NoTax},
-    {"GA", Brackets<2700, 0>},
-    {"HI", Brackets<1040, 0>},
-    {"ID", Brackets<2800, 0>},
-    {"IL", FlatRate<2000, 3.0>},
-    {"IN", FlatRate<1000, 3.4>},
+    {"GA", [](const StateReturn& r, double& m) { return Brackets(r, 2700, 0, m); }},
+    {"HI", [](const StateReturn& r, double& m) { return Brackets(r, 1040, 0, m); }},
+    {"ID", [](const StateReturn& r, double& m) { return Brackets(r, 2800, 0, m); }},
+    {"IL", [](const StateReturn& r, double& m) { return FlatRate(r, 2000, 3.0, m); }},
+    {"IN", [](const StateReturn& r, double& m) { return FlatRate(r, 1000, 3.4, m); }},
     {"IA", Iowa},
-    {"KS", Brackets<2250, 0>},
-    {"KY", Brackets<0, 20>},
+    {"KS", [](const StateReturn& r, double& m) { return Brackets(r, 2250, 0, m); }},
+    {"KY", [](const StateReturn& r, double& m) { return Brackets(r, 0, 20, m); }},
     {"LA", Louisiana},
     {"MA", Massachusetts},
-    {"MD", Brackets<2100, 0>},
-    {"ME", Brackets<2850, 0>},
-    {"MI", FlatRate<2900, 4.2>},
-    {"MN", Brackets<2700, 0>},
+    {"MD", [](const StateReturn& r, double& m) { return Brackets(r, 2100, 0, m); }},
+    {"ME", [](const StateReturn& r, double& m) { return Brackets(r, 2850, 0, m); }},
+    {"MI", [](const StateReturn& r, double& m) { return FlatRate(r, 2900, 4.2, m); }},
+    {"MN", [](const StateReturn& r, double& m) { return Brackets(r, 2700, 0, m); }},
     {"MO", Missouri},
     {"MS", Mississippi},
-    {"MT", Brackets<1700, 0>},
+    {"MT", [](const StateReturn& r, double& m) { return Brackets(r, 1700, 0, m); }},
     {"NC", NorthCarolina},
-    {"ND", FederalShare<0.14>},
-    {"NE", Brackets<1490, 0>},
+    {"ND", [](const StateReturn& r, double& m) { return FederalShare(r, 0.14, m); }},
+    {"NE", [](const StateReturn& r, double& m) { return Brackets(r, 1490, 0, m); }},
     {"NV", NoTax},
     {"NH", NoTax},
-    {"NJ", Brackets<1000, 0>},
-    {"NM", Brackets<2800, 0>},
-    {"NY", Brackets<1000, 0>},
+    {"NJ", [](const StateReturn& r, double& m) { return Brackets(r, 1000, 0, m); }},
+    {"NM", [](const StateReturn& r, double& m) { return Brackets(r, 2800, 0, m); }},
+    {"NY", [](const StateReturn& r, double& m) { return Brackets(r, 1000, 0, m); }},
     {"OH", Ohio},
     {"OK", Oklahoma},
     {"OR", Oregon},
-    {"PA", FlatRate<0, 2.8>},
-    {"RI", FederalShare<0.265>},
+    {"PA", [](const StateReturn& r, double& m) { return FlatRate(r, 0, 2.8, m); }},
+    {"RI", [](const StateReturn& r, double& m) { return FederalShare(r, 0.265, m); }},
     {"SD", NoTax},
     {"TN", NoTax},
     {"TX", NoTax},
     {"SC", SouthCarolina},
-    {"UT", Brackets<1620, 0>},
+    {"UT", [](const StateReturn& r, double& m) { return Brackets(r, 1620, 0, m); }},
     {"VA", Virginia},
-    {"VT", Brackets<2900, 0>},
+    {"VT", [](const StateReturn& r, double& m) { return Brackets(r, 2900, 0, m); }},
     {"WA", NoTax},
-    {"WI", Brackets<0, 22>},
-    {"WV", Brackets<2000, 0>},
+    {"WI", [](const StateReturn& r, double& m) { return Brackets(r, 0, 22, m); }},
+    {"WV", [](const StateReturn& r, double& m) { return Brackets(r, 2000, 0, m); }},
     {"WY", NoTax},
 };
 
