@@ -1,0 +1,131 @@
+// Real printers through CUPS: the destinations with their default media, margins and
+// resolution; a job's pages are sent as PNG documents of one CUPS job when the job ends.
+#include "platform/win32/src/png_writer.h"
+#include "platform/win32/src/print_job.h"
+
+#include <cups/cups.h>
+
+namespace win32 {
+
+namespace {
+
+// Hundredths of a millimetre to pixels.
+int ToPixels(int hundredthsOfMm, int dpi) {
+    return int((long long)hundredthsOfMm * dpi / 2540);
+}
+
+PrinterInfo Describe(cups_dest_t* dest) {
+    PrinterInfo printer;
+    printer.name = dest->name;
+    printer.driver = "winspool";
+    printer.port = std::string("CUPS:") + dest->name;
+    cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
+    if (info == nullptr)
+        return printer;
+    if (ipp_attribute_t* resolution =
+            cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution")) {
+        ipp_res_t units;
+        int yres = 0;
+        int xres = ippGetResolution(resolution, 0, &yres, &units);
+        if (units == IPP_RES_PER_CM) {
+            xres = xres * 254 / 100;
+            yres = yres * 254 / 100;
+        }
+        if (xres > 0 && yres > 0) {
+            printer.dpiX = xres;
+            printer.dpiY = yres;
+        }
+    }
+    cups_size_t size;
+    if (cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, dest, info, 0, &size)) {
+        printer.physicalWidth = ToPixels(size.width, printer.dpiX);
+        printer.physicalHeight = ToPixels(size.length, printer.dpiY);
+        printer.offsetX = ToPixels(size.left, printer.dpiX);
+        printer.offsetY = ToPixels(size.top, printer.dpiY);
+        printer.printableWidth =
+            printer.physicalWidth - printer.offsetX - ToPixels(size.right, printer.dpiX);
+        printer.printableHeight =
+            printer.physicalHeight - printer.offsetY - ToPixels(size.bottom, printer.dpiY);
+    }
+    cupsFreeDestInfo(info);
+    return printer;
+}
+
+class CupsSink : public PrintSink {
+public:
+    explicit CupsSink(PrinterInfo printer) : printer_(std::move(printer)) {}
+
+    bool Start(const std::string& documentName) override {
+        title_ = documentName;
+        return true;
+    }
+
+    bool AddPage(const Surface& page) override {
+        pages_.push_back(EncodePng(page, printer_.dpiX, printer_.dpiY));
+        return true;
+    }
+
+    bool Finish() override {
+        cups_dest_t* dests = nullptr;
+        int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+        cups_dest_t* dest = cupsGetDest(printer_.name.c_str(), nullptr, count, dests);
+        bool sent = dest != nullptr && Send(dest);
+        cupsFreeDests(count, dests);
+        return sent;
+    }
+
+    void Cancel() override { pages_.clear(); }
+
+private:
+    bool Send(cups_dest_t* dest) {
+        cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
+        if (info == nullptr)
+            return false;
+        // Pages are images at the printer's resolution, printed at their natural size.
+        std::string ppi = std::to_string(printer_.dpiX);
+        cups_option_t* options = nullptr;
+        int optionCount = cupsAddOption("ppi", ppi.c_str(), 0, &options);
+        int jobId = 0;
+        bool sent = cupsCreateDestJob(CUPS_HTTP_DEFAULT, dest, info, &jobId, title_.c_str(),
+                                      optionCount, options) == IPP_STATUS_OK;
+        for (std::size_t i = 0; sent && i < pages_.size(); ++i) {
+            std::string name = title_ + " " + std::to_string(i + 1);
+            sent = cupsStartDestDocument(CUPS_HTTP_DEFAULT, dest, info, jobId, name.c_str(),
+                                         "image/png", optionCount, options,
+                                         i + 1 == pages_.size()) == HTTP_STATUS_CONTINUE &&
+                   cupsWriteRequestData(CUPS_HTTP_DEFAULT,
+                                        reinterpret_cast<const char*>(pages_[i].data()),
+                                        pages_[i].size()) == HTTP_STATUS_CONTINUE &&
+                   cupsFinishDestDocument(CUPS_HTTP_DEFAULT, dest, info) == IPP_STATUS_OK;
+        }
+        if (!sent && jobId > 0)
+            cupsCancelDestJob(CUPS_HTTP_DEFAULT, dest, jobId);
+        cupsFreeOptions(optionCount, options);
+        cupsFreeDestInfo(info);
+        return sent;
+    }
+
+    PrinterInfo printer_;
+    std::string title_;
+    std::vector<std::vector<std::uint8_t>> pages_;
+};
+
+} // namespace
+
+std::vector<PrinterInfo> ListCupsPrinters() {
+    cups_dest_t* dests = nullptr;
+    int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    std::vector<PrinterInfo> printers;
+    for (int i = 0; i < count; ++i) {
+        if (dests[i].instance == nullptr)
+            printers.push_back(Describe(&dests[i]));
+    }
+    cupsFreeDests(count, dests);
+    return printers;
+}
+
+std::unique_ptr<PrintSink> OpenCupsSink(const PrinterInfo& printer) {
+    return std::make_unique<CupsSink>(printer);
+}
+
+} // namespace win32

@@ -1,0 +1,52 @@
+// Raster code of our own with GDI's pixel rules, in device pixels of one surface, clipped to a
+// rectangle. No anti-aliasing: a pixel is drawn or left.
+//
+// Pixel (x, y) is sampled at the integer point (x, y). A thin line lights one pixel per step
+// along its major axis, the one nearest the exact line (halves away from the start), and leaves
+// out its end point. A wide line covers the pixels within half the width of
+// the segment (round caps and joins), sampled a 1/64 pixel down and right of the pixel so that an
+// even width covers exactly that many rows or columns. A filled polygon covers the pixels inside
+// its outline with the top and left edges included and the bottom and right edges left out.
+#pragma once
+
+#include "platform/win32/src/surface.h"
+
+#include <vector>
+
+namespace win32 {
+
+class Raster {
+public:
+    // `clip` is intersected with the surface.
+    Raster(Surface& surface, RECT clip);
+
+    void Plot(int x, int y, COLORREF color);
+    void FillRect(RECT rect, COLORREF color);
+    void ThinLine(POINT from, POINT to, COLORREF color);
+    void WideLine(POINT from, POINT to, int width, COLORREF color);
+    void FillPolygon(const std::vector<POINT>& points, bool winding, COLORREF color);
+    void InvertPixel(int x, int y);
+
+private:
+    Surface& surface_;
+    RECT clip_;
+};
+
+// A ternary raster operation (the byte of a ROP code) on the red, green and blue bits of a
+// pattern, a source and a destination colour.
+COLORREF ApplyRop3(std::uint8_t rop, COLORREF pattern, COLORREF source, COLORREF destination);
+
+// What a blit needs besides the two surfaces.
+struct BlitColors {
+    COLORREF brush = 0;                        // the pattern
+    COLORREF sourceBackground = 0xFFFFFF;      // colour source to monochrome: this colour is white
+    COLORREF destinationText = 0x000000;       // monochrome source to colour: clear bits
+    COLORREF destinationBackground = 0xFFFFFF; // and set bits
+};
+
+// Copies (width x height of the destination) from (sourceWidth x sourceHeight of the source),
+// nearest neighbour, through `rop`. `source` may be null for operations without a source.
+void StretchBlit(Surface& destination, RECT clip, RECT target, const Surface* source,
+                 RECT sourceRect, std::uint8_t rop, const BlitColors& colors);
+
+} // namespace win32

@@ -1,0 +1,64 @@
+// Pixel storage of a bitmap: monochrome (1 bit, two-colour table), 24-bit or 32-bit colour, rows
+// padded to 4 bytes, stored top-down or bottom-up. Pixels are read and written as COLORREFs;
+// writing a colour into a monochrome surface picks the nearer of its two table colours.
+#pragma once
+
+#include "platform/win32/windef.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace win32 {
+
+enum class PixelFormat { Mono, Rgb24, Rgb32 };
+
+int BitsPerPixel(PixelFormat format);
+// Bytes per row of `width` pixels of `bitsPerPixel`, padded to 4 bytes.
+std::size_t PaddedStride(int width, int bitsPerPixel);
+
+class Surface {
+public:
+    Surface(int width, int height, PixelFormat format, bool topDown = true);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    PixelFormat Format() const { return format_; }
+    bool TopDown() const { return topDown_; }
+    std::size_t Stride() const { return stride_; }
+    std::uint8_t* Bits() { return bits_.data(); }
+    const std::uint8_t* Bits() const { return bits_.data(); }
+    std::size_t ByteSize() const { return bits_.size(); }
+
+    // Row y counted from the top of the picture.
+    std::uint8_t* Row(int y) { return bits_.data() + RowOffset(y); }
+    const std::uint8_t* Row(int y) const { return bits_.data() + RowOffset(y); }
+
+    COLORREF Get(int x, int y) const;
+    void Set(int x, int y, COLORREF color);
+    // Fills pixels left..right-1 of row y; the caller has clipped them.
+    void FillSpan(int left, int right, int y, COLORREF color);
+    void Fill(COLORREF color);
+
+    // The colour a drawing colour becomes on this surface (exact for colour surfaces).
+    COLORREF Nearest(COLORREF color) const;
+
+    // Colour table of a monochrome surface: index 0 for clear bits, 1 for set bits.
+    std::array<COLORREF, 2> monoColors{0x000000, 0xFFFFFF};
+
+private:
+    std::size_t RowOffset(int y) const {
+        return std::size_t(topDown_ ? y : height_ - 1 - y) * stride_;
+    }
+    bool MonoBit(COLORREF color) const;
+
+    int width_;
+    int height_;
+    PixelFormat format_;
+    bool topDown_;
+    std::size_t stride_;
+    std::vector<std::uint8_t> bits_;
+};
+
+} // namespace win32

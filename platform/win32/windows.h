@@ -1,0 +1,6 @@
+// The Windows API subset of this platform, whole.
+#pragma once
+
+#include "platform/win32/windef.h"
+#include "platform/win32/wingdi.h"
+#include "platform/win32/winuser.h"
