@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -85,6 +86,25 @@ CalcTax Federal(int year, int status, int exemptions, double income) {
     tax.SetIncome(income);
     tax.Calculate();
     return tax;
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(FederalTaxTest, TheProjectsTablesAreThePublishedOnes) {
+    for (const char* name :
+         {"federal-tax-rate-schedules-2002-2012.csv", "federal-exemptions-2002-2012.csv"}) {
+        SCOPED_TRACE(name);
+        const std::string shared = std::string(TALLOWMERE_SHARED_DATA) + "/" + name;
+        if (!std::ifstream(shared)) {
+            GTEST_SKIP() << "no shared data folder beside the repository";
+        }
+        const std::string copy = FileText(std::string(TALLOWMERE_CALC_TABLES) + "/" + name);
+        EXPECT_FALSE(copy.empty());
+        EXPECT_EQ(copy, FileText(shared));
+    }
 }
 
 TEST(FederalTaxTest, EveryYearAndStatusFollowsThePublishedSchedule) {
