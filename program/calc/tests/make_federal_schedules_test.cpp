@@ -61,7 +61,10 @@ protected:
         return run;
     }
 
-    fs::path folder = fs::current_path() / "make_federal_schedules_test";
+    // A folder of the test's own: CTest runs the tests of this file side by side.
+    fs::path folder =
+        fs::current_path() / (std::string("make_federal_schedules_") +
+                              testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::path output = folder / "out.cpp";
 
     void SetUp() override { fs::create_directories(folder); }
