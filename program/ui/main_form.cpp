@@ -1,0 +1,126 @@
+#include "program/ui/main_form.h"
+
+#include "platform/forms/application.h"
+#include "platform/forms/message_box.h"
+
+namespace ui {
+
+namespace {
+
+constexpr const char* kPlanTypes[] = {"IRA",    "403(b)",  "401(k)",    "457",
+                                      "401(a)", "SEP-IRA", "SIMPLE IRA"};
+
+constexpr const char* kEqualPaymentOptions[] = {
+    "Single Life",      "Uniform Lifetime",        "Joint and Last Survivor", "Single Life",
+    "Uniform Lifetime", "Joint and Last Survivor", "Annuitization Method"};
+
+} // namespace
+
+frmMain::frmMain(forms::Application& app, ProgramState& program)
+    : forms::Form(app, "frmMain"), txtInput(*this, "txtInput"), cmboPlanType(*this, "cmboPlanType"),
+      optUseJoint(*this, "optUseJoint"), chkSurvivingSpouse(*this, "chkSurvivingSpouse"),
+      chkRMDOnce(*this, "chkRMDOnce"), fraEqualPmt(*this, "fraEqualPmt"),
+      optEqualPmt(*this, "optEqualPmt"), lblEqualPmt(*this, "lblEqualPmt"),
+      chkRoth(*this, "chkRoth"), lstGraph(*this, "lstGraph"), cmdCalc(*this, "cmdCalc"),
+      program_(program) {
+    for (const calc::FieldDefinition& field : calc::FieldDefinitions()) {
+        forms::TextBox& box = txtInput.Add(field.index);
+        box.SetTag(std::string(field.tag));
+        box.SetMaxLength(field.maxLength);
+        box.SetVisible(field.visible);
+        box.SetText(std::string(field.initialText));
+        // The report elements are never edited: greyed, the colour a closed input takes.
+        if (field.index >= calc::kFirstReportField) {
+            box.SetBackColor(forms::Color::ButtonFace);
+        }
+    }
+    // The window and the model keep one text: each writes the other only when it differs.
+    fields_.SetObserver([this](int index) { txtInput(index).SetText(fields_.Text(index)); });
+    txtInput.On(&forms::TextBox::Change, [this](int index) { FieldTextChanged(index); });
+    Load = [this] { ShowFields(); };
+
+    for (int list = 0; list < 2; ++list) {
+        forms::ComboBox& planTypes = cmboPlanType.Add(list, forms::vbComboDropdownList);
+        for (const char* planType : kPlanTypes) {
+            planTypes.AddItem(planType);
+        }
+    }
+    cmboPlanType(1).AddItem("Roth IRA");
+
+    chkSurvivingSpouse.SetCaption("Surviving Spouse Beneficiary - Not Taken Ownership");
+    chkRMDOnce.SetCaption("RMD Annual Recalculation  -- or --   One-time Change");
+    fraEqualPmt.SetCaption("Choose Annual Payment Option");
+    for (int option = 0; option < 7; ++option) {
+        forms::OptionButton& button = optEqualPmt.Add(option);
+        button.SetContainer(fraEqualPmt);
+        button.SetCaption(kEqualPaymentOptions[option]);
+        forms::Label& label = lblEqualPmt.Add(option);
+        label.SetContainer(fraEqualPmt);
+        label.SetCaption("0.00");
+    }
+    for (const char* series :
+         {"Planholder", "Spouse Beneficiary", "Non-Spouse Beneficiary", "All Years"}) {
+        lstGraph.AddItem(series);
+    }
+    cmdCalc.Add(0).SetCaption("Calc");
+    cmdCalc.Add(1).SetCaption("Calc");
+}
+
+void frmMain::FieldTextChanged(int index) {
+    fields_.SetText(index, txtInput(index).Text());
+}
+
+void frmMain::ShowFields() {
+    for (const calc::FieldDefinition& field : calc::FieldDefinitions()) {
+        txtInput(field.index).SetText(fields_.Text(field.index));
+    }
+}
+
+void frmMain::ShowFieldMessage(const std::string& text) {
+    App().MsgBox(text, forms::vbOKOnly);
+}
+
+std::string frmMain::GetField(std::string_view tag) const {
+    return calc::GetField(fields_, tag);
+}
+
+void frmMain::SetField(std::string_view value, std::string_view tag) {
+    calc::SetField(fields_, value, tag,
+                   [this](const std::string& text) { ShowFieldMessage(text); });
+}
+
+std::int16_t frmMain::SetIndex(std::string_view tag) {
+    return calc::SetIndex(fields_, tag,
+                          [this](const std::string& text) { ShowFieldMessage(text); });
+}
+
+void frmMain::UpdatePlanRetDateField() {
+    if (program_.IllustrationType != 0) {
+        return;
+    }
+    forms::TextBox& retirementDate = txtInput(SetIndex("7-PlanRetDate"));
+    if (cmboPlanType(0).Text().starts_with("4")) {
+        retirementDate.SetEnabled(true);
+        retirementDate.SetBackColor(txtInput(SetIndex("8-PlanName0")).BackColor());
+    } else {
+        retirementDate.SetText("");
+        retirementDate.SetEnabled(false);
+        retirementDate.SetBackColor(txtInput(SetIndex("R-Plan70")).BackColor());
+    }
+}
+
+void frmMain::RefreshGraphList(std::int16_t& show) {
+    for (int item = 0; item < lstGraph.ListCount(); ++item) {
+        if (lstGraph.List(item).starts_with("S")) {
+            if (show == 0) {
+                lstGraph.RemoveItem(item);
+            }
+            return;
+        }
+    }
+    if (show == 1) {
+        lstGraph.AddItem("Spouse Beneficiary", 1);
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,90 @@
+// The main window as far as the calculations use it: the illustration's field array `txtInput`
+// over the field model, the controls the calculations read, and the values that input
+// validation and the calculations leave in the window between events.
+#pragma once
+
+#include "program/calc/illustration_fields.h"
+#include "program/ui/program_state.h"
+
+#include "platform/forms/buttons.h"
+#include "platform/forms/control_array.h"
+#include "platform/forms/form.h"
+#include "platform/forms/label.h"
+#include "platform/forms/lists.h"
+#include "platform/forms/text_box.h"
+
+#include <cstdint>
+#include <string>
+
+namespace ui {
+
+// What a successful input validation leaves in the window for the calculation of the current
+// illustration type.
+struct ValidatedInputs {
+    std::string name{};               // the planholder's (the beneficiary's for RMBD) display name
+    std::string birthDate{};          // "7-PartDOB", or "7-BeneDOB" for RMBD
+    std::string spouseBirthDate{};    // "7-SpouseDOB" with the joint choice, else empty
+    std::string deathDate{};          // "7-DD0", or empty
+    std::string calculationYear{};    // "3-Year0" or "3-Year1"; the 72(t) calculation sets its own
+    std::string accountValue{};       // the cleaned account value
+    std::string planType{};           // the plan type list's text
+    std::string yearAfterDeathDate{}; // set by the RMBD calculation
+};
+
+class frmMain : public forms::Form {
+public:
+    frmMain(forms::Application& app, ProgramState& program);
+
+    ProgramState& Program() const { return program_; }
+    // The model behind `txtInput`: writing either one updates the other. The window's own
+    // handlers keep that binding: the Change handler of `txtInput` calls FieldTextChanged, and
+    // the Load handler calls ShowFields (a loaded form's controls start from their design
+    // texts, while the model keeps the illustration). A handler the window puts in their place
+    // calls them first.
+    calc::IllustrationFields& Fields() { return fields_; }
+    const calc::IllustrationFields& Fields() const { return fields_; }
+    void FieldTextChanged(int index);
+    void ShowFields();
+
+    // Field access by tag on this window's fields; unknown tags show their message under the
+    // program's title.
+    std::string GetField(std::string_view tag) const;
+    void SetField(std::string_view value, std::string_view tag);
+    std::int16_t SetIndex(std::string_view tag);
+
+    // For the RMD illustration: the retirement date is open only for plan types beginning "4";
+    // otherwise it is emptied, disabled and greyed.
+    void UpdatePlanRetDateField();
+    // 1: make sure the graph list offers the spouse's series; 0: remove it.
+    void RefreshGraphList(std::int16_t& show);
+
+    forms::ControlArray<forms::TextBox> txtInput;
+    forms::ControlArray<forms::ComboBox> cmboPlanType; // 0 RMD, 1 beneficiary RMD
+    forms::OptionButton optUseJoint;
+    forms::CheckBox chkSurvivingSpouse;
+    forms::CheckBox chkRMDOnce;
+    forms::Frame fraEqualPmt;
+    forms::ControlArray<forms::OptionButton> optEqualPmt; // 0 to 6
+    forms::ControlArray<forms::Label> lblEqualPmt;        // 0 to 6
+    forms::CheckBox chkRoth;
+    forms::ListBox lstGraph;
+    forms::ControlArray<forms::CommandButton> cmdCalc; // 0 planholder, 1 spouse
+
+    ValidatedInputs validated;
+    bool DetailedCalculations = false;
+    // The representative's name, agency, address and contacts, rebuilt by every calculation.
+    std::string RepresentativeLine;
+    // Left by the Stretch calculation for the report.
+    int PlanholderLE = 0;
+    int SpouseLE = 0;
+    int LastYearIndex = 0;
+    int BeneLastYearIndex = 0;
+
+private:
+    void ShowFieldMessage(const std::string& text);
+
+    ProgramState& program_;
+    calc::IllustrationFields fields_;
+};
+
+} // namespace ui
