@@ -46,6 +46,8 @@ std::string ErrorText(int number) {
         return "Invalid property array index";
     case ErrorNumber::FormAlreadyDisplayed:
         return "Form already displayed; can't show modally";
+    case ErrorNumber::DllEntryPointNotFound:
+        return "Specified DLL function not found";
     case ErrorNumber::InvalidPicture:
         return "Invalid picture";
     }

@@ -29,6 +29,7 @@ enum class ErrorNumber : int {
     InvalidPropertyValue = 380,
     InvalidPropertyArrayIndex = 381,
     FormAlreadyDisplayed = 400,
+    DllEntryPointNotFound = 453,
     InvalidPicture = 481,
 };
 

@@ -12,9 +12,6 @@ namespace calc {
 
 namespace {
 
-// The runtime's error for a function name that a library does not export.
-constexpr auto kEntryPointNotFound = static_cast<runtime::ErrorNumber>(453);
-
 constexpr std::array<const char*, 6> kExportNames = {"CALCDATEHALFAGE", "CALCULATEAGE",
                                                      "RMDJOINTFACTOR",  "RMDJOINTFACTOR2001",
                                                      "RMDSINGLEFACTOR", "RMDSINGLEFACTOR2001"};
@@ -67,9 +64,8 @@ void* FactorLibrary::Function(Export which) {
     }
     void* function = dlsym(handle, kExportNames[which]);
     if (!function) {
-        throw runtime::RuntimeError(kEntryPointNotFound,
-                                    std::string("Can't find DLL entry point ") +
-                                        kExportNames[which] + " in " + fileName_);
+        throw runtime::RuntimeError(runtime::ErrorNumber::DllEntryPointNotFound,
+                                    std::string(kExportNames[which]) + " in " + fileName_);
     }
     functions_[which].store(function, std::memory_order_release);
     return function;
