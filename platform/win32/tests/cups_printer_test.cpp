@@ -2,6 +2,7 @@
 // the printer list, a job's pages and title as the scheduler receives them, and aborted jobs.
 #include "platform/win32/printers.h"
 #include "platform/win32/tests/cups_scheduler.h"
+#include "platform/win32/tests/png_pixels.h"
 #include "platform/win32/windows.h"
 
 #include <algorithm>
@@ -68,17 +69,6 @@ std::vector<std::string> SplitPngs(const std::string& data) {
     return documents;
 }
 
-// Width and height from a PNG's header chunk, which follows the signature.
-std::pair<long, long> PngSize(const std::string& png) {
-    auto bigEndian = [&](std::size_t at) {
-        long value = 0;
-        for (std::size_t i = at; i < at + 4 && i < png.size(); ++i)
-            value = value * 256 + static_cast<unsigned char>(png[i]);
-        return value;
-    };
-    return {bigEndian(16), bigEndian(20)};
-}
-
 class CupsPrinterTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -136,8 +126,10 @@ TEST_F(CupsPrinterTest, ATwoPageJobReachesTheQueueAsOneJobWithTheDocumentName) {
         EXPECT_GT(EndPage(dc), 0);
     }
     EXPECT_GT(EndDoc(dc), 0);
-    long width = GetDeviceCaps(dc, PHYSICALWIDTH);
-    long height = GetDeviceCaps(dc, PHYSICALHEIGHT);
+    std::string sheet = "(" + std::to_string(GetDeviceCaps(dc, PHYSICALWIDTH)) + ", " +
+                        std::to_string(GetDeviceCaps(dc, PHYSICALHEIGHT)) + ") ";
+    int offsetX = GetDeviceCaps(dc, PHYSICALOFFSETX);
+    int offsetY = GetDeviceCaps(dc, PHYSICALOFFSETY);
     DeleteDC(dc);
 
     std::vector<Job> jobs = FinishedJobs();
@@ -145,16 +137,31 @@ TEST_F(CupsPrinterTest, ATwoPageJobReachesTheQueueAsOneJobWithTheDocumentName) {
     EXPECT_EQ(jobs[0].title, "Stretch Report for Jos\xC3\xA9 Mu\xC3\xB1oz");
     ASSERT_EQ(jobs[0].state, IPP_JSTATE_COMPLETED) << scheduler_.LogTail();
 
-    // The device file holds the two pages, one whole PNG each, at the sheet's size in pixels.
+    // The device file holds the two pages, one PNG each, in order and nothing else.
     std::string printed = ReadBytes(Output());
     EXPECT_EQ(printed.rfind(kPngSignature, 0), 0u) << "nothing precedes the first page";
     std::vector<std::string> pages = SplitPngs(printed);
     ASSERT_EQ(pages.size(), 2u);
-    for (const std::string& page : pages) {
-        EXPECT_EQ(PngSize(page), std::make_pair(width, height));
-        EXPECT_EQ(page.substr(page.size() - 8, 4), "IEND") << "each page ends complete";
+    // Each page is the whole sheet with its own mark, placed from the printable area's corner.
+    struct Probe {
+        std::size_t page;
+        int x, y; // from the corner of the printable area
+        const char* colour;
+    };
+    const Probe probes[] = {
+        {1, 50, 50, "(0, 0, 0)"},
+        {1, 150, 50, "(255, 255, 255)"},
+        {2, 150, 50, "(0, 0, 0)"},
+        {2, 250, 50, "(255, 255, 255)"},
+    };
+    for (const Probe& probe : probes) {
+        SCOPED_TRACE("page " + std::to_string(probe.page) + " at " + std::to_string(probe.x) +
+                     ", " + std::to_string(probe.y));
+        fs::path file = scheduler_.Folder() / ("page" + std::to_string(probe.page) + ".png");
+        std::ofstream(file, std::ios::binary) << pages[probe.page - 1];
+        EXPECT_EQ(PillowPixel(file, offsetX + probe.x, offsetY + probe.y),
+                  sheet + probe.colour + "\n");
     }
-    EXPECT_NE(pages[0], pages[1]) << "each page carries its own drawing";
 }
 
 TEST_F(CupsPrinterTest, ADocumentWithoutPagesPrintsNothing) {
