@@ -86,6 +86,18 @@ protected:
         cupsSetServer(nullptr);
     }
     fs::path Output() const { return scheduler_.Folder() / "printed.out"; }
+    // No job reached the queue and nothing reached its device.
+    bool NothingPrinted() const { return QueueJobs().empty() && !fs::exists(Output()); }
+    // A printer context on the queue with a document of one blank page started.
+    HDC StartOnePageDocument(const char* name) {
+        HDC dc = CreateDCA("winspool", kQueue, nullptr, nullptr);
+        DOCINFOA document{sizeof(DOCINFOA), name, nullptr, nullptr, 0};
+        EXPECT_NE(dc, nullptr);
+        EXPECT_GT(StartDocA(dc, &document), 0);
+        EXPECT_GT(StartPage(dc), 0);
+        EXPECT_GT(EndPage(dc), 0);
+        return dc;
+    }
 
     win32_test::CupsScheduler scheduler_;
 };
@@ -172,23 +184,16 @@ TEST_F(CupsPrinterTest, ADocumentWithoutPagesPrintsNothing) {
     EXPECT_GT(EndDoc(dc), 0);
     DeleteDC(dc);
 
-    EXPECT_TRUE(QueueJobs().empty()) << "no job waits for documents that never come";
-    EXPECT_FALSE(fs::exists(Output()));
+    EXPECT_TRUE(NothingPrinted()) << "no job waits for documents that never come";
 }
 
 TEST_F(CupsPrinterTest, AJobTheQueueRefusesFails) {
-    HDC dc = CreateDCA("winspool", kQueue, nullptr, nullptr);
-    ASSERT_NE(dc, nullptr);
-    DOCINFOA document{sizeof(DOCINFOA), "Refused", nullptr, nullptr, 0};
-    EXPECT_GT(StartDocA(dc, &document), 0);
-    EXPECT_GT(StartPage(dc), 0);
-    EXPECT_GT(EndPage(dc), 0);
+    HDC dc = StartOnePageDocument("Refused");
     ASSERT_TRUE(scheduler_.RejectJobs(kQueue)) << scheduler_.Error();
     EXPECT_EQ(EndDoc(dc), SP_ERROR);
     DeleteDC(dc);
 
-    EXPECT_TRUE(QueueJobs().empty());
-    EXPECT_FALSE(fs::exists(Output()));
+    EXPECT_TRUE(NothingPrinted());
 }
 
 BOOL StopPrinting(HDC, int) {
@@ -196,15 +201,11 @@ BOOL StopPrinting(HDC, int) {
 }
 
 TEST_F(CupsPrinterTest, AbortedJobsSubmitNothing) {
-    HDC dc = CreateDCA("winspool", kQueue, nullptr, nullptr);
-    ASSERT_NE(dc, nullptr);
-    DOCINFOA document{sizeof(DOCINFOA), "Aborted", nullptr, nullptr, 0};
-    EXPECT_GT(StartDocA(dc, &document), 0);
-    EXPECT_GT(StartPage(dc), 0);
-    EXPECT_GT(EndPage(dc), 0);
+    HDC dc = StartOnePageDocument("Aborted");
     EXPECT_GT(AbortDoc(dc), 0);
 
     // Stopped by the abort procedure, and abandoned by deleting the context.
+    DOCINFOA document{sizeof(DOCINFOA), "Aborted", nullptr, nullptr, 0};
     EXPECT_GT(StartDocA(dc, &document), 0);
     SetAbortProc(dc, StopPrinting);
     EXPECT_GT(StartPage(dc), 0);
@@ -216,8 +217,7 @@ TEST_F(CupsPrinterTest, AbortedJobsSubmitNothing) {
     DeleteDC(dc);
 
     // A job is created only when the document ends, so none can be on its way.
-    EXPECT_TRUE(QueueJobs().empty());
-    EXPECT_FALSE(fs::exists(Output()));
+    EXPECT_TRUE(NothingPrinted());
 }
 
 } // namespace
