@@ -1,5 +1,6 @@
 // Real printers through CUPS: the destinations with their default media, margins and
 // resolution; a job's pages are sent as PNG documents of one CUPS job when the job ends.
+#include "platform/runtime/windows1252.h"
 #include "platform/win32/src/png_writer.h"
 #include "platform/win32/src/print_job.h"
 
@@ -55,8 +56,9 @@ class CupsSink : public PrintSink {
 public:
     explicit CupsSink(PrinterInfo printer) : printer_(std::move(printer)) {}
 
+    // The document name is stored text; IPP names are UTF-8.
     bool Start(const std::string& documentName) override {
-        title_ = documentName;
+        title_ = runtime::Windows1252ToUtf8(documentName);
         return true;
     }
 
@@ -65,7 +67,11 @@ public:
         return true;
     }
 
+    // A document without pages prints nothing: a job created without documents would wait in
+    // the queue for them.
     bool Finish() override {
+        if (pages_.empty())
+            return true;
         cups_dest_t* dests = nullptr;
         int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
         cups_dest_t* dest = cupsGetDest(printer_.name.c_str(), nullptr, count, dests);

@@ -1,5 +1,6 @@
 // Printers: the file printer's list entry, capabilities, jobs, pages and aborts.
 #include "platform/win32/printers.h"
+#include "platform/win32/tests/png_pixels.h"
 #include "platform/win32/windows.h"
 
 #include <cstdlib>
@@ -32,21 +33,6 @@ protected:
     }
     fs::path folder_;
 };
-
-// One pixel of a PNG file, as Pillow reads it.
-std::string PillowPixel(const fs::path& file, int x, int y) {
-    std::string command = "/usr/bin/python3 -c \"from PIL import Image; im = Image.open('" +
-                          file.string() + "').convert('RGB'); print(im.size, im.getpixel((" +
-                          std::to_string(x) + ", " + std::to_string(y) + ")))\"";
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (fgets(buffer, sizeof buffer, pipe))
-            output += buffer;
-        pclose(pipe);
-    }
-    return output;
-}
 
 TEST_F(PrinterTest, TheFilePrinterIsTheOnlyPrinterWhileConfigured) {
     std::vector<win32::PrinterInfo> printers = win32::ListPrinters();
