@@ -143,10 +143,13 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
     CheckWritable(section, key, value);
     const std::string_view ending = LineEndingOf(text);
     std::vector<Line> lines = ParseLines(text);
-    // Every line must end before anything is added after it.
+    // Every line must end before anything is added after it. A last line that already ends in a
+    // lone carriage return needs only the line feed: another whole ending would leave the return
+    // inside the line, where it would become part of a section name.
     std::string lastLine;
     if (!lines.empty() && !lines.back().ended.ends_with('\n')) {
-        lastLine = std::string(lines.back().ended) + std::string(ending);
+        lastLine = std::string(lines.back().ended);
+        lastLine += lastLine.ends_with('\r') ? std::string_view("\n") : ending;
         lines.back().ended = lastLine;
     }
 

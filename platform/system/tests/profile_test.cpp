@@ -135,6 +135,7 @@ TEST(Profile, WritingKeepsCommentsBlanksAndLineEndings) {
         {"add a section", "[A]\r\nx=1\r\n", "B", "y", "2", "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n"},
         {"first duplicate changes", "[A]\nk=1\nk=2\n", "A", "k", "9", "[A]\nk=9\nk=2\n"},
         {"empty section", "[A]\n[B]\n", "A", "k", "v", "[A]\nk=v\n[B]\n"},
+        {"last line ends in a lone CR", "x=1\r\n[A]\r", "A", "k", "v", "x=1\r\n[A]\r\nk=v\r\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -176,10 +177,9 @@ TEST(Profile, WrittenValuesReadBack) {
         const char* value;
     };
     const Case cases[] = {
-        {"", "plain"},
-        {"[S]\nk=old\n", "new"},
-        {"junk\n[S]\n", "x y"},
-        {"[s]\r\nK=1", "2"},
+        {"", "plain"},       {"[S]\nk=old\n", "new"}, {"junk\n[S]\n", "x y"},
+        {"[s]\r\nK=1", "2"}, {"x=1\r\n[S\r", "3"}, // unclosed header, ended by a lone carriage
+                                                   // return
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
