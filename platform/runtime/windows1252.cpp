@@ -13,10 +13,6 @@ constexpr std::array<char32_t, 32> Bytes80To9F = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t CharacterOfByte(unsigned char byte) {
-    return byte >= 0x80 && byte <= 0x9F ? Bytes80To9F[byte - 0x80] : byte;
-}
-
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -28,19 +24,6 @@ void AppendUtf8(std::string& out, char32_t c) {
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
-}
-
-// The byte that holds the character, or '?' when none does.
-char ByteOfCharacter(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-        return static_cast<char>(c);
-    }
-    for (std::size_t i = 0; i < Bytes80To9F.size(); ++i) {
-        if (Bytes80To9F[i] == c) {
-            return static_cast<char>(0x80 + i);
-        }
-    }
-    return '?';
 }
 
 // One UTF-8 sequence read at the start of `text`: the character and the bytes it took; for a
@@ -96,11 +79,27 @@ Decoded DecodeOne(std::string_view text) {
 
 } // namespace
 
+char32_t Windows1252Character(unsigned char byte) {
+    return byte >= 0x80 && byte <= 0x9F ? Bytes80To9F[byte - 0x80] : byte;
+}
+
+char Windows1252Byte(char32_t character) {
+    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
+        return static_cast<char>(character);
+    }
+    for (std::size_t i = 0; i < Bytes80To9F.size(); ++i) {
+        if (Bytes80To9F[i] == character) {
+            return static_cast<char>(0x80 + i);
+        }
+    }
+    return '?';
+}
+
 std::string Windows1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
-        AppendUtf8(out, CharacterOfByte(static_cast<unsigned char>(c)));
+        AppendUtf8(out, Windows1252Character(static_cast<unsigned char>(c)));
     }
     return out;
 }
@@ -110,7 +109,7 @@ std::string Utf8ToWindows1252(std::string_view text) {
     out.reserve(text.size());
     while (!text.empty()) {
         const Decoded decoded = DecodeOne(text);
-        out += decoded.valid ? ByteOfCharacter(decoded.character) : '?';
+        out += decoded.valid ? Windows1252Byte(decoded.character) : '?';
         text.remove_prefix(decoded.length);
     }
     return out;

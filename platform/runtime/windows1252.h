@@ -11,6 +11,12 @@
 
 namespace runtime {
 
+// The Unicode character that a Windows-1252 byte stands for.
+char32_t Windows1252Character(unsigned char byte);
+
+// The Windows-1252 byte of a Unicode character, or "?" when the code page has none.
+char Windows1252Byte(char32_t character);
+
 std::string Windows1252ToUtf8(std::string_view text);
 
 // Each character that Windows-1252 cannot hold becomes "?", and so does each malformed UTF-8

@@ -1,6 +1,7 @@
 // The system font source: faces chosen through fontconfig by the substitution table of
 // font_provider.h, glyphs rendered by FreeType in monochrome, metrics computed as GDI reports
 // them for TrueType faces (ascent and descent from the Windows metrics of the OS/2 table).
+#include "platform/runtime/windows1252.h"
 #include "platform/win32/src/font_engine.h"
 
 #include <fontconfig/fontconfig.h>
@@ -20,19 +21,6 @@
 namespace win32 {
 
 namespace {
-
-// Windows-1252 bytes 0x80..0x9F as Unicode; the other bytes are their own code points. Bytes
-// that code page leaves undefined stay as the C1 control of the same value.
-constexpr std::uint16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-FT_ULong ToUnicode(unsigned char character) {
-    if (character >= 0x80 && character < 0xA0)
-        return kHighControls[character - 0x80];
-    return character;
-}
 
 // The order indexes kGenericFaces.
 enum class Generic { Sans, Serif, Mono };
@@ -194,7 +182,7 @@ private:
     Glyph Render(unsigned char character) {
         Glyph glyph;
         FT_Activate_Size(size_);
-        FT_UInt index = FT_Get_Char_Index(face_, ToUnicode(character));
+        FT_UInt index = FT_Get_Char_Index(face_, runtime::Windows1252Character(character));
         if (FT_Load_Glyph(face_, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0)
             return glyph;
         FT_GlyphSlot slot = face_->glyph;
