@@ -1,10 +1,10 @@
 #include "platform/automation/registry.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/system/atomic_file.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 namespace automation {
 
@@ -90,28 +90,14 @@ bool Registry::Save(const std::filesystem::path& file) const {
             text << (name.empty() ? "@" : name) << '=' << value << '\n';
         }
     }
-    const std::string bytes = text.str();
 
     std::error_code error;
     if (file.has_parent_path()) {
         std::filesystem::create_directories(file.parent_path(), error);
     }
-    const std::filesystem::path temporary =
-        file.string() + ".tmp" + std::to_string(static_cast<long>(getpid()));
-    FILE* out = std::fopen(temporary.c_str(), "wb");
-    if (out == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size() &&
-                         std::fflush(out) == 0 && fsync(fileno(out)) == 0;
-    const bool closed = std::fclose(out) == 0;
-    if (!written || !closed) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    std::filesystem::rename(temporary, file, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
+    try {
+        sys::ReplaceFileAtomically(file, text.str());
+    } catch (const runtime::RuntimeError&) {
         return false;
     }
     return true;
