@@ -108,6 +108,19 @@ TEST_F(CalculateIllustrationTest, DetailedModeShowsTheWorkingBeforeTheFieldsAreW
     EXPECT_EQ(main.GetField("R-RMD"), "$3,774");
 }
 
+// A planholder of 70 at the end of 2001 without a spouse takes the pre-2002 joint divisor of
+// his age and an age ten years younger: 26.2, the published cell (60, 70).
+TEST_F(CalculateIllustrationTest, PlanholderRmdOf2001TakesThePreTwoThousandTwoDivisor) {
+    Type(0, {});
+    main.validated = {.name = "P",
+                      .birthDate = "06/15/1931",
+                      .calculationYear = "2001",
+                      .accountValue = "100000",
+                      .planType = "IRA"};
+    CalculateIllustration(main, repInfo, result);
+    ExpectFields({{"R-IRSTable", "26.2"}, {"R-RMD", "$3,817"}, {"6-RMD_Amt", "$3,817"}});
+}
+
 TEST_F(CalculateIllustrationTest, BeneficiaryRmdFromTheFieldsToTheReportFields) {
     Type(1, {{"7-DD1", "6/15/2005"}, {"8-PlanName1", "Inherited IRA"}});
     main.validated = {.name = "Bo Lee",
