@@ -59,6 +59,13 @@ std::optional<float> ReadSingleFactor(const factors::SingleLifeTable& table, int
     return reduced < 1.0f ? 1.0f : reduced;
 }
 
+// The current table's value of a cell. The table holds every pair; 1.0 is what a cell it lacked
+// would yield.
+float ReadCurrentJointCell(const factors::AgePair& cell) {
+    const float stored = factors::JOINTTABLE.At(cell.younger, cell.older);
+    return IsHeld(stored) ? stored : 1.0f;
+}
+
 } // namespace
 
 float RMDSINGLEFACTOR(std::int16_t mode, std::int16_t startAge, std::int16_t currentAge) {
@@ -86,10 +93,8 @@ float RMDJOINTFACTOR(std::int16_t firstAge, std::int16_t secondAge, std::int16_t
     if (!IsJointMode(mode)) {
         return 501.0f;
     }
-    const auto cell = factors::JointCell(firstAge, secondAge, mode, currentJointLowestAge);
-    const float stored = factors::JOINTTABLE.At(cell.younger, cell.older);
-    // The current table holds every pair; 1.0 is what a cell it lacked would yield.
-    return IsHeld(stored) ? stored : 1.0f;
+    return ReadCurrentJointCell(
+        factors::JointCell(firstAge, secondAge, mode, currentJointLowestAge));
 }
 
 float RMDJOINTFACTOR2001(std::int16_t firstAge, std::int16_t secondAge, std::int16_t mode) {
@@ -99,9 +104,10 @@ float RMDJOINTFACTOR2001(std::int16_t firstAge, std::int16_t secondAge, std::int
     const auto cell =
         factors::JointCell(firstAge, secondAge, mode, preTwoThousandTwoJointLowestAge);
     const float stored = factors::JOINTTABLE2001.At(cell.younger, cell.older);
-    // Where the pre-2002 data lacks the pair, the current table answers for the same arguments,
-    // never a divisor of 1.0 that would force the whole balance out.
-    return IsHeld(stored) ? stored : RMDJOINTFACTOR(firstAge, secondAge, mode);
+    // Where the pre-2002 data lacks the pair, the current table answers for the same cell (ages
+    // below the pre-2002 table's first age read at that age, as above), never a divisor of 1.0
+    // that would force the whole balance out.
+    return IsHeld(stored) ? stored : ReadCurrentJointCell(cell);
 }
 
 float _c_rmdsinglefactor(std::int16_t mode, std::int16_t startAge, std::int16_t currentAge) {

@@ -47,7 +47,8 @@ TALLOWMERE_FACTORS_API float RMDSINGLEFACTOR2001(std::int16_t mode, std::int16_t
 // RMDJOINTFACTOR gives the Uniform Lifetime divisor; modes -1 and 1: the same, except that a
 // second person more than ten years younger is looked up at the actual ages; mode 2: the actual
 // ages, in either order. RMDJOINTFACTOR2001 reads the pre-2002 Table VI, and where the project's
-// copy of Table VI lacks the pair it answers what RMDJOINTFACTOR answers.
+// copy of Table VI lacks the pair it answers the current table's value of the same cell (the
+// ages as clamped and paired for Table VI).
 TALLOWMERE_FACTORS_API float RMDJOINTFACTOR(std::int16_t firstAge, std::int16_t secondAge,
                                             std::int16_t mode);
 TALLOWMERE_FACTORS_API float RMDJOINTFACTOR2001(std::int16_t firstAge, std::int16_t secondAge,

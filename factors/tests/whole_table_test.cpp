@@ -178,9 +178,10 @@ TEST(PreTwoThousandTwoTables, JointLifeAnswersTableVIWhereTheCopyHoldsThePair) {
     }
 }
 
-// Until the pre-2002 data is complete, a cell it lacks answers the current table's value for
-// the same arguments: never 0, never a made-up number, never the 1.0 that would force the whole
-// balance out.
+// Until the pre-2002 data is complete, a cell it lacks answers the current table's value: for a
+// single life at the same arguments, for two lives at the cell the pre-2002 lookup reads (ages
+// below its first age read at that age). Never 0, never a made-up number, never the 1.0 that
+// would force the whole balance out.
 TEST(PreTwoThousandTwoTables, CellsTheCopyLacksAnswerTheCurrentTables) {
     const auto& lib = Exports();
     int lacking = 0;
@@ -211,7 +212,7 @@ TEST(PreTwoThousandTwoTables, CellsTheCopyLacksAnswerTheCurrentTables) {
                 ++lacking;
                 SCOPED_TRACE(testing::Message() << first << ", " << second << ", mode " << mode);
                 const float answer = lib.RMDJOINTFACTOR2001(first, second, mode);
-                EXPECT_EQ(answer, lib.RMDJOINTFACTOR(first, second, mode));
+                EXPECT_EQ(answer, lib.RMDJOINTFACTOR(cell.younger, cell.older, 2));
                 EXPECT_GT(answer, 0.0f);
             }
         }
