@@ -40,12 +40,15 @@ private:
 // The progressive walk: each bracket below the one holding the income is taxed whole, the
 // holding bracket on the part of the income above its threshold. An income exactly on a
 // threshold belongs to the bracket starting there. The walk never passes the last filled row, so
-// an income at or above the closing threshold is taxed in the closing row at its rate. At most
-// 14 rows are walked. `maxBracket` receives the rate of the bracket holding the income.
+// an income at or above the closing threshold is taxed in the closing row at its rate; a closing
+// row without a rate holds no income, which then stays in the bracket below it and is taxed on at
+// that bracket's rate. At most 14 rows are walked. `maxBracket` receives the rate of the bracket
+// holding the income.
 double TaxFromBrackets(const BracketTable& table, double income, double& maxBracket);
 
 // The single-bracket walk: only the bracket holding the income is charged, on the part of the
-// income above its threshold; lower brackets add nothing. It too stops at the last filled row.
+// income above its threshold; lower brackets add nothing. It stops where the progressive walk
+// stops.
 double TaxFromBracketsVariant(const BracketTable& table, double income, double& maxBracket);
 
 } // namespace calc

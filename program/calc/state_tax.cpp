@@ -13,7 +13,7 @@ namespace calc {
 
 namespace {
 
-// Every state schedule closes here, with no rate: the part of a base above it is not taxed.
+// Every state schedule closes here, with no rate; the walks tax a base above it at the last rate.
 constexpr TaxBracket kClosingRow = {9999999, 0};
 
 // The inputs as the rules read them. Products and sums with the exemption count are whole

@@ -41,9 +41,11 @@ TEST(TaxFromBracketsTest, WalksTheBracketsBelowTheIncome) {
         // Above the closing threshold the closing row taxes the rest at the top rate.
         {"above the federal closing threshold", FederalTable(), 1999999999,
          835 + 3840 + 12075 + 25004 + 61429.5 + 0.35 * (999999999 - 357700) + 0.35 * 1e9, 35},
-        // A state schedule's closing row has no rate: nothing above it is taxed.
+        // A state schedule's closing row has no rate: the last bracket with one goes on.
+        {"at the state closing threshold", StateTable(), 9999999, 40 + 60 + 0.04 * (9999999 - 4000),
+         4},
         {"above the state closing threshold", StateTable(), 20000000,
-         40 + 60 + 0.04 * (9999999 - 4000), 0},
+         40 + 60 + 0.04 * (20000000 - 4000), 4},
         {"empty table", BracketTable(), 5000, 0, 0},
     };
     for (const WalkCase& c : cases) {
@@ -71,9 +73,11 @@ TEST(TaxFromBracketsVariantTest, ChargesOnlyTheBracketHoldingTheIncome) {
         {"on a threshold: the bracket starting there", FederalTable(), 8350, 0, 15},
         {"below the first threshold", StateTable(), -500, -10, 2},
         {"top bracket", StateTable(), 9000, 200, 4},
-        // It never passes the closing row, which has no rate.
-        {"at the state closing threshold", StateTable(), 9999999, 0, 0},
-        {"far above it", StateTable(), 5e9, 0, 0},
+        // A closing row without a rate leaves the income in the last bracket with one.
+        {"at the state closing threshold", StateTable(), 9999999, 0.04 * (9999999 - 4000), 4},
+        {"far above it", StateTable(), 5e9, 0.04 * (5e9 - 4000), 4},
+        {"above the federal closing threshold", FederalTable(), 1999999999,
+         0.35 * (1999999999 - 999999999), 35},
     };
     for (const WalkCase& c : cases) {
         SCOPED_TRACE(c.name);

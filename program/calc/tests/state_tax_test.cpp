@@ -157,7 +157,17 @@ TEST(StateTaxTest, EdgeCases) {
         {"a half cent down to the even cent", "AZ", 15000, 1, 0, 1.25, 10, {0.12, 1}},
         {"a half cent up to the even cent", "AZ", 15000, 1, 0, 3.75, 10, {0.38, 1}},
         {"SC in its top bracket", "SC", 9999998, 1, 0, 0, 0, {699299.86, 7}},
-        {"SC at or above the closing threshold", "SC", 20000000, 1, 0, 0, 0, {0, 0}},
+        // A base at or above the closing threshold stays in the top bracket.
+        {"SC with a base one dollar below the closing threshold",
+         "SC",
+         10004598,
+         1,
+         2,
+         0,
+         0,
+         {699299.86, 7}},
+        {"SC with a base on the closing threshold", "SC", 10004599, 1, 2, 0, 0, {699299.93, 7}},
+        {"SC far above the closing threshold", "SC", 20000000, 1, 0, 0, 0, {1399300, 7}},
         {"IA reaches its ninth bracket", "IA", 60000, 1, 0, 0, 0, {4316.64, 8.98}},
         {"WI single at 500000", "WI", 500000, 1, 0, 0, 0, {32473.01, 6.75}},
         {"WI single at 100000", "WI", 100000, 1, 0, 0, 0, {6321.86, 6.5}},
@@ -180,6 +190,40 @@ TEST(StateTaxTest, EdgeCases) {
         ExpectResult(
             Compute(c.code, c.income, c.status, c.exemptions, c.taxFederal, c.maxFedBracket, -1),
             c.expected);
+    }
+}
+
+// Far above the closing threshold of the state schedules (9999999) every rule goes on taxing at
+// its top rate: two incomes ten million apart differ by that rate on ten million. Single, no
+// exemptions, a federal tax of 35 percent of the income. The rates are the top brackets of the
+// schedules, scaled where a rule takes the federal tax off the base (AL, IA: by 0.65), multiplies
+// the walk (OH: 1.615) or charges a share of the federal tax (AZ, ND, RI).
+TEST(StateTaxTest, EveryStateTaxesHugeIncomesAtItsTopRate) {
+    struct TopRate {
+        const char* code;
+        double percent;
+    };
+    const TopRate cases[] = {
+        {"AK", 0},    {"AL", 3.25}, {"AR", 7},    {"AZ", 5.95},  {"CA", 9.3},  {"CO", 4.63},
+        {"CT", 4.5},  {"DC", 9.3},  {"DE", 5.95}, {"FL", 0},     {"GA", 6},    {"HI", 7.6},
+        {"ID", 8.2},  {"IL", 3},    {"IN", 3.4},  {"IA", 5.837}, {"KS", 6.45}, {"KY", 6},
+        {"LA", 3},    {"MA", 5.6},  {"MD", 4.8},  {"ME", 8.5},   {"MI", 4.2},  {"MN", 7.85},
+        {"MO", 6},    {"MS", 5},    {"MT", 6.5},  {"NC", 8.25},  {"ND", 4.9},  {"NE", 7.36},
+        {"NV", 0},    {"NH", 0},    {"NJ", 7},    {"NM", 8.2},   {"NY", 7.35}, {"OH", 8.075},
+        {"OK", 6.75}, {"OR", 9},    {"PA", 2.8},  {"RI", 9.275}, {"SD", 0},    {"TN", 0},
+        {"TX", 0},    {"SC", 7},    {"UT", 6.5},  {"VA", 5.75},  {"VT", 9.5},  {"WA", 0},
+        {"WI", 6.75}, {"WV", 6.5},  {"WY", 0},
+    };
+    ASSERT_EQ(std::size(cases), std::size(kStates));
+    constexpr double kLower = 20000000;
+    constexpr double kUpper = 30000000;
+    for (const TopRate& c : cases) {
+        SCOPED_TRACE(c.code);
+        const double lower = Compute(c.code, kLower, 1, 0, 0.35 * kLower, 35).tax;
+        const double upper = Compute(c.code, kUpper, 1, 0, 0.35 * kUpper, 35).tax;
+        EXPECT_EQ(lower > 0, c.percent > 0) << lower;
+        // Each tax is rounded to the cent.
+        EXPECT_NEAR(upper - lower, c.percent * 0.01 * (kUpper - kLower), 0.01 + 1e-6);
     }
 }
 
