@@ -85,6 +85,23 @@ TEST_F(MakeFederalSchedulesTest, WritesTheDataOfValidTables) {
     EXPECT_NE(text.find("{178650, 33}"), std::string::npos) << text;
 }
 
+std::string ProjectTable(const std::string& fileName) {
+    std::ifstream in(fs::path(TALLOWMERE_CALC_TABLES) / fileName, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A year added to the project's tables reaches the generated data with no change of code.
+TEST_F(MakeFederalSchedulesTest, AnAddedYearReachesTheData) {
+    const GeneratorRun run =
+        Generate(ProjectTable("federal-tax-rate-schedules-2002-2012.csv") + ScheduleRows("2013"),
+                 ProjectTable("federal-exemptions-2002-2012.csv") + "2013,3900\n");
+    ASSERT_EQ(run.status, 0) << run.output;
+    std::ifstream in(output);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_NE(text.find("{2012, 3800, {{"), std::string::npos) << text;
+    EXPECT_NE(text.find("{2013, 3900, {{"), std::string::npos) << text;
+}
+
 TEST_F(MakeFederalSchedulesTest, RefusesMalformedTables) {
     struct Case {
         const char* name;
