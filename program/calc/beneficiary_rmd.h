@@ -7,7 +7,7 @@
 #pragma once
 
 #include "program/calc/factor_library.h"
-#include "program/calc/field_writes.h"
+#include "program/illustration/field_writes.h"
 
 #include <optional>
 #include <string>
@@ -33,8 +33,8 @@ struct BeneficiaryRmdResult {
     // "Unexpected error: Invalid Date of Death." when "7-DD1" is not a date; nothing else is then
     // computed or written.
     std::optional<std::string> error;
-    std::optional<CalculationDetails> details;
-    FieldWrites writes;
+    std::optional<illustration::CalculationDetails> details;
+    illustration::FieldWrites writes;
     // Kept by the main window: the beneficiary's birth date as "MM/DD/YYYY" and December 31 of
     // the year after the death.
     std::string beneficiaryBirthDate;

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "program/calc/factor_library.h"
-#include "program/calc/field_writes.h"
+#include "program/illustration/field_writes.h"
 
 #include <array>
 #include <optional>
@@ -30,7 +30,7 @@ struct EqualPaymentInputs {
 };
 
 struct EqualPaymentResult {
-    FieldWrites writes;
+    illustration::FieldWrites writes;
     std::string calculationYear; // kept by the main window as the illustration year
 };
 

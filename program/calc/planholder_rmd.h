@@ -5,7 +5,7 @@
 #pragma once
 
 #include "program/calc/factor_library.h"
-#include "program/calc/field_writes.h"
+#include "program/illustration/field_writes.h"
 
 #include <optional>
 #include <string>
@@ -28,8 +28,8 @@ struct PlanholderRmdInputs {
 };
 
 struct PlanholderRmdResult {
-    std::optional<CalculationDetails> details; // in the detailed calculation mode
-    FieldWrites writes;
+    std::optional<illustration::CalculationDetails> details; // in the detailed calculation mode
+    illustration::FieldWrites writes;
 };
 
 // The year "2001" takes the pre-2002 divisor; the year "2009" computes no distribution and

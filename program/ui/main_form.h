@@ -3,7 +3,7 @@
 // validation and the calculations leave in the window between events.
 #pragma once
 
-#include "program/calc/illustration_fields.h"
+#include "program/illustration/illustration_fields.h"
 #include "program/ui/program_state.h"
 
 #include "platform/forms/buttons.h"
@@ -41,8 +41,8 @@ public:
     // the Load handler calls ShowFields (a loaded form's controls start from their design
     // texts, while the model keeps the illustration). A handler the window puts in their place
     // calls them first.
-    calc::IllustrationFields& Fields() { return fields_; }
-    const calc::IllustrationFields& Fields() const { return fields_; }
+    illustration::IllustrationFields& Fields() { return fields_; }
+    const illustration::IllustrationFields& Fields() const { return fields_; }
     void FieldTextChanged(int index);
     void ShowFields();
 
@@ -84,7 +84,7 @@ private:
     void ShowFieldMessage(const std::string& text);
 
     ProgramState& program_;
-    calc::IllustrationFields fields_;
+    illustration::IllustrationFields fields_;
 };
 
 } // namespace ui

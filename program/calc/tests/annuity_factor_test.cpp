@@ -1,4 +1,4 @@
-#include "program/calc/annuity_factor.h"
+#include "program/calc/src/annuity_factor.h"
 
 #include <gtest/gtest.h>
 

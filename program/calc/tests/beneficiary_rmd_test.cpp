@@ -1,6 +1,6 @@
 #include "program/calc/beneficiary_rmd.h"
 
-#include "program/calc/distribution_rules.h"
+#include "program/calc/src/distribution_rules.h"
 #include "program/calc/tests/field_writes_lookup.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "program/calc/bracket_table.h"
+#include "program/calc/src/bracket_table.h"
 
 #include "platform/runtime/runtime_error.h"
 

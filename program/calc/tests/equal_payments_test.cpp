@@ -65,7 +65,7 @@ TEST(EqualPaymentsTest, ASpouseGivesTheJointDivisor) {
     in.spouseBirthDate = "6/1/1945";
     const EqualPaymentResult result = CalculateEqualPayments(in, FactorLibrary::Program());
     // Ages 70 and 65: joint-and-last-survivor 22.9... at the actual ages.
-    const FieldWrites& w = result.writes;
+    const illustration::FieldWrites& w = result.writes;
     EXPECT_EQ(Written(w, "R-RBD"), "~J");
     EXPECT_EQ(Written(w, "R-BT"), "65");
     EXPECT_EQ(Written(w, "R-BeneDOB"), "June 1, 1945");

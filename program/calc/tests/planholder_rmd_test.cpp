@@ -167,7 +167,8 @@ TEST(PlanholderRmdTest, BlockMarkersByPlanType) {
         SCOPED_TRACE(c.planType);
         PlanholderRmdInputs in = Planholder("2011");
         in.planType = c.planType;
-        const FieldWrites writes = CalculatePlanholderRmd(in, FactorLibrary::Program()).writes;
+        const illustration::FieldWrites writes =
+            CalculatePlanholderRmd(in, FactorLibrary::Program()).writes;
         EXPECT_EQ(Written(writes, "R-1"), c.first);
         EXPECT_EQ(Written(writes, "R-2"), c.second);
     }
@@ -183,10 +184,10 @@ TEST(PlanholderRmdTest, ADeathInTheYearFollowsTheBirthDate) {
 }
 
 TEST(PlanholderRmdTest, WritesTheFieldsInOrder) {
-    const FieldWrites writes =
+    const illustration::FieldWrites writes =
         CalculatePlanholderRmd(Planholder("2011"), FactorLibrary::Program()).writes;
     std::vector<std::string> tags;
-    for (const FieldWrite& write : writes) {
+    for (const illustration::FieldWrite& write : writes) {
         tags.push_back(write.tag);
     }
     EXPECT_EQ(tags, (std::vector<std::string>{"R-Dec31YYYY", "R-NoteYear1", "R-YYYY",    "R-YYY1",

@@ -1,4 +1,4 @@
-#include "program/calc/state_tax.h"
+#include "program/calc/src/state_tax.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // that walks it adds the closing row.
 #pragma once
 
-#include "program/calc/bracket_table.h"
+#include "program/calc/src/bracket_table.h"
 
 #include <cstdint>
 #include <span>

@@ -1,7 +1,7 @@
-#include "program/calc/state_tax.h"
+#include "program/calc/src/state_tax.h"
 
-#include "program/calc/bracket_table.h"
-#include "program/calc/state_schedules.h"
+#include "program/calc/src/bracket_table.h"
+#include "program/calc/src/state_schedules.h"
 
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/text.h"

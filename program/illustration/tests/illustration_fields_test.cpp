@@ -1,4 +1,4 @@
-#include "program/calc/illustration_fields.h"
+#include "program/illustration/illustration_fields.h"
 
 #include "platform/runtime/runtime_error.h"
 
@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace calc {
+namespace illustration {
 namespace {
 
 class FieldsTest : public testing::Test {
@@ -109,4 +109,4 @@ TEST_F(FieldsTest, TheObserverHearsOfChangedTextsOnly) {
 }
 
 } // namespace
-} // namespace calc
+} // namespace illustration

@@ -1,4 +1,4 @@
-#include "program/calc/calculate_illustration.h"
+#include "program/ui/calculate_illustration.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/testing/driver.h"
@@ -9,7 +9,7 @@
 
 #include <map>
 
-namespace calc {
+namespace ui {
 namespace {
 
 using Fields = std::map<std::string, std::string>;
@@ -43,10 +43,10 @@ protected:
     sys::ScopedClock clock{sys::LocalDateTime{2011, 3, 4, 10, 0, 0}};
     forms::Application app;
     forms::testing::Driver driver{app};
-    ui::ProgramState program;
-    ui::frmMain& main = app.Create<ui::frmMain>(program);
-    ui::frmRepInfo& repInfo = app.Create<ui::frmRepInfo>();
-    StretchProjection result;
+    ProgramState program;
+    frmMain& main = app.Create<frmMain>(program);
+    frmRepInfo& repInfo = app.Create<frmRepInfo>();
+    calc::StretchProjection result;
 };
 
 const char* const kRepresentativeLine = "Ann B. Lee \\bullet  Lee Agency\\par Office: 555-0100";
@@ -230,11 +230,12 @@ TEST_F(CalculateIllustrationTest, StretchFromTheFieldsToTheProjection) {
     EXPECT_EQ(main.SpouseLE, 2);
     EXPECT_EQ(main.LastYearIndex, 11);
     EXPECT_EQ(main.BeneLastYearIndex, 11);
-    EXPECT_EQ(result.Cell(StretchProjection::kPlanholder, StretchProjection::kDistribution, 0),
+    EXPECT_EQ(result.Cell(calc::StretchProjection::kPlanholder,
+                          calc::StretchProjection::kDistribution, 0),
               3650);
-    EXPECT_EQ(
-        result.Cell(StretchProjection::kAllYears, StretchProjection::kDistributionsToDate, 11),
-        140684);
+    EXPECT_EQ(result.Cell(calc::StretchProjection::kAllYears,
+                          calc::StretchProjection::kDistributionsToDate, 11),
+              140684);
     // No spouse phase: the graph list drops the spouse's series.
     EXPECT_EQ(main.lstGraph.ListCount(), 3);
     // The Stretch calculation writes no report field.
@@ -258,11 +259,11 @@ TEST_F(CalculateIllustrationTest, AMissingFactorLibraryReachesTheCallerAndWrites
                       .calculationYear = "2011",
                       .accountValue = "100000",
                       .planType = "IRA"};
-    FactorLibrary missing("libtallowmere-missing.so");
+    calc::FactorLibrary missing("libtallowmere-missing.so");
     EXPECT_THROW(CalculateIllustration(main, repInfo, result, missing), runtime::RuntimeError);
     EXPECT_EQ(main.GetField("R-RMD"), "R-RMD");
     EXPECT_EQ(main.GetField("R-PHName"), "R-PHName");
 }
 
 } // namespace
-} // namespace calc
+} // namespace ui

@@ -1,8 +1,8 @@
 #include "program/calc/planholder_rmd.h"
 
-#include "program/calc/distribution_rules.h"
-#include "program/calc/divisor.h"
-#include "program/calc/formatting.h"
+#include "program/calc/src/distribution_rules.h"
+#include "program/calc/src/divisor.h"
+#include "program/calc/src/formatting.h"
 
 #include "platform/runtime/date_parse.h"
 #include "platform/runtime/number_parse.h"
@@ -104,7 +104,7 @@ PlanholderRmdResult CalculatePlanholderRmd(const PlanholderRmdInputs& in, Factor
             const std::string ageLine =
                 "Planholder Age on " + in.yearEndDate + ":" + runtime::Str(planholderAge) + "\r\n";
             const std::string amountLine = "RMD: " + runtime::CStr(distribution);
-            result.details = CalculationDetails{
+            result.details = illustration::CalculationDetails{
                 "Calculation Details:",
                 hasSpouse
                     ? ageLine + "Spouse Age on " + in.yearEndDate + ":" + runtime::Str(spouseAge) +
@@ -129,7 +129,7 @@ PlanholderRmdResult CalculatePlanholderRmd(const PlanholderRmdInputs& in, Factor
     const bool ira = in.planType.find("IRA") != std::string::npos;
     const bool plan403 = in.planType.find("403") != std::string::npos;
 
-    FieldWrites& w = result.writes;
+    illustration::FieldWrites& w = result.writes;
     w.push_back({"R-Dec31YYYY", deadline});
     w.push_back({"R-NoteYear1", note});
     w.push_back({"R-YYYY", in.calculationYear});

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace calc {
+namespace illustration {
 
 struct FieldWrite {
     std::string tag;
@@ -24,4 +24,4 @@ struct CalculationDetails {
     std::string text; // lines joined by carriage return and line feed
 };
 
-} // namespace calc
+} // namespace illustration

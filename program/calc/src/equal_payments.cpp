@@ -1,9 +1,9 @@
 #include "program/calc/equal_payments.h"
 
-#include "program/calc/annuity_factor.h"
-#include "program/calc/distribution_rules.h"
-#include "program/calc/divisor.h"
-#include "program/calc/formatting.h"
+#include "program/calc/src/annuity_factor.h"
+#include "program/calc/src/distribution_rules.h"
+#include "program/calc/src/divisor.h"
+#include "program/calc/src/formatting.h"
 
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/date_parse.h"
@@ -71,7 +71,7 @@ EqualPaymentResult CalculateEqualPayments(const EqualPaymentInputs& in, FactorLi
         payments[6] = annuity > 0 ? balance / annuity : 0;
     }
 
-    FieldWrites& w = result.writes;
+    illustration::FieldWrites& w = result.writes;
     w.push_back({"R-IRSPen", in.rmdOnly ? "~K" : "~S"});
     w.push_back({"R-PlanName", in.planName});
     w.push_back({"R-PHName", in.planholderName});

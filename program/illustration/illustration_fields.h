@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-namespace calc {
+namespace illustration {
 
 struct FieldDefinition {
     int index;
@@ -80,4 +80,4 @@ void SetField(IllustrationFields& fields, std::string_view value, std::string_vi
 std::int16_t SetIndex(const IllustrationFields& fields, std::string_view tag,
                       const ShowFieldMessage& showMessage);
 
-} // namespace calc
+} // namespace illustration

@@ -1,6 +1,6 @@
 #include "program/calc/stretch_projection.h"
 
-#include "program/calc/divisor.h"
+#include "program/calc/src/divisor.h"
 
 #include "platform/runtime/runtime_error.h"
 

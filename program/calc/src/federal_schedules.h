@@ -4,7 +4,7 @@
 // program/calc/tables/make_federal_schedules.cpp from the CSV copies beside it.
 #pragma once
 
-#include "program/calc/bracket_table.h"
+#include "program/calc/src/bracket_table.h"
 
 #include <array>
 #include <span>

@@ -1,4 +1,4 @@
-#include "program/calc/distribution_rules.h"
+#include "program/calc/src/distribution_rules.h"
 
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/number_format.h"

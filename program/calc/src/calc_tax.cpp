@@ -1,7 +1,7 @@
 #include "program/calc/calc_tax.h"
 
-#include "program/calc/federal_tax.h"
-#include "program/calc/state_tax.h"
+#include "program/calc/src/federal_tax.h"
+#include "program/calc/src/state_tax.h"
 
 namespace calc {
 

@@ -8,7 +8,7 @@
 #include "program/ui/main_form.h"
 #include "program/ui/rep_info_form.h"
 
-namespace calc {
+namespace ui {
 
 // Runs after input validation has accepted the inputs of the current illustration type. The
 // shared part brings the retirement date in line with the plan type, rebuilds the
@@ -17,8 +17,8 @@ namespace calc {
 // runs. A type outside 0 to 3 ends after the shared part. A calculation computes all its results
 // before it writes any field, so a run-time error (which reaches the caller, like a missing
 // factor library) leaves the report fields as they were.
-void CalculateIllustration(ui::frmMain& main, const ui::frmRepInfo& repInfo,
-                           StretchProjection& result,
-                           FactorLibrary& factors = FactorLibrary::Program());
+void CalculateIllustration(frmMain& main, const frmRepInfo& repInfo,
+                           calc::StretchProjection& result,
+                           calc::FactorLibrary& factors = calc::FactorLibrary::Program());
 
-} // namespace calc
+} // namespace ui

@@ -23,14 +23,14 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
       optEqualPmt(*this, "optEqualPmt"), lblEqualPmt(*this, "lblEqualPmt"),
       chkRoth(*this, "chkRoth"), lstGraph(*this, "lstGraph"), cmdCalc(*this, "cmdCalc"),
       program_(program) {
-    for (const calc::FieldDefinition& field : calc::FieldDefinitions()) {
+    for (const illustration::FieldDefinition& field : illustration::FieldDefinitions()) {
         forms::TextBox& box = txtInput.Add(field.index);
         box.SetTag(std::string(field.tag));
         box.SetMaxLength(field.maxLength);
         box.SetVisible(field.visible);
         box.SetText(std::string(field.initialText));
         // The report elements are never edited: greyed, the colour a closed input takes.
-        if (field.index >= calc::kFirstReportField) {
+        if (field.index >= illustration::kFirstReportField) {
             box.SetBackColor(forms::Color::ButtonFace);
         }
     }
@@ -71,7 +71,7 @@ void frmMain::FieldTextChanged(int index) {
 }
 
 void frmMain::ShowFields() {
-    for (const calc::FieldDefinition& field : calc::FieldDefinitions()) {
+    for (const illustration::FieldDefinition& field : illustration::FieldDefinitions()) {
         txtInput(field.index).SetText(fields_.Text(field.index));
     }
 }
@@ -81,17 +81,17 @@ void frmMain::ShowFieldMessage(const std::string& text) {
 }
 
 std::string frmMain::GetField(std::string_view tag) const {
-    return calc::GetField(fields_, tag);
+    return illustration::GetField(fields_, tag);
 }
 
 void frmMain::SetField(std::string_view value, std::string_view tag) {
-    calc::SetField(fields_, value, tag,
-                   [this](const std::string& text) { ShowFieldMessage(text); });
+    illustration::SetField(fields_, value, tag,
+                           [this](const std::string& text) { ShowFieldMessage(text); });
 }
 
 std::int16_t frmMain::SetIndex(std::string_view tag) {
-    return calc::SetIndex(fields_, tag,
-                          [this](const std::string& text) { ShowFieldMessage(text); });
+    return illustration::SetIndex(fields_, tag,
+                                  [this](const std::string& text) { ShowFieldMessage(text); });
 }
 
 void frmMain::UpdatePlanRetDateField() {

@@ -1,4 +1,4 @@
-#include "program/calc/calculate_illustration.h"
+#include "program/ui/calculate_illustration.h"
 
 #include "program/calc/beneficiary_rmd.h"
 #include "program/calc/equal_payments.h"
@@ -11,13 +11,13 @@
 #include "platform/runtime/date_format.h"
 #include "platform/system/clock.h"
 
-namespace calc {
+namespace ui {
 
 namespace {
 
-RepresentativeInfo ReadRepresentative(const ui::frmRepInfo& repInfo) {
+calc::RepresentativeInfo ReadRepresentative(const frmRepInfo& repInfo) {
     const auto text = [&](int index) { return repInfo.txtInput(index).Text(); };
-    RepresentativeInfo info;
+    calc::RepresentativeInfo info;
     info.firstName = text(0);
     info.middleInitial = text(1);
     info.lastName = text(2);
@@ -41,21 +41,21 @@ std::string TodayText() {
     return runtime::FormatDate(date.value(), "MM/DD/YYYY");
 }
 
-void Write(ui::frmMain& main, const FieldWrites& writes) {
-    for (const FieldWrite& write : writes) {
+void Write(frmMain& main, const illustration::FieldWrites& writes) {
+    for (const illustration::FieldWrite& write : writes) {
         main.SetField(write.value, write.tag);
     }
 }
 
-void ShowDetails(ui::frmMain& main, const std::optional<CalculationDetails>& details) {
+void ShowDetails(frmMain& main, const std::optional<illustration::CalculationDetails>& details) {
     if (details) {
         main.App().MsgBox(details->text, forms::vbOKOnly | forms::vbInformation, details->title);
     }
 }
 
-void CalculatePlanholder(ui::frmMain& main, const std::string& yearEndDate,
-                         FactorLibrary& factors) {
-    PlanholderRmdInputs in;
+void CalculatePlanholder(frmMain& main, const std::string& yearEndDate,
+                         calc::FactorLibrary& factors) {
+    calc::PlanholderRmdInputs in;
     in.birthDate = main.validated.birthDate;
     in.spouseBirthDate = main.GetField("7-SpouseDOB");
     in.deathDate = main.validated.deathDate;
@@ -68,14 +68,14 @@ void CalculatePlanholder(ui::frmMain& main, const std::string& yearEndDate,
     in.planholderName = main.validated.name;
     in.representativeLine = main.RepresentativeLine;
     in.detailedMode = main.DetailedCalculations;
-    const PlanholderRmdResult result = CalculatePlanholderRmd(in, factors);
+    const calc::PlanholderRmdResult result = calc::CalculatePlanholderRmd(in, factors);
     ShowDetails(main, result.details);
     Write(main, result.writes);
 }
 
-void CalculateBeneficiary(ui::frmMain& main, const std::string& yearEndDate,
-                          FactorLibrary& factors) {
-    BeneficiaryRmdInputs in;
+void CalculateBeneficiary(frmMain& main, const std::string& yearEndDate,
+                          calc::FactorLibrary& factors) {
+    calc::BeneficiaryRmdInputs in;
     in.deathDate = main.GetField("7-DD1");
     in.beneficiaryBirthDate = main.validated.birthDate;
     in.beneficiaryName = main.validated.name;
@@ -90,7 +90,7 @@ void CalculateBeneficiary(ui::frmMain& main, const std::string& yearEndDate,
     }
     in.representativeLine = main.RepresentativeLine;
     in.detailedMode = main.DetailedCalculations;
-    const BeneficiaryRmdResult result = CalculateBeneficiaryRmd(in, factors);
+    const calc::BeneficiaryRmdResult result = calc::CalculateBeneficiaryRmd(in, factors);
     if (result.error) {
         main.App().MsgBox(*result.error, forms::vbOKOnly);
         return;
@@ -101,8 +101,8 @@ void CalculateBeneficiary(ui::frmMain& main, const std::string& yearEndDate,
     Write(main, result.writes);
 }
 
-void CalculateEqual(ui::frmMain& main, FactorLibrary& factors) {
-    EqualPaymentInputs in;
+void CalculateEqual(frmMain& main, calc::FactorLibrary& factors) {
+    calc::EqualPaymentInputs in;
     in.calculationDate = main.GetField("7-EqualDate");
     in.birthDate = main.GetField("7-EqualDOB");
     in.spouseBirthDate = main.GetField("7-EqualSpouseDOB1");
@@ -111,20 +111,21 @@ void CalculateEqual(ui::frmMain& main, FactorLibrary& factors) {
     in.interestRate = main.GetField("1-EqualROR");
     in.planName = main.GetField("8-EqualPlanName");
     in.rmdOnly = main.chkRMDOnce.Value() != forms::vbUnchecked;
-    for (int option = 0; option < kPaymentOptions && !in.chosenOption; ++option) {
+    for (int option = 0; option < calc::kPaymentOptions && !in.chosenOption; ++option) {
         if (main.optEqualPmt(option).Value()) {
             in.chosenOption = option;
         }
     }
     in.planholderName = main.validated.name;
     in.representativeLine = main.RepresentativeLine;
-    const EqualPaymentResult result = CalculateEqualPayments(in, factors);
+    const calc::EqualPaymentResult result = calc::CalculateEqualPayments(in, factors);
     main.validated.calculationYear = result.calculationYear;
     Write(main, result.writes);
 }
 
-void CalculateStretch(ui::frmMain& main, StretchProjection& projection, FactorLibrary& factors) {
-    StretchFields fields;
+void CalculateStretch(frmMain& main, calc::StretchProjection& projection,
+                      calc::FactorLibrary& factors) {
+    calc::StretchFields fields;
     fields.rateOfReturn = main.GetField("1-StretchROR");
     fields.accountValue = main.GetField("6-StretchAcctValue");
     fields.contribution = main.GetField("6-StretchAcctCont");
@@ -136,7 +137,7 @@ void CalculateStretch(ui::frmMain& main, StretchProjection& projection, FactorLi
     fields.spouseBirthDate = main.GetField("7-StretchSDOB");
     fields.spouseYears = main.GetField("2-StretchSLEO");
     fields.beneficiaryBirthDate = main.GetField("7-StretchBDOB");
-    const StretchResult result = calc::CalculateStretch(fields, factors, projection);
+    const calc::StretchResult result = calc::CalculateStretch(fields, factors, projection);
     main.PlanholderLE = result.planholderLE;
     main.SpouseLE = result.spouseLE;
     main.LastYearIndex = result.lastYearIndex;
@@ -147,10 +148,10 @@ void CalculateStretch(ui::frmMain& main, StretchProjection& projection, FactorLi
 
 } // namespace
 
-void CalculateIllustration(ui::frmMain& main, const ui::frmRepInfo& repInfo,
-                           StretchProjection& result, FactorLibrary& factors) {
+void CalculateIllustration(frmMain& main, const frmRepInfo& repInfo,
+                           calc::StretchProjection& result, calc::FactorLibrary& factors) {
     main.UpdatePlanRetDateField();
-    main.RepresentativeLine = BuildRepresentativeLine(ReadRepresentative(repInfo));
+    main.RepresentativeLine = calc::BuildRepresentativeLine(ReadRepresentative(repInfo));
     main.SetField(main.validated.calculationYear, "R-YYYY");
     const std::string yearEndDate = "12/31/" + main.validated.calculationYear;
     if (!main.Program().IllustrationSaved) {
@@ -176,4 +177,4 @@ void CalculateIllustration(ui::frmMain& main, const ui::frmRepInfo& repInfo,
     }
 }
 
-} // namespace calc
+} // namespace ui

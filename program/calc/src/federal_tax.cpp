@@ -1,7 +1,7 @@
-#include "program/calc/federal_tax.h"
+#include "program/calc/src/federal_tax.h"
 
-#include "program/calc/bracket_table.h"
-#include "program/calc/federal_schedules.h"
+#include "program/calc/src/bracket_table.h"
+#include "program/calc/src/federal_schedules.h"
 
 namespace calc {
 

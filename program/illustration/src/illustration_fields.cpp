@@ -1,10 +1,10 @@
-#include "program/calc/illustration_fields.h"
+#include "program/illustration/illustration_fields.h"
 
 #include "platform/runtime/runtime_error.h"
 
 #include <optional>
 
-namespace calc {
+namespace illustration {
 
 namespace {
 
@@ -228,4 +228,4 @@ std::int16_t SetIndex(const IllustrationFields& fields, std::string_view tag,
     return static_cast<std::int16_t>(*found);
 }
 
-} // namespace calc
+} // namespace illustration

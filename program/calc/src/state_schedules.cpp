@@ -1,4 +1,4 @@
-#include "program/calc/state_schedules.h"
+#include "program/calc/src/state_schedules.h"
 
 #include <algorithm>
 #include <array>

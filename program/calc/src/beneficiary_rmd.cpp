@@ -1,8 +1,8 @@
 #include "program/calc/beneficiary_rmd.h"
 
-#include "program/calc/distribution_rules.h"
-#include "program/calc/divisor.h"
-#include "program/calc/formatting.h"
+#include "program/calc/src/distribution_rules.h"
+#include "program/calc/src/divisor.h"
+#include "program/calc/src/formatting.h"
 
 #include "platform/runtime/date.h"
 #include "platform/runtime/date_parse.h"
@@ -92,7 +92,7 @@ BeneficiaryRmdResult CalculateBeneficiaryRmd(const BeneficiaryRmdInputs& in,
         }
         distribution = WholeDollarDistribution(runtime::Val(in.accountValue), factor);
         if (in.detailedMode) {
-            result.details = CalculationDetails{
+            result.details = illustration::CalculationDetails{
                 in.planType + " Calculation Details:",
                 "Planholder's Death Date: " + deathDate +
                     "\r\nBeneficiary's Required Beginning Date: " + yearAfterDeath +
@@ -118,7 +118,7 @@ BeneficiaryRmdResult CalculateBeneficiaryRmd(const BeneficiaryRmdInputs& in,
         lastMarker = "";
     }
 
-    FieldWrites& w = result.writes;
+    illustration::FieldWrites& w = result.writes;
     w.push_back({"R-YYYY", in.calculationYear});
     w.push_back({"R-YYY1", runtime::CStr(runtime::Val(in.calculationYear) - 1)});
     w.push_back({"R-PlanType", in.planType});
