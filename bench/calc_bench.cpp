@@ -86,7 +86,7 @@ void BM_CalcTaxCalculate(benchmark::State& state) {
         tax.Initialize();
         tax.SetState("NY");
         tax.SetExemptions(2);
-        tax.SetFilingStatus(2);
+        tax.SetFilingStatus(FilingStatus::MarriedFilingJointly);
         tax.SetIncome(50000 + 12345.67);
         tax.SetTaxYear(2009);
         tax.Calculate();

@@ -12,7 +12,7 @@ namespace {
 void BM_CalculateIllustrationRmd(benchmark::State& state) {
     forms::Application app;
     ui::ProgramState program;
-    program.IllustrationType = 0;
+    program.IllustrationType = illustration::IllustrationType::PlanholderRmd;
     program.IllustrationSaved = true;
     auto& main = app.Create<ui::frmMain>(program);
     const auto& repInfo = app.Create<ui::frmRepInfo>();

@@ -7,6 +7,8 @@
 // TaxYear, so a caller sets it before every Calculate.
 #pragma once
 
+#include "program/calc/filing_status.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -21,9 +23,8 @@ public:
     // Two-letter state code.
     const std::string& State() const { return state_; }
     void SetState(std::string state) { state_ = std::move(state); }
-    // 1 single, 2 married filing jointly, 3 head of household.
-    std::int16_t FilingStatus() const { return filingStatus_; }
-    void SetFilingStatus(std::int16_t filingStatus) { filingStatus_ = filingStatus; }
+    calc::FilingStatus FilingStatus() const { return filingStatus_; }
+    void SetFilingStatus(calc::FilingStatus filingStatus) { filingStatus_ = filingStatus; }
     // Number of personal exemptions.
     std::int16_t Exemptions() const { return exemptions_; }
     void SetExemptions(std::int16_t exemptions) { exemptions_ = exemptions; }
@@ -55,7 +56,7 @@ public:
 private:
     double income_ = 0;
     std::string state_;
-    std::int16_t filingStatus_ = 0;
+    calc::FilingStatus filingStatus_{};
     std::int16_t exemptions_ = 0;
     double maxFedBracket_ = 0;
     double maxStateBracket_ = 0;

@@ -4,11 +4,14 @@
 // runtime's "File not found" error and a missing export its "entry point" error (453); both
 // reach the caller, and the next call tries again.
 //
-// Arguments and results cross as the library defines them: ages and modes as 16-bit integers,
+// Arguments and results cross as the library defines them: ages and modes as 16-bit integers (the
+// modes are enums here and converted at the call),
 // dates as single-byte "MM/DD/YYYY" texts, factors as single-precision floats with result codes
 // (101 and up) in band, ages with -1000 for a refused date. A text result is taken over and
 // freed here.
 #pragma once
+
+#include "program/calc/factor_modes.h"
 
 #include <array>
 #include <atomic>
@@ -34,13 +37,14 @@ public:
     std::string CALCDATEHALFAGE(const std::string& birthDate, std::int16_t years);
     // Whole years from `birthDate` to `asOfDate`, or -1000.
     std::int16_t CALCULATEAGE(const std::string& birthDate, const std::string& asOfDate,
-                              std::int16_t mode);
+                              AgeMode mode);
     // Joint-and-last-survivor or Uniform Lifetime divisor, by mode.
-    float RMDJOINTFACTOR(std::int16_t firstAge, std::int16_t secondAge, std::int16_t mode);
-    float RMDJOINTFACTOR2001(std::int16_t firstAge, std::int16_t secondAge, std::int16_t mode);
+    float RMDJOINTFACTOR(std::int16_t firstAge, std::int16_t secondAge, JointFactorMode mode);
+    float RMDJOINTFACTOR2001(std::int16_t firstAge, std::int16_t secondAge, JointFactorMode mode);
     // Single Life divisor at the start age, less the years since, by mode.
-    float RMDSINGLEFACTOR(std::int16_t mode, std::int16_t startAge, std::int16_t currentAge);
-    float RMDSINGLEFACTOR2001(std::int16_t mode, std::int16_t startAge, std::int16_t currentAge);
+    float RMDSINGLEFACTOR(SingleFactorMode mode, std::int16_t startAge, std::int16_t currentAge);
+    float RMDSINGLEFACTOR2001(SingleFactorMode mode, std::int16_t startAge,
+                              std::int16_t currentAge);
 
 private:
     enum Export { kCalcDateHalfAge, kCalculateAge, kJoint, kJoint2001, kSingle, kSingle2001 };

@@ -73,9 +73,9 @@ struct StretchInputs {
 
 // The divisors of the projection, from the factor library.
 struct StretchDivisors {
-    // RMDJOINTFACTOR(first age, second age, -1).
+    // RMDJOINTFACTOR(first age, second age, TenYearsYoungerOrActualAges).
     std::function<float(int firstAge, int secondAge)> joint;
-    // RMDSINGLEFACTOR(0, start age, current age).
+    // RMDSINGLEFACTOR(StartAgeLessYearsElapsed, start age, current age).
     std::function<float(int startAge, int currentAge)> single;
 };
 

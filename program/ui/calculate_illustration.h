@@ -14,9 +14,9 @@ namespace ui {
 // shared part brings the retirement date in line with the plan type, rebuilds the
 // representative line, writes the calculation year into "R-YYYY" and, unless the illustration
 // is saved and unchanged, today's date into "6-IllustrationDate"; then the type's calculation
-// runs. A type outside 0 to 3 ends after the shared part. A calculation computes all its results
-// before it writes any field, so a run-time error (which reaches the caller, like a missing
-// factor library) leaves the report fields as they were.
+// runs. No type (or a number outside the four types) ends after the shared part. A calculation
+// computes all its results before it writes any field, so a run-time error (which reaches the
+// caller, like a missing factor library) leaves the report fields as they were.
 void CalculateIllustration(frmMain& main, const frmRepInfo& repInfo,
                            calc::StretchProjection& result,
                            calc::FactorLibrary& factors = calc::FactorLibrary::Program());

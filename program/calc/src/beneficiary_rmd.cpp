@@ -21,7 +21,7 @@ long DaysFrom(const std::string& from, const std::string& to) {
 }
 
 int AgeOn(FactorLibrary& factors, const std::string& birthDate, const std::string& asOf) {
-    return std::max<int>(factors.CALCULATEAGE(birthDate, asOf, 0), 0);
+    return std::max<int>(factors.CALCULATEAGE(birthDate, asOf, AgeMode::LastBirthday), 0);
 }
 
 std::int16_t Short(int age) {
@@ -74,14 +74,16 @@ BeneficiaryRmdResult CalculateBeneficiaryRmd(const BeneficiaryRmdInputs& in,
     if (!nothingDue) {
         const auto lookUp = in.calculationYear == "2001" ? &FactorLibrary::RMDSINGLEFACTOR2001
                                                          : &FactorLibrary::RMDSINGLEFACTOR;
-        factor = DivisorOf((factors.*lookUp)(0, Short(startAge), Short(currentAge)));
+        factor = DivisorOf((factors.*lookUp)(SingleFactorMode::StartAgeLessYearsElapsed,
+                                             Short(startAge), Short(currentAge)));
         // An older surviving spouse of a planholder who died past 70 takes the longer of the two
         // remaining life expectancies, both from the current table; a tie goes to the deceased.
         if (in.survivingSpouse && currentAge > deceasedCurrentAge && deceasedAgeAtDeath > 70) {
-            const float spouseFactor =
-                DivisorOf(factors.RMDSINGLEFACTOR(0, Short(startAge), Short(currentAge)));
+            const float spouseFactor = DivisorOf(factors.RMDSINGLEFACTOR(
+                SingleFactorMode::StartAgeLessYearsElapsed, Short(startAge), Short(currentAge)));
             const float deceasedRemaining = DivisorOf(
-                factors.RMDSINGLEFACTOR(0, Short(deceasedAgeAtDeath), Short(deceasedCurrentAge)));
+                factors.RMDSINGLEFACTOR(SingleFactorMode::StartAgeLessYearsElapsed,
+                                        Short(deceasedAgeAtDeath), Short(deceasedCurrentAge)));
             factor = spouseFactor;
             if (!(spouseFactor > deceasedRemaining)) {
                 factor = deceasedRemaining;

@@ -40,21 +40,24 @@ EqualPaymentResult CalculateEqualPayments(const EqualPaymentInputs& in, FactorLi
     const std::string yearEndDate = "12/31/" + year;
     result.calculationYear = year;
 
-    const auto age = static_cast<std::int16_t>(std::max<int>(
-        factors.CALCULATEAGE(FormatDateText(in.birthDate, kShortDate), yearEndDate, 0), 0));
+    const auto age = static_cast<std::int16_t>(
+        std::max<int>(factors.CALCULATEAGE(FormatDateText(in.birthDate, kShortDate), yearEndDate,
+                                           AgeMode::LastBirthday),
+                      0));
     const bool hasSpouse = runtime::IsDate(in.spouseBirthDate);
     const auto spouseAge = static_cast<std::int16_t>(
         hasSpouse
             ? std::max<int>(factors.CALCULATEAGE(FormatDateText(in.spouseBirthDate, kShortDate),
-                                                 yearEndDate, 0),
+                                                 yearEndDate, AgeMode::LastBirthday),
                             0)
             : -1);
 
     // Single Life, Uniform Lifetime, Joint and Last Survivor.
     const std::array<float, 3> divisors = {
-        DivisorOf(factors.RMDSINGLEFACTOR(0, age, age)),
-        DivisorOf(factors.RMDJOINTFACTOR(age, age, -1)),
-        hasSpouse ? DivisorOf(factors.RMDJOINTFACTOR(age, spouseAge, 2)) : 1.0f};
+        DivisorOf(factors.RMDSINGLEFACTOR(SingleFactorMode::StartAgeLessYearsElapsed, age, age)),
+        DivisorOf(factors.RMDJOINTFACTOR(age, age, JointFactorMode::TenYearsYoungerOrActualAges)),
+        hasSpouse ? DivisorOf(factors.RMDJOINTFACTOR(age, spouseAge, JointFactorMode::ActualAges))
+                  : 1.0f};
 
     std::array<double, kPaymentOptions> payments{};
     const double rmdBalance = CleanedNumber(in.rmdAccountValue);

@@ -79,28 +79,30 @@ std::string FactorLibrary::CALCDATEHALFAGE(const std::string& birthDate, std::in
 }
 
 std::int16_t FactorLibrary::CALCULATEAGE(const std::string& birthDate, const std::string& asOfDate,
-                                         std::int16_t mode) {
-    return Bound<AgeFunction>(kCalculateAge)(birthDate.c_str(), asOfDate.c_str(), mode);
+                                         AgeMode mode) {
+    return Bound<AgeFunction>(kCalculateAge)(birthDate.c_str(), asOfDate.c_str(),
+                                             static_cast<std::int16_t>(mode));
 }
 
 float FactorLibrary::RMDJOINTFACTOR(std::int16_t firstAge, std::int16_t secondAge,
-                                    std::int16_t mode) {
-    return Bound<JointFunction>(kJoint)(firstAge, secondAge, mode);
+                                    JointFactorMode mode) {
+    return Bound<JointFunction>(kJoint)(firstAge, secondAge, static_cast<std::int16_t>(mode));
 }
 
 float FactorLibrary::RMDJOINTFACTOR2001(std::int16_t firstAge, std::int16_t secondAge,
-                                        std::int16_t mode) {
-    return Bound<JointFunction>(kJoint2001)(firstAge, secondAge, mode);
+                                        JointFactorMode mode) {
+    return Bound<JointFunction>(kJoint2001)(firstAge, secondAge, static_cast<std::int16_t>(mode));
 }
 
-float FactorLibrary::RMDSINGLEFACTOR(std::int16_t mode, std::int16_t startAge,
+float FactorLibrary::RMDSINGLEFACTOR(SingleFactorMode mode, std::int16_t startAge,
                                      std::int16_t currentAge) {
-    return Bound<SingleFunction>(kSingle)(mode, startAge, currentAge);
+    return Bound<SingleFunction>(kSingle)(static_cast<std::int16_t>(mode), startAge, currentAge);
 }
 
-float FactorLibrary::RMDSINGLEFACTOR2001(std::int16_t mode, std::int16_t startAge,
+float FactorLibrary::RMDSINGLEFACTOR2001(SingleFactorMode mode, std::int16_t startAge,
                                          std::int16_t currentAge) {
-    return Bound<SingleFunction>(kSingle2001)(mode, startAge, currentAge);
+    return Bound<SingleFunction>(kSingle2001)(static_cast<std::int16_t>(mode), startAge,
+                                              currentAge);
 }
 
 } // namespace calc

@@ -22,11 +22,11 @@ const FederalSchedule& ScheduleOfYear(std::int16_t& year) {
     return schedules[year - first];
 }
 
-int StatusIndex(std::int16_t filingStatus) {
+int StatusIndex(FilingStatus filingStatus) {
     switch (filingStatus) {
-    case 1:
+    case FilingStatus::Single:
         return 0;
-    case 3:
+    case FilingStatus::HeadOfHousehold:
         return 2;
     default:
         return 1;
@@ -35,7 +35,7 @@ int StatusIndex(std::int16_t filingStatus) {
 
 } // namespace
 
-double FederalTax(double income, std::int16_t filingStatus, std::int16_t exemptions,
+double FederalTax(double income, FilingStatus filingStatus, std::int16_t exemptions,
                   double& maxBracket, std::int16_t& year) {
     const FederalSchedule& schedule = ScheduleOfYear(year);
     const std::int32_t exemptionTotal = std::int32_t{exemptions} * schedule.exemptionAmount;

@@ -67,7 +67,8 @@ PlanholderRmdResult CalculatePlanholderRmd(const PlanholderRmdInputs& in, Factor
     const bool hasSpouse = runtime::IsDate(in.spouseBirthDate);
     const std::string secondBirthDate =
         hasSpouse ? FormatDateText(in.spouseBirthDate, kShortDate) : birthDate;
-    const std::int16_t jointMode = hasSpouse ? -1 : 0;
+    const JointFactorMode jointMode =
+        hasSpouse ? JointFactorMode::TenYearsYoungerOrActualAges : JointFactorMode::TenYearsYounger;
 
     BeginningDates dates;
     int planholderAge = 0;
@@ -75,8 +76,10 @@ PlanholderRmdResult CalculatePlanholderRmd(const PlanholderRmdInputs& in, Factor
     if (in.planType.find("Roth") == std::string::npos) {
         dates = FindBeginningDates(in, birthDate, factors);
         if (runtime::ToDate(in.yearEndDate) >= runtime::ToDate(dates.firstYearEnd)) {
-            planholderAge = std::max<int>(factors.CALCULATEAGE(birthDate, in.yearEndDate, 0), 0);
-            spouseAge = std::max<int>(factors.CALCULATEAGE(secondBirthDate, in.yearEndDate, 0), 0);
+            planholderAge = std::max<int>(
+                factors.CALCULATEAGE(birthDate, in.yearEndDate, AgeMode::LastBirthday), 0);
+            spouseAge = std::max<int>(
+                factors.CALCULATEAGE(secondBirthDate, in.yearEndDate, AgeMode::LastBirthday), 0);
         }
     }
 

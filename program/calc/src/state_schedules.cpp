@@ -150,13 +150,13 @@ constexpr CreditRow kCTCreditsOthers[] = {
 
 } // namespace
 
-std::span<const TaxBracket> StateSchedules::ForStatus(std::int16_t filingStatus) const {
+std::span<const TaxBracket> StateSchedules::ForStatus(FilingStatus filingStatus) const {
     switch (filingStatus) {
-    case 1:
+    case FilingStatus::Single:
         return single;
-    case 2:
+    case FilingStatus::MarriedFilingJointly:
         return joint;
-    case 3:
+    case FilingStatus::HeadOfHousehold:
         return head;
     default:
         return others;
@@ -168,11 +168,11 @@ const StateSchedules* FindStateSchedules(std::string_view code) {
     return found == std::end(kStates) ? nullptr : &*found;
 }
 
-std::span<const CreditRow> ConnecticutCredits(std::int16_t filingStatus) {
+std::span<const CreditRow> ConnecticutCredits(FilingStatus filingStatus) {
     switch (filingStatus) {
-    case 1:
+    case FilingStatus::Single:
         return kCTCredits1;
-    case 3:
+    case FilingStatus::HeadOfHousehold:
         return kCTCredits3;
     default:
         return kCTCreditsOthers;

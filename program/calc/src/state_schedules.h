@@ -3,6 +3,7 @@
 // that walks it adds the closing row.
 #pragma once
 
+#include "program/calc/filing_status.h"
 #include "program/calc/src/bracket_table.h"
 
 #include <cstdint>
@@ -11,8 +12,7 @@
 
 namespace calc {
 
-// The schedules of one state by filing status: 1 single, 2 married filing jointly, 3 head of
-// household; status 4 and every other code use `others`.
+// The schedules of one state by filing status; status 4 and every other code use `others`.
 struct StateSchedules {
     std::string_view code;
     std::span<const TaxBracket> single;
@@ -20,7 +20,7 @@ struct StateSchedules {
     std::span<const TaxBracket> head;
     std::span<const TaxBracket> others;
 
-    std::span<const TaxBracket> ForStatus(std::int16_t filingStatus) const;
+    std::span<const TaxBracket> ForStatus(FilingStatus filingStatus) const;
 };
 
 // The schedules of an upper-case state code, or null for a state without a bracketed rule.
@@ -34,6 +34,6 @@ struct CreditRow {
 
 // The "CT" credit table of a filing status, limits ascending; the last row has the limit 9999999
 // and no credit.
-std::span<const CreditRow> ConnecticutCredits(std::int16_t filingStatus);
+std::span<const CreditRow> ConnecticutCredits(FilingStatus filingStatus);
 
 } // namespace calc

@@ -20,7 +20,7 @@ constexpr TaxBracket kClosingRow = {9999999, 0};
 // numbers in 32 bits, which no 16-bit count can overflow.
 struct StateReturn {
     double income;
-    std::int16_t status;
+    FilingStatus status;
     std::int32_t exemptions;
     double taxFederal;
     double maxFedBracket;
@@ -67,7 +67,8 @@ double Arizona(const StateReturn& r, double& maxBracket) {
 }
 
 double Alabama(const StateReturn& r, double& maxBracket) {
-    const int standard = r.status == 1 || r.status == 3 ? 1500 : 3000;
+    const int standard =
+        r.status == FilingStatus::Single || r.status == FilingStatus::HeadOfHousehold ? 1500 : 3000;
     const std::int32_t dependents =
         r.exemptions == 0 || r.exemptions == 1 ? 0 : 300 * (r.exemptions - 1);
     return r.Walk(r.income - r.taxFederal - standard - dependents, maxBracket);
@@ -75,7 +76,8 @@ double Alabama(const StateReturn& r, double& maxBracket) {
 
 double California(const StateReturn& r, double& maxBracket) {
     const bool lowThreshold =
-        r.status == 1 || (r.status == 2 && (r.exemptions == 0 || r.exemptions == 1));
+        r.status == FilingStatus::Single || (r.status == FilingStatus::MarriedFilingJointly &&
+                                             (r.exemptions == 0 || r.exemptions == 1));
     if (r.income <= (lowThreshold ? 9291 : 18582)) {
         return 0;
     }
@@ -90,14 +92,16 @@ double Iowa(const StateReturn& r, double& maxBracket) {
 
 double Missouri(const StateReturn& r, double& maxBracket) {
     std::int32_t exemption = 0;
-    if (r.status == 1 || r.status == 2) {
+    if (r.status == FilingStatus::Single || r.status == FilingStatus::MarriedFilingJointly) {
         exemption = 1200 * r.exemptions;
-    } else if (r.status == 3) {
+    } else if (r.status == FilingStatus::HeadOfHousehold) {
         exemption = r.exemptions == 0   ? 0
                     : r.exemptions >= 5 ? 3500 + 1200 * (r.exemptions - 4)
                                         : 3500;
     }
-    const double federalLimit = r.status == 1 || r.status == 3 ? 5000 : 10000;
+    const double federalLimit =
+        r.status == FilingStatus::Single || r.status == FilingStatus::HeadOfHousehold ? 5000
+                                                                                      : 10000;
     return r.Walk(r.income - exemption - std::min(r.taxFederal, federalLimit), maxBracket);
 }
 
@@ -105,10 +109,10 @@ double Mississippi(const StateReturn& r, double& maxBracket) {
     const std::int32_t e = r.exemptions;
     int standard = 0;
     std::int32_t exemption = 0;
-    if (r.status == 1) {
+    if (r.status == FilingStatus::Single) {
         standard = 2300;
         exemption = e <= 1 ? 6000 : 6000 + 1500 * (e - 1);
-    } else if (r.status == 3) {
+    } else if (r.status == FilingStatus::HeadOfHousehold) {
         standard = 1700;
         exemption = e <= 1 ? 9500 : 9500 + 1500 * (e - 1);
     } else {
@@ -119,8 +123,12 @@ double Mississippi(const StateReturn& r, double& maxBracket) {
 }
 
 double NorthCarolina(const StateReturn& r, double& maxBracket) {
-    const int standard = r.status == 1 ? 3000 : r.status == 3 ? 4400 : 2500;
-    const double limit = r.status == 1 ? 60000 : r.status == 3 ? 80000 : 100000;
+    const int standard = r.status == FilingStatus::Single            ? 3000
+                         : r.status == FilingStatus::HeadOfHousehold ? 4400
+                                                                     : 2500;
+    const double limit = r.status == FilingStatus::Single            ? 60000
+                         : r.status == FilingStatus::HeadOfHousehold ? 80000
+                                                                     : 100000;
     const int perExemption = r.income < limit ? 2500 : 2000;
     return r.Walk(r.income - standard - perExemption * r.exemptions, maxBracket);
 }
@@ -136,7 +144,8 @@ double Oklahoma(const StateReturn& r, double& maxBracket) {
 }
 
 double Oregon(const StateReturn& r, double& maxBracket) {
-    const bool first = r.status == 1 || (r.status == 3 && r.exemptions < 3);
+    const bool first = r.status == FilingStatus::Single ||
+                       (r.status == FilingStatus::HeadOfHousehold && r.exemptions < 3);
     const auto schedule = first ? r.schedules->single : r.schedules->others;
     return r.Walk(schedule, r.income - std::min(r.taxFederal, 3000.0), maxBracket) -
            90 * r.exemptions;
@@ -172,14 +181,14 @@ double Massachusetts(const StateReturn& r, double& maxBracket) {
     }
     const double income = r.income - std::min(0.0765 * r.income, 2000.0);
     std::int32_t exemption = 0;
-    if (e == 1 || (e == 2 && r.status == 2)) {
+    if (e == 1 || (e == 2 && r.status == FilingStatus::MarriedFilingJointly)) {
         exemption = 4400;
     } else if (e != 0) {
         exemption = 1000 * e + 3400;
     }
     maxBracket = 5.6;
     const double tax = (income - exemption) * 5.6 * 0.01;
-    return r.status == 3 ? std::max(tax - 134.4, 0.0) : tax;
+    return r.status == FilingStatus::HeadOfHousehold ? std::max(tax - 134.4, 0.0) : tax;
 }
 
 // The exemption falls by 1000 for every 1000 or part of it by which the income exceeds the
@@ -187,14 +196,20 @@ double Massachusetts(const StateReturn& r, double& maxBracket) {
 // taxed at 4.5 percent on top of 3 percent of the limit; the credit of the income's row of the
 // credit table then forgives a fraction of the tax (none above the table's last limit).
 double Connecticut(const StateReturn& r, double& maxBracket) {
-    double exemption = r.status == 1 ? 12250 : r.status == 3 ? 19000 : 24000;
-    double phaseOutStart = r.status == 1 ? 24500 : r.status == 3 ? 38000 : 48000;
+    double exemption = r.status == FilingStatus::Single            ? 12250
+                       : r.status == FilingStatus::HeadOfHousehold ? 19000
+                                                                   : 24000;
+    double phaseOutStart = r.status == FilingStatus::Single            ? 24500
+                           : r.status == FilingStatus::HeadOfHousehold ? 38000
+                                                                       : 48000;
     while (r.income > phaseOutStart && exemption > 0) {
         exemption = std::max(exemption - 1000, 0.0);
         phaseOutStart += 1000;
     }
     const double taxable = std::max(r.income - exemption, 0.0);
-    const double limit = r.status == 1 ? 10000 : r.status == 3 ? 16000 : 20000;
+    const double limit = r.status == FilingStatus::Single            ? 10000
+                         : r.status == FilingStatus::HeadOfHousehold ? 16000
+                                                                     : 20000;
 
     maxBracket = 3;
     double tax = taxable * 3 * 0.01;

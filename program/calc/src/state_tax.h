@@ -2,6 +2,8 @@
 // District of Columbia, chosen by the two-letter code.
 #pragma once
 
+#include "program/calc/filing_status.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -10,7 +12,7 @@ namespace calc {
 struct StateTaxInputs {
     double income;
     std::string_view state; // compared without regard to letter case, never trimmed
-    std::int16_t filingStatus;
+    FilingStatus filingStatus;
     std::int16_t exemptions;
     // The federal results of the same calculation; some rules start from them.
     double taxFederal;

@@ -24,7 +24,8 @@ StretchResult CalculateStretch(const StretchFields& fields, FactorLibrary& facto
     in.roth = fields.roth;
 
     const auto ageOn = [&](const std::string& birthDate) {
-        return std::max<int>(factors.CALCULATEAGE(birthDate, yearEndDate, 0), 0);
+        return std::max<int>(factors.CALCULATEAGE(birthDate, yearEndDate, AgeMode::LastBirthday),
+                             0);
     };
     const std::string planholderBirthDate = FormatDateText(fields.planholderBirthDate, kShortDate);
     in.planholderAge = ageOn(planholderBirthDate);
@@ -45,10 +46,12 @@ StretchResult CalculateStretch(const StretchFields& fields, FactorLibrary& facto
     const auto asAge = [](int age) { return static_cast<std::int16_t>(age); };
     const StretchDivisors divisors = {
         [&](int firstAge, int secondAge) {
-            return factors.RMDJOINTFACTOR(asAge(firstAge), asAge(secondAge), -1);
+            return factors.RMDJOINTFACTOR(asAge(firstAge), asAge(secondAge),
+                                          JointFactorMode::TenYearsYoungerOrActualAges);
         },
         [&](int startAge, int currentAge) {
-            return factors.RMDSINGLEFACTOR(0, asAge(startAge), asAge(currentAge));
+            return factors.RMDSINGLEFACTOR(SingleFactorMode::StartAgeLessYearsElapsed,
+                                           asAge(startAge), asAge(currentAge));
         }};
     const int last = ProjectStretch(in, divisors, projection);
     return {in.planholderLE, in.spouseLE, last, last, spousePhase};

@@ -81,7 +81,7 @@ double PublishedRate(const std::vector<PublishedBracket>& brackets, double incom
 CalcTax Federal(int year, int status, int exemptions, double income) {
     CalcTax tax;
     tax.SetTaxYear(static_cast<std::int16_t>(year));
-    tax.SetFilingStatus(static_cast<std::int16_t>(status));
+    tax.SetFilingStatus(static_cast<FilingStatus>(status));
     tax.SetExemptions(static_cast<std::int16_t>(exemptions));
     tax.SetIncome(income);
     tax.Calculate();
@@ -188,7 +188,7 @@ TEST(CalcTaxTest, TheReportsBaseCaseWithAState) {
     tax.Initialize();
     tax.SetState("ny");
     tax.SetExemptions(2);
-    tax.SetFilingStatus(2);
+    tax.SetFilingStatus(FilingStatus::MarriedFilingJointly);
     tax.SetIncome(50000);
     tax.SetTaxYear(2009);
     tax.Calculate();
@@ -205,7 +205,7 @@ TEST(CalcTaxTest, InitializeClearsEverything) {
     tax.Initialize();
     EXPECT_EQ(tax.Income(), 0);
     EXPECT_EQ(tax.State(), "");
-    EXPECT_EQ(tax.FilingStatus(), 0);
+    EXPECT_EQ(tax.FilingStatus(), FilingStatus{});
     EXPECT_EQ(tax.Exemptions(), 0);
     EXPECT_EQ(tax.MaxFedBracket(), 0);
     EXPECT_EQ(tax.MaxStateBracket(), 0);
@@ -227,7 +227,7 @@ TEST(CalcTaxTest, TheStateSeesTheUnclampedFederalTax) {
     // Alabama takes the federal tax off its base: with a negative federal tax the base grows.
     CalcTax tax;
     tax.SetState("AL");
-    tax.SetFilingStatus(1);
+    tax.SetFilingStatus(FilingStatus::Single);
     tax.SetExemptions(2);
     tax.SetIncome(5000);
     tax.SetTaxYear(2012);

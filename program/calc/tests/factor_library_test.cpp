@@ -12,7 +12,7 @@ constexpr const char* kPartialLibrary = "libtallowmere-partial-factors.so";
 
 TEST(FactorLibraryTest, CallsTheExportsOfTheLibraryItLoads) {
     FactorLibrary library(kPartialLibrary);
-    EXPECT_EQ(library.CALCULATEAGE("01/02/1950", "12/31/2010", 3), 23);
+    EXPECT_EQ(library.CALCULATEAGE("01/02/1950", "12/31/2010", AgeMode{3}), 23);
     // The text result is copied out of the library's string, which the binder frees.
     EXPECT_EQ(library.CALCDATEHALFAGE("07/15/1950", 70), "07/15/1950");
     EXPECT_EQ(library.CALCDATEHALFAGE("07/15/1950", 71), "00/00/0000");
@@ -22,7 +22,7 @@ TEST(FactorLibraryTest, AMissingExportRaisesTheEntryPointErrorEachTime) {
     FactorLibrary library(kPartialLibrary);
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
-            library.RMDSINGLEFACTOR(0, 70, 70);
+            library.RMDSINGLEFACTOR(SingleFactorMode::StartAgeLessYearsElapsed, 70, 70);
             ADD_FAILURE() << "no error";
         } catch (const runtime::RuntimeError& error) {
             EXPECT_EQ(error.Number(), 453);
@@ -30,7 +30,7 @@ TEST(FactorLibraryTest, AMissingExportRaisesTheEntryPointErrorEachTime) {
         }
     }
     // The exports that exist still answer.
-    EXPECT_EQ(library.CALCULATEAGE("", "", 5), 5);
+    EXPECT_EQ(library.CALCULATEAGE("", "", AgeMode{5}), 5);
 }
 
 TEST(FactorLibraryTest, AMissingLibraryRaisesFileNotFoundOnEveryCall) {
@@ -41,11 +41,22 @@ TEST(FactorLibraryTest, AMissingLibraryRaisesFileNotFoundOnEveryCall) {
     };
     const Call calls[] = {
         {"CALCDATEHALFAGE", [](FactorLibrary& l) { l.CALCDATEHALFAGE("01/01/1950", 70); }},
-        {"CALCULATEAGE", [](FactorLibrary& l) { l.CALCULATEAGE("01/01/1950", "12/31/2010", 0); }},
-        {"RMDJOINTFACTOR", [](FactorLibrary& l) { l.RMDJOINTFACTOR(70, 70, 0); }},
-        {"RMDJOINTFACTOR2001", [](FactorLibrary& l) { l.RMDJOINTFACTOR2001(70, 70, 0); }},
-        {"RMDSINGLEFACTOR", [](FactorLibrary& l) { l.RMDSINGLEFACTOR(0, 70, 70); }},
-        {"RMDSINGLEFACTOR2001", [](FactorLibrary& l) { l.RMDSINGLEFACTOR2001(0, 70, 70); }},
+        {"CALCULATEAGE",
+         [](FactorLibrary& l) {
+             l.CALCULATEAGE("01/01/1950", "12/31/2010", AgeMode::LastBirthday);
+         }},
+        {"RMDJOINTFACTOR",
+         [](FactorLibrary& l) { l.RMDJOINTFACTOR(70, 70, JointFactorMode::TenYearsYounger); }},
+        {"RMDJOINTFACTOR2001",
+         [](FactorLibrary& l) { l.RMDJOINTFACTOR2001(70, 70, JointFactorMode::TenYearsYounger); }},
+        {"RMDSINGLEFACTOR",
+         [](FactorLibrary& l) {
+             l.RMDSINGLEFACTOR(SingleFactorMode::StartAgeLessYearsElapsed, 70, 70);
+         }},
+        {"RMDSINGLEFACTOR2001",
+         [](FactorLibrary& l) {
+             l.RMDSINGLEFACTOR2001(SingleFactorMode::StartAgeLessYearsElapsed, 70, 70);
+         }},
     };
     for (const Call& c : calls) {
         SCOPED_TRACE(c.name);

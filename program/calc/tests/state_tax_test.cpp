@@ -84,7 +84,7 @@ const StateCase kStates[] = {
 Result Compute(const char* code, double income, int status, int exemptions, double taxFederal,
                double maxFedBracket, double maxBracketBefore = 0) {
     Result result{0, maxBracketBefore};
-    result.tax = StateTax({income, code, static_cast<std::int16_t>(status),
+    result.tax = StateTax({income, code, static_cast<FilingStatus>(status),
                            static_cast<std::int16_t>(exemptions), taxFederal, maxFedBracket},
                           result.maxBracket);
     return result;

@@ -157,21 +157,23 @@ void CalculateIllustration(frmMain& main, const frmRepInfo& repInfo,
     if (!main.Program().IllustrationSaved) {
         main.SetField(TodayText(), "6-IllustrationDate");
     }
+    using illustration::IllustrationType;
     switch (main.Program().IllustrationType) {
-    case 0:
+    case IllustrationType::PlanholderRmd:
         result.ResetToSingleElement();
         CalculatePlanholder(main, yearEndDate, factors);
         break;
-    case 1:
+    case IllustrationType::BeneficiaryRmd:
         result.ResetToSingleElement();
         CalculateBeneficiary(main, yearEndDate, factors);
         break;
-    case 2:
+    case IllustrationType::EqualPayments:
         CalculateEqual(main, factors);
         break;
-    case 3:
+    case IllustrationType::Stretch:
         CalculateStretch(main, result, factors);
         break;
+    case IllustrationType::None:
     default:
         break;
     }

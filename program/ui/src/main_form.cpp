@@ -95,7 +95,7 @@ std::int16_t frmMain::SetIndex(std::string_view tag) {
 }
 
 void frmMain::UpdatePlanRetDateField() {
-    if (program_.IllustrationType != 0) {
+    if (program_.IllustrationType != illustration::IllustrationType::PlanholderRmd) {
         return;
     }
     forms::TextBox& retirementDate = txtInput(SetIndex("7-PlanRetDate"));

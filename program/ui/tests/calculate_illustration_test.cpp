@@ -13,6 +13,7 @@ namespace ui {
 namespace {
 
 using Fields = std::map<std::string, std::string>;
+using illustration::IllustrationType;
 
 // The main window and the representative window, with the clock at 03/04/2011 and a
 // representative Ann B. Lee of Lee Agency.
@@ -26,8 +27,8 @@ protected:
         repInfo.txtInput(5).SetText("555-0100");
     }
 
-    void Type(int illustrationType, const Fields& fields) {
-        program.IllustrationType = static_cast<std::int16_t>(illustrationType);
+    void Type(IllustrationType illustrationType, const Fields& fields) {
+        program.IllustrationType = illustrationType;
         for (const auto& [tag, text] : fields) {
             main.SetField(text, tag);
         }
@@ -52,7 +53,8 @@ protected:
 const char* const kRepresentativeLine = "Ann B. Lee \\bullet  Lee Agency\\par Office: 555-0100";
 
 TEST_F(CalculateIllustrationTest, PlanholderRmdFromTheFieldsToTheReportFields) {
-    Type(0, {{"8-PlanName0", "Rollover Plan"}, {"7-SpouseDOB", ""}, {"7-PlanRetDate", ""}});
+    Type(IllustrationType::PlanholderRmd,
+         {{"8-PlanName0", "Rollover Plan"}, {"7-SpouseDOB", ""}, {"7-PlanRetDate", ""}});
     main.cmboPlanType(0).SetText("IRA");
     main.validated = {.name = "John Q Public",
                       .birthDate = "03/15/1940",
@@ -91,7 +93,7 @@ TEST_F(CalculateIllustrationTest, PlanholderRmdFromTheFieldsToTheReportFields) {
 }
 
 TEST_F(CalculateIllustrationTest, DetailedModeShowsTheWorkingBeforeTheFieldsAreWritten) {
-    Type(0, {});
+    Type(IllustrationType::PlanholderRmd, {});
     main.validated = {.name = "P",
                       .birthDate = "03/15/1940",
                       .calculationYear = "2011",
@@ -111,7 +113,7 @@ TEST_F(CalculateIllustrationTest, DetailedModeShowsTheWorkingBeforeTheFieldsAreW
 // A planholder of 70 at the end of 2001 without a spouse takes the pre-2002 joint divisor of
 // his age and an age ten years younger: 26.2, the published cell (60, 70).
 TEST_F(CalculateIllustrationTest, PlanholderRmdOf2001TakesThePreTwoThousandTwoDivisor) {
-    Type(0, {});
+    Type(IllustrationType::PlanholderRmd, {});
     main.validated = {.name = "P",
                       .birthDate = "06/15/1931",
                       .calculationYear = "2001",
@@ -122,7 +124,8 @@ TEST_F(CalculateIllustrationTest, PlanholderRmdOf2001TakesThePreTwoThousandTwoDi
 }
 
 TEST_F(CalculateIllustrationTest, BeneficiaryRmdFromTheFieldsToTheReportFields) {
-    Type(1, {{"7-DD1", "6/15/2005"}, {"8-PlanName1", "Inherited IRA"}});
+    Type(IllustrationType::BeneficiaryRmd,
+         {{"7-DD1", "6/15/2005"}, {"8-PlanName1", "Inherited IRA"}});
     main.validated = {.name = "Bo Lee",
                       .birthDate = "3/1/1960",
                       .calculationYear = "2008",
@@ -160,7 +163,7 @@ TEST_F(CalculateIllustrationTest, BeneficiaryRmdFromTheFieldsToTheReportFields) 
 }
 
 TEST_F(CalculateIllustrationTest, AnInvalidDateOfDeathChangesNoField) {
-    Type(1, {{"7-DD1", "not a date"}});
+    Type(IllustrationType::BeneficiaryRmd, {{"7-DD1", "not a date"}});
     main.validated = {.birthDate = "3/1/1960", .calculationYear = "2008"};
     driver.ExpectMessageBox("Tallowmere", forms::vbOK);
     CalculateIllustration(main, repInfo, result);
@@ -171,13 +174,13 @@ TEST_F(CalculateIllustrationTest, AnInvalidDateOfDeathChangesNoField) {
 }
 
 TEST_F(CalculateIllustrationTest, EqualPaymentsFromTheFieldsToTheReportFields) {
-    Type(2, {{"7-EqualDate", "04/01/2010"},
-             {"7-EqualDOB", "02/10/1940"},
-             {"7-EqualSpouseDOB1", ""},
-             {"6-EqualAcctValue1", "$100,000"},
-             {"6-EqualAcctValue2", "$100,000"},
-             {"1-EqualROR", "5.00"},
-             {"8-EqualPlanName", "My IRA"}});
+    Type(IllustrationType::EqualPayments, {{"7-EqualDate", "04/01/2010"},
+                                           {"7-EqualDOB", "02/10/1940"},
+                                           {"7-EqualSpouseDOB1", ""},
+                                           {"6-EqualAcctValue1", "$100,000"},
+                                           {"6-EqualAcctValue2", "$100,000"},
+                                           {"1-EqualROR", "5.00"},
+                                           {"8-EqualPlanName", "My IRA"}});
     main.validated.name = "Ann Lee";
     main.optEqualPmt(4).SetValue(true);
     CalculateIllustration(main, repInfo, result);
@@ -214,15 +217,15 @@ TEST_F(CalculateIllustrationTest, EqualPaymentsFromTheFieldsToTheReportFields) {
 }
 
 TEST_F(CalculateIllustrationTest, StretchFromTheFieldsToTheProjection) {
-    Type(3, {{"1-StretchROR", "5.00"},
-             {"6-StretchAcctValue", "$100,000"},
-             {"6-StretchAcctCont", ""},
-             {"2-StretchContYrs", ""},
-             {"7-StretchPDOB", "06/15/1940"},
-             {"2-StretchPLEO", "2"},
-             {"7-StretchSDOB", ""},
-             {"7-StretchBDOB", "03/03/1930"},
-             {"6-IllustrationDate", "01/05/2010"}});
+    Type(IllustrationType::Stretch, {{"1-StretchROR", "5.00"},
+                                     {"6-StretchAcctValue", "$100,000"},
+                                     {"6-StretchAcctCont", ""},
+                                     {"2-StretchContYrs", ""},
+                                     {"7-StretchPDOB", "06/15/1940"},
+                                     {"2-StretchPLEO", "2"},
+                                     {"7-StretchSDOB", ""},
+                                     {"7-StretchBDOB", "03/03/1930"},
+                                     {"6-IllustrationDate", "01/05/2010"}});
     program.IllustrationSaved = true; // the saved date stays: the projection starts in 2010
     CalculateIllustration(main, repInfo, result);
     EXPECT_EQ(main.GetField("6-IllustrationDate"), "01/05/2010");
@@ -254,7 +257,7 @@ TEST_F(CalculateIllustrationTest, NoTypeRunsTheSharedPartOnly) {
 }
 
 TEST_F(CalculateIllustrationTest, AMissingFactorLibraryReachesTheCallerAndWritesNoReportField) {
-    Type(0, {});
+    Type(IllustrationType::PlanholderRmd, {});
     main.validated = {.birthDate = "03/15/1940",
                       .calculationYear = "2011",
                       .accountValue = "100000",

@@ -52,7 +52,7 @@ TEST_F(MainFormTest, UnknownTagsAreMessagesUnderTheProgramsTitle) {
 }
 
 TEST_F(MainFormTest, TheRetirementDateIsOpenForPlanTypesBeginningWithFour) {
-    program.IllustrationType = 0;
+    program.IllustrationType = illustration::IllustrationType::PlanholderRmd;
     forms::TextBox& retirement = main.txtInput(6);
     main.cmboPlanType(0).SetText("401(k)");
     retirement.SetText("06/30/2012");
@@ -69,7 +69,7 @@ TEST_F(MainFormTest, TheRetirementDateIsOpenForPlanTypesBeginningWithFour) {
 
     // Other illustration types leave the field alone.
     retirement.SetText("06/30/2012");
-    program.IllustrationType = 3;
+    program.IllustrationType = illustration::IllustrationType::Stretch;
     main.UpdatePlanRetDateField();
     EXPECT_EQ(retirement.Text(), "06/30/2012");
 }
