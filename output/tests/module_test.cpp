@@ -3,6 +3,11 @@
 #include "output/tests/registered_module.h"
 
 #include <dlfcn.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
 
 using namespace testing_output;
 
@@ -31,6 +36,23 @@ const ClassCase classes[] = {
     {"Graph", output::CLSID_Graph, output::IID_IGraph, u"Output.Graph.1", u"Output.Graph",
      "Output.Graph", 1.0, 4091, "Cannot add duplicate.", 1001},
 };
+
+// Runs register-server with `arguments` in this process's environment; its exit status.
+int RunRegisterServer(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), REGISTER_SERVER);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    if (posix_spawn(&child, REGISTER_SERVER, nullptr, nullptr, argv.data(), environ) != 0) {
+        return -1;
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 // Checks the common members of an object of class `c`.
 void ExpectCommonMembers(output::IOutputObject* object, const ClassCase& c) {
@@ -183,6 +205,36 @@ TEST_F(OutputModule, ServersThatCannotBeFoundAreReported) {
     EXPECT_EQ(CoCreateInstance(output::CLSID_Canvas, nullptr, 0x4, IID_IUnknown, &object),
               REGDB_E_CLASSNOTREG); // only in-process servers exist here
     EXPECT_EQ(automation::RegisterServer("/nonexistent/liboutput.so"), CO_E_DLLNOTFOUND);
+
+    // A bare name would be looked up on the library path, where any library of that name could
+    // answer; the C library stands in for one that is found there.
+    registry.SetValue(server, "", "libc.so.6");
+    ASSERT_TRUE(registry.Save(RegistryFile()));
+    EXPECT_EQ(CoCreateInstance(output::CLSID_Canvas, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                               &object),
+              CO_E_DLLNOTFOUND);
+    EXPECT_EQ(automation::RegisterServer("libc.so.6"), CO_E_DLLNOTFOUND);
+}
+
+TEST_F(OutputModule, ARegistryThatCannotBeReadIsNeverSavedOver) {
+    // The registry is a link to a folder: it exists, and reading it fails, as it would without
+    // permission (which these tests, run by any user, cannot take away).
+    const std::filesystem::path folder = RegistryFile().string() + ".folder";
+    const std::filesystem::path link = RegistryFile().string() + ".link";
+    std::filesystem::create_directories(folder);
+    std::filesystem::remove(link);
+    std::filesystem::create_directory_symlink(folder, link);
+    setenv("TALLOWMERE_REGISTRY", link.c_str(), 1);
+
+    EXPECT_EQ(automation::RegisterServer(OUTPUT_MODULE), SELFREG_E_CLASS);
+    EXPECT_EQ(automation::UnregisterServer(OUTPUT_MODULE), SELFREG_E_CLASS);
+    EXPECT_NE(RunRegisterServer({OUTPUT_MODULE}), 0);
+    EXPECT_NE(RunRegisterServer({"-u", OUTPUT_MODULE}), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+
+    setenv("TALLOWMERE_REGISTRY", RegistryFile().c_str(), 1);
+    EXPECT_EQ(RunRegisterServer({OUTPUT_MODULE}), 0);
 }
 
 TEST_F(OutputModule, ModuleUnloadsOnlyWhenNoObjectIsLeft) {

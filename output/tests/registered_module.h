@@ -79,7 +79,9 @@ protected:
         ASSERT_EQ(automation::RegisterServer(OUTPUT_MODULE), S_OK);
     }
 
-    automation::Registry Registry() const { return automation::Registry::Load(registryFile_); }
+    automation::Registry Registry() const {
+        return automation::Registry::Load(registryFile_).value_or(automation::Registry());
+    }
     const std::filesystem::path& RegistryFile() const { return registryFile_; }
 
 private:
