@@ -1,7 +1,7 @@
 // The Template class through its interface and through IDispatch::Invoke, as the program drives
 // it for a report.
-#include "output/tests/file_contents.h"
 #include "output/tests/registered_module.h"
+#include "platform/system/files.h"
 
 #include <fstream>
 #include <vector>
@@ -116,7 +116,7 @@ TEST_F(TemplateObject, ReportFillThroughTheInterface) {
     Set(name, Text(target.string()));
     object->FileWrite(&error, *name);
     expectError(0);
-    EXPECT_EQ(Contents(target), filledText);
+    EXPECT_EQ(sys::ReadWholeFile(target), filledText);
 
     automation::Variant crc;
     object->GetCRC(&error, &crc);
@@ -201,7 +201,7 @@ TEST_F(TemplateObject, ReportFillThroughInvoke) {
     VARIANT targetName = Text(target.string());
     expectError(invoke.Call(output::dispidFileWrite, DISPATCH_METHOD, {&errorOut, &targetName}), 0);
     VariantClear(&targetName);
-    EXPECT_EQ(Contents(target), filledText);
+    EXPECT_EQ(sys::ReadWholeFile(target), filledText);
 
     automation::Variant crc;
     VARIANT crcOut = RefTo(&crc);
@@ -213,4 +213,21 @@ TEST_F(TemplateObject, ReportFillThroughInvoke) {
     expectError(invoke.Call(output::dispidDoSub, DISPATCH_METHOD, {&errorOut}), 1001);
     expectError(invoke.Call(output::dispidGetCRC, DISPATCH_METHOD, {&errorOut, &crcOut}), 1001);
     EXPECT_EQ(crc->lVal, 0);
+}
+
+TEST_F(TemplateObject, ANameWithANulIsABadFileName) {
+    auto object = Create<output::ITemplate>(output::CLSID_Template, output::IID_ITemplate);
+    ASSERT_NE(object, nullptr);
+    automation::Variant error;
+    automation::Variant name;
+    Set(name, Text(WriteTemplate("nul-template.rtf").string()));
+    object->FileRead(&error, *name);
+    ASSERT_EQ(error->lVal, 0);
+
+    const auto target = std::filesystem::current_path() / "nul-target.rtf";
+    std::filesystem::remove(target);
+    Set(name, Text(target.string() + std::string("\0.bak", 5)));
+    object->FileWrite(&error, *name);
+    EXPECT_EQ(error->lVal, 1021);
+    EXPECT_FALSE(std::filesystem::exists(target));
 }
