@@ -9,6 +9,7 @@
 
 extern char** environ;
 
+using automation::Variant;
 using namespace testing_output;
 
 namespace {
@@ -69,8 +70,7 @@ void ExpectCommonMembers(output::IOutputObject* object, const ClassCase& c) {
         {0, "OK."}, {c.ownCode, c.ownText}, {c.otherClassCode, "UNKNOWN."}, {-1, "UNKNOWN."}};
     for (const auto& [code, text] : texts) {
         SCOPED_TRACE(code);
-        VARIANT error = Int(code);
-        ASSERT_EQ(object->ErrorText(error, &value), S_OK);
+        ASSERT_EQ(object->ErrorText(*Variant::FromInt(code), &value), S_OK);
         EXPECT_EQ(TextOf(*value), text);
     }
 }
@@ -92,7 +92,7 @@ TEST_F(OutputModule, EachClassIsCreatedByClassIdAndByBothProgIds) {
         for (const CLSID& classId : {c.classId, byProgId, byIndependentProgId}) {
             auto object = Create<output::IOutputObject>(classId, c.interfaceId);
             ASSERT_NE(object, nullptr);
-            ExpectCommonMembers(object.get(), c);
+            ExpectCommonMembers(object.Get(), c);
         }
     }
 }
@@ -112,7 +112,7 @@ TEST_F(OutputModule, ObjectsAnswerForTheirOwnInterfacesOnly) {
     EXPECT_EQ(CoCreateInstance(output::CLSID_Graph, nullptr, CLSCTX_INPROC_SERVER,
                                output::IID_ICanvas, &wrong),
               E_NOINTERFACE);
-    EXPECT_EQ(CoCreateInstance(output::CLSID_Graph, object.get(), CLSCTX_INPROC_SERVER,
+    EXPECT_EQ(CoCreateInstance(output::CLSID_Graph, object.Get(), CLSCTX_INPROC_SERVER,
                                IID_IUnknown, &wrong),
               CLASS_E_NOAGGREGATION);
 }
@@ -250,7 +250,7 @@ TEST_F(OutputModule, ModuleUnloadsOnlyWhenNoObjectIsLeft) {
     ASSERT_NE(object, nullptr);
     CoFreeUnusedLibraries();
     EXPECT_TRUE(loaded());
-    object.reset();
+    object.Reset();
     CoFreeUnusedLibraries();
     EXPECT_FALSE(loaded());
     EXPECT_NE(Create<IUnknown>(output::CLSID_Template, IID_IUnknown), nullptr); // loads again
@@ -272,11 +272,8 @@ TEST_F(OutputModule, InvokeRunsTheCommonMembersByDispatchId) {
 
     // ErrorText(Error, Text): arguments travel last first.
     automation::Variant text;
-    VARIANT arguments[2];
-    VariantInit(&arguments[0]);
-    arguments[0].vt = VT_BYREF | VT_VARIANT;
-    arguments[0].pvarVal = &text;
-    arguments[1] = Text(" 2041 apples");
+    const auto code = Variant::FromText(" 2041 apples");
+    VARIANT arguments[2] = {automation::ReferenceTo(&text), *code};
     DISPPARAMS call{arguments, nullptr, 2, 0};
     EXPECT_EQ(object->Invoke(output::dispidErrorText, IID_NULL, 0, DISPATCH_METHOD, &call, nullptr,
                              nullptr, nullptr),
@@ -297,7 +294,7 @@ TEST_F(OutputModule, InvokeRunsTheCommonMembersByDispatchId) {
         DISPPARAMS* arguments;
         HRESULT expected;
     };
-    VARIANT byValue[2] = {Int(0), Int(0)};
+    VARIANT byValue[2] = {*Variant::FromInt(0), *Variant::FromInt(0)};
     DISPPARAMS notByReference{byValue, nullptr, 2, 0};
     DISPPARAMS oneArgument{arguments, nullptr, 1, 0};
     const Failure failures[] = {
@@ -321,5 +318,4 @@ TEST_F(OutputModule, InvokeRunsTheCommonMembersByDispatchId) {
             EXPECT_EQ(argumentError, 0u); // the Text argument, last in the call, first in rgvarg
         }
     }
-    VariantClear(&arguments[1]);
 }
