@@ -53,6 +53,13 @@ void Form::RemoveControl(Control& control) {
     app_.Focus().Forget(control);
 }
 
+void Form::Own(std::unique_ptr<Control> control) {
+    if (designed_) {
+        control->SaveDesign();
+    }
+    owned_.push_back(std::move(control));
+}
+
 void Form::EndDesign() {
     design_ = p_;
     for (Control* control : controls_) {
