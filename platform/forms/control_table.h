@@ -1,13 +1,13 @@
-// A form's controls declared as data: one row per control, created on the form by one loader.
+// A form's controls declared as data: one row per control, created on the form by one loader
+// called from the form's constructor:
 //
+//   using K = forms::ControlKind;
 //   constexpr forms::ControlRow kControls[] = {
-//       // name         kind                       container  tab  position                caption
-//       {"TabOne1",     forms::ControlKind::TabControl, "",      -1, {120, 120, 9000, 6000},
-//       "&Plan|&Report"},
-//       {"lblName",     forms::ControlKind::Label,   "TabOne1",  0, {240, 240, 1500, 300},
-//       "&Name"},
+//       // name     kind      container  tab  position               caption
+//       {"TabOne1", K::TabControl, "",   -1,  {120, 120, 9000, 6000}, "&Plan|&Report"},
+//       {"lblName", K::Label, "TabOne1",  0,  {240, 240, 1500, 300},  "&Name"},
 //   };
-//   forms::LoadControls(*this, kControls);   // in the form's constructor
+//   forms::LoadControls(*this, kControls);
 #pragma once
 
 #include <span>

@@ -11,21 +11,23 @@ namespace {
 
 using K = ControlKind;
 
-// A small window: two tabs, a field and a frame of two choices on the first, OK first in tab order.
+// A small window: two tabs, a field and a frame of two choices on the first, OK first in tab
+// order.
+// clang-format off
 constexpr ControlRow kRows[] = {
-    // name       kind               container  tab position                caption          tab
-    // index
-    {"TabOne1", K::TabControl, "", -1, {120, 120, 6000, 4000}, "&Plan|&Report", -1},
-    {"lblName", K::Label, "TabOne1", 0, {240, 240, 1500, 300}, "&Name", -1},
-    {"txtName", K::TextBox, "TabOne1", 0, {1800, 200, 2400, 330}, "Smith", -1},
-    {"fraChoice", K::Frame, "TabOne1", 0, {240, 800, 3000, 900}, "Payment", -1},
-    {"optLevel", K::OptionButton, "fraChoice", -1, {120, 240, 1200, 300}, "Level", -1},
-    {"optRising", K::OptionButton, "fraChoice", -1, {1500, 240, 1200, 300}, "Rising", -1},
-    {"lstGraph", K::ListBox, "TabOne1", 1, {120, 120, 2400, 1200}, "", -1},
-    {"cmdOK", K::CommandButton, "", -1, {4400, 4300, 1200, 400}, "&OK", 0},
-    {"mnuFile", K::Menu, "", -1, {}, "&File", -1},
-    {"mnuFileSave", K::Menu, "mnuFile", -1, {}, "&Save", -1},
+    // name         kind              container    tab  position                  caption          tab index
+    {"TabOne1",     K::TabControl,    "",          -1,  {120, 120, 6000, 4000},   "&Plan|&Report", -1},
+    {"lblName",     K::Label,         "TabOne1",    0,  {240, 240, 1500, 300},    "&Name",         -1},
+    {"txtName",     K::TextBox,       "TabOne1",    0,  {1800, 200, 2400, 330},   "Smith",         -1},
+    {"fraChoice",   K::Frame,         "TabOne1",    0,  {240, 800, 3000, 900},    "Payment",       -1},
+    {"optLevel",    K::OptionButton,  "fraChoice", -1,  {120, 240, 1200, 300},    "Level",         -1},
+    {"optRising",   K::OptionButton,  "fraChoice", -1,  {1500, 240, 1200, 300},   "Rising",        -1},
+    {"lstGraph",    K::ListBox,       "TabOne1",    1,  {120, 120, 2400, 1200},   "",              -1},
+    {"cmdOK",       K::CommandButton, "",          -1,  {4400, 4300, 1200, 400},  "&OK",            0},
+    {"mnuFile",     K::Menu,          "",          -1,  {},                       "&File",         -1},
+    {"mnuFileSave", K::Menu,          "mnuFile",   -1,  {},                       "&Save",         -1},
 };
+// clang-format on
 
 struct TableForm : Form {
     explicit TableForm(Application& app) : Form(app, "frmTable") {
