@@ -4,6 +4,8 @@
 // trailer close the file. Every line ends with CR LF.
 #include "output/canvas/pdf_export.h"
 
+#include "output/canvas/dib_info.h"
+
 #include "output/canvas/src/caller_path.h"
 #include "output/canvas/src/pdf_lzw.h"
 #include "output/canvas/src/pdf_syntax.h"
@@ -53,17 +55,11 @@ std::vector<std::uint8_t> RgbPixels(const ImageItem& image) {
     if (width <= 0 || height <= 0) {
         return rgb;
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    DibInfo dib = TopDown32(width, height);
     std::vector<std::uint8_t> bgrx(static_cast<std::size_t>(width) * height * 4);
     HDC dc = CreateCompatibleDC(nullptr);
-    int rows = GetDIBits(dc, image.bitmap.Get(), 0, static_cast<UINT>(height), bgrx.data(), &info,
-                         DIB_RGB_COLORS);
+    int rows = GetDIBits(dc, image.bitmap.Get(), 0, static_cast<UINT>(height), bgrx.data(),
+                         &dib.info, DIB_RGB_COLORS);
     DeleteDC(dc);
     if (rows != height) {
         // Unreadable pixels are written white rather than left out, so that the image object

@@ -1,5 +1,6 @@
 #include "canvas_fixture.h"
 
+#include "output/canvas/dib_info.h"
 #include "platform/win32/font_provider.h"
 
 #include <fstream>
@@ -29,15 +30,10 @@ Pixels ReadPixels(HBITMAP bitmap) {
     BITMAP info{};
     GetObjectA(bitmap, sizeof info, &info);
     Pixels pixels{info.bmWidth, info.bmHeight, {}};
-    BITMAPINFO header{};
-    header.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    header.bmiHeader.biWidth = info.bmWidth;
-    header.bmiHeader.biHeight = -info.bmHeight;
-    header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = 32;
+    output::DibInfo dib = output::TopDown32(info.bmWidth, info.bmHeight);
     std::vector<std::uint8_t> bgrx(static_cast<std::size_t>(info.bmWidth) * info.bmHeight * 4);
     HDC dc = CreateCompatibleDC(nullptr);
-    GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), bgrx.data(), &header,
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), bgrx.data(), &dib.info,
               DIB_RGB_COLORS);
     DeleteDC(dc);
     for (std::size_t i = 0; i < bgrx.size(); i += 4) {
