@@ -1,0 +1,41 @@
+// Test support for the canvas: a screen canvas that measures with the fixed-metrics fonts, a
+// folder for a test's files under the build folder (emptied when the test starts, kept after),
+// and the pixels of a bitmap.
+//
+// With fixed metrics on the screen (96 pixels per inch) a 12-point font is 16 pixels high and
+// every character, the blank included, advances 8 pixels: 120 twips.
+#pragma once
+
+#include "output/canvas/canvas.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+inline constexpr std::int32_t kCharTwips = 120; // one character of the 12-point fixed font
+
+class FixedFontCanvas : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A fresh folder for this test's files.
+    std::filesystem::path TestFolder() const;
+
+    std::unique_ptr<output::Canvas> canvas;
+};
+
+// The pixels of a bitmap as 0x00BBGGRR values, rows from the top.
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> colours;
+    COLORREF At(int x, int y) const { return colours[static_cast<std::size_t>(y) * width + x]; }
+};
+
+Pixels ReadPixels(HBITMAP bitmap);
+// A binary PPM file (P6) as pdftoppm writes it; empty when it is not one.
+Pixels ReadPpm(const std::filesystem::path& file);
