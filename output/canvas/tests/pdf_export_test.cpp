@@ -5,8 +5,8 @@
 
 #include "output/canvas/page_bitmap.h"
 #include "output/canvas/pdf_export.h"
-#include "output/tests/file_contents.h"
 #include "platform/system/clock.h"
+#include "platform/system/files.h"
 #include "platform/win32/font_provider.h"
 
 #include <algorithm>
@@ -66,7 +66,7 @@ TEST_F(PdfExport, OneBlackPageIsSevenObjects) {
     sys::ScopedClock clock(sys::LocalDateTime{2024, 1, 2, 3, 4, 5});
     canvas->PutText("Hello world");
     std::filesystem::path file = Export(*canvas, TestFolder());
-    std::string pdf = Contents(file);
+    std::string pdf = sys::ReadWholeFile(file);
     EXPECT_EQ(pdf.substr(0, 10), "%PDF-1.1\r\n");
     EXPECT_EQ(CountOf(pdf, " 0 obj\r\n"), 7);
     EXPECT_EQ(CountOf(pdf, "/BaseFont /Times-Roman\r\n"), 1);
@@ -116,7 +116,7 @@ TEST_F(PdfExport, WordsComeOutInOrderPageByPage) {
     std::filesystem::path file = Export(*canvas, TestFolder());
     EXPECT_EQ(PdfText(file, 1), Words(first + "bold words"));
     EXPECT_EQ(PdfText(file, 2), "second page");
-    std::string pdf = Contents(file);
+    std::string pdf = sys::ReadWholeFile(file);
     EXPECT_NE(pdf.find("/BaseFont /Helvetica-Bold"), std::string::npos);
     // Each page sets its own font and colour.
     EXPECT_NE(pdf.find("BT 0.00 0.00 1.00 rg /F9 11.2 Tf"), std::string::npos);
@@ -126,7 +126,7 @@ TEST_F(PdfExport, StringsAreEscaped) {
     canvas->PutText("(a)\\b");
     std::string name = "t(i)tle\xE9";
     std::filesystem::path file = Export(*canvas, TestFolder(), name);
-    std::string pdf = Contents(file);
+    std::string pdf = sys::ReadWholeFile(file);
     EXPECT_NE(pdf.find("(\\(a\\)\\\\b) Tj"), std::string::npos);
     EXPECT_NE(pdf.find("/Title (t\\(i\\)tle\\351.pdf)"), std::string::npos);
     EXPECT_EQ(PdfText(file), "(a)\\b");
@@ -183,7 +183,7 @@ TEST_F(PdfExport, ImagesReadBackPixelForPixel) {
                   CanvasError::OK);
     }
     std::filesystem::path file = Export(*canvas, TestFolder());
-    std::string pdf = Contents(file);
+    std::string pdf = sys::ReadWholeFile(file);
     EXPECT_NE(pdf.find("/I3 Do"), std::string::npos);
     // No text was placed, so no font is in use: the images are objects 2 to 5.
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -225,7 +225,7 @@ TEST_F(PdfExport, NumbersIgnoreADecimalCommaLocale) {
     canvas->PutText("x");
     EXPECT_EQ(canvas->Export((folder / "page").string(), 1), CanvasError::OK);
     std::setlocale(LC_NUMERIC, saved.c_str());
-    std::string pdf = Contents(folder / "page.pdf");
+    std::string pdf = sys::ReadWholeFile(folder / "page.pdf");
     EXPECT_NE(pdf.find(" 1.00 0.50 0.00 rg"), std::string::npos);
     EXPECT_NE(pdf.find(" 11.2 Tf"), std::string::npos);
 }
