@@ -9,6 +9,8 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -90,6 +92,26 @@ std::optional<std::string> SourceBytes(zip_source_t* source) {
     return bytes;
 }
 
+// A buffer source holding a copy of `bytes` that libzip owns. Writing a changed archive into a
+// buffer source may hand the buffer's first block to the new content, which then frees it
+// whatever the source was told, so the block must be libzip's own to free.
+zip_source_t* CreateArchiveBuffer(const std::string& bytes, zip_error_t* error) {
+    void* copy = nullptr;
+    if (!bytes.empty()) {
+        copy = std::malloc(bytes.size());
+        if (copy == nullptr) {
+            zip_error_set(error, ZIP_ER_MEMORY, 0);
+            return nullptr;
+        }
+        std::memcpy(copy, bytes.data(), bytes.size());
+    }
+    zip_source_t* source = zip_source_buffer_create(copy, bytes.size(), 1, error);
+    if (source == nullptr) {
+        std::free(copy);
+    }
+    return source;
+}
+
 time_t ModificationTime(const fs::path& path) {
     struct stat status {};
     return stat(path.c_str(), &status) == 0 ? status.st_mtime : time(nullptr);
@@ -117,8 +139,7 @@ ZipResult AddFile(const fs::path& archivePath, const fs::path& file, std::string
 
     zip_error_t sourceError;
     zip_error_init(&sourceError);
-    SourceHandle buffer(
-        zip_source_buffer_create(existing.data(), existing.size(), 0, &sourceError));
+    SourceHandle buffer(CreateArchiveBuffer(existing, &sourceError));
     if (!buffer) {
         zip_error_fini(&sourceError);
         return ZipResult::WriteFailure;

@@ -53,6 +53,21 @@ TEST_F(AddFileTest, UpdatingReplacesTheMemberOfThatBareNameAndKeepsTheOthers) {
     EXPECT_EQ(Unzip({"-p", archive_.string(), "Tallowmere.flt"}).output, records_);
 }
 
+TEST_F(AddFileTest, AddingAnotherFileKeepsTheMembersThere) {
+    const fs::path notes = folder_ / "data" / "Notes.txt";
+    WriteTestFile(notes, "notes");
+    for (const char* password : {"", "Brisel"}) {
+        SCOPED_TRACE(password);
+        fs::remove(archive_);
+        ASSERT_EQ(AddFile(archive_, file_, password), ZipResult::Success);
+        ASSERT_EQ(AddFile(archive_, notes, password), ZipResult::Success);
+        EXPECT_EQ(Unzip({"-P", password, "-t", archive_.string()}).exitCode, 0);
+        EXPECT_EQ(Unzip({"-Z1", archive_.string()}).output, "Tallowmere.flt\nNotes.txt\n");
+        EXPECT_EQ(Unzip({"-P", password, "-p", archive_.string(), "Tallowmere.flt"}).output,
+                  records_);
+    }
+}
+
 TEST_F(AddFileTest, APasswordEncryptsTheMember) {
     ASSERT_EQ(AddFile(archive_, file_, kResourcePassword), ZipResult::Success);
     EXPECT_EQ(Unzip({"-P", "Brisel", "-t", archive_.string()}).exitCode, 0);
