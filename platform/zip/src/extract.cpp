@@ -37,6 +37,13 @@ ZipResult ExtractEntry(zip_t* zip, zip_uint64_t index, const fs::path& target,
     if ((stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > kLargestMember) {
         return ZipResult::DamagedArchive;
     }
+    // Asked first: libzip's own refusal of such a member leaks what it set up for reading it.
+    if (((stat.valid & ZIP_STAT_COMP_METHOD) != 0 &&
+         !zip_compression_method_supported(stat.comp_method, 0)) ||
+        ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE &&
+         !zip_encryption_method_supported(stat.encryption_method, 0))) {
+        return ZipResult::UnsupportedMethod;
+    }
     const std::string passwordText(password);
     MemberHandle member(zip_fopen_index_encrypted(
         zip, index, 0, passwordText.empty() ? nullptr : passwordText.c_str()));

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 
 namespace archive {
@@ -137,6 +138,36 @@ std::string Flipped(std::string bytes, std::size_t offset) {
     return bytes;
 }
 
+// Where things lie in an archive of one member named "Data.flt", far below 64 KiB: a 30-byte
+// local header (flags at 6, method at 8), the 8-byte name, the data (led by the 12-byte
+// encryption header when encrypted), a data descriptor; the central directory (flags at 8,
+// method at 10, CRC at 16, data size at 20); the 22-byte end record (central directory size at
+// 12, its offset at 16).
+struct OneMemberLayout {
+    explicit OneMemberLayout(const std::string& bytes)
+        : endRecord(bytes.size() - 22), centralDirectory(Word(bytes, endRecord + 16)),
+          dataMiddle(30 + 8 + Word(bytes, centralDirectory + 20) / 2) {}
+
+    static std::size_t Word(const std::string& bytes, std::size_t offset) {
+        return static_cast<std::size_t>(static_cast<unsigned char>(bytes.at(offset))) |
+               static_cast<std::size_t>(static_cast<unsigned char>(bytes.at(offset + 1))) << 8;
+    }
+
+    std::size_t endRecord;
+    std::size_t centralDirectory;
+    std::size_t dataMiddle;
+};
+
+// The bytes with a 16-bit field set to `value` in both the local and the central header.
+std::string WithHeaderField(std::string bytes, std::size_t localOffset, std::uint16_t value) {
+    const OneMemberLayout layout(bytes);
+    for (const std::size_t offset : {localOffset, layout.centralDirectory + localOffset + 2}) {
+        bytes.at(offset) = static_cast<char>(value & 0xFF);
+        bytes.at(offset + 1) = static_cast<char>(value >> 8);
+    }
+    return bytes;
+}
+
 TEST(ExtractMemberDamage, DamagedArchivesGiveTheDamageCode) {
     const fs::path folder = FreshTestFolder();
     const fs::path target = folder / "data";
@@ -149,17 +180,7 @@ TEST(ExtractMemberDamage, DamagedArchivesGiveTheDamageCode) {
         ASSERT_EQ(ExtractMember(sound, "Data.flt", target, password), ZipResult::Success);
         fs::remove(target / "Data.flt");
 
-        // Layout: a 30-byte local header, the 8-byte name, the data (led by the 12-byte
-        // encryption header when encrypted), a data descriptor; the central directory, whose
-        // bytes 20-23 give the data's size; the 22-byte end record, whose bytes 16-19 give the
-        // central directory's offset. Both archives are far below 64 KiB.
-        const auto word = [&bytes](std::size_t offset) {
-            return static_cast<std::size_t>(static_cast<unsigned char>(bytes.at(offset))) |
-                   static_cast<std::size_t>(static_cast<unsigned char>(bytes.at(offset + 1))) << 8;
-        };
-        const std::size_t endRecord = bytes.size() - 22;
-        const std::size_t centralDirectory = word(endRecord + 16);
-        const std::size_t dataMiddle = 30 + 8 + word(centralDirectory + 20) / 2;
+        const auto [endRecord, centralDirectory, dataMiddle] = OneMemberLayout(bytes);
         struct Case {
             const char* what;
             std::string damaged;
@@ -183,6 +204,32 @@ TEST(ExtractMemberDamage, DamagedArchivesGiveTheDamageCode) {
                       ZipResult::DamagedArchive);
             EXPECT_TRUE(fs::is_empty(target));
         }
+    }
+}
+
+TEST(ExtractMemberDamage, AMemberOfAMethodThatCannotBeReadGivesItsCode) {
+    const fs::path folder = FreshTestFolder();
+    const fs::path target = folder / "data";
+    fs::create_directory(target);
+    const fs::path sound = folder / "Sound.zip";
+    MakeFixtureArchive(sound, {{"Data.flt", RepeatedRecords(), ""}});
+    const std::string bytes = ReadTestFile(sound);
+    struct Case {
+        const char* what;
+        std::string archive;
+    };
+    // The flags' bit 0 marks encryption, bit 6 strong encryption; method 6 is imploding.
+    const Case cases[] = {
+        {"strong encryption", WithHeaderField(bytes, 6, 0x0049)},
+        {"imploded", WithHeaderField(bytes, 8, 6)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path archive = folder / "Unreadable.zip";
+        WriteTestFile(archive, c.archive);
+        EXPECT_EQ(ExtractMember(archive, "Data.flt", target, kResourcePassword),
+                  ZipResult::UnsupportedMethod);
+        EXPECT_TRUE(fs::is_empty(target));
     }
 }
 
