@@ -7,8 +7,6 @@
 #include "platform/system/atomic_file.h"
 #include "platform/system/files.h"
 
-#include <sys/stat.h>
-
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -50,10 +48,12 @@ ZipResult RemoveMembersNamed(zip_t* zip, std::string_view name) {
     return ZipResult::Success;
 }
 
-// Adds `contents` as member `name`, encrypted when there is a password, dated `modified`.
-// `contents` must stay alive until the archive is closed.
+// Adds `contents` as member `name`, encrypted when there is a password. The member is dated when
+// it is added: libzip derives the encryption header's check byte from that time, and a date set
+// on the member afterwards would no longer agree with it. `contents` must stay alive until the
+// archive is closed.
 ZipResult AddMember(zip_t* zip, const std::string& name, const std::string& contents,
-                    std::string_view password, time_t modified) {
+                    std::string_view password) {
     zip_source_t* data = zip_source_buffer(zip, contents.data(), contents.size(), 0);
     if (data == nullptr) {
         return ZipResult::WriteFailure;
@@ -68,9 +68,6 @@ ZipResult AddMember(zip_t* zip, const std::string& name, const std::string& cont
     if (!passwordText.empty() &&
         zip_file_set_encryption(zip, entry, ZIP_EM_TRAD_PKWARE, passwordText.c_str()) != 0) {
         return ZipResult::UnsupportedMethod;
-    }
-    if (zip_file_set_mtime(zip, entry, modified, 0) != 0) {
-        return ZipResult::WriteFailure;
     }
     return ZipResult::Success;
 }
@@ -112,11 +109,6 @@ zip_source_t* CreateArchiveBuffer(const std::string& bytes, zip_error_t* error) 
     return source;
 }
 
-time_t ModificationTime(const fs::path& path) {
-    struct stat status {};
-    return stat(path.c_str(), &status) == 0 ? status.st_mtime : time(nullptr);
-}
-
 } // namespace
 
 // The archive is read whole and rewritten in memory, then replaces the old file in one rename;
@@ -155,7 +147,7 @@ ZipResult AddFile(const fs::path& archivePath, const fs::path& file, std::string
 
     ZipResult result = RemoveMembersNamed(zip.get(), name);
     if (result == ZipResult::Success) {
-        result = AddMember(zip.get(), name, *contents, password, ModificationTime(file));
+        result = AddMember(zip.get(), name, *contents, password);
     }
     if (result != ZipResult::Success) {
         return result;
