@@ -1,0 +1,125 @@
+#include "platform/zip/src/libzip_errors.h"
+#include "platform/zip/src/member_name.h"
+#include "platform/zip/src/zip_handles.h"
+#include "platform/zip/zip_archive.h"
+
+#include "platform/runtime/runtime_error.h"
+#include "platform/system/atomic_file.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace archive {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A member that declares more than this is taken for damage: the program's members are
+// pictures, templates and its illustration file, all far smaller, and the limit keeps a
+// crafted archive from filling the disk.
+constexpr zip_uint64_t kLargestMember = 256u << 20;
+
+constexpr std::size_t kChunkBytes = 64u << 10;
+
+// Writes member `index` to `target` through a temporary file beside it. The member's bytes are
+// counted against the size it declares, and libzip checks its CRC at the end of the data, so
+// a member that decrypts with a wrong password that passed the one-byte check, or whose
+// compressed data was altered, is refused before the rename.
+ZipResult ExtractEntry(zip_t* zip, zip_uint64_t index, const fs::path& target,
+                       std::string_view password) {
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(zip, index, 0, &stat) != 0) {
+        return ResultOfReadError(zip_error_code_zip(zip_get_error(zip)));
+    }
+    if ((stat.valid & ZIP_STAT_SIZE) == 0 || stat.size > kLargestMember) {
+        return ZipResult::DamagedArchive;
+    }
+    // Asked first: libzip's own refusal of such a member leaks what it set up for reading it.
+    if (((stat.valid & ZIP_STAT_COMP_METHOD) != 0 &&
+         !zip_compression_method_supported(stat.comp_method, 0)) ||
+        ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE &&
+         !zip_encryption_method_supported(stat.encryption_method, 0))) {
+        return ZipResult::UnsupportedMethod;
+    }
+    const std::string passwordText(password);
+    MemberHandle member(zip_fopen_index_encrypted(
+        zip, index, 0, passwordText.empty() ? nullptr : passwordText.c_str()));
+    if (!member) {
+        return ResultOfReadError(zip_error_code_zip(zip_get_error(zip)));
+    }
+    try {
+        sys::AtomicFile file(target);
+        std::array<char, kChunkBytes> chunk;
+        zip_uint64_t total = 0;
+        for (;;) {
+            const zip_int64_t count = zip_fread(member.get(), chunk.data(), chunk.size());
+            if (count < 0) {
+                return ResultOfReadError(zip_error_code_zip(zip_file_get_error(member.get())));
+            }
+            if (count == 0) {
+                break;
+            }
+            total += static_cast<zip_uint64_t>(count);
+            if (total > stat.size) {
+                return ZipResult::DamagedArchive;
+            }
+            file.Write(std::string_view(chunk.data(), static_cast<std::size_t>(count)));
+        }
+        if (total != stat.size) {
+            return ZipResult::DamagedArchive;
+        }
+        file.Commit();
+    } catch (const runtime::RuntimeError&) {
+        return ZipResult::WriteFailure;
+    }
+    return ZipResult::Success;
+}
+
+} // namespace
+
+ZipResult ExtractMember(const fs::path& archivePath, std::string_view memberName,
+                        const fs::path& targetFolder, std::string_view password) {
+    std::error_code error;
+    if (!fs::is_regular_file(archivePath, error)) {
+        return ZipResult::MissingArchive;
+    }
+    int openError = ZIP_ER_OK;
+    ArchiveHandle zip(zip_open(archivePath.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &openError));
+    if (!zip) {
+        return ResultOfReadError(openError);
+    }
+    if (!fs::is_directory(targetFolder, error)) {
+        return ZipResult::MissingFolder;
+    }
+
+    const bool pattern = HasWildcards(memberName);
+    bool found = false;
+    const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
+    for (zip_int64_t index = 0; index < count; ++index) {
+        const auto entry = static_cast<zip_uint64_t>(index);
+        const char* storedName = zip_get_name(zip.get(), entry, ZIP_FL_ENC_RAW);
+        if (storedName == nullptr) {
+            return ZipResult::DamagedArchive;
+        }
+        const std::string_view bareName = BareMemberName(storedName);
+        if (!MemberNameMatches(bareName, memberName)) {
+            continue;
+        }
+        // A plain name is written as the caller spelled it, who opens it by that name next.
+        const fs::path target = targetFolder / (pattern ? bareName : memberName);
+        const ZipResult result = ExtractEntry(zip.get(), entry, target, password);
+        if (result != ZipResult::Success) {
+            return result;
+        }
+        if (!pattern) {
+            return ZipResult::Success;
+        }
+        found = true;
+    }
+    return found ? ZipResult::Success : ZipResult::MissingMember;
+}
+
+} // namespace archive

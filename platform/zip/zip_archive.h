@@ -1,0 +1,36 @@
+// The zip component: extracting members of an archive into a folder, and adding a file to an
+// archive. Archives use the traditional PKWARE encryption when they have a password.
+//
+// Member names are matched on their bare name: any folder stored in front of it is ignored, and
+// letters match either case, as Windows file names do. Names are compared as the bytes stored.
+//
+// Nothing is ever half-written: an extracted member is written to a temporary file in the target
+// folder and renamed over any file of its name, and a changed archive is written whole beside
+// the old one and renamed over it, so a failure leaves the earlier file as it was.
+#pragma once
+
+#include "platform/zip/zip_result.h"
+
+#include <filesystem>
+#include <string_view>
+
+namespace archive {
+
+// The password of the program's resource archive.
+inline constexpr std::string_view kResourcePassword = "Brisel";
+
+// Extracts the member `memberName` of the archive into `targetFolder`, replacing a file of that
+// name there. A name with the wildcards "*" and "?" extracts every member it matches, each
+// under its own bare name; "name.*" also matches "name" without an extension. An empty
+// `password` reads only members that are not encrypted. A member found but not extracted
+// gives its failure, and members extracted before it stay in the folder.
+ZipResult ExtractMember(const std::filesystem::path& archivePath, std::string_view memberName,
+                        const std::filesystem::path& targetFolder, std::string_view password);
+
+// Adds `file` to the archive under its bare name, creating the archive when it does not exist
+// and replacing every member of the same bare name when it does. A non-empty `password`
+// encrypts the new member; the members already there are kept as they are.
+ZipResult AddFile(const std::filesystem::path& archivePath, const std::filesystem::path& file,
+                  std::string_view password);
+
+} // namespace archive

@@ -1,0 +1,93 @@
+// The resource archive as the build packs it: readable by an independent tool with the resource
+// password and by nothing without it, holding the files of resources/ unchanged and pictures the
+// program can load.
+#include "platform/win32/bmp_file.h"
+#include "platform/win32/windows.h"
+#include "platform/zip/tests/run_program.h"
+#include "platform/zip/tests/test_folder.h"
+#include "platform/zip/zip_archive.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <sstream>
+
+namespace archive {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FreshTestFolder;
+using testing::ReadTestFile;
+using testing::RunProgram;
+
+const fs::path kArchive = TALLOWMERE_RESOURCE_ARCHIVE;
+const fs::path kSources = TALLOWMERE_RESOURCE_SOURCES;
+
+const char* const kTextMembers[] = {"RMDInvisible.txt", "URL_EQUAL_FEDRATES.txt",
+                                    "URL_RMD_Support.txt"};
+
+class ResourceArchiveTest : public ::testing::Test {
+protected:
+    testing::ProgramRun Unzip(std::vector<std::string> arguments) const {
+        arguments.insert(arguments.begin(), "unzip");
+        return RunProgram(arguments, folder_ / "unzip.out");
+    }
+
+    const fs::path folder_ = FreshTestFolder();
+};
+
+TEST_F(ResourceArchiveTest, UnzipReadsItWithTheResourcePasswordOnly) {
+    EXPECT_EQ(Unzip({"-P", std::string(kResourcePassword), "-t", kArchive.string()}).exitCode, 0);
+    EXPECT_NE(Unzip({"-P", "brisel", "-t", kArchive.string()}).exitCode, 0);
+
+    std::set<std::string> members;
+    std::istringstream listing(Unzip({"-Z1", kArchive.string()}).output);
+    for (std::string line; std::getline(listing, line);) {
+        members.insert(line);
+    }
+    EXPECT_EQ(members, (std::set<std::string>{"GraphBack.bmp", "RMDInvisible.txt", "RMDSplash.bmp",
+                                              "URL_EQUAL_FEDRATES.txt", "URL_RMD_Support.txt"}));
+    EXPECT_EQ(Unzip({"-P", std::string(kResourcePassword), "-p", kArchive.string(),
+                     "URL_RMD_Support.txt"})
+                  .output,
+              ReadTestFile(kSources / "URL_RMD_Support.txt"));
+}
+
+TEST_F(ResourceArchiveTest, TheTextMembersAreTheFilesOfTheResourceFolder) {
+    for (const char* member : kTextMembers) {
+        SCOPED_TRACE(member);
+        EXPECT_EQ(ExtractMember(kArchive, member, folder_, ""), ZipResult::WrongPassword);
+        ASSERT_EQ(ExtractMember(kArchive, member, folder_, kResourcePassword), ZipResult::Success);
+        EXPECT_EQ(ReadTestFile(folder_ / member), ReadTestFile(kSources / member));
+    }
+    EXPECT_TRUE(ReadTestFile(folder_ / "URL_RMD_Support.txt").starts_with("https://"));
+    EXPECT_TRUE(ReadTestFile(folder_ / "URL_EQUAL_FEDRATES.txt").starts_with("https://"));
+}
+
+TEST_F(ResourceArchiveTest, ThePicturesAreBitmapsOfTheirSize) {
+    struct Case {
+        const char* member;
+        int width;
+        int height;
+    };
+    const Case cases[] = {
+        {"RMDSplash.bmp", 400, 150},
+        {"GraphBack.bmp", 320, 240},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.member);
+        ASSERT_EQ(ExtractMember(kArchive, c.member, folder_, kResourcePassword),
+                  ZipResult::Success);
+        const win32::BmpReadResult read = win32::ReadBmpFile(folder_ / c.member);
+        ASSERT_NE(read.bitmap, nullptr) << read.error;
+        BITMAP info{};
+        GetObjectA(read.bitmap, sizeof info, &info);
+        EXPECT_EQ(info.bmWidth, c.width);
+        EXPECT_EQ(info.bmHeight, c.height);
+        DeleteObject(read.bitmap);
+    }
+}
+
+} // namespace
+} // namespace archive
