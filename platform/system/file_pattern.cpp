@@ -1,12 +1,10 @@
 #include "platform/system/file_pattern.h"
 
+#include "platform/system/src/ascii_case.h"
+
 namespace sys {
 
 namespace {
-
-char FoldCase(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // Wildcard match by the usual two-pointer walk: on a mismatch after a "*", the star takes one
 // more character and matching resumes behind it. Linear in practice, never recursive.

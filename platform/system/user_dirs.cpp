@@ -1,16 +1,13 @@
 #include "platform/system/user_dirs.h"
 
+#include "platform/system/src/trim.h"
+
 namespace sys {
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
+// The blanks of a user-dirs line; a CR is one, for a file written with CR LF line endings.
+constexpr std::string_view kLineBlanks = " \t\r";
 
 std::optional<std::filesystem::path> PathFromValue(std::string_view value,
                                                    const std::filesystem::path& home) {
@@ -33,10 +30,10 @@ std::optional<std::filesystem::path> UserDirFromText(std::string_view text, std:
                                                      const std::filesystem::path& home) {
     while (!text.empty()) {
         const auto end = text.find('\n');
-        const std::string_view line = TrimBlanks(text.substr(0, end));
+        const std::string_view line = Trim(text.substr(0, end), kLineBlanks);
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
         if (line.starts_with(name) && line.substr(name.size()).starts_with("="))
-            return PathFromValue(TrimBlanks(line.substr(name.size() + 1)), home);
+            return PathFromValue(Trim(line.substr(name.size() + 1), kLineBlanks), home);
     }
     return std::nullopt;
 }
