@@ -29,6 +29,19 @@ void BM_FindProfileValue(benchmark::State& state) {
 }
 BENCHMARK(BM_FindProfileValue);
 
+// A look-up that passes a million blank lines before its section: the cost of scanning lines.
+void BM_FindProfileValueAfterBlankLines(benchmark::State& state) {
+    std::string text;
+    for (int line = 0; line < 1000000; ++line) {
+        text += "\r\n";
+    }
+    text += "[Program]\r\nTop=1200\r\n";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sys::FindProfileValue(text, "Program", "Top"));
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_FindProfileValueAfterBlankLines)->Unit(benchmark::kMillisecond);
+
 // Reads every record of a file of 500 records of 1000 bytes, as the browser fills its grid.
 void BM_ReadAllRecords(benchmark::State& state) {
     std::string folder =
