@@ -4,7 +4,6 @@
 #include "platform/system/src/ascii_case.h"
 #include "platform/system/src/trim.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace sys {
@@ -38,14 +37,14 @@ class LineScanner {
 public:
     explicit LineScanner(std::string_view text) : text_(text), next_(FirstLineStart(text)) {}
 
-    // The next line; nothing at the end of the text.
-    std::optional<Line> Next() {
+    // Reads the next line into `line`; false at the end of the text.
+    bool Next(Line& line) {
         if (next_ >= text_.size()) {
-            return std::nullopt;
+            return false;
         }
-        Line line;
+        line = Line{};
         line.begin = next_;
-        const std::size_t breakAt = std::min(text_.find_first_of("\r\n", next_), text_.size());
+        const std::size_t breakAt = LineBreakFrom(next_);
         line.end = breakAt;
         if (breakAt < text_.size()) {
             line.end = text_.compare(breakAt, 2, "\r\n") == 0 ? breakAt + 2 : breakAt + 1;
@@ -53,10 +52,21 @@ public:
         line.ending = text_.substr(breakAt, line.end - breakAt);
         Classify(text_.substr(line.begin, breakAt - line.begin), line);
         next_ = line.end;
-        return line;
+        return true;
     }
 
 private:
+    // Where the line that starts at `from` ends: its first CR or LF, or the end of the text.
+    // Profile lines are short, so a plain loop beats library searches, which pay a call per
+    // line (memchr) or test every byte against each character of a set (find_first_of).
+    std::size_t LineBreakFrom(std::size_t from) const {
+        std::size_t at = from;
+        while (at < text_.size() && text_[at] != '\n' && text_[at] != '\r') {
+            ++at;
+        }
+        return at;
+    }
+
     static void Classify(std::string_view raw, Line& line) {
         const std::string_view content = Trim(raw, kProfileBlanks);
         if (content.starts_with('[')) {
@@ -116,20 +126,21 @@ KeyPlace FindKeyPlace(std::string_view text, std::string_view section, std::stri
     bool inSection = false;
     bool inFirstOccurrence = false;
     LineScanner lines(text);
-    while (const std::optional<Line> line = lines.Next()) {
-        if (line->kind == LineKind::Section) {
-            inSection = SameNameIgnoringCase(line->name, section);
+    Line line;
+    while (lines.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            inSection = SameNameIgnoringCase(line.name, section);
             inFirstOccurrence = inSection && !place.insertAt;
             if (inFirstOccurrence) {
-                place.insertAt = line->end;
+                place.insertAt = line.end;
             }
-        } else if (inSection && line->kind == LineKind::Key) {
-            if (SameNameIgnoringCase(line->name, key)) {
+        } else if (inSection && line.kind == LineKind::Key) {
+            if (SameNameIgnoringCase(line.name, key)) {
                 place.keyLine = line;
                 return place;
             }
             if (inFirstOccurrence) {
-                place.insertAt = line->end;
+                place.insertAt = line.end;
             }
         }
     }
@@ -175,12 +186,13 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
     const Names names = TrimNames(section, key);
     bool inSection = false;
     LineScanner lines(text);
-    while (const std::optional<Line> line = lines.Next()) {
-        if (line->kind == LineKind::Section) {
-            inSection = SameNameIgnoringCase(line->name, names.section);
-        } else if (inSection && line->kind == LineKind::Key &&
-                   SameNameIgnoringCase(line->name, names.key)) {
-            return std::string(Unquoted(line->value));
+    Line line;
+    while (lines.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            inSection = SameNameIgnoringCase(line.name, names.section);
+        } else if (inSection && line.kind == LineKind::Key &&
+                   SameNameIgnoringCase(line.name, names.key)) {
+            return std::string(Unquoted(line.value));
         }
     }
     return std::nullopt;
@@ -225,13 +237,14 @@ std::string RemoveProfileKey(std::string_view text, std::string_view section,
     std::size_t keptUpTo = 0;
     bool inSection = false;
     LineScanner lines(text);
-    while (const std::optional<Line> line = lines.Next()) {
-        if (line->kind == LineKind::Section) {
-            inSection = SameNameIgnoringCase(line->name, names.section);
-        } else if (inSection && line->kind == LineKind::Key &&
-                   SameNameIgnoringCase(line->name, names.key)) {
-            result.append(text.substr(keptUpTo, line->begin - keptUpTo));
-            keptUpTo = line->end;
+    Line line;
+    while (lines.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            inSection = SameNameIgnoringCase(line.name, names.section);
+        } else if (inSection && line.kind == LineKind::Key &&
+                   SameNameIgnoringCase(line.name, names.key)) {
+            result.append(text.substr(keptUpTo, line.begin - keptUpTo));
+            keptUpTo = line.end;
         }
     }
     return result.append(text.substr(keptUpTo));

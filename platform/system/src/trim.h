@@ -9,19 +9,31 @@ namespace sys {
 // The blanks around names and values in profile (INI) files and the settings store.
 inline constexpr std::string_view kProfileBlanks = " \t";
 
-// `text` without the characters of `blanks` at its start and end.
-constexpr std::string_view Trim(std::string_view text, std::string_view blanks) {
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return {};
+// Whether `c` is one of `blanks`. A loop, not a library search: sets of blanks are a few
+// characters, and profile look-ups test every line's ends.
+constexpr bool IsBlank(char c, std::string_view blanks) {
+    for (const char blank : blanks) {
+        if (c == blank) {
+            return true;
+        }
     }
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+    return false;
 }
 
 // `text` without the characters of `blanks` at its end.
 constexpr std::string_view TrimEnd(std::string_view text, std::string_view blanks) {
-    const auto last = text.find_last_not_of(blanks);
-    return text.substr(0, last == std::string_view::npos ? 0 : last + 1);
+    while (!text.empty() && IsBlank(text.back(), blanks)) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// `text` without the characters of `blanks` at its start and end.
+constexpr std::string_view Trim(std::string_view text, std::string_view blanks) {
+    while (!text.empty() && IsBlank(text.front(), blanks)) {
+        text.remove_prefix(1);
+    }
+    return TrimEnd(text, blanks);
 }
 
 } // namespace sys
