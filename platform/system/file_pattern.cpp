@@ -26,16 +26,18 @@ bool Matches(std::string_view name, std::string_view pattern) {
             return false;
         }
     }
-    while (p < pattern.size() && pattern[p] == '*')
+    while (p < pattern.size() && pattern[p] == '*') {
         ++p;
+    }
     return p == pattern.size();
 }
 
 } // namespace
 
 bool MatchesFilePattern(std::string_view name, std::string_view pattern) {
-    if (Matches(name, pattern))
+    if (Matches(name, pattern)) {
         return true;
+    }
     return pattern.ends_with(".*") && Matches(name, pattern.substr(0, pattern.size() - 2));
 }
 

@@ -44,10 +44,12 @@ bool FileExists(const fs::path& path) noexcept {
 
 std::uintmax_t FileLength(const fs::path& path) {
     struct stat status {};
-    if (stat(path.c_str(), &status) != 0)
+    if (stat(path.c_str(), &status) != 0) {
         ThrowOsError(errno, path);
-    if (S_ISDIR(status.st_mode))
+    }
+    if (S_ISDIR(status.st_mode)) {
         ThrowOsError(EISDIR, path);
+    }
     return static_cast<std::uintmax_t>(status.st_size);
 }
 
@@ -62,8 +64,9 @@ void FileCopy(const fs::path& from, const fs::path& to) {
 }
 
 void RemoveFile(const fs::path& path) {
-    if (unlink(path.c_str()) != 0)
+    if (unlink(path.c_str()) != 0) {
         ThrowOsError(errno, path);
+    }
 }
 
 void RenameFile(const fs::path& from, const fs::path& to) {
@@ -71,21 +74,25 @@ void RenameFile(const fs::path& from, const fs::path& to) {
     if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {
         // A file system without the no-replace rename: check, then rename.
         struct stat status {};
-        if (lstat(to.c_str(), &status) == 0)
+        if (lstat(to.c_str(), &status) == 0) {
             ThrowOsError(EEXIST, to);
+        }
         result = rename(from.c_str(), to.c_str());
     }
-    if (result == 0)
+    if (result == 0) {
         return;
+    }
     const int error = errno;
-    if (error == ENOENT && access(from.c_str(), F_OK) == 0)
+    if (error == ENOENT && access(from.c_str(), F_OK) == 0) {
         ThrowCreationError(error, to); // the source is there: the target's folder is not
+    }
     ThrowOsError(error, error == EEXIST ? to : from, ErrorNumber::PathFileAccessError);
 }
 
 bool EnsureFolder(const fs::path& path) noexcept {
-    if (mkdir(path.c_str(), 0777) == 0)
+    if (mkdir(path.c_str(), 0777) == 0) {
         return true;
+    }
     struct stat status {};
     return errno == EEXIST && stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
@@ -121,8 +128,9 @@ int RemoveMatchingFiles(const fs::path& folder, std::string_view pattern) noexce
          entry.increment(error)) {
         if (entry->is_regular_file(error) &&
             MatchesFilePattern(entry->path().filename().string(), pattern) &&
-            fs::remove(entry->path(), error))
+            fs::remove(entry->path(), error)) {
             ++removed;
+        }
         error.clear();
     }
     return removed;

@@ -11,16 +11,20 @@ constexpr std::string_view kLineBlanks = " \t\r";
 
 std::optional<std::filesystem::path> PathFromValue(std::string_view value,
                                                    const std::filesystem::path& home) {
-    if (value.size() < 2 || value.front() != '"' || value.back() != '"')
+    if (value.size() < 2 || value.front() != '"' || value.back() != '"') {
         return std::nullopt;
+    }
     value = value.substr(1, value.size() - 2);
     constexpr std::string_view homePrefix = "$HOME";
-    if (value == homePrefix)
+    if (value == homePrefix) {
         return home;
-    if (value.starts_with("$HOME/"))
+    }
+    if (value.starts_with("$HOME/")) {
         return home / value.substr(homePrefix.size() + 1);
-    if (value.starts_with("/"))
+    }
+    if (value.starts_with("/")) {
         return std::filesystem::path(value);
+    }
     return std::nullopt;
 }
 
@@ -32,8 +36,9 @@ std::optional<std::filesystem::path> UserDirFromText(std::string_view text, std:
         const auto end = text.find('\n');
         const std::string_view line = Trim(text.substr(0, end), kLineBlanks);
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (line.starts_with(name) && line.substr(name.size()).starts_with("="))
+        if (line.starts_with(name) && line.substr(name.size()).starts_with("=")) {
             return PathFromValue(Trim(line.substr(name.size() + 1), kLineBlanks), home);
+        }
     }
     return std::nullopt;
 }

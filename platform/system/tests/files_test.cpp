@@ -155,8 +155,9 @@ TEST(Files, Patterns) {
 TEST(Files, RemoveMatchingFilesLeavesOthers) {
     Sandbox sandbox;
     const fs::path folder = sandbox.Root() / "program";
-    for (const char* name : {"RMDLogo.gif", "RMDLogo.txt", "StretchLogo.gif", "RMDLogo2.gif"})
+    for (const char* name : {"RMDLogo.gif", "RMDLogo.txt", "StretchLogo.gif", "RMDLogo2.gif"}) {
         sandbox.WriteFile(fs::path("program") / name, "x");
+    }
     fs::create_directory(folder / "RMDLogo.dir");
     EXPECT_EQ(sys::RemoveMatchingFiles(folder, "RMDLogo.*"), 2);
     EXPECT_FALSE(fs::exists(folder / "RMDLogo.gif"));

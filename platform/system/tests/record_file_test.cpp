@@ -125,8 +125,9 @@ TEST_F(RecordFileTest, BadRecordLengthsAreRefused) {
 
 TEST_F(RecordFileTest, ThousandByteRecordsAsTheProgramUsesThem) {
     RecordFile file(path, 1000, RecordAccess::ReadWrite);
-    for (int n = 1; n <= 7; ++n)
+    for (int n = 1; n <= 7; ++n) {
         file.Write(n, Record(std::to_string(n), 1000));
+    }
     EXPECT_EQ(file.RecordCount(), 7);
     EXPECT_EQ(file.Read(5).substr(0, 2), "5 ");
     file.Close();
