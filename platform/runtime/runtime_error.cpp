@@ -24,6 +24,8 @@ std::string ErrorText(int number) {
         return "Device I/O error";
     case ErrorNumber::FileAlreadyExists:
         return "File already exists";
+    case ErrorNumber::BadRecordLength:
+        return "Bad record length";
     case ErrorNumber::DiskFull:
         return "Disk full";
     case ErrorNumber::InputPastEndOfFile:

@@ -18,6 +18,7 @@ enum class ErrorNumber : int {
     FileAlreadyOpen = 55,
     DeviceIOError = 57,
     FileAlreadyExists = 58,
+    BadRecordLength = 59,
     DiskFull = 61,
     InputPastEndOfFile = 62,
     BadRecordNumber = 63,

@@ -1,6 +1,7 @@
 #include "platform/system/atomic_file.h"
 
 #include "platform/system/os_error.h"
+#include "platform/system/src/descriptor_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,6 +9,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <optional>
 #include <string>
 
 namespace sys {
@@ -17,13 +19,32 @@ using runtime::ErrorNumber;
 
 namespace {
 
+// As many links in a row as the kernel itself follows before it gives up (ELOOP).
+constexpr int kMaxLinksFollowed = 40;
+
 // Distinguishes the temporary files of one process; the process id distinguishes processes.
 std::atomic<unsigned> temporaryCounter{0};
 
+// The file that `target` names: symbolic links are followed one by one (a relative link from
+// the link's own folder), so that the file a link points to is replaced and the link stays.
+// A path that is no link, or does not exist yet, names itself.
+fs::path FollowLinks(fs::path target) {
+    for (int followed = 0; followed < kMaxLinksFollowed; ++followed) {
+        std::error_code notALink;
+        const fs::path link = fs::read_symlink(target, notALink);
+        if (notALink) {
+            return target;
+        }
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    ThrowOsError(ELOOP, target);
+}
+
+// A short name, whatever the target's: a target name as long as the file system allows must
+// still leave room for the temporary one.
 fs::path TemporaryBeside(const fs::path& target) {
     return target.parent_path() /
-           ("." + target.filename().string() + ".tmp-" + std::to_string(getpid()) + "-" +
-            std::to_string(temporaryCounter++));
+           (".tmp-" + std::to_string(getpid()) + "-" + std::to_string(temporaryCounter++));
 }
 
 // Makes the rename itself durable. A file system that cannot sync a folder still renamed the
@@ -39,15 +60,16 @@ void SyncFolder(const fs::path& folder) {
 
 } // namespace
 
-AtomicFile::AtomicFile(const fs::path& target) : target_(target), descriptor_(-1) {
+AtomicFile::AtomicFile(const fs::path& target) : target_(FollowLinks(target)), descriptor_(-1) {
     for (;;) {
         temporary_ = TemporaryBeside(target_);
         descriptor_ = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (descriptor_ >= 0)
+        if (descriptor_ >= 0) {
             return;
-        if (errno == EEXIST)
-            continue;
-        ThrowCreationError(errno, target_);
+        }
+        if (errno != EEXIST) {
+            ThrowCreationError(errno, target_);
+        }
     }
 }
 
@@ -59,24 +81,18 @@ AtomicFile::~AtomicFile() {
 }
 
 void AtomicFile::Write(std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = write(descriptor_, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            ThrowOsError(errno, target_);
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
+    WriteFully(descriptor_, bytes, std::nullopt, target_);
 }
 
 void AtomicFile::Commit() {
     // A replaced file keeps its permissions.
     struct stat existing {};
-    if (stat(target_.c_str(), &existing) == 0)
+    if (stat(target_.c_str(), &existing) == 0) {
         fchmod(descriptor_, existing.st_mode & 07777);
-    if (fsync(descriptor_) != 0)
+    }
+    if (fsync(descriptor_) != 0) {
         ThrowOsError(errno, target_);
+    }
     const int descriptor = descriptor_;
     descriptor_ = -1;
     if (close(descriptor) != 0) {

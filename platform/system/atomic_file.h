@@ -1,6 +1,9 @@
 // Replacing a file atomically: the new content goes into a temporary file in the same folder,
 // is flushed to disk, and is then renamed over the target, so that a reader sees either the old
-// file whole or the new one whole, never a mixture, whatever happens in between.
+// file whole or the new one whole, never a mixture, whatever happens in between. The replaced
+// file keeps its permission bits; a symbolic link is followed, and the file it points to is
+// replaced while the link stays a link. The temporary file's name is short, so that a target
+// name as long as the file system allows works.
 #pragma once
 
 #include <filesystem>
@@ -11,6 +14,7 @@ namespace sys {
 class AtomicFile {
 public:
     // Starts the replacement of `target` (which need not exist yet). A missing folder is 76.
+    // Every writer of data files replaces them through this class.
     explicit AtomicFile(const std::filesystem::path& target);
     // Without Commit the temporary file is removed and the target is left untouched.
     ~AtomicFile();

@@ -24,7 +24,8 @@ bool DriveExists(std::string_view drive);
 // A Windows path as a path of this system: backslashes become "/", and a drive prefix
 // ("A:\RMDData.zip", "a:RMDData.zip") is replaced by the drive's folder. A path without a
 // drive is otherwise left as it is, relative paths staying relative. A drive that does not
-// exist is error 68, device unavailable.
+// exist is error 68, device unavailable; a ".." that would climb above the drive's root
+// ("A:\..\x", "A:\sub\..\..\x") is error 52, bad file name.
 std::filesystem::path ResolvePath(std::string_view windowsPath);
 
 } // namespace sys

@@ -23,10 +23,12 @@ std::optional<fs::path> FindOnPath(std::string_view name) {
         const auto colon = folders.find(':');
         const std::string_view folder = folders.substr(0, colon);
         const fs::path candidate = fs::path(folder.empty() ? "." : folder) / name;
-        if (access(candidate.c_str(), X_OK) == 0 && !fs::is_directory(candidate))
+        if (access(candidate.c_str(), X_OK) == 0 && !fs::is_directory(candidate)) {
             return candidate;
-        if (colon == std::string_view::npos)
+        }
+        if (colon == std::string_view::npos) {
             return std::nullopt;
+        }
         folders.remove_prefix(colon + 1);
     }
 }
@@ -39,8 +41,9 @@ bool StartDetached(const fs::path& program, const std::string& argument) {
     char* const arguments[] = {const_cast<char*>(programName.c_str()),
                                const_cast<char*>(argument.c_str()), nullptr};
     const pid_t child = fork();
-    if (child < 0)
+    if (child < 0) {
         return false;
+    }
     if (child == 0) {
         const pid_t grandchild = fork();
         if (grandchild == 0) {
@@ -50,9 +53,11 @@ bool StartDetached(const fs::path& program, const std::string& argument) {
         _exit(grandchild < 0 ? 1 : 0);
     }
     int status = 0;
-    while (waitpid(child, &status, 0) < 0)
-        if (errno != EINTR)
+    while (waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) {
             return false;
+        }
+    }
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 

@@ -1,12 +1,10 @@
 #include "platform/system/file_pattern.h"
 
+#include "platform/system/src/ascii_case.h"
+
 namespace sys {
 
 namespace {
-
-char FoldCase(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 // Wildcard match by the usual two-pointer walk: on a mismatch after a "*", the star takes one
 // more character and matching resumes behind it. Linear in practice, never recursive.
@@ -28,16 +26,18 @@ bool Matches(std::string_view name, std::string_view pattern) {
             return false;
         }
     }
-    while (p < pattern.size() && pattern[p] == '*')
+    while (p < pattern.size() && pattern[p] == '*') {
         ++p;
+    }
     return p == pattern.size();
 }
 
 } // namespace
 
 bool MatchesFilePattern(std::string_view name, std::string_view pattern) {
-    if (Matches(name, pattern))
+    if (Matches(name, pattern)) {
         return true;
+    }
     return pattern.ends_with(".*") && Matches(name, pattern.substr(0, pattern.size() - 2));
 }
 

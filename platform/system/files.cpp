@@ -4,6 +4,8 @@
 #include "platform/system/file_descriptor.h"
 #include "platform/system/file_pattern.h"
 #include "platform/system/os_error.h"
+#include "platform/system/src/descriptor_io.h"
+#include "platform/system/src/open_regular_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +13,7 @@
 
 #include <array>
 #include <cerrno>
-#include <cstdio>
+#include <optional>
 
 namespace sys {
 
@@ -20,36 +22,17 @@ using runtime::ErrorNumber;
 
 namespace {
 
-// Opens an existing file for reading; a folder is refused as the runtime refuses it (75).
-FileDescriptor OpenForReading(const fs::path& path) {
-    FileDescriptor file(open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!file.IsOpen())
-        ThrowOsError(errno, path);
-    struct stat status {};
-    if (fstat(file.Get(), &status) != 0)
-        ThrowOsError(errno, path);
-    if (S_ISDIR(status.st_mode))
-        ThrowOsError(EISDIR, path);
-    return file;
-}
-
-// Reads up to `size` bytes; fewer only at the end of the file.
-std::size_t ReadSome(int descriptor, char* buffer, std::size_t size, const fs::path& path) {
-    for (;;) {
-        const ssize_t count = read(descriptor, buffer, size);
-        if (count >= 0)
-            return static_cast<std::size_t>(count);
-        if (errno != EINTR)
-            ThrowOsError(errno, path);
-    }
-}
-
-// Calls `consume` with each block of the file's content in order.
+// Calls `consume` with each block of the file's content in order, until it answers false or the
+// file ends.
 template <typename Consume>
 void ReadBlocks(const FileDescriptor& file, const fs::path& path, Consume consume) {
     std::array<char, 65536> buffer;
-    while (const std::size_t count = ReadSome(file.Get(), buffer.data(), buffer.size(), path))
-        consume(std::string_view(buffer.data(), count));
+    while (const std::size_t count =
+               ReadFully(file.Get(), buffer.data(), buffer.size(), std::nullopt, path)) {
+        if (!consume(std::string_view(buffer.data(), count))) {
+            return;
+        }
+    }
 }
 
 } // namespace
@@ -61,23 +44,29 @@ bool FileExists(const fs::path& path) noexcept {
 
 std::uintmax_t FileLength(const fs::path& path) {
     struct stat status {};
-    if (stat(path.c_str(), &status) != 0)
+    if (stat(path.c_str(), &status) != 0) {
         ThrowOsError(errno, path);
-    if (S_ISDIR(status.st_mode))
+    }
+    if (S_ISDIR(status.st_mode)) {
         ThrowOsError(EISDIR, path);
+    }
     return static_cast<std::uintmax_t>(status.st_size);
 }
 
 void FileCopy(const fs::path& from, const fs::path& to) {
-    const FileDescriptor source = OpenForReading(from);
+    const FileDescriptor source = OpenRegularFile(from, FileAccess::Read);
     AtomicFile target(to);
-    ReadBlocks(source, from, [&](std::string_view block) { target.Write(block); });
+    ReadBlocks(source, from, [&](std::string_view block) {
+        target.Write(block);
+        return true;
+    });
     target.Commit();
 }
 
 void RemoveFile(const fs::path& path) {
-    if (unlink(path.c_str()) != 0)
+    if (unlink(path.c_str()) != 0) {
         ThrowOsError(errno, path);
+    }
 }
 
 void RenameFile(const fs::path& from, const fs::path& to) {
@@ -85,50 +74,50 @@ void RenameFile(const fs::path& from, const fs::path& to) {
     if (result != 0 && (errno == EINVAL || errno == ENOSYS)) {
         // A file system without the no-replace rename: check, then rename.
         struct stat status {};
-        if (lstat(to.c_str(), &status) == 0)
+        if (lstat(to.c_str(), &status) == 0) {
             ThrowOsError(EEXIST, to);
+        }
         result = rename(from.c_str(), to.c_str());
     }
-    if (result == 0)
+    if (result == 0) {
         return;
+    }
     const int error = errno;
-    if (error == ENOENT && access(from.c_str(), F_OK) == 0)
+    if (error == ENOENT && access(from.c_str(), F_OK) == 0) {
         ThrowCreationError(error, to); // the source is there: the target's folder is not
+    }
     ThrowOsError(error, error == EEXIST ? to : from, ErrorNumber::PathFileAccessError);
 }
 
 bool EnsureFolder(const fs::path& path) noexcept {
-    if (mkdir(path.c_str(), 0777) == 0)
+    if (mkdir(path.c_str(), 0777) == 0) {
         return true;
+    }
     struct stat status {};
     return errno == EEXIST && stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 std::string ReadFirstLine(const fs::path& path) {
-    FileDescriptor file = OpenForReading(path);
-    std::FILE* stream = fdopen(file.Get(), "rb");
-    if (stream == nullptr)
-        ThrowOsError(errno, path);
-    file.Release();
     std::string line;
-    int c = std::getc(stream);
-    const bool empty = c == EOF;
-    while (c != EOF && c != '\r' && c != '\n') {
-        line.push_back(static_cast<char>(c));
-        c = std::getc(stream);
-    }
-    const bool failed = std::ferror(stream) != 0;
-    std::fclose(stream);
-    if (failed)
-        ThrowOsError(EIO, path);
-    if (empty)
+    bool empty = true;
+    ReadBlocks(OpenRegularFile(path, FileAccess::Read), path, [&](std::string_view block) {
+        empty = false;
+        const auto end = block.find_first_of("\r\n");
+        line.append(block.substr(0, end));
+        return end == std::string_view::npos;
+    });
+    if (empty) {
         throw runtime::RuntimeError(ErrorNumber::InputPastEndOfFile, path.string());
+    }
     return line;
 }
 
 std::string ReadWholeFile(const fs::path& path) {
     std::string contents;
-    ReadBlocks(OpenForReading(path), path, [&](std::string_view block) { contents.append(block); });
+    ReadBlocks(OpenRegularFile(path, FileAccess::Read), path, [&](std::string_view block) {
+        contents.append(block);
+        return true;
+    });
     return contents;
 }
 
@@ -139,8 +128,9 @@ int RemoveMatchingFiles(const fs::path& folder, std::string_view pattern) noexce
          entry.increment(error)) {
         if (entry->is_regular_file(error) &&
             MatchesFilePattern(entry->path().filename().string(), pattern) &&
-            fs::remove(entry->path(), error))
+            fs::remove(entry->path(), error)) {
             ++removed;
+        }
         error.clear();
     }
     return removed;

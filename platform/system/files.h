@@ -1,6 +1,9 @@
 // Whole-file operations with the original runtime's rules. Failures are runtime::RuntimeError
 // with the runtime's numbers: 53 file not found, 58 file already exists, 70 permission denied,
 // 75 path/file access error, 76 path not found, 61 disk full, 57 device I/O error.
+//
+// Files are read only when they are regular files: a folder, FIFO, device or socket is refused
+// at once (75), without waiting for anything to be written to it.
 #pragma once
 
 #include <cstdint>

@@ -18,30 +18,34 @@ namespace fs = std::filesystem;
 namespace {
 
 fs::path HomeFolder() {
-    if (auto home = EnvironmentValue("HOME"))
+    if (auto home = EnvironmentValue("HOME")) {
         return *home;
+    }
     std::vector<char> buffer(16384);
     passwd entry{};
     passwd* found = nullptr;
     if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
-        found != nullptr && found->pw_dir != nullptr && *found->pw_dir != '\0')
+        found != nullptr && found->pw_dir != nullptr && *found->pw_dir != '\0') {
         return found->pw_dir;
+    }
     throw runtime::RuntimeError(runtime::ErrorNumber::PathNotFound, "no home folder");
 }
 
 // An XDG base folder: the variable's value when it is an absolute path, else the default
 // below the home folder.
 fs::path XdgBaseFolder(const char* variable, const char* defaultBelowHome) {
-    if (auto value = EnvironmentValue(variable); value && fs::path(*value).is_absolute())
+    if (auto value = EnvironmentValue(variable); value && fs::path(*value).is_absolute()) {
         return *value;
+    }
     return HomeFolder() / defaultBelowHome;
 }
 
 // The override variable's folder, else the default that `fallback` computes.
 template <typename Fallback>
 fs::path Overridable(const char* variable, Fallback fallback) {
-    if (auto value = EnvironmentValue(variable))
+    if (auto value = EnvironmentValue(variable)) {
         return *value;
+    }
     return fallback();
 }
 
@@ -55,8 +59,9 @@ fs::path InstallFolder() {
     return Overridable("TALLOWMERE_INSTALL_DIR", [] {
         std::error_code error;
         const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-        if (error)
+        if (error) {
             ThrowOsError(error.value(), "/proc/self/exe", runtime::ErrorNumber::PathNotFound);
+        }
         return executable.parent_path();
     });
 }
@@ -80,8 +85,9 @@ fs::path DocumentsFolder() {
         if (FileExists(userDirs)) {
             try {
                 if (auto folder =
-                        UserDirFromText(ReadWholeFile(userDirs), "XDG_DOCUMENTS_DIR", home))
+                        UserDirFromText(ReadWholeFile(userDirs), "XDG_DOCUMENTS_DIR", home)) {
                     return *folder;
+                }
             } catch (const runtime::RuntimeError&) {
                 // An unreadable user-dirs file names no folder: the home folder serves.
             }
@@ -106,10 +112,12 @@ void EnterProgramFolder() {
     const fs::path folder = ProgramFolder();
     std::error_code error;
     fs::create_directories(folder, error);
-    if (error)
+    if (error) {
         ThrowOsError(error.value(), folder, runtime::ErrorNumber::PathNotFound);
-    if (chdir(folder.c_str()) != 0)
+    }
+    if (chdir(folder.c_str()) != 0) {
         ThrowOsError(errno, folder, runtime::ErrorNumber::PathNotFound);
+    }
     // Failure here is left for the first operation in the data folder to report.
     fs::create_directories(DataFolder().parent_path(), error);
 }

@@ -21,8 +21,9 @@ void ThrowOsError(int errnoValue, const std::filesystem::path& path,
 }
 
 void ThrowCreationError(int errnoValue, const std::filesystem::path& path) {
-    if (errnoValue == ENOENT)
+    if (errnoValue == ENOENT) {
         throw runtime::RuntimeError(runtime::ErrorNumber::PathNotFound, Detail(errnoValue, path));
+    }
     ThrowOsError(errnoValue, path);
 }
 

@@ -5,11 +5,15 @@
 #include "platform/system/files.h"
 #include "platform/system/os_error.h"
 #include "platform/system/profile_text.h"
+#include "platform/system/src/file_lock.h"
+#include "platform/system/src/trim.h"
 
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <optional>
 
 namespace sys {
@@ -18,22 +22,54 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The longest file name the file systems we run on allow.
+constexpr std::size_t kLongestFileName = 255;
+constexpr std::string_view kLockPrefix = ".";
+constexpr std::string_view kLockSuffix = ".lock";
+
+// FNV-1a, 64 bits: the same in every process, which is all a lock file's name needs.
+std::uint64_t NameHash(std::string_view name) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : name) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    }
+    return hash;
+}
+
+// The lock file beside a profile, ".Hux.INI.lock" beside "Hux.INI". A profile name too long to
+// take the additions is cut, and told apart from other cut names by a hash of the whole name.
+fs::path LockFileOf(const fs::path& profile) {
+    std::string name = profile.filename().string();
+    if (name.size() + kLockPrefix.size() + kLockSuffix.size() > kLongestFileName) {
+        constexpr std::size_t kKept = 200;
+        char hash[17];
+        std::snprintf(hash, sizeof hash, "%016llx",
+                      static_cast<unsigned long long>(NameHash(name)));
+        name = name.substr(0, kKept) + "-" + hash;
+    }
+    return profile.parent_path() / (std::string(kLockPrefix) + name + std::string(kLockSuffix));
+}
+
+bool Exists(const fs::path& file) {
+    struct stat status {};
+    return !(stat(file.c_str(), &status) != 0 && errno == ENOENT);
+}
+
 // The file's text; empty when it does not exist, so that writing creates it.
 std::string ReadProfileForEditing(const fs::path& file) {
-    struct stat status {};
-    if (stat(file.c_str(), &status) != 0 && errno == ENOENT)
-        return {};
-    return ReadWholeFile(file);
+    return Exists(file) ? ReadWholeFile(file) : std::string();
 }
 
 void CreateFolderOf(const fs::path& file) {
     const fs::path folder = file.parent_path();
-    if (folder.empty())
+    if (folder.empty()) {
         return;
+    }
     std::error_code error;
     fs::create_directories(folder, error);
-    if (error)
+    if (error) {
         ThrowOsError(error.value(), folder, runtime::ErrorNumber::PathNotFound);
+    }
 }
 
 } // namespace
@@ -47,8 +83,7 @@ std::string GetProfileString(const fs::path& file, std::string_view section, std
         // A file that cannot be read holds no keys: the default answers.
     }
     if (!value) {
-        const auto end = defaultText.find_last_not_of(' ');
-        value = std::string(defaultText.substr(0, end == std::string_view::npos ? 0 : end + 1));
+        value = std::string(TrimEnd(defaultText, kProfileBlanks));
     }
     value->resize(std::min(value->size(), bufferSize == 0 ? 0 : bufferSize - 1));
     return *value;
@@ -56,16 +91,22 @@ std::string GetProfileString(const fs::path& file, std::string_view section, std
 
 void WriteProfileString(const fs::path& file, std::string_view section, std::string_view key,
                         std::string_view value) {
-    const std::string text = SetProfileValue(ReadProfileForEditing(file), section, key, value);
+    CheckProfileWritable(section, key, value);
     CreateFolderOf(file);
-    ReplaceFileAtomically(file, text);
+    const FileLock lock(LockFileOf(file));
+    ReplaceFileAtomically(file, SetProfileValue(ReadProfileForEditing(file), section, key, value));
 }
 
 void DeleteProfileKey(const fs::path& file, std::string_view section, std::string_view key) {
+    if (!Exists(file)) {
+        return;
+    }
+    const FileLock lock(LockFileOf(file));
     const std::string text = ReadProfileForEditing(file);
     const std::string edited = RemoveProfileKey(text, section, key);
-    if (edited != text)
+    if (edited != text) {
         ReplaceFileAtomically(file, edited);
+    }
 }
 
 } // namespace sys

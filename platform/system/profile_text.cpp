@@ -1,198 +1,253 @@
 #include "platform/system/profile_text.h"
 
 #include "platform/runtime/runtime_error.h"
+#include "platform/system/src/ascii_case.h"
+#include "platform/system/src/trim.h"
 
-#include <vector>
+#include <optional>
 
 namespace sys {
 
 namespace {
 
+// What a UTF-8 editor may put at the start of a file. It belongs to no line: it is skipped when
+// the lines are read and kept where it stands when the text is edited.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Where the text's first line begins.
+std::size_t FirstLineStart(std::string_view text) {
+    return text.starts_with(kUtf8ByteOrderMark) ? kUtf8ByteOrderMark.size() : 0;
+}
+
 enum class LineKind { Other, Section, Key };
 
+// One line of a profile text; offsets and views point into the text.
 struct Line {
-    std::string_view raw;   // without its line ending
-    std::string_view ended; // with its line ending, as it stands in the text
+    std::size_t begin = 0;   // the line's first byte
+    std::size_t end = 0;     // just past its line ending
+    std::string_view ending; // "\r\n", "\n", "\r", or empty for a last line without one
     LineKind kind = LineKind::Other;
-    std::string_view name;  // section name or key
+    std::string_view name;  // section name or key, trimmed
     std::string_view value; // key lines only, untrimmed
 };
 
-constexpr std::string_view kBlanks = " \t";
+// Walks a text line by line, keeping nothing of the lines already passed, so that a text of
+// millions of lines costs a scan and no memory. A line ends with LF, CR LF or a lone CR.
+class LineScanner {
+public:
+    explicit LineScanner(std::string_view text) : text_(text), next_(FirstLineStart(text)) {}
 
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
-char FoldCase(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldCase(a[i]) != FoldCase(b[i]))
+    // Reads the next line into `line`; false at the end of the text.
+    bool Next(Line& line) {
+        if (next_ >= text_.size()) {
             return false;
-    return true;
-}
+        }
+        line = Line{};
+        line.begin = next_;
+        const std::size_t breakAt = LineBreakFrom(next_);
+        line.end = breakAt;
+        if (breakAt < text_.size()) {
+            line.end = text_.compare(breakAt, 2, "\r\n") == 0 ? breakAt + 2 : breakAt + 1;
+        }
+        line.ending = text_.substr(breakAt, line.end - breakAt);
+        Classify(text_.substr(line.begin, breakAt - line.begin), line);
+        next_ = line.end;
+        return true;
+    }
 
-Line ParseLine(std::string_view ended) {
-    Line line;
-    line.ended = ended;
-    line.raw = ended;
-    if (line.raw.ends_with('\n'))
-        line.raw.remove_suffix(1);
-    if (line.raw.ends_with('\r'))
-        line.raw.remove_suffix(1);
-    const std::string_view content = Trim(line.raw);
-    if (content.starts_with('[')) {
-        line.kind = LineKind::Section;
-        line.name = Trim(content.substr(1, content.find(']') - 1));
-    } else if (!content.empty() && !content.starts_with(';')) {
-        if (const auto equals = content.find('='); equals != std::string_view::npos) {
-            line.kind = LineKind::Key;
-            line.name = Trim(content.substr(0, equals));
-            line.value = content.substr(equals + 1);
+private:
+    // Where the line that starts at `from` ends: its first CR or LF, or the end of the text.
+    // Profile lines are short, so a plain loop beats library searches, which pay a call per
+    // line (memchr) or test every byte against each character of a set (find_first_of).
+    std::size_t LineBreakFrom(std::size_t from) const {
+        std::size_t at = from;
+        while (at < text_.size() && text_[at] != '\n' && text_[at] != '\r') {
+            ++at;
+        }
+        return at;
+    }
+
+    static void Classify(std::string_view raw, Line& line) {
+        const std::string_view content = Trim(raw, kProfileBlanks);
+        if (content.starts_with('[')) {
+            line.kind = LineKind::Section;
+            line.name = Trim(content.substr(1, content.find(']') - 1), kProfileBlanks);
+        } else if (!content.empty() && !content.starts_with(';')) {
+            if (const auto equals = content.find('='); equals != std::string_view::npos) {
+                line.kind = LineKind::Key;
+                line.name = Trim(content.substr(0, equals), kProfileBlanks);
+                line.value = content.substr(equals + 1);
+            }
         }
     }
-    return line;
-}
 
-std::vector<Line> ParseLines(std::string_view text) {
-    std::vector<Line> lines;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        const std::size_t length = end == std::string_view::npos ? text.size() : end + 1;
-        lines.push_back(ParseLine(text.substr(0, length)));
-        text.remove_prefix(length);
-    }
-    return lines;
-}
+    std::string_view text_;
+    std::size_t next_;
+};
 
-// Index of the first header of the section, or lines.size().
-std::size_t FindSectionLine(const std::vector<Line>& lines, std::string_view section) {
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (lines[i].kind == LineKind::Section && SameName(lines[i].name, section))
-            return i;
-    return lines.size();
-}
-
-// Index of the first key line the lookup finds, or lines.size().
-std::size_t FindKeyLine(const std::vector<Line>& lines, std::string_view section,
-                        std::string_view key) {
-    bool inSection = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].kind == LineKind::Section)
-            inSection = SameName(lines[i].name, section);
-        else if (inSection && lines[i].kind == LineKind::Key && SameName(lines[i].name, key))
-            return i;
-    }
-    return lines.size();
-}
-
+// The line ending new lines get: the first one the text uses, LF for a text without one.
 std::string_view LineEndingOf(std::string_view text) {
-    return text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+    const auto breakAt = text.find_first_of("\r\n");
+    if (breakAt == std::string_view::npos || text[breakAt] == '\n') {
+        return "\n";
+    }
+    return text.substr(breakAt, 2) == "\r\n" ? "\r\n" : "\r";
 }
 
-void Refuse(std::string_view what) {
+// Ends the text's last line, so that another line can follow it. A text whose lines end in
+// CR LF and that stops after a CR lacks only the LF of its last ending.
+void EndLastLine(std::string& text, std::string_view ending) {
+    if (text.ends_with('\n') || (text.ends_with('\r') && ending != "\r\n")) {
+        return;
+    }
+    text.append(text.ends_with('\r') ? std::string_view("\n") : ending);
+}
+
+// The value as a lookup answers it: trimmed, without one pair of matching quotes.
+std::string_view Unquoted(std::string_view value) {
+    value = Trim(value, kProfileBlanks);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front()) {
+        value = value.substr(1, value.size() - 2);
+    }
+    return value;
+}
+
+// Where an edit of a key goes, found by one scan of the text.
+struct KeyPlace {
+    std::optional<Line> keyLine; // the line the lookup finds
+    // Where a new key goes: after the last key line of the section's first occurrence (or its
+    // header), so that blank lines and comments that lead into the next section stay with it.
+    std::optional<std::size_t> insertAt;
+};
+
+KeyPlace FindKeyPlace(std::string_view text, std::string_view section, std::string_view key) {
+    KeyPlace place;
+    bool inSection = false;
+    bool inFirstOccurrence = false;
+    LineScanner lines(text);
+    Line line;
+    while (lines.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            inSection = SameNameIgnoringCase(line.name, section);
+            inFirstOccurrence = inSection && !place.insertAt;
+            if (inFirstOccurrence) {
+                place.insertAt = line.end;
+            }
+        } else if (inSection && line.kind == LineKind::Key) {
+            if (SameNameIgnoringCase(line.name, key)) {
+                place.keyLine = line;
+                return place;
+            }
+            if (inFirstOccurrence) {
+                place.insertAt = line.end;
+            }
+        }
+    }
+    return place;
+}
+
+// The names a caller gives, as lines hold them: trimmed.
+struct Names {
+    std::string_view section;
+    std::string_view key;
+};
+
+Names TrimNames(std::string_view section, std::string_view key) {
+    return {Trim(section, kProfileBlanks), Trim(key, kProfileBlanks)};
+}
+
+void Refuse(const std::string& what) {
     throw runtime::RuntimeError(runtime::ErrorNumber::BadFileNameOrNumber,
-                                "a profile cannot hold " + std::string(what));
-}
-
-void CheckWritable(std::string_view section, std::string_view key, std::string_view value) {
-    constexpr std::string_view lineBreaks = "\r\n";
-    if (section.find_first_of(lineBreaks) != std::string_view::npos ||
-        section.find(']') != std::string_view::npos)
-        Refuse("the section name \"" + std::string(section) + "\"");
-    if (key.empty() || key != Trim(key) || key.find('=') != std::string_view::npos ||
-        key.starts_with('[') || key.starts_with(';') ||
-        key.find_first_of(lineBreaks) != std::string_view::npos)
-        Refuse("the key \"" + std::string(key) + "\"");
-    if (value.find_first_of(lineBreaks) != std::string_view::npos)
-        Refuse("a value with a line break");
-}
-
-std::string Join(const std::vector<Line>& lines) {
-    std::string text;
-    for (const Line& line : lines)
-        text.append(line.ended);
-    return text;
+                                "a profile cannot hold " + what);
 }
 
 } // namespace
 
+void CheckProfileWritable(std::string_view section, std::string_view key, std::string_view value) {
+    constexpr std::string_view kLineBreaks = "\r\n";
+    const Names names = TrimNames(section, key);
+    if (names.section.find_first_of(kLineBreaks) != std::string_view::npos ||
+        names.section.find(']') != std::string_view::npos) {
+        Refuse("the section name \"" + std::string(names.section) + "\"");
+    }
+    if (names.key.empty() || names.key.find('=') != std::string_view::npos ||
+        names.key.starts_with('[') || names.key.starts_with(';') ||
+        names.key.find_first_of(kLineBreaks) != std::string_view::npos) {
+        Refuse("the key \"" + std::string(names.key) + "\"");
+    }
+    if (value.find_first_of(kLineBreaks) != std::string_view::npos) {
+        Refuse("a value with a line break");
+    }
+}
+
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
                                             std::string_view key) {
-    const std::vector<Line> lines = ParseLines(text);
-    const std::size_t found = FindKeyLine(lines, section, key);
-    if (found == lines.size())
-        return std::nullopt;
-    std::string_view value = Trim(lines[found].value);
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-    return std::string(value);
+    const Names names = TrimNames(section, key);
+    bool inSection = false;
+    LineScanner lines(text);
+    Line line;
+    while (lines.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            inSection = SameNameIgnoringCase(line.name, names.section);
+        } else if (inSection && line.kind == LineKind::Key &&
+                   SameNameIgnoringCase(line.name, names.key)) {
+            return std::string(Unquoted(line.value));
+        }
+    }
+    return std::nullopt;
 }
 
 std::string SetProfileValue(std::string_view text, std::string_view section, std::string_view key,
                             std::string_view value) {
-    CheckWritable(section, key, value);
+    CheckProfileWritable(section, key, value);
+    const Names names = TrimNames(section, key);
     const std::string_view ending = LineEndingOf(text);
-    std::vector<Line> lines = ParseLines(text);
-    // Every line must end before anything is added after it. A last line that already ends in a
-    // lone carriage return needs only the line feed: another whole ending would leave the return
-    // inside the line, where it would become part of a section name.
-    std::string lastLine;
-    if (!lines.empty() && !lines.back().ended.ends_with('\n')) {
-        lastLine = std::string(lines.back().ended);
-        lastLine += lastLine.ends_with('\r') ? std::string_view("\n") : ending;
-        lines.back().ended = lastLine;
-    }
+    const KeyPlace place = FindKeyPlace(text, names.section, names.key);
 
-    const std::size_t found = FindKeyLine(lines, section, key);
-    std::string keyLine;
-    if (found != lines.size()) {
-        keyLine = std::string(lines[found].name) + "=" + std::string(value) + std::string(ending);
-        lines[found].ended = keyLine;
-        return Join(lines);
-    }
-
-    keyLine = std::string(key) + "=" + std::string(value) + std::string(ending);
-    const std::size_t sectionAt = FindSectionLine(lines, section);
-    if (sectionAt == lines.size()) {
-        std::string result = Join(lines);
-        if (!result.empty())
-            result.append(ending);
-        result.append("[").append(section).append("]").append(ending).append(keyLine);
+    std::string result;
+    if (place.keyLine) {
+        const Line& line = *place.keyLine;
+        result.append(text.substr(0, line.begin)).append(line.name).append("=").append(value);
+        result.append(line.ending.empty() ? ending : line.ending).append(text.substr(line.end));
         return result;
     }
-    // The key goes after the section's last key line (or its header), so that blank lines and
-    // comments that lead into the next section stay with that section.
-    std::size_t insertAt = sectionAt + 1;
-    for (std::size_t i = sectionAt + 1; i < lines.size() && lines[i].kind != LineKind::Section; ++i)
-        if (lines[i].kind == LineKind::Key)
-            insertAt = i + 1;
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insertAt), Line{});
-    lines[insertAt].ended = keyLine;
-    return Join(lines);
+    const std::string keyLine =
+        std::string(names.key) + "=" + std::string(value) + std::string(ending);
+    if (place.insertAt) {
+        result.append(text.substr(0, *place.insertAt));
+        if (*place.insertAt == text.size()) {
+            EndLastLine(result, ending);
+        }
+        return result.append(keyLine).append(text.substr(*place.insertAt));
+    }
+    // A new section goes at the end, after a blank line when lines stand before it.
+    result.append(text);
+    if (text.size() > FirstLineStart(text)) {
+        EndLastLine(result, ending);
+        result.append(ending);
+    }
+    return result.append("[").append(names.section).append("]").append(ending).append(keyLine);
 }
 
 std::string RemoveProfileKey(std::string_view text, std::string_view section,
                              std::string_view key) {
+    const Names names = TrimNames(section, key);
     std::string result;
+    std::size_t keptUpTo = 0;
     bool inSection = false;
-    for (const Line& line : ParseLines(text)) {
-        if (line.kind == LineKind::Section)
-            inSection = SameName(line.name, section);
-        else if (inSection && line.kind == LineKind::Key && SameName(line.name, key))
-            continue;
-        result.append(line.ended);
+    LineScanner lines(text);
+    Line line;
+    while (lines.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            inSection = SameNameIgnoringCase(line.name, names.section);
+        } else if (inSection && line.kind == LineKind::Key &&
+                   SameNameIgnoringCase(line.name, names.key)) {
+            result.append(text.substr(keptUpTo, line.begin - keptUpTo));
+            keptUpTo = line.end;
+        }
     }
-    return result;
+    return result.append(text.substr(keptUpTo));
 }
 
 } // namespace sys

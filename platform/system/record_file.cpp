@@ -1,13 +1,15 @@
 #include "platform/system/record_file.h"
 
 #include "platform/system/os_error.h"
+#include "platform/system/src/descriptor_io.h"
+#include "platform/system/src/open_regular_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <limits>
-#include <stdexcept>
 
 namespace sys {
 
@@ -18,90 +20,106 @@ namespace {
 
 constexpr std::int64_t kLastRecordNumber = std::numeric_limits<std::int32_t>::max();
 
+// The last record's offset then stays far inside what a file offset can hold.
+static_assert(kLastRecordNumber * static_cast<std::int64_t>(kLongestRecord) <
+              std::numeric_limits<off_t>::max());
+
+[[noreturn]] void ThrowBadRecordLength(const fs::path& path, std::size_t length) {
+    throw runtime::RuntimeError(ErrorNumber::BadRecordLength,
+                                path.string() + " record length " + std::to_string(length));
+}
+
+std::int64_t LengthOf(const FileDescriptor& file, const fs::path& path) {
+    struct stat status {};
+    if (fstat(file.Get(), &status) != 0) {
+        ThrowOsError(errno, path);
+    }
+    return static_cast<std::int64_t>(status.st_size);
+}
+
 } // namespace
 
 RecordFile::RecordFile(const fs::path& path, std::size_t recordLength, RecordAccess access)
     : path_(path), recordLength_(recordLength), access_(access) {
-    if (recordLength_ == 0)
-        throw std::invalid_argument("a record file needs records of at least one byte");
-    const int flags = access_ == RecordAccess::Read ? O_RDONLY : O_RDWR | O_CREAT;
-    file_ = FileDescriptor(open(path_.c_str(), flags | O_CLOEXEC, 0666));
-    if (!file_.IsOpen() && access_ == RecordAccess::ReadWrite)
-        ThrowCreationError(errno, path_);
-    if (!file_.IsOpen())
-        ThrowOsError(errno, path_);
-    struct stat status {};
-    if (fstat(file_.Get(), &status) != 0)
-        ThrowOsError(errno, path_);
-    if (S_ISDIR(status.st_mode))
-        ThrowOsError(EISDIR, path_);
+    if (recordLength_ == 0 || recordLength_ > kLongestRecord) {
+        ThrowBadRecordLength(path_, recordLength_);
+    }
+    file_ = OpenRegularFile(path_, access_ == RecordAccess::Read ? FileAccess::Read
+                                                                 : FileAccess::ReadWrite);
 }
 
 std::int64_t RecordFile::RecordCount() const {
-    struct stat status {};
-    if (fstat(file_.Get(), &status) != 0)
-        ThrowOsError(errno, path_);
-    return static_cast<std::int64_t>(status.st_size) / static_cast<std::int64_t>(recordLength_);
+    return LengthOf(file_, path_) / static_cast<std::int64_t>(recordLength_);
 }
 
 std::int64_t RecordFile::OffsetOf(std::int64_t recordNumber) const {
-    if (recordNumber < 1 || recordNumber > kLastRecordNumber)
+    if (recordNumber < 1 || recordNumber > kLastRecordNumber) {
         throw runtime::RuntimeError(ErrorNumber::BadRecordNumber,
                                     path_.string() + " record " + std::to_string(recordNumber));
+    }
     return (recordNumber - 1) * static_cast<std::int64_t>(recordLength_);
 }
 
 std::string RecordFile::Read(std::int64_t recordNumber) const {
     const std::int64_t offset = OffsetOf(recordNumber);
     std::string record(recordLength_, '\0');
-    std::size_t filled = 0;
-    while (filled < record.size()) {
-        const ssize_t count = pread(file_.Get(), record.data() + filled, record.size() - filled,
-                                    static_cast<off_t>(offset + static_cast<std::int64_t>(filled)));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            ThrowOsError(errno, path_);
-        if (count == 0)
-            break; // end of file: the rest stays zero
-        filled += static_cast<std::size_t>(count);
-    }
+    // Past the end of the file the rest of the record stays zero bytes.
+    ReadFully(file_.Get(), record.data(), record.size(), static_cast<off_t>(offset), path_);
     return record;
 }
 
 void RecordFile::Write(std::int64_t recordNumber, std::string_view record) {
-    if (record.size() != recordLength_)
-        throw std::invalid_argument("a record of " + std::to_string(record.size()) +
-                                    " bytes for a file of " + std::to_string(recordLength_) +
-                                    "-byte records");
+    if (record.size() != recordLength_) {
+        ThrowBadRecordLength(path_, record.size());
+    }
     const std::int64_t offset = OffsetOf(recordNumber);
-    if (access_ == RecordAccess::Read)
+    if (access_ == RecordAccess::Read) {
         throw runtime::RuntimeError(ErrorNumber::PathFileAccessError,
                                     path_.string() + " is open for reading");
+    }
     written_ = true;
-    std::size_t done = 0;
-    while (done < record.size()) {
-        const ssize_t count = pwrite(file_.Get(), record.data() + done, record.size() - done,
-                                     static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            ThrowOsError(errno, path_);
-        done += static_cast<std::size_t>(count);
+    // What the write may change is kept first, so that a write that fails part-way (a full
+    // disk) can be undone: the old bytes go back and the file is cut back to its old length.
+    const std::int64_t oldLength = LengthOf(file_, path_);
+    std::string oldBytes(
+        static_cast<std::size_t>(std::clamp<std::int64_t>(oldLength - offset, 0, recordLength_)),
+        '\0');
+    oldBytes.resize(ReadFully(file_.Get(), oldBytes.data(), oldBytes.size(),
+                              static_cast<off_t>(offset), path_));
+    try {
+        WriteFully(file_.Get(), record, static_cast<off_t>(offset), path_);
+    } catch (const runtime::RuntimeError&) {
+        Undo(oldBytes, static_cast<off_t>(offset), static_cast<off_t>(oldLength));
+        throw;
+    }
+}
+
+void RecordFile::Undo(std::string_view oldBytes, off_t offset, off_t oldLength) noexcept {
+    // Best effort: the failed write's own error is the one the caller hears of.
+    try {
+        WriteFully(file_.Get(), oldBytes, offset, path_);
+    } catch (const runtime::RuntimeError&) {
+        // The bytes that could not be put back are still cut off below when they lay past the
+        // old end; overwritten bytes inside the file stay as the failed write left them.
+    }
+    while (ftruncate(file_.Get(), oldLength) != 0 && errno == EINTR) {
     }
 }
 
 void RecordFile::Close() {
-    if (!file_.IsOpen())
+    if (!file_.IsOpen()) {
         return;
+    }
     const bool flush = written_;
     const int descriptor = file_.Release();
     const bool synced = !flush || fsync(descriptor) == 0;
     const int syncError = errno;
-    if (close(descriptor) != 0)
+    if (close(descriptor) != 0) {
         ThrowOsError(errno, path_);
-    if (!synced)
+    }
+    if (!synced) {
         ThrowOsError(syncError, path_);
+    }
 }
 
 } // namespace sys

@@ -10,7 +10,11 @@
 //   runtime's Get: the bytes the file holds at its place come back, filled up with zero bytes
 //   to the record length (a record past the end is all zero bytes). Reading never changes the
 //   file.
-// - A record number below 1 (or beyond 2147483647) is error 63, bad record number.
+// - A record number below 1 (or beyond 2147483647) is error 63, bad record number. A record
+//   length of 0 or beyond kLongestRecord, and a record to write of another length than the
+//   file's, are error 59, bad record length.
+// - A write that fails part-way (a full disk) leaves the file as it was: the record's old bytes
+//   are put back, and a file that grew is cut back to its old length.
 #pragma once
 
 #include "platform/system/file_descriptor.h"
@@ -21,7 +25,12 @@
 #include <string>
 #include <string_view>
 
+#include <sys/types.h>
+
 namespace sys {
+
+// The longest record the runtime's random-access files allow.
+inline constexpr std::size_t kLongestRecord = 32767;
 
 enum class RecordAccess {
     Read,      // the file must exist (53 otherwise)
@@ -30,7 +39,7 @@ enum class RecordAccess {
 
 class RecordFile {
 public:
-    // Opens `path` for records of `recordLength` bytes (at least 1).
+    // Opens `path` for records of `recordLength` bytes (1 to kLongestRecord).
     RecordFile(const std::filesystem::path& path, std::size_t recordLength, RecordAccess access);
 
     std::size_t RecordLength() const { return recordLength_; }
@@ -46,6 +55,8 @@ public:
 
 private:
     std::int64_t OffsetOf(std::int64_t recordNumber) const;
+    // Puts back what a failed write changed: the old bytes at `offset`, the old length.
+    void Undo(std::string_view oldBytes, off_t offset, off_t oldLength) noexcept;
 
     std::filesystem::path path_;
     std::size_t recordLength_;

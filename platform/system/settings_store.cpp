@@ -5,28 +5,30 @@
 #include "platform/system/folders.h"
 #include "platform/system/profile_file.h"
 #include "platform/system/profile_text.h"
+#include "platform/system/src/trim.h"
 
 namespace sys {
 
 namespace {
 
 std::string SectionName(std::string_view application, std::string_view section) {
-    if (application.find('\\') != std::string_view::npos)
+    if (application.find('\\') != std::string_view::npos) {
         throw runtime::RuntimeError(runtime::ErrorNumber::BadFileNameOrNumber,
                                     "a settings application name cannot hold \"\\\"");
+    }
     return std::string(application) + "\\" + std::string(section);
 }
 
 // Reading strips blanks and one pair of matching quotes from a value's ends; quoting a value
 // that would lose something to that keeps it whole.
 std::string Stored(std::string_view value) {
-    const bool blankAtEnd = !value.empty() && (value.front() == ' ' || value.front() == '\t' ||
-                                               value.back() == ' ' || value.back() == '\t');
+    const bool blankAtEnd = Trim(value, kProfileBlanks) != value;
     const bool quotedAlready = value.size() >= 2 &&
                                (value.front() == '"' || value.front() == '\'') &&
                                value.back() == value.front();
-    if (blankAtEnd || quotedAlready)
+    if (blankAtEnd || quotedAlready) {
         return "\"" + std::string(value) + "\"";
+    }
     return std::string(value);
 }
 
@@ -40,8 +42,9 @@ std::string GetSetting(std::string_view application, std::string_view section, s
                        std::string_view defaultValue) {
     const std::string sectionName = SectionName(application, section);
     try {
-        if (auto value = FindProfileValue(ReadWholeFile(SettingsFile()), sectionName, key))
+        if (auto value = FindProfileValue(ReadWholeFile(SettingsFile()), sectionName, key)) {
             return *value;
+        }
     } catch (const runtime::RuntimeError&) {
         // No settings file yet, or one that cannot be read: nothing is saved.
     }

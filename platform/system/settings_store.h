@@ -7,12 +7,13 @@
 //   ReportCover=True
 //   Top=1
 //
-// Names compare without regard to letter case. Values come back exactly as they were saved:
-// one with blanks or quotes at its ends is written between double quotes. The file is replaced
-// atomically on every change; its folder is created when missing.
+// Names compare without regard to letter case, and blanks at the ends of the section name (the
+// application and section joined) and of the key do not count. Values come back exactly as they
+// were saved: one with blanks or quotes at its ends is written between double quotes. The file is
+// replaced atomically on every change; its folder is created when missing.
 //
 // A name the file cannot hold (a line break, "]" or "\" in the application, "]" in the section,
-// "=" in the key, blanks around a key) and a value with a line break are error 52.
+// "=" in the key, an empty key) and a value with a line break are error 52.
 #pragma once
 
 #include <filesystem>

@@ -1,29 +1,30 @@
 #include "platform/system/user_dirs.h"
 
+#include "platform/system/src/trim.h"
+
 namespace sys {
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
+// The blanks of a user-dirs line; a CR is one, for a file written with CR LF line endings.
+constexpr std::string_view kLineBlanks = " \t\r";
 
 std::optional<std::filesystem::path> PathFromValue(std::string_view value,
                                                    const std::filesystem::path& home) {
-    if (value.size() < 2 || value.front() != '"' || value.back() != '"')
+    if (value.size() < 2 || value.front() != '"' || value.back() != '"') {
         return std::nullopt;
+    }
     value = value.substr(1, value.size() - 2);
     constexpr std::string_view homePrefix = "$HOME";
-    if (value == homePrefix)
+    if (value == homePrefix) {
         return home;
-    if (value.starts_with("$HOME/"))
+    }
+    if (value.starts_with("$HOME/")) {
         return home / value.substr(homePrefix.size() + 1);
-    if (value.starts_with("/"))
+    }
+    if (value.starts_with("/")) {
         return std::filesystem::path(value);
+    }
     return std::nullopt;
 }
 
@@ -33,10 +34,11 @@ std::optional<std::filesystem::path> UserDirFromText(std::string_view text, std:
                                                      const std::filesystem::path& home) {
     while (!text.empty()) {
         const auto end = text.find('\n');
-        const std::string_view line = TrimBlanks(text.substr(0, end));
+        const std::string_view line = Trim(text.substr(0, end), kLineBlanks);
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (line.starts_with(name) && line.substr(name.size()).starts_with("="))
-            return PathFromValue(TrimBlanks(line.substr(name.size() + 1)), home);
+        if (line.starts_with(name) && line.substr(name.size()).starts_with("=")) {
+            return PathFromValue(Trim(line.substr(name.size() + 1), kLineBlanks), home);
+        }
     }
     return std::nullopt;
 }

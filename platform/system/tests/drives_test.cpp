@@ -56,10 +56,21 @@ TEST_F(DrivesTest, ResolvesWindowsPaths) {
         {"sub\\Temp.flt", "sub/Temp.flt"},
         {"\\RepInfo.flt", "/RepInfo.flt"},
         {"/already/posix", "/already/posix"},
+        {"A:\\sub\\..\\RMDData.zip", floppy / "RMDData.zip"},
+        {"A:\\sub\\..", floppy},
+        {"..\\relative", "../relative"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.windowsPath);
         EXPECT_EQ(sys::ResolvePath(c.windowsPath), c.expected);
     }
     EXPECT_EQ(ErrorNumberOf([] { sys::ResolvePath("D:\\file"); }), 68);
+}
+
+TEST_F(DrivesTest, DotDotCannotLeaveTheDrive) {
+    for (const char* path : {"A:\\..\\secret", "a:..\\secret", "A:\\sub\\..\\..\\secret",
+                             "b:\\.\\..\\stick2\\x", "A:\\..", "A:/../secret"}) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(ErrorNumberOf([&] { sys::ResolvePath(path); }), 52);
+    }
 }

@@ -37,8 +37,9 @@ TEST(ExternalPrograms, XdgOpenGetsTheAddressAsOneUninterpretedArgument) {
     const std::string url = "https://example.test/a b?x=1&y='2' ; touch pwned $(touch pwned2) `x`";
     ASSERT_TRUE(sys::OpenUrlInBrowser(url));
     const fs::path output = sandbox.Root() / "bin/xdg-open.out";
-    for (int wait = 0; wait < 500 && !fs::exists(output); ++wait)
+    for (int wait = 0; wait < 500 && !fs::exists(output); ++wait) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     EXPECT_EQ(ReadBack(output), "1\n" + url);
     EXPECT_FALSE(fs::exists(sandbox.Root() / "pwned"));
     EXPECT_FALSE(fs::exists(sandbox.Root() / "pwned2"));

@@ -1,11 +1,16 @@
 #include "platform/system/atomic_file.h"
 #include "platform/system/file_pattern.h"
 #include "platform/system/files.h"
+#include "platform/system/profile_file.h"
+#include "platform/system/record_file.h"
 #include "platform/system/tests/sandbox.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
 
 namespace fs = std::filesystem;
 using sys::testing::ErrorNumberOf;
@@ -150,8 +155,9 @@ TEST(Files, Patterns) {
 TEST(Files, RemoveMatchingFilesLeavesOthers) {
     Sandbox sandbox;
     const fs::path folder = sandbox.Root() / "program";
-    for (const char* name : {"RMDLogo.gif", "RMDLogo.txt", "StretchLogo.gif", "RMDLogo2.gif"})
+    for (const char* name : {"RMDLogo.gif", "RMDLogo.txt", "StretchLogo.gif", "RMDLogo2.gif"}) {
         sandbox.WriteFile(fs::path("program") / name, "x");
+    }
     fs::create_directory(folder / "RMDLogo.dir");
     EXPECT_EQ(sys::RemoveMatchingFiles(folder, "RMDLogo.*"), 2);
     EXPECT_FALSE(fs::exists(folder / "RMDLogo.gif"));
@@ -174,6 +180,51 @@ TEST(AtomicFile, ReplacesWholeAndKeepsPermissions) {
         << "only the target and the home folder remain";
 }
 
+// A link stays a link: the file it points to is replaced, keeping that file's permissions.
+TEST(AtomicFile, ReplacesTheFileALinkPointsTo) {
+    Sandbox sandbox;
+    const fs::path file = sandbox.WriteFile("real/Hux.INI", "old");
+    struct Case {
+        const char* name;
+        fs::path link;
+        fs::path pointsTo;
+    };
+    const Case cases[] = {
+        {"absolute", "absolute.ini", file},
+        {"relative", "links/relative.ini", "../real/Hux.INI"},
+        {"link to a link", "chained.ini", "absolute.ini"},
+    };
+    fs::create_directory(sandbox.Root() / "links");
+    chmod(file.c_str(), 0640);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path link = sandbox.Root() / c.link;
+        fs::create_symlink(c.pointsTo, link);
+        sys::ReplaceFileAtomically(link, c.name);
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(fs::read_symlink(link), c.pointsTo);
+        EXPECT_EQ(ReadBack(file), c.name);
+        EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(file.parent_path()), fs::directory_iterator()),
+              1);
+}
+
+// The temporary file's name does not grow with the target's, so a name as long as the file
+// system allows can be replaced.
+TEST(AtomicFile, ReplacesFilesWithTheLongestNames) {
+    Sandbox sandbox;
+    for (std::size_t length : {std::size_t{245}, std::size_t{255}}) {
+        SCOPED_TRACE(length);
+        const fs::path target = sandbox.Root() / std::string(length, 'n');
+        sys::ReplaceFileAtomically(target, "first");
+        sys::ReplaceFileAtomically(target, "second");
+        EXPECT_EQ(ReadBack(target), "second");
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(sandbox.Root()), fs::directory_iterator()), 3);
+}
+
 TEST(AtomicFile, WithoutCommitTheTargetIsUntouched) {
     Sandbox sandbox;
     const fs::path target = sandbox.WriteFile("settings.ini", "kept");
@@ -184,4 +235,41 @@ TEST(AtomicFile, WithoutCommitTheTargetIsUntouched) {
     EXPECT_EQ(ReadBack(target), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(sandbox.Root()), fs::directory_iterator()), 2);
     EXPECT_EQ(ErrorNumberOf([&] { sys::ReplaceFileAtomically(sandbox.Root() / "no/x", "y"); }), 76);
+}
+
+// Every reader opens regular files only. A FIFO without a writer used to hold its reader for
+// ever; the alarm ends this test (and shows it as failed) should a reader wait again.
+TEST(Files, ReadersRefuseWhatIsNotARegularFile) {
+    Sandbox sandbox;
+    const fs::path fifo = sandbox.Root() / "Hux.INI";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path folder = sandbox.Root() / "folder";
+    fs::create_directory(folder);
+    const fs::path target = sandbox.Root() / "copy";
+    struct Reader {
+        const char* name;
+        std::function<void(const fs::path&)> read;
+    };
+    const Reader readers[] = {
+        {"whole file", [](const fs::path& path) { sys::ReadWholeFile(path); }},
+        {"first line", [](const fs::path& path) { sys::ReadFirstLine(path); }},
+        {"copy", [&](const fs::path& path) { sys::FileCopy(path, target); }},
+        {"records",
+         [](const fs::path& path) { sys::RecordFile(path, 1000, sys::RecordAccess::Read); }},
+        {"records to write",
+         [](const fs::path& path) { sys::RecordFile(path, 1000, sys::RecordAccess::ReadWrite); }},
+        {"profile write",
+         [](const fs::path& path) { sys::WriteProfileString(path, "Program", "Top", "1"); }},
+    };
+    alarm(20);
+    for (const fs::path& path : {fifo, folder, fs::path("/dev/null")}) {
+        for (const auto& reader : readers) {
+            SCOPED_TRACE(path.string() + " " + reader.name);
+            EXPECT_EQ(ErrorNumberOf([&] { reader.read(path); }), 75);
+        }
+        EXPECT_EQ(sys::GetProfileString(path, "Program", "Top", "default", 64), "default");
+    }
+    alarm(0);
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
 }

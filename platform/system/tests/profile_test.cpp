@@ -4,6 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <vector>
+
 namespace fs = std::filesystem;
 using sys::testing::ErrorNumberOf;
 using sys::testing::ReadBack;
@@ -136,11 +143,65 @@ TEST(Profile, WritingKeepsCommentsBlanksAndLineEndings) {
         {"first duplicate changes", "[A]\nk=1\nk=2\n", "A", "k", "9", "[A]\nk=9\nk=2\n"},
         {"empty section", "[A]\n[B]\n", "A", "k", "v", "[A]\nk=v\n[B]\n"},
         {"last line ends in a lone CR", "x=1\r\n[A]\r", "A", "k", "v", "x=1\r\n[A]\r\nk=v\r\n"},
+        {"lone CR endings", "[A]\rx=1\r[B]\r", "A", "z", "3", "[A]\rx=1\rz=3\r[B]\r"},
+        {"lone CR endings, new section", "[A]\rx=1", "B", "y", "2", "[A]\rx=1\r\r[B]\ry=2\r"},
+        {"byte-order mark kept", "\xEF\xBB\xBF[A]\r\nx=1\r\n", "A", "x", "2",
+         "\xEF\xBB\xBF[A]\r\nx=2\r\n"},
+        {"byte-order mark alone", "\xEF\xBB\xBF", "A", "k", "v", "\xEF\xBB\xBF[A]\nk=v\n"},
+        {"names trimmed", "[A]\nk=1\n", " A\t", " k ", "2", "[A]\nk=2\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(sys::SetProfileValue(c.before, c.section, c.key, c.value), c.after);
     }
+}
+
+// Files other editors write: a UTF-8 byte-order mark before the first line, lines ended by a
+// lone carriage return.
+TEST(Profile, ReadsByteOrderMarkAndCarriageReturnLines) {
+    struct Case {
+        const char* name;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"mark, CR LF", "\xEF\xBB\xBF[Program]\r\nTop=1200\r\n"},
+        {"mark, LF", "\xEF\xBB\xBF[Program]\nTop=1200"},
+        {"lone CR", "[Other]\rTop=1\r[Program]\rLeft=2\rTop=1200\r"},
+        {"mark, lone CR", "\xEF\xBB\xBF[Program]\rTop=1200"},
+        {"mixed", "[Program]\r\nLeft=2\rTop=1200\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(sys::FindProfileValue(c.text, "Program", "Top"), "1200");
+        EXPECT_EQ(sys::FindProfileValue(sys::RemoveProfileKey(c.text, "Program", "Top"), "Program",
+                                        "Top"),
+                  std::nullopt);
+    }
+}
+
+// Names are trimmed alike when a key is written and when it is looked up, so that a name with
+// blanks at its ends finds what it wrote and later writes change it in place.
+TEST(Profile, NamesWithEdgeBlanksAreOneName) {
+    Sandbox sandbox;
+    const fs::path file = sandbox.Root() / "Tallowmere.ini";
+    struct Case {
+        const char* section;
+        const char* key;
+    };
+    const Case cases[] = {
+        {" App", "Top"}, {"App ", "Top"}, {"\tApp\t", " Top"}, {"App", "Top "}, {" app ", "\tTOP"},
+    };
+    int value = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("[") + c.section + "] " + c.key);
+        const std::string written = std::to_string(++value);
+        sys::WriteProfileString(file, c.section, c.key, written);
+        EXPECT_EQ(sys::GetProfileString(file, c.section, c.key, "", 64), written);
+        EXPECT_EQ(sys::GetProfileString(file, "App", "Top", "", 64), written);
+        EXPECT_EQ(ReadBack(file), "[App]\nTop=" + written + "\n");
+    }
+    sys::DeleteProfileKey(file, " APP ", " top ");
+    EXPECT_EQ(ReadBack(file), "[App]\n");
 }
 
 TEST(Profile, WritingRefusesWhatTheFormatCannotHold) {
@@ -150,9 +211,9 @@ TEST(Profile, WritingRefusesWhatTheFormatCannotHold) {
         const char* value;
     };
     const Case cases[] = {
-        {"A]B", "k", "v"}, {"A\nB", "k", "v"},       {"A", "k=1", "v"},
-        {"A", " k", "v"},  {"A", "", "v"},           {"A", ";k", "v"},
-        {"A", "[k", "v"},  {"A", "k", "two\nlines"}, {"A", "k", "cr\r"},
+        {"A]B", "k", "v"},  {"A\nB", "k", "v"}, {"A", "k=1", "v"}, {"A", " \t ", "v"},
+        {"A", "", "v"},     {"A", ";k", "v"},   {"A", "[k", "v"},  {"A", "k", "two\nlines"},
+        {"A", "k", "cr\r"}, {"A\rB", "k", "v"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.section) + "/" + c.key + "=" + c.value);
@@ -188,4 +249,78 @@ TEST(Profile, WrittenValuesReadBack) {
         EXPECT_EQ(sys::FindProfileValue(sys::RemoveProfileKey(text, "S", "k"), "S", "k"),
                   std::nullopt);
     }
+}
+
+// Several processes write distinct keys into one profile at once. Each write reads the file,
+// changes it and replaces it; without a lock between them one would replace the others' keys
+// with an older text.
+TEST(Profile, ConcurrentWritersKeepEveryKey) {
+    Sandbox sandbox;
+    const fs::path file = sandbox.Root() / "hux/Hux.INI";
+    constexpr int kWriters = 5;
+    constexpr int kKeysEach = 40;
+    std::vector<pid_t> writers;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            int status = 0;
+            try {
+                for (int key = 0; key < kKeysEach; ++key) {
+                    sys::WriteProfileString(file, "Writer " + std::to_string(writer),
+                                            "Key" + std::to_string(key), std::to_string(key));
+                }
+            } catch (...) {
+                status = 1;
+            }
+            _exit(status);
+        }
+        writers.push_back(child);
+    }
+    for (const pid_t writer : writers) {
+        int status = 0;
+        ASSERT_EQ(waitpid(writer, &status, 0), writer);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    int kept = 0;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        for (int key = 0; key < kKeysEach; ++key) {
+            kept +=
+                sys::GetProfileString(file, "Writer " + std::to_string(writer),
+                                      "Key" + std::to_string(key), "", 16) == std::to_string(key);
+        }
+    }
+    EXPECT_EQ(kept, kWriters * kKeysEach);
+}
+
+// A look-up scans the lines without keeping a record of each: after ten million blank lines it
+// still runs in a process that may not grow by more than 64 MB beyond the text itself.
+TEST(Profile, LookupNeedsNoMemoryPerLine) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#else
+    const std::string text = std::string(10'000'000, '\n') + "[Program]\nTop=1200\n";
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        long pages = 0;
+        std::ifstream("/proc/self/statm") >> pages;
+        const rlim_t limit =
+            static_cast<rlim_t>(pages) * static_cast<rlim_t>(getpagesize()) + (rlim_t{64} << 20);
+        const rlimit addressSpace{limit, limit};
+        int status = setrlimit(RLIMIT_AS, &addressSpace) == 0 ? 0 : 2;
+        try {
+            if (status == 0 && sys::FindProfileValue(text, "Program", "Top") != "1200") {
+                status = 3;
+            }
+        } catch (const std::bad_alloc&) {
+            status = 1;
+        }
+        _exit(status);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: out of memory, 2: no limit, 3: wrong value";
+#endif
 }

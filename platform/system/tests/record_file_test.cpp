@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <limits>
 
 namespace fs = std::filesystem;
 using sys::RecordAccess;
@@ -99,17 +99,35 @@ TEST_F(RecordFileTest, OpeningAndAccessErrors) {
     sandbox.WriteFile("Tallowmere.flt", Record("one"));
     RecordFile reader(path, 10, RecordAccess::Read);
     EXPECT_EQ(ErrorNumberOf([&] { reader.Write(1, Record("changed")); }), 75);
-    EXPECT_THROW(RecordFile(path, 0, RecordAccess::Read), std::invalid_argument);
+    EXPECT_EQ(ReadBack(path), Record("one"));
+}
+
+// The runtime allows records of 1 to 32767 bytes; other lengths, and records of another
+// length than the file's, are its error 59, bad record length.
+TEST_F(RecordFileTest, BadRecordLengthsAreRefused) {
+    sandbox.WriteFile("Tallowmere.flt", Record("one"));
+    for (std::size_t length : {std::size_t{0}, std::size_t{32768}, std::size_t{1} << 40,
+                               std::numeric_limits<std::size_t>::max()}) {
+        SCOPED_TRACE(length);
+        EXPECT_EQ(ErrorNumberOf([&] {
+                      RecordFile file(path, length, RecordAccess::ReadWrite);
+                      file.Write(2, std::string(1, 'x'));
+                  }),
+                  59);
+    }
+    RecordFile longest(sandbox.Root() / "longest.flt", 32767, RecordAccess::ReadWrite);
+    EXPECT_EQ(longest.Read(2147483647), std::string(32767, '\0'));
     RecordFile writer(path, 10, RecordAccess::ReadWrite);
-    EXPECT_THROW(writer.Write(1, "short"), std::invalid_argument);
-    EXPECT_THROW(writer.Write(1, Record("too long", 11)), std::invalid_argument);
+    EXPECT_EQ(ErrorNumberOf([&] { writer.Write(1, "short"); }), 59);
+    EXPECT_EQ(ErrorNumberOf([&] { writer.Write(1, Record("too long", 11)); }), 59);
     EXPECT_EQ(ReadBack(path), Record("one"));
 }
 
 TEST_F(RecordFileTest, ThousandByteRecordsAsTheProgramUsesThem) {
     RecordFile file(path, 1000, RecordAccess::ReadWrite);
-    for (int n = 1; n <= 7; ++n)
+    for (int n = 1; n <= 7; ++n) {
         file.Write(n, Record(std::to_string(n), 1000));
+    }
     EXPECT_EQ(file.RecordCount(), 7);
     EXPECT_EQ(file.Read(5).substr(0, 2), "5 ");
     file.Close();

@@ -13,8 +13,9 @@ namespace fs = std::filesystem;
 
 Sandbox::Sandbox() : previousFolder_(fs::current_path()) {
     std::string pattern = (fs::temp_directory_path() / "tallowmere-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
+    if (mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot create a temporary folder");
+    }
     root_ = pattern;
     SetEnvironment("HOME", (root_ / "home").string());
     SetEnvironment("XDG_CONFIG_HOME", (root_ / "home/.config").string());
@@ -23,10 +24,12 @@ Sandbox::Sandbox() : previousFolder_(fs::current_path()) {
     for (const char* name :
          {"TALLOWMERE_INSTALL_DIR", "TALLOWMERE_PROGRAM_DIR", "TALLOWMERE_DATA_DIR",
           "TALLOWMERE_DOCUMENTS_DIR", "TALLOWMERE_WINDOWS_DIR", "TALLOWMERE_CONFIG_DIR",
-          "TALLOWMERE_USER_PROFILE_DIR"})
+          "TALLOWMERE_USER_PROFILE_DIR"}) {
         SetEnvironment(name, std::nullopt);
-    for (char letter = 'A'; letter <= 'Z'; ++letter)
+    }
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
         SetEnvironment(std::string("TALLOWMERE_DRIVE_") + letter, std::nullopt);
+    }
     fs::create_directories(root_ / "home");
     fs::current_path(root_);
 }
@@ -35,10 +38,11 @@ Sandbox::~Sandbox() {
     std::error_code ignored;
     fs::current_path(previousFolder_, ignored);
     for (const auto& [name, value] : saved_) {
-        if (value)
+        if (value) {
             setenv(name.c_str(), value->c_str(), 1);
-        else
+        } else {
             unsetenv(name.c_str());
+        }
     }
     fs::remove_all(root_, ignored);
 }
@@ -48,10 +52,11 @@ void Sandbox::SetEnvironment(const std::string& name, const std::optional<std::s
         const char* previous = std::getenv(name.c_str());
         saved_[name] = previous ? std::optional<std::string>(previous) : std::nullopt;
     }
-    if (value)
+    if (value) {
         setenv(name.c_str(), value->c_str(), 1);
-    else
+    } else {
         unsetenv(name.c_str());
+    }
 }
 
 fs::path Sandbox::WriteFile(const fs::path& relative, const std::string& contents) const {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace fs = std::filesystem;
 using sys::testing::ErrorNumberOf;
 using sys::testing::ReadBack;
@@ -56,4 +58,30 @@ TEST(SettingsStore, RefusesNamesAndValuesTheFileCannotHold) {
     EXPECT_EQ(ErrorNumberOf([] { sys::SaveSetting("Tallowmere", "ann", "k=1", "v"); }), 52);
     EXPECT_EQ(ErrorNumberOf([] { sys::SaveSetting("Tallowmere", "ann", "k", "two\nlines"); }), 52);
     EXPECT_FALSE(fs::exists(sys::SettingsFile()));
+}
+
+// Blanks at the ends of the names do not make another section or key: the value is found again
+// and later saves change it in place.
+TEST(SettingsStore, NamesWithEdgeBlanksAreOneName) {
+    Sandbox sandbox;
+    struct Case {
+        const char* application;
+        const char* section;
+        const char* key;
+    };
+    const Case cases[] = {
+        {"Tallowmere", " App", "Top"},
+        {"Tallowmere", "App ", "Top"},
+        {" Tallowmere", "App", " Top "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.application) + "\\" + c.section + "/" + c.key);
+        sys::SaveSetting(c.application, c.section, c.key, "first");
+        sys::SaveSetting(c.application, c.section, c.key, "second");
+        EXPECT_EQ(sys::GetSetting(c.application, c.section, c.key), "second");
+        const std::string text = ReadBack(sys::SettingsFile());
+        EXPECT_EQ(std::count(text.begin(), text.end(), '['), 1) << text;
+        EXPECT_EQ(std::count(text.begin(), text.end(), '='), 1) << text;
+        fs::remove(sys::SettingsFile());
+    }
 }
