@@ -1,13 +1,15 @@
 #include "platform/system/profile_file.h"
 #include "platform/system/profile_text.h"
-#include "platform/system/tests/sandbox.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/runtime_errors.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
-using sys::testing::ErrorNumberOf;
-using sys::testing::ReadBack;
-using sys::testing::Sandbox;
+using testkit::ErrorNumberOf;
+using testkit::ReadFileBytes;
+using testkit::Sandbox;
 
 namespace {
 
@@ -109,12 +111,12 @@ TEST(Profile, WritingCreatesFileFolderSectionAndKey) {
     sys::WriteProfileString(file, "Agent Information", "Last", "Lee");
     sys::WriteProfileString(file, "HuxPrint", "Zoom", "75");
     sys::WriteProfileString(file, "agent information", "FIRST", "Bob");
-    EXPECT_EQ(ReadBack(file), "[Agent Information]\n"
-                              "First=Bob\n"
-                              "Last=Lee\n"
-                              "\n"
-                              "[HuxPrint]\n"
-                              "Zoom=75\n");
+    EXPECT_EQ(ReadFileBytes(file), "[Agent Information]\n"
+                                   "First=Bob\n"
+                                   "Last=Lee\n"
+                                   "\n"
+                                   "[HuxPrint]\n"
+                                   "Zoom=75\n");
 }
 
 TEST(Profile, WritingKeepsCommentsBlanksAndLineEndings) {
@@ -165,7 +167,7 @@ TEST(Profile, DeletingAKeyRemovesEveryOccurrence) {
     const fs::path file =
         sandbox.WriteFile("Tallowmere.ini", "[Program]\nTop=1\nLeft=2\nTOP=3\n[Other]\nTop=4\n");
     sys::DeleteProfileKey(file, "program", "top");
-    EXPECT_EQ(ReadBack(file), "[Program]\nLeft=2\n[Other]\nTop=4\n");
+    EXPECT_EQ(ReadFileBytes(file), "[Program]\nLeft=2\n[Other]\nTop=4\n");
     EXPECT_EQ(sys::GetProfileString(file, "Program", "Top", "none", 128), "none");
     sys::DeleteProfileKey(sandbox.Root() / "missing.ini", "Program", "Top");
     EXPECT_FALSE(fs::exists(sandbox.Root() / "missing.ini"));

@@ -1,19 +1,21 @@
 #include "platform/system/settings_store.h"
-#include "platform/system/tests/sandbox.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/runtime_errors.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
-using sys::testing::ErrorNumberOf;
-using sys::testing::ReadBack;
-using sys::testing::Sandbox;
+using testkit::ErrorNumberOf;
+using testkit::ReadFileBytes;
+using testkit::Sandbox;
 
 TEST(SettingsStore, LivesInTheConfigurationFolder) {
     Sandbox sandbox;
     EXPECT_EQ(sys::SettingsFile(), sandbox.Root() / "home/.config/tallowmere/settings.ini");
     sandbox.SetEnvironment("TALLOWMERE_CONFIG_DIR", (sandbox.Root() / "cfg").string());
     sys::SaveSetting("Tallowmere", "ann", "ReportCover", "True");
-    EXPECT_EQ(ReadBack(sandbox.Root() / "cfg/settings.ini"),
+    EXPECT_EQ(ReadFileBytes(sandbox.Root() / "cfg/settings.ini"),
               "[Tallowmere\\ann]\nReportCover=True\n");
 }
 
