@@ -1,12 +1,12 @@
 // The CSV reader behind the table generator: what it refuses, what it accepts, and that the
 // project's copy of the tables equals the shared data folder where that folder is present.
 #include "factors/tables/published_table.h"
+#include "platform/testing/file_contents.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -98,11 +98,6 @@ TEST(PublishedTable, MissingFileIsAnError) {
     EXPECT_THROW(ReadPublishedTable("no-such-table.csv", oneAge), TableError);
 }
 
-std::string Bytes(const std::filesystem::path& file) {
-    std::ifstream stream(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
-
 TEST(PublishedTable, ProjectCopyEqualsTheSharedData) {
     const std::filesystem::path shared = TALLOWMERE_SHARED_DATA_DIR;
     if (!std::filesystem::is_directory(shared)) {
@@ -114,7 +109,7 @@ TEST(PublishedTable, ProjectCopyEqualsTheSharedData) {
         SCOPED_TRACE(table.fileName);
         const auto copy = std::filesystem::path(TALLOWMERE_TABLES_DIR) / table.fileName;
         ASSERT_TRUE(std::filesystem::exists(shared / table.fileName));
-        EXPECT_EQ(Bytes(copy), Bytes(shared / table.fileName));
+        EXPECT_EQ(testkit::ReadFileBytes(copy), testkit::ReadFileBytes(shared / table.fileName));
     }
 }
 

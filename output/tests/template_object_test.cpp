@@ -1,7 +1,7 @@
 // The Template class through its interface and through IDispatch::Invoke, as the program drives
 // it for a report.
-#include "output/tests/file_contents.h"
 #include "output/tests/registered_module.h"
+#include "platform/testing/file_contents.h"
 
 #include <fstream>
 #include <vector>
@@ -116,7 +116,7 @@ TEST_F(TemplateObject, ReportFillThroughTheInterface) {
     Set(name, Text(target.string()));
     object->FileWrite(&error, *name);
     expectError(0);
-    EXPECT_EQ(Contents(target), filledText);
+    EXPECT_EQ(testkit::ReadFileBytes(target), filledText);
 
     automation::Variant crc;
     object->GetCRC(&error, &crc);
@@ -201,7 +201,7 @@ TEST_F(TemplateObject, ReportFillThroughInvoke) {
     VARIANT targetName = Text(target.string());
     expectError(invoke.Call(output::dispidFileWrite, DISPATCH_METHOD, {&errorOut, &targetName}), 0);
     VariantClear(&targetName);
-    EXPECT_EQ(Contents(target), filledText);
+    EXPECT_EQ(testkit::ReadFileBytes(target), filledText);
 
     automation::Variant crc;
     VARIANT crcOut = RefTo(&crc);
