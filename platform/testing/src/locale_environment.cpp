@@ -48,7 +48,7 @@ public:
     }
 };
 
-const testing::Environment* const localeEnvironment =
+const testing::Environment* const kLocaleEnvironment =
     testing::AddGlobalTestEnvironment(new LocaleFromEnvironment);
 
 } // namespace
