@@ -14,8 +14,9 @@
 #include <string>
 
 // glibc keeps the search path of a locale named through LOCPATH for the life of the process and
-// frees it only at exit processing that LeakSanitizer does not wait for.
-extern "C" [[gnu::used]] const char* __lsan_default_suppressions() {
+// frees it only at exit processing that LeakSanitizer does not wait for. The sanitizer runtime
+// finds this hook by its exported name.
+extern "C" [[gnu::used, gnu::visibility("default")]] const char* __lsan_default_suppressions() {
     return "leak:__argz_add_sep\n";
 }
 
