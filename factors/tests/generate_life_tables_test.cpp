@@ -2,12 +2,11 @@
 // data with no change of code; a malformed CSV file stops it with a message that names the file
 // and the line, and leaves no source behind.
 #include "factors/life_tables.h"
+#include "platform/testing/outside_tool.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -19,48 +18,22 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct GeneratorRun {
-    int exitCode;
-    std::string output;
-};
-
-GeneratorRun Generate(const fs::path& tables, const fs::path& source) {
-    const std::string command = std::string("'") + TALLOWMERE_GENERATOR + "' '" + tables.string() +
-                                "' '" + source.string() + "' 2>&1";
-    GeneratorRun run{-1, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-        run.output += buffer;
-    }
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+testkit::ToolRun Generate(const fs::path& tables, const fs::path& source) {
+    return testkit::RunTool({TALLOWMERE_GENERATOR, tables.string(), source.string()});
 }
 
 class GenerateLifeTables : public testing::Test {
 protected:
-    void SetUp() override {
-        fs::remove_all(tables_);
-        fs::copy(TALLOWMERE_TABLES_DIR, tables_);
-    }
-    void TearDown() override {
-        fs::remove_all(tables_);
-        fs::remove(source_);
-    }
+    void SetUp() override { fs::copy(TALLOWMERE_TABLES_DIR, tables_); }
 
-    // CTest runs the tests of this file side by side, so each has folder and file of its own.
-    const std::string name_ = testing::UnitTest::GetInstance()->current_test_info()->name();
-    const fs::path tables_ = fs::absolute(name_ + "-tables");
-    const fs::path source_ = fs::absolute(name_ + ".cpp");
+    testkit::Sandbox sandbox_;
+    const fs::path tables_ = sandbox_.Root() / "tables";
+    const fs::path source_ = sandbox_.Root() / "life_tables_data.cpp";
 };
 
 TEST_F(GenerateLifeTables, WritesTheSourceFromGoodTables) {
-    const GeneratorRun run = Generate(tables_, source_);
-    EXPECT_EQ(run.exitCode, 0) << run.output;
+    const testkit::ToolRun run = Generate(tables_, source_);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
     EXPECT_TRUE(fs::exists(source_));
     EXPECT_FALSE(fs::exists(source_.string() + ".tmp"));
 }
@@ -89,8 +62,8 @@ TEST_F(GenerateLifeTables, AnAddedRowReachesTheLibrarysData) {
     // Table V has no age 96 and Table VI no pair 30/40 yet.
     std::ofstream(tables_ / "reg-1.72-9-table-v.csv", std::ios::app) << "96,3.4\n";
     std::ofstream(tables_ / "reg-1.72-9-table-vi.csv", std::ios::app) << "30,40,44.4\n";
-    const GeneratorRun run = Generate(tables_, source_);
-    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const testkit::ToolRun run = Generate(tables_, source_);
+    ASSERT_EQ(run.exitStatus, 0) << run.errors;
 
     const auto single = GeneratedValues(source_, "const SingleLifeTable SINGLETABLE2001");
     ASSERT_EQ(single.size(), std::size_t{factors::ageCount});
@@ -105,10 +78,10 @@ TEST_F(GenerateLifeTables, AnAddedRowReachesTheLibrarysData) {
 TEST_F(GenerateLifeTables, MalformedRowStopsItWithoutWritingTheSource) {
     std::ofstream(tables_ / "reg-1.72-9-table-v.csv", std::ios::trunc)
         << "age,multiple\n5,76.6\n6,75.6.1\n";
-    const GeneratorRun run = Generate(tables_, source_);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.output.find("reg-1.72-9-table-v.csv:3: the value is not"), std::string::npos)
-        << run.output;
+    const testkit::ToolRun run = Generate(tables_, source_);
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_NE(run.errors.find("reg-1.72-9-table-v.csv:3: the value is not"), std::string::npos)
+        << run.errors;
     EXPECT_FALSE(fs::exists(source_));
     EXPECT_FALSE(fs::exists(source_.string() + ".tmp"));
 }

@@ -1,12 +1,13 @@
 // The CSV reader behind the table generator: what it refuses, what it accepts, and that the
 // project's copy of the tables equals the shared data folder where that folder is present.
 #include "factors/tables/published_table.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -19,17 +20,18 @@ constexpr TableShape oneAge{"age,divisor", 1, 0, false};
 constexpr TableShape agePairs{"age1,age2,multiple", 2, 5, false};
 constexpr TableShape lastTwoAges{"age,divisor", 1, 114, true};
 
-// A table file written into the test's own folder for one case, named after the running test
-// because CTest runs the tests side by side.
+// A table file written into the test's own folder for one case.
 class TableFile {
 public:
-    explicit TableFile(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
+    explicit TableFile(const std::string& text) {
+        std::filesystem::create_directories(path_.parent_path());
+        std::ofstream(path_, std::ios::binary) << text;
+    }
     ~TableFile() { std::filesystem::remove(path_); }
     const std::filesystem::path& path() const { return path_; }
 
 private:
-    std::filesystem::path path_ =
-        std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".csv";
+    std::filesystem::path path_ = testkit::SandboxFolderOfRunningTest() / "table.csv";
 };
 
 TEST(PublishedTable, RefusesMalformedFilesNamingTheLine) {
@@ -98,11 +100,6 @@ TEST(PublishedTable, MissingFileIsAnError) {
     EXPECT_THROW(ReadPublishedTable("no-such-table.csv", oneAge), TableError);
 }
 
-std::string Bytes(const std::filesystem::path& file) {
-    std::ifstream stream(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-}
-
 TEST(PublishedTable, ProjectCopyEqualsTheSharedData) {
     const std::filesystem::path shared = TALLOWMERE_SHARED_DATA_DIR;
     if (!std::filesystem::is_directory(shared)) {
@@ -114,7 +111,7 @@ TEST(PublishedTable, ProjectCopyEqualsTheSharedData) {
         SCOPED_TRACE(table.fileName);
         const auto copy = std::filesystem::path(TALLOWMERE_TABLES_DIR) / table.fileName;
         ASSERT_TRUE(std::filesystem::exists(shared / table.fileName));
-        EXPECT_EQ(Bytes(copy), Bytes(shared / table.fileName));
+        EXPECT_EQ(testkit::ReadFileBytes(copy), testkit::ReadFileBytes(shared / table.fileName));
     }
 }
 

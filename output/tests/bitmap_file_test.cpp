@@ -1,5 +1,6 @@
 #include "output/bitmap_file.h"
 
+#include "platform/testing/sandbox.h"
 #include "platform/win32/bmp_file.h"
 #include "platform/win32/wingdi.h"
 
@@ -16,15 +17,6 @@ namespace fs = std::filesystem;
 
 class BitmapFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("output-bitmap-file-" +
-                   std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     // A 5 x 3 colour picture as its BMP file bytes: odd width, so rows carry padding.
     static std::vector<std::uint8_t> SmallPicture() {
         HBITMAP picture = CreateBitmap(5, 3, 1, 32, nullptr);
@@ -41,7 +33,8 @@ protected:
         return path.string();
     }
 
-    fs::path folder_;
+    testkit::Sandbox sandbox_;
+    const fs::path folder_ = sandbox_.Root();
 };
 
 TEST_F(BitmapFileTest, LoadsAWellFormedFileAtItsSize) {

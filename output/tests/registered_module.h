@@ -7,6 +7,7 @@
 #include "platform/automation/interface_pointer.h"
 #include "platform/automation/registry.h"
 #include "platform/automation/text.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -35,11 +36,7 @@ inline std::string TextOf(const VARIANT& value) {
 class RegisteredModule : public ::testing::Test {
 protected:
     void SetUp() override {
-        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        registryFile_ = std::filesystem::current_path() / "registries" /
-                        (std::string(test->test_suite_name()) + "." + test->name() + ".ini");
-        std::filesystem::remove(registryFile_);
-        setenv("TALLOWMERE_REGISTRY", registryFile_.c_str(), 1);
+        sandbox_.SetEnvironment("TALLOWMERE_REGISTRY", registryFile_.string());
         ASSERT_EQ(automation::RegisterServer(OUTPUT_MODULE), S_OK);
     }
 
@@ -49,7 +46,8 @@ protected:
     const std::filesystem::path& RegistryFile() const { return registryFile_; }
 
 private:
-    std::filesystem::path registryFile_;
+    testkit::Sandbox sandbox_;
+    const std::filesystem::path registryFile_ = sandbox_.Root() / "registry.ini";
 };
 
 } // namespace testing_output

@@ -1,7 +1,7 @@
 // The Template class through its interface and through IDispatch::Invoke, as the program drives
 // it for a report.
 #include "output/tests/registered_module.h"
-#include "platform/system/files.h"
+#include "platform/testing/file_contents.h"
 
 #include <fstream>
 #include <vector>
@@ -98,7 +98,7 @@ TEST_F(TemplateObject, ReportFillThroughTheInterface) {
     name = Variant::FromText(target.string());
     object->FileWrite(&error, *name);
     expectError(0);
-    EXPECT_EQ(sys::ReadWholeFile(target), filledText);
+    EXPECT_EQ(testkit::ReadFileBytes(target), filledText);
 
     automation::Variant crc;
     object->GetCRC(&error, &crc);
@@ -174,7 +174,7 @@ TEST_F(TemplateObject, ReportFillThroughInvoke) {
     expectError(invoke.Call(output::dispidDoTable, DISPATCH_METHOD, {&errorOut, &table}), 0);
     auto targetName = Variant::FromText(target.string());
     expectError(invoke.Call(output::dispidFileWrite, DISPATCH_METHOD, {&errorOut, &targetName}), 0);
-    EXPECT_EQ(sys::ReadWholeFile(target), filledText);
+    EXPECT_EQ(testkit::ReadFileBytes(target), filledText);
 
     automation::Variant crc;
     VARIANT crcOut = automation::ReferenceTo(&crc);

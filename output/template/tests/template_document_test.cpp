@@ -1,6 +1,7 @@
 #include "output/template/template_document.h"
 
-#include "platform/system/files.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +15,7 @@ using output::TemplateDocument;
 using output::TemplateError;
 
 std::filesystem::path Scratch(const std::string& name) {
-    // One folder per test: CTest runs the tests side by side.
-    const auto folder = std::filesystem::current_path() / "template-document-test" /
-                        ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const auto folder = testkit::SandboxFolderOfRunningTest();
     std::filesystem::create_directories(folder);
     const auto file = folder / name;
     std::filesystem::remove_all(file);
@@ -116,7 +115,7 @@ TEST(TemplateDocument, FilesAreReadAndWrittenWhole) {
     const auto target = Scratch("target.rtf");
     std::ofstream(target, std::ios::binary) << "an older and longer report that is replaced";
     EXPECT_EQ(document.FileWrite(target), TemplateError::OK);
-    EXPECT_EQ(sys::ReadWholeFile(target), bytes);
+    EXPECT_EQ(testkit::ReadFileBytes(target), bytes);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(target.parent_path()),
                             std::filesystem::directory_iterator()),
               2); // no temporary file left behind

@@ -3,16 +3,17 @@
 // tests/fixtures/report-filled.rtf byte for byte.
 #include "output/template/template_document.h"
 
-#include "platform/system/files.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 TEST(TemplateFixture, ReportFillRoundTrip) {
+    testkit::Sandbox sandbox;
     const std::filesystem::path fixtures = TEMPLATE_FIXTURES;
-    const auto target = std::filesystem::current_path() / "report-filled.rtf";
-    std::filesystem::remove(target);
+    const auto target = sandbox.Root() / "report-filled.rtf";
 
     output::TemplateDocument document;
     ASSERT_EQ(document.FileRead(fixtures / "report.rtf"), output::TemplateError::OK);
@@ -29,5 +30,6 @@ TEST(TemplateFixture, ReportFillRoundTrip) {
     EXPECT_EQ(document.DoTable("PLANHOLDER1"), output::TemplateError::OK);
     ASSERT_EQ(document.FileWrite(target), output::TemplateError::OK);
 
-    EXPECT_EQ(sys::ReadWholeFile(target), sys::ReadWholeFile(fixtures / "report-filled.rtf"));
+    EXPECT_EQ(testkit::ReadFileBytes(target),
+              testkit::ReadFileBytes(fixtures / "report-filled.rtf"));
 }

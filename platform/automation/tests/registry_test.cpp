@@ -1,4 +1,5 @@
 #include "platform/automation/registry.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,9 @@
 namespace {
 
 std::filesystem::path TestFile(const char* name) {
-    const auto file = std::filesystem::current_path() / "registry-test" / name;
+    const auto folder = testkit::SandboxFolderOfRunningTest();
+    std::filesystem::create_directories(folder);
+    const auto file = folder / name;
     std::filesystem::remove(file);
     return file;
 }
@@ -157,9 +160,10 @@ TEST(Registry, TextReadsBackAsTheSameRegistry) {
 }
 
 TEST(Registry, FileIsNamedByTheEnvironment) {
-    setenv("TALLOWMERE_REGISTRY", "/tmp/elsewhere.ini", 1);
+    testkit::Sandbox sandbox;
+    sandbox.SetEnvironment("TALLOWMERE_REGISTRY", "/tmp/elsewhere.ini");
     EXPECT_EQ(automation::RegistryFile(), "/tmp/elsewhere.ini");
-    unsetenv("TALLOWMERE_REGISTRY");
-    setenv("XDG_CONFIG_HOME", "/home/rep/.cfg", 1);
+    sandbox.SetEnvironment("TALLOWMERE_REGISTRY", std::nullopt);
+    sandbox.SetEnvironment("XDG_CONFIG_HOME", "/home/rep/.cfg");
     EXPECT_EQ(automation::RegistryFile(), "/home/rep/.cfg/tallowmere/registry.ini");
 }

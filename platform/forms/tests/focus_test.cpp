@@ -9,6 +9,7 @@
 #include "platform/forms/tests/event_log.h"
 #include "platform/forms/text_box.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/testing/runtime_errors.h"
 
 namespace forms {
 namespace {
@@ -168,12 +169,7 @@ TEST_F(FocusTest, SetFocusOnAControlThatCannotTakeItRaisesError5) {
     form.txtB.SetVisible(false);
     for (Control* control : std::initializer_list<Control*>{&form.txtB, &label}) {
         SCOPED_TRACE(control->Name());
-        try {
-            control->SetFocus();
-            ADD_FAILURE() << "no error";
-        } catch (const runtime::RuntimeError& error) {
-            EXPECT_EQ(error.Number(), 5);
-        }
+        EXPECT_EQ(testkit::ErrorNumberOf([&] { control->SetFocus(); }), 5);
     }
 }
 

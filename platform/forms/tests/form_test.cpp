@@ -9,6 +9,7 @@
 #include "platform/forms/text_box.h"
 #include "platform/forms/user_actions.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/testing/runtime_errors.h"
 
 namespace forms {
 namespace {
@@ -239,12 +240,7 @@ TEST_F(FormTest, AModalLoopWithNoInputLeftFailsInsteadOfHanging) {
 TEST_F(FormTest, ShowingAVisibleFormModallyRaisesError400) {
     main.Show();
     dialog.Show();
-    try {
-        dialog.Show(ShowMode::Modal, &main);
-        ADD_FAILURE() << "no error";
-    } catch (const runtime::RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 400);
-    }
+    EXPECT_EQ(testkit::ErrorNumberOf([&] { dialog.Show(ShowMode::Modal, &main); }), 400);
 }
 
 TEST_F(FormTest, ResizeIsRaisedForRealSizeAndStateChangesOnly) {

@@ -2,10 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
 
 #include "platform/forms/picture.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/testing/runtime_errors.h"
+#include "platform/testing/sandbox.h"
 
 namespace forms {
 namespace {
@@ -102,20 +103,11 @@ TEST(PictureTest, MalformedHeadersAreRefused) {
 }
 
 TEST(PictureTest, LoadPictureRaisesTheRuntimesErrors) {
-    try {
-        (void)LoadPicture("no-such-picture.bmp");
-        ADD_FAILURE() << "no error";
-    } catch (const runtime::RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 53);
-    }
-    std::ofstream("not-a-picture.bmp") << "plain text";
-    try {
-        (void)LoadPicture("not-a-picture.bmp");
-        ADD_FAILURE() << "no error";
-    } catch (const runtime::RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 481);
-    }
-    std::ofstream("core.bmp", std::ios::binary) << CoreBmp();
+    testkit::Sandbox sandbox;
+    EXPECT_EQ(testkit::ErrorNumberOf([&] { (void)LoadPicture("no-such-picture.bmp"); }), 53);
+    sandbox.WriteFile("not-a-picture.bmp", "plain text");
+    EXPECT_EQ(testkit::ErrorNumberOf([&] { (void)LoadPicture("not-a-picture.bmp"); }), 481);
+    sandbox.WriteFile("core.bmp", CoreBmp());
     EXPECT_EQ(LoadPicture("core.bmp").WidthPixels(), 300);
 }
 

@@ -1,6 +1,6 @@
 #include "platform/runtime/conversions.h"
 
-#include "platform/runtime/tests/expect_runtime_error.h"
+#include "platform/testing/runtime_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 namespace {
 
 void ExpectOverflow(const std::function<void()>& call) {
-    ExpectRuntimeError(runtime::ErrorNumber::Overflow, call);
+    testkit::ExpectRuntimeError(runtime::ErrorNumber::Overflow, call);
 }
 
 // Banker's rounding: a half goes to the even neighbour, anything else to the nearest integer.

@@ -1,6 +1,6 @@
 #include "platform/runtime/date_parse.h"
 
-#include "platform/runtime/tests/expect_runtime_error.h"
+#include "platform/testing/runtime_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +87,8 @@ TEST(DateParse, RefusesTextsThatAreNotDates) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(runtime::ParseDate(text).has_value());
         EXPECT_FALSE(runtime::IsDate(text));
-        ExpectRuntimeError(runtime::ErrorNumber::TypeMismatch, [text] { runtime::ToDate(text); });
+        testkit::ExpectRuntimeError(runtime::ErrorNumber::TypeMismatch,
+                                    [text] { runtime::ToDate(text); });
     }
 }
 

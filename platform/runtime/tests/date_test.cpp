@@ -1,6 +1,6 @@
 #include "platform/runtime/date.h"
 
-#include "platform/runtime/tests/expect_runtime_error.h"
+#include "platform/testing/runtime_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ Date MakeDate(int year, int month, int day, int hour = 0, int minute = 0, int se
 }
 
 void ExpectOverflow(const std::function<void()>& call) {
-    ExpectRuntimeError(runtime::ErrorNumber::Overflow, call);
+    testkit::ExpectRuntimeError(runtime::ErrorNumber::Overflow, call);
 }
 
 TEST(Date, KnowsWhichPartsNameADate) {

@@ -1,6 +1,6 @@
 #include "platform/runtime/input_fields.h"
 
-#include "platform/runtime/tests/expect_runtime_error.h"
+#include "platform/testing/runtime_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,7 @@ TEST(InputFields, FailsPastTheEndAndOnOverflow) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        ExpectRuntimeError(c.error, [&c] { runtime::InputIntegers(c.text, 4); });
+        testkit::ExpectRuntimeError(c.error, [&c] { runtime::InputIntegers(c.text, 4); });
     }
 }
 

@@ -1,6 +1,6 @@
 #include "platform/runtime/number_format.h"
 
-#include "platform/runtime/tests/expect_runtime_error.h"
+#include "platform/testing/runtime_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -114,8 +114,9 @@ TEST(NumberFormat, RefusesPatternsItDoesNotKnow) {
         EXPECT_THROW(runtime::Format(1.0, pattern), std::invalid_argument);
         EXPECT_THROW(runtime::Format(std::string_view("1"), pattern), std::invalid_argument);
     }
-    ExpectRuntimeError(runtime::ErrorNumber::Overflow,
-                       [] { runtime::Format(std::numeric_limits<double>::infinity(), "#0"); });
+    testkit::ExpectRuntimeError(runtime::ErrorNumber::Overflow, [] {
+        runtime::Format(std::numeric_limits<double>::infinity(), "#0");
+    });
 }
 
 } // namespace

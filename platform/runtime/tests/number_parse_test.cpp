@@ -1,6 +1,6 @@
 #include "platform/runtime/number_parse.h"
 
-#include "platform/runtime/tests/expect_runtime_error.h"
+#include "platform/testing/runtime_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ TEST(Val, ReadsTheLeadingNumber) {
 TEST(Val, OverflowIsARuntimeError) {
     for (const char* text : {"1e400", "-1e309", "99999999e99999999999"}) {
         SCOPED_TRACE(text);
-        ExpectRuntimeError(runtime::ErrorNumber::Overflow, [text] { runtime::Val(text); });
+        testkit::ExpectRuntimeError(runtime::ErrorNumber::Overflow, [text] { runtime::Val(text); });
     }
 }
 
@@ -93,7 +93,8 @@ TEST(ParseNumber, AcceptsWholeNumberTextsWithMoneySigns) {
 }
 
 TEST(ParseNumber, OverflowIsARuntimeError) {
-    ExpectRuntimeError(runtime::ErrorNumber::Overflow, [] { runtime::ParseNumber("$1e999"); });
+    testkit::ExpectRuntimeError(runtime::ErrorNumber::Overflow,
+                                [] { runtime::ParseNumber("$1e999"); });
 }
 
 } // namespace

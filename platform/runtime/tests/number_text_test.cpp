@@ -1,6 +1,6 @@
 #include "platform/runtime/number_text.h"
 
-#include "platform/runtime/tests/expect_runtime_error.h"
+#include "platform/testing/runtime_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -89,8 +89,10 @@ TEST(NumberText, NonFiniteValuesAreOverflow) {
          {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
           std::numeric_limits<double>::quiet_NaN()}) {
         SCOPED_TRACE(value);
-        ExpectRuntimeError(runtime::ErrorNumber::Overflow, [value] { runtime::Str(value); });
-        ExpectRuntimeError(runtime::ErrorNumber::Overflow, [value] { runtime::CStr(value); });
+        testkit::ExpectRuntimeError(runtime::ErrorNumber::Overflow,
+                                    [value] { runtime::Str(value); });
+        testkit::ExpectRuntimeError(runtime::ErrorNumber::Overflow,
+                                    [value] { runtime::CStr(value); });
     }
 }
 

@@ -1,12 +1,13 @@
 #include "platform/system/drives.h"
 #include "platform/system/settings_store.h"
-#include "platform/system/tests/sandbox.h"
+#include "platform/testing/runtime_errors.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
-using sys::testing::ErrorNumberOf;
-using sys::testing::Sandbox;
+using testkit::ErrorNumberOf;
+using testkit::Sandbox;
 
 class DrivesTest : public ::testing::Test {
 protected:

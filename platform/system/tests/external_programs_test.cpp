@@ -1,5 +1,6 @@
 #include "platform/system/external_programs.h"
-#include "platform/system/tests/sandbox.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,8 @@
 #include <thread>
 
 namespace fs = std::filesystem;
-using sys::testing::ReadBack;
-using sys::testing::Sandbox;
+using testkit::ReadFileBytes;
+using testkit::Sandbox;
 
 TEST(ExternalPrograms, BrowserCanBeReplaced) {
     std::string opened;
@@ -40,7 +41,7 @@ TEST(ExternalPrograms, XdgOpenGetsTheAddressAsOneUninterpretedArgument) {
     for (int wait = 0; wait < 500 && !fs::exists(output); ++wait) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    EXPECT_EQ(ReadBack(output), "1\n" + url);
+    EXPECT_EQ(ReadFileBytes(output), "1\n" + url);
     EXPECT_FALSE(fs::exists(sandbox.Root() / "pwned"));
     EXPECT_FALSE(fs::exists(sandbox.Root() / "pwned2"));
 }

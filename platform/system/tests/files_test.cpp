@@ -3,7 +3,9 @@
 #include "platform/system/files.h"
 #include "platform/system/profile_file.h"
 #include "platform/system/record_file.h"
-#include "platform/system/tests/sandbox.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/runtime_errors.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +15,9 @@
 #include <functional>
 
 namespace fs = std::filesystem;
-using sys::testing::ErrorNumberOf;
-using sys::testing::ReadBack;
-using sys::testing::Sandbox;
+using testkit::ErrorNumberOf;
+using testkit::ReadFileBytes;
+using testkit::Sandbox;
 
 TEST(Files, ExistsNeedsAFileOfAtLeastOneByte) {
     Sandbox sandbox;
@@ -50,8 +52,8 @@ TEST(Files, CopyOverwritesTheTargetWhole) {
     const fs::path from = sandbox.WriteFile("Tallowmere.flt", "new records");
     const fs::path to = sandbox.WriteFile("data/Tallowmere.flt", "old records that were longer");
     sys::FileCopy(from, to);
-    EXPECT_EQ(ReadBack(to), "new records");
-    EXPECT_EQ(ReadBack(from), "new records");
+    EXPECT_EQ(ReadFileBytes(to), "new records");
+    EXPECT_EQ(ReadFileBytes(from), "new records");
     EXPECT_EQ(std::distance(fs::directory_iterator(to.parent_path()), fs::directory_iterator()), 1);
 }
 
@@ -59,7 +61,7 @@ TEST(Files, CopyErrorsLeaveTheTargetAlone) {
     Sandbox sandbox;
     const fs::path to = sandbox.WriteFile("target", "kept");
     EXPECT_EQ(ErrorNumberOf([&] { sys::FileCopy(sandbox.Root() / "missing", to); }), 53);
-    EXPECT_EQ(ReadBack(to), "kept");
+    EXPECT_EQ(ReadFileBytes(to), "kept");
     const fs::path from = sandbox.WriteFile("source", "data");
     EXPECT_EQ(ErrorNumberOf([&] { sys::FileCopy(from, sandbox.Root() / "no/such/folder/x"); }), 76);
 }
@@ -81,12 +83,12 @@ TEST(Files, RenameRefusesToReplace) {
     const fs::path temp = sandbox.Root() / "Temp.flt";
     sys::RenameFile(from, temp);
     EXPECT_FALSE(fs::exists(from));
-    EXPECT_EQ(ReadBack(temp), "records");
+    EXPECT_EQ(ReadFileBytes(temp), "records");
 
     const fs::path other = sandbox.WriteFile("other.flt", "other");
     EXPECT_EQ(ErrorNumberOf([&] { sys::RenameFile(other, temp); }), 58);
-    EXPECT_EQ(ReadBack(temp), "records");
-    EXPECT_EQ(ReadBack(other), "other");
+    EXPECT_EQ(ReadFileBytes(temp), "records");
+    EXPECT_EQ(ReadFileBytes(other), "other");
     EXPECT_EQ(ErrorNumberOf([&] { sys::RenameFile(sandbox.Root() / "missing", from); }), 53);
     EXPECT_EQ(ErrorNumberOf([&] { sys::RenameFile(other, sandbox.Root() / "no/such"); }), 76);
 }
@@ -173,7 +175,7 @@ TEST(AtomicFile, ReplacesWholeAndKeepsPermissions) {
     const fs::path target = sandbox.WriteFile("Hux.INI", "old");
     chmod(target.c_str(), 0640);
     sys::ReplaceFileAtomically(target, "new content");
-    EXPECT_EQ(ReadBack(target), "new content");
+    EXPECT_EQ(ReadFileBytes(target), "new content");
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(std::distance(fs::directory_iterator(sandbox.Root()), fs::directory_iterator()), 2)
@@ -203,7 +205,7 @@ TEST(AtomicFile, ReplacesTheFileALinkPointsTo) {
         sys::ReplaceFileAtomically(link, c.name);
         EXPECT_TRUE(fs::is_symlink(link));
         EXPECT_EQ(fs::read_symlink(link), c.pointsTo);
-        EXPECT_EQ(ReadBack(file), c.name);
+        EXPECT_EQ(ReadFileBytes(file), c.name);
         EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
                   fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     }
@@ -220,7 +222,7 @@ TEST(AtomicFile, ReplacesFilesWithTheLongestNames) {
         const fs::path target = sandbox.Root() / std::string(length, 'n');
         sys::ReplaceFileAtomically(target, "first");
         sys::ReplaceFileAtomically(target, "second");
-        EXPECT_EQ(ReadBack(target), "second");
+        EXPECT_EQ(ReadFileBytes(target), "second");
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(sandbox.Root()), fs::directory_iterator()), 3);
 }
@@ -232,7 +234,7 @@ TEST(AtomicFile, WithoutCommitTheTargetIsUntouched) {
         sys::AtomicFile file(target);
         file.Write("half-written");
     }
-    EXPECT_EQ(ReadBack(target), "kept");
+    EXPECT_EQ(ReadFileBytes(target), "kept");
     EXPECT_EQ(std::distance(fs::directory_iterator(sandbox.Root()), fs::directory_iterator()), 2);
     EXPECT_EQ(ErrorNumberOf([&] { sys::ReplaceFileAtomically(sandbox.Root() / "no/x", "y"); }), 76);
 }

@@ -1,6 +1,6 @@
 #include "platform/system/folders.h"
-#include "platform/system/tests/sandbox.h"
 #include "platform/system/user_dirs.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
-using sys::testing::Sandbox;
+using testkit::Sandbox;
 
 TEST(Folders, DefaultsFollowTheXdgBaseFolders) {
     Sandbox sandbox;

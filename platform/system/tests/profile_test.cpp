@@ -1,6 +1,8 @@
 #include "platform/system/profile_file.h"
 #include "platform/system/profile_text.h"
-#include "platform/system/tests/sandbox.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/runtime_errors.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +14,9 @@
 #include <vector>
 
 namespace fs = std::filesystem;
-using sys::testing::ErrorNumberOf;
-using sys::testing::ReadBack;
-using sys::testing::Sandbox;
+using testkit::ErrorNumberOf;
+using testkit::ReadFileBytes;
+using testkit::Sandbox;
 
 namespace {
 
@@ -116,12 +118,12 @@ TEST(Profile, WritingCreatesFileFolderSectionAndKey) {
     sys::WriteProfileString(file, "Agent Information", "Last", "Lee");
     sys::WriteProfileString(file, "HuxPrint", "Zoom", "75");
     sys::WriteProfileString(file, "agent information", "FIRST", "Bob");
-    EXPECT_EQ(ReadBack(file), "[Agent Information]\n"
-                              "First=Bob\n"
-                              "Last=Lee\n"
-                              "\n"
-                              "[HuxPrint]\n"
-                              "Zoom=75\n");
+    EXPECT_EQ(ReadFileBytes(file), "[Agent Information]\n"
+                                   "First=Bob\n"
+                                   "Last=Lee\n"
+                                   "\n"
+                                   "[HuxPrint]\n"
+                                   "Zoom=75\n");
 }
 
 TEST(Profile, WritingKeepsCommentsBlanksAndLineEndings) {
@@ -198,10 +200,10 @@ TEST(Profile, NamesWithEdgeBlanksAreOneName) {
         sys::WriteProfileString(file, c.section, c.key, written);
         EXPECT_EQ(sys::GetProfileString(file, c.section, c.key, "", 64), written);
         EXPECT_EQ(sys::GetProfileString(file, "App", "Top", "", 64), written);
-        EXPECT_EQ(ReadBack(file), "[App]\nTop=" + written + "\n");
+        EXPECT_EQ(ReadFileBytes(file), "[App]\nTop=" + written + "\n");
     }
     sys::DeleteProfileKey(file, " APP ", " top ");
-    EXPECT_EQ(ReadBack(file), "[App]\n");
+    EXPECT_EQ(ReadFileBytes(file), "[App]\n");
 }
 
 TEST(Profile, WritingRefusesWhatTheFormatCannotHold) {
@@ -226,7 +228,7 @@ TEST(Profile, DeletingAKeyRemovesEveryOccurrence) {
     const fs::path file =
         sandbox.WriteFile("Tallowmere.ini", "[Program]\nTop=1\nLeft=2\nTOP=3\n[Other]\nTop=4\n");
     sys::DeleteProfileKey(file, "program", "top");
-    EXPECT_EQ(ReadBack(file), "[Program]\nLeft=2\n[Other]\nTop=4\n");
+    EXPECT_EQ(ReadFileBytes(file), "[Program]\nLeft=2\n[Other]\nTop=4\n");
     EXPECT_EQ(sys::GetProfileString(file, "Program", "Top", "none", 128), "none");
     sys::DeleteProfileKey(sandbox.Root() / "missing.ini", "Program", "Top");
     EXPECT_FALSE(fs::exists(sandbox.Root() / "missing.ini"));

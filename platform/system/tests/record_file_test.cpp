@@ -1,5 +1,7 @@
 #include "platform/system/record_file.h"
-#include "platform/system/tests/sandbox.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/runtime_errors.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +10,9 @@
 namespace fs = std::filesystem;
 using sys::RecordAccess;
 using sys::RecordFile;
-using sys::testing::ErrorNumberOf;
-using sys::testing::ReadBack;
-using sys::testing::Sandbox;
+using testkit::ErrorNumberOf;
+using testkit::ReadFileBytes;
+using testkit::Sandbox;
 
 namespace {
 
@@ -39,7 +41,7 @@ TEST_F(RecordFileTest, WritesAndReadsRecordsBack) {
         file.Write(2, Record("0two"));
         file.Close();
     }
-    EXPECT_EQ(ReadBack(path), Record("1one") + Record("0two") + Record("1three"));
+    EXPECT_EQ(ReadFileBytes(path), Record("1one") + Record("0two") + Record("1three"));
     RecordFile file(path, 10, RecordAccess::Read);
     EXPECT_EQ(file.RecordCount(), 3);
     EXPECT_EQ(file.Read(1), Record("1one"));
@@ -64,7 +66,7 @@ TEST_F(RecordFileTest, PartialTailIsNotCountedAndReadsDoNotChangeIt) {
     EXPECT_EQ(file.Read(3), std::string("tail") + std::string(6, '\0'));
     EXPECT_EQ(file.Read(7), std::string(10, '\0'));
     file.Close();
-    EXPECT_EQ(ReadBack(path), Record("one") + Record("two") + "tail");
+    EXPECT_EQ(ReadFileBytes(path), Record("one") + Record("two") + "tail");
 
     RecordFile again(path, 10, RecordAccess::ReadWrite);
     again.Write(3, Record("three"));
@@ -81,7 +83,7 @@ TEST_F(RecordFileTest, BadRecordNumbersAreRefused) {
         EXPECT_EQ(ErrorNumberOf([&] { file.Read(number); }), 63);
         EXPECT_EQ(ErrorNumberOf([&] { file.Write(number, Record("x")); }), 63);
     }
-    EXPECT_EQ(ReadBack(path), Record("one"));
+    EXPECT_EQ(ReadFileBytes(path), Record("one"));
 }
 
 TEST_F(RecordFileTest, OpeningAndAccessErrors) {
@@ -99,7 +101,7 @@ TEST_F(RecordFileTest, OpeningAndAccessErrors) {
     sandbox.WriteFile("Tallowmere.flt", Record("one"));
     RecordFile reader(path, 10, RecordAccess::Read);
     EXPECT_EQ(ErrorNumberOf([&] { reader.Write(1, Record("changed")); }), 75);
-    EXPECT_EQ(ReadBack(path), Record("one"));
+    EXPECT_EQ(ReadFileBytes(path), Record("one"));
 }
 
 // The runtime allows records of 1 to 32767 bytes; other lengths, and records of another
@@ -120,7 +122,7 @@ TEST_F(RecordFileTest, BadRecordLengthsAreRefused) {
     RecordFile writer(path, 10, RecordAccess::ReadWrite);
     EXPECT_EQ(ErrorNumberOf([&] { writer.Write(1, "short"); }), 59);
     EXPECT_EQ(ErrorNumberOf([&] { writer.Write(1, Record("too long", 11)); }), 59);
-    EXPECT_EQ(ReadBack(path), Record("one"));
+    EXPECT_EQ(ReadFileBytes(path), Record("one"));
 }
 
 TEST_F(RecordFileTest, ThousandByteRecordsAsTheProgramUsesThem) {

@@ -1,21 +1,23 @@
 #include "platform/system/settings_store.h"
-#include "platform/system/tests/sandbox.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/runtime_errors.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace fs = std::filesystem;
-using sys::testing::ErrorNumberOf;
-using sys::testing::ReadBack;
-using sys::testing::Sandbox;
+using testkit::ErrorNumberOf;
+using testkit::ReadFileBytes;
+using testkit::Sandbox;
 
 TEST(SettingsStore, LivesInTheConfigurationFolder) {
     Sandbox sandbox;
     EXPECT_EQ(sys::SettingsFile(), sandbox.Root() / "home/.config/tallowmere/settings.ini");
     sandbox.SetEnvironment("TALLOWMERE_CONFIG_DIR", (sandbox.Root() / "cfg").string());
     sys::SaveSetting("Tallowmere", "ann", "ReportCover", "True");
-    EXPECT_EQ(ReadBack(sandbox.Root() / "cfg/settings.ini"),
+    EXPECT_EQ(ReadFileBytes(sandbox.Root() / "cfg/settings.ini"),
               "[Tallowmere\\ann]\nReportCover=True\n");
 }
 
@@ -79,7 +81,7 @@ TEST(SettingsStore, NamesWithEdgeBlanksAreOneName) {
         sys::SaveSetting(c.application, c.section, c.key, "first");
         sys::SaveSetting(c.application, c.section, c.key, "second");
         EXPECT_EQ(sys::GetSetting(c.application, c.section, c.key), "second");
-        const std::string text = ReadBack(sys::SettingsFile());
+        const std::string text = ReadFileBytes(sys::SettingsFile());
         EXPECT_EQ(std::count(text.begin(), text.end(), '['), 1) << text;
         EXPECT_EQ(std::count(text.begin(), text.end(), '='), 1) << text;
         fs::remove(sys::SettingsFile());

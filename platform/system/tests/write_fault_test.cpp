@@ -1,7 +1,9 @@
 // Writers under a full disk (write_fault.h): a failed write leaves the file as it was.
 #include "platform/system/atomic_file.h"
 #include "platform/system/record_file.h"
-#include "platform/system/tests/sandbox.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/runtime_errors.h"
+#include "platform/testing/sandbox.h"
 #include "platform/system/tests/write_fault.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +11,9 @@
 namespace fs = std::filesystem;
 using sys::RecordAccess;
 using sys::RecordFile;
-using sys::testing::ErrorNumberOf;
-using sys::testing::ReadBack;
-using sys::testing::Sandbox;
+using testkit::ErrorNumberOf;
+using testkit::ReadFileBytes;
+using testkit::Sandbox;
 using sys::testing::ScopedWriteFault;
 using sys::testing::WriteFault;
 
@@ -56,7 +58,7 @@ TEST(WriteFault, FailedRecordWriteLeavesTheFileAsItWas) {
             EXPECT_EQ(ErrorNumberOf([&] { file.Write(c.recordNumber, Records("z")); }), 61);
             EXPECT_TRUE(fault.Struck());
         }
-        EXPECT_EQ(ReadBack(path), c.before);
+        EXPECT_EQ(ReadFileBytes(path), c.before);
         file.Write(c.recordNumber, Records("z"));
         EXPECT_EQ(file.Read(c.recordNumber), Records("z"));
     }
@@ -71,7 +73,7 @@ TEST(WriteFault, FailedReplacementLeavesTheTargetAsItWas) {
         EXPECT_EQ(
             ErrorNumberOf([&] { sys::ReplaceFileAtomically(target, std::string(5000, 'x')); }), 61);
         EXPECT_TRUE(fault.Struck());
-        EXPECT_EQ(ReadBack(target), "kept");
+        EXPECT_EQ(ReadFileBytes(target), "kept");
         EXPECT_EQ(std::distance(fs::directory_iterator(sandbox.Root()), fs::directory_iterator()),
                   2)
             << "only the target and the home folder remain";

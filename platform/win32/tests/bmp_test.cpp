@@ -1,5 +1,7 @@
 // BMP files: round trips checked by an independent decoder and encoder (Pillow), hand-made
 // fixtures, and malformed files that must be refused without reading past the buffer.
+#include "platform/testing/outside_tool.h"
+#include "platform/testing/sandbox.h"
 #include "platform/win32/bmp_file.h"
 #include "platform/win32/tests/pixels.h"
 
@@ -10,7 +12,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -22,20 +23,9 @@ using win32::ReadBmpFile;
 
 // Runs a Python script with the system's interpreter and answers what it printed.
 std::string RunPython(const std::string& script) {
-    fs::path file =
-        fs::temp_directory_path() / ("tallowmere-bmp-" + std::to_string(getpid()) + ".py");
-    std::ofstream(file) << script;
-    std::string command = "/usr/bin/python3 " + file.string();
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            output.append(buffer, n);
-        EXPECT_EQ(pclose(pipe), 0) << script;
-    }
-    fs::remove(file);
-    return output;
+    const testkit::ToolRun run = testkit::RunTool({testkit::kSystemPython, "-c", script});
+    EXPECT_EQ(run.exitStatus, 0) << script << run.errors;
+    return run.output;
 }
 
 // Every pixel of an image file as Pillow decodes it: "width height" and the RGB bytes in hex.
@@ -83,12 +73,8 @@ void WriteFile(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
 
 class BmpTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("tallowmere-bmp-" + std::to_string(getpid()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    fs::path folder_;
+    testkit::Sandbox sandbox_;
+    const fs::path folder_ = sandbox_.Root();
 };
 
 // An odd-sized picture, so that every row is padded.

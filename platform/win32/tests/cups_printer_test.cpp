@@ -1,5 +1,6 @@
 // Printing through CUPS, against a private scheduler with one raw queue that writes into a file:
 // the printer list, a job's pages and title as the scheduler receives them, and aborted jobs.
+#include "platform/testing/file_contents.h"
 #include "platform/win32/printers.h"
 #include "platform/win32/tests/cups_scheduler.h"
 #include "platform/win32/tests/png_pixels.h"
@@ -10,7 +11,6 @@
 #include <cups/cups.h>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -50,11 +50,6 @@ std::vector<Job> FinishedJobs() {
             return jobs;
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-}
-
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // The PNG documents in `data`, split at each signature.
@@ -150,7 +145,7 @@ TEST_F(CupsPrinterTest, ATwoPageJobReachesTheQueueAsOneJobWithTheDocumentName) {
     ASSERT_EQ(jobs[0].state, IPP_JSTATE_COMPLETED) << scheduler_.LogTail();
 
     // The device file holds the two pages, one PNG each, in order and nothing else.
-    std::string printed = ReadBytes(Output());
+    std::string printed = testkit::ReadFileBytes(Output());
     EXPECT_EQ(printed.rfind(kPngSignature, 0), 0u) << "nothing precedes the first page";
     std::vector<std::string> pages = SplitPngs(printed);
     ASSERT_EQ(pages.size(), 2u);

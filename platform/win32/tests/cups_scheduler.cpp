@@ -1,5 +1,7 @@
 #include "platform/win32/tests/cups_scheduler.h"
 
+#include "platform/testing/outside_tool.h"
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -183,13 +185,10 @@ bool CupsScheduler::Administer(const char* program, std::vector<std::string> arg
         return Fail("a CUPS administration program was not found when the build was configured; "
                     "install the Debian packages of scripts/debian-packages (cups-client)");
     arguments.insert(arguments.begin(), {program, "-h", SocketPath()});
-    fs::path output = folder_ / "log" / (name + "-output.txt");
-    pid_t pid = Spawn(arguments, output);
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid)
-        return Fail(std::string("cannot run ") + program);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return Fail(name + " " + DescribeExit(status) + ":\n" + ReadText(output) + LogTail());
+    const testkit::ToolRun run = testkit::RunTool(arguments);
+    if (run.exitStatus != 0)
+        return Fail(name + " ended with status " + std::to_string(run.exitStatus) + ":\n" +
+                    run.output + run.errors + LogTail());
     return true;
 }
 

@@ -1,14 +1,14 @@
 // Printers: the file printer's list entry, capabilities, jobs, pages and aborts.
+#include "platform/testing/file_contents.h"
+#include "platform/testing/sandbox.h"
 #include "platform/win32/printers.h"
 #include "platform/win32/tests/png_pixels.h"
 #include "platform/win32/windows.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -17,21 +17,11 @@ namespace fs = std::filesystem;
 class PrinterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("tallowmere-print-" + std::to_string(getpid()));
-        fs::remove_all(folder_);
-        setenv(win32::kFilePrinterVariable, folder_.c_str(), 1);
+        sandbox_.SetEnvironment(win32::kFilePrinterVariable, folder_.string());
     }
-    void TearDown() override {
-        unsetenv(win32::kFilePrinterVariable);
-        fs::remove_all(folder_);
-    }
-    std::string Log() const {
-        std::ifstream in(folder_ / win32::kFilePrinterLog);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    fs::path folder_;
+    std::string Log() const { return testkit::ReadFileBytes(folder_ / win32::kFilePrinterLog); }
+    testkit::Sandbox sandbox_;
+    const fs::path folder_ = sandbox_.Root() / "printed";
 };
 
 TEST_F(PrinterTest, TheFilePrinterIsTheOnlyPrinterWhileConfigured) {
@@ -43,7 +33,7 @@ TEST_F(PrinterTest, TheFilePrinterIsTheOnlyPrinterWhileConfigured) {
 
 TEST_F(PrinterTest, WithoutTheFilePrinterTheListComesFromCups) {
     // Whatever this machine has (often nothing): every entry must describe a usable sheet.
-    unsetenv(win32::kFilePrinterVariable);
+    sandbox_.SetEnvironment(win32::kFilePrinterVariable, std::nullopt);
     for (const win32::PrinterInfo& printer : win32::ListPrinters()) {
         SCOPED_TRACE(printer.name);
         EXPECT_FALSE(printer.name.empty());

@@ -1,10 +1,10 @@
+#include "platform/testing/file_contents.h"
 #include "program/calc/calc_tax.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -88,11 +88,6 @@ CalcTax Federal(int year, int status, int exemptions, double income) {
     return tax;
 }
 
-std::string FileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(FederalTaxTest, TheProjectsTablesAreThePublishedOnes) {
     for (const char* name :
          {"federal-tax-rate-schedules-2002-2012.csv", "federal-exemptions-2002-2012.csv"}) {
@@ -101,9 +96,10 @@ TEST(FederalTaxTest, TheProjectsTablesAreThePublishedOnes) {
         if (!std::ifstream(shared)) {
             GTEST_SKIP() << "no shared data folder beside the repository";
         }
-        const std::string copy = FileText(std::string(TALLOWMERE_CALC_TABLES) + "/" + name);
+        const std::string copy =
+            testkit::ReadFileBytes(std::string(TALLOWMERE_CALC_TABLES) + "/" + name);
         EXPECT_FALSE(copy.empty());
-        EXPECT_EQ(copy, FileText(shared));
+        EXPECT_EQ(copy, testkit::ReadFileBytes(shared));
     }
 }
 

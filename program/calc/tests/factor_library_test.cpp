@@ -1,6 +1,7 @@
 #include "program/calc/factor_library.h"
 
 #include "platform/runtime/runtime_error.h"
+#include "platform/testing/runtime_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +22,10 @@ TEST(FactorLibraryTest, CallsTheExportsOfTheLibraryItLoads) {
 TEST(FactorLibraryTest, AMissingExportRaisesTheEntryPointErrorEachTime) {
     FactorLibrary library(kPartialLibrary);
     for (int attempt = 0; attempt < 2; ++attempt) {
-        try {
-            library.RMDSINGLEFACTOR(SingleFactorMode::StartAgeLessYearsElapsed, 70, 70);
-            ADD_FAILURE() << "no error";
-        } catch (const runtime::RuntimeError& error) {
-            EXPECT_EQ(error.Number(), 453);
-            EXPECT_NE(std::string(error.what()).find("RMDSINGLEFACTOR"), std::string::npos);
-        }
+        const auto error = testkit::RuntimeErrorOf([&] { library.RMDSINGLEFACTOR(SingleFactorMode::StartAgeLessYearsElapsed, 70, 70); });
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(error->Number(), 453);
+        EXPECT_NE(std::string(error->what()).find("RMDSINGLEFACTOR"), std::string::npos);
     }
     // The exports that exist still answer.
     EXPECT_EQ(library.CALCULATEAGE("", "", AgeMode{5}), 5);
@@ -60,14 +58,11 @@ TEST(FactorLibraryTest, AMissingLibraryRaisesFileNotFoundOnEveryCall) {
     };
     for (const Call& c : calls) {
         SCOPED_TRACE(c.name);
-        try {
-            c.call(library);
-            ADD_FAILURE() << "no error";
-        } catch (const runtime::RuntimeError& error) {
-            EXPECT_EQ(error.Number(), static_cast<int>(runtime::ErrorNumber::FileNotFound));
-            EXPECT_NE(std::string(error.what()).find("libtallowmere-no-such-library.so"),
-                      std::string::npos);
-        }
+        const auto error = testkit::RuntimeErrorOf([&] { c.call(library); });
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(error->Number(), static_cast<int>(runtime::ErrorNumber::FileNotFound));
+        EXPECT_NE(std::string(error->what()).find("libtallowmere-no-such-library.so"),
+                  std::string::npos);
     }
 }
 

@@ -1,21 +1,17 @@
 // The generator of the federal schedule data refuses every malformed table with a message that
 // names the file and the line, and writes nothing then.
+#include "platform/testing/file_contents.h"
+#include "platform/testing/outside_tool.h"
+#include "platform/testing/sandbox.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct GeneratorRun {
-    int status;
-    std::string output;
-};
 
 const std::string kHeader = "year,status,row,threshold,rate\n";
 
@@ -41,34 +37,15 @@ const std::string kExemptions = "year,amount\n2012,3800\n";
 
 class MakeFederalSchedulesTest : public testing::Test {
 protected:
-    GeneratorRun Generate(const std::string& schedules, const std::string& exemptions) {
-        std::ofstream(folder / "schedules.csv", std::ios::binary) << schedules;
-        std::ofstream(folder / "exemptions.csv", std::ios::binary) << exemptions;
+    testkit::ToolRun Generate(const std::string& schedules, const std::string& exemptions) {
         fs::remove(output);
-        const std::string command = std::string("'") + TALLOWMERE_SCHEDULE_GENERATOR + "' '" +
-                                    (folder / "schedules.csv").string() + "' '" +
-                                    (folder / "exemptions.csv").string() + "' '" + output.string() +
-                                    "' 2>&1";
-        GeneratorRun run{-1, {}};
-        FILE* pipe = popen(command.c_str(), "r");
-        if (pipe) {
-            char buffer[512];
-            while (std::fgets(buffer, sizeof buffer, pipe)) {
-                run.output += buffer;
-            }
-            run.status = pclose(pipe);
-        }
-        return run;
+        return testkit::RunTool(
+            {TALLOWMERE_SCHEDULE_GENERATOR, sandbox.WriteFile("schedules.csv", schedules).string(),
+             sandbox.WriteFile("exemptions.csv", exemptions).string(), output.string()});
     }
 
-    // A folder of the test's own: CTest runs the tests of this file side by side.
-    fs::path folder =
-        fs::current_path() / (std::string("make_federal_schedules_") +
-                              testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::path output = folder / "out.cpp";
-
-    void SetUp() override { fs::create_directories(folder); }
-    void TearDown() override { fs::remove_all(folder); }
+    testkit::Sandbox sandbox;
+    fs::path output = sandbox.Root() / "out.cpp";
 };
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
@@ -77,27 +54,24 @@ std::string Replace(std::string text, const std::string& from, const std::string
 }
 
 TEST_F(MakeFederalSchedulesTest, WritesTheDataOfValidTables) {
-    const GeneratorRun run = Generate(Schedules(), kExemptions);
-    EXPECT_EQ(run.status, 0) << run.output;
-    std::ifstream in(output);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const testkit::ToolRun run = Generate(Schedules(), kExemptions);
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    const std::string text = testkit::ReadFileBytes(output);
     EXPECT_NE(text.find("{2012, 3800, {{"), std::string::npos) << text;
     EXPECT_NE(text.find("{178650, 33}"), std::string::npos) << text;
 }
 
 std::string ProjectTable(const std::string& fileName) {
-    std::ifstream in(fs::path(TALLOWMERE_CALC_TABLES) / fileName, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return testkit::ReadFileBytes(fs::path(TALLOWMERE_CALC_TABLES) / fileName);
 }
 
 // A year added to the project's tables reaches the generated data with no change of code.
 TEST_F(MakeFederalSchedulesTest, AnAddedYearReachesTheData) {
-    const GeneratorRun run =
+    const testkit::ToolRun run =
         Generate(ProjectTable("federal-tax-rate-schedules-2002-2012.csv") + ScheduleRows("2013"),
                  ProjectTable("federal-exemptions-2002-2012.csv") + "2013,3900\n");
-    ASSERT_EQ(run.status, 0) << run.output;
-    std::ifstream in(output);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ASSERT_EQ(run.exitStatus, 0) << run.errors;
+    const std::string text = testkit::ReadFileBytes(output);
     EXPECT_NE(text.find("{2012, 3800, {{"), std::string::npos) << text;
     EXPECT_NE(text.find("{2013, 3900, {{"), std::string::npos) << text;
 }
@@ -136,9 +110,9 @@ TEST_F(MakeFederalSchedulesTest, RefusesMalformedTables) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const GeneratorRun run = Generate(c.schedules, c.exemptions);
-        EXPECT_NE(run.status, 0);
-        EXPECT_NE(run.output.find(c.message), std::string::npos) << run.output;
+        const testkit::ToolRun run = Generate(c.schedules, c.exemptions);
+        EXPECT_NE(run.exitStatus, 0);
+        EXPECT_NE(run.errors.find(c.message), std::string::npos) << run.errors;
         EXPECT_FALSE(fs::exists(output));
     }
 }

@@ -1,6 +1,7 @@
 #include "program/calc/stretch_projection.h"
 
 #include "platform/runtime/runtime_error.h"
+#include "platform/testing/runtime_errors.h"
 
 #include <gtest/gtest.h>
 
@@ -218,12 +219,8 @@ TEST(StretchProjectionTest, LargeAccountsFitAndOverflowIsAnError) {
     in.ratePercent = 1000;
     in.planholderLE = 3;
     in.spouseLE = 3;
-    try {
-        ProjectStretch(in, CountdownDivisors(10, 3), projection);
-        ADD_FAILURE() << "no error";
-    } catch (const runtime::RuntimeError& error) {
-        EXPECT_EQ(error.Number(), static_cast<int>(runtime::ErrorNumber::Overflow));
-    }
+    testkit::ExpectRuntimeError(runtime::ErrorNumber::Overflow,
+                                [&] { ProjectStretch(in, CountdownDivisors(10, 3), projection); });
 }
 
 TEST(StretchProjectionTest, ShapesAndBounds) {
