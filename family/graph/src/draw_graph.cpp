@@ -6,6 +6,7 @@
 #include "family/graph/src/layouts.h"
 #include "family/graph/src/record_reader.h"
 
+#include <algorithm>
 #include <array>
 
 using namespace plotwen;
@@ -14,6 +15,9 @@ namespace {
 
 constexpr int kMinimumOptionsSize = 4;
 constexpr BYTE kLabelPitchAndFamily = FIXED_PITCH | FF_MODERN;
+// A record's font is at most as tall as the bitmap; taller text shows nothing more and would
+// only cost rasterising.
+constexpr int kLargestFontSize = 1000;
 
 HFONT MakeFont(int height, int weight, bool italic, bool underline, BYTE pitchAndFamily) {
     return CreateFont(height, 0, 0, 0, weight, italic ? 1 : 0, underline ? 1 : 0, 0, ANSI_CHARSET,
@@ -27,7 +31,8 @@ public:
     RecordFonts(const Chart& chart, int height) {
         for (int index = 0; index < kFontCount; ++index) {
             if (const std::optional<FontSpec>& spec = chart.fonts[index]) {
-                fonts_[index] = MakeFont(PerMille(height, spec->size), spec->weight, spec->italic,
+                const int size = std::clamp(spec->size, -kLargestFontSize, kLargestFontSize);
+                fonts_[index] = MakeFont(PerMille(height, size), spec->weight, spec->italic,
                                          spec->underline, spec->pitchAndFamily);
             }
         }

@@ -28,7 +28,12 @@ Pixels PixelsOf(HBITMAP bitmap) {
     }
     pixels.width = info.bmWidth;
     pixels.height = info.bmHeight;
-    BITMAPINFO header{};
+    // Room for the colour masks or table the layer may write after the header.
+    struct {
+        BITMAPINFO info;
+        RGBQUAD table[256];
+    } described{};
+    BITMAPINFO& header = described.info;
     header.bmiHeader.biSize = sizeof header.bmiHeader;
     header.bmiHeader.biWidth = info.bmWidth;
     header.bmiHeader.biHeight = -info.bmHeight; // top-down

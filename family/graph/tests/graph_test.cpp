@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -310,6 +311,40 @@ TEST(GraphBasicTest, DrawsTheRecordItBuildsFromItsArguments) {
     record.texts[0].horizontalAlignment = 1;
     const OwnedBitmap drawn(DrawRecord(record, 160, 120, kGraphOptionFlat));
     ExpectMatchesStoredImage(basic.get(), "basic-areas-flat");
+}
+
+} // namespace
+
+namespace {
+
+const std::array<float, 100> kWildValues = [] {
+    std::array<float, 100> values{};
+    values.fill(std::numeric_limits<float>::quiet_NaN());
+    values[3] = std::numeric_limits<float>::infinity();
+    values[4] = std::numeric_limits<float>::max();
+    return values;
+}();
+
+TEST(GraphRecordTest, FarOffFieldsDrawWithoutFault) {
+    // Positions and sizes far outside the bitmap, values that are no numbers or overflow a sum,
+    // and character fields without their NUL.
+    GraphRecord record = SampleRecord(2);
+    record.legendX = std::numeric_limits<std::int32_t>::max();
+    record.legendY = std::numeric_limits<std::int32_t>::min();
+    record.series[0].values = kWildValues.data();
+    record.series[1].values = kWildValues.data();
+    std::memset(record.series[2].name, 'n', sizeof record.series[2].name);
+    record.series[2].values = kWildValues.data();
+    record.valueMarks[5].value = -3.0e38f;
+    std::memset(record.valueMarks[5].label, '#', sizeof record.valueMarks[5].label);
+    record.fonts[1] = GraphFont{std::numeric_limits<std::int32_t>::max(), 700, 3, 0};
+    std::memset(record.texts[1].text, 'T', sizeof record.texts[1].text);
+    record.texts[1].x = std::numeric_limits<std::int32_t>::min();
+    record.texts[1].font = 1;
+    for (std::uint8_t options : {std::uint8_t{0}, kGraphOptionFlat}) {
+        const OwnedBitmap bitmap(DrawRecord(record, 160, 120, options));
+        EXPECT_NE(bitmap.get(), nullptr);
+    }
 }
 
 } // namespace
