@@ -1,21 +1,21 @@
 // Writers under a full disk (write_fault.h): a failed write leaves the file as it was.
 #include "platform/system/atomic_file.h"
 #include "platform/system/record_file.h"
+#include "platform/system/tests/write_fault.h"
 #include "platform/testing/file_contents.h"
 #include "platform/testing/runtime_errors.h"
 #include "platform/testing/sandbox.h"
-#include "platform/system/tests/write_fault.h"
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 using sys::RecordAccess;
 using sys::RecordFile;
+using sys::testing::ScopedWriteFault;
+using sys::testing::WriteFault;
 using testkit::ErrorNumberOf;
 using testkit::ReadFileBytes;
 using testkit::Sandbox;
-using sys::testing::ScopedWriteFault;
-using sys::testing::WriteFault;
 
 namespace {
 

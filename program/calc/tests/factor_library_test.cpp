@@ -22,7 +22,8 @@ TEST(FactorLibraryTest, CallsTheExportsOfTheLibraryItLoads) {
 TEST(FactorLibraryTest, AMissingExportRaisesTheEntryPointErrorEachTime) {
     FactorLibrary library(kPartialLibrary);
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const auto error = testkit::RuntimeErrorOf([&] { library.RMDSINGLEFACTOR(SingleFactorMode::StartAgeLessYearsElapsed, 70, 70); });
+        const auto error = testkit::RuntimeErrorOf(
+            [&] { library.RMDSINGLEFACTOR(SingleFactorMode::StartAgeLessYearsElapsed, 70, 70); });
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(error->Number(), 453);
         EXPECT_NE(std::string(error->what()).find("RMDSINGLEFACTOR"), std::string::npos);
