@@ -48,8 +48,12 @@ struct DcState {
     SIZE windowExtent{1, 1};
     SIZE viewportExtent{1, 1};
     POINT position{0, 0};
-    int justifyExtra = 0; // device pixels
+    // SetTextJustification: extra device pixels spread over a line's break characters, and the
+    // pixels of extra % count still to be handed out, one each to the next breaks drawn, carried
+    // from one text call to the next until the line's justification is set again.
+    int justifyExtra = 0;
     int justifyCount = 0;
+    int justifyRemainder = 0;
 
     std::vector<std::uint32_t> Objects() const { return {pen, brush, font, palette, bitmap}; }
 };

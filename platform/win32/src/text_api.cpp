@@ -38,19 +38,23 @@ RealizedFont* FontOf(DeviceContext& context) {
 }
 
 // Device-pixel advance of each character: the glyph's advance, the caller's spacing when given,
-// and the justification extra on break characters (the remainder going to the first breaks).
-std::vector<int> Advances(DeviceContext& context, RealizedFont& font, std::string_view text,
-                          const INT* dx) {
+// and the justification extra on break characters, each of which also takes one pixel of
+// `remainder` while any is left. Drawing passes the context's remainder, so that the runs of one
+// line share it out between them; measuring passes a copy.
+std::vector<int> Advances(const DeviceContext& context, RealizedFont& font, std::string_view text,
+                          const INT* dx, int& remainder) {
     std::vector<int> advances(text.size());
     int extra = context.state.justifyExtra;
     int count = context.state.justifyCount;
-    int breaks = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(text[i]);
         advances[i] = dx ? context.LengthToDeviceX(dx[i]) : font.GlyphFor(c).advance;
         if (count > 0 && c == font.metrics.tmBreakChar) {
-            advances[i] += extra / count + (breaks < extra % count ? 1 : 0);
-            ++breaks;
+            advances[i] += extra / count;
+            if (remainder > 0) {
+                ++advances[i];
+                --remainder;
+            }
         }
     }
     return advances;
@@ -82,7 +86,8 @@ bool DrawTextRun(DeviceContext& context, const TextRequest& request) {
     if (surface == nullptr)
         return true;
     const TEXTMETRICA& m = font->metrics;
-    std::vector<int> advances = Advances(context, *font, request.text, request.dx);
+    std::vector<int> advances =
+        Advances(context, *font, request.text, request.dx, context.state.justifyRemainder);
     // Device coordinates from here on: a run of at most 2^32 advances of at most 2^31 pixels
     // each stays far inside the 64-bit range.
     DeviceCoordinate width = Sum(advances);
@@ -180,7 +185,9 @@ BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int length, SIZE* size) {
     RealizedFont* font = context ? FontOf(*context) : nullptr;
     if (font == nullptr || size == nullptr || length < 0 || (text == nullptr && length > 0))
         return FALSE;
-    int width = SaturateToInt(Sum(Advances(*context, *font, TextOf(text, length), nullptr)));
+    int remainder = context->state.justifyRemainder;
+    int width =
+        SaturateToInt(Sum(Advances(*context, *font, TextOf(text, length), nullptr, remainder)));
     size->cx = context->LengthToLogicalX(width);
     size->cy = context->LengthToLogicalY(font->metrics.tmHeight);
     return TRUE;
@@ -232,6 +239,7 @@ BOOL SetTextJustification(HDC dc, int extra, int breakCount) {
     bool off = breakCount <= 0 || extra == 0;
     context->state.justifyExtra = off ? 0 : std::max(0, context->LengthToDeviceX(extra));
     context->state.justifyCount = off ? 0 : breakCount;
+    context->state.justifyRemainder = off ? 0 : context->state.justifyExtra % breakCount;
     return TRUE;
 }
 
