@@ -1,7 +1,9 @@
-// Picture headers: BMP and JPEG sizes, and malformed files refused cleanly.
+// Picture headers: BMP, JPEG, GIF and icon sizes, and malformed files refused cleanly.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 
 #include "platform/forms/picture.h"
@@ -42,6 +44,27 @@ std::string Jpeg() {
     return bytes;
 }
 
+// A 3 x 2 GIF87a picture, pixels black, white, black / white, black, white.
+std::string Gif() {
+    return Bytes({'G',  'I',  'F',  '8', '7', 'a', // signature and version
+                  3,    0,    2,    0,             // logical screen 3 x 2
+                  0x80, 0,    0,                   // 2-entry colour table, background, aspect
+                  0,    0,    0,    255, 255, 255, // colour table: black, white
+                  ',',  0,    0,    0,   0,        // image at 0, 0
+                  3,    0,    2,    0,   0,        // 3 x 2, no local table, not interlaced
+                  2,                               // LZW minimum code size
+                  3,    0x44, 0x6C, 5,   0,        // one 3-byte data block, then the terminator
+                  ';'});                           // trailer
+}
+
+// The same as GIF89a, with a graphic control extension before the image.
+std::string Gif89WithExtension() {
+    std::string bytes = Gif();
+    bytes[4] = '9';
+    bytes.insert(19, Bytes({0x21, 0xF9, 4, 0, 0, 0, 0, 0}));
+    return bytes;
+}
+
 // An icon header with one 32 x 256 image (height byte 0 means 256).
 std::string Icon() {
     std::string bytes = Bytes({0, 0, 1, 0, 1, 0, 32, 0});
@@ -49,7 +72,7 @@ std::string Icon() {
     return bytes;
 }
 
-TEST(PictureTest, ReadsTheSizeFromBmpJpegAndIconHeaders) {
+TEST(PictureTest, ReadsTheSizeFromBmpJpegGifAndIconHeaders) {
     struct Case {
         const char* name;
         std::string bytes;
@@ -61,6 +84,8 @@ TEST(PictureTest, ReadsTheSizeFromBmpJpegAndIconHeaders) {
         {"info header, top-down", InfoBmp(), PictureFormat::Bmp, 3, 2},
         {"core header", CoreBmp(), PictureFormat::Bmp, 300, 200},
         {"jpeg after APP0", Jpeg(), PictureFormat::Jpeg, 640, 480},
+        {"gif87a", Gif(), PictureFormat::Gif, 3, 2},
+        {"gif89a with an extension", Gif89WithExtension(), PictureFormat::Gif, 3, 2},
         {"icon", Icon(), PictureFormat::Icon, 32, 256},
     };
     for (const Case& c : cases) {
@@ -79,6 +104,14 @@ TEST(PictureTest, MalformedHeadersAreRefused) {
     zeroWidth[18] = 0;
     std::string hugeJpeg = Jpeg();
     hugeJpeg[hugeJpeg.size() - 3] = static_cast<char>(0xFF); // width 0xFF80
+    std::string gif88 = Gif();
+    gif88[4] = '8';
+    std::string narrowGif = Gif();
+    narrowGif[6] = 0;
+    std::string badCodes = Gif();
+    badCodes[31] = static_cast<char>(0xFF); // the first code is not the clear code
+    std::string wideImage = Gif();
+    wideImage[24] = 0; // image 0 wide
     const std::string cases[] = {
         "",
         "BM",
@@ -91,6 +124,12 @@ TEST(PictureTest, MalformedHeadersAreRefused) {
         Bytes({0xFF, 0xD8, 0x00, 0x00, 0x00, 0x00}),             // no marker
         hugeJpeg,
         "GIF89a",
+        gif88,
+        narrowGif,
+        Gif().substr(0, 33), // cut inside the image data
+        badCodes,
+        wideImage,
+        Gif().substr(0, 19) + ";", // no image before the trailer
         Icon().substr(0, 21),
         Bytes({0, 0, 2, 0, 1, 0, 32, 32, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), // cursor
         Bytes({0, 0, 1, 0, 0, 0, 32, 32, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), // no image
@@ -101,22 +140,53 @@ TEST(PictureTest, MalformedHeadersAreRefused) {
     }
 }
 
-TEST(PictureTest, LoadPictureRaisesTheRuntimesErrors) {
-    try {
-        (void)LoadPicture("no-such-picture.bmp");
-        ADD_FAILURE() << "no error";
-    } catch (const runtime::RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 53);
+// A folder of the test's own in the build folder (beside the test program's folder).
+class PictureFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() /
+                  "test-sandbox" / ("picture-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder_);
     }
-    std::ofstream("not-a-picture.bmp") << "plain text";
-    try {
-        (void)LoadPicture("not-a-picture.bmp");
-        ADD_FAILURE() << "no error";
-    } catch (const runtime::RuntimeError& error) {
-        EXPECT_EQ(error.Number(), 481);
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::string Write(const std::string& name, const std::string& bytes) const {
+        const std::filesystem::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
     }
-    std::ofstream("core.bmp", std::ios::binary) << CoreBmp();
-    EXPECT_EQ(LoadPicture("core.bmp").WidthPixels(), 300);
+
+    std::filesystem::path folder_;
+};
+
+int ErrorOfLoading(const std::string& path) {
+    try {
+        (void)LoadPicture(path);
+    } catch (const runtime::RuntimeError& error) {
+        return error.Number();
+    }
+    return 0;
+}
+
+TEST_F(PictureFileTest, LoadPictureRaisesTheRuntimesErrors) {
+    struct Case {
+        const char* name;
+        std::string path;
+        int error;
+    };
+    const Case cases[] = {
+        {"missing", (folder_ / "no-such-picture.bmp").string(), 53},
+        {"a folder", folder_.string(), 53},
+        {"opens but cannot be read", "/proc/self/mem", 53},
+        {"not a picture", Write("not-a-picture.bmp", "plain text"), 481},
+        {"a bmp", Write("core.bmp", CoreBmp()), 0},
+        {"a gif", Write("logo.gif", Gif()), 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ErrorOfLoading(c.path), c.error);
+    }
+    EXPECT_EQ(LoadPicture((folder_ / "logo.gif").string()).Format(), PictureFormat::Gif);
 }
 
 } // namespace
