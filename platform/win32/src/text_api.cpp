@@ -41,9 +41,9 @@ RealizedFont* FontOf(DeviceContext& context) {
 // and the justification extra on break characters, each of which also takes one pixel of
 // `remainder` while any is left. Drawing passes the context's remainder, so that the runs of one
 // line share it out between them; measuring passes a copy.
-std::vector<int> Advances(const DeviceContext& context, RealizedFont& font, std::string_view text,
-                          const INT* dx, int& remainder) {
-    std::vector<int> advances(text.size());
+std::vector<DeviceCoordinate> Advances(const DeviceContext& context, RealizedFont& font,
+                                       std::string_view text, const INT* dx, int& remainder) {
+    std::vector<DeviceCoordinate> advances(text.size());
     int extra = context.state.justifyExtra;
     int count = context.state.justifyCount;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -60,9 +60,9 @@ std::vector<int> Advances(const DeviceContext& context, RealizedFont& font, std:
     return advances;
 }
 
-std::int64_t Sum(const std::vector<int>& values) {
-    std::int64_t total = 0;
-    for (int v : values)
+DeviceCoordinate Sum(const std::vector<DeviceCoordinate>& values) {
+    DeviceCoordinate total = 0;
+    for (DeviceCoordinate v : values)
         total += v;
     return total;
 }
@@ -86,10 +86,10 @@ bool DrawTextRun(DeviceContext& context, const TextRequest& request) {
     if (surface == nullptr)
         return true;
     const TEXTMETRICA& m = font->metrics;
-    std::vector<int> advances =
+    std::vector<DeviceCoordinate> advances =
         Advances(context, *font, request.text, request.dx, context.state.justifyRemainder);
-    // Device coordinates from here on: a run of at most 2^32 advances of at most 2^31 pixels
-    // each stays far inside the 64-bit range.
+    // Device coordinates from here on: each advance is below 2^32 pixels, so the width of any
+    // run shorter than 2^31 characters stays inside the 64-bit range.
     DeviceCoordinate width = Sum(advances);
     DevicePoint origin = context.ToTarget(POINT{request.x, request.y});
     DeviceCoordinate left = origin.x;

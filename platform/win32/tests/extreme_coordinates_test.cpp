@@ -163,6 +163,15 @@ TEST(ExtremeCoordinatesTest, DrawingAtTheEdgesOfTheRange) {
                       ExtTextOutA(dc, kMax, -1, 0, nullptr, "ab", 2, dx);
                   }),
          {"#.....", "#.....", "#.....", "......"}},
+        {"text.justified spacing beyond the range",
+         WithText(TA_LEFT | TA_TOP,
+                  [](HDC dc) {
+                      const INT dx[] = {kMax, 1};
+                      SetTextJustification(dc, 2, 1);
+                      ExtTextOutA(dc, kMin, -1, 0, nullptr, " a", 2, dx);
+                      SetTextJustification(dc, 0, 0);
+                  }),
+         {".#....", ".#....", ".#....", "......"}},
         {"text.opaque rectangle",
          WithText(TA_LEFT | TA_TOP,
                   [](HDC dc) {
