@@ -2,6 +2,7 @@
 // number is above every job number a line starts with.
 #include "platform/win32/file_printer_log.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -12,7 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<std::int64_t> next = win32::NextJobAfterLog(log);
     if (next && *next < 1)
         std::abort();
-    // Each line that starts with "job", blanks and digits names a job.
+    // Each line that starts with "job", blanks and digits names a job; a number at the 64-bit
+    // maximum or beyond leaves none for a new job.
+    bool noneLeft = false;
     std::string_view rest = log;
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
@@ -26,9 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto [stop, error] = std::from_chars(line.data(), line.data() + line.size(), job);
         if (stop == line.data() || line[0] == '-')
             continue;
-        const bool numbered = error == std::errc() && job < INT64_MAX;
-        if (numbered ? !next || *next <= job : next.has_value())
+        if (error != std::errc() || job == INT64_MAX)
+            noneLeft = true;
+        else if (next && *next <= job)
             std::abort();
     }
+    if (next.has_value() == noneLeft)
+        std::abort();
     return 0;
 }
