@@ -51,6 +51,22 @@ void Raster::FillRect(const DeviceRect& rect, COLORREF color) {
         surface_.FillSpan(left, right, y, color);
 }
 
+void Raster::FillMask(DeviceCoordinate left, DeviceCoordinate top, int width, int height,
+                      const std::uint8_t* mask, COLORREF color) {
+    // Only the mask's rows and columns inside the clip rectangle are visited.
+    int firstX = Within(left, clip_.left, clip_.right);
+    int endX = Within(left + width, clip_.left, clip_.right);
+    int firstY = Within(top, clip_.top, clip_.bottom);
+    int endY = Within(top + height, clip_.top, clip_.bottom);
+    for (int y = firstY; y < endY; ++y) {
+        const std::uint8_t* row = mask + static_cast<std::size_t>(y - top) * width;
+        for (int x = firstX; x < endX; ++x) {
+            if (row[x - left])
+                surface_.Set(x, y, color);
+        }
+    }
+}
+
 void Raster::ThinLine(DevicePoint from, DevicePoint to, COLORREF color) {
     // Step along the major axis; the minor coordinate at step i is the start's plus
     // i * minorSpan / majorSpan rounded to the nearest pixel, halves away from the start. Only
@@ -253,13 +269,23 @@ bool CopyColorToMono(Surface& destination, RECT area, const DeviceRect& target,
         const auto* in =
             reinterpret_cast<const std::uint32_t*>(source.Row(static_cast<int>(y + shiftY)));
         std::uint8_t* out = destination.Row(y);
-        for (int x = left; x < right; ++x) {
+        auto isWhite = [&](int x) { return (in[x + shiftX] & 0xFFFFFF) == white; };
+        auto setBit = [&](int x) {
             std::uint8_t mask = std::uint8_t(0x80 >> (x & 7));
-            if ((in[x + shiftX] & 0xFFFFFF) == white)
-                out[x >> 3] |= mask;
-            else
-                out[x >> 3] &= std::uint8_t(~mask);
+            out[x >> 3] = isWhite(x) ? out[x >> 3] | mask : out[x >> 3] & std::uint8_t(~mask);
+        };
+        // Single bits up to a byte boundary, whole bytes of eight pixels, single bits after.
+        int x = left;
+        for (; x < right && (x & 7) != 0; ++x)
+            setBit(x);
+        for (; x + 8 <= right; x += 8) {
+            std::uint8_t byte = 0;
+            for (int bit = 0; bit < 8; ++bit)
+                byte = static_cast<std::uint8_t>(byte << 1 | (isWhite(x + bit) ? 1 : 0));
+            out[x >> 3] = byte;
         }
+        for (; x < right; ++x)
+            setBit(x);
     }
     return true;
 }

@@ -30,6 +30,10 @@ public:
     void ThinLine(DevicePoint from, DevicePoint to, COLORREF color);
     void WideLine(DevicePoint from, DevicePoint to, DeviceCoordinate width, COLORREF color);
     void FillPolygon(const std::vector<DevicePoint>& points, bool winding, COLORREF color);
+    // Sets the pixels of a width x height mask (rows top-down, non-zero where set) whose first
+    // pixel lies at (left, top).
+    void FillMask(DeviceCoordinate left, DeviceCoordinate top, int width, int height,
+                  const std::uint8_t* mask, COLORREF color);
     // A dotted frame along the outermost pixels of `frame`: every border pixel whose x + y is
     // even is inverted, so that drawing the same frame twice removes it.
     void InvertDottedFrame(const DeviceRect& frame);

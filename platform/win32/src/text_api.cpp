@@ -122,12 +122,8 @@ bool DrawTextRun(DeviceContext& context, const TextRequest& request) {
     DeviceCoordinate pen = left;
     for (std::size_t i = 0; i < request.text.size(); ++i) {
         const Glyph& glyph = font->GlyphFor(static_cast<unsigned char>(request.text[i]));
-        for (int gy = 0; gy < glyph.height; ++gy) {
-            for (int gx = 0; gx < glyph.width; ++gx) {
-                if (glyph.pixels[std::size_t(gy) * glyph.width + gx])
-                    raster.Plot(pen + glyph.left + gx, baseline - glyph.top + gy, color);
-            }
-        }
+        raster.FillMask(pen + glyph.left, baseline - glyph.top, glyph.width, glyph.height,
+                        glyph.pixels.data(), color);
         if (int(i) == request.mnemonic)
             raster.FillRect(DeviceRect{pen, underline, pen + advances[i], underline + thickness},
                             color);
