@@ -1,30 +1,27 @@
 #include "output/bitmap_file.h"
 
+#include "platform/runtime/runtime_error.h"
+#include "platform/system/files.h"
 #include "platform/win32/bmp_file.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include <span>
 
 namespace output {
 
 bool LoadBitmapFile(const std::string& name, HBITMAP& bitmap) {
     bitmap = nullptr;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(name, error)) {
+    std::string contents;
+    try {
+        contents = sys::ReadWholeFile(name);
+    } catch (const runtime::RuntimeError&) {
         return false;
     }
-    std::ifstream file(name, std::ios::binary);
-    if (!file) {
+    if (contents.size() < 2 || contents[0] != 'B' || contents[1] != 'M') {
         return false;
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                                          std::istreambuf_iterator<char>()};
-    if (file.bad() || bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') {
-        return false;
-    }
-    bitmap = win32::ReadBmp(bytes).bitmap;
+    bitmap = win32::ReadBmp(
+                 std::span(reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()))
+                 .bitmap;
     return bitmap != nullptr;
 }
 

@@ -61,6 +61,7 @@ TEST_F(BitmapFileTest, RefusesFilesItCannotOpenOrThatAreNotWholeBmpFiles) {
     const Case cases[] = {
         {"missing file", (folder_ / "missing.bmp").string()},
         {"a folder", folder_.string()},
+        {"a file that opens but cannot be read", "/proc/self/mem"},
         {"empty file", Write("empty.bmp", {})},
         {"no BM signature", Write("unsigned.bmp", unsigned_)},
         {"pixels cut short", Write("truncated.bmp", truncated)},

@@ -1,5 +1,5 @@
-// A picture loaded from a BMP, JPEG or icon file: the file's bytes, kept for drawing, and the size
-// read from its header.
+// A picture loaded from a BMP, JPEG, GIF or icon file: the file's bytes, kept for drawing, and the
+// size read from its header.
 #pragma once
 
 #include <optional>
@@ -8,7 +8,7 @@
 
 namespace forms {
 
-enum class PictureFormat { None, Bmp, Jpeg, Icon };
+enum class PictureFormat { None, Bmp, Jpeg, Gif, Icon };
 
 class Picture {
 public:
@@ -20,9 +20,10 @@ public:
     int WidthPixels() const { return width_; }
     int HeightPixels() const { return height_; }
 
-    // Reads the size from a BMP, JPEG or icon image held in `bytes` (an icon: its first image);
-    // nothing when the bytes are not a well-formed header of one of them. The pixels are not
-    // decoded here.
+    // Reads the size from a BMP, JPEG, GIF or icon image held in `bytes` (an icon: its first
+    // image; a GIF: its logical screen); nothing when the bytes are not a well-formed header of
+    // one of them. A GIF's first image is decoded as well, and a GIF whose first image does not
+    // decode is refused; the pixels of the other formats are not decoded here.
     static std::optional<Picture> FromBytes(std::string bytes);
 
 private:
@@ -33,7 +34,7 @@ private:
 };
 
 // The runtime's LoadPicture: reads the file. Raises error 53 for a missing or unreadable file
-// and error 481 for a file that is not a BMP, JPEG or icon picture.
+// and error 481 for a file that is not a BMP, JPEG, GIF or icon picture.
 Picture LoadPicture(const std::string& path);
 
 } // namespace forms

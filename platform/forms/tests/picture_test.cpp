@@ -1,7 +1,8 @@
-// Picture headers: BMP and JPEG sizes, and malformed files refused cleanly.
+// Picture headers: BMP, JPEG, GIF and icon sizes, and malformed files refused cleanly.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 
 #include "platform/forms/picture.h"
 #include "platform/runtime/runtime_error.h"
@@ -43,6 +44,27 @@ std::string Jpeg() {
     return bytes;
 }
 
+// A 3 x 2 GIF87a picture, pixels black, white, black / white, black, white.
+std::string Gif() {
+    return Bytes({'G',  'I',  'F',  '8', '7', 'a', // signature and version
+                  3,    0,    2,    0,             // logical screen 3 x 2
+                  0x80, 0,    0,                   // 2-entry colour table, background, aspect
+                  0,    0,    0,    255, 255, 255, // colour table: black, white
+                  ',',  0,    0,    0,   0,        // image at 0, 0
+                  3,    0,    2,    0,   0,        // 3 x 2, no local table, not interlaced
+                  2,                               // LZW minimum code size
+                  3,    0x44, 0x6C, 5,   0,        // one 3-byte data block, then the terminator
+                  ';'});                           // trailer
+}
+
+// The same as GIF89a, with a graphic control extension before the image.
+std::string Gif89WithExtension() {
+    std::string bytes = Gif();
+    bytes[4] = '9';
+    bytes.insert(19, Bytes({0x21, 0xF9, 4, 0, 0, 0, 0, 0}));
+    return bytes;
+}
+
 // An icon header with one 32 x 256 image (height byte 0 means 256).
 std::string Icon() {
     std::string bytes = Bytes({0, 0, 1, 0, 1, 0, 32, 0});
@@ -50,7 +72,7 @@ std::string Icon() {
     return bytes;
 }
 
-TEST(PictureTest, ReadsTheSizeFromBmpJpegAndIconHeaders) {
+TEST(PictureTest, ReadsTheSizeFromBmpJpegGifAndIconHeaders) {
     struct Case {
         const char* name;
         std::string bytes;
@@ -62,6 +84,8 @@ TEST(PictureTest, ReadsTheSizeFromBmpJpegAndIconHeaders) {
         {"info header, top-down", InfoBmp(), PictureFormat::Bmp, 3, 2},
         {"core header", CoreBmp(), PictureFormat::Bmp, 300, 200},
         {"jpeg after APP0", Jpeg(), PictureFormat::Jpeg, 640, 480},
+        {"gif87a", Gif(), PictureFormat::Gif, 3, 2},
+        {"gif89a with an extension", Gif89WithExtension(), PictureFormat::Gif, 3, 2},
         {"icon", Icon(), PictureFormat::Icon, 32, 256},
     };
     for (const Case& c : cases) {
@@ -80,6 +104,14 @@ TEST(PictureTest, MalformedHeadersAreRefused) {
     zeroWidth[18] = 0;
     std::string hugeJpeg = Jpeg();
     hugeJpeg[hugeJpeg.size() - 3] = static_cast<char>(0xFF); // width 0xFF80
+    std::string gif88 = Gif();
+    gif88[4] = '8';
+    std::string narrowGif = Gif();
+    narrowGif[6] = 0;
+    std::string badCodes = Gif();
+    badCodes[31] = static_cast<char>(0xFF); // the first code is not the clear code
+    std::string wideImage = Gif();
+    wideImage[24] = 0; // image 0 wide
     const std::string cases[] = {
         "",
         "BM",
@@ -92,6 +124,12 @@ TEST(PictureTest, MalformedHeadersAreRefused) {
         Bytes({0xFF, 0xD8, 0x00, 0x00, 0x00, 0x00}),             // no marker
         hugeJpeg,
         "GIF89a",
+        gif88,
+        narrowGif,
+        Gif().substr(0, 33), // cut inside the image data
+        badCodes,
+        wideImage,
+        Gif().substr(0, 19) + ";", // no image before the trailer
         Icon().substr(0, 21),
         Bytes({0, 0, 2, 0, 1, 0, 32, 32, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), // cursor
         Bytes({0, 0, 1, 0, 0, 0, 32, 32, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), // no image
@@ -104,11 +142,26 @@ TEST(PictureTest, MalformedHeadersAreRefused) {
 
 TEST(PictureTest, LoadPictureRaisesTheRuntimesErrors) {
     testkit::Sandbox sandbox;
-    EXPECT_EQ(testkit::ErrorNumberOf([&] { (void)LoadPicture("no-such-picture.bmp"); }), 53);
-    sandbox.WriteFile("not-a-picture.bmp", "plain text");
-    EXPECT_EQ(testkit::ErrorNumberOf([&] { (void)LoadPicture("not-a-picture.bmp"); }), 481);
-    sandbox.WriteFile("core.bmp", CoreBmp());
-    EXPECT_EQ(LoadPicture("core.bmp").WidthPixels(), 300);
+    const std::filesystem::path root = sandbox.Root();
+    struct Case {
+        const char* name;
+        std::string path;
+        int error;
+    };
+    const Case cases[] = {
+        {"missing", (root / "no-such-picture.bmp").string(), 53},
+        {"a folder", root.string(), 53},
+        {"opens but cannot be read", "/proc/self/mem", 53},
+        {"not a picture", sandbox.WriteFile("not-a-picture.bmp", "plain text").string(), 481},
+        {"a bmp", sandbox.WriteFile("core.bmp", CoreBmp()).string(), 0},
+        {"a gif", sandbox.WriteFile("logo.gif", Gif()).string(), 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(testkit::ErrorNumberOf([&] { (void)LoadPicture(c.path); }), c.error);
+    }
+    EXPECT_EQ(LoadPicture((root / "core.bmp").string()).WidthPixels(), 300);
+    EXPECT_EQ(LoadPicture((root / "logo.gif").string()).Format(), PictureFormat::Gif);
 }
 
 } // namespace

@@ -56,7 +56,7 @@ BOOL Blit(HDC destination, int x, int y, int width, int height, HDC source, int 
     Surface* surface = target->Target();
     if (surface == nullptr)
         return TRUE;
-    RECT sourceRect{};
+    DeviceRect sourceRect{};
     const Surface* sourceSurface = nullptr;
     BlitColors colors{target->BrushColor(), 0xFFFFFF, target->state.textColor,
                       target->state.backgroundColor};
@@ -210,9 +210,11 @@ Surface* PixelAt(HDC dc, int x, int y, POINT& place) {
     Surface* surface = context ? context->Target() : nullptr;
     if (surface == nullptr)
         return nullptr;
-    place = context->ToTarget(POINT{x, y});
-    if (place.x < 0 || place.y < 0 || place.x >= surface->Width() || place.y >= surface->Height())
+    DevicePoint device = context->ToTarget(POINT{x, y});
+    if (device.x < 0 || device.y < 0 || device.x >= surface->Width() ||
+        device.y >= surface->Height())
         return nullptr;
+    place = POINT{static_cast<LONG>(device.x), static_cast<LONG>(device.y)};
     return surface;
 }
 } // namespace
@@ -256,11 +258,12 @@ int StretchDIBits(HDC dc, int x, int y, int width, int height, int sourceX, int 
     Surface picture(layout->width, layout->height, PixelFormat::Rgb32);
     DecodeDibRows(*layout, static_cast<const std::uint8_t*>(bits), 0, layout->height, picture);
     // The source rectangle counts rows from the bottom of a bottom-up picture.
-    int top = layout->topDown ? sourceY : layout->height - sourceY - sourceHeight;
+    std::int64_t top = layout->topDown ? std::int64_t{sourceY}
+                                       : std::int64_t{layout->height} - sourceY - sourceHeight;
     BlitColors colors{context->BrushColor(), 0xFFFFFF, context->state.textColor,
                       context->state.backgroundColor};
     StretchBlit(*surface, context->Clip(), context->ToTarget(x, y, width, height), &picture,
-                RECT{sourceX, top, sourceX + sourceWidth, top + sourceHeight},
+                DeviceRect{sourceX, top, std::int64_t{sourceX} + sourceWidth, top + sourceHeight},
                 std::uint8_t(rop >> 16), colors);
     return layout->height;
 }

@@ -1,31 +1,16 @@
 #include "platform/win32/bmp_file.h"
 
+#include "platform/bytes/byte_order.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/system/files.h"
 #include "platform/win32/src/device_context.h"
 #include "platform/win32/src/dib.h"
-
-#include <fstream>
-#include <iterator>
 
 namespace win32 {
 
 namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
-
-std::uint32_t ReadU32(const std::uint8_t* p) {
-    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
-           (std::uint32_t(p[3]) << 24);
-}
-
-void PutU16(std::vector<std::uint8_t>& out, std::uint16_t value) {
-    out.push_back(std::uint8_t(value));
-    out.push_back(std::uint8_t(value >> 8));
-}
-
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    PutU16(out, std::uint16_t(value));
-    PutU16(out, std::uint16_t(value >> 16));
-}
 
 BmpReadResult Refuse(std::string error, BmpFault fault = BmpFault::Malformed) {
     return BmpReadResult{nullptr, fault, std::move(error)};
@@ -37,7 +22,7 @@ BmpReadResult ReadBmp(std::span<const std::uint8_t> file) {
     // The file size field is a claim; only the bytes at hand count.
     if (file.size() < kFileHeaderSize)
         return Refuse("file header truncated");
-    std::uint32_t pixelOffset = ReadU32(file.data() + 10);
+    std::uint32_t pixelOffset = bytes::LoadU32LE(file.data() + 10);
     std::string error;
     std::optional<DibLayout> layout =
         ParseDibHeader(file.data() + kFileHeaderSize, file.size() - kFileHeaderSize, error);
@@ -56,14 +41,14 @@ BmpReadResult ReadBmp(std::span<const std::uint8_t> file) {
 }
 
 BmpReadResult ReadBmpFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Refuse("cannot open", BmpFault::CannotOpen);
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad())
-        return Refuse("cannot read", BmpFault::CannotOpen);
-    return ReadBmp(bytes);
+    std::string contents;
+    try {
+        contents = sys::ReadWholeFile(path);
+    } catch (const runtime::RuntimeError& error) {
+        return Refuse(error.what(), BmpFault::CannotOpen);
+    }
+    return ReadBmp(
+        std::span(reinterpret_cast<const std::uint8_t*>(contents.data()), contents.size()));
 }
 
 std::vector<std::uint8_t> EncodeBmp(HBITMAP handle, std::size_t gapBytes) {
@@ -89,9 +74,9 @@ std::vector<std::uint8_t> EncodeBmp(HBITMAP handle, std::size_t gapBytes) {
     out.reserve(offset + layout.imageSize);
     out.push_back('B');
     out.push_back('M');
-    PutU32(out, std::uint32_t(offset + layout.imageSize));
-    PutU32(out, 0);
-    PutU32(out, std::uint32_t(offset));
+    bytes::PutU32LE(out, std::uint32_t(offset + layout.imageSize));
+    bytes::PutU32LE(out, 0);
+    bytes::PutU32LE(out, std::uint32_t(offset));
     out.insert(out.end(), info.begin(), info.end());
     out.resize(offset + layout.imageSize, 0);
     EncodeDibRows(surface, layout, 0, layout.height, out.data() + offset);

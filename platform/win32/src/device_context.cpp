@@ -3,7 +3,6 @@
 #include "platform/win32/src/print_job.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdlib>
 
 namespace win32 {
@@ -12,14 +11,19 @@ DeviceCaps ScreenCaps() {
     return DeviceCaps{};
 }
 
-int MulDivRound(int a, int b, int c) {
+std::int64_t MulDivRoundWide(int a, int b, int c) {
     if (c == 0)
         return 0;
-    long long product = static_cast<long long>(a) * b;
-    long long half = std::llabs(c) / 2;
+    // |a x b| <= 2^62, so neither the product nor its magnitude overflows.
+    std::int64_t product = std::int64_t{a} * b;
+    std::int64_t divisor = std::llabs(std::int64_t{c});
     bool negative = (product < 0) != (c < 0);
-    long long magnitude = (std::llabs(product) + half) / std::llabs(c);
-    return static_cast<int>(negative ? -magnitude : magnitude);
+    std::int64_t magnitude = (std::llabs(product) + divisor / 2) / divisor;
+    return negative ? -magnitude : magnitude;
+}
+
+int MulDivRound(int a, int b, int c) {
+    return SaturateToInt(MulDivRoundWide(a, b, c));
 }
 
 DeviceContext::DeviceContext(DeviceKind device, DeviceCaps caps)
@@ -132,29 +136,34 @@ POINT DeviceContext::TargetOrigin() const {
     return {0, 0};
 }
 
-POINT DeviceContext::ToTarget(POINT logical) const {
+DevicePoint DeviceContext::ToTarget(POINT logical) const {
     POINT origin = TargetOrigin();
-    POINT device = ToDevice(logical);
-    return {device.x + origin.x, device.y + origin.y};
+    return {
+        ToDeviceRange(Scale(logical.x, state.viewportExtent.cx, state.windowExtent.cx) + origin.x),
+        ToDeviceRange(Scale(logical.y, state.viewportExtent.cy, state.windowExtent.cy) + origin.y)};
 }
 
-RECT DeviceContext::ToTarget(int x, int y, int width, int height) const {
-    POINT corner = ToTarget(POINT{x, y});
-    return RECT{corner.x, corner.y, corner.x + LengthToDeviceX(width),
-                corner.y + LengthToDeviceY(height)};
+DeviceRect DeviceContext::ToTarget(int x, int y, int width, int height) const {
+    DevicePoint corner = ToTarget(POINT{x, y});
+    return DeviceRect{
+        corner.x, corner.y,
+        ToDeviceRange(corner.x + Scale(width, state.viewportExtent.cx, state.windowExtent.cx)),
+        ToDeviceRange(corner.y + Scale(height, state.viewportExtent.cy, state.windowExtent.cy))};
 }
 
-RECT DeviceContext::ToTarget(const RECT& logical) const {
-    POINT a = ToTarget(POINT{logical.left, logical.top});
-    POINT b = ToTarget(POINT{logical.right, logical.bottom});
-    return RECT{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+DeviceRect DeviceContext::ToTarget(const RECT& logical) const {
+    DevicePoint a = ToTarget(POINT{logical.left, logical.top});
+    DevicePoint b = ToTarget(POINT{logical.right, logical.bottom});
+    return DeviceRect{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
+                      std::max(a.y, b.y)};
 }
 
-RECT DeviceContext::Clip() const {
+DeviceRect DeviceContext::Clip() const {
     if (device_ == DeviceKind::Printer)
-        return RECT{caps_.offsetX, caps_.offsetY, caps_.offsetX + caps_.printableWidth,
-                    caps_.offsetY + caps_.printableHeight};
-    return RECT{0, 0, INT_MAX, INT_MAX};
+        return DeviceRect{caps_.offsetX, caps_.offsetY,
+                          std::int64_t{caps_.offsetX} + caps_.printableWidth,
+                          std::int64_t{caps_.offsetY} + caps_.printableHeight};
+    return DeviceRect{0, 0, kMaxDeviceCoordinate, kMaxDeviceCoordinate};
 }
 
 bool DeviceContext::HasBrush() const {
@@ -180,24 +189,24 @@ int DeviceContext::ToLogicalY(int y) const {
     return LengthToLogicalY(y);
 }
 
-int DeviceContext::Scale(int length, int numerator, int denominator) const {
-    return state.mapMode == MM_TEXT ? length : MulDivRound(length, numerator, denominator);
+std::int64_t DeviceContext::Scale(int length, int numerator, int denominator) const {
+    return state.mapMode == MM_TEXT ? length : MulDivRoundWide(length, numerator, denominator);
 }
 
 int DeviceContext::LengthToDeviceX(int length) const {
-    return Scale(length, state.viewportExtent.cx, state.windowExtent.cx);
+    return SaturateToInt(Scale(length, state.viewportExtent.cx, state.windowExtent.cx));
 }
 
 int DeviceContext::LengthToDeviceY(int length) const {
-    return Scale(length, state.viewportExtent.cy, state.windowExtent.cy);
+    return SaturateToInt(Scale(length, state.viewportExtent.cy, state.windowExtent.cy));
 }
 
 int DeviceContext::LengthToLogicalX(int length) const {
-    return Scale(length, state.windowExtent.cx, state.viewportExtent.cx);
+    return SaturateToInt(Scale(length, state.windowExtent.cx, state.viewportExtent.cx));
 }
 
 int DeviceContext::LengthToLogicalY(int length) const {
-    return Scale(length, state.windowExtent.cy, state.viewportExtent.cy);
+    return SaturateToInt(Scale(length, state.windowExtent.cy, state.viewportExtent.cy));
 }
 
 DeviceContext* LookupDc(HDC dc) {

@@ -3,6 +3,7 @@
 // logical-to-device mapping) and a stack of saved states.
 #pragma once
 
+#include "platform/win32/src/device_geometry.h"
 #include "platform/win32/src/gdi_objects.h"
 
 #include <memory>
@@ -47,8 +48,12 @@ struct DcState {
     SIZE windowExtent{1, 1};
     SIZE viewportExtent{1, 1};
     POINT position{0, 0};
-    int justifyExtra = 0; // device pixels
+    // SetTextJustification: extra device pixels spread over a line's break characters, and the
+    // pixels of extra % count still to be handed out, one each to the next breaks drawn, carried
+    // from one text call to the next until the line's justification is set again.
+    int justifyExtra = 0;
     int justifyCount = 0;
+    int justifyRemainder = 0;
 
     std::vector<std::uint32_t> Objects() const { return {pen, brush, font, palette, bitmap}; }
 };
@@ -76,17 +81,18 @@ public:
     Surface* Target();
     POINT TargetOrigin() const;
     // A logical point, and a logical rectangle given by corner and size, in the target's pixels.
-    POINT ToTarget(POINT logical) const;
-    RECT ToTarget(int x, int y, int width, int height) const;
+    DevicePoint ToTarget(POINT logical) const;
+    DeviceRect ToTarget(int x, int y, int width, int height) const;
     // A logical rectangle given by two corners, ordered so that left <= right, top <= bottom.
-    RECT ToTarget(const RECT& logical) const;
+    DeviceRect ToTarget(const RECT& logical) const;
     // Where drawing may go on the target: a printer's printable area, else everywhere.
-    RECT Clip() const;
+    DeviceRect Clip() const;
     // The selected brush's colour, and whether it paints at all.
     bool HasBrush() const;
     COLORREF BrushColor() const;
 
-    // Logical to device and back, by the mapping mode.
+    // Logical to device and back, by the mapping mode; answers beyond the 32-bit range give its
+    // nearest end.
     int ToDeviceX(int x) const;
     int ToDeviceY(int y) const;
     int ToLogicalX(int x) const;
@@ -105,7 +111,7 @@ public:
 
 private:
     // length x numerator / denominator in MM_ANISOTROPIC; unchanged in MM_TEXT.
-    int Scale(int length, int numerator, int denominator) const;
+    std::int64_t Scale(int length, int numerator, int denominator) const;
     void Hold(std::uint32_t object);
     void Release(std::uint32_t object);
 
@@ -124,7 +130,9 @@ HDC NewDeviceContext(DeviceKind device, DeviceCaps caps);
 std::uint32_t StockObject(int index);
 std::uint32_t DefaultBitmap();
 
-// a x b / c rounded to the nearest integer, halves away from zero, in 64 bits.
+// a x b / c rounded to the nearest integer, halves away from zero, in 64 bits; 0 when c is 0.
+std::int64_t MulDivRoundWide(int a, int b, int c);
+// The same, answered as the nearest int.
 int MulDivRound(int a, int b, int c);
 
 } // namespace win32

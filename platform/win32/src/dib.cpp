@@ -1,25 +1,13 @@
 #include "platform/win32/src/dib.h"
 
+#include "platform/bytes/byte_order.h"
+
 #include <bit>
 #include <cstring>
 
 namespace win32 {
 
 namespace {
-
-std::uint32_t ReadU32(const std::uint8_t* p) {
-    return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
-           (std::uint32_t(p[3]) << 24);
-}
-
-std::uint16_t ReadU16(const std::uint8_t* p) {
-    return std::uint16_t(p[0] | (p[1] << 8));
-}
-
-void WriteU32(std::uint8_t* p, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        p[i] = std::uint8_t(value >> (8 * i));
-}
 
 bool Fail(std::string& error, const char* text) {
     error = text;
@@ -54,15 +42,15 @@ std::optional<DibLayout> ParseDibHeader(const std::uint8_t* info, std::size_t av
                                         std::string& error) {
     if (available < 40)
         return Fail(error, "bitmap header truncated"), std::nullopt;
-    std::uint32_t headerBytes = ReadU32(info);
+    std::uint32_t headerBytes = bytes::LoadU32LE(info);
     if (headerBytes < 40 || headerBytes > available)
         return Fail(error, "bitmap header size invalid"), std::nullopt;
     DibLayout layout;
-    std::int32_t width = std::int32_t(ReadU32(info + 4));
-    std::int32_t height = std::int32_t(ReadU32(info + 8));
-    layout.bitCount = ReadU16(info + 14);
-    layout.compression = ReadU32(info + 16);
-    std::uint32_t colorsUsed = ReadU32(info + 32);
+    std::int32_t width = std::int32_t(bytes::LoadU32LE(info + 4));
+    std::int32_t height = std::int32_t(bytes::LoadU32LE(info + 8));
+    layout.bitCount = bytes::LoadU16LE(info + 14);
+    layout.compression = bytes::LoadU32LE(info + 16);
+    std::uint32_t colorsUsed = bytes::LoadU32LE(info + 32);
     if (width <= 0 || height == 0 || height == INT32_MIN)
         return Fail(error, "bitmap size invalid"), std::nullopt;
     layout.width = width;
@@ -93,7 +81,7 @@ std::optional<DibLayout> ParseDibHeader(const std::uint8_t* info, std::size_t av
             offset += 12;
         }
         for (int i = 0; i < 3; ++i)
-            layout.masks[i] = ReadU32(masks + 4 * i);
+            layout.masks[i] = bytes::LoadU32LE(masks + 4 * i);
         if (!MasksValid(layout.masks))
             return Fail(error, "colour masks invalid"), std::nullopt;
     } else if (layout.compression == BI_RGB) {
@@ -143,7 +131,7 @@ void DecodeDibRows(const DibLayout& layout, const std::uint8_t* bits, int first,
                 break;
             }
             case 16: {
-                std::uint32_t v = ReadU16(row + 2 * x);
+                std::uint32_t v = bytes::LoadU16LE(row + 2 * x);
                 color = RGB(Channel(v, layout.masks[0]), Channel(v, layout.masks[1]),
                             Channel(v, layout.masks[2]));
                 break;
@@ -152,7 +140,7 @@ void DecodeDibRows(const DibLayout& layout, const std::uint8_t* bits, int first,
                 color = RGB(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
                 break;
             case 32: {
-                std::uint32_t v = ReadU32(row + 4 * x);
+                std::uint32_t v = bytes::LoadU32LE(row + 4 * x);
                 color = RGB(Channel(v, layout.masks[0]), Channel(v, layout.masks[1]),
                             Channel(v, layout.masks[2]));
                 break;
@@ -227,7 +215,7 @@ void WriteDibHeader(const DibLayout& layout, BITMAPINFO* info, DibTable table) {
     auto* after = reinterpret_cast<std::uint8_t*>(info) + 40;
     if (layout.compression == BI_BITFIELDS) {
         for (int i = 0; i < 3; ++i)
-            WriteU32(after + 4 * i, layout.masks[i]);
+            bytes::StoreU32LE(after + 4 * i, layout.masks[i]);
     }
     for (std::size_t i = 0; i < layout.colors.size(); ++i) {
         COLORREF c = layout.colors[i];

@@ -10,6 +10,19 @@ using namespace win32;
 
 namespace {
 
+// The pen's width in device pixels, whatever the sign of the mapping.
+DeviceCoordinate PenWidth(const DeviceContext& context, const Pen& pen) {
+    return std::llabs(std::int64_t{context.LengthToDeviceX(pen.width)});
+}
+
+void DrawSegment(Raster& raster, DevicePoint from, DevicePoint to, DeviceCoordinate width,
+                 COLORREF color) {
+    if (width <= 1)
+        raster.ThinLine(from, to, color);
+    else
+        raster.WideLine(from, to, width, color);
+}
+
 // Draws the outline through `points` (logical) with the selected pen; closes it when asked.
 void Stroke(DeviceContext& context, const std::vector<POINT>& points, bool closed) {
     auto* pen = Lookup<Pen>(MakeHandle<HPEN>(context.state.pen));
@@ -17,15 +30,11 @@ void Stroke(DeviceContext& context, const std::vector<POINT>& points, bool close
     if (pen == nullptr || pen->IsNull() || surface == nullptr || points.empty())
         return;
     Raster raster(*surface, context.Clip());
-    int width = std::abs(context.LengthToDeviceX(pen->width));
+    DeviceCoordinate width = PenWidth(context, *pen);
     std::size_t segments = closed ? points.size() : points.size() - 1;
     for (std::size_t i = 0; i < segments; ++i) {
-        POINT from = context.ToTarget(points[i]);
-        POINT to = context.ToTarget(points[(i + 1) % points.size()]);
-        if (width <= 1)
-            raster.ThinLine(from, to, pen->color);
-        else
-            raster.WideLine(from, to, width, pen->color);
+        DrawSegment(raster, context.ToTarget(points[i]),
+                    context.ToTarget(points[(i + 1) % points.size()]), width, pen->color);
     }
 }
 
@@ -76,7 +85,7 @@ BOOL Polygon(HDC dc, const POINT* points, int count) {
     std::vector<POINT> logical(points, points + count);
     Surface* surface = context->Target();
     if (surface != nullptr && context->HasBrush()) {
-        std::vector<POINT> device;
+        std::vector<DevicePoint> device;
         for (const POINT& p : logical)
             device.push_back(context->ToTarget(p));
         Raster(*surface, context->Clip())
@@ -90,7 +99,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     DeviceContext* context = LookupDc(dc);
     if (context == nullptr)
         return FALSE;
-    RECT r = context->ToTarget(RECT{left, top, right, bottom});
+    DeviceRect r = context->ToTarget(RECT{left, top, right, bottom});
     Surface* surface = context->Target();
     if (surface == nullptr || r.right <= r.left || r.bottom <= r.top)
         return TRUE;
@@ -99,22 +108,18 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     Raster raster(*surface, context->Clip());
     // Right and bottom edges are left out; without a pen the fill is one pixel smaller still.
     if (context->HasBrush()) {
-        RECT fill = outlined ? r : RECT{r.left, r.top, r.right - 1, r.bottom - 1};
+        DeviceRect fill = outlined ? r : DeviceRect{r.left, r.top, r.right - 1, r.bottom - 1};
         raster.FillRect(fill, context->BrushColor());
     }
     if (outlined) {
         // The outline runs through the outermost pixels, in device pixels.
-        POINT corners[4] = {{r.left, r.top},
-                            {r.right - 1, r.top},
-                            {r.right - 1, r.bottom - 1},
-                            {r.left, r.bottom - 1}};
-        int width = std::abs(context->LengthToDeviceX(pen->width));
-        for (int i = 0; i < 4; ++i) {
-            if (width <= 1)
-                raster.ThinLine(corners[i], corners[(i + 1) % 4], pen->color);
-            else
-                raster.WideLine(corners[i], corners[(i + 1) % 4], width, pen->color);
-        }
+        DevicePoint corners[4] = {{r.left, r.top},
+                                  {r.right - 1, r.top},
+                                  {r.right - 1, r.bottom - 1},
+                                  {r.left, r.bottom - 1}};
+        DeviceCoordinate width = PenWidth(*context, *pen);
+        for (int i = 0; i < 4; ++i)
+            DrawSegment(raster, corners[i], corners[(i + 1) % 4], width, pen->color);
         if (r.right - 1 == r.left || r.bottom - 1 == r.top)
             raster.Plot(r.right - 1, r.bottom - 1, pen->color);
     }
@@ -138,14 +143,14 @@ int FrameRect(HDC dc, const RECT* rect, HBRUSH brush) {
     if (context == nullptr || rect == nullptr || !color)
         return 0;
     Surface* surface = context->Target();
-    RECT r = context->ToTarget(*rect);
+    DeviceRect r = context->ToTarget(*rect);
     if (surface == nullptr || r.right <= r.left || r.bottom <= r.top)
         return 1;
     Raster raster(*surface, context->Clip());
-    raster.FillRect(RECT{r.left, r.top, r.right, r.top + 1}, *color);
-    raster.FillRect(RECT{r.left, r.bottom - 1, r.right, r.bottom}, *color);
-    raster.FillRect(RECT{r.left, r.top, r.left + 1, r.bottom}, *color);
-    raster.FillRect(RECT{r.right - 1, r.top, r.right, r.bottom}, *color);
+    raster.FillRect(DeviceRect{r.left, r.top, r.right, r.top + 1}, *color);
+    raster.FillRect(DeviceRect{r.left, r.bottom - 1, r.right, r.bottom}, *color);
+    raster.FillRect(DeviceRect{r.left, r.top, r.left + 1, r.bottom}, *color);
+    raster.FillRect(DeviceRect{r.right - 1, r.top, r.right, r.bottom}, *color);
     return 1;
 }
 
@@ -154,26 +159,8 @@ BOOL DrawFocusRect(HDC dc, const RECT* rect) {
     if (context == nullptr || rect == nullptr)
         return FALSE;
     Surface* surface = context->Target();
-    RECT r = context->ToTarget(*rect);
-    if (surface == nullptr || r.right <= r.left || r.bottom <= r.top)
-        return TRUE;
-    // A dotted frame: every border pixel whose x + y is even is inverted, so that drawing the
-    // same rectangle twice removes it.
-    Raster raster(*surface, context->Clip());
-    auto dot = [&](int x, int y) {
-        if ((x + y) % 2 == 0)
-            raster.InvertPixel(x, y);
-    };
-    for (int x = r.left; x < r.right; ++x) {
-        dot(x, r.top);
-        if (r.bottom - 1 > r.top)
-            dot(x, r.bottom - 1);
-    }
-    for (int y = r.top + 1; y < r.bottom - 1; ++y) {
-        dot(r.left, y);
-        if (r.right - 1 > r.left)
-            dot(r.right - 1, y);
-    }
+    if (surface != nullptr)
+        Raster(*surface, context->Clip()).InvertDottedFrame(context->ToTarget(*rect));
     return TRUE;
 }
 

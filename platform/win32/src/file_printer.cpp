@@ -1,10 +1,10 @@
 // The file printer: each page of a job becomes "job<N>-page<M>.png" in the printer's folder, and
-// "print-log.txt" there records the jobs, one line per event:
-//   job <N> start "<document name>"
-//   job <N> page <M> job<N>-page<M>.png
-//   job <N> end <pages> pages        or        job <N> aborted
-// N is one more than the highest job number the log holds, so numbers go on across runs.
+// "print-log.txt" there records the jobs (file_printer_log.h). A job whose page could not be
+// written writes no further pages and ends as aborted.
+#include "platform/runtime/runtime_error.h"
 #include "platform/system/atomic_file.h"
+#include "platform/system/files.h"
+#include "platform/win32/file_printer_log.h"
 #include "platform/win32/src/png_writer.h"
 #include "platform/win32/src/print_job.h"
 
@@ -30,6 +30,33 @@ bool WritePage(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
     }
 }
 
+// The number for a new job in `folder`: above every job of the log and of the page files, so
+// that no page file is ever overwritten. Nothing when the log cannot be read (a missing log is
+// an empty one) or no number is left.
+std::optional<std::int64_t> NextJob(const fs::path& folder) {
+    std::string log;
+    try {
+        log = sys::ReadWholeFile(folder / kFilePrinterLog);
+    } catch (const runtime::RuntimeError& error) {
+        if (error.Number() != static_cast<int>(runtime::ErrorNumber::FileNotFound))
+            return std::nullopt;
+    }
+    std::optional<std::int64_t> next = NextJobAfterLog(log);
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; next && !error && entry != end;
+         entry.increment(error)) {
+        std::optional<std::uint64_t> pageJob = LeadingJobNumber(entry->path().filename().string());
+        if (!pageJob || *pageJob < static_cast<std::uint64_t>(*next))
+            continue;
+        if (*pageJob >= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+            return std::nullopt;
+        next = static_cast<std::int64_t>(*pageJob + 1);
+    }
+    if (error)
+        return std::nullopt;
+    return next;
+}
+
 class FilePrinterSink : public PrintSink {
 public:
     explicit FilePrinterSink(const PrinterInfo& printer)
@@ -38,7 +65,10 @@ public:
     bool Start(const std::string& documentName) override {
         std::error_code error;
         fs::create_directories(folder_, error);
-        job_ = LastLoggedJob() + 1;
+        std::optional<std::int64_t> job = NextJob(folder_);
+        if (!job)
+            return false;
+        job_ = *job;
         // One line per event: control characters of the name become blanks.
         std::string name = documentName;
         std::replace_if(
@@ -48,33 +78,29 @@ public:
     }
 
     bool AddPage(const Surface& page) override {
-        ++pages_;
-        fs::path path = PagePath(job_, pages_);
-        if (!WritePage(path, EncodePng(page, dpiX_, dpiY_)))
+        if (failed_)
             return false;
-        return Log("page " + std::to_string(pages_) + " " + path.filename().string());
+        fs::path path = PagePath(pages_ + 1);
+        failed_ = !WritePage(path, EncodePng(page, dpiX_, dpiY_)) ||
+                  !Log("page " + std::to_string(pages_ + 1) + " " + path.filename().string());
+        if (!failed_)
+            ++pages_;
+        return !failed_;
     }
 
-    bool Finish() override { return Log("end " + std::to_string(pages_) + " pages"); }
+    bool Finish() override {
+        if (failed_) {
+            Log("aborted");
+            return false;
+        }
+        return Log("end " + std::to_string(pages_) + " pages");
+    }
+
     void Cancel() override { Log("aborted"); }
 
 private:
-    fs::path PagePath(int job, int page) const {
-        return folder_ / ("job" + std::to_string(job) + "-page" + std::to_string(page) + ".png");
-    }
-
-    int LastLoggedJob() const {
-        std::ifstream log(folder_ / kFilePrinterLog);
-        std::string word;
-        int number = 0;
-        int last = 0;
-        while (log >> word) {
-            if (word == "job" && log >> number)
-                last = std::max(last, number);
-            log.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-            log.clear();
-        }
-        return last;
+    fs::path PagePath(std::int64_t page) const {
+        return folder_ / ("job" + std::to_string(job_) + "-page" + std::to_string(page) + ".png");
     }
 
     bool Log(const std::string& event) {
@@ -86,8 +112,9 @@ private:
     fs::path folder_;
     int dpiX_;
     int dpiY_;
-    int job_ = 0;
-    int pages_ = 0;
+    std::int64_t job_ = 0;
+    std::int64_t pages_ = 0;
+    bool failed_ = false; // a page could not be written
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/win32/src/png_writer.h"
 
+#include "platform/bytes/byte_order.h"
+
 #include <string>
 #include <zlib.h>
 
@@ -7,20 +9,15 @@ namespace win32 {
 
 namespace {
 
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(std::uint8_t(value >> shift));
-}
-
 // One chunk: length, type, data, CRC of type and data.
 void PutChunk(std::vector<std::uint8_t>& out, const char* type,
               const std::vector<std::uint8_t>& data) {
-    PutU32(out, std::uint32_t(data.size()));
+    bytes::PutU32BE(out, std::uint32_t(data.size()));
     std::size_t typeStart = out.size();
     out.insert(out.end(), type, type + 4);
     out.insert(out.end(), data.begin(), data.end());
     uLong crc = crc32(0, out.data() + typeStart, uInt(out.size() - typeStart));
-    PutU32(out, std::uint32_t(crc));
+    bytes::PutU32BE(out, std::uint32_t(crc));
 }
 
 } // namespace
@@ -29,15 +26,15 @@ std::vector<std::uint8_t> EncodePng(const Surface& surface, int dpiX, int dpiY) 
     std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
     std::vector<std::uint8_t> header;
-    PutU32(header, std::uint32_t(surface.Width()));
-    PutU32(header, std::uint32_t(surface.Height()));
+    bytes::PutU32BE(header, std::uint32_t(surface.Width()));
+    bytes::PutU32BE(header, std::uint32_t(surface.Height()));
     header.insert(header.end(),
                   {8, 2, 0, 0, 0}); // 8 bits, RGB, deflate, no filter set, no interlace
     PutChunk(out, "IHDR", header);
 
     std::vector<std::uint8_t> physical;
-    PutU32(physical, std::uint32_t(dpiX * 10000 / 254));
-    PutU32(physical, std::uint32_t(dpiY * 10000 / 254));
+    bytes::PutU32BE(physical, std::uint32_t(dpiX * 10000 / 254));
+    bytes::PutU32BE(physical, std::uint32_t(dpiY * 10000 / 254));
     physical.push_back(1); // metres
     PutChunk(out, "pHYs", physical);
 

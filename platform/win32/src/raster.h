@@ -7,8 +7,13 @@
 // the segment (round caps and joins), sampled a 1/64 pixel down and right of the pixel so that an
 // even width covers exactly that many rows or columns. A filled polygon covers the pixels inside
 // its outline with the top and left edges included and the bottom and right edges left out.
+//
+// Coordinates are 64-bit device coordinates; only the steps and rows inside the clip rectangle
+// are walked, so a shape reaching far beyond the bitmap costs no more than the pixels it can
+// light.
 #pragma once
 
+#include "platform/win32/src/device_geometry.h"
 #include "platform/win32/src/surface.h"
 
 #include <vector>
@@ -18,18 +23,26 @@ namespace win32 {
 class Raster {
 public:
     // `clip` is intersected with the surface.
-    Raster(Surface& surface, RECT clip);
+    Raster(Surface& surface, const DeviceRect& clip);
 
-    void Plot(int x, int y, COLORREF color);
-    void FillRect(RECT rect, COLORREF color);
-    void ThinLine(POINT from, POINT to, COLORREF color);
-    void WideLine(POINT from, POINT to, int width, COLORREF color);
-    void FillPolygon(const std::vector<POINT>& points, bool winding, COLORREF color);
-    void InvertPixel(int x, int y);
+    void Plot(DeviceCoordinate x, DeviceCoordinate y, COLORREF color);
+    void FillRect(const DeviceRect& rect, COLORREF color);
+    void ThinLine(DevicePoint from, DevicePoint to, COLORREF color);
+    void WideLine(DevicePoint from, DevicePoint to, DeviceCoordinate width, COLORREF color);
+    void FillPolygon(const std::vector<DevicePoint>& points, bool winding, COLORREF color);
+    // Sets the pixels of a width x height mask (rows top-down, non-zero where set) whose first
+    // pixel lies at (left, top).
+    void FillMask(DeviceCoordinate left, DeviceCoordinate top, int width, int height,
+                  const std::uint8_t* mask, COLORREF color);
+    // A dotted frame along the outermost pixels of `frame`: every border pixel whose x + y is
+    // even is inverted, so that drawing the same frame twice removes it.
+    void InvertDottedFrame(const DeviceRect& frame);
 
 private:
+    bool Inside(DeviceCoordinate x, DeviceCoordinate y) const;
+
     Surface& surface_;
-    RECT clip_;
+    RECT clip_; // within the surface
 };
 
 // A ternary raster operation (the byte of a ROP code) on the red, green and blue bits of a
@@ -46,7 +59,8 @@ struct BlitColors {
 
 // Copies (width x height of the destination) from (sourceWidth x sourceHeight of the source),
 // nearest neighbour, through `rop`. `source` may be null for operations without a source.
-void StretchBlit(Surface& destination, RECT clip, RECT target, const Surface* source,
-                 RECT sourceRect, std::uint8_t rop, const BlitColors& colors);
+void StretchBlit(Surface& destination, const DeviceRect& clip, const DeviceRect& target,
+                 const Surface* source, const DeviceRect& sourceRect, std::uint8_t rop,
+                 const BlitColors& colors);
 
 } // namespace win32

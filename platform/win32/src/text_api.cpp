@@ -38,34 +38,33 @@ RealizedFont* FontOf(DeviceContext& context) {
 }
 
 // Device-pixel advance of each character: the glyph's advance, the caller's spacing when given,
-// and the justification extra on break characters (the remainder going to the first breaks).
-std::vector<int> Advances(DeviceContext& context, RealizedFont& font, std::string_view text,
-                          const INT* dx) {
-    std::vector<int> advances(text.size());
+// and the justification extra on break characters, each of which also takes one pixel of
+// `remainder` while any is left. Drawing passes the context's remainder, so that the runs of one
+// line share it out between them; measuring passes a copy.
+std::vector<DeviceCoordinate> Advances(const DeviceContext& context, RealizedFont& font,
+                                       std::string_view text, const INT* dx, int& remainder) {
+    std::vector<DeviceCoordinate> advances(text.size());
     int extra = context.state.justifyExtra;
     int count = context.state.justifyCount;
-    int breaks = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(text[i]);
         advances[i] = dx ? context.LengthToDeviceX(dx[i]) : font.GlyphFor(c).advance;
         if (count > 0 && c == font.metrics.tmBreakChar) {
-            advances[i] += extra / count + (breaks < extra % count ? 1 : 0);
-            ++breaks;
+            advances[i] += extra / count;
+            if (remainder > 0) {
+                ++advances[i];
+                --remainder;
+            }
         }
     }
     return advances;
 }
 
-int Sum(const std::vector<int>& values) {
-    int total = 0;
-    for (int v : values)
+DeviceCoordinate Sum(const std::vector<DeviceCoordinate>& values) {
+    DeviceCoordinate total = 0;
+    for (DeviceCoordinate v : values)
         total += v;
     return total;
-}
-
-RECT Intersect(RECT a, RECT b) {
-    return RECT{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-                std::min(a.bottom, b.bottom)};
 }
 
 struct TextRequest {
@@ -87,23 +86,26 @@ bool DrawTextRun(DeviceContext& context, const TextRequest& request) {
     if (surface == nullptr)
         return true;
     const TEXTMETRICA& m = font->metrics;
-    std::vector<int> advances = Advances(context, *font, request.text, request.dx);
-    int width = Sum(advances);
-    POINT origin = context.ToTarget(POINT{request.x, request.y});
-    int left = origin.x;
+    std::vector<DeviceCoordinate> advances =
+        Advances(context, *font, request.text, request.dx, context.state.justifyRemainder);
+    // Device coordinates from here on: each advance is below 2^32 pixels, so the width of any
+    // run shorter than 2^31 characters stays inside the 64-bit range.
+    DeviceCoordinate width = Sum(advances);
+    DevicePoint origin = context.ToTarget(POINT{request.x, request.y});
+    DeviceCoordinate left = origin.x;
     if ((request.align & TA_CENTER) == TA_CENTER)
         left -= width / 2;
     else if (request.align & TA_RIGHT)
         left -= width;
-    int baseline = origin.y + m.tmAscent;
+    DeviceCoordinate baseline = origin.y + m.tmAscent;
     if ((request.align & TA_BASELINE) == TA_BASELINE)
         baseline = origin.y;
     else if (request.align & TA_BOTTOM)
         baseline = origin.y - m.tmDescent;
 
-    RECT clip = context.Clip();
+    DeviceRect clip = context.Clip();
     if (request.rect != nullptr) {
-        RECT box = context.ToTarget(*request.rect);
+        DeviceRect box = context.ToTarget(*request.rect);
         if (request.options & ETO_OPAQUE)
             Raster(*surface, clip).FillRect(box, context.state.backgroundColor);
         if (request.options & ETO_CLIPPED)
@@ -111,29 +113,27 @@ bool DrawTextRun(DeviceContext& context, const TextRequest& request) {
     }
     Raster raster(*surface, clip);
     if (context.state.backgroundMode == OPAQUE)
-        raster.FillRect(RECT{left, baseline - m.tmAscent, left + width, baseline + m.tmDescent},
-                        context.state.backgroundColor);
+        raster.FillRect(
+            DeviceRect{left, baseline - m.tmAscent, left + width, baseline + m.tmDescent},
+            context.state.backgroundColor);
     COLORREF color = context.state.textColor;
     int thickness = font->underlineThickness;
-    int underline = baseline + font->underlineOffset - thickness / 2;
-    int pen = left;
+    DeviceCoordinate underline = baseline + font->underlineOffset - thickness / 2;
+    DeviceCoordinate pen = left;
     for (std::size_t i = 0; i < request.text.size(); ++i) {
         const Glyph& glyph = font->GlyphFor(static_cast<unsigned char>(request.text[i]));
-        for (int gy = 0; gy < glyph.height; ++gy) {
-            for (int gx = 0; gx < glyph.width; ++gx) {
-                if (glyph.pixels[std::size_t(gy) * glyph.width + gx])
-                    raster.Plot(pen + glyph.left + gx, baseline - glyph.top + gy, color);
-            }
-        }
+        raster.FillMask(pen + glyph.left, baseline - glyph.top, glyph.width, glyph.height,
+                        glyph.pixels.data(), color);
         if (int(i) == request.mnemonic)
-            raster.FillRect(RECT{pen, underline, pen + advances[i], underline + thickness}, color);
+            raster.FillRect(DeviceRect{pen, underline, pen + advances[i], underline + thickness},
+                            color);
         pen += advances[i];
     }
     if (m.tmUnderlined)
-        raster.FillRect(RECT{left, underline, pen, underline + thickness}, color);
+        raster.FillRect(DeviceRect{left, underline, pen, underline + thickness}, color);
     if (m.tmStruckOut) {
-        int top = baseline - font->strikeoutOffset;
-        raster.FillRect(RECT{left, top, pen, top + font->strikeoutThickness}, color);
+        DeviceCoordinate top = baseline - font->strikeoutOffset;
+        raster.FillRect(DeviceRect{left, top, pen, top + font->strikeoutThickness}, color);
     }
     return true;
 }
@@ -181,7 +181,9 @@ BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int length, SIZE* size) {
     RealizedFont* font = context ? FontOf(*context) : nullptr;
     if (font == nullptr || size == nullptr || length < 0 || (text == nullptr && length > 0))
         return FALSE;
-    int width = Sum(Advances(*context, *font, TextOf(text, length), nullptr));
+    int remainder = context->state.justifyRemainder;
+    int width =
+        SaturateToInt(Sum(Advances(*context, *font, TextOf(text, length), nullptr, remainder)));
     size->cx = context->LengthToLogicalX(width);
     size->cy = context->LengthToLogicalY(font->metrics.tmHeight);
     return TRUE;
@@ -233,6 +235,7 @@ BOOL SetTextJustification(HDC dc, int extra, int breakCount) {
     bool off = breakCount <= 0 || extra == 0;
     context->state.justifyExtra = off ? 0 : std::max(0, context->LengthToDeviceX(extra));
     context->state.justifyCount = off ? 0 : breakCount;
+    context->state.justifyRemainder = off ? 0 : context->state.justifyExtra % breakCount;
     return TRUE;
 }
 
@@ -255,22 +258,25 @@ int DrawTextA(HDC dc, LPCSTR text, int length, RECT* rect, UINT format) {
     SIZE size{};
     if (!GetTextExtentPoint32A(dc, shown.data(), int(shown.size()), &size))
         return 0;
+    // Positions are worked out in 64 bits and answered as the nearest 32-bit coordinate.
+    const std::int64_t left = rect->left, top = rect->top;
+    const std::int64_t right = rect->right, bottom = rect->bottom;
     if (format & DT_CALCRECT) {
-        rect->right = rect->left + size.cx;
-        rect->bottom = rect->top + size.cy;
+        rect->right = SaturateToInt(left + size.cx);
+        rect->bottom = SaturateToInt(top + size.cy);
         return size.cy;
     }
     TextRequest request;
     request.x = rect->left;
     if (format & DT_CENTER)
-        request.x = (rect->left + rect->right - size.cx) / 2;
+        request.x = SaturateToInt((left + right - size.cx) / 2);
     else if (format & DT_RIGHT)
-        request.x = rect->right - size.cx;
+        request.x = SaturateToInt(right - size.cx);
     request.y = rect->top;
     if (format & DT_VCENTER)
-        request.y = (rect->top + rect->bottom - size.cy) / 2;
+        request.y = SaturateToInt((top + bottom - size.cy) / 2);
     else if (format & DT_BOTTOM)
-        request.y = rect->bottom - size.cy;
+        request.y = SaturateToInt(bottom - size.cy);
     request.options = (format & DT_NOCLIP) ? 0 : ETO_CLIPPED;
     request.rect = rect;
     request.text = shown;

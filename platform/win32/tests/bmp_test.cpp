@@ -139,7 +139,13 @@ TEST_F(BmpTest, FilesWrittenByPillowReadTheSame) {
         EXPECT_EQ(OurPixels(read.bitmap), PillowPixels(folder_ / name));
         DeleteObject(read.bitmap);
     }
-    EXPECT_EQ(ReadBmpFile(folder_ / "missing.bmp").fault, win32::BmpFault::CannotOpen);
+    // A missing file, and a folder, which opens but cannot be read.
+    for (const fs::path& unreadable : {folder_ / "missing.bmp", folder_}) {
+        SCOPED_TRACE(unreadable);
+        BmpReadResult read = ReadBmpFile(unreadable);
+        EXPECT_EQ(read.fault, win32::BmpFault::CannotOpen);
+        EXPECT_EQ(read.bitmap, nullptr);
+    }
 }
 
 // A 2 x 2 picture of 16 bits per pixel with 5-6-5 masks, top-down, by hand.

@@ -1,12 +1,15 @@
 // Printers: the file printer's list entry, capabilities, jobs, pages and aborts.
 #include "platform/testing/file_contents.h"
 #include "platform/testing/sandbox.h"
+#include "platform/win32/file_printer_log.h"
 #include "platform/win32/printers.h"
 #include "platform/win32/tests/png_pixels.h"
 #include "platform/win32/windows.h"
 
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -19,7 +22,11 @@ protected:
     void SetUp() override {
         sandbox_.SetEnvironment(win32::kFilePrinterVariable, folder_.string());
     }
-    std::string Log() const { return testkit::ReadFileBytes(folder_ / win32::kFilePrinterLog); }
+    // The job log, empty while no job has written one.
+    std::string Log() const {
+        const fs::path log = folder_ / win32::kFilePrinterLog;
+        return fs::exists(log) ? testkit::ReadFileBytes(log) : std::string();
+    }
     testkit::Sandbox sandbox_;
     const fs::path folder_ = sandbox_.Root() / "printed";
 };
@@ -132,6 +139,94 @@ TEST_F(PrinterTest, AbortedJobsAreLoggedAndNumberedOn) {
                      "job 2 aborted\n"
                      "job 3 start \"Third\"\n"
                      "job 3 aborted\n");
+}
+
+TEST(FilePrinterLogTest, ANewJobTakesTheNumberAboveEveryJobOfTheLog) {
+    struct Case {
+        const char* log;
+        std::optional<std::int64_t> next;
+    };
+    const Case cases[] = {
+        {"", 1},
+        {"job 1 start \"a\"\njob 1 end 0 pages\n", 2},
+        {"job 12 aborted\njob 3 start \"b\"\n", 13},
+        {"job 2147483647 end 1 pages\n", 2147483648LL},
+        {"job 41 start \"no line end\"\njob 42", 43},
+        {"jobs 7\n  job 8\njob x 9\nstart job 10\n", 1},
+        {"job 9223372036854775806 start \"c\"\n", LLONG_MAX},
+        {"job 9223372036854775807 start \"d\"\n", std::nullopt},
+        {"job 1\njob 123456789012345678901234567890\n", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.log);
+        EXPECT_EQ(win32::NextJobAfterLog(c.log), c.next);
+    }
+}
+
+// Starts and ends a job without pages; answers what EndDoc answered, or StartDoc's failure.
+int PrintEmptyJob() {
+    HDC dc = CreateDCA("winspool", "File Printer", nullptr, nullptr);
+    DOCINFOA document{sizeof(DOCINFOA), "Empty", nullptr, nullptr, 0};
+    int result = StartDocA(dc, &document);
+    if (result > 0)
+        result = EndDoc(dc);
+    DeleteDC(dc);
+    return result;
+}
+
+TEST_F(PrinterTest, JobNumbersGoOnAboveTheLogAndThePageFiles) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> log; // none: no log file
+        std::vector<std::string> pageFiles;
+        const char* expectedLog; // after printing one job; null when the job cannot start
+    };
+    const Case cases[] = {
+        {"past 32 bits",
+         "job 2147483647 end 0 pages\n",
+         {},
+         "job 2147483647 end 0 pages\n"
+         "job 2147483648 start \"Empty\"\njob 2147483648 end 0 pages\n"},
+        {"missing log, page files left",
+         std::nullopt,
+         {"job7-page2.png", "job3-page1.png"},
+         "job 8 start \"Empty\"\njob 8 end 0 pages\n"},
+        {"page files above the log",
+         "job 2 end 1 pages\n",
+         {"job5-page1.png"},
+         "job 2 end 1 pages\njob 6 start \"Empty\"\njob 6 end 0 pages\n"},
+        {"no number left", "job 9223372036854775807 end 0 pages\n", {}, nullptr},
+        {"no number left for the page files", "", {"job9223372036854775807-page1.png"}, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        if (c.log)
+            std::ofstream(folder_ / win32::kFilePrinterLog) << *c.log;
+        for (const std::string& page : c.pageFiles)
+            std::ofstream(folder_ / page) << "page";
+        EXPECT_EQ(PrintEmptyJob() > 0, c.expectedLog != nullptr);
+        EXPECT_EQ(Log(), c.expectedLog ? c.expectedLog : c.log.value_or(""));
+        for (const std::string& page : c.pageFiles)
+            EXPECT_EQ(testkit::ReadFileBytes(folder_ / page), "page") << page;
+    }
+}
+
+TEST_F(PrinterTest, AJobWithAPageThatCannotBeWrittenIsAborted) {
+    HDC dc = CreateDCA("winspool", "File Printer", nullptr, nullptr);
+    DOCINFOA document{sizeof(DOCINFOA), "Blocked", nullptr, nullptr, 0};
+    ASSERT_GT(StartDocA(dc, &document), 0);
+    // A folder where the first page's file would go.
+    fs::create_directories(folder_ / "job1-page1.png");
+    EXPECT_GT(StartPage(dc), 0);
+    EXPECT_EQ(EndPage(dc), SP_ERROR);
+    EXPECT_GT(StartPage(dc), 0);
+    EXPECT_EQ(EndPage(dc), SP_ERROR) << "no page after a lost one";
+    EXPECT_EQ(EndDoc(dc), SP_ERROR);
+    DeleteDC(dc);
+    EXPECT_EQ(Log(), "job 1 start \"Blocked\"\njob 1 aborted\n");
+    EXPECT_FALSE(fs::exists(folder_ / "job1-page2.png"));
 }
 
 TEST_F(PrinterTest, TheScreenCannotPrint) {

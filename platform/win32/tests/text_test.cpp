@@ -99,6 +99,34 @@ TEST_F(FixedFontTest, JustificationWidensTheBreaks) {
     DeleteDC(dc);
 }
 
+TEST_F(FixedFontTest, JustificationOfALineDrawnInRunsAddsTheExtraOnce) {
+    // 10 extra pixels over the 4 breaks of a line drawn in three runs, each measured, drawn at
+    // the end of the previous one: 3, 3, 2 and 2 pixels, the remainder going to the first breaks
+    // of the line, not of each run.
+    TestCanvas canvas(70, 10);
+    HFONT font = MakeFont(-10); // every character 5 pixels, drawn 4 wide
+    SelectObject(canvas.dc(), font);
+    SetBkMode(canvas.dc(), TRANSPARENT);
+    ASSERT_TRUE(SetTextJustification(canvas.dc(), 10, 4));
+    const std::string runs[] = {"a b c", "d e", "f g"};
+    const int widths[] = {25 + 6, 15 + 2, 15 + 2};
+    int x = 0;
+    for (int i = 0; i < 3; ++i) {
+        SIZE size{};
+        ASSERT_TRUE(GetTextExtentPoint32A(canvas.dc(), runs[i].data(), int(runs[i].size()), &size));
+        EXPECT_EQ(size.cx, widths[i]) << runs[i];
+        TextOutA(canvas.dc(), x, 0, runs[i].data(), int(runs[i].size()));
+        x += size.cx;
+    }
+    EXPECT_EQ(x, 55 + 10);
+    const std::string row = canvas.Pixels()[5];
+    EXPECT_EQ(int(row.find_last_of('#')), 65 - 2)
+        << "the last glyph ends a pixel short of its cell";
+    SetTextJustification(canvas.dc(), 0, 0);
+    SelectObject(canvas.dc(), GetStockObject(SYSTEM_FONT));
+    DeleteObject(font);
+}
+
 TEST_F(FixedFontTest, TextIsPlacedByItsAlignment) {
     // Character height 4: boxes 1 pixel wide and 3 high, advancing 2; ascent 4, descent 1.
     struct Case {
