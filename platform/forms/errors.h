@@ -18,7 +18,7 @@ namespace forms {
 [[noreturn]] void RaiseInvalidPropertyArrayIndex(const std::string& what);
 // Error 400: showing modally a form that is already showing.
 [[noreturn]] void RaiseFormAlreadyDisplayed(const std::string& what);
-// Error 481: a picture file that is not a BMP or JPEG picture.
+// Error 481: a picture file that is not a BMP, GIF or JPEG picture.
 [[noreturn]] void RaiseInvalidPicture(const std::string& what);
 
 // What the run-time error box says of an error that no handler trapped.
