@@ -25,10 +25,6 @@ IUnknown* Create(automation::ServerLock& server, const ClassInfo& info,
 
 } // namespace
 
-IUnknown* CreateCanvas(automation::ServerLock& server) {
-    return Create<ICanvas>(server, canvasClass, CanvasMembers());
-}
-
 IUnknown* CreatePreview(automation::ServerLock& server) {
     return Create<IPreview>(server, previewClass, PreviewMembers());
 }

@@ -14,10 +14,6 @@ std::span<const automation::DispatchMember<Interface>> CommonMembersOnly() {
 
 } // namespace
 
-std::span<const automation::DispatchMember<ICanvas>> CanvasMembers() {
-    return CommonMembersOnly<ICanvas>();
-}
-
 std::span<const automation::DispatchMember<IPreview>> PreviewMembers() {
     return CommonMembersOnly<IPreview>();
 }

@@ -65,6 +65,7 @@ enum TemplateDispatchId : DISPID {
     dispidDoTable = 21,
     dispidKillInfo = 22,
     dispidGetCRC = 23,
+    dispidCanvas = 24,
 };
 
 // The rich-text template engine ("Output.Template").
@@ -95,10 +96,116 @@ struct ITemplate : IOutputObject {
     virtual HRESULT DoTable(VARIANT* Error, VARIANT Name) = 0;
     virtual HRESULT KillInfo(VARIANT* Error) = 0;
     virtual HRESULT GetCRC(VARIANT* Error, VARIANT* CRC) = 0;
+    // Lays the document out on the pages of the Canvas object in CanvasObj.
+    virtual HRESULT Canvas(VARIANT* Error, VARIANT CanvasObj) = 0;
 };
 
-// Page layout, printing and PDF export ("Output.Canvas"); so far its common members only.
-struct ICanvas : IOutputObject {};
+// Dispatch ids of ICanvas's own members. Kept in a scope of their own: other classes have
+// members of the same names under other ids.
+struct CanvasDispatchId {
+    static constexpr DISPID PageTotal = 5;
+    static constexpr DISPID Page = 6;
+    static constexpr DISPID PageX = 7;
+    static constexpr DISPID PageY = 8;
+    static constexpr DISPID CursorX = 9;
+    static constexpr DISPID CursorY = 10;
+    static constexpr DISPID DeviceList = 11;
+    static constexpr DISPID Reset = 12;
+    static constexpr DISPID MarginTop = 13;
+    static constexpr DISPID MarginBottom = 14;
+    static constexpr DISPID MarginLeft = 15;
+    static constexpr DISPID MarginRight = 16;
+    static constexpr DISPID MarginIndent = 17;
+    static constexpr DISPID Justify = 18;
+    static constexpr DISPID FontName = 19;
+    static constexpr DISPID FontType = 20;
+    static constexpr DISPID FontSize = 21;
+    static constexpr DISPID FontBold = 22;
+    static constexpr DISPID FontUnder = 23;
+    static constexpr DISPID FontItalic = 24;
+    static constexpr DISPID ColorOfText = 25;
+    static constexpr DISPID ColorOfLine = 26;
+    static constexpr DISPID ColorOfFill = 27;
+    static constexpr DISPID Measure = 28;
+    static constexpr DISPID PutText = 29;
+    static constexpr DISPID PutLine = 30;
+    static constexpr DISPID PutPolygon = 31;
+    static constexpr DISPID PutImage = 32;
+    static constexpr DISPID NewParagraph = 33;
+    static constexpr DISPID NewPage = 34;
+    static constexpr DISPID Export = 35;
+    static constexpr DISPID DrawScale = 36;
+    static constexpr DISPID Draw = 37;
+    static constexpr DISPID Printer = 38;
+    static constexpr DISPID Preview = 39;
+    static constexpr DISPID TransStart = 40;
+    static constexpr DISPID TransStop = 41;
+};
+
+// Page layout, printing and PDF export ("Output.Canvas"). Positions and sizes are twips, font
+// sizes points, colours 0x00BBGGRR.
+struct ICanvas : IOutputObject {
+    virtual HRESULT get_PageTotal(VARIANT* pVal) = 0;
+    virtual HRESULT get_Page(VARIANT* pVal) = 0;
+    virtual HRESULT put_Page(VARIANT newVal) = 0;
+    virtual HRESULT get_PageX(VARIANT* pVal) = 0;
+    virtual HRESULT get_PageY(VARIANT* pVal) = 0;
+    virtual HRESULT get_CursorX(VARIANT* pVal) = 0;
+    virtual HRESULT put_CursorX(VARIANT newVal) = 0;
+    virtual HRESULT get_CursorY(VARIANT* pVal) = 0;
+    virtual HRESULT put_CursorY(VARIANT newVal) = 0;
+    virtual HRESULT get_DeviceList(VARIANT* pVal) = 0;
+    virtual HRESULT Reset(VARIANT* Error, VARIANT DevNum) = 0;
+    virtual HRESULT get_MarginTop(VARIANT* pVal) = 0;
+    virtual HRESULT put_MarginTop(VARIANT newVal) = 0;
+    virtual HRESULT get_MarginBottom(VARIANT* pVal) = 0;
+    virtual HRESULT put_MarginBottom(VARIANT newVal) = 0;
+    virtual HRESULT get_MarginLeft(VARIANT* pVal) = 0;
+    virtual HRESULT put_MarginLeft(VARIANT newVal) = 0;
+    virtual HRESULT get_MarginRight(VARIANT* pVal) = 0;
+    virtual HRESULT put_MarginRight(VARIANT newVal) = 0;
+    virtual HRESULT get_MarginIndent(VARIANT* pVal) = 0;
+    virtual HRESULT put_MarginIndent(VARIANT newVal) = 0;
+    virtual HRESULT get_Justify(VARIANT* pVal) = 0;
+    virtual HRESULT put_Justify(VARIANT newVal) = 0;
+    virtual HRESULT get_FontName(VARIANT* pVal) = 0;
+    virtual HRESULT put_FontName(VARIANT newVal) = 0;
+    virtual HRESULT get_FontType(VARIANT* pVal) = 0;
+    virtual HRESULT put_FontType(VARIANT newVal) = 0;
+    virtual HRESULT get_FontSize(VARIANT* pVal) = 0;
+    virtual HRESULT put_FontSize(VARIANT newVal) = 0;
+    virtual HRESULT get_FontBold(VARIANT* pVal) = 0;
+    virtual HRESULT put_FontBold(VARIANT newVal) = 0;
+    virtual HRESULT get_FontUnder(VARIANT* pVal) = 0;
+    virtual HRESULT put_FontUnder(VARIANT newVal) = 0;
+    virtual HRESULT get_FontItalic(VARIANT* pVal) = 0;
+    virtual HRESULT put_FontItalic(VARIANT newVal) = 0;
+    virtual HRESULT get_ColorOfText(VARIANT* pVal) = 0;
+    virtual HRESULT put_ColorOfText(VARIANT newVal) = 0;
+    virtual HRESULT get_ColorOfLine(VARIANT* pVal) = 0;
+    virtual HRESULT put_ColorOfLine(VARIANT newVal) = 0;
+    virtual HRESULT get_ColorOfFill(VARIANT* pVal) = 0;
+    virtual HRESULT put_ColorOfFill(VARIANT newVal) = 0;
+    virtual HRESULT Measure(VARIANT Text, VARIANT* XSize, VARIANT* YSize) = 0;
+    virtual HRESULT PutText(VARIANT Text) = 0;
+    virtual HRESULT PutLine(VARIANT XFrom, VARIANT YFrom, VARIANT XTo, VARIANT YTo,
+                            VARIANT Wide) = 0;
+    virtual HRESULT PutPolygon(VARIANT* Error, VARIANT Points, VARIANT Wide, VARIANT DoLine,
+                               VARIANT DoFill) = 0;
+    virtual HRESULT PutImage(VARIANT* Error, VARIANT XPos, VARIANT YPos, VARIANT XSize,
+                             VARIANT YSize, VARIANT Name, VARIANT Format) = 0;
+    virtual HRESULT NewParagraph() = 0;
+    virtual HRESULT NewPage() = 0;
+    virtual HRESULT Export(VARIANT* Error, VARIANT Name, VARIANT Format) = 0;
+    virtual HRESULT get_DrawScale(VARIANT* pVal) = 0;
+    virtual HRESULT put_DrawScale(VARIANT newVal) = 0;
+    // Name is [in, out]: a file name in, a bitmap handle out for Format 0.
+    virtual HRESULT Draw(VARIANT* Error, VARIANT PageNum, VARIANT* Name, VARIANT Format) = 0;
+    virtual HRESULT Printer(VARIANT* Error, VARIANT PageNum, VARIANT Name) = 0;
+    virtual HRESULT Preview(VARIANT PreviewObj) = 0;
+    virtual HRESULT TransStart() = 0;
+    virtual HRESULT TransStop(VARIANT* Error, VARIANT Commit) = 0;
+};
 
 // The page preview window ("Output.Preview"); so far its common members only.
 struct IPreview : IOutputObject {};

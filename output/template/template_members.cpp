@@ -37,6 +37,7 @@ std::span<const automation::DispatchMember<ITemplate>> TemplateMembers() {
         Member::Method<&ITemplate::DoTable>(34, "DoTable", dispidDoTable),
         Member::Method<&ITemplate::KillInfo>(35, "KillInfo", dispidKillInfo),
         Member::Method<&ITemplate::GetCRC>(36, "GetCRC", dispidGetCRC),
+        Member::Method<&ITemplate::Canvas>(37, "Canvas", dispidCanvas),
     });
     return rows;
 }

@@ -3,7 +3,9 @@
 #include "output/class_info.h"
 #include "output/common_object.h"
 #include "output/member_tables.h"
+#include "output/template/canvas_rendering.h"
 #include "output/template/template_document.h"
+#include "platform/automation/interface_pointer.h"
 
 #include <new>
 
@@ -85,7 +87,50 @@ public:
         return Report(Error, outcome);
     }
 
+    // Without a document: NoData. CanvasObj must hold a Canvas object; anything else has
+    // nowhere to write the document to: WriteFailure.
+    HRESULT Canvas(VARIANT* Error, VARIANT CanvasObj) override {
+        const auto& document = document_.Document();
+        if (!document) {
+            return Report(Error, TemplateError::NoData);
+        }
+        const auto canvas = CanvasOf(CanvasObj);
+        if (!canvas) {
+            return Report(Error, TemplateError::WriteFailure);
+        }
+        RenderOnCanvas(*document, *canvas.Get());
+        return Report(Error, TemplateError::OK);
+    }
+
 private:
+    // The ICanvas of the object a VARIANT holds, directly or by one reference.
+    static automation::InterfacePointer<ICanvas> CanvasOf(const VARIANT& argument) {
+        const bool referred = argument.vt == (VT_BYREF | VT_VARIANT) && argument.pvarVal != nullptr;
+        const VARIANT& value = referred ? *argument.pvarVal : argument;
+        IUnknown* object = nullptr;
+        switch (value.vt) {
+        case VT_UNKNOWN:
+            object = value.punkVal;
+            break;
+        case VT_DISPATCH:
+            object = value.pdispVal;
+            break;
+        case VT_BYREF | VT_UNKNOWN:
+            object = value.ppunkVal != nullptr ? *value.ppunkVal : nullptr;
+            break;
+        case VT_BYREF | VT_DISPATCH:
+            object = value.ppdispVal != nullptr ? *value.ppdispVal : nullptr;
+            break;
+        default:
+            break;
+        }
+        automation::InterfacePointer<ICanvas> canvas;
+        if (object != nullptr) {
+            object->QueryInterface(IID_ICanvas, canvas.Receive());
+        }
+        return canvas;
+    }
+
     HRESULT GetMarker(Marker marker, VARIANT* pVal) {
         SetText(pVal, document_.MarkerText(marker));
         return S_OK;

@@ -13,6 +13,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace testing_output {
 
@@ -31,6 +32,29 @@ inline std::string TextOf(const VARIANT& value) {
     }
     return automation::TextFromBstr(value.bstrVal);
 }
+
+// Calls one member through Invoke. Arguments are given in the member's order; an [out]
+// argument is a VARIANT* and is passed by reference.
+class Invoker {
+public:
+    explicit Invoker(IDispatch* object) : object_(object) {}
+
+    HRESULT Call(DISPID member, std::uint16_t flags, std::vector<VARIANT*> arguments,
+                 VARIANT* result = nullptr) {
+        std::vector<VARIANT> reversed;
+        for (auto it = arguments.rbegin(); it != arguments.rend(); ++it) {
+            reversed.push_back(**it);
+        }
+        DISPID putId = DISPID_PROPERTYPUT;
+        DISPPARAMS parameters{reversed.data(), flags == DISPATCH_PROPERTYPUT ? &putId : nullptr,
+                              static_cast<std::uint32_t>(reversed.size()),
+                              flags == DISPATCH_PROPERTYPUT ? 1u : 0u};
+        return object_->Invoke(member, IID_NULL, 0, flags, &parameters, result, nullptr, nullptr);
+    }
+
+private:
+    IDispatch* object_;
+};
 
 // Registers the module, as built next to the tests, in a registry file of this test alone.
 class RegisteredModule : public ::testing::Test {

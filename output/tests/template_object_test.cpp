@@ -4,7 +4,6 @@
 #include "platform/testing/file_contents.h"
 
 #include <fstream>
-#include <vector>
 
 using automation::Variant;
 using namespace testing_output;
@@ -23,29 +22,6 @@ std::filesystem::path WriteTemplate(const std::string& name) {
     std::ofstream(file, std::ios::binary) << templateText;
     return file;
 }
-
-// Calls one member through Invoke. Arguments are given in the member's order; an [out]
-// argument is a VARIANT* and is passed by reference.
-class Invoker {
-public:
-    explicit Invoker(IDispatch* object) : object_(object) {}
-
-    HRESULT Call(DISPID member, std::uint16_t flags, std::vector<VARIANT*> arguments,
-                 VARIANT* result = nullptr) {
-        std::vector<VARIANT> reversed;
-        for (auto it = arguments.rbegin(); it != arguments.rend(); ++it) {
-            reversed.push_back(**it);
-        }
-        DISPID putId = DISPID_PROPERTYPUT;
-        DISPPARAMS parameters{reversed.data(), flags == DISPATCH_PROPERTYPUT ? &putId : nullptr,
-                              static_cast<std::uint32_t>(reversed.size()),
-                              flags == DISPATCH_PROPERTYPUT ? 1u : 0u};
-        return object_->Invoke(member, IID_NULL, 0, flags, &parameters, result, nullptr, nullptr);
-    }
-
-private:
-    IDispatch* object_;
-};
 
 } // namespace
 
