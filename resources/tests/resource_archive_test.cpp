@@ -1,10 +1,11 @@
 // The resource archive as the build packs it: readable by an independent tool with the resource
 // password and by nothing without it, holding the files of resources/ unchanged and pictures the
 // program can load.
+#include "platform/testing/file_contents.h"
+#include "platform/testing/outside_tool.h"
+#include "platform/testing/sandbox.h"
 #include "platform/win32/bmp_file.h"
 #include "platform/win32/windows.h"
-#include "platform/zip/tests/run_program.h"
-#include "platform/zip/tests/test_folder.h"
 #include "platform/zip/zip_archive.h"
 
 #include <gtest/gtest.h>
@@ -17,9 +18,7 @@ namespace archive {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FreshTestFolder;
-using testing::ReadTestFile;
-using testing::RunProgram;
+using testkit::ReadFileBytes;
 
 const fs::path kArchive = TALLOWMERE_RESOURCE_ARCHIVE;
 const fs::path kSources = TALLOWMERE_RESOURCE_SOURCES;
@@ -27,19 +26,20 @@ const fs::path kSources = TALLOWMERE_RESOURCE_SOURCES;
 const char* const kTextMembers[] = {"RMDInvisible.txt", "URL_EQUAL_FEDRATES.txt",
                                     "URL_RMD_Support.txt"};
 
+testkit::ToolRun Unzip(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "unzip");
+    return testkit::RunTool(arguments);
+}
+
 class ResourceArchiveTest : public ::testing::Test {
 protected:
-    testing::ProgramRun Unzip(std::vector<std::string> arguments) const {
-        arguments.insert(arguments.begin(), "unzip");
-        return RunProgram(arguments, folder_ / "unzip.out");
-    }
-
-    const fs::path folder_ = FreshTestFolder();
+    testkit::Sandbox sandbox_;
+    const fs::path folder_ = sandbox_.Root();
 };
 
 TEST_F(ResourceArchiveTest, UnzipReadsItWithTheResourcePasswordOnly) {
-    EXPECT_EQ(Unzip({"-P", std::string(kResourcePassword), "-t", kArchive.string()}).exitCode, 0);
-    EXPECT_NE(Unzip({"-P", "brisel", "-t", kArchive.string()}).exitCode, 0);
+    EXPECT_EQ(Unzip({"-P", std::string(kResourcePassword), "-t", kArchive.string()}).exitStatus, 0);
+    EXPECT_NE(Unzip({"-P", "brisel", "-t", kArchive.string()}).exitStatus, 0);
 
     std::set<std::string> members;
     std::istringstream listing(Unzip({"-Z1", kArchive.string()}).output);
@@ -51,7 +51,7 @@ TEST_F(ResourceArchiveTest, UnzipReadsItWithTheResourcePasswordOnly) {
     EXPECT_EQ(Unzip({"-P", std::string(kResourcePassword), "-p", kArchive.string(),
                      "URL_RMD_Support.txt"})
                   .output,
-              ReadTestFile(kSources / "URL_RMD_Support.txt"));
+              ReadFileBytes(kSources / "URL_RMD_Support.txt"));
 }
 
 TEST_F(ResourceArchiveTest, TheTextMembersAreTheFilesOfTheResourceFolder) {
@@ -59,10 +59,10 @@ TEST_F(ResourceArchiveTest, TheTextMembersAreTheFilesOfTheResourceFolder) {
         SCOPED_TRACE(member);
         EXPECT_EQ(ExtractMember(kArchive, member, folder_, ""), ZipResult::WrongPassword);
         ASSERT_EQ(ExtractMember(kArchive, member, folder_, kResourcePassword), ZipResult::Success);
-        EXPECT_EQ(ReadTestFile(folder_ / member), ReadTestFile(kSources / member));
+        EXPECT_EQ(ReadFileBytes(folder_ / member), ReadFileBytes(kSources / member));
     }
-    EXPECT_TRUE(ReadTestFile(folder_ / "URL_RMD_Support.txt").starts_with("https://"));
-    EXPECT_TRUE(ReadTestFile(folder_ / "URL_EQUAL_FEDRATES.txt").starts_with("https://"));
+    EXPECT_TRUE(ReadFileBytes(folder_ / "URL_RMD_Support.txt").starts_with("https://"));
+    EXPECT_TRUE(ReadFileBytes(folder_ / "URL_EQUAL_FEDRATES.txt").starts_with("https://"));
 }
 
 TEST_F(ResourceArchiveTest, ThePicturesAreBitmapsOfTheirSize) {

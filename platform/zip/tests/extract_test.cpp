@@ -1,5 +1,6 @@
+#include "platform/testing/file_contents.h"
+#include "platform/testing/sandbox.h"
 #include "platform/zip/tests/archive_fixture.h"
-#include "platform/zip/tests/test_folder.h"
 #include "platform/zip/zip_archive.h"
 
 #include <gtest/gtest.h>
@@ -12,10 +13,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FixtureMember;
-using testing::FreshTestFolder;
 using testing::MakeFixtureArchive;
-using testing::ReadTestFile;
-using testing::WriteTestFile;
+using testkit::ReadFileBytes;
 
 std::set<std::string> FileNamesIn(const fs::path& folder) {
     std::set<std::string> names;
@@ -36,7 +35,8 @@ protected:
                                       {"Readme.txt", "plain", ""}});
     }
 
-    const fs::path folder_ = FreshTestFolder();
+    testkit::Sandbox sandbox_;
+    const fs::path folder_ = sandbox_.Root();
     const fs::path archive_ = folder_ / "Resources.icf";
     const fs::path target_ = folder_ / "program";
 };
@@ -58,12 +58,12 @@ TEST_F(ExtractMemberTest, FindsAMemberByItsBareNameInEitherCase) {
         SCOPED_TRACE(c.request);
         EXPECT_EQ(ExtractMember(archive_, c.request, target_, c.password), ZipResult::Success);
         // Written under the name asked for, which the caller opens next.
-        EXPECT_EQ(ReadTestFile(target_ / c.request), c.contents);
+        EXPECT_EQ(ReadFileBytes(target_ / c.request), c.contents);
     }
 }
 
 TEST_F(ExtractMemberTest, EachFailureGivesItsOwnCodeAndWritesNothing) {
-    WriteTestFile(folder_ / "NotAZip.icf", "This is a text file, not an archive.\r\n");
+    sandbox_.WriteFile("NotAZip.icf", "This is a text file, not an archive.\r\n");
     struct Case {
         const char* what;
         fs::path archive;
@@ -92,17 +92,17 @@ TEST_F(ExtractMemberTest, EachFailureGivesItsOwnCodeAndWritesNothing) {
 }
 
 TEST_F(ExtractMemberTest, ReplacesAFileOfTheSameName) {
-    WriteTestFile(target_ / "RMDSplash.bmp", "an older and longer splash picture");
+    sandbox_.WriteFile("program/RMDSplash.bmp", "an older and longer splash picture");
     EXPECT_EQ(ExtractMember(archive_, "RMDSplash.bmp", target_, kResourcePassword),
               ZipResult::Success);
-    EXPECT_EQ(ReadTestFile(target_ / "RMDSplash.bmp"), "splash");
+    EXPECT_EQ(ReadFileBytes(target_ / "RMDSplash.bmp"), "splash");
     EXPECT_EQ(FileNamesIn(target_), std::set<std::string>{"RMDSplash.bmp"});
 }
 
 TEST_F(ExtractMemberTest, AFailedExtractionLeavesTheOlderFileAlone) {
-    WriteTestFile(target_ / "RMDSplash.bmp", "older");
+    sandbox_.WriteFile("program/RMDSplash.bmp", "older");
     EXPECT_EQ(ExtractMember(archive_, "RMDSplash.bmp", target_, "wrong"), ZipResult::WrongPassword);
-    EXPECT_EQ(ReadTestFile(target_ / "RMDSplash.bmp"), "older");
+    EXPECT_EQ(ReadFileBytes(target_ / "RMDSplash.bmp"), "older");
     EXPECT_EQ(FileNamesIn(target_), std::set<std::string>{"RMDSplash.bmp"});
 }
 
@@ -117,7 +117,7 @@ TEST_F(ExtractMemberTest, APatternExtractsEveryMemberItMatches) {
     // A pattern's matches keep their own bare names.
     EXPECT_EQ(FileNamesIn(target_),
               (std::set<std::string>{"StretchLogo", "StretchLogo.gif", "StretchLogo.txt"}));
-    EXPECT_EQ(ReadTestFile(target_ / "StretchLogo.txt"), "0, 0, 1440, 0");
+    EXPECT_EQ(ReadFileBytes(target_ / "StretchLogo.txt"), "0, 0, 1440, 0");
 
     EXPECT_EQ(ExtractMember(archive_, "Missing.*", target_, kResourcePassword),
               ZipResult::MissingMember);
@@ -169,14 +169,15 @@ std::string WithHeaderField(std::string bytes, std::size_t localOffset, std::uin
 }
 
 TEST(ExtractMemberDamage, DamagedArchivesGiveTheDamageCode) {
-    const fs::path folder = FreshTestFolder();
+    const testkit::Sandbox sandbox;
+    const fs::path folder = sandbox.Root();
     const fs::path target = folder / "data";
     fs::create_directory(target);
     for (const char* password : {"", "Brisel"}) {
         SCOPED_TRACE(*password ? "encrypted" : "plain");
         const fs::path sound = folder / "Sound.zip";
         MakeFixtureArchive(sound, {{"Data.flt", RepeatedRecords(), password}});
-        const std::string bytes = ReadTestFile(sound);
+        const std::string bytes = ReadFileBytes(sound);
         ASSERT_EQ(ExtractMember(sound, "Data.flt", target, password), ZipResult::Success);
         fs::remove(target / "Data.flt");
 
@@ -198,8 +199,7 @@ TEST(ExtractMemberDamage, DamagedArchivesGiveTheDamageCode) {
         };
         for (const Case& c : cases) {
             SCOPED_TRACE(c.what);
-            const fs::path damaged = folder / "Damaged.zip";
-            WriteTestFile(damaged, c.damaged);
+            const fs::path damaged = sandbox.WriteFile("Damaged.zip", c.damaged);
             EXPECT_EQ(ExtractMember(damaged, "Data.flt", target, password),
                       ZipResult::DamagedArchive);
             EXPECT_TRUE(fs::is_empty(target));
@@ -208,12 +208,13 @@ TEST(ExtractMemberDamage, DamagedArchivesGiveTheDamageCode) {
 }
 
 TEST(ExtractMemberDamage, AMemberOfAMethodThatCannotBeReadGivesItsCode) {
-    const fs::path folder = FreshTestFolder();
+    const testkit::Sandbox sandbox;
+    const fs::path folder = sandbox.Root();
     const fs::path target = folder / "data";
     fs::create_directory(target);
     const fs::path sound = folder / "Sound.zip";
     MakeFixtureArchive(sound, {{"Data.flt", RepeatedRecords(), ""}});
-    const std::string bytes = ReadTestFile(sound);
+    const std::string bytes = ReadFileBytes(sound);
     struct Case {
         const char* what;
         std::string archive;
@@ -225,8 +226,7 @@ TEST(ExtractMemberDamage, AMemberOfAMethodThatCannotBeReadGivesItsCode) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const fs::path archive = folder / "Unreadable.zip";
-        WriteTestFile(archive, c.archive);
+        const fs::path archive = sandbox.WriteFile("Unreadable.zip", c.archive);
         EXPECT_EQ(ExtractMember(archive, "Data.flt", target, kResourcePassword),
                   ZipResult::UnsupportedMethod);
         EXPECT_TRUE(fs::is_empty(target));
