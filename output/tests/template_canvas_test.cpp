@@ -1,7 +1,7 @@
 // Template.Canvas: a filled template laid out on a Canvas object, exported to PDF and read back
 // by poppler's pdftotext (Debian poppler-utils).
-#include "output/canvas/tests/outside_tool.h"
 #include "output/tests/registered_module.h"
+#include "platform/testing/outside_tool.h"
 
 #include <fstream>
 #include <sstream>
@@ -62,8 +62,8 @@ protected:
                              {"-f", std::to_string(page), "-l", std::to_string(page)});
         }
         arguments.insert(arguments.end(), {name.string() + ".pdf", "-"});
-        const ToolResult text = RunTool(arguments);
-        EXPECT_EQ(text.exitCode, 0);
+        const testkit::ToolRun text = testkit::RunTool(arguments);
+        EXPECT_EQ(text.exitStatus, 0);
         return Words(text.output);
     }
 

@@ -17,15 +17,6 @@ void FixedFontCanvas::TearDown() {
     win32::UseFontSource(win32::FontSource::System);
 }
 
-std::filesystem::path FixedFontCanvas::TestFolder() const {
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::filesystem::path folder = std::filesystem::current_path() / "canvas-test-files" /
-                                   (std::string(test->test_suite_name()) + "." + test->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 Pixels ReadPixels(HBITMAP bitmap) {
     BITMAP info{};
     GetObjectA(bitmap, sizeof info, &info);

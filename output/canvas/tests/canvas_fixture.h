@@ -1,12 +1,12 @@
-// Test support for the canvas: a screen canvas that measures with the fixed-metrics fonts, a
-// folder for a test's files under the build folder (emptied when the test starts, kept after),
-// and the pixels of a bitmap.
+// Test support for the canvas: a screen canvas that measures with the fixed-metrics fonts inside
+// the test's sandbox, and the pixels of a bitmap.
 //
 // With fixed metrics on the screen (96 pixels per inch) a 12-point font is 16 pixels high and
 // every character, the blank included, advances 8 pixels: 120 twips.
 #pragma once
 
 #include "output/canvas/canvas.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -22,9 +22,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // A fresh folder for this test's files.
-    std::filesystem::path TestFolder() const;
-
+    testkit::Sandbox sandbox;
     std::unique_ptr<output::Canvas> canvas;
 };
 

@@ -72,7 +72,7 @@ TEST_F(CanvasModel, ResetWithADeviceNumberPastTheListIsTheScreen) {
 }
 
 TEST_F(CanvasModel, APrinterGivesItsPaperSizeAndResolution) {
-    std::filesystem::path folder = TestFolder();
+    std::filesystem::path folder = sandbox.Root();
     setenv(win32::kFilePrinterVariable, folder.c_str(), 1);
     Canvas printerCanvas;
     unsetenv(win32::kFilePrinterVariable);
@@ -137,7 +137,7 @@ TEST_F(CanvasModel, ImagesFromHandlesAndFiles) {
     EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
     DeleteObject(font);
 
-    std::filesystem::path folder = TestFolder();
+    std::filesystem::path folder = sandbox.Root();
     EXPECT_EQ(canvas->PutImage(0, 0, 0, 0, (folder / "missing").string(), 1),
               CanvasError::CannotAccessFile);
     EXPECT_EQ(canvas->PutImage(0, 0, 0, 0, handle, 2), CanvasError::InvalidFormat);

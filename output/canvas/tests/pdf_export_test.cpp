@@ -1,12 +1,12 @@
 // PDF files of a canvas, checked by qpdf and poppler: structure, text and its order, images,
 // names, failures, and where the ink lands compared with the page bitmap.
 #include "canvas_fixture.h"
-#include "outside_tool.h"
 
 #include "output/canvas/page_bitmap.h"
 #include "output/canvas/pdf_export.h"
 #include "platform/system/clock.h"
 #include "platform/system/files.h"
+#include "platform/testing/outside_tool.h"
 #include "platform/win32/font_provider.h"
 
 #include <algorithm>
@@ -46,8 +46,8 @@ std::filesystem::path Export(const Canvas& canvas, const std::filesystem::path& 
                              const std::string& name = "page") {
     EXPECT_EQ(canvas.Export((folder / name).string(), 1), CanvasError::OK);
     std::filesystem::path file = folder / (name + ".pdf");
-    ToolResult check = RunTool({"qpdf", "--check", file.string()});
-    EXPECT_EQ(check.exitCode, 0) << check.output;
+    testkit::ToolRun check = testkit::RunTool({"qpdf", "--check", file.string()});
+    EXPECT_EQ(check.exitStatus, 0) << check.output;
     return file;
 }
 
@@ -57,7 +57,7 @@ std::string PdfText(const std::filesystem::path& file, int page = 0) {
         arguments.insert(arguments.end(), {"-f", std::to_string(page), "-l", std::to_string(page)});
     }
     arguments.insert(arguments.end(), {file.string(), "-"});
-    return Words(RunTool(arguments).output);
+    return Words(testkit::RunTool(arguments).output);
 }
 
 } // namespace
@@ -65,7 +65,7 @@ std::string PdfText(const std::filesystem::path& file, int page = 0) {
 TEST_F(PdfExport, OneBlackPageIsSevenObjects) {
     sys::ScopedClock clock(sys::LocalDateTime{2024, 1, 2, 3, 4, 5});
     canvas->PutText("Hello world");
-    std::filesystem::path file = Export(*canvas, TestFolder());
+    std::filesystem::path file = Export(*canvas, sandbox.Root());
     std::string pdf = sys::ReadWholeFile(file);
     EXPECT_EQ(pdf.substr(0, 10), "%PDF-1.1\r\n");
     EXPECT_EQ(CountOf(pdf, " 0 obj\r\n"), 7);
@@ -113,7 +113,7 @@ TEST_F(PdfExport, WordsComeOutInOrderPageByPage) {
     canvas->PutText(first + "{NEWPARAGRAPH} {FONTTYPE,1} {FONTBOLD,TRUE} bold words");
     canvas->SetFontType(3);
     canvas->PutText("{NEWPAGE} {COLOROFTEXT,0,0,255} second page");
-    std::filesystem::path file = Export(*canvas, TestFolder());
+    std::filesystem::path file = Export(*canvas, sandbox.Root());
     EXPECT_EQ(PdfText(file, 1), Words(first + "bold words"));
     EXPECT_EQ(PdfText(file, 2), "second page");
     std::string pdf = sys::ReadWholeFile(file);
@@ -125,7 +125,7 @@ TEST_F(PdfExport, WordsComeOutInOrderPageByPage) {
 TEST_F(PdfExport, StringsAreEscaped) {
     canvas->PutText("(a)\\b");
     std::string name = "t(i)tle\xE9";
-    std::filesystem::path file = Export(*canvas, TestFolder(), name);
+    std::filesystem::path file = Export(*canvas, sandbox.Root(), name);
     std::string pdf = sys::ReadWholeFile(file);
     EXPECT_NE(pdf.find("(\\(a\\)\\\\b) Tj"), std::string::npos);
     EXPECT_NE(pdf.find("/Title (t\\(i\\)tle\\351.pdf)"), std::string::npos);
@@ -133,7 +133,9 @@ TEST_F(PdfExport, StringsAreEscaped) {
 }
 
 TEST_F(PdfExport, NamesFailuresAndFormats) {
-    std::filesystem::path folder = TestFolder();
+    // A folder of its own, so that the listing below holds only what the exports left.
+    std::filesystem::path folder = sandbox.Root() / "exports";
+    std::filesystem::create_directory(folder);
     EXPECT_EQ(canvas->Export((folder / "empty").string(), 1), CanvasError::CanvasEmpty);
     canvas->PutText("x");
     EXPECT_EQ(canvas->Export((folder / "other").string(), 2), CanvasError::InvalidFormat);
@@ -182,15 +184,16 @@ TEST_F(PdfExport, ImagesReadBackPixelForPixel) {
                                    std::to_string(reinterpret_cast<std::uintptr_t>(picture)), 0),
                   CanvasError::OK);
     }
-    std::filesystem::path file = Export(*canvas, TestFolder());
+    std::filesystem::path file = Export(*canvas, sandbox.Root());
     std::string pdf = sys::ReadWholeFile(file);
     EXPECT_NE(pdf.find("/I3 Do"), std::string::npos);
     // No text was placed, so no font is in use: the images are objects 2 to 5.
     for (std::size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(i);
-        ToolResult stream = RunTool({"qpdf", "--show-object=" + std::to_string(i + 2),
-                                     "--filtered-stream-data", file.string()});
-        EXPECT_EQ(stream.exitCode, 0);
+        testkit::ToolRun stream =
+            testkit::RunTool({"qpdf", "--show-object=" + std::to_string(i + 2),
+                              "--filtered-stream-data", file.string()});
+        EXPECT_EQ(stream.exitStatus, 0);
         EXPECT_TRUE(stream.output == expected[i]) << stream.output.size() << " bytes";
     }
 }
@@ -201,7 +204,8 @@ namespace {
 // locale. False when none can be had.
 bool UseDecimalComma(const std::filesystem::path& folder) {
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
-        RunTool({"localedef", "-i", "de_DE", "-f", "UTF-8", (folder / "de_DE.UTF-8").string()});
+        testkit::RunTool(
+            {"localedef", "-i", "de_DE", "-f", "UTF-8", (folder / "de_DE.UTF-8").string()});
         setenv("LOCPATH", folder.c_str(), 1);
         std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
         unsetenv("LOCPATH");
@@ -214,7 +218,7 @@ bool UseDecimalComma(const std::filesystem::path& folder) {
 } // namespace
 
 TEST_F(PdfExport, NumbersIgnoreADecimalCommaLocale) {
-    std::filesystem::path folder = TestFolder();
+    std::filesystem::path folder = sandbox.Root();
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     if (!UseDecimalComma(folder)) {
         std::setlocale(LC_NUMERIC, saved.c_str());
@@ -242,15 +246,12 @@ TEST(PdfAgainstBitmap, InkLandsWhereThePageBitmapPutsIt) {
     canvas.PutText("Baseline {FONTSIZE,24} HIGH {FONTSIZE,12} text {NEWPARAGRAPH} "
                    "{NEWPARAGRAPH} {FONTTYPE,1} {FONTNAME,Arial} Second paragraph");
 
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::filesystem::path folder = std::filesystem::current_path() / "canvas-test-files" /
-                                   (std::string(test->test_suite_name()) + "." + test->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    testkit::Sandbox sandbox;
+    const std::filesystem::path& folder = sandbox.Root();
     std::filesystem::path file = Export(canvas, folder);
-    ToolResult render = RunTool(
+    testkit::ToolRun render = testkit::RunTool(
         {"pdftoppm", "-r", "96", "-singlefile", file.string(), (folder / "poppler").string()});
-    ASSERT_EQ(render.exitCode, 0);
+    ASSERT_EQ(render.exitStatus, 0);
     Pixels pdf = ReadPpm(folder / "poppler.ppm");
     OwnedBitmap page = RenderPage(canvas, 1);
     Pixels bitmap = ReadPixels(page.Get());
