@@ -13,13 +13,6 @@
 #include <stdexcept>
 #include <string>
 
-// glibc keeps the search path of a locale named through LOCPATH for the life of the process and
-// frees it only at exit processing that LeakSanitizer does not wait for. The sanitizer runtime
-// finds this hook by its exported name.
-extern "C" [[gnu::used, gnu::visibility("default")]] const char* __lsan_default_suppressions() {
-    return "leak:__argz_add_sep\n";
-}
-
 namespace {
 
 // Must match the TEST_PREFIX that tallowmere_add_test gives the decimal-comma run.
