@@ -56,8 +56,7 @@ int ConicTo(const FT_Vector* control, const FT_Vector* to, void* user) {
     return 0;
 }
 
-int CubicTo(const FT_Vector* control1, const FT_Vector* control2, const FT_Vector* to,
-            void* user) {
+int CubicTo(const FT_Vector* control1, const FT_Vector* control2, const FT_Vector* to, void* user) {
     Flattening& state = StateOf(user);
     const ContourPoint p0 = state.current;
     const ContourPoint p1 = state.Scaled(control1);
@@ -70,8 +69,8 @@ int CubicTo(const FT_Vector* control1, const FT_Vector* control2, const FT_Vecto
         const double b = 3 * u * u * t;
         const double c = 3 * u * t * t;
         const double d = t * t * t;
-        state.Add({a * p0.x + b * p1.x + c * p2.x + d * p3.x,
-                   a * p0.y + b * p1.y + c * p2.y + d * p3.y});
+        state.Add(
+            {a * p0.x + b * p1.x + c * p2.x + d * p3.x, a * p0.y + b * p1.y + c * p2.y + d * p3.y});
     }
     return 0;
 }

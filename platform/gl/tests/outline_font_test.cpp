@@ -24,8 +24,7 @@ protected:
         LOGFONTA arial{};
         std::strcpy(arial.lfFaceName, "Arial");
         std::string error;
-        ASSERT_TRUE(font_.Build(win32::ResolveFontFace(arial).file, 0, 128, 0.1f, error))
-            << error;
+        ASSERT_TRUE(font_.Build(win32::ResolveFontFace(arial).file, 0, 128, 0.1f, error)) << error;
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
         glMatrixMode(GL_PROJECTION);
