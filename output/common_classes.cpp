@@ -29,8 +29,4 @@ IUnknown* CreatePreview(automation::ServerLock& server) {
     return Create<IPreview>(server, previewClass, PreviewMembers());
 }
 
-IUnknown* CreateGraph(automation::ServerLock& server) {
-    return Create<IGraph>(server, graphClass, GraphMembers());
-}
-
 } // namespace output

@@ -18,8 +18,4 @@ std::span<const automation::DispatchMember<IPreview>> PreviewMembers() {
     return CommonMembersOnly<IPreview>();
 }
 
-std::span<const automation::DispatchMember<IGraph>> GraphMembers() {
-    return CommonMembersOnly<IGraph>();
-}
-
 } // namespace output

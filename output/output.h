@@ -210,7 +210,91 @@ struct ICanvas : IOutputObject {
 // The page preview window ("Output.Preview"); so far its common members only.
 struct IPreview : IOutputObject {};
 
-// Three-dimensional charts ("Output.Graph"); so far its common members only.
-struct IGraph : IOutputObject {};
+enum GraphDispatchId : DISPID {
+    dispidGraphReset = 5,
+    dispidGraphDraw = 6,
+    dispidGraphColumnClear = 7,
+    dispidGraphColumnAdd = 8,
+    dispidGraphRowClear = 9,
+    dispidGraphRowAdd = 10,
+    dispidGraphDataClear = 11,
+    dispidGraphDataAdd = 12,
+    dispidGraphGetValue = 13,
+    dispidGraphSetValue = 14,
+    dispidGraphRotateX = 15,
+    dispidGraphRotateY = 16,
+    dispidGraphLightX = 17,
+    dispidGraphLightY = 18,
+    dispidGraphRowMode = 19,
+    dispidGraphColorOfMask = 20,
+    dispidGraphColorOfBase = 21,
+    dispidGraphColorOfLabel = 22,
+    dispidGraphColorOfLegend = 23,
+    dispidGraphAutoColumn = 24,
+    dispidGraphAutoRow = 25,
+    dispidGraphWallpaperOff = 26,
+    dispidGraphWallpaperOn = 27,
+    dispidGraphBackdropSolid = 28,
+    dispidGraphBackdropFade = 29,
+    dispidGraphClippingOff = 30,
+    dispidGraphClippingOn = 31,
+    dispidGraphLegendX = 32,
+    dispidGraphLegendY = 33,
+    dispidGraphTitleX = 34,
+    dispidGraphTitleY = 35,
+    dispidGraphSetTitle = 36,
+};
+
+// Three-dimensional charts drawn into bitmaps and image files ("Output.Graph").
+struct IGraph : IOutputObject {
+    virtual HRESULT Reset() = 0;
+    virtual HRESULT Draw(VARIANT* Error, VARIANT XSize, VARIANT YSize, VARIANT* Name,
+                         VARIANT Format) = 0;
+    virtual HRESULT ColumnClear() = 0;
+    virtual HRESULT ColumnAdd(VARIANT* Error, VARIANT Index, VARIANT Text) = 0;
+    virtual HRESULT RowClear() = 0;
+    virtual HRESULT RowAdd(VARIANT* Error, VARIANT Value, VARIANT Text) = 0;
+    virtual HRESULT DataClear() = 0;
+    virtual HRESULT DataAdd(VARIANT* Error, VARIANT ID, VARIANT IndexMin, VARIANT IndexMax,
+                            VARIANT Color, VARIANT Type) = 0;
+    virtual HRESULT GetValue(VARIANT* Error, VARIANT ID, VARIANT Index, VARIANT* Value) = 0;
+    virtual HRESULT SetValue(VARIANT* Error, VARIANT ID, VARIANT Index, VARIANT Value) = 0;
+    virtual HRESULT get_RotateX(VARIANT* pVal) = 0;
+    virtual HRESULT put_RotateX(VARIANT newVal) = 0;
+    virtual HRESULT get_RotateY(VARIANT* pVal) = 0;
+    virtual HRESULT put_RotateY(VARIANT newVal) = 0;
+    virtual HRESULT get_LightX(VARIANT* pVal) = 0;
+    virtual HRESULT put_LightX(VARIANT newVal) = 0;
+    virtual HRESULT get_LightY(VARIANT* pVal) = 0;
+    virtual HRESULT put_LightY(VARIANT newVal) = 0;
+    virtual HRESULT get_RowMode(VARIANT* pVal) = 0;
+    virtual HRESULT put_RowMode(VARIANT newVal) = 0;
+    virtual HRESULT get_ColorOfMask(VARIANT* pVal) = 0;
+    virtual HRESULT put_ColorOfMask(VARIANT newVal) = 0;
+    virtual HRESULT get_ColorOfBase(VARIANT* pVal) = 0;
+    virtual HRESULT put_ColorOfBase(VARIANT newVal) = 0;
+    virtual HRESULT get_ColorOfLabel(VARIANT* pVal) = 0;
+    virtual HRESULT put_ColorOfLabel(VARIANT newVal) = 0;
+    virtual HRESULT get_ColorOfLegend(VARIANT* pVal) = 0;
+    virtual HRESULT put_ColorOfLegend(VARIANT newVal) = 0;
+    virtual HRESULT AutoColumn() = 0;
+    virtual HRESULT AutoRow() = 0;
+    virtual HRESULT WallpaperOff() = 0;
+    virtual HRESULT WallpaperOn(VARIANT* Error, VARIANT Mode, VARIANT Name, VARIANT Format) = 0;
+    virtual HRESULT BackdropSolid(VARIANT Color) = 0;
+    virtual HRESULT BackdropFade(VARIANT ColorFrom, VARIANT ColorTo) = 0;
+    virtual HRESULT ClippingOff() = 0;
+    virtual HRESULT ClippingOn(VARIANT IndexMin, VARIANT IndexMax) = 0;
+    virtual HRESULT get_LegendX(VARIANT* pVal) = 0;
+    virtual HRESULT put_LegendX(VARIANT newVal) = 0;
+    virtual HRESULT get_LegendY(VARIANT* pVal) = 0;
+    virtual HRESULT put_LegendY(VARIANT newVal) = 0;
+    virtual HRESULT get_TitleX(VARIANT* pVal) = 0;
+    virtual HRESULT put_TitleX(VARIANT newVal) = 0;
+    virtual HRESULT get_TitleY(VARIANT* pVal) = 0;
+    virtual HRESULT put_TitleY(VARIANT newVal) = 0;
+    virtual HRESULT SetTitle(VARIANT Mode, VARIANT Text, VARIANT Size, VARIANT ColorOfText,
+                             VARIANT ColorOfBack) = 0;
+};
 
 } // namespace output

@@ -1,0 +1,310 @@
+// The 2-D half of a graph: the rendered scene made transparent where it kept the mask colour and
+// laid over the backdrop and the wallpaper, then the title and the legend, all through the GDI
+// subset on memory bitmaps.
+#include "output/graph/graph_renderer.h"
+
+#include "output/graph/src/scene.h"
+#include "platform/win32/winuser.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace output {
+
+namespace {
+
+// The gradient of a fade: two rows of the top colour, 44 rows of steps, two of the bottom.
+constexpr int kGradientRows = 48;
+constexpr int kGradientSteps = 44;
+// D AND NOT S: clears the destination where a monochrome source is white.
+constexpr DWORD kClearWhereMarked = 0x00220326u;
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kDarkGrey = 0x808080;
+
+// A memory context with one bitmap selected, both freed at the end of the scope.
+class MemoryCanvas {
+public:
+    explicit MemoryCanvas(HBITMAP bitmap) : bitmap_(bitmap) {
+        if (bitmap_ != nullptr) {
+            context_ = CreateCompatibleDC(nullptr);
+            if (context_ != nullptr) {
+                previous_ = SelectObject(context_, bitmap_);
+            }
+        }
+    }
+    ~MemoryCanvas() {
+        if (context_ != nullptr) {
+            SelectObject(context_, previous_);
+            DeleteDC(context_);
+        }
+        if (bitmap_ != nullptr) {
+            DeleteObject(bitmap_);
+        }
+    }
+    MemoryCanvas(const MemoryCanvas&) = delete;
+    MemoryCanvas& operator=(const MemoryCanvas&) = delete;
+
+    bool Ok() const { return context_ != nullptr; }
+    HDC Context() const { return context_; }
+    // Hands the bitmap to the caller: it is no longer freed here.
+    HBITMAP Release() {
+        SelectObject(context_, previous_);
+        previous_ = nullptr;
+        HBITMAP bitmap = bitmap_;
+        bitmap_ = nullptr;
+        return bitmap;
+    }
+
+private:
+    HBITMAP bitmap_;
+    HDC context_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
+// A GDI object selected into a context for a scope, then deleted.
+class Selected {
+public:
+    Selected(HDC context, HGDIOBJ object)
+        : context_(context), object_(object), previous_(SelectObject(context, object)) {}
+    ~Selected() {
+        SelectObject(context_, previous_);
+        DeleteObject(object_);
+    }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    HDC context_;
+    HGDIOBJ object_;
+    HGDIOBJ previous_;
+};
+
+HFONT ArialOfHeight(int height) {
+    LOGFONTA font{};
+    font.lfHeight = height;
+    font.lfWeight = FW_NORMAL;
+    std::strcpy(font.lfFaceName, "Arial");
+    return CreateFontIndirectA(&font);
+}
+
+int TextWidth(HDC context, const std::string& text) {
+    SIZE size{};
+    GetTextExtentPoint32A(context, text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+void Text(HDC context, int x, int y, COLORREF color, const std::string& text) {
+    SetTextColor(context, color);
+    TextOutA(context, x, y, text.data(), static_cast<int>(text.size()));
+}
+
+// A rectangle from (left, top) to (right, bottom) filled with `fill`, outlined in `outline` or
+// not at all.
+void FilledRectangle(HDC context, int left, int top, int right, int bottom, COLORREF fill,
+                     const COLORREF* outline) {
+    const Selected brush(context, CreateSolidBrush(fill));
+    const Selected pen(context, outline != nullptr ? CreatePen(PS_SOLID, 1, *outline)
+                                                   : CreatePen(PS_NULL, 0, 0));
+    Rectangle(context, left, top, right, bottom);
+}
+
+int Channel(std::int32_t color, int shift) {
+    return (static_cast<std::uint32_t>(color) >> shift) & 0xFF;
+}
+
+COLORREF GradientRow(const GraphBackdrop& backdrop, int row) {
+    if (row < 2) {
+        return static_cast<COLORREF>(backdrop.top) & kWhite;
+    }
+    if (row >= 2 + kGradientSteps) {
+        return static_cast<COLORREF>(backdrop.bottom) & kWhite;
+    }
+    COLORREF color = 0;
+    for (const int shift : {0, 8, 16}) {
+        const int top = Channel(backdrop.top, shift);
+        const int bottom = Channel(backdrop.bottom, shift);
+        color |= static_cast<COLORREF>(top + (bottom - top) * (row - 2) / kGradientSteps) << shift;
+    }
+    return color;
+}
+
+void DrawBackdrop(HDC picture, const GraphBackdrop& backdrop, int xSize, int ySize) {
+    if (backdrop.mode == BackdropMode::Solid) {
+        FilledRectangle(picture, 0, 0, xSize + 1, ySize + 1,
+                        static_cast<COLORREF>(backdrop.top) & kWhite, nullptr);
+    } else if (backdrop.mode == BackdropMode::Fade) {
+        MemoryCanvas gradient(CreateCompatibleBitmap(picture, 1, kGradientRows));
+        if (!gradient.Ok()) {
+            return;
+        }
+        for (int row = 0; row < kGradientRows; ++row) {
+            SetPixel(gradient.Context(), 0, row, GradientRow(backdrop, row));
+        }
+        StretchBlt(picture, 0, 0, xSize, ySize, gradient.Context(), 0, 0, 1, kGradientRows,
+                   SRCCOPY);
+    }
+}
+
+void DrawWallpaper(HDC picture, const GraphChart& chart, int xSize, int ySize) {
+    BITMAP info{};
+    if (chart.Wallpaper() == WallpaperMode::None ||
+        GetObjectA(chart.WallpaperBitmap(), sizeof info, &info) != sizeof info) {
+        return;
+    }
+    HDC source = CreateCompatibleDC(nullptr);
+    if (source == nullptr) {
+        return;
+    }
+    const HGDIOBJ previous = SelectObject(source, chart.WallpaperBitmap());
+    const int width = info.bmWidth;
+    const int height = info.bmHeight;
+    switch (chart.Wallpaper()) {
+    case WallpaperMode::Centred:
+        BitBlt(picture, (xSize - width) / 2, (ySize - height) / 2, width, height, source, 0, 0,
+               SRCCOPY);
+        break;
+    case WallpaperMode::Tiled:
+        for (int y = 0; y < ySize; y += height) {
+            for (int x = 0; x < xSize; x += width) {
+                BitBlt(picture, x, y, width, height, source, 0, 0, SRCCOPY);
+            }
+        }
+        break;
+    case WallpaperMode::Stretched:
+        StretchBlt(picture, 0, 0, xSize, ySize, source, 0, 0, width, height, SRCCOPY);
+        break;
+    case WallpaperMode::None:
+        break;
+    }
+    SelectObject(source, previous);
+    DeleteDC(source);
+}
+
+void DrawTitle(HDC picture, const GraphTitle& title, const GraphChart& chart, int xSize,
+               int ySize) {
+    const int cellHeight = static_cast<int>(ySize * title.size);
+    if (title.lines.empty() || cellHeight <= 0) {
+        return;
+    }
+    const Selected font(picture, ArialOfHeight(cellHeight));
+    int blockWidth = 0;
+    for (const std::string& line : title.lines) {
+        blockWidth = std::max(blockWidth, TextWidth(picture, line));
+    }
+    const int blockHeight = static_cast<int>(title.lines.size()) * cellHeight;
+    if (blockWidth == 0 || blockHeight == 0) {
+        return;
+    }
+    const int left = static_cast<int>(xSize * chart.TitleX()) - (blockWidth + 6) / 2;
+    const int top = static_cast<int>(ySize * chart.TitleY()) - (blockHeight + 6) / 2;
+    if (title.mode == TitleMode::Boxed) {
+        FilledRectangle(picture, left + 2, top + 2, left + blockWidth + 8, top + blockHeight + 8,
+                        kDarkGrey, nullptr);
+        FilledRectangle(picture, left, top, left + blockWidth + 6, top + blockHeight + 6,
+                        static_cast<COLORREF>(title.backColor) & kWhite, &kBlack);
+    }
+    SetBkMode(picture, TRANSPARENT);
+    const COLORREF textColor = static_cast<COLORREF>(title.textColor) & kWhite;
+    int y = top;
+    for (const std::string& line : title.lines) {
+        const int x = left + (blockWidth - TextWidth(picture, line)) / 2;
+        if (textColor != kBlack) {
+            Text(picture, x + 3, y + 3, kBlack, line);
+        }
+        Text(picture, x + 2, y + 2, textColor, line);
+        y += cellHeight;
+    }
+}
+
+void DrawLegend(HDC picture, const GraphChart& chart, int xSize, int ySize) {
+    const auto& series = chart.Series();
+    const int cell = ySize / 30;
+    if (series.empty() || cell <= 0) {
+        return;
+    }
+    const Selected font(picture, ArialOfHeight(-cell));
+    int widest = 0;
+    for (const GraphSeries& one : series) {
+        widest = std::max(widest, TextWidth(picture, one.id));
+    }
+    const int legendWidth = widest + cell;
+    const int legendHeight = static_cast<int>(series.size()) * cell;
+    const int left = static_cast<int>(xSize * chart.LegendX()) - legendWidth / 2;
+    int y = static_cast<int>(ySize * chart.LegendY()) - legendHeight / 2;
+    const COLORREF legendColor = static_cast<COLORREF>(chart.ColorOfLegend()) & kWhite;
+    SetBkMode(picture, TRANSPARENT);
+    for (const GraphSeries& one : series) {
+        FilledRectangle(picture, left + 2, y + 2, left + cell - 2, y + cell - 2, kDarkGrey,
+                        nullptr);
+        FilledRectangle(picture, left, y, left + cell - 4, y + cell - 4,
+                        static_cast<COLORREF>(one.color.value) & kWhite, &kBlack);
+        if (legendColor != kBlack) {
+            Text(picture, left + cell + 1, y - 1, kBlack, one.id);
+        }
+        Text(picture, left + cell, y - 2, legendColor, one.id);
+        y += cell;
+    }
+}
+
+} // namespace
+
+GraphError RenderGraph(const GraphChart& chart, std::int32_t xSize, std::int32_t ySize,
+                       HBITMAP& picture) {
+    picture = nullptr;
+    if (xSize <= 0 || ySize <= 0 || xSize > kMaxPictureSide || ySize > kMaxPictureSide) {
+        return GraphError::CannotMakeBitmap;
+    }
+    // The scene, in a 24-bit bottom-up DIB section.
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    format.bmiHeader.biWidth = xSize;
+    format.bmiHeader.biHeight = ySize;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 24;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    MemoryCanvas scene(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!scene.Ok() || bits == nullptr) {
+        return GraphError::CannotMakeBitmap;
+    }
+    if (const GraphError rendered = RenderScene(chart, xSize, ySize, bits);
+        rendered != GraphError::OK) {
+        return rendered;
+    }
+
+    // The mask: white where the scene kept the mask colour; those pixels then turn black, so
+    // that OR-ing the scene over the picture leaves the picture there.
+    MemoryCanvas mask(CreateBitmap(xSize, ySize, 1, 1, nullptr));
+    if (!mask.Ok()) {
+        return GraphError::CannotMakeBitmap;
+    }
+    SetBkColor(scene.Context(), static_cast<COLORREF>(chart.ColorOfMask().value) & kWhite);
+    BitBlt(mask.Context(), 0, 0, xSize, ySize, scene.Context(), 0, 0, SRCCOPY);
+    SetTextColor(scene.Context(), kBlack);
+    SetBkColor(scene.Context(), kWhite);
+    BitBlt(scene.Context(), 0, 0, xSize, ySize, mask.Context(), 0, 0, kClearWhereMarked);
+
+    HDC screen = GetDC(nullptr);
+    MemoryCanvas result(screen != nullptr ? CreateCompatibleBitmap(screen, xSize, ySize) : nullptr);
+    if (screen != nullptr) {
+        ReleaseDC(nullptr, screen);
+    }
+    if (!result.Ok()) {
+        return GraphError::CannotMakeBitmap;
+    }
+    HDC target = result.Context();
+    DrawBackdrop(target, chart.Backdrop(), xSize, ySize);
+    DrawWallpaper(target, chart, xSize, ySize);
+    SetTextColor(target, kBlack);
+    SetBkColor(target, kWhite);
+    BitBlt(target, 0, 0, xSize, ySize, mask.Context(), 0, 0, SRCAND);
+    BitBlt(target, 0, 0, xSize, ySize, scene.Context(), 0, 0, SRCPAINT);
+    DrawTitle(target, chart.Title(), chart, xSize, ySize);
+    DrawLegend(target, chart, xSize, ySize);
+    picture = result.Release();
+    return GraphError::OK;
+}
+
+} // namespace output

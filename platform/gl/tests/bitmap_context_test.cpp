@@ -1,0 +1,106 @@
+// The bitmap context against a 24-bit bottom-up target with padded rows: what OpenGL draws lands
+// in the right rows and pixels, the padding stays untouched, and quadrics from GLU draw through
+// the same context.
+#include "platform/gl/bitmap_context.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// A 24-bit bottom-up target whose rows are padded to 4 bytes, the padding filled with a marker.
+struct Target {
+    static constexpr std::uint8_t kPaddingMarker = 0xA5;
+
+    Target(int width, int height)
+        : stride((static_cast<std::size_t>(width) * 3 + 3) / 4 * 4),
+          bytes(stride * height, kPaddingMarker) {
+        view = {bytes.data(), width, height, stride};
+    }
+
+    // The pixel as 0xRRGGBB; row 0 is the bottom row.
+    std::uint32_t Pixel(int x, int bottomUpRow) const {
+        const std::uint8_t* p = bytes.data() + stride * bottomUpRow + 3 * x;
+        return (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[1]} << 8) | p[0];
+    }
+
+    std::size_t stride;
+    std::vector<std::uint8_t> bytes;
+    gl::BitmapTarget view;
+};
+
+TEST(BitmapContext, DrawsIntoPaddedBottomUpRowsAndLeavesThePadding) {
+    Target target(47, 33); // 141 bytes of pixels a row: 3 bytes of padding
+    auto made = gl::CreateBitmapContext(target.view);
+    ASSERT_NE(made.context, nullptr);
+    ASSERT_TRUE(made.context->MakeCurrent());
+
+    glClearColor(1.0f, 0.0f, 0.0f, 1.0f); // red
+    glClear(GL_COLOR_BUFFER_BIT);
+    // A blue rectangle over the left half of the bottom half.
+    glColor3f(0.0f, 0.0f, 1.0f);
+    glRectf(-1.0f, -1.0f, 0.0f, 0.0f);
+    made.context->Finish();
+
+    EXPECT_EQ(target.Pixel(0, 0), 0x0000FFu) << "the bottom row comes first";
+    EXPECT_EQ(target.Pixel(20, 10), 0x0000FFu);
+    EXPECT_EQ(target.Pixel(30, 10), 0xFF0000u);
+    EXPECT_EQ(target.Pixel(10, 25), 0xFF0000u);
+    EXPECT_EQ(target.Pixel(46, 32), 0xFF0000u);
+    for (int row = 0; row < 33; ++row) {
+        for (std::size_t pad = 141; pad < target.stride; ++pad) {
+            EXPECT_EQ(target.bytes[target.stride * row + pad], Target::kPaddingMarker)
+                << "row " << row;
+        }
+    }
+}
+
+TEST(BitmapContext, GluQuadricsDrawThroughTheContext) {
+    Target target(32, 32);
+    auto made = gl::CreateBitmapContext(target.view);
+    ASSERT_NE(made.context, nullptr);
+    ASSERT_TRUE(made.context->MakeCurrent());
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glColor3f(0.0f, 1.0f, 0.0f);
+    GLUquadric* quadric = gluNewQuadric();
+    ASSERT_NE(quadric, nullptr);
+    gluSphere(quadric, 0.5, 20, 10);
+    gluDeleteQuadric(quadric);
+    made.context->Finish();
+
+    EXPECT_EQ(target.Pixel(16, 16), 0x00FF00u) << "the sphere's centre";
+    EXPECT_EQ(target.Pixel(1, 1), 0x000000u) << "outside the sphere";
+}
+
+TEST(BitmapContext, RefusesTargetsAndFormatsItCannotRender) {
+    Target target(8, 8);
+    gl::BitmapTarget tooNarrowStride = target.view;
+    tooNarrowStride.stride = 8;
+    gl::BitmapTarget tooWide = target.view;
+    tooWide.width = gl::kMaxBitmapSide + 1;
+    gl::BitmapTarget noBits = target.view;
+    noBits.bits = nullptr;
+    struct Case {
+        const char* name;
+        gl::BitmapTarget target;
+        gl::PixelFormatRequest request;
+    } const cases[] = {
+        {"stride shorter than a row", tooNarrowStride, {}},
+        {"wider than the renderer draws", tooWide, {}},
+        {"no pixels", noBits, {}},
+        {"16 colour bits", target.view, {16, 32}},
+        {"48 depth bits", target.view, {24, 48}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto made = gl::CreateBitmapContext(c.target, c.request);
+        EXPECT_EQ(made.context, nullptr);
+        EXPECT_EQ(made.fault, gl::ContextFault::PixelFormat);
+    }
+}
+
+} // namespace
