@@ -2,7 +2,10 @@
 
 #include "platform/system/program_identity.h"
 
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -86,6 +89,25 @@ DiskFullAfter::~DiskFullAfter() {
     limit.rlim_cur = static_cast<rlim_t>(previousLimit_);
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previousHandler_);
+}
+
+int UnzipTest(const fs::path& archivePath) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, 1, 2);
+    std::string program = "unzip";
+    std::string options = "-tq";
+    std::string archiveName = archivePath.string();
+    char* arguments[] = {program.data(), options.data(), archiveName.data(), nullptr};
+    pid_t child = 0;
+    const int started = posix_spawnp(&child, "unzip", &actions, nullptr, arguments, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (started != 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
 }
 
 void WriteBytes(const fs::path& path, std::string_view bytes) {

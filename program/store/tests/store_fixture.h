@@ -62,6 +62,10 @@ private:
     void (*previousHandler_)(int);
 };
 
+// The exit code of "unzip -tq" on the archive (0: every member reads back whole); -1 when it
+// could not run. The tool is started with an argument vector, never through a shell.
+int UnzipTest(const std::filesystem::path& archivePath);
+
 void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 // The whole content of a file; empty when it cannot be read.
 std::string ReadBytes(const std::filesystem::path& path);
