@@ -1,0 +1,66 @@
+// Reads arbitrary bytes as an illustration file: every record is loaded into a fresh
+// illustration and, when it is accepted, built again; the bytes are also read as the
+// representative's record. Each must answer without crashing, whatever the bytes.
+#include "program/store/illustration_file.h"
+#include "program/store/illustration_record.h"
+#include "program/store/rep_info_record.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SilentMessages : public forms::MessageBoxService {
+public:
+    int ShowMessageBox(const forms::MessageBoxRequest& request) override {
+        return request.Answers().front();
+    }
+    void Beep() override {}
+};
+
+// One data folder for the whole run, in the temporary folder.
+const fs::path& DataFolder() {
+    static const fs::path folder = [] {
+        std::string pattern = (fs::temp_directory_path() / "tallowmere-store-fuzz-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            std::abort();
+        }
+        setenv("TALLOWMERE_DATA_DIR", pattern.c_str(), 1);
+        setenv("TALLOWMERE_INSTALL_DIR", pattern.c_str(), 1);
+        return fs::path(pattern);
+    }();
+    return folder;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    DataFolder();
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    std::ofstream(store::IllustrationFilePath(), std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+
+    store::RecordLists lists;
+    lists.planTypes[0] = {"401(k)", "IRA", "SEP-IRA"};
+    lists.planTypes[1] = {"IRA", "SEP-IRA"};
+    lists.graphList = {"Planholder", "All Years"};
+    lists.states = {"AL", "NY"};
+    SilentMessages messages;
+    for (const std::string& record : store::ReadIllustrationRecords()) {
+        illustration::IllustrationType type = illustration::IllustrationType::None;
+        illustration::IllustrationFields fields;
+        bool saved = false;
+        store::CurrentIllustration current{type, fields, saved};
+        if (store::LoadRecordIntoForm(record, current, lists, messages)) {
+            store::BuildRecordFromForm(type, fields, store::RecordControls{});
+        }
+    }
+    store::RepRecordToForm(bytes);
+    return 0;
+}

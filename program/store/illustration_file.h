@@ -1,0 +1,52 @@
+// The illustration file: "<program>.flt" in the data folder, one 1000-character record per saved
+// illustration, numbered from 1 with no header. Records are never removed in place: deleting
+// one sets its status character, and only compaction drops records.
+//
+// Numbering: a record's number is the number in its "3-DatabaseIndex" field, and it is written
+// at that place. An illustration without a number (below 1) gets the number one past the last
+// record when it is first written, so that nothing is ever written beyond count + 1 and an
+// illustration started before the file grew never lands on another's record.
+#pragma once
+
+#include "program/store/current_illustration.h"
+#include "program/store/illustration_record.h"
+
+#include "platform/forms/message_box.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace store {
+
+std::filesystem::path IllustrationFilePath();
+
+// The number of whole records in the file; 0 when there is no file.
+std::int64_t IllustrationRecordCount();
+
+// The storage half of saving the current illustration: writes its record at its number (a new
+// illustration takes count + 1 and keeps it in "3-DatabaseIndex") and marks it saved. A file
+// error shows the file-error message titled "Error Writing to Database", leaves the file as it
+// was and the illustration unsaved with its number unchanged; the answer is then false.
+bool SaveIllustration(CurrentIllustration& current, const RecordControls& controls,
+                      forms::MessageBoxService& messages);
+
+// Starts an empty illustration of the current type: fields 0 to 51 emptied, the current year in
+// both calculation years, "0.00%" in every percent field, "$0" in every money field, today's
+// date ("MM/DD/YYYY") as the illustration date, and no record number yet. A new, untouched
+// illustration counts as saved. The window then selects entry 0 of both plan-type lists and
+// sets itself up for the type.
+void NewIllustration(CurrentIllustration& current);
+
+// Every record of the file, in file order (the browser lists the live ones). Runtime errors
+// reach the caller.
+std::vector<std::string> ReadIllustrationRecords();
+
+// Marks the record at `position` (its place in the file, from 1) deleted.
+void DeleteRecord(std::int64_t position);
+
+// Marks every record of the file live, whatever its status was; the file is replaced whole.
+void UndeleteRecords();
+
+} // namespace store

@@ -1,0 +1,119 @@
+// The illustration record: one saved illustration as 1000 single-byte characters, built from the
+// main window's fields and controls and spread back over them.
+//
+//   positions  width  content
+//   1          1      status: "1" live, "0" deleted
+//   2          1      illustration type digit, "0" to "3"
+//   3-900      898    the input fields 0 to 51, each in a slot as wide as its MaxLength
+//   901-920    20     text of plan-type list 0
+//   921-940    20     text of plan-type list 1
+//   941        1      "1" when the joint life expectancy choice is Yes
+//   942-946    5      background, grey scale, Roth, skip spouse, top view: "1" checked
+//   947-968    22     text of the graph list
+//   969-970    2      graph scroll position
+//   971        1      digit of the selected equal-payment option
+//   972-973    2      RMD once, surviving spouse: "1" checked
+//   974-975    2      state code
+//   976-1000   25     blanks
+//
+// The field slots add up to 909 characters, 11 more than the area holds: the slots are laid
+// end to end from position 3 and everything past position 900 is dropped, so the last slot,
+// "7-OriginalDOB", keeps only its first 7 characters there. Files written that way exist, so
+// the cut stays. A beneficiary RMD record, the one type that uses "7-OriginalDOB", does not put
+// it in that slot: its whole 18-character slot goes over positions 3-20, the start of the
+// "8-PartFirst" slot, and positions 894-900 stay blank.
+#pragma once
+
+#include "program/illustration/illustration_fields.h"
+#include "program/illustration/illustration_type.h"
+#include "program/store/current_illustration.h"
+
+#include "platform/forms/message_box.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace store {
+
+inline constexpr std::size_t kRecordLength = 1000;
+
+inline constexpr char kLiveRecord = '1';
+inline constexpr char kDeletedRecord = '0';
+
+// The main window's controls that a record keeps besides the fields, as the window shows them.
+struct RecordControls {
+    std::array<std::string, 2> planTypes{}; // texts of cmboPlanType(0) and cmboPlanType(1)
+    bool useJoint = false;                  // optUseJoint(0) selected
+    bool background = false;                // chkBackground checked (greyed counts as not)
+    bool grayScale = false;                 // chkGrayScale
+    bool roth = false;                      // chkRoth
+    bool skipSpouse = false;                // chkSkipSpouse
+    bool topView = false;                   // chkTopView
+    std::string graphList{};                // text of lstGraph
+    int graphScroll = 99;                   // hScrollGraph's value
+    int equalPayment = 0;                   // index of the selected optEqualPmt element
+    bool rmdOnce = false;                   // chkRMDOnce
+    bool survivingSpouse = false;           // chkSurvivingSpouse
+    std::string state{};                    // text of cmboState
+};
+
+// What the window's lists and ranges hold when a record is loaded: the stored texts are looked
+// up among them.
+struct RecordLists {
+    std::array<std::vector<std::string>, 2> planTypes{}; // entries of cmboPlanType(0) and (1)
+    std::vector<std::string> graphList{};                // entries of lstGraph
+    std::vector<std::string> states{};                   // entries of cmboState
+    int graphScrollMin = 0;                              // hScrollGraph's Min and Max
+    int graphScrollMax = 99;
+    int equalPaymentOptions = 7; // optEqualPmt elements 0 to this - 1
+};
+
+// The control states a loaded record sets; list selections are indexes into RecordLists, -1 for
+// no selection.
+struct LoadedControls {
+    std::array<int, 2> planTypeIndex{-1, -1};
+    bool useJoint = false;
+    bool background = false;
+    bool grayScale = false;
+    bool roth = false;
+    bool skipSpouse = false;
+    bool topView = false;
+    int graphListIndex = -1;
+    int graphScroll = 99;
+    int equalPayment = 0;
+    bool rmdOnce = false;
+    bool survivingSpouse = false;
+    int stateIndex = -1;
+
+    friend bool operator==(const LoadedControls&, const LoadedControls&) = default;
+};
+
+// The whole 1000-character record of the current fields and controls, status "1".
+std::string BuildRecordFromForm(illustration::IllustrationType type,
+                                const illustration::IllustrationFields& fields,
+                                const RecordControls& controls);
+
+// Spreads a record over the current illustration: its type, its fields 0 to 51 and, returned,
+// the control states; the illustration is then saved. A record that is not 1000 characters
+// long or whose type digit is not "0" to "3" is refused with a message and changes nothing.
+// Every other value is taken as far as it makes sense: a scroll position outside the range is
+// brought into it, an option digit without such an option selects option 0.
+std::optional<LoadedControls> LoadRecordIntoForm(std::string_view record,
+                                                 CurrentIllustration& current,
+                                                 const RecordLists& lists,
+                                                 forms::MessageBoxService& messages);
+
+// Where a tagged input field lies in the record: its 1-based position and its width, by the
+// slots laid end to end (it knows nothing of the beneficiary placement of "7-OriginalDOB" or of
+// the cut at 900). Nothing for a tag no input field bears.
+struct RecordSlot {
+    int position;
+    int width;
+};
+std::optional<RecordSlot> DataFindPointers(std::string_view tag);
+
+} // namespace store

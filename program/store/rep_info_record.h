@@ -1,0 +1,68 @@
+// The representative's record, "RepInfo.flt" in the data folder: one 1000-character record of
+// sixteen fixed-width fields, each left-aligned and blank-padded (longer text is cut).
+//
+//   positions  width  field       window control
+//   1-20       20     First       txtInput(0)
+//   21         1      Initial     txtInput(1)
+//   22-51      30     Last        txtInput(2)
+//   52-81      30     Agency      txtInput(4)
+//   82-141     60     Address     txtInput(9)
+//   142-171    30     City        txtInput(10)
+//   172-173    2      State       cmboState
+//   174-184    11     Zip         txtInput(11)
+//   185-214    30     Work        txtInput(5)
+//   215-244    30     Home        txtInput(6)
+//   245-274    30     Fax         txtInput(7)
+//   275-334    60     EMail       txtInput(8)
+//   335-354    20     RepNumber   txtInput(3)
+//   355-374    20     RunDate     txtInput(12)
+//   375-389    15     reserved    txtInput(13), hidden: carried unchanged from load to save
+//   390-1000   611    blanks
+//
+// Before the record exists, the representative's details come from the section "Agent
+// Information" of the shared profile "Hux.INI".
+#pragma once
+
+#include "platform/forms/message_box.h"
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace store {
+
+// The texts of the representative window's fields.
+struct RepInfoFields {
+    std::array<std::string, 14> txtInput{}; // 0 to 12 as the window numbers them, 13 reserved
+    std::string state{};                    // cmboState's text
+
+    friend bool operator==(const RepInfoFields&, const RepInfoFields&) = default;
+};
+
+std::filesystem::path RepInfoFilePath();
+
+// The record of the fields: each text trimmed (the reserved field as it is) into its slot.
+std::string RepFormToRecord(const RepInfoFields& fields);
+
+// The fields of a record, each trimmed. A record shorter than 1000 characters reads as if
+// blanks filled it up.
+RepInfoFields RepRecordToForm(std::string_view record);
+
+// The state code of a state index text ("5" gives "CO"): the window's state table lookup.
+using StateCodeOfIndex = std::function<std::string(const std::string& indexText)>;
+
+// The representative's details: from "RepInfo.flt" when it exists, else from "Hux.INI" (each
+// value cut at 63 characters and trimmed; the "State" key holds a state index, which
+// `stateCodeOf` turns into its code, "XX" meaning none). Runtime errors reading the record
+// reach the caller.
+RepInfoFields LoadRepInfo(const StateCodeOfIndex& stateCodeOf);
+
+// Writes the record to `path` (nothing for an empty path), replacing the file whole. A failure
+// is reported with its error and the path under "Error in RepWriteFlat", and the program goes
+// on; the answer is then false.
+bool RepWriteFlat(const std::filesystem::path& path, const RepInfoFields& fields,
+                  forms::MessageBoxService& messages);
+
+} // namespace store

@@ -1,0 +1,144 @@
+#include "program/store/rep_info_record.h"
+
+#include "program/store/illustration_record.h"
+#include "program/store/src/messages.h"
+#include "program/store/user_info.h"
+
+#include "platform/runtime/number_text.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/text.h"
+#include "platform/system/atomic_file.h"
+#include "platform/system/files.h"
+#include "platform/system/folders.h"
+#include "platform/system/profile_file.h"
+#include "platform/system/record_file.h"
+
+#include <algorithm>
+
+namespace store {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kStateField = -1;    // the field kept in cmboState rather than in a txtInput
+constexpr int kReservedField = 13; // the hidden txtInput that carries the reserved field
+
+struct RepSlot {
+    int control; // txtInput index, or kStateField
+    std::size_t offset;
+    std::size_t width;
+};
+
+// The record's fields in record order.
+constexpr RepSlot kSlots[] = {
+    {0, 0, 20},
+    {1, 20, 1},
+    {2, 21, 30},
+    {4, 51, 30},
+    {9, 81, 60},
+    {10, 141, 30},
+    {kStateField, 171, 2},
+    {11, 173, 11},
+    {5, 184, 30},
+    {6, 214, 30},
+    {7, 244, 30},
+    {8, 274, 60},
+    {3, 334, 20},
+    {12, 354, 20},
+    {kReservedField, 374, 15},
+};
+
+// The profile keys of txtInput 0 to 12 and of the state, in the window's order.
+constexpr const char* kProfileKeys[] = {"First", "Initial", "Last",   "RepNumber", "Agency",
+                                        "Work",  "Home",    "Fax",    "EMail",     "Address",
+                                        "City",  "Zip",     "RunDate"};
+constexpr const char* kStateKey = "State";
+constexpr const char* kProfileSection = "Agent Information";
+constexpr std::size_t kProfileBuffer = 64; // values are cut at 63 characters
+
+fs::path SharedProfile() {
+    return sys::WindowsFolder() / "Hux.INI";
+}
+
+std::string ProfileValue(const char* key) {
+    return runtime::Trim(
+        sys::GetProfileString(SharedProfile(), kProfileSection, key, "", kProfileBuffer));
+}
+
+RepInfoFields FieldsFromProfile(const StateCodeOfIndex& stateCodeOf) {
+    RepInfoFields fields;
+    for (std::size_t control = 0; control < std::size(kProfileKeys); ++control) {
+        fields.txtInput[control] = ProfileValue(kProfileKeys[control]);
+    }
+    const std::string index = ProfileValue(kStateKey);
+    const std::string code = stateCodeOf(index.empty() ? "0" : index);
+    fields.state = code == "XX" ? "" : code;
+    return fields;
+}
+
+} // namespace
+
+fs::path RepInfoFilePath() {
+    return StoreDir() / "RepInfo.flt";
+}
+
+std::string RepFormToRecord(const RepInfoFields& fields) {
+    std::string record(kRecordLength, ' ');
+    for (const RepSlot& slot : kSlots) {
+        const auto index = static_cast<std::size_t>(slot.control);
+        const std::string text = slot.control == kStateField ? runtime::Trim(fields.state)
+                                 : slot.control == kReservedField
+                                     ? fields.txtInput[index]
+                                     : runtime::Trim(fields.txtInput[index]);
+        record.replace(slot.offset, std::min(text.size(), slot.width), text.substr(0, slot.width));
+    }
+    return record;
+}
+
+RepInfoFields RepRecordToForm(std::string_view record) {
+    std::string whole(record.substr(0, kRecordLength));
+    whole.resize(kRecordLength, ' ');
+    RepInfoFields fields;
+    for (const RepSlot& slot : kSlots) {
+        std::string text = runtime::Trim(std::string_view(whole).substr(slot.offset, slot.width));
+        if (slot.control == kStateField) {
+            fields.state = std::move(text);
+        } else {
+            fields.txtInput[static_cast<std::size_t>(slot.control)] = std::move(text);
+        }
+    }
+    return fields;
+}
+
+RepInfoFields LoadRepInfo(const StateCodeOfIndex& stateCodeOf) {
+    const fs::path path = RepInfoFilePath();
+    if (!sys::FileExists(path)) {
+        return FieldsFromProfile(stateCodeOf);
+    }
+    const sys::RecordFile file(path, kRecordLength, sys::RecordAccess::Read);
+    std::string record = file.Read(1);
+    // A file shorter than the record reads as blanks, not as the zero bytes that fill it up.
+    std::replace(record.begin(), record.end(), '\0', ' ');
+    return RepRecordToForm(record);
+}
+
+bool RepWriteFlat(const fs::path& path, const RepInfoFields& fields,
+                  forms::MessageBoxService& messages) {
+    if (path.empty()) {
+        return true;
+    }
+    try {
+        sys::ReplaceFileAtomically(path, RepFormToRecord(fields));
+    } catch (const runtime::RuntimeError& error) {
+        const std::string prompt = "Error type: " + runtime::Str(error.Number()) + kNewLine +
+                                   "Error description: \"" + runtime::ErrorText(error.Number()) +
+                                   "\"" + kNewLine + kNewLine + "File Path and Name: \"" +
+                                   path.string() + "\"";
+        ShowMessage(messages, prompt, forms::vbCritical, "Error in RepWriteFlat");
+        return false;
+    }
+    return true;
+}
+
+} // namespace store

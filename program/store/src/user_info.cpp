@@ -1,0 +1,60 @@
+#include "program/store/user_info.h"
+
+#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/text.h"
+#include "platform/system/drives.h"
+#include "platform/system/files.h"
+#include "platform/system/folders.h"
+
+#include <optional>
+
+namespace store {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kDataLocationFile = "dataloc.txt";
+
+// The folder "dataloc.txt" names, if it names one. A file that cannot be read names none.
+std::optional<fs::path> DataLocationOverride() {
+    const fs::path file = sys::InstallFolder() / kDataLocationFile;
+    if (!sys::FileExists(file)) {
+        return std::nullopt;
+    }
+    std::string line;
+    try {
+        line = sys::ReadFirstLine(file);
+    } catch (const runtime::RuntimeError&) {
+        return std::nullopt;
+    }
+    if (runtime::Trim(line).empty()) {
+        return std::nullopt;
+    }
+    return sys::ResolvePath(line);
+}
+
+} // namespace
+
+fs::path StoreDir() {
+    if (auto named = DataLocationOverride()) {
+        return *named;
+    }
+    const fs::path folder = sys::DataFolder();
+    sys::EnsureFolder(folder);
+    return folder;
+}
+
+fs::path PDFDir() {
+    const fs::path folder = sys::DocumentsFolder() / "PDF";
+    sys::EnsureFolder(folder);
+    return folder;
+}
+
+std::string UserName() {
+    const std::string profile = runtime::Trim(sys::UserProfileFolder().string());
+    const std::string last = profile.substr(profile.find_last_of('/') + 1);
+    return runtime::Trim(last).empty() ? "Init" : last;
+}
+
+} // namespace store
