@@ -162,7 +162,9 @@ TEST(Implode, BothSidesStreamInTheirChunkSizes) {
     std::vector<std::size_t> outChunks;
     ASSERT_EQ(Explode(ReaderOf(stream, 333), WriterTo(out, &outChunks)), ExplodeResult::Done);
     EXPECT_TRUE(out == data);
-    for (const auto& [chunks, size] : {std::pair{streamChunks, 2048U}, {outChunks, 4096U}}) {
+    for (const auto& sides : {std::pair{streamChunks, 2048U}, {outChunks, 4096U}}) {
+        const std::vector<std::size_t>& chunks = sides.first;
+        const std::size_t size = sides.second;
         ASSERT_GT(chunks.size(), 1U);
         EXPECT_TRUE(std::all_of(chunks.begin(), chunks.end() - 1,
                                 [size](std::size_t chunk) { return chunk == size; }));
