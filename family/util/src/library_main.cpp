@@ -1,0 +1,28 @@
+// The library's version and its entry procedure.
+#include "family/util/umbrant.h"
+
+#include "family/util/src/date_format.h"
+#include "family/util/src/own_module.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr const char kVersionText[] = "2001.01";
+constexpr int kVersion = 0x200101;
+
+} // namespace
+
+BOOL DllEntryPoint(HINSTANCE /*instance*/, DWORD reason, LPVOID /*reserved*/) {
+    if (reason == umbrant::kProcessAttach) {
+        umbrant::ReadDateFormat();
+    }
+    return TRUE;
+}
+
+int _UtilVersion(char* buffer, unsigned length) {
+    if (buffer != nullptr) {
+        std::strncpy(buffer, kVersionText, length);
+    }
+    return kVersion;
+}
