@@ -72,8 +72,9 @@ std::optional<DibRows> ReadDibRows(HBITMAP bitmap, int bitCount, RowOrder order)
     DibRows rows;
     rows.width = own->biWidth;
     rows.height = own->biHeight < 0 ? -own->biHeight : own->biHeight;
-    rows.stride = (std::size_t(rows.width) * std::size_t(bitCount) + 31) / 32 * 4;
-    rows.bits.resize(rows.stride * std::size_t(rows.height));
+    rows.stride =
+        (static_cast<std::size_t>(rows.width) * static_cast<std::size_t>(bitCount) + 31) / 32 * 4;
+    rows.bits.resize(rows.stride * static_cast<std::size_t>(rows.height));
 
     ScreenContext dc;
     DibInfo dib;

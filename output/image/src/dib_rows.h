@@ -21,7 +21,9 @@ struct DibRows {
     int height = 0;
     std::size_t stride = 0;
 
-    const std::uint8_t* Row(int y) const { return bits.data() + stride * std::size_t(y); }
+    const std::uint8_t* Row(int y) const {
+        return bits.data() + stride * static_cast<std::size_t>(y);
+    }
 };
 
 // Bytes of the colour table after the info header of a DIB of `bitCount` bits per pixel: the

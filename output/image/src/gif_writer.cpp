@@ -31,13 +31,13 @@ struct GifImage {
 // The bitmap's colours, rows from the top. Nullopt when it cannot be read.
 std::optional<GifImage> ReadImage(HBITMAP bitmap, std::uint32_t position) {
     const std::optional<DibRows> dib = ReadDibRows(bitmap, 32, RowOrder::TopDown);
-    if (!dib || std::uint32_t(dib->width) > kMaxScreenSide ||
-        std::uint32_t(dib->height) > kMaxScreenSide) {
+    if (!dib || static_cast<std::uint32_t>(dib->width) > kMaxScreenSide ||
+        static_cast<std::uint32_t>(dib->height) > kMaxScreenSide) {
         return std::nullopt;
     }
     // 32-bit rows hold blue, green, red and an unused byte.
     std::vector<COLORREF> pixels;
-    pixels.reserve(std::size_t(dib->width) * std::size_t(dib->height));
+    pixels.reserve(static_cast<std::size_t>(dib->width) * static_cast<std::size_t>(dib->height));
     for (int y = 0; y < dib->height; ++y) {
         const std::uint8_t* pixel = dib->Row(y);
         for (int x = 0; x < dib->width; ++x, pixel += 4) {

@@ -49,8 +49,8 @@ std::optional<TiffImage> BilevelImage(const DibRows& dib) {
     }
     image.width = static_cast<std::uint32_t>(dib.width);
     image.height = static_cast<std::uint32_t>(dib.height);
-    const std::size_t rowBytes = (std::size_t(dib.width) + 7) / 8;
-    image.rows.reserve(rowBytes * std::size_t(dib.height));
+    const std::size_t rowBytes = (static_cast<std::size_t>(dib.width) + 7) / 8;
+    image.rows.reserve(rowBytes * static_cast<std::size_t>(dib.height));
     for (int y = 0; y < dib.height; ++y) {
         image.rows.insert(image.rows.end(), dib.Row(y), dib.Row(y) + rowBytes);
     }
@@ -63,7 +63,8 @@ TiffImage RgbImage(const DibRows& dib) {
     image.width = static_cast<std::uint32_t>(dib.width);
     image.height = static_cast<std::uint32_t>(dib.height);
     image.photometric = Photometric::Rgb;
-    image.rows.reserve(std::size_t(dib.width) * 3 * std::size_t(dib.height));
+    image.rows.reserve(static_cast<std::size_t>(dib.width) * 3 *
+                       static_cast<std::size_t>(dib.height));
     for (int y = 0; y < dib.height; ++y) {
         const std::uint8_t* pixel = dib.Row(y);
         for (int x = 0; x < dib.width; ++x, pixel += 3) {

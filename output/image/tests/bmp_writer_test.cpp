@@ -28,7 +28,7 @@ TEST(BmpWriter, WritesEachDepthWithItsTableAndTheGapBeforeThePixels) {
         ASSERT_EQ(WriteBmpFile("page", bitmap.get()), BmpWriteResult::OK);
 
         const std::vector<std::uint8_t> file = FileBytes("page.bmp");
-        const std::size_t stride = (47 * std::size_t(c.bitCount) + 31) / 32 * 4;
+        const std::size_t stride = (47 * static_cast<std::size_t>(c.bitCount) + 31) / 32 * 4;
         const std::size_t pixelOffset = 58 + c.tableBytes;
         bytes::ByteReader reader(file);
         EXPECT_EQ(reader.U8(), 'B');

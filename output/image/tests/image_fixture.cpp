@@ -22,7 +22,7 @@ for name in sys.argv[1:]:
 
 struct BitmapInfo {
     BITMAPINFO info{};
-    RGBQUAD second{};
+    RGBQUAD more[3]{}; // the second colour of a 1-bit table, or the three masks of 32 bits
 };
 
 BitmapInfo TopDownHeader(int width, int height, int bitCount) {
@@ -43,7 +43,7 @@ RGBQUAD Quad(COLORREF colour) {
 HBITMAP OneBitSection(int width, int height, COLORREF first, COLORREF second) {
     BitmapInfo header = TopDownHeader(width, height, 1);
     header.info.bmiColors[0] = Quad(first);
-    header.second = Quad(second);
+    header.more[0] = Quad(second);
     void* bits = nullptr;
     return CreateDIBSection(nullptr, &header.info, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
