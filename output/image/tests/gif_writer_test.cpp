@@ -234,6 +234,7 @@ TEST(GifWriter, RefusesWhatItCannotWriteAndLeavesNoFile) {
     testkit::Sandbox sandbox;
     const TestBitmap bitmap = MakeBitmap(Noise(10, 8, {kBlack, kWhite}, 1), BitmapKind::Monochrome);
     const HBITMAP one[] = {bitmap.get()};
+    const HBITMAP thenNull[] = {bitmap.get(), nullptr};
     const std::uint32_t atOrigin[] = {0};
     const std::uint32_t twoPositions[] = {0, 0};
     const std::uint32_t farRight[] = {GifPosition(65530, 0)};
@@ -246,6 +247,7 @@ TEST(GifWriter, RefusesWhatItCannotWriteAndLeavesNoFile) {
         {"no bitmap", {}, {}},
         {"more positions than bitmaps", one, twoPositions},
         {"a screen wider than 65535", one, farRight},
+        {"a second bitmap that is none", thenNull, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
