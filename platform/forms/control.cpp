@@ -250,7 +250,19 @@ void Control::TypeKey(int keyAscii) {
     Raise(KeyUp, keyCode, shift);
 }
 
+void Control::PressKey(int keyCode, int shift) {
+    int code = keyCode;
+    Raise(KeyDown, code, shift);
+    if (code != 0 && Running()) {
+        DefaultKeyDownAction(code, shift);
+    }
+    code = keyCode;
+    Raise(KeyUp, code, shift);
+}
+
 void Control::DefaultKeyAction(int) {}
+
+void Control::DefaultKeyDownAction(int, int) {}
 
 void Control::SaveDesign() {
     commonDesign_ = common_;

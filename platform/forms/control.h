@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/forms/color.h"
+#include "platform/forms/control_kind.h"
 #include "platform/forms/event.h"
 
 namespace forms {
@@ -27,6 +28,8 @@ public:
     // "txtInput(3)" for an array element, the bare name otherwise: used in messages.
     std::string DisplayName() const;
     Form& Parent() const { return form_; }
+    // Which kind of control this is; Visit (control_visitor.h) dispatches on it.
+    virtual ControlKind Kind() const = 0;
 
     // The frame, picture box, resizer or tab control that holds this control (nullptr: the form
     // itself), and for a tab control the page number.
@@ -88,6 +91,10 @@ public:
     // A key typed while this control has the focus: KeyDown, KeyPress, then the control's own
     // reaction to the character unless the handler discarded it, then KeyUp.
     void TypeKey(int keyAscii);
+    // A key that types no character (an arrow, Home, End, Delete) pressed while this control has
+    // the focus: KeyDown, then the control's own reaction unless the handler set the key code
+    // to 0, then KeyUp.
+    void PressKey(int keyCode, int shift);
 
 protected:
     Application& App() const;
@@ -102,6 +109,8 @@ protected:
 
     // What the control does with a character the KeyPress handler let through.
     virtual void DefaultKeyAction(int keyAscii);
+    // What the control does with a key that types no character.
+    virtual void DefaultKeyDownAction(int keyCode, int shift);
 
     // Design values are kept so that a form loaded again starts from them.
     virtual void SaveDesign();

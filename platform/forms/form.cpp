@@ -53,6 +53,13 @@ void Form::RemoveControl(Control& control) {
     app_.Focus().Forget(control);
 }
 
+void Form::Own(std::unique_ptr<Control> control) {
+    if (designed_) {
+        control->SaveDesign();
+    }
+    owned_.push_back(std::move(control));
+}
+
 void Form::EndDesign() {
     design_ = p_;
     for (Control* control : controls_) {
@@ -261,8 +268,7 @@ int Form::ScaleWidth() const {
 
 int Form::ScaleHeight() const {
     const bool menuBar = std::any_of(controls_.begin(), controls_.end(), [](const Control* c) {
-        const auto* menu = dynamic_cast<const Menu*>(c);
-        return menu != nullptr && menu->IsTopLevel();
+        return c->Kind() == ControlKind::Menu && static_cast<const Menu*>(c)->IsTopLevel();
     });
     return std::max(0, Height() - kCaptionBar - 2 * kBorder - (menuBar ? kMenuBar : 0));
 }

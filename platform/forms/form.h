@@ -31,6 +31,7 @@
 // - After Application::End no event is raised at all.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,9 @@ public:
     // Every control in creation order, and the ones the Tab key visits, in tab order.
     const std::vector<Control*>& Controls() const { return controls_; }
     std::vector<Control*> TabOrder() const;
+    // Keeps a control that was made apart from the form's members (control_table.h) for the
+    // form's lifetime. Made after the design ended, its present values become its design.
+    void Own(std::unique_ptr<Control> control);
 
     Event<> Initialize;
     Event<> Load;
@@ -157,6 +161,8 @@ private:
     bool paintAgain_ = false;
     Form* owner_ = nullptr;
     Control* activeControl_ = nullptr;
+    // After controls_: destroyed first, each taking itself off the list.
+    std::vector<std::unique_ptr<Control>> owned_;
 };
 
 // The runtime's Load and Unload statements.

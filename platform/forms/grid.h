@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/forms/alignment.h"
 #include "platform/forms/control.h"
-#include "platform/forms/text_box.h"
 
 namespace forms {
 
@@ -33,9 +33,11 @@ struct GridProperties {
     int redrawCount = 0;
 };
 
-class Grid : public ControlWith<GridProperties> {
+class Grid final : public ControlWith<GridProperties> {
 public:
     Grid(Form& form, std::string name);
+
+    ControlKind Kind() const override { return ControlKind::Grid; }
 
     int Cols() const;
     // Sets the number of columns; new columns are empty.

@@ -15,10 +15,12 @@ struct MenuProperties {
     bool checked = false;
 };
 
-class Menu : public ControlWith<MenuProperties> {
+class Menu final : public ControlWith<MenuProperties> {
 public:
     // A top-level menu when `parent` is nullptr, else an item of `parent`.
     Menu(Form& form, std::string name, Menu* parent = nullptr);
+
+    ControlKind Kind() const override { return ControlKind::Menu; }
 
     Menu* ParentMenu() const { return parent_; }
     bool IsTopLevel() const { return parent_ == nullptr; }

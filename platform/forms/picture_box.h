@@ -13,9 +13,11 @@ struct PictureBoxProperties {
     bool autoSize = false;
 };
 
-class PictureBox : public ControlWith<PictureBoxProperties> {
+class PictureBox final : public ControlWith<PictureBoxProperties> {
 public:
     PictureBox(Form& form, std::string name);
+
+    ControlKind Kind() const override { return ControlKind::PictureBox; }
 
     const forms::Picture& GetPicture() const;
     // With AutoSize on, the box takes the picture's size (15 twips a pixel).

@@ -14,9 +14,11 @@ struct ScrollBarProperties {
 };
 
 // Setting Value from code to a different value raises Change, as moving the thumb does.
-class HScrollBar : public ControlWith<ScrollBarProperties> {
+class HScrollBar final : public ControlWith<ScrollBarProperties> {
 public:
     HScrollBar(Form& form, std::string name);
+
+    ControlKind Kind() const override { return ControlKind::HScrollBar; }
 
     int Min() const;
     int Max() const;

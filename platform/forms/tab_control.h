@@ -21,9 +21,11 @@ struct TabControlProperties {
     int refreshCount = 0;
 };
 
-class TabControl : public ControlWith<TabControlProperties> {
+class TabControl final : public ControlWith<TabControlProperties> {
 public:
     TabControl(Form& form, std::string name, int tabCount);
+
+    ControlKind Kind() const override { return ControlKind::TabControl; }
 
     int TabCount() const;
     // Error 380 for a tab number outside 0..TabCount - 1.

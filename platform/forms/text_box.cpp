@@ -1,8 +1,10 @@
 #include "platform/forms/text_box.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "platform/forms/application.h"
+#include "platform/forms/keys.h"
 
 namespace forms {
 
@@ -15,8 +17,8 @@ const std::string& TextBox::Text() const {
 
 void TextBox::SetText(std::string text) {
     Touch();
-    p_.selStart = 0;
-    p_.selLength = 0;
+    p_.anchor = 0;
+    p_.caret = 0;
     if (text == p_.text) {
         Changed();
         return;
@@ -51,29 +53,34 @@ void TextBox::SetLocked(bool locked) {
 }
 
 int TextBox::SelStart() const {
-    return Get(&TextBoxProperties::selStart);
+    Touch();
+    return std::min(p_.anchor, p_.caret);
 }
 
 int TextBox::SelLength() const {
-    return Get(&TextBoxProperties::selLength);
+    Touch();
+    return std::abs(p_.caret - p_.anchor);
+}
+
+int TextBox::CaretPosition() const {
+    return Get(&TextBoxProperties::caret);
 }
 
 std::string TextBox::SelText() const {
-    Touch();
-    return p_.text.substr(static_cast<std::size_t>(p_.selStart),
-                          static_cast<std::size_t>(p_.selLength));
+    return Text().substr(static_cast<std::size_t>(SelStart()),
+                         static_cast<std::size_t>(SelLength()));
 }
 
 void TextBox::SetSelStart(int start) {
     Touch();
-    p_.selStart = std::clamp(start, 0, static_cast<int>(p_.text.size()));
-    p_.selLength = 0;
-    Changed();
+    MoveCaret(start, /*extend*/ false);
 }
 
 void TextBox::SetSelLength(int length) {
     Touch();
-    p_.selLength = std::clamp(length, 0, static_cast<int>(p_.text.size()) - p_.selStart);
+    const int start = std::min(p_.anchor, p_.caret);
+    p_.anchor = start;
+    p_.caret = std::clamp(start + std::max(0, length), start, static_cast<int>(p_.text.size()));
     Changed();
 }
 
@@ -82,13 +89,77 @@ void TextBox::SetSelText(const std::string& text) {
     ReplaceSelection(text);
 }
 
-void TextBox::ReplaceSelection(const std::string& text) {
-    const auto start = static_cast<std::size_t>(p_.selStart);
-    p_.text.replace(start, static_cast<std::size_t>(p_.selLength), text);
-    p_.selStart += static_cast<int>(text.size());
-    p_.selLength = 0;
+void TextBox::PlaceCaret(int position, bool extend) {
+    Touch();
+    MoveCaret(position, extend);
+}
+
+void TextBox::MoveCaret(int position, bool extend) {
+    p_.caret = std::clamp(position, 0, static_cast<int>(p_.text.size()));
+    if (!extend) {
+        p_.anchor = p_.caret;
+    }
     Changed();
-    Raise(Change);
+}
+
+void TextBox::ReplaceSelection(const std::string& text) {
+    const int start = std::min(p_.anchor, p_.caret);
+    const std::string before = p_.text;
+    p_.text.replace(static_cast<std::size_t>(start),
+                    static_cast<std::size_t>(std::abs(p_.caret - p_.anchor)), text);
+    p_.anchor = p_.caret = start + static_cast<int>(text.size());
+    Changed();
+    if (p_.text != before) {
+        Raise(Change);
+    }
+}
+
+void TextBox::DeleteSelection() {
+    Touch();
+    if (!p_.locked && p_.anchor != p_.caret) {
+        ReplaceSelection("");
+    }
+}
+
+void TextBox::Paste(const std::string& text) {
+    Touch();
+    if (p_.locked) {
+        return;
+    }
+    // Like typing, each character is offered to KeyPress with the text as it stands so far; the
+    // text changes once, at the end. A single-line box takes the first line only.
+    const std::string before = p_.text;
+    bool inserted = false;
+    for (const char c : text) {
+        if (c == '\r' || c == '\n') {
+            break;
+        }
+        int key = static_cast<unsigned char>(c);
+        Raise(KeyPress, key);
+        if (!Running()) {
+            return;
+        }
+        if (key < 32 || key > 255) {
+            continue; // discarded by the handler, or a control character
+        }
+        const int selection = std::abs(p_.caret - p_.anchor);
+        if (p_.maxLength > 0 && static_cast<int>(p_.text.size()) - selection >= p_.maxLength) {
+            App().Beep();
+            break;
+        }
+        const int start = std::min(p_.anchor, p_.caret);
+        p_.text.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(selection), 1,
+                        static_cast<char>(key));
+        p_.anchor = p_.caret = start + 1;
+        inserted = true;
+    }
+    if (!inserted) {
+        return;
+    }
+    Changed();
+    if (p_.text != before) {
+        Raise(Change);
+    }
 }
 
 void TextBox::DefaultKeyAction(int keyAscii) {
@@ -96,11 +167,10 @@ void TextBox::DefaultKeyAction(int keyAscii) {
         return;
     }
     if (keyAscii == '\b') {
-        if (p_.selLength == 0 && p_.selStart > 0) {
-            --p_.selStart;
-            p_.selLength = 1;
+        if (p_.anchor == p_.caret && p_.caret > 0) {
+            p_.anchor = p_.caret - 1;
         }
-        if (p_.selLength > 0) {
+        if (p_.anchor != p_.caret) {
             ReplaceSelection("");
         }
         return;
@@ -110,11 +180,45 @@ void TextBox::DefaultKeyAction(int keyAscii) {
         return;
     }
     const auto length = static_cast<int>(p_.text.size());
-    if (p_.maxLength > 0 && length - p_.selLength + 1 > p_.maxLength) {
+    if (p_.maxLength > 0 && length - std::abs(p_.caret - p_.anchor) + 1 > p_.maxLength) {
         App().Beep();
         return;
     }
     ReplaceSelection(std::string(1, static_cast<char>(keyAscii)));
+}
+
+void TextBox::DefaultKeyDownAction(int keyCode, int shift) {
+    const bool extend = (shift & vbShiftMask) != 0;
+    const int start = std::min(p_.anchor, p_.caret);
+    const int end = std::max(p_.anchor, p_.caret);
+    switch (keyCode) {
+    case vbKeyLeft:
+        // Without Shift, a selection collapses to its left end.
+        MoveCaret(!extend && start != end ? start : p_.caret - 1, extend);
+        break;
+    case vbKeyRight:
+        MoveCaret(!extend && start != end ? end : p_.caret + 1, extend);
+        break;
+    case vbKeyHome:
+        MoveCaret(0, extend);
+        break;
+    case vbKeyEnd:
+        MoveCaret(static_cast<int>(p_.text.size()), extend);
+        break;
+    case vbKeyDelete:
+        if (p_.locked) {
+            break;
+        }
+        if (start == end && end < static_cast<int>(p_.text.size())) {
+            p_.caret = end + 1;
+        }
+        if (p_.anchor != p_.caret) {
+            ReplaceSelection("");
+        }
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace forms

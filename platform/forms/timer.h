@@ -11,9 +11,11 @@ struct TimerProperties {
     int interval = 0; // milliseconds
 };
 
-class Timer : public ControlWith<TimerProperties> {
+class Timer final : public ControlWith<TimerProperties> {
 public:
     Timer(Form& form, std::string name);
+
+    ControlKind Kind() const override { return ControlKind::Timer; }
 
     int Interval() const;
     void SetInterval(int milliseconds);

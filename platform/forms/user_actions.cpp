@@ -3,16 +3,7 @@
 #include <algorithm>
 
 #include "platform/forms/application.h"
-#include "platform/forms/buttons.h"
-#include "platform/forms/grid.h"
-#include "platform/forms/label.h"
-#include "platform/forms/lists.h"
-#include "platform/forms/menu.h"
-#include "platform/forms/picture_box.h"
-#include "platform/forms/scroll_bar.h"
-#include "platform/forms/tab_control.h"
-#include "platform/forms/text_box.h"
-#include "platform/forms/timer.h"
+#include "platform/forms/control_visitor.h"
 
 namespace forms::user {
 
@@ -48,6 +39,65 @@ bool StillThere(const Control& control) {
     return control.IsUsable() && control.Parent().App().AcceptsInput(control.Parent());
 }
 
+// The control with the focus when the user can reach it, else nullptr.
+Control* FocusedInput(Application& app) {
+    Control* focused = app.ActiveControl();
+    if (focused == nullptr || !app.AcceptsInput(focused->Parent()) || !focused->IsUsable()) {
+        return nullptr;
+    }
+    return focused;
+}
+
+// What a click does to each kind once it holds the focus.
+class ClickAction final : public ControlVisitor<void> {
+public:
+    void operator()(TextBox&) override {}
+    void operator()(Label& label) override { label.Press(); }
+    void operator()(Frame& frame) override { frame.Press(); }
+    void operator()(Line&) override {}
+    void operator()(Resizer&) override {}
+    void operator()(CommandButton& button) override { button.Press(); }
+    void operator()(CheckBox& check) override { check.Toggle(); }
+    void operator()(OptionButton& option) override { option.SetValue(true); }
+    // Lists, combos, scroll bars and tabs act on the item, thumb or tab clicked (ChooseItem,
+    // Scroll, ChooseTab); a click on the control itself only focuses it.
+    void operator()(ListBox&) override {}
+    void operator()(ComboBox&) override {}
+    void operator()(HScrollBar&) override {}
+    void operator()(PictureBox& picture) override { picture.Press(); }
+    void operator()(TabControl&) override {}
+    void operator()(Grid& grid) override { grid.Press(); }
+    // Menus are opened and chosen (OpenMenu, ChooseMenuItem); timers have nothing to click.
+    void operator()(Menu&) override {}
+    void operator()(Timer&) override {}
+};
+
+// What a paste does to each kind: the edit controls take it, the rest ignore it.
+class PasteAction final : public ControlVisitor<void> {
+public:
+    explicit PasteAction(const std::string& text) : text_(text) {}
+
+    void operator()(TextBox& box) override { box.Paste(text_); }
+    void operator()(Label&) override {}
+    void operator()(Frame&) override {}
+    void operator()(Line&) override {}
+    void operator()(Resizer&) override {}
+    void operator()(CommandButton&) override {}
+    void operator()(CheckBox&) override {}
+    void operator()(OptionButton&) override {}
+    void operator()(ListBox&) override {}
+    void operator()(ComboBox& combo) override { combo.Paste(text_); }
+    void operator()(HScrollBar&) override {}
+    void operator()(PictureBox&) override {}
+    void operator()(TabControl&) override {}
+    void operator()(Grid&) override {}
+    void operator()(Menu&) override {}
+    void operator()(Timer&) override {}
+
+private:
+    const std::string& text_;
+};
+
 } // namespace
 
 void Focus(Control& control) {
@@ -64,27 +114,44 @@ void Click(Control& control) {
     if (!StillThere(control)) {
         return;
     }
-    if (auto* button = dynamic_cast<CommandButton*>(&control)) {
-        button->Press();
-    } else if (auto* check = dynamic_cast<CheckBox*>(&control)) {
-        check->Toggle();
-    } else if (auto* option = dynamic_cast<OptionButton*>(&control)) {
-        option->SetValue(true);
-    } else if (auto* label = dynamic_cast<Label*>(&control)) {
-        label->Press();
-    } else if (auto* picture = dynamic_cast<PictureBox*>(&control)) {
-        picture->Press();
-    } else if (auto* grid = dynamic_cast<Grid*>(&control)) {
-        grid->Press();
+    if (control.TakesFocus() && control.Parent().App().ActiveControl() != &control) {
+        return; // the focus went elsewhere while the button was down: the press is lost
     }
+    ClickAction click;
+    Visit(control, click);
 }
 
 void TypeKey(Application& app, int keyAscii) {
-    Control* focused = app.ActiveControl();
-    if (focused == nullptr || !app.AcceptsInput(focused->Parent()) || !focused->IsUsable()) {
-        return;
+    if (Control* focused = FocusedInput(app)) {
+        focused->TypeKey(keyAscii);
     }
-    focused->TypeKey(keyAscii);
+}
+
+void PressKey(Application& app, int keyCode, int shift) {
+    if (Control* focused = FocusedInput(app)) {
+        focused->PressKey(keyCode, shift);
+    }
+}
+
+void Paste(Application& app, const std::string& text) {
+    if (Control* focused = FocusedInput(app)) {
+        PasteAction paste(text);
+        Visit(*focused, paste);
+    }
+}
+
+void PlaceCaret(TextBox& box, int position, bool extend) {
+    Focus(box);
+    if (StillThere(box) && box.Parent().App().ActiveControl() == &box) {
+        box.PlaceCaret(position, extend);
+    }
+}
+
+void DeleteSelection(TextBox& box) {
+    Focus(box);
+    if (StillThere(box)) {
+        box.DeleteSelection();
+    }
 }
 
 void Type(Control& control, const std::string& text) {
@@ -109,12 +176,12 @@ void PressTab(Application& app, bool backwards) {
 
 void ReplaceText(TextBox& box, const std::string& text) {
     Focus(box);
-    if (!StillThere(box) || box.Locked()) {
+    if (!StillThere(box) || box.Parent().App().ActiveControl() != &box) {
         return;
     }
-    box.SetSelStart(0);
-    box.SetSelLength(static_cast<int>(box.Text().size()));
-    box.SetSelText(text);
+    box.PlaceCaret(0, /*extend*/ false);
+    box.PlaceCaret(static_cast<int>(box.Text().size()), /*extend*/ true);
+    box.Paste(text);
 }
 
 void ChooseItem(ListControl& list, int index) {

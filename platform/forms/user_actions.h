@@ -32,16 +32,29 @@ namespace user {
 // Puts the focus on the control (a click into it, or reaching it with the mouse).
 void Focus(Control& control);
 // A mouse click: focuses a control that takes the focus, then does what a click does to it
-// (presses a button, toggles a check box, chooses an option button, raises Click).
+// (presses a button, toggles a check box, chooses an option button, raises Click). A control
+// that does not keep the focus loses the press: when a LostFocus handler sends the focus back
+// (a field that refuses to be left), no Click follows.
 void Click(Control& control);
 // One character typed to the control with the focus (backspace is 8, Enter 13). Ignored when no
 // control has the focus.
 void TypeKey(Application& app, int keyAscii);
+// A key that types no character (keys.h: arrows, Home, End, Delete), with the shift state, to
+// the control with the focus. Ignored when no control has the focus.
+void PressKey(Application& app, int keyCode, int shift = 0);
+// Pastes `text` into the control with the focus, filtered as typing is (text_box.h, combo_box.h);
+// other kinds take no paste.
+void Paste(Application& app, const std::string& text);
+// A click or drag in a text box: focuses it, then puts the caret at `position`; `extend` selects
+// from the anchor (a drag, or a Shift+click).
+void PlaceCaret(TextBox& box, int position, bool extend = false);
+// Cut or Delete from the text box's menu: removes the selection.
+void DeleteSelection(TextBox& box);
 // Focuses the control, then types each character of `text`.
 void Type(Control& control, const std::string& text);
 // Tab (or Shift+Tab): the focus moves to the next control in tab order.
 void PressTab(Application& app, bool backwards = false);
-// Pastes `text` over the whole text of the box: one Change, no key events.
+// Selects the whole text of the box and pastes `text` over it.
 void ReplaceText(TextBox& box, const std::string& text);
 // Chooses an item of a list or combo box.
 void ChooseItem(ListControl& list, int index);

@@ -9,6 +9,7 @@
 #include "platform/forms/buttons.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/form.h"
+#include "platform/forms/frame.h"
 #include "platform/forms/label.h"
 #include "platform/forms/lists.h"
 #include "platform/forms/text_box.h"

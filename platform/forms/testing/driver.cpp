@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/forms/lists.h"
+#include "platform/forms/list_control.h"
 #include "platform/forms/user_actions.h"
 
 namespace forms::testing {
@@ -56,6 +56,18 @@ void Driver::Type(Control& control, const std::string& text) {
 
 void Driver::PressKey(int keyAscii) {
     Act([&] { user::TypeKey(app_, keyAscii); });
+}
+
+void Driver::PressKeyCode(int keyCode, int shift) {
+    Act([&] { user::PressKey(app_, keyCode, shift); });
+}
+
+void Driver::Paste(const std::string& text) {
+    Act([&] { user::Paste(app_, text); });
+}
+
+void Driver::PlaceCaret(TextBox& box, int position, bool extend) {
+    Act([&] { user::PlaceCaret(box, position, extend); });
 }
 
 void Driver::PressTab(int times) {

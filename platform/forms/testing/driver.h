@@ -56,9 +56,17 @@ public:
     void Focus(Control& control);
     void Click(Control& control);
     void Type(Control& control, const std::string& text);
+    // A character typed to the focused control.
     void PressKey(int keyAscii);
+    // A key that types no character (keys.h), with the shift state, to the focused control.
+    void PressKeyCode(int keyCode, int shift = 0);
     void PressTab(int times = 1);
+    // Selects the whole text of the box and pastes `text` over it, filtered as typing is.
     void SetText(TextBox& box, const std::string& text);
+    // Pastes into the focused control, filtered as typing is.
+    void Paste(const std::string& text);
+    // A click (or with `extend`, a drag or Shift+click) at a character position of the box.
+    void PlaceCaret(TextBox& box, int position, bool extend = false);
     void ChooseItem(ListControl& list, int index);
     // The first item of exactly that text; fails the test when there is none.
     void ChooseItem(ListControl& list, const std::string& text);

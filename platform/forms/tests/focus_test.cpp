@@ -98,6 +98,27 @@ TEST_F(FocusTest, HandlersThatMoveTheFocusAgainKeepThePairsInOrder) {
     }
 }
 
+TEST_F(FocusTest, AButtonThatLosesTheFocusWhilePressedLosesTheClick) {
+    // The field refuses to be left: its LostFocus sends the focus back, so clicking OK must not
+    // save it.
+    CommandButton cmdOK(form, "cmdOK");
+    cmdOK.GotFocus = log.Record("cmdOK.GotFocus");
+    cmdOK.LostFocus = log.Record("cmdOK.LostFocus");
+    cmdOK.Click = log.Record("cmdOK.Click");
+    form.txtA.LostFocus = [this] {
+        log.Add("txtA.LostFocus");
+        form.txtA.SetFocus();
+    };
+    driver.Click(cmdOK);
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"txtA.LostFocus", "cmdOK.GotFocus",
+                                                       "cmdOK.LostFocus", "txtA.GotFocus"}));
+    EXPECT_EQ(app.ActiveControl(), &form.txtA);
+    log.Clear();
+    form.txtA.LostFocus = log.Record("txtA.LostFocus");
+    driver.Click(cmdOK);
+    EXPECT_EQ(log.Entries().back(), "cmdOK.Click") << "a field that lets go lets the click through";
+}
+
 TEST_F(FocusTest, TabVisitsUsableTabStopsInTabIndexOrderAndWraps) {
     form.txtA.SetTabIndex(2);
     form.txtB.SetTabIndex(0);

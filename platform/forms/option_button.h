@@ -1,0 +1,25 @@
+// The option button. Option buttons with the same container (and tab page) form one group:
+// choosing one clears the others.
+#pragma once
+
+#include <vector>
+
+#include "platform/forms/button.h"
+
+namespace forms {
+
+class OptionButton final : public Button {
+public:
+    using Button::Button;
+
+    ControlKind Kind() const override { return ControlKind::OptionButton; }
+
+    bool Value() const;
+    // True chooses this button (Click when it was not chosen) and clears the rest of the group.
+    void SetValue(bool value);
+    // Only the chosen button of a group is a tab stop (the first one when none is chosen).
+    bool IsTabStop() const override;
+    std::vector<OptionButton*> Group() const;
+};
+
+} // namespace forms

@@ -1,0 +1,9 @@
+#include "platform/forms/resizer.h"
+
+namespace forms {
+
+Resizer::Resizer(Form& form, std::string name) : Control(form, std::move(name)) {
+    SetBackColor(Color::ButtonFace);
+}
+
+} // namespace forms

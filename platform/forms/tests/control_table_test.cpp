@@ -1,0 +1,113 @@
+// Controls declared as a table: the loader creates each row's control on the form with its
+// container, page, place, caption and tab index, and refuses a bad table whole.
+#include <gtest/gtest.h>
+
+#include "platform/forms/control_table.h"
+#include "platform/forms/control_visitor.h"
+#include "platform/forms/testing/driver.h"
+
+namespace forms {
+namespace {
+
+using K = ControlKind;
+
+// A small window: two tabs, a field and a frame of two choices on the first, OK first in tab
+// order.
+// clang-format off
+constexpr ControlRow kRows[] = {
+    // name         kind              container    tab  position                  caption          tab index
+    {"TabOne1",     K::TabControl,    "",          -1,  {120, 120, 6000, 4000},   "&Plan|&Report", -1},
+    {"lblName",     K::Label,         "TabOne1",    0,  {240, 240, 1500, 300},    "&Name",         -1},
+    {"txtName",     K::TextBox,       "TabOne1",    0,  {1800, 200, 2400, 330},   "Smith",         -1},
+    {"fraChoice",   K::Frame,         "TabOne1",    0,  {240, 800, 3000, 900},    "Payment",       -1},
+    {"optLevel",    K::OptionButton,  "fraChoice", -1,  {120, 240, 1200, 300},    "Level",         -1},
+    {"optRising",   K::OptionButton,  "fraChoice", -1,  {1500, 240, 1200, 300},   "Rising",        -1},
+    {"lstGraph",    K::ListBox,       "TabOne1",    1,  {120, 120, 2400, 1200},   "",              -1},
+    {"cmdOK",       K::CommandButton, "",          -1,  {4400, 4300, 1200, 400},  "&OK",            0},
+    {"mnuFile",     K::Menu,          "",          -1,  {},                       "&File",         -1},
+    {"mnuFileSave", K::Menu,          "mnuFile",   -1,  {},                       "&Save",         -1},
+};
+// clang-format on
+
+struct TableForm : Form {
+    explicit TableForm(Application& app) : Form(app, "frmTable") {
+        created = LoadControls(*this, kRows);
+    }
+    std::vector<Control*> created;
+};
+
+template <class T>
+T& Named(const TableForm& form, std::string_view name) {
+    for (Control* control : form.created) {
+        if (control->Name() == name) {
+            return dynamic_cast<T&>(*control);
+        }
+    }
+    throw std::logic_error("no control " + std::string(name));
+}
+
+TEST(ControlTableTest, EachRowBecomesAControlWithItsPlaceCaptionAndContainer) {
+    Application app;
+    testing::Driver driver(app);
+    auto& form = app.Create<TableForm>();
+    ASSERT_EQ(form.created.size(), std::size(kRows));
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        SCOPED_TRACE(kRows[i].name);
+        EXPECT_EQ(form.created[i]->Name(), kRows[i].name);
+        EXPECT_EQ(form.created[i]->Kind(), kRows[i].kind);
+    }
+    auto& tabs = Named<TabControl>(form, "TabOne1");
+    EXPECT_EQ(tabs.TabCount(), 2);
+    EXPECT_EQ(tabs.TabCaption(1), "&Report");
+    auto& name = Named<TextBox>(form, "txtName");
+    EXPECT_EQ(name.Text(), "Smith");
+    EXPECT_EQ(name.Container(), &tabs);
+    EXPECT_EQ(name.ContainerPage(), 0);
+    EXPECT_EQ((std::vector<int>{name.Left(), name.Top(), name.Width(), name.Height()}),
+              (std::vector<int>{1800, 200, 2400, 330}));
+    EXPECT_EQ(Named<Label>(form, "lblName").Caption(), "&Name");
+    EXPECT_EQ(Named<ListBox>(form, "lstGraph").ContainerPage(), 1);
+    EXPECT_EQ(Named<Menu>(form, "mnuFileSave").ParentMenu(), &Named<Menu>(form, "mnuFile"));
+    EXPECT_EQ(Named<OptionButton>(form, "optLevel").Group().size(), 2u) << "the frame groups them";
+
+    form.Show();
+    driver.Pump();
+    EXPECT_EQ(app.ActiveControl(), &Named<CommandButton>(form, "cmdOK")) << "tab index 0";
+    name.SetText("changed");
+    UnloadForm(form);
+    EXPECT_EQ(name.Text(), "Smith") << "the table's values are the design";
+}
+
+TEST(ControlTableTest, ABadRowNamesItselfAndAddsNothing) {
+    struct Case {
+        const char* why;
+        ControlRow row;
+    };
+    const Case cases[] = {
+        {"taken name", {"txtName", K::TextBox, "", -1, {}, "", -1}},
+        {"unknown container", {"txtOther", K::TextBox, "fraNone", -1, {}, "", -1}},
+        {"container that holds nothing", {"txtOther", K::TextBox, "txtName", -1, {}, "", -1}},
+        {"page past the tabs", {"txtOther", K::TextBox, "TabOne1", 2, {}, "", -1}},
+        {"page without a tab control", {"txtOther", K::TextBox, "", 0, {}, "", -1}},
+        {"caption on a list", {"lstOther", K::ListBox, "", -1, {}, "x", -1}},
+        {"menu item under a frame", {"mnuOther", K::Menu, "fraChoice", -1, {}, "x", -1}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        Application app;
+        auto& form = app.Create<TableForm>();
+        const std::size_t before = form.Controls().size();
+        const ControlRow rows[] = {{"txtFirst", K::TextBox, "", -1, {}, "", -1}, c.row};
+        try {
+            LoadControls(form, rows);
+            ADD_FAILURE() << "accepted";
+        } catch (const std::invalid_argument& error) {
+            EXPECT_NE(std::string(error.what()).find(c.row.name), std::string::npos)
+                << error.what();
+        }
+        EXPECT_EQ(form.Controls().size(), before);
+    }
+}
+
+} // namespace
+} // namespace forms
