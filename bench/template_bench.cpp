@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 
@@ -74,6 +76,27 @@ void DoTableWith100Rows(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(DoTableWith100Rows);
+
+// A report-sized document written to a file and read back, as a report fill ends and the next
+// one begins. The file lies in a folder of the run's own, removed at the end.
+void FileWriteAndRead(benchmark::State& state) {
+    std::string folder = std::filesystem::temp_directory_path() / "bench-template-XXXXXX";
+    if (mkdtemp(folder.data()) == nullptr) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    const std::filesystem::path file = std::filesystem::path(folder) / "report.rtf";
+    const std::string text = TokenTemplate();
+    output::TemplateDocument document;
+    for (auto _ : state) {
+        document.SetDocument(text);
+        benchmark::DoNotOptimize(document.FileWrite(file));
+        benchmark::DoNotOptimize(document.FileRead(file));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(FileWriteAndRead);
 
 void Crc16Over10MB(benchmark::State& state) {
     std::string bytes(10 * 1024 * 1024, '\0');

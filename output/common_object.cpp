@@ -8,7 +8,7 @@ RegisteredNames ReadRegisteredNames(const ClassInfo& info) {
     // The texts are held to the lengths the class's buffers had: 255 and 127 characters.
     constexpr std::size_t serverLength = 255;
     constexpr std::size_t classNameLength = 127;
-    const auto registry = automation::Registry::Load(automation::RegistryFile());
+    const auto registry = automation::CurrentRegistry();
     const std::string key = "CLSID\\" + automation::GuidText(info.classId);
     RegisteredNames names;
     names.server = registry.Value(key + "\\InprocServer32").value_or("").substr(0, serverLength);

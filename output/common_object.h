@@ -11,12 +11,6 @@
 
 namespace output {
 
-// The dispatch names of the common members, for the classes' name tables.
-#define OUTPUT_COMMON_MEMBERS                                                                      \
-    {"Server", dispidServer}, {"ClassName", dispidClassName}, {"ClassVer", dispidClassVer}, {      \
-        "ErrorText", dispidErrorText                                                               \
-    }
-
 // The registered module path and version-independent ProgID of a class, read when an object is
 // created; a missing entry leaves the text empty.
 struct RegisteredNames {
@@ -29,7 +23,7 @@ template <class Interface>
 class OutputObject : public automation::DispatchObject<Interface> {
 public:
     OutputObject(automation::ServerLock& server, const ClassInfo& info,
-                 std::span<const automation::DispatchMember> members)
+                 std::span<const automation::DispatchMember<Interface>> members)
         : automation::DispatchObject<Interface>(server, info.interfaceId, members), info_(info),
           names_(ReadRegisteredNames(info)) {}
 
@@ -51,23 +45,6 @@ public:
     HRESULT ErrorText(VARIANT Error, VARIANT* Text) override {
         SetText(Text, ErrorTextOf(info_.errors, VariantToInt(Error)));
         return S_OK;
-    }
-
-protected:
-    // Runs the common members; the classes run their own before they come here.
-    HRESULT InvokeMember(DISPID member, automation::DispatchCall& call) override {
-        switch (member) {
-        case dispidServer:
-            return call.Property<IOutputObject>(this, &IOutputObject::get_Server);
-        case dispidClassName:
-            return call.Property<IOutputObject>(this, &IOutputObject::get_ClassName);
-        case dispidClassVer:
-            return call.Property<IOutputObject>(this, &IOutputObject::get_ClassVer);
-        case dispidErrorText:
-            return call.Method<IOutputObject>(this, &IOutputObject::ErrorText);
-        default:
-            return DISP_E_MEMBERNOTFOUND;
-        }
     }
 
 private:

@@ -79,27 +79,31 @@ OUTPUT_ENTRY_POINT HRESULT DllRegisterServer() {
     if (modulePath.empty()) {
         return SELFREG_E_CLASS;
     }
-    const std::filesystem::path file = automation::RegistryFile();
-    automation::Registry registry = automation::Registry::Load(file);
-    for (const output::ClassInfo* info : output::Classes()) {
-        if (!RegisterClass(registry, *info, modulePath.string())) {
-            return SELFREG_E_CLASS;
-        }
-    }
-    // No type library file exists on this platform; its key names the library for readers of
-    // the classes' TypeLib values.
-    registry.SetValue(TypeLibraryKey() + "\\" + typeLibraryVersionKey, "", typeLibraryHelpString);
-    return registry.Save(file) ? S_OK : SELFREG_E_CLASS;
+    const bool registered = automation::Registry::Update(
+        automation::RegistryFile(), [&](automation::Registry& registry) {
+            for (const output::ClassInfo* info : output::Classes()) {
+                if (!RegisterClass(registry, *info, modulePath.string())) {
+                    return false;
+                }
+            }
+            // No type library file exists on this platform; its key names the library for
+            // readers of the classes' TypeLib values.
+            return registry.SetValue(TypeLibraryKey() + "\\" + typeLibraryVersionKey, "",
+                                     typeLibraryHelpString);
+        });
+    return registered ? S_OK : SELFREG_E_CLASS;
 }
 
 OUTPUT_ENTRY_POINT HRESULT DllUnregisterServer() {
-    const std::filesystem::path file = automation::RegistryFile();
-    automation::Registry registry = automation::Registry::Load(file);
-    for (const output::ClassInfo* info : output::Classes()) {
-        registry.DeleteKey(info->progId);
-        registry.DeleteKey(info->versionIndependentProgId);
-        registry.DeleteKey(ClassKey(*info));
-    }
-    registry.DeleteKey(TypeLibraryKey());
-    return registry.Save(file) ? S_OK : SELFREG_E_CLASS;
+    const bool unregistered = automation::Registry::Update(
+        automation::RegistryFile(), [](automation::Registry& registry) {
+            for (const output::ClassInfo* info : output::Classes()) {
+                registry.DeleteKey(info->progId);
+                registry.DeleteKey(info->versionIndependentProgId);
+                registry.DeleteKey(ClassKey(*info));
+            }
+            registry.DeleteKey(TypeLibraryKey());
+            return true;
+        });
+    return unregistered ? S_OK : SELFREG_E_CLASS;
 }

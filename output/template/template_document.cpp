@@ -2,13 +2,11 @@
 
 #include "output/template/template_scan.h"
 #include "platform/crc/crc16.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/system/atomic_file.h"
+#include "platform/system/files.h"
 
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace output {
 
@@ -18,40 +16,9 @@ constexpr std::array<const char*, 7> defaultMarkers = {
     "$#if", "$#else", "$#endif", "$#table", "$#endtable", "$#entry", "$#endentry",
 };
 
-// Reads the whole of an open file, as long as it was when opened. Nothing when a read fails or
-// the file ends early.
-std::optional<std::string> ReadWhole(int file) {
-    struct stat status {};
-    if (fstat(file, &status) != 0 || status.st_size < 0) {
-        return std::nullopt;
-    }
-    std::string bytes(static_cast<std::size_t>(status.st_size), '\0');
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t count = read(file, bytes.data() + done, bytes.size() - done);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            return std::nullopt;
-        }
-        done += static_cast<std::size_t>(count);
-    }
-    return bytes;
-}
-
-bool WriteWhole(int file, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t count = write(file, bytes.data(), bytes.size());
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
+// A name holding a NUL byte would be cut short there by the system and name another file.
+bool IsFileName(const std::filesystem::path& name) {
+    return name.native().find('\0') == std::string::npos;
 }
 
 } // namespace
@@ -79,31 +46,27 @@ void TemplateDocument::SetMarker(Marker marker, std::string text) {
 
 TemplateError TemplateDocument::FileRead(const std::filesystem::path& name) {
     document_.reset();
-    const int file = open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0) {
+    if (!IsFileName(name)) {
         return TemplateError::ReadFailure;
     }
-    document_ = ReadWhole(file);
-    close(file);
-    return document_ ? TemplateError::OK : TemplateError::ReadFailure;
+    try {
+        document_ = sys::ReadWholeFile(name);
+    } catch (const runtime::RuntimeError&) {
+        return TemplateError::ReadFailure;
+    }
+    return TemplateError::OK;
 }
 
 TemplateError TemplateDocument::FileWrite(const std::filesystem::path& name) const {
     if (!document_) {
         return TemplateError::NoData;
     }
-    // Written beside the target and renamed over it, so that a failed write leaves the old file.
-    static std::atomic<unsigned> serial{0};
-    const std::filesystem::path temporary =
-        name.string() + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(serial++);
-    const int file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (file < 0) {
+    if (!IsFileName(name)) {
         return TemplateError::WriteFailure;
     }
-    const bool written = WriteWhole(file, *document_);
-    const bool closed = close(file) == 0;
-    if (!written || !closed || rename(temporary.c_str(), name.c_str()) != 0) {
-        unlink(temporary.c_str());
+    try {
+        sys::ReplaceFileAtomically(name, *document_);
+    } catch (const runtime::RuntimeError&) {
         return TemplateError::WriteFailure;
     }
     return TemplateError::OK;

@@ -52,10 +52,11 @@ public:
     void SetMarker(Marker marker, std::string text);
 
     // Replaces the document with the whole file; ReadFailure, and no document, when the file
-    // cannot be opened or read to its end.
+    // cannot be opened or read to its end, or when the name holds a NUL byte.
     TemplateError FileRead(const std::filesystem::path& name);
-    // Writes the document's bytes to the file; NoData without a document, WriteFailure when the
-    // file cannot be created or written whole.
+    // Replaces the file with the document's bytes, atomically (platform/system/atomic_file.h):
+    // a failed write leaves the old file as it was. NoData without a document, WriteFailure when
+    // the file cannot be written or the name holds a NUL byte.
     TemplateError FileWrite(const std::filesystem::path& name) const;
 
     // The document itself, for callers that hold it in memory.

@@ -2,6 +2,7 @@
 // the module's lenient VARIANT rules; outcomes go to the [out] Error.
 #include "output/class_info.h"
 #include "output/common_object.h"
+#include "output/member_tables.h"
 #include "output/template/template_document.h"
 
 #include <new>
@@ -10,33 +11,10 @@ namespace output {
 
 namespace {
 
-constexpr automation::DispatchMember templateMembers[] = {
-    OUTPUT_COMMON_MEMBERS,
-    {"LogicIf", dispidLogicIf},
-    {"LogicElse", dispidLogicElse},
-    {"LogicEnd", dispidLogicEnd},
-    {"TableStart", dispidTableStart},
-    {"TableStop", dispidTableStop},
-    {"EntryStart", dispidEntryStart},
-    {"EntryStop", dispidEntryStop},
-    {"Reset", dispidReset},
-    {"FileRead", dispidFileRead},
-    {"FileWrite", dispidFileWrite},
-    {"SubClear", dispidSubClear},
-    {"SubToken", dispidSubToken},
-    {"DoSub", dispidDoSub},
-    {"DoLogic", dispidDoLogic},
-    {"TableClear", dispidTableClear},
-    {"TableEntry", dispidTableEntry},
-    {"DoTable", dispidDoTable},
-    {"KillInfo", dispidKillInfo},
-    {"GetCRC", dispidGetCRC},
-};
-
 class TemplateObject final : public OutputObject<ITemplate> {
 public:
     explicit TemplateObject(automation::ServerLock& server)
-        : OutputObject<ITemplate>(server, templateClass, templateMembers) {}
+        : OutputObject<ITemplate>(server, templateClass, TemplateMembers()) {}
 
     HRESULT get_LogicIf(VARIANT* pVal) override { return GetMarker(Marker::LogicIf, pVal); }
     HRESULT put_LogicIf(VARIANT newVal) override { return PutMarker(Marker::LogicIf, newVal); }
@@ -105,52 +83,6 @@ public:
         const TemplateError outcome = document_.GetCRC(crc);
         SetInt(CRC, crc);
         return Report(Error, outcome);
-    }
-
-protected:
-    HRESULT InvokeMember(DISPID member, automation::DispatchCall& call) override {
-        switch (member) {
-        case dispidLogicIf:
-            return call.Property(this, &ITemplate::get_LogicIf, &ITemplate::put_LogicIf);
-        case dispidLogicElse:
-            return call.Property(this, &ITemplate::get_LogicElse, &ITemplate::put_LogicElse);
-        case dispidLogicEnd:
-            return call.Property(this, &ITemplate::get_LogicEnd, &ITemplate::put_LogicEnd);
-        case dispidTableStart:
-            return call.Property(this, &ITemplate::get_TableStart, &ITemplate::put_TableStart);
-        case dispidTableStop:
-            return call.Property(this, &ITemplate::get_TableStop, &ITemplate::put_TableStop);
-        case dispidEntryStart:
-            return call.Property(this, &ITemplate::get_EntryStart, &ITemplate::put_EntryStart);
-        case dispidEntryStop:
-            return call.Property(this, &ITemplate::get_EntryStop, &ITemplate::put_EntryStop);
-        case dispidReset:
-            return call.Method(this, &ITemplate::Reset);
-        case dispidFileRead:
-            return call.Method(this, &ITemplate::FileRead);
-        case dispidFileWrite:
-            return call.Method(this, &ITemplate::FileWrite);
-        case dispidSubClear:
-            return call.Method(this, &ITemplate::SubClear);
-        case dispidSubToken:
-            return call.Method(this, &ITemplate::SubToken);
-        case dispidDoSub:
-            return call.Method(this, &ITemplate::DoSub);
-        case dispidDoLogic:
-            return call.Method(this, &ITemplate::DoLogic);
-        case dispidTableClear:
-            return call.Method(this, &ITemplate::TableClear);
-        case dispidTableEntry:
-            return call.Method(this, &ITemplate::TableEntry);
-        case dispidDoTable:
-            return call.Method(this, &ITemplate::DoTable);
-        case dispidKillInfo:
-            return call.Method(this, &ITemplate::KillInfo);
-        case dispidGetCRC:
-            return call.Method(this, &ITemplate::GetCRC);
-        default:
-            return OutputObject<ITemplate>::InvokeMember(member, call);
-        }
     }
 
 private:

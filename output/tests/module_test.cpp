@@ -3,7 +3,13 @@
 #include "output/tests/registered_module.h"
 
 #include <dlfcn.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <vector>
 
+extern char** environ;
+
+using automation::Variant;
 using namespace testing_output;
 
 namespace {
@@ -32,6 +38,23 @@ const ClassCase classes[] = {
      "Output.Graph", 1.0, 4091, "Cannot add duplicate.", 1001},
 };
 
+// Runs register-server with `arguments` in this process's environment; its exit status.
+int RunRegisterServer(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), REGISTER_SERVER);
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    if (posix_spawn(&child, REGISTER_SERVER, nullptr, nullptr, argv.data(), environ) != 0) {
+        return -1;
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 // Checks the common members of an object of class `c`.
 void ExpectCommonMembers(output::IOutputObject* object, const ClassCase& c) {
     automation::Variant value;
@@ -47,8 +70,7 @@ void ExpectCommonMembers(output::IOutputObject* object, const ClassCase& c) {
         {0, "OK."}, {c.ownCode, c.ownText}, {c.otherClassCode, "UNKNOWN."}, {-1, "UNKNOWN."}};
     for (const auto& [code, text] : texts) {
         SCOPED_TRACE(code);
-        VARIANT error = Int(code);
-        ASSERT_EQ(object->ErrorText(error, &value), S_OK);
+        ASSERT_EQ(object->ErrorText(*Variant::FromInt(code), &value), S_OK);
         EXPECT_EQ(TextOf(*value), text);
     }
 }
@@ -70,7 +92,7 @@ TEST_F(OutputModule, EachClassIsCreatedByClassIdAndByBothProgIds) {
         for (const CLSID& classId : {c.classId, byProgId, byIndependentProgId}) {
             auto object = Create<output::IOutputObject>(classId, c.interfaceId);
             ASSERT_NE(object, nullptr);
-            ExpectCommonMembers(object.get(), c);
+            ExpectCommonMembers(object.Get(), c);
         }
     }
 }
@@ -90,7 +112,7 @@ TEST_F(OutputModule, ObjectsAnswerForTheirOwnInterfacesOnly) {
     EXPECT_EQ(CoCreateInstance(output::CLSID_Graph, nullptr, CLSCTX_INPROC_SERVER,
                                output::IID_ICanvas, &wrong),
               E_NOINTERFACE);
-    EXPECT_EQ(CoCreateInstance(output::CLSID_Graph, object.get(), CLSCTX_INPROC_SERVER,
+    EXPECT_EQ(CoCreateInstance(output::CLSID_Graph, object.Get(), CLSCTX_INPROC_SERVER,
                                IID_IUnknown, &wrong),
               CLASS_E_NOAGGREGATION);
 }
@@ -183,6 +205,36 @@ TEST_F(OutputModule, ServersThatCannotBeFoundAreReported) {
     EXPECT_EQ(CoCreateInstance(output::CLSID_Canvas, nullptr, 0x4, IID_IUnknown, &object),
               REGDB_E_CLASSNOTREG); // only in-process servers exist here
     EXPECT_EQ(automation::RegisterServer("/nonexistent/liboutput.so"), CO_E_DLLNOTFOUND);
+
+    // A bare name would be looked up on the library path, where any library of that name could
+    // answer; the C library stands in for one that is found there.
+    registry.SetValue(server, "", "libc.so.6");
+    ASSERT_TRUE(registry.Save(RegistryFile()));
+    EXPECT_EQ(CoCreateInstance(output::CLSID_Canvas, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                               &object),
+              CO_E_DLLNOTFOUND);
+    EXPECT_EQ(automation::RegisterServer("libc.so.6"), CO_E_DLLNOTFOUND);
+}
+
+TEST_F(OutputModule, ARegistryThatCannotBeReadIsNeverSavedOver) {
+    // The registry is a link to a folder: it exists, and reading it fails, as it would without
+    // permission (which these tests, run by any user, cannot take away).
+    const std::filesystem::path folder = RegistryFile().string() + ".folder";
+    const std::filesystem::path link = RegistryFile().string() + ".link";
+    std::filesystem::create_directories(folder);
+    std::filesystem::remove(link);
+    std::filesystem::create_directory_symlink(folder, link);
+    setenv("TALLOWMERE_REGISTRY", link.c_str(), 1);
+
+    EXPECT_EQ(automation::RegisterServer(OUTPUT_MODULE), SELFREG_E_CLASS);
+    EXPECT_EQ(automation::UnregisterServer(OUTPUT_MODULE), SELFREG_E_CLASS);
+    EXPECT_NE(RunRegisterServer({OUTPUT_MODULE}), 0);
+    EXPECT_NE(RunRegisterServer({"-u", OUTPUT_MODULE}), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+
+    setenv("TALLOWMERE_REGISTRY", RegistryFile().c_str(), 1);
+    EXPECT_EQ(RunRegisterServer({OUTPUT_MODULE}), 0);
 }
 
 TEST_F(OutputModule, ModuleUnloadsOnlyWhenNoObjectIsLeft) {
@@ -198,7 +250,7 @@ TEST_F(OutputModule, ModuleUnloadsOnlyWhenNoObjectIsLeft) {
     ASSERT_NE(object, nullptr);
     CoFreeUnusedLibraries();
     EXPECT_TRUE(loaded());
-    object.reset();
+    object.Reset();
     CoFreeUnusedLibraries();
     EXPECT_FALSE(loaded());
     EXPECT_NE(Create<IUnknown>(output::CLSID_Template, IID_IUnknown), nullptr); // loads again
@@ -220,11 +272,8 @@ TEST_F(OutputModule, InvokeRunsTheCommonMembersByDispatchId) {
 
     // ErrorText(Error, Text): arguments travel last first.
     automation::Variant text;
-    VARIANT arguments[2];
-    VariantInit(&arguments[0]);
-    arguments[0].vt = VT_BYREF | VT_VARIANT;
-    arguments[0].pvarVal = &text;
-    arguments[1] = Text(" 2041 apples");
+    const auto code = Variant::FromText(" 2041 apples");
+    VARIANT arguments[2] = {automation::ReferenceTo(&text), *code};
     DISPPARAMS call{arguments, nullptr, 2, 0};
     EXPECT_EQ(object->Invoke(output::dispidErrorText, IID_NULL, 0, DISPATCH_METHOD, &call, nullptr,
                              nullptr, nullptr),
@@ -245,7 +294,7 @@ TEST_F(OutputModule, InvokeRunsTheCommonMembersByDispatchId) {
         DISPPARAMS* arguments;
         HRESULT expected;
     };
-    VARIANT byValue[2] = {Int(0), Int(0)};
+    VARIANT byValue[2] = {*Variant::FromInt(0), *Variant::FromInt(0)};
     DISPPARAMS notByReference{byValue, nullptr, 2, 0};
     DISPPARAMS oneArgument{arguments, nullptr, 1, 0};
     const Failure failures[] = {
@@ -269,5 +318,4 @@ TEST_F(OutputModule, InvokeRunsTheCommonMembersByDispatchId) {
             EXPECT_EQ(argumentError, 0u); // the Text argument, last in the call, first in rgvarg
         }
     }
-    VariantClear(&arguments[1]);
 }

@@ -1,11 +1,12 @@
 // The Template class through its interface and through IDispatch::Invoke, as the program drives
 // it for a report.
-#include "output/tests/file_contents.h"
 #include "output/tests/registered_module.h"
+#include "platform/system/files.h"
 
 #include <fstream>
 #include <vector>
 
+using automation::Variant;
 using namespace testing_output;
 
 namespace {
@@ -46,15 +47,6 @@ private:
     IDispatch* object_;
 };
 
-// A VARIANT that refers to another: how an [out] argument travels through Invoke.
-VARIANT RefTo(VARIANT* target) {
-    VARIANT reference;
-    VariantInit(&reference);
-    reference.vt = VT_BYREF | VT_VARIANT;
-    reference.pvarVal = target;
-    return reference;
-}
-
 } // namespace
 
 class TemplateObject : public RegisteredModule {};
@@ -70,9 +62,8 @@ TEST_F(TemplateObject, ReportFillThroughTheInterface) {
         EXPECT_EQ(error->lVal, code);
     };
     const auto put = [&](HRESULT (output::ITemplate::*member)(VARIANT), const char* text) {
-        automation::Variant value;
-        Set(value, Text(text));
-        EXPECT_EQ((object.get()->*member)(*value), S_OK);
+        auto value = Variant::FromText(text);
+        EXPECT_EQ((object.Get()->*member)(*value), S_OK);
     };
 
     object->FileWrite(&error, *automation::Variant());
@@ -85,38 +76,29 @@ TEST_F(TemplateObject, ReportFillThroughTheInterface) {
     object->get_LogicEnd(&marker);
     EXPECT_EQ(TextOf(*marker), "<end>");
 
-    automation::Variant name;
-    Set(name, Text(source.string()));
+    auto name = Variant::FromText(source.string());
     object->FileRead(&error, *name);
     expectError(0);
     object->KillInfo(&error);
     expectError(0);
-    automation::Variant key;
-    automation::Variant data;
-    Set(key, Text("SPOUSE"));
-    Set(data, Text(""));
-    object->SubToken(*key, *data);
-    Set(key, Text("R-SPName"));
-    Set(data, Text("Bo Lee"));
-    object->SubToken(*key, *data);
-    Set(key, Text("LSF"));
-    Set(data, Real(0.5)); // numbers become text by the module's rules
-    object->SubToken(*key, *data);
+    object->SubToken(*Variant::FromText("SPOUSE"), *Variant::FromText(""));
+    object->SubToken(*Variant::FromText("R-SPName"), *Variant::FromText("Bo Lee"));
+    // numbers become text by the module's rules
+    object->SubToken(*Variant::FromText("LSF"), *Variant::FromDouble(0.5));
     object->DoLogic(&error);
     expectError(0);
     object->DoSub(&error);
     expectError(0);
     object->TableClear();
-    automation::Variant entry;
-    Set(entry, Text("2002~100|2003"));
+    auto entry = Variant::FromText("2002~100|2003");
     object->TableEntry(*entry);
-    Set(name, Text("ROWS"));
+    name = Variant::FromText("ROWS");
     object->DoTable(&error, *name);
     expectError(0);
-    Set(name, Text(target.string()));
+    name = Variant::FromText(target.string());
     object->FileWrite(&error, *name);
     expectError(0);
-    EXPECT_EQ(Contents(target), filledText);
+    EXPECT_EQ(sys::ReadWholeFile(target), filledText);
 
     automation::Variant crc;
     object->GetCRC(&error, &crc);
@@ -126,8 +108,7 @@ TEST_F(TemplateObject, ReportFillThroughTheInterface) {
         auto other = Create<output::ITemplate>(output::CLSID_Template, output::IID_ITemplate);
         automation::Variant otherError;
         automation::Variant otherCrc;
-        automation::Variant file;
-        Set(file, Text(target.string()));
+        auto file = Variant::FromText(target.string());
         other->FileRead(&otherError, *file);
         other->GetCRC(&otherError, &otherCrc);
         return otherCrc->lVal;
@@ -144,12 +125,12 @@ TEST_F(TemplateObject, ReportFillThroughTheInterface) {
 TEST_F(TemplateObject, ReportFillThroughInvoke) {
     auto object = Create<IDispatch>(output::CLSID_Template, IID_IDispatch);
     ASSERT_NE(object, nullptr);
-    Invoker invoke(object.get());
+    Invoker invoke(object.Get());
     const auto source = WriteTemplate("invoke-template.rtf");
     const auto target = std::filesystem::current_path() / "invoke-filled.rtf";
 
     automation::Variant error;
-    VARIANT errorOut = RefTo(&error);
+    VARIANT errorOut = automation::ReferenceTo(&error);
     const auto expectError = [&](HRESULT outcome, std::int32_t code) {
         EXPECT_EQ(outcome, S_OK);
         EXPECT_EQ(error->vt, VT_I4);
@@ -163,48 +144,40 @@ TEST_F(TemplateObject, ReportFillThroughInvoke) {
                            {output::dispidLogicElse, "<else>"},
                            {output::dispidLogicEnd, "<end>"}};
     for (const auto& m : markers) {
-        VARIANT text = Text(m.text);
+        auto text = Variant::FromText(m.text);
         EXPECT_EQ(invoke.Call(m.member, DISPATCH_PROPERTYPUT, {&text}), S_OK);
-        VariantClear(&text);
     }
     automation::Variant marker;
     EXPECT_EQ(invoke.Call(output::dispidLogicIf, DISPATCH_PROPERTYGET, {}, &marker), S_OK);
     EXPECT_EQ(TextOf(*marker), "<if");
 
-    VARIANT missing = Text((std::filesystem::current_path() / "no-such.rtf").string());
+    auto missing = Variant::FromText((std::filesystem::current_path() / "no-such.rtf").string());
     expectError(invoke.Call(output::dispidFileRead, DISPATCH_METHOD, {&errorOut, &missing}), 1011);
-    VariantClear(&missing);
 
-    VARIANT sourceName = Text(source.string());
+    auto sourceName = Variant::FromText(source.string());
     expectError(invoke.Call(output::dispidFileRead, DISPATCH_METHOD, {&errorOut, &sourceName}), 0);
-    VariantClear(&sourceName);
     expectError(invoke.Call(output::dispidKillInfo, DISPATCH_METHOD, {&errorOut}), 0);
 
-    std::vector<std::pair<VARIANT, VARIANT>> tokens;
-    tokens.emplace_back(Text("SPOUSE"), Text(""));
-    tokens.emplace_back(Text("R-SPName"), Text("Bo Lee"));
-    tokens.emplace_back(Text("LSF"), Real(0.5));
+    std::vector<std::pair<Variant, Variant>> tokens;
+    tokens.emplace_back(Variant::FromText("SPOUSE"), Variant::FromText(""));
+    tokens.emplace_back(Variant::FromText("R-SPName"), Variant::FromText("Bo Lee"));
+    tokens.emplace_back(Variant::FromText("LSF"), Variant::FromDouble(0.5));
     for (auto& [key, data] : tokens) {
         EXPECT_EQ(invoke.Call(output::dispidSubToken, DISPATCH_METHOD, {&key, &data}), S_OK);
-        VariantClear(&key);
-        VariantClear(&data);
     }
     expectError(invoke.Call(output::dispidDoLogic, DISPATCH_METHOD, {&errorOut}), 0);
     expectError(invoke.Call(output::dispidDoSub, DISPATCH_METHOD, {&errorOut}), 0);
     EXPECT_EQ(invoke.Call(output::dispidTableClear, DISPATCH_METHOD, {}), S_OK);
-    VARIANT entry = Text("2002~100|2003");
+    auto entry = Variant::FromText("2002~100|2003");
     EXPECT_EQ(invoke.Call(output::dispidTableEntry, DISPATCH_METHOD, {&entry}), S_OK);
-    VariantClear(&entry);
-    VARIANT table = Text("ROWS");
+    auto table = Variant::FromText("ROWS");
     expectError(invoke.Call(output::dispidDoTable, DISPATCH_METHOD, {&errorOut, &table}), 0);
-    VariantClear(&table);
-    VARIANT targetName = Text(target.string());
+    auto targetName = Variant::FromText(target.string());
     expectError(invoke.Call(output::dispidFileWrite, DISPATCH_METHOD, {&errorOut, &targetName}), 0);
-    VariantClear(&targetName);
-    EXPECT_EQ(Contents(target), filledText);
+    EXPECT_EQ(sys::ReadWholeFile(target), filledText);
 
     automation::Variant crc;
-    VARIANT crcOut = RefTo(&crc);
+    VARIANT crcOut = automation::ReferenceTo(&crc);
     expectError(invoke.Call(output::dispidGetCRC, DISPATCH_METHOD, {&errorOut, &crcOut}), 0);
     EXPECT_EQ(crc->vt, VT_I4);
     EXPECT_GE(crc->lVal, 0);
@@ -213,4 +186,20 @@ TEST_F(TemplateObject, ReportFillThroughInvoke) {
     expectError(invoke.Call(output::dispidDoSub, DISPATCH_METHOD, {&errorOut}), 1001);
     expectError(invoke.Call(output::dispidGetCRC, DISPATCH_METHOD, {&errorOut, &crcOut}), 1001);
     EXPECT_EQ(crc->lVal, 0);
+}
+
+TEST_F(TemplateObject, ANameWithANulIsABadFileName) {
+    auto object = Create<output::ITemplate>(output::CLSID_Template, output::IID_ITemplate);
+    ASSERT_NE(object, nullptr);
+    automation::Variant error;
+    auto name = Variant::FromText(WriteTemplate("nul-template.rtf").string());
+    object->FileRead(&error, *name);
+    ASSERT_EQ(error->lVal, 0);
+
+    const auto target = std::filesystem::current_path() / "nul-target.rtf";
+    std::filesystem::remove(target);
+    name = Variant::FromText(target.string() + std::string("\0.bak", 5));
+    object->FileWrite(&error, *name);
+    EXPECT_EQ(error->lVal, 1021);
+    EXPECT_FALSE(std::filesystem::exists(target));
 }

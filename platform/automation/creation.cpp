@@ -37,7 +37,16 @@ void* LoadModule(const std::string& path) {
     return handle;
 }
 
+// Server modules are named by absolute paths only: dlopen would look a bare name up on the
+// system's library path and load whatever library of that name it finds first.
+bool IsModulePath(const std::filesystem::path& module) {
+    return module.is_absolute();
+}
+
 HRESULT CallRegistration(const std::filesystem::path& module, const char* entryPoint) {
+    if (!IsModulePath(module)) {
+        return CO_E_DLLNOTFOUND;
+    }
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
         return CO_E_DLLNOTFOUND;
@@ -60,8 +69,7 @@ std::optional<CLSID> ClassIdOf(std::string_view progIdOrClassId) {
     if (progIdOrClassId.empty()) {
         return std::nullopt;
     }
-    const Registry registry = Registry::Load(RegistryFile());
-    const auto text = registry.Value(std::string(progIdOrClassId) + "\\CLSID");
+    const auto text = CurrentRegistry().Value(std::string(progIdOrClassId) + "\\CLSID");
     if (!text) {
         return std::nullopt;
     }
@@ -116,10 +124,13 @@ HRESULT CoGetClassObject(REFCLSID clsid, std::uint32_t context, void*, REFIID ii
     if ((context & CLSCTX_INPROC_SERVER) == 0) {
         return REGDB_E_CLASSNOTREG;
     }
-    const automation::Registry registry = automation::Registry::Load(automation::RegistryFile());
-    const auto path = registry.Value("CLSID\\" + automation::GuidText(clsid) + "\\InprocServer32");
+    const auto path = automation::CurrentRegistry().Value("CLSID\\" + automation::GuidText(clsid) +
+                                                          "\\InprocServer32");
     if (!path || path->empty()) {
         return REGDB_E_CLASSNOTREG;
+    }
+    if (!IsModulePath(*path)) {
+        return CO_E_DLLNOTFOUND;
     }
     void* module = LoadModule(*path);
     if (module == nullptr) {

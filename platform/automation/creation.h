@@ -20,7 +20,8 @@ TALLOWMERE_AUTOMATION_API HRESULT CLSIDFromProgID(const OLECHAR* progId, CLSID* 
 
 // The class factory (or another interface of it) of class `clsid`, from its registered module.
 // REGDB_E_CLASSNOTREG when the class is not registered for `context`, CO_E_DLLNOTFOUND when its
-// module cannot be loaded, CO_E_ERRORINDLL when the module is not a server.
+// module cannot be loaded or is registered by a path that is not absolute, CO_E_ERRORINDLL when
+// the module is not a server.
 TALLOWMERE_AUTOMATION_API HRESULT CoGetClassObject(REFCLSID clsid, std::uint32_t context,
                                                    void* reserved, REFIID iid, void** object);
 
@@ -38,7 +39,8 @@ namespace automation {
 TALLOWMERE_AUTOMATION_EXPORT std::optional<CLSID> ClassIdOf(std::string_view progIdOrClassId);
 
 // Loads the server module at `module` and calls its DllRegisterServer or DllUnregisterServer.
-// CO_E_DLLNOTFOUND when it cannot be loaded, CO_E_ERRORINDLL when it lacks the entry point.
+// CO_E_DLLNOTFOUND when it cannot be loaded or its path is not absolute, CO_E_ERRORINDLL when it
+// lacks the entry point.
 TALLOWMERE_AUTOMATION_EXPORT HRESULT RegisterServer(const std::filesystem::path& module);
 TALLOWMERE_AUTOMATION_EXPORT HRESULT UnregisterServer(const std::filesystem::path& module);
 

@@ -3,10 +3,10 @@
 // that tells whether the server module may be unloaded.
 //
 // A class derives from DispatchObject<ITheInterface>, implements the interface's members and
-// InvokeMember, which maps dispatch ids onto those members through a DispatchCall.
+// hands over its member table (dispatch_member.h), which maps names and dispatch ids onto them.
 #pragma once
 
-#include "platform/automation/dispatch_call.h"
+#include "platform/automation/dispatch_member.h"
 #include "platform/automation/interfaces.h"
 
 #include <atomic>
@@ -24,12 +24,6 @@ public:
 
 private:
     std::atomic<long> count_{0};
-};
-
-// A member name and its dispatch id, for GetIDsOfNames.
-struct DispatchMember {
-    std::string_view name;
-    DISPID id;
 };
 
 // Case-insensitive comparison of a UTF-16 member name with an ASCII one.
@@ -95,7 +89,7 @@ template <class Interface>
 class DispatchObject : public ServerObject<Interface> {
 public:
     DispatchObject(ServerLock& server, const IID& interfaceId,
-                   std::span<const DispatchMember> members)
+                   std::span<const DispatchMember<Interface>> members)
         : ServerObject<Interface>(server), interfaceId_(interfaceId), members_(members) {}
 
     HRESULT GetTypeInfoCount(std::uint32_t* count) override {
@@ -128,9 +122,9 @@ public:
         if (count == 0) {
             return S_OK;
         }
-        for (const DispatchMember& member : members_) {
-            if (SameMemberName(names[0], member.name)) {
-                ids[0] = member.id;
+        for (const DispatchMember<Interface>& member : members_) {
+            if (SameMemberName(names[0], member.Name())) {
+                ids[0] = member.Id();
             }
         }
         // Members have no named parameters, so any name after the member's is unknown.
@@ -152,18 +146,20 @@ public:
         const DISPPARAMS noArguments{};
         DispatchCall call(flags, arguments != nullptr ? *arguments : noArguments, result,
                           argumentError);
-        return InvokeMember(member, call);
+        for (const DispatchMember<Interface>& row : members_) {
+            if (row.Id() == member) {
+                return row.Invoke(*this, call);
+            }
+        }
+        return DISP_E_MEMBERNOTFOUND;
     }
 
 protected:
     bool Supports(REFIID iid) const override { return iid == IID_IDispatch || iid == interfaceId_; }
 
-    // Runs member `member` through `call`; DISP_E_MEMBERNOTFOUND for an id the class lacks.
-    virtual HRESULT InvokeMember(DISPID member, DispatchCall& call) = 0;
-
 private:
     const IID& interfaceId_;
-    std::span<const DispatchMember> members_;
+    std::span<const DispatchMember<Interface>> members_;
 };
 
 // The class factory of one class: makes new objects with `create`, which answers a new object

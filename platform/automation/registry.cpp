@@ -1,10 +1,11 @@
 #include "platform/automation/registry.h"
+
+#include "platform/automation/src/store_lock.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/system/atomic_file.h"
+#include "platform/system/files.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace automation {
 
@@ -21,6 +22,13 @@ bool Storable(std::string_view text) {
 
 bool StorableKey(std::string_view key) {
     return !key.empty() && Storable(key) && key.front() != '\\' && key.back() != '\\';
+}
+
+// A name's line must read back as a value of that name: no "=" inside it, and no "[" or ";"
+// first, which would make the line a key or a comment.
+bool StorableName(std::string_view name) {
+    return Storable(name) && name.find('=') == std::string_view::npos && name != "@" &&
+           (name.empty() || (name.front() != '[' && name.front() != ';'));
 }
 
 // True when `key` begins with `prefix`.
@@ -51,56 +59,81 @@ bool Registry::CaseInsensitiveLess::operator()(std::string_view left,
         });
 }
 
-Registry Registry::Load(const std::filesystem::path& file) {
+std::optional<Registry> Registry::Load(const std::filesystem::path& file) {
+    try {
+        return Parse(sys::ReadWholeFile(file));
+    } catch (const runtime::RuntimeError& error) {
+        if (error.Number() == static_cast<int>(runtime::ErrorNumber::FileNotFound)) {
+            return Registry();
+        }
+        return std::nullopt;
+    }
+}
+
+Registry Registry::Parse(std::string_view text) {
     Registry registry;
-    std::ifstream in(file, std::ios::binary);
-    std::string line;
     Values* current = nullptr;
-    while (std::getline(in, line)) {
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+            line.remove_suffix(1);
         }
         if (line.empty() || line.front() == ';') {
             continue;
         }
-        if (line.front() == '[' && line.back() == ']' && line.size() > 2) {
-            const std::string key = line.substr(1, line.size() - 2);
-            current = StorableKey(key) ? &registry.keys_[key] : nullptr;
+        if (line.front() == '[') {
+            const bool isKey = line.size() > 2 && line.back() == ']';
+            const std::string_view key = isKey ? line.substr(1, line.size() - 2) : "";
+            current = isKey && StorableKey(key) ? &registry.keys_[std::string(key)] : nullptr;
             continue;
         }
         const std::size_t equals = line.find('=');
-        if (current == nullptr || equals == std::string::npos || !Storable(line)) {
+        if (current == nullptr || equals == std::string_view::npos || !Storable(line)) {
             continue;
         }
-        std::string name = line.substr(0, equals);
+        std::string_view name = line.substr(0, equals);
         if (name == "@") {
-            name.clear();
+            name = "";
         }
-        (*current)[name] = line.substr(equals + 1);
+        (*current)[std::string(name)] = line.substr(equals + 1);
     }
     return registry;
 }
 
-bool Registry::Save(const std::filesystem::path& file) const {
-    std::ostringstream text;
-    text << "; Class registry of in-process servers, written when a server registers.\n";
+std::string Registry::Text() const {
+    std::string text = "; Class registry of in-process servers, written when a server registers.\n";
     for (const auto& [key, values] : keys_) {
-        text << '[' << key << "]\n";
+        text += '[' + key + "]\n";
         for (const auto& [name, value] : values) {
-            text << (name.empty() ? "@" : name) << '=' << value << '\n';
+            text += (name.empty() ? "@" : name) + '=' + value + '\n';
         }
     }
+    return text;
+}
 
+bool Registry::Save(const std::filesystem::path& file) const {
     std::error_code error;
     if (file.has_parent_path()) {
         std::filesystem::create_directories(file.parent_path(), error);
     }
     try {
-        sys::ReplaceFileAtomically(file, text.str());
+        sys::ReplaceFileAtomically(file, Text());
     } catch (const runtime::RuntimeError&) {
         return false;
     }
     return true;
+}
+
+bool Registry::Update(const std::filesystem::path& file,
+                      const std::function<bool(Registry&)>& change) {
+    const StoreLock lock(file);
+    if (!lock.Held()) {
+        return false;
+    }
+    std::optional<Registry> registry = Load(file);
+    return registry && change(*registry) && registry->Save(file);
 }
 
 std::optional<std::string> Registry::Value(std::string_view key, std::string_view name) const {
@@ -134,8 +167,7 @@ bool Registry::CreateKey(std::string_view key) {
 }
 
 bool Registry::SetValue(std::string_view key, std::string_view name, std::string_view value) {
-    if (!StorableKey(key) || !Storable(name) || name.find('=') != std::string_view::npos ||
-        name == "@" || !Storable(value)) {
+    if (!StorableKey(key) || !StorableName(name) || !Storable(value)) {
         return false;
     }
     keys_[std::string(key)][std::string(name)] = std::string(value);

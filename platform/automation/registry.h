@@ -11,13 +11,18 @@
 //   @=/usr/lib/tallowmere/liboutput.so
 //   ThreadingModel=Apartment
 // "@" names the default value. Lines that are not a key, a value or a comment are ignored, and so
-// are values before the first key. Keys, names and values never hold control characters, and a
-// name never holds "=".
+// are values before the first key. Keys, names and values never hold control characters; a name
+// never holds "=" and never begins with "[" or ";", which would make its line a key or a comment.
+//
+// Servers of several programs share the file, so a change is made under an advisory lock on a
+// lock file beside it (the store's name followed by ".lock"), and a store that exists but cannot
+// be read is never saved over: that would lose every other server's registration.
 #pragma once
 
 #include "platform/automation/export.h"
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -27,12 +32,26 @@ namespace automation {
 
 class TALLOWMERE_AUTOMATION_EXPORT Registry {
 public:
-    // Reads the store at `file`; a missing or unreadable file gives an empty registry.
-    static Registry Load(const std::filesystem::path& file);
+    // Reads the store at `file`. A file that does not exist (nor its folder) is an empty
+    // registry; nothing when the file exists but cannot be read whole (no permission, a folder in
+    // its place, a read error).
+    static std::optional<Registry> Load(const std::filesystem::path& file);
+
+    // The registry that `text`, the store's content, describes.
+    static Registry Parse(std::string_view text);
+
+    // The store's content: what Save writes and Parse reads back.
+    std::string Text() const;
 
     // Writes the store to `file` through a temporary file in the same folder, creating the
     // folder when needed. False when it cannot be written; the old file then stays as it was.
     bool Save(const std::filesystem::path& file) const;
+
+    // Loads the store at `file`, lets `change` modify it and saves it, all under the lock on the
+    // store. False, and the file as it was, when the lock cannot be taken, the store cannot be
+    // read, `change` answers false or the save fails.
+    static bool Update(const std::filesystem::path& file,
+                       const std::function<bool(Registry&)>& change);
 
     // The value `name` of `key`; nothing when the key or the value does not exist.
     std::optional<std::string> Value(std::string_view key, std::string_view name = "") const;
@@ -50,6 +69,8 @@ public:
     // Removes `key` with its values and every key below it.
     void DeleteKey(std::string_view key);
 
+    bool operator==(const Registry& other) const = default;
+
 private:
     struct CaseInsensitiveLess {
         using is_transparent = void;
@@ -64,5 +85,9 @@ private:
 // is set (tests point it at a temporary file), else "registry.ini" in the user's configuration
 // folder for the system.
 TALLOWMERE_AUTOMATION_EXPORT std::filesystem::path RegistryFile();
+
+// The class registry of this user as it stands, for looking classes up. A store that cannot be
+// read registers no class.
+TALLOWMERE_AUTOMATION_EXPORT Registry CurrentRegistry();
 
 } // namespace automation

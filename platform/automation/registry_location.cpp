@@ -14,4 +14,8 @@ std::filesystem::path RegistryFile() {
     return sys::ConfigFolder() / "registry.ini";
 }
 
+Registry CurrentRegistry() {
+    return Registry::Load(RegistryFile()).value_or(Registry());
+}
+
 } // namespace automation

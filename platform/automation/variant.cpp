@@ -1,6 +1,7 @@
 #include "platform/automation/variant.h"
 
 #include "platform/automation/interfaces.h"
+#include "platform/automation/text.h"
 
 #include <cstring>
 
@@ -91,3 +92,43 @@ HRESULT VariantCopy(VARIANT* target, const VARIANT* source) {
     *target = copy;
     return S_OK;
 }
+
+namespace automation {
+
+Variant Variant::FromText(std::string_view text) {
+    Variant value;
+    value->vt = VT_BSTR;
+    value->bstrVal = BstrFromText(text);
+    return value;
+}
+
+Variant Variant::FromInt(std::int32_t number) {
+    Variant value;
+    value->vt = VT_I4;
+    value->lVal = number;
+    return value;
+}
+
+Variant Variant::FromDouble(double number) {
+    Variant value;
+    value->vt = VT_R8;
+    value->dblVal = number;
+    return value;
+}
+
+Variant Variant::FromBool(bool truth) {
+    Variant value;
+    value->vt = VT_BOOL;
+    value->boolVal = truth ? VARIANT_TRUE : VARIANT_FALSE;
+    return value;
+}
+
+VARIANT ReferenceTo(VARIANT* target) {
+    VARIANT reference;
+    VariantInit(&reference);
+    reference.vt = VT_BYREF | VT_VARIANT;
+    reference.pvarVal = target;
+    return reference;
+}
+
+} // namespace automation

@@ -10,6 +10,8 @@
 #include "platform/automation/hresult.h"
 
 #include <cstdint>
+#include <memory>
+#include <string_view>
 
 struct IUnknown;
 struct IDispatch;
@@ -104,7 +106,23 @@ public:
     Variant() { VariantInit(&value_); }
     Variant(const Variant&) = delete;
     Variant& operator=(const Variant&) = delete;
+    Variant(Variant&& other) noexcept : value_(other.value_) { VariantInit(&other.value_); }
+    Variant& operator=(Variant&& other) noexcept {
+        if (this != std::addressof(other)) {
+            VariantClear(&value_);
+            value_ = other.value_;
+            VariantInit(&other.value_);
+        }
+        return *this;
+    }
     ~Variant() { VariantClear(&value_); }
+
+    // Values as callers pass them: a text (VT_BSTR, from Windows-1252), a 32-bit integer
+    // (VT_I4), a double (VT_R8), a Boolean (VT_BOOL).
+    TALLOWMERE_AUTOMATION_EXPORT static Variant FromText(std::string_view text);
+    TALLOWMERE_AUTOMATION_EXPORT static Variant FromInt(std::int32_t number);
+    TALLOWMERE_AUTOMATION_EXPORT static Variant FromDouble(double number);
+    TALLOWMERE_AUTOMATION_EXPORT static Variant FromBool(bool value);
 
     VARIANT* operator&() { return &value_; }
     VARIANT& operator*() { return value_; }
@@ -115,5 +133,9 @@ public:
 private:
     VARIANT value_;
 };
+
+// A VARIANT that refers to `target` (VT_BYREF | VT_VARIANT): how an [out] argument travels
+// through IDispatch::Invoke. It owns nothing; `target` must outlive it.
+TALLOWMERE_AUTOMATION_EXPORT VARIANT ReferenceTo(VARIANT* target);
 
 } // namespace automation

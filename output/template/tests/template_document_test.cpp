@@ -1,6 +1,6 @@
 #include "output/template/template_document.h"
 
-#include "output/tests/file_contents.h"
+#include "platform/system/files.h"
 
 #include <gtest/gtest.h>
 
@@ -116,7 +116,7 @@ TEST(TemplateDocument, FilesAreReadAndWrittenWhole) {
     const auto target = Scratch("target.rtf");
     std::ofstream(target, std::ios::binary) << "an older and longer report that is replaced";
     EXPECT_EQ(document.FileWrite(target), TemplateError::OK);
-    EXPECT_EQ(Contents(target), bytes);
+    EXPECT_EQ(sys::ReadWholeFile(target), bytes);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(target.parent_path()),
                             std::filesystem::directory_iterator()),
               2); // no temporary file left behind
@@ -139,6 +139,16 @@ TEST(TemplateDocument, FailedFilesReportTheirErrors) {
     EXPECT_EQ(document.FileWrite(folder), TemplateError::WriteFailure);
     EXPECT_TRUE(std::filesystem::is_directory(folder));
     EXPECT_TRUE(std::filesystem::is_empty(folder.parent_path() / "a-folder"));
+
+    // A name cut short at its NUL would name another file, which must be neither written nor
+    // read.
+    const std::string cut = Scratch("cut.rtf").string();
+    const std::string withNul = cut + std::string("\0.bak", 5);
+    EXPECT_EQ(document.FileWrite(withNul), TemplateError::WriteFailure);
+    EXPECT_FALSE(std::filesystem::exists(cut));
+    std::ofstream(cut, std::ios::binary) << "another file";
+    EXPECT_EQ(document.FileRead(withNul), TemplateError::ReadFailure);
+    EXPECT_FALSE(document.Document().has_value());
 }
 
 TEST(TemplateDocument, CrcFollowsTheDocument) {

@@ -3,7 +3,7 @@
 // tests/fixtures/report-filled.rtf byte for byte.
 #include "output/template/template_document.h"
 
-#include "output/tests/file_contents.h"
+#include "platform/system/files.h"
 
 #include <gtest/gtest.h>
 
@@ -29,5 +29,5 @@ TEST(TemplateFixture, ReportFillRoundTrip) {
     EXPECT_EQ(document.DoTable("PLANHOLDER1"), output::TemplateError::OK);
     ASSERT_EQ(document.FileWrite(target), output::TemplateError::OK);
 
-    EXPECT_EQ(Contents(target), Contents(fixtures / "report-filled.rtf"));
+    EXPECT_EQ(sys::ReadWholeFile(target), sys::ReadWholeFile(fixtures / "report-filled.rtf"));
 }

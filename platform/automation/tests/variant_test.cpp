@@ -71,3 +71,26 @@ TEST(Variant, UnknownTypesAreRefused) {
         EXPECT_EQ(copy.vt, VT_EMPTY);
     }
 }
+
+TEST(Variant, MadeFromValuesAndMovedWithoutCopying) {
+    auto text = automation::Variant::FromText("Caf\xE9");
+    ASSERT_EQ(text->vt, VT_BSTR);
+    EXPECT_EQ(automation::TextFromBstr(text->bstrVal), "Caf\xE9");
+    EXPECT_EQ(automation::Variant::FromInt(-7)->lVal, -7);
+    EXPECT_EQ(automation::Variant::FromDouble(0.5)->dblVal, 0.5);
+    EXPECT_EQ(automation::Variant::FromBool(true)->boolVal, VARIANT_TRUE);
+    EXPECT_EQ(automation::Variant::FromBool(false)->vt, VT_BOOL);
+
+    // The text moves with the value and is freed once (the sanitizer build checks both).
+    const BSTR owned = text->bstrVal;
+    automation::Variant moved = std::move(text);
+    EXPECT_EQ(moved->bstrVal, owned);
+    EXPECT_EQ(text->vt, VT_EMPTY);
+    moved = automation::Variant::FromInt(1);
+    EXPECT_EQ(moved->vt, VT_I4);
+
+    automation::Variant target;
+    const VARIANT reference = automation::ReferenceTo(&target);
+    EXPECT_EQ(reference.vt, VT_BYREF | VT_VARIANT);
+    EXPECT_EQ(reference.pvarVal, &target);
+}
