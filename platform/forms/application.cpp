@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/forms/control.h"
+#include "platform/forms/errors.h"
 #include "platform/forms/host.h"
 #include "platform/forms/user_actions.h"
 
@@ -83,6 +84,13 @@ int Application::MsgBox(const std::string& prompt, int style, const std::string&
     }
     return messageBoxes_->ShowMessageBox(
         MessageBoxRequest::FromStyle(prompt, style, title.empty() ? title_ : title));
+}
+
+void Application::ShowUntrappedError(std::exception_ptr error) {
+    const UntrappedErrorReport report = ReportOf(std::move(error));
+    MsgBox("Run-time error '" + std::to_string(report.number) + "':\r\n\r\n" + report.text,
+           vbCritical);
+    End();
 }
 
 void Application::Beep() {

@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -82,6 +83,10 @@ public:
     // The runtime's MsgBox: shows the box through the message box service and returns the
     // answer. An empty title gives the program's title.
     int MsgBox(const std::string& prompt, int style = vbOKOnly, const std::string& title = "");
+    // An error escaped an event handler: shows the run-time error box ("Run-time error '5':",
+    // then the runtime's text for it; errors.h, ReportOf) and ends the program, as the
+    // original runtime does with an untrapped error.
+    void ShowUntrappedError(std::exception_ptr error);
     void Beep();
 
     // The runtime's SendKeys: queues the key strokes ("{TAB}", "{ENTER}", "{BS}", "{ESC}" and

@@ -1,5 +1,7 @@
 #include "platform/forms/errors.h"
 
+#include <new>
+
 #include "platform/runtime/runtime_error.h"
 
 namespace forms {
@@ -29,6 +31,21 @@ void RaiseFormAlreadyDisplayed(const std::string& what) {
 
 void RaiseInvalidPicture(const std::string& what) {
     throw RuntimeError(ErrorNumber::InvalidPicture, what);
+}
+
+UntrappedErrorReport ReportOf(std::exception_ptr error) {
+    // The runtime's numbers and texts for the two failures that are not its own errors.
+    constexpr int kOutOfMemory = 7;
+    constexpr int kInternalError = 51;
+    try {
+        std::rethrow_exception(error);
+    } catch (const RuntimeError& runtimeError) {
+        return {runtimeError.Number(), runtime::ErrorText(runtimeError.Number())};
+    } catch (const std::bad_alloc&) {
+        return {kOutOfMemory, "Out of memory"};
+    } catch (...) {
+        return {kInternalError, "Internal error"};
+    }
 }
 
 } // namespace forms

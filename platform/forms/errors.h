@@ -1,6 +1,7 @@
 // The run-time errors the forms runtime raises, with the runtime's numbers.
 #pragma once
 
+#include <exception>
 #include <string>
 
 namespace forms {
@@ -19,5 +20,16 @@ namespace forms {
 [[noreturn]] void RaiseFormAlreadyDisplayed(const std::string& what);
 // Error 481: a picture file that is not a BMP or JPEG picture.
 [[noreturn]] void RaiseInvalidPicture(const std::string& what);
+
+// What the run-time error box says of an error that no handler trapped.
+struct UntrappedErrorReport {
+    int number;
+    std::string text;
+};
+
+// A run-time error reports its own number and the runtime's text for it; memory running out is
+// error 7, "Out of memory"; any other failure error 51, "Internal error". The details an
+// exception carries (file paths, type names, the failing call) are never part of the report.
+UntrappedErrorReport ReportOf(std::exception_ptr error);
 
 } // namespace forms

@@ -1,15 +1,23 @@
 // The Qt 6 Widgets skin: shows the model's forms as top-level widgets with their controls at
 // their twips positions (15 twips a pixel; Qt scales logical pixels with the screen), sends the
 // user's mouse and keys into the model through forms::user, and brings widgets in step when the
-// model reports a change. The model decides every event: Qt's own signals never raise one.
-// Message boxes are Qt message boxes, timers Qt timers, menus a menu bar; modal forms run the
-// model's nested loop, which waits for Qt events. Run-time errors that escape an event handler
-// end the program after a message, as the original runtime does.
+// model reports a change. The model decides every event and owns every text: Qt's own signals
+// never raise one, and Qt's own editing (its context menu, drag and drop, input methods) never
+// changes a text behind the model's back. Message boxes are Qt message boxes, timers Qt timers,
+// menus a menu bar; modal forms run the model's nested loop, which waits for Qt events. An error
+// that escapes an event handler shows the run-time error box and ends the program, as the
+// original runtime does.
+//
+// The skin is spread over three files: skin.cpp (the host and the run of user actions),
+// window.cpp (windows, widgets, menus and timers) and input.cpp (mouse, keys, clipboard and
+// drops); src/ holds the widgets of each kind and the message box.
 #pragma once
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <unordered_map>
 
 #include "platform/forms/application.h"
@@ -20,11 +28,14 @@ class QAction;
 class QKeyEvent;
 class QMenu;
 class QMenuBar;
+class QMouseEvent;
+class QPoint;
 class QTimer;
 class QWidget;
 
 namespace forms {
 class Menu;
+class TextBox;
 class Timer;
 } // namespace forms
 
@@ -57,26 +68,42 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class Presenter;
+    friend class Presenter;
+
     struct Window {
         std::unique_ptr<QWidget> widget;
         QMenuBar* menuBar = nullptr;
         QWidget* client = nullptr;
     };
 
+    // window.cpp
     Window& EnsureWindow(Form& form);
     void DestroyWindow(Form& form);
     void SyncWindow(Form& form, Window& window);
     QWidget* EnsureWidget(Control& control);
     QWidget* ParentWidgetFor(Control& control);
+    void Present(Control& control, Window& window);
     void SyncMenu(Menu& menu, Window& window);
     void SyncTimer(Timer& timer);
-    bool HandleKey(QKeyEvent& event);
-    bool HandleMouse(Control& control, QWidget& widget, QEvent& event);
     bool HandleWindowEvent(Form& form, QEvent& event);
-    // Runs a user action and the events it queued; errors a handler left untrapped end the
-    // program after a message.
-    template <class F>
-    void Act(F&& action);
+
+    // input.cpp
+    void WireInput(Control& control, QWidget& widget);
+    void TakeInputFrom(QWidget& input, Control& control);
+    bool HandleKey(Control& control, QKeyEvent& event);
+    bool HandleMouse(Control& control, QWidget& widget, QMouseEvent& event);
+    bool HandleTextMouse(TextBox& box, QWidget& widget, QMouseEvent& event);
+    bool HandleEditEvent(Control& control, QWidget& widget, QEvent& event);
+    void ShowEditMenu(Control& control, QWidget& widget, const QPoint& at);
+    void PasteClipboard(Control& control);
+    void CopySelection(Control& control);
+    void CutSelection(TextBox& box);
+    void SelectAll(TextBox& box);
+
+    // Runs a user action and the events it queued; an error a handler left untrapped shows the
+    // run-time error box and ends the program.
+    void Act(const std::function<void()>& action);
 
     Application& app_;
     std::unordered_map<const Form*, Window> windows_;
@@ -86,6 +113,8 @@ private:
     std::unordered_map<const Control*, QMenu*> menus_;
     std::unordered_map<const Control*, QAction*> actions_;
     std::unordered_map<const Control*, std::unique_ptr<QTimer>> timers_;
+    // The control the mouse went down on while it holds the press (the focus stayed with it).
+    const Control* pressed_ = nullptr;
     bool syncing_ = false;
     bool runScheduled_ = false;
 };

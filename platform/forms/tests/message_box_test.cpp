@@ -2,8 +2,12 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+
 #include "platform/forms/message_box.h"
 #include "platform/forms/testing/driver.h"
+#include "platform/runtime/runtime_error.h"
 
 namespace forms {
 namespace {
@@ -33,6 +37,38 @@ TEST(MessageBoxRequestTest, StylesSplitIntoButtonsIconAndDefaultButton) {
         EXPECT_EQ(request.Answers(), c.answers);
         EXPECT_EQ(request.icon, c.icon);
         EXPECT_EQ(request.defaultButton, c.defaultButton);
+    }
+}
+
+TEST(UntrappedErrorTest, TheBoxShowsTheRuntimesNumberAndTextOnlyThenTheProgramEnds) {
+    struct Case {
+        const char* name;
+        std::exception_ptr error;
+        const char* prompt;
+    };
+    const Case cases[] = {
+        {"run-time error with a path in its detail",
+         std::make_exception_ptr(runtime::RuntimeError(runtime::ErrorNumber::FileNotFound,
+                                                       "/home/rep/.local/share/x.flt")),
+         "Run-time error '53':\r\n\r\nFile not found"},
+        {"library exception naming its source",
+         std::make_exception_ptr(std::out_of_range("/src/program/ui/main_form.cpp:88 vector")),
+         "Run-time error '51':\r\n\r\nInternal error"},
+        {"memory ran out", std::make_exception_ptr(std::bad_alloc()),
+         "Run-time error '7':\r\n\r\nOut of memory"},
+        {"not an exception at all", std::make_exception_ptr(42),
+         "Run-time error '51':\r\n\r\nInternal error"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Application app("Tallowmere");
+        testing::Driver driver(app);
+        driver.ExpectMessageBox("Tallowmere", vbOK);
+        app.ShowUntrappedError(c.error);
+        ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+        EXPECT_EQ(driver.MessageBoxes()[0].prompt, c.prompt);
+        EXPECT_EQ(driver.MessageBoxes()[0].icon, MessageBoxIcon::Critical);
+        EXPECT_TRUE(app.Ended());
     }
 }
 

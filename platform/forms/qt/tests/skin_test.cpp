@@ -4,11 +4,15 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -16,13 +20,13 @@
 #include <cstdlib>
 #include <memory>
 #include <set>
+#include <stdexcept>
 
 #include "platform/forms/buttons.h"
 #include "platform/forms/label.h"
 #include "platform/forms/lists.h"
 #include "platform/forms/menu.h"
 #include "platform/forms/qt/skin.h"
-#include "platform/forms/qt/widgets.h"
 #include "platform/forms/tab_control.h"
 #include "platform/forms/tests/event_log.h"
 #include "platform/forms/text_box.h"
@@ -72,6 +76,13 @@ struct SmallForm : Form {
         lstGraph.Move(120, 120, 2400, 1200);
         lstGraph.AddItem("Planholder");
         lstGraph.AddItem("All Years");
+        cmboState.Move(1800, 1000, 1200, 330);
+        cmboState.KeyPress = [](int& key) {
+            if (key > 'Z') {
+                key -= 32; // the state box types capitals
+            }
+        };
+        cmboState.Change = log.Record("cmboState.Change");
 
         txtName.KeyPress = [&log](int& key) {
             log.Add("txtName.KeyPress " + std::string(1, static_cast<char>(key)));
@@ -95,6 +106,7 @@ struct SmallForm : Form {
     CommandButton cmdOK{*this, "cmdOK"};
     TabControl TabOne1{*this, "TabOne1", 2};
     ListBox lstGraph{*this, "lstGraph"};
+    ComboBox cmboState{*this, "cmboState"};
 };
 
 struct MenuForm : Form {
@@ -157,6 +169,107 @@ TEST_F(SkinTest, TypingGoesThroughTheModelsKeyPressAndMaxLength) {
                                                    "txtName.KeyPress .", "txtName.KeyPress c"}));
 }
 
+TEST_F(SkinTest, ClicksAndEditingKeysMoveTheModelsCaretAndTheWidgetFollows) {
+    auto& edit = Widget<QLineEdit>(form.txtName);
+    form.txtName.SetText("ABCDE");
+    QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(edit.width() - 2, edit.height() / 2));
+    EXPECT_EQ(form.txtName.CaretPosition(), 5) << "a click right of the text puts the caret last";
+    QTest::mouseClick(&edit, Qt::LeftButton, {}, QPoint(1, edit.height() / 2));
+    EXPECT_EQ(form.txtName.CaretPosition(), 0);
+    QTest::keyClick(&edit, Qt::Key_Right);
+    QTest::keyClick(&edit, Qt::Key_Right);
+    QTest::keyClick(&edit, Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(form.txtName.SelText(), "CDE");
+    EXPECT_EQ(edit.selectedText(), "CDE");
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    QTest::keyClick(&edit, Qt::Key_Home);
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    EXPECT_EQ(form.txtName.Text(), "B");
+    EXPECT_EQ(edit.text(), "B");
+    EXPECT_EQ(edit.cursorPosition(), 0);
+}
+
+TEST_F(SkinTest, QtsOwnEditingChangesTextOnlyThroughTheModel) {
+    // Each row gives "ab.cdefg" to an edit widget as a user could; the model filters it as typed
+    // text (capitals; txtName also drops "." and stops at MaxLength 5) and raises one Change.
+    struct Case {
+        const char* name;
+        Control& control;
+        QWidget& edit;
+        std::function<void(QWidget&)> give;
+        const char* text;
+        const char* change;
+    };
+    QApplication::clipboard()->setText("ab.cdefg");
+    auto contextMenuPaste = [](QWidget& edit) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                edit.mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(&edit, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions()) {
+            if (action->text().startsWith("&Paste")) {
+                action->trigger();
+            }
+        }
+        menu->close();
+    };
+    auto drop = [](QWidget& edit) {
+        QMimeData mime;
+        mime.setText("ab.cdefg");
+        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&edit, &enter);
+        QDropEvent event(QPointF(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&edit, &event);
+    };
+    QLineEdit& comboEdit = *Widget<QComboBox>(form.cmboState).lineEdit();
+    const Case cases[] = {
+        {"context menu paste", form.txtName, Widget<QLineEdit>(form.txtName), contextMenuPaste,
+         "ABCDE", "txtName.Change"},
+        {"drop", form.txtName, Widget<QLineEdit>(form.txtName), drop, "ABCDE", "txtName.Change"},
+        {"combo context menu paste", form.cmboState, comboEdit, contextMenuPaste, "AB.CDEFG",
+         "cmboState.Change"},
+        {"combo drop", form.cmboState, comboEdit, drop, "AB.CDEFG", "cmboState.Change"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.txtName.SetText("");
+        form.cmboState.SetText("");
+        log.Clear();
+        c.give(c.edit);
+        const std::string text =
+            c.control.Kind() == ControlKind::TextBox ? form.txtName.Text() : form.cmboState.Text();
+        EXPECT_EQ(text, c.text);
+        EXPECT_EQ(static_cast<QLineEdit&>(c.edit).text().toStdString(), c.text);
+        EXPECT_EQ(std::count(log.Entries().begin(), log.Entries().end(), c.change), 1);
+    }
+    EXPECT_EQ(log.Entries().front(), "cmboState.Change") << "no key went past the filter";
+}
+
+TEST_F(SkinTest, AButtonLosesItsPressWhenTheFieldTakesTheFocusBack) {
+    form.txtName.LostFocus = [this] {
+        log.Add("txtName.LostFocus");
+        form.txtName.SetFocus();
+    };
+    QTest::mouseClick(&Widget<QPushButton>(form.cmdOK), Qt::LeftButton);
+    EXPECT_EQ(std::count(log.Entries().begin(), log.Entries().end(), "cmdOK.Click"), 0);
+    EXPECT_EQ(app.ActiveControl(), &form.txtName);
+}
+
+TEST_F(SkinTest, AnyErrorEscapingAHandlerShowsTheRunTimeErrorBoxAndEnds) {
+    form.cmdOK.Click = [] { throw std::out_of_range("/src/program/ui/main_form.cpp:88 vector"); };
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown = box->text();
+        box->buttons().front()->click();
+    });
+    QTest::mouseClick(&Widget<QPushButton>(form.cmdOK), Qt::LeftButton);
+    EXPECT_EQ(shown, "Run-time error '51':\n\nInternal error");
+    EXPECT_TRUE(app.Ended());
+}
+
 TEST_F(SkinTest, ClickingACheckBoxMovesTheFocusThenClicksAndTheWidgetFollowsTheModel) {
     QTest::mouseClick(&Widget<QCheckBox>(form.chkRoth), Qt::LeftButton);
     EXPECT_EQ(log.Entries(),
@@ -172,7 +285,7 @@ TEST_F(SkinTest, ClickingACheckBoxMovesTheFocusThenClicksAndTheWidgetFollowsTheM
 TEST_F(SkinTest, TabKeysAndTabBarClicksGoThroughTheModel) {
     QTest::keyClick(&Widget<QLineEdit>(form.txtName), Qt::Key_Tab);
     EXPECT_EQ(app.ActiveControl(), &form.chkRoth);
-    auto& bar = *Widget<TabControlWidget>(form.TabOne1).Bar();
+    auto& bar = *Widget<QWidget>(form.TabOne1).findChild<QTabBar*>();
     QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.tabRect(1).center());
     EXPECT_EQ(form.TabOne1.CurrentTab(), 1);
     EXPECT_EQ(log.Entries().back(), "TabOne1.TabChange");
@@ -271,7 +384,8 @@ TEST_F(SkinTest, TheFormDrawsToAScreenshot) {
     QCoreApplication::processEvents();
     const QImage shot = skin.WindowOf(form)->grab().toImage();
     ASSERT_FALSE(shot.isNull());
-    EXPECT_TRUE(shot.save("skin_test_form.png"));
+    // Left in the build folder for a look, whatever the current folder is.
+    EXPECT_TRUE(shot.save(QT_TESTCASE_BUILDDIR "/skin_test_form.png"));
     std::set<QRgb> colours;
     for (int y = 0; y < shot.height(); y += 3) {
         for (int x = 0; x < shot.width(); x += 3) {

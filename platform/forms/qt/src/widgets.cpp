@@ -1,0 +1,344 @@
+#include "platform/forms/qt/src/widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTableWidget>
+
+#include "platform/forms/application.h"
+#include "platform/forms/control_visitor.h"
+#include "platform/forms/qt/text.h"
+
+namespace forms::qt {
+
+namespace {
+
+Qt::Alignment ToQtAlignment(Alignment alignment) {
+    switch (alignment) {
+    case Alignment::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Alignment::Center:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+int Pixels(int twips, int twipsPerPixel) {
+    return twipsPerPixel > 0 ? twips / twipsPerPixel : twips;
+}
+
+// A line drawn across its widget, which spans the line's bounding box.
+class LineWidget : public QWidget {
+public:
+    explicit LineWidget(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    void SetLine(QLine line, QColor color, int width) {
+        line_ = line;
+        color_ = color;
+        width_ = width;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(color_, width_));
+        painter.drawLine(line_);
+    }
+
+private:
+    QLine line_;
+    QColor color_;
+    int width_ = 1;
+};
+
+void SyncCommon(const Control& control, QWidget& widget, const Screen& screen) {
+    widget.setGeometry(Pixels(control.Left(), screen.twipsPerPixelX),
+                       Pixels(control.Top(), screen.twipsPerPixelY),
+                       std::max(1, Pixels(control.Width(), screen.twipsPerPixelX)),
+                       std::max(1, Pixels(control.Height(), screen.twipsPerPixelY)));
+    widget.setVisible(control.Visible());
+    widget.setEnabled(control.Enabled());
+    widget.setToolTip(FromWindows1252(control.ToolTipText()));
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Base, ToQColor(control.BackColor()));
+    palette.setColor(QPalette::Window, ToQColor(control.BackColor()));
+    palette.setColor(QPalette::Button, ToQColor(control.BackColor()));
+    palette.setColor(QPalette::Text, ToQColor(control.ForeColor()));
+    palette.setColor(QPalette::WindowText, ToQColor(control.ForeColor()));
+    palette.setColor(QPalette::ButtonText, ToQColor(control.ForeColor()));
+    widget.setPalette(palette);
+    QFont font = widget.font();
+    font.setBold(control.FontBold());
+    widget.setFont(font);
+}
+
+void SyncList(ListControl& list, QListWidget& widget) {
+    widget.clear();
+    for (int i = 0; i < list.ListCount(); ++i) {
+        widget.addItem(FromWindows1252(list.List(i)));
+    }
+    widget.setCurrentRow(list.ListIndex());
+}
+
+void SyncCombo(ComboBox& combo, QComboBox& widget) {
+    widget.clear();
+    for (int i = 0; i < combo.ListCount(); ++i) {
+        widget.addItem(FromWindows1252(combo.List(i)));
+    }
+    widget.setCurrentIndex(combo.ListIndex());
+    if (widget.isEditable()) {
+        widget.setEditText(FromWindows1252(combo.Text()));
+    }
+}
+
+void SyncGrid(Grid& grid, QTableWidget& table, const Screen& screen) {
+    if (!grid.Redraw()) {
+        return; // drawing is held back while rows are loaded
+    }
+    table.setColumnCount(grid.Cols());
+    table.setRowCount(grid.Rows() - 1);
+    for (int col = 0; col < grid.Cols(); ++col) {
+        const GridColumn& column = grid.Column(col);
+        table.setHorizontalHeaderItem(col, new QTableWidgetItem(FromWindows1252(column.title)));
+        table.setColumnWidth(col, Pixels(column.width, screen.twipsPerPixelX));
+        table.setColumnHidden(col, column.hidden);
+        for (int row = 1; row < grid.Rows(); ++row) {
+            auto* item = new QTableWidgetItem(FromWindows1252(grid.TextMatrix(row, col)));
+            item->setTextAlignment(ToQtAlignment(column.alignment));
+            table.setItem(row - 1, col, item);
+        }
+    }
+    if (grid.Row() > 0) {
+        table.selectRow(grid.Row() - 1);
+    } else {
+        table.clearSelection();
+    }
+    if (grid.Rows() > 1) {
+        table.scrollToItem(table.item(grid.TopRow() - 1, 0), QAbstractItemView::PositionAtTop);
+    }
+}
+
+// The widget of each kind.
+class WidgetFactory final : public ControlVisitor<QWidget*> {
+public:
+    explicit WidgetFactory(QWidget* parent) : parent_(parent) {}
+
+    QWidget* operator()(TextBox&) override { return new QLineEdit(parent_); }
+    QWidget* operator()(Label&) override { return new QLabel(parent_); }
+    QWidget* operator()(Frame&) override { return new QGroupBox(parent_); }
+    QWidget* operator()(Line&) override { return new LineWidget(parent_); }
+    QWidget* operator()(Resizer&) override { return new QWidget(parent_); }
+    QWidget* operator()(CommandButton&) override { return new QPushButton(parent_); }
+    QWidget* operator()(CheckBox&) override {
+        auto* box = new QCheckBox(parent_);
+        box->setTristate(true);
+        return box;
+    }
+    QWidget* operator()(OptionButton&) override {
+        auto* option = new QRadioButton(parent_);
+        option->setAutoExclusive(false); // the model keeps the group
+        return option;
+    }
+    QWidget* operator()(ListBox&) override { return new QListWidget(parent_); }
+    QWidget* operator()(ComboBox& combo) override {
+        auto* widget = new QComboBox(parent_);
+        widget->setEditable(combo.Style() == vbComboDropdown);
+        widget->setInsertPolicy(QComboBox::NoInsert);
+        return widget;
+    }
+    QWidget* operator()(HScrollBar&) override { return new QScrollBar(Qt::Horizontal, parent_); }
+    QWidget* operator()(PictureBox&) override {
+        auto* picture = new QLabel(parent_);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setAutoFillBackground(true);
+        return picture;
+    }
+    QWidget* operator()(TabControl& tabs) override {
+        return new TabControlWidget(tabs.TabCount(), parent_);
+    }
+    QWidget* operator()(Grid&) override {
+        auto* table = new QTableWidget(parent_);
+        table->setSelectionBehavior(QAbstractItemView::SelectRows);
+        table->setSelectionMode(QAbstractItemView::SingleSelection);
+        table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        table->verticalHeader()->hide();
+        return table;
+    }
+    QWidget* operator()(Menu&) override { return nullptr; }
+    QWidget* operator()(Timer&) override { return nullptr; }
+
+private:
+    QWidget* parent_;
+};
+
+// Each kind's own properties onto its widget, after the common ones.
+class WidgetSync final : public ControlVisitor<void> {
+public:
+    WidgetSync(QWidget& widget, const Screen& screen) : widget_(widget), screen_(screen) {}
+
+    void operator()(TextBox& box) override {
+        SyncCommon(box, widget_, screen_);
+        auto& edit = static_cast<QLineEdit&>(widget_);
+        const QString text = FromWindows1252(box.Text());
+        if (edit.text() != text) {
+            edit.setText(text);
+        }
+        edit.setAlignment(ToQtAlignment(box.GetAlignment()));
+        edit.setReadOnly(box.Locked());
+        // Qt's selection runs from its anchor to the cursor, as the model's does.
+        const int start = box.SelStart();
+        const int length = box.SelLength();
+        if (length == 0) {
+            edit.setCursorPosition(start);
+        } else if (box.CaretPosition() == start) {
+            edit.setSelection(start + length, -length);
+        } else {
+            edit.setSelection(start, length);
+        }
+    }
+    void operator()(Label& label) override {
+        SyncCommon(label, widget_, screen_);
+        auto& qlabel = static_cast<QLabel&>(widget_);
+        qlabel.setText(WithoutAccessKeys(label.Caption()));
+        qlabel.setAlignment(ToQtAlignment(label.GetAlignment()) | Qt::AlignTop);
+        qlabel.setWordWrap(true);
+    }
+    void operator()(Frame& frame) override {
+        SyncCommon(frame, widget_, screen_);
+        static_cast<QGroupBox&>(widget_).setTitle(FromWindows1252(frame.Caption()));
+    }
+    void operator()(Line& line) override {
+        // The widget spans the line's bounding box, one pixel more each way.
+        const int x1 = Pixels(line.X1(), screen_.twipsPerPixelX);
+        const int y1 = Pixels(line.Y1(), screen_.twipsPerPixelY);
+        const int x2 = Pixels(line.X2(), screen_.twipsPerPixelX);
+        const int y2 = Pixels(line.Y2(), screen_.twipsPerPixelY);
+        const QRect box = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                                QPoint(std::max(x1, x2), std::max(y1, y2)))
+                              .adjusted(0, 0, 1, 1);
+        widget_.setGeometry(box);
+        widget_.setVisible(line.Visible());
+        static_cast<LineWidget&>(widget_).SetLine(
+            QLine(x1 - box.left(), y1 - box.top(), x2 - box.left(), y2 - box.top()),
+            ToQColor(line.BorderColor()), 1);
+    }
+    void operator()(Resizer& resizer) override { SyncCommon(resizer, widget_, screen_); }
+    void operator()(CommandButton& button) override {
+        SyncCommon(button, widget_, screen_);
+        static_cast<QPushButton&>(widget_).setText(FromWindows1252(button.Caption()));
+    }
+    void operator()(CheckBox& check) override {
+        SyncCommon(check, widget_, screen_);
+        auto& box = static_cast<QCheckBox&>(widget_);
+        box.setText(FromWindows1252(check.Caption()));
+        box.setCheckState(check.Value() == vbChecked  ? Qt::Checked
+                          : check.Value() == vbGrayed ? Qt::PartiallyChecked
+                                                      : Qt::Unchecked);
+    }
+    void operator()(OptionButton& option) override {
+        SyncCommon(option, widget_, screen_);
+        auto& radio = static_cast<QRadioButton&>(widget_);
+        radio.setText(FromWindows1252(option.Caption()));
+        radio.setChecked(option.Value());
+    }
+    void operator()(ListBox& list) override {
+        SyncCommon(list, widget_, screen_);
+        SyncList(list, static_cast<QListWidget&>(widget_));
+    }
+    void operator()(ComboBox& combo) override {
+        SyncCommon(combo, widget_, screen_);
+        SyncCombo(combo, static_cast<QComboBox&>(widget_));
+    }
+    void operator()(HScrollBar& bar) override {
+        SyncCommon(bar, widget_, screen_);
+        auto& scroll = static_cast<QScrollBar&>(widget_);
+        scroll.setRange(std::min(bar.Min(), bar.Max()), std::max(bar.Min(), bar.Max()));
+        scroll.setSingleStep(bar.SmallChange());
+        scroll.setPageStep(bar.LargeChange());
+        scroll.setValue(bar.Value());
+    }
+    void operator()(PictureBox& picture) override {
+        SyncCommon(picture, widget_, screen_);
+        QPixmap pixmap;
+        const std::string& bytes = picture.GetPicture().Bytes();
+        pixmap.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
+                            static_cast<uint>(bytes.size()));
+        static_cast<QLabel&>(widget_).setPixmap(pixmap);
+    }
+    void operator()(TabControl& tabs) override {
+        SyncCommon(tabs, widget_, screen_);
+        auto& tabWidget = static_cast<TabControlWidget&>(widget_);
+        QTabBar* bar = tabWidget.Bar();
+        for (int tab = 0; tab < tabs.TabCount(); ++tab) {
+            bar->setTabText(tab, FromWindows1252(tabs.TabCaption(tab)));
+            bar->setTabVisible(tab, tabs.TabVisible(tab));
+            bar->setTabEnabled(tab, tabs.TabEnabled(tab));
+            tabWidget.Page(tab)->setVisible(tab == tabs.CurrentTab() && tabs.TabVisible(tab));
+        }
+        bar->setCurrentIndex(tabs.CurrentTab());
+        tabWidget.update();
+    }
+    void operator()(Grid& grid) override {
+        SyncCommon(grid, widget_, screen_);
+        SyncGrid(grid, static_cast<QTableWidget&>(widget_), screen_);
+    }
+    void operator()(Menu&) override {}
+    void operator()(Timer&) override {}
+
+private:
+    QWidget& widget_;
+    const Screen& screen_;
+};
+
+} // namespace
+
+QColor ToQColor(Color color) {
+    const std::uint32_t rgb = ResolveColor(color);
+    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>((rgb >> 16) & 0xFF));
+}
+
+TabControlWidget::TabControlWidget(int tabCount, QWidget* parent)
+    : QWidget(parent), bar_(new QTabBar(this)) {
+    for (int tab = 0; tab < tabCount; ++tab) {
+        bar_->addTab(QString());
+        pages_.push_back(new QWidget(this));
+    }
+}
+
+QWidget* TabControlWidget::Page(int tab) const {
+    return tab >= 0 && tab < static_cast<int>(pages_.size()) ? pages_[static_cast<std::size_t>(tab)]
+                                                             : nullptr;
+}
+
+void TabControlWidget::resizeEvent(QResizeEvent*) {
+    const int barHeight = bar_->sizeHint().height();
+    bar_->setGeometry(0, 0, width(), barHeight);
+    for (QWidget* page : pages_) {
+        page->setGeometry(0, barHeight, width(), std::max(0, height() - barHeight));
+    }
+}
+
+QWidget* CreateWidget(Control& control, QWidget* parent) {
+    WidgetFactory factory(parent);
+    return Visit(control, factory);
+}
+
+void SyncWidget(Control& control, QWidget& widget, const Screen& screen) {
+    WidgetSync sync(widget, screen);
+    Visit(control, sync);
+}
+
+} // namespace forms::qt

@@ -1,0 +1,47 @@
+// One Qt widget per model control: which widget stands for which kind of control, and how a
+// widget is brought in step with its control. Nothing here raises model events; the skin feeds
+// user input to the model and calls SyncWidget when the model says a control changed.
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+#include <vector>
+
+#include "platform/forms/color.h"
+
+class QTabBar;
+
+namespace forms {
+class Control;
+struct Screen;
+} // namespace forms
+
+namespace forms::qt {
+
+// The tab control: a tab bar over one page per tab; the page of the current tab shows.
+class TabControlWidget : public QWidget {
+public:
+    TabControlWidget(int tabCount, QWidget* parent);
+    QTabBar* Bar() const { return bar_; }
+    QWidget* Page(int tab) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QTabBar* bar_;
+    std::vector<QWidget*> pages_;
+};
+
+// A colour of the model, system colours resolved, as Qt's.
+QColor ToQColor(Color color);
+
+// Creates the widget that shows `control`, as a child of `parent`. nullptr for menus and timers,
+// which the skin shows apart (a menu bar, a Qt timer).
+QWidget* CreateWidget(Control& control, QWidget* parent);
+// Brings the widget made by CreateWidget in step with the control: place and size (twips to
+// pixels), visibility, enabling, colours, tool tip and the control's own properties.
+void SyncWidget(Control& control, QWidget& widget, const Screen& screen);
+
+} // namespace forms::qt

@@ -1,0 +1,257 @@
+// The skin's windows: one top-level widget per showing form with a client area and a menu bar,
+// one widget per control, Qt timers for the model's timers, and the window events (close box,
+// resizing) that go back to the model.
+#include <QMenu>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QTimer>
+
+#include "platform/forms/control_visitor.h"
+#include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/src/sync_scope.h"
+#include "platform/forms/qt/src/widgets.h"
+#include "platform/forms/qt/text.h"
+#include "platform/forms/user_actions.h"
+
+namespace forms::qt {
+
+// How each kind is shown: menus on the menu bar, timers as Qt timers, the rest as widgets.
+class Skin::Presenter final : public ControlVisitor<void> {
+public:
+    Presenter(Skin& skin, Window& window) : skin_(skin), window_(window) {}
+
+    void operator()(TextBox& control) override { Widget(control); }
+    void operator()(Label& control) override { Widget(control); }
+    void operator()(Frame& control) override { Widget(control); }
+    void operator()(Line& control) override { Widget(control); }
+    void operator()(Resizer& control) override { Widget(control); }
+    void operator()(CommandButton& control) override { Widget(control); }
+    void operator()(CheckBox& control) override { Widget(control); }
+    void operator()(OptionButton& control) override { Widget(control); }
+    void operator()(ListBox& control) override { Widget(control); }
+    void operator()(ComboBox& control) override { Widget(control); }
+    void operator()(HScrollBar& control) override { Widget(control); }
+    void operator()(PictureBox& control) override { Widget(control); }
+    void operator()(TabControl& tabs) override {
+        Widget(tabs);
+        // Pages show or hide with the current tab; their controls keep their own flags.
+        for (Control* child : tabs.Parent().Controls()) {
+            if (child->Container() == &tabs) {
+                if (QWidget* childWidget = skin_.WidgetOf(*child)) {
+                    SyncScope scope(skin_.syncing_);
+                    childWidget->setVisible(child->Visible());
+                }
+            }
+        }
+    }
+    void operator()(Grid& control) override { Widget(control); }
+    void operator()(Menu& menu) override { skin_.SyncMenu(menu, window_); }
+    void operator()(Timer& timer) override { skin_.SyncTimer(timer); }
+
+private:
+    void Widget(Control& control) {
+        if (QWidget* widget = skin_.EnsureWidget(control)) {
+            SyncScope scope(skin_.syncing_);
+            SyncWidget(control, *widget, skin_.app_.GetScreen());
+        }
+    }
+
+    Skin& skin_;
+    Window& window_;
+};
+
+void Skin::Present(Control& control, Window& window) {
+    Presenter presenter(*this, window);
+    Visit(control, presenter);
+}
+
+Skin::Window& Skin::EnsureWindow(Form& form) {
+    auto found = windows_.find(&form);
+    if (found != windows_.end()) {
+        return found->second;
+    }
+    Window& window = windows_[&form];
+    window.widget = std::make_unique<QWidget>();
+    window.widget->setObjectName(QString::fromStdString(form.Name()));
+    window.widget->installEventFilter(this);
+    formsByWindow_[window.widget.get()] = &form;
+    window.client = new QWidget(window.widget.get());
+    window.client->setAutoFillBackground(true);
+    for (Control* control : form.Controls()) {
+        Present(*control, window);
+    }
+    return window;
+}
+
+void Skin::DestroyWindow(Form& form) {
+    auto found = windows_.find(&form);
+    if (found == windows_.end()) {
+        return;
+    }
+    std::erase_if(controlsByWidget_,
+                  [&form](const auto& entry) { return &entry.second->Parent() == &form; });
+    for (Control* control : form.Controls()) {
+        widgets_.erase(control);
+        menus_.erase(control);
+        actions_.erase(control);
+        timers_.erase(control);
+        if (pressed_ == control) {
+            pressed_ = nullptr;
+        }
+    }
+    formsByWindow_.erase(found->second.widget.get());
+    found->second.widget->removeEventFilter(this);
+    windows_.erase(found);
+}
+
+QWidget* Skin::ParentWidgetFor(Control& control) {
+    Control* container = control.Container();
+    if (container == nullptr) {
+        return windows_.at(&control.Parent()).client;
+    }
+    QWidget* parent = EnsureWidget(*container);
+    if (parent != nullptr && container->Kind() == ControlKind::TabControl) {
+        return static_cast<TabControlWidget*>(parent)->Page(control.ContainerPage());
+    }
+    return parent;
+}
+
+QWidget* Skin::EnsureWidget(Control& control) {
+    if (QWidget* existing = WidgetOf(control)) {
+        return existing;
+    }
+    QWidget* parent = ParentWidgetFor(control);
+    QWidget* widget = parent != nullptr ? CreateWidget(control, parent) : nullptr;
+    if (widget == nullptr) {
+        return nullptr;
+    }
+    widget->setObjectName(QString::fromStdString(control.DisplayName()));
+    widgets_[&control] = widget;
+    WireInput(control, *widget);
+    SyncScope scope(syncing_);
+    SyncWidget(control, *widget, app_.GetScreen());
+    return widget;
+}
+
+void Skin::SyncMenu(Menu& menu, Window& window) {
+    if (menu.IsTopLevel()) {
+        if (window.menuBar == nullptr) {
+            window.menuBar = new QMenuBar(window.widget.get());
+        }
+        QMenu*& qmenu = menus_[&menu];
+        if (qmenu == nullptr) {
+            qmenu = window.menuBar->addMenu(QString());
+            QObject::connect(qmenu, &QMenu::aboutToShow, this,
+                             [this, &menu] { Act([&] { user::OpenMenu(menu); }); });
+        }
+        qmenu->setTitle(FromWindows1252(menu.Caption()));
+        qmenu->menuAction()->setVisible(menu.Visible());
+        qmenu->setEnabled(menu.Enabled());
+        return;
+    }
+    auto parent = menus_.find(menu.ParentMenu());
+    if (parent == menus_.end()) {
+        SyncMenu(*menu.ParentMenu(), window);
+        parent = menus_.find(menu.ParentMenu());
+    }
+    QAction*& action = actions_[&menu];
+    if (action == nullptr) {
+        action = parent->second->addAction(QString());
+        QObject::connect(action, &QAction::triggered, this,
+                         [this, &menu] { Act([&] { user::OpenMenu(menu); }); });
+    }
+    action->setSeparator(menu.IsSeparator());
+    action->setText(FromWindows1252(menu.Caption()));
+    action->setCheckable(menu.Checked());
+    action->setChecked(menu.Checked());
+    action->setVisible(menu.Visible());
+    action->setEnabled(menu.Enabled());
+}
+
+void Skin::SyncTimer(Timer& timer) {
+    std::unique_ptr<QTimer>& qtimer = timers_[&timer];
+    if (qtimer == nullptr) {
+        qtimer = std::make_unique<QTimer>();
+        QObject::connect(qtimer.get(), &QTimer::timeout, this,
+                         [this, &timer] { Act([&] { user::Tick(timer); }); });
+    }
+    if (timer.IsRunning()) {
+        if (!qtimer->isActive() || qtimer->interval() != timer.Interval()) {
+            qtimer->start(timer.Interval());
+        }
+    } else {
+        qtimer->stop();
+    }
+}
+
+void Skin::SyncWindow(Form& form, Window& window) {
+    SyncScope scope(syncing_);
+    const Screen& screen = app_.GetScreen();
+    QWidget& widget = *window.widget;
+    widget.setWindowTitle(FromWindows1252(form.Caption()));
+    const int menuHeight = window.menuBar != nullptr ? window.menuBar->sizeHint().height() : 0;
+    const int width = form.ScaleWidth() / screen.twipsPerPixelX;
+    const int height = form.ScaleHeight() / screen.twipsPerPixelY;
+    if (window.menuBar != nullptr) {
+        window.menuBar->setGeometry(0, 0, width, menuHeight);
+    }
+    window.client->setGeometry(0, menuHeight, width, height);
+    QPalette palette = window.client->palette();
+    palette.setColor(QPalette::Window, ToQColor(form.BackColor()));
+    window.client->setPalette(palette);
+    widget.setGeometry(form.Left() / screen.twipsPerPixelX, form.Top() / screen.twipsPerPixelY,
+                       width, height + menuHeight);
+    if (form.MousePointer() == vbHourglass) {
+        widget.setCursor(Qt::WaitCursor);
+    } else {
+        widget.unsetCursor();
+    }
+    if (!form.Icon().IsEmpty()) {
+        QPixmap icon;
+        icon.loadFromData(reinterpret_cast<const uchar*>(form.Icon().Bytes().data()),
+                          static_cast<uint>(form.Icon().Bytes().size()));
+        widget.setWindowIcon(icon);
+    }
+    if (!widget.isVisible()) {
+        widget.setWindowModality(form.IsModal() ? Qt::ApplicationModal : Qt::NonModal);
+    }
+    switch (form.GetWindowState()) {
+    case WindowState::Minimized:
+        widget.showMinimized();
+        break;
+    case WindowState::Maximized:
+        widget.showMaximized();
+        break;
+    case WindowState::Normal:
+        widget.showNormal();
+        break;
+    }
+}
+
+bool Skin::HandleWindowEvent(Form& form, QEvent& event) {
+    if (event.type() == QEvent::Close) {
+        event.ignore();
+        Act([&] { user::CloseForm(form); });
+        return true;
+    }
+    if (event.type() == QEvent::Resize && !syncing_) {
+        const Screen& screen = app_.GetScreen();
+        const auto& resize = static_cast<QResizeEvent&>(event);
+        const Window& window = windows_.at(&form);
+        const int menuHeight = window.menuBar != nullptr ? window.menuBar->height() : 0;
+        const int width = resize.size().width();
+        const int height = resize.size().height() - menuHeight;
+        if (width != form.ScaleWidth() / screen.twipsPerPixelX ||
+            height != form.ScaleHeight() / screen.twipsPerPixelY) {
+            const int frameWidth = form.Width() - form.ScaleWidth();
+            const int frameHeight = form.Height() - form.ScaleHeight();
+            Act([&] {
+                user::ResizeForm(form, width * screen.twipsPerPixelX + frameWidth,
+                                 height * screen.twipsPerPixelY + frameHeight);
+            });
+        }
+    }
+    return false;
+}
+
+} // namespace forms::qt
