@@ -5,6 +5,7 @@
 
 #include "program/illustration/illustration_fields.h"
 #include "program/ui/program_state.h"
+#include "program/ui/rep_info_form.h"
 
 #include "platform/forms/buttons.h"
 #include "platform/forms/control_array.h"
@@ -12,6 +13,7 @@
 #include "platform/forms/frame.h"
 #include "platform/forms/label.h"
 #include "platform/forms/lists.h"
+#include "platform/forms/tab_control.h"
 #include "platform/forms/text_box.h"
 
 #include <cstdint>
@@ -80,6 +82,21 @@ public:
     int SpouseLE = 0;
     int LastYearIndex = 0;
     int BeneLastYearIndex = 0;
+
+    // What input validation and the field rules use besides the fields.
+    forms::TabControl TabOne1;                  // 0 Planholder to 5 Graph; input tab = type
+    forms::ControlArray<forms::Label> lblInput; // the inputs' caption labels, by field index
+    forms::ControlArray<forms::Label> Label3;   // "* Required fields" on tabs 0 to 3
+    forms::CheckBox chkSkipSpouse;
+    forms::CommandButton cmdIRS;
+    // The saved-illustration browser once the program has one: validation is silent while it
+    // shows.
+    const forms::Form* DataBrowser = nullptr;
+    // The representative window the calculation reads; the payment options calculate.
+    const frmRepInfo* RepInfo = nullptr;
+    // Warnings that validation shows once in the window's life.
+    bool RateWarned = false;
+    bool SpouseWarned = false;
 
 private:
     void ShowFieldMessage(const std::string& text);

@@ -1,7 +1,11 @@
 #include "program/ui/main_form.h"
 
+#include "program/ui/src/input_captions.h"
+
 #include "platform/forms/application.h"
 #include "platform/forms/message_box.h"
+
+#include <array>
 
 namespace ui {
 
@@ -14,6 +18,9 @@ constexpr const char* kEqualPaymentOptions[] = {
     "Single Life",      "Uniform Lifetime",        "Joint and Last Survivor", "Single Life",
     "Uniform Lifetime", "Joint and Last Survivor", "Annuitization Method"};
 
+constexpr std::array<const char*, 6> kTabCaptions = {"&Planholder", "&Beneficiary", "S&EPP",
+                                                     "Stretch",     "&Report",      "&Graph"};
+
 } // namespace
 
 frmMain::frmMain(forms::Application& app, ProgramState& program)
@@ -22,6 +29,8 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
       chkRMDOnce(*this, "chkRMDOnce"), fraEqualPmt(*this, "fraEqualPmt"),
       optEqualPmt(*this, "optEqualPmt"), lblEqualPmt(*this, "lblEqualPmt"),
       chkRoth(*this, "chkRoth"), lstGraph(*this, "lstGraph"), cmdCalc(*this, "cmdCalc"),
+      TabOne1(*this, "TabOne1", static_cast<int>(kTabCaptions.size())), lblInput(*this, "lblInput"),
+      Label3(*this, "Label3"), chkSkipSpouse(*this, "chkSkipSpouse"), cmdIRS(*this, "cmdIRS"),
       program_(program) {
     for (const illustration::FieldDefinition& field : illustration::FieldDefinitions()) {
         forms::TextBox& box = txtInput.Add(field.index);
@@ -64,6 +73,19 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
     }
     cmdCalc.Add(0).SetCaption("Calc");
     cmdCalc.Add(1).SetCaption("Calc");
+
+    for (std::size_t tab = 0; tab < kTabCaptions.size(); ++tab) {
+        TabOne1.SetTabCaption(static_cast<int>(tab), kTabCaptions[tab]);
+    }
+    for (const InputCaption& input : InputCaptions()) {
+        lblInput.Add(input.index).SetCaption(std::string(input.caption));
+    }
+    lblInput(30).SetVisible(false);
+    for (int tab = 0; tab < 4; ++tab) {
+        Label3.Add(tab).SetCaption("* Required fields");
+    }
+    chkSkipSpouse.SetCaption("Skip");
+    cmdIRS.SetCaption("&Web Lookup *");
 }
 
 void frmMain::FieldTextChanged(int index) {
