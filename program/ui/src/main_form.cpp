@@ -1,8 +1,11 @@
 #include "program/ui/main_form.h"
 
 #include "program/ui/src/input_captions.h"
+#include "program/ui/src/main_form_design.h"
+#include "program/ui/unavailable_services.h"
 
 #include "platform/forms/application.h"
+#include "platform/forms/control_table.h"
 #include "platform/forms/message_box.h"
 
 #include <array>
@@ -31,6 +34,56 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
       chkRoth(*this, "chkRoth"), lstGraph(*this, "lstGraph"), cmdCalc(*this, "cmdCalc"),
       TabOne1(*this, "TabOne1", static_cast<int>(kTabCaptions.size())), lblInput(*this, "lblInput"),
       Label3(*this, "Label3"), chkSkipSpouse(*this, "chkSkipSpouse"), cmdIRS(*this, "cmdIRS"),
+      designed_{forms::LoadControls(*this, MainWindowControlRows())},
+      ElasticOne2(*this, "ElasticOne2"),
+      Frame1(*this, "Frame1"),
+      ElasticOne1(designed_.Named<forms::Resizer>("ElasticOne1")),
+      Line1(designed_.Named<forms::Line>("Line1")),
+      Line2(designed_.Named<forms::Line>("Line2")),
+      optNoJoint(designed_.Named<forms::OptionButton>("optNoJoint")),
+      cmboState(designed_.Named<forms::ComboBox>("cmboState")),
+      cmdToday(designed_.Named<forms::CommandButton>("cmdToday")),
+      picGraph(designed_.Named<forms::PictureBox>("picGraph")),
+      hScrollGraph(designed_.Named<forms::HScrollBar>("hScrollGraph")),
+      chkBackground(designed_.Named<forms::CheckBox>("chkBackground")),
+      chkTopView(designed_.Named<forms::CheckBox>("chkTopView")),
+      chkGrayScale(designed_.Named<forms::CheckBox>("chkGrayScale")),
+      Timer1(designed_.Named<forms::Timer>("Timer1")),
+      mnuFile(designed_.Named<forms::Menu>("mnuFile")),
+      mnuFileNew(designed_.Named<forms::Menu>("mnuFileNew")),
+      mnuFileNewRBD(designed_.Named<forms::Menu>("mnuFileNewRBD")),
+      mnuFileNewEqual(designed_.Named<forms::Menu>("mnuFileNewEqual")),
+      mnuFileNewStretch(designed_.Named<forms::Menu>("mnuFileNewStretch")),
+      mnuFileLoad(designed_.Named<forms::Menu>("mnuFileLoad")),
+      mnuFileSave(designed_.Named<forms::Menu>("mnuFileSave")),
+      mnuFilePrint(designed_.Named<forms::Menu>("mnuFilePrint")),
+      mnuFileExportPDF(designed_.Named<forms::Menu>("mnuFileExportPDF")),
+      mnuFileExit(designed_.Named<forms::Menu>("mnuFileExit")),
+      mnuReport(designed_.Named<forms::Menu>("mnuReport")),
+      mnuReportCover(designed_.Named<forms::Menu>("mnuReportCover")),
+      mnuReportWrenhall(designed_.Named<forms::Menu>("mnuReportWrenhall")),
+      mnuReportGraph(designed_.Named<forms::Menu>("mnuReportGraph")),
+      mnuReportLedger(designed_.Named<forms::Menu>("mnuReportLedger")),
+      mnuReportTaxes(designed_.Named<forms::Menu>("mnuReportTaxes")),
+      mnuOptions(designed_.Named<forms::Menu>("mnuOptions")),
+      mnuOptionsAdvisor(designed_.Named<forms::Menu>("mnuOptionsAdvisor")),
+      mnuOptionsCompact(designed_.Named<forms::Menu>("mnuOptionsCompact")),
+      mnuOptionsBackup(designed_.Named<forms::Menu>("mnuOptionsBackup")),
+      mnuOptionsRestore(designed_.Named<forms::Menu>("mnuOptionsRestore")),
+      mnuOptionsInternetBackup(designed_.Named<forms::Menu>("mnuOptionsInternetBackup")),
+      mnuOptionsInternetRestore(designed_.Named<forms::Menu>("mnuOptionsInternetRestore")),
+      mnuDebugMode(designed_.Named<forms::Menu>("mnuDebugMode")),
+      mnuHelp(designed_.Named<forms::Menu>("mnuHelp")),
+      mnuHelpContents(designed_.Named<forms::Menu>("mnuHelpContents")),
+      mnuHelpQuickStart(designed_.Named<forms::Menu>("mnuHelpQuickStart")),
+      mnuHelpFAQ(designed_.Named<forms::Menu>("mnuHelpFAQ")),
+      mnuHelpSupport(designed_.Named<forms::Menu>("mnuHelpSupport")),
+      mnuHelpUpdate(designed_.Named<forms::Menu>("mnuHelpUpdate")),
+      mnuHelpAbout(designed_.Named<forms::Menu>("mnuHelpAbout")),
+      unavailableOutput_(MakeUnavailableReportOutput(app)),
+      unavailableStore_(MakeUnavailableIllustrationStore(app)),
+      output_(unavailableOutput_.get()),
+      store_(unavailableStore_.get()),
       program_(program) {
     for (const illustration::FieldDefinition& field : illustration::FieldDefinitions()) {
         forms::TextBox& box = txtInput.Add(field.index);
@@ -86,6 +139,16 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
     }
     chkSkipSpouse.SetCaption("Skip");
     cmdIRS.SetCaption("&Web Lookup *");
+
+    DesignWindow();
+    WireWindowEvents();
+    WireControlEvents();
+    WireMenus();
+}
+
+void frmMain::SetServices(ReportOutput& output, IllustrationStore& store) {
+    output_ = &output;
+    store_ = &store;
 }
 
 void frmMain::FieldTextChanged(int index) {
