@@ -19,7 +19,7 @@ bool DefineVariables(frmMain& main);
 // and shows `message` titled `title` with the exclamation icon. Does nothing while the tab is
 // hidden or the saved-illustration browser shows; an unknown tag gets the critical message
 // "No field found for tag: <tag>".
-void ShowFieldMessage(frmMain& main, const std::string& message, const std::string& title,
-                      int tab, std::string_view tag, const std::string& sample);
+void ShowFieldMessage(frmMain& main, const std::string& message, const std::string& title, int tab,
+                      std::string_view tag, const std::string& sample);
 
 } // namespace ui

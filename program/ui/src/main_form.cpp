@@ -97,7 +97,13 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
         }
     }
     // The window and the model keep one text: each writes the other only when it differs.
-    fields_.SetObserver([this](int index) { txtInput(index).SetText(fields_.Text(index)); });
+    // A box that already shows the text is left alone: writing it again would put its caret
+    // back at the start while the user types.
+    fields_.SetObserver([this](int index) {
+        if (txtInput(index).Text() != fields_.Text(index)) {
+            txtInput(index).SetText(fields_.Text(index));
+        }
+    });
     txtInput.On(&forms::TextBox::Change, [this](int index) { FieldTextChanged(index); });
     Load = [this] { ShowFields(); };
 
