@@ -80,7 +80,7 @@ void TextBox::SetSelLength(int length) {
     Touch();
     const int start = std::min(p_.anchor, p_.caret);
     p_.anchor = start;
-    p_.caret = std::clamp(start + std::max(0, length), start, static_cast<int>(p_.text.size()));
+    p_.caret = start + std::clamp(length, 0, static_cast<int>(p_.text.size()) - start);
     Changed();
 }
 
@@ -103,13 +103,13 @@ void TextBox::MoveCaret(int position, bool extend) {
 }
 
 void TextBox::ReplaceSelection(const std::string& text) {
-    const int start = std::min(p_.anchor, p_.caret);
-    const std::string before = p_.text;
-    p_.text.replace(static_cast<std::size_t>(start),
-                    static_cast<std::size_t>(std::abs(p_.caret - p_.anchor)), text);
-    p_.anchor = p_.caret = start + static_cast<int>(text.size());
+    const auto start = static_cast<std::size_t>(std::min(p_.anchor, p_.caret));
+    const auto length = static_cast<std::size_t>(std::abs(p_.caret - p_.anchor));
+    const bool changes = p_.text.compare(start, length, text) != 0;
+    p_.text.replace(start, length, text);
+    p_.anchor = p_.caret = static_cast<int>(start + text.size());
     Changed();
-    if (p_.text != before) {
+    if (changes) {
         Raise(Change);
     }
 }

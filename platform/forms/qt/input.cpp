@@ -251,8 +251,11 @@ bool Skin::HandleMouse(Control& control, QWidget& widget, QMouseEvent& event) {
     const QPoint at = event.position().toPoint();
     switch (role) {
     case InputRole::Click:
-        // The press focuses the control and holds while the focus stays; the release inside
-        // clicks. A LostFocus handler that takes the focus back cancels the press.
+        // The left button's press focuses the control and holds while the focus stays; its
+        // release inside clicks. A LostFocus handler that takes the focus back cancels the press.
+        if (event.button() != Qt::LeftButton) {
+            return true;
+        }
         if (press) {
             if (control.TakesFocus()) {
                 Act([&] { user::Focus(control); });
