@@ -14,7 +14,8 @@ std::string StripNull(std::string_view text);
 std::string RemoveSpecialChars(std::string_view text, bool& empty);
 
 // The text with the first occurrence of `find` (case-sensitive) replaced.
-std::string ReplaceFirst(std::string_view text, std::string_view find, std::string_view replacement);
+std::string ReplaceFirst(std::string_view text, std::string_view find,
+                         std::string_view replacement);
 
 // "Last, First Middle", leaving out the empty parts and their separators ("Smith, John Q";
 // a first name alone gives " John").

@@ -84,8 +84,10 @@ void frmMain::SetupIllustrationType() {
         mnuReport.SetVisible(stretch);
         if (stretch) {
             const std::pair<forms::Menu*, const char*> sections[] = {
-                {&mnuReportCover, "ReportCover"},   {&mnuReportWrenhall, "ReportWrenhall"},
-                {&mnuReportTaxes, "ReportTaxes"},   {&mnuReportLedger, "ReportLedger"},
+                {&mnuReportCover, "ReportCover"},
+                {&mnuReportWrenhall, "ReportWrenhall"},
+                {&mnuReportTaxes, "ReportTaxes"},
+                {&mnuReportLedger, "ReportLedger"},
                 {&mnuReportGraph, "ReportGraph"}};
             for (const auto& [item, key] : sections) {
                 item->SetChecked(GetUserSetting(key) != "False");

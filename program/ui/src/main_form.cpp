@@ -33,13 +33,11 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
       optEqualPmt(*this, "optEqualPmt"), lblEqualPmt(*this, "lblEqualPmt"),
       chkRoth(*this, "chkRoth"), lstGraph(*this, "lstGraph"), cmdCalc(*this, "cmdCalc"),
       TabOne1(*this, "TabOne1", static_cast<int>(kTabCaptions.size())), lblInput(*this, "lblInput"),
-      Label3(*this, "Label3"), chkSkipSpouse(*this, "chkSkipSpouse"), cmdIRS(*this, "cmdIRS"),
-      designed_{forms::LoadControls(*this, MainWindowControlRows())},
-      ElasticOne2(*this, "ElasticOne2"),
-      Frame1(*this, "Frame1"),
+      Label3(*this, "Label3"), chkSkipSpouse(*this, "chkSkipSpouse"),
+      cmdIRS(*this, "cmdIRS"), designed_{forms::LoadControls(*this, MainWindowControlRows())},
+      ElasticOne2(*this, "ElasticOne2"), Frame1(*this, "Frame1"),
       ElasticOne1(designed_.Named<forms::Resizer>("ElasticOne1")),
-      Line1(designed_.Named<forms::Line>("Line1")),
-      Line2(designed_.Named<forms::Line>("Line2")),
+      Line1(designed_.Named<forms::Line>("Line1")), Line2(designed_.Named<forms::Line>("Line2")),
       optNoJoint(designed_.Named<forms::OptionButton>("optNoJoint")),
       cmboState(designed_.Named<forms::ComboBox>("cmboState")),
       cmdToday(designed_.Named<forms::CommandButton>("cmdToday")),
@@ -81,10 +79,8 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
       mnuHelpUpdate(designed_.Named<forms::Menu>("mnuHelpUpdate")),
       mnuHelpAbout(designed_.Named<forms::Menu>("mnuHelpAbout")),
       unavailableOutput_(MakeUnavailableReportOutput(app)),
-      unavailableStore_(MakeUnavailableIllustrationStore(app)),
-      output_(unavailableOutput_.get()),
-      store_(unavailableStore_.get()),
-      program_(program) {
+      unavailableStore_(MakeUnavailableIllustrationStore(app)), output_(unavailableOutput_.get()),
+      store_(unavailableStore_.get()), program_(program) {
     for (const illustration::FieldDefinition& field : illustration::FieldDefinitions()) {
         forms::TextBox& box = txtInput.Add(field.index);
         box.SetTag(std::string(field.tag));

@@ -23,9 +23,9 @@ namespace {
 
 std::string TodayText() {
     const std::chrono::year_month_day today = sys::Today();
-    const auto date = runtime::Date::FromParts(static_cast<int>(today.year()),
-                                               static_cast<int>(static_cast<unsigned>(today.month())),
-                                               static_cast<int>(static_cast<unsigned>(today.day())));
+    const auto date = runtime::Date::FromParts(
+        static_cast<int>(today.year()), static_cast<int>(static_cast<unsigned>(today.month())),
+        static_cast<int>(static_cast<unsigned>(today.day())));
     return runtime::FormatDate(date.value_or(runtime::Date{}), "MM/DD/YYYY");
 }
 
@@ -37,8 +37,9 @@ void FillLifeExpectancy(frmMain& main, std::string_view birthTag, std::string_vi
         return;
     }
     calc::FactorLibrary& factors = calc::FactorLibrary::Program();
-    std::int16_t age = factors.CALCULATEAGE(runtime::FormatDate(runtime::ToDate(birth), "MM/DD/YYYY"),
-                                            TodayText(), calc::AgeMode::LastBirthday);
+    std::int16_t age =
+        factors.CALCULATEAGE(runtime::FormatDate(runtime::ToDate(birth), "MM/DD/YYYY"), TodayText(),
+                             calc::AgeMode::LastBirthday);
     if (age < 0) {
         age = 0;
     }

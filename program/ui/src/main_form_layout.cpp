@@ -57,8 +57,8 @@ void frmMain::FormResize() {
         Step([&] { Label3(hint).SetTop(Frame1(frame).Top() + Frame1(frame).Height() + 100); });
     }
     Step([&] { TabOne1.Refresh(); });
-    forms::Control* graphControls[] = {&picGraph,      &hScrollGraph, &lstGraph, &chkBackground,
-                                       &chkTopView,    &chkGrayScale, &Label3(4)};
+    forms::Control* graphControls[] = {&picGraph,   &hScrollGraph, &lstGraph, &chkBackground,
+                                       &chkTopView, &chkGrayScale, &Label3(4)};
     for (forms::Control* control : graphControls) {
         Step([&] { control->SetVisible(false); });
     }

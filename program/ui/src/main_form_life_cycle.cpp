@@ -94,6 +94,10 @@ void frmMain::FormLoad() {
             forms::LoadForm(*representative);
             RepInfo = representative;
         }
+        // Without a store the calculation reads an empty representative.
+        if (RepInfo == nullptr) {
+            RepInfo = &App().Create<frmRepInfo>();
+        }
         cmboState.Clear();
         for (int index = 0; index < kStateCount; ++index) {
             std::string noCode;
@@ -106,12 +110,11 @@ void frmMain::FormLoad() {
             cmboPlanType(0).AddItem("Rollover IRA", 0);
             cmboPlanType(1).AddItem("Rollover IRA", 0);
         }
-        // Until the start-up window chooses, the first type is the one that is set up.
-        if (Program().IllustrationType == illustration::IllustrationType::None) {
-            Program().IllustrationType = illustration::IllustrationType::PlanholderRmd;
-        }
         UpdatePlanRetDateField();
-        SetupIllustrationType();
+        // The start-up window chooses the type; a window opened before any choice waits.
+        if (Program().IllustrationType != illustration::IllustrationType::None) {
+            SetupIllustrationType();
+        }
         lstGraph.Clear();
         for (const char* series :
              {"Planholder", "Spouse Beneficiary", "Non-Spouse Beneficiary", "All Years"}) {
@@ -150,11 +153,12 @@ void frmMain::FormPaint() {
             Program().RepInfoCancelled = false;
             representative->Show(forms::ShowMode::Modal, this);
             if (Program().RepInfoCancelled) {
-                App().MsgBox("The " + std::string(sys::FileDescription()) +
-                                 " software cannot continue\r\nwith incomplete Financial "
-                                 "Representative Information.\r\n\r\nPress OK to exit this software.",
-                             forms::vbOKOnly + forms::vbCritical,
-                             "Incomplete Financial Representative Info");
+                App().MsgBox(
+                    "The " + std::string(sys::FileDescription()) +
+                        " software cannot continue\r\nwith incomplete Financial "
+                        "Representative Information.\r\n\r\nPress OK to exit this software.",
+                    forms::vbOKOnly + forms::vbCritical,
+                    "Incomplete Financial Representative Info");
                 ExitProgram(false);
                 App().End();
                 return;
@@ -162,14 +166,16 @@ void frmMain::FormPaint() {
         }
     }
     forms::Form* browser = Store().Browser();
-    if (browser != nullptr && runtime::Val(GetField("3-DatabaseIndex")) < 1 && !browser->Visible()) {
+    if (browser != nullptr && runtime::Val(GetField("3-DatabaseIndex")) < 1 &&
+        !browser->Visible()) {
         browser->Show(forms::ShowMode::Modal, this);
     }
 }
 
 bool frmMain::ExitProgram(bool askFirst) {
-    if (askFirst && App().MsgBox("Are you sure you want to exit?",
-                                 forms::vbYesNo + forms::vbQuestion, "Software Exit") == forms::vbNo) {
+    if (askFirst &&
+        App().MsgBox("Are you sure you want to exit?", forms::vbYesNo + forms::vbQuestion,
+                     "Software Exit") == forms::vbNo) {
         return false;
     }
     // A save the user asked for that did not happen keeps the window open on the failing field.

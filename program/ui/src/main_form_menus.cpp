@@ -66,8 +66,7 @@ private:
 };
 
 void ExportPdf(frmMain& main) {
-    const std::string fileName =
-        PdfFileName(main.validated.name, main.Program().IllustrationType);
+    const std::string fileName = PdfFileName(main.validated.name, main.Program().IllustrationType);
     try {
         const std::filesystem::path folder = sys::DocumentsFolder();
         main.Output().ExportPdf(main, folder / fileName);
@@ -114,7 +113,8 @@ bool RunReportChain(frmMain& main) {
     if (!Calculate(main, work)) {
         return false;
     }
-    return main.Output().ProduceReport(main, work, IsStretch(main) && main.mnuReportGraph.Checked());
+    return main.Output().ProduceReport(main, work,
+                                       IsStretch(main) && main.mnuReportGraph.Checked());
 }
 
 void RunGraphChain(frmMain& main) {
@@ -163,10 +163,11 @@ void frmMain::WireMenus() {
                                           : "Detailed Calculation Mode off.",
                      forms::vbOKOnly + forms::vbInformation, "Detailed Calculations");
     };
-    const std::pair<forms::Menu*, const char*> sections[] = {
-        {&mnuReportCover, "ReportCover"},   {&mnuReportWrenhall, "ReportWrenhall"},
-        {&mnuReportGraph, "ReportGraph"},   {&mnuReportLedger, "ReportLedger"},
-        {&mnuReportTaxes, "ReportTaxes"}};
+    const std::pair<forms::Menu*, const char*> sections[] = {{&mnuReportCover, "ReportCover"},
+                                                             {&mnuReportWrenhall, "ReportWrenhall"},
+                                                             {&mnuReportGraph, "ReportGraph"},
+                                                             {&mnuReportLedger, "ReportLedger"},
+                                                             {&mnuReportTaxes, "ReportTaxes"}};
     for (const auto& [item, key] : sections) {
         item->Click = [this, item, key] { ToggleReportSection(*this, *item, key); };
     }
@@ -205,10 +206,9 @@ void frmMain::WireMenus() {
         if (!representativeShows && IsStretch(*this) && TabOne1.Visible() &&
             CurrentTabIs(*this, kGraphTab)) {
             RunGraphChain(*this);
-            for (forms::Control* control :
-                 std::initializer_list<forms::Control*>{&picGraph, &hScrollGraph, &lstGraph,
-                                                        &chkBackground, &chkTopView,
-                                                        &chkGrayScale, &Label3(4)}) {
+            for (forms::Control* control : std::initializer_list<forms::Control*>{
+                     &picGraph, &hScrollGraph, &lstGraph, &chkBackground, &chkTopView,
+                     &chkGrayScale, &Label3(4)}) {
                 control->SetVisible(true);
             }
         }

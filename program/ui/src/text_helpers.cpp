@@ -29,7 +29,8 @@ std::string RemoveSpecialChars(std::string_view text, bool& empty) {
     return clean;
 }
 
-std::string ReplaceFirst(std::string_view text, std::string_view find, std::string_view replacement) {
+std::string ReplaceFirst(std::string_view text, std::string_view find,
+                         std::string_view replacement) {
     std::string result(text);
     const std::size_t at = find.empty() ? std::string::npos : result.find(find);
     if (at != std::string::npos) {

@@ -52,8 +52,8 @@ void LoadWindowPlacement(forms::Form& window, const std::filesystem::path& iniPa
     std::function<double(const PlacementKey&)> read;
     if (HasContent(iniPath)) {
         read = [&iniPath](const PlacementKey& key) {
-            const std::string text =
-                sys::GetProfileString(iniPath, kIniSection, key.key, key.defaultValue, kIniBufferSize);
+            const std::string text = sys::GetProfileString(iniPath, kIniSection, key.key,
+                                                           key.defaultValue, kIniBufferSize);
             return runtime::Val(text);
         };
     } else {
@@ -80,7 +80,8 @@ void LoadWindowPlacement(forms::Form& window, const std::filesystem::path& iniPa
     const int state = runtime::ToInt16(read(kWindowState));
     const bool known = state >= static_cast<int>(forms::WindowState::Normal) &&
                        state <= static_cast<int>(forms::WindowState::Maximized);
-    window.SetWindowState(known ? static_cast<forms::WindowState>(state) : forms::WindowState::Normal);
+    window.SetWindowState(known ? static_cast<forms::WindowState>(state)
+                                : forms::WindowState::Normal);
 }
 
 void SaveWindowPlacement(const forms::Form& window, MinimumSize minimum) {
