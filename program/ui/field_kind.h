@@ -10,15 +10,15 @@
 namespace ui {
 
 enum class FieldKind : int {
-    None = 0,         // report fields, the untagged element and any tag without a digit kind
-    Percent = 1,      // a rate, shown as "4.50%"
-    Years = 2,        // a whole number of years
-    WholeNumber = 3,  // a calendar year or record number
-    Decimal = 4,      // decimal numbers; no field has kinds 4 and 5, the rules still serve them
-    DecimalAlso = 5,  //
-    Dollars = 6,      // money in whole dollars, shown as "$1,234"
-    Date = 7,         //
-    Text = 8,         //
+    None = 0,        // report fields, the untagged element and any tag without a digit kind
+    Percent = 1,     // a rate, shown as "4.50%"
+    Years = 2,       // a whole number of years
+    WholeNumber = 3, // a calendar year or record number
+    Decimal = 4,     // decimal numbers; no field has kinds 4 and 5, the rules still serve them
+    DecimalAlso = 5, // the same rules as 4
+    Dollars = 6,     // money in whole dollars, shown as "$1,234"
+    Date = 7,
+    Text = 8,
     DollarsCents = 9, // money with cents; no field has it, the rules still serve it
 };
 

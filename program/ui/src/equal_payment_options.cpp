@@ -50,8 +50,8 @@ void ShowAmounts(frmMain& main, int choices, calc::FactorLibrary& factors) {
     if (main.RepInfo == nullptr || DefineVariables(main)) {
         return;
     }
-    calc::StretchProjection unused;
-    CalculateIllustration(main, *main.RepInfo, unused, factors);
+    calc::StretchProjection projection; // filled by the Stretch type only
+    CalculateIllustration(main, *main.RepInfo, projection, factors);
     for (int choice = 0; choice < choices; ++choice) {
         main.lblEqualPmt(choice).SetCaption(
             main.GetField("R-Payment" + std::to_string(choice + 1)));

@@ -9,12 +9,11 @@ namespace {
 
 using illustration::IllustrationType;
 
-const Fields kEqualInputs = {
-    {"8-EqualFirst", "John"},        {"8-EqualLast", "Sample"},
-    {"7-EqualDOB", "01/01/1950"},    {"8-EqualPlanName", "IRA Plan"},
-    {"7-EqualDate", "06/01/2011"},   {"6-EqualAcctValue1", "$100,000"},
-    {"6-EqualAcctValue2", "100000"}, {"1-EqualROR", "4.00%"},
-    {"7-EqualSpouseDOB1", "1/1/1952"}};
+const Fields kEqualInputs = {{"8-EqualFirst", "John"},         {"8-EqualLast", "Sample"},
+                             {"7-EqualDOB", "01/01/1950"},     {"8-EqualPlanName", "IRA Plan"},
+                             {"7-EqualDate", "06/01/2011"},    {"6-EqualAcctValue1", "$100,000"},
+                             {"6-EqualAcctValue2", "100000"},  {"1-EqualROR", "4.00%"},
+                             {"7-EqualSpouseDOB1", "1/1/1952"}};
 
 // The S&EPP window with valid inputs; its payment choices start from their design state.
 struct PaymentWindow : InputWindow {

@@ -11,11 +11,16 @@ using illustration::IllustrationType;
 
 TEST(FieldKind, TheKindIsTheNumberBeforeTheHyphen) {
     const std::pair<std::string, FieldKind> cases[] = {
-        {"1-EqualROR", FieldKind::Percent},     {"2-StretchPLEO", FieldKind::Years},
-        {"3-Year0", FieldKind::WholeNumber},    {"6-AcctValue0", FieldKind::Dollars},
-        {"7-PartDOB", FieldKind::Date},         {"8-PartFirst", FieldKind::Text},
-        {"9-Amount", FieldKind::DollarsCents},  {"R-Plan70", FieldKind::None},
-        {"", FieldKind::None},                  {"Age of Beneficiary on RBD", FieldKind::None},
+        {"1-EqualROR", FieldKind::Percent},
+        {"2-StretchPLEO", FieldKind::Years},
+        {"3-Year0", FieldKind::WholeNumber},
+        {"6-AcctValue0", FieldKind::Dollars},
+        {"7-PartDOB", FieldKind::Date},
+        {"8-PartFirst", FieldKind::Text},
+        {"9-Amount", FieldKind::DollarsCents},
+        {"R-Plan70", FieldKind::None},
+        {"", FieldKind::None},
+        {"Age of Beneficiary on RBD", FieldKind::None},
     };
     for (const auto& [tag, kind] : cases) {
         EXPECT_EQ(KindOfTag(tag), kind) << tag;
@@ -56,20 +61,22 @@ TEST(FieldKind, TypingLeavingAndEnteringEachKind) {
         std::string afterLeaving;
         std::string onReentry;
     };
+    // clang-format off
     const Case cases[] = {
-        // index stored      typed           after typing    after leaving   on re-entry
-        {31, "", "4..5x", "4.5", "4.50%", "4.50"},
-        {31, "", "6", "6", "6.00%", "6.00"},
-        {31, "", "", "0.00", "0.00%", "0.00"},
-        {50, "", "12.5\b\b", "12", "12.00%", "12.00"},
-        {36, "", "1.2a-", "12", "12", "12"},
-        {8, "", "20.1/1", "2011", "2011", "2011"},
-        {9, "", "$1,234", "1234", "$1,234", "1234"},
-        {9, "1234.56", "", "1235", "$1,235", "1235"},
-        {9, "", "950\b", "95", "$95", "95"},
-        {3, "", "1-Jan/1930", "1-Jan/1930", "1-Jan/1930", "1-Jan/1930"},
-        {0, "", "Ann-Marie 2.", "Ann-Marie 2.", "Ann-Marie 2.", "Ann-Marie 2."},
+        // index, stored, typed, after typing, after leaving, on re-entry
+        {31, "",        "4..5x",        "4.5",          "4.50%",        "4.50"},
+        {31, "",        "6",            "6",            "6.00%",        "6.00"},
+        {31, "",        "",             "0.00",         "0.00%",        "0.00"},
+        {50, "",        "12.5\b\b",     "12",           "12.00%",       "12.00"},
+        {36, "",        "1.2a-",        "12",           "12",           "12"},
+        {8,  "",        "20.1/1",       "2011",         "2011",         "2011"},
+        {9,  "",        "$1,234",       "1234",         "$1,234",       "1234"},
+        {9,  "1234.56", "",             "1235",         "$1,235",       "1235"},
+        {9,  "",        "950\b",        "95",           "$95",          "95"},
+        {3,  "",        "1-Jan/1930",   "1-Jan/1930",   "1-Jan/1930",   "1-Jan/1930"},
+        {0,  "",        "Ann-Marie 2.", "Ann-Marie 2.", "Ann-Marie 2.", "Ann-Marie 2."},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.index) + " \"" + c.typed + "\"");
         InputWindow window(IllustrationType::PlanholderRmd);

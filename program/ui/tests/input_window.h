@@ -25,10 +25,12 @@ struct InputWindow {
                          const sys::LocalDateTime& today = kToday)
         : clock(today) {
         program.IllustrationType = type;
-        main.txtInput.On(&forms::TextBox::KeyPress,
-                         [this](int index, int& keyAscii) { FilterFieldKey(main, index, keyAscii); });
+        main.txtInput.On(&forms::TextBox::KeyPress, [this](int index, int& keyAscii) {
+            FilterFieldKey(main, index, keyAscii);
+        });
         main.txtInput.On(&forms::Control::GotFocus, [this](int index) { EnterField(main, index); });
-        main.txtInput.On(&forms::Control::LostFocus, [this](int index) { LeaveField(main, index); });
+        main.txtInput.On(&forms::Control::LostFocus,
+                         [this](int index) { LeaveField(main, index); });
         main.RepInfo = &repInfo;
         main.Show();
         main.TabOne1.SetCurrentTab(static_cast<int>(type));
