@@ -8,7 +8,7 @@
 #include "platform/forms/testing/driver.h"
 #include "platform/system/clock.h"
 #include "platform/system/external_programs.h"
-#include "platform/system/tests/sandbox.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ protected:
     forms::testing::Driver& Driver() { return runs_.back()->driver; }
     ProgramState& Program() { return runs_.back()->program; }
 
-    sys::testing::Sandbox sandbox;
+    testkit::Sandbox sandbox;
     sys::ScopedClock clock{kToday};
 
 private:
