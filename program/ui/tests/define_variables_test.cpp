@@ -89,12 +89,18 @@ struct FailingCase {
     std::string title;
     std::string tag;
     std::string sample;
-    bool joint = false;    // optUseJoint "Yes"
-    bool survivor = false; // chkSurvivingSpouse
+    bool joint = false;     // optUseJoint "Yes"
+    bool survivor = false;  // chkSurvivingSpouse
+    std::string planType{}; // chosen in the RMD plan type list when not empty
 };
 
 void ExpectFailure(const FailingCase& c) {
     Validation window(c.type, c.changes);
+    if (!c.planType.empty()) {
+        window.driver.Focus(window.main.cmboPlanType(0));
+        window.driver.ChooseItem(window.main.cmboPlanType(0), c.planType);
+        window.driver.Focus(window.Field("8-PartFirst"));
+    }
     window.main.optUseJoint.SetValue(c.joint);
     window.main.chkSurvivingSpouse.SetValue(c.survivor ? forms::vbChecked : forms::vbUnchecked);
     window.driver.ExpectMessageBox(c.title, forms::vbOK);
@@ -177,12 +183,16 @@ TEST(DefineVariables, EveryRmdCheck) {
          kDateError,
          "7-DD0",
          ""},
+        // The retirement date is open only for the 4xx plan types.
         {rmd,
          {{"7-PlanRetDate", "2/30/2010"}},
          WithDateHelp("The Planholder's Retirement Date is not entered correctly."),
          kDateError,
          "7-PlanRetDate",
-         ""},
+         "",
+         false,
+         false,
+         "401(k)"},
         {rmd, {{"3-Year0", "2000"}}, year, "Invalid Entry.", "3-Year0", "2012"},
         {rmd, {{"3-Year0", "2013"}}, year, "Invalid Entry.", "3-Year0", "2012"},
         {rmd, {{"3-Year0", ""}}, year, "Invalid Entry.", "3-Year0", "2012"},
@@ -651,8 +661,9 @@ TEST(DefineVariables, TheContributionLimitByYearAgeAndRoth) {
 
 TEST(DefineVariables, SilentWhileTheBrowserShowsOrTheTabIsHiddenButStillAFailure) {
     Validation browsing(IllustrationType::PlanholderRmd, {{"8-PartFirst", ""}});
-    browsing.main.DataBrowser = &browsing.repInfo;
-    browsing.repInfo.Show();
+    forms::Form& browser = browsing.app.Create<frmRepInfo>();
+    browsing.main.DataBrowser = &browser;
+    browser.Show();
     EXPECT_TRUE(DefineVariables(browsing.main));
     EXPECT_EQ(browsing.Boxes(), 0u);
     EXPECT_EQ(browsing.main.GetField("8-PartFirst"), "");

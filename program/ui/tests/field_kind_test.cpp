@@ -1,4 +1,5 @@
 #include "program/ui/field_kind.h"
+#include "program/ui/input_field_events.h"
 
 #include "program/ui/tests/input_window.h"
 
@@ -51,9 +52,14 @@ TEST(FieldKind, FormsOfTheKindsWithoutAField) {
     EXPECT_FALSE(AcceptsKey(FieldKind::DollarsCents, "1.2", '.'));
 }
 
-// Typed into the field, shown after leaving it, shown on coming back.
+// Typed into the field, shown after leaving it (the Tab key to the next control), shown on
+// coming back; each field in the window of its own type.
 TEST(FieldKind, TypingLeavingAndEnteringEachKind) {
+    constexpr IllustrationType kRmd = IllustrationType::PlanholderRmd;
+    constexpr IllustrationType kEqual = IllustrationType::EqualPayments;
+    constexpr IllustrationType kStretch = IllustrationType::Stretch;
     struct Case {
+        IllustrationType type;
         int index;
         std::string stored; // the text before the user comes to the field
         std::string typed;  // "\b" is a backspace
@@ -63,28 +69,29 @@ TEST(FieldKind, TypingLeavingAndEnteringEachKind) {
     };
     // clang-format off
     const Case cases[] = {
-        // index, stored, typed, after typing, after leaving, on re-entry
-        {31, "",        "4..5x",        "4.5",          "4.50%",        "4.50"},
-        {31, "",        "6",            "6",            "6.00%",        "6.00"},
-        {31, "",        "",             "0.00",         "0.00%",        "0.00"},
-        {50, "",        "12.5\b\b",     "12",           "12.00%",       "12.00"},
-        {36, "",        "1.2a-",        "12",           "12",           "12"},
-        {8,  "",        "20.1/1",       "2011",         "2011",         "2011"},
-        {9,  "",        "$1,234",       "1234",         "$1,234",       "1234"},
-        {9,  "1234.56", "",             "1235",         "$1,235",       "1235"},
-        {9,  "",        "950\b",        "95",           "$95",          "95"},
-        {3,  "",        "1-Jan/1930",   "1-Jan/1930",   "1-Jan/1930",   "1-Jan/1930"},
-        {0,  "",        "Ann-Marie 2.", "Ann-Marie 2.", "Ann-Marie 2.", "Ann-Marie 2."},
+        // type,   index, stored, typed,    after typing,   after leaving,  on re-entry
+        {kEqual,   31, "",        "4..5x",        "4.5",          "4.50%",        "4.50"},
+        {kEqual,   31, "",        "6",            "6",            "6.00%",        "6.00"},
+        {kEqual,   31, "",        "",             "0.00",         "0.00%",        "0.00"},
+        {kStretch, 50, "",        "12.5\b\b",     "12",           "12.00%",       "12.00"},
+        {kStretch, 36, "",        "1.2a-",        "12",           "12",           "12"},
+        {kRmd,     8,  "",        "20.1/1",       "2011",         "2011",         "2011"},
+        {kRmd,     9,  "",        "$1,234",       "1234",         "$1,234",       "1234"},
+        {kRmd,     9,  "1234.56", "",             "1235",         "$1,235",       "1235"},
+        {kRmd,     9,  "",        "950\b",        "95",           "$95",          "95"},
+        {kRmd,     3,  "",        "1-Jan/1930",   "1-Jan/1930",   "1-Jan/1930",   "1-Jan/1930"},
+        {kRmd,     0,  "",        "Ann-Marie 2.", "Ann-Marie 2.", "Ann-Marie 2.", "Ann-Marie 2."},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.index) + " \"" + c.typed + "\"");
-        InputWindow window(IllustrationType::PlanholderRmd);
+        InputWindow window(c.type);
         forms::TextBox& field = window.main.txtInput(c.index);
         field.SetText(c.stored);
         window.driver.Type(field, c.typed);
         EXPECT_EQ(field.Text(), c.afterTyping);
-        window.driver.Focus(window.main.cmdIRS);
+        window.driver.PressTab();
+        EXPECT_NE(window.app.ActiveControl(), &field);
         EXPECT_EQ(field.Text(), c.afterLeaving);
         window.driver.Focus(field);
         EXPECT_EQ(field.Text(), c.onReentry);
@@ -97,7 +104,7 @@ TEST(FieldKind, AStoredAmountWithCentsShowsThemAfterLeaving) {
     forms::TextBox& amount = window.Field("6-AcctValue0");
     window.driver.Focus(amount);
     amount.SetText("1234.56");
-    window.driver.Focus(window.main.cmdIRS);
+    window.driver.PressTab();
     EXPECT_EQ(amount.Text(), "$1,234.56");
 }
 
@@ -136,9 +143,10 @@ TEST(FieldKind, TheEqualHintLineFollowsTheField) {
     }
 }
 
+// The Stretch window has no S&EPP page to focus; its fields call the same handler.
 TEST(FieldKind, TheHintLineStaysOnOtherTypes) {
     InputWindow window(IllustrationType::Stretch);
-    window.driver.Focus(window.Field("1-EqualROR"));
+    EnterField(window.main, window.main.SetIndex("1-EqualROR"));
     EXPECT_EQ(window.main.Label3(3).Caption(), "* Required fields");
 }
 

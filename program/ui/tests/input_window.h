@@ -1,16 +1,17 @@
-// The main window as the input tests need it: shown, with its field array's focus and key events
-// handled by the input rules as the window's own handlers call them, the representative window
-// linked, and the clock fixed (06/15/2011 unless a test gives another day).
+// The main window of one illustration type as the input tests need it: shown (its load sets up
+// the type, so only that type's tabs show and its input tab is current), its report step a
+// recorder that produces nothing, and the clock fixed (06/15/2011 unless a test gives another
+// day). The field array's focus and key events run the window's own handlers.
 #pragma once
 
-#include "program/ui/input_field_events.h"
 #include "program/ui/main_form.h"
-#include "program/ui/rep_info_form.h"
+#include "program/ui/report_output.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/system/clock.h"
 
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -20,20 +21,27 @@ using Fields = std::map<std::string, std::string>;
 
 inline constexpr sys::LocalDateTime kToday{2011, 6, 15, 10, 0, 0};
 
+// The report step of the output chains: counts the reports asked for and draws nothing.
+struct RecordedReports : ReportOutput {
+    bool ProduceReport(frmMain&, calc::StretchProjection&, bool) override {
+        ++reports;
+        return true;
+    }
+    void DrawGraph(frmMain&, calc::StretchProjection&) override { ++graphs; }
+    void PrintReport(frmMain&) override {}
+    void ExportPdf(frmMain&, const std::filesystem::path&) override {}
+
+    int reports = 0;
+    int graphs = 0;
+};
+
 struct InputWindow {
     explicit InputWindow(illustration::IllustrationType type,
                          const sys::LocalDateTime& today = kToday)
         : clock(today) {
         program.IllustrationType = type;
-        main.txtInput.On(&forms::TextBox::KeyPress, [this](int index, int& keyAscii) {
-            FilterFieldKey(main, index, keyAscii);
-        });
-        main.txtInput.On(&forms::Control::GotFocus, [this](int index) { EnterField(main, index); });
-        main.txtInput.On(&forms::Control::LostFocus,
-                         [this](int index) { LeaveField(main, index); });
-        main.RepInfo = &repInfo;
+        main.SetServices(output, main.Store());
         main.Show();
-        main.TabOne1.SetCurrentTab(static_cast<int>(type));
     }
 
     void Enter(const Fields& fields) {
@@ -50,7 +58,7 @@ struct InputWindow {
     forms::testing::Driver driver{app};
     ProgramState program;
     frmMain& main = app.Create<frmMain>(program);
-    frmRepInfo& repInfo = app.Create<frmRepInfo>();
+    RecordedReports output;
 };
 
 } // namespace ui

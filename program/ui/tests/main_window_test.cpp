@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -261,6 +262,18 @@ TEST_F(MainWindowTest, WindowPlacementComesBackOnTheNextRun) {
     EXPECT_EQ(small.Width(), 9000 - 100);
     EXPECT_EQ(small.Top(), 1);
     EXPECT_EQ(small.Height(), 8000 - 200);
+}
+
+// The window's control table and the members that the input rules use make each control once:
+// a name (with its element index in an array) names one control.
+TEST_F(MainWindowTest, EachControlIsMadeOnce) {
+    const frmMain& main = Start();
+    std::set<std::pair<std::string, int>> seen;
+    for (const forms::Control* control : main.Controls()) {
+        EXPECT_TRUE(seen.insert({control->Name(), control->Index()}).second)
+            << control->Name() << "(" << control->Index() << ")";
+    }
+    EXPECT_NE(main.RepInfo, nullptr); // loaded with the window
 }
 
 TEST_F(MainWindowTest, TheIniFileBesideTheProgramWinsAndIsClamped) {
