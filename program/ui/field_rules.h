@@ -16,7 +16,7 @@ void UpdateOriginalDobField(frmMain& main);
 // regains the spouse's series.
 void UpdateStretchSpouseFields(frmMain& main, int lastInputIndex);
 
-// RMD only: "7-SpouseDOB" open when the joint table is chosen (optUseJoint), else emptied and
+// RMD only: "7-SpouseDOB" open when the joint table is chosen (optUseJoint "Yes"), else emptied and
 // closed; the background is copied from "8-PlanName0" (open) or "R-Plan70" (closed).
 void UpdateJointFields(frmMain& main);
 

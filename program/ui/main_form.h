@@ -75,8 +75,8 @@ public:
     void RefreshGraphList(std::int16_t& show);
 
     forms::ControlArray<forms::TextBox> txtInput;
-    forms::ControlArray<forms::ComboBox> cmboPlanType; // 0 RMD, 1 beneficiary RMD
-    forms::OptionButton optUseJoint;
+    forms::ControlArray<forms::ComboBox> cmboPlanType;    // 0 RMD, 1 beneficiary RMD
+    forms::ControlArray<forms::OptionButton> optUseJoint; // 0 "Yes", 1 "No": the joint table
     forms::CheckBox chkSurvivingSpouse;
     forms::CheckBox chkRMDOnce;
     forms::Frame fraEqualPmt;
@@ -136,7 +136,6 @@ public:
     forms::Resizer& ElasticOne1;
     forms::Line& Line1;
     forms::Line& Line2;
-    forms::OptionButton& optNoJoint; // the "No" beside optUseJoint's "Yes"
     forms::ComboBox& cmboState;
     forms::CommandButton& cmdToday;
     forms::PictureBox& picGraph;

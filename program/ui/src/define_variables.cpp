@@ -125,7 +125,7 @@ private:
                       birth)) {
             return true;
         }
-        if (main_.optUseJoint.Value()) {
+        if (main_.optUseJoint(0).Value()) {
             std::optional<Date> spouse;
             if (BirthDate({"7-SpouseDOB", "The Spouse's Date of Birth is required.",
                            kDateInputError, "01/01/1930",

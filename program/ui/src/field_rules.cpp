@@ -26,7 +26,7 @@ void UpdateJointFields(frmMain& main) {
         return;
     }
     forms::TextBox& spouseBirthDate = main.txtInput(main.SetIndex("7-SpouseDOB"));
-    if (main.optUseJoint.Value()) {
+    if (main.optUseJoint(0).Value()) {
         spouseBirthDate.SetEnabled(true);
         spouseBirthDate.SetBackColor(main.txtInput(main.SetIndex("8-PlanName0")).BackColor());
     } else {

@@ -38,7 +38,6 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
       ElasticOne2(*this, "ElasticOne2"), Frame1(*this, "Frame1"),
       ElasticOne1(designed_.Named<forms::Resizer>("ElasticOne1")),
       Line1(designed_.Named<forms::Line>("Line1")), Line2(designed_.Named<forms::Line>("Line2")),
-      optNoJoint(designed_.Named<forms::OptionButton>("optNoJoint")),
       cmboState(designed_.Named<forms::ComboBox>("cmboState")),
       cmdToday(designed_.Named<forms::CommandButton>("cmdToday")),
       picGraph(designed_.Named<forms::PictureBox>("picGraph")),
@@ -87,9 +86,10 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
         box.SetMaxLength(field.maxLength);
         box.SetVisible(field.visible);
         box.SetText(std::string(field.initialText));
-        // The report elements are never edited: greyed, the colour a closed input takes.
+        // The report elements are never edited: their grey is the background that the field
+        // rules copy from "R-Plan70" to an input they close.
         if (field.index >= illustration::kFirstReportField) {
-            box.SetBackColor(forms::Color::ButtonFace);
+            box.SetBackColor(forms::Color::GrayText);
         }
     }
     // The window and the model keep one text: each writes the other only when it differs.
@@ -126,6 +126,9 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
          {"Planholder", "Spouse Beneficiary", "Non-Spouse Beneficiary", "All Years"}) {
         lstGraph.AddItem(series);
     }
+    optUseJoint.Add(0).SetCaption("Yes");
+    optUseJoint.Add(1).SetCaption("No");
+    optUseJoint(1).SetValue(true);
     cmdCalc.Add(0).SetCaption("Calc");
     cmdCalc.Add(1).SetCaption("Calc");
 

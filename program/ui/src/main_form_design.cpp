@@ -21,8 +21,7 @@ constexpr forms::ControlRow kControls[] = {
     {"ElasticOne1",                 K::Resizer,        "",            -1, {0, 0, 8220, 8250},       ""},
     {"Line1",                       K::Line,           "",            -1, {60, 15, 8100, 0},        ""},
     {"Line2",                       K::Line,           "",            -1, {60, 30, 8100, 0},        ""},
-    {"lblUseJoint",                 K::Label,          "",            -1, {},                       "Use Joint Life Expectancy Table if the spouse is more than ten (10) years younger and the sole beneficiary?"},
-    {"optNoJoint",                  K::OptionButton,   "",            -1, {},                       "No"},
+    {"lblUseJoint",                 K::Label,          "",            -1, {},                       "Use Joint Life Expectancy Table for RMD calculation if spouse is more than ten (10) years younger and the spouse is the sole beneficiary of the account?"},
     {"lblPlanType0",                K::Label,          "",            -1, {},                       "Plan Type"},
     {"lblPlanType1",                K::Label,          "",            -1, {},                       "Plan Type"},
     {"lblState",                    K::Label,          "",            -1, {},                       "State to Use for Income Tax Comparison Page"},
@@ -163,9 +162,8 @@ void frmMain::DesignWindow() {
             switch (item) {
             case kUseJoint:
                 place(designed_.Named<forms::Label>("lblUseJoint"), 120, labelWidth);
-                place(optUseJoint, boxLeft, 900);
-                place(optNoJoint, boxLeft + 960, 900);
-                optUseJoint.SetCaption("Yes");
+                place(optUseJoint(0), boxLeft, 900);
+                place(optUseJoint(1), boxLeft + 960, 900);
                 break;
             case kPlanType0:
             case kPlanType1: {

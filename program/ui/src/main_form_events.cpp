@@ -1,6 +1,6 @@
 // The main window's control events: most mark the illustration as changed and rerun a field
 // rule; the graph options redraw the graph, cmdCalc fills a Stretch life expectancy, cmdToday
-// dates the 72(t) illustration.
+// dates the 72(t) illustration and cmdIRS opens the federal rates page.
 #include "program/ui/main_form.h"
 
 #include "program/calc/factor_library.h"
@@ -8,6 +8,7 @@
 #include "program/ui/field_rules.h"
 #include "program/ui/input_field_events.h"
 #include "program/ui/src/main_form_chains.h"
+#include "program/ui/web_links.h"
 
 #include "platform/forms/application.h"
 #include "platform/runtime/conversions.h"
@@ -20,6 +21,9 @@
 namespace ui {
 
 namespace {
+
+constexpr int kPaymentFrame = 15; // Frame1 element that holds the S&EPP payment choices
+constexpr const char* kFederalRatesMember = "URL_EQUAL_FEDRATES.txt";
 
 std::string TodayText() {
     const std::chrono::year_month_day today = sys::Today();
@@ -118,9 +122,14 @@ void frmMain::WireControlEvents() {
         UpdateJointFields(*this);
         changed();
     };
-    optUseJoint.Click = jointChanged;
-    optUseJoint.KeyPress = [jointChanged](int&) { jointChanged(); };
-    optNoJoint.Click = jointChanged;
+    optUseJoint.On(&forms::OptionButton::Click, [jointChanged](int) { jointChanged(); });
+    optUseJoint.On(&forms::OptionButton::KeyPress, [jointChanged](int, int&) { jointChanged(); });
+    // A click on the payment frame refreshes the choices it holds.
+    Frame1.On(&forms::Frame::Click, [this](int index) {
+        if (index == kPaymentFrame) {
+            RefreshEqualPaymentOptions(*this);
+        }
+    });
     cmdCalc.On(&forms::CommandButton::Click, [this](int index) {
         if (index == 0) {
             FillLifeExpectancy(*this, "7-StretchPDOB", "2-StretchPLEO");
@@ -128,6 +137,7 @@ void frmMain::WireControlEvents() {
             FillLifeExpectancy(*this, "7-StretchSDOB", "2-StretchSLEO");
         }
     });
+    cmdIRS.Click = [] { OpenArchivedUrl(kFederalRatesMember); };
     cmdToday.Click = [this] {
         SetField(TodayText(), "7-EqualDate");
         App().SendKeys("{TAB}{TAB}");

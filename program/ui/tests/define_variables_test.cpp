@@ -101,7 +101,7 @@ void ExpectFailure(const FailingCase& c) {
         window.driver.ChooseItem(window.main.cmboPlanType(0), c.planType);
         window.driver.Focus(window.Field("8-PartFirst"));
     }
-    window.main.optUseJoint.SetValue(c.joint);
+    window.main.optUseJoint(c.joint ? 0 : 1).SetValue(true);
     window.main.chkSurvivingSpouse.SetValue(c.survivor ? forms::vbChecked : forms::vbUnchecked);
     window.driver.ExpectMessageBox(c.title, forms::vbOK);
     EXPECT_TRUE(DefineVariables(window.main));
@@ -547,7 +547,7 @@ TEST(DefineVariables, EdgesThatPass) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.changes.begin()->first + "=" + c.changes.begin()->second);
         Validation window(c.type, c.changes);
-        window.main.optUseJoint.SetValue(c.joint);
+        window.main.optUseJoint(c.joint ? 0 : 1).SetValue(true);
         EXPECT_FALSE(DefineVariables(window.main));
         EXPECT_EQ(window.Boxes(), 0u);
     }

@@ -118,6 +118,14 @@ TEST(EqualPaymentOptions, WithoutABeneficiaryTheJointChoicesMoveToSingleLife) {
     }
 }
 
+TEST(EqualPaymentOptions, AClickOnThePaymentFrameRefreshesTheChoices) {
+    PaymentWindow window(Fields{{"8-EqualFirst", ""}});
+    window.driver.Click(window.main.Frame1(14));
+    window.ExpectChoices(kAll); // the design state: only the payment frame refreshes
+    window.driver.Click(window.main.Frame1(15));
+    window.ExpectChoices(kNone);
+}
+
 TEST(EqualPaymentOptions, LeavingAnyInputRefreshesTheChoices) {
     PaymentWindow window(Fields{{"8-EqualFirst", ""}});
     window.driver.Type(window.Field("8-EqualFirst"), "Ann");

@@ -123,12 +123,15 @@ TEST(FieldRules, TheJointSpouseDateByTypeAndChoice) {
         InputWindow window(c.type);
         forms::TextBox& spouse = window.Field("7-SpouseDOB");
         spouse.SetText("1/1/1960");
-        window.main.optUseJoint.SetValue(c.joint);
+        window.main.optUseJoint(c.joint ? 0 : 1).SetValue(true);
         UpdateJointFields(window.main);
         EXPECT_EQ(spouse.Enabled(), c.enabled);
         EXPECT_EQ(spouse.Text(), c.text);
         const std::string source = c.enabled ? "8-PlanName0" : "R-Plan70";
         EXPECT_EQ(spouse.BackColor(), window.Field(source).BackColor());
+        if (!c.enabled) {
+            EXPECT_EQ(spouse.BackColor(), forms::Color::GrayText);
+        }
     }
 }
 

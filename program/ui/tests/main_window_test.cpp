@@ -8,10 +8,14 @@
 #include "platform/forms/testing/driver.h"
 #include "platform/system/clock.h"
 #include "platform/system/external_programs.h"
+#include "platform/system/folders.h"
+#include "platform/testing/file_contents.h"
 #include "platform/testing/sandbox.h"
+#include "platform/zip/zip_archive.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
@@ -296,6 +300,38 @@ TEST_F(MainWindowTest, ExitAsksFirstAndStaysOnNo) {
     Driver().ExpectMessageBox("Not Available", forms::vbOK);
     Driver().ChooseMenuItem(main.mnuFileExit);
     EXPECT_TRUE(main.App().Ended());
+}
+
+// cmdIRS opens the address kept in the resource archive beside the program (the build's own
+// archive, packed from the resource sources); the extracted member does not stay behind.
+TEST_F(MainWindowTest, WebLookupOpensTheAddressInTheResourceArchive) {
+    std::vector<std::string> opened;
+    sys::ScopedBrowser browser([&opened](const std::string& url) {
+        opened.push_back(url);
+        return true;
+    });
+    frmMain& main = Start("/2");
+    std::filesystem::create_directories(sys::ProgramFolder());
+    Driver().Click(main.cmdIRS);
+    const std::string stored =
+        testkit::ReadFileBytes(TALLOWMERE_RESOURCE_SOURCES "/URL_EQUAL_FEDRATES.txt");
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(stored.starts_with(opened[0])) << opened[0];
+    EXPECT_TRUE(opened[0].starts_with("https://")) << opened[0];
+    EXPECT_FALSE(std::filesystem::exists(sys::ProgramFolder() / "URL_EQUAL_FEDRATES.txt"));
+
+    // No archive, or a member whose text is no web address: nothing opens, nothing is said.
+    const std::filesystem::path install = sandbox.Root() / "install";
+    std::filesystem::create_directories(install);
+    sandbox.SetEnvironment("TALLOWMERE_INSTALL_DIR", install.string());
+    Driver().Click(main.cmdIRS);
+    const std::filesystem::path member =
+        sandbox.WriteFile("member/URL_EQUAL_FEDRATES.txt", "file:///etc/passwd\r\n");
+    ASSERT_EQ(archive::AddFile(install / "Tallowmere.icf", member, archive::kResourcePassword),
+              archive::ZipResult::Success);
+    Driver().Click(main.cmdIRS);
+    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(Driver().MessageBoxes().empty());
 }
 
 TEST_F(MainWindowTest, CmdCalcFillsTheLifeExpectancy) {
