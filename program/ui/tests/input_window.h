@@ -5,13 +5,12 @@
 #pragma once
 
 #include "program/ui/main_form.h"
-#include "program/ui/report_output.h"
+#include "program/ui/tests/recorded_reports.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/system/clock.h"
 
-#include <filesystem>
 #include <map>
 #include <string>
 
@@ -20,20 +19,6 @@ namespace ui {
 using Fields = std::map<std::string, std::string>;
 
 inline constexpr sys::LocalDateTime kToday{2011, 6, 15, 10, 0, 0};
-
-// The report step of the output chains: counts the reports asked for and draws nothing.
-struct RecordedReports : ReportOutput {
-    bool ProduceReport(frmMain&, calc::StretchProjection&, bool) override {
-        ++reports;
-        return true;
-    }
-    void DrawGraph(frmMain&, calc::StretchProjection&) override { ++graphs; }
-    void PrintReport(frmMain&) override {}
-    void ExportPdf(frmMain&, const std::filesystem::path&) override {}
-
-    int reports = 0;
-    int graphs = 0;
-};
 
 struct InputWindow {
     explicit InputWindow(illustration::IllustrationType type,
