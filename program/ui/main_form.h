@@ -208,6 +208,8 @@ private:
     void FormLoad();
     void FormPaint();
     void FormResize();
+    // The hint lines of the input tabs under the last frame of their tab.
+    void PlaceHintLines();
 
     void ShowFieldMessage(const std::string& text);
 

@@ -2,8 +2,10 @@
 
 #include "program/ui/main_form.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <string>
 
 namespace ui {
 
@@ -120,12 +122,26 @@ const FrameDesign kFrames[] = {
     {15, 2, kFrameLeft, kWideFrame, "Payment", {kPaymentOptions}},
 };
 
-constexpr int kRowHeight = 300;
-constexpr int kControlHeight = 285;
+constexpr int kRowHeight = 285; // the payment choices' pitch
+constexpr int kControlHeight = 270;
+constexpr int kRowGap = 15;
 constexpr int kFrameTopMargin = 240;
-constexpr int kFrameGap = 60;
-constexpr int kPageTop = 420;
+constexpr int kFrameGap = 30;
+constexpr int kPageTop = 390;
 constexpr int kPaymentOptionRows = 7;
+constexpr int kRmdMethodOptions = 3;
+constexpr int kButtonWidth = 1500; // beside a wide frame's field; 900 in a narrow one
+// A caption's line at the window's 8-point face: about 95 twips a character on average and
+// 195 twips a line; a caption wider than its label wraps onto more lines.
+constexpr int kCaptionCharacterWidth = 95;
+constexpr int kCaptionLineHeight = 195;
+
+int CaptionHeight(const std::string& caption, int width) {
+    const int charactersPerLine = std::max(1, width / kCaptionCharacterWidth);
+    const int characters = static_cast<int>(caption.size());
+    const int lines = std::max(1, (characters + charactersPerLine - 1) / charactersPerLine);
+    return lines == 1 ? kControlHeight : lines * kCaptionLineHeight + 30;
+}
 
 } // namespace
 
@@ -152,55 +168,74 @@ void frmMain::DesignWindow() {
         const int labelWidth = wide ? 4200 : 1800;
         const int boxLeft = 120 + labelWidth + 60;
         const int boxWidth = design.width - boxLeft - 120;
-        int row = 0;
-        const auto place = [&](forms::Control& control, int left, int width, int rows = 1) {
+        int top = kFrameTopMargin;
+        // A row is as tall as its caption's lines; its control sits on the row's first line.
+        const auto place = [&](forms::Control& control, int left, int width, int height) {
             control.SetContainer(frame);
-            control.Move(left, kFrameTopMargin + row * kRowHeight, width,
-                         kControlHeight + (rows - 1) * kRowHeight);
+            control.Move(left, top, width, height);
+        };
+        const auto placeCaption = [&](forms::Label& label, int width) {
+            const int height = CaptionHeight(label.Caption(), width);
+            place(label, 120, width, height);
+            return height;
         };
         for (const int item : design.items) {
+            int rowHeight = kControlHeight;
             switch (item) {
-            case kUseJoint:
-                place(designed_.Named<forms::Label>("lblUseJoint"), 120, labelWidth);
-                place(optUseJoint(0), boxLeft, 900);
-                place(optUseJoint(1), boxLeft + 960, 900);
+            case kUseJoint: {
+                // The question spans the frame; Yes and No stand under it.
+                top +=
+                    placeCaption(designed_.Named<forms::Label>("lblUseJoint"), design.width - 240) +
+                    kRowGap;
+                place(optUseJoint(0), boxLeft, 900, kControlHeight);
+                place(optUseJoint(1), boxLeft + 960, 900, kControlHeight);
                 break;
+            }
             case kPlanType0:
             case kPlanType1: {
                 const int list = item == kPlanType0 ? 0 : 1;
-                place(designed_.Named<forms::Label>(list == 0 ? "lblPlanType0" : "lblPlanType1"),
-                      120, labelWidth);
-                place(cmboPlanType(list), boxLeft, boxWidth);
+                placeCaption(
+                    designed_.Named<forms::Label>(list == 0 ? "lblPlanType0" : "lblPlanType1"),
+                    labelWidth);
+                place(cmboPlanType(list), boxLeft, boxWidth, kControlHeight);
                 break;
             }
             case kSurvivingSpouse:
-                place(chkSurvivingSpouse, 120, design.width - 240);
+                place(chkSurvivingSpouse, 120, design.width - 240, kControlHeight);
                 break;
             case kRmdOnce:
-                place(chkRMDOnce, 120, design.width - 240);
+                place(chkRMDOnce, 120, design.width - 240, kControlHeight);
                 break;
             case kSkipSpouse:
-                place(chkSkipSpouse, 120, design.width - 240);
+                place(chkSkipSpouse, 120, design.width - 240, kControlHeight);
                 break;
             case kState:
-                place(designed_.Named<forms::Label>("lblState"), 120, labelWidth);
-                place(cmboState, boxLeft, boxWidth);
+                rowHeight = placeCaption(designed_.Named<forms::Label>("lblState"), labelWidth);
+                place(cmboState, boxLeft, boxWidth, kControlHeight);
                 break;
             case kRoth:
                 chkRoth.SetCaption("Roth IRA Plan");
-                place(chkRoth, 120, design.width - 240);
+                place(chkRoth, 120, design.width - 240, kControlHeight);
                 break;
-            case kPaymentOptions:
-                place(fraEqualPmt, 120, design.width - 240, kPaymentOptionRows + 1);
+            case kPaymentOptions: {
+                // Two columns: the RMD method's three choices, then the four fixed methods.
+                constexpr int kColumnRows = 4;
+                constexpr int kColumnWidth = 3600;
+                rowHeight = kFrameTopMargin + kColumnRows * kRowHeight;
+                place(fraEqualPmt, 120, design.width - 240, rowHeight);
                 for (int option = 0; option < kPaymentOptionRows; ++option) {
-                    optEqualPmt(option).Move(120, 240 + option * kRowHeight, 3600, kControlHeight);
-                    lblEqualPmt(option).Move(3840, 240 + option * kRowHeight, 2400, kControlHeight);
+                    const int column = option < kRmdMethodOptions ? 0 : 1;
+                    const int row = column == 0 ? option : option - kRmdMethodOptions;
+                    const int left = 120 + column * kColumnWidth;
+                    const int optionTop = kFrameTopMargin - 30 + row * kRowHeight;
+                    optEqualPmt(option).Move(left, optionTop, 2500, kControlHeight);
+                    lblEqualPmt(option).Move(left + 2520, optionTop, 1000, kControlHeight);
                 }
-                row += kPaymentOptionRows;
                 break;
+            }
             default: {
                 if (lblInput.Exists(item)) {
-                    place(lblInput(item), 120, labelWidth);
+                    rowHeight = placeCaption(lblInput(item), labelWidth);
                 }
                 // Fields with a button beside them leave it room.
                 forms::CommandButton* beside = nullptr;
@@ -211,21 +246,23 @@ void frmMain::DesignWindow() {
                 } else if (item == 36 || item == 41) {
                     beside = &cmdCalc(item == 36 ? 0 : 1);
                 }
-                const int buttonWidth = beside == nullptr ? 0 : 1200;
-                place(txtInput(item), boxLeft, boxWidth - buttonWidth);
+                const int buttonWidth = beside == nullptr ? 0 : wide ? kButtonWidth : 900;
+                place(txtInput(item), boxLeft, boxWidth - buttonWidth, kControlHeight);
                 if (beside != nullptr) {
-                    place(*beside, boxLeft + boxWidth - buttonWidth + 60, buttonWidth - 60);
+                    place(*beside, boxLeft + boxWidth - buttonWidth + 60, buttonWidth - 60,
+                          kControlHeight);
                 }
                 break;
             }
             }
-            ++row;
+            top += std::max(rowHeight, kControlHeight) + kRowGap;
         }
         const int column = design.left == kFrameLeft ? 0 : 1;
-        int& top = nextTop[static_cast<std::size_t>(design.tab)][static_cast<std::size_t>(column)];
-        top = std::max(top, 60);
-        frame.Move(design.left, top, design.width, kFrameTopMargin + row * kRowHeight + 90);
-        top += frame.Height() + kFrameGap;
+        int& pageTop =
+            nextTop[static_cast<std::size_t>(design.tab)][static_cast<std::size_t>(column)];
+        pageTop = std::max(pageTop, 30);
+        frame.Move(design.left, pageTop, design.width, top + 45);
+        pageTop += frame.Height() + kFrameGap;
     }
     // The hidden elements keep to the pages their tabs name.
     for (const illustration::FieldDefinition& field : illustration::FieldDefinitions()) {
@@ -242,6 +279,7 @@ void frmMain::DesignWindow() {
         Label3(hint).SetContainer(ElasticOne2(kHintTabs[static_cast<std::size_t>(hint)]));
         Label3(hint).Move(kFrameLeft, 0, kWideFrame, 2 * kControlHeight);
     }
+    PlaceHintLines();
     forms::Label& graphHint = Label3.Add(4);
     graphHint.SetContainer(TabOne1, 5);
     graphHint.Move(5640, 480, 2200, 1800);

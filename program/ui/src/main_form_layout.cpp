@@ -20,6 +20,13 @@ void Step(const std::function<void()>& step) {
 
 } // namespace
 
+void frmMain::PlaceHintLines() {
+    constexpr std::pair<int, int> kHintUnderFrame[] = {{0, 3}, {1, 6}, {2, 10}, {3, 15}};
+    for (const auto& [hint, frame] : kHintUnderFrame) {
+        Label3(hint).SetTop(Frame1(frame).Top() + Frame1(frame).Height() + 100);
+    }
+}
+
 void frmMain::FormResize() {
     if (GetWindowState() == forms::WindowState::Minimized) {
         return;
@@ -52,10 +59,7 @@ void frmMain::FormResize() {
             ElasticOne2(page).SetHeight(ElasticOne2(0).Height());
         });
     }
-    constexpr std::pair<int, int> kHintUnderFrame[] = {{0, 3}, {1, 6}, {2, 10}, {3, 15}};
-    for (const auto& [hint, frame] : kHintUnderFrame) {
-        Step([&] { Label3(hint).SetTop(Frame1(frame).Top() + Frame1(frame).Height() + 100); });
-    }
+    Step([&] { PlaceHintLines(); });
     Step([&] { TabOne1.Refresh(); });
     forms::Control* graphControls[] = {&picGraph,   &hScrollGraph, &lstGraph, &chkBackground,
                                        &chkTopView, &chkGrayScale, &Label3(4)};
