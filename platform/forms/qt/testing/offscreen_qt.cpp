@@ -4,13 +4,6 @@
 
 #include <cstdlib>
 
-// Fontconfig keeps what it parsed of its configuration files until the process ends and Qt
-// never asks it to free them, so LeakSanitizer reports them at exit. The sanitizer runtime finds
-// this hook by its exported name; a test program links at most one such hook.
-extern "C" [[gnu::used, gnu::visibility("default")]] const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-
 namespace forms::qt::testing {
 
 OffscreenQt::OffscreenQt() = default;
