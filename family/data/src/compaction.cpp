@@ -45,31 +45,35 @@ public:
     explicit CompactionPlan(const DatabaseFile& source)
         : source_(source), stepsLeft_(source.WalkBound()) {}
 
-    void Make(std::int32_t firstEntry) { firstEntry_ = CopyChain(firstEntry, 0, kRootPath.size()); }
+    void Make(std::int32_t firstEntry) {
+        firstEntry_ = CopyChain(firstEntry, 0, 0, kRootPath.size());
+    }
 
     const std::vector<PlannedEntry>& Entries() const { return entries_; }
     std::int32_t FirstEntry() const { return firstEntry_; }
     bool Failed() const { return failed_; }
 
 private:
-    // Plans the chain from `start` below `parent` (0: top level), whose path is `pathLength`
-    // characters long; answers the new offset of the chain's first entry.
-    std::int32_t CopyChain(std::int32_t start, std::int32_t parent, std::size_t parentLength) {
+    // Plans the chain from `start` below the entry at `parentInOld` in the old file (0: top
+    // level), which goes to `parent` in the new one and whose path is `parentLength` characters
+    // long; answers the new offset of the chain's first entry.
+    std::int32_t CopyChain(std::int32_t start, std::int32_t parentInOld, std::int32_t parent,
+                           std::size_t parentLength) {
         std::vector<std::size_t> members;
         std::set<std::string> names;
         for (std::int32_t current = start; current != 0;) {
             const auto record = --stepsLeft_ >= 0 ? source_.ReadRecord(current) : std::nullopt;
             // The entry's path, as ".A.B" without the closing dot, must fit a request.
             const std::size_t pathLength = parentLength + (record ? record->name.size() : 0);
-            if (!record || pathLength + 2 > kPathLimit || !names.insert(record->name).second ||
-                !Place(*record, parent)) {
+            if (!record || record->parent != parentInOld || pathLength + 2 > kPathLimit ||
+                !names.insert(record->name).second || !Place(*record, parent)) {
                 failed_ = true;
                 break;
             }
             const std::size_t index = entries_.size() - 1;
             members.push_back(index);
             const std::int32_t firstChild =
-                CopyChain(record->firstChild, entries_[index].offset, pathLength + 1);
+                CopyChain(record->firstChild, current, entries_[index].offset, pathLength + 1);
             entries_[index].record.firstChild = firstChild;
             current = record->next;
         }

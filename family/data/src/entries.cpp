@@ -36,13 +36,13 @@ struct ChainPlace {
 
 // Walks the chain from `start` to the place of `name`. Not found when the chain is damaged, or
 // when it holds the name already (which a sound lookup would have found).
-DataResult FindChainPlace(const DatabaseSlot& slot, std::int32_t start, const std::string& name,
-                          ChainPlace& place) {
+DataResult FindChainPlace(const DatabaseSlot& slot, std::int32_t parent, std::int32_t start,
+                          const std::string& name, ChainPlace& place) {
     const std::int64_t bound = slot.file.WalkBound();
     std::int64_t steps = 0;
     for (std::int32_t current = start; current != 0;) {
         const auto record = slot.file.ReadRecord(current);
-        if (++steps > bound || !record ||
+        if (++steps > bound || !record || !BelongsTo(*record, parent) ||
             (place.predecessor != 0 && !Ascends(place.predecessorRecord, *record))) {
             return kDataNotADatabase;
         }
@@ -84,7 +84,7 @@ DataResult AddMissingNames(const DatabaseSlot& slot, const PathRequest& request)
     record.parent = parent;
     ChainPlace place;
     const DataResult placed = FindChainPlace(
-        slot, parent != 0 ? parentRecord.firstChild : slot.firstEntry, record.name, place);
+        slot, parent, parent != 0 ? parentRecord.firstChild : slot.firstEntry, record.name, place);
     if (placed != kDataSuccess) {
         return placed;
     }
@@ -246,6 +246,9 @@ unsigned char _DataFindFirstEntry(int handle, const char* path, char* name) {
         if (!record) {
             return kDataNoMoreEntries;
         }
+        if (!BelongsTo(*record, request.found.offset)) {
+            return kDataNotADatabase;
+        }
     }
     slot.cursorOffset = offset;
     slot.cursorRecord = *record;
@@ -269,7 +272,7 @@ unsigned char _DataFindNextEntry(int handle, char* name) {
         return kDataNoMoreEntries;
     }
     // A chain that does not ascend would let a host's listing loop run for ever.
-    if (!Ascends(slot->cursorRecord, *record)) {
+    if (!BelongsTo(*record, slot->cursorRecord.parent) || !Ascends(slot->cursorRecord, *record)) {
         slot->ForgetCursor();
         return kDataNotADatabase;
     }

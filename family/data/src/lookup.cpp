@@ -12,7 +12,9 @@ Lookup FindRoot(const DatabaseSlot& slot) {
         return found;
     }
     const auto record = slot.file.ReadRecord(slot.firstEntry);
-    if (record) {
+    if (record && !BelongsTo(*record, 0)) {
+        found.damaged = true;
+    } else if (record) {
         found.offset = slot.firstEntry;
         found.record = *record;
         found.exists = true;
@@ -24,6 +26,10 @@ Lookup FindRoot(const DatabaseSlot& slot) {
 
 bool Ascends(const EntryRecord& before, const EntryRecord& after) {
     return CompareNames(before.name, after.name) < 0;
+}
+
+bool BelongsTo(const EntryRecord& record, std::int32_t parent) {
+    return record.parent == parent;
 }
 
 Lookup FindPath(const DatabaseSlot& slot, const std::string& fullPath,
@@ -42,6 +48,7 @@ Lookup FindPath(const DatabaseSlot& slot, const std::string& fullPath,
 
     // The walk starts below the working entry when the path lies within it.
     std::int32_t current = slot.firstEntry;
+    std::int32_t parent = 0;
     const auto workingNames = SplitNames(slot.workingPath);
     if (!workingNames.empty() && slot.workingEntry != 0 && IsWithin(fullPath, slot.workingPath)) {
         const auto working = slot.file.ReadRecord(slot.workingEntry);
@@ -56,6 +63,7 @@ Lookup FindPath(const DatabaseSlot& slot, const std::string& fullPath,
             return found;
         }
         current = working->firstChild;
+        parent = slot.workingEntry;
     }
 
     const std::int64_t bound = slot.file.WalkBound();
@@ -70,7 +78,7 @@ Lookup FindPath(const DatabaseSlot& slot, const std::string& fullPath,
         if (!record) {
             return found;
         }
-        if (sibling && !Ascends(*sibling, *record)) {
+        if (!BelongsTo(*record, parent) || (sibling && !Ascends(*sibling, *record))) {
             found.damaged = true;
             return found;
         }
@@ -90,6 +98,7 @@ Lookup FindPath(const DatabaseSlot& slot, const std::string& fullPath,
             return found;
         }
         sibling.reset();
+        parent = current;
         current = record->firstChild;
     }
     return found;

@@ -1,8 +1,8 @@
 // Finding the entry a full path names. The walk follows sorted sibling chains and stops as soon
 // as the wanted name sorts before the current one; it may start at the handle's working entry
 // or take the find cursor's entry without reading the file. Every walk is bounded by the number
-// of records the file can hold and checks that each chain ascends, so a cycle in a damaged file
-// is reported as damage, never followed for ever.
+// of records the file can hold and checks that each chain ascends and that each record names
+// its parent, so a cycle in a damaged file is reported as damage, never followed for ever.
 #pragma once
 
 #include "family/data/dorrick.h"
@@ -48,5 +48,10 @@ DataResult ResolveEntry(int handle, const char* path, PathRequest& request);
 // A chain link's next step, checked: a record that does not sort after the one before it
 // means the chain is damaged (or loops).
 bool Ascends(const EntryRecord& before, const EntryRecord& after);
+
+// Whether a record met in the chain below `parent` (0: top level) names that parent. Each record
+// names one parent, so a walk that checks it can reach a record by one path only: links that
+// would make a child its own ancestor, or share a chain between parents, are damage.
+bool BelongsTo(const EntryRecord& record, std::int32_t parent);
 
 } // namespace dorrick

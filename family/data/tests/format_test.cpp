@@ -83,12 +83,18 @@ TEST_F(FileFormat, ALoopInAChainIsReportedAsDamageNotFollowed) {
     EXPECT_EQ(_DataFindNextEntry(handle, name.data()), kDataNoMoreEntries);
 }
 
-// A's first child is A itself: deleting A must not walk its children for ever.
-TEST_F(FileFormat, ALoopBelowADeletedEntryIsReportedAsDamage) {
+// A's first child is A itself: listing, looking up or deleting below A must not go round for
+// ever (a host walking the tree would meet A.A.A... without end).
+TEST_F(FileFormat, AnEntryThatIsItsOwnChildIsReportedAsDamage) {
     const auto file = WriteDamaged(
         "child-loop.hxd", HeaderBytes(16, 0) + RecordBytes({.name = "A", .firstChild = 16}));
     int handle = 0;
     ASSERT_EQ(_DataOpen(file.c_str(), &handle), kDataSuccess);
+    std::array<char, kDataNameBufferSize> name{};
+    EXPECT_EQ(_DataFindFirstEntry(handle, "A", name.data()), kDataNotADatabase);
+    int size = 0;
+    EXPECT_EQ(_DataGetEntrySize(handle, "A.A", &size), kDataNotADatabase);
+    EXPECT_EQ(_DataAddEntry(handle, "A.B"), kDataNotADatabase);
     EXPECT_EQ(_DataDeleteEntry(handle, "A"), kDataNotADatabase);
 }
 
