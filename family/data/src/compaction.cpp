@@ -15,6 +15,7 @@
 #include "platform/system/atomic_file.h"
 #include "platform/system/files.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -175,12 +176,12 @@ bool WriteCompacted(const DatabaseFile& source, const CompactionPlan& plan,
 }
 
 // Keeps the database as it is now under the old-copy name: a second name for the same file
-// when the file system allows it, else a copy.
+// (the file a symbolic link points to) when the file system allows it, else a copy.
 bool KeepOldCopy(const std::filesystem::path& database, const std::filesystem::path& oldCopy) {
     if (unlink(oldCopy.c_str()) != 0 && errno != ENOENT) {
         return false;
     }
-    if (link(database.c_str(), oldCopy.c_str()) == 0) {
+    if (linkat(AT_FDCWD, database.c_str(), AT_FDCWD, oldCopy.c_str(), AT_SYMLINK_FOLLOW) == 0) {
         return true;
     }
     try {

@@ -4,6 +4,7 @@
 #include "family/data/tests/file_bytes.h"
 #include "platform/testing/file_contents.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -13,6 +14,12 @@ namespace {
 int RecordPercent(void* percents, int percent) {
     static_cast<std::vector<int>*>(percents)->push_back(percent);
     return 0;
+}
+
+// Asks to stop at every report; the operations go on to the end all the same.
+int AskToStop(void* percents, int percent) {
+    RecordPercent(percents, percent);
+    return 1;
 }
 
 class Backup : public DatabaseTest {
@@ -33,6 +40,22 @@ TEST_F(Backup, CopiesTheDatabaseInChunksAndReportsEachStep) {
     // Chunks of 8,192, 8,192 and 3,616 bytes, reported before each and once at the end.
     EXPECT_EQ(percents, (std::vector<int>{0, 40, 81, 100}));
     EXPECT_EQ(testkit::ReadFileBytes(BackupFile()), testkit::ReadFileBytes(Path("backed-up.hxd")));
+}
+
+// Past 21,474,836 bytes, done × 100 no longer fits 32 bits.
+TEST_F(Backup, PercentsOfALargeDatabaseRiseFromZeroToAHundred) {
+    const int handle = Create("large.hxd");
+    for (int number = 0; number < 330; ++number) {
+        Put(handle, "E" + std::to_string(number), std::string(65535, 'l'));
+    }
+    ASSERT_GT(std::filesystem::file_size(Path("large.hxd")), 21474836u);
+    std::vector<int> percents;
+    ASSERT_EQ(_DataBackup(handle, &percents, AskToStop, 0), kDataSuccess);
+    EXPECT_EQ(percents.front(), 0);
+    EXPECT_EQ(percents.back(), 100);
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_EQ(std::filesystem::file_size(BackupFile()),
+              std::filesystem::file_size(Path("large.hxd")));
 }
 
 TEST_F(Backup, RestoreReplacesTheDatabaseAndLeavesTheHandleAtTheRoot) {

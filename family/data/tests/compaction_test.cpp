@@ -119,6 +119,24 @@ TEST_F(Compaction, TheOldCopyNameReplacesTheLastExtensionOnly) {
     }
 }
 
+// Through a symbolic link the file it points to is compacted, and the old copy is that file as
+// it was, not a second link.
+TEST_F(Compaction, ALinkedDatabaseKeepsItsLinkAndItsOldContents) {
+    fs::create_directories(Path("real"));
+    const int handle = Create("real/clients.dat");
+    Put(handle, "Entry", "data");
+    ASSERT_EQ(_DataDeleteEntry(handle, "Entry"), kDataSuccess);
+    _DataClose(handle);
+    const std::string before = testkit::ReadFileBytes(Path("real/clients.dat"));
+    fs::create_symlink(Path("real/clients.dat"), Path("link.dat"));
+    const int linked = Open("link.dat");
+    ASSERT_EQ(_DataCompact(linked, nullptr, nullptr), kDataSuccess);
+    EXPECT_TRUE(fs::is_symlink(Path("link.dat")));
+    EXPECT_EQ(testkit::ReadFileBytes(Path("real/clients.dat")), HeaderBytes(0, 0));
+    EXPECT_FALSE(fs::is_symlink(Path("link.hx$")));
+    EXPECT_EQ(testkit::ReadFileBytes(Path("link.hx$")), before);
+}
+
 TEST_F(Compaction, IsRefusedWhenTheOldCopyCannotBeMadeOrTheFileIsShared) {
     const int handle = Create("kept.dat");
     Put(handle, "Entry", "data");

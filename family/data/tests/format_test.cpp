@@ -38,6 +38,14 @@ TEST_F(FileFormat, AMissingPathIsAddedAncestorsFirst) {
     EXPECT_EQ(testkit::ReadFileBytes(Path("xyz.hxd")), expected);
 }
 
+// A name that cannot even be looked at (below a file) is taken for an existing file.
+TEST_F(FileFormat, CreateRefusesANameItCannotLookAt) {
+    sandbox_.WriteFile("plain-file", "not a folder");
+    int handle = -1;
+    EXPECT_EQ(_DataCreate(Path("plain-file/new.hxd").c_str(), &handle), kDataFileExists);
+    EXPECT_EQ(handle, 0);
+}
+
 TEST_F(FileFormat, FilesThatAreNoDatabaseAreRefused) {
     const struct {
         const char* what;

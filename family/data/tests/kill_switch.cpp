@@ -55,10 +55,10 @@ extern "C" __attribute__((visibility("default"))) int rename(const char* from,
     return static_cast<int>(syscall(SYS_rename, from, to));
 }
 
-extern "C" __attribute__((visibility("default"))) int link(const char* from,
-                                                           const char* to) noexcept {
+extern "C" __attribute__((visibility("default"))) int
+linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags) noexcept {
     dorrick_test::CountCall();
-    return static_cast<int>(syscall(SYS_link, from, to));
+    return static_cast<int>(syscall(SYS_linkat, fromFolder, from, toFolder, to, flags));
 }
 
 extern "C" __attribute__((visibility("default"))) int unlink(const char* path) noexcept {
