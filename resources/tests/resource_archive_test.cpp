@@ -46,8 +46,12 @@ TEST_F(ResourceArchiveTest, UnzipReadsItWithTheResourcePasswordOnly) {
     for (std::string line; std::getline(listing, line);) {
         members.insert(line);
     }
-    EXPECT_EQ(members, (std::set<std::string>{"GraphBack.bmp", "RMDInvisible.txt", "RMDSplash.bmp",
-                                              "URL_EQUAL_FEDRATES.txt", "URL_RMD_Support.txt"}));
+    EXPECT_EQ(members, (std::set<std::string>{
+                           "100side.bmp", "Equal.rtf", "GraphBack.bmp", "PileofCashMed.jpg",
+                           "RMDBene.rtf", "RMDInvisible.txt", "RMDLogo.gif", "RMDLogo.txt",
+                           "RMDPartNone.rtf", "RMDPartSpouse.rtf", "RMDSplash.bmp", "Stretch.rtf",
+                           "StretchLogo.gif", "StretchLogo.txt", "URL_EQUAL_FEDRATES.txt",
+                           "URL_RMD_Support.txt", "Wrenpic.jpg"}));
     EXPECT_EQ(Unzip({"-P", std::string(kResourcePassword), "-p", kArchive.string(),
                      "URL_RMD_Support.txt"})
                   .output,

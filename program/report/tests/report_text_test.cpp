@@ -1,0 +1,251 @@
+// Each type's report text filled from the resource archive's template through the Output
+// module's Template object, and the Stretch graph drawn by its Graph object.
+#include "program/report/graph_production.h"
+#include "program/report/report_error.h"
+#include "program/report/report_production.h"
+#include "program/report/resource_extraction.h"
+#include "program/report/substitute_rtf.h"
+#include "program/report/tests/stretch_fixture.h"
+
+#include "platform/automation/creation.h"
+#include "platform/testing/sandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace report {
+namespace {
+
+namespace fs = std::filesystem;
+using illustration::IllustrationFields;
+using illustration::IllustrationType;
+
+const fs::path kArchive = TALLOWMERE_RESOURCE_ARCHIVE;
+
+// The text a reader sees: hidden groups, the font table, the info group and control words
+// left out.
+std::string VisibleText(const std::string& rtf) {
+    std::string visible;
+    std::vector<bool> hidden{false};
+    for (std::size_t i = 0; i < rtf.size(); ++i) {
+        const char c = rtf[i];
+        if (c == '{') {
+            hidden.push_back(hidden.back());
+        } else if (c == '}') {
+            if (hidden.size() > 1) {
+                hidden.pop_back();
+            }
+        } else if (c == '\\' && i + 1 < rtf.size() &&
+                   std::string("\\{}").find(rtf[i + 1]) != std::string::npos) {
+            if (!hidden.back()) {
+                visible += rtf[++i];
+            } else {
+                ++i;
+            }
+        } else if (c == '\\') {
+            std::size_t end = i + 1;
+            while (end < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[end]))) {
+                ++end;
+            }
+            const std::string word = rtf.substr(i + 1, end - i - 1);
+            while (end < rtf.size() &&
+                   (std::isdigit(static_cast<unsigned char>(rtf[end])) || rtf[end] == '-')) {
+                ++end;
+            }
+            if (end < rtf.size() && rtf[end] == ' ') {
+                ++end;
+            }
+            if (word == "v" || word == "fonttbl" || word == "info") {
+                hidden.back() = rtf[i + 2] != '0';
+            }
+            if (word == "par" || word == "tab") {
+                visible += ' ';
+            }
+            i = end - 1;
+        } else if (!hidden.back() && static_cast<unsigned char>(c) >= 32) {
+            visible += c;
+        }
+    }
+    return visible;
+}
+
+void ExpectFinished(const std::string& rtf, const std::vector<std::string>& shown) {
+    const std::string visible = VisibleText(rtf);
+    EXPECT_EQ(rtf.find("R-"), std::string::npos) << rtf;
+    EXPECT_EQ(rtf.find("$#"), std::string::npos) << rtf;
+    EXPECT_EQ(visible.find('~'), std::string::npos) << visible;
+    for (const std::string& text : shown) {
+        EXPECT_NE(visible.find(text), std::string::npos) << text << " in " << visible;
+    }
+}
+
+class ReportTextTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sandbox_.SetEnvironment("TALLOWMERE_REGISTRY", (sandbox_.Root() / "registry.ini").string());
+        ASSERT_EQ(automation::RegisterServer(OUTPUT_MODULE), S_OK);
+    }
+
+    ReportRequest Request(IllustrationType type) const {
+        ReportRequest request;
+        request.type = type;
+        request.resourceArchive = kArchive;
+        request.workFolder = sandbox_.Root();
+        return request;
+    }
+
+    // Report fields as a calculation leaves them: every tag given a text of its own.
+    static IllustrationFields
+    Fields(std::initializer_list<std::pair<const char*, std::string>> texts) {
+        IllustrationFields fields;
+        for (int index = illustration::kFirstReportField; index < illustration::kReportEndMarker;
+             ++index) {
+            fields.SetText(index, "x");
+        }
+        const auto show = [](const std::string&) { FAIL() << "unknown tag"; };
+        for (const auto& [tag, text] : texts) {
+            illustration::SetField(fields, text, tag, show);
+        }
+        return fields;
+    }
+
+    testkit::Sandbox sandbox_;
+    const std::string representative = "Pat Reyes \\bullet  Reyes Planning\\par Office: 555-0100";
+};
+
+TEST_F(ReportTextTest, EveryTypeIsFilledWithNoTokenOrMarkerLeft) {
+    struct Case {
+        IllustrationType type;
+        std::string spouseDate;
+        IllustrationFields fields;
+    };
+    const Case cases[] = {
+        {IllustrationType::PlanholderRmd, "03/04/1940",
+         Fields({{"R-PHName", "Ann Lee"},
+                 {"R-Aname", representative},
+                 {"R-RMD", "$12,345"},
+                 {"R-YYYY", "2004"},
+                 {"R-1", "~X"},
+                 {"R-2", "~4"},
+                 {"R-RetDate", "~R"},
+                 {"R-NoteYear1", ""}})},
+        {IllustrationType::PlanholderRmd, "",
+         Fields({{"R-PHName", "Ann Lee"},
+                 {"R-Aname", representative},
+                 {"R-RMD", "$12,345"},
+                 {"R-YYYY", "2004"},
+                 {"R-1", "~I"},
+                 {"R-2", "~X"},
+                 {"R-RetDate", "June 1, 2004"}})},
+        {IllustrationType::BeneficiaryRmd, "",
+         Fields({{"R-PHName", "Ann Lee"},
+                 {"R-Aname", representative},
+                 {"R-RMD", "$12,345"},
+                 {"R-YYYY", "2004"},
+                 {"R-1", "~S"},
+                 {"R-2", "~X"}})},
+        {IllustrationType::EqualPayments, "",
+         Fields({{"R-PHName", "Ann Lee"},
+                 {"R-Aname", representative},
+                 {"R-Payment1", "$12,345"},
+                 {"R-YYYY", "2004"},
+                 {"R-IRSPen", "~K"},
+                 {"R-RBD", "~J"},
+                 {"R-1", " X"},
+                 {"R-NameAgent", " Pat Reyes "}})},
+    };
+    const calc::StretchProjection unused;
+    for (const Case& row : cases) {
+        SCOPED_TRACE(static_cast<int>(row.type));
+        ReportRequest request = Request(row.type);
+        request.spouseBirthDate = row.spouseDate;
+        const std::string text = ReportText(request, row.fields, unused);
+        ExpectFinished(text, {"Ann Lee", "Pat Reyes", "Reyes Planning", "$12,345", "2004"});
+        // The extracted template is gone again.
+        EXPECT_FALSE(fs::exists(sandbox_.Root() / TemplateMember(row.type, row.spouseDate)));
+    }
+}
+
+TEST_F(ReportTextTest, TheStretchReportFillsWithEverySectionCombination) {
+    const testing::ProjectionShape shape{13, 20, 47, 1500};
+    const calc::StretchProjection projection = testing::MakeProjection(shape);
+    const IllustrationFields fields;
+    for (int switches = 0; switches < 32; ++switches) {
+        SCOPED_TRACE(switches);
+        ReportRequest request = Request(IllustrationType::Stretch);
+        request.stretch = testing::MakeInputs(shape);
+        request.stretch.sections = {(switches & 1) != 0, (switches & 2) != 0, (switches & 4) != 0,
+                                    (switches & 8) != 0, (switches & 16) != 0};
+        const std::string text = ReportText(request, fields, projection);
+        std::vector<std::string> shown;
+        if (request.stretch.sections.cover) {
+            shown = {"Ann {A} Lee", "Pat Reyes", "Reyes Planning", "January 5, 2004"};
+        }
+        if (request.stretch.sections.taxes) {
+            shown.push_back("$481,000"); // the lump sum
+        }
+        if (request.stretch.sections.ledger) {
+            shown.push_back("2051"); // the last year
+            shown.push_back("1,500");
+        }
+        ExpectFinished(text, shown);
+    }
+}
+
+TEST_F(ReportTextTest, AFailedExtractionAbandonsTheReportWithItsMessage) {
+    ReportRequest request = Request(IllustrationType::EqualPayments);
+    request.resourceArchive = sandbox_.Root() / "missing.icf";
+    try {
+        ReportText(request, IllustrationFields(), calc::StretchProjection());
+        ADD_FAILURE() << "no error";
+    } catch (const ReportError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Critical Error Type 1\r\n\r\nThe required file missing.icf is damaged.\r\n"
+                  "Please reinstall your software, then try again.");
+    }
+}
+
+TEST_F(ReportTextTest, ExtractionDeletesExactlyTheMembersItExtracted) {
+    std::ofstream(sandbox_.Root() / "RMDLogo.bak") << "the user's own file";
+    {
+        const ExtractedMembers logo(kArchive, "RMDLogo.*", sandbox_.Root());
+        ASSERT_EQ(logo.Result(), archive::ZipResult::Success);
+        EXPECT_EQ(logo.Files().size(), 2U);
+        EXPECT_TRUE(fs::exists(sandbox_.Root() / "RMDLogo.gif"));
+        EXPECT_TRUE(fs::exists(sandbox_.Root() / "RMDLogo.txt"));
+    }
+    EXPECT_FALSE(fs::exists(sandbox_.Root() / "RMDLogo.gif"));
+    EXPECT_FALSE(fs::exists(sandbox_.Root() / "RMDLogo.txt"));
+    EXPECT_TRUE(fs::exists(sandbox_.Root() / "RMDLogo.bak"));
+}
+
+TEST_F(ReportTextTest, TheGraphReplacesTheOldPictureAndAnEmptyPhaseDrawsAnEmptyGraph) {
+    const testing::ProjectionShape shape{13, 13, 47, 1500};
+    const calc::StretchProjection projection = testing::MakeProjection(shape);
+    GraphRequest request;
+    request.resourceArchive = kArchive;
+    request.workFolder = sandbox_.Root();
+    request.accountValue = "500000";
+    request.background = true;
+    const fs::path file = sandbox_.Root() / kGraphFileName;
+    std::ofstream(file) << "stale";
+    for (const auto phase :
+         {calc::StretchProjection::kAllYears, calc::StretchProjection::kSpouse}) {
+        SCOPED_TRACE(static_cast<int>(phase));
+        request.phase = phase;
+        request.scrollAge = GraphScrollRange(projection, phase).max;
+        EXPECT_EQ(DrawStretchGraph(request, projection), file);
+        std::ifstream picture(file, std::ios::binary);
+        std::string magic(2, '\0');
+        picture.read(magic.data(), 2);
+        EXPECT_EQ(magic, "BM");
+    }
+    // A drawing that fails leaves no graph behind, never the old one.
+    request.width = -5;
+    EXPECT_THROW(DrawStretchGraph(request, projection), ReportError);
+    EXPECT_FALSE(fs::exists(file));
+}
+
+} // namespace
+} // namespace report
