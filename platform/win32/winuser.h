@@ -646,10 +646,6 @@ struct SCROLLINFO {
     int nTrackPos;
 };
 
-// Clipboard formats.
-#define CF_TEXT 1
-#define CF_BITMAP 2
-
 // Window classes.
 WIN32API ATOM RegisterClassA(const WNDCLASSA* windowClass);
 WIN32API BOOL UnregisterClassA(LPCSTR className, HINSTANCE instance);
@@ -744,28 +740,6 @@ WIN32API HHOOK SetWindowsHookA(int kind, HOOKPROC procedure);
 WIN32API BOOL UnhookWindowsHook(int kind, HOOKPROC procedure);
 WIN32API LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam);
 WIN32API BOOL CallMsgFilterA(MSG* message, int code);
-
-// Clipboard.
-WIN32API BOOL OpenClipboard(HWND owner);
-WIN32API BOOL CloseClipboard();
-WIN32API BOOL EmptyClipboard();
-WIN32API HANDLE SetClipboardData(UINT format, HANDLE data);
-WIN32API HANDLE GetClipboardData(UINT format);
-WIN32API BOOL IsClipboardFormatAvailable(UINT format);
-WIN32API HGLOBAL GlobalAlloc(UINT flags, std::size_t bytes);
-WIN32API LPVOID GlobalLock(HGLOBAL memory);
-WIN32API BOOL GlobalUnlock(HGLOBAL memory);
-WIN32API std::size_t GlobalSize(HGLOBAL memory);
-WIN32API HGLOBAL GlobalFree(HGLOBAL memory);
-#define GMEM_MOVEABLE 0x0002
-#define GHND 0x0042
-
-// Scroll bars of a window (SB_HORZ, SB_VERT) or of a scroll-bar control (SB_CTL).
-WIN32API int SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, BOOL redraw);
-WIN32API BOOL GetScrollInfo(HWND window, int bar, SCROLLINFO* info);
-WIN32API int SetScrollPos(HWND window, int bar, int position, BOOL redraw);
-WIN32API int GetScrollPos(HWND window, int bar);
-WIN32API BOOL SetScrollRange(HWND window, int bar, int minimum, int maximum, BOOL redraw);
 
 inline ATOM RegisterClass(const WNDCLASSA* windowClass) {
     return RegisterClassA(windowClass);
