@@ -29,6 +29,7 @@ using COLORREF = DWORD;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+using INT_PTR = std::intptr_t;
 
 #ifndef TRUE
 #define TRUE 1

@@ -1,6 +1,7 @@
 // Device contexts: making and deleting them, saved states, selection, modes and the mapping.
 #include "platform/win32/src/device_context.h"
 #include "platform/win32/src/print_job.h"
+#include "platform/win32/src/window/painting.h"
 #include "platform/win32/winuser.h"
 
 #include <cstring>
@@ -34,7 +35,7 @@ HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR /*port*/, const DEVMODEA* dev
 
 HDC GetDC(HWND window) {
     if (window != nullptr)
-        return nullptr;
+        return WindowDc(window, WindowArea::Client);
     return NewDeviceContext(DeviceKind::Screen, ScreenCaps());
 }
 

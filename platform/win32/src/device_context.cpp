@@ -1,6 +1,7 @@
 #include "platform/win32/src/device_context.h"
 
 #include "platform/win32/src/print_job.h"
+#include "platform/win32/src/window/system_metrics.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,7 +9,10 @@
 namespace win32 {
 
 DeviceCaps ScreenCaps() {
-    return DeviceCaps{};
+    DeviceCaps caps;
+    caps.printableWidth = caps.physicalWidth = ScreenWidth();
+    caps.printableHeight = caps.physicalHeight = ScreenHeight();
+    return caps;
 }
 
 std::int64_t MulDivRoundWide(int a, int b, int c) {
@@ -87,6 +91,7 @@ std::uint32_t DeviceContext::Select(std::uint32_t object) {
         slot = &state.bitmap;
         break;
     case ObjectKind::DeviceContext:
+    case ObjectKind::Window:
         return 0;
     }
     std::uint32_t previous = *slot;
@@ -121,6 +126,8 @@ bool DeviceContext::Restore(int level) {
 }
 
 Surface* DeviceContext::Target() {
+    if (windowSurface)
+        return windowSurface.get();
     if (device_ == DeviceKind::Printer)
         return job ? job->Page() : nullptr;
     if (device_ == DeviceKind::Memory) {
@@ -131,6 +138,8 @@ Surface* DeviceContext::Target() {
 }
 
 POINT DeviceContext::TargetOrigin() const {
+    if (windowSurface)
+        return windowOrigin;
     if (device_ == DeviceKind::Printer)
         return {caps_.offsetX, caps_.offsetY};
     return {0, 0};
@@ -159,6 +168,8 @@ DeviceRect DeviceContext::ToTarget(const RECT& logical) const {
 }
 
 DeviceRect DeviceContext::Clip() const {
+    if (windowSurface)
+        return windowClip;
     if (device_ == DeviceKind::Printer)
         return DeviceRect{caps_.offsetX, caps_.offsetY,
                           std::int64_t{caps_.offsetX} + caps_.printableWidth,

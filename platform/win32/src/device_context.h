@@ -104,6 +104,13 @@ public:
     int LengthToLogicalX(int length) const;
     int LengthToLogicalY(int length) const;
 
+    // A window's context: the surface of its top-level window, where the window's device (0, 0)
+    // lies on it and the part of the surface the window may draw on.
+    std::shared_ptr<Surface> windowSurface;
+    POINT windowOrigin{0, 0};
+    DeviceRect windowClip{};
+    std::uint32_t window = 0;
+
     // Printing.
     std::unique_ptr<PrintJob> job;
     std::string printerName;

@@ -30,7 +30,8 @@ HGDIOBJ GetStockObject(int index) {
 
 BOOL DeleteObject(HGDIOBJ object) {
     HandleObject* found = HandleTable::Instance().Find(HandleValue(object));
-    if (found == nullptr || found->Kind() == ObjectKind::DeviceContext)
+    if (found == nullptr || found->Kind() == ObjectKind::DeviceContext ||
+        found->Kind() == ObjectKind::Window)
         return FALSE;
     if (found->stock)
         return TRUE;
@@ -42,7 +43,7 @@ BOOL DeleteObject(HGDIOBJ object) {
 
 DWORD GetObjectType(HGDIOBJ object) {
     HandleObject* found = HandleTable::Instance().Find(HandleValue(object));
-    if (found == nullptr)
+    if (found == nullptr || found->Kind() == ObjectKind::Window)
         return 0;
     if (auto* dc = dynamic_cast<DeviceContext*>(found))
         return dc->Device() == DeviceKind::Memory ? OBJ_MEMDC : OBJ_DC;
@@ -92,6 +93,7 @@ int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
         return CopyOut(info, size, buffer);
     }
     case ObjectKind::DeviceContext:
+    case ObjectKind::Window:
         return 0;
     }
     return 0;

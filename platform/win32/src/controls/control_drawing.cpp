@@ -1,0 +1,33 @@
+#include "platform/win32/src/controls/control_drawing.h"
+
+#include "platform/win32/src/window/window.h"
+
+namespace win32 {
+
+HGDIOBJ SelectControlFont(HDC dc, const Window& window) {
+    HGDIOBJ font = window.font != nullptr ? static_cast<HGDIOBJ>(window.font)
+                                          : GetStockObject(DEFAULT_GUI_FONT);
+    return SelectObject(dc, font);
+}
+
+void DrawEdge3D(HDC dc, const RECT& rect, bool raised) {
+    auto fill = [dc](RECT area, int color) { FillRect(dc, &area, GetSysColorBrush(color)); };
+    int outerLight = raised ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW;
+    int outerDark = raised ? COLOR_3DDKSHADOW : COLOR_BTNHIGHLIGHT;
+    int innerLight = raised ? COLOR_3DLIGHT : COLOR_3DDKSHADOW;
+    int innerDark = raised ? COLOR_BTNSHADOW : COLOR_3DLIGHT;
+    LONG l = rect.left;
+    LONG t = rect.top;
+    LONG r = rect.right;
+    LONG b = rect.bottom;
+    fill(RECT{l, t, r, t + 1}, outerLight);
+    fill(RECT{l, t, l + 1, b}, outerLight);
+    fill(RECT{l, b - 1, r, b}, outerDark);
+    fill(RECT{r - 1, t, r, b}, outerDark);
+    fill(RECT{l + 1, t + 1, r - 1, t + 2}, innerLight);
+    fill(RECT{l + 1, t + 1, l + 2, b - 1}, innerLight);
+    fill(RECT{l + 1, b - 2, r - 1, b - 1}, innerDark);
+    fill(RECT{r - 2, t + 1, r - 1, b - 1}, innerDark);
+}
+
+} // namespace win32
