@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/win32/windef.h"
+#include "platform/win32/winuser.h"
 
 #include <cstdint>
 
@@ -11,14 +12,6 @@ struct HRSRC__;
 using HRSRC = HRSRC__*;
 using HMODULE = HINSTANCE;
 using HGLOBAL = HANDLE;
-
-// A resource type or name given as a number instead of a text.
-inline LPSTR MAKEINTRESOURCEA(WORD id) {
-    return reinterpret_cast<LPSTR>(static_cast<std::uintptr_t>(id));
-}
-inline bool IS_INTRESOURCE(LPCSTR name) {
-    return (reinterpret_cast<std::uintptr_t>(name) >> 16) == 0;
-}
 
 #define RT_BITMAP MAKEINTRESOURCEA(2)
 #define RT_STRING MAKEINTRESOURCEA(6)
