@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <set>
+#include <string>
 
 namespace archive {
 namespace {
@@ -89,6 +90,18 @@ TEST_F(ExtractMemberTest, EachFailureGivesItsOwnCodeAndWritesNothing) {
         EXPECT_EQ(ExtractMember(c.archive, c.member, c.folder, c.password), c.expected);
         EXPECT_TRUE(fs::is_empty(target_));
     }
+}
+
+// The traditional encryption checks a password against one byte, so about one wrong password in
+// 256 passes the check: each of many wrong passwords must still be told as a wrong password.
+TEST_F(ExtractMemberTest, EveryWrongPasswordIsReportedAsOne) {
+    for (int attempt = 0; attempt < 2000; ++attempt) {
+        const std::string password = "wrong" + std::to_string(attempt);
+        ASSERT_EQ(ExtractMember(archive_, "RMDSplash.bmp", target_, password),
+                  ZipResult::WrongPassword)
+            << password;
+    }
+    EXPECT_TRUE(fs::is_empty(target_));
 }
 
 TEST_F(ExtractMemberTest, ReplacesAFileOfTheSameName) {
