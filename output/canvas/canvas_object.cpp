@@ -5,11 +5,11 @@
 // has no integer to stand for: members with an Error refuse it with InvalidFormat, the canvas's
 // code for a bad argument, and change nothing; members without one ignore the call.
 //
-// Bitmap, GIF and TIFF files, printing and the hand-over of pages to a Preview object have no
-// engine yet: Draw to a file and Printer answer CannotAccessFile, never success, and Preview
-// hands nothing over.
+// Printing and the hand-over of pages to a Preview object have no engine yet: Printer answers
+// CannotAccessFile, never success, and Preview hands nothing over.
 #include "output/canvas/canvas.h"
 #include "output/canvas/page_bitmap.h"
+#include "output/canvas/page_files.h"
 #include "output/class_info.h"
 #include "output/common_object.h"
 #include "output/member_tables.h"
@@ -237,8 +237,8 @@ private:
         return CanvasError::OK;
     }
 
-    // Format 0 hands one page's bitmap to the caller, its handle a number in `name`. The file
-    // formats have no writer yet.
+    // Format 0 hands one page's bitmap to the caller, its handle a number in `name`; the file
+    // formats write the page, or every page, to files named after the text in `name`.
     CanvasError DrawPages(std::int32_t page, VARIANT* name, std::int32_t format) {
         if (const CanvasError outcome = CheckPage(page); outcome != CanvasError::OK) {
             return outcome;
@@ -259,7 +259,8 @@ private:
         case DrawFormat::Bitmap:
         case DrawFormat::Gif:
         case DrawFormat::Tiff:
-            return CanvasError::CannotAccessFile;
+            return WritePageFiles(canvas_, page, name != nullptr ? VariantToText(*name) : "",
+                                  static_cast<PageFileFormat>(format));
         }
         return CanvasError::InvalidFormat;
     }

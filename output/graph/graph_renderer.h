@@ -25,8 +25,9 @@ GraphError RenderGraph(const GraphChart& chart, std::int32_t xSize, std::int32_t
 enum class GraphFormat : std::int32_t { Handle = 0, Bmp = 1, Gif = 2 };
 
 // Graph.Draw: renders, then by `format` hands the bitmap back in `handle` (Handle), writes
-// name + ".BMP" (Bmp) or name + ".GIF" (Gif), or reports 4001 for any other format. `name` is a
-// Windows path. A file that cannot be written is 4011 and leaves any earlier file whole.
+// name + ".bmp" (Bmp) or name + ".gif" (Gif), or reports 4001 for any other format. "\" in
+// `name` separates folders. A file that cannot be written is 4011 and leaves any earlier file
+// whole.
 GraphError DrawGraph(const GraphChart& chart, std::int32_t xSize, std::int32_t ySize,
                      const std::string& name, std::int32_t format, HBITMAP& handle);
 

@@ -4,8 +4,8 @@
 
 #include "output/bitmap_file.h"
 #include "output/canvas/pdf_export.h"
-#include "output/canvas/src/caller_path.h"
 #include "output/canvas/src/measuring_context.h"
+#include "output/image/caller_path.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -287,7 +287,7 @@ CanvasError Canvas::PutImage(std::int32_t x, std::int32_t y, std::int32_t width,
         }
     } else if (format == static_cast<std::int32_t>(ImageSource::BitmapFile)) {
         HBITMAP loaded = nullptr;
-        if (!LoadBitmapFile(CallerPath(name, ".BMP").string(), loaded)) {
+        if (!LoadBitmapFile(CallerFilePath(name, ".BMP").string(), loaded)) {
             return CanvasError::CannotAccessFile;
         }
         bitmap = OwnedBitmap(loaded);

@@ -6,9 +6,9 @@
 
 #include "output/canvas/dib_info.h"
 
-#include "output/canvas/src/caller_path.h"
 #include "output/canvas/src/pdf_lzw.h"
 #include "output/canvas/src/pdf_syntax.h"
+#include "output/image/caller_path.h"
 #include "platform/system/atomic_file.h"
 #include "platform/system/clock.h"
 
@@ -378,7 +378,7 @@ int PdfBaseFontIndex(const FontChoice& font) {
 }
 
 CanvasError WritePdf(const Canvas& canvas, std::string_view name) {
-    const std::filesystem::path path = CallerPath(name, ".pdf");
+    const std::filesystem::path path = CallerFilePath(name, ".pdf");
     try {
         sys::ReplaceFileAtomically(path, Build(canvas, path.filename().string()));
     } catch (const std::exception&) {

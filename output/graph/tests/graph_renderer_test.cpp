@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -72,13 +73,14 @@ TEST(GraphRenderer, EachFormatWritesOrReports) {
         const char* name;
         int format;
         GraphError expected;
-        const char* file;
     } const cases[] = {
-        {"bitmap", 0, GraphError::OK, nullptr},
-        {"bmp", 1, GraphError::OK, "bmp.BMP"},
-        {"gif", 2, GraphError::CannotAccessFile, nullptr},
-        {"other", 3, GraphError::InvalidFormat, nullptr},
-        {"missing/folder", 1, GraphError::CannotAccessFile, nullptr},
+        {"bitmap", 0, GraphError::OK},
+        {"bmp", 1, GraphError::OK},
+        {"gif", 2, GraphError::OK},
+        {"other", 3, GraphError::InvalidFormat},
+        {"missing/folder", 1, GraphError::CannotAccessFile},
+        {"missing\\folder", 2, GraphError::CannotAccessFile},
+        {"", 1, GraphError::CannotAccessFile},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -98,7 +100,9 @@ TEST(GraphRenderer, EachFormatWritesOrReports) {
             written.push_back(entry.path().filename().string());
         }
     }
-    EXPECT_EQ(written, std::vector<std::string>{"bmp.BMP"}) << "nothing else is written";
+    std::sort(written.begin(), written.end());
+    EXPECT_EQ(written, (std::vector<std::string>{"bmp.bmp", "gif.gif"}))
+        << "nothing else is written";
 }
 
 TEST(GraphRenderer, BarsOfZeroAreNotDrawn) {

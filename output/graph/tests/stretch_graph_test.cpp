@@ -1,7 +1,7 @@
-// The Stretch graph of a 121-year projection drawn headless to a BMP file, read back by Pillow
-// (an independent decoder) at known points of the front view: the backdrop's fade, the tallest
-// income bar, the base plate and a scale row's line. Pillow also leaves a PNG copy of each
-// picture in the test's folder for a person to look at.
+// The Stretch graph of a 121-year projection drawn headless to BMP and GIF files, read back by
+// Pillow (an independent decoder) at known points of the front view: the backdrop's fade, the
+// tallest income bar, the base plate and a scale row's line. Pillow also leaves a PNG copy of
+// each picture in the test's folder for a person to look at.
 #include "output/graph/graph_renderer.h"
 #include "output/graph/tests/graph_pixels.h"
 #include "platform/testing/outside_tool.h"
@@ -27,8 +27,10 @@ struct Color {
     int blue;
 };
 
-// Pillow opens the BMP, saves it as PNG and answers its size and the colours at the points.
-std::vector<Color> ReadBack(const std::filesystem::path& bmp, const std::filesystem::path& png,
+// Pillow opens the picture, saves it as PNG and answers its format, its size and the colours at
+// the points.
+std::vector<Color> ReadBack(const std::filesystem::path& picture, const std::string& pillowFormat,
+                            const std::filesystem::path& png,
                             const std::vector<std::pair<int, int>>& points) {
     std::vector<std::string> arguments = {
         testkit::kSystemPython, "-c",
@@ -38,7 +40,7 @@ std::vector<Color> ReadBack(const std::filesystem::path& bmp, const std::filesys
         "for point in sys.argv[3:]:\n"
         "    x, y = (int(v) for v in point.split(','))\n"
         "    print(*image.getpixel((x, y)))\n",
-        bmp.string(), png.string()};
+        picture.string(), png.string()};
     for (const auto& [x, y] : points) {
         arguments.push_back(std::to_string(x) + "," + std::to_string(y));
     }
@@ -49,7 +51,7 @@ std::vector<Color> ReadBack(const std::filesystem::path& bmp, const std::filesys
     int width = 0;
     int height = 0;
     lines >> format >> width >> height;
-    EXPECT_EQ(format, "BMP");
+    EXPECT_EQ(format, pillowFormat);
     EXPECT_EQ(width, kWidth);
     EXPECT_EQ(height, kHeight);
     std::vector<Color> colors;
@@ -62,13 +64,10 @@ std::vector<Color> ReadBack(const std::filesystem::path& bmp, const std::filesys
     return colors;
 }
 
-TEST(StretchGraph, FrontViewReadBackByPillowHasBackdropBarsBaseAndGrid) {
+TEST(StretchGraph, FrontViewAsBmpAndGifReadBackByPillowHasBackdropBarsBaseAndGrid) {
     const testkit::Sandbox sandbox;
     output::GraphChart chart;
     graphtest::FillStretchChart(chart, graphtest::View::Front);
-    HBITMAP unused = nullptr;
-    ASSERT_EQ(output::DrawGraph(chart, kWidth, kHeight, "RMDGraph", 1, unused),
-              output::GraphError::OK);
 
     // The scene's geometry in the front view: chart area 440 x 330 from (-220, -192), the
     // income bars in front; heights are 330 x value / the largest value or row.
@@ -102,27 +101,44 @@ TEST(StretchGraph, FrontViewReadBackByPillowHasBackdropBarsBaseAndGrid) {
         {gridX, rowY},
         {gridX, rowY + 1},
     };
-    const std::vector<Color> colors =
-        ReadBack(sandbox.Root() / "RMDGraph.BMP", sandbox.Root() / "stretch-front.png", points);
-    ASSERT_EQ(colors.size(), points.size());
+    // GIF keeps the picture's 256 most frequent colours, the fade's among them, and draws the
+    // rest with their nearest kept colour: the same checks hold for both files.
+    struct File {
+        int format;
+        const char* pillowFormat;
+        const char* name;
+        const char* png;
+    } const files[] = {
+        {1, "BMP", "RMDGraph.bmp", "stretch-front.png"},
+        {2, "GIF", "RMDGraph.gif", "stretch-front-gif.png"},
+    };
+    for (const File& file : files) {
+        SCOPED_TRACE(file.pillowFormat);
+        HBITMAP unused = nullptr;
+        ASSERT_EQ(output::DrawGraph(chart, kWidth, kHeight, "RMDGraph", file.format, unused),
+                  output::GraphError::OK);
+        const std::vector<Color> colors = ReadBack(sandbox.Root() / file.name, file.pillowFormat,
+                                                   sandbox.Root() / file.png, points);
+        ASSERT_EQ(colors.size(), points.size());
 
-    // The fade's top and bottom colours, exact.
-    EXPECT_EQ(Rgb(colors[0].red, colors[0].green, colors[0].blue), Rgb(234, 238, 214));
-    EXPECT_EQ(Rgb(colors[1].red, colors[1].green, colors[1].blue), Rgb(214, 218, 194));
-    // The income bar: lit blue.
-    EXPECT_GT(colors[2].blue, colors[2].red + 60) << colors[2].red << " " << colors[2].blue;
-    EXPECT_GT(colors[2].blue, colors[2].green + 60);
-    // The base plate: lit yellow.
-    EXPECT_GT(colors[3].red, 120);
-    EXPECT_GT(colors[3].green, 120);
-    EXPECT_LT(colors[3].blue, 60);
-    // The starting value's row line in the label colour (blue over red and green), where the
-    // backdrop has less blue than green.
-    int gridPixels = 0;
-    for (std::size_t i = 4; i < 7; ++i) {
-        gridPixels += colors[i].blue > colors[i].green + 20 ? 1 : 0;
+        // The fade's top and bottom colours, exact.
+        EXPECT_EQ(Rgb(colors[0].red, colors[0].green, colors[0].blue), Rgb(234, 238, 214));
+        EXPECT_EQ(Rgb(colors[1].red, colors[1].green, colors[1].blue), Rgb(214, 218, 194));
+        // The income bar: lit blue.
+        EXPECT_GT(colors[2].blue, colors[2].red + 60) << colors[2].red << " " << colors[2].blue;
+        EXPECT_GT(colors[2].blue, colors[2].green + 60);
+        // The base plate: lit yellow.
+        EXPECT_GT(colors[3].red, 120);
+        EXPECT_GT(colors[3].green, 120);
+        EXPECT_LT(colors[3].blue, 60);
+        // The starting value's row line in the label colour (blue over red and green), where
+        // the backdrop has less blue than green.
+        int gridPixels = 0;
+        for (std::size_t i = 4; i < 7; ++i) {
+            gridPixels += colors[i].blue > colors[i].green + 20 ? 1 : 0;
+        }
+        EXPECT_GE(gridPixels, 1);
     }
-    EXPECT_GE(gridPixels, 1);
 }
 
 TEST(StretchGraph, TopViewForAPersonToLookAt) {
@@ -132,8 +148,8 @@ TEST(StretchGraph, TopViewForAPersonToLookAt) {
     HBITMAP unused = nullptr;
     ASSERT_EQ(output::DrawGraph(chart, kWidth, kHeight, "RMDGraph", 1, unused),
               output::GraphError::OK);
-    const std::vector<Color> colors =
-        ReadBack(sandbox.Root() / "RMDGraph.BMP", sandbox.Root() / "stretch-top.png", {{3, 3}});
+    const std::vector<Color> colors = ReadBack(sandbox.Root() / "RMDGraph.bmp", "BMP",
+                                               sandbox.Root() / "stretch-top.png", {{3, 3}});
     ASSERT_EQ(colors.size(), 1u);
     EXPECT_EQ(Rgb(colors[0].red, colors[0].green, colors[0].blue), Rgb(234, 238, 214));
 }

@@ -44,8 +44,8 @@ ZipResult ExtractEntry(zip_t* zip, zip_uint64_t index, const fs::path& target,
          !zip_encryption_method_supported(stat.encryption_method, 0))) {
         return ZipResult::UnsupportedMethod;
     }
-    const bool encrypted = (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 &&
-                           stat.encryption_method != ZIP_EM_NONE;
+    const bool encrypted =
+        (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE;
     const std::string passwordText(password);
     MemberHandle member(zip_fopen_index_encrypted(
         zip, index, 0, passwordText.empty() ? nullptr : passwordText.c_str()));

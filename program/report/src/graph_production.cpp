@@ -27,9 +27,11 @@ constexpr std::int32_t Rgb(int red, int green, int blue) {
     return red | (green << 8) | (blue << 16);
 }
 
-// The Graph object's file formats, and the name it gives a bitmap it writes or reads.
+// The Graph object's bitmap format, and the extensions it gives a bitmap it reads and one it
+// writes.
 constexpr std::int16_t kBitmapFormat = 1;
 constexpr const char* kBitmapExtension = ".BMP";
+constexpr const char* kWrittenBitmapExtension = ".bmp";
 constexpr const char* kWallpaperMember = "GraphBack.bmp";
 constexpr std::int16_t kWallpaperMode = 3;
 
@@ -284,8 +286,8 @@ std::filesystem::path DrawStretchGraph(const GraphRequest& request, const Projec
     Check(graph->Draw(&error, *Variant::FromInt(request.width), *Variant::FromInt(request.height),
                       &name, *Int16(kBitmapFormat)));
     std::error_code moved;
-    std::filesystem::rename(folder.Path() / (std::string("RMDGraph") + kBitmapExtension), file,
-                            moved);
+    std::filesystem::rename(folder.Path() / (std::string("RMDGraph") + kWrittenBitmapExtension),
+                            file, moved);
     if (moved) {
         throw ReportError("The graph could not be drawn.");
     }
