@@ -4,18 +4,33 @@
 #pragma once
 
 #include "program/illustration/illustration_fields.h"
+#include "program/ui/illustration_store.h"
 #include "program/ui/program_state.h"
+#include "program/ui/rep_info_form.h"
+#include "program/ui/report_output.h"
 
 #include "platform/forms/buttons.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/form.h"
 #include "platform/forms/frame.h"
 #include "platform/forms/label.h"
+#include "platform/forms/line.h"
 #include "platform/forms/lists.h"
+#include "platform/forms/menu.h"
+#include "platform/forms/picture_box.h"
+#include "platform/forms/resizer.h"
+#include "platform/forms/scroll_bar.h"
+#include "platform/forms/tab_control.h"
 #include "platform/forms/text_box.h"
+#include "platform/forms/timer.h"
 
 #include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace ui {
 
@@ -60,8 +75,8 @@ public:
     void RefreshGraphList(std::int16_t& show);
 
     forms::ControlArray<forms::TextBox> txtInput;
-    forms::ControlArray<forms::ComboBox> cmboPlanType; // 0 RMD, 1 beneficiary RMD
-    forms::OptionButton optUseJoint;
+    forms::ControlArray<forms::ComboBox> cmboPlanType;    // 0 RMD, 1 beneficiary RMD
+    forms::ControlArray<forms::OptionButton> optUseJoint; // 0 "Yes", 1 "No": the joint table
     forms::CheckBox chkSurvivingSpouse;
     forms::CheckBox chkRMDOnce;
     forms::Frame fraEqualPmt;
@@ -81,7 +96,119 @@ public:
     int LastYearIndex = 0;
     int BeneLastYearIndex = 0;
 
+    // What input validation and the field rules use besides the fields.
+    forms::TabControl TabOne1;                  // 0 Planholder to 5 Graph; input tab = type
+    forms::ControlArray<forms::Label> lblInput; // the inputs' caption labels, by field index
+    forms::ControlArray<forms::Label> Label3;   // "* Required fields" on tabs 0 to 3
+    forms::CheckBox chkSkipSpouse;
+    forms::CommandButton cmdIRS;
+    // The saved-illustration browser once the program has one: validation is silent while it
+    // shows.
+    const forms::Form* DataBrowser = nullptr;
+    // The representative window the calculation reads; the payment options calculate.
+    const frmRepInfo* RepInfo = nullptr;
+    // Warnings that validation shows once in the window's life.
+    bool RateWarned = false;
+    bool SpouseWarned = false;
+
 private:
+    // The controls the window's control table made, found by name as the members below bind
+    // them.
+    struct DesignedControls {
+        std::vector<forms::Control*> controls;
+        template <class T>
+        T& Named(std::string_view name) const {
+            for (forms::Control* control : controls) {
+                if (control->Name() == name) {
+                    return dynamic_cast<T&>(*control);
+                }
+            }
+            throw std::logic_error("the main window declares no control " + std::string(name));
+        }
+    };
+    DesignedControls designed_;
+
+public:
+    // The window's own controls besides the fields: the containers, the graph page, the
+    // timer and the menus, declared as a table in main_form_design.cpp.
+    forms::ControlArray<forms::Resizer> ElasticOne2; // the pages of tabs 0 to 4
+    forms::ControlArray<forms::Frame> Frame1;        // the input frames
+    forms::Resizer& ElasticOne1;
+    forms::Line& Line1;
+    forms::Line& Line2;
+    forms::ComboBox& cmboState;
+    forms::CommandButton& cmdToday;
+    forms::PictureBox& picGraph;
+    forms::HScrollBar& hScrollGraph;
+    forms::CheckBox& chkBackground;
+    forms::CheckBox& chkTopView;
+    forms::CheckBox& chkGrayScale;
+    forms::Timer& Timer1;
+    forms::Menu& mnuFile;
+    forms::Menu& mnuFileNew;
+    forms::Menu& mnuFileNewRBD;
+    forms::Menu& mnuFileNewEqual;
+    forms::Menu& mnuFileNewStretch;
+    forms::Menu& mnuFileLoad;
+    forms::Menu& mnuFileSave;
+    forms::Menu& mnuFilePrint;
+    forms::Menu& mnuFileExportPDF;
+    forms::Menu& mnuFileExit;
+    forms::Menu& mnuReport;
+    forms::Menu& mnuReportCover;
+    forms::Menu& mnuReportWrenhall;
+    forms::Menu& mnuReportGraph;
+    forms::Menu& mnuReportLedger;
+    forms::Menu& mnuReportTaxes;
+    forms::Menu& mnuOptions;
+    forms::Menu& mnuOptionsAdvisor;
+    forms::Menu& mnuOptionsCompact;
+    forms::Menu& mnuOptionsBackup;
+    forms::Menu& mnuOptionsRestore;
+    forms::Menu& mnuOptionsInternetBackup;
+    forms::Menu& mnuOptionsInternetRestore;
+    forms::Menu& mnuDebugMode;
+    forms::Menu& mnuHelp;
+    forms::Menu& mnuHelpContents;
+    forms::Menu& mnuHelpQuickStart;
+    forms::Menu& mnuHelpFAQ;
+    forms::Menu& mnuHelpSupport;
+    forms::Menu& mnuHelpUpdate;
+    forms::Menu& mnuHelpAbout;
+
+    // Set by Form_Load: the layout's smallest window, the last input index, the INI file of
+    // the window's placement.
+    int MinFormWidth = 0;
+    int MinFormHeight = 0;
+    int LastInputIndex = 0;
+    std::filesystem::path IniPath;
+
+    // Where the output chains and the stored data go; until SetServices names others, both
+    // say that they are not available.
+    void SetServices(ReportOutput& output, IllustrationStore& store);
+    ReportOutput& Output() const { return *output_; }
+    IllustrationStore& Store() const { return *store_; }
+
+    // The window's procedures that other windows call.
+    void SetupIllustrationType();
+    // The Unload event's work: with `askFirst`, the exit question; then the save question,
+    // the placement and the end of the program. False when the user stays.
+    bool ExitProgram(bool askFirst);
+
+private:
+    std::unique_ptr<ReportOutput> unavailableOutput_;
+    std::unique_ptr<IllustrationStore> unavailableStore_;
+    ReportOutput* output_;
+    IllustrationStore* store_;
+
+    void DesignWindow();
+    void WireWindowEvents();
+    void WireControlEvents();
+    void WireMenus();
+    void FormLoad();
+    void FormPaint();
+    void FormResize();
+
     void ShowFieldMessage(const std::string& text);
 
     ProgramState& program_;

@@ -3,6 +3,8 @@
 
 #include "program/illustration/illustration_type.h"
 
+#include <string>
+
 namespace ui {
 
 struct ProgramState {
@@ -10,6 +12,14 @@ struct ProgramState {
     // Set when the illustration's record is written, a new illustration is started or a saved
     // one is loaded; cleared by every edit.
     bool IllustrationSaved = false;
+    // 0 until a start-up switch is seen; then 100 plus the type the switch chose.
+    int CommandLineMode = 0;
+    // The program's command line, as the start-up switch reads it.
+    std::string CommandLine;
+    // Set by the representative window when the user cancels it.
+    bool RepInfoCancelled = false;
+    // The support web address read at start-up; empty while there is none.
+    std::string SupportUrl;
 };
 
 } // namespace ui

@@ -1,8 +1,8 @@
 #include "program/calc/beneficiary_rmd.h"
 
+#include "program/calc/formatting.h"
 #include "program/calc/src/distribution_rules.h"
 #include "program/calc/src/divisor.h"
-#include "program/calc/src/formatting.h"
 
 #include "platform/runtime/date.h"
 #include "platform/runtime/date_parse.h"

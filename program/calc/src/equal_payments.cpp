@@ -1,9 +1,9 @@
 #include "program/calc/equal_payments.h"
 
+#include "program/calc/formatting.h"
 #include "program/calc/src/annuity_factor.h"
 #include "program/calc/src/distribution_rules.h"
 #include "program/calc/src/divisor.h"
-#include "program/calc/src/formatting.h"
 
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/date_parse.h"

@@ -1,4 +1,4 @@
-#include "program/calc/src/formatting.h"
+#include "program/calc/formatting.h"
 
 #include "platform/runtime/date_format.h"
 #include "platform/runtime/date_parse.h"

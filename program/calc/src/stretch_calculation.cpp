@@ -1,7 +1,7 @@
 #include "program/calc/stretch_calculation.h"
 
+#include "program/calc/formatting.h"
 #include "program/calc/src/distribution_rules.h"
-#include "program/calc/src/formatting.h"
 
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/date_parse.h"

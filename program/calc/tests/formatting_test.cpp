@@ -1,4 +1,4 @@
-#include "program/calc/src/formatting.h"
+#include "program/calc/formatting.h"
 
 #include <gtest/gtest.h>
 

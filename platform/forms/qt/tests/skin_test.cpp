@@ -27,6 +27,7 @@
 #include "platform/forms/lists.h"
 #include "platform/forms/menu.h"
 #include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/testing/offscreen_qt.h"
 #include "platform/forms/tab_control.h"
 #include "platform/forms/tests/event_log.h"
 #include "platform/forms/text_box.h"
@@ -37,25 +38,8 @@ namespace {
 
 using forms::testing::EventLog;
 
-// One QApplication for the whole run, on the offscreen platform, gone before the program exits
-// (Qt's own globals must outlive it).
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite*/ 0);
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[10] = "skin_test";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
 [[maybe_unused]] ::testing::Environment* const kQt =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+    ::testing::AddGlobalTestEnvironment(new forms::qt::testing::OffscreenQt);
 
 struct SmallForm : Form {
     SmallForm(Application& app, EventLog& log) : Form(app, "frmSmall") {

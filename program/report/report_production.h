@@ -1,0 +1,41 @@
+// One report from a calculated illustration: its template chosen, extracted and filled, the
+// Stretch graph drawn when its section is on, and the pages composed. A step that fails
+// abandons the report with its message (ReportError); the illustration is left as it was.
+#pragma once
+
+#include "program/calc/stretch_projection.h"
+#include "program/illustration/illustration_fields.h"
+#include "program/report/composer.h"
+#include "program/report/graph_production.h"
+#include "program/report/stretch_report.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace report {
+
+struct ReportRequest {
+    illustration::IllustrationType type = illustration::IllustrationType::None;
+    // The spouse's date of birth as input validation took it (RMD: chooses the template).
+    std::string spouseBirthDate;
+    std::filesystem::path resourceArchive;
+    std::filesystem::path workFolder;
+    // Stretch only: what the template fill reads, and the graph when its section is on.
+    StretchReportInputs stretch;
+    std::optional<GraphRequest> graph;
+};
+
+// The filled rich text of the report: the template extracted into the work folder, filled
+// there for the Stretch type, read, deleted, and its blocks and report fields substituted.
+// Throws ReportError when the template cannot be extracted, filled or read.
+std::string ReportText(const ReportRequest& request, const illustration::IllustrationFields& fields,
+                       const calc::StretchProjection& projection);
+
+// ReportText, then the graph, then the composition on `composer` with `composition`'s footer
+// and archive (its text, type and sections are set here).
+void ProduceReport(const ReportRequest& request, const illustration::IllustrationFields& fields,
+                   const calc::StretchProjection& projection, Composition composition,
+                   Composer& composer);
+
+} // namespace report

@@ -1,0 +1,39 @@
+// The program: the main window over the forms runtime, shown through the Qt skin. The command
+// line's start-up switch ("/0" to "/3") chooses the illustration type.
+#include "program/ui/main_form.h"
+
+#include "platform/forms/application.h"
+#include "platform/forms/qt/skin.h"
+#include "platform/system/folders.h"
+#include "platform/system/program_identity.h"
+
+#include <QApplication>
+
+#include <exception>
+#include <iostream>
+#include <string>
+
+int main(int argc, char** argv) {
+    QApplication qtApplication(argc, argv);
+    try {
+        sys::EnterProgramFolder();
+    } catch (const std::exception& error) {
+        std::cerr << "tallowmere: cannot use the program folder: " << error.what() << '\n';
+        return 1;
+    }
+    forms::Application app(std::string(sys::Title()));
+    forms::qt::Skin skin(app);
+
+    // Until the start-up window exists, the first type is the one chosen.
+    ui::ProgramState program;
+    program.IllustrationType = illustration::IllustrationType::PlanholderRmd;
+    for (int argument = 1; argument < argc; ++argument) {
+        program.CommandLine += (argument > 1 ? " " : "") + std::string(argv[argument]);
+    }
+    ui::frmMain& main = app.Create<ui::frmMain>(program);
+    main.Show();
+    if (app.Ended()) {
+        return 1;
+    }
+    return QApplication::exec();
+}

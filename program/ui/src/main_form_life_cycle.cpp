@@ -1,0 +1,190 @@
+// The main window's life: load, paint, unload and the start-up switch.
+#include "program/ui/main_form.h"
+
+#include "program/ui/illustration_type_names.h"
+#include "program/ui/rep_info_form.h"
+#include "program/ui/src/trapped_error.h"
+#include "program/ui/state_table.h"
+#include "program/ui/window_placement.h"
+
+#include "platform/forms/application.h"
+#include "platform/forms/message_box.h"
+#include "platform/runtime/number_parse.h"
+#include "platform/system/folders.h"
+#include "platform/system/program_identity.h"
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+namespace ui {
+
+namespace {
+
+constexpr int kMinFormHeight = 9000;
+constexpr std::array<const char*, 4> kStartSwitches = {"/0", "/1", "/2", "/3"};
+
+std::string ProgramFile(std::string_view suffix) {
+    return std::string(sys::ExecutableBaseName()) + std::string(suffix);
+}
+
+bool HasContent(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error) &&
+           std::filesystem::file_size(path, error) > 0 && !error;
+}
+
+std::string Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// An illustration file left in the program folder by an older version moves into the data
+// folder, unless the data folder already has one: then the user's file is kept and the old one
+// is renamed aside, so that neither is lost.
+void AdoptOldIllustrationFile() {
+    const std::string name = ProgramFile(".flt");
+    const std::filesystem::path old = sys::ProgramFolder() / name;
+    if (!HasContent(old)) {
+        return;
+    }
+    const std::filesystem::path data = sys::DataFolder();
+    std::filesystem::create_directories(data);
+    const std::filesystem::path target = data / name;
+    if (std::filesystem::exists(target)) {
+        std::filesystem::rename(old, sys::ProgramFolder() / (name + ".old"));
+        return;
+    }
+    std::filesystem::copy_file(old, target);
+    std::filesystem::remove(old);
+}
+
+} // namespace
+
+void frmMain::WireWindowEvents() {
+    Load = [this] {
+        ShowFields();
+        FormLoad();
+    };
+    Paint = [this] { FormPaint(); };
+    Unload = [this](int& cancel) {
+        if (!ExitProgram(cancel != 0)) {
+            cancel = 1;
+        }
+    };
+    Resize = [this] { FormResize(); };
+}
+
+void frmMain::FormLoad() {
+    const bool loaded = RunTrapped(App(), "Form_Load", [this] {
+        MinFormWidth = 4 * Frame1(0).Left() + Frame1(0).Width();
+        MinFormHeight = kMinFormHeight;
+        AdoptOldIllustrationFile();
+        LastInputIndex = 0;
+        while (!txtInput(LastInputIndex + 1).Tag().empty()) {
+            ++LastInputIndex;
+        }
+        IniPath = sys::InstallFolder() / ProgramFile(".ini");
+        LoadWindowPlacement(*this, IniPath);
+
+        if (frmRepInfo* representative = Store().RepresentativeWindow()) {
+            forms::LoadForm(*representative);
+            RepInfo = representative;
+        }
+        // Without a store the calculation reads an empty representative.
+        if (RepInfo == nullptr) {
+            RepInfo = &App().Create<frmRepInfo>();
+        }
+        cmboState.Clear();
+        for (int index = 0; index < kStateCount; ++index) {
+            std::string noCode;
+            const std::string code = StateCodeLookup(noCode, std::to_string(index));
+            if (code != "XX") {
+                cmboState.AddItem(code, index);
+            }
+        }
+        if (std::filesystem::exists(sys::InstallFolder() / "Loamfield.exe")) {
+            cmboPlanType(0).AddItem("Rollover IRA", 0);
+            cmboPlanType(1).AddItem("Rollover IRA", 0);
+        }
+        UpdatePlanRetDateField();
+        // The start-up window chooses the type; a window opened before any choice waits.
+        if (Program().IllustrationType != illustration::IllustrationType::None) {
+            SetupIllustrationType();
+        }
+        lstGraph.Clear();
+        for (const char* series :
+             {"Planholder", "Spouse Beneficiary", "Non-Spouse Beneficiary", "All Years"}) {
+            lstGraph.AddItem(series);
+        }
+        lstGraph.SetListIndex(0);
+        Timer1.SetEnabled(false);
+
+        // "/4" names no type and is ignored.
+        const std::string commandLine = Trimmed(Program().CommandLine);
+        for (std::size_t type = 0; type < kStartSwitches.size(); ++type) {
+            if (commandLine == kStartSwitches[type]) {
+                Program().CommandLineMode = 100 + static_cast<int>(type);
+                break;
+            }
+        }
+        if (Program().CommandLineMode > 0) {
+            Program().IllustrationType =
+                static_cast<illustration::IllustrationType>(Program().CommandLineMode - 100);
+            SetupIllustrationType();
+        }
+    });
+    // A window whose load failed is not left half-built: the program ends after the message.
+    if (!loaded) {
+        App().End();
+    }
+}
+
+void frmMain::FormPaint() {
+    frmRepInfo* representative = Store().RepresentativeWindow();
+    if (representative != nullptr) {
+        if (representative->Visible()) {
+            return;
+        }
+        if (Trimmed(representative->txtInput(0).Text()).empty()) {
+            Program().RepInfoCancelled = false;
+            representative->Show(forms::ShowMode::Modal, this);
+            if (Program().RepInfoCancelled) {
+                App().MsgBox(
+                    "The " + std::string(sys::FileDescription()) +
+                        " software cannot continue\r\nwith incomplete Financial "
+                        "Representative Information.\r\n\r\nPress OK to exit this software.",
+                    forms::vbOKOnly + forms::vbCritical,
+                    "Incomplete Financial Representative Info");
+                ExitProgram(false);
+                App().End();
+                return;
+            }
+        }
+    }
+    forms::Form* browser = Store().Browser();
+    if (browser != nullptr && runtime::Val(GetField("3-DatabaseIndex")) < 1 &&
+        !browser->Visible()) {
+        browser->Show(forms::ShowMode::Modal, this);
+    }
+}
+
+bool frmMain::ExitProgram(bool askFirst) {
+    if (askFirst &&
+        App().MsgBox("Are you sure you want to exit?", forms::vbYesNo + forms::vbQuestion,
+                     "Software Exit") == forms::vbNo) {
+        return false;
+    }
+    // A save the user asked for that did not happen keeps the window open on the failing field.
+    if (!Store().PromptSaveIllustration(*this, true)) {
+        return false;
+    }
+    SaveWindowPlacement(*this, MinimumSize{MinFormWidth, MinFormHeight});
+    App().End();
+    return true;
+}
+
+} // namespace ui

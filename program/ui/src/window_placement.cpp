@@ -1,0 +1,97 @@
+#include "program/ui/window_placement.h"
+
+#include "program/ui/user_settings.h"
+
+#include "platform/forms/application.h"
+#include "platform/forms/form.h"
+#include "platform/runtime/conversions.h"
+#include "platform/runtime/number_parse.h"
+#include "platform/system/profile_file.h"
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+namespace ui {
+
+namespace {
+
+constexpr const char* kIniSection = "Program";
+// The INI values are read into a buffer of this many characters.
+constexpr std::size_t kIniBufferSize = 128;
+
+struct PlacementKey {
+    const char* key;
+    const char* defaultValue;
+};
+constexpr PlacementKey kTop{"Top", "1"};
+constexpr PlacementKey kLeft{"Left", "1"};
+constexpr PlacementKey kWidth{"Width", "8370"};
+constexpr PlacementKey kHeight{"Height", "8775"};
+constexpr PlacementKey kWindowState{"WindowState", "0"};
+
+bool HasContent(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    return !error && size > 0;
+}
+
+// A stored edge kept on the screen: beyond the screen's size it moves back by the window's
+// size; below 1 it becomes 1.
+int ClampEdge(int stored, int screenSize, int windowSize) {
+    int edge = stored;
+    if (edge > screenSize) {
+        edge = screenSize - windowSize;
+    }
+    return edge < 1 ? 1 : edge;
+}
+
+} // namespace
+
+void LoadWindowPlacement(forms::Form& window, const std::filesystem::path& iniPath) {
+    std::function<double(const PlacementKey&)> read;
+    if (HasContent(iniPath)) {
+        read = [&iniPath](const PlacementKey& key) {
+            const std::string text = sys::GetProfileString(iniPath, kIniSection, key.key,
+                                                           key.defaultValue, kIniBufferSize);
+            return runtime::Val(text);
+        };
+    } else {
+        read = [](const PlacementKey& key) {
+            return runtime::Val(GetUserSetting(key.key, key.defaultValue));
+        };
+    }
+    const forms::Screen& screen = window.App().GetScreen();
+    const int startWidth = window.Width();
+    const int startHeight = window.Height();
+    window.SetTop(ClampEdge(runtime::ToInt32(read(kTop)), screen.height, startHeight));
+    window.SetLeft(ClampEdge(runtime::ToInt32(read(kLeft)), screen.width, startWidth));
+    window.SetWidth(runtime::ToInt32(read(kWidth)));
+    if (window.Width() > screen.width) {
+        window.SetLeft(1);
+        window.SetWidth(screen.width - 100);
+    }
+    window.SetHeight(runtime::ToInt32(read(kHeight)));
+    if (window.Height() > screen.height) {
+        window.SetTop(1);
+        window.SetHeight(screen.height - 200);
+    }
+    // A state the window does not know opens it normal.
+    const int state = runtime::ToInt16(read(kWindowState));
+    const bool known = state >= static_cast<int>(forms::WindowState::Normal) &&
+                       state <= static_cast<int>(forms::WindowState::Maximized);
+    window.SetWindowState(known ? static_cast<forms::WindowState>(state)
+                                : forms::WindowState::Normal);
+}
+
+void SaveWindowPlacement(const forms::Form& window, MinimumSize minimum) {
+    const forms::Screen& screen = window.App().GetScreen();
+    const auto edge = [](int value, int room) { return (room < value || value < 0) ? 1 : value; };
+    SaveUserSetting(kTop.key, std::to_string(edge(window.Top(), screen.height - window.Height())));
+    SaveUserSetting(kLeft.key, std::to_string(edge(window.Left(), screen.width - window.Width())));
+    SaveUserSetting(kWidth.key, std::to_string(std::max(window.Width(), minimum.width)));
+    SaveUserSetting(kHeight.key, std::to_string(std::max(window.Height(), minimum.height)));
+    SaveUserSetting(kWindowState.key, "0");
+}
+
+} // namespace ui
