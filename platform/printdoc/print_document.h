@@ -18,8 +18,11 @@
 // starts a new page at the top margin. The alignment applies to each line when it is finished:
 // Left leaves it where it was written, Centre and Right move it between the margins, Justified
 // widens the blanks of every wrapped line but the paragraph's last. A line is also finished when
-// the current position or the alignment is set, on a new page, and when a page is closed, so
+// the vertical position or the alignment is set, on a new page, and when a page is closed, so
 // separately placed texts (a footer's left, centre and right parts) are each aligned alone.
+// Setting the horizontal position (a tab) moves on within the pending line. A line end ("\n",
+// with or without "\r") inside a written text ends the paragraph there; other control
+// characters take no place.
 //
 // The members of the original print-document control that this class stands for are named by
 // their dispatch id in each member's comment. Ids 126, 129, 164 and 91 (settings made before a
@@ -124,7 +127,8 @@ public:
     void SetMarginRight(std::int32_t twips);
     void SetMarginBottom(std::int32_t twips);
 
-    // Dispatch ids 106 and 107: the current position. Setting either finishes the pending line.
+    // Dispatch ids 106 and 107: the current position. While a line is pending, the vertical
+    // position is the top of that line; setting it finishes the line.
     std::int32_t CurrentX() const;
     std::int32_t CurrentY() const;
     void SetCurrentX(std::int32_t twips);
@@ -179,8 +183,8 @@ public:
     // The same, encoded as a PNG file's bytes.
     std::string RenderPagePng(int page, double dotsPerInch) const;
     // Dispatch id 70: prints every page through platform/printing, as one PDF job named by the
-    // document name, on `printer` (the default printer when empty). A failure to submit is
-    // run-time error 482 (printer error).
+    // document name, on `printer` (the first printer of the list when empty). No printer, or a
+    // failure to submit, is run-time error 482 (printer error).
     void Print(std::string_view printer = {}) const;
 
 private:
