@@ -12,9 +12,8 @@ namespace {
 constexpr std::int64_t kUnderlineTwipsPerHalfPoint = 12;
 
 std::int32_t ClampToInt32(std::int64_t value) {
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 // A tab met in the paragraph: where the run after it goes.
@@ -88,8 +87,8 @@ void WriteParagraph(RichTextSurface& surface, const Paragraph& paragraph,
         const std::string run = text.substr(runStart, end - runStart);
         const RTFForm& form = runStart < length ? paragraph.forms[runStart] : group.form;
         std::int32_t x = surface.CurrentX();
-        const std::int32_t underlineY = ClampToInt32(
-            std::int64_t{surface.CurrentY()} + kUnderlineTwipsPerHalfPoint * form.fontSize);
+        const std::int32_t underlineY = ClampToInt32(std::int64_t{surface.CurrentY()} +
+                                                     kUnderlineTwipsPerHalfPoint * form.fontSize);
         ApplyFont(surface, setting.fonts, form);
         const std::int32_t width = surface.MeasureText(run);
 

@@ -50,8 +50,8 @@ struct TabStop {
 struct RTFGroup {
     RTFForm form;
     TextAlignment alignment = TextAlignment::Left;
-    std::int32_t spaceBefore = 0; // twips
-    std::int32_t spaceAfter = 0;  // twips
+    std::int32_t spaceBefore = 0;        // twips
+    std::int32_t spaceAfter = 0;         // twips
     TabKind nextTabKind = TabKind::Left; // the kind of the next stop \tx defines
     std::vector<TabStop> tabStops;       // in the order defined
     Destination destination = Destination::Body;

@@ -47,8 +47,8 @@ void RecordingSurface::NewPage() {
 
 void RecordingSurface::Record(const std::string& kind, const std::string& text) {
     std::ostringstream entry;
-    entry << kind << " \"" << text << "\" @" << x_ << ',' << y_ << ' ' << face_ << ' '
-          << points_ << (bold_ ? " b" : "") << (italic_ ? " i" : "");
+    entry << kind << " \"" << text << "\" @" << x_ << ',' << y_ << ' ' << face_ << ' ' << points_
+          << (bold_ ? " b" : "") << (italic_ ? " i" : "");
     drawn.push_back(entry.str());
 }
 

@@ -46,6 +46,7 @@ TEST(RichTextLexer, ReadsWordsParametersEscapesAndGroups) {
         const char* text;
         const char* tokens;
     };
+    // clang-format off
     const Case kCases[] = {
         // Words, parameters and the one blank that belongs to a word.
         {"{\\b x}",          "{ \\b() 'x' }"},
@@ -75,6 +76,7 @@ TEST(RichTextLexer, ReadsWordsParametersEscapesAndGroups) {
         {"x\\'4",            "'x' '''"},
         {"",                 ""},
     };
+    // clang-format on
     for (const Case& testCase : kCases) {
         SCOPED_TRACE(testCase.text);
         EXPECT_EQ(Tokens(testCase.text), testCase.tokens);
