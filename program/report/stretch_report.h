@@ -53,6 +53,14 @@ struct Substitution {
     friend bool operator==(const Substitution&, const Substitution&) = default;
 };
 
+// The balance the tax comparison takes as a lump sum: the all-years phase's closing balance in
+// the year the spouse phase ends.
+double LumpSum(const StretchReportInputs& inputs, const calc::StretchProjection& projection);
+
+// Whether the report has its tax page: the taxes section is on and there is a lump sum of at
+// least a dollar to compare.
+bool HasTaxPage(const StretchReportInputs& inputs, const calc::StretchProjection& projection);
+
 // The keys in the order the template is given them; a key whose condition fails is left out.
 // User texts are escaped for rich text. Throws runtime::RuntimeError for a projection shorter
 // than the indices name.

@@ -53,6 +53,8 @@ void ProduceReport(const ReportRequest& request, const illustration::Illustratio
     composition.richText = ReportText(request, fields, projection);
     composition.type = request.type;
     composition.sections = request.stretch.sections;
+    composition.taxPage = request.type == illustration::IllustrationType::Stretch &&
+                          HasTaxPage(request.stretch, projection);
     if (request.type == illustration::IllustrationType::Stretch && request.graph) {
         DrawStretchGraph(*request.graph, projection);
     }

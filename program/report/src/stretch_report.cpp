@@ -238,6 +238,15 @@ std::string LongDate(const std::string& date) {
 
 } // namespace
 
+double LumpSum(const StretchReportInputs& inputs, const Projection& projection) {
+    return static_cast<double>(projection.Cell(Projection::kAllYears, Projection::kClosingBalance,
+                                               inputs.state.spouseEnd - 1));
+}
+
+bool HasTaxPage(const StretchReportInputs& inputs, const Projection& projection) {
+    return inputs.sections.taxes && LumpSum(inputs, projection) >= 1;
+}
+
 std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs,
                                                const Projection& projection) {
     const StretchState& s = inputs.state;
@@ -293,8 +302,7 @@ std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs
                                         s.futureIncomeYear))));
     keys.Text("S^", EscapeRichText(inputs.stateName));
 
-    const double lumpSum =
-        cell(Projection::kAllYears, Projection::kClosingBalance, s.spouseEnd - 1);
+    const double lumpSum = LumpSum(inputs, projection);
     if (lumpSum > 0) {
         AddTaxComparison(keys, inputs, projection, lumpSum);
     }
@@ -312,7 +320,7 @@ std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs
     const ReportSections& on = inputs.sections;
     keys.Flag("CoverPage", on.cover);
     keys.Flag("WrenhallPage", on.wrenhall);
-    keys.Flag("TaxPage", on.taxes && lumpSum >= 1);
+    keys.Flag("TaxPage", HasTaxPage(inputs, projection));
     keys.Flag("LedgerPages", on.ledger);
     keys.Flag("Graph0", on.graph);
     keys.Flag("PWrenhall", on.wrenhall && (on.taxes || on.ledger || on.graph));

@@ -86,6 +86,22 @@ TEST(StretchSubstitutions, SectionFlagsFollowTheSwitches) {
     }
 }
 
+// The composer places the tax page's pictures by HasTaxPage: it must say what the template's
+// "TaxPage" flag says.
+TEST(StretchSubstitutions, HasTaxPageAgreesWithTheTaxPageFlag) {
+    for (const ProjectionShape& shape :
+         {ProjectionShape{5, 8, 12, 100}, ProjectionShape{5, 5, 12, 0}}) {
+        for (const bool taxes : {false, true}) {
+            auto inputs = MakeInputs(shape);
+            inputs.sections.taxes = taxes;
+            const auto projection = MakeProjection(shape);
+            const auto keys = ByKey(StretchSubstitutions(inputs, projection));
+            EXPECT_EQ(HasTaxPage(inputs, projection), keys.count("TaxPage") == 1);
+            EXPECT_EQ(HasTaxPage(inputs, projection), taxes && LumpSum(inputs, projection) >= 1);
+        }
+    }
+}
+
 TEST(StretchTables, LedgersEndAtTheLastFilledRowAndGroupByTen) {
     // The beneficiary's last row still holds a balance of 1 or more: the ledgers end there all
     // the same, not in the empty rows after it.
