@@ -12,6 +12,7 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/text.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <optional>

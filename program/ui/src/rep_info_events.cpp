@@ -39,7 +39,14 @@ void ShowRepInfo(frmRepInfo& window, const store::RepInfoFields& fields) {
     for (int index = 0; index <= kReservedField; ++index) {
         window.txtInput(index).SetText(fields.txtInput[static_cast<std::size_t>(index)]);
     }
-    window.cmboState.SetText(fields.state);
+    // A state code the list does not hold (none, or a record written by hand) shows no state.
+    int stateIndex = -1;
+    for (int index = 0; index < window.cmboState.ListCount(); ++index) {
+        if (window.cmboState.List(index) == fields.state) {
+            stateIndex = index;
+        }
+    }
+    window.cmboState.SetListIndex(stateIndex);
 }
 
 void LoadWindow(frmRepInfo& window, forms::MessageBoxService& messages) {

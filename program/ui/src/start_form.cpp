@@ -75,7 +75,7 @@ std::vector<std::string> ReadMemberLines(const char* member) {
 } // namespace
 
 frmStart::frmStart(forms::Application& app, ProgramState& program, frmMain& main)
-    : forms::Form(app, "frmSplash"), Picture1(*this, "Picture1"), Frame1(*this, "Frame1"),
+    : forms::Form(app, "frmStart"), Picture1(*this, "Picture1"), Frame1(*this, "Frame1"),
       optIllustrationType(*this, "optIllustrationType"), cmdOK(*this, "cmdOK"),
       cmdCancel(*this, "cmdCancel"), lblCopyright(*this, "lblCopyright"),
       ElasticOne1(*this, "ElasticOne1"), program_(program), main_(main) {

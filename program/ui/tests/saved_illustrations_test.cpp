@@ -116,6 +116,26 @@ TEST_F(StoredProgramTest, TheRepresentativeIsAskedForSavedAndReadBack) {
     EXPECT_FALSE(program.RepInfoCancelled);
 }
 
+TEST_F(StoredProgramTest, BeforeTheRecordExistsTheSharedProfileNamesTheRepresentative) {
+    struct Case {
+        const char* state;
+        const char* shown;
+    };
+    const Case cases[] = {{"5", "CO"}, {"52", ""}, {"-3", ""}, {"", "AL"}};
+    frmRepInfo& window = *store.RepresentativeWindow();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("State=") + c.state);
+        sandbox.WriteFile(sys::WindowsFolder().lexically_relative(sandbox.Root()) / "Hux.INI",
+                          std::string("[Agent Information]\r\nFirst=  Pat  \r\nState=") + c.state +
+                              "\r\n");
+        forms::UnloadForm(window);
+        forms::LoadForm(window);
+        EXPECT_EQ(window.txtInput(0).Text(), "Pat");
+        EXPECT_EQ(window.cmboState.Text(), c.shown);
+    }
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
 TEST_F(StoredProgramTest, CancellingAnIncompleteRepresentativeEndsTheProgram) {
     frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
     frmRepInfo& window = *store.RepresentativeWindow();
