@@ -125,6 +125,10 @@ std::vector<std::string> ReadIllustrationRecords() {
 
 void DeleteRecord(std::int64_t position) {
     const fs::path path = IllustrationFilePath();
+    // Opening for writing would make an empty file where none is.
+    if (!sys::FileExists(path)) {
+        throw runtime::RuntimeError(runtime::ErrorNumber::FileNotFound, path.string());
+    }
     sys::RecordFile file(path, kRecordLength, sys::RecordAccess::ReadWrite);
     if (position > file.RecordCount()) {
         throw runtime::RuntimeError(runtime::ErrorNumber::BadRecordNumber, path.string());

@@ -181,6 +181,23 @@ TEST_F(BrowserTest, OpeningARowLoadsThatRecordIntoTheMainWindow) {
     EXPECT_TRUE(program.IllustrationSaved);
 }
 
+TEST_F(BrowserTest, AFileErrorNamesTheStepThatFailedAndTheBrowserStays) {
+    Browse([&](frmData& browser) {
+        std::filesystem::remove(store::IllustrationFilePath());
+        for (const auto& [button, title] :
+             {std::pair{&browser.cmdDelete, "CmdDelete: Error Reading Database"},
+              std::pair{&browser.cmdCopy, "CmdCopy: Error Reading Database"},
+              std::pair{&browser.cmdOK, "CmdOK: Error Reading Database"}}) {
+            driver.ExpectMessageBox(title, forms::vbOK);
+            driver.Click(*button);
+            EXPECT_TRUE(
+                driver.MessageBoxes().back().prompt.starts_with("An error occurred. Type:"));
+            EXPECT_TRUE(browser.IsShowing());
+        }
+    });
+    EXPECT_FALSE(std::filesystem::exists(store::IllustrationFilePath()));
+}
+
 TEST_F(BrowserTest, AFileOfDeletedRecordsOffersOnlyUndelete) {
     WriteIllustrationFile(
         {Record(IllustrationType::PlanholderRmd, {{"8-PartLast", "Gone"}}, store::kDeletedRecord)});
