@@ -102,6 +102,12 @@ frmStart::frmStart(forms::Application& app, ProgramState& program, frmMain& main
     Load = [this] { FormLoad(); };
     cmdOK.Click = [this] { ChooseType(); };
     cmdCancel.Click = [this] { App().End(); };
+    // Closing the window before a choice is a cancel: no window would be left to end with.
+    Unload = [this](int&) {
+        if (!main_.IsShowing()) {
+            App().End();
+        }
+    };
 }
 
 void frmStart::Start() {

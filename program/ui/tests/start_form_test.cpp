@@ -86,6 +86,28 @@ TEST_F(StartUpTest, TheUsersChoiceSetsTheTypeAndShowsTheMainWindow) {
     EXPECT_TRUE(driver.MessageBoxes().empty());
 }
 
+TEST_F(StartUpTest, CancelOrClosingTheWindowEndsTheProgram) {
+    for (const bool close : {false, true}) {
+        SCOPED_TRACE(close ? "closed" : "cancelled");
+        forms::Application caseApp;
+        forms::testing::Driver caseDriver(caseApp);
+        ProgramState caseProgram;
+        SavedIllustrations caseStore(caseApp, caseProgram);
+        frmMain& main = caseApp.Create<frmMain>(caseProgram);
+        main.SetServices(output, caseStore);
+        frmStart& start = caseApp.Create<frmStart>(caseProgram, main);
+        start.Start();
+        ASSERT_TRUE(start.IsShowing());
+        if (close) {
+            caseDriver.Close(start);
+        } else {
+            caseDriver.Click(start.cmdCancel);
+        }
+        EXPECT_TRUE(caseApp.Ended());
+        EXPECT_FALSE(main.IsShowing());
+    }
+}
+
 TEST_F(StartUpTest, AStartUpSwitchChoosesWithoutShowingTheWindow) {
     const std::filesystem::path reload = sys::ProgramFolder() / "reload.exe";
     std::ofstream(reload) << "old";
