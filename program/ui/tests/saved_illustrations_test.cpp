@@ -83,6 +83,40 @@ TEST_F(StoredProgramTest, AnIllustrationSavedAndStartedAnewOpensAgainFromTheBrow
     EXPECT_TRUE(driver.MessageBoxes().empty());
 }
 
+TEST_F(StoredProgramTest, CompactionThatDropsTheCurrentRecordMakesItNewWithoutTheBrowser) {
+    KeepRepresentative();
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    frmData& browser = store.DataWindow();
+    driver.WhenModal(browser, [&] { driver.Click(browser.cmdNew); });
+    main.Show();
+    driver.Pump();
+    for (const char* first : {"Ann", "Bea"}) {
+        driver.ChooseMenuItem(main.mnuFileNew);
+        Enter(main, kValidRmd);
+        main.SetField(first, "8-PartFirst");
+        driver.ChooseMenuItem(main.mnuFileSave);
+    }
+    ASSERT_EQ(main.GetField("3-DatabaseIndex"), "2");
+    store::DeleteRecord(2);
+
+    driver.ExpectMessageBox("Compact Database", forms::vbYes);
+    driver.ExpectMessageBox("Compact Database Complete", forms::vbOK);
+    driver.OpenMenu(main.mnuOptions);
+    driver.ChooseMenuItem(main.mnuOptionsCompact);
+    EXPECT_EQ(store::IllustrationRecordCount(), 1);
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "0");
+    EXPECT_FALSE(program.IllustrationSaved);
+    main.Refresh();
+    driver.Pump();
+    EXPECT_FALSE(browser.IsShowing());
+
+    // Saved again, it takes the number after the last record and keeps its fields.
+    driver.ChooseMenuItem(main.mnuFileSave);
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "2");
+    EXPECT_EQ(main.GetField("8-PartFirst"), "Bea");
+    EXPECT_EQ(store::IllustrationRecordCount(), 2);
+}
+
 TEST_F(StoredProgramTest, TheRepresentativeIsAskedForSavedAndReadBack) {
     frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
     frmRepInfo& window = *store.RepresentativeWindow();
