@@ -79,11 +79,6 @@ store::RecordControls RecordControlsOf(const frmMain& main) {
     return controls;
 }
 
-std::string BuildRecordFromForm(const frmMain& main) {
-    return store::BuildRecordFromForm(main.Program().IllustrationType, main.Fields(),
-                                      RecordControlsOf(main));
-}
-
 bool LoadRecordIntoForm(frmMain& main, std::string_view record,
                         forms::MessageBoxService& messages) {
     ProgramState& program = main.Program();

@@ -13,8 +13,7 @@
 
 namespace ui {
 
-// The record of the window's current illustration (status live).
-std::string BuildRecordFromForm(const frmMain& main);
+// The controls besides the fields that the record of the window's illustration keeps.
 store::RecordControls RecordControlsOf(const frmMain& main);
 
 // Spreads `record` over the window: type, fields and controls, then the window is set up for
