@@ -1,6 +1,9 @@
-// The program: the main window over the forms runtime, shown through the Qt skin. The command
-// line's start-up switch ("/0" to "/3") chooses the illustration type.
+// The program: the start-up window and the main window over the forms runtime, shown through
+// the Qt skin, with the saved illustrations in the data folder. The start-up window chooses the
+// illustration type, or the command line's start-up switch ("/0" to "/3") does.
 #include "program/ui/main_form.h"
+#include "program/ui/saved_illustrations.h"
+#include "program/ui/start_form.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/qt/skin.h"
@@ -24,14 +27,14 @@ int main(int argc, char** argv) {
     forms::Application app(std::string(sys::Title()));
     forms::qt::Skin skin(app);
 
-    // Until the start-up window exists, the first type is the one chosen.
     ui::ProgramState program;
-    program.IllustrationType = illustration::IllustrationType::PlanholderRmd;
     for (int argument = 1; argument < argc; ++argument) {
         program.CommandLine += (argument > 1 ? " " : "") + std::string(argv[argument]);
     }
+    ui::SavedIllustrations store(app, program);
     ui::frmMain& main = app.Create<ui::frmMain>(program);
-    main.Show();
+    main.SetServices(main.Output(), store);
+    app.Create<ui::frmStart>(program, main).Start();
     if (app.Ended()) {
         return 1;
     }

@@ -46,6 +46,13 @@ std::vector<std::string> ReadIllustrationRecords();
 // Marks the record at `position` (its place in the file, from 1) deleted.
 void DeleteRecord(std::int64_t position);
 
+// The record at `position` (its place in the file, from 1); error 63 past the end.
+std::string ReadRecord(std::int64_t position);
+
+// Appends `record` under the number count + 1, which its "3-DatabaseIndex" slot then holds;
+// the answer is that number.
+std::int64_t AppendCopy(std::string record);
+
 // Marks every record of the file live, whatever its status was; the file is replaced whole.
 void UndeleteRecords();
 

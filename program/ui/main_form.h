@@ -202,6 +202,8 @@ private:
     std::unique_ptr<IllustrationStore> unavailableStore_;
     ReportOutput* output_;
     IllustrationStore* store_;
+    // Set once the saved-illustration browser has been shown at start.
+    bool browserAnswered_ = false;
 
     void DesignWindow();
     void WireWindowEvents();

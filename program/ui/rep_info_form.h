@@ -1,9 +1,12 @@
-// The representative information window as far as the calculations read it: the texts of its
-// fields and of its state list.
+// The representative information window: the representative's fields, their captions (a caption
+// ending in "*" marks a required field), the state list and the two buttons. The calculations
+// read the texts of its fields and of its state list.
 #pragma once
 
+#include "platform/forms/buttons.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/form.h"
+#include "platform/forms/label.h"
 #include "platform/forms/lists.h"
 #include "platform/forms/text_box.h"
 
@@ -13,10 +16,15 @@ class frmRepInfo : public forms::Form {
 public:
     explicit frmRepInfo(forms::Application& app);
 
-    // 0 first name, 1 middle initial, 2 last name, 4 agency, 5 work phone, 6 mobile phone,
-    // 7 fax, 8 e-mail, 9 street or post-office box, 10 city, 11 ZIP code; 16 fields in all.
+    // 0 first name, 1 middle initial, 2 last name, 3 representative number, 4 agency, 5 work
+    // phone, 6 mobile phone, 7 fax, 8 e-mail, 9 street or post-office box, 10 city, 11 ZIP code,
+    // 12 the date of the last save, 13 hidden: the record's reserved field; 16 fields in all.
     forms::ControlArray<forms::TextBox> txtInput;
+    // The captions of fields 0 to 12 and (13) of the state list.
+    forms::ControlArray<forms::Label> Label1;
     forms::ComboBox cmboState;
+    forms::CommandButton cmdOK;
+    forms::CommandButton cmdCancel;
 };
 
 } // namespace ui

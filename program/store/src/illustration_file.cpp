@@ -11,6 +11,8 @@
 #include "platform/system/record_file.h"
 
 #include <cstdio>
+#include <optional>
+#include <string_view>
 #include <system_error>
 
 namespace store {
@@ -21,6 +23,7 @@ namespace {
 
 constexpr int kCalculationYearFields[] = {8, 16}; // "3-Year0", "3-Year1"
 constexpr int kIllustrationDateField = 19;        // "6-IllustrationDate"
+constexpr std::string_view kDatabaseIndexTag = "3-DatabaseIndex";
 
 std::string TodayText() {
     const auto today = sys::Today();
@@ -122,6 +125,10 @@ std::vector<std::string> ReadIllustrationRecords() {
 
 void DeleteRecord(std::int64_t position) {
     const fs::path path = IllustrationFilePath();
+    // Opening for writing would make an empty file where none is.
+    if (!sys::FileExists(path)) {
+        throw runtime::RuntimeError(runtime::ErrorNumber::FileNotFound, path.string());
+    }
     sys::RecordFile file(path, kRecordLength, sys::RecordAccess::ReadWrite);
     if (position > file.RecordCount()) {
         throw runtime::RuntimeError(runtime::ErrorNumber::BadRecordNumber, path.string());
@@ -130,6 +137,29 @@ void DeleteRecord(std::int64_t position) {
     record[0] = kDeletedRecord;
     file.Write(position, record);
     file.Close();
+}
+
+std::string ReadRecord(std::int64_t position) {
+    const fs::path path = IllustrationFilePath();
+    const sys::RecordFile file(path, kRecordLength, sys::RecordAccess::Read);
+    if (position < 1 || position > file.RecordCount()) {
+        throw runtime::RuntimeError(runtime::ErrorNumber::BadRecordNumber, path.string());
+    }
+    return file.Read(position);
+}
+
+std::int64_t AppendCopy(std::string record) {
+    const fs::path path = IllustrationFilePath();
+    const std::int64_t count = IllustrationRecordCount();
+    const std::int64_t number = count + 1;
+    const std::optional<RecordSlot> slot = DataFindPointers(kDatabaseIndexTag);
+    const auto width = static_cast<std::size_t>(slot->width);
+    std::string digits = std::to_string(number);
+    digits.resize(width, ' ');
+    record.resize(kRecordLength, ' ');
+    record.replace(static_cast<std::size_t>(slot->position - 1), width, digits);
+    WriteRecord(path, number, count, record);
+    return number;
 }
 
 void UndeleteRecords() {

@@ -1,7 +1,8 @@
 #include "program/store/illustration_record.h"
 
 #include "program/store/src/messages.h"
-#include "program/store/src/number_text.h"
+
+#include "program/calc/formatting.h"
 
 #include "platform/runtime/number_format.h"
 #include "platform/runtime/number_parse.h"
@@ -90,7 +91,7 @@ std::string FieldArea(IllustrationType type, const illustration::IllustrationFie
         const auto width = static_cast<std::size_t>(field.maxLength);
         std::string text = fields.Text(field.index);
         if (IsMoney(field.tag) && text.size() > width) {
-            text = PlainNumberText(text);
+            calc::CleanNumber(text);
         }
         const std::string slot = Slot(text, width);
         if (StoresOriginalBirthDateInFront(type, field.tag)) {
@@ -111,8 +112,8 @@ bool Checked(std::string_view record, std::size_t offset) {
     return record[offset] == '1';
 }
 
-std::string PercentText(const std::string& text) {
-    const std::string plain = PlainNumberText(text);
+std::string PercentText(std::string text) {
+    const std::string plain = calc::CleanNumber(text);
     try {
         return runtime::Format(std::string_view(plain), "#0.00") + "%";
     } catch (const runtime::RuntimeError&) {

@@ -155,6 +155,7 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
 void frmMain::SetServices(ReportOutput& output, IllustrationStore& store) {
     output_ = &output;
     store_ = &store;
+    DataBrowser = store.Browser();
 }
 
 void frmMain::FieldTextChanged(int index) {

@@ -165,10 +165,14 @@ void frmMain::FormPaint() {
             }
         }
     }
+    // The browser is offered once, while no saved illustration is loaded at start. Once the
+    // user has answered it, an illustration without a number is one the user chose to start
+    // (New, or what a restore or compaction left), and painting does not ask again.
     forms::Form* browser = Store().Browser();
-    if (browser != nullptr && runtime::Val(GetField("3-DatabaseIndex")) < 1 &&
+    if (browser != nullptr && !browserAnswered_ && runtime::Val(GetField("3-DatabaseIndex")) < 1 &&
         !browser->Visible()) {
-        browser->Show(forms::ShowMode::Modal, this);
+        browserAnswered_ = true;
+        Store().ShowBrowser(*this);
     }
 }
 

@@ -1,0 +1,214 @@
+#include "program/ui/tests/stored_program.h"
+
+#include "program/store/illustration_file.h"
+#include "program/store/illustration_record.h"
+
+#include "platform/testing/file_contents.h"
+
+#include <fstream>
+#include <vector>
+
+namespace ui {
+namespace {
+
+using illustration::IllustrationType;
+
+// A saved illustration as the store writes it: `type`, the fields given and the status.
+std::string Record(IllustrationType type, const std::map<std::string, std::string>& values,
+                   char status = store::kLiveRecord) {
+    illustration::IllustrationFields fields;
+    for (int index = 0; index < illustration::kInputEndMarker; ++index) {
+        fields.SetText(index, "");
+    }
+    for (const auto& [tag, text] : values) {
+        illustration::SetField(fields, text, tag,
+                               [](const std::string& message) { ADD_FAILURE() << message; });
+    }
+    store::RecordControls controls;
+    controls.planTypes = {"Traditional IRA", "Inherited IRA"};
+    std::string record = store::BuildRecordFromForm(type, fields, controls);
+    record[0] = status;
+    return record;
+}
+
+void WriteIllustrationFile(const std::vector<std::string>& records) {
+    std::ofstream out(store::IllustrationFilePath(), std::ios::binary);
+    for (const std::string& record : records) {
+        out << record;
+    }
+}
+
+std::string StoredRecord(std::size_t position) {
+    return testkit::ReadFileBytes(store::IllustrationFilePath())
+        .substr((position - 1) * 1000, 1000);
+}
+
+class BrowserTest : public StoredProgramTest {
+protected:
+    // Four records whose stored numbers are all 7, stale as in a file put together by hand:
+    // the browser must go by their places.
+    BrowserTest() {
+        KeepRepresentative();
+        WriteIllustrationFile({
+            Record(IllustrationType::PlanholderRmd, {{"8-PartFirst", "Ann"},
+                                                     {"8-PartLast", "Smith"},
+                                                     {"3-Year0", "2011"},
+                                                     {"6-IllustrationDate", "06/01/2011"},
+                                                     {"6-RMD_Amt", "$4,000"},
+                                                     {"3-DatabaseIndex", "7"}}),
+            Record(IllustrationType::BeneficiaryRmd,
+                   {{"8-BeneFirst", "Bob"}, {"8-BeneLast", "Baker"}, {"3-DatabaseIndex", "7"}},
+                   store::kDeletedRecord),
+            Record(IllustrationType::EqualPayments, {{"8-EqualFirst", "Sam"},
+                                                     {"8-EqualLast", "smythe"},
+                                                     {"8-EqualPlanName", "Rollover"},
+                                                     {"7-EqualDate", "06/01/2010"},
+                                                     {"3-DatabaseIndex", "7"}}),
+            Record(IllustrationType::Stretch, {{"8-StretchPFirst", "Al"},
+                                               {"8-StretchPLast", "Adams"},
+                                               {"6-IllustrationDate", "05/02/2009"},
+                                               {"6-RMD_Amt", "$1"},
+                                               {"3-DatabaseIndex", "7"}}),
+        });
+    }
+
+    // Shows the browser at start (nothing is loaded) and runs `steps` while it shows.
+    frmMain& Browse(const std::function<void(frmData&)>& steps) {
+        frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+        frmData& browser = store.DataWindow();
+        bool ran = false;
+        driver.WhenModal(browser, [&] {
+            steps(browser);
+            ran = true;
+            if (browser.IsShowing()) {
+                driver.Click(browser.cmdCancel);
+            }
+        });
+        main.Show();
+        driver.Pump();
+        EXPECT_TRUE(ran);
+        return main;
+    }
+
+    static std::vector<std::string> Column(const frmData& browser, int col) {
+        std::vector<std::string> cells;
+        for (int row = 1; row < browser.VSFlexGrid1.Rows(); ++row) {
+            cells.push_back(browser.VSFlexGrid1.TextMatrix(row, col));
+        }
+        return cells;
+    }
+};
+
+using Cells = std::vector<std::string>;
+
+TEST_F(BrowserTest, ListsTheLiveRecordsSortedByNameWithTheirPlaces) {
+    Browse([&](frmData& browser) {
+        EXPECT_EQ(browser.Caption(), "3 Saved Illustrations");
+        EXPECT_EQ(Column(browser, 0), (Cells{"Adams, Al", "Smith, Ann", "smythe, Sam"}));
+        EXPECT_EQ(Column(browser, 1), (Cells{"05/02/2009", "06/01/2011", ""}));
+        EXPECT_EQ(Column(browser, 2), (Cells{"Stretch", "RMD", "SEPP"}));
+        EXPECT_EQ(Column(browser, 3), (Cells{"IRA", "Traditional IRA", "IRA"}));
+        EXPECT_EQ(Column(browser, 4), (Cells{"", "", "Rollover"}));
+        EXPECT_EQ(Column(browser, 5), (Cells{"2009", "2011", "2010"}));
+        EXPECT_EQ(Column(browser, 6), (Cells{"", "$4,000", ""}));
+        EXPECT_EQ(Column(browser, 7), (Cells{"4", "1", "3"}));
+        EXPECT_TRUE(browser.VSFlexGrid1.Column(7).hidden);
+        EXPECT_EQ(browser.VSFlexGrid1.Row(), 1);
+        EXPECT_TRUE(browser.cmdUndelete.Enabled());
+        EXPECT_TRUE(browser.cmdOK.Enabled());
+    });
+}
+
+TEST_F(BrowserTest, TypeAheadFindsTheFirstNameWithThePrefixUntilAPause) {
+    Browse([&](frmData& browser) {
+        forms::Grid& grid = browser.VSFlexGrid1;
+        driver.Focus(grid);
+        driver.PressKey('s');
+        EXPECT_EQ(grid.Row(), 2); // "Smith, Ann"
+        driver.PressKey('m');
+        driver.PressKey('y');
+        EXPECT_EQ(grid.Row(), 3); // "smythe, Sam"
+        EXPECT_EQ(grid.TopRow(), 3);
+        driver.PressKey('x'); // "SMYX" matches nothing: the selection stays
+        EXPECT_EQ(grid.Row(), 3);
+        driver.Tick(browser.Timer1);
+        EXPECT_EQ(browser.TypeAheadPrefix(), "");
+        EXPECT_FALSE(browser.Timer1.Enabled());
+        driver.PressKey('a');
+        EXPECT_EQ(grid.Row(), 1);
+    });
+}
+
+TEST_F(BrowserTest, DeleteUndeleteAndCopyActOnTheRecordsPlace) {
+    Browse([&](frmData& browser) {
+        forms::Grid& grid = browser.VSFlexGrid1;
+        driver.SelectGridRow(grid, 2); // "Smith, Ann", the first record
+        driver.Click(browser.cmdDelete);
+        EXPECT_EQ(StoredRecord(1)[0], '0');
+        EXPECT_EQ(StoredRecord(4)[0], '1');
+        EXPECT_EQ(Column(browser, 0), (Cells{"Adams, Al", "smythe, Sam"}));
+        EXPECT_EQ(grid.Row(), 2); // the same row index, now the last row
+
+        driver.Click(browser.cmdUndelete);
+        EXPECT_EQ(browser.Caption(), "4 Saved Illustrations");
+        EXPECT_FALSE(browser.cmdUndelete.Enabled());
+        for (std::size_t position = 1; position <= 4; ++position) {
+            EXPECT_EQ(StoredRecord(position)[0], '1') << "record " << position;
+        }
+
+        driver.SelectGridRow(grid, 1); // "Adams, Al", the fourth record
+        driver.Click(browser.cmdCopy);
+        ASSERT_EQ(store::IllustrationRecordCount(), 5);
+        const std::string copy = StoredRecord(5);
+        const store::RecordSlot slot = *store::DataFindPointers("3-DatabaseIndex");
+        EXPECT_EQ(copy.substr(static_cast<std::size_t>(slot.position - 1), 2), "5 ");
+        EXPECT_EQ(copy.substr(slot.position - 1 + slot.width),
+                  StoredRecord(4).substr(slot.position - 1 + slot.width));
+        EXPECT_EQ(Column(browser, 7), (Cells{"4", "5", "2", "1", "3"}));
+        EXPECT_EQ(grid.Row(), 1);
+    });
+}
+
+TEST_F(BrowserTest, OpeningARowLoadsThatRecordIntoTheMainWindow) {
+    frmMain& main = Browse([&](frmData& browser) {
+        driver.SelectGridRow(browser.VSFlexGrid1, 3); // "smythe, Sam", the third record
+        driver.Click(browser.cmdOK);
+        EXPECT_FALSE(browser.IsShowing());
+    });
+    EXPECT_EQ(program.IllustrationType, IllustrationType::EqualPayments);
+    EXPECT_EQ(main.GetField("8-EqualLast"), "smythe");
+    EXPECT_EQ(main.GetField("7-EqualDate"), "06/01/2010");
+    EXPECT_TRUE(program.IllustrationSaved);
+}
+
+TEST_F(BrowserTest, AFileErrorNamesTheStepThatFailedAndTheBrowserStays) {
+    Browse([&](frmData& browser) {
+        std::filesystem::remove(store::IllustrationFilePath());
+        for (const auto& [button, title] :
+             {std::pair{&browser.cmdDelete, "CmdDelete: Error Reading Database"},
+              std::pair{&browser.cmdCopy, "CmdCopy: Error Reading Database"},
+              std::pair{&browser.cmdOK, "CmdOK: Error Reading Database"}}) {
+            driver.ExpectMessageBox(title, forms::vbOK);
+            driver.Click(*button);
+            EXPECT_TRUE(
+                driver.MessageBoxes().back().prompt.starts_with("An error occurred. Type:"));
+            EXPECT_TRUE(browser.IsShowing());
+        }
+    });
+    EXPECT_FALSE(std::filesystem::exists(store::IllustrationFilePath()));
+}
+
+TEST_F(BrowserTest, AFileOfDeletedRecordsOffersOnlyUndelete) {
+    WriteIllustrationFile(
+        {Record(IllustrationType::PlanholderRmd, {{"8-PartLast", "Gone"}}, store::kDeletedRecord)});
+    Browse([&](frmData& browser) {
+        EXPECT_EQ(browser.Caption(), "0 Saved Illustrations");
+        EXPECT_FALSE(browser.cmdOK.Enabled());
+        EXPECT_FALSE(browser.cmdCopy.Enabled());
+        EXPECT_FALSE(browser.cmdDelete.Enabled());
+        EXPECT_TRUE(browser.cmdUndelete.Enabled());
+    });
+}
+
+} // namespace
+} // namespace ui

@@ -1,0 +1,186 @@
+#include "program/ui/tests/stored_program.h"
+
+#include "program/calc/formatting.h"
+#include "program/store/illustration_file.h"
+#include "program/store/illustration_record.h"
+
+#include "platform/testing/file_contents.h"
+
+#include <vector>
+
+namespace ui {
+namespace {
+
+using illustration::IllustrationType;
+
+// Inputs that pass every check of the planholder RMD illustration on 06/15/2011.
+const std::map<std::string, std::string> kValidRmd = {
+    {"8-PartFirst", "John"},      {"8-PartMiddle", "Q"}, {"8-PartLast", "Sample"},
+    {"7-PartDOB", "03/15/1940"},  {"3-Year0", "2011"},   {"6-AcctValue0", "$100,000"},
+    {"8-PlanName0", "Sample IRA"}};
+
+std::vector<std::string> InputTexts(const frmMain& main) {
+    std::vector<std::string> texts;
+    for (int index = 0; index < illustration::kInputEndMarker; ++index) {
+        texts.push_back(main.Fields().Text(index));
+    }
+    return texts;
+}
+
+TEST_F(StoredProgramTest, AnIllustrationSavedAndStartedAnewOpensAgainFromTheBrowser) {
+    KeepRepresentative();
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    frmData& browser = store.DataWindow();
+    // Nothing is loaded at start: the browser offers the (empty) file once.
+    driver.WhenModal(browser, [&] { driver.Click(browser.cmdNew); });
+    main.Show();
+    driver.Pump();
+    ASSERT_EQ(driver.QueuedActions(), 0u);
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "0"); // numbered when first written
+
+    Enter(main, kValidRmd);
+    main.cmboPlanType(0).SetListIndex(2);
+    main.chkRMDOnce.SetValue(forms::vbChecked);
+    program.IllustrationSaved = false;
+    driver.ChooseMenuItem(main.mnuFileSave);
+    ASSERT_TRUE(program.IllustrationSaved);
+    ASSERT_EQ(store::IllustrationRecordCount(), 1);
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "1");
+    const std::vector<std::string> saved = InputTexts(main);
+    const std::string planType = main.cmboPlanType(0).Text();
+
+    // New: an illustration without a number, which painting does not answer with the browser.
+    driver.ChooseMenuItem(main.mnuFileNew);
+    EXPECT_EQ(main.GetField("8-PartFirst"), "");
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "0");
+    main.chkRMDOnce.SetValue(forms::vbUnchecked);
+    program.IllustrationSaved = true;
+    main.Refresh();
+    driver.Pump();
+    EXPECT_FALSE(browser.IsShowing());
+
+    driver.WhenModal(browser, [&] {
+        EXPECT_EQ(browser.Caption(), "1 Saved Illustrations");
+        EXPECT_EQ(browser.VSFlexGrid1.TextMatrix(1, 0), "Sample, John Q");
+        driver.SelectGridRow(browser.VSFlexGrid1, 1);
+        driver.Click(browser.cmdOK);
+    });
+    driver.ChooseMenuItem(main.mnuFileLoad);
+    // Every field as it was saved; percent fields come back in their display form.
+    const std::vector<std::string> loaded = InputTexts(main);
+    for (int index = 0; index < illustration::kInputEndMarker; ++index) {
+        const auto slot = static_cast<std::size_t>(index);
+        if (main.Fields().Tag(index).starts_with("1-")) {
+            EXPECT_EQ(calc::CleanedNumber(loaded[slot]), calc::CleanedNumber(saved[slot]))
+                << main.Fields().Tag(index);
+        } else {
+            EXPECT_EQ(loaded[slot], saved[slot]) << main.Fields().Tag(index);
+        }
+    }
+    EXPECT_EQ(main.cmboPlanType(0).Text(), planType);
+    EXPECT_EQ(main.chkRMDOnce.Value(), forms::vbChecked);
+    EXPECT_TRUE(program.IllustrationSaved);
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+TEST_F(StoredProgramTest, CompactionThatDropsTheCurrentRecordMakesItNewWithoutTheBrowser) {
+    KeepRepresentative();
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    frmData& browser = store.DataWindow();
+    driver.WhenModal(browser, [&] { driver.Click(browser.cmdNew); });
+    main.Show();
+    driver.Pump();
+    for (const char* first : {"Ann", "Bea"}) {
+        driver.ChooseMenuItem(main.mnuFileNew);
+        Enter(main, kValidRmd);
+        main.SetField(first, "8-PartFirst");
+        driver.ChooseMenuItem(main.mnuFileSave);
+    }
+    ASSERT_EQ(main.GetField("3-DatabaseIndex"), "2");
+    store::DeleteRecord(2);
+
+    driver.ExpectMessageBox("Compact Database", forms::vbYes);
+    driver.ExpectMessageBox("Compact Database Complete", forms::vbOK);
+    driver.OpenMenu(main.mnuOptions);
+    driver.ChooseMenuItem(main.mnuOptionsCompact);
+    EXPECT_EQ(store::IllustrationRecordCount(), 1);
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "0");
+    EXPECT_FALSE(program.IllustrationSaved);
+    main.Refresh();
+    driver.Pump();
+    EXPECT_FALSE(browser.IsShowing());
+
+    // Saved again, it takes the number after the last record and keeps its fields.
+    driver.ChooseMenuItem(main.mnuFileSave);
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "2");
+    EXPECT_EQ(main.GetField("8-PartFirst"), "Bea");
+    EXPECT_EQ(store::IllustrationRecordCount(), 2);
+}
+
+TEST_F(StoredProgramTest, TheRepresentativeIsAskedForSavedAndReadBack) {
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    frmRepInfo& window = *store.RepresentativeWindow();
+    driver.WhenModal(window, [&] {
+        driver.SetText(window.txtInput(0), "Pat");
+        driver.SetText(window.txtInput(2), "Agent");
+        driver.SetText(window.txtInput(8), "pat@example.com");
+        driver.SetText(window.txtInput(9), "1 Main St");
+        driver.SetText(window.txtInput(10), "Denver");
+        driver.ExpectMessageBox("Missing Required Information", forms::vbOK);
+        driver.Click(window.cmdOK); // the ZIP code is still empty
+        EXPECT_EQ(window.ActiveControl(), &window.txtInput(11));
+        driver.SetText(window.txtInput(11), "80202");
+        driver.Click(window.cmdOK);
+    });
+    driver.WhenModal(store.DataWindow(), [&] { driver.Click(store.DataWindow().cmdCancel); });
+    main.Show();
+    driver.Pump();
+    ASSERT_FALSE(window.IsShowing());
+    EXPECT_TRUE(driver.MessageBoxes().size() == 1u);
+
+    const std::string record = testkit::ReadFileBytes(store::RepInfoFilePath());
+    ASSERT_EQ(record.size(), 1000u);
+    EXPECT_EQ(record.substr(354, 19), "06/15/2011 10:00:00"); // RunDate
+    forms::UnloadForm(window);
+    forms::LoadForm(window);
+    EXPECT_EQ(window.txtInput(0).Text(), "Pat");
+    EXPECT_EQ(window.txtInput(8).Text(), "pat@example.com");
+    EXPECT_EQ(window.txtInput(11).Text(), "80202");
+    EXPECT_EQ(window.cmboState.Text(), "AL"); // the empty profile's state index 0
+    EXPECT_FALSE(program.RepInfoCancelled);
+}
+
+TEST_F(StoredProgramTest, BeforeTheRecordExistsTheSharedProfileNamesTheRepresentative) {
+    struct Case {
+        const char* state;
+        const char* shown;
+    };
+    const Case cases[] = {{"5", "CO"}, {"52", ""}, {"-3", ""}, {"", "AL"}};
+    frmRepInfo& window = *store.RepresentativeWindow();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("State=") + c.state);
+        sandbox.WriteFile(sys::WindowsFolder().lexically_relative(sandbox.Root()) / "Hux.INI",
+                          std::string("[Agent Information]\r\nFirst=  Pat  \r\nState=") + c.state +
+                              "\r\n");
+        forms::UnloadForm(window);
+        forms::LoadForm(window);
+        EXPECT_EQ(window.txtInput(0).Text(), "Pat");
+        EXPECT_EQ(window.cmboState.Text(), c.shown);
+    }
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+TEST_F(StoredProgramTest, CancellingAnIncompleteRepresentativeEndsTheProgram) {
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    frmRepInfo& window = *store.RepresentativeWindow();
+    driver.WhenModal(window, [&] { driver.Click(window.cmdCancel); });
+    driver.ExpectMessageBox("Incomplete Financial Representative Info", forms::vbOK);
+    main.Show();
+    driver.Pump();
+    EXPECT_TRUE(program.RepInfoCancelled);
+    EXPECT_TRUE(app.Ended());
+    EXPECT_FALSE(std::filesystem::exists(store::RepInfoFilePath()));
+}
+
+} // namespace
+} // namespace ui

@@ -1,0 +1,232 @@
+#include "program/ui/start_form.h"
+#include "program/ui/tests/stored_program.h"
+
+#include "platform/system/program_identity.h"
+#include "platform/testing/file_contents.h"
+#include "platform/zip/zip_archive.h"
+
+#include <fstream>
+#include <vector>
+
+namespace ui {
+namespace {
+
+using illustration::IllustrationType;
+
+class StartUpTest : public StoredProgramTest {
+protected:
+    StartUpTest() { KeepRepresentative(); }
+
+    // The archive the build packed beside the test program, found before a test moves the
+    // install folder.
+    const std::filesystem::path shipped_ =
+        sys::InstallFolder() / (std::string(sys::ExecutableBaseName()) + ".icf");
+
+    // The start-up window over a main window; the browser that the main window offers at
+    // start is cancelled.
+    frmStart& StartProgram(const std::string& commandLine = "") {
+        program.CommandLine = commandLine;
+        frmMain& main = MainWindow(IllustrationType::None);
+        main_ = &main;
+        driver.WhenModal(store.DataWindow(), [&] { driver.Click(store.DataWindow().cmdCancel); });
+        frmStart& start = app.Create<frmStart>(program, main);
+        start.Start();
+        driver.Pump();
+        return start;
+    }
+
+    // The install folder `folder` of the sandbox, made the program's, whose archive holds
+    // `members` (name, content) packed with the resource password; the splash picture is the
+    // shipped one. With `rawArchive`, the archive is those bytes instead.
+    void Install(const std::string& folder, const std::vector<std::string>& members,
+                 const std::string& rawArchive = {}) {
+        const std::filesystem::path& shipped = shipped_;
+        const std::filesystem::path install = sandbox.Root() / folder;
+        std::filesystem::create_directories(install);
+        sandbox.SetEnvironment("TALLOWMERE_INSTALL_DIR", install.string());
+        const std::filesystem::path archivePath = install / shipped.filename();
+        if (!rawArchive.empty()) {
+            sandbox.WriteFile(folder + "/" + shipped.filename().string(), rawArchive);
+        }
+        for (const std::string& name : members) {
+            const std::filesystem::path from = sandbox.Root() / (folder + "-members");
+            std::filesystem::create_directories(from);
+            if (name == "RMDSplash.bmp") {
+                ASSERT_EQ(archive::ExtractMember(shipped, name, from, archive::kResourcePassword),
+                          archive::ZipResult::Success);
+            } else {
+                sandbox.WriteFile(folder + "-members/" + name, "");
+            }
+            ASSERT_EQ(archive::AddFile(archivePath, from / name, archive::kResourcePassword),
+                      archive::ZipResult::Success);
+        }
+    }
+
+    frmMain* main_ = nullptr;
+};
+
+TEST_F(StartUpTest, TheUsersChoiceSetsTheTypeAndShowsTheMainWindow) {
+    frmStart& start = StartProgram();
+    ASSERT_TRUE(start.IsShowing());
+    EXPECT_FALSE(main_->Visible());
+    EXPECT_FALSE(start.Picture1.GetPicture().IsEmpty());
+    EXPECT_EQ(start.optIllustrationType(3).Caption(), "&Stretch");
+    EXPECT_TRUE(start.optIllustrationType(0).Value());
+    EXPECT_FALSE(program.SupportUrl.empty());
+    EXPECT_TRUE(main_->mnuHelpSupport.Visible());
+    EXPECT_FALSE(main_->mnuHelpUpdate.Visible());
+
+    driver.Click(start.optIllustrationType(2));
+    driver.Click(start.cmdOK);
+    EXPECT_FALSE(start.IsShowing());
+    EXPECT_TRUE(main_->IsShowing());
+    EXPECT_EQ(program.IllustrationType, IllustrationType::EqualPayments);
+    EXPECT_EQ(main_->Caption(), "Substantially Equal Periodic Payments");
+    EXPECT_EQ(program.CommandLineMode, 0);
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+TEST_F(StartUpTest, CancelOrClosingTheWindowEndsTheProgram) {
+    for (const bool close : {false, true}) {
+        SCOPED_TRACE(close ? "closed" : "cancelled");
+        forms::Application caseApp;
+        forms::testing::Driver caseDriver(caseApp);
+        ProgramState caseProgram;
+        SavedIllustrations caseStore(caseApp, caseProgram);
+        frmMain& main = caseApp.Create<frmMain>(caseProgram);
+        main.SetServices(output, caseStore);
+        frmStart& start = caseApp.Create<frmStart>(caseProgram, main);
+        start.Start();
+        ASSERT_TRUE(start.IsShowing());
+        if (close) {
+            caseDriver.Close(start);
+        } else {
+            caseDriver.Click(start.cmdCancel);
+        }
+        EXPECT_TRUE(caseApp.Ended());
+        EXPECT_FALSE(main.IsShowing());
+    }
+}
+
+TEST_F(StartUpTest, AStartUpSwitchChoosesWithoutShowingTheWindow) {
+    const std::filesystem::path reload = sys::ProgramFolder() / "reload.exe";
+    std::ofstream(reload) << "old";
+    frmStart& start = StartProgram(" /2 ");
+    EXPECT_FALSE(start.Visible());
+    EXPECT_TRUE(main_->IsShowing());
+    EXPECT_EQ(program.IllustrationType, IllustrationType::EqualPayments);
+    EXPECT_EQ(program.CommandLineMode, 102);
+    EXPECT_FALSE(std::filesystem::exists(reload));
+}
+
+TEST_F(StartUpTest, AMissingOrDamagedArchiveOrMemberEndsTheProgramWithItsMessage) {
+    const std::string description(sys::FileDescription());
+    const std::string damaged = "\r\n\r\nThe required file Tallowmere.icf is damaged.\r\n"
+                                "Please reinstall your software, then try again.";
+    struct Case {
+        const char* folder;
+        std::vector<std::string> members;
+        std::string rawArchive;
+        std::string title;
+        std::string prompt;
+    };
+    const Case cases[] = {
+        {"no-archive",
+         {},
+         "",
+         description,
+         "Critical Error.\r\n\r\nThe required file Tallowmere.icf is missing.\r\n"
+         "Please install your software again."},
+        {"damaged-archive",
+         {},
+         "PK\x03\x04 no archive",
+         description,
+         "Critical Error Type 2" + damaged},
+        {"no-splash", {"RMDInvisible.txt"}, "", description, "Critical Error Type 3" + damaged},
+        {"no-feature-list",
+         {"RMDSplash.bmp"},
+         "",
+         "Error Reading RMDInvisible.txt",
+         "Error Code:  3\r\nPlease try again."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        Install(c.folder, c.members, c.rawArchive);
+        forms::Application caseApp;
+        forms::testing::Driver caseDriver(caseApp);
+        ProgramState caseProgram;
+        SavedIllustrations caseStore(caseApp, caseProgram);
+        caseDriver.ExpectMessageBox(c.title, forms::vbOK);
+        frmMain& main = caseApp.Create<frmMain>(caseProgram);
+        main.SetServices(output, caseStore);
+        caseApp.Create<frmStart>(caseProgram, main).Start();
+        EXPECT_TRUE(caseApp.Ended());
+        EXPECT_FALSE(main.IsShowing());
+        ASSERT_EQ(caseDriver.MessageBoxes().size(), 1u);
+        EXPECT_EQ(caseDriver.MessageBoxes()[0].prompt, c.prompt);
+        EXPECT_EQ(caseDriver.MessageBoxes()[0].icon, forms::MessageBoxIcon::Critical);
+    }
+}
+
+TEST_F(StartUpTest, TheFeatureListHidesOptionsAndCompactsTheWindowOnce) {
+    struct Case {
+        const char* folder;
+        std::string features;
+        int selected;
+        std::vector<bool> visible;
+        int rowsRemoved;
+    };
+    const Case cases[] = {
+        {"none", "", 0, {true, true, true, true}, 0},
+        {"rmd-then-rmbd", "RMD\r\n RMBD \r\n", 2, {false, false, true, true}, 2},
+        {"rmbd-then-rmd", "RMBD\nRMD\n", 1, {false, false, true, true}, 2},
+        {"stretch-and-others",
+         "Stretch\nrmd\nPDF\nFloppyBackup\n",
+         0,
+         {true, true, true, false},
+         1},
+    };
+    int fullHeight = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        Install(c.folder, {"RMDSplash.bmp", "URL_RMD_Support.txt"});
+        const std::filesystem::path list =
+            sandbox.WriteFile(std::string(c.folder) + "-list/RMDInvisible.txt", c.features);
+        ASSERT_EQ(archive::AddFile(sys::InstallFolder() / "Tallowmere.icf", list,
+                                   archive::kResourcePassword),
+                  archive::ZipResult::Success);
+        forms::Application caseApp;
+        forms::testing::Driver caseDriver(caseApp);
+        ProgramState caseProgram;
+        SavedIllustrations caseStore(caseApp, caseProgram);
+        frmMain& main = caseApp.Create<frmMain>(caseProgram);
+        main.SetServices(output, caseStore);
+        frmStart& start = caseApp.Create<frmStart>(caseProgram, main);
+        start.Start();
+        ASSERT_TRUE(start.IsShowing());
+        if (fullHeight == 0) {
+            fullHeight = start.Height();
+        }
+        int top = 200;
+        for (int option = 0; option < 4; ++option) {
+            EXPECT_EQ(start.optIllustrationType(option).Visible(), c.visible[option]) << option;
+            if (c.visible[option]) {
+                EXPECT_EQ(start.optIllustrationType(option).Top(), top) << option;
+                top += 300;
+            }
+        }
+        EXPECT_TRUE(start.optIllustrationType(c.selected).Value());
+        EXPECT_EQ(start.Height(), fullHeight - 300 * c.rowsRemoved);
+        EXPECT_EQ(start.cmdCancel.Top(), start.cmdOK.Top());
+        EXPECT_EQ(main.mnuFileExportPDF.Visible(), c.features.find("PDF") == std::string::npos);
+        // Activating the window again leaves the layout as it is.
+        const int height = start.Height();
+        start.Hide();
+        start.Show();
+        EXPECT_EQ(start.Height(), height);
+        EXPECT_TRUE(caseDriver.MessageBoxes().empty());
+    }
+}
+
+} // namespace
+} // namespace ui
