@@ -1,6 +1,7 @@
 // The program: the main window over the forms runtime, shown through the Qt skin. The command
 // line's start-up switch ("/0" to "/3") chooses the illustration type.
 #include "program/ui/main_form.h"
+#include "program/ui/report_service.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/qt/skin.h"
@@ -11,6 +12,7 @@
 
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <string>
 
 int main(int argc, char** argv) {
@@ -31,6 +33,9 @@ int main(int argc, char** argv) {
         program.CommandLine += (argument > 1 ? " " : "") + std::string(argv[argument]);
     }
     ui::frmMain& main = app.Create<ui::frmMain>(program);
+    const std::unique_ptr<report::Composer> composer = ui::MakeUnavailableComposer();
+    ui::ReportService reports(app, *composer, ui::ProgramReportLocations());
+    main.SetServices(reports, main.Store());
     main.Show();
     if (app.Ended()) {
         return 1;
