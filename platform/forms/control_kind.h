@@ -21,6 +21,7 @@ enum class ControlKind {
     Grid,
     Menu,
     Timer,
+    PrintDocumentView,
 };
 
 } // namespace forms

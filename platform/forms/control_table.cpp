@@ -40,7 +40,7 @@ bool HasCaption(ControlKind kind) {
     return kind != ControlKind::Line && kind != ControlKind::Resizer &&
            kind != ControlKind::ListBox && kind != ControlKind::HScrollBar &&
            kind != ControlKind::PictureBox && kind != ControlKind::Grid &&
-           kind != ControlKind::Timer;
+           kind != ControlKind::Timer && kind != ControlKind::PrintDocumentView;
 }
 
 [[noreturn]] void Reject(const ControlRow& row, const std::string& why) {
@@ -164,6 +164,8 @@ std::unique_ptr<Control> CreateControl(Form& form, const ControlRow& row) {
     }
     case ControlKind::Timer:
         return std::make_unique<Timer>(form, name);
+    case ControlKind::PrintDocumentView:
+        return std::make_unique<PrintDocumentView>(form, name);
     }
     throw std::logic_error("control table: unknown control kind");
 }

@@ -18,6 +18,7 @@
 #include "platform/forms/menu.h"
 #include "platform/forms/option_button.h"
 #include "platform/forms/picture_box.h"
+#include "platform/forms/print_document_view.h"
 #include "platform/forms/resizer.h"
 #include "platform/forms/scroll_bar.h"
 #include "platform/forms/tab_control.h"
@@ -47,6 +48,7 @@ public:
     virtual Result operator()(Grid& control) = 0;
     virtual Result operator()(Menu& control) = 0;
     virtual Result operator()(Timer& control) = 0;
+    virtual Result operator()(PrintDocumentView& control) = 0;
 };
 
 // Calls the visitor's member for the control's kind.
@@ -86,6 +88,8 @@ Result Visit(Control& control, ControlVisitor<Result>& visitor) {
         return visitor(static_cast<Menu&>(control));
     case ControlKind::Timer:
         return visitor(static_cast<Timer&>(control));
+    case ControlKind::PrintDocumentView:
+        return visitor(static_cast<PrintDocumentView&>(control));
     }
     // Only a corrupted kind value comes here.
     std::abort();

@@ -70,6 +70,8 @@ public:
     // Menus are opened and chosen (OpenMenu, ChooseMenuItem); timers have nothing to click.
     void operator()(Menu&) override {}
     void operator()(Timer&) override {}
+    // The pages are only looked at.
+    void operator()(PrintDocumentView&) override {}
 };
 
 // What a paste does to each kind: the edit controls take it, the rest ignore it.
@@ -93,6 +95,7 @@ public:
     void operator()(Grid&) override {}
     void operator()(Menu&) override {}
     void operator()(Timer&) override {}
+    void operator()(PrintDocumentView&) override {}
 
 private:
     const std::string& text_;

@@ -1,15 +1,10 @@
 // Where text gets its glyphs and metrics, process-wide.
 //
-// The system source takes faces from fontconfig and glyphs from FreeType, rendered without
-// anti-aliasing. Face names map to a fixed, documented choice so that every machine with the
-// same fonts measures the same:
-//   "Arial", "Helvetica", "MS Sans Serif", "Microsoft Sans Serif", "MS Shell Dlg", "System"
-//                                                          -> "Liberation Sans"
-//   "Times New Roman", "Times", "MS Serif"                -> "Liberation Serif"
-//   "Courier New", "Courier"                              -> "Liberation Mono"
-//   no face name: fixed pitch or FF_MODERN -> "Liberation Mono", FF_ROMAN -> "Liberation Serif",
-//   anything else -> "Liberation Sans"
-//   any other name: asked of fontconfig as it stands, with the family's generic name as fallback.
+// The system source takes faces from platform/fonts and glyphs from FreeType, rendered without
+// anti-aliasing. Face names map by the one face table (platform/fonts/face_table.h), so that
+// every machine with the same fonts measures the same. Without a face name, or for a name the
+// table does not hold, the logical font's family chooses the kind: fixed pitch or FF_MODERN
+// -> "Liberation Mono", FF_ROMAN -> "Liberation Serif", anything else -> "Liberation Sans".
 // Weights of 600 and more choose the bold face, lfItalic the italic face; lfWidth, escapement
 // and orientation are not applied.
 //

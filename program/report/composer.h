@@ -29,6 +29,9 @@ struct Composition {
     // The filled report text: rich text, Windows-1252, with no template token left.
     std::string richText;
     ReportSections sections;
+    // Stretch: the tax page is part of the text (its section is on and there is a balance to
+    // compare). Its pictures are placed only then, and the ledger pages follow it.
+    bool taxPage = false;
     // The resource archive the pictures and logos are extracted from, and the work folder they
     // are extracted into (and deleted from after use). The Stretch graph, when its section is
     // on, lies in the work folder as "RMDGraph.bmp".

@@ -18,6 +18,7 @@
 #include "platform/forms/lists.h"
 #include "platform/forms/menu.h"
 #include "platform/forms/picture_box.h"
+#include "platform/forms/print_document_view.h"
 #include "platform/forms/resizer.h"
 #include "platform/forms/scroll_bar.h"
 #include "platform/forms/tab_control.h"
@@ -138,6 +139,7 @@ public:
     forms::Line& Line2;
     forms::ComboBox& cmboState;
     forms::CommandButton& cmdToday;
+    forms::PrintDocumentView& VSPrinter1; // the composed report's pages, on the Report tab
     forms::PictureBox& picGraph;
     forms::HScrollBar& hScrollGraph;
     forms::CheckBox& chkBackground;

@@ -56,6 +56,7 @@ public:
     InputRole operator()(Grid&) override { return InputRole::ChooseGridRow; }
     InputRole operator()(Menu&) override { return InputRole::None; }
     InputRole operator()(Timer&) override { return InputRole::None; }
+    InputRole operator()(PrintDocumentView&) override { return InputRole::None; }
 };
 
 InputRole RoleOf(Control& control) {

@@ -47,6 +47,7 @@ public:
     void operator()(Grid& control) override { Widget(control); }
     void operator()(Menu& menu) override { skin_.SyncMenu(menu, window_); }
     void operator()(Timer& timer) override { skin_.SyncTimer(timer); }
+    void operator()(PrintDocumentView& control) override { Widget(control); }
 
 private:
     void Widget(Control& control) {

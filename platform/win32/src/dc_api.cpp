@@ -23,7 +23,7 @@ HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR /*port*/, const DEVMODEA* dev
         return NewDeviceContext(DeviceKind::Screen, ScreenCaps());
     if (device == nullptr)
         return nullptr;
-    std::optional<PrinterInfo> printer = FindPrinter(device);
+    std::optional<printing::PrinterInfo> printer = printing::FindPrinter(device);
     if (!printer)
         return nullptr;
     HDC dc = NewDeviceContext(DeviceKind::Printer, CapsOf(*printer));

@@ -1,33 +1,12 @@
 // The printer list, printer contexts' escapes and print jobs.
+#include "platform/win32/src/png_writer.h"
 #include "platform/win32/src/print_job.h"
-
-#include <cstdlib>
-#include <strings.h>
 
 using namespace win32;
 
 namespace win32 {
 
-std::vector<PrinterInfo> ListPrinters() {
-    if (const char* folder = std::getenv(kFilePrinterVariable); folder && *folder) {
-        PrinterInfo printer;
-        printer.name = kFilePrinterName;
-        printer.driver = "winspool";
-        printer.port = folder;
-        return {printer};
-    }
-    return ListCupsPrinters();
-}
-
-std::optional<PrinterInfo> FindPrinter(const char* name) {
-    for (PrinterInfo& printer : ListPrinters()) {
-        if (strcasecmp(printer.name.c_str(), name) == 0)
-            return printer;
-    }
-    return std::nullopt;
-}
-
-DeviceCaps CapsOf(const PrinterInfo& printer) {
+DeviceCaps CapsOf(const printing::PrinterInfo& printer) {
     DeviceCaps caps;
     caps.technology = DT_RASPRINTER;
     caps.dpiX = printer.dpiX;
@@ -53,7 +32,10 @@ bool PrintJob::StartPage() {
 bool PrintJob::EndPage() {
     if (!page_)
         return false;
-    bool added = sink_->AddPage(*page_);
+    std::vector<std::uint8_t> png = EncodePng(*page_, caps_.dpiX, caps_.dpiY);
+    bool added =
+        sink_->AddDocument(std::string_view(reinterpret_cast<const char*>(png.data()), png.size()),
+                           printing::DocumentFormat::Png);
     page_.reset();
     return added;
 }
@@ -122,14 +104,15 @@ int StartDocA(HDC dc, const DOCINFOA* document) {
     DeviceContext* context = PrinterContext(dc);
     if (context == nullptr || context->job)
         return SP_ERROR;
-    std::optional<PrinterInfo> printer = FindPrinter(context->printerName.c_str());
-    if (!printer)
+    std::optional<printing::PrinterInfo> printer = printing::FindPrinter(context->printerName);
+    if (!printer) {
         return SP_ERROR;
-    std::unique_ptr<PrintSink> sink =
-        printer->name == kFilePrinterName ? OpenFilePrinterSink(*printer) : OpenCupsSink(*printer);
+    }
     std::string name = document && document->lpszDocName ? document->lpszDocName : "";
-    if (!sink->Start(name))
+    std::unique_ptr<printing::PrintJob> sink = printing::StartPrintJob(*printer, name);
+    if (!sink) {
         return SP_ERROR;
+    }
     context->job = std::make_unique<PrintJob>(std::move(sink), context->Caps());
     return ++jobNumber;
 }

@@ -1,37 +1,20 @@
-// A print job on a printer context: pages drawn one at a time at the printer's resolution and
-// handed to the printer's sink (CUPS, or the file printer).
+// A print job on a printer context: pages drawn one at a time at the printer's resolution,
+// encoded as PNG and handed to the printer's job (platform/printing).
 #pragma once
 
-#include "platform/win32/printers.h"
+#include "platform/printing/print_job.h"
 #include "platform/win32/src/device_context.h"
 
 #include <memory>
 #include <optional>
-#include <string>
 
 namespace win32 {
 
-// Where finished pages go.
-class PrintSink {
-public:
-    virtual ~PrintSink() = default;
-    virtual bool Start(const std::string& documentName) = 0;
-    virtual bool AddPage(const Surface& page) = 0;
-    virtual bool Finish() = 0;
-    virtual void Cancel() = 0;
-};
-
-// The file printer writes into the folder named by its port.
-std::unique_ptr<PrintSink> OpenFilePrinterSink(const PrinterInfo& printer);
-std::unique_ptr<PrintSink> OpenCupsSink(const PrinterInfo& printer);
-std::vector<PrinterInfo> ListCupsPrinters();
-
-std::optional<PrinterInfo> FindPrinter(const char* name);
-DeviceCaps CapsOf(const PrinterInfo& printer);
+DeviceCaps CapsOf(const printing::PrinterInfo& printer);
 
 class PrintJob {
 public:
-    PrintJob(std::unique_ptr<PrintSink> sink, DeviceCaps caps)
+    PrintJob(std::unique_ptr<printing::PrintJob> sink, DeviceCaps caps)
         : sink_(std::move(sink)), caps_(caps) {}
 
     Surface* Page() { return page_ ? &*page_ : nullptr; }
@@ -41,7 +24,7 @@ public:
     void Abort();
 
 private:
-    std::unique_ptr<PrintSink> sink_;
+    std::unique_ptr<printing::PrintJob> sink_;
     DeviceCaps caps_;
     std::optional<Surface> page_;
     bool ended_ = false;

@@ -1,165 +1,36 @@
-// The system font source: faces chosen through fontconfig by the substitution table of
-// font_provider.h, glyphs rendered by FreeType in monochrome, metrics computed as GDI reports
-// them for TrueType faces (ascent and descent from the Windows metrics of the OS/2 table).
+// The system font source: faces chosen by platform/fonts, glyphs rendered by FreeType in
+// monochrome, metrics computed as GDI reports them for TrueType faces (ascent and descent from
+// the Windows metrics of the OS/2 table).
+#include "platform/fonts/face_resolution.h"
 #include "platform/runtime/windows1252.h"
 #include "platform/win32/src/font_engine.h"
 
-#include <fontconfig/fontconfig.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
 #include FT_SIZES_H
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <map>
 #include <optional>
-#include <strings.h>
 
 namespace win32 {
 
 namespace {
 
-// The order indexes kGenericFaces.
-enum class Generic { Sans, Serif, Mono };
-
-struct Substitution {
-    const char* name;
-    Generic generic;
-};
-
-constexpr Substitution kSubstitutions[] = {
-    {"Arial", Generic::Sans},
-    {"Helvetica", Generic::Sans},
-    {"MS Sans Serif", Generic::Sans},
-    {"Microsoft Sans Serif", Generic::Sans},
-    {"MS Shell Dlg", Generic::Sans},
-    {"System", Generic::Sans},
-    {"Times New Roman", Generic::Serif},
-    {"Times", Generic::Serif},
-    {"MS Serif", Generic::Serif},
-    {"Courier New", Generic::Mono},
-    {"Courier", Generic::Mono},
-};
-
-// By Generic: the Liberation face that stands for it, and fontconfig's generic name.
-struct GenericFaces {
-    const char* liberation;
-    const char* fallback;
-};
-constexpr GenericFaces kGenericFaces[] = {
-    {"Liberation Sans", "sans-serif"},
-    {"Liberation Serif", "serif"},
-    {"Liberation Mono", "monospace"},
-};
-
-const char* LiberationFamily(Generic generic) {
-    return kGenericFaces[static_cast<int>(generic)].liberation;
-}
-
-const char* GenericName(Generic generic) {
-    return kGenericFaces[static_cast<int>(generic)].fallback;
-}
-
-Generic GenericOf(const LOGFONTA& font) {
+fonts::Generic GenericOf(const LOGFONTA& font) {
     int family = font.lfPitchAndFamily & 0xF0;
-    if ((font.lfPitchAndFamily & 0x03) == FIXED_PITCH || family == FF_MODERN)
-        return Generic::Mono;
-    if (family == FF_ROMAN)
-        return Generic::Serif;
-    return Generic::Sans;
-}
-
-struct FaceChoice {
-    FontFace face;
-    int index = 0;
-    Generic generic = Generic::Sans;
-};
-
-FcConfig* Config() {
-    static FcConfig* config = [] {
-        FcConfig* loaded = FcInitLoadConfigAndFonts();
-        // Let go of fontconfig's caches at exit, so that leak checks see a clean process.
-        std::atexit([] {
-            FcConfigDestroy(Config());
-            FcFini();
-        });
-        return loaded;
-    }();
-    return config;
-}
-
-std::string PatternString(FcPattern* pattern, const char* key) {
-    FcChar8* value = nullptr;
-    if (FcPatternGetString(pattern, key, 0, &value) != FcResultMatch || value == nullptr)
-        return "";
-    return reinterpret_cast<const char*>(value);
-}
-
-FaceChoice ChooseFace(const LOGFONTA& font) {
-    FaceChoice choice;
-    std::string name(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE));
-    std::string family;
-    choice.generic = GenericOf(font);
-    if (name.empty()) {
-        family = LiberationFamily(choice.generic);
-    } else {
-        family = name;
-        for (const Substitution& s : kSubstitutions) {
-            if (strcasecmp(s.name, name.c_str()) == 0) {
-                choice.generic = s.generic;
-                family = LiberationFamily(s.generic);
-            }
-        }
+    if ((font.lfPitchAndFamily & 0x03) == FIXED_PITCH || family == FF_MODERN) {
+        return fonts::Generic::Mono;
     }
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcPatternAddString(pattern, FC_FAMILY,
-                       reinterpret_cast<const FcChar8*>(LiberationFamily(choice.generic)));
-    FcPatternAddString(pattern, FC_FAMILY,
-                       reinterpret_cast<const FcChar8*>(GenericName(choice.generic)));
-    FcPatternAddInteger(pattern, FC_WEIGHT,
-                        font.lfWeight >= 600 ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, font.lfItalic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
-    FcConfigSubstitute(Config(), pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result;
-    FcPattern* match = FcFontMatch(Config(), pattern, &result);
-    if (match != nullptr) {
-        choice.face.family = PatternString(match, FC_FAMILY);
-        choice.face.style = PatternString(match, FC_STYLE);
-        choice.face.file = PatternString(match, FC_FILE);
-        FcPatternGetInteger(match, FC_INDEX, 0, &choice.index);
-        FcPatternDestroy(match);
+    if (family == FF_ROMAN) {
+        return fonts::Generic::Serif;
     }
-    FcPatternDestroy(pattern);
-    return choice;
+    return fonts::Generic::Sans;
 }
 
-FT_Library Library() {
-    static FT_Library library = [] {
-        FT_Library made = nullptr;
-        FT_Init_FreeType(&made);
-        return made;
-    }();
-    return library;
-}
-
-// Faces are opened once per file and shared; each realized font has its own size object.
-FT_Face OpenFace(const std::string& file, int index) {
-    static std::map<std::pair<std::string, int>, FT_Face> faces;
-    auto key = std::make_pair(file, index);
-    auto found = faces.find(key);
-    if (found != faces.end())
-        return found->second;
-    FT_Face face = nullptr;
-    if (Library() == nullptr || FT_New_Face(Library(), file.c_str(), index, &face) != 0)
-        face = nullptr;
-    faces[key] = face;
-    return face;
+fonts::ResolvedFace ChooseFace(const LOGFONTA& font) {
+    return fonts::ResolveFace({std::string(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE)),
+                               GenericOf(font), font.lfWeight >= 600, font.lfItalic != 0});
 }
 
 int Round(double value) {
@@ -211,56 +82,48 @@ private:
 } // namespace
 
 FontFace ResolveFontFace(const LOGFONTA& font) {
-    return ChooseFace(font).face;
+    fonts::ResolvedFace face = ChooseFace(font);
+    return FontFace{face.family, face.style, face.file};
 }
 
 std::unique_ptr<RealizedFont> NewSystemFont(const LOGFONTA& font, int pixelHeight, int dpiY) {
-    FaceChoice choice = ChooseFace(font);
-    FT_Face face = choice.face.file.empty() ? nullptr : OpenFace(choice.face.file, choice.index);
-    if (face == nullptr)
+    fonts::ResolvedFace choice = ChooseFace(font);
+    FT_Face face = fonts::OpenFace(choice);
+    if (face == nullptr) {
         return NewFixedMetricsFont(font, pixelHeight, dpiY);
-    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-    const auto* hhea = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(face, FT_SFNT_HHEA));
-    double unitsPerEm = face->units_per_EM ? face->units_per_EM : 2048;
-    double winAscent = os2 ? os2->usWinAscent : face->ascender;
-    double winDescent = os2 ? os2->usWinDescent : -face->descender;
-    if (winAscent + winDescent <= 0) {
-        winAscent = unitsPerEm;
-        winDescent = 0;
     }
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    double unitsPerEm = face->units_per_EM ? face->units_per_EM : 2048;
+    fonts::FaceMetrics ems = fonts::MetricsOf(face);
     // A cell height scales the face so that ascent + descent fill it; a character height is
     // the em size.
-    double emPixels =
-        pixelHeight < 0 ? -pixelHeight : pixelHeight * unitsPerEm / (winAscent + winDescent);
+    double emPixels = pixelHeight < 0 ? -pixelHeight : pixelHeight / (ems.ascent + ems.descent);
     FT_Size size = nullptr;
-    if (FT_New_Size(face, &size) != 0)
+    if (FT_New_Size(face, &size) != 0) {
         return NewFixedMetricsFont(font, pixelHeight, dpiY);
+    }
     FT_Activate_Size(size);
     FT_Set_Char_Size(face, 0, FT_F26Dot6(std::lround(emPixels * 64)), 72, 72);
     auto realized = std::make_unique<SystemFont>(face, size);
 
     double scale = emPixels / unitsPerEm;
     TEXTMETRICA& m = realized->metrics;
-    m.tmAscent = Round(winAscent * scale);
-    m.tmDescent = pixelHeight < 0 ? Round(winDescent * scale) : pixelHeight - m.tmAscent;
+    m.tmAscent = Round(ems.ascent * emPixels);
+    m.tmDescent = pixelHeight < 0 ? Round(ems.descent * emPixels) : pixelHeight - m.tmAscent;
     m.tmHeight = m.tmAscent + m.tmDescent;
     m.tmInternalLeading = std::max(0, m.tmHeight - Round(emPixels));
-    if (hhea != nullptr) {
-        double gap =
-            hhea->Line_Gap - ((winAscent + winDescent) - (hhea->Ascender - hhea->Descender));
-        m.tmExternalLeading = std::max(0, Round(gap * scale));
-    }
+    m.tmExternalLeading = Round((ems.lineSpacing - ems.ascent - ems.descent) * emPixels);
     m.tmAveCharWidth = os2 ? Round(os2->xAvgCharWidth * scale) : Round(emPixels / 2);
     m.tmMaxCharWidth = Round((face->bbox.xMax - face->bbox.xMin) * scale);
     m.tmWeight = os2 ? os2->usWeightClass : (font.lfWeight >= 600 ? FW_BOLD : FW_NORMAL);
     SetCommonMetrics(m, font, dpiY);
     m.tmItalic = (face->style_flags & FT_STYLE_FLAG_ITALIC) ? 255 : 0;
-    int family = choice.generic == Generic::Mono    ? FF_MODERN
-                 : choice.generic == Generic::Serif ? FF_ROMAN
-                                                    : FF_SWISS;
+    int family = choice.generic == fonts::Generic::Mono    ? FF_MODERN
+                 : choice.generic == fonts::Generic::Serif ? FF_ROMAN
+                                                           : FF_SWISS;
     m.tmPitchAndFamily = BYTE((FT_IS_FIXED_WIDTH(face) ? 0 : TMPF_FIXED_PITCH) | TMPF_VECTOR |
                               TMPF_TRUETYPE | family);
-    realized->faceName = choice.face.family;
+    realized->faceName = choice.family;
     realized->underlineOffset = std::max(1, Round(-face->underline_position * scale));
     realized->underlineThickness = std::max(1, Round(face->underline_thickness * scale));
     if (os2 != nullptr) {

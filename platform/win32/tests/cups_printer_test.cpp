@@ -1,7 +1,7 @@
 // Printing through CUPS, against a private scheduler with one raw queue that writes into a file:
 // the printer list, a job's pages and title as the scheduler receives them, and aborted jobs.
+#include "platform/printing/printers.h"
 #include "platform/testing/file_contents.h"
-#include "platform/win32/printers.h"
 #include "platform/win32/tests/cups_scheduler.h"
 #include "platform/win32/tests/png_pixels.h"
 #include "platform/win32/windows.h"
@@ -67,7 +67,7 @@ std::vector<std::string> SplitPngs(const std::string& data) {
 class CupsPrinterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        unsetenv(win32::kFilePrinterVariable);
+        unsetenv(printing::kFilePrinterVariable);
         ASSERT_TRUE(scheduler_.Start())
             << "The private CUPS scheduler did not start: " << scheduler_.Error();
         ASSERT_TRUE(scheduler_.AddFileQueue(kQueue, Output())) << scheduler_.Error();
@@ -98,9 +98,9 @@ protected:
 };
 
 TEST_F(CupsPrinterTest, TheListShowsTheQueueWithAUsableSheet) {
-    std::vector<win32::PrinterInfo> printers = win32::ListPrinters();
+    std::vector<printing::PrinterInfo> printers = printing::ListPrinters();
     ASSERT_EQ(printers.size(), 1u) << "the private scheduler has one queue";
-    const win32::PrinterInfo& printer = printers[0];
+    const printing::PrinterInfo& printer = printers[0];
     EXPECT_EQ(printer.name, kQueue);
     EXPECT_EQ(printer.driver, "winspool");
     EXPECT_EQ(printer.port, std::string("CUPS:") + kQueue);

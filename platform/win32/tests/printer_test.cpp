@@ -1,8 +1,7 @@
 // Printers: the file printer's list entry, capabilities, jobs, pages and aborts.
+#include "platform/printing/printers.h"
 #include "platform/testing/file_contents.h"
 #include "platform/testing/sandbox.h"
-#include "platform/win32/file_printer_log.h"
-#include "platform/win32/printers.h"
 #include "platform/win32/tests/png_pixels.h"
 #include "platform/win32/windows.h"
 
@@ -20,11 +19,11 @@ namespace fs = std::filesystem;
 class PrinterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        sandbox_.SetEnvironment(win32::kFilePrinterVariable, folder_.string());
+        sandbox_.SetEnvironment(printing::kFilePrinterVariable, folder_.string());
     }
     // The job log, empty while no job has written one.
     std::string Log() const {
-        const fs::path log = folder_ / win32::kFilePrinterLog;
+        const fs::path log = folder_ / printing::kFilePrinterLog;
         return fs::exists(log) ? testkit::ReadFileBytes(log) : std::string();
     }
     testkit::Sandbox sandbox_;
@@ -32,16 +31,16 @@ protected:
 };
 
 TEST_F(PrinterTest, TheFilePrinterIsTheOnlyPrinterWhileConfigured) {
-    std::vector<win32::PrinterInfo> printers = win32::ListPrinters();
+    std::vector<printing::PrinterInfo> printers = printing::ListPrinters();
     ASSERT_EQ(printers.size(), 1u);
-    EXPECT_EQ(printers[0].name, win32::kFilePrinterName);
+    EXPECT_EQ(printers[0].name, printing::kFilePrinterName);
     EXPECT_EQ(printers[0].port, folder_.string());
 }
 
 TEST_F(PrinterTest, WithoutTheFilePrinterTheListComesFromCups) {
     // Whatever this machine has (often nothing): every entry must describe a usable sheet.
-    sandbox_.SetEnvironment(win32::kFilePrinterVariable, std::nullopt);
-    for (const win32::PrinterInfo& printer : win32::ListPrinters()) {
+    sandbox_.SetEnvironment(printing::kFilePrinterVariable, std::nullopt);
+    for (const printing::PrinterInfo& printer : printing::ListPrinters()) {
         SCOPED_TRACE(printer.name);
         EXPECT_FALSE(printer.name.empty());
         EXPECT_EQ(printer.driver, "winspool");
@@ -141,28 +140,6 @@ TEST_F(PrinterTest, AbortedJobsAreLoggedAndNumberedOn) {
                      "job 3 aborted\n");
 }
 
-TEST(FilePrinterLogTest, ANewJobTakesTheNumberAboveEveryJobOfTheLog) {
-    struct Case {
-        const char* log;
-        std::optional<std::int64_t> next;
-    };
-    const Case cases[] = {
-        {"", 1},
-        {"job 1 start \"a\"\njob 1 end 0 pages\n", 2},
-        {"job 12 aborted\njob 3 start \"b\"\n", 13},
-        {"job 2147483647 end 1 pages\n", 2147483648LL},
-        {"job 41 start \"no line end\"\njob 42", 43},
-        {"jobs 7\n  job 8\njob x 9\nstart job 10\n", 1},
-        {"job 9223372036854775806 start \"c\"\n", LLONG_MAX},
-        {"job 9223372036854775807 start \"d\"\n", std::nullopt},
-        {"job 1\njob 123456789012345678901234567890\n", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.log);
-        EXPECT_EQ(win32::NextJobAfterLog(c.log), c.next);
-    }
-}
-
 // Starts and ends a job without pages; answers what EndDoc answered, or StartDoc's failure.
 int PrintEmptyJob() {
     HDC dc = CreateDCA("winspool", "File Printer", nullptr, nullptr);
@@ -203,7 +180,7 @@ TEST_F(PrinterTest, JobNumbersGoOnAboveTheLogAndThePageFiles) {
         fs::remove_all(folder_);
         fs::create_directories(folder_);
         if (c.log)
-            std::ofstream(folder_ / win32::kFilePrinterLog) << *c.log;
+            std::ofstream(folder_ / printing::kFilePrinterLog) << *c.log;
         for (const std::string& page : c.pageFiles)
             std::ofstream(folder_ / page) << "page";
         EXPECT_EQ(PrintEmptyJob() > 0, c.expectedLog != nullptr);

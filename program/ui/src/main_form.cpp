@@ -40,6 +40,7 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
       Line1(designed_.Named<forms::Line>("Line1")), Line2(designed_.Named<forms::Line>("Line2")),
       cmboState(designed_.Named<forms::ComboBox>("cmboState")),
       cmdToday(designed_.Named<forms::CommandButton>("cmdToday")),
+      VSPrinter1(designed_.Named<forms::PrintDocumentView>("VSPrinter1")),
       picGraph(designed_.Named<forms::PictureBox>("picGraph")),
       hScrollGraph(designed_.Named<forms::HScrollBar>("hScrollGraph")),
       chkBackground(designed_.Named<forms::CheckBox>("chkBackground")),

@@ -29,6 +29,7 @@ constexpr forms::ControlRow kControls[] = {
     {"lblState",                    K::Label,          "",            -1, {},                       "State to Use for Income Tax Comparison Page"},
     {"cmboState",                   K::ComboBox,       "",            -1, {},                       ""},
     {"cmdToday",                    K::CommandButton,  "",            -1, {},                       "&Today"},
+    {"VSPrinter1",                  K::PrintDocumentView, "TabOne1",   4, {120, 480, 7800, 7500},   ""},
     {"picGraph",                    K::PictureBox,     "TabOne1",      5, {120, 480, 5400, 5400},   ""},
     {"hScrollGraph",                K::HScrollBar,     "TabOne1",      5, {120, 5940, 5400, 255},   ""},
     {"chkBackground",               K::CheckBox,       "TabOne1",      5, {5640, 2400, 2200, 285},  "Background"},

@@ -16,6 +16,7 @@
 
 #include "platform/forms/application.h"
 #include "platform/forms/control_visitor.h"
+#include "platform/forms/qt/src/print_document_widget.h"
 #include "platform/forms/qt/text.h"
 
 namespace forms::qt {
@@ -178,6 +179,7 @@ public:
     }
     QWidget* operator()(Menu&) override { return nullptr; }
     QWidget* operator()(Timer&) override { return nullptr; }
+    QWidget* operator()(PrintDocumentView&) override { return new PrintDocumentWidget(parent_); }
 
 private:
     QWidget* parent_;
@@ -296,6 +298,10 @@ public:
     }
     void operator()(Menu&) override {}
     void operator()(Timer&) override {}
+    void operator()(PrintDocumentView& view) override {
+        SyncCommon(view, widget_, screen_);
+        static_cast<PrintDocumentWidget&>(widget_).Show(view.Pages(), view.StatusText());
+    }
 
 private:
     QWidget& widget_;

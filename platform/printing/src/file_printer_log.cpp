@@ -1,9 +1,9 @@
-#include "platform/win32/file_printer_log.h"
+#include "platform/printing/file_printer_log.h"
 
 #include <algorithm>
 #include <limits>
 
-namespace win32 {
+namespace printing {
 
 std::optional<std::uint64_t> LeadingJobNumber(std::string_view text) {
     constexpr std::string_view kPrefix = "job";
@@ -37,4 +37,4 @@ std::optional<std::int64_t> NextJobAfterLog(std::string_view log) {
     return static_cast<std::int64_t>(highest + 1);
 }
 
-} // namespace win32
+} // namespace printing

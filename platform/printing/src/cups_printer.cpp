@@ -1,12 +1,13 @@
 // Real printers through CUPS: the destinations with their default media, margins and
-// resolution; a job's pages are sent as PNG documents of one CUPS job when the job ends.
+// resolution; a job's documents are sent as the documents of one CUPS job when the job ends.
+#include "platform/printing/src/print_sinks.h"
 #include "platform/runtime/windows1252.h"
-#include "platform/win32/src/png_writer.h"
-#include "platform/win32/src/print_job.h"
 
 #include <cups/cups.h>
 
-namespace win32 {
+#include <utility>
+
+namespace printing {
 
 namespace {
 
@@ -52,18 +53,14 @@ PrinterInfo Describe(cups_dest_t* dest) {
     return printer;
 }
 
-class CupsSink : public PrintSink {
+class CupsJob : public PrintJob {
 public:
-    explicit CupsSink(PrinterInfo printer) : printer_(std::move(printer)) {}
-
     // The document name is stored text; IPP names are UTF-8.
-    bool Start(const std::string& documentName) override {
-        title_ = runtime::Windows1252ToUtf8(documentName);
-        return true;
-    }
+    CupsJob(PrinterInfo printer, const std::string& documentName)
+        : printer_(std::move(printer)), title_(runtime::Windows1252ToUtf8(documentName)) {}
 
-    bool AddPage(const Surface& page) override {
-        pages_.push_back(EncodePng(page, printer_.dpiX, printer_.dpiY));
+    bool AddDocument(std::string_view bytes, DocumentFormat format) override {
+        pages_.emplace_back(std::string(bytes), format);
         return true;
     }
 
@@ -87,7 +84,7 @@ private:
         cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
         if (info == nullptr)
             return false;
-        // Pages are images at the printer's resolution, printed at their natural size.
+        // PNG pages are images at the printer's resolution, printed at their natural size.
         std::string ppi = std::to_string(printer_.dpiX);
         cups_option_t* options = nullptr;
         int optionCount = cupsAddOption("ppi", ppi.c_str(), 0, &options);
@@ -97,11 +94,10 @@ private:
         for (std::size_t i = 0; sent && i < pages_.size(); ++i) {
             std::string name = title_ + " " + std::to_string(i + 1);
             sent = cupsStartDestDocument(CUPS_HTTP_DEFAULT, dest, info, jobId, name.c_str(),
-                                         "image/png", optionCount, options,
+                                         MimeType(pages_[i].second), optionCount, options,
                                          i + 1 == pages_.size()) == HTTP_STATUS_CONTINUE &&
-                   cupsWriteRequestData(CUPS_HTTP_DEFAULT,
-                                        reinterpret_cast<const char*>(pages_[i].data()),
-                                        pages_[i].size()) == HTTP_STATUS_CONTINUE &&
+                   cupsWriteRequestData(CUPS_HTTP_DEFAULT, pages_[i].first.data(),
+                                        pages_[i].first.size()) == HTTP_STATUS_CONTINUE &&
                    cupsFinishDestDocument(CUPS_HTTP_DEFAULT, dest, info) == IPP_STATUS_OK;
         }
         if (!sent && jobId > 0)
@@ -111,9 +107,13 @@ private:
         return sent;
     }
 
+    static const char* MimeType(DocumentFormat format) {
+        return format == DocumentFormat::Pdf ? "application/pdf" : "image/png";
+    }
+
     PrinterInfo printer_;
     std::string title_;
-    std::vector<std::vector<std::uint8_t>> pages_;
+    std::vector<std::pair<std::string, DocumentFormat>> pages_;
 };
 
 } // namespace
@@ -130,8 +130,9 @@ std::vector<PrinterInfo> ListCupsPrinters() {
     return printers;
 }
 
-std::unique_ptr<PrintSink> OpenCupsSink(const PrinterInfo& printer) {
-    return std::make_unique<CupsSink>(printer);
+std::unique_ptr<PrintJob> StartCupsJob(const PrinterInfo& printer,
+                                       const std::string& documentName) {
+    return std::make_unique<CupsJob>(printer, documentName);
 }
 
-} // namespace win32
+} // namespace printing

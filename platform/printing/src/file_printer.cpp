@@ -1,29 +1,27 @@
-// The file printer: each page of a job becomes "job<N>-page<M>.png" in the printer's folder, and
-// "print-log.txt" there records the jobs (file_printer_log.h). A job whose page could not be
-// written writes no further pages and ends as aborted.
+// The file printer: each document of a job becomes "job<N>-page<M>.png" (or ".pdf") in the
+// printer's folder, and "print-log.txt" there records the jobs (file_printer_log.h). A job whose
+// document could not be written writes no further documents and ends as aborted.
+#include "platform/printing/file_printer_log.h"
+#include "platform/printing/src/print_sinks.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/system/atomic_file.h"
 #include "platform/system/files.h"
-#include "platform/win32/file_printer_log.h"
-#include "platform/win32/src/png_writer.h"
-#include "platform/win32/src/print_job.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 
-namespace win32 {
+namespace printing {
 
 namespace {
 
 namespace fs = std::filesystem;
 
 // Writes a page file whole or not at all.
-bool WritePage(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
+bool WritePage(const fs::path& path, std::string_view bytes) {
     try {
-        sys::ReplaceFileAtomically(
-            path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        sys::ReplaceFileAtomically(path, bytes);
         return true;
     } catch (const std::exception&) {
         return false;
@@ -57,12 +55,11 @@ std::optional<std::int64_t> NextJob(const fs::path& folder) {
     return next;
 }
 
-class FilePrinterSink : public PrintSink {
+class FilePrinterJob : public PrintJob {
 public:
-    explicit FilePrinterSink(const PrinterInfo& printer)
-        : folder_(printer.port), dpiX_(printer.dpiX), dpiY_(printer.dpiY) {}
+    explicit FilePrinterJob(const PrinterInfo& printer) : folder_(printer.port) {}
 
-    bool Start(const std::string& documentName) override {
+    bool Start(const std::string& documentName) {
         std::error_code error;
         fs::create_directories(folder_, error);
         std::optional<std::int64_t> job = NextJob(folder_);
@@ -77,11 +74,12 @@ public:
         return Log("start \"" + name + "\"");
     }
 
-    bool AddPage(const Surface& page) override {
-        if (failed_)
+    bool AddDocument(std::string_view bytes, DocumentFormat format) override {
+        if (failed_) {
             return false;
-        fs::path path = PagePath(pages_ + 1);
-        failed_ = !WritePage(path, EncodePng(page, dpiX_, dpiY_)) ||
+        }
+        fs::path path = PagePath(pages_ + 1, format == DocumentFormat::Pdf ? ".pdf" : ".png");
+        failed_ = !WritePage(path, bytes) ||
                   !Log("page " + std::to_string(pages_ + 1) + " " + path.filename().string());
         if (!failed_)
             ++pages_;
@@ -99,8 +97,9 @@ public:
     void Cancel() override { Log("aborted"); }
 
 private:
-    fs::path PagePath(std::int64_t page) const {
-        return folder_ / ("job" + std::to_string(job_) + "-page" + std::to_string(page) + ".png");
+    fs::path PagePath(std::int64_t page, const char* extension) const {
+        return folder_ /
+               ("job" + std::to_string(job_) + "-page" + std::to_string(page) + extension);
     }
 
     bool Log(const std::string& event) {
@@ -110,8 +109,6 @@ private:
     }
 
     fs::path folder_;
-    int dpiX_;
-    int dpiY_;
     std::int64_t job_ = 0;
     std::int64_t pages_ = 0;
     bool failed_ = false; // a page could not be written
@@ -119,8 +116,13 @@ private:
 
 } // namespace
 
-std::unique_ptr<PrintSink> OpenFilePrinterSink(const PrinterInfo& printer) {
-    return std::make_unique<FilePrinterSink>(printer);
+std::unique_ptr<PrintJob> StartFilePrinterJob(const PrinterInfo& printer,
+                                              const std::string& documentName) {
+    auto job = std::make_unique<FilePrinterJob>(printer);
+    if (!job->Start(documentName)) {
+        return nullptr;
+    }
+    return job;
 }
 
-} // namespace win32
+} // namespace printing

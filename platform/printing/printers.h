@@ -1,17 +1,16 @@
 // The printers this process can print on, with their capabilities.
 //
 // Printers come from CUPS. When the environment variable TALLOWMERE_FILE_PRINTER names a folder,
-// the list holds instead one printer, "File Printer", which writes each page of a job into that
-// folder as a PNG file and records the job in "print-log.txt" there; tests and CI print on it,
-// and nothing reaches a real printer while it is set.
+// the list holds instead one printer, "File Printer", which writes each document of a job into
+// that folder and records the job in "print-log.txt" there (file_printer_log.h); tests and CI
+// print on it, and nothing reaches a real printer while it is set.
 #pragma once
 
-#include "platform/win32/windef.h"
-
+#include <optional>
 #include <string>
 #include <vector>
 
-namespace win32 {
+namespace printing {
 
 inline constexpr const char* kFilePrinterVariable = "TALLOWMERE_FILE_PRINTER";
 inline constexpr const char* kFilePrinterName = "File Printer";
@@ -33,6 +32,17 @@ struct PrinterInfo {
     int bitsPerPixel = 24;
 };
 
-WIN32_EXPORT std::vector<PrinterInfo> ListPrinters();
+std::vector<PrinterInfo> ListPrinters();
 
-} // namespace win32
+// The printer of that name in the list, the name compared without regard to case.
+std::optional<PrinterInfo> FindPrinter(const std::string& name);
+
+// The answer for WIN.INI's [Devices] section: one key per printer, its name, with the value
+// "<driver>,<port>".
+struct DeviceEntry {
+    std::string name;
+    std::string value;
+};
+std::vector<DeviceEntry> DevicesSection();
+
+} // namespace printing

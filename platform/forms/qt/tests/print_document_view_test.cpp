@@ -1,0 +1,88 @@
+// The print-document view in the skin: the model's page images become one picture each, in
+// order, and the status text stands in their place while it is set.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QImage>
+
+#include "platform/forms/print_document_view.h"
+#include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/src/print_document_widget.h"
+
+namespace forms::qt {
+namespace {
+
+// The program's one QApplication is registered by skin_test.cpp.
+
+struct ReportForm : Form {
+    explicit ReportForm(Application& app) : Form(app, "frmReport") {
+        Move(0, 0, 9000, 9000);
+        VSPrinter1.Move(120, 120, 8400, 8400);
+    }
+    PrintDocumentView VSPrinter1{*this, "VSPrinter1"};
+};
+
+std::string Png(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes.toStdString();
+}
+
+class PrintDocumentViewTest : public ::testing::Test {
+protected:
+    Application app;
+    Skin skin{app};
+    ReportForm& form = app.Create<ReportForm>();
+
+    PrintDocumentWidget& Widget() {
+        auto* widget = dynamic_cast<PrintDocumentWidget*>(skin.WidgetOf(form.VSPrinter1));
+        EXPECT_NE(widget, nullptr);
+        return *widget;
+    }
+
+    void Show() {
+        form.Show();
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST_F(PrintDocumentViewTest, ShowsEachPageImageInOrder) {
+    form.VSPrinter1.SetPages({Png(85, 110), Png(110, 85), Png(40, 50)});
+    Show();
+    const QList<QLabel*> pages = Widget().PageLabels();
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_EQ(pages[0]->pixmap().size(), QSize(85, 110));
+    EXPECT_EQ(pages[1]->pixmap().size(), QSize(110, 85));
+    EXPECT_EQ(pages[2]->pixmap().size(), QSize(40, 50));
+
+    // A new document replaces every page.
+    form.VSPrinter1.SetPages({Png(20, 30)});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Widget().PageLabels().size(), 1);
+    EXPECT_EQ(Widget().PageLabels()[0]->pixmap().size(), QSize(20, 30));
+    form.VSPrinter1.SetPages({});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Widget().PageLabels().isEmpty());
+}
+
+TEST_F(PrintDocumentViewTest, TheStatusTextStandsInPlaceOfThePages) {
+    form.VSPrinter1.SetPages({Png(85, 110)});
+    form.VSPrinter1.SetStatusText("Creating Document . . .");
+    Show();
+    EXPECT_FALSE(Widget().StatusLabel().isHidden());
+    EXPECT_EQ(Widget().StatusLabel().text(), "Creating Document . . .");
+    EXPECT_TRUE(Widget().PageLabels()[0]->isHidden());
+
+    form.VSPrinter1.SetStatusText("");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Widget().StatusLabel().isHidden());
+    EXPECT_FALSE(Widget().PageLabels()[0]->isHidden());
+}
+
+} // namespace
+} // namespace forms::qt

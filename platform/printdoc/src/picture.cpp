@@ -1,0 +1,59 @@
+// Pictures: the reader is chosen by the file's first bytes (JPEG's start-of-image marker, the
+// GIF signature); everything else is read as a BMP file, whose reader does not require its
+// signature.
+#include "platform/printdoc/src/picture_data.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/system/files.h"
+
+#include <cmath>
+
+namespace printdoc {
+
+void RefusePicture(const std::string& detail) {
+    throw runtime::RuntimeError(runtime::ErrorNumber::InvalidPicture, detail);
+}
+
+void CheckPictureSize(long long width, long long height) {
+    if (width < 1 || height < 1 || width > kLargestPictureSide || height > kLargestPictureSide) {
+        RefusePicture("picture size " + std::to_string(width) + " x " + std::to_string(height) +
+                      " is outside 1 to " + std::to_string(kLargestPictureSide));
+    }
+}
+
+Picture::Picture(std::shared_ptr<const PictureData> data) : data_(std::move(data)) {}
+
+Picture Picture::Load(const std::filesystem::path& file) {
+    return Decode(sys::ReadWholeFile(file));
+}
+
+Picture Picture::Decode(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xD8\xFF")) {
+        return Picture(std::make_shared<const PictureData>(DecodeJpeg(bytes)));
+    }
+    if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) {
+        return Picture(std::make_shared<const PictureData>(DecodeGif(bytes)));
+    }
+    return Picture(std::make_shared<const PictureData>(DecodeBmp(bytes)));
+}
+
+int Picture::PixelWidth() const {
+    return data_->width;
+}
+
+int Picture::PixelHeight() const {
+    return data_->height;
+}
+
+std::int32_t Picture::WidthTwips() const {
+    return static_cast<std::int32_t>(std::lround(data_->width * 1440.0 / data_->dotsPerInchX));
+}
+
+std::int32_t Picture::HeightTwips() const {
+    return static_cast<std::int32_t>(std::lround(data_->height * 1440.0 / data_->dotsPerInchY));
+}
+
+const std::vector<std::uint32_t>& Picture::Pixels() const {
+    return data_->pixels;
+}
+
+} // namespace printdoc

@@ -1,0 +1,47 @@
+// The report's pages composed on the print document: the filled rich text drawn by the
+// interpreter, then the finished pages decorated (the Stretch report's pictures by section, the
+// logos with their placement files, a footer on every page). The composed document stays for
+// the Report tab, the printer and the PDF export until the next report replaces it.
+//
+// A composition that fails leaves no document: nothing half-composed is shown, printed or
+// exported. While one report is being composed a second is refused.
+#pragma once
+
+#include "program/report/composer.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace printdoc {
+class PrintDocument;
+}
+
+namespace compose {
+
+class ReportComposer final : public report::Composer {
+public:
+    ReportComposer();
+    ~ReportComposer() override;
+
+    // Throws report::ReportError with the message to show when the report cannot be composed.
+    void Compose(const report::Composition& composition) override;
+    int PageCount() const override;
+    // Both throw report::ReportError when there is no composed report, or when the printer or
+    // the file cannot take it; ExportPdf then leaves any former file as it was.
+    void Print() override;
+    void ExportPdf(const std::filesystem::path& path) override;
+
+    // The composed pages as PNG files' bytes at `dotsPerInch`, for the screen; none when there
+    // is no composed report.
+    std::vector<std::string> PageImages(double dotsPerInch) const;
+
+private:
+    const printdoc::PrintDocument& ComposedDocument(const char* action) const;
+
+    std::unique_ptr<printdoc::PrintDocument> document_;
+    bool composing_ = false;
+};
+
+} // namespace compose

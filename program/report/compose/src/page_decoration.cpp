@@ -1,0 +1,190 @@
+#include "program/report/compose/src/page_decoration.h"
+
+#include "platform/runtime/conversions.h"
+#include "platform/runtime/runtime_error.h"
+#include "program/report/compose/src/logo_placement.h"
+#include "program/report/report_error.h"
+#include "program/report/resource_extraction.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace compose {
+
+namespace {
+
+constexpr float kTwipsPerInch = 1440;
+// Every logo's top edge lies half an inch below the page's top.
+constexpr std::int32_t kLogoTop = 720;
+// The footer's line lies 0.7 inch above the page's bottom edge.
+constexpr std::int32_t kFooterAboveBottom = 1008;
+constexpr float kFooterPoints = 6;
+// A placement file is a line of four numbers; anything longer is not one.
+constexpr std::uintmax_t kMaxPlacementBytes = 4096;
+
+constexpr const char* kDefaultLogo = "RMDLogo";
+constexpr const char* kStretchLogo = "StretchLogo";
+
+bool FileExists(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    return !error && size >= 1;
+}
+
+// Draws over the finished page `page`. When the drawing fails, the page stays open; the failed
+// composition's document is discarded whole.
+template <class Drawing>
+void DrawOnPage(printdoc::PrintDocument& document, int page, Drawing drawing) {
+    document.OpenPage(page);
+    drawing();
+    document.ClosePage();
+}
+
+class Decorator {
+public:
+    Decorator(printdoc::PrintDocument& document, const report::Composition& composition)
+        : document_(document), composition_(composition) {}
+
+    // A picture from the archive at its natural size, its top left corner given in inches. A
+    // file of that name already in the work folder (the Stretch graph) is drawn when the
+    // archive holds no such member. Pages the document does not have are left out.
+    void OverlayPicture(const std::string& fileName, float leftInches, float topInches, int page) {
+        const report::ExtractedMembers extracted(composition_.resourceArchive, fileName,
+                                                 composition_.workFolder);
+        const std::filesystem::path file = composition_.workFolder / fileName;
+        if (!FileExists(file) || !HasPage(page)) {
+            return;
+        }
+        const printdoc::Picture picture = printdoc::Picture::Load(file);
+        DrawOnPage(document_, page, [&] {
+            document_.DrawPicture(picture, runtime::ToInt32(leftInches * kTwipsPerInch),
+                                  runtime::ToInt32(topInches * kTwipsPerInch));
+        });
+    }
+
+    // The logo "<name>.gif" placed by "<name>.txt" (logo_placement.h).
+    void DrawReportLogo(const std::string& name, int page) {
+        const report::ExtractedMembers extracted(composition_.resourceArchive, name + ".*",
+                                                 composition_.workFolder);
+        const std::filesystem::path pictureFile = composition_.workFolder / (name + ".gif");
+        const std::filesystem::path placementFile = composition_.workFolder / (name + ".txt");
+        if (!FileExists(pictureFile) || !FileExists(placementFile) || !HasPage(page)) {
+            return;
+        }
+        const printdoc::Picture picture = printdoc::Picture::Load(pictureFile);
+        const LogoPlacement placement = ReadPlacement(placementFile);
+        std::int32_t width = placement.width;
+        if (width == 0) {
+            // The width follows the picture's proportions; without a height there is no logo.
+            if (placement.height < 1) {
+                return;
+            }
+            width =
+                runtime::ToInt32(static_cast<double>(picture.WidthTwips()) /
+                                 (static_cast<double>(picture.HeightTwips()) / placement.height));
+        }
+        std::int32_t left = placement.left;
+        if (left == 0) {
+            left = runtime::ToInt32((static_cast<double>(document_.PageWidth()) - width) / 2);
+        }
+        DrawOnPage(document_, page, [&] {
+            document_.DrawPicture(picture, left, kLogoTop, width, placement.height);
+        });
+    }
+
+    // The Stretch report's pages: the cover first, then the Wrenhall page, the tax page, the
+    // ledger pages, and the graph page last; each present only when its section is on.
+    void DecorateStretch() {
+        const report::ReportSections& on = composition_.sections;
+        const int cover = on.cover ? 1 : 0;
+        const int wrenhall = on.wrenhall ? 1 : 0;
+        const int taxes = composition_.taxPage ? 1 : 0;
+        if (on.cover) {
+            OverlayPicture("100side.bmp", 1.0F, 1.0F, 1);
+        }
+        if (on.wrenhall) {
+            OverlayPicture("Wrenpic.jpg", 1.5F, 1.0F, 1 + cover);
+        }
+        if (composition_.taxPage) {
+            const int taxPage = 1 + cover + wrenhall;
+            OverlayPicture("PileofCashMed.jpg", 7.0F, 1.0F, taxPage);
+            OverlayPicture("PileofCashMed.jpg", 7.0F, 4.5F, taxPage);
+            OverlayPicture("PileofCashMed.jpg", 6.55F, 4.5F, taxPage);
+        }
+        if (on.graph) {
+            const int lastPage = document_.PageCount();
+            OverlayPicture("RMDGraph.bmp", 2.5F, 1.0F, lastPage);
+            DrawReportLogo(kStretchLogo, lastPage);
+        }
+        if (on.cover) {
+            DrawReportLogo(kStretchLogo, 1);
+            DrawReportLogo(kDefaultLogo, 1);
+        }
+        if (on.ledger) {
+            DrawReportLogo(kStretchLogo, 1 + cover + wrenhall + taxes);
+        }
+    }
+
+private:
+    bool HasPage(int page) const { return page >= 1 && page <= document_.PageCount(); }
+
+    LogoPlacement ReadPlacement(const std::filesystem::path& file) const {
+        std::string text;
+        if (std::filesystem::file_size(file) <= kMaxPlacementBytes) {
+            std::ifstream stream(file, std::ios::binary);
+            text.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+        }
+        LogoPlacementRead read = ReadLogoPlacement(text);
+        if (!read.placement) {
+            throw report::ReportError("The logo placement file " + file.filename().string() +
+                                      " in the resource archive is damaged: " + read.error + ".");
+        }
+        return *read.placement;
+    }
+
+    printdoc::PrintDocument& document_;
+    const report::Composition& composition_;
+};
+
+} // namespace
+
+void DecoratePages(printdoc::PrintDocument& document, const report::Composition& composition) {
+    Decorator decorator(document, composition);
+    if (composition.type == illustration::IllustrationType::Stretch) {
+        decorator.DecorateStretch();
+    } else {
+        decorator.DrawReportLogo(kDefaultLogo, 1);
+    }
+}
+
+void DrawPageHeadersFooters(printdoc::PrintDocument& document,
+                            const report::Composition& composition) {
+    document.SetFontName("Arial");
+    document.SetFontSize(kFooterPoints);
+    document.SetFontBold(false);
+    document.SetFontItalic(false);
+    const std::int32_t footerY = document.PageHeight() - kFooterAboveBottom;
+    const int pageCount = document.PageCount();
+    const std::string version = composition.programLabel + " Version " +
+                                std::to_string(composition.majorVersion) + "." +
+                                std::to_string(composition.minorVersion);
+    // Each part is placed alone on the footer's line, aligned between the margins.
+    const auto place = [&](printdoc::Alignment alignment, const std::string& text) {
+        document.SetCurrentY(footerY);
+        document.SetCurrentX(document.MarginLeft());
+        document.SetTextAlign(alignment);
+        document.WriteText(text);
+    };
+    for (int page = 1; page <= pageCount; ++page) {
+        DrawOnPage(document, page, [&] {
+            place(printdoc::Alignment::Left, composition.illustrationDate);
+            place(printdoc::Alignment::Centre,
+                  "Page " + std::to_string(page) + " of " + std::to_string(pageCount));
+            place(printdoc::Alignment::Right, version);
+        });
+    }
+}
+
+} // namespace compose
