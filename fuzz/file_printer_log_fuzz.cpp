@@ -1,6 +1,6 @@
 // The file printer's log read from arbitrary bytes: reading never fails badly, and a new job's
 // number is above every job number a line starts with.
-#include "platform/win32/file_printer_log.h"
+#include "platform/printing/file_printer_log.h"
 
 #include <algorithm>
 #include <charconv>
@@ -10,7 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view log(reinterpret_cast<const char*>(data), size);
-    const std::optional<std::int64_t> next = win32::NextJobAfterLog(log);
+    const std::optional<std::int64_t> next = printing::NextJobAfterLog(log);
     if (next && *next < 1)
         std::abort();
     // Each line that starts with "job", blanks and digits names a job; a number at the 64-bit

@@ -1,6 +1,6 @@
 #include "output/canvas/device_info.h"
 
-#include "platform/win32/printers.h"
+#include "platform/printing/printers.h"
 #include "platform/win32/wingdi.h"
 
 namespace output {
@@ -45,7 +45,7 @@ void Measure(DeviceInfo& device) {
 
 std::vector<DeviceInfo> ListCanvasDevices() {
     std::vector<DeviceInfo> devices;
-    for (const win32::PrinterInfo& printer : win32::ListPrinters()) {
+    for (const printing::PrinterInfo& printer : printing::ListPrinters()) {
         DeviceInfo device;
         device.deviceName = printer.name;
         device.driverName = printer.driver;

@@ -2,7 +2,7 @@
 // than text, and transactions.
 #include "canvas_fixture.h"
 
-#include "platform/win32/printers.h"
+#include "platform/printing/printers.h"
 
 #include <cstdlib>
 
@@ -73,10 +73,10 @@ TEST_F(CanvasModel, ResetWithADeviceNumberPastTheListIsTheScreen) {
 
 TEST_F(CanvasModel, APrinterGivesItsPaperSizeAndResolution) {
     std::filesystem::path folder = sandbox.Root();
-    setenv(win32::kFilePrinterVariable, folder.c_str(), 1);
+    setenv(printing::kFilePrinterVariable, folder.c_str(), 1);
     Canvas printerCanvas;
-    unsetenv(win32::kFilePrinterVariable);
-    ASSERT_EQ(printerCanvas.DeviceList(), win32::kFilePrinterName);
+    unsetenv(printing::kFilePrinterVariable);
+    ASSERT_EQ(printerCanvas.DeviceList(), printing::kFilePrinterName);
     const DeviceInfo& device = printerCanvas.Devices().front();
     EXPECT_EQ(device.pixelsPerInchY, 300);
     EXPECT_EQ(device.physicalWidthHundredths, 850);

@@ -45,16 +45,21 @@ PictureData DecodeBmp(std::string_view bytes) {
     picture.width = shape.bmWidth;
     picture.height = shape.bmHeight;
     picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height; // rows from the top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    // GetDIBits may fill in colour masks or a table after the header, as Windows does.
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[256];
+    } info{};
+    info.header.biSize = sizeof info.header;
+    info.header.biWidth = picture.width;
+    info.header.biHeight = -picture.height; // rows from the top
+    info.header.biPlanes = 1;
+    info.header.biBitCount = 32;
+    info.header.biCompression = BI_RGB;
     HDC screen = GetDC(nullptr);
-    int lines = GetDIBits(screen, bitmap.Get(), 0, static_cast<UINT>(picture.height),
-                          picture.pixels.data(), &info, DIB_RGB_COLORS);
+    int lines =
+        GetDIBits(screen, bitmap.Get(), 0, static_cast<UINT>(picture.height), picture.pixels.data(),
+                  reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     if (lines != picture.height) {
         RefusePicture("BMP: the bitmap cannot be read back");

@@ -25,13 +25,19 @@ int ReadFromMemory(GifFileType* file, GifByteType* into, int wanted) {
     return static_cast<int>(count);
 }
 
+// giflib's text for a fault; it has none for some of the faults it reports (0 among them).
+std::string GifFault(int error) {
+    const char* text = GifErrorString(error);
+    return std::string("GIF: ") + (text ? text : "the file holds no readable image");
+}
+
 class OpenGif {
 public:
     explicit OpenGif(Source& source) {
         int error = 0;
         file_ = DGifOpen(&source, ReadFromMemory, &error);
         if (file_ == nullptr) {
-            RefusePicture(std::string("GIF: ") + GifErrorString(error));
+            RefusePicture(GifFault(error));
         }
     }
     ~OpenGif() { DGifCloseFile(file_, nullptr); }
@@ -52,7 +58,7 @@ PictureData DecodeGif(std::string_view bytes) {
     // Screen sizes are 16-bit, so the limit is checked before anything is read into memory.
     CheckPictureSize(gif->SWidth, gif->SHeight);
     if (DGifSlurp(gif.Get()) != GIF_OK || gif->ImageCount < 1) {
-        RefusePicture(std::string("GIF: ") + GifErrorString(gif->Error));
+        RefusePicture(GifFault(gif->Error));
     }
     const SavedImage& image = gif->SavedImages[0];
     const GifImageDesc& place = image.ImageDesc;

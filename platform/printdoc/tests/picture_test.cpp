@@ -112,6 +112,13 @@ TEST(PictureTest, MalformedPicturesAreRefused) {
         {"BMP cut in its pixels", bmp.substr(0, bmp.size() - 13)},
         {"BMP header only", bmp.substr(0, 20)},
         {"text", "not a picture at all"},
+        // Found by fuzzing: giflib fails it with an error code it has no text for.
+        {"GIF without an image giflib can name a fault of",
+         std::string("\x47\x49\x46\x38\x37\x61\x05\x00\x03\x00\x81\x00\x00\x0A\xC8\x1E"
+                     "\x00\x00\x00\x00\x00\x00\x00\x00\x00\x2C\x00\x00\x00\x0B\x00\x00"
+                     "\x00\x00\x05\x00\x03\x00\x00\x08\x08\x00\x01\x08\x1C\x48\xB0\x00"
+                     "\x00\x60\x3B",
+                     51)},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
