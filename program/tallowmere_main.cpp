@@ -1,5 +1,6 @@
 // The program: the main window over the forms runtime, shown through the Qt skin. The command
 // line's start-up switch ("/0" to "/3") chooses the illustration type.
+#include "program/report/compose/report_composer.h"
 #include "program/ui/main_form.h"
 #include "program/ui/report_service.h"
 
@@ -12,8 +13,12 @@
 
 #include <exception>
 #include <iostream>
-#include <memory>
 #include <string>
+
+namespace {
+// The Report tab's page images: one image pixel for each pixel of the screen.
+constexpr double kScreenDotsPerInch = 96;
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
@@ -33,8 +38,9 @@ int main(int argc, char** argv) {
         program.CommandLine += (argument > 1 ? " " : "") + std::string(argv[argument]);
     }
     ui::frmMain& main = app.Create<ui::frmMain>(program);
-    const std::unique_ptr<report::Composer> composer = ui::MakeUnavailableComposer();
-    ui::ReportService reports(app, *composer, ui::ProgramReportLocations());
+    compose::ReportComposer composer;
+    ui::ReportService reports(app, composer, ui::ProgramReportLocations(),
+                              [&composer] { return composer.PageImages(kScreenDotsPerInch); });
     main.SetServices(reports, main.Store());
     main.Show();
     if (app.Ended()) {

@@ -10,7 +10,9 @@
 #include "program/ui/report_output.h"
 
 #include <filesystem>
-#include <memory>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace forms {
 class Application;
@@ -27,10 +29,16 @@ struct ReportLocations {
 // The program's locations: the resource archive beside the executable, the work folder.
 ReportLocations ProgramReportLocations();
 
+// The composed document's pages as PNG files' bytes, page 1 first, for the Report tab.
+using PageImages = std::function<std::vector<std::string>()>;
+
 class ReportService final : public ReportOutput {
 public:
     // The composer lays out every report this service produces; it must outlive the service.
-    ReportService(forms::Application& app, report::Composer& composer, ReportLocations locations);
+    // The Report tab shows what `pageImages` gives after each composition; without it, it shows
+    // nothing.
+    ReportService(forms::Application& app, report::Composer& composer, ReportLocations locations,
+                  PageImages pageImages = {});
 
     bool ProduceReport(frmMain& main, calc::StretchProjection& work, bool drawGraph) override;
     void DrawGraph(frmMain& main, calc::StretchProjection& work) override;
@@ -42,13 +50,10 @@ private:
     forms::Application& app_;
     report::Composer& composer_;
     ReportLocations locations_;
+    PageImages pageImages_;
     // Set while a report or graph is made: a second request in that time (from an event the
     // composition lets through) is refused rather than started on the same document.
     bool busy_ = false;
 };
-
-// The composer of a program without a print document: every member fails with a message that
-// composition, printing and PDF files are not available, so nothing claims to have printed.
-std::unique_ptr<report::Composer> MakeUnavailableComposer();
 
 } // namespace ui

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -29,9 +30,7 @@ constexpr const char* kReportErrorTitle = "Report Not Produced";
 constexpr const char* kGraphErrorTitle = "Graph Not Drawn";
 constexpr const char* kPrintErrorTitle = "Report Not Printed";
 constexpr const char* kGraphTab = "&Graph";
-constexpr const char* kNotAvailable =
-    "Composing, printing and saving reports as PDF files are not available in this version of "
-    "the program.";
+constexpr const char* kComposing = "Creating Document . . .";
 
 // Twips to screen pixels at 96 to the inch, halves to even.
 int TwipsToPixels(int twips) {
@@ -188,14 +187,19 @@ ReportLocations ProgramReportLocations() {
 }
 
 ReportService::ReportService(forms::Application& app, report::Composer& composer,
-                             ReportLocations locations)
-    : app_(app), composer_(composer), locations_(std::move(locations)) {}
+                             ReportLocations locations, PageImages pageImages)
+    : app_(app), composer_(composer), locations_(std::move(locations)),
+      pageImages_(std::move(pageImages)) {}
 
 bool ReportService::ProduceReport(frmMain& main, calc::StretchProjection& work, bool drawGraph) {
     if (busy_) {
         return false;
     }
     const BusyWindow busy(main, busy_);
+    // The Report tab shows the new document or, when there is none, nothing: never the pages
+    // of the report before.
+    main.VSPrinter1.SetPages({});
+    main.VSPrinter1.SetStatusText(kComposing);
     try {
         const IllustrationType type = main.Program().IllustrationType;
         report::ReportRequest request;
@@ -218,8 +222,13 @@ bool ReportService::ProduceReport(frmMain& main, calc::StretchProjection& work, 
         composition.majorVersion = sys::Version().major;
         composition.minorVersion = sys::Version().minor;
         report::ProduceReport(request, main.Fields(), work, std::move(composition), composer_);
+        main.VSPrinter1.SetStatusText("");
+        if (pageImages_) {
+            main.VSPrinter1.SetPages(pageImages_());
+        }
         return true;
     } catch (const report::ReportError& error) {
+        main.VSPrinter1.SetStatusText("");
         app_.MsgBox(error.what(), forms::vbOKOnly + forms::vbCritical, kReportErrorTitle);
         return false;
     }
@@ -251,21 +260,6 @@ void ReportService::PrintReport(frmMain&) {
 
 void ReportService::ExportPdf(frmMain&, const std::filesystem::path& path) {
     composer_.ExportPdf(path);
-}
-
-std::unique_ptr<report::Composer> MakeUnavailableComposer() {
-    class UnavailableComposer final : public report::Composer {
-    public:
-        void Compose(const report::Composition&) override {
-            throw report::ReportError(kNotAvailable);
-        }
-        int PageCount() const override { return 0; }
-        void Print() override { throw report::ReportError(kNotAvailable); }
-        void ExportPdf(const std::filesystem::path&) override {
-            throw report::ReportError(kNotAvailable);
-        }
-    };
-    return std::make_unique<UnavailableComposer>();
 }
 
 } // namespace ui
