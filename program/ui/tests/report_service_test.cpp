@@ -305,6 +305,31 @@ TEST_F(ReportServiceTest, PrintAndExportUseTheComposedReportAndShowTheirFailures
     window.ExpectUsable();
 }
 
+// The graph page draws the chosen phase at the picture box's size; a drawing that fails shows
+// its message and no graph rather than the one before.
+TEST_F(ReportServiceTest, TheGraphPageShowsTheDrawnGraphAndNeverAStaleOne) {
+    const fs::path work = sandbox.Root() / "work";
+    fs::create_directory(work);
+    RecordingComposer composer;
+    ReportWindow window(IllustrationType::Stretch, kStretch, composer, work);
+    window.driver.ChooseTab(window.main.TabOne1, window.Tab("&Graph"));
+    window.driver.Tick(window.main.Timer1);
+    const forms::Picture& shown = window.main.picGraph.GetPicture();
+    EXPECT_EQ(shown.Format(), forms::PictureFormat::Bmp);
+    EXPECT_EQ(shown.WidthPixels(), window.main.picGraph.Width() / 15);
+    EXPECT_EQ(shown.HeightPixels(), window.main.picGraph.Height() / 15);
+    EXPECT_GT(window.main.hScrollGraph.Max(), window.main.hScrollGraph.Min());
+    EXPECT_GE(window.main.hScrollGraph.Value(), window.main.hScrollGraph.Min());
+
+    fs::remove_all(work);
+    sandbox.WriteFile("work", "not a folder");
+    window.driver.ExpectMessageBox("Graph Not Drawn", forms::vbOK);
+    window.driver.Click(window.main.chkGrayScale);
+    EXPECT_EQ(window.driver.MessageBoxes().size(), 1u);
+    EXPECT_TRUE(window.main.picGraph.GetPicture().IsEmpty());
+    window.ExpectUsable();
+}
+
 // The PDF text as pdftotext reads it.
 std::string PdfText(const fs::path& pdf) {
     const testkit::ToolRun run = testkit::RunTool({"pdftotext", "-layout", pdf.string(), "-"});
