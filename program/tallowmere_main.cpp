@@ -1,7 +1,10 @@
 // The program: the start-up window and the main window over the forms runtime, shown through
-// the Qt skin, with the saved illustrations in the data folder. The start-up window chooses the
-// illustration type, or the command line's start-up switch ("/0" to "/3") does.
+// the Qt skin, with the saved illustrations in the data folder and the reports composed on the
+// print document. The start-up window chooses the illustration type, or the command line's
+// start-up switch ("/0" to "/3") does.
+#include "program/report/compose/report_composer.h"
 #include "program/ui/main_form.h"
+#include "program/ui/report_service.h"
 #include "program/ui/saved_illustrations.h"
 #include "program/ui/start_form.h"
 
@@ -15,6 +18,11 @@
 #include <exception>
 #include <iostream>
 #include <string>
+
+namespace {
+// The Report tab's page images: one image pixel for each pixel of the screen.
+constexpr double kScreenDotsPerInch = 96;
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
@@ -33,7 +41,10 @@ int main(int argc, char** argv) {
     }
     ui::SavedIllustrations store(app, program);
     ui::frmMain& main = app.Create<ui::frmMain>(program);
-    main.SetServices(main.Output(), store);
+    compose::ReportComposer composer;
+    ui::ReportService reports(app, composer, ui::ProgramReportLocations(),
+                              [&composer] { return composer.PageImages(kScreenDotsPerInch); });
+    main.SetServices(reports, store);
     app.Create<ui::frmStart>(program, main).Start();
     if (app.Ended()) {
         return 1;

@@ -4,11 +4,15 @@
 #pragma once
 
 #include "program/calc/factor_library.h"
+#include "program/calc/representative_line.h"
 #include "program/calc/stretch_projection.h"
 #include "program/ui/main_form.h"
 #include "program/ui/rep_info_form.h"
 
 namespace ui {
+
+// The representative window's texts as the representative line and the reports read them.
+calc::RepresentativeInfo ReadRepresentative(const frmRepInfo& repInfo);
 
 // Runs after input validation has accepted the inputs of the current illustration type. The
 // shared part brings the retirement date in line with the plan type, rebuilds the

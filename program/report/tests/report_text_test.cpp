@@ -6,6 +6,7 @@
 #include "program/report/resource_extraction.h"
 #include "program/report/substitute_rtf.h"
 #include "program/report/tests/stretch_fixture.h"
+#include "program/report/tests/visible_text.h"
 
 #include "platform/automation/creation.h"
 #include "platform/testing/sandbox.h"
@@ -23,55 +24,8 @@ using illustration::IllustrationType;
 
 const fs::path kArchive = TALLOWMERE_RESOURCE_ARCHIVE;
 
-// The text a reader sees: hidden groups, the font table, the info group and control words
-// left out.
-std::string VisibleText(const std::string& rtf) {
-    std::string visible;
-    std::vector<bool> hidden{false};
-    for (std::size_t i = 0; i < rtf.size(); ++i) {
-        const char c = rtf[i];
-        if (c == '{') {
-            hidden.push_back(hidden.back());
-        } else if (c == '}') {
-            if (hidden.size() > 1) {
-                hidden.pop_back();
-            }
-        } else if (c == '\\' && i + 1 < rtf.size() &&
-                   std::string("\\{}").find(rtf[i + 1]) != std::string::npos) {
-            if (!hidden.back()) {
-                visible += rtf[++i];
-            } else {
-                ++i;
-            }
-        } else if (c == '\\') {
-            std::size_t end = i + 1;
-            while (end < rtf.size() && std::isalpha(static_cast<unsigned char>(rtf[end]))) {
-                ++end;
-            }
-            const std::string word = rtf.substr(i + 1, end - i - 1);
-            while (end < rtf.size() &&
-                   (std::isdigit(static_cast<unsigned char>(rtf[end])) || rtf[end] == '-')) {
-                ++end;
-            }
-            if (end < rtf.size() && rtf[end] == ' ') {
-                ++end;
-            }
-            if (word == "v" || word == "fonttbl" || word == "info") {
-                hidden.back() = rtf[i + 2] != '0';
-            }
-            if (word == "par" || word == "tab") {
-                visible += ' ';
-            }
-            i = end - 1;
-        } else if (!hidden.back() && static_cast<unsigned char>(c) >= 32) {
-            visible += c;
-        }
-    }
-    return visible;
-}
-
 void ExpectFinished(const std::string& rtf, const std::vector<std::string>& shown) {
-    const std::string visible = VisibleText(rtf);
+    const std::string visible = testing::VisibleText(rtf);
     EXPECT_EQ(rtf.find("R-"), std::string::npos) << rtf;
     EXPECT_EQ(rtf.find("$#"), std::string::npos) << rtf;
     EXPECT_EQ(visible.find('~'), std::string::npos) << visible;

@@ -13,8 +13,6 @@
 
 namespace ui {
 
-namespace {
-
 calc::RepresentativeInfo ReadRepresentative(const frmRepInfo& repInfo) {
     const auto text = [&](int index) { return repInfo.txtInput(index).Text(); };
     calc::RepresentativeInfo info;
@@ -32,6 +30,8 @@ calc::RepresentativeInfo ReadRepresentative(const frmRepInfo& repInfo) {
     info.state = repInfo.cmboState.Text();
     return info;
 }
+
+namespace {
 
 std::string TodayText() {
     const auto today = sys::Today();

@@ -11,6 +11,8 @@
 #include "program/ui/user_settings.h"
 #include "program/ui/web_links.h"
 
+#include "program/report/report_error.h"
+
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/message_box.h"
@@ -76,6 +78,9 @@ void ExportPdf(frmMain& main) {
                               "browser visit their website at " +
                               kPdfReaderAddress + ".",
                           forms::vbOKOnly + forms::vbInformation, "Adobe Acrobat File Saved");
+    } catch (const report::ReportError& error) {
+        main.App().MsgBox(error.what(), forms::vbOKOnly + forms::vbCritical,
+                          "Adobe Acrobat File Not Saved");
     } catch (const std::exception&) {
         const forms::UntrappedErrorReport report = forms::ReportOf(std::current_exception());
         main.App().MsgBox("An error type " + std::to_string(report.number) +

@@ -1,0 +1,59 @@
+// The main window's report, graph, print and PDF steps over report production: what a report
+// needs is gathered from the window (the validated inputs, the values the Stretch calculation
+// left, the report menu's check marks, the graph page's controls and the representative
+// window), the report is filled and handed to a composer, and a report that cannot be produced
+// is abandoned with its message in a box while the program and the illustration stay as they
+// were.
+#pragma once
+
+#include "program/report/composer.h"
+#include "program/ui/report_output.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace forms {
+class Application;
+}
+
+namespace ui {
+
+// Where report production reads the templates and pictures and writes what it extracts.
+struct ReportLocations {
+    std::filesystem::path resourceArchive;
+    std::filesystem::path workFolder;
+};
+
+// The program's locations: the resource archive beside the executable, the work folder.
+ReportLocations ProgramReportLocations();
+
+// The composed document's pages as PNG files' bytes, page 1 first, for the Report tab.
+using PageImages = std::function<std::vector<std::string>()>;
+
+class ReportService final : public ReportOutput {
+public:
+    // The composer lays out every report this service produces; it must outlive the service.
+    // The Report tab shows what `pageImages` gives after each composition; without it, it shows
+    // nothing.
+    ReportService(forms::Application& app, report::Composer& composer, ReportLocations locations,
+                  PageImages pageImages = {});
+
+    bool ProduceReport(frmMain& main, calc::StretchProjection& work, bool drawGraph) override;
+    void DrawGraph(frmMain& main, calc::StretchProjection& work) override;
+    void PrintReport(frmMain& main) override;
+    // A failure is shown by the caller; nothing is written then.
+    void ExportPdf(frmMain& main, const std::filesystem::path& path) override;
+
+private:
+    forms::Application& app_;
+    report::Composer& composer_;
+    ReportLocations locations_;
+    PageImages pageImages_;
+    // Set while a report or graph is made: a second request in that time (from an event the
+    // composition lets through) is refused rather than started on the same document.
+    bool busy_ = false;
+};
+
+} // namespace ui
