@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pressel_test {
@@ -19,6 +20,8 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int Get() const { return value_; }
+    // Hands the descriptor over; this object no longer closes it.
+    int Release() { return std::exchange(value_, -1); }
 
 private:
     int value_;
