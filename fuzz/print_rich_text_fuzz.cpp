@@ -3,6 +3,7 @@
 // sizes, the saved group levels within ten, and the reading ends.
 #include "family/print/src/print_file_layout.h"
 #include "family/print/src/rtf_interpreter.h"
+#include "family/print/src/rtf_keywords.h"
 #include "family/print/src/rtf_tables.h"
 #include "family/print/src/rtf_tokenizer.h"
 
