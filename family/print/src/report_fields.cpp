@@ -28,7 +28,7 @@ struct Search {
     bool metNamelessEntry = false;
 };
 
-Search BinarySearch(std::span<const FieldEntry> fields, std::string_view name) {
+Search BinarySearch(std::span<const PrintField> fields, std::string_view name) {
     Search search;
     const std::string key(name);
     int low = 0;
@@ -57,7 +57,7 @@ Search BinarySearch(std::span<const FieldEntry> fields, std::string_view name) {
 
 } // namespace
 
-int FindField(std::span<const FieldEntry> fields, std::string_view word) {
+int FindField(std::span<const PrintField> fields, std::string_view word) {
     const std::size_t length = NameLength(word);
     if (word.size() - length >= kLookupPunctuationLimit) {
         return -1;
@@ -65,7 +65,7 @@ int FindField(std::span<const FieldEntry> fields, std::string_view word) {
     return BinarySearch(fields, word.substr(0, length)).index;
 }
 
-FieldSubstitution SubstituteField(std::span<const FieldEntry> fields, std::string& word) {
+FieldSubstitution SubstituteField(std::span<const PrintField> fields, std::string& word) {
     FieldSubstitution result;
     const std::size_t length = NameLength(word);
     if (word.size() - length >= kSubstitutePunctuationLimit) {

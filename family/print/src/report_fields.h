@@ -4,6 +4,8 @@
 // and kept after the value.
 #pragma once
 
+#include "family/print/pressel.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -11,16 +13,10 @@
 
 namespace pressel {
 
-// One entry of the caller's field table; the table is sorted by name in byte order.
-struct FieldEntry {
-    const char* name;
-    const char* value;
-};
-
 // The entry whose name is the word without its trailing punctuation, or -1. A trailing run of
 // ten characters or more finds nothing. An entry without a name counts as sorting before every
 // word.
-int FindField(std::span<const FieldEntry> fields, std::string_view word);
+int FindField(std::span<const PrintField> fields, std::string_view word);
 
 enum class FieldOutcome {
     kUnchanged,    // no field of that name (or too much punctuation): the word stays
@@ -35,6 +31,6 @@ struct FieldSubstitution {
 };
 
 // Replaces a field word in place by its value.
-FieldSubstitution SubstituteField(std::span<const FieldEntry> fields, std::string& word);
+FieldSubstitution SubstituteField(std::span<const PrintField> fields, std::string& word);
 
 } // namespace pressel

@@ -8,7 +8,7 @@ namespace {
 
 using namespace pressel;
 
-const FieldEntry kFields[] = {
+const PrintField kFields[] = {
     {"$Age", "71"},
     {"$Client", "Ada Smith"},
     {"$Empty", nullptr},
@@ -54,7 +54,7 @@ TEST(ReportFields, SubstitutionKeepsPunctuationAndMarksMissingValues) {
 }
 
 TEST(ReportFields, NamelessEntryIsReportedAndPassedOver) {
-    const FieldEntry fields[] = {{"$A", "a"}, {nullptr, "x"}, {"$C", "c"}};
+    const PrintField fields[] = {{"$A", "a"}, {nullptr, "x"}, {"$C", "c"}};
     std::string word = "$C";
     const FieldSubstitution result = SubstituteField(fields, word);
     EXPECT_TRUE(result.metNamelessEntry);
