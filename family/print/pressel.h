@@ -1,0 +1,76 @@
+// libpressel.so, the report printing library of the family: a rich-text template with macros is
+// laid out into a temporary print file of pages and lines for a printer, which is then printed,
+// previewed or rendered into page bitmaps, all driven by the caller's job record.
+//
+// Every export is a plain C function. The library binds the utility and user-interface
+// libraries by name when it calls them, so it loads on its own.
+#pragma once
+
+#include "platform/win32/windef.h"
+
+#include <cstdint>
+
+extern "C" {
+
+// One field of the caller's table: a name that begins with "$" and its value (null when the
+// field has none). Both are Windows-1252 text.
+struct PrintField {
+    const char* name;
+    const char* value;
+};
+
+// The values of a template's field words, sorted by name in byte order.
+struct PrintFieldTable {
+    std::int16_t count;
+    const PrintField* fields;
+};
+
+// One of the caller's tables: rows x columns cell texts, row by row, and per row a record whose
+// first 16-bit value is the row's extra height in twips.
+struct PrintTable {
+    std::int16_t rows;
+    std::int16_t columns;
+    const char* const* cells;
+    const std::int16_t* const* rowInfo;
+};
+
+struct PrintTableList {
+    std::int16_t count;
+    const PrintTable* tables;
+};
+
+// The job record the host fills and owns. Text fields are NUL-terminated Windows-1252.
+struct PrintJob {
+    // The rich-text template; after a pages-to-bitmaps call, a 32-bit count N and N bitmap
+    // handles.
+    char templatePath[256];
+    // The temporary print file, followed directly after its NUL by the file's CRC-16 (two bytes,
+    // little-endian), so the path holds at most 245 characters.
+    char printFilePath[248];
+    std::int32_t picturePagesBefore; // "VPre%02d.BMP"
+    std::int32_t picturePagesAfter;  // "VPost%02d.BMP"
+    char chosenDriver[20];           // empty: no printer chosen
+    char chosenDevice[64];
+    char chosenPort[20];
+    const PrintFieldTable* fields;
+    const PrintTableList* tables;
+    std::int16_t pictureCount; // the host's own pictures, 0..50
+    HBITMAP pictures[50];
+    // 255: the preview call renders every page into a bitmap; any non-zero value lays out on
+    // the screen instead of the printer.
+    std::uint8_t flags;
+    char defaultDriver[64];
+    char defaultDevice[64];
+    char defaultPort[64];
+};
+
+#define PRESSEL_EXPORT __attribute__((visibility("default")))
+
+// The library's entry procedure; answers 1.
+PRESSEL_EXPORT BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID reserved);
+
+// Copies "99.13" into `buffer` (when given) as strncpy does with `length`: at most `length`
+// characters, the rest of `length` filled with NULs. Answers 0x9913.
+PRESSEL_EXPORT int _PrintVersion(char* buffer, unsigned length);
+
+} // extern "C"
