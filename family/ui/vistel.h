@@ -34,8 +34,8 @@ VISTEL_EXPORT HBITMAP _UILoadBitmap(HINSTANCE instance, const char* name, HPALET
 VISTEL_EXPORT void _UISubclassButtons(HWND dialog);
 // Replaces the state bitmaps and palette of a subclassed push button; on any other window the
 // objects are deleted.
-VISTEL_EXPORT void _UISetButtonBitmaps(HWND button, HBITMAP normal, HBITMAP pushed,
-                                       HBITMAP focused, HBITMAP disabled, HPALETTE palette);
+VISTEL_EXPORT void _UISetButtonBitmaps(HWND button, HBITMAP normal, HBITMAP pushed, HBITMAP focused,
+                                       HBITMAP disabled, HPALETTE palette);
 
 // A modal message box. Style bits 0-3: 1 OK/Cancel, 3 Yes/No/Cancel, 4 Yes/No, else OK; bits 4-6:
 // icon 1 stop, 2 question, 3 exclamation, 4 information. Answers 1 (OK), 2 (Cancel), 6 (Yes) or

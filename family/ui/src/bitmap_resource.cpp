@@ -44,9 +44,8 @@ bool ReadBitmap(const BYTE* data, DWORD size, DeviceIndependentBitmap& out) {
             return false;
         }
     }
-    const std::uint64_t height =
-        static_cast<std::uint64_t>(header.biHeight < 0 ? -std::int64_t{header.biHeight}
-                                                       : std::int64_t{header.biHeight});
+    const std::uint64_t height = static_cast<std::uint64_t>(
+        header.biHeight < 0 ? -std::int64_t{header.biHeight} : std::int64_t{header.biHeight});
     const std::uint64_t rowBytes =
         (static_cast<std::uint64_t>(bitCount) * static_cast<std::uint64_t>(header.biWidth) + 31) /
         32 * 4;
@@ -75,8 +74,8 @@ HPALETTE CreateTablePalette(const DeviceIndependentBitmap& bitmap) {
     logical->palVersion = kPaletteVersion;
     logical->palNumEntries = static_cast<WORD>(bitmap.colourCount);
     for (DWORD i = 0; i < bitmap.colourCount; ++i) {
-        logical->palPalEntry[i] = PALETTEENTRY{table[i].rgbRed, table[i].rgbGreen,
-                                               table[i].rgbBlue, 0};
+        logical->palPalEntry[i] =
+            PALETTEENTRY{table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, 0};
     }
     return CreatePalette(logical);
 }
@@ -108,9 +107,9 @@ HBITMAP CreateBitmapFromResource(HINSTANCE instance, const char* name, HPALETTE*
     if (created != nullptr) {
         RealizePalette(screen);
     }
-    const HBITMAP result = CreateDIBitmap(
-        screen, &bitmap.header, CBM_INIT, bitmap.bits,
-        reinterpret_cast<const BITMAPINFO*>(bitmap.info.data()), DIB_RGB_COLORS);
+    const HBITMAP result =
+        CreateDIBitmap(screen, &bitmap.header, CBM_INIT, bitmap.bits,
+                       reinterpret_cast<const BITMAPINFO*>(bitmap.info.data()), DIB_RGB_COLORS);
     if (created != nullptr) {
         SelectPalette(screen, previous, FALSE);
         RealizePalette(screen);

@@ -14,10 +14,9 @@ struct CommandSet {
     int controlId;
     int firstBitmap;
 };
-constexpr CommandSet kCommandSets[] = {{1, kOkSet},      {2, kCancelSet},  {6, kYesSet},
-                                       {7, kNoSet},      {10, kAddSet},    {11, kDeleteSet},
-                                       {12, kEditSet},   {13, kSetupSet},  {14, kExitSet},
-                                       {998, kHelpSet}};
+constexpr CommandSet kCommandSets[] = {
+    {1, kOkSet},      {2, kCancelSet}, {6, kYesSet},    {7, kNoSet},    {10, kAddSet},
+    {11, kDeleteSet}, {12, kEditSet},  {13, kSetupSet}, {14, kExitSet}, {998, kHelpSet}};
 
 // Room around a default push button's bitmap for its black frame.
 constexpr int kFrameWidth = 1;
@@ -150,8 +149,8 @@ LRESULT SetStyle(HWND button, WPARAM style, LPARAM redraw) {
     const LONG oldType = GetWindowLongA(button, GWL_STYLE) & 0xFF;
     const LRESULT result = CallPreviousWithoutRedraw(button, BM_SETSTYLE, style, redraw);
     if (static_cast<LONG>(style & 0xFF) != oldType) {
-        GrowAroundCentre(button, (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? kFrameWidth
-                                                                           : -kFrameWidth);
+        GrowAroundCentre(button,
+                         (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? kFrameWidth : -kFrameWidth);
         RepaintNow(button);
     }
     return result;

@@ -11,7 +11,7 @@ namespace vistel {
 namespace {
 
 constexpr const char* kBitmapProperties[4] = {"Hux_Bitmap1", "Hux_Bitmap2", "Hux_Bitmap3",
-                                               "Hux_Bitmap4"};
+                                              "Hux_Bitmap4"};
 constexpr char kPaletteProperty[] = "Hux_Palette";
 // The previous procedure in two halves; with 64-bit addresses each half holds 32 bits.
 constexpr char kProcedureHigh[] = "Hux_ProcHi";
@@ -40,7 +40,8 @@ bool IsDefaultPushButton(HWND window) {
 }
 
 bool IsSubclassed(HWND button) {
-    return GetPropA(button, kProcedureHigh) != nullptr || GetPropA(button, kProcedureLow) != nullptr;
+    return GetPropA(button, kProcedureHigh) != nullptr ||
+           GetPropA(button, kProcedureLow) != nullptr;
 }
 
 WNDPROC PreviousProcedure(HWND button) {

@@ -14,14 +14,14 @@ namespace vistel {
 namespace {
 
 constexpr const char* kSharedBitmapNames[kSharedBitmapCount] = {
-    "Ok1",     "Ok3",        "Ok5",           "Ok7",           "Cancel1",  "Cancel3",
-    "Cancel5", "Cancel7",    "Yes1",          "Yes3",          "Yes5",     "Yes7",
-    "No1",     "No3",        "No5",           "No7",           "Help1",    "Help3",
-    "Help5",   "Help7",      "Add1",          "Add3",          "Add5",     "Add7",
-    "Delete1", "Delete3",    "Delete5",       "Delete7",       "Edit1",    "Edit3",
-    "Edit5",   "Edit7",      "Setup1",        "Setup3",        "Setup5",   "Setup7",
-    "Exit1",   "Exit3",      "Exit5",         "Exit7",         "MBStop",   "MBQuestion",
-    "MBExclamation", "MBInformation", "MKStop", "MKQuestion", "MKExclamation", "MKInformation"};
+    "Ok1",           "Ok3",           "Ok5",     "Ok7",        "Cancel1",       "Cancel3",
+    "Cancel5",       "Cancel7",       "Yes1",    "Yes3",       "Yes5",          "Yes7",
+    "No1",           "No3",           "No5",     "No7",        "Help1",         "Help3",
+    "Help5",         "Help7",         "Add1",    "Add3",       "Add5",          "Add7",
+    "Delete1",       "Delete3",       "Delete5", "Delete7",    "Edit1",         "Edit3",
+    "Edit5",         "Edit7",         "Setup1",  "Setup3",     "Setup5",        "Setup7",
+    "Exit1",         "Exit3",         "Exit5",   "Exit7",      "MBStop",        "MBQuestion",
+    "MBExclamation", "MBInformation", "MKStop",  "MKQuestion", "MKExclamation", "MKInformation"};
 
 constexpr UINT kClassRegistrationFailed = 1; // string: "Could not create the TabWindow class."
 constexpr UINT kSystemError = 2;             // string: "System Error"

@@ -53,8 +53,8 @@ constexpr win32::DialogItem kThreeButtonsIcon[] = {
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
 
 constexpr win32::DialogTemplate Dialog(std::span<const win32::DialogItem> items) {
-    return win32::DialogTemplate{kDialogStyle, 0, 0, 0, 180, 90, "Message Box", "MS Sans Serif", 8,
-                                 items};
+    return win32::DialogTemplate{kDialogStyle,    0, 0,    0, 180, 90, "Message Box",
+                                 "MS Sans Serif", 8, items};
 }
 
 struct NamedTemplate {

@@ -70,9 +70,9 @@ void AnswerHelpQuery(HWND window, const TabWindowState& state, WPARAM wParam) {
     }
     const HWND topLevel = GetAncestor(window, GA_ROOT);
     if (LOWORD(static_cast<DWORD>(wParam)) != 0) {
-        const TabRecord* top =
-            state.topTab < state.count ? &state.tabs[static_cast<std::size_t>(state.topTab)]
-                                       : nullptr;
+        const TabRecord* top = state.topTab < state.count
+                                   ? &state.tabs[static_cast<std::size_t>(state.topTab)]
+                                   : nullptr;
         PostMessageA(topLevel, kHelpContext, 0, top != nullptr ? top->helpContext : 0);
     } else {
         SendMessageA(topLevel, kHelpFound, 0, 0);
@@ -159,8 +159,8 @@ HWND _UICreateTabWindow(HWND parent, int x, int y, int width, int height) {
         return nullptr;
     }
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
-    const HWND window = CreateWindowExA(0, kTabWindowClass, "", WS_CHILD | WS_VISIBLE, x, y,
-                                        width, height, parent, nullptr, instance, nullptr);
+    const HWND window = CreateWindowExA(0, kTabWindowClass, "", WS_CHILD | WS_VISIBLE, x, y, width,
+                                        height, parent, nullptr, instance, nullptr);
     if (window == nullptr) {
         return nullptr;
     }

@@ -16,12 +16,12 @@ namespace {
 TEST(VistelLibrary, ExportsExactlyTheListedNames) {
     EXPECT_TRUE(testkit::ExportsExactly(
         TALLOWMERE_VISTEL_LIBRARY,
-        {"DllEntryPoint", "HuxBtnProc", "HuxMsgDlgProc", "HuxTabWndProc", "_UIAddTab",
-         "_UICreateTabWindow", "_UIDeleteTab", "_UIEnableTab", "_UIGetTabBorderX",
-         "_UIGetTabBorderY", "_UIGetTabDlg", "_UIGetTabHeight", "_UIGetTopTab",
-         "_UIIsPaletteCapable", "_UIIsTabWindowMessage", "_UILoadBitmap", "_UIMessageBox",
-         "_UISetButtonBitmaps", "_UISetTopTab", "_UIShowTab", "_UISubclassButtons",
-         "_UIVersion"}));
+        {"DllEntryPoint",      "HuxBtnProc",          "HuxMsgDlgProc",         "HuxTabWndProc",
+         "_UIAddTab",          "_UICreateTabWindow",  "_UIDeleteTab",          "_UIEnableTab",
+         "_UIGetTabBorderX",   "_UIGetTabBorderY",    "_UIGetTabDlg",          "_UIGetTabHeight",
+         "_UIGetTopTab",       "_UIIsPaletteCapable", "_UIIsTabWindowMessage", "_UILoadBitmap",
+         "_UIMessageBox",      "_UISetButtonBitmaps", "_UISetTopTab",          "_UIShowTab",
+         "_UISubclassButtons", "_UIVersion"}));
 }
 
 // Each library of the pair loads with every symbol bound at once, alone or with the other
@@ -45,13 +45,13 @@ TEST(VistelLibrary, LoadedLibrarySetsItselfUp) {
     void* library = dlopen(TALLOWMERE_VISTEL_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(library, nullptr) << dlerror();
     const auto border = reinterpret_cast<int (*)()>(dlsym(library, "_UIGetTabBorderX"));
-    const auto create = reinterpret_cast<HWND (*)(HWND, int, int, int, int)>(
-        dlsym(library, "_UICreateTabWindow"));
+    const auto create =
+        reinterpret_cast<HWND (*)(HWND, int, int, int, int)>(dlsym(library, "_UICreateTabWindow"));
     ASSERT_NE(border, nullptr);
     ASSERT_NE(create, nullptr);
     EXPECT_EQ(border(), 10);
-    const HWND parent = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 200, 100, nullptr,
-                                        nullptr, nullptr, nullptr);
+    const HWND parent = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
+                                        nullptr, nullptr);
     const HWND tabs = create(parent, 0, 0, 200, 100);
     EXPECT_NE(tabs, nullptr);
     DestroyWindow(parent);
@@ -63,8 +63,8 @@ TEST(VistelLibrary, VersionCopiesAsStrncpyWould) {
         unsigned length;
         std::string expected; // the 8 bytes of a buffer first filled with '#'
     };
-    const Case cases[] = {{8, std::string("99.01\0\0\0", 8)}, {5, "99.01###"}, {2, "99######"},
-                          {0, "########"}};
+    const Case cases[] = {
+        {8, std::string("99.01\0\0\0", 8)}, {5, "99.01###"}, {2, "99######"}, {0, "########"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length);
         char buffer[8];
@@ -90,8 +90,8 @@ TEST(VistelLibrary, FailedSetUpIsReportedAndTheExportsFail) {
     const std::string error = testing::internal::GetCapturedStderr();
     EXPECT_EQ(error, "System Error: Could not create the TabWindow class.\n");
 
-    const HWND parent = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 200, 100, nullptr,
-                                        nullptr, nullptr, nullptr);
+    const HWND parent = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr,
+                                        nullptr, nullptr);
     EXPECT_EQ(_UICreateTabWindow(parent, 0, 0, 100, 50), nullptr);
     EXPECT_EQ(_UIMessageBox(nullptr, "text", "caption", 0), 0);
     for (HBITMAP shared : vistel::Library().sharedBitmaps) {

@@ -61,10 +61,10 @@ TEST_F(MessageBox, KeysAndClicksGiveTheResultOfEachStyle) {
         int expected;
     };
     const Case cases[] = {
-        {0, "enter", 1},       {0, "escape", 1},     {2, "enter", 1},      {15, "click 100", 1},
-        {1, "enter", 1},       {1, "escape", 2},     {1, "click 101", 2},  {3, "enter", 6},
-        {3, "click 101", 7},   {3, "escape", 7},     {3, "click 102", 2},  {4, "click 100", 6},
-        {4, "escape", 7},      {0x24, "escape", 7},  {0x23, "escape", 7},  {0x10, "F1 enter", 1},
+        {0, "enter", 1},     {0, "escape", 1},    {2, "enter", 1},     {15, "click 100", 1},
+        {1, "enter", 1},     {1, "escape", 2},    {1, "click 101", 2}, {3, "enter", 6},
+        {3, "click 101", 7}, {3, "escape", 7},    {3, "click 102", 2}, {4, "click 100", 6},
+        {4, "escape", 7},    {0x24, "escape", 7}, {0x23, "escape", 7}, {0x10, "F1 enter", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.style) + " " + c.action);
@@ -93,10 +93,8 @@ TEST_F(MessageBox, ShowsTheLabelsCaptionTextAndIconOfItsStyle) {
         bool icon;
     };
     const Case cases[] = {
-        {0x24, {"&Yes", "&No"}, true},
-        {0x13, {"&Yes", "&No", "&Cancel"}, true},
-        {1, {"OK", "&Cancel"}, false},
-        {5, {"OK"}, false},
+        {0x24, {"&Yes", "&No"}, true}, {0x13, {"&Yes", "&No", "&Cancel"}, true},
+        {1, {"OK", "&Cancel"}, false}, {5, {"OK"}, false},
         {0x70, {"OK"}, false},
     };
     for (const Case& c : cases) {

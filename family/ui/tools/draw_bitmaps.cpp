@@ -262,17 +262,18 @@ int main(int argc, char** argv) {
     std::filesystem::create_directories(folder, error);
     bool written = true;
     const std::pair<const char*, const char*> sets[] = {
-        {"Ok", "OK"},         {"Cancel", "CANCEL"}, {"Yes", "YES"},   {"No", "NO"},
-        {"Help", "HELP"},     {"Add", "ADD"},       {"Delete", "DELETE"},
-        {"Edit", "EDIT"},     {"Setup", "SETUP"},   {"Exit", "EXIT"}};
+        {"Ok", "OK"},       {"Cancel", "CANCEL"}, {"Yes", "YES"},       {"No", "NO"},
+        {"Help", "HELP"},   {"Add", "ADD"},       {"Delete", "DELETE"}, {"Edit", "EDIT"},
+        {"Setup", "SETUP"}, {"Exit", "EXIT"}};
     const std::pair<ButtonState, const char*> states[] = {{ButtonState::kNormal, "1"},
                                                           {ButtonState::kPushed, "3"},
                                                           {ButtonState::kFocused, "5"},
                                                           {ButtonState::kDisabled, "7"}};
     for (const auto& [name, label] : sets) {
         for (const auto& [state, suffix] : states) {
-            written = DrawButton(label, state).Write(folder / (std::string(name) + suffix + ".bmp")) &&
-                      written;
+            written =
+                DrawButton(label, state).Write(folder / (std::string(name) + suffix + ".bmp")) &&
+                written;
         }
     }
     const Icon icons[] = {{"Stop", false, kRed, 'X', kWhite},
