@@ -48,9 +48,12 @@ void SizeToBitmap(HWND button, HBITMAP bitmap) {
     }
 }
 
+// Repaints the button at once, after what its parent still has to paint (a moved or resized
+// button leaves the parent to paint first, over the button's old and new place).
 void RepaintNow(HWND button) {
     InvalidateRect(button, nullptr, FALSE);
-    UpdateWindow(button);
+    const HWND parent = GetParent(button);
+    UpdateWindow(parent != nullptr ? parent : button);
 }
 
 LRESULT CallPrevious(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
