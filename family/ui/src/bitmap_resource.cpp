@@ -91,8 +91,12 @@ HBITMAP CreateBitmapFromResource(HINSTANCE instance, const char* name, HPALETTE*
         return nullptr;
     }
     const auto* data = static_cast<const BYTE*>(LockResource(LoadResource(instance, resource)));
+    return CreateBitmapFromBytes(data, SizeofResource(instance, resource), palette);
+}
+
+HBITMAP CreateBitmapFromBytes(const BYTE* data, DWORD size, HPALETTE* palette) {
     DeviceIndependentBitmap bitmap;
-    if (!ReadBitmap(data, SizeofResource(instance, resource), bitmap)) {
+    if (!ReadBitmap(data, size, bitmap)) {
         return nullptr;
     }
     HPALETTE created = nullptr;

@@ -10,4 +10,8 @@ namespace vistel {
 // there (null for a bitmap without colour table). Null on any failure, with no palette left.
 HBITMAP CreateBitmapFromResource(HINSTANCE instance, const char* name, HPALETTE* palette);
 
+// The same from a resource's bytes: the information header, the colour table (none above 8 bits
+// per pixel) and the pixel rows, each checked against `size`.
+HBITMAP CreateBitmapFromBytes(const BYTE* data, DWORD size, HPALETTE* palette);
+
 } // namespace vistel
