@@ -73,8 +73,8 @@ TEST_F(BitmapResources, TrueColourBitmapsHaveNoColourTable) {
         SCOPED_TRACE(colourCount);
         const std::vector<BYTE> bytes = TrueColour(colourCount);
         HPALETTE palette = nullptr;
-        const HBITMAP bitmap = vistel::CreateBitmapFromBytes(
-            bytes.data(), static_cast<DWORD>(bytes.size()), &palette);
+        const HBITMAP bitmap =
+            vistel::CreateBitmapFromBytes(bytes.data(), static_cast<DWORD>(bytes.size()), &palette);
         ASSERT_NE(bitmap, nullptr);
         EXPECT_EQ(palette, nullptr);
         EXPECT_EQ(BitmapPixel(bitmap, 0, 0), 0x0000FFu);
@@ -90,8 +90,8 @@ TEST_F(BitmapResources, ColourTablesOfEightBitsOrLessMakeThePalette) {
         SCOPED_TRACE(colours);
         const std::vector<BYTE> bytes = SixteenColour(colours);
         HPALETTE palette = nullptr;
-        const HBITMAP bitmap = vistel::CreateBitmapFromBytes(
-            bytes.data(), static_cast<DWORD>(bytes.size()), &palette);
+        const HBITMAP bitmap =
+            vistel::CreateBitmapFromBytes(bytes.data(), static_cast<DWORD>(bytes.size()), &palette);
         ASSERT_NE(bitmap, nullptr);
         EXPECT_EQ(GetObjectType(palette), static_cast<DWORD>(OBJ_PAL));
         EXPECT_EQ(BitmapPixel(bitmap, 0, 0), 0xFF8000u);
@@ -124,8 +124,8 @@ TEST_F(BitmapResources, SizesBeyondTheResourceAreRefused) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         HPALETTE palette = nullptr;
-        EXPECT_EQ(vistel::CreateBitmapFromBytes(c.bytes.data(),
-                                                static_cast<DWORD>(c.bytes.size()), &palette),
+        EXPECT_EQ(vistel::CreateBitmapFromBytes(c.bytes.data(), static_cast<DWORD>(c.bytes.size()),
+                                                &palette),
                   nullptr);
         EXPECT_EQ(palette, nullptr);
     }

@@ -54,14 +54,12 @@ protected:
         return SIZE{rect.right, rect.bottom};
     }
 
-    std::uint32_t Shown(int x, int y) const {
-        return vistel_test::ShownPixel(tabs_, POINT{x, y});
-    }
+    std::uint32_t Shown(int x, int y) const { return vistel_test::ShownPixel(tabs_, POINT{x, y}); }
 
     static std::uint32_t System(int index) {
         const COLORREF colour = GetSysColor(index);
-        return (std::uint32_t{GetRValue(colour)} << 16) |
-               (std::uint32_t{GetGValue(colour)} << 8) | GetBValue(colour);
+        return (std::uint32_t{GetRValue(colour)} << 16) | (std::uint32_t{GetGValue(colour)} << 8) |
+               GetBValue(colour);
     }
 
     POINT PagePosition(HWND page) const {
@@ -120,16 +118,30 @@ TEST_F(TabWindow, PaintsTheSelectedTabOpenAndTheOthersClosed) {
         int y;
         std::uint32_t colour;
     };
-    const Point points[] = {
-        // The selected tab: outline, double highlight, open towards the body.
-        {0, 5, black}, {1, 5, light}, {2, 5, light}, {5, 0, black}, {5, 1, light}, {5, 2, light},
-        {5, s - 3, face}, {5, s - 2, face}, {second - 1, 5, shadow},
-        // The other tab: single highlight, closed by the body's top edge.
-        {second + 2, 5, face}, {second + 5, 2, face}, {second + 5, s - 3, black},
-        {second + 5, s - 2, light},
-        // The body's edge to the right of the tabs, and its frame.
-        {r - 5, s - 3, black}, {r - 5, s - 2, light}, {0, s + 5, black}, {1, s + 5, light},
-        {r, s + 5, black}, {r - 1, s + 5, shadow}, {5, b, black}, {5, b - 1, shadow}};
+    const Point points[] = {// The selected tab: outline, double highlight, open towards the body.
+                            {0, 5, black},
+                            {1, 5, light},
+                            {2, 5, light},
+                            {5, 0, black},
+                            {5, 1, light},
+                            {5, 2, light},
+                            {5, s - 3, face},
+                            {5, s - 2, face},
+                            {second - 1, 5, shadow},
+                            // The other tab: single highlight, closed by the body's top edge.
+                            {second + 2, 5, face},
+                            {second + 5, 2, face},
+                            {second + 5, s - 3, black},
+                            {second + 5, s - 2, light},
+                            // The body's edge to the right of the tabs, and its frame.
+                            {r - 5, s - 3, black},
+                            {r - 5, s - 2, light},
+                            {0, s + 5, black},
+                            {1, s + 5, light},
+                            {r, s + 5, black},
+                            {r - 1, s + 5, shadow},
+                            {5, b, black},
+                            {5, b - 1, shadow}};
     for (const Point& p : points) {
         EXPECT_EQ(Shown(p.x, p.y), p.colour) << p.x << "," << p.y;
     }
