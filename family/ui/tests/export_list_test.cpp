@@ -2,7 +2,10 @@
 // utility library in either order, and its answers when its set-up at load failed.
 #include "family/ui/src/library_state.h"
 #include "family/ui/vistel.h"
+#include "family/util/umbrant.h"
 #include "platform/testing/export_list.h"
+#include "platform/testing/sandbox.h"
+#include "platform/win32/window_host.h"
 
 #include <dlfcn.h>
 
@@ -39,6 +42,46 @@ TEST(VistelLibrary, EachOfThePairLoadsAloneAndWithTheOther) {
         EXPECT_EQ(dlclose(other), 0);
         EXPECT_EQ(dlclose(alone), 0);
     }
+}
+
+// With both loaded, the utility library finds this library's message box by name and shows its
+// messages there.
+TEST(VistelLibrary, UtilityLibraryShowsItsMessagesInThisLibrarysBox) {
+    testkit::Sandbox sandbox;
+    sandbox.SetEnvironment("XDG_CONFIG_HOME", (sandbox.Root() / "config").string());
+    void* vistel = dlopen(TALLOWMERE_VISTEL_LIBRARY, RTLD_NOW | RTLD_GLOBAL);
+    ASSERT_NE(vistel, nullptr) << dlerror();
+    void* umbrant = dlopen(TALLOWMERE_UMBRANT_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(umbrant, nullptr) << dlerror();
+    const auto toDate =
+        reinterpret_cast<int (*)(UtilDate*, const char*, HWND)>(dlsym(umbrant, "_UtilString2Date"));
+    ASSERT_NE(toDate, nullptr);
+
+    static std::string shownCaption;
+    static HWND shownButton;
+    shownCaption.clear();
+    win32::SetMessageWait([](int) {
+        if (!shownCaption.empty()) {
+            return false;
+        }
+        const HWND box = win32::VisibleTopLevelWindows().back();
+        char caption[64] = {};
+        GetWindowTextA(box, caption, sizeof caption);
+        shownCaption = caption;
+        shownButton = GetDlgItem(box, 100);
+        win32::PostKeyInput(WM_KEYDOWN, VK_RETURN);
+        return true;
+    });
+    const HWND owner = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20,
+                                       nullptr, nullptr, nullptr, nullptr);
+    UtilDate date{};
+    EXPECT_EQ(toDate(&date, "not a date", owner), 1);
+    win32::SetMessageWait(nullptr);
+    EXPECT_EQ(shownCaption, "Entry Error");
+    EXPECT_NE(shownButton, nullptr);
+    DestroyWindow(owner);
+    EXPECT_EQ(dlclose(umbrant), 0);
+    EXPECT_EQ(dlclose(vistel), 0);
 }
 
 TEST(VistelLibrary, LoadedLibrarySetsItselfUp) {
