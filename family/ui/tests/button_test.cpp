@@ -134,6 +134,23 @@ TEST_F(BitmapButtons, DisabledDefaultButtonBecomesPlainAtItsNextPaint) {
     ExpectShows(ok, Shared(vistel::kOkSet + 3));
 }
 
+TEST_F(BitmapButtons, StyleChangesGiveAndTakeTheRoomOfTheFrame) {
+    _UISubclassButtons(dialog_);
+    const HWND ok = Item(1);
+    const RECT asDefault = Rect(ok);
+    SendMessageA(ok, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    const RECT plain = Rect(ok);
+    EXPECT_EQ(plain.left, asDefault.left + 1);
+    EXPECT_EQ(plain.top, asDefault.top + 1);
+    EXPECT_EQ(plain.right, asDefault.right - 1);
+    EXPECT_EQ(plain.bottom, asDefault.bottom - 1);
+    SendMessageA(ok, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    EXPECT_EQ(Rect(ok).left, plain.left);
+    SendMessageA(ok, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    EXPECT_EQ(Rect(ok).left, asDefault.left);
+    EXPECT_EQ(Rect(ok).bottom, asDefault.bottom);
+}
+
 TEST_F(BitmapButtons, OldObjectsAreDeletedOnceUnlessStoredAgainOrShared) {
     _UISubclassButtons(dialog_);
     const HWND button = Item(3);
