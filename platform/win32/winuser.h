@@ -646,6 +646,14 @@ struct SCROLLINFO {
     int nTrackPos;
 };
 
+// Scroll bars: a window's own (SB_HORZ, SB_VERT) or a "ScrollBar" control (SB_CTL).
+WIN32API int SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, BOOL redraw);
+WIN32API BOOL GetScrollInfo(HWND window, int bar, SCROLLINFO* info);
+WIN32API int SetScrollPos(HWND window, int bar, int position, BOOL redraw);
+WIN32API int GetScrollPos(HWND window, int bar);
+WIN32API BOOL SetScrollRange(HWND window, int bar, int minimum, int maximum, BOOL redraw);
+WIN32API BOOL GetScrollRange(HWND window, int bar, int* minimum, int* maximum);
+
 // Window classes.
 WIN32API ATOM RegisterClassA(const WNDCLASSA* windowClass);
 WIN32API BOOL UnregisterClassA(LPCSTR className, HINSTANCE instance);
