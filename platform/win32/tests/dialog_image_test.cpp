@@ -85,11 +85,16 @@ win32::WindowImage ImageOf(HBITMAP bitmap) {
     GetObjectA(bitmap, sizeof header, &header);
     win32::WindowImage image{header.bmWidth, header.bmHeight, {}};
     image.pixels.resize(std::size_t(image.width) * std::size_t(image.height));
-    BITMAPINFO info{};
-    info.bmiHeader = {
+    // Room for the colour masks or table GetDIBits may add after the header.
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colors[256];
+    } info{};
+    info.header = {
         sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     HDC dc = CreateCompatibleDC(nullptr);
-    GetDIBits(dc, bitmap, 0, UINT(image.height), image.pixels.data(), &info, DIB_RGB_COLORS);
+    GetDIBits(dc, bitmap, 0, UINT(image.height), image.pixels.data(),
+              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     DeleteDC(dc);
     for (std::uint32_t& pixel : image.pixels) {
         pixel &= 0x00FFFFFF;

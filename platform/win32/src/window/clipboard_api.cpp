@@ -137,16 +137,20 @@ std::optional<WindowImage> ClipboardBitmap() {
     image.width = bitmap.bmWidth;
     image.height = bitmap.bmHeight;
     image.pixels.resize(std::size_t(image.width) * std::size_t(image.height));
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    // GetDIBits may fill in colour masks or a table after the header, as in Windows.
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colors[256];
+    } info{};
+    info.header.biSize = sizeof(BITMAPINFOHEADER);
+    info.header.biWidth = image.width;
+    info.header.biHeight = -image.height;
+    info.header.biPlanes = 1;
+    info.header.biBitCount = 32;
+    info.header.biCompression = BI_RGB;
     HDC dc = CreateCompatibleDC(nullptr);
     int rows = GetDIBits(dc, static_cast<HBITMAP>(found->second), 0, UINT(image.height),
-                         image.pixels.data(), &info, DIB_RGB_COLORS);
+                         image.pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     DeleteDC(dc);
     if (rows != image.height) {
         return std::nullopt;
