@@ -120,6 +120,22 @@ TEST_F(ControlsTest, EditTypesWithinItsLimitAndNotifiesEachChange) {
     EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE);
 }
 
+TEST_F(ControlsTest, EditWithoutAutoScrollTakesOnlyWhatItsWidthShows) {
+    // Wide enough for "abcd" and its margins, not for "abcde".
+    HDC dc = GetDC(parent_);
+    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE four{};
+    GetTextExtentPoint32A(dc, "abcd", 4, &four);
+    ReleaseDC(parent_, dc);
+    for (DWORD scroll : {DWORD{0}, DWORD{ES_AUTOHSCROLL}}) {
+        HWND edit = Make("Edit", scroll, 5, RECT{10, 10, 10 + four.cx + 5, 30});
+        Type(edit, "abcdef");
+        EXPECT_EQ(TextOf(edit), scroll != 0 ? "abcdef" : "abcd");
+        EXPECT_EQ(gHeard.back(), scroll != 0 ? Command(5, EN_CHANGE) : Command(5, EN_MAXTEXT));
+        DestroyWindow(edit);
+    }
+}
+
 TEST_F(ControlsTest, EditSelectionAndTypingOverIt) {
     HWND edit = Make("Edit", ES_AUTOHSCROLL, 5);
     struct Case {
@@ -186,6 +202,18 @@ TEST_F(ControlsTest, EditCaretFollowsClicksAndArrows) {
     Click(edit, 2 + three.cx + 1, 10);
     EXPECT_EQ(GetFocus(), edit);
     EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), LRESULT(MAKELONG(3, 3)));
+    // A second press at once is a double click: it selects the word.
+    Mouse(edit, WM_LBUTTONDOWN, 2 + three.cx + 1, 10);
+    Mouse(edit, WM_LBUTTONUP, 2 + three.cx + 1, 10);
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), LRESULT(MAKELONG(0, 6)));
+    // Dragged from there to beyond the end (after a click elsewhere, so that the press is not a
+    // double click): the selection runs from the press to the end.
+    Click(parent_, 300, 200);
+    Mouse(edit, WM_LBUTTONDOWN, 2 + three.cx + 1, 10);
+    Mouse(edit, WM_MOUSEMOVE, 250, 10);
+    Mouse(edit, WM_LBUTTONUP, 250, 10);
+    EXPECT_EQ(SendMessageA(edit, EM_GETSEL, 0, 0), LRESULT(MAKELONG(3, 6)));
+    SendMessageA(edit, EM_SETSEL, 3, 3);
     SendMessageA(edit, WM_KEYDOWN, VK_RIGHT, 0);
     SendMessageA(edit, WM_KEYDOWN, VK_DELETE, 0);
     EXPECT_EQ(TextOf(edit), "abcdf");

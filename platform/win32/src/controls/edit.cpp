@@ -45,12 +45,12 @@ std::size_t SelectionEnd(const EditState& state) {
     return std::max(state.anchor, state.caret);
 }
 
-// What is drawn: the text, or as many asterisks for a password.
-std::string Shown(const Window& window) {
+// What is drawn of a text: itself, or as many asterisks for a password.
+std::string Shown(const Window& window, const std::string& text) {
     if ((window.style & ES_PASSWORD) != 0) {
-        return std::string(window.text.size(), '*');
+        return std::string(text.size(), '*');
     }
-    return window.text;
+    return text;
 }
 
 int TextWidth(HDC dc, const std::string& text, std::size_t from, std::size_t to) {
@@ -76,7 +76,7 @@ void KeepCaretVisible(HWND hwnd, Window& window) {
     RECT client;
     GetClientRect(hwnd, &client);
     int room = std::max<int>(1, client.right - 2 * kMargin);
-    std::string shown = Shown(window);
+    std::string shown = Shown(window, window.text);
     state.firstVisible = std::min(state.firstVisible, state.caret);
     WithFont(hwnd, window, [&](HDC dc) {
         while (state.firstVisible < state.caret &&
@@ -92,8 +92,19 @@ void Changed(HWND hwnd, Window& window) {
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-// Replaces the selection with text, as far as the limit allows; EN_MAXTEXT when it cuts.
-void ReplaceSelection(HWND hwnd, Window& window, std::string text, bool notify) {
+// Whether the whole text fits the client area, as a control without ES_AUTOHSCROLL needs.
+bool FitsWidth(HWND hwnd, const Window& window, const std::string& text) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    std::string shown = Shown(window, text);
+    int width =
+        WithFont(hwnd, window, [&](HDC dc) { return TextWidth(dc, shown, 0, shown.size()); });
+    return width <= client.right - 2 * kMargin;
+}
+
+// Replaces the selection with text, as far as the limit (and without ES_AUTOHSCROLL, the
+// width) allows; EN_MAXTEXT when it cuts.
+void ReplaceSelection(HWND hwnd, Window& window, std::string text) {
     EditState& state = StateOf(window);
     std::size_t start = SelectionStart(state);
     std::size_t end = SelectionEnd(state);
@@ -103,15 +114,19 @@ void ReplaceSelection(HWND hwnd, Window& window, std::string text, bool notify) 
     if (cut) {
         text.resize(room);
     }
+    auto replaced = [&] { return std::string(window.text).replace(start, end - start, text); };
+    while ((window.style & ES_AUTOHSCROLL) == 0 && !text.empty() &&
+           !FitsWidth(hwnd, window, replaced())) {
+        text.pop_back();
+        cut = true;
+    }
     if (!text.empty() || start != end) {
-        window.text.replace(start, end - start, text);
+        window.text = replaced();
         state.anchor = state.caret = start + text.size();
         state.modified = true;
         Changed(hwnd, window);
-        if (notify) {
-            NotifyParent(window, EN_UPDATE);
-            NotifyParent(window, EN_CHANGE);
-        }
+        NotifyParent(window, EN_UPDATE);
+        NotifyParent(window, EN_CHANGE);
     }
     if (cut && LookupWindow(hwnd) != nullptr) {
         NotifyParent(window, EN_MAXTEXT);
@@ -141,7 +156,7 @@ void Type(HWND hwnd, Window& window, WPARAM character) {
         if (state.anchor == state.caret && state.caret > 0) {
             state.anchor = state.caret - 1;
         }
-        ReplaceSelection(hwnd, window, "", true);
+        ReplaceSelection(hwnd, window, "");
         return;
     }
     if (character < 0x20 || character > 0xFF || character == 0x7F) {
@@ -149,7 +164,7 @@ void Type(HWND hwnd, Window& window, WPARAM character) {
     }
     char accepted = Accepted(window, static_cast<unsigned char>(character));
     if (accepted != 0) {
-        ReplaceSelection(hwnd, window, std::string(1, accepted), true);
+        ReplaceSelection(hwnd, window, std::string(1, accepted));
     }
 }
 
@@ -191,7 +206,7 @@ void KeyDown(HWND hwnd, Window& window, WPARAM key) {
             if (state.anchor == state.caret) {
                 state.caret = std::min(state.caret + 1, window.text.size());
             }
-            ReplaceSelection(hwnd, window, "", true);
+            ReplaceSelection(hwnd, window, "");
         }
         break;
     default:
@@ -202,7 +217,7 @@ void KeyDown(HWND hwnd, Window& window, WPARAM key) {
 // The character boundary nearest to a point of the client area.
 std::size_t PositionAt(HWND hwnd, Window& window, int x) {
     EditState& state = StateOf(window);
-    std::string shown = Shown(window);
+    std::string shown = Shown(window, window.text);
     return WithFont(hwnd, window, [&](HDC dc) {
         std::size_t position = state.firstVisible;
         while (position < shown.size()) {
@@ -215,6 +230,23 @@ std::size_t PositionAt(HWND hwnd, Window& window, int x) {
         }
         return position;
     });
+}
+
+// Selects the run of non-blanks around a position, as a double click does.
+void SelectWordAt(HWND hwnd, Window& window, std::size_t position) {
+    EditState& state = StateOf(window);
+    const std::string& text = window.text;
+    auto blank = [&text](std::size_t at) { return text[at] == ' '; };
+    std::size_t start = position;
+    while (start > 0 && !blank(start - 1)) {
+        --start;
+    }
+    std::size_t end = position;
+    while (end < text.size() && !blank(end)) {
+        ++end;
+    }
+    state.anchor = start;
+    MoveCaret(hwnd, window, end, true);
 }
 
 void Paint(HWND hwnd, Window& window) {
@@ -235,7 +267,7 @@ void Paint(HWND hwnd, Window& window) {
     }
     HGDIOBJ previousFont = SelectControlFont(dc, window);
     SetBkMode(dc, TRANSPARENT);
-    std::string shown = Shown(window);
+    std::string shown = Shown(window, window.text);
     TEXTMETRICA metrics{};
     GetTextMetricsA(dc, &metrics);
     int top = (client.bottom - metrics.tmHeight) / 2;
@@ -336,6 +368,9 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
             SetCapture(hwnd);
         }
         return 0;
+    case WM_LBUTTONDBLCLK:
+        SelectWordAt(hwnd, *window, PositionAt(hwnd, *window, GET_X_LPARAM(lParam)));
+        return 0;
     case WM_MOUSEMOVE:
         if (GetCapture() == hwnd) {
             MoveCaret(hwnd, *window, PositionAt(hwnd, *window, GET_X_LPARAM(lParam)), true);
@@ -361,7 +396,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         SetSelection(hwnd, *window, wParam, lParam);
         return 0;
     case EM_REPLACESEL:
-        ReplaceSelection(hwnd, *window, lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : "", true);
+        ReplaceSelection(hwnd, *window, lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : "");
         return 0;
     case EM_LIMITTEXT:
         state.limit = wParam == 0 ? kLargestLimit : std::size_t(wParam);
