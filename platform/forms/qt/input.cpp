@@ -19,10 +19,13 @@
 #include "platform/forms/keys.h"
 #include "platform/forms/qt/skin.h"
 #include "platform/forms/qt/src/widgets.h"
-#include "platform/forms/qt/text.h"
 #include "platform/forms/user_actions.h"
+#include "platform/qt/text.h"
 
 namespace forms::qt {
+
+using qtkit::FromWindows1252;
+using qtkit::ToWindows1252;
 
 namespace {
 

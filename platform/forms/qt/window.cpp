@@ -10,10 +10,12 @@
 #include "platform/forms/qt/skin.h"
 #include "platform/forms/qt/src/sync_scope.h"
 #include "platform/forms/qt/src/widgets.h"
-#include "platform/forms/qt/text.h"
 #include "platform/forms/user_actions.h"
+#include "platform/qt/text.h"
 
 namespace forms::qt {
+
+using qtkit::FromWindows1252;
 
 // How each kind is shown: menus on the menu bar, timers as Qt timers, the rest as widgets.
 class Skin::Presenter final : public ControlVisitor<void> {

@@ -3,9 +3,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "platform/forms/qt/text.h"
+#include "platform/qt/text.h"
 
 namespace forms::qt {
+
+using qtkit::FromWindows1252;
 
 namespace {
 

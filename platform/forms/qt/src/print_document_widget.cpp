@@ -3,7 +3,7 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
-#include "platform/forms/qt/text.h"
+#include "platform/qt/text.h"
 
 namespace forms::qt {
 
@@ -30,7 +30,7 @@ PrintDocumentWidget::PrintDocumentWidget(QWidget* parent)
 
 void PrintDocumentWidget::Show(const std::vector<std::string>& pages,
                                const std::string& statusText) {
-    status_->setText(FromWindows1252(statusText));
+    status_->setText(qtkit::FromWindows1252(statusText));
     status_->setVisible(!statusText.empty());
     if (pages != shown_) {
         for (QLabel* label : PageLabels()) {

@@ -17,9 +17,12 @@
 #include "platform/forms/application.h"
 #include "platform/forms/control_visitor.h"
 #include "platform/forms/qt/src/print_document_widget.h"
-#include "platform/forms/qt/text.h"
+#include "platform/qt/text.h"
 
 namespace forms::qt {
+
+using qtkit::FromWindows1252;
+using qtkit::WithoutAccessKeys;
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Windows-1252 text at the Qt edge.
 #include <gtest/gtest.h>
 
-#include "platform/forms/qt/text.h"
+#include "platform/qt/text.h"
 
-namespace forms::qt {
+namespace qtkit {
 namespace {
 
 TEST(TextTest, Windows1252RoundTripsThroughQt) {
@@ -31,4 +31,4 @@ TEST(TextTest, AccessKeysAreDroppedForPlainLabels) {
 }
 
 } // namespace
-} // namespace forms::qt
+} // namespace qtkit

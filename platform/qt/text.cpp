@@ -1,7 +1,7 @@
-#include "platform/forms/qt/text.h"
+#include "platform/qt/text.h"
 #include "platform/runtime/windows1252.h"
 
-namespace forms::qt {
+namespace qtkit {
 
 QString FromWindows1252(const std::string& text) {
     QString result;
@@ -37,4 +37,4 @@ QString WithoutAccessKeys(const std::string& caption) {
     return FromWindows1252(plain);
 }
 
-} // namespace forms::qt
+} // namespace qtkit

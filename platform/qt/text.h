@@ -1,11 +1,11 @@
 // Conversion between the system's single-byte Windows-1252 text and Qt's strings, at the edge
-// where the model's text reaches a widget.
+// where the model's text reaches a widget; shared by the forms skin and the Win32 display host.
 #pragma once
 
 #include <QString>
 #include <string>
 
-namespace forms::qt {
+namespace qtkit {
 
 QString FromWindows1252(const std::string& text);
 // Characters that Windows-1252 cannot hold become "?".
@@ -14,4 +14,4 @@ std::string ToWindows1252(const QString& text);
 // For a widget that does not (a plain label), single ampersands are dropped and "&&" gives "&".
 QString WithoutAccessKeys(const std::string& caption);
 
-} // namespace forms::qt
+} // namespace qtkit
