@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace win32 {
@@ -43,5 +45,12 @@ WIN32_EXPORT WindowImage CaptureWindow(HWND topLevel);
 
 // The visible top-level windows, bottom to top, for a host that shows them all.
 WIN32_EXPORT std::vector<HWND> VisibleTopLevelWindows();
+
+// The clipboard as the desktop should see it: called when CloseClipboard ends a session that
+// changed the clipboard.
+WIN32_EXPORT void SetClipboardListener(std::function<void()> changed);
+// The clipboard's CF_TEXT (Windows-1252, to its first zero byte) and CF_BITMAP, when it has them.
+WIN32_EXPORT std::optional<std::string> ClipboardText();
+WIN32_EXPORT std::optional<WindowImage> ClipboardBitmap();
 
 } // namespace win32

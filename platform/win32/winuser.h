@@ -646,6 +646,27 @@ struct SCROLLINFO {
     int nTrackPos;
 };
 
+// Scroll bars: a window's own (SB_HORZ, SB_VERT) or a "ScrollBar" control (SB_CTL).
+WIN32API int SetScrollInfo(HWND window, int bar, const SCROLLINFO* info, BOOL redraw);
+WIN32API BOOL GetScrollInfo(HWND window, int bar, SCROLLINFO* info);
+WIN32API int SetScrollPos(HWND window, int bar, int position, BOOL redraw);
+WIN32API int GetScrollPos(HWND window, int bar);
+WIN32API BOOL SetScrollRange(HWND window, int bar, int minimum, int maximum, BOOL redraw);
+WIN32API BOOL GetScrollRange(HWND window, int bar, int* minimum, int* maximum);
+
+// The clipboard: CF_TEXT as a GlobalAlloc block of Windows-1252 text ending in a zero byte,
+// CF_BITMAP as a bitmap. The data given becomes the clipboard's, freed when replaced or emptied.
+#define CF_TEXT 1
+#define CF_BITMAP 2
+WIN32API BOOL OpenClipboard(HWND owner);
+WIN32API BOOL CloseClipboard();
+WIN32API BOOL EmptyClipboard();
+WIN32API HANDLE SetClipboardData(UINT format, HANDLE data);
+WIN32API HANDLE GetClipboardData(UINT format);
+WIN32API BOOL IsClipboardFormatAvailable(UINT format);
+WIN32API int CountClipboardFormats();
+WIN32API HWND GetClipboardOwner();
+
 // Window classes.
 WIN32API ATOM RegisterClassA(const WNDCLASSA* windowClass);
 WIN32API BOOL UnregisterClassA(LPCSTR className, HINSTANCE instance);

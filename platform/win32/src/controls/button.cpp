@@ -1,5 +1,6 @@
 // The "Button" class: push and default push buttons, check boxes, radio buttons and group boxes.
 #include "platform/win32/src/controls/control_drawing.h"
+#include "platform/win32/src/controls/control_notify.h"
 #include "platform/win32/src/controls/controls.h"
 #include "platform/win32/src/window/window.h"
 
@@ -27,12 +28,6 @@ DWORD TypeOf(const Window& window) {
 
 bool IsPushButton(DWORD type) {
     return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
-}
-
-void Notify(Window& window, WORD code) {
-    HWND parent = MakeHandle<HWND>(window.parent);
-    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(WORD(window.id), code),
-                 reinterpret_cast<LPARAM>(window.Handle()));
 }
 
 void Click(HWND hwnd) {
@@ -66,7 +61,7 @@ void Click(HWND hwnd) {
         break;
     }
     if ((window = LookupWindow(hwnd)) != nullptr) {
-        Notify(*window, BN_CLICKED);
+        NotifyParent(*window, BN_CLICKED);
     }
 }
 

@@ -30,4 +30,26 @@ void DrawEdge3D(HDC dc, const RECT& rect, bool raised) {
     fill(RECT{r - 2, t + 1, r - 1, b - 1}, innerDark);
 }
 
+void DrawArrowButton(HDC dc, const RECT& rect, ArrowDirection direction, bool enabled) {
+    FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+    DrawEdge3D(dc, rect, true);
+    // A triangle of 4 lines, each 2 pixels shorter than the one before, pointing away from
+    // its widest line.
+    constexpr int kLines = 4;
+    HBRUSH brush = GetSysColorBrush(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT);
+    LONG centerX = (rect.left + rect.right) / 2;
+    LONG centerY = (rect.top + rect.bottom) / 2;
+    bool vertical = direction == ArrowDirection::Up || direction == ArrowDirection::Down;
+    bool towardsStart = direction == ArrowDirection::Up || direction == ArrowDirection::Left;
+    for (int line = 0; line < kLines; ++line) {
+        int half = kLines - 1 - line;
+        int offset = (towardsStart ? -line : line) + (towardsStart ? kLines / 2 : -kLines / 2);
+        RECT stroke =
+            vertical
+                ? RECT{centerX - half, centerY + offset, centerX + half + 1, centerY + offset + 1}
+                : RECT{centerX + offset, centerY - half, centerX + offset + 1, centerY + half + 1};
+        FillRect(dc, &stroke, brush);
+    }
+}
+
 } // namespace win32

@@ -1,4 +1,5 @@
-// Drawing shared by the controls: the control's font selected, raised and sunken edges.
+// Drawing shared by the controls: the control's font selected, raised and sunken edges, arrow
+// buttons.
 #pragma once
 
 #include "platform/win32/winuser.h"
@@ -11,5 +12,9 @@ class Window;
 HGDIOBJ SelectControlFont(HDC dc, const Window& window);
 // A 2-pixel edge along the inside of the rectangle: raised (light top-left) or sunken.
 void DrawEdge3D(HDC dc, const RECT& rect, bool raised);
+
+enum class ArrowDirection { Up, Down, Left, Right };
+// A raised button face with a solid arrow centred on it, grey when disabled.
+void DrawArrowButton(HDC dc, const RECT& rect, ArrowDirection direction, bool enabled);
 
 } // namespace win32

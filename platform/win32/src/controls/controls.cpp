@@ -1,5 +1,6 @@
 #include "platform/win32/src/controls/controls.h"
 
+#include "platform/win32/src/controls/combo_list.h"
 #include "platform/win32/src/window/window.h"
 
 namespace win32 {
@@ -19,6 +20,11 @@ void RegisterControlClasses() {
     static const SystemClass kClasses[] = {
         {"Button", ButtonProc, CS_DBLCLKS, 0},
         {"Static", StaticProc, 0, 0},
+        {"Edit", EditProc, CS_DBLCLKS, 0},
+        {"ListBox", ListBoxProc, CS_DBLCLKS, 0},
+        {kComboListClass, ListBoxProc, CS_DBLCLKS | CS_SAVEBITS, 0},
+        {"ComboBox", ComboBoxProc, CS_DBLCLKS, 0},
+        {"ScrollBar", ScrollBarProc, CS_DBLCLKS, 0},
         {"#32770", DialogProc, CS_DBLCLKS | CS_SAVEBITS, DLGWINDOWEXTRA},
     };
     for (const SystemClass& each : kClasses) {
