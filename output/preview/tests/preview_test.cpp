@@ -233,6 +233,55 @@ TEST_F(PreviewTest, ScrollBarsFollowTheContentAndTheUser) {
     }
     ScrollBy(WM_HSCROLL, SB_BOTTOM);
     EXPECT_EQ(preview_.ScrollX(), 0) << "nothing to scroll across";
+
+    // The user drags the thumb down; the view follows it while it moves and where it is let go.
+    const HWND vertical = Bar(kPreviewVerticalBarId);
+    const POINT grip = InTopLevel(vertical, POINT{bar.right / 2, bar.right + 4});
+    win32::PostMouseInput(parent_, WM_LBUTTONDOWN, grip);
+    win32::PostMouseInput(parent_, WM_MOUSEMOVE, POINT{grip.x, grip.y + 60});
+    Pump();
+    const int tracked = preview_.ScrollY();
+    EXPECT_GT(tracked, 0);
+    win32::PostMouseInput(parent_, WM_LBUTTONUP, POINT{grip.x, grip.y + 60});
+    Pump();
+    EXPECT_EQ(preview_.ScrollY(), tracked);
+    EXPECT_EQ(GetScrollPos(vertical, SB_CTL), tracked);
+}
+
+TEST_F(PreviewTest, WidePagesScrollAcross) {
+    ASSERT_EQ(preview_.Add(HandleSource(MakePage(900, 100))), PreviewError::OK);
+    ASSERT_EQ(preview_.Open(parent_), PreviewError::OK);
+    Pump();
+    const int view = preview_.SizeX() + 24;
+    EXPECT_TRUE(IsWindowEnabled(Bar(kPreviewHorizontalBarId)));
+    ScrollBy(WM_HSCROLL, SB_LINERIGHT);
+    EXPECT_EQ(preview_.ScrollX(), 16);
+    ScrollBy(WM_HSCROLL, SB_BOTTOM);
+    EXPECT_EQ(preview_.ScrollX(), 900 + 24 - view);
+    EXPECT_EQ(preview_.ScrollY(), 0);
+}
+
+TEST_F(PreviewTest, ResizeFollowsTheParentButNotBelowTheSmallestSize) {
+    ASSERT_EQ(preview_.Open(parent_), PreviewError::OK);
+    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const struct {
+        int width;
+        int height;
+        int expectedWidth;
+        int expectedHeight;
+    } sizes[] = {{500, 420, 500, 420}, {60, 80, kPreviewMinimumWidth, kPreviewMinimumHeight}};
+    for (const auto& size : sizes) {
+        MoveWindow(parent_, 100, 100, size.width, size.height, TRUE);
+        preview_.Resize();
+        Pump();
+        RECT frame{};
+        GetWindowRect(preview_.Window(), &frame);
+        EXPECT_EQ(frame.right - frame.left, size.expectedWidth);
+        EXPECT_EQ(frame.bottom - frame.top, size.expectedHeight);
+        RECT client{};
+        GetClientRect(preview_.Window(), &client);
+        EXPECT_EQ(preview_.SizeX(), client.right - barWidth - 24);
+    }
 }
 
 TEST_F(PreviewTest, ChangesAboveTheViewKeepItsPagesInPlace) {
