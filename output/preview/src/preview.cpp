@@ -1,6 +1,7 @@
 #include "output/preview/preview.h"
 
 #include "output/bitmap_file.h"
+#include "output/image/caller_path.h"
 
 #include <algorithm>
 #include <utility>
@@ -32,7 +33,7 @@ PreviewError LoadSource(const PreviewImages& images, const PreviewSource& source
     }
     case 1: {
         HBITMAP loaded = nullptr;
-        if (!LoadBitmapFile(source.name + ".BMP", loaded)) {
+        if (!LoadBitmapFile(CallerFilePath(source.name, ".BMP").string(), loaded)) {
             return PreviewError::CannotAccessFile;
         }
         bitmap = OwnedBitmap(loaded);
