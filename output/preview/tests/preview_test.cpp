@@ -138,6 +138,8 @@ TEST_F(PreviewTest, ListKeepsPagesInOrderAndFreesThoseItDrops) {
     EXPECT_EQ(preview_.Delete(1), PreviewError::OK);
     EXPECT_FALSE(IsBitmap(second));
     EXPECT_EQ(preview_.Delete(3), PreviewError::InvalidImageIndex);
+    EXPECT_EQ(preview_.Refresh(3), PreviewError::InvalidImageIndex);
+    EXPECT_EQ(preview_.Refresh(2), PreviewError::OK) << "a closed window has nothing to repaint";
     EXPECT_EQ(preview_.Set(0, PreviewSource{5, MakePage(10, 10), {}}), PreviewError::InvalidFormat);
     EXPECT_EQ(preview_.Set(0, PreviewSource{1, nullptr, "no such page"}),
               PreviewError::CannotAccessFile);
