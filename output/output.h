@@ -208,7 +208,41 @@ struct ICanvas : IOutputObject {
 };
 
 // The page preview window ("Output.Preview"); so far its common members only.
-struct IPreview : IOutputObject {};
+enum PreviewDispatchId : DISPID {
+    dispidPreviewReset = 5,
+    dispidPreviewAdd = 6,
+    dispidPreviewGet = 7,
+    dispidPreviewSet = 8,
+    dispidPreviewInsert = 9,
+    dispidPreviewDelete = 10,
+    dispidPreviewCount = 11,
+    dispidPreviewOpen = 12,
+    dispidPreviewResize = 13,
+    dispidPreviewClose = 14,
+    dispidPreviewRefresh = 15,
+    dispidPreviewSizeX = 16,
+    dispidPreviewSizeY = 17,
+    dispidPreviewDialog = 18,
+};
+
+// Page images shown in a scrolling window or a modal dialog ("Output.Preview").
+struct IPreview : IOutputObject {
+    virtual HRESULT Reset() = 0;
+    virtual HRESULT Add(VARIANT* Error, VARIANT Name, VARIANT Format) = 0;
+    virtual HRESULT Get(VARIANT* Error, VARIANT Index, VARIANT* Handle) = 0;
+    virtual HRESULT Set(VARIANT* Error, VARIANT Index, VARIANT Name, VARIANT Format) = 0;
+    virtual HRESULT Insert(VARIANT* Error, VARIANT Index, VARIANT Name, VARIANT Format) = 0;
+    virtual HRESULT Delete(VARIANT* Error, VARIANT Index) = 0;
+    virtual HRESULT get_Count(VARIANT* pVal) = 0;
+    virtual HRESULT Open(VARIANT* Error, VARIANT Parent) = 0;
+    virtual HRESULT Refresh(VARIANT* Error, VARIANT Index) = 0;
+    virtual HRESULT Resize() = 0;
+    virtual HRESULT get_SizeX(VARIANT* pVal) = 0;
+    virtual HRESULT get_SizeY(VARIANT* pVal) = 0;
+    virtual HRESULT Close() = 0;
+    virtual HRESULT Dialog(VARIANT* Error, VARIANT Parent, VARIANT Caption, VARIANT* XPos,
+                           VARIANT* YPos, VARIANT* XSize, VARIANT* YSize) = 0;
+};
 
 enum GraphDispatchId : DISPID {
     dispidGraphReset = 5,

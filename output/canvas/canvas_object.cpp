@@ -5,14 +5,15 @@
 // has no integer to stand for: members with an Error refuse it with InvalidFormat, the canvas's
 // code for a bad argument, and change nothing; members without one ignore the call.
 //
-// Printing and the hand-over of pages to a Preview object have no engine yet: Printer answers
-// CannotAccessFile, never success, and Preview hands nothing over.
+// Printing has no engine yet: Printer answers CannotAccessFile, never success.
 #include "output/canvas/canvas.h"
 #include "output/canvas/page_bitmap.h"
 #include "output/canvas/page_files.h"
 #include "output/class_info.h"
 #include "output/common_object.h"
 #include "output/member_tables.h"
+#include "platform/automation/interface_pointer.h"
+#include "platform/automation/variant.h"
 
 #include <cmath>
 #include <cstdint>
@@ -24,6 +25,35 @@ namespace output {
 namespace {
 
 enum class DrawFormat : std::int32_t { Handle = 0, Bitmap = 1, Gif = 2, Tiff = 3 };
+
+// The Preview interface of the object a VARIANT holds, directly or by reference; null for any
+// other value.
+automation::InterfacePointer<IPreview> PreviewOf(const VARIANT& value) {
+    const VARIANT& held =
+        value.vt == (VT_BYREF | VT_VARIANT) && value.pvarVal != nullptr ? *value.pvarVal : value;
+    IUnknown* object = nullptr;
+    switch (held.vt) {
+    case VT_DISPATCH:
+        object = held.pdispVal;
+        break;
+    case VT_UNKNOWN:
+        object = held.punkVal;
+        break;
+    case VT_BYREF | VT_DISPATCH:
+        object = held.ppdispVal != nullptr ? *held.ppdispVal : nullptr;
+        break;
+    case VT_BYREF | VT_UNKNOWN:
+        object = held.ppunkVal != nullptr ? *held.ppunkVal : nullptr;
+        break;
+    default:
+        break;
+    }
+    automation::InterfacePointer<IPreview> preview;
+    if (object != nullptr) {
+        object->QueryInterface(IID_IPreview, preview.Receive());
+    }
+    return preview;
+}
 
 bool AllFinite(std::initializer_list<const VARIANT*> values) {
     for (const VARIANT* value : values) {
@@ -213,7 +243,25 @@ public:
         return Report(Error, outcome != CanvasError::OK ? outcome : CanvasError::CannotAccessFile);
     }
 
-    HRESULT Preview(VARIANT /*PreviewObj*/) override { return S_OK; }
+    // Hands every page's bitmap to the Preview object, which owns it from then on. What Add
+    // answers is the preview's business: nothing is reported.
+    HRESULT Preview(VARIANT PreviewObj) override {
+        const automation::InterfacePointer<IPreview> preview = PreviewOf(PreviewObj);
+        if (!preview) {
+            return S_OK;
+        }
+        for (std::int32_t page = 1; page <= canvas_.PageTotal(); ++page) {
+            OwnedBitmap bitmap = RenderPage(canvas_, page);
+            if (!bitmap) {
+                continue;
+            }
+            automation::Variant error;
+            const automation::Variant handle = automation::Variant::FromInt(
+                static_cast<std::int32_t>(reinterpret_cast<std::uintptr_t>(bitmap.Release())));
+            preview->Add(&error, *handle, *automation::Variant::FromInt(0));
+        }
+        return S_OK;
+    }
 
     HRESULT TransStart() override {
         canvas_.TransStart();

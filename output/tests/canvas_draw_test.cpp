@@ -1,14 +1,17 @@
 // Canvas.Draw to image files through the Canvas interface: every page of a three-page canvas in
 // each format, read back by Pillow and (TIFF) libtiff's tiffinfo, and draws that cannot write
-// answering 2041 with no file left behind.
+// answering 2041 with no file left behind; Canvas.Preview handing every page to a Preview object.
 #include "output/tests/registered_module.h"
 #include "platform/testing/outside_tool.h"
+
+#include "platform/win32/wingdi.h"
 
 #include <filesystem>
 #include <sstream>
 
 using automation::Variant;
 using output::ICanvas;
+using output::IPreview;
 using namespace testing_output;
 
 namespace {
@@ -194,6 +197,57 @@ TEST_F(CanvasDraw, DrawsThatCannotWriteAnswer2041AndLeaveNoFile) {
         }
     }
     EXPECT_EQ(ImageFilesIn(root), std::vector<std::string>{});
+}
+
+// Each way an object reaches Preview hands the three pages over, at the draw scale and with the
+// depth each page asks for; the preview owns them and frees them when it drops them. A value
+// that is no object is ignored.
+TEST_F(CanvasDraw, PreviewIsHandedEveryPageAndOwnsThem) {
+    const struct {
+        const char* label;
+        VARTYPE type;
+        std::int32_t pages;
+    } cases[] = {
+        {"dispatch", VT_DISPATCH, 3},
+        {"unknown", VT_UNKNOWN, 3},
+        {"no object", VT_I4, 0},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.label);
+        auto preview = Create<IPreview>(output::CLSID_Preview, output::IID_IPreview);
+        ASSERT_NE(preview, nullptr);
+        VARIANT object{};
+        object.vt = each.type;
+        if (each.type == VT_I4) {
+            object.lVal = 5;
+        } else {
+            object.pdispVal = preview.Get();
+        }
+        EXPECT_EQ(canvas->Preview(object), S_OK);
+        Variant count;
+        preview->get_Count(&count);
+        ASSERT_EQ(count->lVal, each.pages);
+
+        std::vector<HBITMAP> handed;
+        for (std::int32_t index = 0; index < each.pages; ++index) {
+            Variant handle;
+            preview->Get(&error, *Variant::FromInt(index), &handle);
+            ASSERT_EQ(error->lVal, 0);
+            const auto bitmap = reinterpret_cast<HBITMAP>(
+                static_cast<std::uintptr_t>(static_cast<std::uint32_t>(handle->lVal)));
+            BITMAP info{};
+            ASSERT_NE(GetObjectA(bitmap, sizeof info, &info), 0);
+            EXPECT_EQ(info.bmWidth, kPageWidth);
+            EXPECT_EQ(info.bmHeight, kPageHeight);
+            EXPECT_EQ(info.bmBitsPixel == 1, index != 1) << "page " << index + 1;
+            handed.push_back(bitmap);
+        }
+        preview->Reset();
+        for (const HBITMAP bitmap : handed) {
+            BITMAP info{};
+            EXPECT_EQ(GetObjectA(bitmap, sizeof info, &info), 0) << "freed with the preview's list";
+        }
+    }
 }
 
 } // namespace
