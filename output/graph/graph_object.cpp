@@ -146,7 +146,8 @@ public:
         return S_OK;
     }
 
-    // Format 0: Name is a bitmap handle the object takes over; 1: Name + ".BMP" is read.
+    // Format 0: Name is a bitmap handle the object takes over; 1: the bitmap file Name names is
+    // read (Name + ".bmp" as this module writes it, else Name + ".BMP").
     HRESULT WallpaperOn(VARIANT* Error, VARIANT Mode, VARIANT Name, VARIANT Format) override {
         const std::int32_t mode = VariantToInt(Mode);
         switch (VariantToInt(Format)) {

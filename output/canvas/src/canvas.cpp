@@ -287,7 +287,7 @@ CanvasError Canvas::PutImage(std::int32_t x, std::int32_t y, std::int32_t width,
         }
     } else if (format == static_cast<std::int32_t>(ImageSource::BitmapFile)) {
         HBITMAP loaded = nullptr;
-        if (!LoadBitmapFile(CallerFilePath(name, ".BMP").string(), loaded)) {
+        if (!LoadBitmapFile(CallerBitmapPath(name).string(), loaded)) {
             return CanvasError::CannotAccessFile;
         }
         bitmap = OwnedBitmap(loaded);

@@ -1,6 +1,7 @@
 #include "output/graph/graph_chart.h"
 
 #include "output/bitmap_file.h"
+#include "output/image/caller_path.h"
 #include "platform/runtime/text.h"
 
 #include <algorithm>
@@ -254,7 +255,7 @@ void GraphChart::WallpaperOnBitmap(std::int32_t mode, HBITMAP bitmap) {
 GraphError GraphChart::WallpaperOnFile(std::int32_t mode, const std::string& name) {
     WallpaperOff();
     HBITMAP bitmap = nullptr;
-    if (!LoadBitmapFile(name + ".BMP", bitmap)) {
+    if (!LoadBitmapFile(output::CallerBitmapPath(name).string(), bitmap)) {
         return GraphError::CannotAccessFile;
     }
     WallpaperOnBitmap(mode, bitmap);

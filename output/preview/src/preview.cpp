@@ -33,7 +33,7 @@ PreviewError LoadSource(const PreviewImages& images, const PreviewSource& source
     }
     case 1: {
         HBITMAP loaded = nullptr;
-        if (!LoadBitmapFile(CallerFilePath(source.name, ".BMP").string(), loaded)) {
+        if (!LoadBitmapFile(CallerBitmapPath(source.name).string(), loaded)) {
             return PreviewError::CannotAccessFile;
         }
         bitmap = OwnedBitmap(loaded);
