@@ -1,14 +1,22 @@
 // libumbrant.so, the utility library of the family: dates and amounts as text in the user's
-// regional format, strings of a module's string table in rotating buffers, and the "KemC"
-// compressed-file container with its implode/explode codec.
+// regional format, strings of a module's string table in rotating buffers, context help on F1,
+// window centring, and the "KemC" compressed-file container with its implode/explode codec.
 //
 // Every export is a plain C function. The date format (order, separator, leading zeros, century)
 // comes from section "intl" of WIN.INI in the Windows folder, read at load and again by
 // _UtilResetDateFormat. State (the date format, the leading-century flag, the string buffers) is
 // per process and meant for one user-interface thread.
+//
+// Context help: _UtilInitHelp installs a message-filter hook on the calling thread. F1 in a
+// dialog sends UM_HELPQUERY (wParam 0) up the focus window's chain of parents until a window
+// answers by sending UM_HELPFOUND to its top-level window (whose procedure calls
+// _UtilHelpFound); that window is then posted UM_HELPQUERY with the child through which the
+// chain came (or itself), and posts UM_HELPCONTEXT with its context number to its top-level
+// window, which calls _UtilHelp. F1 in a menu posts UM_HELPQUERY with wParam 1 to the main
+// window. F1 that no window answers is swallowed.
 #pragma once
 
-#include "platform/win32/windef.h"
+#include "platform/win32/winuser.h"
 
 #include <cstdint>
 
@@ -21,6 +29,12 @@ struct UtilDate {
 };
 
 #define UMBRANT_EXPORT __attribute__((visibility("default")))
+
+// The help messages shared by the family and its hosts, and the id of a dialog's Help button.
+#define UM_HELPQUERY 2219
+#define UM_HELPFOUND 2220
+#define UM_HELPCONTEXT 2221
+#define IDC_HELPBUTTON 998
 
 // The library's entry procedure; on attach (reason 1) reads the date format. Answers 1.
 UMBRANT_EXPORT BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID reserved);
@@ -70,6 +84,22 @@ UMBRANT_EXPORT char* _UtilLoadStringInst(HINSTANCE instance, int id);
 UMBRANT_EXPORT char* _UtilRESstrcat(HWND window, char* buffer, int id);
 // Loads string `id` of the window's module into `buffer` (257 characters); answers its length.
 UMBRANT_EXPORT int _UtilRESstrcpy(HWND window, char* buffer, int id);
+
+// Keeps the host's main window and help file (at most 255 characters) and installs the help hook
+// on this thread, replacing one installed before; answers the hook.
+UMBRANT_EXPORT HHOOK _UtilInitHelp(HWND mainWindow, const char* helpFile);
+// Removes the help hook; nonzero when one was removed.
+UMBRANT_EXPORT BOOL _UtilDestroyHelp();
+// Called by a top-level window on UM_HELPFOUND: a window of the chain gives help.
+UMBRANT_EXPORT void _UtilHelpFound();
+// Opens the help file at the context through WinHelpA; nonzero when help was shown. Otherwise
+// the main window's strings 50 (text) and 51 (caption) are shown when the file cannot be read,
+// 52 and 53 when the help engine refuses; the focus returns to where it was and the answer is 0.
+UMBRANT_EXPORT BOOL _UtilHelp(int context);
+// Moves the window, size unchanged and without repainting, to the centre of its parent (or
+// owner), kept on the screen, or without one to the centre of the screen; answers the move's
+// result.
+UMBRANT_EXPORT BOOL _UtilCenterWindow(HWND window);
 
 // Compresses `source` into the container file `target`. dictionary: 0 1024 bytes, 1 4096,
 // 2 2048; coding: 1 ASCII, anything else binary. Answers 0 done, 1 source cannot be opened,

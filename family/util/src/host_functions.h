@@ -1,7 +1,7 @@
-// The functions of other modules that this library calls: the window functions of the Win32
-// layer and the family's message box. They are found by name in the process when called, so the
-// library loads on its own (dlopen with RTLD_NOW) in a process that has neither; where one is
-// missing the call fails as it would on a window that does not exist.
+// The window functions this library calls on its callers' windows, and the family's message box.
+// The window functions are the Win32 layer's, which the library links. The message box belongs
+// to the user-interface library, which itself needs this one: it is found by name in the process
+// when called, so that each library loads on its own (dlopen with RTLD_NOW).
 #pragma once
 
 #include "platform/win32/libloaderapi.h"

@@ -1,6 +1,7 @@
-// A stand-in for the window layer and the family's message box, answered by the test program
-// itself: windows are numbers with an instance and control texts, and every message box shown
-// is recorded.
+// A stand-in for the window functions the library calls on its callers' windows and for the
+// family's message box, defined by the test program itself, whose definitions take precedence
+// over the window layer's: windows are numbers with an instance and control texts, and every
+// message box shown is recorded.
 #pragma once
 
 #include "platform/win32/windef.h"
