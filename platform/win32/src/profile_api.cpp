@@ -9,9 +9,11 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -122,7 +124,8 @@ DWORD GetDevicesString(LPCSTR key, LPCSTR defaultText, LPSTR buffer, DWORD size)
     return CopyValue(WithoutTrailingBlanks(defaultText), buffer, size);
 }
 
-// The leading decimal integer of a value: blanks, a sign, digits; 0 when no digit follows.
+// The leading decimal integer of a value: blanks, a sign, digits; 0 when no digit follows, and
+// the nearest limit of the 32-bit range for a number beyond it.
 INT LeadingInteger(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
@@ -132,15 +135,15 @@ INT LeadingInteger(std::string_view text) {
         negative = text.front() == '-';
         text.remove_prefix(1);
     }
+    constexpr long long kBeyondRange = std::int64_t{std::numeric_limits<INT>::max()} + 1;
     long long magnitude = 0;
     for (const char c : text) {
         if (c < '0' || c > '9') {
             break;
         }
-        magnitude = std::min<long long>(magnitude * 10 + (c - '0'), 1LL << 32);
+        magnitude = std::min(magnitude * 10 + (c - '0'), kBeyondRange);
     }
-    const long long value = negative ? -magnitude : magnitude;
-    return static_cast<INT>(static_cast<std::uint32_t>(value));
+    return static_cast<INT>(negative ? -magnitude : std::min(magnitude, kBeyondRange - 1));
 }
 
 // Reads an integer through a profile string function; an empty or missing value answers the

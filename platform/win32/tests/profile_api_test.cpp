@@ -25,6 +25,8 @@ constexpr const char* kText = "[Agent Information]\n"
                               "Hex=0x1F\n"
                               "Lead=  42abc\n"
                               "Word=abc\n"
+                              "Huge=99999999999\n"
+                              "Low=-99999999999\n"
                               "[Other]\n"
                               "Key=value\n"
                               "[agent information]\n"
@@ -94,7 +96,8 @@ TEST_F(ProfileApiTest, NullNamesListSectionsAndKeysDoubleNulTerminated) {
     const Case cases[] = {
         {nullptr, 64, std::string("Agent Information\0Other\0\0#", 26), 24},
         {"agent information", 64,
-         std::string("First\0Empty\0State\0Negative\0Hex\0Lead\0Word\0City\0\0#", 48), 46},
+         std::string("First\0Empty\0State\0Negative\0Hex\0Lead\0Word\0Huge\0Low\0City\0\0#", 57),
+         55},
         // Cut inside a name: the last name is cut and two NULs end the list.
         {"Other", 3, std::string("K\0\0#", 4), 1},
         {"Agent Information", 9, std::string("First\0E\0\0#", 10), 7},
@@ -118,10 +121,11 @@ TEST_F(ProfileApiTest, IntegersReadTheLeadingDecimalNumber) {
         UINT expected;
     };
     const Case cases[] = {
-        {"State", 5},  {"Negative", static_cast<UINT>(-12)},
-        {"Hex", 0},    {"Lead", 42},
-        {"Word", 0},   {"Missing", 77},
-        {"Empty", 77},
+        {"State", 5},         {"Negative", static_cast<UINT>(-12)},
+        {"Hex", 0},           {"Lead", 42},
+        {"Word", 0},          {"Missing", 77},
+        {"Empty", 77},        {"Huge", 2147483647u},
+        {"Low", 2147483648u},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.key);
