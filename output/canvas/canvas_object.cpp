@@ -4,11 +4,10 @@
 // A number that is not finite (an infinity or NaN, from a real or from a text such as "1e999")
 // has no integer to stand for: members with an Error refuse it with InvalidFormat, the canvas's
 // code for a bad argument, and change nothing; members without one ignore the call.
-//
-// Printing has no engine yet: Printer answers CannotAccessFile, never success.
 #include "output/canvas/canvas.h"
 #include "output/canvas/page_bitmap.h"
 #include "output/canvas/page_files.h"
+#include "output/canvas/page_printer.h"
 #include "output/class_info.h"
 #include "output/common_object.h"
 #include "output/member_tables.h"
@@ -232,15 +231,18 @@ public:
         return Report(Error, DrawPages(VariantToInt(PageNum), Name, VariantToInt(Format)));
     }
 
-    HRESULT Printer(VARIANT* Error, VARIANT PageNum, VARIANT /*Name*/) override {
+    HRESULT Printer(VARIANT* Error, VARIANT PageNum, VARIANT Name) override {
         if (!AllFinite({&PageNum})) {
             return Report(Error, CanvasError::InvalidFormat);
         }
         if (canvas_.CurrentDevice() == nullptr) {
             return Report(Error, CanvasError::InvalidDevice);
         }
-        const CanvasError outcome = CheckPage(VariantToInt(PageNum));
-        return Report(Error, outcome != CanvasError::OK ? outcome : CanvasError::CannotAccessFile);
+        const std::int32_t page = VariantToInt(PageNum);
+        if (const CanvasError outcome = CheckPage(page); outcome != CanvasError::OK) {
+            return Report(Error, outcome);
+        }
+        return Report(Error, PrintPages(canvas_, page, VariantToText(Name)));
     }
 
     // Hands every page's bitmap to the Preview object, which owns it from then on. What Add

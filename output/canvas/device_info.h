@@ -29,7 +29,8 @@ struct DeviceInfo {
     std::int32_t colourDepth = 0; // bits per pixel times planes
 };
 
-// One record per printer of the platform's printer list, in its order, measured.
+// One record per key of WIN.INI's [Devices] section (the printers), in its order, measured: the
+// key is the device name, its value "<driver>,<port>" names driver and port.
 std::vector<DeviceInfo> ListCanvasDevices();
 
 } // namespace output

@@ -1,9 +1,11 @@
 // The Canvas class through its interface and through IDispatch::Invoke: property rules, the
 // Error codes of its members, and transactions.
 #include "output/tests/registered_module.h"
+#include "platform/testing/file_contents.h"
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 #include <limits>
 
@@ -246,4 +248,23 @@ TEST_F(CanvasObject, MembersThroughInvoke) {
     VARIANT messageOut = automation::ReferenceTo(&message);
     EXPECT_EQ(invoke.Call(output::dispidErrorText, DISPATCH_METHOD, {&code, &messageOut}), S_OK);
     EXPECT_EQ(TextOf(*message), "Polygon error.");
+}
+
+TEST_F(CanvasObject, PrinterPrintsThePagesAsADocumentOfTheGivenName) {
+    ASSERT_EQ(DeviceCount(), 1);
+    canvas->Reset(&error, *Variant::FromInt(1));
+    ASSERT_EQ(error->lVal, 0);
+    canvas->PutText(*Variant::FromText("hello"));
+    canvas->NewPage();
+    canvas->PutText(*Variant::FromText("again"));
+    canvas->Printer(&error, *Variant::FromInt(0), *Variant::FromText("Client summary"));
+    EXPECT_EQ(error->lVal, 0);
+    canvas->Printer(&error, *Variant::FromInt(3), *Variant::FromText("Past the pages"));
+    EXPECT_EQ(error->lVal, 2021);
+    const std::filesystem::path log =
+        std::filesystem::path(std::getenv("TALLOWMERE_FILE_PRINTER")) / "print-log.txt";
+    EXPECT_EQ(testkit::ReadFileBytes(log), "job 1 start \"Client summary\"\n"
+                                           "job 1 page 1 job1-page1.png\n"
+                                           "job 1 page 2 job1-page2.png\n"
+                                           "job 1 end 2 pages\n");
 }

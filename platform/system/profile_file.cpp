@@ -97,16 +97,50 @@ void WriteProfileString(const fs::path& file, std::string_view section, std::str
     ReplaceFileAtomically(file, SetProfileValue(ReadProfileForEditing(file), section, key, value));
 }
 
-void DeleteProfileKey(const fs::path& file, std::string_view section, std::string_view key) {
+namespace {
+
+// Replaces the file's text by `edit` of it under the profile's lock; a missing file stays
+// missing and an unchanged text is not written again.
+template <typename Edit>
+void EditExistingProfile(const fs::path& file, Edit edit) {
     if (!Exists(file)) {
         return;
     }
     const FileLock lock(LockFileOf(file));
     const std::string text = ReadProfileForEditing(file);
-    const std::string edited = RemoveProfileKey(text, section, key);
+    const std::string edited = edit(text);
     if (edited != text) {
         ReplaceFileAtomically(file, edited);
     }
+}
+
+// The file's text, empty when it cannot be read.
+std::string ReadProfileOrNothing(const fs::path& file) {
+    try {
+        return ReadWholeFile(file);
+    } catch (const runtime::RuntimeError&) {
+        return {};
+    }
+}
+
+} // namespace
+
+void DeleteProfileKey(const fs::path& file, std::string_view section, std::string_view key) {
+    EditExistingProfile(
+        file, [&](std::string_view text) { return RemoveProfileKey(text, section, key); });
+}
+
+void DeleteProfileSection(const fs::path& file, std::string_view section) {
+    EditExistingProfile(file,
+                        [&](std::string_view text) { return RemoveProfileSection(text, section); });
+}
+
+std::vector<std::string> ReadProfileSections(const fs::path& file) {
+    return ListProfileSections(ReadProfileOrNothing(file));
+}
+
+std::vector<std::string> ReadProfileKeys(const fs::path& file, std::string_view section) {
+    return ListProfileKeys(ReadProfileOrNothing(file), section);
 }
 
 } // namespace sys

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sys {
 
@@ -25,5 +26,15 @@ void WriteProfileString(const std::filesystem::path& file, std::string_view sect
 // Removes `key` from `section`; a missing file, section or key is left as it is.
 void DeleteProfileKey(const std::filesystem::path& file, std::string_view section,
                       std::string_view key);
+
+// Removes `section` with its keys; a missing file or section is left as it is.
+void DeleteProfileSection(const std::filesystem::path& file, std::string_view section);
+
+// The section names of the file (ListProfileSections); none when it cannot be read.
+std::vector<std::string> ReadProfileSections(const std::filesystem::path& file);
+
+// The keys of `section` in the file (ListProfileKeys); none when it cannot be read.
+std::vector<std::string> ReadProfileKeys(const std::filesystem::path& file,
+                                         std::string_view section);
 
 } // namespace sys

@@ -5,6 +5,7 @@
 #include "platform/system/src/trim.h"
 
 #include <optional>
+#include <vector>
 
 namespace sys {
 
@@ -162,6 +163,16 @@ void Refuse(const std::string& what) {
                                 "a profile cannot hold " + what);
 }
 
+// Adds `name` to `names` unless a name equal to it without regard to case stands there.
+void AddOnce(std::vector<std::string>& names, std::string_view name) {
+    for (const std::string& known : names) {
+        if (SameNameIgnoringCase(known, name)) {
+            return;
+        }
+    }
+    names.emplace_back(name);
+}
+
 } // namespace
 
 void CheckProfileWritable(std::string_view section, std::string_view key, std::string_view value) {
@@ -248,6 +259,51 @@ std::string RemoveProfileKey(std::string_view text, std::string_view section,
         }
     }
     return result.append(text.substr(keptUpTo));
+}
+
+std::vector<std::string> ListProfileSections(std::string_view text) {
+    std::vector<std::string> sections;
+    LineScanner lines(text);
+    Line line;
+    while (lines.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            AddOnce(sections, line.name);
+        }
+    }
+    return sections;
+}
+
+std::vector<std::string> ListProfileKeys(std::string_view text, std::string_view section) {
+    const std::string_view wanted = Trim(section, kProfileBlanks);
+    std::vector<std::string> keys;
+    bool inSection = false;
+    LineScanner lines(text);
+    Line line;
+    while (lines.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            inSection = SameNameIgnoringCase(line.name, wanted);
+        } else if (inSection && line.kind == LineKind::Key) {
+            AddOnce(keys, line.name);
+        }
+    }
+    return keys;
+}
+
+std::string RemoveProfileSection(std::string_view text, std::string_view section) {
+    const std::string_view wanted = Trim(section, kProfileBlanks);
+    std::string result(text.substr(0, FirstLineStart(text)));
+    bool inSection = false;
+    LineScanner lines(text);
+    Line line;
+    while (lines.Next(line)) {
+        if (line.kind == LineKind::Section) {
+            inSection = SameNameIgnoringCase(line.name, wanted);
+        }
+        if (!inSection) {
+            result.append(text.substr(line.begin, line.end - line.begin));
+        }
+    }
+    return result;
 }
 
 } // namespace sys

@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace sys {
 
@@ -37,5 +38,14 @@ std::string SetProfileValue(std::string_view text, std::string_view section, std
 
 // The text without any line of `key` in `section`; unchanged when it holds none.
 std::string RemoveProfileKey(std::string_view text, std::string_view section, std::string_view key);
+
+// The section names of the text in the order they first stand, each once.
+std::vector<std::string> ListProfileSections(std::string_view text);
+
+// The keys of `section` (every occurrence of it) in the order they stand, each once.
+std::vector<std::string> ListProfileKeys(std::string_view text, std::string_view section);
+
+// The text without `section`: every occurrence's header and the lines up to the next header.
+std::string RemoveProfileSection(std::string_view text, std::string_view section);
 
 } // namespace sys

@@ -1,11 +1,20 @@
 #include "output/canvas/device_info.h"
 
-#include "platform/printing/printers.h"
+#include "platform/win32/winbase.h"
 #include "platform/win32/wingdi.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
 
 namespace output {
 
 namespace {
+
+constexpr const char* kDevicesSection = "Devices";
+// The longest key list and value read from [Devices], terminating NULs included.
+constexpr DWORD kDeviceListSize = 512;
+constexpr DWORD kDeviceValueSize = 256;
 
 // pixels x 100 / pixels per inch, 0 for a device that reports no resolution.
 std::int32_t Hundredths(std::int32_t pixels, std::int32_t pixelsPerInch) {
@@ -44,12 +53,25 @@ void Measure(DeviceInfo& device) {
 } // namespace
 
 std::vector<DeviceInfo> ListCanvasDevices() {
+    std::array<char, kDeviceListSize> names{};
+    const DWORD listed =
+        GetProfileStringA(kDevicesSection, nullptr, "", names.data(), kDeviceListSize);
     std::vector<DeviceInfo> devices;
-    for (const printing::PrinterInfo& printer : printing::ListPrinters()) {
+    std::string_view rest(names.data(), listed);
+    while (!rest.empty()) {
+        const std::string_view name = rest.substr(0, rest.find('\0'));
+        rest.remove_prefix(std::min(rest.size(), name.size() + 1));
         DeviceInfo device;
-        device.deviceName = printer.name;
-        device.driverName = printer.driver;
-        device.portName = printer.port;
+        device.deviceName = name;
+        std::array<char, kDeviceValueSize> value{};
+        GetProfileStringA(kDevicesSection, device.deviceName.c_str(), "", value.data(),
+                          kDeviceValueSize);
+        const std::string_view driverAndPort = value.data();
+        const std::size_t comma = driverAndPort.find(',');
+        device.driverName = driverAndPort.substr(0, comma);
+        if (comma != std::string_view::npos) {
+            device.portName = driverAndPort.substr(comma + 1);
+        }
         Measure(device);
         devices.push_back(std::move(device));
     }

@@ -75,9 +75,14 @@ TEST_F(CanvasModel, APrinterGivesItsPaperSizeAndResolution) {
     std::filesystem::path folder = sandbox.Root();
     setenv(printing::kFilePrinterVariable, folder.c_str(), 1);
     Canvas printerCanvas;
+    const std::vector<printing::DeviceEntry> entries = printing::DevicesSection();
     unsetenv(printing::kFilePrinterVariable);
     ASSERT_EQ(printerCanvas.DeviceList(), printing::kFilePrinterName);
     const DeviceInfo& device = printerCanvas.Devices().front();
+    // Driver and port come from the printer's [Devices] value, "<driver>,<port>".
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(device.driverName + "," + device.portName, entries[0].value);
+    EXPECT_EQ(device.portName, folder.string());
     EXPECT_EQ(device.pixelsPerInchY, 300);
     EXPECT_EQ(device.physicalWidthHundredths, 850);
     EXPECT_EQ(printerCanvas.Reset(1), CanvasError::OK);

@@ -326,3 +326,13 @@ TEST(Profile, LookupNeedsNoMemoryPerLine) {
     EXPECT_EQ(WEXITSTATUS(status), 0) << "1: out of memory, 2: no limit, 3: wrong value";
 #endif
 }
+
+TEST(Profile, ListsNamesOnceAndRemovesEveryOccurrenceOfASection) {
+    const std::string text = "\xEF\xBB\xBF"
+                             "[A]\r\nk=1\r\n; note\r\n[B]\r\nj=2\r\n[ a ]\r\nK=3\r\nm=4\r\n";
+    EXPECT_EQ(sys::ListProfileSections(text), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(sys::ListProfileKeys(text, " a "), (std::vector<std::string>{"k", "m"}));
+    EXPECT_EQ(sys::ListProfileKeys(text, "C"), std::vector<std::string>{});
+    EXPECT_EQ(sys::RemoveProfileSection(text, "a"), "\xEF\xBB\xBF[B]\r\nj=2\r\n");
+    EXPECT_EQ(sys::RemoveProfileSection(text, "C"), text);
+}
