@@ -19,14 +19,14 @@ constexpr int kEntriesPerGroup = 100;
 const std::string kData(64, 'd');
 
 fs::path BenchFolder() {
-    static const fs::path folder = [] {
+    static const fs::path kFolder = [] {
         std::string name = (fs::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
         if (mkdtemp(name.data()) == nullptr) {
             std::abort();
         }
         return fs::path(name);
     }();
-    return folder;
+    return kFolder;
 }
 
 std::string GroupName(int group) {

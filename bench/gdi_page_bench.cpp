@@ -36,8 +36,9 @@ struct Page {
         FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     }
     void Text() {
-        for (int line = 0; line < 60; ++line)
-            TextOutA(dc, 300, 150 + line * 50, kLine, int(std::strlen(kLine)));
+        for (int line = 0; line < 60; ++line) {
+            TextOutA(dc, 300, 150 + line * 50, kLine, static_cast<int>(std::strlen(kLine)));
+        }
     }
     HDC dc;
     HBITMAP bitmap;
@@ -47,16 +48,18 @@ struct Page {
 
 void FillPage(benchmark::State& state) {
     Page page;
-    for (auto _ : state)
+    for (auto _ : state) {
         page.Fill();
+    }
 }
 BENCHMARK(FillPage)->Unit(benchmark::kMillisecond);
 
 void TextPage(benchmark::State& state) {
     Page page;
     page.Fill();
-    for (auto _ : state)
+    for (auto _ : state) {
         page.Text();
+    }
 }
 BENCHMARK(TextPage)->Unit(benchmark::kMillisecond);
 
@@ -83,8 +86,9 @@ void BlitPageToMonochrome(benchmark::State& state) {
     page.Fill();
     page.Text();
     MonochromePage mono;
-    for (auto _ : state)
+    for (auto _ : state) {
         mono.CopyFrom(page);
+    }
 }
 BENCHMARK(BlitPageToMonochrome)->Unit(benchmark::kMillisecond);
 

@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr std::size_t templateSize = 100 * 1024;
-constexpr int keyCount = 66;
+constexpr std::size_t kTemplateSize = 100 * 1024;
+constexpr int kEyCount = 66;
 
 std::string Key(int i) {
     return "R-Field" + std::to_string(i);
@@ -22,8 +22,8 @@ std::string Key(int i) {
 // template carries its report fields.
 std::string TokenTemplate() {
     std::string text = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Times New Roman;}}\n";
-    for (int line = 0; text.size() < templateSize; ++line) {
-        text += "\\pard\\fs20 Distribution for the year " + Key(line % keyCount) +
+    for (int line = 0; text.size() < kTemplateSize; ++line) {
+        text += "\\pard\\fs20 Distribution for the year " + Key(line % kEyCount) +
                 " of the planholder\\tab\\par\n";
     }
     return text + "}";
@@ -38,11 +38,11 @@ std::string TableTemplate() {
                               "~1\\cell ~2\\cell ~3\\cell\\row}\n$#endentry\n"
                               "{\\pard\\par}\n$#endtable\n";
     const std::string filler = "\\pard\\fs20 Text of the report around its tables.\\par\n";
-    while (text.size() < templateSize / 2) {
+    while (text.size() < kTemplateSize / 2) {
         text += filler;
     }
     text += block;
-    while (text.size() < templateSize) {
+    while (text.size() < kTemplateSize) {
         text += filler;
     }
     return text + "}";
@@ -51,7 +51,7 @@ std::string TableTemplate() {
 void DoSubWith66Keys(benchmark::State& state) {
     const std::string text = TokenTemplate();
     output::TemplateDocument document;
-    for (int i = 0; i < keyCount; ++i) {
+    for (int i = 0; i < kEyCount; ++i) {
         document.SubToken(Key(i), "$" + std::to_string(1000 + i * 37) + ".00");
     }
     for (auto _ : state) {

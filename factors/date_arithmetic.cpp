@@ -18,13 +18,13 @@
 
 namespace {
 
-constexpr std::int16_t invalidAge = -1000;
-constexpr std::string_view invalidDate = "00/00/0000";
-constexpr int halfYearDays = 182;
+constexpr std::int16_t kInvalidAge = -1000;
+constexpr std::string_view kInvalidDate = "00/00/0000";
+constexpr int kHalfYearDays = 182;
 
 // Days before each month (1 to 12) in a year of 365 days.
-constexpr std::array<int, 13> daysBeforeMonth{0,   0,   31,  59,  90,  120, 151,
-                                              181, 212, 243, 273, 304, 334};
+constexpr std::array<int, 13> kDaysBeforeMonth{0,   0,   31,  59,  90,  120, 151,
+                                               181, 212, 243, 273, 304, 334};
 
 struct CalendarDate {
     int month;
@@ -124,7 +124,7 @@ std::optional<CalendarDate> ReadValidDate(std::string_view text) {
 }
 
 int DayOfYear(const CalendarDate& date) {
-    return daysBeforeMonth[date.month] + date.day;
+    return kDaysBeforeMonth[date.month] + date.day;
 }
 
 BSTR NewText(std::string_view text) {
@@ -137,7 +137,7 @@ std::int16_t CALCULATEAGE(const char* birthDate, const char* asOfDate, std::int1
     const auto birth = ReadValidDate(TextOf(birthDate));
     const auto asOf = ReadValidDate(TextOf(asOfDate));
     if (!birth || !asOf || asOf->year <= birth->year) {
-        return invalidAge;
+        return kInvalidAge;
     }
     int age = asOf->year - birth->year;
     const int birthday = DayOfYear(*birth);
@@ -149,10 +149,10 @@ std::int16_t CALCULATEAGE(const char* birthDate, const char* asOfDate, std::int1
         }
     } else {
         // Age at the nearest birthday.
-        if (asOfDay + halfYearDays < birthday) {
+        if (asOfDay + kHalfYearDays < birthday) {
             --age;
         }
-        if (birthday + halfYearDays < asOfDay) {
+        if (birthday + kHalfYearDays < asOfDay) {
             ++age;
         }
     }
@@ -162,7 +162,7 @@ std::int16_t CALCULATEAGE(const char* birthDate, const char* asOfDate, std::int1
 BSTR CALCDATEHALFAGE(const char* birthDate, std::int16_t years) {
     const auto birth = ReadValidDate(TextOf(birthDate));
     if (!birth) {
-        return NewText(invalidDate);
+        return NewText(kInvalidDate);
     }
     int year = birth->year + years;
     int month = birth->month + 6;
@@ -172,7 +172,7 @@ BSTR CALCDATEHALFAGE(const char* birthDate, std::int16_t years) {
     }
     // A year the four-character field cannot show would come out as a wrong, valid-looking date.
     if (year < 0 || year > 9999) {
-        return NewText(invalidDate);
+        return NewText(kInvalidDate);
     }
     // The birth day, cut to the new month: the 31st of a 30-day month becomes the 30th, and
     // February takes at most 28 days, leap year or not.
@@ -203,7 +203,7 @@ std::int16_t _c_calculateage(std::int16_t birthMonth, std::int16_t birthDay, std
         // Numbers the fixed-width fields cannot hold are refused rather than cut to their last
         // digits, which could turn a wrong date into a valid one.
         if (month < 0 || month > 99 || day < 0 || day > 99 || year < 0 || year > 9999) {
-            return invalidAge;
+            return kInvalidAge;
         }
         std::snprintf(texts[i], sizeof texts[i], "%02d/%02d/%04d", month, day, year);
     }

@@ -11,8 +11,8 @@ namespace {
 using factors::IsHeld;
 
 // The lowest age of each joint table; ages below it are read at it.
-constexpr int currentJointLowestAge = 0;
-constexpr int preTwoThousandTwoJointLowestAge = 5;
+constexpr int kCurrentJointLowestAge = 0;
+constexpr int kPreTwoThousandTwoJointLowestAge = 5;
 
 // The code of the first single-factor argument check that fails, in the order the codes are
 // documented, or nothing when every check passes.
@@ -20,13 +20,13 @@ std::optional<float> RefuseSingleArguments(int mode, int startAge, int currentAg
     if (startAge < 0) {
         return 101.0f;
     }
-    if (startAge > factors::highestAge) {
+    if (startAge > factors::kHighestAge) {
         return 102.0f;
     }
     if (currentAge < 0) {
         return 201.0f;
     }
-    if (currentAge > factors::highestAge) {
+    if (currentAge > factors::kHighestAge) {
         return 202.0f;
     }
     if (startAge > currentAge) {
@@ -94,7 +94,7 @@ float RMDJOINTFACTOR(std::int16_t firstAge, std::int16_t secondAge, std::int16_t
         return 501.0f;
     }
     return ReadCurrentJointCell(
-        factors::JointCell(firstAge, secondAge, mode, currentJointLowestAge));
+        factors::JointCell(firstAge, secondAge, mode, kCurrentJointLowestAge));
 }
 
 float RMDJOINTFACTOR2001(std::int16_t firstAge, std::int16_t secondAge, std::int16_t mode) {
@@ -102,7 +102,7 @@ float RMDJOINTFACTOR2001(std::int16_t firstAge, std::int16_t secondAge, std::int
         return 501.0f;
     }
     const auto cell =
-        factors::JointCell(firstAge, secondAge, mode, preTwoThousandTwoJointLowestAge);
+        factors::JointCell(firstAge, secondAge, mode, kPreTwoThousandTwoJointLowestAge);
     const float stored = factors::JOINTTABLE2001.At(cell.younger, cell.older);
     // Where the pre-2002 data lacks the pair, the current table answers for the same cell (ages
     // below the pre-2002 table's first age read at that age, as above), never a divisor of 1.0

@@ -21,8 +21,8 @@ struct AgePair {
 // the same unless the second person is more than ten years younger than the first, who is then
 // looked up at the actual age; mode 2 takes the actual ages.
 constexpr AgePair JointCell(int firstAge, int secondAge, int mode, int lowestAge) {
-    const int first = std::clamp(firstAge, lowestAge, highestAge);
-    const int givenSecond = std::clamp(secondAge, lowestAge, highestAge);
+    const int first = std::clamp(firstAge, lowestAge, kHighestAge);
+    const int givenSecond = std::clamp(secondAge, lowestAge, kHighestAge);
     int second = givenSecond;
     if (mode != 2) {
         second = std::max(first - 10, lowestAge);

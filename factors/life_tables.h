@@ -7,12 +7,12 @@
 
 namespace factors {
 
-inline constexpr int highestAge = 115;
-inline constexpr int ageCount = highestAge + 1;
+inline constexpr int kHighestAge = 115;
+inline constexpr int kAgeCount = kHighestAge + 1;
 
 // A joint table holds only the triangle of pairs younger <= older, the rows of the older ages one
 // after the other, each listing the younger ages from 0 up to the older age.
-inline constexpr int pairCount = ageCount * (ageCount + 1) / 2;
+inline constexpr int kPairCount = kAgeCount * (kAgeCount + 1) / 2;
 
 constexpr int PairIndex(int younger, int older) {
     return older * (older + 1) / 2 + younger;
@@ -25,14 +25,14 @@ constexpr bool IsHeld(float value) {
 
 // One value per age, 0 to 115.
 struct SingleLifeTable {
-    std::array<float, ageCount> byAge;
+    std::array<float, kAgeCount> byAge;
 
     float At(int age) const { return byAge[age]; }
 };
 
 // One value per pair of ages 0 <= younger <= older <= 115.
 struct JointLifeTable {
-    std::array<float, pairCount> byPair;
+    std::array<float, kPairCount> byPair;
 
     float At(int younger, int older) const { return byPair[PairIndex(younger, older)]; }
 };

@@ -22,10 +22,10 @@ struct ClassInfo {
     automation::ClassFactory::CreateFunction create;
 };
 
-extern const ClassInfo templateClass;
-extern const ClassInfo canvasClass;
-extern const ClassInfo previewClass;
-extern const ClassInfo graphClass;
+extern const ClassInfo kTemplateClass;
+extern const ClassInfo kCanvasClass;
+extern const ClassInfo kPreviewClass;
+extern const ClassInfo kGraphClass;
 
 // The four classes, in the order they are registered.
 std::span<const ClassInfo* const> Classes();

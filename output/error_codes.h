@@ -53,14 +53,14 @@ struct ErrorEntry {
     const char* text;
 };
 
-inline constexpr ErrorEntry templateErrors[] = {
+inline constexpr ErrorEntry kTemplateErrors[] = {
     {0, "OK."},
     {1001, "No data."},
     {1011, "Read failure."},
     {1021, "Write failure."},
 };
 
-inline constexpr ErrorEntry canvasErrors[] = {
+inline constexpr ErrorEntry kCanvasErrors[] = {
     {0, "OK."},
     {2001, "Invalid device."},
     {2011, "Canvas is empty."},
@@ -71,7 +71,7 @@ inline constexpr ErrorEntry canvasErrors[] = {
     {2061, "Transaction error."},
 };
 
-inline constexpr ErrorEntry previewErrors[] = {
+inline constexpr ErrorEntry kPreviewErrors[] = {
     {0, "OK."},
     {3001, "Invalid format."},
     {3011, "Cannot access file."},
@@ -79,7 +79,7 @@ inline constexpr ErrorEntry previewErrors[] = {
     {3031, "Invalid image index."},
 };
 
-inline constexpr ErrorEntry graphErrors[] = {
+inline constexpr ErrorEntry kGraphErrors[] = {
     {0, "OK."},
     {4001, "Invalid format."},
     {4011, "Cannot access file."},

@@ -14,8 +14,8 @@ namespace {
 // Objects, factories and server locks alive; the module may unload when none is left.
 automation::ServerLock server;
 
-constexpr const char* typeLibraryVersionKey = "1.0";
-constexpr const char* typeLibraryHelpString = "Output 1.0 Type Library";
+constexpr const char* kTypeLibraryVersionKey = "1.0";
+constexpr const char* kTypeLibraryHelpString = "Output 1.0 Type Library";
 
 std::string ClassKey(const output::ClassInfo& info) {
     return "CLSID\\" + automation::GuidText(info.classId);
@@ -88,8 +88,8 @@ OUTPUT_ENTRY_POINT HRESULT DllRegisterServer() {
             }
             // No type library file exists on this platform; its key names the library for
             // readers of the classes' TypeLib values.
-            return registry.SetValue(TypeLibraryKey() + "\\" + typeLibraryVersionKey, "",
-                                     typeLibraryHelpString);
+            return registry.SetValue(TypeLibraryKey() + "\\" + kTypeLibraryVersionKey, "",
+                                     kTypeLibraryHelpString);
         });
     return registered ? S_OK : SELFREG_E_CLASS;
 }

@@ -49,12 +49,12 @@ bool VariantToBool(const VARIANT& value) {
         return value.boolVal != VARIANT_FALSE;
     default: {
         const std::string text = PlatformText(value);
-        constexpr std::string_view word = "true";
-        if (text.size() != word.size()) {
+        constexpr std::string_view kWord = "true";
+        if (text.size() != kWord.size()) {
             return false;
         }
-        for (std::size_t i = 0; i < word.size(); ++i) {
-            if ((text[i] | 0x20) != word[i]) {
+        for (std::size_t i = 0; i < kWord.size(); ++i) {
+            if ((text[i] | 0x20) != kWord[i]) {
                 return false;
             }
         }

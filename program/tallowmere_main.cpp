@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
         std::cerr << "tallowmere: cannot use the program folder: " << error.what() << '\n';
         return 1;
     }
-    forms::Application app(std::string(sys::Title()));
+    forms::Application app((std::string(sys::Title())));
     forms::qt::Skin skin(app);
 
     ui::ProgramState program;

@@ -13,7 +13,7 @@ namespace factors::tables {
 namespace {
 
 // The largest table file is a few hundred kilobytes; anything far larger is not a table.
-constexpr std::uintmax_t largestFileSize = 4 * 1024 * 1024;
+constexpr std::uintmax_t kLargestFileSize = 4 * 1024 * 1024;
 
 [[noreturn]] void Refuse(const std::filesystem::path& file, int line, const std::string& why) {
     std::ostringstream message;
@@ -31,7 +31,7 @@ std::string ReadWholeFile(const std::filesystem::path& file) {
     if (error) {
         Refuse(file, 0, "cannot be read: " + error.message());
     }
-    if (size > largestFileSize) {
+    if (size > kLargestFileSize) {
         Refuse(file, 0, "is too large for a table");
     }
     std::ifstream stream(file, std::ios::binary);
@@ -94,7 +94,7 @@ std::vector<TableRow> ReadPublishedTable(const std::filesystem::path& file,
     const int fieldCount = shape.ageColumns + 1;
 
     std::vector<TableRow> rows;
-    std::vector<bool> seen(ageCount * ageCount, false);
+    std::vector<bool> seen(kAgeCount * kAgeCount, false);
     std::size_t start = 0;
     for (int lineNumber = 1; start < text.size(); ++lineNumber) {
         std::size_t end = text.find('\n', start);
@@ -126,10 +126,10 @@ std::vector<TableRow> ReadPublishedTable(const std::filesystem::path& file,
         row.olderAge = shape.ageColumns == 2 ? ReadAge(fields[1]) : row.age;
         row.value = ReadValue(fields.back());
         for (const int age : {row.age, row.olderAge}) {
-            if (age < shape.lowestAge || age > highestAge) {
+            if (age < shape.lowestAge || age > kHighestAge) {
                 Refuse(file, lineNumber,
                        "an age is not a whole number from " + std::to_string(shape.lowestAge) +
-                           " to " + std::to_string(highestAge));
+                           " to " + std::to_string(kHighestAge));
             }
         }
         if (row.age > row.olderAge) {
@@ -138,7 +138,7 @@ std::vector<TableRow> ReadPublishedTable(const std::filesystem::path& file,
         if (row.value <= 0.0f) {
             Refuse(file, lineNumber, "the value is not a positive number with one decimal");
         }
-        const auto key = static_cast<std::size_t>(row.olderAge * ageCount + row.age);
+        const auto key = static_cast<std::size_t>(row.olderAge * kAgeCount + row.age);
         if (seen[key]) {
             Refuse(file, lineNumber, "this age is given twice");
         }
@@ -146,7 +146,7 @@ std::vector<TableRow> ReadPublishedTable(const std::filesystem::path& file,
         rows.push_back(row);
     }
     if (shape.complete) {
-        const int ages = highestAge - shape.lowestAge + 1;
+        const int ages = kHighestAge - shape.lowestAge + 1;
         const std::size_t expected =
             shape.ageColumns == 2 ? static_cast<std::size_t>(ages * (ages + 1) / 2) : ages;
         if (rows.size() != expected) {

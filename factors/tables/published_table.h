@@ -34,16 +34,16 @@ struct PublishedTable {
 
 // The tables the project carries. The pre-2002 ones are incomplete until their missing rows are
 // found; the lookups answer from the current tables where they have no row.
-inline constexpr PublishedTable irsSingleLife{"irs-2002-single-life.csv",
-                                              {"age,divisor", 1, 0, true}};
-inline constexpr PublishedTable irsJointLastSurvivor{"irs-2002-joint-last-survivor.csv",
-                                                     {"age1,age2,divisor", 2, 0, true}};
-inline constexpr PublishedTable irsUniformLifetime{"irs-2002-uniform-lifetime.csv",
-                                                   {"age,divisor", 1, 70, true}};
-inline constexpr PublishedTable annuityTableV{"reg-1.72-9-table-v.csv",
-                                              {"age,multiple", 1, 5, false}};
-inline constexpr PublishedTable annuityTableVI{"reg-1.72-9-table-vi.csv",
-                                               {"age1,age2,multiple", 2, 5, false}};
+inline constexpr PublishedTable kIrsSingleLife{"irs-2002-single-life.csv",
+                                               {"age,divisor", 1, 0, true}};
+inline constexpr PublishedTable kIrsJointLastSurvivor{"irs-2002-joint-last-survivor.csv",
+                                                      {"age1,age2,divisor", 2, 0, true}};
+inline constexpr PublishedTable kIrsUniformLifetime{"irs-2002-uniform-lifetime.csv",
+                                                    {"age,divisor", 1, 70, true}};
+inline constexpr PublishedTable kAnnuityTableV{"reg-1.72-9-table-v.csv",
+                                               {"age,multiple", 1, 5, false}};
+inline constexpr PublishedTable kAnnuityTableVi{"reg-1.72-9-table-vi.csv",
+                                                {"age1,age2,multiple", 2, 5, false}};
 
 struct TableRow {
     int age;      // the age, or the younger age of a pair

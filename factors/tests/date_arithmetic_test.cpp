@@ -8,13 +8,13 @@
 
 namespace {
 
-constexpr std::int16_t invalidAge = -1000;
-const std::string invalidDate = "00/00/0000";
+constexpr std::int16_t kInvalidAge = -1000;
+const std::string kInvalidDate = "00/00/0000";
 
 // The date check is internal; CALCDATEHALFAGE answers "00/00/0000" exactly when the birth date
 // fails it, so it shows the check's verdict.
 bool IsValidDate(const char* text) {
-    return TakeText(Exports().CALCDATEHALFAGE(text, 70)) != invalidDate;
+    return TakeText(Exports().CALCDATEHALFAGE(text, 70)) != kInvalidDate;
 }
 
 TEST(DateCheck, AcceptsExactlyTheValidTexts) {
@@ -82,12 +82,12 @@ TEST(CalculateAge, LastAndNearestBirthday) {
         {"02/29/1952", "02/28/2020", 0, 67},
         {"02/29/1952", "02/29/2020", 0, 68},
         {"12/31/1999", "01/01/2000", 0, 0},
-        {"05/01/2020", "12/31/2020", 0, invalidAge}, // the as-of year must be after the birth
-        {"05/01/2020", "01/01/2019", 0, invalidAge},
-        {"1/5/1950", "07/15/2020", 0, invalidAge},
-        {"07/15/1950", "02/30/2020", 0, invalidAge},
-        {nullptr, "07/15/2020", 0, invalidAge},
-        {"07/15/1950", nullptr, 0, invalidAge},
+        {"05/01/2020", "12/31/2020", 0, kInvalidAge}, // the as-of year must be after the birth
+        {"05/01/2020", "01/01/2019", 0, kInvalidAge},
+        {"1/5/1950", "07/15/2020", 0, kInvalidAge},
+        {"07/15/1950", "02/30/2020", 0, kInvalidAge},
+        {nullptr, "07/15/2020", 0, kInvalidAge},
+        {"07/15/1950", nullptr, 0, kInvalidAge},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.birth ? c.birth : "null") << " on "
@@ -105,17 +105,17 @@ TEST(CalculateAge, NumericTwinRefusesWhatTheTextFieldsCannotHold) {
         {7, 15, 1950, 7, 14, 2020, 0, 69},
         {7, 15, 1950, 7, 15, 2020, 0, 70},
         {1, 1, 1950, 7, 3, 2020, 1, 71},
-        {7, 15, 950, 7, 14, 2020, 0, invalidAge}, // written "0950", below 1000
-        {7, 15, 95, 7, 14, 2020, 0, invalidAge},
-        {0, 15, 1950, 7, 14, 2020, 0, invalidAge},
-        {13, 15, 1950, 7, 14, 2020, 0, invalidAge},
+        {7, 15, 950, 7, 14, 2020, 0, kInvalidAge}, // written "0950", below 1000
+        {7, 15, 95, 7, 14, 2020, 0, kInvalidAge},
+        {0, 15, 1950, 7, 14, 2020, 0, kInvalidAge},
+        {13, 15, 1950, 7, 14, 2020, 0, kInvalidAge},
         // Cut to their last digits these would read as valid dates; they are refused instead.
-        {-7, 15, 1950, 7, 14, 2020, 0, invalidAge},
-        {107, 15, 1950, 7, 14, 2020, 0, invalidAge},
-        {7, 115, 1950, 7, 14, 2020, 0, invalidAge},
-        {7, 15, 11950, 7, 14, 2020, 0, invalidAge},
-        {7, 15, 1950, 7, 14, -2020, 0, invalidAge},
-        {7, 15, 1950, 7, 14, 12020, 0, invalidAge},
+        {-7, 15, 1950, 7, 14, 2020, 0, kInvalidAge},
+        {107, 15, 1950, 7, 14, 2020, 0, kInvalidAge},
+        {7, 115, 1950, 7, 14, 2020, 0, kInvalidAge},
+        {7, 15, 11950, 7, 14, 2020, 0, kInvalidAge},
+        {7, 15, 1950, 7, 14, -2020, 0, kInvalidAge},
+        {7, 15, 1950, 7, 14, 12020, 0, kInvalidAge},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.birthMonth << '/' << c.birthDay << '/' << c.birthYear
@@ -144,11 +144,11 @@ TEST(CalcDateHalfAge, SixMonthsAfterTheBirthdayWithTheDayCutToTheMonth) {
         {"12/31/1950", 0, "06/30/1951"},
         {"07/15/1950", -1000, "01/15/ 951"}, // a year below 1000 shows a blank before it
         {"07/15/1000", -1000, "01/15/ 1"},
-        {"02/30/1950", 70, invalidDate},
-        {nullptr, 70, invalidDate},
+        {"02/30/1950", 70, kInvalidDate},
+        {nullptr, 70, kInvalidDate},
         // A year that four characters cannot show is refused rather than cut.
-        {"07/15/1950", -2000, invalidDate},
-        {"07/15/2200", 32767, invalidDate},
+        {"07/15/1950", -2000, kInvalidDate},
+        {"07/15/2200", 32767, kInvalidDate},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << (c.birth ? c.birth : "null") << " plus " << c.years);

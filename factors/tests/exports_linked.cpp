@@ -2,7 +2,7 @@
 #include "factors/tests/exports.h"
 
 const FactorExports& Exports() {
-    static const FactorExports exports{
+    static const FactorExports kExports{
         RMDSINGLEFACTOR,
         RMDSINGLEFACTOR2001,
         RMDJOINTFACTOR,
@@ -16,5 +16,5 @@ const FactorExports& Exports() {
         _c_rmdjointfactor2001,
         _c_calculateage,
     };
-    return exports;
+    return kExports;
 }

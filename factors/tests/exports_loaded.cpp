@@ -43,6 +43,6 @@ FactorExports Load() {
 
 const FactorExports& Exports() {
     // The library stays loaded for the life of the test program, as it does in the program.
-    static const FactorExports exports = Load();
-    return exports;
+    static const FactorExports kExports = Load();
+    return kExports;
 }

@@ -66,11 +66,11 @@ TEST_F(GenerateLifeTables, AnAddedRowReachesTheLibrarysData) {
     ASSERT_EQ(run.exitStatus, 0) << run.errors;
 
     const auto single = GeneratedValues(source_, "const SingleLifeTable SINGLETABLE2001");
-    ASSERT_EQ(single.size(), std::size_t{factors::ageCount});
+    ASSERT_EQ(single.size(), std::size_t{factors::kAgeCount});
     EXPECT_EQ(single[96], 3.4f);
     EXPECT_FALSE(factors::IsHeld(single[97]));
     const auto joint = GeneratedValues(source_, "const JointLifeTable JOINTTABLE2001");
-    ASSERT_EQ(joint.size(), std::size_t{factors::pairCount});
+    ASSERT_EQ(joint.size(), std::size_t{factors::kPairCount});
     EXPECT_EQ(joint[factors::PairIndex(30, 40)], 44.4f);
     EXPECT_FALSE(factors::IsHeld(joint[factors::PairIndex(31, 40)]));
 }

@@ -16,9 +16,9 @@ using factors::tables::ReadPublishedTable;
 using factors::tables::TableError;
 using factors::tables::TableShape;
 
-constexpr TableShape oneAge{"age,divisor", 1, 0, false};
-constexpr TableShape agePairs{"age1,age2,multiple", 2, 5, false};
-constexpr TableShape lastTwoAges{"age,divisor", 1, 114, true};
+constexpr TableShape kOneAge{"age,divisor", 1, 0, false};
+constexpr TableShape kAgePairs{"age1,age2,multiple", 2, 5, false};
+constexpr TableShape kLastTwoAges{"age,divisor", 1, 114, true};
 
 // A table file written into the test's own folder for one case.
 class TableFile {
@@ -41,29 +41,29 @@ TEST(PublishedTable, RefusesMalformedFilesNamingTheLine) {
         std::string expectedMessage; // part of the error after the file name
     };
     const Case cases[] = {
-        {"", oneAge, ":1: the header is missing"},
-        {"age,value\n0,1.0\n", oneAge, ":1: the header is not"},
-        {"age,divisor\n0,1.0\n\n1,2.0\n", oneAge, ":3: empty line"},
-        {"age,divisor\n0,1.0\n\n", oneAge, ":3: empty line"},
-        {"age,divisor\n0\n", oneAge, ":2: expected 2 fields"},
-        {"age,divisor\n0,1.0,2\n", oneAge, ":2: expected 2 fields"},
-        {"age,divisor\nx,1.0\n", oneAge, ":2: an age is not"},
-        {"age,divisor\n-1,1.0\n", oneAge, ":2: an age is not"},
-        {"age,divisor\n116,1.0\n", oneAge, ":2: an age is not"},
-        {"age,divisor\n 5,1.0\n", oneAge, ":2: an age is not"},
-        {"age,divisor\n5,0.0\n", oneAge, ":2: the value is not"},
-        {"age,divisor\n5,1.25\n", oneAge, ":2: the value is not"},
-        {"age,divisor\n5,101.0\n", oneAge, ":2: the value is not"},
-        {"age,divisor\n5,-1.0\n", oneAge, ":2: the value is not"},
-        {"age,divisor\n5,1e1\n", oneAge, ":2: the value is not"},
-        {"age,divisor\n5,.5\n", oneAge, ":2: the value is not"},
-        {"age,divisor\n5,1.\n", oneAge, ":2: the value is not"},
-        {"age,divisor\n5,\n", oneAge, ":2: the value is not"},
-        {"age,divisor\n0,1.0\n5,1.0\n5,2.0\n", oneAge, ":4: this age is given twice"},
-        {"age1,age2,multiple\n6,5,1.0\n", agePairs, ":2: the first age is above the second"},
-        {"age1,age2,multiple\n4,5,1.0\n", agePairs, ":2: an age is not a whole number from 5"},
-        {"age1,age2,multiple\n5,6,1.0\n6,5,1.0\n", agePairs, ":3: the first age is above"},
-        {"age,divisor\n114,1.0\n", lastTwoAges, ": has 1 rows where the complete table has 2"},
+        {"", kOneAge, ":1: the header is missing"},
+        {"age,value\n0,1.0\n", kOneAge, ":1: the header is not"},
+        {"age,divisor\n0,1.0\n\n1,2.0\n", kOneAge, ":3: empty line"},
+        {"age,divisor\n0,1.0\n\n", kOneAge, ":3: empty line"},
+        {"age,divisor\n0\n", kOneAge, ":2: expected 2 fields"},
+        {"age,divisor\n0,1.0,2\n", kOneAge, ":2: expected 2 fields"},
+        {"age,divisor\nx,1.0\n", kOneAge, ":2: an age is not"},
+        {"age,divisor\n-1,1.0\n", kOneAge, ":2: an age is not"},
+        {"age,divisor\n116,1.0\n", kOneAge, ":2: an age is not"},
+        {"age,divisor\n 5,1.0\n", kOneAge, ":2: an age is not"},
+        {"age,divisor\n5,0.0\n", kOneAge, ":2: the value is not"},
+        {"age,divisor\n5,1.25\n", kOneAge, ":2: the value is not"},
+        {"age,divisor\n5,101.0\n", kOneAge, ":2: the value is not"},
+        {"age,divisor\n5,-1.0\n", kOneAge, ":2: the value is not"},
+        {"age,divisor\n5,1e1\n", kOneAge, ":2: the value is not"},
+        {"age,divisor\n5,.5\n", kOneAge, ":2: the value is not"},
+        {"age,divisor\n5,1.\n", kOneAge, ":2: the value is not"},
+        {"age,divisor\n5,\n", kOneAge, ":2: the value is not"},
+        {"age,divisor\n0,1.0\n5,1.0\n5,2.0\n", kOneAge, ":4: this age is given twice"},
+        {"age1,age2,multiple\n6,5,1.0\n", kAgePairs, ":2: the first age is above the second"},
+        {"age1,age2,multiple\n4,5,1.0\n", kAgePairs, ":2: an age is not a whole number from 5"},
+        {"age1,age2,multiple\n5,6,1.0\n6,5,1.0\n", kAgePairs, ":3: the first age is above"},
+        {"age,divisor\n114,1.0\n", kLastTwoAges, ": has 1 rows where the complete table has 2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -81,7 +81,7 @@ TEST(PublishedTable, RefusesMalformedFilesNamingTheLine) {
 
 TEST(PublishedTable, ReadsRowsWithCrLfAndWithoutAFinalLineEnd) {
     TableFile file("age,divisor\r\n115,1.0\r\n114,27\r\n");
-    const auto rows = ReadPublishedTable(file.path(), lastTwoAges);
+    const auto rows = ReadPublishedTable(file.path(), kLastTwoAges);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].age, 115);
     EXPECT_EQ(rows[0].olderAge, 115);
@@ -89,7 +89,7 @@ TEST(PublishedTable, ReadsRowsWithCrLfAndWithoutAFinalLineEnd) {
     EXPECT_EQ(rows[1].value, 27.0f);
 
     TableFile pairs("age1,age2,multiple\n5,115,76.6");
-    const auto pairRows = ReadPublishedTable(pairs.path(), agePairs);
+    const auto pairRows = ReadPublishedTable(pairs.path(), kAgePairs);
     ASSERT_EQ(pairRows.size(), 1u);
     EXPECT_EQ(pairRows[0].age, 5);
     EXPECT_EQ(pairRows[0].olderAge, 115);
@@ -97,7 +97,7 @@ TEST(PublishedTable, ReadsRowsWithCrLfAndWithoutAFinalLineEnd) {
 }
 
 TEST(PublishedTable, MissingFileIsAnError) {
-    EXPECT_THROW(ReadPublishedTable("no-such-table.csv", oneAge), TableError);
+    EXPECT_THROW(ReadPublishedTable("no-such-table.csv", kOneAge), TableError);
 }
 
 TEST(PublishedTable, ProjectCopyEqualsTheSharedData) {
@@ -105,9 +105,10 @@ TEST(PublishedTable, ProjectCopyEqualsTheSharedData) {
     if (!std::filesystem::is_directory(shared)) {
         GTEST_SKIP() << shared << " is not present";
     }
-    for (const auto& table : {factors::tables::irsSingleLife, factors::tables::irsJointLastSurvivor,
-                              factors::tables::irsUniformLifetime, factors::tables::annuityTableV,
-                              factors::tables::annuityTableVI}) {
+    for (const auto& table :
+         {factors::tables::kIrsSingleLife, factors::tables::kIrsJointLastSurvivor,
+          factors::tables::kIrsUniformLifetime, factors::tables::kAnnuityTableV,
+          factors::tables::kAnnuityTableVi}) {
         SCOPED_TRACE(table.fileName);
         const auto copy = std::filesystem::path(TALLOWMERE_TABLES_DIR) / table.fileName;
         ASSERT_TRUE(std::filesystem::exists(shared / table.fileName));

@@ -14,9 +14,9 @@
 namespace {
 
 namespace tables = factors::tables;
-using factors::highestAge;
+using factors::kHighestAge;
 
-constexpr int preTwoThousandTwoLowestAge = 5;
+constexpr int kPreTwoThousandTwoLowestAge = 5;
 
 struct AgeValue {
     int age;
@@ -49,26 +49,26 @@ private:
 
 // The project's copy of the tables, read once per test program.
 struct ProjectCopy {
-    PublishedValues singleLife{tables::irsSingleLife};
-    PublishedValues jointLastSurvivor{tables::irsJointLastSurvivor};
-    PublishedValues uniformLifetime{tables::irsUniformLifetime};
-    PublishedValues tableV{tables::annuityTableV};
-    PublishedValues tableVI{tables::annuityTableVI};
+    PublishedValues singleLife{tables::kIrsSingleLife};
+    PublishedValues jointLastSurvivor{tables::kIrsJointLastSurvivor};
+    PublishedValues uniformLifetime{tables::kIrsUniformLifetime};
+    PublishedValues tableV{tables::kAnnuityTableV};
+    PublishedValues tableVI{tables::kAnnuityTableVi};
 };
 
 const ProjectCopy& Copy() {
-    static const ProjectCopy copy;
-    return copy;
+    static const ProjectCopy kCopy;
+    return kCopy;
 }
 
 // The Table V age that holds the value of `age`: ages below 5 repeat the age-5 value.
 int TableVAge(int age) {
-    return std::max(age, preTwoThousandTwoLowestAge);
+    return std::max(age, kPreTwoThousandTwoLowestAge);
 }
 
 TEST(CurrentTables, SingleLifeAnswersThePublishedValueAtEveryAge) {
     const auto& lib = Exports();
-    for (int age = 0; age <= highestAge; ++age) {
+    for (int age = 0; age <= kHighestAge; ++age) {
         SCOPED_TRACE(testing::Message() << "age " << age);
         const float published = Copy().singleLife.At(age);
         for (const int mode : {-2, -1, 1}) {
@@ -90,7 +90,7 @@ TEST(CurrentTables, JointLifeAnswersThePublishedValueForEveryPair) {
 
 TEST(CurrentTables, TenYearsYoungerGivesTheUniformLifetimeDivisorFrom70Up) {
     const auto& lib = Exports();
-    for (int age = 70; age <= highestAge; ++age) {
+    for (int age = 70; age <= kHighestAge; ++age) {
         SCOPED_TRACE(testing::Message() << "age " << age);
         EXPECT_EQ(lib.RMDJOINTFACTOR(age, 0, 0), Copy().uniformLifetime.At(age));
         EXPECT_EQ(lib.RMDJOINTFACTOR(age, 0, -2), Copy().uniformLifetime.At(age));
@@ -108,7 +108,7 @@ TEST(CurrentTables, TellingValues) {
         SCOPED_TRACE(testing::Message() << "age " << age);
         EXPECT_EQ(lib.RMDSINGLEFACTOR(1, 0, age), value);
     }
-    for (int age = 111; age <= highestAge; ++age) {
+    for (int age = 111; age <= kHighestAge; ++age) {
         EXPECT_EQ(lib.RMDSINGLEFACTOR(1, 0, age), 1.0f) << "age " << age;
     }
     const Cell joint[] = {
@@ -127,17 +127,17 @@ TEST(CurrentTables, NoValueRisesWithAgeAndNoneLeavesOneToNinety) {
     const auto& lib = Exports();
     float smallest = 1000.0f;
     float largest = 0.0f;
-    for (int age = 1; age <= highestAge; ++age) {
+    for (int age = 1; age <= kHighestAge; ++age) {
         EXPECT_LE(lib.RMDSINGLEFACTOR(1, 0, age), lib.RMDSINGLEFACTOR(1, 0, age - 1))
             << "age " << age;
     }
-    for (int older = 0; older <= highestAge; ++older) {
+    for (int older = 0; older <= kHighestAge; ++older) {
         for (int younger = 0; younger <= older; ++younger) {
             SCOPED_TRACE(testing::Message() << younger << '/' << older);
             const float cell = lib.RMDJOINTFACTOR(younger, older, 2);
             smallest = std::min(smallest, cell);
             largest = std::max(largest, cell);
-            if (older < highestAge) {
+            if (older < kHighestAge) {
                 EXPECT_LE(lib.RMDJOINTFACTOR(younger, older + 1, 2), cell); // along the row
             }
             if (younger < older) {
@@ -153,7 +153,7 @@ TEST(CurrentTables, NoValueRisesWithAgeAndNoneLeavesOneToNinety) {
 
 TEST(PreTwoThousandTwoTables, SingleLifeAnswersTableVWhereTheCopyHoldsTheAge) {
     const auto& lib = Exports();
-    for (int age = 0; age <= highestAge; ++age) {
+    for (int age = 0; age <= kHighestAge; ++age) {
         SCOPED_TRACE(testing::Message() << "age " << age);
         const float expected = Copy().tableV.Holds(TableVAge(age))
                                    ? Copy().tableV.At(TableVAge(age))
@@ -166,8 +166,8 @@ TEST(PreTwoThousandTwoTables, SingleLifeAnswersTableVWhereTheCopyHoldsTheAge) {
 
 TEST(PreTwoThousandTwoTables, JointLifeAnswersTableVIWhereTheCopyHoldsThePair) {
     const auto& lib = Exports();
-    for (int older = preTwoThousandTwoLowestAge; older <= highestAge; ++older) {
-        for (int younger = preTwoThousandTwoLowestAge; younger <= older; ++younger) {
+    for (int older = kPreTwoThousandTwoLowestAge; older <= kHighestAge; ++older) {
+        for (int younger = kPreTwoThousandTwoLowestAge; younger <= older; ++younger) {
             SCOPED_TRACE(testing::Message() << younger << '/' << older);
             const float expected = Copy().tableVI.Holds(younger, older)
                                        ? Copy().tableVI.At(younger, older)
@@ -185,7 +185,7 @@ TEST(PreTwoThousandTwoTables, JointLifeAnswersTableVIWhereTheCopyHoldsThePair) {
 TEST(PreTwoThousandTwoTables, CellsTheCopyLacksAnswerTheCurrentTables) {
     const auto& lib = Exports();
     int lacking = 0;
-    for (int age = preTwoThousandTwoLowestAge; age <= highestAge; ++age) {
+    for (int age = kPreTwoThousandTwoLowestAge; age <= kHighestAge; ++age) {
         if (Copy().tableV.Holds(age)) {
             continue;
         }
@@ -193,7 +193,7 @@ TEST(PreTwoThousandTwoTables, CellsTheCopyLacksAnswerTheCurrentTables) {
         for (const int mode : {-2, -1, 0, 1}) {
             // Mode 0 reads the start age, the other modes the current age: the lacking one here.
             const int startAge = mode == 0 ? age : 0;
-            const int currentAge = mode == 0 ? highestAge : age;
+            const int currentAge = mode == 0 ? kHighestAge : age;
             SCOPED_TRACE(testing::Message()
                          << "mode " << mode << ", ages " << startAge << " and " << currentAge);
             const float answer = lib.RMDSINGLEFACTOR2001(mode, startAge, currentAge);
@@ -201,11 +201,11 @@ TEST(PreTwoThousandTwoTables, CellsTheCopyLacksAnswerTheCurrentTables) {
             EXPECT_GT(answer, 0.0f);
         }
     }
-    for (int first = 0; first <= highestAge; ++first) {
-        for (int second = 0; second <= highestAge; ++second) {
+    for (int first = 0; first <= kHighestAge; ++first) {
+        for (int second = 0; second <= kHighestAge; ++second) {
             for (const int mode : {-2, -1, 0, 1, 2}) {
                 const auto cell =
-                    factors::JointCell(first, second, mode, preTwoThousandTwoLowestAge);
+                    factors::JointCell(first, second, mode, kPreTwoThousandTwoLowestAge);
                 if (Copy().tableVI.Holds(cell.younger, cell.older)) {
                     continue;
                 }
@@ -258,9 +258,9 @@ TEST(PreTwoThousandTwoTables, PublishedValuesKeepTheTablesProperties) {
             EXPECT_LE(value, 83.8f);
         }
     }
-    for (int age = preTwoThousandTwoLowestAge; age <= highestAge; ++age) {
-        if (Copy().tableVI.Holds(age, highestAge) && Copy().tableV.Holds(age)) {
-            EXPECT_EQ(Copy().tableVI.At(age, highestAge), Copy().tableV.At(age)) << "age " << age;
+    for (int age = kPreTwoThousandTwoLowestAge; age <= kHighestAge; ++age) {
+        if (Copy().tableVI.Holds(age, kHighestAge) && Copy().tableV.Holds(age)) {
+            EXPECT_EQ(Copy().tableVI.At(age, kHighestAge), Copy().tableV.At(age)) << "age " << age;
         }
     }
 }

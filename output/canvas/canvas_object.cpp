@@ -66,7 +66,7 @@ bool AllFinite(std::initializer_list<const VARIANT*> values) {
 class CanvasObject final : public OutputObject<ICanvas> {
 public:
     explicit CanvasObject(automation::ServerLock& server)
-        : OutputObject<ICanvas>(server, canvasClass, CanvasMembers()) {}
+        : OutputObject<ICanvas>(server, kCanvasClass, CanvasMembers()) {}
 
     HRESULT get_PageTotal(VARIANT* pVal) override { return GetInt(pVal, canvas_.PageTotal()); }
     HRESULT get_Page(VARIANT* pVal) override { return GetInt(pVal, canvas_.Page()); }

@@ -10,7 +10,7 @@ using Member = automation::DispatchMember<IGraph>;
 } // namespace
 
 std::span<const automation::DispatchMember<IGraph>> GraphMembers() {
-    static const auto rows = WithCommonMembers<IGraph>({
+    static const auto kRows = WithCommonMembers<IGraph>({
         Member::Method<&IGraph::Reset>(11, "Reset", dispidGraphReset),
         Member::Method<&IGraph::Draw>(12, "Draw", dispidGraphDraw),
         Member::Method<&IGraph::ColumnClear>(13, "ColumnClear", dispidGraphColumnClear),
@@ -53,7 +53,7 @@ std::span<const automation::DispatchMember<IGraph>> GraphMembers() {
         Member::Property(53, "TitleY", dispidGraphTitleY, &IGraph::get_TitleY, &IGraph::put_TitleY),
         Member::Method<&IGraph::SetTitle>(55, "SetTitle", dispidGraphSetTitle),
     });
-    return rows;
+    return kRows;
 }
 
 } // namespace output

@@ -15,7 +15,7 @@ namespace {
 class GraphObject final : public OutputObject<IGraph> {
 public:
     explicit GraphObject(automation::ServerLock& server)
-        : OutputObject<IGraph>(server, graphClass, GraphMembers()) {}
+        : OutputObject<IGraph>(server, kGraphClass, GraphMembers()) {}
 
     HRESULT Reset() override {
         chart_.Reset();

@@ -11,7 +11,7 @@ using Member = automation::DispatchMember<IPreview>;
 } // namespace
 
 std::span<const automation::DispatchMember<IPreview>> PreviewMembers() {
-    static const auto rows = WithCommonMembers<IPreview>({
+    static const auto kRows = WithCommonMembers<IPreview>({
         Member::Method<&IPreview::Reset>(11, "Reset", dispidPreviewReset),
         Member::Method<&IPreview::Add>(12, "Add", dispidPreviewAdd),
         Member::Method<&IPreview::Get>(13, "Get", dispidPreviewGet),
@@ -27,7 +27,7 @@ std::span<const automation::DispatchMember<IPreview>> PreviewMembers() {
         Member::Method<&IPreview::Close>(23, "Close", dispidPreviewClose),
         Member::Method<&IPreview::Dialog>(24, "Dialog", dispidPreviewDialog),
     });
-    return rows;
+    return kRows;
 }
 
 } // namespace output

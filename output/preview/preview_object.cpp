@@ -37,7 +37,7 @@ std::int32_t IntOrZero(const VARIANT* value) {
 class PreviewObject final : public OutputObject<IPreview> {
 public:
     explicit PreviewObject(automation::ServerLock& server)
-        : OutputObject<IPreview>(server, previewClass, PreviewMembers()) {}
+        : OutputObject<IPreview>(server, kPreviewClass, PreviewMembers()) {}
 
     HRESULT Reset() override {
         preview_.Reset();

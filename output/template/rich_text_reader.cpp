@@ -136,9 +136,9 @@ std::optional<char> PlainCharacter(unsigned char byte) {
 
 // The destinations a "\*" group may name and still be read.
 bool IsKnownDestination(std::string_view word) {
-    constexpr std::string_view known[] = {"fonttbl", "colortbl", "stylesheet", "info",
+    constexpr std::string_view kNown[] = {"fonttbl", "colortbl", "stylesheet", "info",
                                           "header",  "footer",   "pict",       "do"};
-    return std::find(std::begin(known), std::end(known), word) != std::end(known);
+    return std::find(std::begin(kNown), std::end(kNown), word) != std::end(kNown);
 }
 
 class Reader {

@@ -118,7 +118,7 @@ TemplateError TemplateDocument::DoTable(std::string_view name) {
         // Read the block into its parts while its structure goes to the output.
         position = afterName;
         Part parts[3];
-        enum { head, row, tail } current = head;
+        enum { kHead, kRow, kTail } current = kHead;
         std::int32_t first = 0;
         std::int32_t every = 0;
         std::size_t insertion = output.size();
@@ -136,7 +136,7 @@ TemplateError TemplateDocument::DoTable(std::string_view name) {
                 break;
             }
             const std::size_t start = position;
-            if (current == head && MarkerAt(document, position, entryStart)) {
+            if (current == kHead && MarkerAt(document, position, entryStart)) {
                 position += entryStart.size();
                 const std::string_view parameter = ReadName(document, position);
                 first = automation::ReadInteger(parameter);
@@ -145,11 +145,11 @@ TemplateError TemplateDocument::DoTable(std::string_view name) {
                             ? 0
                             : automation::ReadInteger(parameter.substr(comma + 1));
                 parts[current].Close();
-                current = row;
-            } else if (current == row && MarkerAt(document, position, entryStop)) {
+                current = kRow;
+            } else if (current == kRow && MarkerAt(document, position, entryStop)) {
                 position += entryStop.size();
                 parts[current].Close();
-                current = tail;
+                current = kTail;
             } else {
                 parts[current].Add(document[position++]);
             }
@@ -160,8 +160,8 @@ TemplateError TemplateDocument::DoTable(std::string_view name) {
         if (entries_.empty()) {
             continue;
         }
-        const std::string& headText = parts[head].Text();
-        const std::string& tailText = parts[tail].Text();
+        const std::string& headText = parts[kHead].Text();
+        const std::string& tailText = parts[kTail].Text();
         std::string table = headText;
         for (std::size_t i = 0; i < entries_.size(); ++i) {
             const std::string number = std::to_string(i + 1);
@@ -174,7 +174,7 @@ TemplateError TemplateDocument::DoTable(std::string_view name) {
                 table += "{\\page }";
                 table += headText;
             }
-            table += FilledRow(parts[row].Text(), CellsOf(entries_[i], number));
+            table += FilledRow(parts[kRow].Text(), CellsOf(entries_[i], number));
         }
         table += tailText;
         output.insert(insertion, table);

@@ -12,7 +12,7 @@ namespace output {
 
 namespace {
 
-constexpr std::array<const char*, 7> defaultMarkers = {
+constexpr std::array<const char*, 7> kDefaultMarkers = {
     "$#if", "$#else", "$#endif", "$#table", "$#endtable", "$#entry", "$#endentry",
 };
 
@@ -28,7 +28,7 @@ TemplateDocument::TemplateDocument() {
 }
 
 void TemplateDocument::Reset() {
-    std::copy(defaultMarkers.begin(), defaultMarkers.end(), markers_.begin());
+    std::copy(kDefaultMarkers.begin(), kDefaultMarkers.end(), markers_.begin());
     document_.reset();
     tokens_.clear();
     entries_.clear();
@@ -130,14 +130,14 @@ TemplateError TemplateDocument::KillInfo() {
     if (!document_) {
         return TemplateError::NoData;
     }
-    constexpr std::string_view info = "\\info";
+    constexpr std::string_view kInfo = "\\info";
     const std::string_view document = *document_;
     std::string result;
     result.reserve(document.size());
     for (std::size_t position = 0; position < document.size();) {
-        const bool isInfo = MarkerAt(document, position, info) &&
-                            position + info.size() < document.size() &&
-                            std::string_view(" \\{}").find(document[position + info.size()]) !=
+        const bool isInfo = MarkerAt(document, position, kInfo) &&
+                            position + kInfo.size() < document.size() &&
+                            std::string_view(" \\{}").find(document[position + kInfo.size()]) !=
                                 std::string_view::npos;
         if (!isInfo) {
             result += document[position++];
@@ -146,7 +146,7 @@ TemplateError TemplateDocument::KillInfo() {
         // Skip to the "}" that closes the group "\info" stands in, counting the groups it holds.
         // A group that never closes takes the rest of the document with it.
         int depth = 0;
-        position += info.size();
+        position += kInfo.size();
         for (; position < document.size(); ++position) {
             if (document[position] == '{') {
                 ++depth;

@@ -10,7 +10,7 @@ using Member = automation::DispatchMember<ITemplate>;
 } // namespace
 
 std::span<const automation::DispatchMember<ITemplate>> TemplateMembers() {
-    static const auto rows = WithCommonMembers<ITemplate>({
+    static const auto kRows = WithCommonMembers<ITemplate>({
         Member::Property(11, "LogicIf", dispidLogicIf, &ITemplate::get_LogicIf,
                          &ITemplate::put_LogicIf),
         Member::Property(13, "LogicElse", dispidLogicElse, &ITemplate::get_LogicElse,
@@ -39,7 +39,7 @@ std::span<const automation::DispatchMember<ITemplate>> TemplateMembers() {
         Member::Method<&ITemplate::GetCRC>(36, "GetCRC", dispidGetCRC),
         Member::Method<&ITemplate::Canvas>(37, "Canvas", dispidCanvas),
     });
-    return rows;
+    return kRows;
 }
 
 } // namespace output

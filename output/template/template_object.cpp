@@ -16,7 +16,7 @@ namespace {
 class TemplateObject final : public OutputObject<ITemplate> {
 public:
     explicit TemplateObject(automation::ServerLock& server)
-        : OutputObject<ITemplate>(server, templateClass, TemplateMembers()) {}
+        : OutputObject<ITemplate>(server, kTemplateClass, TemplateMembers()) {}
 
     HRESULT get_LogicIf(VARIANT* pVal) override { return GetMarker(Marker::LogicIf, pVal); }
     HRESULT put_LogicIf(VARIANT newVal) override { return PutMarker(Marker::LogicIf, newVal); }

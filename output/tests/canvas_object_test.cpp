@@ -218,26 +218,26 @@ TEST_F(CanvasObject, MembersThroughInvoke) {
     OLECHAR* names[] = {member.data()};
     DISPID id = 0;
     EXPECT_EQ(object->GetIDsOfNames(IID_NULL, names, 1, 0, &id), S_OK);
-    EXPECT_EQ(id, output::CanvasDispatchId::MarginLeft);
+    EXPECT_EQ(id, output::CanvasDispatchId::kMarginLeft);
 
     Invoker invoke(object.Get());
     auto left = Variant::FromText("2000");
-    EXPECT_EQ(invoke.Call(output::CanvasDispatchId::MarginLeft, DISPATCH_PROPERTYPUT, {&left}),
+    EXPECT_EQ(invoke.Call(output::CanvasDispatchId::kMarginLeft, DISPATCH_PROPERTYPUT, {&left}),
               S_OK);
     Variant value;
-    EXPECT_EQ(invoke.Call(output::CanvasDispatchId::CursorX, DISPATCH_PROPERTYGET, {}, &value),
+    EXPECT_EQ(invoke.Call(output::CanvasDispatchId::kCursorX, DISPATCH_PROPERTYGET, {}, &value),
               S_OK);
     EXPECT_EQ(value->lVal, 2000); // the cursor follows the margin of an empty line
 
     auto text = Variant::FromText("word");
-    EXPECT_EQ(invoke.Call(output::CanvasDispatchId::PutText, DISPATCH_METHOD, {&text}), S_OK);
+    EXPECT_EQ(invoke.Call(output::CanvasDispatchId::kPutText, DISPATCH_METHOD, {&text}), S_OK);
     // Draw's Name is [in, out]: the page's bitmap handle comes back in it.
     VARIANT errorOut = automation::ReferenceTo(&error);
     Variant name = Variant::FromText("unused");
     VARIANT nameInOut = automation::ReferenceTo(&name);
     auto page = Variant::FromInt(1);
     auto format = Variant::FromInt(0);
-    EXPECT_EQ(invoke.Call(output::CanvasDispatchId::Draw, DISPATCH_METHOD,
+    EXPECT_EQ(invoke.Call(output::CanvasDispatchId::kDraw, DISPATCH_METHOD,
                           {&errorOut, &page, &nameInOut, &format}),
               S_OK);
     EXPECT_EQ(error->lVal, 0);

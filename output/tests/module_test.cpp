@@ -27,11 +27,11 @@ struct ClassCase {
     std::int32_t otherClassCode;
 };
 
-const ClassCase classes[] = {
+const ClassCase kClasses[] = {
     {"Template", output::CLSID_Template, output::IID_ITemplate, u"Output.Template.1",
      u"Output.Template", "Output.Template", 1.0, 1011, "Read failure.", 2011},
     {"Canvas", output::CLSID_Canvas, output::IID_ICanvas, u"Output.Canvas.1", u"Output.Canvas",
-     "Output.Canvas", double(2003.02f), 2061, "Transaction error.", 1001},
+     "Output.Canvas", static_cast<double>(2003.02f), 2061, "Transaction error.", 1001},
     {"Preview", output::CLSID_Preview, output::IID_IPreview, u"Output.Preview.1", u"Output.Preview",
      "Output.Preview", 1.0, 3021, "Invalid parent window.", 4001},
     {"Graph", output::CLSID_Graph, output::IID_IGraph, u"Output.Graph.1", u"Output.Graph",
@@ -80,7 +80,7 @@ void ExpectCommonMembers(output::IOutputObject* object, const ClassCase& c) {
 class OutputModule : public RegisteredModule {};
 
 TEST_F(OutputModule, EachClassIsCreatedByClassIdAndByBothProgIds) {
-    for (const auto& c : classes) {
+    for (const auto& c : kClasses) {
         SCOPED_TRACE(c.name);
         CLSID byProgId{};
         ASSERT_EQ(CLSIDFromProgID(c.progId, &byProgId), S_OK);
@@ -164,7 +164,7 @@ TEST_F(OutputModule, UnregistrationRemovesTheClassesAndNothingElse) {
 
     ASSERT_EQ(automation::UnregisterServer(OUTPUT_MODULE), S_OK);
     const auto after = Registry();
-    for (const auto& c : classes) {
+    for (const auto& c : kClasses) {
         SCOPED_TRACE(c.name);
         EXPECT_FALSE(after.HasKey("CLSID\\" + automation::GuidText(c.classId)));
         CLSID classId{};

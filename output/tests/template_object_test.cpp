@@ -11,15 +11,15 @@ using namespace testing_output;
 namespace {
 
 // The template both tests fill, and what it becomes.
-constexpr const char* templateText =
+constexpr const char* kTemplateText =
     "{\\rtf1{\\info{\\title x}}<if SPOUSE{Spouse: R-SPName}<else>No spouse<end>\\par "
     "LSF\\par $#table ROWS {h}$#entry{~1:~2}$#endentry{t}$#endtable}";
-constexpr const char* filledText =
+constexpr const char* kFilledText =
     "{\\rtf1{}{Spouse: Bo Lee}\\par 0.5\\par  {h}{2002:100}{2003:}{t}}";
 
 std::filesystem::path WriteTemplate(const std::string& name) {
     const auto file = std::filesystem::current_path() / name;
-    std::ofstream(file, std::ios::binary) << templateText;
+    std::ofstream(file, std::ios::binary) << kTemplateText;
     return file;
 }
 
@@ -74,7 +74,7 @@ TEST_F(TemplateObject, ReportFillThroughTheInterface) {
     name = Variant::FromText(target.string());
     object->FileWrite(&error, *name);
     expectError(0);
-    EXPECT_EQ(testkit::ReadFileBytes(target), filledText);
+    EXPECT_EQ(testkit::ReadFileBytes(target), kFilledText);
 
     automation::Variant crc;
     object->GetCRC(&error, &crc);
@@ -150,7 +150,7 @@ TEST_F(TemplateObject, ReportFillThroughInvoke) {
     expectError(invoke.Call(output::dispidDoTable, DISPATCH_METHOD, {&errorOut, &table}), 0);
     auto targetName = Variant::FromText(target.string());
     expectError(invoke.Call(output::dispidFileWrite, DISPATCH_METHOD, {&errorOut, &targetName}), 0);
-    EXPECT_EQ(testkit::ReadFileBytes(target), filledText);
+    EXPECT_EQ(testkit::ReadFileBytes(target), kFilledText);
 
     automation::Variant crc;
     VARIANT crcOut = automation::ReferenceTo(&crc);

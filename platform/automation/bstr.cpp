@@ -7,30 +7,30 @@
 namespace {
 
 // Layout of one allocation: [uint32 byte length][text bytes][two zero bytes].
-constexpr std::size_t prefixSize = sizeof(std::uint32_t);
-constexpr std::size_t terminatorSize = sizeof(OLECHAR);
+constexpr std::size_t kPrefixSize = sizeof(std::uint32_t);
+constexpr std::size_t kTerminatorSize = sizeof(OLECHAR);
 
 char* AllocationOf(BSTR text) {
-    return reinterpret_cast<char*>(text) - prefixSize;
+    return reinterpret_cast<char*>(text) - kPrefixSize;
 }
 
 } // namespace
 
 BSTR SysAllocStringByteLen(const char* bytes, std::uint32_t length) {
-    if (length > std::numeric_limits<std::uint32_t>::max() - prefixSize - terminatorSize) {
+    if (length > std::numeric_limits<std::uint32_t>::max() - kPrefixSize - kTerminatorSize) {
         return nullptr;
     }
     // Rounded up to whole OLECHARs so that an odd byte length still ends in a full terminator.
-    const std::size_t size = prefixSize + length + terminatorSize + 1;
+    const std::size_t size = kPrefixSize + length + kTerminatorSize + 1;
     auto* allocation = static_cast<char*>(std::calloc(1, size));
     if (allocation == nullptr) {
         return nullptr;
     }
-    std::memcpy(allocation, &length, prefixSize);
+    std::memcpy(allocation, &length, kPrefixSize);
     if (bytes != nullptr) {
-        std::memcpy(allocation + prefixSize, bytes, length);
+        std::memcpy(allocation + kPrefixSize, bytes, length);
     }
-    return reinterpret_cast<BSTR>(allocation + prefixSize);
+    return reinterpret_cast<BSTR>(allocation + kPrefixSize);
 }
 
 void SysFreeString(BSTR text) {
@@ -44,7 +44,7 @@ std::uint32_t SysStringByteLen(BSTR text) {
         return 0;
     }
     std::uint32_t length = 0;
-    std::memcpy(&length, AllocationOf(text), prefixSize);
+    std::memcpy(&length, AllocationOf(text), kPrefixSize);
     return length;
 }
 

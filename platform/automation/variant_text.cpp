@@ -196,10 +196,10 @@ std::int32_t ReadInteger(std::string_view text) {
         ++i;
     }
     // Accumulated as a magnitude in 64 bits and stopped growing once past the 32-bit range.
-    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t magnitude = 0;
     for (; i < text.size() && IsDigit(text[i]); ++i) {
-        magnitude = std::min(magnitude * 10 + (text[i] - '0'), limit);
+        magnitude = std::min(magnitude * 10 + (text[i] - '0'), kLimit);
     }
     const std::int64_t number = negative ? -magnitude : magnitude;
     return static_cast<std::int32_t>(
@@ -242,9 +242,9 @@ double ReadReal(std::string_view text) {
         }
     }
     // The span holds only what was checked above, so the C locale's reader takes all of it.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    static const locale_t kCLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     const std::string number(text.substr(start, end - start));
-    return strtod_l(number.c_str(), nullptr, cLocale);
+    return strtod_l(number.c_str(), nullptr, kCLocale);
 }
 
 std::int32_t SaturatedInteger(double value) {

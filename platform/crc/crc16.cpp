@@ -21,8 +21,8 @@ constexpr std::array<std::uint16_t, 256> MakeTable() {
     return table;
 }
 
-constexpr std::array<std::uint16_t, 256> table = MakeTable();
-static_assert(table[1] == 0x2110 && table[2] == 0x4220 && table[3] == 0x6330);
+constexpr std::array<std::uint16_t, 256> kTable = MakeTable();
+static_assert(kTable[1] == 0x2110 && kTable[2] == 0x4220 && kTable[3] == 0x6330);
 
 } // namespace
 
@@ -33,7 +33,7 @@ void Crc16::Add(const void* bytes, std::size_t count) {
     const auto* byte = static_cast<const unsigned char*>(bytes);
     std::uint16_t value = register_;
     for (std::size_t i = 0; i < count; ++i) {
-        value = static_cast<std::uint16_t>(table[(value ^ byte[i]) & 0xFF] ^ (value >> 8));
+        value = static_cast<std::uint16_t>(kTable[(value ^ byte[i]) & 0xFF] ^ (value >> 8));
     }
     register_ = value;
 }

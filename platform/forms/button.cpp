@@ -3,8 +3,8 @@
 namespace forms {
 
 Button::Button(Form& form, std::string name) : ControlWith(form, std::move(name)) {
-    SetBackColor(Color::ButtonFace);
-    SetForeColor(Color::ButtonText);
+    SetBackColor(Color::kButtonFace);
+    SetForeColor(Color::kButtonText);
 }
 
 const std::string& Button::Caption() const {

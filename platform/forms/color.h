@@ -24,25 +24,25 @@ public:
     constexpr bool operator==(const Color&) const = default;
 
     // The system colours the program's windows use, with the runtime's values.
-    static const Color ButtonFace;       // 0x8000000F
-    static const Color ButtonText;       // 0x80000012
-    static const Color GrayText;         // 0x80000011
-    static const Color WindowBackground; // 0x80000005
-    static const Color WindowText;       // 0x80000008
-    static const Color Black;
-    static const Color White;
+    static const Color kButtonFace;       // 0x8000000F
+    static const Color kButtonText;       // 0x80000012
+    static const Color kGrayText;         // 0x80000011
+    static const Color kWindowBackground; // 0x80000005
+    static const Color kWindowText;       // 0x80000008
+    static const Color kBlack;
+    static const Color kWhite;
 
 private:
     std::uint32_t value_ = 0;
 };
 
-inline constexpr Color Color::ButtonFace{0x8000000Fu};
-inline constexpr Color Color::ButtonText{0x80000012u};
-inline constexpr Color Color::GrayText{0x80000011u};
-inline constexpr Color Color::WindowBackground{0x80000005u};
-inline constexpr Color Color::WindowText{0x80000008u};
-inline constexpr Color Color::Black{0x00000000u};
-inline constexpr Color Color::White{0x00FFFFFFu};
+inline constexpr Color Color::kButtonFace{0x8000000Fu};
+inline constexpr Color Color::kButtonText{0x80000012u};
+inline constexpr Color Color::kGrayText{0x80000011u};
+inline constexpr Color Color::kWindowBackground{0x80000005u};
+inline constexpr Color Color::kWindowText{0x80000008u};
+inline constexpr Color Color::kBlack{0x00000000u};
+inline constexpr Color Color::kWhite{0x00FFFFFFu};
 
 // The plain colour a colour stands for on a screen whose system colours are the classic
 // defaults: a system colour is looked up, a plain colour is returned as it is.

@@ -130,8 +130,8 @@ private:
         bool enabled = true;
         std::string tag;
         std::string toolTipText;
-        Color backColor = Color::WindowBackground;
-        Color foreColor = Color::WindowText;
+        Color backColor = Color::kWindowBackground;
+        Color foreColor = Color::kWindowText;
         bool fontBold = false;
         int tabIndex = 0;
         bool tabStop = true;

@@ -142,7 +142,7 @@ private:
         int height = 3600;
         WindowState windowState = WindowState::Normal;
         int mousePointer = vbDefault;
-        Color backColor = Color::ButtonFace;
+        Color backColor = Color::kButtonFace;
         Picture icon;
     };
 

@@ -3,8 +3,8 @@
 namespace forms {
 
 Label::Label(Form& form, std::string name) : ControlWith(form, std::move(name)) {
-    SetBackColor(Color::ButtonFace);
-    SetForeColor(Color::ButtonText);
+    SetBackColor(Color::kButtonFace);
+    SetForeColor(Color::kButtonText);
 }
 
 const std::string& Label::Caption() const {

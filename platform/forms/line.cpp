@@ -3,7 +3,7 @@
 namespace forms {
 
 Line::Line(Form& form, std::string name) : ControlWith(form, std::move(name)) {
-    SetForeColor(Color::Black);
+    SetForeColor(Color::kBlack);
 }
 
 int Line::X1() const {

@@ -5,7 +5,7 @@
 namespace forms {
 
 PictureBox::PictureBox(Form& form, std::string name) : ControlWith(form, std::move(name)) {
-    SetBackColor(Color::ButtonFace);
+    SetBackColor(Color::kButtonFace);
     SetTabStop(false);
 }
 

@@ -3,7 +3,7 @@
 namespace forms {
 
 Resizer::Resizer(Form& form, std::string name) : Control(form, std::move(name)) {
-    SetBackColor(Color::ButtonFace);
+    SetBackColor(Color::kButtonFace);
 }
 
 } // namespace forms

@@ -8,7 +8,7 @@ TabControl::TabControl(Form& form, std::string name, int tabCount)
     : ControlWith(form, std::move(name)) {
     p_.tabs.resize(static_cast<std::size_t>(tabCount > 0 ? tabCount : 0));
     SetTabStop(false);
-    SetBackColor(Color::ButtonFace);
+    SetBackColor(Color::kButtonFace);
 }
 
 TabControlProperties::Tab& TabControl::At(int tab) {

@@ -25,7 +25,7 @@ T ToInteger(double value) {
     return static_cast<T>(rounded);
 }
 
-constexpr int MaxRoundDigits = 22;
+constexpr int kMaxRoundDigits = 22;
 
 } // namespace
 
@@ -53,7 +53,7 @@ double Fix(double value) {
 }
 
 double Round(double value, int digits) {
-    if (digits < 0 || digits > MaxRoundDigits) {
+    if (digits < 0 || digits > kMaxRoundDigits) {
         throw std::out_of_range("Round: digits must be 0 to 22");
     }
     if (!std::isfinite(value)) {
@@ -64,7 +64,7 @@ double Round(double value, int digits) {
     }
     // The fixed-point text of the exact binary value, rounded to `digits` decimals with ties to
     // even, read back. A double has at most 309 digits before the point.
-    std::array<char, 309 + 2 + MaxRoundDigits + 1> text{};
+    std::array<char, 309 + 2 + kMaxRoundDigits + 1> text{};
     const auto written = std::to_chars(text.data(), text.data() + text.size(), value,
                                        std::chars_format::fixed, digits);
     double rounded = 0.0;

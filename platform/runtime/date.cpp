@@ -5,12 +5,12 @@
 namespace runtime {
 namespace {
 
-constexpr int FirstYear = 100;
-constexpr int LastYear = 9999;
+constexpr int kFirstYear = 100;
+constexpr int kLastYear = 9999;
 
 // More days than the years 100..9999 hold: counts beyond it fail before any arithmetic on them
 // could overflow.
-constexpr long DaysBeyondRange = 10000L * 366;
+constexpr long kDaysBeyondRange = 10000L * 366;
 
 // Days from 03/01/0000 of the proleptic Gregorian calendar, counting years from March so that
 // the leap day falls at the end of a year (the usual civil-from-days arithmetic).
@@ -41,10 +41,10 @@ Civil CivilFromDays(long days) {
     return {yearOfEra + era * 400 + (month <= 2 ? 1 : 0), month, day};
 }
 
-constexpr long DayZero = DaysFromCivil(1899, 12, 30);
+constexpr long kDayZero = DaysFromCivil(1899, 12, 30);
 
 Date FromPartsOrOverflow(long year, int month, int day, const Date& time) {
-    if (year < FirstYear || year > LastYear) {
+    if (year < kFirstYear || year > kLastYear) {
         throw RuntimeError(ErrorNumber::Overflow);
     }
     return *Date::FromParts(static_cast<int>(year), month, day, time.Hour(), time.Minute(),
@@ -55,7 +55,7 @@ Date FromPartsOrOverflow(long year, int month, int day, const Date& time) {
 
 std::optional<Date> Date::FromParts(int year, int month, int day, int hour, int minute,
                                     int second) {
-    if (year < FirstYear || year > LastYear || day < 1 || day > DaysInMonth(year, month) ||
+    if (year < kFirstYear || year > kLastYear || day < 1 || day > DaysInMonth(year, month) ||
         hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59) {
         return std::nullopt;
     }
@@ -63,22 +63,22 @@ std::optional<Date> Date::FromParts(int year, int month, int day, int hour, int 
 }
 
 Date Date::FromDaySerial(long serial) {
-    if (serial < -DaysBeyondRange || serial > DaysBeyondRange) {
+    if (serial < -kDaysBeyondRange || serial > kDaysBeyondRange) {
         throw RuntimeError(ErrorNumber::Overflow);
     }
-    const Civil civil = CivilFromDays(serial + DayZero);
+    const Civil civil = CivilFromDays(serial + kDayZero);
     return FromPartsOrOverflow(civil.year, civil.month, civil.day, Date());
 }
 
 long Date::DaySerial() const {
-    return DaysFromCivil(year_, month_, day_) - DayZero;
+    return DaysFromCivil(year_, month_, day_) - kDayZero;
 }
 
 std::string_view MonthName(int month) {
-    static constexpr std::string_view names[] = {"January",   "February", "March",    "April",
-                                                 "May",       "June",     "July",     "August",
-                                                 "September", "October",  "November", "December"};
-    return names[month - 1];
+    static constexpr std::string_view kNames[] = {"January",   "February", "March",    "April",
+                                                  "May",       "June",     "July",     "August",
+                                                  "September", "October",  "November", "December"};
+    return kNames[month - 1];
 }
 
 bool IsLeapYear(int year) {
@@ -86,11 +86,11 @@ bool IsLeapYear(int year) {
 }
 
 int DaysInMonth(int year, int month) {
-    constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (month < 1 || month > 12) {
         return 0;
     }
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
 
 long DaysBetween(const Date& from, const Date& to) {
@@ -98,7 +98,7 @@ long DaysBetween(const Date& from, const Date& to) {
 }
 
 Date AddDays(const Date& date, long days) {
-    if (days < -DaysBeyondRange || days > DaysBeyondRange) {
+    if (days < -kDaysBeyondRange || days > kDaysBeyondRange) {
         throw RuntimeError(ErrorNumber::Overflow);
     }
     const Date moved = Date::FromDaySerial(date.DaySerial() + days);
@@ -106,14 +106,14 @@ Date AddDays(const Date& date, long days) {
 }
 
 Date AddMonths(const Date& date, long months) {
-    constexpr long MonthsInRange = 12L * 10000;
-    if (months < -MonthsInRange || months > MonthsInRange) {
+    constexpr long kMonthsInRange = 12L * 10000;
+    if (months < -kMonthsInRange || months > kMonthsInRange) {
         throw RuntimeError(ErrorNumber::Overflow);
     }
     const long monthIndex = date.Year() * 12L + (date.Month() - 1) + months;
     const long year = monthIndex >= 0 ? monthIndex / 12 : (monthIndex - 11) / 12;
     const int month = static_cast<int>(monthIndex - year * 12) + 1;
-    if (year < FirstYear || year > LastYear) {
+    if (year < kFirstYear || year > kLastYear) {
         throw RuntimeError(ErrorNumber::Overflow);
     }
     const int lastDay = DaysInMonth(static_cast<int>(year), month);
@@ -121,8 +121,8 @@ Date AddMonths(const Date& date, long months) {
 }
 
 Date AddYears(const Date& date, long years) {
-    constexpr long YearsInRange = 10000;
-    if (years < -YearsInRange || years > YearsInRange) {
+    constexpr long kYearsInRange = 10000;
+    if (years < -kYearsInRange || years > kYearsInRange) {
         throw RuntimeError(ErrorNumber::Overflow);
     }
     return AddMonths(date, years * 12);

@@ -19,8 +19,8 @@ struct DecimalDigits {
 };
 
 // The significant digits the runtime keeps of a double and of a single.
-constexpr int DoubleSignificantDigits = 15;
-constexpr int SingleSignificantDigits = 7;
+constexpr int kDoubleSignificantDigits = 15;
+constexpr int kSingleSignificantDigits = 7;
 
 // The value rounded to `significantDigits` (1 to 17) significant decimal digits, the way the
 // runtime sees a double (15) or a single (7) before it writes it. The value must be finite.

@@ -106,11 +106,11 @@ std::string FormatDigits(double value, int significantDigits, std::string_view p
 } // namespace
 
 std::string Format(double value, std::string_view pattern) {
-    return FormatDigits(value, DoubleSignificantDigits, pattern);
+    return FormatDigits(value, kDoubleSignificantDigits, pattern);
 }
 
 std::string Format(float value, std::string_view pattern) {
-    return FormatDigits(value, SingleSignificantDigits, pattern);
+    return FormatDigits(value, kSingleSignificantDigits, pattern);
 }
 
 std::string Format(std::string_view text, std::string_view pattern) {

@@ -20,7 +20,7 @@ struct DecimalText {
 
 // Exponents are read with saturation: no double survives an exponent beyond this, however many
 // digits the mantissa has, and the saturated value keeps the arithmetic below from overflowing.
-constexpr long long ExponentLimit = 100000;
+constexpr long long kExponentLimit = 100000;
 
 // Reads the digits of an exponent at `pos` (after its marker and sign); returns the position
 // after them, or npos when there is no digit.
@@ -30,7 +30,7 @@ std::size_t ReadExponentDigits(std::string_view text, std::size_t pos, long long
     }
     value = 0;
     for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
-        value = std::min(ExponentLimit, value * 10 + (text[pos] - '0'));
+        value = std::min(kExponentLimit, value * 10 + (text[pos] - '0'));
     }
     return pos;
 }

@@ -60,16 +60,16 @@ std::string Write(double value, int significantDigits, Style style) {
 } // namespace
 
 std::string Str(double value) {
-    return Write(value, DoubleSignificantDigits, Style::Str);
+    return Write(value, kDoubleSignificantDigits, Style::Str);
 }
 std::string Str(float value) {
-    return Write(value, SingleSignificantDigits, Style::Str);
+    return Write(value, kSingleSignificantDigits, Style::Str);
 }
 std::string CStr(double value) {
-    return Write(value, DoubleSignificantDigits, Style::CStr);
+    return Write(value, kDoubleSignificantDigits, Style::CStr);
 }
 std::string CStr(float value) {
-    return Write(value, SingleSignificantDigits, Style::CStr);
+    return Write(value, kSingleSignificantDigits, Style::CStr);
 }
 
 std::string IntegerStr(long long value) {

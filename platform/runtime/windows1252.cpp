@@ -8,7 +8,7 @@ namespace {
 
 // The characters of the bytes 0x80 to 0x9F; the bytes 0xA0 to 0xFF are U+00A0 to U+00FF and
 // the undefined bytes stand for the control characters of the same value.
-constexpr std::array<char32_t, 32> Bytes80To9F = {
+constexpr std::array<char32_t, 32> kBytes80To9F = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
@@ -80,15 +80,15 @@ Decoded DecodeOne(std::string_view text) {
 } // namespace
 
 char32_t Windows1252Character(unsigned char byte) {
-    return byte >= 0x80 && byte <= 0x9F ? Bytes80To9F[byte - 0x80] : byte;
+    return byte >= 0x80 && byte <= 0x9F ? kBytes80To9F[byte - 0x80] : byte;
 }
 
 char Windows1252Byte(char32_t character) {
     if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
         return static_cast<char>(character);
     }
-    for (std::size_t i = 0; i < Bytes80To9F.size(); ++i) {
-        if (Bytes80To9F[i] == character) {
+    for (std::size_t i = 0; i < kBytes80To9F.size(); ++i) {
+        if (kBytes80To9F[i] == character) {
             return static_cast<char>(0x80 + i);
         }
     }

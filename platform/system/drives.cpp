@@ -54,7 +54,7 @@ std::filesystem::path ResolvePath(std::string_view windowsPath) {
         throw runtime::RuntimeError(runtime::ErrorNumber::DeviceUnavailable,
                                     std::string(windowsPath));
     }
-    std::string_view rest = std::string_view(path).substr(2);
+    std::string_view rest = std::string_view{path}.substr(2);
     rest.remove_prefix(std::min(rest.find_first_not_of('/'), rest.size()));
     // A drive is all there is above its root: a ".." may climb inside it but never out of it.
     const std::filesystem::path inside = std::filesystem::path(rest).lexically_normal();

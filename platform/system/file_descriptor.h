@@ -20,8 +20,9 @@ public:
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     ~FileDescriptor() {
-        if (descriptor_ >= 0)
+        if (descriptor_ >= 0) {
             close(descriptor_);
+        }
     }
 
     int Get() const { return descriptor_; }

@@ -15,12 +15,12 @@ std::optional<std::filesystem::path> PathFromValue(std::string_view value,
         return std::nullopt;
     }
     value = value.substr(1, value.size() - 2);
-    constexpr std::string_view homePrefix = "$HOME";
-    if (value == homePrefix) {
+    constexpr std::string_view kHomePrefix = "$HOME";
+    if (value == kHomePrefix) {
         return home;
     }
     if (value.starts_with("$HOME/")) {
-        return home / value.substr(homePrefix.size() + 1);
+        return home / value.substr(kHomePrefix.size() + 1);
     }
     if (value.starts_with("/")) {
         return std::filesystem::path(value);

@@ -70,21 +70,22 @@ struct RECT {
 
 // 0x00BBGGRR: red in the low byte.
 constexpr COLORREF RGB(BYTE red, BYTE green, BYTE blue) {
-    return COLORREF(red) | (COLORREF(green) << 8) | (COLORREF(blue) << 16);
+    return static_cast<COLORREF>(red) | (static_cast<COLORREF>(green) << 8) |
+           (static_cast<COLORREF>(blue) << 16);
 }
 constexpr BYTE GetRValue(COLORREF color) {
-    return BYTE(color);
+    return static_cast<BYTE>(color);
 }
 constexpr BYTE GetGValue(COLORREF color) {
-    return BYTE(color >> 8);
+    return static_cast<BYTE>(color >> 8);
 }
 constexpr BYTE GetBValue(COLORREF color) {
-    return BYTE(color >> 16);
+    return static_cast<BYTE>(color >> 16);
 }
 
 constexpr WORD LOWORD(DWORD value) {
-    return WORD(value);
+    return static_cast<WORD>(value);
 }
 constexpr WORD HIWORD(DWORD value) {
-    return WORD(value >> 16);
+    return static_cast<WORD>(value >> 16);
 }

@@ -94,19 +94,19 @@ using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
 using HOOKPROC = LRESULT (*)(int, WPARAM, LPARAM);
 
 constexpr DWORD MAKELONG(WORD low, WORD high) {
-    return DWORD(low) | (DWORD(high) << 16);
+    return static_cast<DWORD>(low) | (static_cast<DWORD>(high) << 16);
 }
 constexpr LPARAM MAKELPARAM(WORD low, WORD high) {
-    return LPARAM(MAKELONG(low, high));
+    return static_cast<LPARAM>(MAKELONG(low, high));
 }
 constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
-    return WPARAM(MAKELONG(low, high));
+    return static_cast<WPARAM>(MAKELONG(low, high));
 }
 constexpr int GET_X_LPARAM(LPARAM value) {
-    return static_cast<std::int16_t>(LOWORD(DWORD(value)));
+    return static_cast<std::int16_t>(LOWORD(static_cast<DWORD>(value)));
 }
 constexpr int GET_Y_LPARAM(LPARAM value) {
-    return static_cast<std::int16_t>(HIWORD(DWORD(value)));
+    return static_cast<std::int16_t>(HIWORD(static_cast<DWORD>(value)));
 }
 // A resource named by number: the number in the low 16 bits of the name pointer.
 inline LPSTR MAKEINTRESOURCEA(WORD id) {

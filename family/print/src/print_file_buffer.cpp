@@ -7,7 +7,7 @@
 namespace pressel {
 
 bool PrintFileBuffer::Flush() {
-    if (mode_ != Mode::kWriting) {
+    if (mode_ != Mode::KWriting) {
         return true;
     }
     std::size_t written = 0;
@@ -30,11 +30,11 @@ bool PrintFileBuffer::Flush() {
 }
 
 bool PrintFileBuffer::GetByte(std::uint8_t& byte) {
-    if (mode_ == Mode::kWriting) {
+    if (mode_ == Mode::KWriting) {
         return false;
     }
-    if (mode_ == Mode::kIdle) {
-        mode_ = Mode::kReading;
+    if (mode_ == Mode::KIdle) {
+        mode_ = Mode::KReading;
         readIndex_ = 0;
         limit_ = 0;
     }
@@ -55,11 +55,11 @@ bool PrintFileBuffer::GetByte(std::uint8_t& byte) {
 }
 
 bool PrintFileBuffer::PutByte(std::uint8_t byte) {
-    if (mode_ == Mode::kReading) {
+    if (mode_ == Mode::KReading) {
         return false;
     }
-    if (mode_ == Mode::kIdle) {
-        mode_ = Mode::kWriting;
+    if (mode_ == Mode::KIdle) {
+        mode_ = Mode::KWriting;
         writeCount_ = 0;
         limit_ = kSize;
     }
@@ -81,22 +81,22 @@ bool PrintFileBuffer::PutBytes(std::span<const std::uint8_t> bytes) {
 }
 
 std::int64_t PrintFileBuffer::Seek(std::int64_t offset, Origin origin) {
-    if (offset == 0 && origin == Origin::kCurrent) {
+    if (offset == 0 && origin == Origin::KCurrent) {
         return position_;
     }
-    if (mode_ == Mode::kReading && origin == Origin::kCurrent) {
+    if (mode_ == Mode::KReading && origin == Origin::KCurrent) {
         ::lseek(descriptor_, position_, SEEK_SET);
     }
-    if (mode_ == Mode::kWriting) {
+    if (mode_ == Mode::KWriting) {
         Flush();
     }
     pendingZero_ = false;
-    mode_ = Mode::kIdle;
+    mode_ = Mode::KIdle;
     writeCount_ = 0;
     readIndex_ = 0;
     limit_ = 0;
     const int whence =
-        origin == Origin::kStart ? SEEK_SET : (origin == Origin::kCurrent ? SEEK_CUR : SEEK_END);
+        origin == Origin::KStart ? SEEK_SET : (origin == Origin::KCurrent ? SEEK_CUR : SEEK_END);
     const off_t moved = ::lseek(descriptor_, offset, whence);
     if (moved >= 0) {
         position_ = moved;

@@ -71,7 +71,7 @@ FieldSubstitution SubstituteField(std::span<const PrintField> fields, std::strin
     if (word.size() - length >= kSubstitutePunctuationLimit) {
         return result;
     }
-    const Search search = BinarySearch(fields, std::string_view(word).substr(0, length));
+    const Search search = BinarySearch(fields, std::string_view{word}.substr(0, length));
     result.metNamelessEntry = search.metNamelessEntry;
     if (search.index < 0) {
         return result;
@@ -79,11 +79,11 @@ FieldSubstitution SubstituteField(std::span<const PrintField> fields, std::strin
     const char* value = fields[search.index].value;
     if (value == nullptr) {
         word = "???";
-        result.outcome = FieldOutcome::kMissingValue;
+        result.outcome = FieldOutcome::KMissingValue;
         return result;
     }
     word = (value + word.substr(length)).substr(0, kMaxFieldText);
-    result.outcome = FieldOutcome::kReplaced;
+    result.outcome = FieldOutcome::KReplaced;
     return result;
 }
 

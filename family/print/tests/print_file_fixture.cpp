@@ -58,11 +58,11 @@ void WritePrintFile(const std::filesystem::path& path, const pressel::PrintFileH
     const Descriptor file(::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
     ASSERT_GE(file.Get(), 0) << path;
     PrintFileBuffer buffer(file.Get());
-    buffer.Seek(pressel::kPrintFileHeaderSize, PrintFileBuffer::Origin::kStart);
+    buffer.Seek(pressel::kPrintFileHeaderSize, PrintFileBuffer::Origin::KStart);
     ASSERT_TRUE(buffer.PutBytes(stream.Bytes()));
-    buffer.Seek(0, PrintFileBuffer::Origin::kStart);
+    buffer.Seek(0, PrintFileBuffer::Origin::KStart);
     ASSERT_TRUE(buffer.PutBytes(pressel::EncodePrintFileHeader(header)));
-    buffer.Seek(0, PrintFileBuffer::Origin::kEnd);
+    buffer.Seek(0, PrintFileBuffer::Origin::KEnd);
 }
 
 SoundFile MakeSoundFile() {

@@ -55,18 +55,18 @@ PrefixCode<kSymbols> BuildCode(std::span<const std::uint8_t> runs) {
 } // namespace
 
 const PrefixCode<kLiteralSymbols>& LiteralCode() {
-    static const auto code = BuildCode<kLiteralSymbols>(kLiteralRuns);
-    return code;
+    static const auto kCode = BuildCode<kLiteralSymbols>(kLiteralRuns);
+    return kCode;
 }
 
 const PrefixCode<kLengthSymbols>& LengthCode() {
-    static const auto code = BuildCode<kLengthSymbols>(kLengthRuns);
-    return code;
+    static const auto kCode = BuildCode<kLengthSymbols>(kLengthRuns);
+    return kCode;
 }
 
 const PrefixCode<kDistanceSymbols>& DistanceCode() {
-    static const auto code = BuildCode<kDistanceSymbols>(kDistanceRuns);
-    return code;
+    static const auto kCode = BuildCode<kDistanceSymbols>(kDistanceRuns);
+    return kCode;
 }
 
 } // namespace umbrant

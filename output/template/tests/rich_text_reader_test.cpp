@@ -20,8 +20,8 @@ constexpr output::PageGeometry kPage{12240, 1440, 1440};
 class Recorder final : public output::RichTextTarget {
 public:
     void SetMargin(PageMargin margin, std::int32_t value) override {
-        static const char* const names[] = {"Top", "Bottom", "Left", "Right", "Indent"};
-        log.push_back(std::string(names[static_cast<int>(margin)]) + "=" + std::to_string(value));
+        static const char* const kNames[] = {"Top", "Bottom", "Left", "Right", "Indent"};
+        log.push_back(std::string(kNames[static_cast<int>(margin)]) + "=" + std::to_string(value));
     }
 
     void LayOutParagraph(const output::RichTextParagraph& paragraph) override {

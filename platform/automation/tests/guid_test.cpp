@@ -3,17 +3,17 @@
 #include <gtest/gtest.h>
 
 TEST(Guid, ReadsAndWritesTheTextForm) {
-    constexpr GUID templateClass = automation::GuidLiteral("8F12DD4E-08FB-11D6-9EFA-00105AE53874");
-    EXPECT_EQ(templateClass.Data1, 0x8F12DD4Eu);
-    EXPECT_EQ(templateClass.Data2, 0x08FB);
-    EXPECT_EQ(templateClass.Data3, 0x11D6);
-    EXPECT_EQ(templateClass.Data4[0], 0x9E);
-    EXPECT_EQ(templateClass.Data4[7], 0x74);
-    EXPECT_EQ(automation::GuidText(templateClass), "{8F12DD4E-08FB-11D6-9EFA-00105AE53874}");
+    constexpr GUID kTemplateClass = automation::GuidLiteral("8F12DD4E-08FB-11D6-9EFA-00105AE53874");
+    EXPECT_EQ(kTemplateClass.Data1, 0x8F12DD4Eu);
+    EXPECT_EQ(kTemplateClass.Data2, 0x08FB);
+    EXPECT_EQ(kTemplateClass.Data3, 0x11D6);
+    EXPECT_EQ(kTemplateClass.Data4[0], 0x9E);
+    EXPECT_EQ(kTemplateClass.Data4[7], 0x74);
+    EXPECT_EQ(automation::GuidText(kTemplateClass), "{8F12DD4E-08FB-11D6-9EFA-00105AE53874}");
 
     const auto lower = automation::ParseGuid("{8f12dd4e-08fb-11d6-9efa-00105ae53874}");
     ASSERT_TRUE(lower.has_value());
-    EXPECT_EQ(*lower, templateClass);
+    EXPECT_EQ(*lower, kTemplateClass);
     EXPECT_FALSE(*lower == automation::GuidLiteral("8F12DD4E-08FB-11D6-9EFA-00105AE53875"));
 }
 

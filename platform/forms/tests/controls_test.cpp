@@ -25,7 +25,9 @@ using testing::EventLog;
 struct InputForm : Form {
     InputForm(Application& app, EventLog& log) : Form(app, "frmInput") {
         txtName.KeyDown = [&log](int& code, int) { log.Add("KeyDown " + std::to_string(code)); };
-        txtName.KeyPress = [&log](int& key) { log.Add("KeyPress " + std::string(1, char(key))); };
+        txtName.KeyPress = [&log](int& key) {
+            log.Add("KeyPress " + std::string(1, static_cast<char>(key)));
+        };
         txtName.KeyUp = [&log](int&, int) { log.Add("KeyUp"); };
         txtName.Change = log.Record("txtName.Change");
         chkRoth.Click = log.Record("chkRoth.Click");
@@ -227,12 +229,12 @@ TEST_F(ControlsTest, TypingIntoCombosEditsTheTextOrSelectsByFirstLetter) {
 }
 
 TEST_F(ControlsTest, SystemColoursStaySymbolicWhenCopied) {
-    form.txtName.SetBackColor(Color::GrayText);
+    form.txtName.SetBackColor(Color::kGrayText);
     form.chkRoth.SetBackColor(form.txtName.BackColor());
     EXPECT_EQ(form.chkRoth.BackColor().Value(), 0x80000011u);
     EXPECT_TRUE(form.chkRoth.BackColor().IsSystem());
-    EXPECT_EQ(ResolveColor(Color::GrayText), 0x808080u);
-    EXPECT_EQ(ResolveColor(Color::WindowBackground), 0xFFFFFFu);
+    EXPECT_EQ(ResolveColor(Color::kGrayText), 0x808080u);
+    EXPECT_EQ(ResolveColor(Color::kWindowBackground), 0xFFFFFFu);
     EXPECT_EQ(ResolveColor(Color::Rgb(1, 2, 3)), 0x030201u);
 }
 

@@ -17,7 +17,9 @@ using testing::EventLog;
 struct EditForm : Form {
     EditForm(Application& app, EventLog& log) : Form(app, "frmEdit") {
         txtName.KeyDown = [&log](int& code, int) { log.Add("KeyDown " + std::to_string(code)); };
-        txtName.KeyPress = [&log](int& key) { log.Add("KeyPress " + std::string(1, char(key))); };
+        txtName.KeyPress = [&log](int& key) {
+            log.Add("KeyPress " + std::string(1, static_cast<char>(key)));
+        };
         txtName.Change = log.Record("Change");
     }
     TextBox txtName{*this, "txtName"};

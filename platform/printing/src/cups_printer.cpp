@@ -13,7 +13,7 @@ namespace {
 
 // Hundredths of a millimetre to pixels.
 int ToPixels(int hundredthsOfMm, int dpi) {
-    return int((long long)hundredthsOfMm * dpi / 2540);
+    return static_cast<int>(static_cast<long long>(hundredthsOfMm) * dpi / 2540);
 }
 
 PrinterInfo Describe(cups_dest_t* dest) {
@@ -22,8 +22,9 @@ PrinterInfo Describe(cups_dest_t* dest) {
     printer.driver = "winspool";
     printer.port = std::string("CUPS:") + dest->name;
     cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
-    if (info == nullptr)
+    if (info == nullptr) {
         return printer;
+    }
     if (ipp_attribute_t* resolution =
             cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution")) {
         ipp_res_t units;
@@ -67,8 +68,9 @@ public:
     // A document without pages prints nothing: a job created without documents would wait in
     // the queue for them.
     bool Finish() override {
-        if (pages_.empty())
+        if (pages_.empty()) {
             return true;
+        }
         cups_dest_t* dests = nullptr;
         int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
         cups_dest_t* dest = cupsGetDest(printer_.name.c_str(), nullptr, count, dests);
@@ -82,8 +84,9 @@ public:
 private:
     bool Send(cups_dest_t* dest) {
         cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
-        if (info == nullptr)
+        if (info == nullptr) {
             return false;
+        }
         // PNG pages are images at the printer's resolution, printed at their natural size.
         std::string ppi = std::to_string(printer_.dpiX);
         cups_option_t* options = nullptr;
@@ -100,8 +103,9 @@ private:
                                         pages_[i].first.size()) == HTTP_STATUS_CONTINUE &&
                    cupsFinishDestDocument(CUPS_HTTP_DEFAULT, dest, info) == IPP_STATUS_OK;
         }
-        if (!sent && jobId > 0)
+        if (!sent && jobId > 0) {
             cupsCancelDestJob(CUPS_HTTP_DEFAULT, dest, jobId);
+        }
         cupsFreeOptions(optionCount, options);
         cupsFreeDestInfo(info);
         return sent;
@@ -123,8 +127,9 @@ std::vector<PrinterInfo> ListCupsPrinters() {
     int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
     std::vector<PrinterInfo> printers;
     for (int i = 0; i < count; ++i) {
-        if (dests[i].instance == nullptr)
+        if (dests[i].instance == nullptr) {
             printers.push_back(Describe(&dests[i]));
+        }
     }
     cupsFreeDests(count, dests);
     return printers;

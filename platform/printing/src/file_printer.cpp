@@ -36,22 +36,26 @@ std::optional<std::int64_t> NextJob(const fs::path& folder) {
     try {
         log = sys::ReadWholeFile(folder / kFilePrinterLog);
     } catch (const runtime::RuntimeError& error) {
-        if (error.Number() != static_cast<int>(runtime::ErrorNumber::FileNotFound))
+        if (error.Number() != static_cast<int>(runtime::ErrorNumber::FileNotFound)) {
             return std::nullopt;
+        }
     }
     std::optional<std::int64_t> next = NextJobAfterLog(log);
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; next && !error && entry != end;
          entry.increment(error)) {
         std::optional<std::uint64_t> pageJob = LeadingJobNumber(entry->path().filename().string());
-        if (!pageJob || *pageJob < static_cast<std::uint64_t>(*next))
+        if (!pageJob || *pageJob < static_cast<std::uint64_t>(*next)) {
             continue;
-        if (*pageJob >= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
+        }
+        if (*pageJob >= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
             return std::nullopt;
+        }
         next = static_cast<std::int64_t>(*pageJob + 1);
     }
-    if (error)
+    if (error) {
         return std::nullopt;
+    }
     return next;
 }
 
@@ -63,8 +67,9 @@ public:
         std::error_code error;
         fs::create_directories(folder_, error);
         std::optional<std::int64_t> job = NextJob(folder_);
-        if (!job)
+        if (!job) {
             return false;
+        }
         job_ = *job;
         // One line per event: control characters of the name become blanks.
         std::string name = documentName;
@@ -81,8 +86,9 @@ public:
         fs::path path = PagePath(pages_ + 1, format == DocumentFormat::Pdf ? ".pdf" : ".png");
         failed_ = !WritePage(path, bytes) ||
                   !Log("page " + std::to_string(pages_ + 1) + " " + path.filename().string());
-        if (!failed_)
+        if (!failed_) {
             ++pages_;
+        }
         return !failed_;
     }
 
@@ -105,7 +111,7 @@ private:
     bool Log(const std::string& event) {
         std::ofstream log(folder_ / kFilePrinterLog, std::ios::app);
         log << "job " << job_ << " " << event << "\n";
-        return bool(log.flush());
+        return static_cast<bool>(log.flush());
     }
 
     fs::path folder_;

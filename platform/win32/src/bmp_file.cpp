@@ -20,21 +20,26 @@ BmpReadResult Refuse(std::string error, BmpFault fault = BmpFault::Malformed) {
 
 BmpReadResult ReadBmp(std::span<const std::uint8_t> file) {
     // The file size field is a claim; only the bytes at hand count.
-    if (file.size() < kFileHeaderSize)
+    if (file.size() < kFileHeaderSize) {
         return Refuse("file header truncated");
+    }
     std::uint32_t pixelOffset = bytes::LoadU32LE(file.data() + 10);
     std::string error;
     std::optional<DibLayout> layout =
         ParseDibHeader(file.data() + kFileHeaderSize, file.size() - kFileHeaderSize, error);
-    if (!layout)
+    if (!layout) {
         return Refuse(error);
-    if (pixelOffset < kFileHeaderSize + layout->headerSize || pixelOffset > file.size())
+    }
+    if (pixelOffset < kFileHeaderSize + layout->headerSize || pixelOffset > file.size()) {
         return Refuse("pixel offset outside the file");
-    if (file.size() - pixelOffset < layout->imageSize)
+    }
+    if (file.size() - pixelOffset < layout->imageSize) {
         return Refuse("pixel data truncated");
+    }
     HBITMAP bitmap = NewBitmap(layout->width, layout->height, PixelFormat::Rgb32);
-    if (bitmap == nullptr)
+    if (bitmap == nullptr) {
         return Refuse("out of memory", BmpFault::OutOfMemory);
+    }
     DecodeDibRows(*layout, file.data() + pixelOffset, 0, layout->height,
                   Lookup<Bitmap>(bitmap)->surface);
     return BmpReadResult{bitmap, BmpFault::None, ""};
@@ -53,19 +58,22 @@ BmpReadResult ReadBmpFile(const std::filesystem::path& path) {
 
 std::vector<std::uint8_t> EncodeBmp(HBITMAP handle, std::size_t gapBytes) {
     Bitmap* bitmap = Lookup<Bitmap>(handle);
-    if (bitmap == nullptr)
+    if (bitmap == nullptr) {
         return {};
+    }
     const Surface& surface = bitmap->surface;
     int bits = bitmap->ReportedBitsPerPixel();
-    if (bits != 1 && bits != 24 && bits != 32)
+    if (bits != 1 && bits != 24 && bits != 32) {
         bits = 24;
+    }
     DibLayout layout = LayoutFor(surface.Width(), surface.Height(), bits, false);
     if (bits == 32) {
         layout.compression = BI_RGB;
         layout.headerSize = 40;
     }
-    if (bits == 1 && surface.Format() == PixelFormat::Mono)
+    if (bits == 1 && surface.Format() == PixelFormat::Mono) {
         layout.colors = {surface.monoColors[0], surface.monoColors[1]};
+    }
 
     std::vector<std::uint8_t> info(layout.headerSize);
     WriteDibHeader(layout, reinterpret_cast<BITMAPINFO*>(info.data()), DibTable::Write);
@@ -74,9 +82,9 @@ std::vector<std::uint8_t> EncodeBmp(HBITMAP handle, std::size_t gapBytes) {
     out.reserve(offset + layout.imageSize);
     out.push_back('B');
     out.push_back('M');
-    bytes::PutU32LE(out, std::uint32_t(offset + layout.imageSize));
+    bytes::PutU32LE(out, static_cast<std::uint32_t>(offset + layout.imageSize));
     bytes::PutU32LE(out, 0);
-    bytes::PutU32LE(out, std::uint32_t(offset));
+    bytes::PutU32LE(out, static_cast<std::uint32_t>(offset));
     out.insert(out.end(), info.begin(), info.end());
     out.resize(offset + layout.imageSize, 0);
     EncodeDibRows(surface, layout, 0, layout.height, out.data() + offset);

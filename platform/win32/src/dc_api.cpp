@@ -9,47 +9,57 @@
 using namespace win32;
 
 HDC CreateCompatibleDC(HDC dc) {
-    if (dc == nullptr)
+    if (dc == nullptr) {
         return NewDeviceContext(DeviceKind::Memory, ScreenCaps());
+    }
     DeviceContext* reference = LookupDc(dc);
-    if (reference == nullptr)
+    if (reference == nullptr) {
         return nullptr;
+    }
     return NewDeviceContext(DeviceKind::Memory, reference->Caps());
 }
 
 HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR /*port*/, const DEVMODEA* devMode) {
-    if (devMode != nullptr)
+    if (devMode != nullptr) {
         return nullptr;
-    if (driver != nullptr && strcasecmp(driver, "DISPLAY") == 0)
+    }
+    if (driver != nullptr && strcasecmp(driver, "DISPLAY") == 0) {
         return NewDeviceContext(DeviceKind::Screen, ScreenCaps());
-    if (device == nullptr)
+    }
+    if (device == nullptr) {
         return nullptr;
+    }
     std::optional<printing::PrinterInfo> printer = printing::FindPrinter(device);
-    if (!printer)
+    if (!printer) {
         return nullptr;
+    }
     HDC dc = NewDeviceContext(DeviceKind::Printer, CapsOf(*printer));
-    if (dc != nullptr)
+    if (dc != nullptr) {
         LookupDc(dc)->printerName = printer->name;
+    }
     return dc;
 }
 
 HDC GetDC(HWND window) {
-    if (window != nullptr)
+    if (window != nullptr) {
         return WindowDc(window, WindowArea::Client);
+    }
     return NewDeviceContext(DeviceKind::Screen, ScreenCaps());
 }
 
 int ReleaseDC(HWND /*window*/, HDC dc) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr || context->Device() != DeviceKind::Screen)
+    if (context == nullptr || context->Device() != DeviceKind::Screen) {
         return 0;
+    }
     HandleTable::Instance().Remove(HandleValue(dc));
     return 1;
 }
 
 BOOL DeleteDC(HDC dc) {
-    if (LookupDc(dc) == nullptr)
+    if (LookupDc(dc) == nullptr) {
         return FALSE;
+    }
     HandleTable::Instance().Remove(HandleValue(dc));
     return TRUE;
 }
@@ -66,8 +76,9 @@ BOOL RestoreDC(HDC dc, int savedDc) {
 
 int GetDeviceCaps(HDC dc, int index) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr)
+    if (context == nullptr) {
         return 0;
+    }
     const DeviceCaps& caps = context->Caps();
     auto millimetres = [](int pixels, int dpi) { return MulDivRound(pixels, 254, dpi * 10); };
     switch (index) {
@@ -121,15 +132,17 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
     DeviceContext* context = LookupDc(dc);
     HandleObject* found = HandleTable::Instance().Find(HandleValue(object));
     // Palettes go through SelectPalette.
-    if (context == nullptr || found == nullptr || found->Kind() == ObjectKind::Palette)
+    if (context == nullptr || found == nullptr || found->Kind() == ObjectKind::Palette) {
         return nullptr;
+    }
     return MakeHandle<HGDIOBJ>(context->Select(HandleValue(object)));
 }
 
 HGDIOBJ GetCurrentObject(HDC dc, UINT type) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr)
+    if (context == nullptr) {
         return nullptr;
+    }
     switch (type) {
     case OBJ_PEN:
         return MakeHandle<HGDIOBJ>(context->state.pen);
@@ -148,8 +161,9 @@ HGDIOBJ GetCurrentObject(HDC dc, UINT type) {
 
 int SetMapMode(HDC dc, int mode) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr || (mode != MM_TEXT && mode != MM_ANISOTROPIC))
+    if (context == nullptr || (mode != MM_TEXT && mode != MM_ANISOTROPIC)) {
         return 0;
+    }
     int previous = context->state.mapMode;
     context->state.mapMode = mode;
     return previous;
@@ -163,23 +177,28 @@ int GetMapMode(HDC dc) {
 namespace {
 BOOL SetExtent(HDC dc, int x, int y, SIZE* previous, SIZE DcState::*extent) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr)
+    if (context == nullptr) {
         return FALSE;
-    if (previous != nullptr)
+    }
+    if (previous != nullptr) {
         *previous = context->state.*extent;
+    }
     // Extents take effect in MM_ANISOTROPIC only, and never zero.
-    if (context->state.mapMode != MM_ANISOTROPIC)
+    if (context->state.mapMode != MM_ANISOTROPIC) {
         return TRUE;
-    if (x == 0 || y == 0)
+    }
+    if (x == 0 || y == 0) {
         return FALSE;
+    }
     context->state.*extent = SIZE{x, y};
     return TRUE;
 }
 
 BOOL MapPoints(HDC dc, POINT* points, int count, bool toLogical) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr || points == nullptr || count < 0)
+    if (context == nullptr || points == nullptr || count < 0) {
         return FALSE;
+    }
     for (int i = 0; i < count; ++i) {
         POINT& p = points[i];
         p = toLogical ? POINT{context->ToLogicalX(p.x), context->ToLogicalY(p.y)}
@@ -209,8 +228,9 @@ namespace {
 template <typename T>
 T Exchange(HDC dc, T DcState::*field, T value, T failure) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr)
+    if (context == nullptr) {
         return failure;
+    }
     T previous = context->state.*field;
     context->state.*field = value;
     return previous;
@@ -237,8 +257,9 @@ COLORREF GetBkColor(HDC dc) {
 }
 
 int SetBkMode(HDC dc, int mode) {
-    if (mode != TRANSPARENT && mode != OPAQUE)
+    if (mode != TRANSPARENT && mode != OPAQUE) {
         return 0;
+    }
     return Exchange(dc, &DcState::backgroundMode, mode, 0);
 }
 int GetBkMode(HDC dc) {
@@ -246,20 +267,22 @@ int GetBkMode(HDC dc) {
 }
 
 int SetPolyFillMode(HDC dc, int mode) {
-    if (mode != ALTERNATE && mode != WINDING)
+    if (mode != ALTERNATE && mode != WINDING) {
         return 0;
+    }
     return Exchange(dc, &DcState::polyFillMode, mode, 0);
 }
 
 int SetStretchBltMode(HDC dc, int mode) {
-    if (mode < BLACKONWHITE || mode > HALFTONE)
+    if (mode < BLACKONWHITE || mode > HALFTONE) {
         return 0;
+    }
     return Exchange(dc, &DcState::stretchMode, mode, 0);
 }
 
 UINT SetTextAlign(HDC dc, UINT align) {
-    return Exchange(dc, &DcState::textAlign, align, UINT(GDI_ERROR));
+    return Exchange(dc, &DcState::textAlign, align, static_cast<UINT>(GDI_ERROR));
 }
 UINT GetTextAlign(HDC dc) {
-    return Read(dc, &DcState::textAlign, UINT(GDI_ERROR));
+    return Read(dc, &DcState::textAlign, static_cast<UINT>(GDI_ERROR));
 }

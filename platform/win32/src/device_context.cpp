@@ -16,8 +16,9 @@ DeviceCaps ScreenCaps() {
 }
 
 std::int64_t MulDivRoundWide(int a, int b, int c) {
-    if (c == 0)
+    if (c == 0) {
         return 0;
+    }
     // |a x b| <= 2^62, so neither the product nor its magnitude overflows.
     std::int64_t product = std::int64_t{a} * b;
     std::int64_t divisor = std::llabs(std::int64_t{c});
@@ -34,15 +35,18 @@ DeviceContext::DeviceContext(DeviceKind device, DeviceCaps caps)
     : HandleObject(kKind), device_(device), caps_(caps) {}
 
 DeviceContext::~DeviceContext() {
-    if (job)
+    if (job) {
         job->Abort();
+    }
     while (!saved_.empty()) {
-        for (std::uint32_t object : saved_.back().Objects())
+        for (std::uint32_t object : saved_.back().Objects()) {
             Release(object);
+        }
         saved_.pop_back();
     }
-    for (std::uint32_t object : state.Objects())
+    for (std::uint32_t object : state.Objects()) {
         Release(object);
+    }
 }
 
 void DeviceContext::SetHandle(std::uint32_t handle) {
@@ -52,22 +56,25 @@ void DeviceContext::SetHandle(std::uint32_t handle) {
 void DeviceContext::Hold(std::uint32_t object) {
     if (HandleObject* found = HandleTable::Instance().Find(object)) {
         ++found->holders;
-        if (found->Kind() == ObjectKind::Bitmap)
+        if (found->Kind() == ObjectKind::Bitmap) {
             found->holderContext = handle_;
+        }
     }
 }
 
 void DeviceContext::Release(std::uint32_t object) {
     if (HandleObject* found = HandleTable::Instance().Find(object)) {
-        if (--found->holders == 0)
+        if (--found->holders == 0) {
             found->holderContext = 0;
+        }
     }
 }
 
 std::uint32_t DeviceContext::Select(std::uint32_t object) {
     HandleObject* found = HandleTable::Instance().Find(object);
-    if (found == nullptr)
+    if (found == nullptr) {
         return 0;
+    }
     std::uint32_t* slot = nullptr;
     switch (found->Kind()) {
     case ObjectKind::Pen:
@@ -84,10 +91,12 @@ std::uint32_t DeviceContext::Select(std::uint32_t object) {
         break;
     case ObjectKind::Bitmap:
         // A bitmap goes only into a memory context, and into one context at a time.
-        if (device_ != DeviceKind::Memory)
+        if (device_ != DeviceKind::Memory) {
             return 0;
-        if (!found->stock && found->holders > 0 && found->holderContext != handle_)
+        }
+        if (!found->stock && found->holders > 0 && found->holderContext != handle_) {
             return 0;
+        }
         slot = &state.bitmap;
         break;
     case ObjectKind::DeviceContext:
@@ -103,21 +112,25 @@ std::uint32_t DeviceContext::Select(std::uint32_t object) {
 
 int DeviceContext::Save() {
     saved_.push_back(state);
-    for (std::uint32_t object : state.Objects())
+    for (std::uint32_t object : state.Objects()) {
         Hold(object);
+    }
     return static_cast<int>(saved_.size());
 }
 
 bool DeviceContext::Restore(int level) {
     int depth = static_cast<int>(saved_.size());
     int target = level < 0 ? depth + 1 + level : level;
-    if (target < 1 || target > depth)
+    if (target < 1 || target > depth) {
         return false;
-    for (std::uint32_t object : state.Objects())
+    }
+    for (std::uint32_t object : state.Objects()) {
         Release(object);
+    }
     while (static_cast<int>(saved_.size()) > target) {
-        for (std::uint32_t object : saved_.back().Objects())
+        for (std::uint32_t object : saved_.back().Objects()) {
             Release(object);
+        }
         saved_.pop_back();
     }
     state = saved_.back();
@@ -126,22 +139,27 @@ bool DeviceContext::Restore(int level) {
 }
 
 Surface* DeviceContext::Target() {
-    if (windowSurface)
+    if (windowSurface) {
         return windowSurface.get();
-    if (device_ == DeviceKind::Printer)
+    }
+    if (device_ == DeviceKind::Printer) {
         return job ? job->Page() : nullptr;
+    }
     if (device_ == DeviceKind::Memory) {
-        if (auto* bitmap = Lookup<Bitmap>(MakeHandle<HBITMAP>(state.bitmap)))
+        if (auto* bitmap = Lookup<Bitmap>(MakeHandle<HBITMAP>(state.bitmap))) {
             return &bitmap->surface;
+        }
     }
     return nullptr;
 }
 
 POINT DeviceContext::TargetOrigin() const {
-    if (windowSurface)
+    if (windowSurface) {
         return windowOrigin;
-    if (device_ == DeviceKind::Printer)
+    }
+    if (device_ == DeviceKind::Printer) {
         return {caps_.offsetX, caps_.offsetY};
+    }
     return {0, 0};
 }
 
@@ -168,12 +186,14 @@ DeviceRect DeviceContext::ToTarget(const RECT& logical) const {
 }
 
 DeviceRect DeviceContext::Clip() const {
-    if (windowSurface)
+    if (windowSurface) {
         return windowClip;
-    if (device_ == DeviceKind::Printer)
+    }
+    if (device_ == DeviceKind::Printer) {
         return DeviceRect{caps_.offsetX, caps_.offsetY,
                           std::int64_t{caps_.offsetX} + caps_.printableWidth,
                           std::int64_t{caps_.offsetY} + caps_.printableHeight};
+    }
     return DeviceRect{0, 0, kMaxDeviceCoordinate, kMaxDeviceCoordinate};
 }
 
@@ -228,15 +248,17 @@ HDC NewDeviceContext(DeviceKind device, DeviceCaps caps) {
     auto context = std::make_unique<DeviceContext>(device, caps);
     DeviceContext* raw = context.get();
     std::uint32_t handle = HandleTable::Instance().Insert(std::move(context));
-    if (handle == 0)
+    if (handle == 0) {
         return nullptr;
+    }
     raw->SetHandle(handle);
     raw->Select(StockObject(BLACK_PEN));
     raw->Select(StockObject(WHITE_BRUSH));
     raw->Select(StockObject(SYSTEM_FONT));
     raw->Select(StockObject(DEFAULT_PALETTE));
-    if (device == DeviceKind::Memory)
+    if (device == DeviceKind::Memory) {
         raw->Select(DefaultBitmap());
+    }
     return MakeHandle<HDC>(handle);
 }
 
@@ -252,8 +274,9 @@ LOGFONTA StockFont(int height, int weight, BYTE pitchAndFamily, const char* face
     font.lfHeight = height;
     font.lfWeight = weight;
     font.lfPitchAndFamily = pitchAndFamily;
-    for (int i = 0; face[i] != '\0' && i < LF_FACESIZE - 1; ++i)
+    for (int i = 0; face[i] != '\0' && i < LF_FACESIZE - 1; ++i) {
         font.lfFaceName[i] = face[i];
+    }
     return font;
 }
 
@@ -291,13 +314,14 @@ std::unique_ptr<HandleObject> NewStock(int index) {
         return std::make_unique<Font>(StockFont(16, FW_BOLD, VARIABLE_PITCH | FF_SWISS, ""));
     case DEFAULT_PALETTE: {
         // The twenty static colours of the system palette.
-        static const COLORREF colors[20] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000,
-                                            0x800080, 0x808000, 0xC0C0C0, 0xC0DCC0, 0xF0CAA6,
-                                            0xF0FBFF, 0xA4A0A0, 0x808080, 0x0000FF, 0x00FF00,
-                                            0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+        static const COLORREF kColors[20] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000,
+                                             0x800080, 0x808000, 0xC0C0C0, 0xC0DCC0, 0xF0CAA6,
+                                             0xF0FBFF, 0xA4A0A0, 0x808080, 0x0000FF, 0x00FF00,
+                                             0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
         std::vector<PALETTEENTRY> entries;
-        for (COLORREF c : colors)
+        for (COLORREF c : kColors) {
             entries.push_back({GetRValue(c), GetGValue(c), GetBValue(c), 0});
+        }
         return std::make_unique<Palette>(std::move(entries));
     }
     default:
@@ -311,11 +335,13 @@ constexpr int kStockCount = DEFAULT_GUI_FONT + 1;
 
 std::uint32_t StockObject(int index) {
     static std::uint32_t handles[kStockCount] = {};
-    if (index < 0 || index >= kStockCount)
+    if (index < 0 || index >= kStockCount) {
         return 0;
+    }
     if (handles[index] == 0) {
-        if (auto object = NewStock(index))
+        if (auto object = NewStock(index)) {
             handles[index] = MakeStock(std::move(object));
+        }
     }
     return handles[index];
 }

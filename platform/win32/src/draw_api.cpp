@@ -17,18 +17,20 @@ DeviceCoordinate PenWidth(const DeviceContext& context, const Pen& pen) {
 
 void DrawSegment(Raster& raster, DevicePoint from, DevicePoint to, DeviceCoordinate width,
                  COLORREF color) {
-    if (width <= 1)
+    if (width <= 1) {
         raster.ThinLine(from, to, color);
-    else
+    } else {
         raster.WideLine(from, to, width, color);
+    }
 }
 
 // Draws the outline through `points` (logical) with the selected pen; closes it when asked.
 void Stroke(DeviceContext& context, const std::vector<POINT>& points, bool closed) {
     auto* pen = Lookup<Pen>(MakeHandle<HPEN>(context.state.pen));
     Surface* surface = context.Target();
-    if (pen == nullptr || pen->IsNull() || surface == nullptr || points.empty())
+    if (pen == nullptr || pen->IsNull() || surface == nullptr || points.empty()) {
         return;
+    }
     Raster raster(*surface, context.Clip());
     DeviceCoordinate width = PenWidth(context, *pen);
     std::size_t segments = closed ? points.size() : points.size() - 1;
@@ -41,11 +43,13 @@ void Stroke(DeviceContext& context, const std::vector<POINT>& points, bool close
 // The colour of a brush handle, which may also be a system colour index plus one.
 std::optional<COLORREF> BrushHandleColor(HBRUSH brush) {
     std::uintptr_t value = reinterpret_cast<std::uintptr_t>(brush);
-    if (value >= 1 && value <= COLOR_MENUBAR + 1)
-        return GetSysColor(int(value) - 1);
+    if (value >= 1 && value <= COLOR_MENUBAR + 1) {
+        return GetSysColor(static_cast<int>(value) - 1);
+    }
     auto* found = Lookup<Brush>(brush);
-    if (found == nullptr || found->isNull)
+    if (found == nullptr || found->isNull) {
         return std::nullopt;
+    }
     return found->color;
 }
 
@@ -53,18 +57,21 @@ std::optional<COLORREF> BrushHandleColor(HBRUSH brush) {
 
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr)
+    if (context == nullptr) {
         return FALSE;
-    if (previous != nullptr)
+    }
+    if (previous != nullptr) {
         *previous = context->state.position;
+    }
     context->state.position = POINT{x, y};
     return TRUE;
 }
 
 BOOL LineTo(HDC dc, int x, int y) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr)
+    if (context == nullptr) {
         return FALSE;
+    }
     Stroke(*context, {context->state.position, POINT{x, y}}, false);
     context->state.position = POINT{x, y};
     return TRUE;
@@ -72,22 +79,25 @@ BOOL LineTo(HDC dc, int x, int y) {
 
 BOOL Polyline(HDC dc, const POINT* points, int count) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr || points == nullptr || count < 2)
+    if (context == nullptr || points == nullptr || count < 2) {
         return FALSE;
+    }
     Stroke(*context, std::vector<POINT>(points, points + count), false);
     return TRUE;
 }
 
 BOOL Polygon(HDC dc, const POINT* points, int count) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr || points == nullptr || count < 2)
+    if (context == nullptr || points == nullptr || count < 2) {
         return FALSE;
+    }
     std::vector<POINT> logical(points, points + count);
     Surface* surface = context->Target();
     if (surface != nullptr && context->HasBrush()) {
         std::vector<DevicePoint> device;
-        for (const POINT& p : logical)
+        for (const POINT& p : logical) {
             device.push_back(context->ToTarget(p));
+        }
         Raster(*surface, context->Clip())
             .FillPolygon(device, context->state.polyFillMode == WINDING, context->BrushColor());
     }
@@ -97,12 +107,14 @@ BOOL Polygon(HDC dc, const POINT* points, int count) {
 
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr)
+    if (context == nullptr) {
         return FALSE;
+    }
     DeviceRect r = context->ToTarget(RECT{left, top, right, bottom});
     Surface* surface = context->Target();
-    if (surface == nullptr || r.right <= r.left || r.bottom <= r.top)
+    if (surface == nullptr || r.right <= r.left || r.bottom <= r.top) {
         return TRUE;
+    }
     auto* pen = Lookup<Pen>(MakeHandle<HPEN>(context->state.pen));
     bool outlined = pen != nullptr && !pen->IsNull();
     Raster raster(*surface, context->Clip());
@@ -118,10 +130,12 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
                                   {r.right - 1, r.bottom - 1},
                                   {r.left, r.bottom - 1}};
         DeviceCoordinate width = PenWidth(*context, *pen);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4; ++i) {
             DrawSegment(raster, corners[i], corners[(i + 1) % 4], width, pen->color);
-        if (r.right - 1 == r.left || r.bottom - 1 == r.top)
+        }
+        if (r.right - 1 == r.left || r.bottom - 1 == r.top) {
             raster.Plot(r.right - 1, r.bottom - 1, pen->color);
+        }
     }
     return TRUE;
 }
@@ -129,23 +143,27 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush) {
     DeviceContext* context = LookupDc(dc);
     std::optional<COLORREF> color = BrushHandleColor(brush);
-    if (context == nullptr || rect == nullptr || !color)
+    if (context == nullptr || rect == nullptr || !color) {
         return 0;
+    }
     Surface* surface = context->Target();
-    if (surface != nullptr)
+    if (surface != nullptr) {
         Raster(*surface, context->Clip()).FillRect(context->ToTarget(*rect), *color);
+    }
     return 1;
 }
 
 int FrameRect(HDC dc, const RECT* rect, HBRUSH brush) {
     DeviceContext* context = LookupDc(dc);
     std::optional<COLORREF> color = BrushHandleColor(brush);
-    if (context == nullptr || rect == nullptr || !color)
+    if (context == nullptr || rect == nullptr || !color) {
         return 0;
+    }
     Surface* surface = context->Target();
     DeviceRect r = context->ToTarget(*rect);
-    if (surface == nullptr || r.right <= r.left || r.bottom <= r.top)
+    if (surface == nullptr || r.right <= r.left || r.bottom <= r.top) {
         return 1;
+    }
     Raster raster(*surface, context->Clip());
     raster.FillRect(DeviceRect{r.left, r.top, r.right, r.top + 1}, *color);
     raster.FillRect(DeviceRect{r.left, r.bottom - 1, r.right, r.bottom}, *color);
@@ -156,17 +174,19 @@ int FrameRect(HDC dc, const RECT* rect, HBRUSH brush) {
 
 BOOL DrawFocusRect(HDC dc, const RECT* rect) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr || rect == nullptr)
+    if (context == nullptr || rect == nullptr) {
         return FALSE;
+    }
     Surface* surface = context->Target();
-    if (surface != nullptr)
+    if (surface != nullptr) {
         Raster(*surface, context->Clip()).InvertDottedFrame(context->ToTarget(*rect));
+    }
     return TRUE;
 }
 
 DWORD GetSysColor(int index) {
     // The classic Windows scheme.
-    static const COLORREF colors[COLOR_MENUBAR + 1] = {
+    static const COLORREF kColors[COLOR_MENUBAR + 1] = {
         RGB(192, 192, 192), // COLOR_SCROLLBAR
         RGB(0, 128, 128),   // COLOR_BACKGROUND
         RGB(0, 0, 128),     // COLOR_ACTIVECAPTION
@@ -199,15 +219,17 @@ DWORD GetSysColor(int index) {
         RGB(0, 0, 128),     // COLOR_MENUHILIGHT
         RGB(192, 192, 192), // COLOR_MENUBAR
     };
-    if (index < 0 || index > COLOR_MENUBAR)
+    if (index < 0 || index > COLOR_MENUBAR) {
         return 0;
-    return colors[index];
+    }
+    return kColors[index];
 }
 
 HBRUSH GetSysColorBrush(int index) {
     static std::uint32_t brushes[COLOR_MENUBAR + 1] = {};
-    if (index < 0 || index > COLOR_MENUBAR)
+    if (index < 0 || index > COLOR_MENUBAR) {
         return nullptr;
+    }
     if (brushes[index] == 0) {
         auto brush = std::make_unique<Brush>(false, GetSysColor(index));
         brush->stock = true;

@@ -31,13 +31,18 @@ public:
     }
 
     const Glyph& GlyphFor(unsigned char character) override {
-        if (character == ' ')
+        if (character == ' ') {
             return blank_.advance ? blank_ : (blank_ = Glyph{advance_, 0, 0, 0, 0, {}});
+        }
         if (box_.advance == 0) {
             int width = std::max(advance_ - 1, 1);
-            box_ = Glyph{advance_,   0,
-                         boxHeight_, width,
-                         boxHeight_, std::vector<std::uint8_t>(std::size_t(width) * boxHeight_, 1)};
+            box_ =
+                Glyph{advance_,
+                      0,
+                      boxHeight_,
+                      width,
+                      boxHeight_,
+                      std::vector<std::uint8_t>(static_cast<std::size_t>(width) * boxHeight_, 1)};
         }
         return box_;
     }

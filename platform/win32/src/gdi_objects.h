@@ -48,8 +48,9 @@ struct Bitmap : HandleObject {
     explicit Bitmap(Surface surface) : HandleObject(kKind), surface(std::move(surface)) {}
     // Bits per pixel that GetObject and GetDIBits report.
     int ReportedBitsPerPixel() const {
-        if (dibHeader)
+        if (dibHeader) {
             return dibHeader->biBitCount;
+        }
         return surface.Format() == PixelFormat::Mono ? 1 : 24;
     }
     Surface surface;

@@ -19,8 +19,9 @@ std::uint32_t HandleTable::Insert(std::unique_ptr<HandleObject> object) {
         index = free_.back();
         free_.pop_back();
     } else {
-        if (slots_.size() >= kMaxSlots)
+        if (slots_.size() >= kMaxSlots) {
             return 0;
+        }
         index = static_cast<std::uint16_t>(slots_.size());
         slots_.emplace_back();
     }
@@ -28,23 +29,27 @@ std::uint32_t HandleTable::Insert(std::unique_ptr<HandleObject> object) {
     slot.generation = slot.generation >= kMaxGeneration ? 1 : slot.generation + 1;
     slot.object = std::move(object);
     ++live_;
-    return (std::uint32_t(slot.generation) << kIndexBits) | (std::uint32_t(index) + 1);
+    return (static_cast<std::uint32_t>(slot.generation) << kIndexBits) |
+           (static_cast<std::uint32_t>(index) + 1);
 }
 
 HandleObject* HandleTable::Find(std::uint32_t handle) const {
     std::uint32_t index = (handle & 0xFFFF);
     std::uint32_t generation = handle >> kIndexBits;
-    if (index == 0 || index > slots_.size())
+    if (index == 0 || index > slots_.size()) {
         return nullptr;
+    }
     const Slot& slot = slots_[index - 1];
-    if (slot.generation != generation || !slot.object)
+    if (slot.generation != generation || !slot.object) {
         return nullptr;
+    }
     return slot.object.get();
 }
 
 std::unique_ptr<HandleObject> HandleTable::Remove(std::uint32_t handle) {
-    if (Find(handle) == nullptr)
+    if (Find(handle) == nullptr) {
         return nullptr;
+    }
     std::uint16_t index = static_cast<std::uint16_t>((handle & 0xFFFF) - 1);
     free_.push_back(index);
     --live_;

@@ -79,8 +79,9 @@ Handle MakeHandle(std::uint32_t value) {
 template <typename T>
 T* Lookup(const void* handle) {
     HandleObject* object = HandleTable::Instance().Find(HandleValue(handle));
-    if (object == nullptr || object->Kind() != T::kKind)
+    if (object == nullptr || object->Kind() != T::kKind) {
         return nullptr;
+    }
     return static_cast<T*>(object);
 }
 

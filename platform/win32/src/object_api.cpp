@@ -15,12 +15,14 @@ Handle Enter(Args&&... args) {
 
 template <typename T>
 int CopyOut(const T& value, int size, LPVOID buffer) {
-    if (buffer == nullptr)
-        return int(sizeof(T));
-    if (size < int(sizeof(T)))
+    if (buffer == nullptr) {
+        return static_cast<int>(sizeof(T));
+    }
+    if (size < static_cast<int>(sizeof(T))) {
         return 0;
+    }
     std::memcpy(buffer, &value, sizeof(T));
-    return int(sizeof(T));
+    return static_cast<int>(sizeof(T));
 }
 } // namespace
 
@@ -31,43 +33,52 @@ HGDIOBJ GetStockObject(int index) {
 BOOL DeleteObject(HGDIOBJ object) {
     HandleObject* found = HandleTable::Instance().Find(HandleValue(object));
     if (found == nullptr || found->Kind() == ObjectKind::DeviceContext ||
-        found->Kind() == ObjectKind::Window)
+        found->Kind() == ObjectKind::Window) {
         return FALSE;
-    if (found->stock)
+    }
+    if (found->stock) {
         return TRUE;
-    if (found->holders > 0)
+    }
+    if (found->holders > 0) {
         return FALSE;
+    }
     HandleTable::Instance().Remove(HandleValue(object));
     return TRUE;
 }
 
 DWORD GetObjectType(HGDIOBJ object) {
     HandleObject* found = HandleTable::Instance().Find(HandleValue(object));
-    if (found == nullptr || found->Kind() == ObjectKind::Window)
+    if (found == nullptr || found->Kind() == ObjectKind::Window) {
         return 0;
-    if (auto* dc = dynamic_cast<DeviceContext*>(found))
+    }
+    if (auto* dc = dynamic_cast<DeviceContext*>(found)) {
         return dc->Device() == DeviceKind::Memory ? OBJ_MEMDC : OBJ_DC;
-    return DWORD(found->Kind());
+    }
+    return static_cast<DWORD>(found->Kind());
 }
 
 int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
     HandleObject* found = HandleTable::Instance().Find(HandleValue(object));
-    if (found == nullptr || size < 0)
+    if (found == nullptr || size < 0) {
         return 0;
+    }
     switch (found->Kind()) {
     case ObjectKind::Pen: {
         auto* pen = static_cast<Pen*>(found);
-        return CopyOut(LOGPEN{UINT(pen->style), POINT{pen->width, 0}, pen->color}, size, buffer);
+        return CopyOut(LOGPEN{static_cast<UINT>(pen->style), POINT{pen->width, 0}, pen->color},
+                       size, buffer);
     }
     case ObjectKind::Brush: {
         auto* brush = static_cast<Brush*>(found);
-        return CopyOut(LOGBRUSH{UINT(brush->isNull ? BS_NULL : BS_SOLID), brush->color, 0}, size,
-                       buffer);
+        return CopyOut(
+            LOGBRUSH{static_cast<UINT>(brush->isNull ? BS_NULL : BS_SOLID), brush->color, 0}, size,
+            buffer);
     }
     case ObjectKind::Font:
         return CopyOut(static_cast<Font*>(found)->logFont, size, buffer);
     case ObjectKind::Palette:
-        return CopyOut(WORD(static_cast<Palette*>(found)->entries.size()), size, buffer);
+        return CopyOut(static_cast<WORD>(static_cast<Palette*>(found)->entries.size()), size,
+                       buffer);
     case ObjectKind::Bitmap: {
         auto* bitmap = static_cast<Bitmap*>(found);
         const Surface& s = bitmap->surface;
@@ -76,11 +87,11 @@ int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
         info.bmWidth = s.Width();
         info.bmHeight = s.Height();
         info.bmPlanes = 1;
-        info.bmBitsPixel = WORD(bits);
+        info.bmBitsPixel = static_cast<WORD>(bits);
         if (bitmap->dibHeader) {
-            info.bmWidthBytes = LONG(s.Stride());
+            info.bmWidthBytes = static_cast<LONG>(s.Stride());
             info.bmBits = const_cast<std::uint8_t*>(s.Bits());
-            if (buffer != nullptr && size >= int(sizeof(DIBSECTION))) {
+            if (buffer != nullptr && size >= static_cast<int>(sizeof(DIBSECTION))) {
                 DIBSECTION section{};
                 section.dsBm = info;
                 section.dsBmih = *bitmap->dibHeader;
@@ -88,7 +99,8 @@ int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
             }
         } else {
             // Device-dependent rows are counted in 16-bit words.
-            info.bmWidthBytes = LONG((std::size_t(s.Width()) * bits + 15) / 16 * 2);
+            info.bmWidthBytes =
+                static_cast<LONG>((static_cast<std::size_t>(s.Width()) * bits + 15) / 16 * 2);
         }
         return CopyOut(info, size, buffer);
     }
@@ -101,8 +113,9 @@ int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
 
 HPEN CreatePen(int style, int width, COLORREF color) {
     // Dashed and dotted styles are drawn solid: the libraries draw only solid lines.
-    if (style < PS_SOLID || style > PS_INSIDEFRAME)
+    if (style < PS_SOLID || style > PS_INSIDEFRAME) {
         return nullptr;
+    }
     return Enter<HPEN, Pen>(style, width < 0 ? 0 : width, color & 0xFFFFFF);
 }
 
@@ -111,8 +124,9 @@ HBRUSH CreateSolidBrush(COLORREF color) {
 }
 
 HFONT CreateFontIndirectA(const LOGFONTA* font) {
-    if (font == nullptr)
+    if (font == nullptr) {
         return nullptr;
+    }
     LOGFONTA copy = *font;
     copy.lfFaceName[LF_FACESIZE - 1] = '\0';
     return Enter<HFONT, Font>(copy);
@@ -127,22 +141,24 @@ HFONT CreateFontA(int height, int width, int escapement, int orientation, int we
     font.lfEscapement = escapement;
     font.lfOrientation = orientation;
     font.lfWeight = weight;
-    font.lfItalic = BYTE(italic);
-    font.lfUnderline = BYTE(underline);
-    font.lfStrikeOut = BYTE(strikeOut);
-    font.lfCharSet = BYTE(charSet);
-    font.lfOutPrecision = BYTE(outPrecision);
-    font.lfClipPrecision = BYTE(clipPrecision);
-    font.lfQuality = BYTE(quality);
-    font.lfPitchAndFamily = BYTE(pitchAndFamily);
-    if (faceName != nullptr)
+    font.lfItalic = static_cast<BYTE>(italic);
+    font.lfUnderline = static_cast<BYTE>(underline);
+    font.lfStrikeOut = static_cast<BYTE>(strikeOut);
+    font.lfCharSet = static_cast<BYTE>(charSet);
+    font.lfOutPrecision = static_cast<BYTE>(outPrecision);
+    font.lfClipPrecision = static_cast<BYTE>(clipPrecision);
+    font.lfQuality = static_cast<BYTE>(quality);
+    font.lfPitchAndFamily = static_cast<BYTE>(pitchAndFamily);
+    if (faceName != nullptr) {
         std::strncpy(font.lfFaceName, faceName, LF_FACESIZE - 1);
+    }
     return CreateFontIndirectA(&font);
 }
 
 HPALETTE CreatePalette(const LOGPALETTE* palette) {
-    if (palette == nullptr || palette->palVersion != 0x300 || palette->palNumEntries == 0)
+    if (palette == nullptr || palette->palVersion != 0x300 || palette->palNumEntries == 0) {
         return nullptr;
+    }
     std::vector<PALETTEENTRY> entries(palette->palPalEntry,
                                       palette->palPalEntry + palette->palNumEntries);
     return Enter<HPALETTE, Palette>(std::move(entries));
@@ -150,12 +166,13 @@ HPALETTE CreatePalette(const LOGPALETTE* palette) {
 
 HPALETTE SelectPalette(HDC dc, HPALETTE palette, BOOL /*forceBackground*/) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr || Lookup<Palette>(palette) == nullptr)
+    if (context == nullptr || Lookup<Palette>(palette) == nullptr) {
         return nullptr;
+    }
     return MakeHandle<HPALETTE>(context->Select(HandleValue(palette)));
 }
 
 // Every device here is true colour: realizing maps no entry and changes no pixel.
 UINT RealizePalette(HDC dc) {
-    return LookupDc(dc) ? 0 : UINT(GDI_ERROR);
+    return LookupDc(dc) ? 0 : static_cast<UINT>(GDI_ERROR);
 }

@@ -22,16 +22,18 @@ DeviceCaps CapsOf(const printing::PrinterInfo& printer) {
 }
 
 bool PrintJob::StartPage() {
-    if (page_ || ended_)
+    if (page_ || ended_) {
         return false;
+    }
     page_.emplace(caps_.physicalWidth, caps_.physicalHeight, PixelFormat::Rgb32);
     page_->Fill(0xFFFFFF);
     return true;
 }
 
 bool PrintJob::EndPage() {
-    if (!page_)
+    if (!page_) {
         return false;
+    }
     std::vector<std::uint8_t> png = EncodePng(*page_, caps_.dpiX, caps_.dpiY);
     bool added =
         sink_->AddDocument(std::string_view(reinterpret_cast<const char*>(png.data()), png.size()),
@@ -47,8 +49,9 @@ bool PrintJob::Finish() {
 }
 
 void PrintJob::Abort() {
-    if (ended_)
+    if (ended_) {
         return;
+    }
     page_.reset();
     ended_ = true;
     sink_->Cancel();
@@ -65,25 +68,29 @@ DeviceContext* PrinterContext(HDC dc) {
 
 int Escape(HDC dc, int escape, int inputSize, LPCSTR input, LPVOID output) {
     DeviceContext* context = PrinterContext(dc);
-    if (context == nullptr)
+    if (context == nullptr) {
         return 0;
+    }
     const DeviceCaps& caps = context->Caps();
     switch (escape) {
     case GETPHYSPAGESIZE:
-        if (output == nullptr)
+        if (output == nullptr) {
             return SP_ERROR;
+        }
         *static_cast<POINT*>(output) = POINT{caps.physicalWidth, caps.physicalHeight};
         return 1;
     case GETPRINTINGOFFSET:
-        if (output == nullptr)
+        if (output == nullptr) {
             return SP_ERROR;
+        }
         *static_cast<POINT*>(output) = POINT{caps.offsetX, caps.offsetY};
         return 1;
     case GETSETPRINTORIENT: {
         // Printers here print portrait only: asking answers 1, setting portrait succeeds.
         DWORD wanted = 0;
-        if (input != nullptr && inputSize >= int(sizeof(DWORD)))
+        if (input != nullptr && inputSize >= static_cast<int>(sizeof(DWORD))) {
             wanted = *reinterpret_cast<const DWORD*>(input);
+        }
         return wanted == 0 || wanted == 1 ? 1 : SP_ERROR;
     }
     default:
@@ -93,8 +100,9 @@ int Escape(HDC dc, int escape, int inputSize, LPCSTR input, LPVOID output) {
 
 int SetAbortProc(HDC dc, ABORTPROC procedure) {
     DeviceContext* context = PrinterContext(dc);
-    if (context == nullptr)
+    if (context == nullptr) {
         return SP_ERROR;
+    }
     context->abortProc = procedure;
     return 1;
 }
@@ -102,8 +110,9 @@ int SetAbortProc(HDC dc, ABORTPROC procedure) {
 int StartDocA(HDC dc, const DOCINFOA* document) {
     static int jobNumber = 0;
     DeviceContext* context = PrinterContext(dc);
-    if (context == nullptr || context->job)
+    if (context == nullptr || context->job) {
         return SP_ERROR;
+    }
     std::optional<printing::PrinterInfo> printer = printing::FindPrinter(context->printerName);
     if (!printer) {
         return SP_ERROR;
@@ -119,15 +128,17 @@ int StartDocA(HDC dc, const DOCINFOA* document) {
 
 int StartPage(HDC dc) {
     DeviceContext* context = PrinterContext(dc);
-    if (context == nullptr || !context->job)
+    if (context == nullptr || !context->job) {
         return SP_ERROR;
+    }
     return context->job->StartPage() ? 1 : SP_ERROR;
 }
 
 int EndPage(HDC dc) {
     DeviceContext* context = PrinterContext(dc);
-    if (context == nullptr || !context->job)
+    if (context == nullptr || !context->job) {
         return SP_ERROR;
+    }
     if (context->abortProc != nullptr && !context->abortProc(dc, 0)) {
         context->job->Abort();
         context->job.reset();
@@ -138,8 +149,9 @@ int EndPage(HDC dc) {
 
 int EndDoc(HDC dc) {
     DeviceContext* context = PrinterContext(dc);
-    if (context == nullptr || !context->job)
+    if (context == nullptr || !context->job) {
         return SP_ERROR;
+    }
     bool finished = context->job->Finish();
     context->job.reset();
     return finished ? 1 : SP_ERROR;
@@ -147,8 +159,9 @@ int EndDoc(HDC dc) {
 
 int AbortDoc(HDC dc) {
     DeviceContext* context = PrinterContext(dc);
-    if (context == nullptr || !context->job)
+    if (context == nullptr || !context->job) {
         return SP_ERROR;
+    }
     context->job->Abort();
     context->job.reset();
     return 1;

@@ -38,8 +38,9 @@ bool Raster::Inside(DeviceCoordinate x, DeviceCoordinate y) const {
 }
 
 void Raster::Plot(DeviceCoordinate x, DeviceCoordinate y, COLORREF color) {
-    if (Inside(x, y))
+    if (Inside(x, y)) {
         surface_.Set(static_cast<int>(x), static_cast<int>(y), color);
+    }
 }
 
 void Raster::FillRect(const DeviceRect& rect, COLORREF color) {
@@ -47,8 +48,9 @@ void Raster::FillRect(const DeviceRect& rect, COLORREF color) {
     int right = Within(rect.right, clip_.left, clip_.right);
     int top = Within(rect.top, clip_.top, clip_.bottom);
     int bottom = Within(rect.bottom, clip_.top, clip_.bottom);
-    for (int y = top; y < bottom; ++y)
+    for (int y = top; y < bottom; ++y) {
         surface_.FillSpan(left, right, y, color);
+    }
 }
 
 void Raster::FillMask(DeviceCoordinate left, DeviceCoordinate top, int width, int height,
@@ -61,8 +63,9 @@ void Raster::FillMask(DeviceCoordinate left, DeviceCoordinate top, int width, in
     for (int y = firstY; y < endY; ++y) {
         const std::uint8_t* row = mask + static_cast<std::size_t>(y - top) * width;
         for (int x = firstX; x < endX; ++x) {
-            if (row[x - left])
+            if (row[x - left]) {
                 surface_.Set(x, y, color);
+            }
         }
     }
 }
@@ -76,8 +79,9 @@ void Raster::ThinLine(DevicePoint from, DevicePoint to, COLORREF color) {
     bool xMajor = std::llabs(dx) >= std::llabs(dy);
     DeviceCoordinate majorSpan = std::llabs(xMajor ? dx : dy);
     DeviceCoordinate minorSpan = std::llabs(xMajor ? dy : dx);
-    if (majorSpan == 0)
+    if (majorSpan == 0) {
         return;
+    }
     int majorStep = (xMajor ? dx : dy) > 0 ? 1 : -1;
     int minorStep = (xMajor ? dy : dx) > 0 ? 1 : -1;
     DeviceCoordinate majorStart = xMajor ? from.x : from.y;
@@ -94,13 +98,15 @@ void Raster::ThinLine(DevicePoint from, DevicePoint to, COLORREF color) {
     for (DeviceCoordinate i = first; i <= last; ++i) {
         DeviceCoordinate major = majorStart + i * majorStep;
         auto offset = static_cast<DeviceCoordinate>(
-            (2 * Unsigned(i) * Unsigned(minorSpan) + Unsigned(majorSpan)) /
-            (2 * Unsigned(majorSpan)));
+            (2 * static_cast<Unsigned>(i) * static_cast<Unsigned>(minorSpan) +
+             static_cast<Unsigned>(majorSpan)) /
+            (2 * static_cast<Unsigned>(majorSpan)));
         DeviceCoordinate minor = minorStart + minorStep * offset;
-        if (xMajor)
+        if (xMajor) {
             Plot(major, minor, color);
-        else
+        } else {
             Plot(minor, major, color);
+        }
     }
 }
 
@@ -121,15 +127,17 @@ void Raster::WideLine(DevicePoint from, DevicePoint to, DeviceCoordinate width, 
             double t =
                 lengthSquared > 0 ? std::clamp((px * vx + py * vy) / lengthSquared, 0.0, 1.0) : 0.0;
             double ex = px - t * vx, ey = py - t * vy;
-            if (ex * ex + ey * ey <= radius * radius)
+            if (ex * ex + ey * ey <= radius * radius) {
                 surface_.Set(x, y, color);
+            }
         }
     }
 }
 
 void Raster::FillPolygon(const std::vector<DevicePoint>& points, bool winding, COLORREF color) {
-    if (points.size() < 3)
+    if (points.size() < 3) {
         return;
+    }
     DeviceCoordinate top = points[0].y, bottom = points[0].y;
     for (const DevicePoint& p : points) {
         top = std::min(top, p.y);
@@ -148,19 +156,23 @@ void Raster::FillPolygon(const std::vector<DevicePoint>& points, bool winding, C
         for (std::size_t i = 0; i < points.size(); ++i) {
             DevicePoint a = points[i];
             DevicePoint b = points[(i + 1) % points.size()];
-            if (a.y == b.y)
+            if (a.y == b.y) {
                 continue;
+            }
             int direction = a.y < b.y ? 1 : -1;
-            if (a.y > b.y)
+            if (a.y > b.y) {
                 std::swap(a, b);
-            if (y < a.y || y >= b.y)
+            }
+            if (y < a.y || y >= b.y) {
                 continue;
+            }
             // a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y), rounded up, exactly.
             __int128 numerator = static_cast<__int128>(y - a.y) * (b.x - a.x);
             __int128 denominator = b.y - a.y;
             __int128 quotient = numerator / denominator;
-            if (numerator % denominator > 0)
+            if (numerator % denominator > 0) {
                 ++quotient;
+            }
             crossings.push_back({a.x + static_cast<DeviceCoordinate>(quotient), direction});
         }
         std::sort(crossings.begin(), crossings.end(),
@@ -169,8 +181,9 @@ void Raster::FillPolygon(const std::vector<DevicePoint>& points, bool winding, C
         for (std::size_t i = 0; i + 1 < crossings.size(); ++i) {
             count += winding ? crossings[i].direction : 1;
             bool inside = winding ? count != 0 : (count % 2) == 1;
-            if (!inside)
+            if (!inside) {
                 continue;
+            }
             surface_.FillSpan(Within(crossings[i].column, clip_.left, clip_.right),
                               Within(crossings[i + 1].column, clip_.left, clip_.right), y, color);
         }
@@ -178,34 +191,42 @@ void Raster::FillPolygon(const std::vector<DevicePoint>& points, bool winding, C
 }
 
 void Raster::InvertDottedFrame(const DeviceRect& frame) {
-    if (frame.right <= frame.left || frame.bottom <= frame.top)
+    if (frame.right <= frame.left || frame.bottom <= frame.top) {
         return;
+    }
     auto dot = [this](int x, int y) {
-        if (((x + y) & 1) == 0)
+        if (((x + y) & 1) == 0) {
             surface_.Set(x, y, ~surface_.Get(x, y) & 0xFFFFFF);
+        }
     };
     // The top and bottom rows, then the columns between them; only their pixels inside the
     // clip rectangle are visited.
     auto row = [&](DeviceCoordinate y) {
-        if (y < clip_.top || y >= clip_.bottom)
+        if (y < clip_.top || y >= clip_.bottom) {
             return;
+        }
         int right = Within(frame.right, clip_.left, clip_.right);
-        for (int x = Within(frame.left, clip_.left, clip_.right); x < right; ++x)
+        for (int x = Within(frame.left, clip_.left, clip_.right); x < right; ++x) {
             dot(x, static_cast<int>(y));
+        }
     };
     auto column = [&](DeviceCoordinate x) {
-        if (x < clip_.left || x >= clip_.right)
+        if (x < clip_.left || x >= clip_.right) {
             return;
+        }
         int bottom = Within(frame.bottom - 1, clip_.top, clip_.bottom);
-        for (int y = Within(frame.top + 1, clip_.top, clip_.bottom); y < bottom; ++y)
+        for (int y = Within(frame.top + 1, clip_.top, clip_.bottom); y < bottom; ++y) {
             dot(static_cast<int>(x), y);
+        }
     };
     row(frame.top);
-    if (frame.bottom - 1 > frame.top)
+    if (frame.bottom - 1 > frame.top) {
         row(frame.bottom - 1);
+    }
     column(frame.left);
-    if (frame.right - 1 > frame.left)
+    if (frame.right - 1 > frame.left) {
         column(frame.right - 1);
+    }
 }
 
 COLORREF ApplyRop3(std::uint8_t rop, COLORREF pattern, COLORREF source, COLORREF destination) {
@@ -231,8 +252,9 @@ COLORREF ApplyRop3(std::uint8_t rop, COLORREF pattern, COLORREF source, COLORREF
     // i) & 1; OR together the minterms whose bit is set.
     std::uint32_t result = 0;
     for (int i = 0; i < 8; ++i) {
-        if (((rop >> i) & 1) == 0)
+        if (((rop >> i) & 1) == 0) {
             continue;
+        }
         std::uint32_t term = (i & 4 ? pattern : ~pattern) & (i & 2 ? source : ~source) &
                              (i & 1 ? destination : ~destination);
         result |= term;
@@ -252,8 +274,9 @@ bool CopyColorToMono(Surface& destination, RECT area, const DeviceRect& target,
                      const Surface& source, const DeviceRect& sourceRect,
                      COLORREF sourceBackground) {
     if (source.Format() != PixelFormat::Rgb32 || destination.Format() != PixelFormat::Mono ||
-        destination.monoColors[0] != 0x000000 || destination.monoColors[1] != 0xFFFFFF)
+        destination.monoColors[0] != 0x000000 || destination.monoColors[1] != 0xFFFFFF) {
         return false;
+    }
     // Destination pixel x takes source pixel x + shiftX; only the pixels inside the target, the
     // clip and the source are copied.
     DeviceCoordinate shiftX = sourceRect.left - target.left;
@@ -262,30 +285,34 @@ bool CopyColorToMono(Surface& destination, RECT area, const DeviceRect& target,
     int right = Within(std::min(target.right, source.Width() - shiftX), area.left, area.right);
     int top = Within(std::max(target.top, -shiftY), area.top, area.bottom);
     int bottom = Within(std::min(target.bottom, source.Height() - shiftY), area.top, area.bottom);
-    std::uint32_t white = std::uint32_t(GetBValue(sourceBackground)) |
-                          (std::uint32_t(GetGValue(sourceBackground)) << 8) |
-                          (std::uint32_t(GetRValue(sourceBackground)) << 16);
+    std::uint32_t white = static_cast<std::uint32_t>(GetBValue(sourceBackground)) |
+                          (static_cast<std::uint32_t>(GetGValue(sourceBackground)) << 8) |
+                          (static_cast<std::uint32_t>(GetRValue(sourceBackground)) << 16);
     for (int y = top; y < bottom; ++y) {
         const auto* in =
             reinterpret_cast<const std::uint32_t*>(source.Row(static_cast<int>(y + shiftY)));
         std::uint8_t* out = destination.Row(y);
         auto isWhite = [&](int x) { return (in[x + shiftX] & 0xFFFFFF) == white; };
         auto setBit = [&](int x) {
-            std::uint8_t mask = std::uint8_t(0x80 >> (x & 7));
-            out[x >> 3] = isWhite(x) ? out[x >> 3] | mask : out[x >> 3] & std::uint8_t(~mask);
+            std::uint8_t mask = static_cast<std::uint8_t>(0x80 >> (x & 7));
+            out[x >> 3] =
+                isWhite(x) ? out[x >> 3] | mask : out[x >> 3] & static_cast<std::uint8_t>(~mask);
         };
         // Single bits up to a byte boundary, whole bytes of eight pixels, single bits after.
         int x = left;
-        for (; x < right && (x & 7) != 0; ++x)
+        for (; x < right && (x & 7) != 0; ++x) {
             setBit(x);
+        }
         for (; x + 8 <= right; x += 8) {
             std::uint8_t byte = 0;
-            for (int bit = 0; bit < 8; ++bit)
+            for (int bit = 0; bit < 8; ++bit) {
                 byte = static_cast<std::uint8_t>(byte << 1 | (isWhite(x + bit) ? 1 : 0));
+            }
             out[x >> 3] = byte;
         }
-        for (; x < right; ++x)
+        for (; x < right; ++x) {
             setBit(x);
+        }
     }
     return true;
 }
@@ -300,14 +327,17 @@ void StretchBlit(Surface& destination, const DeviceRect& clip, const DeviceRect&
     DeviceCoordinate height = target.bottom - target.top;
     DeviceCoordinate sourceWidth = sourceRect.right - sourceRect.left;
     DeviceCoordinate sourceHeight = sourceRect.bottom - sourceRect.top;
-    if (width <= 0 || height <= 0)
+    if (width <= 0 || height <= 0) {
         return;
+    }
     bool withSource = UsesSource(rop);
-    if (withSource && (source == nullptr || sourceWidth <= 0 || sourceHeight <= 0))
+    if (withSource && (source == nullptr || sourceWidth <= 0 || sourceHeight <= 0)) {
         return;
+    }
     if (withSource && rop == 0xCC && width == sourceWidth && height == sourceHeight &&
-        CopyColorToMono(destination, area, target, *source, sourceRect, colors.sourceBackground))
+        CopyColorToMono(destination, area, target, *source, sourceRect, colors.sourceBackground)) {
         return;
+    }
 
     const bool toMono = destination.Format() == PixelFormat::Mono;
     const COLORREF pattern = destination.Nearest(colors.brush);
@@ -327,22 +357,25 @@ void StretchBlit(Surface& destination, const DeviceRect& clip, const DeviceRect&
         int sy = 0;
         if (withSource) {
             DeviceCoordinate row = sourceRect.top + ScaleSpan(y - target.top, sourceHeight, height);
-            if (row < 0 || row >= source->Height())
+            if (row < 0 || row >= source->Height()) {
                 continue;
+            }
             sy = static_cast<int>(row);
         }
         for (int x = left; x < right; ++x) {
             COLORREF s = 0;
             if (withSource) {
                 int sx = sourceColumns[static_cast<std::size_t>(x - left)];
-                if (sx < 0)
+                if (sx < 0) {
                     continue;
+                }
                 s = source->Get(sx, sy);
-                if (source->Format() == PixelFormat::Mono && !toMono)
+                if (source->Format() == PixelFormat::Mono && !toMono) {
                     s = s == source->monoColors[1] ? colors.destinationBackground
                                                    : colors.destinationText;
-                else if (source->Format() != PixelFormat::Mono && toMono)
+                } else if (source->Format() != PixelFormat::Mono && toMono) {
                     s = s == (colors.sourceBackground & 0xFFFFFF) ? 0xFFFFFF : 0x000000;
+                }
             }
             COLORREF d = destination.Get(x, y);
             destination.Set(x, y, ApplyRop3(rop, pattern, s, d));

@@ -18,27 +18,30 @@ int BitsPerPixel(PixelFormat format) {
 }
 
 std::size_t PaddedStride(int width, int bitsPerPixel) {
-    return (std::size_t(width) * std::size_t(bitsPerPixel) + 31) / 32 * 4;
+    return (static_cast<std::size_t>(width) * static_cast<std::size_t>(bitsPerPixel) + 31) / 32 * 4;
 }
 
 Surface::Surface(int width, int height, PixelFormat format, bool topDown)
     : width_(width), height_(height), format_(format), topDown_(topDown),
-      stride_(PaddedStride(width, BitsPerPixel(format))), bits_(stride_ * std::size_t(height)) {}
+      stride_(PaddedStride(width, BitsPerPixel(format))),
+      bits_(stride_ * static_cast<std::size_t>(height)) {}
 
 namespace {
 int SquaredDistance(COLORREF a, COLORREF b) {
-    int r = int(GetRValue(a)) - GetRValue(b);
-    int g = int(GetGValue(a)) - GetGValue(b);
-    int bl = int(GetBValue(a)) - GetBValue(b);
+    int r = static_cast<int>(GetRValue(a)) - GetRValue(b);
+    int g = static_cast<int>(GetGValue(a)) - GetGValue(b);
+    int bl = static_cast<int>(GetBValue(a)) - GetBValue(b);
     return r * r + g * g + bl * bl;
 }
 } // namespace
 
 bool Surface::MonoBit(COLORREF color) const {
-    if (color == monoColors[1])
+    if (color == monoColors[1]) {
         return true;
-    if (color == monoColors[0])
+    }
+    if (color == monoColors[0]) {
         return false;
+    }
     return SquaredDistance(color, monoColors[1]) < SquaredDistance(color, monoColors[0]);
 }
 
@@ -68,11 +71,12 @@ void Surface::Set(int x, int y, COLORREF color) {
     std::uint8_t* row = Row(y);
     switch (format_) {
     case PixelFormat::Mono: {
-        std::uint8_t mask = std::uint8_t(0x80 >> (x & 7));
-        if (MonoBit(color & 0xFFFFFF))
+        std::uint8_t mask = static_cast<std::uint8_t>(0x80 >> (x & 7));
+        if (MonoBit(color & 0xFFFFFF)) {
             row[x >> 3] |= mask;
-        else
-            row[x >> 3] &= std::uint8_t(~mask);
+        } else {
+            row[x >> 3] &= static_cast<std::uint8_t>(~mask);
+        }
         break;
     }
     case PixelFormat::Rgb24: {
@@ -94,12 +98,13 @@ void Surface::Set(int x, int y, COLORREF color) {
 }
 
 void Surface::FillSpan(int left, int right, int y, COLORREF color) {
-    if (left >= right)
+    if (left >= right) {
         return;
+    }
     if (format_ == PixelFormat::Rgb32) {
-        std::uint32_t value = std::uint32_t(GetBValue(color)) |
-                              (std::uint32_t(GetGValue(color)) << 8) |
-                              (std::uint32_t(GetRValue(color)) << 16);
+        std::uint32_t value = static_cast<std::uint32_t>(GetBValue(color)) |
+                              (static_cast<std::uint32_t>(GetGValue(color)) << 8) |
+                              (static_cast<std::uint32_t>(GetRValue(color)) << 16);
         auto* p = reinterpret_cast<std::uint32_t*>(Row(y)) + left;
         std::fill(p, p + (right - left), value);
         return;
@@ -109,21 +114,25 @@ void Surface::FillSpan(int left, int right, int y, COLORREF color) {
         std::uint8_t* row = Row(y);
         std::uint8_t fill = MonoBit(color & 0xFFFFFF) ? 0xFF : 0x00;
         int x = left;
-        for (; x < right && (x & 7) != 0; ++x)
+        for (; x < right && (x & 7) != 0; ++x) {
             Set(x, y, color);
+        }
         int wholeBytes = (right - x) / 8;
-        std::memset(row + x / 8, fill, std::size_t(wholeBytes));
-        for (x += wholeBytes * 8; x < right; ++x)
+        std::memset(row + x / 8, fill, static_cast<std::size_t>(wholeBytes));
+        for (x += wholeBytes * 8; x < right; ++x) {
             Set(x, y, color);
+        }
         return;
     }
-    for (int x = left; x < right; ++x)
+    for (int x = left; x < right; ++x) {
         Set(x, y, color);
+    }
 }
 
 void Surface::Fill(COLORREF color) {
-    for (int y = 0; y < height_; ++y)
+    for (int y = 0; y < height_; ++y) {
         FillSpan(0, width_, y, color);
+    }
 }
 
 } // namespace win32

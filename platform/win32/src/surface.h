@@ -49,7 +49,7 @@ public:
 
 private:
     std::size_t RowOffset(int y) const {
-        return std::size_t(topDown_ ? y : height_ - 1 - y) * stride_;
+        return static_cast<std::size_t>(topDown_ ? y : height_ - 1 - y) * stride_;
     }
     bool MonoBit(COLORREF color) const;
 

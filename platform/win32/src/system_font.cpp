@@ -44,8 +44,9 @@ public:
 
     const Glyph& GlyphFor(unsigned char character) override {
         std::optional<Glyph>& cached = glyphs_[character];
-        if (!cached)
+        if (!cached) {
             cached = Render(character);
+        }
         return *cached;
     }
 
@@ -54,22 +55,27 @@ private:
         Glyph glyph;
         FT_Activate_Size(size_);
         FT_UInt index = FT_Get_Char_Index(face_, runtime::Windows1252Character(character));
-        if (FT_Load_Glyph(face_, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0)
+        if (FT_Load_Glyph(face_, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) {
             return glyph;
+        }
         FT_GlyphSlot slot = face_->glyph;
-        glyph.advance = int((slot->linearHoriAdvance + 0x8000) >> 16);
+        glyph.advance = static_cast<int>((slot->linearHoriAdvance + 0x8000) >> 16);
         const FT_Bitmap& bitmap = slot->bitmap;
-        if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO)
+        if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO) {
             return glyph;
+        }
         glyph.left = slot->bitmap_left;
         glyph.top = slot->bitmap_top;
-        glyph.width = int(bitmap.width);
-        glyph.height = int(bitmap.rows);
-        glyph.pixels.resize(std::size_t(glyph.width) * glyph.height);
+        glyph.width = static_cast<int>(bitmap.width);
+        glyph.height = static_cast<int>(bitmap.rows);
+        glyph.pixels.resize(static_cast<std::size_t>(glyph.width) * glyph.height);
         for (int y = 0; y < glyph.height; ++y) {
-            const unsigned char* row = bitmap.buffer + std::ptrdiff_t(y) * bitmap.pitch;
-            for (int x = 0; x < glyph.width; ++x)
-                glyph.pixels[std::size_t(y) * glyph.width + x] = (row[x >> 3] >> (7 - (x & 7))) & 1;
+            const unsigned char* row =
+                bitmap.buffer + static_cast<std::ptrdiff_t>(y) * bitmap.pitch;
+            for (int x = 0; x < glyph.width; ++x) {
+                glyph.pixels[static_cast<std::size_t>(y) * glyph.width + x] =
+                    (row[x >> 3] >> (7 - (x & 7))) & 1;
+            }
         }
         return glyph;
     }
@@ -103,7 +109,7 @@ std::unique_ptr<RealizedFont> NewSystemFont(const LOGFONTA& font, int pixelHeigh
         return NewFixedMetricsFont(font, pixelHeight, dpiY);
     }
     FT_Activate_Size(size);
-    FT_Set_Char_Size(face, 0, FT_F26Dot6(std::lround(emPixels * 64)), 72, 72);
+    FT_Set_Char_Size(face, 0, static_cast<FT_F26Dot6>(std::lround(emPixels * 64)), 72, 72);
     auto realized = std::make_unique<SystemFont>(face, size);
 
     double scale = emPixels / unitsPerEm;
@@ -121,8 +127,8 @@ std::unique_ptr<RealizedFont> NewSystemFont(const LOGFONTA& font, int pixelHeigh
     int family = choice.generic == fonts::Generic::Mono    ? FF_MODERN
                  : choice.generic == fonts::Generic::Serif ? FF_ROMAN
                                                            : FF_SWISS;
-    m.tmPitchAndFamily = BYTE((FT_IS_FIXED_WIDTH(face) ? 0 : TMPF_FIXED_PITCH) | TMPF_VECTOR |
-                              TMPF_TRUETYPE | family);
+    m.tmPitchAndFamily = static_cast<BYTE>((FT_IS_FIXED_WIDTH(face) ? 0 : TMPF_FIXED_PITCH) |
+                                           TMPF_VECTOR | TMPF_TRUETYPE | family);
     realized->faceName = choice.family;
     realized->underlineOffset = std::max(1, Round(-face->underline_position * scale));
     realized->underlineThickness = std::max(1, Round(face->underline_thickness * scale));

@@ -18,8 +18,9 @@ constexpr long long kMaxFontPixels = 4096;
 
 RealizedFont* FontOf(DeviceContext& context) {
     auto* font = Lookup<Font>(MakeHandle<HFONT>(context.state.font));
-    if (font == nullptr)
+    if (font == nullptr) {
         return nullptr;
+    }
     const LOGFONTA& logical = font->logFont;
     int dpiY = context.Caps().dpiY;
     int height = logical.lfHeight;
@@ -62,8 +63,9 @@ std::vector<DeviceCoordinate> Advances(const DeviceContext& context, RealizedFon
 
 DeviceCoordinate Sum(const std::vector<DeviceCoordinate>& values) {
     DeviceCoordinate total = 0;
-    for (DeviceCoordinate v : values)
+    for (DeviceCoordinate v : values) {
         total += v;
+    }
     return total;
 }
 
@@ -80,11 +82,13 @@ struct TextRequest {
 
 bool DrawTextRun(DeviceContext& context, const TextRequest& request) {
     RealizedFont* font = FontOf(context);
-    if (font == nullptr)
+    if (font == nullptr) {
         return false;
+    }
     Surface* surface = context.Target();
-    if (surface == nullptr)
+    if (surface == nullptr) {
         return true;
+    }
     const TEXTMETRICA& m = font->metrics;
     std::vector<DeviceCoordinate> advances =
         Advances(context, *font, request.text, request.dx, context.state.justifyRemainder);
@@ -93,29 +97,34 @@ bool DrawTextRun(DeviceContext& context, const TextRequest& request) {
     DeviceCoordinate width = Sum(advances);
     DevicePoint origin = context.ToTarget(POINT{request.x, request.y});
     DeviceCoordinate left = origin.x;
-    if ((request.align & TA_CENTER) == TA_CENTER)
+    if ((request.align & TA_CENTER) == TA_CENTER) {
         left -= width / 2;
-    else if (request.align & TA_RIGHT)
+    } else if (request.align & TA_RIGHT) {
         left -= width;
+    }
     DeviceCoordinate baseline = origin.y + m.tmAscent;
-    if ((request.align & TA_BASELINE) == TA_BASELINE)
+    if ((request.align & TA_BASELINE) == TA_BASELINE) {
         baseline = origin.y;
-    else if (request.align & TA_BOTTOM)
+    } else if (request.align & TA_BOTTOM) {
         baseline = origin.y - m.tmDescent;
+    }
 
     DeviceRect clip = context.Clip();
     if (request.rect != nullptr) {
         DeviceRect box = context.ToTarget(*request.rect);
-        if (request.options & ETO_OPAQUE)
+        if (request.options & ETO_OPAQUE) {
             Raster(*surface, clip).FillRect(box, context.state.backgroundColor);
-        if (request.options & ETO_CLIPPED)
+        }
+        if (request.options & ETO_CLIPPED) {
             clip = Intersect(clip, box);
+        }
     }
     Raster raster(*surface, clip);
-    if (context.state.backgroundMode == OPAQUE)
+    if (context.state.backgroundMode == OPAQUE) {
         raster.FillRect(
             DeviceRect{left, baseline - m.tmAscent, left + width, baseline + m.tmDescent},
             context.state.backgroundColor);
+    }
     COLORREF color = context.state.textColor;
     int thickness = font->underlineThickness;
     DeviceCoordinate underline = baseline + font->underlineOffset - thickness / 2;
@@ -124,13 +133,15 @@ bool DrawTextRun(DeviceContext& context, const TextRequest& request) {
         const Glyph& glyph = font->GlyphFor(static_cast<unsigned char>(request.text[i]));
         raster.FillMask(pen + glyph.left, baseline - glyph.top, glyph.width, glyph.height,
                         glyph.pixels.data(), color);
-        if (int(i) == request.mnemonic)
+        if (static_cast<int>(i) == request.mnemonic) {
             raster.FillRect(DeviceRect{pen, underline, pen + advances[i], underline + thickness},
                             color);
+        }
         pen += advances[i];
     }
-    if (m.tmUnderlined)
+    if (m.tmUnderlined) {
         raster.FillRect(DeviceRect{left, underline, pen, underline + thickness}, color);
+    }
     if (m.tmStruckOut) {
         DeviceCoordinate top = baseline - font->strikeoutOffset;
         raster.FillRect(DeviceRect{left, top, pen, top + font->strikeoutThickness}, color);
@@ -139,19 +150,22 @@ bool DrawTextRun(DeviceContext& context, const TextRequest& request) {
 }
 
 std::string_view TextOf(LPCSTR text, int length) {
-    if (text == nullptr)
+    if (text == nullptr) {
         return {};
-    if (length < 0)
+    }
+    if (length < 0) {
         return std::string_view(text);
-    return std::string_view(text, std::size_t(length));
+    }
+    return std::string_view(text, static_cast<std::size_t>(length));
 }
 
 } // namespace
 
 BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr || (text == nullptr && length > 0) || length < 0)
+    if (context == nullptr || (text == nullptr && length > 0) || length < 0) {
         return FALSE;
+    }
     TextRequest request;
     request.x = x;
     request.y = y;
@@ -163,14 +177,15 @@ BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length) {
 BOOL ExtTextOutA(HDC dc, int x, int y, UINT options, const RECT* rect, LPCSTR text, UINT length,
                  const INT* dx) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr || (text == nullptr && length > 0))
+    if (context == nullptr || (text == nullptr && length > 0)) {
         return FALSE;
+    }
     TextRequest request;
     request.x = x;
     request.y = y;
     request.options = options;
     request.rect = rect;
-    request.text = TextOf(text, int(length));
+    request.text = TextOf(text, static_cast<int>(length));
     request.dx = dx;
     request.align = context->state.textAlign;
     return DrawTextRun(*context, request) ? TRUE : FALSE;
@@ -179,8 +194,9 @@ BOOL ExtTextOutA(HDC dc, int x, int y, UINT options, const RECT* rect, LPCSTR te
 BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int length, SIZE* size) {
     DeviceContext* context = LookupDc(dc);
     RealizedFont* font = context ? FontOf(*context) : nullptr;
-    if (font == nullptr || size == nullptr || length < 0 || (text == nullptr && length > 0))
+    if (font == nullptr || size == nullptr || length < 0 || (text == nullptr && length > 0)) {
         return FALSE;
+    }
     int remainder = context->state.justifyRemainder;
     int width =
         SaturateToInt(Sum(Advances(*context, *font, TextOf(text, length), nullptr, remainder)));
@@ -192,8 +208,9 @@ BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int length, SIZE* size) {
 BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {
     DeviceContext* context = LookupDc(dc);
     RealizedFont* font = context ? FontOf(*context) : nullptr;
-    if (font == nullptr || metrics == nullptr)
+    if (font == nullptr || metrics == nullptr) {
         return FALSE;
+    }
     *metrics = font->metrics;
     auto y = [&](LONG v) { return context->LengthToLogicalY(v); };
     auto x = [&](LONG v) { return context->LengthToLogicalX(v); };
@@ -210,28 +227,32 @@ BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {
 int GetTextFaceA(HDC dc, int size, LPSTR faceName) {
     DeviceContext* context = LookupDc(dc);
     auto* font = context ? Lookup<Font>(MakeHandle<HFONT>(context->state.font)) : nullptr;
-    if (font == nullptr)
+    if (font == nullptr) {
         return 0;
+    }
     // The face asked for; without one, the face the font source chose.
     std::string name(font->logFont.lfFaceName, strnlen(font->logFont.lfFaceName, LF_FACESIZE));
     if (name.empty()) {
         RealizedFont* realized = FontOf(*context);
         name = realized ? realized->faceName : "";
     }
-    if (faceName == nullptr)
-        return int(name.size()) + 1;
-    if (size <= 0)
+    if (faceName == nullptr) {
+        return static_cast<int>(name.size()) + 1;
+    }
+    if (size <= 0) {
         return 0;
-    std::size_t copied = std::min(name.size(), std::size_t(size - 1));
+    }
+    std::size_t copied = std::min(name.size(), static_cast<std::size_t>(size - 1));
     std::memcpy(faceName, name.data(), copied);
     faceName[copied] = '\0';
-    return int(copied) + 1;
+    return static_cast<int>(copied) + 1;
 }
 
 BOOL SetTextJustification(HDC dc, int extra, int breakCount) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr)
+    if (context == nullptr) {
         return FALSE;
+    }
     bool off = breakCount <= 0 || extra == 0;
     context->state.justifyExtra = off ? 0 : std::max(0, context->LengthToDeviceX(extra));
     context->state.justifyCount = off ? 0 : breakCount;
@@ -241,8 +262,9 @@ BOOL SetTextJustification(HDC dc, int extra, int breakCount) {
 
 int DrawTextA(HDC dc, LPCSTR text, int length, RECT* rect, UINT format) {
     DeviceContext* context = LookupDc(dc);
-    if (context == nullptr || rect == nullptr || (text == nullptr && length != 0))
+    if (context == nullptr || rect == nullptr || (text == nullptr && length != 0)) {
         return 0;
+    }
     std::string_view source = TextOf(text, length);
     // "&x" underlines x, "&&" is one ampersand.
     std::string shown;
@@ -250,14 +272,16 @@ int DrawTextA(HDC dc, LPCSTR text, int length, RECT* rect, UINT format) {
     for (std::size_t i = 0; i < source.size(); ++i) {
         if (source[i] == '&' && (format & DT_NOPREFIX) == 0 && i + 1 < source.size()) {
             ++i;
-            if (source[i] != '&')
-                mnemonic = int(shown.size());
+            if (source[i] != '&') {
+                mnemonic = static_cast<int>(shown.size());
+            }
         }
         shown += source[i];
     }
     SIZE size{};
-    if (!GetTextExtentPoint32A(dc, shown.data(), int(shown.size()), &size))
+    if (!GetTextExtentPoint32A(dc, shown.data(), static_cast<int>(shown.size()), &size)) {
         return 0;
+    }
     // Positions are worked out in 64 bits and answered as the nearest 32-bit coordinate.
     const std::int64_t left = rect->left, top = rect->top;
     const std::int64_t right = rect->right, bottom = rect->bottom;
@@ -268,15 +292,17 @@ int DrawTextA(HDC dc, LPCSTR text, int length, RECT* rect, UINT format) {
     }
     TextRequest request;
     request.x = rect->left;
-    if (format & DT_CENTER)
+    if (format & DT_CENTER) {
         request.x = SaturateToInt((left + right - size.cx) / 2);
-    else if (format & DT_RIGHT)
+    } else if (format & DT_RIGHT) {
         request.x = SaturateToInt(right - size.cx);
+    }
     request.y = rect->top;
-    if (format & DT_VCENTER)
+    if (format & DT_VCENTER) {
         request.y = SaturateToInt((top + bottom - size.cy) / 2);
-    else if (format & DT_BOTTOM)
+    } else if (format & DT_BOTTOM) {
         request.y = SaturateToInt(bottom - size.cy);
+    }
     request.options = (format & DT_NOCLIP) ? 0 : ETO_CLIPPED;
     request.rect = rect;
     request.text = shown;

@@ -125,8 +125,9 @@ TEST(BitmapTest, CreateDIBitmapConvertsAnyDepthToAScreenBitmap) {
     HGDIOBJ old = SelectObject(dc, bitmap);
     Picture row;
     std::string pixels;
-    for (int x = 0; x < 4; ++x)
+    for (int x = 0; x < 4; ++x) {
         pixels += PixelChar(GetPixel(dc, x, 0));
+    }
     EXPECT_EQ(pixels, "byyb");
     SelectObject(dc, old);
     DeleteDC(dc);

@@ -82,8 +82,9 @@ TEST(BlitTest, ColourToMonochromeKeepsTheBitsAroundAnUnalignedRun) {
     // 19 pixels from x = 3: a partial first byte, a whole byte, a partial last byte; the black
     // pixels at 0 and 23 are outside the run and stay.
     TestCanvas colour(20, 1), mono(24, 1, /*monochrome*/ true);
-    for (int x = 0; x < 20; x += 3)
+    for (int x = 0; x < 20; x += 3) {
         SetPixel(colour.dc(), x, 0, RGB(0, 0, 0));
+    }
     SetPixel(mono.dc(), 0, 0, RGB(0, 0, 0));
     SetPixel(mono.dc(), 23, 0, RGB(0, 0, 0));
     BitBlt(mono.dc(), 3, 0, 19, 1, colour.dc(), 1, 0, SRCCOPY);

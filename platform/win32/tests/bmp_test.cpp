@@ -68,7 +68,8 @@ std::string OurPixels(HBITMAP bitmap) {
 
 void WriteFile(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
     std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 class BmpTest : public ::testing::Test {
@@ -79,10 +80,12 @@ protected:
 
 // An odd-sized picture, so that every row is padded.
 void Paint(TestCanvas& canvas, int width, int height) {
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             SetPixel(canvas.dc(), x, y,
                      (x + y) % 3 == 0 ? RGB(0, 0, 0) : RGB(x * 5, y * 7, (x * y) % 256));
+        }
+    }
 }
 
 TEST_F(BmpTest, WrittenFilesReadTheSameInPillow) {
@@ -152,8 +155,8 @@ TEST_F(BmpTest, FilesWrittenByPillowReadTheSame) {
 std::vector<std::uint8_t> SixteenBitFile() {
     std::vector<std::uint8_t> b;
     auto u16 = [&](unsigned v) {
-        b.push_back(std::uint8_t(v));
-        b.push_back(std::uint8_t(v >> 8));
+        b.push_back(static_cast<std::uint8_t>(v));
+        b.push_back(static_cast<std::uint8_t>(v >> 8));
     };
     auto u32 = [&](std::uint32_t v) {
         u16(v & 0xFFFF);
@@ -169,7 +172,7 @@ std::vector<std::uint8_t> SixteenBitFile() {
     // image size, resolution, colours used and important.
     u32(40);
     u32(2);
-    u32(std::uint32_t(-2));
+    u32(static_cast<std::uint32_t>(-2));
     u16(1);
     u16(16);
     u32(BI_BITFIELDS);
@@ -200,8 +203,9 @@ TEST_F(BmpTest, ReadsColourMasks) {
 TEST_F(BmpTest, MalformedFilesAreRefused) {
     using Bytes = std::vector<std::uint8_t>;
     auto put32 = [](Bytes& b, std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            b[at + i] = std::uint8_t(v >> (8 * i));
+        for (int i = 0; i < 4; ++i) {
+            b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+        }
     };
     struct Case {
         const char* name;
@@ -229,7 +233,7 @@ TEST_F(BmpTest, MalformedFilesAreRefused) {
         {"pixel offset past the end", [&](Bytes& b) { put32(b, 10, 5000); }},
         {"pixel offset inside the headers", [&](Bytes& b) { put32(b, 10, 40); }},
         {"pixels one byte short", [](Bytes& b) { b.pop_back(); }},
-        {"more rows than bytes", [&](Bytes& b) { put32(b, 22, std::uint32_t(-3)); }},
+        {"more rows than bytes", [&](Bytes& b) { put32(b, 22, static_cast<std::uint32_t>(-3)); }},
         {"colour table past the end",
          [&](Bytes& b) {
              b[28] = 8;

@@ -67,8 +67,9 @@ TEST_F(ClipboardTest, BitmapsAreOwnedAndDeletedWhenEmptied) {
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, bitmap);
     for (int i = 0; i < 6; ++i) {
-        std::uint32_t p = pixels[std::size_t(i)];
-        SetPixel(dc, i % 3, i / 3, RGB(BYTE(p >> 16), BYTE(p >> 8), BYTE(p)));
+        std::uint32_t p = pixels[static_cast<std::size_t>(i)];
+        SetPixel(dc, i % 3, i / 3,
+                 RGB(static_cast<BYTE>(p >> 16), static_cast<BYTE>(p >> 8), static_cast<BYTE>(p)));
     }
     SelectObject(dc, previous);
     DeleteDC(dc);

@@ -14,14 +14,14 @@ std::vector<std::string> gHeard;
 
 LRESULT CALLBACK ListeningParent(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) {
-        gHeard.push_back("command " + std::to_string(LOWORD(DWORD(wParam))) + " " +
-                         std::to_string(HIWORD(DWORD(wParam))));
+        gHeard.push_back("command " + std::to_string(LOWORD(static_cast<DWORD>(wParam))) + " " +
+                         std::to_string(HIWORD(static_cast<DWORD>(wParam))));
         return 0;
     }
     if (message == WM_VSCROLL || message == WM_HSCROLL) {
         gHeard.push_back(std::string(message == WM_VSCROLL ? "vscroll " : "hscroll ") +
-                         std::to_string(LOWORD(DWORD(wParam))) + " " +
-                         std::to_string(HIWORD(DWORD(wParam))));
+                         std::to_string(LOWORD(static_cast<DWORD>(wParam))) + " " +
+                         std::to_string(HIWORD(static_cast<DWORD>(wParam))));
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -158,7 +158,8 @@ TEST_F(ControlsTest, EditSelectionAndTypingOverIt) {
         SCOPED_TRACE(std::to_string(each.start) + "," + std::to_string(each.end));
         SetWindowTextA(edit, "0123456789");
         SendMessageA(edit, EM_SETSEL, 10, 10);
-        SendMessageA(edit, EM_SETSEL, WPARAM(each.start), LPARAM(each.end));
+        SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(each.start),
+                     static_cast<LPARAM>(each.end));
         DWORD start = 99;
         DWORD end = 99;
         LRESULT both = SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),

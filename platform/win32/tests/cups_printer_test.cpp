@@ -33,8 +33,9 @@ std::vector<Job> QueueJobs() {
     cups_job_t* jobs = nullptr;
     int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, kQueue, 0, CUPS_WHICHJOBS_ALL);
     std::vector<Job> result;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         result.push_back({jobs[i].title ? jobs[i].title : "", jobs[i].state});
+    }
     cupsFreeJobs(count, jobs);
     return result;
 }
@@ -46,8 +47,9 @@ std::vector<Job> FinishedJobs() {
         std::vector<Job> jobs = QueueJobs();
         bool running = std::any_of(jobs.begin(), jobs.end(),
                                    [](const Job& job) { return job.state < IPP_JSTATE_CANCELED; });
-        if (!running || Clock::now() > deadline)
+        if (!running || Clock::now() > deadline) {
             return jobs;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
 }

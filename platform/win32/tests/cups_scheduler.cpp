@@ -42,8 +42,9 @@ std::string ReadText(const fs::path& file) {
 // Starts `arguments` with standard output and error going to `output`; -1 when it cannot start.
 pid_t Spawn(const std::vector<std::string>& arguments, const fs::path& output) {
     std::vector<char*> argv;
-    for (const std::string& argument : arguments)
+    for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
+    }
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -60,8 +61,9 @@ pid_t Spawn(const std::vector<std::string>& arguments, const fs::path& output) {
 bool Accepts(const std::string& socketPath) {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    if (socketPath.size() >= sizeof address.sun_path)
+    if (socketPath.size() >= sizeof address.sun_path) {
         return false;
+    }
     std::strcpy(address.sun_path, socketPath.c_str());
     int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     bool connected = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
@@ -70,10 +72,12 @@ bool Accepts(const std::string& socketPath) {
 }
 
 std::string DescribeExit(int status) {
-    if (WIFEXITED(status))
+    if (WIFEXITED(status)) {
         return "exited with status " + std::to_string(WEXITSTATUS(status));
-    if (WIFSIGNALED(status))
+    }
+    if (WIFSIGNALED(status)) {
         return std::string("was killed by signal ") + strsignal(WTERMSIG(status));
+    }
     return "stopped";
 }
 
@@ -90,8 +94,9 @@ CupsScheduler::CupsScheduler() {
     // spooled documents below this folder.
     fs::permissions(folder_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                  fs::perms::others_read | fs::perms::others_exec);
-    for (const char* sub : {"conf", "spool", "log", "state", "cache", "tmp"})
+    for (const char* sub : {"conf", "spool", "log", "state", "cache", "tmp"}) {
         fs::create_directory(folder_ / sub);
+    }
 }
 
 CupsScheduler::~CupsScheduler() {
@@ -151,18 +156,21 @@ void CupsScheduler::WriteConfiguration() const {
 }
 
 bool CupsScheduler::Start() {
-    if (folder_.empty())
+    if (folder_.empty()) {
         return false;
-    if (std::strlen(TALLOWMERE_CUPSD) == 0)
+    }
+    if (std::strlen(TALLOWMERE_CUPSD) == 0) {
         return Fail("cupsd was not found when the build was configured; install the Debian "
                     "packages of scripts/debian-packages (cups-daemon)");
+    }
     WriteConfiguration();
     fs::path output = folder_ / "log" / "cupsd-output.txt";
     pid_ = Spawn({TALLOWMERE_CUPSD, "-f", "-c", (folder_ / "conf" / "cupsd.conf").string(), "-s",
                   (folder_ / "conf" / "cups-files.conf").string()},
                  output);
-    if (pid_ < 0)
+    if (pid_ < 0) {
         return Fail(std::string("cannot run ") + TALLOWMERE_CUPSD);
+    }
     Clock::time_point deadline = Clock::now() + kStartDeadline;
     while (!Accepts(SocketPath())) {
         int status = 0;
@@ -171,9 +179,10 @@ bool CupsScheduler::Start() {
             return Fail("cupsd " + DescribeExit(status) + " before accepting connections:\n" +
                         ReadText(output) + LogTail());
         }
-        if (Clock::now() > deadline)
+        if (Clock::now() > deadline) {
             return Fail("cupsd did not accept connections on " + SocketPath() + " in time:\n" +
                         LogTail());
+        }
         std::this_thread::sleep_for(kPollInterval);
     }
     return true;
@@ -181,14 +190,16 @@ bool CupsScheduler::Start() {
 
 bool CupsScheduler::Administer(const char* program, std::vector<std::string> arguments) {
     std::string name = fs::path(program).filename().string();
-    if (name.empty())
+    if (name.empty()) {
         return Fail("a CUPS administration program was not found when the build was configured; "
                     "install the Debian packages of scripts/debian-packages (cups-client)");
+    }
     arguments.insert(arguments.begin(), {program, "-h", SocketPath()});
     const testkit::ToolRun run = testkit::RunTool(arguments);
-    if (run.exitStatus != 0)
+    if (run.exitStatus != 0) {
         return Fail(name + " ended with status " + std::to_string(run.exitStatus) + ":\n" +
                     run.output + run.errors + LogTail());
+    }
     return true;
 }
 

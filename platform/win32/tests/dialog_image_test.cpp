@@ -76,7 +76,8 @@ HBITMAP BitmapOf(const win32::WindowImage& image) {
     BITMAPINFO info{};
     info.bmiHeader = {
         sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    SetDIBits(nullptr, bitmap, 0, UINT(image.height), image.pixels.data(), &info, DIB_RGB_COLORS);
+    SetDIBits(nullptr, bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(), &info,
+              DIB_RGB_COLORS);
     return bitmap;
 }
 
@@ -84,7 +85,8 @@ win32::WindowImage ImageOf(HBITMAP bitmap) {
     BITMAP header{};
     GetObjectA(bitmap, sizeof header, &header);
     win32::WindowImage image{header.bmWidth, header.bmHeight, {}};
-    image.pixels.resize(std::size_t(image.width) * std::size_t(image.height));
+    image.pixels.resize(static_cast<std::size_t>(image.width) *
+                        static_cast<std::size_t>(image.height));
     // Room for the colour masks or table GetDIBits may add after the header.
     struct {
         BITMAPINFOHEADER header;
@@ -93,7 +95,7 @@ win32::WindowImage ImageOf(HBITMAP bitmap) {
     info.header = {
         sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     HDC dc = CreateCompatibleDC(nullptr);
-    GetDIBits(dc, bitmap, 0, UINT(image.height), image.pixels.data(),
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(),
               reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     DeleteDC(dc);
     for (std::uint32_t& pixel : image.pixels) {
@@ -143,9 +145,9 @@ TEST(DialogImageTest, ADialogOfEveryControlMatchesItsStoredImage) {
     if (differing != 0) {
         WriteBmp(sandbox.Root() / "dialog-controls.bmp", rendering);
     }
-    EXPECT_EQ(differing, 0u) << "first at x " << first % std::size_t(rendering.width) << ", y "
-                             << first / std::size_t(rendering.width) << "; this rendering is in "
-                             << sandbox.Root();
+    EXPECT_EQ(differing, 0u) << "first at x " << first % static_cast<std::size_t>(rendering.width)
+                             << ", y " << first / static_cast<std::size_t>(rendering.width)
+                             << "; this rendering is in " << sandbox.Root();
 }
 
 } // namespace

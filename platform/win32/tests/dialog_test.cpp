@@ -37,8 +37,8 @@ INT_PTR CALLBACK RecordingDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
     if (message == WM_INITDIALOG) {
         return TRUE;
     }
-    if (message == WM_COMMAND && HIWORD(DWORD(wParam)) == BN_CLICKED) {
-        int id = LOWORD(DWORD(wParam));
+    if (message == WM_COMMAND && HIWORD(static_cast<DWORD>(wParam)) == BN_CLICKED) {
+        int id = LOWORD(static_cast<DWORD>(wParam));
         gCommands.push_back(std::to_string(id));
         if (id == IDOK || id == IDCANCEL) {
             EndDialog(dialog, id == IDOK ? 100 : 200);

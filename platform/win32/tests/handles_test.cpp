@@ -11,7 +11,7 @@ std::uintptr_t Value(const void* handle) {
 }
 
 TEST(HandlesTest, UnknownAndDeletedHandlesAreRefused) {
-    HGDIOBJ bogus = reinterpret_cast<HGDIOBJ>(std::uintptr_t(0x7ABC1234));
+    HGDIOBJ bogus = reinterpret_cast<HGDIOBJ>(static_cast<std::uintptr_t>(0x7ABC1234));
     HDC dc = CreateCompatibleDC(nullptr);
     EXPECT_FALSE(DeleteObject(bogus));
     EXPECT_EQ(SelectObject(dc, bogus), nullptr);

@@ -38,8 +38,9 @@ Picture TestCanvas::Pixels() const {
     Picture rows;
     for (int y = 0; y < height_; ++y) {
         std::string row;
-        for (int x = 0; x < width_; ++x)
+        for (int x = 0; x < width_; ++x) {
             row += PixelChar(GetPixel(dc_, x, y));
+        }
         rows.push_back(row);
     }
     return rows;
@@ -47,7 +48,8 @@ Picture TestCanvas::Pixels() const {
 
 std::string Show(const Picture& picture) {
     std::string text = "\n";
-    for (const std::string& row : picture)
+    for (const std::string& row : picture) {
         text += row + "\n";
+    }
     return text;
 }

@@ -145,8 +145,9 @@ int PrintEmptyJob() {
     HDC dc = CreateDCA("winspool", "File Printer", nullptr, nullptr);
     DOCINFOA document{sizeof(DOCINFOA), "Empty", nullptr, nullptr, 0};
     int result = StartDocA(dc, &document);
-    if (result > 0)
+    if (result > 0) {
         result = EndDoc(dc);
+    }
     DeleteDC(dc);
     return result;
 }
@@ -179,14 +180,17 @@ TEST_F(PrinterTest, JobNumbersGoOnAboveTheLogAndThePageFiles) {
         SCOPED_TRACE(c.name);
         fs::remove_all(folder_);
         fs::create_directories(folder_);
-        if (c.log)
+        if (c.log) {
             std::ofstream(folder_ / printing::kFilePrinterLog) << *c.log;
-        for (const std::string& page : c.pageFiles)
+        }
+        for (const std::string& page : c.pageFiles) {
             std::ofstream(folder_ / page) << "page";
+        }
         EXPECT_EQ(PrintEmptyJob() > 0, c.expectedLog != nullptr);
         EXPECT_EQ(Log(), c.expectedLog ? c.expectedLog : c.log.value_or(""));
-        for (const std::string& page : c.pageFiles)
+        for (const std::string& page : c.pageFiles) {
             EXPECT_EQ(testkit::ReadFileBytes(folder_ / page), "page") << page;
+        }
     }
 }
 

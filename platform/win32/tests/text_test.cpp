@@ -115,7 +115,7 @@ TEST_F(FixedFontTest, JustificationOfALineDrawnInRunsAddsTheExtraOnce) {
         SIZE size{};
         ASSERT_TRUE(GetTextExtentPoint32A(canvas.dc(), runs[i].data(), int(runs[i].size()), &size));
         EXPECT_EQ(size.cx, widths[i]) << runs[i];
-        TextOutA(canvas.dc(), x, 0, runs[i].data(), int(runs[i].size()));
+        TextOutA(canvas.dc(), x, 0, runs[i].data(), static_cast<int>(runs[i].size()));
         x += size.cx;
     }
     EXPECT_EQ(x, 55 + 10);
@@ -265,7 +265,7 @@ std::string Rendering(const char* text, HFONT font, int width, int height) {
     TestCanvas canvas(width, height, /*monochrome*/ true);
     SelectObject(canvas.dc(), font);
     SetBkMode(canvas.dc(), TRANSPARENT);
-    TextOutA(canvas.dc(), 2, 2, text, int(std::strlen(text)));
+    TextOutA(canvas.dc(), 2, 2, text, static_cast<int>(std::strlen(text)));
     std::string picture = Show(canvas.Pixels());
     SelectObject(canvas.dc(), GetStockObject(SYSTEM_FONT));
     return picture;

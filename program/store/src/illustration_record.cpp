@@ -115,7 +115,7 @@ bool Checked(std::string_view record, std::size_t offset) {
 std::string PercentText(std::string text) {
     const std::string plain = calc::CleanNumber(text);
     try {
-        return runtime::Format(std::string_view(plain), "#0.00") + "%";
+        return runtime::Format(std::string_view{plain}, "#0.00") + "%";
     } catch (const runtime::RuntimeError&) {
         return plain + "%";
     }

@@ -101,7 +101,7 @@ RepInfoFields RepRecordToForm(std::string_view record) {
     whole.resize(kRecordLength, ' ');
     RepInfoFields fields;
     for (const RepSlot& slot : kSlots) {
-        std::string text = runtime::Trim(std::string_view(whole).substr(slot.offset, slot.width));
+        std::string text = runtime::Trim(std::string_view{whole}.substr(slot.offset, slot.width));
         if (slot.control == kStateField) {
             fields.state = std::move(text);
         } else {

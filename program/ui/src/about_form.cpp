@@ -46,8 +46,8 @@ frmAbout::frmAbout(forms::Application& app)
     cmdOK.Move(4200, 3000, 1260, 345);
     cmdSysInfo.SetCaption("&System Info...");
     cmdSysInfo.Move(2760, 3000, 1260, 345);
-    Line1.Add(0).SetBorderColor(forms::Color::White);
-    Line1.Add(1).SetBorderColor(forms::Color::GrayText);
+    Line1.Add(0).SetBorderColor(forms::Color::kWhite);
+    Line1.Add(1).SetBorderColor(forms::Color::kGrayText);
 
     Load = [this] {
         if (Owner() != nullptr) {

@@ -8,9 +8,9 @@ void SwitchInput(frmMain& main, int index, bool on) {
         field.SetText("");
     }
     field.SetEnabled(on);
-    field.SetBackColor(on ? forms::Color::WindowBackground : forms::Color::GrayText);
+    field.SetBackColor(on ? forms::Color::kWindowBackground : forms::Color::kGrayText);
     if (main.lblInput.Exists(index)) {
-        main.lblInput(index).SetForeColor(on ? forms::Color::ButtonText : forms::Color::GrayText);
+        main.lblInput(index).SetForeColor(on ? forms::Color::kButtonText : forms::Color::kGrayText);
     }
 }
 

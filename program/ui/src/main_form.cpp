@@ -90,7 +90,7 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
         // The report elements are never edited: their grey is the background that the field
         // rules copy from "R-Plan70" to an input they close.
         if (field.index >= illustration::kFirstReportField) {
-            box.SetBackColor(forms::Color::GrayText);
+            box.SetBackColor(forms::Color::kGrayText);
         }
     }
     // The window and the model keep one text: each writes the other only when it differs.

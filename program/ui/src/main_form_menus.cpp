@@ -137,7 +137,7 @@ void frmMain::WireMenus() {
         {&mnuFileNewEqual, IllustrationType::EqualPayments},
         {&mnuFileNewStretch, IllustrationType::Stretch}};
     for (const auto& [item, type] : newItems) {
-        item->Click = [this, type] { StartNewIllustration(*this, type); };
+        item->Click = [this, type = type] { StartNewIllustration(*this, type); };
     }
     mnuFileLoad.Click = [this] {
         SetupIllustrationType();
@@ -174,7 +174,7 @@ void frmMain::WireMenus() {
                                                              {&mnuReportLedger, "ReportLedger"},
                                                              {&mnuReportTaxes, "ReportTaxes"}};
     for (const auto& [item, key] : sections) {
-        item->Click = [this, item, key] { ToggleReportSection(*this, *item, key); };
+        item->Click = [this, item = item, key = key] { ToggleReportSection(*this, *item, key); };
     }
     mnuOptions.Click = [this] {
         const bool records = Store().RecordCount() >= 1;

@@ -14,16 +14,16 @@ void ExpectOn(InputWindow& window, int index, const std::string& text) {
     SCOPED_TRACE(index);
     EXPECT_EQ(window.main.txtInput(index).Text(), text);
     EXPECT_TRUE(window.main.txtInput(index).Enabled());
-    EXPECT_EQ(window.main.txtInput(index).BackColor(), Color::WindowBackground);
-    EXPECT_EQ(window.main.lblInput(index).ForeColor(), Color::ButtonText);
+    EXPECT_EQ(window.main.txtInput(index).BackColor(), Color::kWindowBackground);
+    EXPECT_EQ(window.main.lblInput(index).ForeColor(), Color::kButtonText);
 }
 
 void ExpectOff(InputWindow& window, int index) {
     SCOPED_TRACE(index);
     EXPECT_EQ(window.main.txtInput(index).Text(), "");
     EXPECT_FALSE(window.main.txtInput(index).Enabled());
-    EXPECT_EQ(window.main.txtInput(index).BackColor(), Color::GrayText);
-    EXPECT_EQ(window.main.lblInput(index).ForeColor(), Color::GrayText);
+    EXPECT_EQ(window.main.txtInput(index).BackColor(), Color::kGrayText);
+    EXPECT_EQ(window.main.lblInput(index).ForeColor(), Color::kGrayText);
 }
 
 // The beneficiary's controls with the handlers the window gives them: the plan type list and
@@ -130,7 +130,7 @@ TEST(FieldRules, TheJointSpouseDateByTypeAndChoice) {
         const std::string source = c.enabled ? "8-PlanName0" : "R-Plan70";
         EXPECT_EQ(spouse.BackColor(), window.Field(source).BackColor());
         if (!c.enabled) {
-            EXPECT_EQ(spouse.BackColor(), forms::Color::GrayText);
+            EXPECT_EQ(spouse.BackColor(), forms::Color::kGrayText);
         }
     }
 }

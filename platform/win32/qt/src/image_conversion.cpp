@@ -7,7 +7,8 @@ QImage ToQImage(const WindowImage& image) {
     for (int y = 0; y < image.height; ++y) {
         auto* row = reinterpret_cast<QRgb*>(result.scanLine(y));
         const std::uint32_t* source =
-            image.pixels.data() + std::size_t(y) * std::size_t(image.width);
+            image.pixels.data() +
+            static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width);
         for (int x = 0; x < image.width; ++x) {
             // Qt's 32-bit RGB wants an opaque alpha byte.
             row[x] = 0xFF000000u | source[x];

@@ -26,7 +26,7 @@ void WindowWidget::Refresh() {
     RECT rect;
     GetWindowRect(window_, &rect);
     setGeometry(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
-    std::vector<char> title(std::size_t(GetWindowTextLengthA(window_)) + 1);
+    std::vector<char> title(static_cast<std::size_t>(GetWindowTextLengthA(window_)) + 1);
     GetWindowTextA(window_, title.data(), static_cast<int>(title.size()));
     setWindowTitle(qtkit::FromWindows1252(title.data()));
     update();

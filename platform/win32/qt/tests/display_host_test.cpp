@@ -43,8 +43,8 @@ INT_PTR CALLBACK AnsweringDialog(HWND dialog, UINT message, WPARAM wParam, LPARA
     if (message == WM_INITDIALOG) {
         return TRUE;
     }
-    if (message == WM_COMMAND && HIWORD(DWORD(wParam)) == BN_CLICKED) {
-        EndDialog(dialog, LOWORD(DWORD(wParam)) == IDOK ? 100 : 200);
+    if (message == WM_COMMAND && HIWORD(static_cast<DWORD>(wParam)) == BN_CLICKED) {
+        EndDialog(dialog, LOWORD(static_cast<DWORD>(wParam)) == IDOK ? 100 : 200);
         return TRUE;
     }
     return FALSE;
@@ -108,8 +108,9 @@ TEST_F(DisplayHostTest, TheWidgetShowsWhatTheDialogPaintedAndAClickAnswersIt) {
         int differing = 0;
         for (int y = 0; y < painted.height; ++y) {
             for (int x = 0; x < painted.width; ++x) {
-                std::uint32_t pixel =
-                    painted.pixels[std::size_t(y) * std::size_t(painted.width) + std::size_t(x)];
+                std::uint32_t pixel = painted.pixels[static_cast<std::size_t>(y) *
+                                                         static_cast<std::size_t>(painted.width) +
+                                                     static_cast<std::size_t>(x)];
                 differing += (shown.pixel(x, y) & 0xFFFFFFu) != pixel ? 1 : 0;
             }
         }

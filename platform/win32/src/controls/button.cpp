@@ -247,7 +247,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         SetPushed(hwnd, *window, wParam != 0);
         return 0;
     case BM_SETSTYLE:
-        window->style = (window->style & ~DWORD(0xFFFF)) | (static_cast<DWORD>(wParam) & 0xFFFF);
+        window->style =
+            (window->style & ~static_cast<DWORD>(0xFFFF)) | (static_cast<DWORD>(wParam) & 0xFFFF);
         if (lParam != 0) {
             InvalidateRect(hwnd, nullptr, TRUE);
         }

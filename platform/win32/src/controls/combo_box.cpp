@@ -95,7 +95,7 @@ void DropDown(HWND hwnd, Window& window) {
         SendMessageA(state.list, LB_ADDSTRING, 0,
                      reinterpret_cast<LPARAM>(state.items.Text(index).c_str()));
     }
-    SendMessageA(state.list, LB_SETCURSEL, WPARAM(state.items.Selection()), 0);
+    SendMessageA(state.list, LB_SETCURSEL, static_cast<WPARAM>(state.items.Selection()), 0);
     ShowWindow(state.list, SW_SHOWNA);
     SetCapture(state.list);
 }

@@ -5,7 +5,8 @@
 namespace win32 {
 
 void NotifyParent(const Window& control, WORD code) {
-    SendMessageA(MakeHandle<HWND>(control.parent), WM_COMMAND, MAKEWPARAM(WORD(control.id), code),
+    SendMessageA(MakeHandle<HWND>(control.parent), WM_COMMAND,
+                 MAKEWPARAM(static_cast<WORD>(control.id), code),
                  reinterpret_cast<LPARAM>(control.Handle()));
 }
 

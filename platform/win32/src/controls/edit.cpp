@@ -302,8 +302,8 @@ void SetSelection(HWND hwnd, Window& window, WPARAM start, LPARAM end) {
         // A start of -1 removes the selection, leaving the caret where it is.
         state.anchor = state.caret;
     } else {
-        state.anchor = std::min<std::size_t>(std::size_t(first), size);
-        state.caret = last < 0 ? size : std::min<std::size_t>(std::size_t(last), size);
+        state.anchor = std::min<std::size_t>(static_cast<std::size_t>(first), size);
+        state.caret = last < 0 ? size : std::min<std::size_t>(static_cast<std::size_t>(last), size);
     }
     Changed(hwnd, window);
 }
@@ -390,7 +390,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         if (lParam != 0) {
             *reinterpret_cast<DWORD*>(lParam) = end;
         }
-        return MAKELONG(WORD(start), WORD(end));
+        return MAKELONG(static_cast<WORD>(start), static_cast<WORD>(end));
     }
     case EM_SETSEL:
         SetSelection(hwnd, *window, wParam, lParam);
@@ -399,7 +399,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         ReplaceSelection(hwnd, *window, lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : "");
         return 0;
     case EM_LIMITTEXT:
-        state.limit = wParam == 0 ? kLargestLimit : std::size_t(wParam);
+        state.limit = wParam == 0 ? kLargestLimit : static_cast<std::size_t>(wParam);
         return 0;
     case EM_GETLIMITTEXT:
         return static_cast<LRESULT>(state.limit);

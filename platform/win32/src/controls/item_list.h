@@ -24,9 +24,11 @@ public:
 
     int Count() const { return static_cast<int>(items_.size()); }
     bool Has(int index) const { return index >= 0 && index < Count(); }
-    const std::string& Text(int index) const { return items_[std::size_t(index)].text; }
-    LPARAM Data(int index) const { return items_[std::size_t(index)].data; }
-    void SetData(int index, LPARAM data) { items_[std::size_t(index)].data = data; }
+    const std::string& Text(int index) const {
+        return items_[static_cast<std::size_t>(index)].text;
+    }
+    LPARAM Data(int index) const { return items_[static_cast<std::size_t>(index)].data; }
+    void SetData(int index, LPARAM data) { items_[static_cast<std::size_t>(index)].data = data; }
 
     int Selection() const { return selection_; }
     // -1 clears; answers false (and clears) for no such item.

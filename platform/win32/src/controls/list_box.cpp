@@ -291,7 +291,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_LBUTTONDOWN: {
         if (state.combo != nullptr) {
             if (ItemAt(hwnd, *window, lParam) < 0) {
-                SendMessageA(state.combo, kComboListChosen, WPARAM(-1), 0);
+                SendMessageA(state.combo, kComboListChosen, static_cast<WPARAM>(-1), 0);
             }
             return 0;
         }
@@ -314,7 +314,7 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         if (state.combo != nullptr) {
             int under = ItemAt(hwnd, *window, lParam);
             if (under >= 0) {
-                SendMessageA(state.combo, kComboListChosen, WPARAM(under), 0);
+                SendMessageA(state.combo, kComboListChosen, static_cast<WPARAM>(under), 0);
             }
         }
         return 0;

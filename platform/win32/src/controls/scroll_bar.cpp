@@ -87,7 +87,8 @@ Part PartAt(const Layout& layout, int along) {
 
 void Tell(HWND hwnd, const Window& window, int code, int position) {
     SendMessageA(MakeHandle<HWND>(window.parent), IsVertical(window) ? WM_VSCROLL : WM_HSCROLL,
-                 MAKEWPARAM(WORD(code), WORD(position)), reinterpret_cast<LPARAM>(hwnd));
+                 MAKEWPARAM(static_cast<WORD>(code), static_cast<WORD>(position)),
+                 reinterpret_cast<LPARAM>(hwnd));
 }
 
 int CodeOf(Part part) {
@@ -279,7 +280,8 @@ LRESULT CALLBACK ScrollBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         return TRUE;
     case SBM_SETPOS: {
         int previous = state.range.position;
-        Apply(hwnd, state, SCROLLINFO{sizeof(SCROLLINFO), SIF_POS, 0, 0, 0, int(wParam), 0},
+        Apply(hwnd, state,
+              SCROLLINFO{sizeof(SCROLLINFO), SIF_POS, 0, 0, 0, static_cast<int>(wParam), 0},
               lParam != 0);
         return previous;
     }
@@ -288,7 +290,9 @@ LRESULT CALLBACK ScrollBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case SBM_SETRANGE: {
         int previous = state.range.position;
         Apply(hwnd, state,
-              SCROLLINFO{sizeof(SCROLLINFO), SIF_RANGE, int(wParam), int(lParam), 0, 0, 0}, true);
+              SCROLLINFO{sizeof(SCROLLINFO), SIF_RANGE, static_cast<int>(wParam),
+                         static_cast<int>(lParam), 0, 0, 0},
+              true);
         return previous;
     }
     case SBM_GETRANGE:

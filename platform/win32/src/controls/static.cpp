@@ -104,7 +104,8 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_LBUTTONDOWN:
         if ((window->style & SS_NOTIFY) != 0) {
             SendMessageA(MakeHandle<HWND>(window->parent), WM_COMMAND,
-                         MAKEWPARAM(WORD(window->id), STN_CLICKED), reinterpret_cast<LPARAM>(hwnd));
+                         MAKEWPARAM(static_cast<WORD>(window->id), STN_CLICKED),
+                         reinterpret_cast<LPARAM>(hwnd));
         }
         return 0;
     default:

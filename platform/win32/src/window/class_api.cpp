@@ -13,7 +13,7 @@ namespace {
 // Offsets into extra bytes are checked against the bytes the class gave the window.
 template <typename Value>
 bool ReadExtra(const std::vector<std::uint8_t>& bytes, int index, Value& value) {
-    if (index < 0 || std::size_t(index) + sizeof(Value) > bytes.size()) {
+    if (index < 0 || static_cast<std::size_t>(index) + sizeof(Value) > bytes.size()) {
         return false;
     }
     std::memcpy(&value, bytes.data() + index, sizeof(Value));
@@ -22,7 +22,7 @@ bool ReadExtra(const std::vector<std::uint8_t>& bytes, int index, Value& value) 
 
 template <typename Value>
 bool WriteExtra(std::vector<std::uint8_t>& bytes, int index, Value value) {
-    if (index < 0 || std::size_t(index) + sizeof(Value) > bytes.size()) {
+    if (index < 0 || static_cast<std::size_t>(index) + sizeof(Value) > bytes.size()) {
         return false;
     }
     std::memcpy(bytes.data() + index, &value, sizeof(Value));
@@ -39,7 +39,7 @@ bool ReadField(const Window& window, int index, LONG_PTR& value) {
         value = reinterpret_cast<LONG_PTR>(window.instance);
         return true;
     case GWLP_HWNDPARENT:
-        value = LONG_PTR(window.IsChildStyle() ? window.parent : window.owner);
+        value = static_cast<LONG_PTR>(window.IsChildStyle() ? window.parent : window.owner);
         return true;
     case GWLP_ID:
         value = window.id;
@@ -107,10 +107,10 @@ ATOM RegisterClassA(const WNDCLASSA* windowClass) {
     entry->instance = windowClass->hInstance;
     entry->cursor = windowClass->hCursor;
     entry->background = windowClass->hbrBackground;
-    entry->classExtra.assign(std::size_t(windowClass->cbClsExtra), 0);
+    entry->classExtra.assign(static_cast<std::size_t>(windowClass->cbClsExtra), 0);
     classes.push_back(entry);
     // Atoms of registered classes start at 0xC000.
-    return ATOM(0xC000 + classes.size());
+    return static_cast<ATOM>(0xC000 + classes.size());
 }
 
 BOOL UnregisterClassA(LPCSTR className, HINSTANCE instance) {
@@ -154,7 +154,7 @@ int GetClassNameA(HWND hwnd, LPSTR className, int size) {
     }
     const std::string& name = window->windowClass->name;
     int length = std::min<int>(size - 1, static_cast<int>(name.size()));
-    std::memcpy(className, name.data(), std::size_t(length));
+    std::memcpy(className, name.data(), static_cast<std::size_t>(length));
     className[length] = '\0';
     return length;
 }

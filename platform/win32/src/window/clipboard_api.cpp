@@ -136,7 +136,8 @@ std::optional<WindowImage> ClipboardBitmap() {
     WindowImage image;
     image.width = bitmap.bmWidth;
     image.height = bitmap.bmHeight;
-    image.pixels.resize(std::size_t(image.width) * std::size_t(image.height));
+    image.pixels.resize(static_cast<std::size_t>(image.width) *
+                        static_cast<std::size_t>(image.height));
     // GetDIBits may fill in colour masks or a table after the header, as in Windows.
     struct {
         BITMAPINFOHEADER header;
@@ -149,8 +150,9 @@ std::optional<WindowImage> ClipboardBitmap() {
     info.header.biBitCount = 32;
     info.header.biCompression = BI_RGB;
     HDC dc = CreateCompatibleDC(nullptr);
-    int rows = GetDIBits(dc, static_cast<HBITMAP>(found->second), 0, UINT(image.height),
-                         image.pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    int rows =
+        GetDIBits(dc, static_cast<HBITMAP>(found->second), 0, static_cast<UINT>(image.height),
+                  image.pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
     DeleteDC(dc);
     if (rows != image.height) {
         return std::nullopt;

@@ -26,7 +26,7 @@ LRESULT DefaultDialogHandling(HWND dialog, Window& window, UINT message, WPARAM 
     case DM_GETDEFID: {
         HWND button = DefaultButton(dialog);
         int id = button ? GetDlgCtrlID(button) : IDOK;
-        return MAKELONG(WORD(id), DC_HASDEFID);
+        return MAKELONG(static_cast<WORD>(id), DC_HASDEFID);
     }
     case DM_SETDEFID: {
         if (HWND previous = DefaultButton(dialog)) {
@@ -46,7 +46,7 @@ LRESULT DefaultDialogHandling(HWND dialog, Window& window, UINT message, WPARAM 
         return 0;
     }
     case WM_NEXTDLGCTL: {
-        HWND target = LOWORD(DWORD(lParam)) != 0
+        HWND target = LOWORD(static_cast<DWORD>(lParam)) != 0
                           ? reinterpret_cast<HWND>(wParam)
                           : GetNextDlgTabItem(dialog, GetFocus(), wParam != 0 ? TRUE : FALSE);
         if (target != nullptr) {

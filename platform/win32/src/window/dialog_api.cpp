@@ -104,7 +104,7 @@ bool ActivateMnemonic(HWND dialog, int character) {
 }
 
 void Click(HWND dialog, int id) {
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(WORD(id), BN_CLICKED),
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
@@ -125,7 +125,7 @@ HWND CreateDialogIndirectParamA(HINSTANCE instance, const DialogTemplate* dialog
     if (dialog == nullptr) {
         return nullptr;
     }
-    DWORD style = dialog->style & ~DWORD(WS_VISIBLE);
+    DWORD style = dialog->style & ~static_cast<DWORD>(WS_VISIBLE);
     DWORD exStyle = dialog->exStyle;
     if ((style & DS_MODALFRAME) != 0) {
         exStyle |= WS_EX_DLGMODALFRAME;
@@ -293,7 +293,7 @@ HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
     if (at == stops.end()) {
         return previous ? stops.back() : stops.front();
     }
-    std::size_t index = std::size_t(at - stops.begin());
+    std::size_t index = static_cast<std::size_t>(at - stops.begin());
     std::size_t next =
         previous ? (index + stops.size() - 1) % stops.size() : (index + 1) % stops.size();
     return stops[next];
@@ -316,7 +316,7 @@ HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
         ++last;
     }
     std::vector<HWND> group(first, last);
-    std::size_t index = std::size_t(at - first);
+    std::size_t index = static_cast<std::size_t>(at - first);
     for (std::size_t step = 1; step < group.size(); ++step) {
         std::size_t next =
             previous ? (index + group.size() - step) % group.size() : (index + step) % group.size();
@@ -371,7 +371,9 @@ BOOL IsDialogMessageA(HWND dialog, MSG* message) {
                 Click(dialog, GetDlgCtrlID(focus));
             } else {
                 LRESULT defId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
-                Click(dialog, HIWORD(DWORD(defId)) == DC_HASDEFID ? LOWORD(DWORD(defId)) : IDOK);
+                Click(dialog, HIWORD(static_cast<DWORD>(defId)) == DC_HASDEFID
+                                  ? LOWORD(static_cast<DWORD>(defId))
+                                  : IDOK);
             }
             return TRUE;
         }

@@ -89,7 +89,7 @@ bool TakeMessage(MSG* message, HWND window, UINT first, UINT last, bool remove) 
         }
     }
     if (ui.quit) {
-        *message = MSG{nullptr, WM_QUIT, WPARAM(ui.quitCode), 0, Now(), {}};
+        *message = MSG{nullptr, WM_QUIT, static_cast<WPARAM>(ui.quitCode), 0, Now(), {}};
         if (remove) {
             ui.quit = false;
         }
@@ -214,8 +214,12 @@ BOOL TranslateMessage(const MSG* message) {
         return FALSE;
     }
     UINT charMessage = message->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
-    Ui().queue.push_front(
-        MSG{message->hwnd, charMessage, WPARAM(character), message->lParam, message->time, {}});
+    Ui().queue.push_front(MSG{message->hwnd,
+                              charMessage,
+                              static_cast<WPARAM>(character),
+                              message->lParam,
+                              message->time,
+                              {}});
     return TRUE;
 }
 
@@ -362,7 +366,7 @@ HWND GetCapture() {
 }
 
 short GetKeyState(int virtualKey) {
-    std::uint8_t key = Ui().keys[std::size_t(virtualKey) & 0xFF];
+    std::uint8_t key = Ui().keys[static_cast<std::size_t>(virtualKey) & 0xFF];
     return static_cast<short>(((key & 0x80) != 0 ? 0x8000 : 0) | (key & 0x01));
 }
 
@@ -416,8 +420,8 @@ bool PostMouseInput(HWND topLevel, UINT message, POINT windowPoint) {
     }
     WPARAM keys = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ? MK_LBUTTON : 0;
     return PostMessageA(target, message, keys,
-                        MAKELPARAM(WORD(std::int16_t(local.x)), WORD(std::int16_t(local.y)))) !=
-           FALSE;
+                        MAKELPARAM(static_cast<WORD>(static_cast<std::int16_t>(local.x)),
+                                   static_cast<WORD>(static_cast<std::int16_t>(local.y)))) != FALSE;
 }
 
 bool PostKeyInput(UINT message, int virtualKey) {
@@ -426,7 +430,7 @@ bool PostKeyInput(UINT message, int virtualKey) {
     if (LookupWindow(target) == nullptr) {
         return false;
     }
-    return PostMessageA(target, message, WPARAM(virtualKey), 1) != FALSE;
+    return PostMessageA(target, message, static_cast<WPARAM>(virtualKey), 1) != FALSE;
 }
 
 } // namespace win32

@@ -240,7 +240,8 @@ WindowImage CaptureWindow(HWND topLevel) {
     const Surface& surface = *window->surface;
     image.width = surface.Width();
     image.height = surface.Height();
-    image.pixels.reserve(std::size_t(image.width) * std::size_t(image.height));
+    image.pixels.reserve(static_cast<std::size_t>(image.width) *
+                         static_cast<std::size_t>(image.height));
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < image.width; ++x) {
             COLORREF color = surface.Get(x, y);

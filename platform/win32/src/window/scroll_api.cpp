@@ -31,8 +31,8 @@ int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw) {
         return 0;
     }
     if (bar == SB_CTL) {
-        return static_cast<int>(
-            SendMessageA(hwnd, SBM_SETSCROLLINFO, WPARAM(redraw), reinterpret_cast<LPARAM>(info)));
+        return static_cast<int>(SendMessageA(hwnd, SBM_SETSCROLLINFO, static_cast<WPARAM>(redraw),
+                                             reinterpret_cast<LPARAM>(info)));
     }
     Window* window = LookupWindow(hwnd);
     ScrollState* state = WindowBar(window, bar);

@@ -51,7 +51,8 @@ void NotifyParent(Window& window, UINT event) {
         return;
     }
     if (Window* parent = LookupWindow(window.parent)) {
-        Deliver(*parent, WM_PARENTNOTIFY, MAKEWPARAM(WORD(event), WORD(window.id)),
+        Deliver(*parent, WM_PARENTNOTIFY,
+                MAKEWPARAM(static_cast<WORD>(event), static_cast<WORD>(window.id)),
                 reinterpret_cast<LPARAM>(window.Handle()));
     }
 }
@@ -96,8 +97,10 @@ RECT OuterRectangle(const Window& window) {
 void SendSizeAndMove(Window& window) {
     RECT client = ClientAreaInWindow(window);
     Deliver(window, WM_SIZE, SIZE_RESTORED,
-            MAKELPARAM(WORD(client.right - client.left), WORD(client.bottom - client.top)));
-    Deliver(window, WM_MOVE, 0, MAKELPARAM(WORD(window.rect.left), WORD(window.rect.top)));
+            MAKELPARAM(static_cast<WORD>(client.right - client.left),
+                       static_cast<WORD>(client.bottom - client.top)));
+    Deliver(window, WM_MOVE, 0,
+            MAKELPARAM(static_cast<WORD>(window.rect.left), static_cast<WORD>(window.rect.top)));
 }
 
 } // namespace
@@ -128,7 +131,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     window.exStyle = exStyle;
     window.text = windowName ? windowName : "";
     window.instance = instance;
-    window.extra.assign(std::size_t(std::max(0, windowClass->windowExtra)), 0);
+    window.extra.assign(static_cast<std::size_t>(std::max(0, windowClass->windowExtra)), 0);
     if (x == CW_USEDEFAULT) {
         x = 0;
         y = 0;
@@ -194,7 +197,7 @@ HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD s
     SendSizeAndMove(window);
     NotifyParent(window, WM_CREATE);
     if (LookupWindow(handle) != nullptr && (window.style & WS_VISIBLE) != 0) {
-        window.style &= ~DWORD(WS_VISIBLE);
+        window.style &= ~static_cast<DWORD>(WS_VISIBLE);
         ShowWindow(hwnd, SW_SHOW);
     }
     return LookupWindow(handle) ? hwnd : nullptr;
@@ -275,7 +278,7 @@ HWND SetParent(HWND hwnd, HWND newParent) {
     Unlink(*window);
     window->parent = parent ? parent->handle : 0;
     if (parent == nullptr) {
-        window->style &= ~DWORD(WS_CHILD);
+        window->style &= ~static_cast<DWORD>(WS_CHILD);
         FitSurface(*window);
     } else {
         window->style |= WS_CHILD;
@@ -375,7 +378,7 @@ BOOL ShowWindow(HWND hwnd, int command) {
         }
     } else {
         InvalidateUnder(*window);
-        window->style &= ~DWORD(WS_VISIBLE);
+        window->style &= ~static_cast<DWORD>(WS_VISIBLE);
         UiState& ui = Ui();
         if (ui.focus != 0 && (ui.focus == handle || IsChild(hwnd, MakeHandle<HWND>(ui.focus)))) {
             SetFocus(window->IsChildStyle() ? MakeHandle<HWND>(window->parent) : nullptr);
@@ -405,7 +408,7 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
         return wasDisabled ? TRUE : FALSE;
     }
     if (enable) {
-        window->style &= ~DWORD(WS_DISABLED);
+        window->style &= ~static_cast<DWORD>(WS_DISABLED);
     } else {
         window->style |= WS_DISABLED;
         UiState& ui = Ui();
@@ -560,7 +563,7 @@ int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count) {
         points[i].x += dx;
         points[i].y += dy;
     }
-    return MAKELONG(WORD(dx), WORD(dy));
+    return MAKELONG(static_cast<WORD>(dx), static_cast<WORD>(dy));
 }
 
 HWND ChildWindowFromPoint(HWND parent, POINT point) {
@@ -630,7 +633,7 @@ int GetWindowTextA(HWND hwnd, LPSTR text, int size) {
         return 0;
     }
     return static_cast<int>(
-        SendMessageA(hwnd, WM_GETTEXT, WPARAM(size), reinterpret_cast<LPARAM>(text)));
+        SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(size), reinterpret_cast<LPARAM>(text)));
 }
 
 int GetWindowTextLengthA(HWND hwnd) {
