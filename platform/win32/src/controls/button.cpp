@@ -4,6 +4,8 @@
 #include "platform/win32/src/controls/controls.h"
 #include "platform/win32/src/window/window.h"
 
+#include <optional>
+
 namespace win32 {
 
 namespace {
@@ -151,6 +153,10 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     }
     ButtonState& state = StateOf(*window);
     DWORD type = TypeOf(*window);
+    if (const std::optional<LRESULT> answer =
+            AnswerDrawingMessage(hwnd, *window, message, wParam, lParam, Paint)) {
+        return *answer;
+    }
     switch (message) {
     case WM_GETDLGCODE:
         if (type == BS_GROUPBOX) {
@@ -163,19 +169,6 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
             return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
         }
         return DLGC_BUTTON | (type == BS_PUSHBUTTON ? DLGC_UNDEFPUSHBUTTON : 0);
-    case WM_PAINT:
-        Paint(hwnd, *window);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETFONT:
-        window->font = reinterpret_cast<HFONT>(wParam);
-        if (lParam != 0) {
-            InvalidateRect(hwnd, nullptr, TRUE);
-        }
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(window->font);
     case WM_SETFOCUS:
         state.focused = true;
         InvalidateRect(hwnd, nullptr, TRUE);

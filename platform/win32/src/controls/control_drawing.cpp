@@ -52,4 +52,25 @@ void DrawArrowButton(HDC dc, const RECT& rect, ArrowDirection direction, bool en
     }
 }
 
+std::optional<LRESULT> AnswerDrawingMessage(HWND hwnd, Window& window, UINT message, WPARAM wParam,
+                                            LPARAM lParam, void (*paint)(HWND, Window&)) {
+    switch (message) {
+    case WM_PAINT:
+        paint(hwnd, window);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SETFONT:
+        window.font = reinterpret_cast<HFONT>(wParam);
+        if (lParam != 0) {
+            InvalidateRect(hwnd, nullptr, TRUE);
+        }
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(window.font);
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace win32

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 namespace win32 {
 
@@ -316,22 +317,13 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     EditState& state = StateOf(*window);
+    if (const std::optional<LRESULT> answer =
+            AnswerDrawingMessage(hwnd, *window, message, wParam, lParam, Paint)) {
+        return *answer;
+    }
     switch (message) {
     case WM_GETDLGCODE:
         return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-    case WM_PAINT:
-        Paint(hwnd, *window);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETFONT:
-        window->font = reinterpret_cast<HFONT>(wParam);
-        if (lParam != 0) {
-            InvalidateRect(hwnd, nullptr, TRUE);
-        }
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(window->font);
     case WM_SETTEXT:
         // The limit governs typing only, as in Windows.
         DefWindowProcA(hwnd, message, wParam, lParam);

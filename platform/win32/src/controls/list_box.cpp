@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <strings.h>
 
 namespace win32 {
@@ -255,6 +256,10 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     }
     ListBoxState& state = StateOf(*window);
+    if (const std::optional<LRESULT> answer =
+            AnswerDrawingMessage(hwnd, *window, message, wParam, lParam, Paint)) {
+        return *answer;
+    }
     switch (message) {
     case WM_CREATE:
         if (strcasecmp(window->windowClass->name.c_str(), kComboListClass) == 0) {
@@ -264,19 +269,6 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
-    case WM_PAINT:
-        Paint(hwnd, *window);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETFONT:
-        window->font = reinterpret_cast<HFONT>(wParam);
-        if (lParam != 0) {
-            InvalidateRect(hwnd, nullptr, TRUE);
-        }
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(window->font);
     case WM_ENABLE:
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;

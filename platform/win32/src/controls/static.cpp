@@ -3,6 +3,8 @@
 #include "platform/win32/src/controls/controls.h"
 #include "platform/win32/src/window/window.h"
 
+#include <optional>
+
 namespace win32 {
 
 namespace {
@@ -80,22 +82,13 @@ LRESULT CALLBACK StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     if (window == nullptr) {
         return 0;
     }
+    if (const std::optional<LRESULT> answer =
+            AnswerDrawingMessage(hwnd, *window, message, wParam, lParam, Paint)) {
+        return *answer;
+    }
     switch (message) {
     case WM_GETDLGCODE:
         return DLGC_STATIC;
-    case WM_PAINT:
-        Paint(hwnd, *window);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_SETFONT:
-        window->font = reinterpret_cast<HFONT>(wParam);
-        if (lParam != 0) {
-            InvalidateRect(hwnd, nullptr, TRUE);
-        }
-        return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(window->font);
     case WM_SETTEXT:
     case WM_ENABLE:
         DefWindowProcA(hwnd, message, wParam, lParam);
