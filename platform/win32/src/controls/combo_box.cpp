@@ -39,14 +39,8 @@ ComboBoxState& StateOf(Window& window) {
 
 // The field's height: a line of the control's font and its edges.
 int FieldHeight(HWND hwnd, const Window& window) {
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ previous = SelectControlFont(dc, window);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, previous);
-    ReleaseDC(hwnd, dc);
     constexpr int kEdges = 8;
-    return metrics.tmHeight + kEdges;
+    return ControlFontHeight(hwnd, window) + kEdges;
 }
 
 void FitField(HWND hwnd, Window& window) {

@@ -10,6 +10,16 @@ HGDIOBJ SelectControlFont(HDC dc, const Window& window) {
     return SelectObject(dc, font);
 }
 
+int ControlFontHeight(HWND hwnd, const Window& window) {
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ previous = SelectControlFont(dc, window);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(hwnd, dc);
+    return metrics.tmHeight;
+}
+
 void DrawEdge3D(HDC dc, const RECT& rect, bool raised) {
     auto fill = [dc](RECT area, int color) { FillRect(dc, &area, GetSysColorBrush(color)); };
     int outerLight = raised ? COLOR_BTNHIGHLIGHT : COLOR_BTNSHADOW;

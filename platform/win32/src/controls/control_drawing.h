@@ -12,6 +12,8 @@ class Window;
 
 // Selects the control's WM_SETFONT font into the context; answers the previous font.
 HGDIOBJ SelectControlFont(HDC dc, const Window& window);
+// The height of a line of the control's font.
+int ControlFontHeight(HWND hwnd, const Window& window);
 // A 2-pixel edge along the inside of the rectangle: raised (light top-left) or sunken.
 void DrawEdge3D(HDC dc, const RECT& rect, bool raised);
 

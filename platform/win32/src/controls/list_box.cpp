@@ -35,13 +35,7 @@ ListBoxState& StateOf(Window& window) {
 }
 
 int ItemHeight(HWND hwnd, const Window& window) {
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ previous = SelectControlFont(dc, window);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, previous);
-    ReleaseDC(hwnd, dc);
-    return std::max<int>(1, metrics.tmHeight);
+    return std::max(1, ControlFontHeight(hwnd, window));
 }
 
 int VisibleRows(HWND hwnd, const Window& window) {
