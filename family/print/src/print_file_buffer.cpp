@@ -7,7 +7,7 @@
 namespace pressel {
 
 bool PrintFileBuffer::Flush() {
-    if (mode_ != Mode::KWriting) {
+    if (mode_ != Mode::kWriting) {
         return true;
     }
     std::size_t written = 0;
@@ -30,11 +30,11 @@ bool PrintFileBuffer::Flush() {
 }
 
 bool PrintFileBuffer::GetByte(std::uint8_t& byte) {
-    if (mode_ == Mode::KWriting) {
+    if (mode_ == Mode::kWriting) {
         return false;
     }
-    if (mode_ == Mode::KIdle) {
-        mode_ = Mode::KReading;
+    if (mode_ == Mode::kIdle) {
+        mode_ = Mode::kReading;
         readIndex_ = 0;
         limit_ = 0;
     }
@@ -55,11 +55,11 @@ bool PrintFileBuffer::GetByte(std::uint8_t& byte) {
 }
 
 bool PrintFileBuffer::PutByte(std::uint8_t byte) {
-    if (mode_ == Mode::KReading) {
+    if (mode_ == Mode::kReading) {
         return false;
     }
-    if (mode_ == Mode::KIdle) {
-        mode_ = Mode::KWriting;
+    if (mode_ == Mode::kIdle) {
+        mode_ = Mode::kWriting;
         writeCount_ = 0;
         limit_ = kSize;
     }
@@ -81,22 +81,22 @@ bool PrintFileBuffer::PutBytes(std::span<const std::uint8_t> bytes) {
 }
 
 std::int64_t PrintFileBuffer::Seek(std::int64_t offset, Origin origin) {
-    if (offset == 0 && origin == Origin::KCurrent) {
+    if (offset == 0 && origin == Origin::kCurrent) {
         return position_;
     }
-    if (mode_ == Mode::KReading && origin == Origin::KCurrent) {
+    if (mode_ == Mode::kReading && origin == Origin::kCurrent) {
         ::lseek(descriptor_, position_, SEEK_SET);
     }
-    if (mode_ == Mode::KWriting) {
+    if (mode_ == Mode::kWriting) {
         Flush();
     }
     pendingZero_ = false;
-    mode_ = Mode::KIdle;
+    mode_ = Mode::kIdle;
     writeCount_ = 0;
     readIndex_ = 0;
     limit_ = 0;
     const int whence =
-        origin == Origin::KStart ? SEEK_SET : (origin == Origin::KCurrent ? SEEK_CUR : SEEK_END);
+        origin == Origin::kStart ? SEEK_SET : (origin == Origin::kCurrent ? SEEK_CUR : SEEK_END);
     const off_t moved = ::lseek(descriptor_, offset, whence);
     if (moved >= 0) {
         position_ = moved;

@@ -16,7 +16,7 @@ class PrintFileBuffer {
 public:
     static constexpr std::size_t kSize = 8192;
 
-    enum class Origin { KStart = 0, KCurrent = 1, KEnd = 2 };
+    enum class Origin { kStart = 0, kCurrent = 1, kEnd = 2 };
 
     // The buffer of an open file descriptor, which the caller owns and closes.
     explicit PrintFileBuffer(int descriptor) : descriptor_(descriptor) {}
@@ -44,14 +44,14 @@ public:
     void SetPendingZero() { pendingZero_ = true; }
 
 private:
-    enum class Mode { KIdle, KReading, KWriting };
+    enum class Mode { kIdle, kReading, kWriting };
 
     int descriptor_;
     std::array<std::uint8_t, kSize> data_{};
     std::size_t readIndex_ = 0;
     std::size_t writeCount_ = 0;
     std::size_t limit_ = 0;
-    Mode mode_ = Mode::KIdle;
+    Mode mode_ = Mode::kIdle;
     std::int64_t position_ = 0;
     bool pendingZero_ = false;
 };

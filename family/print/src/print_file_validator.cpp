@@ -120,7 +120,7 @@ private:
             Fault(name + " points outside the token stream");
             return;
         }
-        file_.Seek(line.streamOffset, PrintFileBuffer::Origin::KStart);
+        file_.Seek(line.streamOffset, PrintFileBuffer::Origin::kStart);
         std::array<char, kRectangleOperandSize + kTextBufferSize> text{};
         std::int32_t operand = 0;
         bool justifyStartSeen = line.justifyFrom == 0;

@@ -79,11 +79,11 @@ FieldSubstitution SubstituteField(std::span<const PrintField> fields, std::strin
     const char* value = fields[search.index].value;
     if (value == nullptr) {
         word = "???";
-        result.outcome = FieldOutcome::KMissingValue;
+        result.outcome = FieldOutcome::kMissingValue;
         return result;
     }
     word = (value + word.substr(length)).substr(0, kMaxFieldText);
-    result.outcome = FieldOutcome::KReplaced;
+    result.outcome = FieldOutcome::kReplaced;
     return result;
 }
 

@@ -19,13 +19,13 @@ namespace pressel {
 int FindField(std::span<const PrintField> fields, std::string_view word);
 
 enum class FieldOutcome {
-    KUnchanged,    // no field of that name (or too much punctuation): the word stays
-    KReplaced,     // the word is now the value and its punctuation, at most 99 characters
-    KMissingValue, // the field has no value: the word is now "???"
+    kUnchanged,    // no field of that name (or too much punctuation): the word stays
+    kReplaced,     // the word is now the value and its punctuation, at most 99 characters
+    kMissingValue, // the field has no value: the word is now "???"
 };
 
 struct FieldSubstitution {
-    FieldOutcome outcome = FieldOutcome::KUnchanged;
+    FieldOutcome outcome = FieldOutcome::kUnchanged;
     // The search met an entry without a name, which the caller reports.
     bool metNamelessEntry = false;
 };

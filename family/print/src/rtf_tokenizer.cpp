@@ -56,7 +56,7 @@ void RtfTokenizer::SkipBytes(std::int64_t count) {
 
 void RtfTokenizer::SeekTo(std::int64_t offset) {
     pushedBack_ = 0;
-    file_.Seek(offset, PrintFileBuffer::Origin::KStart);
+    file_.Seek(offset, PrintFileBuffer::Origin::kStart);
 }
 
 RtfToken RtfTokenizer::Next(std::size_t bufferLength) {

@@ -58,11 +58,11 @@ void WritePrintFile(const std::filesystem::path& path, const pressel::PrintFileH
     const Descriptor file(::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
     ASSERT_GE(file.Get(), 0) << path;
     PrintFileBuffer buffer(file.Get());
-    buffer.Seek(pressel::kPrintFileHeaderSize, PrintFileBuffer::Origin::KStart);
+    buffer.Seek(pressel::kPrintFileHeaderSize, PrintFileBuffer::Origin::kStart);
     ASSERT_TRUE(buffer.PutBytes(stream.Bytes()));
-    buffer.Seek(0, PrintFileBuffer::Origin::KStart);
+    buffer.Seek(0, PrintFileBuffer::Origin::kStart);
     ASSERT_TRUE(buffer.PutBytes(pressel::EncodePrintFileHeader(header)));
-    buffer.Seek(0, PrintFileBuffer::Origin::KEnd);
+    buffer.Seek(0, PrintFileBuffer::Origin::kEnd);
 }
 
 SoundFile MakeSoundFile() {

@@ -123,15 +123,15 @@ TEST_F(PrintFileBufferTest, SeeksCountFromWhatTheCallerConsumed) {
         ASSERT_TRUE(buffer.GetByte(byte));
     }
     // The buffer read a whole block ahead; a tell and a relative seek still count from 10.
-    EXPECT_EQ(buffer.Seek(0, PrintFileBuffer::Origin::KCurrent), 10);
-    EXPECT_EQ(buffer.Seek(5, PrintFileBuffer::Origin::KCurrent), 15);
+    EXPECT_EQ(buffer.Seek(0, PrintFileBuffer::Origin::kCurrent), 10);
+    EXPECT_EQ(buffer.Seek(5, PrintFileBuffer::Origin::kCurrent), 15);
     ASSERT_TRUE(buffer.GetByte(byte));
     EXPECT_EQ(byte, bytes[15]);
     // Back to an earlier offset, whatever was buffered before.
-    EXPECT_EQ(buffer.Seek(3, PrintFileBuffer::Origin::KStart), 3);
+    EXPECT_EQ(buffer.Seek(3, PrintFileBuffer::Origin::kStart), 3);
     ASSERT_TRUE(buffer.GetByte(byte));
     EXPECT_EQ(byte, bytes[3]);
-    EXPECT_EQ(buffer.Seek(-1, PrintFileBuffer::Origin::KEnd),
+    EXPECT_EQ(buffer.Seek(-1, PrintFileBuffer::Origin::kEnd),
               static_cast<std::int64_t>(bytes.size()) - 1);
     ASSERT_TRUE(buffer.GetByte(byte));
     EXPECT_EQ(byte, bytes.back());

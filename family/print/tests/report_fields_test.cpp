@@ -35,14 +35,14 @@ TEST(ReportFields, SubstitutionKeepsPunctuationAndMarksMissingValues) {
         FieldOutcome outcome;
     };
     const Case cases[] = {
-        {"$Client).", "Ada Smith).", FieldOutcome::KReplaced},
-        {"$Age", "71", FieldOutcome::KReplaced},
-        {"$Zip,", ",", FieldOutcome::KReplaced},
-        {"$Empty;", "???", FieldOutcome::KMissingValue},
-        {"$Nobody.", "$Nobody.", FieldOutcome::KUnchanged},
-        {"Client", "Client", FieldOutcome::KUnchanged},
-        {"$Long!!", std::string(kFields[3].value).substr(0, 99), FieldOutcome::KReplaced},
-        {"$Age" + std::string(100, '.'), "$Age" + std::string(100, '.'), FieldOutcome::KUnchanged},
+        {"$Client).", "Ada Smith).", FieldOutcome::kReplaced},
+        {"$Age", "71", FieldOutcome::kReplaced},
+        {"$Zip,", ",", FieldOutcome::kReplaced},
+        {"$Empty;", "???", FieldOutcome::kMissingValue},
+        {"$Nobody.", "$Nobody.", FieldOutcome::kUnchanged},
+        {"Client", "Client", FieldOutcome::kUnchanged},
+        {"$Long!!", std::string(kFields[3].value).substr(0, 99), FieldOutcome::kReplaced},
+        {"$Age" + std::string(100, '.'), "$Age" + std::string(100, '.'), FieldOutcome::kUnchanged},
     };
     for (const Case& c : cases) {
         std::string word = c.word;

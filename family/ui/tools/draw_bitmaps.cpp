@@ -165,14 +165,14 @@ private:
     std::vector<std::uint8_t> pixels_;
 };
 
-enum class ButtonState { KNormal, KPushed, KFocused, KDisabled };
+enum class ButtonState { kNormal, kPushed, kFocused, kDisabled };
 
 Picture DrawButton(const std::string& label, ButtonState state) {
     Picture picture(kButtonWidth, kButtonHeight, kFace);
     const int right = kButtonWidth - 1;
     const int bottom = kButtonHeight - 1;
     int shift = 0;
-    if (state == ButtonState::KPushed) {
+    if (state == ButtonState::kPushed) {
         picture.Row(0, right, 0, kBlack);
         picture.Column(0, 0, bottom, kBlack);
         picture.Row(1, right - 1, 1, kShadow);
@@ -188,7 +188,7 @@ Picture DrawButton(const std::string& label, ButtonState state) {
         picture.Row(1, right - 1, bottom - 1, kShadow);
         picture.Column(right - 1, 1, bottom - 1, kShadow);
     }
-    if (state == ButtonState::KFocused) {
+    if (state == ButtonState::kFocused) {
         for (int x = 4; x <= right - 4; x += 2) {
             picture.Set(x, 3, kBlack);
             picture.Set(x, bottom - 3, kBlack);
@@ -201,7 +201,7 @@ Picture DrawButton(const std::string& label, ButtonState state) {
     const int textWidth = static_cast<int>(label.size()) * (kGlyphWidth + 1) - 1;
     const int left = (kButtonWidth - textWidth) / 2 + shift;
     const int top = (kButtonHeight - kGlyphHeight) / 2 + shift;
-    if (state == ButtonState::KDisabled) {
+    if (state == ButtonState::kDisabled) {
         picture.Text(label, left + 1, top + 1, 1, kWhite);
         picture.Text(label, left, top, 1, kShadow);
     } else {
@@ -265,10 +265,10 @@ int main(int argc, char** argv) {
         {"Ok", "OK"},       {"Cancel", "CANCEL"}, {"Yes", "YES"},       {"No", "NO"},
         {"Help", "HELP"},   {"Add", "ADD"},       {"Delete", "DELETE"}, {"Edit", "EDIT"},
         {"Setup", "SETUP"}, {"Exit", "EXIT"}};
-    const std::pair<ButtonState, const char*> states[] = {{ButtonState::KNormal, "1"},
-                                                          {ButtonState::KPushed, "3"},
-                                                          {ButtonState::KFocused, "5"},
-                                                          {ButtonState::KDisabled, "7"}};
+    const std::pair<ButtonState, const char*> states[] = {{ButtonState::kNormal, "1"},
+                                                          {ButtonState::kPushed, "3"},
+                                                          {ButtonState::kFocused, "5"},
+                                                          {ButtonState::kDisabled, "7"}};
     for (const auto& [name, label] : sets) {
         for (const auto& [state, suffix] : states) {
             written =
