@@ -44,8 +44,6 @@ ZipResult ExtractEntry(zip_t* zip, zip_uint64_t index, const fs::path& target,
          !zip_encryption_method_supported(stat.encryption_method, 0))) {
         return ZipResult::UnsupportedMethod;
     }
-    const bool encrypted =
-        (stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE;
     const std::string passwordText(password);
     MemberHandle member(zip_fopen_index_encrypted(
         zip, index, 0, passwordText.empty() ? nullptr : passwordText.c_str()));
@@ -59,14 +57,7 @@ ZipResult ExtractEntry(zip_t* zip, zip_uint64_t index, const fs::path& target,
         for (;;) {
             const zip_int64_t count = zip_fread(member.get(), chunk.data(), chunk.size());
             if (count < 0) {
-                const int error = zip_error_code_zip(zip_file_get_error(member.get()));
-                // The traditional encryption checks a password against one byte only, so about
-                // one wrong password in 256 passes that check and shows only as data that does
-                // not decompress or add up: for an encrypted member that is a wrong password.
-                if (encrypted && (error == ZIP_ER_CRC || error == ZIP_ER_COMPRESSED_DATA)) {
-                    return ZipResult::WrongPassword;
-                }
-                return ResultOfReadError(error);
+                return ResultOfReadError(zip_error_code_zip(zip_file_get_error(member.get())));
             }
             if (count == 0) {
                 break;
