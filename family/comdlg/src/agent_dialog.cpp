@@ -28,10 +28,10 @@ constexpr int kProfileNotWritten = 6;
 
 constexpr int kDialogContext = 30000;
 constexpr ControlContext kControlContexts[] = {
-    {kNameField, 30001},    {kAgencyField, 30002}, {kWorkField, 30003},    {kStreetField, 30004},
-    {kCityField, 30005},    {kStateList, 30006},   {kZipField, 30007},     {IDOK, 30008},
-    {IDCANCEL, 30009},      {kHelpButton, 30010},  {kHomeField, 30011},    {kFaxField, 30012},
-    {kNumberField, 30013},  {kLicenseField, 30014},
+    {kNameField, 30001},   {kAgencyField, 30002},  {kWorkField, 30003}, {kStreetField, 30004},
+    {kCityField, 30005},   {kStateList, 30006},    {kZipField, 30007},  {IDOK, 30008},
+    {IDCANCEL, 30009},     {kHelpButton, 30010},   {kHomeField, 30011}, {kFaxField, 30012},
+    {kNumberField, 30013}, {kLicenseField, 30014},
 };
 
 // The dialog's data while it runs: the copy being edited and the caller's record as passed in.
@@ -68,8 +68,8 @@ std::optional<MissingItem> FirstMissingItem(const AgentInfo& record) {
 void FillStateList(HWND dialog, int state) {
     const HWND list = GetDlgItem(dialog, kStateList);
     for (int index = 0; index <= kLastStateIndex; ++index) {
-        const LRESULT line = SendMessageA(list, CB_ADDSTRING, 0,
-                                          reinterpret_cast<LPARAM>(_StateCode[index]));
+        const LRESULT line =
+            SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(_StateCode[index]));
         SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(line), index);
     }
     const int wanted = ValidStateIndex(state);

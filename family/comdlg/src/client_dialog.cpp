@@ -30,7 +30,7 @@ constexpr LPARAM kNoClient = -1;
 
 constexpr int kDialogContext = 30100;
 constexpr ControlContext kControlContexts[] = {
-    {kClientList, 30101}, {IDOK, 30102},           {IDCANCEL, 30103},
+    {kClientList, 30101}, {IDOK, 30102},          {IDCANCEL, 30103},
     {kHelpButton, 30104}, {kDeleteButton, 30105},
 };
 
@@ -115,9 +115,8 @@ void Cancel(HWND dialog) {
 void DeleteSelected(HWND dialog) {
     const int line = SelectedLine(dialog);
     const LPARAM value = ValueOf(dialog, line);
-    if (value < 0 ||
-        ShowMessage(dialog, kDeleteQuestion, kVerificationCaption, kYesNoExclamation) !=
-            kResultYes) {
+    if (value < 0 || ShowMessage(dialog, kDeleteQuestion, kVerificationCaption,
+                                 kYesNoExclamation) != kResultYes) {
         return;
     }
     const std::string& name = gPicker.clientNames[static_cast<std::size_t>(value)];

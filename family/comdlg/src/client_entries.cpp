@@ -45,10 +45,9 @@ void CopyField(char (&field)[N], const std::array<std::uint8_t, kRecordSize>& by
 // The number after the "C" as decimal digits without leading zeros ("" is 0).
 std::string_view ClientNumber(std::string_view name) {
     const std::string_view afterPrefix = name.substr(1);
-    const std::size_t digits =
-        std::find_if(afterPrefix.begin(), afterPrefix.end(),
-                     [](char c) { return c < '0' || c > '9'; }) -
-        afterPrefix.begin();
+    const std::size_t digits = std::find_if(afterPrefix.begin(), afterPrefix.end(),
+                                            [](char c) { return c < '0' || c > '9'; }) -
+                               afterPrefix.begin();
     const std::string_view number = afterPrefix.substr(0, digits);
     return number.substr(std::min(number.find_first_not_of('0'), number.size()));
 }
@@ -139,7 +138,8 @@ int _ComCreateNewClient(int database, char* entryName) {
     if (entryName == nullptr) {
         return kDataSuccess;
     }
-    const std::optional<std::string> next = caddow::NextClientName(caddow::TopLevelEntries(database));
+    const std::optional<std::string> next =
+        caddow::NextClientName(caddow::TopLevelEntries(database));
     if (!next) {
         entryName[0] = '\0';
         return kDataPathTooLong;

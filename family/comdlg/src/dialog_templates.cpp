@@ -57,7 +57,7 @@ constexpr win32::DialogItem kOpenClientItems[] = {
 };
 
 constexpr win32::DialogTemplate kAgentTemplate{
-    kDialogStyle, 0, 0, 0, 300, 256, "Financial Representative Information",
+    kDialogStyle,    0, 0,          0, 300, 256, "Financial Representative Information",
     "MS Sans Serif", 8, kAgentItems};
 
 constexpr win32::DialogTemplate kOpenClientTemplate{
