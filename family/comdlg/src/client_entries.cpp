@@ -13,8 +13,9 @@ namespace caddow {
 namespace {
 
 constexpr char kClientPrefix = 'C';
-// The longest entry name the database takes.
-constexpr std::size_t kLongestEntryName = kDataNameBufferSize - 1;
+// The longest entry name an absolute path can address: the database takes a path when it and two
+// more characters fit in its 257, and the path here is "." and the name.
+constexpr std::size_t kLongestEntryName = kDataPathBufferSize - 3;
 
 // The record's bytes:
 //   offset  size  field
