@@ -49,12 +49,13 @@ struct ClientRecord {
 
 #pragma pack(pop)
 
+// The tables are arrays of pointers to constant strings, as hosts declare them.
 // Name suffixes: "", "Sr.", "Jr.", "II", "III", "IV", "V".
-CADDOW_EXPORT extern const char* const _Rank[7];
+CADDOW_EXPORT extern const char* _Rank[7];
 // The 50 states and the District of Columbia, alphabetical by name: "AL" "Alabama" first, "WY"
 // "Wyoming" last.
-CADDOW_EXPORT extern const char* const _StateCode[51];
-CADDOW_EXPORT extern const char* const _StateName[51];
+CADDOW_EXPORT extern const char* _StateCode[51];
+CADDOW_EXPORT extern const char* _StateName[51];
 
 // The library's entry procedure: keeps the instance on process attach (reason 1), where the
 // dialog templates are found. Answers 1.

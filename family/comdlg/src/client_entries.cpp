@@ -76,7 +76,7 @@ std::vector<std::string> TopLevelEntries(int database) {
     char name[kDataNameBufferSize] = {};
     unsigned char result = _DataFindFirstEntry(database, ".", name);
     while (result == kDataSuccess) {
-        if (!names.empty() && std::string_view(name) <= std::string_view(names.back())) {
+        if (!names.empty() && names.back().compare(name) >= 0) {
             break;
         }
         names.emplace_back(name);

@@ -54,7 +54,8 @@ void Click(HWND dialog, int id) {
     RECT frame{};
     GetWindowRect(GetDlgItem(dialog, id), &control);
     GetWindowRect(dialog, &frame);
-    const POINT point{control.left + 4 - frame.left, control.top + 4 - frame.top};
+    const POINT point{(control.left + control.right) / 2 - frame.left,
+                      (control.top + control.bottom) / 2 - frame.top};
     win32::PostMouseInput(dialog, WM_LBUTTONDOWN, point);
     win32::PostMouseInput(dialog, WM_LBUTTONUP, point);
 }
