@@ -85,7 +85,8 @@ CADDOW_EXPORT int _ComOpenClientDlg(HWND owner, int database, char* entryName);
 // 7 with an empty name when the next name would be longer than an entry name may be.
 CADDOW_EXPORT int _ComCreateNewClient(int database, char* entryName);
 
-// The client's full name, "John Q. Public Jr.", into `out`, which holds 72 bytes.
+// The client's full name, "John Q. Public Jr.", into `out`, which holds 73 bytes (names that
+// fill their whole fields without a terminator included).
 CADDOW_EXPORT void _ComMakeFullName(char* out, const ClientRecord* record);
 
 CADDOW_EXPORT INT_PTR AgentDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -33,7 +33,7 @@ TEST(ComMakeFullName, JoinsFirstInitialLastAndSuffix) {
         SCOPED_TRACE(c.expected);
         ClientRecord record{};
         std::memcpy(&record, ClientRecordBytes(c.client).data(), sizeof record);
-        char out[72];
+        char out[73];
         std::memset(out, '#', sizeof out);
         _ComMakeFullName(out, &record);
         EXPECT_STREQ(out, c.expected);
@@ -44,7 +44,7 @@ TEST(ComMakeFullName, JoinsFirstInitialLastAndSuffix) {
     std::memcpy(unterminated.lastName, longest.data(), sizeof unterminated.lastName);
     unterminated.middleInitial = 'M';
     unterminated.suffix = 4;
-    char out[72];
+    char out[73];
     _ComMakeFullName(out, &unterminated);
     EXPECT_EQ(std::string(out), longest + " M. " + longest + " III");
 }
