@@ -158,6 +158,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         return *answer;
     }
     switch (message) {
+    case WM_NCHITTEST:
+        return type == BS_GROUPBOX ? HTTRANSPARENT : DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_GETDLGCODE:
         if (type == BS_GROUPBOX) {
             return DLGC_STATIC;
