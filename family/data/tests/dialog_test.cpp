@@ -8,7 +8,13 @@
 #include "platform/win32/window_host.h"
 #include "platform/win32/windows.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
@@ -203,6 +209,22 @@ protected:
         return handle;
     }
 
+    // Runs the backup dialog with files limited to 10,000 bytes, prints its result and messages
+    // (line breaks as "/") on standard error and ends the process.
+    void BackUpOntoAFullDisk(int handle) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{10000, 10000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const DialogRun run = Run([&](HWND owner) { return _DataBackupDlg(owner, handle, 0); });
+        std::string messages;
+        for (const std::string& message : run.messages) {
+            messages += message;
+        }
+        std::replace(messages.begin(), messages.end(), '\n', '/');
+        std::fprintf(stderr, "result %d: %s\n", run.result, messages.c_str());
+        _exit(0);
+    }
+
     HWND owner_ = nullptr;
 };
 
@@ -220,6 +242,15 @@ TEST_F(Dialogs, BackupShowsItsProgressTakesAStopRequestAndTellsTheOutcome) {
     EXPECT_EQ(run.helpFound, 1);
     EXPECT_EQ(run.helpContexts, (std::vector<WPARAM>{31500}));
     EXPECT_EQ(testkit::ReadFileBytes(BackupFile()), testkit::ReadFileBytes(Path("backup.hxd")));
+}
+
+// A backup disk that fills up: in a process that may write no file past 10,000 bytes, the
+// backup of 20,000 bytes falls short and the message says the disk is full.
+TEST_F(Dialogs, AFullBackupDiskIsToldAsSuch) {
+    const int handle = DatabaseOf20000Bytes("full.hxd");
+    EXPECT_EXIT(BackUpOntoAFullDisk(handle), ::testing::ExitedWithCode(0),
+                "result 14: Backup Error\\|/The backup disk is full\\.  Your database was not "
+                "backed up\\.");
 }
 
 TEST_F(Dialogs, EachOutcomeHasItsMessage) {
