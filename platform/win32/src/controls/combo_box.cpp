@@ -4,6 +4,7 @@
 #include "platform/win32/src/controls/combo_list.h"
 #include "platform/win32/src/controls/control_drawing.h"
 #include "platform/win32/src/controls/control_notify.h"
+#include "platform/win32/src/controls/control_state.h"
 #include "platform/win32/src/controls/controls.h"
 #include "platform/win32/src/controls/item_list.h"
 #include "platform/win32/src/window/system_metrics.h"
@@ -32,10 +33,7 @@ public:
 };
 
 ComboBoxState& StateOf(Window& window) {
-    if (!window.control) {
-        window.control = std::make_unique<ComboBoxState>((window.style & CBS_SORT) != 0);
-    }
-    return static_cast<ComboBoxState&>(*window.control);
+    return ControlStateOf<ComboBoxState>(window, (window.style & CBS_SORT) != 0);
 }
 
 // The field's height: a line of the control's font and its edges.

@@ -4,6 +4,7 @@
 #include "platform/win32/src/controls/combo_list.h"
 #include "platform/win32/src/controls/control_drawing.h"
 #include "platform/win32/src/controls/control_notify.h"
+#include "platform/win32/src/controls/control_state.h"
 #include "platform/win32/src/controls/controls.h"
 #include "platform/win32/src/controls/item_list.h"
 #include "platform/win32/src/window/window.h"
@@ -27,10 +28,7 @@ public:
 };
 
 ListBoxState& StateOf(Window& window) {
-    if (!window.control) {
-        window.control = std::make_unique<ListBoxState>((window.style & LBS_SORT) != 0);
-    }
-    return static_cast<ListBoxState&>(*window.control);
+    return ControlStateOf<ListBoxState>(window, (window.style & LBS_SORT) != 0);
 }
 
 int ItemHeight(HWND hwnd, const Window& window) {
