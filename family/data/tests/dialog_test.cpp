@@ -15,6 +15,7 @@
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -64,8 +65,8 @@ int LitCells(HWND dialog) {
     ClientToScreen(button, &origin);
     const win32::WindowImage image = win32::CaptureWindow(dialog);
     const auto shown = [&](int x, int y) {
-        return image.pixels[static_cast<std::size_t>((origin.y - frame.top + y) * image.width +
-                                                     origin.x - frame.left + x)];
+        return image.pixels.at(static_cast<std::size_t>((origin.y - frame.top + y) * image.width +
+                                                        origin.x - frame.left + x));
     };
     const std::uint32_t highlight = AsRgb(GetSysColor(COLOR_HIGHLIGHT));
     int lit = 0;
