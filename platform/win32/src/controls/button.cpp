@@ -1,6 +1,7 @@
 // The "Button" class: push and default push buttons, check boxes, radio buttons and group boxes.
 #include "platform/win32/src/controls/control_drawing.h"
 #include "platform/win32/src/controls/control_notify.h"
+#include "platform/win32/src/controls/control_state.h"
 #include "platform/win32/src/controls/controls.h"
 #include "platform/win32/src/window/window.h"
 
@@ -18,10 +19,7 @@ public:
 };
 
 ButtonState& StateOf(Window& window) {
-    if (!window.control) {
-        window.control = std::make_unique<ButtonState>();
-    }
-    return static_cast<ButtonState&>(*window.control);
+    return ControlStateOf<ButtonState>(window);
 }
 
 DWORD TypeOf(const Window& window) {
