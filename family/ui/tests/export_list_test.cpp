@@ -4,6 +4,7 @@
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
 #include "platform/testing/export_list.h"
+#include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
 #include "platform/win32/window_host.h"
 
@@ -42,6 +43,14 @@ TEST(VistelLibrary, EachOfThePairLoadsAloneAndWithTheOther) {
         EXPECT_EQ(dlclose(other), 0);
         EXPECT_EQ(dlclose(alone), 0);
     }
+}
+
+// Its unload code runs after the Win32 layer's own exit code, which must not have taken the
+// layer's tables away from it.
+TEST(VistelLibrary, LoadsAndUnloadsInAProcessOfItsOwn) {
+    const testkit::ToolRun run =
+        testkit::RunTool({TALLOWMERE_LOAD_PROBE, TALLOWMERE_VISTEL_LIBRARY});
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
 }
 
 // With both loaded, the utility library finds this library's message box by name and shows its

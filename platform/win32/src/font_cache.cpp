@@ -17,7 +17,9 @@ FontSource& CurrentSource() {
 using FontKey = std::tuple<FontSource, std::string, int, int>;
 
 std::map<FontKey, std::shared_ptr<RealizedFont>>& Cache() {
-    static std::map<FontKey, std::shared_ptr<RealizedFont>> cache;
+    // Never destroyed, as the system's own state outlives the libraries that unload before it.
+    static std::map<FontKey, std::shared_ptr<RealizedFont>>& cache =
+        *new std::map<FontKey, std::shared_ptr<RealizedFont>>;
     return cache;
 }
 

@@ -9,7 +9,8 @@ constexpr std::uint16_t kMaxGeneration = 0x7FFF;
 } // namespace
 
 HandleTable& HandleTable::Instance() {
-    static HandleTable table;
+    // Never destroyed, as the system's own state outlives the libraries that unload before it.
+    static HandleTable& table = *new HandleTable;
     return table;
 }
 

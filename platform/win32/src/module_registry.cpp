@@ -7,7 +7,8 @@
 namespace win32 {
 
 ModuleRegistry& ModuleRegistry::Instance() {
-    static ModuleRegistry registry;
+    // Never destroyed, as the system's own state outlives the libraries that unload before it.
+    static ModuleRegistry& registry = *new ModuleRegistry;
     return registry;
 }
 
