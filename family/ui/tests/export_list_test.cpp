@@ -54,11 +54,11 @@ TEST(VistelLibrary, LoadsAndUnloadsInAProcessOfItsOwn) {
 }
 
 // With both loaded, the utility library finds this library's message box by name and shows its
-// messages there.
+// messages there, also when the host loaded this library privately (RTLD_LOCAL).
 TEST(VistelLibrary, UtilityLibraryShowsItsMessagesInThisLibrarysBox) {
     testkit::Sandbox sandbox;
     sandbox.SetEnvironment("XDG_CONFIG_HOME", (sandbox.Root() / "config").string());
-    void* vistel = dlopen(TALLOWMERE_VISTEL_LIBRARY, RTLD_NOW | RTLD_GLOBAL);
+    void* vistel = dlopen(TALLOWMERE_VISTEL_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(vistel, nullptr) << dlerror();
     void* umbrant = dlopen(TALLOWMERE_UMBRANT_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(umbrant, nullptr) << dlerror();

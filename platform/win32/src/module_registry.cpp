@@ -40,6 +40,12 @@ void ModuleRegistry::SetResources(HINSTANCE module, std::span<const ResourceEntr
     }
 }
 
+const void* ModuleRegistry::BaseOf(HINSTANCE module) const {
+    std::lock_guard guard(lock_);
+    const std::size_t index = IndexOf(module);
+    return index < modules_.size() ? modules_[index].base : nullptr;
+}
+
 std::span<const ResourceEntry> ModuleRegistry::Resources(HINSTANCE module) const {
     std::lock_guard guard(lock_);
     const std::size_t index = IndexOf(module);

@@ -18,6 +18,8 @@ public:
     // The handle of the module loaded at `base`, added when new.
     HINSTANCE HandleOfBase(const void* base);
     void SetResources(HINSTANCE module, std::span<const ResourceEntry> resources);
+    // The load address of the module; null for an unknown handle.
+    const void* BaseOf(HINSTANCE module) const;
     // The module's resources; empty for an unknown handle.
     std::span<const ResourceEntry> Resources(HINSTANCE module) const;
 
