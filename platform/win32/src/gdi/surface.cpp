@@ -1,4 +1,4 @@
-#include "platform/win32/src/surface.h"
+#include "platform/win32/src/gdi/surface.h"
 
 #include <algorithm>
 #include <cstring>

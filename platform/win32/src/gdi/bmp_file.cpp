@@ -3,8 +3,8 @@
 #include "platform/bytes/byte_order.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/system/files.h"
-#include "platform/win32/src/device_context.h"
-#include "platform/win32/src/dib.h"
+#include "platform/win32/src/gdi/device_context.h"
+#include "platform/win32/src/gdi/dib.h"
 
 namespace win32 {
 

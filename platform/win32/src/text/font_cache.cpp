@@ -1,5 +1,5 @@
 // Realized fonts are kept per logical font, pixel height and source, and reused.
-#include "platform/win32/src/font_engine.h"
+#include "platform/win32/src/text/font_engine.h"
 
 #include <cstring>
 #include <map>

@@ -13,8 +13,8 @@
 // light.
 #pragma once
 
-#include "platform/win32/src/device_geometry.h"
-#include "platform/win32/src/surface.h"
+#include "platform/win32/src/gdi/device_geometry.h"
+#include "platform/win32/src/gdi/surface.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/src/handle_table.h"
+#include "platform/win32/src/gdi/handle_table.h"
 
 namespace win32 {
 

@@ -3,8 +3,8 @@
 // logical-to-device mapping) and a stack of saved states.
 #pragma once
 
-#include "platform/win32/src/device_geometry.h"
-#include "platform/win32/src/gdi_objects.h"
+#include "platform/win32/src/gdi/device_geometry.h"
+#include "platform/win32/src/gdi/gdi_objects.h"
 
 #include <memory>
 #include <string>

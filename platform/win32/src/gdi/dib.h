@@ -6,7 +6,7 @@
 // compression is not read.
 #pragma once
 
-#include "platform/win32/src/surface.h"
+#include "platform/win32/src/gdi/surface.h"
 #include "platform/win32/wingdi.h"
 
 #include <array>

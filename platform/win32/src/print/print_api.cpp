@@ -1,6 +1,6 @@
 // The printer list, printer contexts' escapes and print jobs.
-#include "platform/win32/src/png_writer.h"
-#include "platform/win32/src/print_job.h"
+#include "platform/win32/src/gdi/png_writer.h"
+#include "platform/win32/src/print/print_job.h"
 
 using namespace win32;
 

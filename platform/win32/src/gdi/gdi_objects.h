@@ -1,8 +1,8 @@
 // The GDI objects held by the handle table: pens, brushes, fonts, palettes and bitmaps.
 #pragma once
 
-#include "platform/win32/src/handle_table.h"
-#include "platform/win32/src/surface.h"
+#include "platform/win32/src/gdi/handle_table.h"
+#include "platform/win32/src/gdi/surface.h"
 #include "platform/win32/wingdi.h"
 
 #include <optional>

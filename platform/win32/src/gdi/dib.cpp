@@ -1,4 +1,4 @@
-#include "platform/win32/src/dib.h"
+#include "platform/win32/src/gdi/dib.h"
 
 #include "platform/bytes/byte_order.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32/src/raster.h"
+#include "platform/win32/src/gdi/raster.h"
 
 #include <algorithm>
 #include <cstdlib>

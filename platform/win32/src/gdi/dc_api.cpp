@@ -1,6 +1,6 @@
 // Device contexts: making and deleting them, saved states, selection, modes and the mapping.
-#include "platform/win32/src/device_context.h"
-#include "platform/win32/src/print_job.h"
+#include "platform/win32/src/gdi/device_context.h"
+#include "platform/win32/src/print/print_job.h"
 #include "platform/win32/src/window/painting.h"
 #include "platform/win32/winuser.h"
 

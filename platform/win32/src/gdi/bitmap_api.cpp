@@ -1,7 +1,7 @@
 // Bitmaps: making them, their bits in device-independent form, single pixels and blits.
-#include "platform/win32/src/device_context.h"
-#include "platform/win32/src/dib.h"
-#include "platform/win32/src/raster.h"
+#include "platform/win32/src/gdi/device_context.h"
+#include "platform/win32/src/gdi/dib.h"
+#include "platform/win32/src/gdi/raster.h"
 
 #include <climits>
 #include <cstring>

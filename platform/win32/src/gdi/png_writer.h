@@ -1,7 +1,7 @@
 // A PNG encoder for printed pages: 8-bit RGB, no interlace, rows deflated with zlib.
 #pragma once
 
-#include "platform/win32/src/surface.h"
+#include "platform/win32/src/gdi/surface.h"
 
 #include <cstdint>
 #include <vector>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/printing/print_job.h"
-#include "platform/win32/src/device_context.h"
+#include "platform/win32/src/gdi/device_context.h"
 
 #include <memory>
 #include <optional>

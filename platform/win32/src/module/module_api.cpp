@@ -1,7 +1,7 @@
 // Loaded modules found by file name and their functions by name, through the dynamic loader. The
 // loader's handles are taken with RTLD_NOLOAD, so nothing is loaded, and given back at once.
 #include "platform/win32/libloaderapi.h"
-#include "platform/win32/src/module_registry.h"
+#include "platform/win32/src/module/module_registry.h"
 
 #include <dlfcn.h>
 #include <link.h>

@@ -1,4 +1,4 @@
-#include "platform/win32/src/module_registry.h"
+#include "platform/win32/src/module/module_registry.h"
 
 #include <dlfcn.h>
 

@@ -1,5 +1,5 @@
 // GDI objects: stock objects, pens, brushes, fonts, palettes, and deleting and describing them.
-#include "platform/win32/src/device_context.h"
+#include "platform/win32/src/gdi/device_context.h"
 
 #include <cstring>
 

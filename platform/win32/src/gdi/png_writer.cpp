@@ -1,4 +1,4 @@
-#include "platform/win32/src/png_writer.h"
+#include "platform/win32/src/gdi/png_writer.h"
 
 #include "platform/bytes/byte_order.h"
 

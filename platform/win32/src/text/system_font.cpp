@@ -3,7 +3,7 @@
 // the Windows metrics of the OS/2 table).
 #include "platform/fonts/face_resolution.h"
 #include "platform/runtime/windows1252.h"
-#include "platform/win32/src/font_engine.h"
+#include "platform/win32/src/text/font_engine.h"
 
 #include FT_SIZES_H
 #include FT_TRUETYPE_TABLES_H

@@ -1,6 +1,6 @@
 // Lines, polygons, rectangles and the rectangle helpers of the window manager.
-#include "platform/win32/src/device_context.h"
-#include "platform/win32/src/raster.h"
+#include "platform/win32/src/gdi/device_context.h"
+#include "platform/win32/src/gdi/raster.h"
 #include "platform/win32/winuser.h"
 
 #include <algorithm>

@@ -1,5 +1,5 @@
 // The fixed-metrics font source (its rules are in font_provider.h).
-#include "platform/win32/src/font_engine.h"
+#include "platform/win32/src/text/font_engine.h"
 
 #include <algorithm>
 

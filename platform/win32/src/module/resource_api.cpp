@@ -2,7 +2,7 @@
 // handle is the resource's position in its module's table plus one; the data handle is the
 // resource's bytes themselves.
 #include "platform/win32/libloaderapi.h"
-#include "platform/win32/src/module_registry.h"
+#include "platform/win32/src/module/module_registry.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "platform/win32/src/device_context.h"
+#include "platform/win32/src/gdi/device_context.h"
 
-#include "platform/win32/src/print_job.h"
+#include "platform/win32/src/print/print_job.h"
 #include "platform/win32/src/window/system_metrics.h"
 
 #include <algorithm>
