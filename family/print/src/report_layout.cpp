@@ -23,12 +23,16 @@ int ReportLayout::Run(std::int64_t fileSize) {
     pending_ = std::move(first);
     bodyStart_ = tokenizer_.Tell();
     LayoutBody();
-    DecoratePages();
+    if (result_ == 0) {
+        DecoratePages();
+    }
+    // The record after the last page marks where its body, header and footer lines end.
     PrintFileHeader& header = target_.header;
-    header.pages[static_cast<std::size_t>(header.pageCount)].firstBodyLine =
-        static_cast<std::int16_t>(pageFirstLine_);
-    header.pages[static_cast<std::size_t>(header.pageCount)].firstHeaderLine =
-        static_cast<std::int16_t>(headerLine_);
+    PageRecord& end = header.pages[static_cast<std::size_t>(header.pageCount)];
+    end = PageRecord{};
+    end.firstBodyLine = static_cast<std::int16_t>(pageFirstLine_);
+    end.firstHeaderLine = static_cast<std::int16_t>(headerLine_);
+    end.firstFooterLine = static_cast<std::int16_t>(headerLine_);
     return result_;
 }
 
@@ -46,6 +50,9 @@ void ReportLayout::ClosePage(int nextFirstLine) {
     record.xOrigin = state_.section.marginLeft;
     record.bodyTop = state_.section.marginTop;
     record.width = state_.section.paperWidth;
+    // No header or footer lines until the page is decorated.
+    record.firstHeaderLine = static_cast<std::int16_t>(headerLine_);
+    record.firstFooterLine = static_cast<std::int16_t>(headerLine_);
     if (nextFirstLine > pageFirstLine_) {
         ++header.pageCount;
     }
@@ -97,11 +104,6 @@ void ReportLayout::LayoutBody() {
             ClosePage(carried);
         } else {
             y_ += height;
-            if (table_.on && table_.rowStart != 0 &&
-                table_.row < target_.tables->tables[table_.index].rows &&
-                y_ + height + table_.tallestLine > bottom_) {
-                ClosePage(bodyLine_);
-            }
         }
         if (stored) {
             const bool kept = (paragraphFlags & (kKeepFlag | kKeepNextFlag)) != 0;

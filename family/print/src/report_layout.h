@@ -119,7 +119,7 @@ private:
         bool rowWaits = false;
     };
 
-    enum class MacroResult { kText, kConsumed, kPicture, kEndLine };
+    enum class MacroResult { kText, kConsumed, kPicture, kEndPage };
 
     // report_layout.cpp: the body's pages.
     void LayoutBody();

@@ -271,8 +271,9 @@ ReportLayout::LineEnd ReportLayout::PlaceContent(Content& content) {
             switch (ApplyMacros(content.text)) {
             case MacroResult::kConsumed:
                 return LineEnd::kNone;
-            case MacroResult::kEndLine:
-                return LineEnd::kLine;
+            case MacroResult::kEndPage:
+                // The line ends where it stands, stored only when it holds something.
+                return LineEnd::kWrap;
             case MacroResult::kPicture:
                 PlacePicture(macroPicture_->index, macroPicture_->width, macroPicture_->height);
                 return LineEnd::kNone;
@@ -356,7 +357,7 @@ void ReportLayout::FinishLine(LineEnd end) {
     line_.record.x = static_cast<std::int16_t>(line_.record.x + alignment.shift);
     line_.record.breakCount = static_cast<std::int8_t>(alignment.breakCount);
     line_.record.breakExtra = static_cast<std::int16_t>(alignment.breakExtra);
-    if (line_.rowsAdvanced > 0 && target_.tables != nullptr) {
+    if (line_.rowsAdvanced > 0 && table_.on) {
         const PrintTable& table = target_.tables->tables[table_.index];
         const std::int16_t extra =
             table_.row < table.rows && table.rowInfo != nullptr && table.rowInfo[table_.row]

@@ -81,14 +81,18 @@ void ReportLayout::AdvanceRow(bool withNote) {
         EndTable();
         return;
     }
-    if (withNote && y_ + table_.noteHeight + table_.tallestLine >= bottom_) {
-        // The next row waits for a new page; the note after the macro is laid out first.
-        --table_.row;
-        --line_.rowsAdvanced;
+    // The next row goes below this one while it and the note still leave room for the table's
+    // tallest line; otherwise it waits for a new page, below the table's heading laid out again.
+    const std::int32_t note = withNote ? table_.noteHeight : 0;
+    if (table_.rowWaits || y_ + note + table_.tallestLine >= bottom_) {
+        if (withNote && !table_.rowWaits) {
+            // The note after the macro is laid out first; the row advances at "$#endtable".
+            --table_.row;
+            --line_.rowsAdvanced;
+            table_.rowWaits = true;
+            return;
+        }
         table_.rowWaits = true;
-        return;
-    }
-    if (table_.rowWaits) {
         line_.endPageAfter = true;
         return;
     }
@@ -135,7 +139,7 @@ ReportLayout::MacroResult ReportLayout::TableMacro(const std::string& text) {
     }
     if (text == "$#endtable") {
         AdvanceRow(false);
-        return line_.endPageAfter ? MacroResult::kEndLine : MacroResult::kConsumed;
+        return line_.endPageAfter ? MacroResult::kEndPage : MacroResult::kConsumed;
     }
     return MacroResult::kText;
 }
