@@ -1,6 +1,7 @@
 // The converter's layout rules on templates converted with fixed-metrics fonts, compared with the
 // page and line records and tokens those metrics give (see converter_fixture.h: 120 twips a
 // character, lines from x 1800 to 10440, ascent 240 and descent 60 at 12 points).
+#include "family/print/src/device_twips.h"
 #include "family/print/tests/converter_fixture.h"
 
 #include "platform/win32/window_host.h"
@@ -292,6 +293,42 @@ TEST_F(ConverterDialogTest, ATemplateWithoutDefaultFontIsReportedAsCorrupt) {
         ConvertTemplate(R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}\pard text\par})", {.dialog = dialog_});
     EXPECT_EQ(conversion.result, 1);
     EXPECT_EQ(shown, std::vector<std::string>{"File Error:\nThe print file has been corrupted."});
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ConverterTest, APrinterOfItsOwnDecidesWhereLinesBreak) {
+    // The file printer draws at 300 dots an inch, the layout device at 96, so a 10-point font
+    // rounds to different heights on each. The page holds as many lines as fit in the printer's
+    // heights between y 1440 and 14400.
+    const HDC printer = CreateDCA(nullptr, "File Printer", nullptr, nullptr);
+    ASSERT_NE(printer, nullptr);
+    pressel::SetupTwips(printer);
+    LOGFONTA font{};
+    font.lfHeight = -200;
+    const HFONT probe = CreateFontIndirectA(&font);
+    const HGDIOBJ previous = SelectObject(printer, probe);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(printer, &metrics);
+    SelectObject(printer, previous);
+    DeleteObject(probe);
+    const int printerLine = metrics.tmAscent + metrics.tmDescent + metrics.tmExternalLeading;
+    const int layoutLine = 195 + 45; // 13 pixels of ascent and 3 of descent at 96 dots an inch
+    ASSERT_NE(12960 / printerLine, 12960 / layoutLine);
+
+    const std::string body = R"(\pard\fs20 )" + ShortLines(100);
+    const Conversion alone = Convert(body);
+    EXPECT_EQ(alone.header.pages[1].firstBodyLine, 12960 / layoutLine);
+    const Conversion withPrinter = Convert(body, {.printer = printer});
+    EXPECT_EQ(withPrinter.header.pages[1].firstBodyLine, 12960 / printerLine);
+    // The printer answers GETPHYSPAGESIZE: 2550 x 3300 dots are 12240 x 15840 twips. The lines
+    // record the printer's cell height as their font height.
+    EXPECT_EQ(withPrinter.header.pages[0].width, 12240);
+    EXPECT_EQ(withPrinter.header.lines[0].style.height, metrics.tmHeight);
+    EXPECT_EQ(alone.header.lines[0].style.height, -200);
+    DeleteDC(printer);
 }
 
 } // namespace
