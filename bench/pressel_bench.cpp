@@ -2,8 +2,7 @@
 // words, bold runs and tabbed columns, laid out on a memory device context with the system's
 // fonts and with fixed-metrics fonts. Files (the template, the print file and the profile the
 // markers go to) are kept in a temporary folder removed at the end.
-#include "family/print/src/print_file_layout.h"
-#include "family/print/src/report_converter.h"
+#include "family/print/report_converter.h"
 #include "platform/win32/font_provider.h"
 #include "platform/win32/windows.h"
 
@@ -12,7 +11,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -75,13 +73,6 @@ void ConvertTemplate(benchmark::State& state, win32::FontSource source) {
     }
     DeleteDC(layout);
     win32::UseFontSource(win32::FontSource::System);
-    // The pages laid out, from the header's page count.
-    std::ifstream printFile(printPath, std::ios::binary);
-    printFile.seekg(static_cast<std::streamoff>(pressel::kPageCountOffset));
-    std::array<char, 2> count{};
-    printFile.read(count.data(), count.size());
-    state.counters["pages"] =
-        static_cast<unsigned char>(count[0]) + static_cast<unsigned char>(count[1]) * 256;
 }
 
 void BM_Convert25PagesSystemFonts(benchmark::State& state) {
