@@ -103,7 +103,13 @@ int ConvertDocument(int templateFile, int printFile, HDC layoutDc, const PrintFi
         ShowLibraryMessage(dialog, kFileErrorCaption, kCorruptFileText);
         return kFailed;
     }
+    // Without a colour table the search for one reads to the end; the body is then read from
+    // where the font table ended, so that it is not lost.
+    const std::int64_t afterFonts = reader.Tell();
     const std::vector<std::uint32_t> colours = ReadRtfColourTable(reader);
+    if (colours.empty() && reader.Tell() >= fileSize) {
+        reader.SeekTo(afterFonts);
+    }
     DispatchPendingMessages();
 
     LayoutDevices devices(layoutDc, printerDc);

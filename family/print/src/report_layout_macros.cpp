@@ -22,7 +22,7 @@ int ReportLayout::PageIndex() const {
 }
 
 std::string ReportLayout::ReadArgument() {
-    for (;;) {
+    while (!pending_) {
         Content content;
         content.code = interpreter_.Interpret(kMacroBufferLength, state_, content.text);
         if (content.code != kRtfText) {
@@ -34,6 +34,7 @@ std::string ReportLayout::ReadArgument() {
             return content.text;
         }
     }
+    return {};
 }
 
 bool ReportLayout::ReadCondition() {

@@ -111,6 +111,11 @@ TEST_F(ConverterMacroTest, WordsBecomeWhatTheirMacrosSay) {
         {"pictures",
          R"(\pard a$#graph 1 600 500 b$#graph 5 600 500 c\par)",
          {"x=1800 a=500 d=60|a|<pic:1 600x500>| b c|"}},
+        // A paragraph end where an argument should be ends the search: the macro is dropped
+        // and the text after the break is kept.
+        {"arguments cut short",
+         R"(\pard a$#graph 1\par next word\par)",
+         {"x=1800 a=240 d=60|a|", "x=1800 a=240 d=60|next word|"}},
     };
     for (const MacroCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -332,3 +332,15 @@ TEST_F(ConverterTest, APrinterOfItsOwnDecidesWhereLinesBreak) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ConverterTest, ATemplateWithoutColourTableKeepsItsBody) {
+    const Conversion conversion =
+        ConvertTemplate(R"({\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}}\pard text\par})");
+    EXPECT_EQ(conversion.result, 0);
+    ASSERT_EQ(conversion.header.pageCount, 1);
+    EXPECT_EQ(conversion.BodyLines(0), Lines{"x=1800 a=240 d=60|text|"});
+}
+
+} // namespace
