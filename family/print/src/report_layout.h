@@ -3,6 +3,11 @@
 // asks, kept paragraphs moved whole, headers and footers laid out for each page when its section
 // ends, and the template's macros applied to every word on the way. The caller has read the
 // font and colour tables and set the state's defaults; the layout starts at the body.
+//
+// A table breaks to a new page, below its heading laid out again, only between rows: a row that
+// would leave no room for the table's tallest line waits for the next page. A row longer than
+// the room left breaks like any paragraph, and its rest goes on without the heading. Pictures of
+// the template itself (metafiles) are not placed, since the reader makes no bitmap of them.
 #pragma once
 
 #include "family/print/pressel.h"
@@ -109,7 +114,6 @@ private:
     struct TableState {
         bool on = false;
         int index = 0;
-        int columns = 0;
         int row = 0;
         bool firstPass = true;
         std::int64_t start = 0;
@@ -194,7 +198,6 @@ private:
     bool afterKeepNextParagraph_ = false;
     bool paragraphStart_ = true;
     bool noSpaceBefore_ = true;
-    LineEnd lastEnd_ = LineEnd::kNone;
 
     // Headers and footers: header, header of the first page, footer, footer of the first page.
     std::array<RecordedGroup, 4> groups_{};

@@ -121,7 +121,6 @@ ReportLayout::MacroResult ReportLayout::TableMacro(const std::string& text) {
         if (index && target_.tables->tables != nullptr) {
             table_.on = true;
             table_.index = *index;
-            table_.columns = target_.tables->tables[*index].columns;
             table_.start = tokenizer_.Tell();
         }
         return MacroResult::kConsumed;

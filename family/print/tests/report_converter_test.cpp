@@ -99,6 +99,11 @@ TEST_F(ConverterTest, LinesOfEachLayoutRule) {
          R"(\dplinew5\dpfillpat1\dpfillfgcb255\dpfillbgcg255}b\par)",
          {"x=1800 a=240 d=60|a|<line:110,220-400,240 w15 c255>|"
           "<rect:50,60-450,560 w5 o1 p1 c0/16711680/65280>|b|"}},
+        // A template's own picture is a metafile, which gives no bitmap here: nothing is
+        // placed, and the text after its group goes on.
+        {"template picture",
+         R"(\pard a{\pict\wmetafile8\picwgoal300\pichgoal200 010009000003}b\par)",
+         {"x=1800 a=240 d=60|ab|"}},
     };
     for (const LayoutCase& c : cases) {
         SCOPED_TRACE(c.name);
