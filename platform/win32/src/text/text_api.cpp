@@ -1,7 +1,7 @@
 // Text: fonts realized for a context, measuring, metrics and drawing of single-byte text.
 #include "platform/win32/src/gdi/device_context.h"
-#include "platform/win32/src/text/font_engine.h"
 #include "platform/win32/src/gdi/raster.h"
+#include "platform/win32/src/text/font_engine.h"
 #include "platform/win32/winuser.h"
 
 #include <algorithm>
