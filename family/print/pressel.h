@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/win32/windef.h"
+#include "platform/win32/winuser.h"
 
 #include <cstdint>
 
@@ -72,5 +73,16 @@ PRESSEL_EXPORT BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID reser
 // Copies "99.13" into `buffer` (when given) as strncpy does with `length`: at most `length`
 // characters, the rest of `length` filled with NULs. Answers 0x9913.
 PRESSEL_EXPORT int _PrintVersion(char* buffer, unsigned length);
+
+// Prints every page of the job's print file on the job's printer (the chosen one, else the
+// default one) in a modal "Printing" dialog, which the user can stop. Answers 0 after printing,
+// also when stopped, and 1 on failure.
+PRESSEL_EXPORT int _PrintPrintDlg(HWND owner, PrintJob* job);
+PRESSEL_EXPORT INT_PTR PrintDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Deletes the bitmaps the conversion made (those after the host's own in the print file's
+// picture table) and the print file. Answers 0, also when there is no print file; 1 when the
+// file's header cannot be read for lack of memory.
+PRESSEL_EXPORT int _PrintDelete(HWND owner, PrintJob* job);
 
 } // extern "C"

@@ -1,6 +1,8 @@
 // The library's version and its entry procedure.
 #include "family/print/pressel.h"
 
+#include "family/print/src/library_state.h"
+
 #include <cstring>
 
 namespace {
@@ -10,7 +12,10 @@ constexpr int kVersion = 0x9913;
 
 } // namespace
 
-BOOL DllEntryPoint(HINSTANCE /*instance*/, DWORD /*reason*/, LPVOID /*reserved*/) {
+BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
+    if (reason == pressel::kProcessAttach) {
+        pressel::AttachLibrary(instance);
+    }
     return TRUE;
 }
 

@@ -12,8 +12,9 @@
 namespace {
 
 TEST(PresselLibrary, ExportsExactlyItsNames) {
-    EXPECT_TRUE(
-        testkit::ExportsExactly(TALLOWMERE_PRESSEL_LIBRARY, {"DllEntryPoint", "_PrintVersion"}));
+    EXPECT_TRUE(testkit::ExportsExactly(
+        TALLOWMERE_PRESSEL_LIBRARY,
+        {"DllEntryPoint", "_PrintVersion", "_PrintPrintDlg", "PrintDlgProc", "_PrintDelete"}));
 }
 
 TEST(PresselLibrary, LoadsAloneAndAnswersItsVersion) {
