@@ -37,7 +37,12 @@ SIZE SizeOf(HBITMAP bitmap) {
 // Every pixel row by row from the top, as COLORREF values.
 std::vector<COLORREF> PixelsOf(HBITMAP bitmap) {
     const SIZE size = SizeOf(bitmap);
-    BITMAPINFO info{};
+    // Room for the colour masks or table the layer may write after the header.
+    struct {
+        BITMAPINFO header;
+        RGBQUAD table[256];
+    } described{};
+    BITMAPINFO& info = described.header;
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = size.cx;
     info.bmiHeader.biHeight = -size.cy; // top-down
