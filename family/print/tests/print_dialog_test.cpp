@@ -174,12 +174,14 @@ TEST_F(PrintDialog, FailuresEndWithOne) {
     struct Case {
         const char* name;
         bool writeFile;
-        bool screenOnly; // no printer named at all
+        const char* chosenDriver;
+        const char* defaultDriver;
         std::vector<std::string> captions;
     };
     const Case cases[] = {
-        {"no print file", false, false, {"File Error"}},
-        {"no printer: the screen cannot start a document", true, true, {}},
+        {"no print file", false, "", "winspool", {"File Error"}},
+        {"chosen printer missing", true, "winspool", "winspool", {}},
+        {"no printer: the screen cannot start a document", true, "", "", {}},
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(row.name);
@@ -188,9 +190,9 @@ TEST_F(PrintDialog, FailuresEndWithOne) {
         if (row.writeFile) {
             WritePages(1);
         }
-        if (row.screenOnly) {
-            job_.defaultDriver[0] = '\0';
-        }
+        std::strcpy(job_.chosenDriver, row.chosenDriver);
+        std::strcpy(job_.chosenDevice, "Elsewhere");
+        std::strcpy(job_.defaultDriver, row.defaultDriver);
         EXPECT_EQ(_PrintPrintDlg(host_, &job_), 1);
         EXPECT_EQ(captions_, row.captions);
         EXPECT_EQ(PrintLog(), "");
