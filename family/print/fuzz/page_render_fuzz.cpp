@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const HDC dc = CreateCompatibleDC(nullptr);
     const HBITMAP bitmap = CreateBitmap(64, 80, 1, 1, nullptr);
     const HGDIOBJ old = SelectObject(dc, bitmap);
-    pressel::SetupTwips(dc, pressel::StretchMode::kColorOnColor);
+    pressel::SetupPrinterTwips(dc);
     const int pages = loaded.file->header.pageCount;
     for (int page = 0; page <= pages && page <= pressel::kMaxPages; ++page) {
         for (const pressel::PictureMode mode :

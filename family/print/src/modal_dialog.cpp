@@ -1,6 +1,7 @@
 #include "family/print/src/modal_dialog.h"
 
-#include "family/print/src/library_state.h"
+#include "family/print/src/dialog_templates.h"
+#include "family/print/src/library_instance.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
 
@@ -27,6 +28,7 @@ HWND TopLevelAncestor(HWND window) {
 
 INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, DLGPROC procedure, PrintJob* job) {
     const HWND focus = GetFocus();
+    RegisterDialogTemplates(LibraryInstance());
     const INT_PTR result = DialogBoxParamA(LibraryInstance(), templateName, owner, procedure,
                                            reinterpret_cast<LPARAM>(job));
     SetFocus(focus);

@@ -4,7 +4,7 @@
 #include "family/print/src/device_twips.h"
 #include "family/print/src/dialog_templates.h"
 #include "family/print/src/job_printer.h"
-#include "family/print/src/library_state.h"
+#include "family/print/src/library_instance.h"
 #include "family/print/src/loaded_print_file.h"
 #include "family/print/src/modal_dialog.h"
 #include "family/print/src/page_renderer.h"
@@ -48,7 +48,7 @@ enum class PrintOutcome { kPrinted, kStopped, kFailed };
 // The pages of `file` as one document on `printer`; a stopped or failed document is aborted.
 PrintOutcome PrintPages(HWND dialog, HDC printer, LoadedPrintFile& file) {
     const DOCINFOA document{sizeof(DOCINFOA), kDocumentName, nullptr, nullptr, 0};
-    SetupTwips(printer, StretchMode::kColorOnColor);
+    SetupPrinterTwips(printer);
     const POINT offset = PrintingOffsetTwips(printer);
     if (StartDocA(printer, &document) <= 0) {
         AbortDoc(printer);
@@ -66,7 +66,7 @@ PrintOutcome PrintPages(HWND dialog, HDC printer, LoadedPrintFile& file) {
             AbortDoc(printer);
             return PrintOutcome::kFailed;
         }
-        SetupTwips(printer, StretchMode::kColorOnColor);
+        SetupPrinterTwips(printer);
         if (!RenderPage(printer, file, page, offset, PictureMode::kPrinter, stop)) {
             AbortDoc(printer);
             return PrintOutcome::kStopped;

@@ -1,7 +1,6 @@
 // The print dialog printing hand-built print files on the file printer, stopped by the user,
 // refusing what it cannot print; and _PrintDelete.
 #include "family/print/pressel.h"
-#include "family/print/src/library_state.h"
 #include "family/print/tests/print_file_fixture.h"
 #include "family/print/tests/render_surface.h"
 #include "family/util/umbrant.h"
@@ -73,7 +72,6 @@ class PrintDialog : public ::testing::Test {
 protected:
     void SetUp() override {
         win32::UseFontSource(win32::FontSource::FixedMetrics);
-        AttachLibrary(OwnInstance());
         WNDCLASSA hostClass{};
         hostClass.lpfnWndProc = &HostProcedure;
         hostClass.lpszClassName = kHostClass;
