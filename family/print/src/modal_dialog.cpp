@@ -70,7 +70,7 @@ void AnswerHelpQuery(HWND dialog, WPARAM wParam, int context) {
     }
 }
 
-void ShowLibraryMessage(HWND owner, int textId, int captionId) {
+void ShowDialogMessage(HWND owner, int captionId, int textId) {
     // The loader's two alternating buffers keep the caption while the text is loaded.
     const char* caption = _UtilLoadStringInst(LibraryInstance(), captionId);
     const char* text = _UtilLoadStringInst(LibraryInstance(), textId);
