@@ -142,6 +142,15 @@ TEST_F(PrintDialog, FailuresEndWithOne) {
     }
 }
 
+TEST_F(PrintDialog, PrinterThatCannotStartTheDocumentEndsWithOne) {
+    // The file printer cannot keep its log where a folder stands.
+    WritePages(2);
+    fs::create_directories(sandbox_.Root() / "printer" / printing::kFilePrinterLog);
+    EXPECT_EQ(_PrintPrintDlg(host_.Window(), &job_), 1);
+    EXPECT_TRUE(host_.captions.empty());
+    EXPECT_FALSE(fs::exists(sandbox_.Root() / "printer" / "job1-page1.png"));
+}
+
 TEST_F(PrintDialog, AnswersTheHelpProtocolWithItsContext) {
     const HWND inside = CreateWindowExA(0, "Static", "", WS_CHILD, 0, 0, 10, 10, host_.Window(),
                                         nullptr, nullptr, nullptr);
