@@ -34,8 +34,4 @@ bool RequestStopOnCommand(HWND dialog, WPARAM command);
 // the dialog's help context.
 void AnswerHelpQuery(HWND dialog, WPARAM wParam, int context);
 
-// Shows string `textId` under caption `captionId` of the library's table with one OK button
-// and the exclamation icon.
-void ShowDialogMessage(HWND owner, int captionId, int textId);
-
 } // namespace pressel
