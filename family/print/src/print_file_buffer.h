@@ -35,6 +35,9 @@ public:
     // a reading buffer count from what the caller consumed, not from what was read ahead.
     std::int64_t Seek(std::int64_t offset, Origin origin);
     std::int64_t Tell() const { return position_; }
+    // True once a get has met the end of data (until the next seek), so that a reader can tell a
+    // token cut off by the end of the file from a whole one.
+    bool ReachedEnd() const { return mode_ == Mode::kReading && limit_ == 0; }
     // The offset at which the next token starts: before a pending 0 byte, which was read already.
     std::int64_t NextTokenOffset() const { return position_ - (pendingZero_ ? 1 : 0); }
 

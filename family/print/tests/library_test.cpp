@@ -12,8 +12,10 @@
 namespace {
 
 TEST(PresselLibrary, ExportsExactlyItsNames) {
-    EXPECT_TRUE(
-        testkit::ExportsExactly(TALLOWMERE_PRESSEL_LIBRARY, {"DllEntryPoint", "_PrintVersion"}));
+    EXPECT_TRUE(testkit::ExportsExactly(TALLOWMERE_PRESSEL_LIBRARY,
+                                        {"DllEntryPoint", "_PrintVersion", "_PrintConvertDlg",
+                                         "ConvertDlgProc", "_PrintPrintDlg", "PrintDlgProc",
+                                         "_PrintDelete"}));
 }
 
 TEST(PresselLibrary, LoadsAloneAndAnswersItsVersion) {
