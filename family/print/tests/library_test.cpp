@@ -12,9 +12,10 @@
 namespace {
 
 TEST(PresselLibrary, ExportsExactlyItsNames) {
-    EXPECT_TRUE(testkit::ExportsExactly(
-        TALLOWMERE_PRESSEL_LIBRARY,
-        {"DllEntryPoint", "_PrintVersion", "_PrintPrintDlg", "PrintDlgProc", "_PrintDelete"}));
+    EXPECT_TRUE(testkit::ExportsExactly(TALLOWMERE_PRESSEL_LIBRARY,
+                                        {"DllEntryPoint", "_PrintVersion", "_PrintPrintDlg",
+                                         "PrintDlgProc", "_PrintPreviewDlg", "PreviewDlgProc",
+                                         "PreviewTXWndProc", "_PrintDelete"}));
 }
 
 TEST(PresselLibrary, LoadsAloneAndAnswersItsVersion) {
