@@ -2,8 +2,9 @@
 // laid out into a temporary print file of pages and lines for a printer, which is then printed,
 // previewed or rendered into page bitmaps, all driven by the caller's job record.
 //
-// Every export is a plain C function. The library binds the utility and user-interface
-// libraries by name when it calls them, so it loads on its own.
+// Every export is a plain C function. The library links the utility and user-interface libraries
+// (libumbrant, libvistel), whose string loader and message box report its failures; they are
+// loaded with it.
 #pragma once
 
 #include "platform/win32/windef.h"

@@ -3,38 +3,45 @@
 namespace pressel {
 namespace {
 
-// A device-unit answer of a printer escape in twips; `fallback` when the escape fails.
-POINT EscapeInTwips(HDC printer, int escape, POINT fallback) {
-    if (printer == nullptr) {
-        return fallback;
-    }
+// A device-unit answer of a printer escape in twips; nothing when the escape fails.
+std::optional<POINT> EscapeInTwips(HDC dc, int escape) {
     POINT answer{};
-    if (Escape(printer, escape, 0, nullptr, &answer) < 1) {
-        return fallback;
+    if (Escape(dc, escape, 0, nullptr, &answer) <= 0) {
+        return std::nullopt;
     }
-    DPtoLP(printer, &answer, 1);
+    DPtoLP(dc, &answer, 1);
     return answer;
 }
 
 } // namespace
 
-void SetupTwips(HDC dc, StretchMode stretch) {
+void SetupTwips(HDC dc) {
     SetTextAlign(dc, TA_BASELINE);
     SetBkMode(dc, TRANSPARENT);
     SetMapMode(dc, MM_ANISOTROPIC);
     SetWindowExtEx(dc, kTwipsPerInch, kTwipsPerInch, nullptr);
     SetViewportExtEx(dc, GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY), nullptr);
-    if (stretch == StretchMode::kColorOnColor) {
-        SetStretchBltMode(dc, COLORONCOLOR);
+}
+
+void SetupPrinterTwips(HDC dc) {
+    SetupTwips(dc);
+    SetStretchBltMode(dc, COLORONCOLOR);
+}
+
+std::optional<SIZE> PhysicalPageSize(HDC dc) {
+    const std::optional<POINT> size = EscapeInTwips(dc, GETPHYSPAGESIZE);
+    if (!size) {
+        return std::nullopt;
     }
+    return SIZE{size->x, size->y};
 }
 
 POINT PageSizeTwips(HDC printer) {
-    return EscapeInTwips(printer, GETPHYSPAGESIZE, kDefaultPageSize);
+    return EscapeInTwips(printer, GETPHYSPAGESIZE).value_or(kDefaultPageSize);
 }
 
 POINT PrintingOffsetTwips(HDC printer) {
-    return EscapeInTwips(printer, GETPRINTINGOFFSET, POINT{0, 0});
+    return EscapeInTwips(printer, GETPRINTINGOFFSET).value_or(POINT{0, 0});
 }
 
 } // namespace pressel

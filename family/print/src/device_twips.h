@@ -1,8 +1,10 @@
-// Twips on a device context: the mapping under which one logical unit is one twip (1/1440 inch)
-// with y growing downward, and the printer's sheet and unprintable margin measured in it.
+// A device context measured in twips: one logical unit is 1/1440 inch on any device, so that
+// layout on the screen, layout on a printer and drawing on either share one set of numbers.
 #pragma once
 
 #include "platform/win32/windows.h"
+
+#include <optional>
 
 namespace pressel {
 
@@ -10,20 +12,22 @@ inline constexpr int kTwipsPerInch = 1440;
 // The sheet assumed when a printer does not say: 8.5 x 11 inches.
 inline constexpr POINT kDefaultPageSize{12240, 15840};
 
-enum class StretchMode {
-    kKeep,         // bitmap targets keep their stretch mode
-    kColorOnColor, // printers drop the rows and columns a shrunken picture loses
-};
+// Text placed by its baseline, transparent background, MM_ANISOTROPIC, window extent
+// 1440 x 1440 and viewport extent the device's pixels per inch.
+void SetupTwips(HDC dc);
 
-// Baseline text alignment, transparent background, one twip per logical unit (from the
-// context's own LOGPIXELSX and LOGPIXELSY) and, when asked, COLORONCOLOR stretching.
-void SetupTwips(HDC dc, StretchMode stretch);
+// SetupTwips and COLORONCOLOR stretching, with which a printer drops the rows and columns a
+// shrunken picture loses.
+void SetupPrinterTwips(HDC dc);
 
-// The printer's sheet in twips (GETPHYSPAGESIZE), kDefaultPageSize when it does not answer or
-// there is no printer. The context must be set up for twips.
+// The printer's physical page in twips (GETPHYSPAGESIZE converted with DPtoLP on a context set
+// up by SetupTwips); nothing when the device does not answer the escape.
+std::optional<SIZE> PhysicalPageSize(HDC dc);
+
+// The physical page, or kDefaultPageSize when there is no printer or it does not answer.
 POINT PageSizeTwips(HDC printer);
 
-// The unprintable margin in twips (GETPRINTINGOFFSET); (0, 0) when the printer does not answer.
+// The printer's unprintable margin in twips (GETPRINTINGOFFSET); (0, 0) when it does not answer.
 POINT PrintingOffsetTwips(HDC printer);
 
 } // namespace pressel

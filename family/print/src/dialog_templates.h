@@ -15,6 +15,7 @@ inline constexpr int kProgressButton = 300;
 // The print dialog's status line.
 inline constexpr int kPrintStatus = 200;
 
+// Makes the templates findable under the library's instance; registering again changes nothing.
 void RegisterDialogTemplates(HINSTANCE instance);
 
 } // namespace pressel

@@ -1,14 +1,15 @@
 // What the system loader does for a Windows library: run its entry procedure when the library is
-// loaded into the process. Linked into the shared library only; tests that link the code
-// directly attach it themselves.
+// loaded into the process. Linked into the shared library only.
 #include "family/print/pressel.h"
 
-#include "family/print/src/library_state.h"
+#include "family/print/src/library_instance.h"
 
 namespace {
 
+constexpr DWORD kProcessAttach = 1; // DLL_PROCESS_ATTACH
+
 __attribute__((constructor)) void AttachToProcess() {
-    DllEntryPoint(pressel::OwnInstance(), pressel::kProcessAttach, nullptr);
+    DllEntryPoint(pressel::LibraryInstance(), kProcessAttach, nullptr);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // The library's version and its entry procedure.
 #include "family/print/pressel.h"
 
-#include "family/print/src/library_state.h"
+#include "family/print/src/library_instance.h"
 
 #include <cstring>
 
@@ -9,12 +9,13 @@ namespace {
 
 constexpr const char kVersionText[] = "99.13";
 constexpr int kVersion = 0x9913;
+constexpr DWORD kProcessAttach = 1; // DLL_PROCESS_ATTACH
 
 } // namespace
 
 BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
-    if (reason == pressel::kProcessAttach) {
-        pressel::AttachLibrary(instance);
+    if (reason == kProcessAttach) {
+        pressel::KeepLibraryInstance(instance);
     }
     return TRUE;
 }

@@ -1,6 +1,7 @@
 #include "family/print/src/modal_dialog.h"
 
-#include "family/print/src/library_state.h"
+#include "family/print/src/dialog_templates.h"
+#include "family/print/src/library_instance.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
 
@@ -31,6 +32,7 @@ INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, DLGPROC procedure, Print
 
 INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, DLGPROC procedure, LPARAM parameter) {
     const HWND focus = GetFocus();
+    RegisterDialogTemplates(LibraryInstance());
     const INT_PTR result =
         DialogBoxParamA(LibraryInstance(), templateName, owner, procedure, parameter);
     SetFocus(focus);
@@ -75,7 +77,7 @@ void PostHelpContext(HWND dialog, int context) {
     PostMessageA(TopLevelAncestor(dialog), UM_HELPCONTEXT, static_cast<WPARAM>(context), 0);
 }
 
-void ShowLibraryMessage(HWND owner, int textId, int captionId) {
+void ShowDialogMessage(HWND owner, int captionId, int textId) {
     // The loader's two alternating buffers keep the caption while the text is loaded.
     const char* caption = _UtilLoadStringInst(LibraryInstance(), captionId);
     const char* text = _UtilLoadStringInst(LibraryInstance(), textId);

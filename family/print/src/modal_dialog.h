@@ -41,6 +41,6 @@ void PostHelpContext(HWND dialog, int context);
 
 // Shows string `textId` under caption `captionId` of the library's table with one OK button
 // and the exclamation icon.
-void ShowLibraryMessage(HWND owner, int textId, int captionId);
+void ShowDialogMessage(HWND owner, int captionId, int textId);
 
 } // namespace pressel

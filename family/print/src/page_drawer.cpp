@@ -27,7 +27,7 @@ POINT PageSizeOfHeader(const PrintFileHeader& header) {
     if (printer == nullptr) {
         return kDefaultPageSize;
     }
-    SetupTwips(printer, StretchMode::kKeep);
+    SetupTwips(printer);
     const POINT size = PageSizeTwips(printer);
     DeleteDC(printer);
     return size;
@@ -40,7 +40,7 @@ PageDrawer::PageDrawer(const PrintFileHeader& header, PageColours colours) : col
                PixelsOfTwips(sheet.y, GetDeviceCaps(screen_, LOGPIXELSY))};
     drawing_ = CreateCompatibleDC(screen_);
     drawingState_ = SaveDC(drawing_);
-    SetupTwips(drawing_, StretchMode::kKeep);
+    SetupTwips(drawing_);
     clearing_ = CreateCompatibleDC(screen_);
 }
 

@@ -21,12 +21,12 @@
 namespace pressel {
 namespace {
 
-constexpr int kOpenFailedText = 4001;
-constexpr int kOpenFailedCaption = 4000;
-constexpr int kOutOfMemoryText = 4003;
-constexpr int kOutOfMemoryCaption = 4002;
-constexpr int kClipboardFailedText = 4005;
+constexpr int kPreviewOpenFailedCaption = 4000;
+constexpr int kPreviewOpenFailedText = 4001;
+constexpr int kPreviewOutOfMemoryCaption = 4002;
+constexpr int kPreviewOutOfMemoryText = 4003;
 constexpr int kClipboardFailedCaption = 4004;
+constexpr int kClipboardFailedText = 4005;
 
 // The job's flag byte that asks for page bitmaps instead of the dialog.
 constexpr std::uint8_t kPagesToBitmaps = 255;
@@ -97,7 +97,7 @@ void ShowSelectedPage(HWND dialog) {
 void CopyShownPage(HWND dialog) {
     const HBITMAP page = PageBitmapOf(dialog);
     if (page != nullptr && !CopyPageToClipboard(dialog, page)) {
-        ShowLibraryMessage(dialog, kClipboardFailedText, kClipboardFailedCaption);
+        ShowDialogMessage(dialog, kClipboardFailedCaption, kClipboardFailedText);
     }
 }
 
@@ -219,11 +219,11 @@ int _PrintPreviewDlg(HWND owner, PrintJob* job) {
     }
     LoadResult loaded = LoadPrintFile(PrintFilePathOfJob(*job));
     if (loaded.fault == LoadFault::kCannotOpen) {
-        ShowLibraryMessage(owner, kOpenFailedText, kOpenFailedCaption);
+        ShowDialogMessage(owner, kPreviewOpenFailedCaption, kPreviewOpenFailedText);
         return 1;
     }
     if (loaded.fault == LoadFault::kOutOfMemory) {
-        ShowLibraryMessage(owner, kOutOfMemoryText, kOutOfMemoryCaption);
+        ShowDialogMessage(owner, kPreviewOutOfMemoryCaption, kPreviewOutOfMemoryText);
         return 1;
     }
     LoadedPrintFile& file = *loaded.file;

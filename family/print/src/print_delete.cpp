@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int kOutOfMemoryText = 4003;
-constexpr int kOutOfMemoryCaption = 4002;
+constexpr int kDeleteOutOfMemoryText = 4003;
+constexpr int kDeleteOutOfMemoryCaption = 4002;
 
 } // namespace
 
@@ -26,7 +26,7 @@ int _PrintDelete(HWND owner, PrintJob* job) {
         return 0;
     }
     if (loaded.fault == LoadFault::kOutOfMemory) {
-        ShowLibraryMessage(owner, kOutOfMemoryText, kOutOfMemoryCaption);
+        ShowDialogMessage(owner, kDeleteOutOfMemoryCaption, kDeleteOutOfMemoryText);
         return 1;
     }
     const PrintFileHeader& header = loaded.file->header;

@@ -2,7 +2,6 @@
 // current folder around the document's pages, the count and handles written over the job's
 // template path, and requests the field cannot hold refused.
 #include "family/print/pressel.h"
-#include "family/print/src/library_state.h"
 #include "family/print/src/page_list.h"
 #include "family/print/tests/print_file_fixture.h"
 #include "family/print/tests/render_surface.h"
@@ -58,7 +57,6 @@ class PageBitmaps : public ::testing::Test {
 protected:
     void SetUp() override {
         win32::UseFontSource(win32::FontSource::FixedMetrics);
-        AttachLibrary(OwnInstance());
         std::strcpy(job_.printFilePath, (sandbox_.Root() / "job.hux").c_str());
         job_.flags = 255;
     }

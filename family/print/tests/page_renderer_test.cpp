@@ -465,7 +465,7 @@ TEST(DeviceTwips, PageSizeAndOffsetOfThePrinter) {
     // The file printer: 2550 x 3300 pixels at 300 dpi with a margin of 75 pixels.
     const HDC printer = CreateDCA(nullptr, "File Printer", nullptr, nullptr);
     ASSERT_NE(printer, nullptr);
-    SetupTwips(printer, StretchMode::kColorOnColor);
+    SetupPrinterTwips(printer);
     EXPECT_EQ(PageSizeTwips(printer).x, 12240);
     EXPECT_EQ(PageSizeTwips(printer).y, 15840);
     EXPECT_EQ(PrintingOffsetTwips(printer).x, 360);
@@ -476,7 +476,7 @@ TEST(DeviceTwips, PageSizeAndOffsetOfThePrinter) {
 
     // A bitmap context answers no escape: the default sheet.
     const HDC memory = CreateCompatibleDC(nullptr);
-    SetupTwips(memory, StretchMode::kKeep);
+    SetupTwips(memory);
     EXPECT_EQ(PageSizeTwips(memory).x, kDefaultPageSize.x);
     DeleteDC(memory);
 }

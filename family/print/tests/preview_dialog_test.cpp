@@ -1,8 +1,8 @@
 // The preview dialog driven as a user drives it: choosing pages from the list, scrolling,
 // resizing, copying to the clipboard and asking for help; its size kept in "Hux.INI".
 #include "family/print/pressel.h"
-#include "family/print/src/library_state.h"
 #include "family/print/src/preview_scroll.h"
+#include "family/print/tests/dialog_host.h"
 #include "family/print/tests/print_file_fixture.h"
 #include "family/print/tests/render_surface.h"
 #include "family/util/umbrant.h"
@@ -23,7 +23,6 @@ namespace {
 
 using namespace pressel;
 
-constexpr char kHostClass[] = "PreviewTestHost";
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 // The wide picture page: red up to this column, blue from it on.
@@ -39,18 +38,6 @@ constexpr int kFrame = 200;
 constexpr int kLabel = 204;
 constexpr int kVertical = 202;
 constexpr int kHorizontal = 203;
-
-struct HostLog {
-    static inline std::vector<std::pair<UINT, WPARAM>> received;
-};
-
-LRESULT HostProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == UM_HELPFOUND || message == UM_HELPCONTEXT) {
-        HostLog::received.emplace_back(message, wParam);
-        return 0;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
 
 // A picture page in the current folder: red up to `split` columns, blue after.
 void WritePicture(const std::string& name, int width, int height, int split) {
@@ -133,14 +120,6 @@ class PreviewDialog : public ::testing::Test {
 protected:
     void SetUp() override {
         win32::UseFontSource(win32::FontSource::FixedMetrics);
-        AttachLibrary(OwnInstance());
-        WNDCLASSA hostClass{};
-        hostClass.lpfnWndProc = &HostProcedure;
-        hostClass.lpszClassName = kHostClass;
-        RegisterClassA(&hostClass);
-        host_ = CreateWindowExA(0, kHostClass, "Host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
-                                nullptr, nullptr, nullptr);
-        HostLog::received.clear();
         std::strcpy(job_.printFilePath, (sandbox_.Root() / "job.hux").c_str());
         const pressel_test::SoundFile file = pressel_test::MakeNumberedPages(3);
         pressel_test::WritePrintFile(job_.printFilePath, file.header, file.stream);
@@ -150,48 +129,30 @@ protected:
         job_.picturePagesBefore = 2;
         job_.picturePagesAfter = 1;
     }
-    void TearDown() override {
-        win32::SetMessageWait(nullptr);
-        DestroyWindow(host_);
-        UnregisterClassA(kHostClass, nullptr);
-    }
 
-    // Runs the preview. Each time the dialog waits for the user, the next step acts on it (so
-    // what a step changes is painted before the next one looks); after the last, OK closes it.
-    // Message boxes are answered with Enter and their captions kept.
+    // Runs the preview: once it shows, the steps act on it one after the other, each from a
+    // message of its own, and then OK closes it.
     int Preview(std::vector<Step> steps) {
+        // The dialog loads its first page from a message it posts to itself as it starts; the
+        // steps come after it.
+        steps.insert(steps.begin(), [](HWND) {});
+        steps.emplace_back([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDOK, 0); });
         std::size_t next = 0;
-        bool opened = false;
-        win32::SetMessageWait([&](int) {
-            const std::vector<HWND> shown = win32::VisibleTopLevelWindows();
-            if (shown.empty()) {
-                return false;
+        std::function<void(HWND)> runNext = [&](HWND dialog) {
+            steps[next++](dialog);
+            if (next < steps.size()) {
+                host_.WhenDialogShows(runNext);
             }
-            char caption[64] = {};
-            GetWindowTextA(shown.back(), caption, sizeof caption);
-            if (std::string(caption) == "Print Preview") {
-                opened = true;
-                if (next < steps.size()) {
-                    steps[next++](shown.back());
-                } else {
-                    PostMessageA(shown.back(), WM_COMMAND, IDOK, 0);
-                }
-                return true;
-            }
-            captions_.emplace_back(caption);
-            win32::PostKeyInput(WM_KEYDOWN, VK_RETURN);
-            win32::PostKeyInput(WM_KEYUP, VK_RETURN);
-            return captions_.size() < 5;
-        });
-        const int result = _PrintPreviewDlg(host_, &job_);
-        EXPECT_EQ(next, opened ? steps.size() : 0) << "steps left undone";
+        };
+        host_.WhenDialogShows(runNext);
+        const int result = _PrintPreviewDlg(host_.Window(), &job_);
+        EXPECT_EQ(next, steps.size()) << "steps left undone";
         return result;
     }
 
     testkit::Sandbox sandbox_;
-    HWND host_ = nullptr;
+    pressel_test::DialogHost host_;
     PrintJob job_{};
-    std::vector<std::string> captions_;
 };
 
 TEST_F(PreviewDialog, ListsPicturesAroundTheDocumentAndShowsTheChosenPage) {
@@ -223,7 +184,7 @@ TEST_F(PreviewDialog, ListsPicturesAroundTheDocumentAndShowsTheChosenPage) {
     };
     EXPECT_EQ(Preview({look}), 0);
     EXPECT_EQ(GetObjectType(last), 0u) << "the page shown at the end is deleted";
-    EXPECT_TRUE(captions_.empty());
+    EXPECT_TRUE(host_.captions.empty());
 }
 
 TEST_F(PreviewDialog, DocumentPagesAreTheSheetsTheJobWouldTakeAsBitmaps) {
@@ -234,7 +195,7 @@ TEST_F(PreviewDialog, DocumentPagesAreTheSheetsTheJobWouldTakeAsBitmaps) {
               }}),
               0);
     job_.flags = 255;
-    ASSERT_EQ(_PrintPreviewDlg(host_, &job_), 0);
+    ASSERT_EQ(_PrintPreviewDlg(host_.Window(), &job_), 0);
     std::uint32_t second = 0;
     std::memcpy(&second, job_.templatePath + 4 + 3 * 4, sizeof second);
     const pressel_test::OwnedBitmap page(
@@ -325,6 +286,7 @@ TEST(PreviewScroll, MovesByLinesAndQuartersOfTheRangeWithinIt) {
 TEST_F(PreviewDialog, ViewPaintsThePageFromTheScrollPositions) {
     // The colour of the view's pixel at column `x` of its first row, as the window shows it.
     const auto shownAt = [](HWND dialog, int x) {
+        UpdateWindow(GetDlgItem(dialog, kView));
         RECT window{};
         RECT view{};
         GetWindowRect(dialog, &window);
@@ -461,7 +423,7 @@ TEST_F(PreviewDialog, ToClipboardCopiesThePageOrSaysWhyNot) {
                        },
                        // Another window holds the clipboard open.
                        [&](HWND dialog) {
-                           ASSERT_TRUE(OpenClipboard(host_));
+                           ASSERT_TRUE(OpenClipboard(host_.Window()));
                            Choose(dialog, 5);
                            press(dialog);
                            CloseClipboard();
@@ -471,7 +433,7 @@ TEST_F(PreviewDialog, ToClipboardCopiesThePageOrSaysWhyNot) {
     ASSERT_TRUE(copied.has_value());
     EXPECT_EQ(copied->width, kWideWidth);
     EXPECT_EQ(copied->pixels.at(kWideSplit), 0x0000FFu); // blue as 0x00RRGGBB
-    EXPECT_EQ(captions_, (std::vector<std::string>{"Clipboard Error"}));
+    EXPECT_EQ(host_.captions, (std::vector<std::string>{"Clipboard Error"}));
 }
 
 TEST_F(PreviewDialog, HelpGoesToTheTopLevelWindowWithItsContext) {
@@ -481,15 +443,15 @@ TEST_F(PreviewDialog, HelpGoesToTheTopLevelWindowWithItsContext) {
                   SendMessageA(dialog, UM_HELPQUERY, 1, 0);
               }}),
               0);
-    EXPECT_EQ(HostLog::received,
+    EXPECT_EQ(host_.helpMessages,
               (std::vector<std::pair<UINT, WPARAM>>{
                   {UM_HELPFOUND, 0}, {UM_HELPCONTEXT, 32100}, {UM_HELPCONTEXT, 32100}}));
 }
 
 TEST_F(PreviewDialog, UnreadablePrintFileIsReported) {
     std::filesystem::remove(job_.printFilePath);
-    EXPECT_EQ(Preview({}), 1);
-    EXPECT_EQ(captions_, (std::vector<std::string>{"File Error"}));
+    EXPECT_EQ(_PrintPreviewDlg(host_.Window(), &job_), 1);
+    EXPECT_EQ(host_.captions, (std::vector<std::string>{"File Error"}));
 }
 
 } // namespace

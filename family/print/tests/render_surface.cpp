@@ -79,7 +79,7 @@ RenderSurface::RenderSurface(int widthTwips, int heightTwips, Colours colours, S
     oldBitmap_ = SelectObject(dc_, bitmap_);
     const RECT all{0, 0, width, height};
     FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    pressel::SetupTwips(dc_, pressel::StretchMode::kKeep);
+    pressel::SetupTwips(dc_);
     if (exact) {
         SetViewportExtEx(dc_, pressel::kTwipsPerInch, pressel::kTwipsPerInch, nullptr);
     }
