@@ -144,4 +144,19 @@ void SetText(VARIANT* target, const std::string& value) {
     target->bstrVal = automation::BstrFromText(value);
 }
 
+HRESULT GetBool(VARIANT* target, bool value) {
+    SetBool(target, value);
+    return S_OK;
+}
+
+HRESULT GetInt(VARIANT* target, std::int32_t value) {
+    SetInt(target, value);
+    return S_OK;
+}
+
+HRESULT GetDouble(VARIANT* target, double value) {
+    SetDouble(target, value);
+    return S_OK;
+}
+
 } // namespace output

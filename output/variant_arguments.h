@@ -5,6 +5,7 @@
 // where a number is expected is 12, a text of letters is 0.
 #pragma once
 
+#include "platform/automation/hresult.h"
 #include "platform/automation/variant.h"
 
 #include <cstdint>
@@ -33,5 +34,17 @@ void SetBool(VARIANT* target, bool value);
 void SetInt(VARIANT* target, std::int32_t value);
 void SetDouble(VARIANT* target, double value);
 void SetText(VARIANT* target, const std::string& value); // Windows-1252 text, as a BSTR
+
+// Property getters: the value written into the [out] VARIANT, answering S_OK.
+HRESULT GetBool(VARIANT* target, bool value);
+HRESULT GetInt(VARIANT* target, std::int32_t value);
+HRESULT GetDouble(VARIANT* target, double value);
+
+// Members tell their outcome as a number in their Error argument and answer S_OK, so that a
+// script reads the code rather than meeting an exception.
+template <typename ErrorCode>
+HRESULT Report(VARIANT* error, ErrorCode outcome) {
+    return GetInt(error, static_cast<std::int32_t>(outcome));
+}
 
 } // namespace output

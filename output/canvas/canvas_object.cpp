@@ -315,16 +315,6 @@ private:
         return CanvasError::InvalidFormat;
     }
 
-    static HRESULT GetInt(VARIANT* pVal, std::int32_t value) {
-        SetInt(pVal, value);
-        return S_OK;
-    }
-
-    static HRESULT GetBool(VARIANT* pVal, bool value) {
-        SetBool(pVal, value);
-        return S_OK;
-    }
-
     static HRESULT GetColour(VARIANT* pVal, COLORREF colour) {
         SetInt(pVal, static_cast<std::int32_t>(colour));
         return S_OK;
@@ -346,11 +336,6 @@ private:
         if (AllFinite({&newVal})) {
             (canvas_.*set)(static_cast<COLORREF>(VariantToInt(newVal)));
         }
-        return S_OK;
-    }
-
-    static HRESULT Report(VARIANT* Error, CanvasError outcome) {
-        SetInt(Error, static_cast<std::int32_t>(outcome));
         return S_OK;
     }
 

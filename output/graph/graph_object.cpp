@@ -79,56 +79,45 @@ public:
 
     HRESULT get_RotateX(VARIANT* pVal) override { return GetDouble(pVal, chart_.RotateX()); }
     HRESULT put_RotateX(VARIANT newVal) override {
-        chart_.SetRotateX(VariantToDouble(newVal));
-        return S_OK;
+        return PutDouble(newVal, &GraphChart::SetRotateX);
     }
     HRESULT get_RotateY(VARIANT* pVal) override { return GetDouble(pVal, chart_.RotateY()); }
     HRESULT put_RotateY(VARIANT newVal) override {
-        chart_.SetRotateY(VariantToDouble(newVal));
-        return S_OK;
+        return PutDouble(newVal, &GraphChart::SetRotateY);
     }
     HRESULT get_LightX(VARIANT* pVal) override { return GetDouble(pVal, chart_.LightX()); }
     HRESULT put_LightX(VARIANT newVal) override {
-        chart_.SetLightX(VariantToDouble(newVal));
-        return S_OK;
+        return PutDouble(newVal, &GraphChart::SetLightX);
     }
     HRESULT get_LightY(VARIANT* pVal) override { return GetDouble(pVal, chart_.LightY()); }
     HRESULT put_LightY(VARIANT newVal) override {
-        chart_.SetLightY(VariantToDouble(newVal));
-        return S_OK;
+        return PutDouble(newVal, &GraphChart::SetLightY);
     }
     HRESULT get_RowMode(VARIANT* pVal) override { return GetInt(pVal, chart_.RowMode()); }
-    HRESULT put_RowMode(VARIANT newVal) override {
-        chart_.SetRowMode(VariantToInt(newVal));
-        return S_OK;
-    }
+    HRESULT put_RowMode(VARIANT newVal) override { return PutInt(newVal, &GraphChart::SetRowMode); }
     HRESULT get_ColorOfMask(VARIANT* pVal) override {
         return GetInt(pVal, chart_.ColorOfMask().value);
     }
     HRESULT put_ColorOfMask(VARIANT newVal) override {
-        chart_.SetColorOfMask(VariantToInt(newVal));
-        return S_OK;
+        return PutInt(newVal, &GraphChart::SetColorOfMask);
     }
     HRESULT get_ColorOfBase(VARIANT* pVal) override {
         return GetInt(pVal, chart_.ColorOfBase().value);
     }
     HRESULT put_ColorOfBase(VARIANT newVal) override {
-        chart_.SetColorOfBase(VariantToInt(newVal));
-        return S_OK;
+        return PutInt(newVal, &GraphChart::SetColorOfBase);
     }
     HRESULT get_ColorOfLabel(VARIANT* pVal) override {
         return GetInt(pVal, chart_.ColorOfLabel().value);
     }
     HRESULT put_ColorOfLabel(VARIANT newVal) override {
-        chart_.SetColorOfLabel(VariantToInt(newVal));
-        return S_OK;
+        return PutInt(newVal, &GraphChart::SetColorOfLabel);
     }
     HRESULT get_ColorOfLegend(VARIANT* pVal) override {
         return GetInt(pVal, chart_.ColorOfLegend());
     }
     HRESULT put_ColorOfLegend(VARIANT newVal) override {
-        chart_.SetColorOfLegend(VariantToInt(newVal));
-        return S_OK;
+        return PutInt(newVal, &GraphChart::SetColorOfLegend);
     }
 
     HRESULT AutoColumn() override {
@@ -185,23 +174,19 @@ public:
 
     HRESULT get_LegendX(VARIANT* pVal) override { return GetDouble(pVal, chart_.LegendX()); }
     HRESULT put_LegendX(VARIANT newVal) override {
-        chart_.SetLegendX(VariantToDouble(newVal));
-        return S_OK;
+        return PutDouble(newVal, &GraphChart::SetLegendX);
     }
     HRESULT get_LegendY(VARIANT* pVal) override { return GetDouble(pVal, chart_.LegendY()); }
     HRESULT put_LegendY(VARIANT newVal) override {
-        chart_.SetLegendY(VariantToDouble(newVal));
-        return S_OK;
+        return PutDouble(newVal, &GraphChart::SetLegendY);
     }
     HRESULT get_TitleX(VARIANT* pVal) override { return GetDouble(pVal, chart_.TitleX()); }
     HRESULT put_TitleX(VARIANT newVal) override {
-        chart_.SetTitleX(VariantToDouble(newVal));
-        return S_OK;
+        return PutDouble(newVal, &GraphChart::SetTitleX);
     }
     HRESULT get_TitleY(VARIANT* pVal) override { return GetDouble(pVal, chart_.TitleY()); }
     HRESULT put_TitleY(VARIANT newVal) override {
-        chart_.SetTitleY(VariantToDouble(newVal));
-        return S_OK;
+        return PutDouble(newVal, &GraphChart::SetTitleY);
     }
 
     HRESULT SetTitle(VARIANT Mode, VARIANT Text, VARIANT Size, VARIANT ColorOfText,
@@ -212,18 +197,13 @@ public:
     }
 
 private:
-    static HRESULT GetDouble(VARIANT* pVal, float value) {
-        SetDouble(pVal, value);
+    HRESULT PutDouble(const VARIANT& newVal, void (GraphChart::*set)(double)) {
+        (chart_.*set)(VariantToDouble(newVal));
         return S_OK;
     }
 
-    static HRESULT GetInt(VARIANT* pVal, std::int32_t value) {
-        SetInt(pVal, value);
-        return S_OK;
-    }
-
-    static HRESULT Report(VARIANT* Error, GraphError outcome) {
-        SetInt(Error, static_cast<std::int32_t>(outcome));
+    HRESULT PutInt(const VARIANT& newVal, void (GraphChart::*set)(std::int32_t)) {
+        (chart_.*set)(VariantToInt(newVal));
         return S_OK;
     }
 

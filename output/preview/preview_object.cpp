@@ -118,11 +118,6 @@ public:
     }
 
 private:
-    static HRESULT Report(VARIANT* Error, PreviewError outcome) {
-        SetInt(Error, static_cast<std::int32_t>(outcome));
-        return S_OK;
-    }
-
     Preview preview_;
 };
 

@@ -141,11 +141,6 @@ private:
         return S_OK;
     }
 
-    static HRESULT Report(VARIANT* Error, TemplateError outcome) {
-        SetInt(Error, static_cast<std::int32_t>(outcome));
-        return S_OK;
-    }
-
     TemplateDocument document_;
 };
 

@@ -299,6 +299,12 @@ struct MINMAXINFO {
 #define WM_CLEAR 0x0303
 #define WM_USER 0x0400
 
+// Answers to WM_NCHITTEST. A window answering HTTRANSPARENT lets the mouse through to the
+// windows beneath it (group boxes do, so that the controls inside them get the clicks).
+#define HTTRANSPARENT (-1)
+#define HTNOWHERE 0
+#define HTCLIENT 1
+
 // WM_SYSCOMMAND commands.
 #define SC_CLOSE 0xF060
 

@@ -1,49 +1,40 @@
-// The backup and compaction dialogs: each runs its operation with a progress bar, then tells
+// The backup and compaction dialogs: each runs its operation under the progress bar, then tells
 // the user the outcome (the compaction dialog only when the copy failed) and ends with the
 // operation's result.
 #include "family/data/dorrick.h"
-#include "family/data/src/family_calls.h"
-
-#include <algorithm>
-#include <string_view>
+#include "family/data/src/dialog_templates.h"
+#include "family/data/src/progress_dialog.h"
+#include "family/ui/vistel.h"
+#include "family/util/umbrant.h"
 
 namespace {
 
 using namespace dorrick;
 
-constexpr unsigned kStyleExclamation = 48;
 constexpr int kBackupHelpContext = 31500;
 constexpr int kCompactHelpContext = 31000;
+constexpr int kExclamationStyle = 0x30; // MB_OK | MB_ICONEXCLAMATION
 
-// The library's string table.
-constexpr std::string_view kCompactErrorCaption = "Compact Error";
-constexpr std::string_view kCompactErrorText =
-    "\nYour database was corrupted.  Some data might have been lost.  Please save your *.hx$ "
-    "file.";
-constexpr std::string_view kBackupErrorCaption = "Backup Error";
-constexpr std::string_view kBackupErrorText = "\n\nYour database was not backed up.";
-constexpr std::string_view kRestoreErrorCaption = "Restore Error";
-constexpr std::string_view kRestoreErrorText = "\n\nYour database was not restored.";
-constexpr std::string_view kBackupDoneCaption = "Backup Successful";
-constexpr std::string_view kBackupDoneText = "\n\nYour database was successfully backed up.";
-constexpr std::string_view kRestoreDoneCaption = "Restore Successful";
-constexpr std::string_view kRestoreDoneText = "\n\nYour database was successfully restored.";
-constexpr std::string_view kBackupDiskFullText =
-    "\nThe backup disk is full.  Your database was not backed up.";
+// The library's string table (strings.resources).
+constexpr int kCompactErrorCaption = 1000;
+constexpr int kCompactErrorText = 1001;
+constexpr int kBackupErrorCaption = 2000;
+constexpr int kBackupErrorText = 2001;
+constexpr int kRestoreErrorCaption = 2002;
+constexpr int kRestoreErrorText = 2003;
+constexpr int kRestoreTitle = 2004;
+constexpr int kBackupDoneCaption = 2005;
+constexpr int kBackupDoneText = 2006;
+constexpr int kRestoreDoneCaption = 2007;
+constexpr int kRestoreDoneText = 2008;
+constexpr int kBackupDiskFullText = 2009;
 
-// Set by _DataBackupDlg before its dialog runs.
+// Set by _DataBackupDlg before its dialog opens.
 int restoreRequested = 0;
-// The user's request to stop (Enter, Esc or the close box), answered to the progress reports.
-int abortRequested = 0;
-
-int DialogProgress(void* dialog, int percent) {
-    family::ShowProgress(static_cast<HWND>(dialog), std::clamp(percent, 0, 100));
-    return abortRequested;
-}
 
 struct Outcome {
-    std::string_view caption;
-    std::string_view text;
+    int caption;
+    int text;
 };
 
 Outcome BackupOutcome(bool restore, unsigned char result) {
@@ -58,66 +49,49 @@ Outcome BackupOutcome(bool restore, unsigned char result) {
             result == kDataWriteFailed ? kBackupDiskFullText : kBackupErrorText};
 }
 
-// What both dialogs answer alike; `work` runs the operation on the handle and ends the dialog.
-template <typename Work>
-LRESULT ProgressDialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
-                              int helpContext, Work work) {
-    switch (message) {
-    case family::kInitDialog:
-        abortRequested = 0;
-        return TRUE;
-    case family::kStartWork:
-        work(dialog, static_cast<int>(lParam));
-        return TRUE;
-    case family::kCommand:
-        if (LOWORD(static_cast<DWORD>(wParam)) == family::kIdOk ||
-            LOWORD(static_cast<DWORD>(wParam)) == family::kIdCancel) {
-            abortRequested = 1;
-            return TRUE;
-        }
-        return FALSE;
-    case family::kHelpQuery:
-        family::AnswerHelpQuery(dialog, wParam, helpContext);
-        return TRUE;
-    case family::kDestroy:
-        return TRUE;
-    default:
-        return FALSE;
-    }
+// Shows the library's strings in the family's message box. The two loads fill the two buffers
+// of _UtilLoadString, so the text stays valid while the caption is loaded.
+void ShowMessage(HWND dialog, Outcome outcome) {
+    const char* text = _UtilLoadString(dialog, outcome.text);
+    const char* caption = _UtilLoadString(dialog, outcome.caption);
+    _UIMessageBox(dialog, text, caption, kExclamationStyle);
 }
+
+void RunBackup(HWND dialog, int handle) {
+    const unsigned char result = _DataBackup(handle, dialog, DialogProgress, restoreRequested);
+    ShowMessage(dialog, BackupOutcome(restoreRequested != 0, result));
+    EndDialog(dialog, result);
+}
+
+void RunCompaction(HWND dialog, int handle) {
+    const unsigned char result = _DataCompact(handle, dialog, DialogProgress);
+    if (result == kDataCompactFailed) {
+        ShowMessage(dialog, {kCompactErrorCaption, kCompactErrorText});
+    }
+    EndDialog(dialog, result);
+}
+
+constexpr ProgressDialog kBackupDialog{kBackupHelpContext, RunBackup};
+constexpr ProgressDialog kCompactDialog{kCompactHelpContext, RunCompaction};
 
 } // namespace
 
 LRESULT BackupDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ProgressDialogMessage(
-        dialog, message, wParam, lParam, kBackupHelpContext, [](HWND window, int handle) {
-            const unsigned char result =
-                _DataBackup(handle, window, DialogProgress, restoreRequested);
-            const Outcome outcome = BackupOutcome(restoreRequested != 0, result);
-            family::MessageBox(window, outcome.text, outcome.caption, kStyleExclamation);
-            family::EndDialog(window, result);
-        });
+    if (message == WM_INITDIALOG && restoreRequested != 0) {
+        SetWindowTextA(dialog, _UtilLoadString(dialog, kRestoreTitle));
+    }
+    return ProgressDialogMessage(dialog, message, wParam, lParam, kBackupDialog);
 }
 
 LRESULT CompactDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ProgressDialogMessage(
-        dialog, message, wParam, lParam, kCompactHelpContext, [](HWND window, int handle) {
-            const unsigned char result = _DataCompact(handle, window, DialogProgress);
-            if (result == kDataCompactFailed) {
-                family::MessageBox(window, kCompactErrorText, kCompactErrorCaption,
-                                   kStyleExclamation);
-            }
-            family::EndDialog(window, result);
-        });
+    return ProgressDialogMessage(dialog, message, wParam, lParam, kCompactDialog);
 }
 
 unsigned char _DataBackupDlg(HWND owner, int handle, int restore) {
     restoreRequested = restore;
-    return static_cast<unsigned char>(
-        family::RunModalDialog(owner, "BackupDlg", BackupDlgProc, handle));
+    return RunProgressDialog(owner, kBackupTemplate, BackupDlgProc, handle);
 }
 
 unsigned char _DataCompactDlg(HWND owner, int handle) {
-    return static_cast<unsigned char>(
-        family::RunModalDialog(owner, "CompactDlg", CompactDlgProc, handle));
+    return RunProgressDialog(owner, kCompactTemplate, CompactDlgProc, handle);
 }

@@ -1,4 +1,4 @@
-// Opening and closing databases, the version, the garbage figure, and the library's entry.
+// Opening and closing databases, the version and the garbage figure.
 #include "family/data/dorrick.h"
 #include "family/data/src/file_names.h"
 #include "family/data/src/slots.h"
@@ -19,8 +19,6 @@ using namespace dorrick;
 constexpr std::string_view kVersionText = "99.01";
 constexpr unsigned kVersionNumber = 0x9901;
 
-constexpr DWORD kProcessDetach = 0;
-
 template <typename T>
 void Empty(T* out) {
     if (out != nullptr) {
@@ -32,11 +30,6 @@ void Empty(T* out) {
 bool NameTaken(const std::filesystem::path& name) {
     struct stat status {};
     return stat(name.c_str(), &status) == 0 || errno != ENOENT;
-}
-
-// Closes every handle when the library is unloaded.
-[[gnu::destructor]] void CloseHandlesAtUnload() {
-    CloseAllHandles();
 }
 
 } // namespace
@@ -133,12 +126,4 @@ unsigned char _DataGetPercentGarbage(int handle, int* percent, int* bytes) {
 
 unsigned char _DataSetNotificationFunction(void* /*notification*/) {
     return kDataSuccess;
-}
-
-// The dialogs run without templates of their own yet, so the instance is not kept.
-BOOL DllEntryPoint(HINSTANCE /*instance*/, DWORD reason, LPVOID /*reserved*/) {
-    if (reason == kProcessDetach) {
-        CloseAllHandles();
-    }
-    return TRUE;
 }

@@ -10,8 +10,10 @@ namespace dorrick {
 
 namespace {
 
-// The library's handles, process-wide; one thread at a time.
-std::array<DatabaseSlot, kHandleCount> slots;
+// The library's handles, process-wide; one thread at a time. Never destroyed: the entry
+// procedure closes them when the library is unloaded, which at process exit comes after the
+// destruction of the library's static objects.
+std::array<DatabaseSlot, kHandleCount>& slots = *new std::array<DatabaseSlot, kHandleCount>;
 
 template <typename Visit>
 void ForEachSlotOnSameFile(const DatabaseSlot& slot, Visit visit) {

@@ -1,6 +1,10 @@
-// The library as a host sees it: loaded by name, its exports and its version.
+// The library as a host sees it: loaded by name with the family libraries it needs, its exports,
+// its version and its entry procedure.
 #include "family/data/dorrick.h"
+#include "family/data/tests/database_fixture.h"
 #include "platform/testing/export_list.h"
+#include "platform/testing/outside_tool.h"
+#include "platform/win32/module_resources.h"
 
 #include <dlfcn.h>
 
@@ -37,7 +41,14 @@ TEST(DorrickLibrary, ExportsExactlyItsNames) {
                                                                      "_DataWrite"}));
 }
 
-TEST(DorrickLibrary, LoadsAloneAndNamesItsVersion) {
+TEST(DorrickLibrary, LoadsWithTheFamilyLibrariesItNeeds) {
+    const testkit::ToolRun run = testkit::RunTool(
+        {TALLOWMERE_LOAD_PROBE, TALLOWMERE_DORRICK_LIBRARY, "libumbrant.so", "libvistel.so"});
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+    EXPECT_EQ(run.output, "libumbrant.so\nlibvistel.so\n");
+}
+
+TEST(DorrickLibrary, NamesItsVersion) {
     void* library = dlopen(TALLOWMERE_DORRICK_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(library, nullptr) << dlerror();
     const auto version =
@@ -63,10 +74,19 @@ TEST(DorrickLibrary, LoadsAloneAndNamesItsVersion) {
     EXPECT_EQ(dlclose(library), 0);
 }
 
-TEST(DorrickLibrary, EntryPointAndNotificationAnswerSuccess) {
+using DorrickEntry = dorrick_test::DatabaseTest;
+
+// Process detach closes every handle; attach keeps the library's instance for its dialogs.
+TEST_F(DorrickEntry, DetachClosesEveryHandleAndAttachKeepsTheDialogsAtHand) {
+    const HINSTANCE library = win32::ModuleOfAddress(dlsym(RTLD_DEFAULT, "_DataVersion"));
+    ASSERT_NE(library, nullptr);
+    const int handle = Create("entry.hxd");
+    EXPECT_EQ(DllEntryPoint(library, 0, nullptr), TRUE);
+    EXPECT_EQ(_DataClose(handle), kDataBadHandle);
+    EXPECT_EQ(DllEntryPoint(library, 1, nullptr), TRUE);
+    // The compaction dialog runs from the kept instance; no owner, no message.
+    EXPECT_EQ(_DataCompactDlg(nullptr, Open("entry.hxd")), kDataSuccess);
     EXPECT_EQ(_DataSetNotificationFunction(nullptr), kDataSuccess);
-    EXPECT_EQ(DllEntryPoint(nullptr, 1, nullptr), TRUE);
-    EXPECT_EQ(DllEntryPoint(nullptr, 0, nullptr), TRUE);
 }
 
 } // namespace

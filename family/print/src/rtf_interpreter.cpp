@@ -146,6 +146,7 @@ int RtfInterpreter::Interpret(std::size_t bufferLength, FormatState& state, std:
         case kRtfEnd:
             return kRtfEnd;
         case kRtfGroupOpen:
+            lastGroupOpenOffset_ = tokenizer_.Tell() - 1;
             OpenGroup(state);
             break;
         case kRtfGroupClose: {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace pressel {
@@ -27,6 +28,8 @@ public:
 
     // Group levels saved now, 0..10.
     int Level() const { return level_; }
+    // The template offset of the last opening brace read.
+    std::int64_t LastGroupOpenOffset() const { return lastGroupOpenOffset_; }
 
 private:
     struct SavedGroup {
@@ -49,6 +52,7 @@ private:
     int level_ = 0;
     // Groups opened beyond the saved levels; their closing braces restore nothing.
     int unsavedGroups_ = 0;
+    std::int64_t lastGroupOpenOffset_ = 0;
 };
 
 } // namespace pressel

@@ -46,6 +46,7 @@ RtfFontTable ReadRtfFontTable(RtfTokenizer& tokenizer) {
     if (deff.code == kRtfEnd) {
         return table;
     }
+    table.hasDefaultFont = true;
     table.defaultFont = deff.parameter;
     if (SkipTo(tokenizer, kRtfFonttbl).code == kRtfEnd) {
         return table;

@@ -17,7 +17,8 @@ struct RtfFont {
 };
 
 struct RtfFontTable {
-    int defaultFont = 0; // the template's default font number
+    bool hasDefaultFont = false; // a `deff` word came before the end of the template
+    int defaultFont = 0;         // the template's default font number
     std::vector<RtfFont> fonts;
 };
 

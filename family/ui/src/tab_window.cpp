@@ -73,7 +73,7 @@ void AnswerHelpQuery(HWND window, const TabWindowState& state, WPARAM wParam) {
         const TabRecord* top = state.topTab < state.count
                                    ? &state.tabs[static_cast<std::size_t>(state.topTab)]
                                    : nullptr;
-        PostMessageA(topLevel, kHelpContext, 0, top != nullptr ? top->helpContext : 0);
+        PostMessageA(topLevel, kHelpContext, top != nullptr ? top->helpContext : 0, 0);
     } else {
         SendMessageA(topLevel, kHelpFound, 0, 0);
     }

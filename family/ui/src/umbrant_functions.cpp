@@ -1,13 +1,13 @@
 #include "family/ui/src/umbrant_functions.h"
 
-#include <dlfcn.h>
+#include "platform/win32/libloaderapi.h"
 
 namespace vistel {
 
 void CenterWindow(HWND window) {
     using CenterWindowFunction = BOOL (*)(HWND);
-    const auto center =
-        reinterpret_cast<CenterWindowFunction>(dlsym(RTLD_DEFAULT, "_UtilCenterWindow"));
+    const auto center = reinterpret_cast<CenterWindowFunction>(
+        GetProcAddress(GetModuleHandleA("libumbrant.so"), "_UtilCenterWindow"));
     if (center != nullptr) {
         center(window);
     }

@@ -4,6 +4,7 @@
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
 #include "platform/testing/export_list.h"
+#include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
 #include "platform/win32/window_host.h"
 
@@ -44,12 +45,20 @@ TEST(VistelLibrary, EachOfThePairLoadsAloneAndWithTheOther) {
     }
 }
 
+// Its unload code runs after the Win32 layer's own exit code, which must not have taken the
+// layer's tables away from it.
+TEST(VistelLibrary, LoadsAndUnloadsInAProcessOfItsOwn) {
+    const testkit::ToolRun run =
+        testkit::RunTool({TALLOWMERE_LOAD_PROBE, TALLOWMERE_VISTEL_LIBRARY});
+    EXPECT_EQ(run.exitStatus, 0) << run.errors;
+}
+
 // With both loaded, the utility library finds this library's message box by name and shows its
-// messages there.
+// messages there, also when the host loaded this library privately (RTLD_LOCAL).
 TEST(VistelLibrary, UtilityLibraryShowsItsMessagesInThisLibrarysBox) {
     testkit::Sandbox sandbox;
     sandbox.SetEnvironment("XDG_CONFIG_HOME", (sandbox.Root() / "config").string());
-    void* vistel = dlopen(TALLOWMERE_VISTEL_LIBRARY, RTLD_NOW | RTLD_GLOBAL);
+    void* vistel = dlopen(TALLOWMERE_VISTEL_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(vistel, nullptr) << dlerror();
     void* umbrant = dlopen(TALLOWMERE_UMBRANT_LIBRARY, RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(umbrant, nullptr) << dlerror();

@@ -305,7 +305,7 @@ TEST_F(TabWindow, HelpQueryPostsTheTopTabsContext) {
     SendMessageA(tabs_, 2219, 1, 0);
     MSG msg{};
     ASSERT_TRUE(PeekMessageA(&msg, host_, 2221, 2221, PM_REMOVE));
-    EXPECT_EQ(msg.lParam, 500 + 'A');
+    EXPECT_EQ(msg.wParam, 500 + 'A');
 }
 
 } // namespace

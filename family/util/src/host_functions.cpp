@@ -2,8 +2,6 @@
 
 #include "platform/win32/winuser.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -38,8 +36,12 @@ std::string ControlText(HWND dialog, int controlId, int maximum) {
 }
 
 void ShowMessage(HWND owner, const char* text, const char* caption, int style) {
-    const auto messageBox =
-        reinterpret_cast<MessageBoxFunction>(dlsym(RTLD_DEFAULT, "_UIMessageBox"));
+    // The user-interface library's, wherever the host loaded it, else one the program provides.
+    FARPROC found = GetProcAddress(GetModuleHandleA("libvistel.so"), "_UIMessageBox");
+    if (found == nullptr) {
+        found = GetProcAddress(GetModuleHandleA(nullptr), "_UIMessageBox");
+    }
+    const auto messageBox = reinterpret_cast<MessageBoxFunction>(found);
     if (messageBox == nullptr) {
         std::fprintf(stderr, "%s: %s\n", caption, text);
         return;

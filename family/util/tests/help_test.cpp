@@ -356,7 +356,7 @@ TEST_F(CenterWindowTest, CentresOnTheOwnerKeptOnScreenOrOnTheScreenUnclamped) {
 
 TEST(UmbrantLoad, LoadsAloneInAProcessWithNothingElseOfTheSystem) {
     const testkit::ToolRun run =
-        testkit::RunTool({TALLOWMERE_UMBRANT_LOAD_PROBE, TALLOWMERE_UMBRANT_LIBRARY});
+        testkit::RunTool({TALLOWMERE_LOAD_PROBE, TALLOWMERE_UMBRANT_LIBRARY});
     EXPECT_EQ(run.exitStatus, 0) << run.errors;
 }
 

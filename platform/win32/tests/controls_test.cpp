@@ -286,6 +286,52 @@ TEST_F(ControlsTest, ListBoxNotifiesUserSelectionsOnlyWithLbsNotify) {
     }
 }
 
+// Keys move the selection of a list box by rows and pages (a page being the rows it shows) and of
+// a drop-down list also with the side arrows; a move stops at either end.
+TEST_F(ControlsTest, SelectionKeysMoveWithinTheItems) {
+    HWND list = Make("ListBox", 0, 10);
+    HWND combo = Make("ComboBox", CBS_DROPDOWNLIST, 11, RECT{10, 120, 160, 300});
+    for (int item = 0; item < 20; ++item) {
+        const std::string text = "item " + std::to_string(item);
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    RECT client;
+    GetClientRect(list, &client);
+    const int page = client.bottom / static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    ASSERT_GT(page, 1);
+    struct Case {
+        HWND control;
+        UINT setSelection;
+        UINT getSelection;
+        int start;
+        WPARAM key;
+        int expected;
+    };
+    const Case cases[] = {
+        {list, LB_SETCURSEL, LB_GETCURSEL, 10, VK_NEXT, 10 + page},
+        {list, LB_SETCURSEL, LB_GETCURSEL, 10, VK_PRIOR, 10 - page},
+        {list, LB_SETCURSEL, LB_GETCURSEL, 18, VK_NEXT, 19},
+        {list, LB_SETCURSEL, LB_GETCURSEL, 1, VK_PRIOR, 0},
+        {list, LB_SETCURSEL, LB_GETCURSEL, 5, VK_RIGHT, 5},
+        {list, LB_SETCURSEL, LB_GETCURSEL, 5, VK_LEFT, 5},
+        {combo, CB_SETCURSEL, CB_GETCURSEL, 5, VK_RIGHT, 6},
+        {combo, CB_SETCURSEL, CB_GETCURSEL, 5, VK_LEFT, 4},
+        {combo, CB_SETCURSEL, CB_GETCURSEL, 0, VK_LEFT, 0},
+        {combo, CB_SETCURSEL, CB_GETCURSEL, 19, VK_RIGHT, 19},
+        {combo, CB_SETCURSEL, CB_GETCURSEL, 7, VK_HOME, 0},
+    };
+    for (const Case& row : cases) {
+        SendMessageA(row.control, row.setSelection, static_cast<WPARAM>(row.start), 0);
+        SendMessageA(row.control, WM_KEYDOWN, row.key, 0);
+        EXPECT_EQ(SendMessageA(row.control, row.getSelection, 0, 0), row.expected)
+            << (row.control == list ? "list box" : "combo box") << " from " << row.start << " key "
+            << row.key;
+    }
+    DestroyWindow(list);
+    DestroyWindow(combo);
+}
+
 TEST_F(ControlsTest, ComboBoxDropDownListChoosesThroughItsList) {
     HWND combo = Make("ComboBox", CBS_DROPDOWNLIST | CBS_SORT, 9, RECT{10, 10, 160, 200});
     RECT field;

@@ -112,6 +112,28 @@ TEST_F(WindowTest, RectanglesAndCoordinatesFollowTheFrame) {
     EXPECT_EQ(rect.bottom - rect.top, 40);
 }
 
+TEST_F(WindowTest, TheMouseGoesThroughGroupBoxesToTheControlsInside) {
+    HWND top = Make(WS_POPUP | WS_VISIBLE);
+    // The group box comes first among the children, as dialog templates declare it.
+    HWND group = CreateWindowExA(0, "BUTTON", "Group", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0,
+                                 150, 80, top, nullptr, TestModule(), nullptr);
+    HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 20, 20, 60, 20, top, nullptr,
+                                TestModule(), nullptr);
+    HWND button = CreateWindowExA(0, "BUTTON", "OK", WS_CHILD | WS_VISIBLE, 160, 0, 30, 20, top,
+                                  nullptr, TestModule(), nullptr);
+    struct Case {
+        POINT client;
+        HWND expected;
+    };
+    for (const Case& row : {Case{{30, 30}, edit}, Case{{5, 5}, top}, Case{{170, 10}, button}}) {
+        POINT screen = row.client;
+        ClientToScreen(top, &screen);
+        EXPECT_EQ(WindowFromPoint(screen), row.expected) << row.client.x << "," << row.client.y;
+    }
+    // ChildWindowFromPoint still names the group box, as Windows does.
+    EXPECT_EQ(ChildWindowFromPoint(top, POINT{30, 30}), group);
+}
+
 LRESULT CALLBACK Outer(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 WNDPROC gInnerProc = nullptr;
 WNDPROC gMiddleProc = nullptr;

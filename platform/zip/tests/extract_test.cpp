@@ -117,7 +117,10 @@ TEST_F(ExtractMemberTest, ReplacesAFileOfTheSameName) {
 
 TEST_F(ExtractMemberTest, AFailedExtractionLeavesTheOlderFileAlone) {
     sandbox_.WriteFile("program/RMDSplash.bmp", "older");
-    EXPECT_EQ(ExtractMember(archive_, "RMDSplash.bmp", target_, "wrong"), ZipResult::WrongPassword);
+    // A wrong password is told as one, or as damage when it passes the one-byte check.
+    const ZipResult result = ExtractMember(archive_, "RMDSplash.bmp", target_, "wrong");
+    EXPECT_TRUE(result == ZipResult::WrongPassword || result == ZipResult::DamagedArchive)
+        << ResultText(result);
     EXPECT_EQ(ReadFileBytes(target_ / "RMDSplash.bmp"), "older");
     EXPECT_EQ(FileNamesIn(target_), std::set<std::string>{"RMDSplash.bmp"});
 }

@@ -1,6 +1,7 @@
 // The "Button" class: push and default push buttons, check boxes, radio buttons and group boxes.
 #include "platform/win32/src/controls/control_drawing.h"
 #include "platform/win32/src/controls/control_notify.h"
+#include "platform/win32/src/controls/control_state.h"
 #include "platform/win32/src/controls/controls.h"
 #include "platform/win32/src/window/window.h"
 
@@ -18,10 +19,7 @@ public:
 };
 
 ButtonState& StateOf(Window& window) {
-    if (!window.control) {
-        window.control = std::make_unique<ButtonState>();
-    }
-    return static_cast<ButtonState&>(*window.control);
+    return ControlStateOf<ButtonState>(window);
 }
 
 DWORD TypeOf(const Window& window) {
@@ -158,6 +156,8 @@ LRESULT CALLBACK ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         return *answer;
     }
     switch (message) {
+    case WM_NCHITTEST:
+        return type == BS_GROUPBOX ? HTTRANSPARENT : DefWindowProcA(hwnd, message, wParam, lParam);
     case WM_GETDLGCODE:
         if (type == BS_GROUPBOX) {
             return DLGC_STATIC;

@@ -4,13 +4,15 @@
 #include "platform/win32/src/controls/combo_list.h"
 #include "platform/win32/src/controls/control_drawing.h"
 #include "platform/win32/src/controls/control_notify.h"
+#include "platform/win32/src/controls/control_state.h"
 #include "platform/win32/src/controls/controls.h"
 #include "platform/win32/src/controls/item_list.h"
 #include "platform/win32/src/window/system_metrics.h"
 #include "platform/win32/src/window/window.h"
 
 #include <algorithm>
-#include <cstring>
+#include <optional>
+#include <string>
 #include <utility>
 
 namespace win32 {
@@ -31,10 +33,7 @@ public:
 };
 
 ComboBoxState& StateOf(Window& window) {
-    if (!window.control) {
-        window.control = std::make_unique<ComboBoxState>((window.style & CBS_SORT) != 0);
-    }
-    return static_cast<ComboBoxState&>(*window.control);
+    return ControlStateOf<ComboBoxState>(window, (window.style & CBS_SORT) != 0);
 }
 
 // The field's height: a line of the control's font and its edges.
@@ -133,25 +132,10 @@ void KeyDown(HWND hwnd, Window& window, WPARAM key) {
         }
         return;
     }
-    int count = state.items.Count();
-    int current = state.items.Selection();
-    switch (key) {
-    case VK_UP:
-    case VK_LEFT:
-        UserSelect(hwnd, window, std::max(current - 1, 0));
-        break;
-    case VK_DOWN:
-    case VK_RIGHT:
-        UserSelect(hwnd, window, std::min(current + 1, count - 1));
-        break;
-    case VK_HOME:
-        UserSelect(hwnd, window, 0);
-        break;
-    case VK_END:
-        UserSelect(hwnd, window, count - 1);
-        break;
-    default:
-        break;
+    // A closed list moves its selection in place; Left and Right as Up and Down.
+    if (const std::optional<int> target =
+            ItemOfKey(state.items, key, {.sideArrows = true, .page = 0})) {
+        UserSelect(hwnd, window, *target);
     }
 }
 
@@ -185,30 +169,19 @@ void Paint(HWND hwnd, Window& window) {
     EndPaint(hwnd, &paint);
 }
 
-LRESULT ItemText(const ItemList& items, WPARAM index, LPARAM buffer) {
-    int at = static_cast<int>(index);
-    if (!items.Has(at)) {
-        return CB_ERR;
-    }
-    const std::string& text = items.Text(at);
-    if (buffer != 0) {
-        std::memcpy(reinterpret_cast<char*>(buffer), text.c_str(), text.size() + 1);
-    }
-    return static_cast<LRESULT>(text.size());
-}
-
 LRESULT ListMessage(HWND hwnd, Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
     ComboBoxState& state = StateOf(window);
     ItemList& items = state.items;
-    auto text = [lParam] {
-        return std::string(lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : "");
-    };
+    if (const std::optional<LRESULT> answer =
+            AnswerItemQuery(items, kComboBoxQueries, message, wParam, lParam)) {
+        return *answer;
+    }
     int index = static_cast<int>(wParam);
     switch (message) {
     case CB_ADDSTRING:
-        return items.Add(text());
+        return items.Add(ItemTextArgument(lParam));
     case CB_INSERTSTRING:
-        return items.Insert(index, text());
+        return items.Insert(index, ItemTextArgument(lParam));
     case CB_DELETESTRING: {
         int left = items.Remove(index);
         Select(hwnd, window, items.Selection());
@@ -218,31 +191,12 @@ LRESULT ListMessage(HWND hwnd, Window& window, UINT message, WPARAM wParam, LPAR
         items.Clear();
         Select(hwnd, window, -1);
         return CB_OKAY;
-    case CB_GETCOUNT:
-        return items.Count();
-    case CB_GETCURSEL:
-        return items.Selection();
     case CB_SETCURSEL:
         // Selected by the program: no notification. -1 clears and answers CB_ERR.
         Select(hwnd, window, index);
         return items.Has(index) ? index : CB_ERR;
-    case CB_GETLBTEXT:
-        return ItemText(items, wParam, lParam);
-    case CB_GETLBTEXTLEN:
-        return items.Has(index) ? static_cast<LRESULT>(items.Text(index).size()) : CB_ERR;
-    case CB_GETITEMDATA:
-        return items.Has(index) ? items.Data(index) : CB_ERR;
-    case CB_SETITEMDATA:
-        if (!items.Has(index)) {
-            return CB_ERR;
-        }
-        items.SetData(index, lParam);
-        return CB_OKAY;
-    case CB_FINDSTRING:
-    case CB_FINDSTRINGEXACT:
-        return items.Find(index, text(), message == CB_FINDSTRINGEXACT);
     case CB_SELECTSTRING: {
-        int found = items.Find(index, text(), false);
+        int found = items.Find(index, ItemTextArgument(lParam), false);
         if (found >= 0) {
             Select(hwnd, window, found);
         }
@@ -338,13 +292,9 @@ LRESULT CALLBACK ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_KEYDOWN:
         KeyDown(hwnd, *window, wParam);
         return 0;
-    case WM_CHAR: {
-        char typed[] = {static_cast<char>(wParam), '\0'};
-        if (wParam > VK_SPACE && wParam <= 0xFF) {
-            UserSelect(hwnd, *window, state.items.Find(state.items.Selection(), typed, false));
-        }
+    case WM_CHAR:
+        UserSelect(hwnd, *window, ItemOfTypedCharacter(state.items, wParam));
         return 0;
-    }
     default:
         return ListMessage(hwnd, *window, message, wParam, lParam);
     }

@@ -2,6 +2,7 @@
 // moving end, the text scrolled to keep the caret in view, and EN_* notifications.
 #include "platform/win32/src/controls/control_drawing.h"
 #include "platform/win32/src/controls/control_notify.h"
+#include "platform/win32/src/controls/control_state.h"
 #include "platform/win32/src/controls/controls.h"
 #include "platform/win32/src/window/window.h"
 
@@ -32,10 +33,7 @@ public:
 };
 
 EditState& StateOf(Window& window) {
-    if (!window.control) {
-        window.control = std::make_unique<EditState>();
-    }
-    return static_cast<EditState&>(*window.control);
+    return ControlStateOf<EditState>(window);
 }
 
 std::size_t SelectionStart(const EditState& state) {

@@ -4,12 +4,12 @@
 #include "platform/win32/src/controls/combo_list.h"
 #include "platform/win32/src/controls/control_drawing.h"
 #include "platform/win32/src/controls/control_notify.h"
+#include "platform/win32/src/controls/control_state.h"
 #include "platform/win32/src/controls/controls.h"
 #include "platform/win32/src/controls/item_list.h"
 #include "platform/win32/src/window/window.h"
 
 #include <algorithm>
-#include <cstring>
 #include <optional>
 #include <strings.h>
 
@@ -28,10 +28,7 @@ public:
 };
 
 ListBoxState& StateOf(Window& window) {
-    if (!window.control) {
-        window.control = std::make_unique<ListBoxState>((window.style & LBS_SORT) != 0);
-    }
-    return static_cast<ListBoxState&>(*window.control);
+    return ControlStateOf<ListBoxState>(window, (window.style & LBS_SORT) != 0);
 }
 
 int ItemHeight(HWND hwnd, const Window& window) {
@@ -86,37 +83,10 @@ int ItemAt(HWND hwnd, Window& window, LPARAM point) {
 }
 
 void KeyDown(HWND hwnd, Window& window, WPARAM key) {
-    ListBoxState& state = StateOf(window);
-    int count = state.items.Count();
-    if (count == 0) {
-        return;
+    const SelectionKeys keys{.sideArrows = false, .page = VisibleRows(hwnd, window)};
+    if (const std::optional<int> target = ItemOfKey(StateOf(window).items, key, keys)) {
+        UserSelect(hwnd, window, *target);
     }
-    int current = state.items.Selection();
-    int page = VisibleRows(hwnd, window);
-    int target = current;
-    switch (key) {
-    case VK_UP:
-        target = current - 1;
-        break;
-    case VK_DOWN:
-        target = current + 1;
-        break;
-    case VK_PRIOR:
-        target = current - page;
-        break;
-    case VK_NEXT:
-        target = current + page;
-        break;
-    case VK_HOME:
-        target = 0;
-        break;
-    case VK_END:
-        target = count - 1;
-        break;
-    default:
-        return;
-    }
-    UserSelect(hwnd, window, std::clamp(target, 0, count - 1));
 }
 
 void Paint(HWND hwnd, Window& window) {
@@ -157,24 +127,13 @@ void Paint(HWND hwnd, Window& window) {
     EndPaint(hwnd, &paint);
 }
 
-LRESULT ItemText(const ListBoxState& state, WPARAM index, LPARAM buffer) {
-    int at = static_cast<int>(index);
-    if (!state.items.Has(at)) {
-        return LB_ERR;
-    }
-    const std::string& text = state.items.Text(at);
-    if (buffer != 0) {
-        std::memcpy(reinterpret_cast<char*>(buffer), text.c_str(), text.size() + 1);
-    }
-    return static_cast<LRESULT>(text.size());
-}
-
 LRESULT ListMessage(HWND hwnd, Window& window, UINT message, WPARAM wParam, LPARAM lParam) {
     ListBoxState& state = StateOf(window);
     ItemList& items = state.items;
-    auto text = [lParam] {
-        return std::string(lParam != 0 ? reinterpret_cast<LPCSTR>(lParam) : "");
-    };
+    if (const std::optional<LRESULT> answer =
+            AnswerItemQuery(items, kListBoxQueries, message, wParam, lParam)) {
+        return *answer;
+    }
     auto changed = [hwnd](LRESULT result) {
         InvalidateRect(hwnd, nullptr, TRUE);
         return result;
@@ -182,19 +141,15 @@ LRESULT ListMessage(HWND hwnd, Window& window, UINT message, WPARAM wParam, LPAR
     int index = static_cast<int>(wParam);
     switch (message) {
     case LB_ADDSTRING:
-        return changed(items.Add(text()));
+        return changed(items.Add(ItemTextArgument(lParam)));
     case LB_INSERTSTRING:
-        return changed(items.Insert(index, text()));
+        return changed(items.Insert(index, ItemTextArgument(lParam)));
     case LB_DELETESTRING:
         return changed(items.Remove(index));
     case LB_RESETCONTENT:
         items.Clear();
         state.top = 0;
         return changed(0);
-    case LB_GETCOUNT:
-        return items.Count();
-    case LB_GETCURSEL:
-        return items.Selection();
     case LB_SETCURSEL:
         // Selected by the program: no notification. -1 clears and answers LB_ERR.
         if (!items.Select(index) || index == -1) {
@@ -203,23 +158,8 @@ LRESULT ListMessage(HWND hwnd, Window& window, UINT message, WPARAM wParam, LPAR
         }
         EnsureVisible(hwnd, window, index);
         return changed(index);
-    case LB_GETTEXT:
-        return ItemText(state, wParam, lParam);
-    case LB_GETTEXTLEN:
-        return items.Has(index) ? static_cast<LRESULT>(items.Text(index).size()) : LB_ERR;
-    case LB_GETITEMDATA:
-        return items.Has(index) ? items.Data(index) : LB_ERR;
-    case LB_SETITEMDATA:
-        if (!items.Has(index)) {
-            return LB_ERR;
-        }
-        items.SetData(index, lParam);
-        return LB_OKAY;
-    case LB_FINDSTRING:
-    case LB_FINDSTRINGEXACT:
-        return items.Find(index, text(), message == LB_FINDSTRINGEXACT);
     case LB_SELECTSTRING: {
-        int found = items.Find(index, text(), false);
+        int found = items.Find(index, ItemTextArgument(lParam), false);
         if (found >= 0) {
             items.Select(found);
             EnsureVisible(hwnd, window, found);
@@ -313,13 +253,9 @@ LRESULT CALLBACK ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_KEYDOWN:
         KeyDown(hwnd, *window, wParam);
         return 0;
-    case WM_CHAR: {
-        char typed[] = {static_cast<char>(wParam), '\0'};
-        if (wParam > VK_SPACE && wParam <= 0xFF) {
-            UserSelect(hwnd, *window, state.items.Find(state.items.Selection(), typed, false));
-        }
+    case WM_CHAR:
+        UserSelect(hwnd, *window, ItemOfTypedCharacter(state.items, wParam));
         return 0;
-    }
     default:
         return ListMessage(hwnd, *window, message, wParam, lParam);
     }

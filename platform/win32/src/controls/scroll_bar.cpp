@@ -2,6 +2,7 @@
 // page. It tells its parent what the user does with WM_HSCROLL or WM_VSCROLL (lParam: the bar);
 // as in Windows, the parent moves the thumb with SetScrollPos or SetScrollInfo.
 #include "platform/win32/src/controls/control_drawing.h"
+#include "platform/win32/src/controls/control_state.h"
 #include "platform/win32/src/controls/controls.h"
 #include "platform/win32/src/window/scroll_info.h"
 #include "platform/win32/src/window/window.h"
@@ -27,10 +28,7 @@ public:
 };
 
 ScrollBarState& StateOf(Window& window) {
-    if (!window.control) {
-        window.control = std::make_unique<ScrollBarState>();
-    }
-    return static_cast<ScrollBarState&>(*window.control);
+    return ControlStateOf<ScrollBarState>(window);
 }
 
 bool IsVertical(const Window& window) {

@@ -19,7 +19,8 @@ struct Clipboard {
 };
 
 Clipboard& TheClipboard() {
-    static Clipboard clipboard;
+    // Never destroyed, as the system's own state outlives the libraries that unload before it.
+    static Clipboard& clipboard = *new Clipboard;
     return clipboard;
 }
 

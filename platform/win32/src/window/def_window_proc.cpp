@@ -31,6 +31,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         buffer[length] = '\0';
         return static_cast<LRESULT>(length);
     }
+    case WM_NCHITTEST:
+        return HTCLIENT;
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(window->text.size());
     case WM_SETREDRAW:

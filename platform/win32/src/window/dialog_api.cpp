@@ -1,6 +1,6 @@
 // Dialogs made from templates, their modal loop, and keyboard navigation among their controls.
 #include "platform/win32/dialog_template.h"
-#include "platform/win32/src/device_context.h"
+#include "platform/win32/src/gdi/device_context.h"
 #include "platform/win32/src/window/message_queue.h"
 #include "platform/win32/src/window/window.h"
 

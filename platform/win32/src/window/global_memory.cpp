@@ -15,7 +15,9 @@ struct Block {
 };
 
 std::map<HGLOBAL, std::unique_ptr<Block>>& Blocks() {
-    static std::map<HGLOBAL, std::unique_ptr<Block>> blocks;
+    // Never destroyed, as the system's own state outlives the libraries that unload before it.
+    static std::map<HGLOBAL, std::unique_ptr<Block>>& blocks =
+        *new std::map<HGLOBAL, std::unique_ptr<Block>>;
     return blocks;
 }
 

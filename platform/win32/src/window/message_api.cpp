@@ -11,7 +11,8 @@
 namespace win32 {
 
 UiState& Ui() {
-    static UiState state;
+    // Never destroyed, as the system's own state outlives the libraries that unload before it.
+    static UiState& state = *new UiState;
     return state;
 }
 

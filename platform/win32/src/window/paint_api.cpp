@@ -1,5 +1,5 @@
 // Invalidation, WM_PAINT with BeginPaint/EndPaint, and window device contexts.
-#include "platform/win32/src/device_context.h"
+#include "platform/win32/src/gdi/device_context.h"
 #include "platform/win32/src/window/painting.h"
 #include "platform/win32/window_host.h"
 

@@ -1,6 +1,6 @@
 #include "platform/win32/src/window/painting.h"
 
-#include "platform/win32/src/device_context.h"
+#include "platform/win32/src/gdi/device_context.h"
 #include "platform/win32/src/window/system_metrics.h"
 #include "platform/win32/window_host.h"
 

@@ -13,7 +13,8 @@ struct Screen {
 };
 
 Screen& TheScreen() {
-    static Screen screen;
+    // Never destroyed, as the system's own state outlives the libraries that unload before it.
+    static Screen& screen = *new Screen;
     return screen;
 }
 

@@ -22,7 +22,9 @@ Window* LookupWindow(std::uint32_t handle) {
 namespace {
 
 std::vector<std::shared_ptr<WindowClass>>& Classes() {
-    static std::vector<std::shared_ptr<WindowClass>> classes;
+    // Never destroyed, as the system's own state outlives the libraries that unload before it.
+    static std::vector<std::shared_ptr<WindowClass>>& classes =
+        *new std::vector<std::shared_ptr<WindowClass>>;
     return classes;
 }
 

@@ -4,8 +4,8 @@
 // on, the size of its window rectangle.
 #pragma once
 
-#include "platform/win32/src/handle_table.h"
-#include "platform/win32/src/surface.h"
+#include "platform/win32/src/gdi/handle_table.h"
+#include "platform/win32/src/gdi/surface.h"
 #include "platform/win32/winuser.h"
 
 #include <map>

@@ -587,6 +587,36 @@ HWND ChildWindowFromPoint(HWND parent, POINT point) {
     return parent;
 }
 
+namespace {
+
+// The first visible child of `parent` under the screen point that does not let the mouse through.
+HWND ChildTakingMouseAt(HWND parent, POINT screen) {
+    Window* window = LookupWindow(parent);
+    if (window == nullptr) {
+        return nullptr;
+    }
+    POINT local = screen;
+    ScreenToClient(parent, &local);
+    RECT client = ClientAreaInWindow(*window);
+    if (local.x < 0 || local.y < 0 || local.x >= client.right - client.left ||
+        local.y >= client.bottom - client.top) {
+        return nullptr;
+    }
+    const LPARAM where = MAKELONG(static_cast<WORD>(screen.x), static_cast<WORD>(screen.y));
+    for (std::uint32_t child : window->children) {
+        Window* candidate = LookupWindow(child);
+        if (candidate != nullptr && (candidate->style & WS_VISIBLE) != 0 &&
+            local.x >= candidate->rect.left && local.x < candidate->rect.right &&
+            local.y >= candidate->rect.top && local.y < candidate->rect.bottom &&
+            SendMessageA(candidate->Handle(), WM_NCHITTEST, 0, where) != HTTRANSPARENT) {
+            return candidate->Handle();
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
 HWND WindowFromPoint(POINT point) {
     auto& tops = TopLevelWindows();
     for (auto at = tops.rbegin(); at != tops.rend(); ++at) {
@@ -596,15 +626,10 @@ HWND WindowFromPoint(POINT point) {
             continue;
         }
         HWND found = top->Handle();
-        for (;;) {
-            POINT local = point;
-            ScreenToClient(found, &local);
-            HWND child = ChildWindowFromPoint(found, local);
-            if (child == nullptr || child == found) {
-                return found;
-            }
+        while (HWND child = ChildTakingMouseAt(found, point)) {
             found = child;
         }
+        return found;
     }
     return nullptr;
 }

@@ -1,0 +1,19 @@
+// The library's own module, under which its string table and dialog templates are registered,
+// and the instance its entry procedure keeps for the dialogs.
+#pragma once
+
+#include "platform/win32/windef.h"
+
+namespace dorrick {
+
+inline constexpr DWORD kProcessDetach = 0; // DLL_PROCESS_DETACH
+inline constexpr DWORD kProcessAttach = 1; // DLL_PROCESS_ATTACH
+
+// The instance of this library's module, found from an address inside it.
+HINSTANCE OwnInstance();
+
+// The instance given to the entry procedure at process attach; the dialogs run from it.
+HINSTANCE LibraryInstance();
+void KeepLibraryInstance(HINSTANCE instance);
+
+} // namespace dorrick
