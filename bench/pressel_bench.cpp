@@ -56,33 +56,46 @@ private:
     std::filesystem::path path_;
 };
 
-// The template converted into the print file on `layout`; the converter's result.
-int Convert(const std::filesystem::path& templatePath, const std::filesystem::path& printPath,
-            HDC layout) {
-    const int input = ::open(templatePath.c_str(), O_RDONLY | O_CLOEXEC);
-    const int output = ::open(printPath.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    const int result =
-        pressel::ConvertDocument(input, output, layout, &kFieldTable, nullptr, nullptr, nullptr);
-    ::close(output);
-    ::close(input);
-    return result;
-}
+// The template in a temporary folder and the font source chosen, for one benchmark.
+class TemplateBench {
+public:
+    explicit TemplateBench(win32::FontSource source) {
+        std::ofstream(templatePath_, std::ios::binary) << Template();
+        win32::UseFontSource(source);
+    }
+    ~TemplateBench() { win32::UseFontSource(win32::FontSource::System); }
+    TemplateBench(const TemplateBench&) = delete;
+    TemplateBench& operator=(const TemplateBench&) = delete;
+
+    const std::filesystem::path& PrintPath() const { return printPath_; }
+
+    // The template converted into the print file on `layout`; the converter's result.
+    int Convert(HDC layout) const {
+        const int input = ::open(templatePath_.c_str(), O_RDONLY | O_CLOEXEC);
+        const int output = ::open(printPath_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        const int result = pressel::ConvertDocument(input, output, layout, &kFieldTable, nullptr,
+                                                    nullptr, nullptr);
+        ::close(output);
+        ::close(input);
+        return result;
+    }
+
+private:
+    TemporaryFolder folder_;
+    std::filesystem::path templatePath_ = folder_.Path() / "report.rtf";
+    std::filesystem::path printPath_ = folder_.Path() / "report.prt";
+};
 
 void ConvertTemplate(benchmark::State& state, win32::FontSource source) {
-    const TemporaryFolder folder;
-    const std::filesystem::path templatePath = folder.Path() / "report.rtf";
-    std::ofstream(templatePath, std::ios::binary) << Template();
-    const std::filesystem::path printPath = folder.Path() / "report.prt";
-    win32::UseFontSource(source);
+    const TemplateBench bench(source);
     const HDC layout = CreateCompatibleDC(nullptr);
     for (auto _ : state) {
-        if (Convert(templatePath, printPath, layout) != 0) {
+        if (bench.Convert(layout) != 0) {
             state.SkipWithError("the conversion failed");
             break;
         }
     }
     DeleteDC(layout);
-    win32::UseFontSource(win32::FontSource::System);
 }
 
 // Deletes the page bitmaps a job received and answers how many there were.
@@ -100,16 +113,12 @@ int DeletePageBitmaps(const PrintJob& job) {
 // The template converted once, then all its pages rendered into monochrome page bitmaps at the
 // screen's resolution in each iteration.
 void RenderTemplate(benchmark::State& state, win32::FontSource source) {
-    const TemporaryFolder folder;
-    const std::filesystem::path templatePath = folder.Path() / "report.rtf";
-    std::ofstream(templatePath, std::ios::binary) << Template();
-    const std::filesystem::path printPath = folder.Path() / "report.prt";
-    win32::UseFontSource(source);
+    const TemplateBench bench(source);
     const HDC layout = CreateCompatibleDC(nullptr);
-    const int converted = Convert(templatePath, printPath, layout);
+    const int converted = bench.Convert(layout);
     DeleteDC(layout);
     PrintJob job{};
-    std::strcpy(job.printFilePath, printPath.c_str());
+    std::strcpy(job.printFilePath, bench.PrintPath().c_str());
     job.flags = 255;
     int pages = 0;
     for (auto _ : state) {
@@ -120,7 +129,6 @@ void RenderTemplate(benchmark::State& state, win32::FontSource source) {
         }
     }
     state.counters["pages"] = pages;
-    win32::UseFontSource(win32::FontSource::System);
 }
 
 void BM_Convert25PagesSystemFonts(benchmark::State& state) {
