@@ -16,7 +16,9 @@
 #include "family/util/umbrant.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace pressel {
 namespace {
