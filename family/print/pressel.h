@@ -75,6 +75,13 @@ PRESSEL_EXPORT BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID reser
 // characters, the rest of `length` filled with NULs. Answers 0x9913.
 PRESSEL_EXPORT int _PrintVersion(char* buffer, unsigned length);
 
+// Lays the job's template out for the job's printer into the job's print file in a modal
+// "Creating Document" dialog with a progress bar, which the user can stop; keeps the finished
+// file's CRC-16 after the print file's path (0 after a failure or a stop). Answers 0, or 1 after
+// a failure or a stop.
+PRESSEL_EXPORT int _PrintConvertDlg(HWND owner, PrintJob* job);
+PRESSEL_EXPORT INT_PTR ConvertDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
 // Prints every page of the job's print file on the job's printer (the chosen one, else the
 // default one) in a modal "Printing" dialog, which the user can stop. Answers 0 after printing,
 // also when stopped, and 1 on failure.

@@ -10,8 +10,6 @@
 namespace pressel {
 namespace {
 
-constexpr int kExclamationOk = 48;
-
 HANDLE PropertyValue(int value) {
     return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(value));
 }
@@ -75,13 +73,6 @@ void AnswerHelpQuery(HWND dialog, WPARAM wParam, int context) {
 
 void PostHelpContext(HWND dialog, int context) {
     PostMessageA(TopLevelAncestor(dialog), UM_HELPCONTEXT, static_cast<WPARAM>(context), 0);
-}
-
-void ShowDialogMessage(HWND owner, int captionId, int textId) {
-    // The loader's two alternating buffers keep the caption while the text is loaded.
-    const char* caption = _UtilLoadStringInst(LibraryInstance(), captionId);
-    const char* text = _UtilLoadStringInst(LibraryInstance(), textId);
-    _UIMessageBox(owner, text, caption, kExclamationOk);
 }
 
 } // namespace pressel

@@ -39,8 +39,4 @@ void AnswerHelpQuery(HWND dialog, WPARAM wParam, int context);
 // Asks the top-level ancestor for the help of `context` (UM_HELPCONTEXT, posted).
 void PostHelpContext(HWND dialog, int context);
 
-// Shows string `textId` under caption `captionId` of the library's table with one OK button
-// and the exclamation icon.
-void ShowDialogMessage(HWND owner, int captionId, int textId);
-
 } // namespace pressel

@@ -2,6 +2,7 @@
 // from a page list that puts the host's picture pages before and after the document; or, for a
 // job whose flag byte is 255, every page rendered into a bitmap for the host instead.
 #include "family/print/pressel.h"
+#include "family/print/src/converter_feedback.h"
 #include "family/print/src/dialog_templates.h"
 #include "family/print/src/loaded_print_file.h"
 #include "family/print/src/modal_dialog.h"
@@ -99,7 +100,7 @@ void ShowSelectedPage(HWND dialog) {
 void CopyShownPage(HWND dialog) {
     const HBITMAP page = PageBitmapOf(dialog);
     if (page != nullptr && !CopyPageToClipboard(dialog, page)) {
-        ShowDialogMessage(dialog, kClipboardFailedCaption, kClipboardFailedText);
+        ShowLibraryMessage(dialog, kClipboardFailedCaption, kClipboardFailedText);
     }
 }
 
@@ -221,11 +222,11 @@ int _PrintPreviewDlg(HWND owner, PrintJob* job) {
     }
     LoadResult loaded = LoadPrintFile(PrintFilePathOfJob(*job));
     if (loaded.fault == LoadFault::kCannotOpen) {
-        ShowDialogMessage(owner, kPreviewOpenFailedCaption, kPreviewOpenFailedText);
+        ShowLibraryMessage(owner, kPreviewOpenFailedCaption, kPreviewOpenFailedText);
         return 1;
     }
     if (loaded.fault == LoadFault::kOutOfMemory) {
-        ShowDialogMessage(owner, kPreviewOutOfMemoryCaption, kPreviewOutOfMemoryText);
+        ShowLibraryMessage(owner, kPreviewOutOfMemoryCaption, kPreviewOutOfMemoryText);
         return 1;
     }
     LoadedPrintFile& file = *loaded.file;

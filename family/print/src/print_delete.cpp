@@ -1,6 +1,7 @@
 // Removing what a conversion left behind: the bitmaps the converter made for the pictures and
 // the print file. The host's own pictures, which lead the picture table, stay the host's.
 #include "family/print/pressel.h"
+#include "family/print/src/converter_feedback.h"
 #include "family/print/src/loaded_print_file.h"
 #include "family/print/src/modal_dialog.h"
 #include "family/print/src/print_job.h"
@@ -26,7 +27,7 @@ int _PrintDelete(HWND owner, PrintJob* job) {
         return 0;
     }
     if (loaded.fault == LoadFault::kOutOfMemory) {
-        ShowDialogMessage(owner, kDeleteOutOfMemoryCaption, kDeleteOutOfMemoryText);
+        ShowLibraryMessage(owner, kDeleteOutOfMemoryCaption, kDeleteOutOfMemoryText);
         return 1;
     }
     const PrintFileHeader& header = loaded.file->header;

@@ -13,9 +13,10 @@ namespace {
 
 TEST(PresselLibrary, ExportsExactlyItsNames) {
     EXPECT_TRUE(testkit::ExportsExactly(TALLOWMERE_PRESSEL_LIBRARY,
-                                        {"DllEntryPoint", "_PrintVersion", "_PrintPrintDlg",
-                                         "PrintDlgProc", "_PrintPreviewDlg", "PreviewDlgProc",
-                                         "PreviewTXWndProc", "_PrintDelete"}));
+                                        {"DllEntryPoint", "_PrintVersion", "_PrintConvertDlg",
+                                         "ConvertDlgProc", "_PrintPrintDlg", "PrintDlgProc",
+                                         "_PrintPreviewDlg", "PreviewDlgProc", "PreviewTXWndProc",
+                                         "_PrintDelete"}));
 }
 
 TEST(PresselLibrary, LoadsAloneAndAnswersItsVersion) {
