@@ -1,7 +1,9 @@
 // The report converter on a template of 25 full pages: paragraphs of justified text with field
 // words, bold runs and tabbed columns, laid out on a memory device context with the system's
-// fonts and with fixed-metrics fonts. Files (the template, the print file and the profile the
-// markers go to) are kept in a temporary folder removed at the end.
+// fonts and with fixed-metrics fonts; and the 25 pages it gives rendered into page bitmaps, as a
+// job whose flag byte is 255 asks for them. Files (the template, the print file and the profile
+// the markers go to) are kept in a temporary folder removed at the end.
+#include "family/print/pressel.h"
 #include "family/print/report_converter.h"
 #include "platform/win32/font_provider.h"
 #include "platform/win32/windows.h"
@@ -11,7 +13,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -52,27 +56,79 @@ private:
     std::filesystem::path path_;
 };
 
-void ConvertTemplate(benchmark::State& state, win32::FontSource source) {
-    const TemporaryFolder folder;
-    const std::filesystem::path templatePath = folder.Path() / "report.rtf";
-    std::ofstream(templatePath, std::ios::binary) << Template();
-    const std::filesystem::path printPath = folder.Path() / "report.prt";
-    win32::UseFontSource(source);
-    const HDC layout = CreateCompatibleDC(nullptr);
-    for (auto _ : state) {
-        const int input = ::open(templatePath.c_str(), O_RDONLY | O_CLOEXEC);
-        const int output = ::open(printPath.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+// The template in a temporary folder and the font source chosen, for one benchmark.
+class TemplateBench {
+public:
+    explicit TemplateBench(win32::FontSource source) {
+        std::ofstream(templatePath_, std::ios::binary) << Template();
+        win32::UseFontSource(source);
+    }
+    ~TemplateBench() { win32::UseFontSource(win32::FontSource::System); }
+    TemplateBench(const TemplateBench&) = delete;
+    TemplateBench& operator=(const TemplateBench&) = delete;
+
+    const std::filesystem::path& PrintPath() const { return printPath_; }
+
+    // The template converted into the print file on `layout`; the converter's result.
+    int Convert(HDC layout) const {
+        const int input = ::open(templatePath_.c_str(), O_RDONLY | O_CLOEXEC);
+        const int output = ::open(printPath_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
         const int result = pressel::ConvertDocument(input, output, layout, &kFieldTable, nullptr,
                                                     nullptr, nullptr);
         ::close(output);
         ::close(input);
-        if (result != 0) {
+        return result;
+    }
+
+private:
+    TemporaryFolder folder_;
+    std::filesystem::path templatePath_ = folder_.Path() / "report.rtf";
+    std::filesystem::path printPath_ = folder_.Path() / "report.prt";
+};
+
+void ConvertTemplate(benchmark::State& state, win32::FontSource source) {
+    const TemplateBench bench(source);
+    const HDC layout = CreateCompatibleDC(nullptr);
+    for (auto _ : state) {
+        if (bench.Convert(layout) != 0) {
             state.SkipWithError("the conversion failed");
             break;
         }
     }
     DeleteDC(layout);
-    win32::UseFontSource(win32::FontSource::System);
+}
+
+// Deletes the page bitmaps a job received and answers how many there were.
+int DeletePageBitmaps(const PrintJob& job) {
+    std::int32_t count = 0;
+    std::memcpy(&count, job.templatePath, sizeof count);
+    for (std::int32_t page = 0; page < count; ++page) {
+        std::uint32_t handle = 0;
+        std::memcpy(&handle, job.templatePath + sizeof count + sizeof handle * page, sizeof handle);
+        DeleteObject(reinterpret_cast<HBITMAP>(static_cast<std::uintptr_t>(handle)));
+    }
+    return count;
+}
+
+// The template converted once, then all its pages rendered into monochrome page bitmaps at the
+// screen's resolution in each iteration.
+void RenderTemplate(benchmark::State& state, win32::FontSource source) {
+    const TemplateBench bench(source);
+    const HDC layout = CreateCompatibleDC(nullptr);
+    const int converted = bench.Convert(layout);
+    DeleteDC(layout);
+    PrintJob job{};
+    std::strcpy(job.printFilePath, bench.PrintPath().c_str());
+    job.flags = 255;
+    int pages = 0;
+    for (auto _ : state) {
+        if (converted != 0 || _PrintPreviewDlg(nullptr, &job) != 0 ||
+            (pages = DeletePageBitmaps(job)) == 0) {
+            state.SkipWithError("the pages could not be rendered");
+            break;
+        }
+    }
+    state.counters["pages"] = pages;
 }
 
 void BM_Convert25PagesSystemFonts(benchmark::State& state) {
@@ -84,5 +140,15 @@ void BM_Convert25PagesFixedMetrics(benchmark::State& state) {
     ConvertTemplate(state, win32::FontSource::FixedMetrics);
 }
 BENCHMARK(BM_Convert25PagesFixedMetrics)->Unit(benchmark::kMillisecond);
+
+void BM_Render25PagesSystemFonts(benchmark::State& state) {
+    RenderTemplate(state, win32::FontSource::System);
+}
+BENCHMARK(BM_Render25PagesSystemFonts)->Unit(benchmark::kMillisecond);
+
+void BM_Render25PagesFixedMetrics(benchmark::State& state) {
+    RenderTemplate(state, win32::FontSource::FixedMetrics);
+}
+BENCHMARK(BM_Render25PagesFixedMetrics)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -88,6 +88,19 @@ PRESSEL_EXPORT INT_PTR ConvertDlgProc(HWND dialog, UINT message, WPARAM wParam, 
 PRESSEL_EXPORT int _PrintPrintDlg(HWND owner, PrintJob* job);
 PRESSEL_EXPORT INT_PTR PrintDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Shows the pages of the job's print file in a modal, resizable "Print Preview" dialog, one page
+// at a time, after the job's picture pages "VPre00.BMP", "VPre01.BMP", ... and before
+// "VPost00.BMP", ... (bitmap files in the current folder). When the job's flag byte is 255 it
+// shows nothing and instead writes over the template path a 32-bit count N and N 32-bit bitmap
+// handles, the pages in the same order (document pages in monochrome), which the host then
+// owns; N may be at most 63. Answers 0 after the preview or the bitmaps; 1 after a message when
+// the print file cannot be read, and 1 with nothing written when a picture count is negative or
+// N would exceed 63.
+PRESSEL_EXPORT int _PrintPreviewDlg(HWND owner, PrintJob* job);
+PRESSEL_EXPORT INT_PTR PreviewDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// The procedure that paints the preview's page view.
+PRESSEL_EXPORT LRESULT PreviewTXWndProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
+
 // Deletes the bitmaps the conversion made (those after the host's own in the print file's
 // picture table) and the print file. Answers 0, also when there is no print file; 1 when the
 // file's header cannot be read for lack of memory.

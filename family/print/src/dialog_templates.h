@@ -1,4 +1,5 @@
-// The library's dialog templates and the ids of their controls.
+// The library's dialog templates and the ids of their controls (the preview's in
+// preview_layout.h and page_view.h).
 #pragma once
 
 #include "platform/win32/windows.h"
@@ -7,6 +8,7 @@ namespace pressel {
 
 inline constexpr char kConvertDialog[] = "ConvertDlg";
 inline constexpr char kPrintDialog[] = "PrintDlg";
+inline constexpr char kPreviewDialog[] = "PreviewDlg";
 
 // The convert dialog's disabled push button that shows the progress bar.
 inline constexpr int kProgressButton = 300;

@@ -25,10 +25,14 @@ HWND TopLevelAncestor(HWND window) {
 } // namespace
 
 INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, DLGPROC procedure, PrintJob* job) {
+    return RunModalDialog(owner, templateName, procedure, reinterpret_cast<LPARAM>(job));
+}
+
+INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, DLGPROC procedure, LPARAM parameter) {
     const HWND focus = GetFocus();
     RegisterDialogTemplates(LibraryInstance());
-    const INT_PTR result = DialogBoxParamA(LibraryInstance(), templateName, owner, procedure,
-                                           reinterpret_cast<LPARAM>(job));
+    const INT_PTR result =
+        DialogBoxParamA(LibraryInstance(), templateName, owner, procedure, parameter);
     SetFocus(focus);
     return result;
 }
@@ -60,12 +64,15 @@ bool RequestStopOnCommand(HWND dialog, WPARAM command) {
 }
 
 void AnswerHelpQuery(HWND dialog, WPARAM wParam, int context) {
-    const HWND top = TopLevelAncestor(dialog);
     if (LOWORD(static_cast<DWORD>(wParam)) == 0) {
-        SendMessageA(top, UM_HELPFOUND, 0, 0);
+        SendMessageA(TopLevelAncestor(dialog), UM_HELPFOUND, 0, 0);
     } else {
-        PostMessageA(top, UM_HELPCONTEXT, static_cast<WPARAM>(context), 0);
+        PostHelpContext(dialog, context);
     }
+}
+
+void PostHelpContext(HWND dialog, int context) {
+    PostMessageA(TopLevelAncestor(dialog), UM_HELPCONTEXT, static_cast<WPARAM>(context), 0);
 }
 
 } // namespace pressel

@@ -19,6 +19,8 @@ inline constexpr int kPrintHelpContext = 32200;
 // Runs the library's dialog `templateName` modally for `owner`, with the job as the
 // initialisation parameter, and gives the focus back to the window that had it.
 INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, DLGPROC procedure, PrintJob* job);
+// The same with any initialisation parameter.
+INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, DLGPROC procedure, LPARAM parameter);
 
 // The family look, the dialog centred, "Abort" 0, and the start message posted with the job.
 void StartDialog(HWND dialog, LPARAM job);
@@ -33,5 +35,8 @@ bool RequestStopOnCommand(HWND dialog, WPARAM command);
 // Answers UM_HELPQUERY: tells the top-level ancestor that help is here (wParam 0) or posts it
 // the dialog's help context.
 void AnswerHelpQuery(HWND dialog, WPARAM wParam, int context);
+
+// Asks the top-level ancestor for the help of `context` (UM_HELPCONTEXT, posted).
+void PostHelpContext(HWND dialog, int context);
 
 } // namespace pressel

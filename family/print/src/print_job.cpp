@@ -1,6 +1,7 @@
 #include "family/print/src/print_job.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace pressel {
@@ -11,6 +12,10 @@ template <std::size_t Size>
 std::string FieldText(const char (&field)[Size]) {
     return std::string(field, strnlen(field, Size));
 }
+
+constexpr std::size_t kHandleSize = sizeof(std::uint32_t);
+static_assert(sizeof(std::int32_t) + kMaxPageBitmaps * kHandleSize <=
+              sizeof(PrintJob::templatePath));
 
 } // namespace
 
@@ -42,6 +47,23 @@ std::span<const HBITMAP> HostPicturesOfJob(const PrintJob& job) {
     const int count =
         std::clamp<int>(job.pictureCount, 0, static_cast<int>(std::size(job.pictures)));
     return std::span<const HBITMAP>(job.pictures, static_cast<std::size_t>(count));
+}
+
+bool StorePageBitmaps(PrintJob& job, std::span<const HBITMAP> bitmaps) {
+    if (bitmaps.size() > static_cast<std::size_t>(kMaxPageBitmaps)) {
+        return false;
+    }
+    const auto count = static_cast<std::int32_t>(bitmaps.size());
+    char* field = job.templatePath;
+    std::memcpy(field, &count, sizeof count);
+    field += sizeof count;
+    // Handles are numbers of the process's handle table, which 32 bits carry whole.
+    for (const HBITMAP bitmap : bitmaps) {
+        const auto number = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(bitmap));
+        std::memcpy(field, &number, kHandleSize);
+        field += kHandleSize;
+    }
+    return true;
 }
 
 } // namespace pressel

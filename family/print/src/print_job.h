@@ -29,4 +29,12 @@ bool StorePrintFileCrc(PrintJob& job, std::uint16_t crc);
 // The host's own pictures: at most 50, none for a negative count.
 std::span<const HBITMAP> HostPicturesOfJob(const PrintJob& job);
 
+// The page bitmaps a job can take over the start of its template path: a 32-bit count, then
+// the handles as 32-bit numbers, all within the field's 256 bytes.
+inline constexpr int kMaxPageBitmaps = 63;
+
+// Writes the count and the handles over the template path. False, with nothing written, for
+// more than kMaxPageBitmaps bitmaps.
+bool StorePageBitmaps(PrintJob& job, std::span<const HBITMAP> bitmaps);
+
 } // namespace pressel

@@ -15,6 +15,7 @@ TEST(PresselLibrary, ExportsExactlyItsNames) {
     EXPECT_TRUE(testkit::ExportsExactly(TALLOWMERE_PRESSEL_LIBRARY,
                                         {"DllEntryPoint", "_PrintVersion", "_PrintConvertDlg",
                                          "ConvertDlgProc", "_PrintPrintDlg", "PrintDlgProc",
+                                         "_PrintPreviewDlg", "PreviewDlgProc", "PreviewTXWndProc",
                                          "_PrintDelete"}));
 }
 

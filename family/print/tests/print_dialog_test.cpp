@@ -52,27 +52,9 @@ protected:
         std::strcpy(job_.printFilePath, (sandbox_.Root() / "job.hux").c_str());
     }
 
-    // A print file of `pages` pages, each with one body line "Page <n>".
     void WritePages(int pages) {
-        PrintFileHeader header;
-        header.fonts[0].faceName = "Arial";
-        header.pageCount = static_cast<std::int16_t>(pages);
-        pressel_test::Stream stream;
-        for (int page = 0; page < pages; ++page) {
-            LineRecord& line = header.lines[static_cast<std::size_t>(page)];
-            line.streamOffset = stream.Offset();
-            line.ascent = 240;
-            line.descent = 60;
-            line.x = 1440;
-            line.style.height = -240;
-            stream.Text("Page " + std::to_string(page + 1)).EndOfLine();
-            header.pages[static_cast<std::size_t>(page)].firstBodyLine =
-                static_cast<std::int16_t>(page);
-            header.pages[static_cast<std::size_t>(page)].bodyTop = 1440;
-        }
-        header.pages[static_cast<std::size_t>(pages)].firstBodyLine =
-            static_cast<std::int16_t>(pages);
-        pressel_test::WritePrintFile(job_.printFilePath, header, stream);
+        const pressel_test::SoundFile file = pressel_test::MakeNumberedPages(pages);
+        pressel_test::WritePrintFile(job_.printFilePath, file.header, file.stream);
     }
 
     // The file printer's log with the job numbers left out.

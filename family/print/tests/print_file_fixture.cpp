@@ -107,4 +107,41 @@ SoundFile MakeSoundFile() {
     return file;
 }
 
+SoundFile MakeNumberedPages(int pages) {
+    using namespace pressel;
+    constexpr int kInch = 1440;
+    SoundFile file;
+    PrintFileHeader& header = file.header;
+    Stream& stream = file.stream;
+    header.fonts[0].faceName = "Arial";
+    header.pageCount = static_cast<std::int16_t>(pages);
+
+    const auto addLine = [&](std::size_t index, std::string_view text) {
+        LineRecord& line = header.lines[index];
+        line.streamOffset = stream.Offset();
+        line.ascent = 240;
+        line.descent = 60;
+        line.x = kInch;
+        line.style.height = -240;
+        stream.Text(text).EndOfLine();
+    };
+    for (int page = 0; page < pages; ++page) {
+        const auto body = static_cast<std::size_t>(2 * page);
+        const auto top = static_cast<std::size_t>(kFirstHeaderFooterLine + page);
+        addLine(body, "Page " + std::to_string(page + 1));
+        addLine(body + 1, std::string(static_cast<std::size_t>(page) + 1, '#'));
+        addLine(top, "Numbered pages");
+        PageRecord& record = header.pages[static_cast<std::size_t>(page)];
+        record.firstHeaderLine = static_cast<std::int16_t>(top);
+        record.firstFooterLine = static_cast<std::int16_t>(top + 1);
+        record.headerTop = kInch / 2;
+        record.firstBodyLine = static_cast<std::int16_t>(body);
+        record.bodyTop = kInch;
+    }
+    PageRecord& end = header.pages[static_cast<std::size_t>(pages)];
+    end.firstBodyLine = static_cast<std::int16_t>(2 * pages);
+    end.firstHeaderLine = static_cast<std::int16_t>(kFirstHeaderFooterLine + pages);
+    return file;
+}
+
 } // namespace pressel_test

@@ -56,4 +56,8 @@ struct SoundFile {
 };
 SoundFile MakeSoundFile();
 
+// A sound file of `pages` pages (at most kMaxPages), each with the header line "Numbered pages"
+// and, an inch from the left and the top, the body lines "Page <n>" and a bar of n "#" signs.
+SoundFile MakeNumberedPages(int pages);
+
 } // namespace pressel_test

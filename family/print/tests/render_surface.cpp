@@ -34,7 +34,8 @@ SIZE SizeOf(HBITMAP bitmap) {
     return SIZE{description.bmWidth, description.bmHeight};
 }
 
-// Every pixel row by row from the top, as COLORREF values.
+} // namespace
+
 std::vector<COLORREF> PixelsOf(HBITMAP bitmap) {
     const SIZE size = SizeOf(bitmap);
     // Room for the colour masks or table the layer may write after the header.
@@ -61,8 +62,6 @@ std::vector<COLORREF> PixelsOf(HBITMAP bitmap) {
     }
     return pixels;
 }
-
-} // namespace
 
 RenderSurface::RenderSurface(int widthTwips, int heightTwips, Colours colours, Scale scale) {
     win32::UseFontSource(win32::FontSource::FixedMetrics);

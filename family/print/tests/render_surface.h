@@ -5,6 +5,7 @@
 #include "platform/win32/windows.h"
 
 #include <string>
+#include <vector>
 
 namespace pressel_test {
 
@@ -51,6 +52,9 @@ private:
 
 // A screen-compatible bitmap filled with one colour.
 HBITMAP SolidBitmap(int width, int height, COLORREF colour);
+
+// Every pixel of the bitmap row by row from the top, as COLORREF values.
+std::vector<COLORREF> PixelsOf(HBITMAP bitmap);
 
 // Compares the bitmap pixel for pixel with tests/data/<name>.bmp and keeps it in the test's
 // sandbox as <name>.bmp for people to look at; with TALLOWMERE_REGENERATE=1 it rewrites the
