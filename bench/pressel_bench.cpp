@@ -1,17 +1,13 @@
-// The report converter on a template of 25 full pages: paragraphs of justified text with field
-// words, bold runs and tabbed columns, laid out on a memory device context with the system's
-// fonts and with fixed-metrics fonts; and the 25 pages it gives rendered into page bitmaps, as a
-// job whose flag byte is 255 asks for them. Files (the template, the print file and the profile
-// the markers go to) are kept in a temporary folder removed at the end.
+// A template of 25 full pages (paragraphs of justified text with field words, bold runs and
+// tabbed columns) converted through the convert dialog, laid out on the screen with the system's
+// fonts and with fixed-metrics fonts; and the 25 pages it gives rendered into page bitmaps by the
+// preview call, as a job whose flag byte is 255 asks for them. Files (the template, the print
+// file and the profile the markers go to) are kept in a temporary folder removed at the end.
 #include "family/print/pressel.h"
-#include "family/print/report_converter.h"
 #include "platform/win32/font_provider.h"
 #include "platform/win32/windows.h"
 
 #include <benchmark/benchmark.h>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -67,17 +63,14 @@ public:
     TemplateBench(const TemplateBench&) = delete;
     TemplateBench& operator=(const TemplateBench&) = delete;
 
-    const std::filesystem::path& PrintPath() const { return printPath_; }
-
-    // The template converted into the print file on `layout`; the converter's result.
-    int Convert(HDC layout) const {
-        const int input = ::open(templatePath_.c_str(), O_RDONLY | O_CLOEXEC);
-        const int output = ::open(printPath_.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        const int result = pressel::ConvertDocument(input, output, layout, &kFieldTable, nullptr,
-                                                    nullptr, nullptr);
-        ::close(output);
-        ::close(input);
-        return result;
+    // A job of the template that lays out on the screen and asks for its pages as bitmaps.
+    PrintJob Job() const {
+        PrintJob job{};
+        std::strcpy(job.templatePath, templatePath_.c_str());
+        std::strcpy(job.printFilePath, printPath_.c_str());
+        job.fields = &kFieldTable;
+        job.flags = 255;
+        return job;
     }
 
 private:
@@ -86,16 +79,16 @@ private:
     std::filesystem::path printPath_ = folder_.Path() / "report.prt";
 };
 
+// The template converted through the convert dialog in each iteration.
 void ConvertTemplate(benchmark::State& state, win32::FontSource source) {
     const TemplateBench bench(source);
-    const HDC layout = CreateCompatibleDC(nullptr);
     for (auto _ : state) {
-        if (bench.Convert(layout) != 0) {
+        PrintJob job = bench.Job();
+        if (_PrintConvertDlg(nullptr, &job) != 0) {
             state.SkipWithError("the conversion failed");
             break;
         }
     }
-    DeleteDC(layout);
 }
 
 // Deletes the page bitmaps a job received and answers how many there were.
@@ -114,15 +107,12 @@ int DeletePageBitmaps(const PrintJob& job) {
 // screen's resolution in each iteration.
 void RenderTemplate(benchmark::State& state, win32::FontSource source) {
     const TemplateBench bench(source);
-    const HDC layout = CreateCompatibleDC(nullptr);
-    const int converted = bench.Convert(layout);
-    DeleteDC(layout);
-    PrintJob job{};
-    std::strcpy(job.printFilePath, bench.PrintPath().c_str());
-    job.flags = 255;
+    PrintJob converted = bench.Job();
+    const int conversion = _PrintConvertDlg(nullptr, &converted);
     int pages = 0;
     for (auto _ : state) {
-        if (converted != 0 || _PrintPreviewDlg(nullptr, &job) != 0 ||
+        PrintJob job = bench.Job();
+        if (conversion != 0 || _PrintPreviewDlg(nullptr, &job) != 0 ||
             (pages = DeletePageBitmaps(job)) == 0) {
             state.SkipWithError("the pages could not be rendered");
             break;

@@ -1,4 +1,4 @@
-#include "family/print/report_converter.h"
+#include "family/print/src/report_converter.h"
 
 #include "family/print/src/converter_feedback.h"
 #include "family/print/src/device_twips.h"

@@ -1,6 +1,6 @@
 #include "family/print/tests/converter_fixture.h"
 
-#include "family/print/report_converter.h"
+#include "family/print/src/report_converter.h"
 #include "family/print/src/print_file_buffer.h"
 #include "family/print/src/print_file_validator.h"
 #include "family/print/src/print_token_reader.h"

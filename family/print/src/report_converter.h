@@ -1,6 +1,6 @@
 // The convert step of a print job: the job's rich-text template laid out, for the job's printer,
 // into at most 25 pages of lines written as a print file. Called by the library's convert dialog
-// and reached by its tests and benchmark through the library's code; not an export.
+// and reached by its tests through the library's code; not an export.
 #pragma once
 
 #include "family/print/pressel.h"
