@@ -2,7 +2,6 @@
 // printer, with a progress bar the user can stop by Escape, and the finished file's CRC-16 kept
 // in the job after the print file's path.
 #include "family/print/pressel.h"
-#include "family/print/src/report_converter.h"
 #include "family/print/src/converter_feedback.h"
 #include "family/print/src/dialog_templates.h"
 #include "family/print/src/job_printer.h"
@@ -10,6 +9,7 @@
 #include "family/print/src/print_file_crc.h"
 #include "family/print/src/print_job.h"
 #include "family/print/src/progress_bar.h"
+#include "family/print/src/report_converter.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
 
