@@ -2,9 +2,9 @@
 
 #include "family/data/src/dialog_templates.h"
 #include "family/data/src/library_instance.h"
-#include "family/data/src/progress_bar.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
+#include "platform/progress/progress_bar.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -36,13 +36,7 @@ HBITMAP BarBitmap(HWND dialog) {
 // Gives the progress button a bitmap of its own size showing 0 percent.
 void AttachBarBitmap(HWND dialog) {
     const HWND button = GetDlgItem(dialog, kProgressControl);
-    RECT rect{};
-    GetWindowRect(button, &rect);
-    const HDC dc = GetDC(dialog);
-    const HBITMAP bitmap =
-        CreateCompatibleBitmap(dc, rect.right - rect.left, rect.bottom - rect.top);
-    ReleaseDC(dialog, dc);
-    DrawProgressBar(bitmap, 0);
+    const HBITMAP bitmap = progress::MakeProgressBitmap(dialog, button);
     _UISetButtonBitmaps(button, nullptr, nullptr, nullptr, bitmap, nullptr);
     SetPropA(dialog, kBitmapProperty, bitmap);
 }
@@ -108,7 +102,7 @@ int DialogProgress(void* argument, int percent) {
     const auto dialog = static_cast<HWND>(argument);
     const int shown = std::clamp(percent, 0, 100);
     if (shown != NumberProperty(dialog, kLastPercentProperty)) {
-        DrawProgressBar(BarBitmap(dialog), shown);
+        progress::DrawProgressBar(BarBitmap(dialog), shown);
         const HWND button = GetDlgItem(dialog, kProgressControl);
         InvalidateRect(button, nullptr, FALSE);
         UpdateWindow(button);

@@ -8,10 +8,11 @@
 #include "family/print/src/modal_dialog.h"
 #include "family/print/src/print_file_crc.h"
 #include "family/print/src/print_job.h"
-#include "family/print/src/progress_bar.h"
+#include "family/print/src/progress_step.h"
 #include "family/print/src/report_converter.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
+#include "platform/progress/progress_bar.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -60,16 +61,10 @@ int OpenRetrying(const char* path, int flags) {
 
 void InitialiseDialog(HWND dialog, LPARAM job) {
     StartDialog(dialog, job);
-    const HWND progress = GetDlgItem(dialog, kProgressButton);
-    RECT area{};
-    GetWindowRect(progress, &area);
-    const HDC dc = GetDC(dialog);
-    const HBITMAP bitmap =
-        CreateCompatibleBitmap(dc, area.right - area.left, area.bottom - area.top);
-    ReleaseDC(dialog, dc);
-    DrawProgressBar(bitmap, 0);
+    const HWND button = GetDlgItem(dialog, kProgressButton);
+    const HBITMAP bitmap = progress::MakeProgressBitmap(dialog, button);
     // From here the button owns the bitmap and deletes it with itself.
-    _UISetButtonBitmaps(progress, nullptr, nullptr, nullptr, bitmap, nullptr);
+    _UISetButtonBitmaps(button, nullptr, nullptr, nullptr, bitmap, nullptr);
     SetPropA(dialog, kBitmapProperty, bitmap);
     SetPropA(dialog, kLastPercentProperty, PropertyValue(0));
 }
@@ -78,10 +73,10 @@ void InitialiseDialog(HWND dialog, LPARAM job) {
 LRESULT ShowProgress(HWND dialog, int percent) {
     const int step = ProgressStep(percent);
     if (step != reinterpret_cast<std::intptr_t>(GetPropA(dialog, kLastPercentProperty))) {
-        DrawProgressBar(static_cast<HBITMAP>(GetPropA(dialog, kBitmapProperty)), step);
-        const HWND progress = GetDlgItem(dialog, kProgressButton);
-        InvalidateRect(progress, nullptr, FALSE);
-        UpdateWindow(progress);
+        progress::DrawProgressBar(static_cast<HBITMAP>(GetPropA(dialog, kBitmapProperty)), step);
+        const HWND button = GetDlgItem(dialog, kProgressButton);
+        InvalidateRect(button, nullptr, FALSE);
+        UpdateWindow(button);
         SetPropA(dialog, kLastPercentProperty, PropertyValue(step));
     }
     return StopRequested(dialog) ? 1 : 0;

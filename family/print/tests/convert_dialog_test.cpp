@@ -5,7 +5,7 @@
 #include "family/print/src/library_instance.h"
 #include "family/print/src/print_file_crc.h"
 #include "family/print/src/print_file_validator.h"
-#include "family/print/src/progress_bar.h"
+#include "family/print/src/progress_step.h"
 #include "family/print/tests/dialog_host.h"
 
 #include "platform/printing/printers.h"
@@ -161,30 +161,7 @@ TEST_F(ConvertDialog, ProgressRepaintsOnlyAtNewSteps) {
     EXPECT_EQ(GetPropA(dialog, "hBitmap"), nullptr);
 }
 
-TEST(ProgressBar, LightsOneCellPerFivePercent) {
-    struct Case {
-        int percent;
-        int litCells;
-    };
-    const Case cases[] = {{0, 1}, {4, 1}, {5, 2}, {50, 11}, {95, 20}, {100, 20}};
-    for (const Case& row : cases) {
-        SCOPED_TRACE(row.percent);
-        // 200 pixels: cells of 10 with a gap of 2 on their right.
-        const HBITMAP bitmap = CreateBitmap(200, 8, 1, 32, nullptr);
-        DrawProgressBar(bitmap, row.percent);
-        const HDC dc = CreateCompatibleDC(nullptr);
-        const HGDIOBJ old = SelectObject(dc, bitmap);
-        int lit = 0;
-        for (int cell = 0; cell < kProgressCells; ++cell) {
-            const bool on = GetPixel(dc, cell * 10, 4) == GetSysColor(COLOR_HIGHLIGHT);
-            EXPECT_EQ(GetPixel(dc, cell * 10 + 8, 4), GetSysColor(COLOR_BTNFACE)) << "the gap";
-            lit += on ? 1 : 0;
-        }
-        EXPECT_EQ(lit, row.litCells);
-        SelectObject(dc, old);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
+TEST(ProgressStep, RoundsToTheNearestFivePercent) {
     EXPECT_EQ(ProgressStep(2), 0);
     EXPECT_EQ(ProgressStep(3), 5);
     EXPECT_EQ(ProgressStep(98), 100);
