@@ -7,6 +7,7 @@
 #include "family/print/tests/print_file_fixture.h"
 #include "platform/testing/file_contents.h"
 #include "platform/win32/font_provider.h"
+#include "platform/win32/window_host.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -77,6 +78,24 @@ std::vector<std::string> Lines(const Conversion& conversion, int first, int end)
 }
 
 } // namespace
+
+AnsweredMessageBoxes::AnsweredMessageBoxes() {
+    win32::SetMessageWait([this](int) {
+        const HWND box = win32::VisibleTopLevelWindows().back();
+        std::array<char, 128> caption{};
+        std::array<char, 128> text{};
+        GetWindowTextA(box, caption.data(), caption.size());
+        GetDlgItemTextA(box, 202, text.data(), text.size()); // the box's message
+        shown_.push_back(std::string(caption.data()) + ":" + text.data());
+        win32::PostKeyInput(WM_KEYDOWN, VK_RETURN);
+        win32::PostKeyInput(WM_KEYUP, VK_RETURN);
+        return true;
+    });
+}
+
+AnsweredMessageBoxes::~AnsweredMessageBoxes() {
+    win32::SetMessageWait(nullptr);
+}
 
 std::string Conversion::Line(int index) const {
     const pressel::LineRecord& record = header.lines.at(static_cast<std::size_t>(index));

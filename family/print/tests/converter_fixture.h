@@ -20,6 +20,21 @@
 
 namespace pressel_test {
 
+// While it lives, every message box the code under test shows is answered with Enter, and kept
+// as "caption:text".
+class AnsweredMessageBoxes {
+public:
+    AnsweredMessageBoxes();
+    ~AnsweredMessageBoxes();
+    AnsweredMessageBoxes(const AnsweredMessageBoxes&) = delete;
+    AnsweredMessageBoxes& operator=(const AnsweredMessageBoxes&) = delete;
+
+    const std::vector<std::string>& Shown() const { return shown_; }
+
+private:
+    std::vector<std::string> shown_;
+};
+
 // The document before the body: default font 0, fonts 0 (Arial) and 1 (Courier New), colours
 // 0 (black, the empty entry) and 1 (red).
 inline constexpr const char kPreamble[] =

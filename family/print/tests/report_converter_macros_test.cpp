@@ -3,7 +3,6 @@
 // converter_fixture.h).
 #include "family/print/tests/converter_fixture.h"
 
-#include "platform/win32/window_host.h"
 #include "platform/win32/windows.h"
 
 #include <array>
@@ -12,6 +11,7 @@
 
 namespace {
 
+using pressel_test::AnsweredMessageBoxes;
 using pressel_test::Conversion;
 using pressel_test::ConverterTest;
 using Lines = std::vector<std::string>;
@@ -178,22 +178,11 @@ TEST_F(ConverterMacroTest, MarkersReportWhereTheyStand) {
 TEST_F(ConverterMacroTest, AFieldWithoutValueShowsQuestionMarksAndSaysSo) {
     const PrintField fields[] = {{"$Empty", nullptr}};
     const PrintFieldTable table{1, fields};
-    std::vector<std::string> shown;
-    win32::SetMessageWait([&shown](int) {
-        const HWND box = win32::VisibleTopLevelWindows().back();
-        std::array<char, 128> caption{};
-        std::array<char, 128> text{};
-        GetWindowTextA(box, caption.data(), caption.size());
-        GetDlgItemTextA(box, 202, text.data(), text.size()); // the box's message
-        shown.push_back(std::string(caption.data()) + ":" + text.data());
-        win32::PostKeyInput(WM_KEYDOWN, VK_RETURN);
-        win32::PostKeyInput(WM_KEYUP, VK_RETURN);
-        return true;
-    });
+    const AnsweredMessageBoxes boxes;
     const Conversion conversion = Convert(R"(\pard $Empty.\par)", {.fields = &table});
-    win32::SetMessageWait(nullptr);
     EXPECT_EQ(conversion.BodyLines(0), Lines{"x=1800 a=240 d=60|???|"});
-    EXPECT_EQ(shown, std::vector<std::string>{"File Error:\nThis field has no value: $Empty."});
+    EXPECT_EQ(boxes.Shown(),
+              std::vector<std::string>{"File Error:\nThis field has no value: $Empty."});
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 
 namespace {
 
+using pressel_test::AnsweredMessageBoxes;
 using pressel_test::Conversion;
 using pressel_test::ConverterTest;
 using Lines = std::vector<std::string>;
@@ -282,22 +283,12 @@ TEST_F(ConverterDialogTest, ANonZeroAnswerStopsTheLayoutWithThatResult) {
 }
 
 TEST_F(ConverterDialogTest, ATemplateWithoutDefaultFontIsReportedAsCorrupt) {
-    std::vector<std::string> shown;
-    win32::SetMessageWait([&shown](int) {
-        const HWND box = win32::VisibleTopLevelWindows().back();
-        std::array<char, 128> caption{};
-        std::array<char, 128> text{};
-        GetWindowTextA(box, caption.data(), caption.size());
-        GetDlgItemTextA(box, 202, text.data(), text.size()); // the box's message
-        shown.push_back(std::string(caption.data()) + ":" + text.data());
-        win32::PostKeyInput(WM_KEYDOWN, VK_RETURN);
-        win32::PostKeyInput(WM_KEYUP, VK_RETURN);
-        return true;
-    });
+    const AnsweredMessageBoxes boxes;
     const Conversion conversion =
         ConvertTemplate(R"({\rtf1\ansi{\fonttbl{\f0 Arial;}}\pard text\par})", {.dialog = dialog_});
     EXPECT_EQ(conversion.result, 1);
-    EXPECT_EQ(shown, std::vector<std::string>{"File Error:\nThe print file has been corrupted."});
+    EXPECT_EQ(boxes.Shown(),
+              std::vector<std::string>{"File Error:\nThe print file has been corrupted."});
 }
 
 } // namespace
