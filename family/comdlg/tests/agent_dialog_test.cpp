@@ -192,24 +192,12 @@ TEST_F(AgentDialog, AnswersHelpWithTheFocusedControlsContext) {
     AgentInfo record = CompleteAgent();
     user.Then([](HWND dialog) { Click(dialog, 998); }).Then([&host](HWND dialog) {
         EXPECT_EQ(host.Contexts(), std::vector<WPARAM>{30000});
-        const struct {
-            int control;
-            WPARAM context;
-        } cases[] = {
+        const HelpHost::ControlContext cases[] = {
             {kName, 30001}, {kNumber, 30013}, {kLicense, 30014}, {kAgency, 30002}, {kWork, 30003},
             {kHome, 30011}, {kFax, 30012},    {kStreet, 30004},  {kCity, 30005},   {kState, 30006},
             {kZip, 30007},  {IDOK, 30008},    {IDCANCEL, 30009}, {998, 30010},
         };
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.control);
-            host.Clear();
-            SetFocus(GetDlgItem(dialog, c.control));
-            SendMessageA(dialog, UM_HELPQUERY, 0, 0);
-            EXPECT_EQ(host.FoundCount(), 1);
-            SendMessageA(dialog, UM_HELPQUERY, reinterpret_cast<WPARAM>(GetFocus()), 0);
-            host.Flush();
-            EXPECT_EQ(host.Contexts(), std::vector<WPARAM>{c.context});
-        }
+        host.ExpectContexts(dialog, cases);
         Key(VK_ESCAPE);
     });
     Edit(record, host.Window());

@@ -158,21 +158,9 @@ TEST_F(ClientPicker, AnswersHelpWithTheFocusedControlsContext) {
     std::string name;
     user.Then([](HWND dialog) { Click(dialog, 998); }).Then([&host](HWND dialog) {
         EXPECT_EQ(host.Contexts(), std::vector<WPARAM>{30100});
-        const struct {
-            int control;
-            WPARAM context;
-        } cases[] = {
+        const HelpHost::ControlContext cases[] = {
             {kList, 30101}, {IDOK, 30102}, {IDCANCEL, 30103}, {998, 30104}, {kDelete, 30105}};
-        for (const auto& c : cases) {
-            SCOPED_TRACE(c.control);
-            host.Clear();
-            SetFocus(GetDlgItem(dialog, c.control));
-            SendMessageA(dialog, UM_HELPQUERY, 0, 0);
-            EXPECT_EQ(host.FoundCount(), 1);
-            SendMessageA(dialog, UM_HELPQUERY, reinterpret_cast<WPARAM>(GetFocus()), 0);
-            host.Flush();
-            EXPECT_EQ(host.Contexts(), std::vector<WPARAM>{c.context});
-        }
+        host.ExpectContexts(dialog, cases);
         Key(VK_ESCAPE);
     });
     EXPECT_EQ(Pick(handle, name, host.Window()), 1);

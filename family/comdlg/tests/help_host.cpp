@@ -2,6 +2,8 @@
 
 #include "family/util/umbrant.h"
 
+#include <gtest/gtest.h>
+
 namespace caddow_test {
 
 namespace {
@@ -59,6 +61,19 @@ int HelpHost::FoundCount() const {
 
 std::vector<WPARAM> HelpHost::Contexts() const {
     return gContexts;
+}
+
+void HelpHost::ExpectContexts(HWND dialog, std::span<const ControlContext> cases) {
+    for (const ControlContext& c : cases) {
+        SCOPED_TRACE(c.control);
+        Clear();
+        SetFocus(GetDlgItem(dialog, c.control));
+        SendMessageA(dialog, UM_HELPQUERY, 0, 0);
+        EXPECT_EQ(FoundCount(), 1);
+        SendMessageA(dialog, UM_HELPQUERY, reinterpret_cast<WPARAM>(GetFocus()), 0);
+        Flush();
+        EXPECT_EQ(Contexts(), std::vector<WPARAM>{c.context});
+    }
 }
 
 } // namespace caddow_test

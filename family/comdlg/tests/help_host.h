@@ -3,6 +3,7 @@
 
 #include "platform/win32/windows.h"
 
+#include <span>
 #include <vector>
 
 namespace caddow_test {
@@ -21,6 +22,14 @@ public:
     int FoundCount() const;
     // The context numbers of UM_HELPCONTEXT, in order.
     std::vector<WPARAM> Contexts() const;
+
+    struct ControlContext {
+        int control;
+        WPARAM context;
+    };
+    // Asks the dialog for help as the help hook does, with each control focused in turn: the
+    // dialog must answer that it gives help, then post the control's context.
+    void ExpectContexts(HWND dialog, std::span<const ControlContext> cases);
 
 private:
     HWND window_ = nullptr;
