@@ -230,6 +230,10 @@ void ReportLayout::PlaceTab() {
 }
 
 void ReportLayout::PlacePicture(int index, std::int16_t width, std::int16_t height) {
+    // Pictures, the caller's too, are placed only while the picture table has room.
+    if (target_.header.pictureCount >= kMaxPictures) {
+        return;
+    }
     ApplyFormat();
     PutOperand(kPicture, PictureOperand(index, width, height));
     line_.record.ascent = std::max(line_.record.ascent, height);
@@ -249,10 +253,11 @@ void ReportLayout::PlaceTemplatePicture() {
     if (!bitmap || header.pictureCount >= kMaxPictures) {
         return;
     }
-    const int index = header.pictureCount++;
+    const int index = header.pictureCount;
+    PlacePicture(index, state_.pictureWidth, state_.pictureHeight);
     header.pictures[static_cast<std::size_t>(index)] =
         static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(bitmap.release()));
-    PlacePicture(index, state_.pictureWidth, state_.pictureHeight);
+    ++header.pictureCount;
 }
 
 void ReportLayout::PlaceDrawing() {

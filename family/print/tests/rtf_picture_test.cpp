@@ -175,7 +175,7 @@ TEST_F(RtfPictureTest, GroupsWithoutAGoodMetafileGiveNoBitmapAndReadingGoesOn) {
     // Bytes 6-9 hold the metafile's size in words, bytes 18-21 the first record's.
     const BadPictureCase cases[] = {
         {"size below the header", PictureGroup(With32(good, 6, 8))},
-        {"size beyond the template", PictureGroup(With32(good, 6, 100000))},
+        {"size beyond the template", PictureGroup(With32(good, 6, 0x7FFFFFFF))},
         {"size beyond the data", PictureGroup(With32(good, 6, words + 4))},
         {"record running past the end", PictureGroup(With32(good, 18, words))},
         {"record of size 0", PictureGroup(With32(good, 18, 0))},
@@ -265,6 +265,32 @@ TEST_F(ConverterTest, TemplatePicturesBeyondFiftyAreDeleted) {
     }
     EXPECT_EQ(lines[0], expected);
     DeleteTemplatePictures(conversion);
+}
+
+TEST_F(ConverterTest, CallersPicturesArePlacedOnlyWhileThePictureTableHasRoom) {
+    PrintJob job{};
+    job.pictureCount = 1;
+    job.pictures[0] = CreateCompatibleBitmap(layoutDc_, 4, 4);
+    const std::string group =
+        PictureGroup(metafile_bytes::Hex(metafile_bytes::Metafile({StretchDib(kSmallPicture)})),
+                     "\\picwgoal100\\pichgoal100");
+    // The caller's picture 0 and the template's pictures fill the table's 50 entries first.
+    for (const int templatePictures : {kMaxPictures - 2, kMaxPictures - 1}) {
+        SCOPED_TRACE(templatePictures);
+        std::string body = "\\pard ";
+        for (int i = 0; i < templatePictures; ++i) {
+            body += group;
+        }
+        const Conversion conversion = Convert(body + "$#graph 0 100 100\\par", {.job = &job});
+        EXPECT_EQ(conversion.result, 0);
+        const std::string line = conversion.BodyLines(0).at(0);
+        const bool graphPlaced = line.find("<pic:0 100x100>") != std::string::npos;
+        EXPECT_EQ(graphPlaced, templatePictures < kMaxPictures - 1) << line;
+        for (int i = 1; i < conversion.header.pictureCount; ++i) {
+            DeleteObject(conversion.PictureAt(i));
+        }
+    }
+    DeleteObject(job.pictures[0]);
 }
 
 } // namespace
