@@ -67,6 +67,13 @@ Rows PixelsOf(HBITMAP bitmap) {
 
 class RtfPictureTest : public ::testing::Test {
 protected:
+    // The first device contexts make the stock objects, which live on: made here, so that the
+    // counts of live objects see only what the reader makes.
+    void SetUp() override {
+        ReleaseDC(nullptr, GetDC(nullptr));
+        DeleteDC(CreateCompatibleDC(nullptr));
+    }
+
     // Interprets the template to its end and answers each stop as "code:text".
     std::vector<std::string> Stops(const std::string& text) {
         const std::filesystem::path path = sandbox_.WriteFile("template.rtf", text);
