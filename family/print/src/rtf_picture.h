@@ -23,7 +23,8 @@ using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDelete
 // The bitmap of the metafile `bits`: for its last META_STRETCHDIB record, a bitmap compatible
 // with the screen of the record's source size, into which the record is played. Null when the
 // bits are no metafile or hold no such record that plays; bitmaps of earlier records are
-// deleted.
+// deleted. A record whose source has more pixels than its picture could (eight a byte of the
+// record) is passed over before its bitmap is made.
 OwnedBitmap MetafileBitmap(std::span<const BYTE> bits);
 
 struct TemplatePicture {

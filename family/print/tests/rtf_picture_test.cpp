@@ -186,6 +186,8 @@ TEST_F(RtfPictureTest, GroupsWithoutAGoodMetafileGiveNoBitmapAndReadingGoesOn) {
         {"size beyond the data", PictureGroup(With32(good, 6, words + 4))},
         {"record running past the end", PictureGroup(With32(good, 18, words))},
         {"record of size 0", PictureGroup(With32(good, 18, 0))},
+        // Bytes 30-33 hold the record's source height and width: 16000 x 16000.
+        {"source larger than the record's picture", PictureGroup(With32(good, 30, 0x3E803E80))},
         {"data ending early", PictureGroup(digits.substr(0, digits.size() - 8))},
         {"upper-case digit", PictureGroup(upperCase)},
         {"header cut short", "{\\pict\\wmetafile8 0100 0900}"},
