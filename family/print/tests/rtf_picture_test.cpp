@@ -35,7 +35,7 @@ Bytes StretchDib(const Rows& rows) {
 // A picture group of the metafile, its digits in lines of 64 as writers break them.
 std::string PictureGroup(const std::string& digits,
                          const char* size = "\\picwgoal300\\pichgoal200") {
-    std::string group = std::string("{\\pict\\wmetafile8") + size + " ";
+    std::string group = std::string("{\\pict\\wmetafile8") + size + "\r\n";
     for (std::size_t i = 0; i < digits.size(); i += 64) {
         group += digits.substr(i, 64) + "\r\n";
     }
@@ -107,6 +107,7 @@ using Strings = std::vector<std::string>;
 
 struct PictureCase {
     const char* name;
+    const char* size; // and what else comes before the data
     Bytes dib;
     Rows expected;
 };
@@ -114,8 +115,11 @@ struct PictureCase {
 TEST_F(RtfPictureTest, StretchDibRecordBecomesTheBitmap) {
     const PictureCase cases[] = {
         // Three pixels a row, so that the rows of 9 bytes are padded to 12.
-        {"24 bits", metafile_bytes::Dib24(kSmallPicture), kSmallPicture},
+        {"24 bits", "\\picwgoal300\\pichgoal200", metafile_bytes::Dib24(kSmallPicture),
+         kSmallPicture},
+        // A line break ends the size word; another comes before the data.
         {"1 bit",
+         "\\picwgoal300\\pichgoal200\r\n{\\*\\blipuid 1a2b}",
          metafile_bytes::Dib1({"10011", "01110"}, kBlue, kWhite),
          {{kWhite, kBlue, kBlue, kWhite, kWhite}, {kBlue, kWhite, kWhite, kWhite, kBlue}}},
     };
@@ -126,7 +130,7 @@ TEST_F(RtfPictureTest, StretchDibRecordBecomesTheBitmap) {
         const int height = static_cast<int>(c.expected.size());
         const Bytes metafile =
             metafile_bytes::Metafile({metafile_bytes::StretchDibRecord(c.dib, width, height)});
-        EXPECT_EQ(Stops("a" + PictureGroup(metafile) + "after"),
+        EXPECT_EQ(Stops("a" + PictureGroup(metafile_bytes::Hex(metafile), c.size) + "after"),
                   (Strings{"0:a", "100:pict", "0:after"}));
         ASSERT_EQ(pictures_.size(), 1u);
         ASSERT_TRUE(pictures_[0]);
