@@ -2,11 +2,14 @@
 // palettes and print jobs, with the structures, constants and functions as Windows names them.
 //
 // Drawing follows GDI's pixel rules with raster code of our own and no anti-aliasing. What is
-// not here (regions, paths, metafiles, pattern and hatch brushes, dashed pens, arcs, world
-// transforms) is not used by the libraries built on this layer.
+// not here (regions, paths, pattern and hatch brushes, dashed pens, arcs, world transforms, and
+// of metafiles all but reading one from memory and playing its stretched DIBs) is not used by
+// the libraries built on this layer.
 #pragma once
 
 #include "platform/win32/windef.h"
+
+#include <cstddef>
 
 // ---- Structures -----------------------------------------------------------------------------
 
@@ -121,6 +124,19 @@ struct LOGPALETTE {
     PALETTEENTRY palPalEntry[1];
 };
 
+// A Windows metafile record: its size in 16-bit words (the six bytes of size and function
+// included), its function and its parameters, which run on past the one declared here.
+struct METARECORD {
+    DWORD rdSize;
+    WORD rdFunction;
+    WORD rdParm[1];
+};
+
+// The objects a metafile creates while it is played, one slot for each of its header's objects.
+struct HANDLETABLE {
+    HGDIOBJ objectHandle[1];
+};
+
 struct DOCINFOA {
     int cbSize;
     LPCSTR lpszDocName;
@@ -133,6 +149,11 @@ struct DOCINFOA {
 struct DEVMODEA;
 
 using ABORTPROC = BOOL (*)(HDC, int);
+
+struct HMETAFILE__;
+using HMETAFILE = HMETAFILE__*;
+// Called for each record of a metafile; answers 0 to stop the enumeration.
+using MFENUMPROC = int (*)(HDC, HANDLETABLE*, METARECORD*, int, LPARAM);
 
 // ---- Constants ------------------------------------------------------------------------------
 
@@ -168,7 +189,12 @@ using ABORTPROC = BOOL (*)(HDC, int);
 #define OBJ_PAL 5
 #define OBJ_FONT 6
 #define OBJ_BITMAP 7
+#define OBJ_METAFILE 9
 #define OBJ_MEMDC 10
+
+// Metafile record functions.
+#define META_EOF 0x0000
+#define META_STRETCHDIB 0x0F43
 
 #define TRANSPARENT 1
 #define OPAQUE 2
@@ -380,6 +406,21 @@ WIN32API int StretchDIBits(HDC dc, int x, int y, int width, int height, int sour
                            int sourceWidth, int sourceHeight, LPCVOID bits, const BITMAPINFO* info,
                            UINT usage, DWORD rop);
 
+// ---- Metafiles ------------------------------------------------------------------------------
+
+// A metafile of the `size` bytes at `bits`, copied: null unless they begin with an 18-byte
+// header (memory or disk type, header size 9 words) whose total size fits in `size` and is
+// tiled by records of at least 3 words each, up to the end or an end record.
+WIN32API HMETAFILE SetMetaFileBitsEx(UINT size, const BYTE* bits);
+// Calls `callback` with each record in turn, the end record excepted, each record aligned in
+// memory of its own; FALSE for an unknown metafile or when the callback stopped.
+WIN32API BOOL EnumMetaFile(HDC dc, HMETAFILE metafile, MFENUMPROC callback, LPARAM data);
+// Plays META_STRETCHDIB through StretchDIBits into `dc`; FALSE when the record's picture does
+// not fit in the record or cannot be drawn. Other records are passed over (TRUE).
+WIN32API BOOL PlayMetaFileRecord(HDC dc, HANDLETABLE* handles, const METARECORD* record,
+                                 UINT objects);
+WIN32API BOOL DeleteMetaFile(HMETAFILE metafile);
+
 // ---- Lines and shapes -----------------------------------------------------------------------
 
 WIN32API BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
@@ -452,3 +493,9 @@ inline int StartDoc(HDC dc, const DOCINFOA* document) {
 using LOGFONT = LOGFONTA;
 using TEXTMETRIC = TEXTMETRICA;
 using DOCINFO = DOCINFOA;
+
+namespace win32 {
+// The objects alive in the handle table (GDI objects, device contexts, metafiles and windows),
+// which tests compare before and after a call to find what it left unreleased.
+WIN32_EXPORT std::size_t LiveObjectCount();
+} // namespace win32

@@ -1,6 +1,6 @@
 // The printing library's rich-text reader over arbitrary bytes: the font and colour tables, then
 // the body interpreted to its end. Whatever the template holds, the tables stay within their
-// sizes, the saved group levels within ten, and the reading ends.
+// sizes, the saved group levels within ten, a picture is a bitmap or none, and the reading ends.
 #include "family/print/src/print_file_layout.h"
 #include "family/print/src/rtf_interpreter.h"
 #include "family/print/src/rtf_keywords.h"
@@ -41,7 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     pressel::RtfInterpreter interpreter(tokenizer);
     pressel::FormatState state;
     std::string text;
-    while (interpreter.Interpret(kBufferLength, state, text) != pressel::kRtfEnd) {
+    for (int code = interpreter.Interpret(kBufferLength, state, text); code != pressel::kRtfEnd;
+         code = interpreter.Interpret(kBufferLength, state, text)) {
+        if (code == pressel::kRtfPictureDone) {
+            const pressel::OwnedBitmap picture = interpreter.TakePicture();
+            Require(picture == nullptr || GetObjectType(picture.get()) == OBJ_BITMAP);
+        }
         Require(text.size() < kBufferLength);
         Require(interpreter.Level() >= 0 && interpreter.Level() <= 10);
         Require(state.object.pointCount >= 0 && state.object.pointCount <= 4);

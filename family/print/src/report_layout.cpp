@@ -16,6 +16,8 @@ ReportLayout::ReportLayout(RtfTokenizer& tokenizer, const LayoutTarget& target,
 
 int ReportLayout::Run(std::int64_t fileSize) {
     fileSize_ = fileSize;
+    // A long picture reports its progress as it is read, and may be asked to stop like a line.
+    interpreter_.SetPictureProgress([this] { ReportLineProgress(); });
     // The first interpretation reads the document's settings up to its first content, which is
     // laid out first; progress counts from there.
     Content first;

@@ -6,8 +6,9 @@
 //
 // A table breaks to a new page, below its heading laid out again, only between rows: a row that
 // would leave no room for the table's tallest line waits for the next page. A row longer than
-// the room left breaks like any paragraph, and its rest goes on without the heading. Pictures of
-// the template itself (metafiles) are not placed, since the reader makes no bitmap of them.
+// the room left breaks like any paragraph, and its rest goes on without the heading. The
+// template's own pictures join the header's picture table while it has room; the bitmaps listed
+// there outlive the layout.
 #pragma once
 
 #include "family/print/pressel.h"
@@ -144,6 +145,7 @@ private:
     void PlaceTab();
     void SettleTab();
     void PlacePicture(int index, std::int16_t width, std::int16_t height);
+    void PlaceTemplatePicture();
     void PlaceDrawing();
     void SkipHeaderOrFooter(int code);
     void FinishLine(LineEnd end);

@@ -230,14 +230,34 @@ void ReportLayout::PlaceTab() {
 }
 
 void ReportLayout::PlacePicture(int index, std::int16_t width, std::int16_t height) {
+    // Pictures, the caller's too, are placed only while the picture table has room.
+    if (target_.header.pictureCount >= kMaxPictures) {
+        return;
+    }
     ApplyFormat();
     PutOperand(kPicture, PictureOperand(index, width, height));
     line_.record.ascent = std::max(line_.record.ascent, height);
     line_.printerAscent = std::max<std::int32_t>(line_.printerAscent, height);
     line_.layoutX += width;
     line_.printerX += width;
+    // Spaces before the picture are no longer the line's trailing run.
+    line_.spaceRunOffset = -1;
     line_.wordPlaced = true;
     line_.hasContent = true;
+}
+
+void ReportLayout::PlaceTemplatePicture() {
+    // A bitmap that finds the picture table full is deleted as it goes out of scope.
+    OwnedBitmap bitmap = interpreter_.TakePicture();
+    PrintFileHeader& header = target_.header;
+    if (!bitmap || header.pictureCount >= kMaxPictures) {
+        return;
+    }
+    const int index = header.pictureCount;
+    PlacePicture(index, state_.pictureWidth, state_.pictureHeight);
+    header.pictures[static_cast<std::size_t>(index)] =
+        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(bitmap.release()));
+    ++header.pictureCount;
 }
 
 void ReportLayout::PlaceDrawing() {
@@ -320,9 +340,11 @@ ReportLayout::LineEnd ReportLayout::PlaceContent(Content& content) {
     case kRtfMargb:
         bottom_ = state_.section.paperHeight - state_.section.marginBottom;
         return LineEnd::kNone;
+    case kRtfPictureDone:
+        PlaceTemplatePicture();
+        return LineEnd::kNone;
     default:
-        // A picture group of the template: its metafile is not turned into a bitmap, so there
-        // is nothing to place.
+        // The left, right and top margins: nothing to place.
         return LineEnd::kNone;
     }
 }

@@ -100,6 +100,7 @@ void RtfInterpreter::ReadPicture(FormatState& state) {
     std::int32_t scaleY = 100;
     state.pictureWidth = 0;
     state.pictureHeight = 0;
+    picture_.reset();
     for (;;) {
         const RtfToken token = tokenizer_.Next(kPictureBufferLength);
         switch (token.code) {
@@ -121,12 +122,20 @@ void RtfInterpreter::ReadPicture(FormatState& state) {
         case kRtfGroupClose:
         case kRtfEnd:
             return;
-        case kRtfText:
+        case kRtfText: {
+            if (token.text.empty()) {
+                break;
+            }
             state.pictureWidth = Short(static_cast<std::int64_t>(width) * scaleX / 100);
             state.pictureHeight = Short(static_cast<std::int64_t>(height) * scaleY / 100);
-            // The picture's data run to the group's closing brace.
-            SkipToGroupClose();
+            TemplatePicture picture = ReadTemplatePicture(tokenizer_, token.text, pictureProgress_);
+            picture_ = std::move(picture.bitmap);
+            // What follows the data, up to the group's closing brace, is not read.
+            if (!picture.groupClosed) {
+                SkipToGroupClose();
+            }
             return;
+        }
         default:
             break;
         }

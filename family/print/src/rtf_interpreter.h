@@ -4,11 +4,13 @@
 #pragma once
 
 #include "family/print/src/format_state.h"
+#include "family/print/src/rtf_picture.h"
 #include "family/print/src/rtf_tokenizer.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace pressel {
@@ -30,6 +32,14 @@ public:
     int Level() const { return level_; }
     // The template offset of the last opening brace read.
     std::int64_t LastGroupOpenOffset() const { return lastGroupOpenOffset_; }
+
+    // The bitmap of the picture group that ended the last interpretation, or null; a bitmap
+    // not taken is deleted when the next picture is read or the interpreter ends.
+    OwnedBitmap TakePicture() { return std::move(picture_); }
+    // Called while a long picture's data are read, so that the reader can report its progress.
+    void SetPictureProgress(std::function<void()> progress) {
+        pictureProgress_ = std::move(progress);
+    }
 
 private:
     struct SavedGroup {
@@ -53,6 +63,8 @@ private:
     // Groups opened beyond the saved levels; their closing braces restore nothing.
     int unsavedGroups_ = 0;
     std::int64_t lastGroupOpenOffset_ = 0;
+    OwnedBitmap picture_;
+    std::function<void()> pictureProgress_;
 };
 
 } // namespace pressel

@@ -54,6 +54,13 @@ void RtfTokenizer::SkipBytes(std::int64_t count) {
     }
 }
 
+std::int64_t RtfTokenizer::Size() {
+    const std::int64_t here = file_.Tell();
+    const std::int64_t size = file_.Seek(0, PrintFileBuffer::Origin::kEnd);
+    file_.Seek(here, PrintFileBuffer::Origin::kStart);
+    return size;
+}
+
 void RtfTokenizer::SeekTo(std::int64_t offset) {
     pushedBack_ = 0;
     file_.Seek(offset, PrintFileBuffer::Origin::kStart);

@@ -33,6 +33,8 @@ public:
     void SkipBytes(std::int64_t count);
     // The offset of the next character handed out.
     std::int64_t Tell() const { return file_.Tell() - (pushedBack_ != 0 ? 1 : 0); }
+    // The template's size in bytes; the position stays where it is.
+    std::int64_t Size();
     // Moves to an absolute offset, dropping the pushed-back character.
     void SeekTo(std::int64_t offset);
 

@@ -136,6 +136,11 @@ std::vector<std::string> Conversion::FooterLines(int page) const {
     return Lines(*this, pages.at(page).firstFooterLine, pages.at(page + 1).firstHeaderLine);
 }
 
+HBITMAP Conversion::PictureAt(int index) const {
+    return reinterpret_cast<HBITMAP>(
+        static_cast<std::uintptr_t>(header.pictures.at(static_cast<std::size_t>(index))));
+}
+
 void ConverterTest::SetUp() {
     win32::UseFontSource(win32::FontSource::FixedMetrics);
     layoutDc_ = CreateCompatibleDC(nullptr);

@@ -53,6 +53,8 @@ struct Conversion {
     std::vector<std::string> BodyLines(int page) const;
     std::vector<std::string> HeaderLines(int page) const;
     std::vector<std::string> FooterLines(int page) const;
+    // The bitmap of the header's picture table at `index`.
+    HBITMAP PictureAt(int index) const;
 };
 
 struct ConvertOptions {

@@ -3,6 +3,7 @@
 // character, lines from x 1800 to 10440, ascent 240 and descent 60 at 12 points).
 #include "family/print/src/device_twips.h"
 #include "family/print/tests/converter_fixture.h"
+#include "platform/win32/tests/metafile_bytes.h"
 
 #include "platform/win32/window_host.h"
 #include "platform/win32/windows.h"
@@ -100,17 +101,23 @@ TEST_F(ConverterTest, LinesOfEachLayoutRule) {
          R"(\dplinew5\dpfillpat1\dpfillfgcb255\dpfillbgcg255}b\par)",
          {"x=1800 a=240 d=60|a|<line:110,220-400,240 w15 c255>|"
           "<rect:50,60-450,560 w5 o1 p1 c0/16711680/65280>|b|"}},
-        // A template's own picture is a metafile, which gives no bitmap here: nothing is
-        // placed, and the text after its group goes on.
+        // A template's own picture, a metafile of one red pixel, becomes the first entry of
+        // the picture table and is placed at its size; the text after its group goes on.
         {"template picture",
-         R"(\pard a{\pict\wmetafile8\picwgoal300\pichgoal200 010009000003}b\par)",
-         {"x=1800 a=240 d=60|ab|"}},
+         R"(\pard a{\pict\wmetafile8\picwgoal300\pichgoal200 )" +
+             metafile_bytes::Hex(metafile_bytes::Metafile({metafile_bytes::StretchDibRecord(
+                 metafile_bytes::Dib24({{RGB(255, 0, 0)}}), 1, 1)})) +
+             R"(}b\par)",
+         {"x=1800 a=240 d=60|a|<pic:0 300x200>|b|"}},
     };
     for (const LayoutCase& c : cases) {
         SCOPED_TRACE(c.name);
         const Conversion conversion = Convert(c.body);
         EXPECT_EQ(conversion.result, 0);
         EXPECT_EQ(conversion.BodyLines(0), c.lines);
+        for (int i = 0; i < conversion.header.pictureCount; ++i) {
+            DeleteObject(conversion.PictureAt(i));
+        }
     }
 }
 

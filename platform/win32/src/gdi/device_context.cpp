@@ -100,6 +100,7 @@ std::uint32_t DeviceContext::Select(std::uint32_t object) {
         slot = &state.bitmap;
         break;
     case ObjectKind::DeviceContext:
+    case ObjectKind::Metafile:
     case ObjectKind::Window:
         return 0;
     }

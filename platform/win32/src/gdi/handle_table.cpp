@@ -1,4 +1,5 @@
 #include "platform/win32/src/gdi/handle_table.h"
+#include "platform/win32/wingdi.h"
 
 namespace win32 {
 
@@ -55,6 +56,10 @@ std::unique_ptr<HandleObject> HandleTable::Remove(std::uint32_t handle) {
     free_.push_back(index);
     --live_;
     return std::move(slots_[index].object);
+}
+
+std::size_t LiveObjectCount() {
+    return HandleTable::Instance().LiveCount();
 }
 
 } // namespace win32

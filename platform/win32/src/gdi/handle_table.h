@@ -22,6 +22,7 @@ enum class ObjectKind : std::uint8_t {
     Palette = 5,
     Font = 6,
     Bitmap = 7,
+    Metafile = 9,
     Window = 32,
 };
 

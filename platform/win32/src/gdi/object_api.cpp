@@ -32,8 +32,9 @@ HGDIOBJ GetStockObject(int index) {
 
 BOOL DeleteObject(HGDIOBJ object) {
     HandleObject* found = HandleTable::Instance().Find(HandleValue(object));
+    // Contexts, windows and metafiles have their own calls to delete them.
     if (found == nullptr || found->Kind() == ObjectKind::DeviceContext ||
-        found->Kind() == ObjectKind::Window) {
+        found->Kind() == ObjectKind::Window || found->Kind() == ObjectKind::Metafile) {
         return FALSE;
     }
     if (found->stock) {
@@ -105,6 +106,7 @@ int GetObjectA(HGDIOBJ object, int size, LPVOID buffer) {
         return CopyOut(info, size, buffer);
     }
     case ObjectKind::DeviceContext:
+    case ObjectKind::Metafile:
     case ObjectKind::Window:
         return 0;
     }
