@@ -5,6 +5,7 @@
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
 #include "platform/progress/progress_bar.h"
+#include "platform/progress/waiting_messages.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -51,27 +52,6 @@ BOOL Initialise(HWND dialog, LPARAM handle) {
     return TRUE;
 }
 
-// Lets every message waiting in the thread's queue through, the dialog's keys as a dialog takes
-// them, so that the windows repaint and the user can ask to stop. A quit request is left for the
-// message loop outside.
-void LetWaitingMessagesThrough(HWND dialog) {
-    MSG message{};
-    bool quit = false;
-    int quitCode = 0;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            quit = true;
-            quitCode = static_cast<int>(message.wParam);
-        } else if (!IsDialogMessageA(dialog, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-    }
-    if (quit) {
-        PostQuitMessage(quitCode);
-    }
-}
-
 // The window at the top of the dialog's chain of parents and owners, which passes help on.
 HWND TopLevelWindow(HWND window) {
     for (HWND parent = GetParent(window); parent != nullptr; parent = GetParent(parent)) {
@@ -108,7 +88,7 @@ int DialogProgress(void* argument, int percent) {
         UpdateWindow(button);
     }
     SetNumberProperty(dialog, kLastPercentProperty, shown);
-    LetWaitingMessagesThrough(dialog);
+    progress::LetMessagesThrough(dialog);
     return NumberProperty(dialog, kAbortProperty);
 }
 

@@ -3,6 +3,7 @@
 #include "family/print/src/library_instance.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
+#include "platform/progress/waiting_messages.h"
 
 #include <algorithm>
 #include <string>
@@ -14,14 +15,6 @@ constexpr int kExclamationOk = 48;
 
 } // namespace
 
-void DispatchPendingMessages() {
-    MSG message{};
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
 int ProgressPercent(std::int64_t position, std::int64_t bodyStart, std::int64_t fileSize) {
     const std::int64_t span = fileSize - bodyStart;
     if (span <= 0) {
@@ -32,7 +25,7 @@ int ProgressPercent(std::int64_t position, std::int64_t bodyStart, std::int64_t 
 
 LRESULT ReportProgress(HWND dialog, int percent) {
     const LRESULT answer = SendMessageA(dialog, WM_USER, static_cast<WPARAM>(percent), 0);
-    DispatchPendingMessages();
+    progress::LetMessagesThrough(dialog);
     return answer;
 }
 

@@ -16,14 +16,11 @@ inline constexpr int kCorruptFileText = 3003;
 inline constexpr int kNamelessFieldText = 3004;
 inline constexpr int kFieldWithoutValueText = 3005;
 
-// Dispatches every message waiting for this thread.
-void DispatchPendingMessages();
-
 // The percent of the template read: 64-bit arithmetic, clamped to 0..100.
 int ProgressPercent(std::int64_t position, std::int64_t bodyStart, std::int64_t fileSize);
 
-// Sends WM_USER with the percent to the dialog, then dispatches pending messages; answers the
-// dialog's answer (non-zero: stop).
+// Sends WM_USER with the percent to the dialog, then lets the waiting messages through; answers
+// the dialog's answer (non-zero: stop).
 LRESULT ReportProgress(HWND dialog, int percent);
 
 // A message box, OK with the exclamation icon, of the library's strings `captionId` and

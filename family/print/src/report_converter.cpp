@@ -7,6 +7,7 @@
 #include "family/print/src/report_layout.h"
 #include "family/print/src/report_markers.h"
 #include "family/print/src/rtf_tables.h"
+#include "platform/progress/waiting_messages.h"
 
 #include <unistd.h>
 
@@ -96,9 +97,9 @@ int ConvertDocument(int templateFile, int printFile, HDC layoutDc, const PrintFi
 
     const std::int64_t fileSize = std::max<std::int64_t>(::lseek(templateFile, 0, SEEK_END), 0);
     reader.SeekTo(0);
-    DispatchPendingMessages();
+    progress::LetMessagesThrough(dialog);
     const RtfFontTable fonts = ReadRtfFontTable(reader);
-    DispatchPendingMessages();
+    progress::LetMessagesThrough(dialog);
     if (!fonts.hasDefaultFont) {
         ShowLibraryMessage(dialog, kFileErrorCaption, kCorruptFileText);
         return kFailed;
@@ -110,7 +111,7 @@ int ConvertDocument(int templateFile, int printFile, HDC layoutDc, const PrintFi
     if (colours.empty() && reader.Tell() >= fileSize) {
         reader.SeekTo(afterFonts);
     }
-    DispatchPendingMessages();
+    progress::LetMessagesThrough(dialog);
 
     LayoutDevices devices(layoutDc, printerDc);
     const TableMaps maps = FillTables(fonts, colours, devices, header);

@@ -11,10 +11,12 @@
 #include "platform/printing/printers.h"
 #include "platform/testing/sandbox.h"
 #include "platform/win32/font_provider.h"
+#include "platform/win32/window_host.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -114,10 +116,16 @@ TEST_F(ConvertDialog, RefusesWhatItCannotConvert) {
 
 TEST_F(ConvertDialog, UserStopsTheConversion) {
     WriteTemplate(400);
-    host_.WhenDialogShows([](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); });
-    EXPECT_EQ(_PrintConvertDlg(host_.Window(), &job_), 1);
-    EXPECT_EQ(StoredCrc(), 0);
-    EXPECT_TRUE(host_.captions.empty());
+    // The Esc key, as the user presses it, and the Cancel command it stands for.
+    const std::function<void(HWND)> stops[] = {
+        [](HWND) { win32::PostKeyInput(WM_KEYDOWN, VK_ESCAPE); },
+        [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }};
+    for (const auto& stop : stops) {
+        host_.WhenDialogShows(stop);
+        EXPECT_EQ(_PrintConvertDlg(host_.Window(), &job_), 1);
+        EXPECT_EQ(StoredCrc(), 0);
+        EXPECT_TRUE(host_.captions.empty());
+    }
 }
 
 // The progress button, counting its paints.
