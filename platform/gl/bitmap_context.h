@@ -7,8 +7,12 @@
 // into the target and drops alpha. Rows run bottom-up in both, as OpenGL counts them.
 //
 // How the context is made stays behind this interface, so that another off-screen renderer can
-// take the place of the present one without touching its callers.
+// take the place of the present one without touching its callers. Contexts are kept and reused
+// for later targets of the same size, with the outline fonts built in them; each starts with
+// the state and matrices of a new context.
 #pragma once
+
+#include "platform/gl/outline_font.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -45,6 +49,11 @@ public:
 
     // Waits for the drawing to end and copies the rendered pixels into the target.
     virtual void Finish() = 0;
+
+    // The outline font of `request` in this context, built at its first use and kept with the
+    // context; null, with a message in error, when it cannot be built. Only while the context
+    // is current.
+    virtual const OutlineFont* Font(const OutlineFontRequest& request, std::string& error) = 0;
 };
 
 struct BitmapContextResult {
@@ -55,7 +64,7 @@ struct BitmapContextResult {
 // The largest width and height the renderer draws.
 inline constexpr int kMaxBitmapSide = 16384;
 
-// A context that renders into `target`, which must outlive it.
+// A context that renders into `target`, which must outlive it. One thread draws.
 BitmapContextResult CreateBitmapContext(const BitmapTarget& target,
                                         const PixelFormatRequest& request = {});
 

@@ -37,7 +37,9 @@ namespace gl {
     X(NewList)                                                                                     \
     X(Normal3d)                                                                                    \
     X(Ortho)                                                                                       \
+    X(PopAttrib)                                                                                   \
     X(PopMatrix)                                                                                   \
+    X(PushAttrib)                                                                                  \
     X(PushMatrix)                                                                                  \
     X(Rectf)                                                                                       \
     X(Rotated)                                                                                     \

@@ -16,6 +16,15 @@
 
 namespace gl {
 
+// The lists of a font: for the codes `first` to `first + count - 1` of `file`, extruded by
+// `extrusion` ems.
+struct OutlineFontRequest {
+    std::filesystem::path file;
+    unsigned first = 0;
+    unsigned count = 0;
+    float extrusion = 0.0f;
+};
+
 class OutlineFont {
 public:
     // Builds `count` lists for the codes `first` to `first + count - 1` in the current context.

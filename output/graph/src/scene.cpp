@@ -139,11 +139,15 @@ void Tube(double x, double y, double z, int dx, int dy) {
     gl::PopMatrix();
 }
 
-void Text(const gl::OutlineFont& font, const std::string& text, double x, double y, double z) {
+// Without a font (its file could not be read) no label is drawn.
+void Text(const gl::OutlineFont* font, const std::string& text, double x, double y, double z) {
+    if (font == nullptr) {
+        return;
+    }
     gl::PushMatrix();
     gl::Translated(x, y, z);
     gl::Scalef(kTextScale, kTextScale, kTextScale);
-    font.DrawText(text);
+    font->DrawText(text);
     gl::PopMatrix();
 }
 
@@ -155,7 +159,7 @@ int HeightOf(double value, double top) {
 
 class SceneDrawer {
 public:
-    SceneDrawer(const GraphChart& chart, const gl::OutlineFont& font)
+    SceneDrawer(const GraphChart& chart, const gl::OutlineFont* font)
         : chart_(chart), font_(font), columns_(chart.Columns()),
           columnCount_(static_cast<int>(columns_.size())) {}
 
@@ -331,7 +335,7 @@ private:
     }
 
     const GraphChart& chart_;
-    const gl::OutlineFont& font_;
+    const gl::OutlineFont* font_;
     const std::vector<GraphColumn>& columns_;
     int columnCount_;
     double top_ = 0.0;
@@ -383,18 +387,17 @@ GraphError RenderScene(const GraphChart& chart, int xSize, int ySize, void* bits
     if (made.context == nullptr || !made.context->MakeCurrent()) {
         return GraphError::CannotMakeRenderContext;
     }
-    {
-        // Without its font file the scene is drawn without labels.
-        gl::OutlineFont font;
-        std::string error;
-        font.Build(win32::ResolveFontFace(LabelFont::Logical()).file, 0, kOutlineCodes,
-                   kOutlineExtrusion, error);
-        SetUpView(chart, xSize, ySize);
-        gl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        Rotate(chart.RotateX(), chart.RotateY());
-        SceneDrawer(chart, font).Draw();
-        made.context->Finish();
-    }
+    // The label font's lists are kept with the context; without its file the scene is drawn
+    // without labels.
+    std::string error;
+    const gl::OutlineFont* font = made.context->Font(
+        {win32::ResolveFontFace(LabelFont::Logical()).file, 0, kOutlineCodes, kOutlineExtrusion},
+        error);
+    SetUpView(chart, xSize, ySize);
+    gl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    Rotate(chart.RotateX(), chart.RotateY());
+    SceneDrawer(chart, font).Draw();
+    made.context->Finish();
     return GraphError::OK;
 }
 

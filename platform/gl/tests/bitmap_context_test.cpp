@@ -4,9 +4,11 @@
 #include "platform/gl/bitmap_context.h"
 #include "platform/gl/gl_functions.h"
 #include "platform/gl/quadrics.h"
+#include "platform/win32/font_provider.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -118,6 +120,73 @@ TEST(BitmapContext, QuadricNormalsFaceOutward) {
         EXPECT_NE(edge, 0u) << "still on the solid";
         EXPECT_LT(edge & 0xFF, (centre & 0xFF) * 3 / 4) << "turned away from the light";
     }
+}
+
+// Contexts are kept for the next target of their size: a later one starts from the defaults
+// whatever the one before changed, keeps the fonts built in it, and two held at once each draw
+// into their own target.
+TEST(BitmapContext, KeptContextsStartFromTheDefaultsAndKeepTheirFonts) {
+    constexpr int kSide = 24;
+    LOGFONTA arial{};
+    std::strcpy(arial.lfFaceName, "Arial");
+    const gl::OutlineFontRequest font{win32::ResolveFontFace(arial).file, 0, 128, 0.1f};
+    const gl::OutlineFont* firstFont = nullptr;
+    {
+        Target target(kSide, kSide);
+        auto made = gl::CreateBitmapContext(target.view);
+        ASSERT_NE(made.context, nullptr);
+        ASSERT_TRUE(made.context->MakeCurrent());
+        std::string error;
+        firstFont = made.context->Font(font, error);
+        ASSERT_NE(firstFont, nullptr) << error;
+        // State a later drawing must not inherit: lighting, a projection, a colour, a clear
+        // colour, a viewport.
+        gl::Enable(GL_LIGHTING);
+        gl::MatrixMode(GL_PROJECTION);
+        gl::Ortho(0.0, 8.0, 0.0, 8.0, -1.0, 1.0);
+        gl::Color3f(1.0f, 0.0f, 0.0f);
+        gl::ClearColor(0.0f, 1.0f, 0.0f, 1.0f);
+        gl::Viewport(0, 0, 4, 4);
+    }
+    Target first(kSide, kSide);
+    Target second(kSide, kSide);
+    auto one = gl::CreateBitmapContext(first.view);
+    auto other = gl::CreateBitmapContext(second.view);
+    ASSERT_NE(one.context, nullptr);
+    ASSERT_NE(other.context, nullptr);
+    struct Drawing {
+        gl::BitmapContext& context;
+        float blue;
+    } const drawings[] = {{*one.context, 1.0f}, {*other.context, 0.0f}};
+    for (const Drawing& drawing : drawings) {
+        ASSERT_TRUE(drawing.context.MakeCurrent());
+        gl::Clear(GL_COLOR_BUFFER_BIT); // the default clear colour, black
+        gl::Color3f(1.0f, 1.0f, drawing.blue);
+        gl::Rectf(-1.0f, -1.0f, 0.0f, 0.0f); // the bottom-left quarter with the default matrices
+    }
+    for (const Drawing& drawing : drawings) {
+        ASSERT_TRUE(drawing.context.MakeCurrent());
+        drawing.context.Finish();
+    }
+    struct Case {
+        const char* name;
+        const Target& target;
+        std::uint32_t quarter;
+    } const cases[] = {{"first", first, 0xFFFFFFu}, {"second", second, 0xFFFF00u}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.target.Pixel(3, 3), c.quarter) << "unlit, in its own colour";
+        EXPECT_EQ(c.target.Pixel(kSide / 2 + 3, 3), 0x000000u) << "outside the quarter";
+        EXPECT_EQ(c.target.Pixel(3, kSide - 2), 0x000000u);
+    }
+    // The context used before came back first, with the font built in it.
+    ASSERT_TRUE(one.context->MakeCurrent());
+    std::string error;
+    EXPECT_EQ(one.context->Font(font, error), firstFont);
+    ASSERT_TRUE(other.context->MakeCurrent());
+    const gl::OutlineFont* otherFont = other.context->Font(font, error);
+    ASSERT_NE(otherFont, nullptr) << error;
+    EXPECT_NE(otherFont, firstFont);
 }
 
 TEST(BitmapContext, RefusesTargetsAndFormatsItCannotRender) {
