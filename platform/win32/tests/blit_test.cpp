@@ -143,3 +143,144 @@ TEST(BlitTest, StretchDIBitsDrawsBottomUpBits) {
 }
 
 } // namespace
+
+namespace formats {
+
+enum class Kind { Mono, Dib24, Compatible32 };
+
+// A bitmap of the kind selected into a memory context of its own.
+struct Canvas {
+    Canvas(Kind kind, int width, int height) : width(width), height(height) {
+        dc = CreateCompatibleDC(nullptr);
+        if (kind == Kind::Dib24) {
+            BITMAPINFO info{};
+            info.bmiHeader = {40, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0}; // bottom-up
+            void* bits = nullptr;
+            bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        } else {
+            bitmap = CreateBitmap(width, height, 1, kind == Kind::Mono ? 1 : 32, nullptr);
+        }
+        previous = SelectObject(dc, bitmap);
+    }
+    ~Canvas() {
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    std::vector<COLORREF> Pixels() const {
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                pixels.push_back(GetPixel(dc, x, y));
+            }
+        }
+        return pixels;
+    }
+
+    int width;
+    int height;
+    HDC dc;
+    HBITMAP bitmap;
+    HGDIOBJ previous;
+};
+
+// A colour of a small set (so that the source background colour occurs), or black and white on
+// a monochrome bitmap.
+COLORREF PatternColor(Kind kind, int x, int y, int salt) {
+    static constexpr COLORREF kColors[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x3C3C3C, 0xFFFFFF};
+    const int index = (x * 7 + y * 3 + salt) % 5;
+    if (kind == Kind::Mono) {
+        return index % 2 == 0 ? 0x000000 : 0xFFFFFF;
+    }
+    return kColors[index];
+}
+
+const char* Name(Kind kind) {
+    return kind == Kind::Mono ? "mono" : kind == Kind::Dib24 ? "24-bit DIB" : "32-bit";
+}
+
+} // namespace formats
+
+// Every pair of the bitmap kinds and the operations the libraries use: a 9 x 5 rectangle from
+// (-1, 2) of a 7 x 5 source, so reaching past it on the left, the right and the bottom,
+// stretched to 11 x 3 at (-2, 1), partly outside the destination. Each destination pixel is
+// worked out from the definitions: the source pixel the stretch maps there (nearest), converted
+// between colour and monochrome (a colour source's background colour is white, other colours black;
+// a monochrome source's black bits take the text colour and its white ones the background colour),
+// combined with the pixel that was there.
+TEST(BlitTest, EveryFormatPairCombinesTheMappedSourcePixelAsDefined) {
+    using formats::Canvas;
+    using formats::Kind;
+    struct Operation {
+        const char* name;
+        DWORD rop;
+        COLORREF (*combine)(COLORREF source, COLORREF destination);
+    };
+    const Operation operations[] = {
+        {"SRCCOPY", SRCCOPY, [](COLORREF s, COLORREF) { return s; }},
+        {"SRCAND", SRCAND, [](COLORREF s, COLORREF d) { return s & d; }},
+        {"SRCPAINT", SRCPAINT, [](COLORREF s, COLORREF d) { return s | d; }},
+        {"SRCINVERT", SRCINVERT, [](COLORREF s, COLORREF d) { return s ^ d; }},
+        {"D AND NOT S", 0x00220326, [](COLORREF s, COLORREF d) { return d & ~s & 0xFFFFFF; }},
+        {"MERGEPAINT", MERGEPAINT, [](COLORREF s, COLORREF d) { return (~s | d) & 0xFFFFFF; }},
+    };
+    constexpr int kSourceWidth = 7, kSourceHeight = 5, kTargetWidth = 11, kTargetHeight = 3;
+    constexpr int kTargetX = -2, kTargetY = 1, kSourceX = -1, kSourceY = 2;
+    constexpr int kRectWidth = 9, kRectHeight = 5;
+    constexpr COLORREF kSourceBackground = 0x00FF00;
+    constexpr COLORREF kTextColor = 0x0000FF, kBackgroundColor = 0xFF0000;
+    for (const Kind from : {Kind::Mono, Kind::Dib24, Kind::Compatible32}) {
+        for (const Kind to : {Kind::Mono, Kind::Dib24, Kind::Compatible32}) {
+            for (const Operation& operation : operations) {
+                SCOPED_TRACE(std::string(formats::Name(from)) + " to " + formats::Name(to) + ", " +
+                             operation.name);
+                Canvas source(from, kSourceWidth, kSourceHeight);
+                Canvas destination(to, 9, 6);
+                for (int y = 0; y < source.height; ++y) {
+                    for (int x = 0; x < source.width; ++x) {
+                        SetPixel(source.dc, x, y, formats::PatternColor(from, x, y, 0));
+                    }
+                }
+                for (int y = 0; y < destination.height; ++y) {
+                    for (int x = 0; x < destination.width; ++x) {
+                        SetPixel(destination.dc, x, y, formats::PatternColor(to, x, y, 2));
+                    }
+                }
+                SetBkColor(source.dc, kSourceBackground);
+                SetTextColor(destination.dc, kTextColor);
+                SetBkColor(destination.dc, kBackgroundColor);
+                const std::vector<COLORREF> before = destination.Pixels();
+                const std::vector<COLORREF> sourcePixels = source.Pixels();
+
+                ASSERT_TRUE(StretchBlt(destination.dc, kTargetX, kTargetY, kTargetWidth,
+                                       kTargetHeight, source.dc, kSourceX, kSourceY, kRectWidth,
+                                       kRectHeight, operation.rop));
+                const std::vector<COLORREF> after = destination.Pixels();
+                for (int y = 0; y < destination.height; ++y) {
+                    for (int x = 0; x < destination.width; ++x) {
+                        const std::size_t at = static_cast<std::size_t>(y * destination.width + x);
+                        COLORREF expected = before[at];
+                        const int sx = kSourceX + (x - kTargetX) * kRectWidth / kTargetWidth;
+                        const int sy = kSourceY + (y - kTargetY) * kRectHeight / kTargetHeight;
+                        const bool inTarget = x >= kTargetX && x < kTargetX + kTargetWidth &&
+                                              y >= kTargetY && y < kTargetY + kTargetHeight;
+                        if (inTarget && sx >= 0 && sx < kSourceWidth && sy < kSourceHeight) {
+                            COLORREF s =
+                                sourcePixels[static_cast<std::size_t>(sy * kSourceWidth + sx)];
+                            if (from == Kind::Mono && to != Kind::Mono) {
+                                s = s == 0xFFFFFF ? kBackgroundColor : kTextColor;
+                            } else if (from != Kind::Mono && to == Kind::Mono) {
+                                s = s == kSourceBackground ? 0xFFFFFF : 0x000000;
+                            }
+                            expected = operation.combine(s, before[at]);
+                        }
+                        EXPECT_EQ(after[at], expected) << "at " << x << ", " << y;
+                    }
+                }
+            }
+        }
+    }
+}

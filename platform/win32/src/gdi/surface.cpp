@@ -97,6 +97,60 @@ void Surface::Set(int x, int y, COLORREF color) {
     }
 }
 
+void Surface::GetSpan(int left, int count, int y, COLORREF* colors) const {
+    const std::uint8_t* row = Row(y);
+    switch (format_) {
+    case PixelFormat::Mono:
+        for (int i = 0; i < count; ++i) {
+            const int x = left + i;
+            colors[i] = monoColors[(row[x >> 3] >> (7 - (x & 7))) & 1];
+        }
+        break;
+    case PixelFormat::Rgb24:
+        for (const std::uint8_t* p = row + static_cast<std::size_t>(left) * 3; count > 0;
+             --count, p += 3) {
+            *colors++ = RGB(p[2], p[1], p[0]);
+        }
+        break;
+    case PixelFormat::Rgb32:
+        for (const std::uint8_t* p = row + static_cast<std::size_t>(left) * 4; count > 0;
+             --count, p += 4) {
+            *colors++ = RGB(p[2], p[1], p[0]);
+        }
+        break;
+    }
+}
+
+void Surface::SetSpan(int left, int count, int y, const COLORREF* colors) {
+    std::uint8_t* row = Row(y);
+    switch (format_) {
+    case PixelFormat::Mono:
+        for (int i = 0; i < count; ++i) {
+            Set(left + i, y, colors[i]);
+        }
+        break;
+    case PixelFormat::Rgb24:
+        for (std::uint8_t* p = row + static_cast<std::size_t>(left) * 3; count > 0;
+             --count, p += 3) {
+            const COLORREF color = *colors++;
+            p[0] = GetBValue(color);
+            p[1] = GetGValue(color);
+            p[2] = GetRValue(color);
+        }
+        break;
+    case PixelFormat::Rgb32:
+        for (std::uint8_t* p = row + static_cast<std::size_t>(left) * 4; count > 0;
+             --count, p += 4) {
+            const COLORREF color = *colors++;
+            p[0] = GetBValue(color);
+            p[1] = GetGValue(color);
+            p[2] = GetRValue(color);
+            p[3] = 0;
+        }
+        break;
+    }
+}
+
 void Surface::FillSpan(int left, int right, int y, COLORREF color) {
     if (left >= right) {
         return;

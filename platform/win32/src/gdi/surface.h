@@ -37,6 +37,10 @@ public:
 
     COLORREF Get(int x, int y) const;
     void Set(int x, int y, COLORREF color);
+    // Pixels left..left+count-1 of row y read into `colors`, or written from them, as Get and
+    // Set do one at a time; the caller has clipped them.
+    void GetSpan(int left, int count, int y, COLORREF* colors) const;
+    void SetSpan(int left, int count, int y, const COLORREF* colors);
     // Fills pixels left..right-1 of row y; the caller has clipped them.
     void FillSpan(int left, int right, int y, COLORREF color);
     void Fill(COLORREF color);
