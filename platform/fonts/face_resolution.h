@@ -49,7 +49,8 @@ struct FaceMetrics {
 FONTS_EXPORT FaceMetrics MetricsOf(FT_Face face);
 
 // The unhinted advance of a Windows-1252 character, in ems; a character the face has no glyph
-// for advances as the face's missing-glyph box does, as it is drawn.
+// for advances as the face's missing-glyph box does, as it is drawn. The advances of a face
+// from OpenFace are loaded once and kept with it.
 FONTS_EXPORT double AdvanceOf(FT_Face face, unsigned char character);
 
 } // namespace fonts

@@ -7,8 +7,10 @@
 #include <fontconfig/fontconfig.h>
 #include FT_TRUETYPE_TABLES_H
 
+#include <array>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace fonts {
@@ -50,6 +52,20 @@ void AddFamily(FcPattern* pattern, const std::string& family) {
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
 }
 
+// The faces OpenFace opened, by file and index; they stay open for the process.
+std::map<std::pair<std::string, int>, FT_Face>& OpenedFaces() {
+    static std::map<std::pair<std::string, int>, FT_Face> faces;
+    return faces;
+}
+
+// The advances of each character of the faces OpenFace opened, loaded from the glyph at the
+// first measurement: text is measured a word at a time, over and over the same characters.
+using Advances = std::array<std::optional<double>, 256>;
+std::map<FT_Face, Advances>& KeptAdvances() {
+    static std::map<FT_Face, Advances> advances;
+    return advances;
+}
+
 } // namespace
 
 ResolvedFace ResolveFace(const FaceRequest& request) {
@@ -82,10 +98,9 @@ ResolvedFace ResolveFace(const FaceRequest& request) {
 }
 
 FT_Face OpenFace(const ResolvedFace& face) {
-    static std::map<std::pair<std::string, int>, FT_Face> faces;
     auto key = std::make_pair(face.file, face.index);
-    auto found = faces.find(key);
-    if (found != faces.end()) {
+    auto found = OpenedFaces().find(key);
+    if (found != OpenedFaces().end()) {
         return found->second;
     }
     FT_Face opened = nullptr;
@@ -93,7 +108,10 @@ FT_Face OpenFace(const ResolvedFace& face) {
         FT_New_Face(Library(), face.file.c_str(), face.index, &opened) != 0) {
         opened = nullptr;
     }
-    faces[key] = opened;
+    OpenedFaces()[key] = opened;
+    if (opened != nullptr) {
+        KeptAdvances().emplace(opened, Advances{});
+    }
     return opened;
 }
 
@@ -117,12 +135,20 @@ FaceMetrics MetricsOf(FT_Face face) {
 }
 
 double AdvanceOf(FT_Face face, unsigned char character) {
-    FT_UInt index = FT_Get_Char_Index(face, runtime::Windows1252Character(character));
-    if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE) != 0) {
-        return 0;
+    const auto kept = KeptAdvances().find(face);
+    if (kept != KeptAdvances().end() && kept->second[character]) {
+        return *kept->second[character];
     }
-    double unitsPerEm = face->units_per_EM ? face->units_per_EM : 2048;
-    return static_cast<double>(face->glyph->metrics.horiAdvance) / unitsPerEm;
+    double advance = 0;
+    FT_UInt index = FT_Get_Char_Index(face, runtime::Windows1252Character(character));
+    if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE) == 0) {
+        double unitsPerEm = face->units_per_EM ? face->units_per_EM : 2048;
+        advance = static_cast<double>(face->glyph->metrics.horiAdvance) / unitsPerEm;
+    }
+    if (kept != KeptAdvances().end()) {
+        kept->second[character] = advance;
+    }
+    return advance;
 }
 
 } // namespace fonts

@@ -45,9 +45,13 @@ TEST(FaceResolution, MetricsAndAdvancesAreTheFaceDesignValues) {
     EXPECT_DOUBLE_EQ(metrics.ascent, 1854.0 / 2048);
     EXPECT_DOUBLE_EQ(metrics.descent, 434.0 / 2048);
     EXPECT_GE(metrics.lineSpacing, metrics.ascent + metrics.descent);
-    EXPECT_DOUBLE_EQ(fonts::AdvanceOf(face, 'A'), 1366.0 / 2048);
-    EXPECT_DOUBLE_EQ(fonts::AdvanceOf(face, ' '), 569.0 / 2048);
-    EXPECT_DOUBLE_EQ(fonts::AdvanceOf(face, 0x80), 1139.0 / 2048);
+    // Asked twice: the second answer comes from the advances kept with the face.
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round == 0 ? "loaded" : "kept");
+        EXPECT_DOUBLE_EQ(fonts::AdvanceOf(face, 'A'), 1366.0 / 2048);
+        EXPECT_DOUBLE_EQ(fonts::AdvanceOf(face, ' '), 569.0 / 2048);
+        EXPECT_DOUBLE_EQ(fonts::AdvanceOf(face, 0x80), 1139.0 / 2048);
+    }
 }
 
 TEST(FaceResolution, AnUnreadableFileOpensNoFace) {
