@@ -65,7 +65,7 @@ TemplateError TemplateDocument::FileWrite(const std::filesystem::path& name) con
         return TemplateError::WriteFailure;
     }
     try {
-        sys::ReplaceFileAtomically(name, *document_);
+        sys::WriteScratchFile(name, *document_);
     } catch (const runtime::RuntimeError&) {
         return TemplateError::WriteFailure;
     }

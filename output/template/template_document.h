@@ -55,8 +55,9 @@ public:
     // cannot be opened or read to its end, or when the name holds a NUL byte.
     TemplateError FileRead(const std::filesystem::path& name);
     // Replaces the file with the document's bytes, atomically (platform/system/atomic_file.h):
-    // a failed write leaves the old file as it was. NoData without a document, WriteFailure when
-    // the file cannot be written or the name holds a NUL byte.
+    // a failed write leaves the old file as it was. The file is a scratch file, not flushed to
+    // disk: a filled template is read back at once by the one who filled it. NoData without a
+    // document, WriteFailure when the file cannot be written or the name holds a NUL byte.
     TemplateError FileWrite(const std::filesystem::path& name) const;
 
     // The document itself, for callers that hold it in memory.

@@ -60,7 +60,8 @@ void SyncFolder(const fs::path& folder) {
 
 } // namespace
 
-AtomicFile::AtomicFile(const fs::path& target) : target_(FollowLinks(target)), descriptor_(-1) {
+AtomicFile::AtomicFile(const fs::path& target, Durability durability)
+    : target_(FollowLinks(target)), descriptor_(-1), durability_(durability) {
     for (;;) {
         temporary_ = TemporaryBeside(target_);
         descriptor_ = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -90,7 +91,7 @@ void AtomicFile::Commit() {
     if (stat(target_.c_str(), &existing) == 0) {
         fchmod(descriptor_, existing.st_mode & 07777);
     }
-    if (fsync(descriptor_) != 0) {
+    if (durability_ == Durability::Flushed && fsync(descriptor_) != 0) {
         ThrowOsError(errno, target_);
     }
     const int descriptor = descriptor_;
@@ -105,13 +106,27 @@ void AtomicFile::Commit() {
         unlink(temporary_.c_str());
         ThrowOsError(error, target_, ErrorNumber::PathFileAccessError);
     }
-    SyncFolder(target_.parent_path());
+    if (durability_ == Durability::Flushed) {
+        SyncFolder(target_.parent_path());
+    }
 }
 
-void ReplaceFileAtomically(const fs::path& target, std::string_view contents) {
-    AtomicFile file(target);
+namespace {
+
+void ReplaceWhole(const fs::path& target, std::string_view contents, Durability durability) {
+    AtomicFile file(target, durability);
     file.Write(contents);
     file.Commit();
+}
+
+} // namespace
+
+void ReplaceFileAtomically(const fs::path& target, std::string_view contents) {
+    ReplaceWhole(target, contents, Durability::Flushed);
+}
+
+void WriteScratchFile(const fs::path& target, std::string_view contents) {
+    ReplaceWhole(target, contents, Durability::Scratch);
 }
 
 } // namespace sys

@@ -4,6 +4,12 @@
 // file keeps its permission bits; a symbolic link is followed, and the file it points to is
 // replaced while the link stays a link. The temporary file's name is short, so that a target
 // name as long as the file system allows works.
+//
+// Scratch files (what the program writes only to read it back within the same operation: an
+// extracted template, the graph bitmap, a filled report text) are replaced the same way but
+// not flushed: a reader still sees the old file or the new one whole, but after a crash either
+// may be lost, which costs nothing for a file that is made again at the next use. The user's
+// data files and exported documents are always flushed.
 #pragma once
 
 #include <filesystem>
@@ -11,27 +17,37 @@
 
 namespace sys {
 
+enum class Durability {
+    Flushed, // the content and the rename are on disk when Commit returns
+    Scratch, // left to the kernel to write when it will
+};
+
 class AtomicFile {
 public:
     // Starts the replacement of `target` (which need not exist yet). A missing folder is 76.
     // Every writer of data files replaces them through this class.
-    explicit AtomicFile(const std::filesystem::path& target);
+    explicit AtomicFile(const std::filesystem::path& target,
+                        Durability durability = Durability::Flushed);
     // Without Commit the temporary file is removed and the target is left untouched.
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     void Write(std::string_view bytes);
-    // Flushes the content to disk and renames it over the target.
+    // Flushes the content to disk (unless it is scratch) and renames it over the target.
     void Commit();
 
 private:
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     int descriptor_;
+    Durability durability_;
 };
 
 // Writes `contents` as the whole new content of `target`, atomically.
 void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view contents);
+
+// The same for a scratch file: replaced whole, never flushed.
+void WriteScratchFile(const std::filesystem::path& target, std::string_view contents);
 
 } // namespace sys

@@ -13,7 +13,7 @@ bool WriteImageFile(std::string_view name, std::string_view extension,
         return false;
     }
     try {
-        sys::ReplaceFileAtomically(
+        sys::WriteScratchFile(
             CallerFilePath(name, extension),
             std::string_view(reinterpret_cast<const char*>(contents.data()), contents.size()));
     } catch (const std::exception&) {
