@@ -136,13 +136,13 @@ public:
     WallpaperMode Wallpaper() const { return settings_.wallpaperMode; }
     HBITMAP WallpaperBitmap() const { return wallpaper_; }
 
-    void BackdropSolid(std::int32_t color) {
-        settings_.backdrop = {BackdropMode::Solid, color, color};
-    }
-    void BackdropFade(std::int32_t from, std::int32_t to) {
-        settings_.backdrop = {BackdropMode::Fade, from, to};
-    }
+    void BackdropSolid(std::int32_t color);
+    void BackdropFade(std::int32_t from, std::int32_t to);
     const GraphBackdrop& Backdrop() const { return settings_.backdrop; }
+    // The fade's 1 x 48 gradient bitmap, made at its first use and kept until the backdrop
+    // changes or the chart is reset; null when the backdrop is no fade or the bitmap cannot be
+    // made.
+    HBITMAP FadeGradient() const;
 
     void ClippingOff() { settings_.clipping = {}; }
     void ClippingOn(std::int32_t indexMin, std::int32_t indexMax);
@@ -172,6 +172,7 @@ private:
     GraphSeries* FindSeries(const std::string& id);
     const GraphSeries* FindSeries(const std::string& id) const;
     void AddColumn(std::int32_t index, std::string label);
+    void DropFadeGradient();
 
     // Everything Reset restores; the wallpaper's bitmap is owned apart.
     struct Settings {
@@ -200,6 +201,7 @@ private:
     LabelFont labelFont_;
     Settings settings_;
     HBITMAP wallpaper_ = nullptr;
+    mutable HBITMAP fadeGradient_ = nullptr;
 };
 
 // A row's label: "$" and the value with no decimals and a comma before every third digit from

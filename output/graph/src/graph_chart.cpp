@@ -1,6 +1,7 @@
 #include "output/graph/graph_chart.h"
 
 #include "output/bitmap_file.h"
+#include "output/graph/src/fade_gradient.h"
 #include "output/image/caller_path.h"
 #include "platform/runtime/text.h"
 
@@ -76,11 +77,37 @@ double GraphSeries::ValueAt(std::int64_t index) const {
 
 GraphChart::~GraphChart() {
     WallpaperOff();
+    DropFadeGradient();
 }
 
 void GraphChart::Reset() {
     WallpaperOff();
+    DropFadeGradient();
     settings_ = Settings{};
+}
+
+void GraphChart::BackdropSolid(std::int32_t color) {
+    DropFadeGradient();
+    settings_.backdrop = {BackdropMode::Solid, color, color};
+}
+
+void GraphChart::BackdropFade(std::int32_t from, std::int32_t to) {
+    DropFadeGradient();
+    settings_.backdrop = {BackdropMode::Fade, from, to};
+}
+
+HBITMAP GraphChart::FadeGradient() const {
+    if (fadeGradient_ == nullptr && settings_.backdrop.mode == BackdropMode::Fade) {
+        fadeGradient_ = MakeFadeGradient(settings_.backdrop);
+    }
+    return fadeGradient_;
+}
+
+void GraphChart::DropFadeGradient() {
+    if (fadeGradient_ != nullptr) {
+        DeleteObject(fadeGradient_);
+    }
+    fadeGradient_ = nullptr;
 }
 
 void GraphChart::PutClamped(float& property, double value, double low, double high) {

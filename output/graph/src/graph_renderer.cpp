@@ -3,6 +3,7 @@
 // subset on memory bitmaps.
 #include "output/graph/graph_renderer.h"
 
+#include "output/graph/src/fade_gradient.h"
 #include "output/graph/src/scene.h"
 #include "platform/win32/winuser.h"
 
@@ -14,9 +15,6 @@ namespace output {
 
 namespace {
 
-// The gradient of a fade: two rows of the top colour, 44 rows of steps, two of the bottom.
-constexpr int kGradientRows = 48;
-constexpr int kGradientSteps = 44;
 // D AND NOT S: clears the destination where a monochrome source is white.
 constexpr DWORD kClearWhereMarked = 0x00220326u;
 constexpr COLORREF kBlack = 0x000000;
@@ -110,40 +108,20 @@ void FilledRectangle(HDC context, int left, int top, int right, int bottom, COLO
     Rectangle(context, left, top, right, bottom);
 }
 
-int Channel(std::int32_t color, int shift) {
-    return (static_cast<std::uint32_t>(color) >> shift) & 0xFF;
-}
-
-COLORREF GradientRow(const GraphBackdrop& backdrop, int row) {
-    if (row < 2) {
-        return static_cast<COLORREF>(backdrop.top) & kWhite;
-    }
-    if (row >= 2 + kGradientSteps) {
-        return static_cast<COLORREF>(backdrop.bottom) & kWhite;
-    }
-    COLORREF color = 0;
-    for (const int shift : {0, 8, 16}) {
-        const int top = Channel(backdrop.top, shift);
-        const int bottom = Channel(backdrop.bottom, shift);
-        color |= static_cast<COLORREF>(top + (bottom - top) * (row - 2) / kGradientSteps) << shift;
-    }
-    return color;
-}
-
-void DrawBackdrop(HDC picture, const GraphBackdrop& backdrop, int xSize, int ySize) {
+void DrawBackdrop(HDC picture, const GraphChart& chart, int xSize, int ySize) {
+    const GraphBackdrop& backdrop = chart.Backdrop();
     if (backdrop.mode == BackdropMode::Solid) {
         FilledRectangle(picture, 0, 0, xSize + 1, ySize + 1,
                         static_cast<COLORREF>(backdrop.top) & kWhite, nullptr);
-    } else if (backdrop.mode == BackdropMode::Fade) {
-        MemoryCanvas gradient(CreateCompatibleBitmap(picture, 1, kGradientRows));
-        if (!gradient.Ok()) {
+    } else if (backdrop.mode == BackdropMode::Fade && chart.FadeGradient() != nullptr) {
+        HDC gradient = CreateCompatibleDC(nullptr);
+        if (gradient == nullptr) {
             return;
         }
-        for (int row = 0; row < kGradientRows; ++row) {
-            SetPixel(gradient.Context(), 0, row, GradientRow(backdrop, row));
-        }
-        StretchBlt(picture, 0, 0, xSize, ySize, gradient.Context(), 0, 0, 1, kGradientRows,
-                   SRCCOPY);
+        const HGDIOBJ previous = SelectObject(gradient, chart.FadeGradient());
+        StretchBlt(picture, 0, 0, xSize, ySize, gradient, 0, 0, 1, kFadeGradientRows, SRCCOPY);
+        SelectObject(gradient, previous);
+        DeleteDC(gradient);
     }
 }
 
@@ -295,7 +273,7 @@ GraphError RenderGraph(const GraphChart& chart, std::int32_t xSize, std::int32_t
         return GraphError::CannotMakeBitmap;
     }
     HDC target = result.Context();
-    DrawBackdrop(target, chart.Backdrop(), xSize, ySize);
+    DrawBackdrop(target, chart, xSize, ySize);
     DrawWallpaper(target, chart, xSize, ySize);
     SetTextColor(target, kBlack);
     SetBkColor(target, kWhite);

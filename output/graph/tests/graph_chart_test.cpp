@@ -1,6 +1,7 @@
 // The chart's data model: errors and their order, ranges put in order and held to 64-bit limits,
-// clamped properties, AutoColumn and AutoRow steps, title lines.
+// clamped properties, AutoColumn and AutoRow steps, title lines, the kept fade gradient.
 #include "output/graph/graph_chart.h"
+#include "output/graph/tests/graph_pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -205,6 +206,46 @@ TEST(GraphChart, TitleLinesAndClampedSize) {
     chart.SetTitle(0, "x", std::nan(""), 0, 0);
     EXPECT_EQ(chart.Title().mode, output::TitleMode::Plain);
     EXPECT_EQ(chart.Title().size, double{0.05f});
+}
+
+// The fade's gradient is made at the first use and kept for the next draws, and a changed or
+// reset backdrop gives a new one: never the gradient of the backdrop before.
+TEST(GraphChart, TheFadeGradientIsKeptUntilTheBackdropChanges) {
+    using graphtest::PixelOf;
+    GraphChart chart;
+    const HBITMAP first = chart.FadeGradient(); // the default fade, 0x000000 to 0x803030
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(chart.FadeGradient(), first);
+    struct Case {
+        const char* name;
+        void (*change)(GraphChart&);
+        bool fade;
+        COLORREF top;    // rows 0 and 1
+        COLORREF middle; // row 24: top + (bottom - top) x 22 / 44, truncated, for each channel
+        COLORREF bottom; // rows 46 and 47
+    } const cases[] = {
+        {"default", [](GraphChart&) {}, true, 0x000000, 0x401818, 0x803030},
+        {"another fade", [](GraphChart& c) { c.BackdropFade(0x102030, 0x302050); }, true, 0x102030,
+         0x202040, 0x302050},
+        {"solid", [](GraphChart& c) { c.BackdropSolid(0x00FF00); }, false, 0, 0, 0},
+        {"fade again", [](GraphChart& c) { c.BackdropFade(0xFFFFFF, 0x000000); }, true, 0xFFFFFF,
+         0x808080, 0x000000},
+        {"reset", [](GraphChart& c) { c.Reset(); }, true, 0x000000, 0x401818, 0x803030},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.change(chart);
+        const HBITMAP gradient = chart.FadeGradient();
+        if (!c.fade) {
+            EXPECT_EQ(gradient, nullptr);
+            continue;
+        }
+        ASSERT_NE(gradient, nullptr);
+        EXPECT_EQ(chart.FadeGradient(), gradient);
+        EXPECT_EQ(PixelOf(gradient, 0, 1), c.top);
+        EXPECT_EQ(PixelOf(gradient, 0, 24), c.middle);
+        EXPECT_EQ(PixelOf(gradient, 0, 46), c.bottom);
+    }
 }
 
 } // namespace
