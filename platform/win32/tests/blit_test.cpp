@@ -204,13 +204,12 @@ const char* Name(Kind kind) {
 
 } // namespace formats
 
-// Every pair of the bitmap kinds and the operations the libraries use: a 9 x 5 rectangle from
-// (-1, 2) of a 7 x 5 source, so reaching past it on the left, the right and the bottom,
-// stretched to 11 x 3 at (-2, 1), partly outside the destination. Each destination pixel is
-// worked out from the definitions: the source pixel the stretch maps there (nearest), converted
-// between colour and monochrome (a colour source's background colour is white, other colours black;
-// a monochrome source's black bits take the text colour and its white ones the background colour),
-// combined with the pixel that was there.
+// Every pair of the bitmap kinds and the operations the libraries use, on a 7 x 5 source and a
+// 9 x 6 destination, stretched and not, each reaching past both bitmaps. Each destination pixel
+// is worked out from the definitions: the source pixel the blit maps there (nearest), converted
+// between colour and monochrome (a colour source's background colour is white, other colours
+// black; a monochrome source's black bits take the text colour and its white ones the
+// background colour), combined with the pixel that was there.
 TEST(BlitTest, EveryFormatPairCombinesTheMappedSourcePixelAsDefined) {
     using formats::Canvas;
     using formats::Kind;
@@ -227,57 +226,74 @@ TEST(BlitTest, EveryFormatPairCombinesTheMappedSourcePixelAsDefined) {
         {"D AND NOT S", 0x00220326, [](COLORREF s, COLORREF d) { return d & ~s & 0xFFFFFF; }},
         {"MERGEPAINT", MERGEPAINT, [](COLORREF s, COLORREF d) { return (~s | d) & 0xFFFFFF; }},
     };
-    constexpr int kSourceWidth = 7, kSourceHeight = 5, kTargetWidth = 11, kTargetHeight = 3;
-    constexpr int kTargetX = -2, kTargetY = 1, kSourceX = -1, kSourceY = 2;
-    constexpr int kRectWidth = 9, kRectHeight = 5;
+    struct Geometry {
+        const char* name;
+        int targetX, targetY, targetWidth, targetHeight;
+        int sourceX, sourceY, sourceWidth, sourceHeight;
+    };
+    const Geometry geometries[] = {
+        // 9 x 5 from (-1, 2): past the source on the left, the right and the bottom; to 11 x 3
+        // at (-2, 1), past the destination on the left and the right.
+        {"stretched", -2, 1, 11, 3, -1, 2, 9, 5},
+        // 9 x 4 from (-2, 1) to (3, -1): past the source on the left, the destination on the top
+        // and the right.
+        {"unstretched", 3, -1, 9, 4, -2, 1, 9, 4},
+    };
+    constexpr int kSourceWidth = 7, kSourceHeight = 5;
     constexpr COLORREF kSourceBackground = 0x00FF00;
     constexpr COLORREF kTextColor = 0x0000FF, kBackgroundColor = 0xFF0000;
-    for (const Kind from : {Kind::Mono, Kind::Dib24, Kind::Compatible32}) {
-        for (const Kind to : {Kind::Mono, Kind::Dib24, Kind::Compatible32}) {
-            for (const Operation& operation : operations) {
-                SCOPED_TRACE(std::string(formats::Name(from)) + " to " + formats::Name(to) + ", " +
-                             operation.name);
-                Canvas source(from, kSourceWidth, kSourceHeight);
-                Canvas destination(to, 9, 6);
-                for (int y = 0; y < source.height; ++y) {
-                    for (int x = 0; x < source.width; ++x) {
-                        SetPixel(source.dc, x, y, formats::PatternColor(from, x, y, 0));
-                    }
-                }
-                for (int y = 0; y < destination.height; ++y) {
-                    for (int x = 0; x < destination.width; ++x) {
-                        SetPixel(destination.dc, x, y, formats::PatternColor(to, x, y, 2));
-                    }
-                }
-                SetBkColor(source.dc, kSourceBackground);
-                SetTextColor(destination.dc, kTextColor);
-                SetBkColor(destination.dc, kBackgroundColor);
-                const std::vector<COLORREF> before = destination.Pixels();
-                const std::vector<COLORREF> sourcePixels = source.Pixels();
-
-                ASSERT_TRUE(StretchBlt(destination.dc, kTargetX, kTargetY, kTargetWidth,
-                                       kTargetHeight, source.dc, kSourceX, kSourceY, kRectWidth,
-                                       kRectHeight, operation.rop));
-                const std::vector<COLORREF> after = destination.Pixels();
-                for (int y = 0; y < destination.height; ++y) {
-                    for (int x = 0; x < destination.width; ++x) {
-                        const std::size_t at = static_cast<std::size_t>(y * destination.width + x);
-                        COLORREF expected = before[at];
-                        const int sx = kSourceX + (x - kTargetX) * kRectWidth / kTargetWidth;
-                        const int sy = kSourceY + (y - kTargetY) * kRectHeight / kTargetHeight;
-                        const bool inTarget = x >= kTargetX && x < kTargetX + kTargetWidth &&
-                                              y >= kTargetY && y < kTargetY + kTargetHeight;
-                        if (inTarget && sx >= 0 && sx < kSourceWidth && sy < kSourceHeight) {
-                            COLORREF s =
-                                sourcePixels[static_cast<std::size_t>(sy * kSourceWidth + sx)];
-                            if (from == Kind::Mono && to != Kind::Mono) {
-                                s = s == 0xFFFFFF ? kBackgroundColor : kTextColor;
-                            } else if (from != Kind::Mono && to == Kind::Mono) {
-                                s = s == kSourceBackground ? 0xFFFFFF : 0x000000;
-                            }
-                            expected = operation.combine(s, before[at]);
+    for (const Geometry& at : geometries) {
+        for (const Kind from : {Kind::Mono, Kind::Dib24, Kind::Compatible32}) {
+            for (const Kind to : {Kind::Mono, Kind::Dib24, Kind::Compatible32}) {
+                for (const Operation& operation : operations) {
+                    SCOPED_TRACE(std::string(at.name) + ", " + formats::Name(from) + " to " +
+                                 formats::Name(to) + ", " + operation.name);
+                    Canvas source(from, kSourceWidth, kSourceHeight);
+                    Canvas destination(to, 9, 6);
+                    for (int y = 0; y < source.height; ++y) {
+                        for (int x = 0; x < source.width; ++x) {
+                            SetPixel(source.dc, x, y, formats::PatternColor(from, x, y, 0));
                         }
-                        EXPECT_EQ(after[at], expected) << "at " << x << ", " << y;
+                    }
+                    for (int y = 0; y < destination.height; ++y) {
+                        for (int x = 0; x < destination.width; ++x) {
+                            SetPixel(destination.dc, x, y, formats::PatternColor(to, x, y, 2));
+                        }
+                    }
+                    SetBkColor(source.dc, kSourceBackground);
+                    SetTextColor(destination.dc, kTextColor);
+                    SetBkColor(destination.dc, kBackgroundColor);
+                    const std::vector<COLORREF> before = destination.Pixels();
+                    const std::vector<COLORREF> sourcePixels = source.Pixels();
+
+                    ASSERT_TRUE(StretchBlt(destination.dc, at.targetX, at.targetY, at.targetWidth,
+                                           at.targetHeight, source.dc, at.sourceX, at.sourceY,
+                                           at.sourceWidth, at.sourceHeight, operation.rop));
+                    const std::vector<COLORREF> after = destination.Pixels();
+                    for (int y = 0; y < destination.height; ++y) {
+                        for (int x = 0; x < destination.width; ++x) {
+                            const auto index = static_cast<std::size_t>(y * destination.width + x);
+                            COLORREF expected = before[index];
+                            const int sx =
+                                at.sourceX + (x - at.targetX) * at.sourceWidth / at.targetWidth;
+                            const int sy =
+                                at.sourceY + (y - at.targetY) * at.sourceHeight / at.targetHeight;
+                            const bool inTarget =
+                                x >= at.targetX && x < at.targetX + at.targetWidth &&
+                                y >= at.targetY && y < at.targetY + at.targetHeight;
+                            if (inTarget && sx >= 0 && sx < kSourceWidth && sy >= 0 &&
+                                sy < kSourceHeight) {
+                                COLORREF s =
+                                    sourcePixels[static_cast<std::size_t>(sy * kSourceWidth + sx)];
+                                if (from == Kind::Mono && to != Kind::Mono) {
+                                    s = s == 0xFFFFFF ? kBackgroundColor : kTextColor;
+                                } else if (from != Kind::Mono && to == Kind::Mono) {
+                                    s = s == kSourceBackground ? 0xFFFFFF : 0x000000;
+                                }
+                                expected = operation.combine(s, before[index]);
+                            }
+                            EXPECT_EQ(after[index], expected) << "at " << x << ", " << y;
+                        }
                     }
                 }
             }

@@ -279,12 +279,19 @@ void ReadSourceRow(const Surface& source, int sy, const std::vector<int>& column
                    const BlitColors& colors, std::vector<COLORREF>& span,
                    std::vector<COLORREF>& row) {
     const int first = columns.front();
-    span.resize(static_cast<std::size_t>(columns.back() - first + 1));
-    source.GetSpan(first, static_cast<int>(span.size()), sy, span.data());
+    const auto spanWidth = static_cast<std::size_t>(columns.back() - first + 1);
+    // Without a stretch the source pixels are the row itself.
+    const bool unstretched = spanWidth == columns.size();
+    std::vector<COLORREF>& pixels = unstretched ? row : span;
+    pixels.resize(spanWidth);
+    source.GetSpan(first, static_cast<int>(spanWidth), sy, pixels.data());
     const bool fromMono = source.Format() == PixelFormat::Mono;
+    if (unstretched && fromMono == toMono) {
+        return;
+    }
     const COLORREF sourceBackground = colors.sourceBackground & 0xFFFFFF;
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const COLORREF s = span[static_cast<std::size_t>(columns[i] - first)];
+        const COLORREF s = pixels[static_cast<std::size_t>(columns[i] - first)];
         if (fromMono && !toMono) {
             row[i] =
                 s == source.monoColors[1] ? colors.destinationBackground : colors.destinationText;

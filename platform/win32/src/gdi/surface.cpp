@@ -124,11 +124,24 @@ void Surface::GetSpan(int left, int count, int y, COLORREF* colors) const {
 void Surface::SetSpan(int left, int count, int y, const COLORREF* colors) {
     std::uint8_t* row = Row(y);
     switch (format_) {
-    case PixelFormat::Mono:
-        for (int i = 0; i < count; ++i) {
+    case PixelFormat::Mono: {
+        // Single bits up to a byte boundary, whole bytes of eight pixels, single bits after.
+        int i = 0;
+        for (; i < count && ((left + i) & 7) != 0; ++i) {
+            Set(left + i, y, colors[i]);
+        }
+        for (; i + 8 <= count; i += 8) {
+            std::uint8_t byte = 0;
+            for (int bit = 0; bit < 8; ++bit) {
+                byte = static_cast<std::uint8_t>(byte << 1 | (MonoBit(colors[i + bit] & 0xFFFFFF)));
+            }
+            row[(left + i) >> 3] = byte;
+        }
+        for (; i < count; ++i) {
             Set(left + i, y, colors[i]);
         }
         break;
+    }
     case PixelFormat::Rgb24:
         for (std::uint8_t* p = row + static_cast<std::size_t>(left) * 3; count > 0;
              --count, p += 3) {
