@@ -46,6 +46,9 @@ void CombineVertices(GLdouble coordinates[3], void* /*neighbours*/[4], GLfloat /
     *out = combined.vertices.back().data();
 }
 
+// Edge flags mark the polygon's boundary for outline drawing, which the glyphs never use.
+void IgnoreEdgeFlag(GLboolean /*flag*/) {}
+
 Tessellator NewTessellator() {
     Tessellator tessellator(gluNewTess());
     if (tessellator == nullptr) {
@@ -61,6 +64,11 @@ Tessellator NewTessellator() {
     gluTessCallback(tessellator.get(), GLU_TESS_END, reinterpret_cast<_GLUfuncptr>(renderer.End));
     gluTessCallback(tessellator.get(), GLU_TESS_COMBINE_DATA,
                     reinterpret_cast<_GLUfuncptr>(&CombineVertices));
+    // With an edge flag callback the tessellator hands over each face as one batch of separate
+    // triangles instead of many small fans and strips: the same triangles, in far fewer
+    // primitives for the renderer to set up at every draw of the list.
+    gluTessCallback(tessellator.get(), GLU_TESS_EDGE_FLAG,
+                    reinterpret_cast<_GLUfuncptr>(&IgnoreEdgeFlag));
     return tessellator;
 }
 
