@@ -69,31 +69,59 @@ void DrawLineItem(cairo_t* cairo, const LineItem& line) {
     cairo_stroke(cairo);
 }
 
-void DrawPictureItem(cairo_t* cairo, const PictureItem& item) {
-    const Picture& picture = item.picture;
-    int stride = cairo_format_stride_for_width(CAIRO_FORMAT_ARGB32, picture.PixelWidth());
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(stride) * picture.PixelHeight());
-    for (int row = 0; row < picture.PixelHeight(); ++row) {
-        std::memcpy(pixels.data() + static_cast<std::size_t>(row) * stride,
-                    picture.Pixels().data() + static_cast<std::size_t>(row) * picture.PixelWidth(),
-                    static_cast<std::size_t>(picture.PixelWidth()) * 4);
+// The Cairo surfaces of the pictures one rendering draws, one for each decoded picture however
+// often it is drawn: a PDF file then holds each picture once, compressed once, and every page
+// that shows it refers to it.
+class PictureSurfaces {
+public:
+    PictureSurfaces() = default;
+    ~PictureSurfaces() {
+        for (const auto& [pixels, surface] : surfaces_) {
+            cairo_surface_destroy(surface);
+        }
     }
-    cairo_surface_t* image = cairo_image_surface_create_for_data(
-        pixels.data(), CAIRO_FORMAT_ARGB32, picture.PixelWidth(), picture.PixelHeight(), stride);
+    PictureSurfaces(const PictureSurfaces&) = delete;
+    PictureSurfaces& operator=(const PictureSurfaces&) = delete;
+
+    // Pictures that share their pixels (copies of one decoded picture) share a surface.
+    cairo_surface_t* SurfaceOf(const Picture& picture) {
+        const std::vector<std::uint32_t>* pixels = &picture.Pixels();
+        if (const auto found = surfaces_.find(pixels); found != surfaces_.end()) {
+            return found->second;
+        }
+        cairo_surface_t* image = cairo_image_surface_create(
+            CAIRO_FORMAT_ARGB32, picture.PixelWidth(), picture.PixelHeight());
+        cairo_surface_flush(image);
+        const int stride = cairo_image_surface_get_stride(image);
+        unsigned char* data = cairo_image_surface_get_data(image);
+        for (int row = 0; data != nullptr && row < picture.PixelHeight(); ++row) {
+            std::memcpy(data + static_cast<std::size_t>(row) * stride,
+                        pixels->data() + static_cast<std::size_t>(row) * picture.PixelWidth(),
+                        static_cast<std::size_t>(picture.PixelWidth()) * 4);
+        }
+        cairo_surface_mark_dirty(image);
+        surfaces_.emplace(pixels, image);
+        return image;
+    }
+
+private:
+    std::map<const std::vector<std::uint32_t>*, cairo_surface_t*> surfaces_;
+};
+
+void DrawPictureItem(cairo_t* cairo, const PictureItem& item, PictureSurfaces& surfaces) {
+    const Picture& picture = item.picture;
     cairo_save(cairo);
     cairo_translate(cairo, item.left, item.top);
     cairo_scale(cairo, static_cast<double>(item.width) / picture.PixelWidth(),
                 static_cast<double>(item.height) / picture.PixelHeight());
-    cairo_set_source_surface(cairo, image, 0, 0);
+    cairo_set_source_surface(cairo, surfaces.SurfaceOf(picture), 0, 0);
     cairo_paint(cairo);
     cairo_restore(cairo);
-    // The PDF surface may keep the picture until the page ends; it copies the pixels it keeps.
-    cairo_surface_finish(image);
-    cairo_surface_destroy(image);
 }
 
-// Draws a page's list in twips, scaled by `scale` (device units per twip).
-void DrawPage(cairo_t* cairo, const Page& page, double scale) {
+// Draws a page's list in twips, scaled by `scale` (device units per twip). The picture surfaces
+// must live until the surface drawn on is finished.
+void DrawPage(cairo_t* cairo, const Page& page, double scale, PictureSurfaces& pictures) {
     cairo_save(cairo);
     cairo_scale(cairo, scale, scale);
     cairo_font_options_t* options = cairo_font_options_create();
@@ -108,7 +136,7 @@ void DrawPage(cairo_t* cairo, const Page& page, double scale) {
         } else if (const auto* line = std::get_if<LineItem>(&item)) {
             DrawLineItem(cairo, *line);
         } else {
-            DrawPictureItem(cairo, std::get<PictureItem>(item));
+            DrawPictureItem(cairo, std::get<PictureItem>(item), pictures);
         }
     }
     cairo_restore(cairo);
@@ -134,7 +162,8 @@ SurfacePointer PageSurface(const Page& page, double dotsPerInch) {
     ContextPointer cairo(cairo_create(surface.get()), cairo_destroy);
     cairo_set_source_rgb(cairo.get(), 1, 1, 1);
     cairo_paint(cairo.get());
-    DrawPage(cairo.get(), page, dotsPerInch / kTwipsPerInch);
+    PictureSurfaces pictures;
+    DrawPage(cairo.get(), page, dotsPerInch / kTwipsPerInch, pictures);
     cairo_surface_flush(surface.get());
     if (cairo_status(cairo.get()) != CAIRO_STATUS_SUCCESS) {
         Fail(runtime::ErrorNumber::DeviceIOError,
@@ -147,6 +176,7 @@ SurfacePointer PageSurface(const Page& page, double dotsPerInch) {
 
 std::string RenderPdfBytes(const std::vector<Page>& pages, const std::string& title) {
     std::string bytes;
+    PictureSurfaces pictures;
     SurfacePointer surface(cairo_pdf_surface_create_for_stream(AppendTo, &bytes, 612, 792),
                            cairo_surface_destroy);
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE,
@@ -156,7 +186,7 @@ std::string RenderPdfBytes(const std::vector<Page>& pages, const std::string& ti
         for (const Page& page : pages) {
             cairo_pdf_surface_set_size(surface.get(), page.width / kTwipsPerPoint,
                                        page.height / kTwipsPerPoint);
-            DrawPage(cairo.get(), page, 1 / kTwipsPerPoint);
+            DrawPage(cairo.get(), page, 1 / kTwipsPerPoint, pictures);
             cairo_show_page(cairo.get());
         }
         if (cairo_status(cairo.get()) != CAIRO_STATUS_SUCCESS) {

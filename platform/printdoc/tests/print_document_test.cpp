@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 namespace {
 
@@ -220,6 +221,63 @@ TEST_F(PrintDocumentTest, PicturesAndLinesAreDrawnWhereTheyArePlaced) {
          "print(image.size, image.getpixel((108, 108)), image.getpixel((108, 300)))\n",
          file.string()});
     EXPECT_EQ(read.output, "(612, 792) (254, 0, 0) (255, 255, 255)\n") << read.errors;
+}
+
+// One decoded picture drawn on several pages, twice on one of them, is one image in the PDF
+// file, which every page refers to; a picture decoded apart is an image of its own. pdfimages
+// lists each use with the number of the object that holds the image.
+TEST_F(PrintDocumentTest, APictureDrawnOnManyPagesIsHeldOnceInThePdf) {
+    testkit::ToolRun made =
+        testkit::RunTool({testkit::kSystemPython, "-c",
+                          "import sys\nfrom PIL import Image\nImage.effect_noise((40, 30), 60)."
+                          "convert('RGB').save(sys.argv[1])\n",
+                          (sandbox_.Root() / "noise.bmp").string()});
+    ASSERT_EQ(made.exitStatus, 0) << made.errors;
+    const printdoc::Picture shared = printdoc::Picture::Load(sandbox_.Root() / "noise.bmp");
+    const printdoc::Picture apart = printdoc::Picture::Load(sandbox_.Root() / "noise.bmp");
+    document_.StartDoc();
+    for (int page = 1; page <= 3; ++page) {
+        if (page > 1) {
+            document_.NewPage();
+        }
+        document_.DrawPicture(shared, kOneInch, kOneInch);
+        if (page == 2) {
+            document_.DrawPicture(shared, 3 * kOneInch, kOneInch, kOneInch, kOneInch);
+        }
+    }
+    document_.DrawPicture(apart, kOneInch, 4 * kOneInch);
+    document_.EndDoc();
+    const fs::path pdf = sandbox_.Root() / "pictures.pdf";
+    document_.ExportPdf(pdf);
+
+    const testkit::ToolRun list = testkit::RunTool({"pdfimages", "-list", pdf.string()});
+    ASSERT_EQ(list.exitStatus, 0) << list.errors;
+    // "page num type width height color comp bpc enc interp object ID ...", two heading lines.
+    std::istringstream lines(list.output);
+    std::string line;
+    std::vector<std::pair<int, int>> pageAndObject;
+    for (int heading = 0; heading < 2 && std::getline(lines, line); ++heading) {
+    }
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        int page = 0;
+        std::string skipped;
+        int object = 0;
+        fields >> page;
+        for (int field = 0; field < 9; ++field) {
+            fields >> skipped;
+        }
+        fields >> object;
+        pageAndObject.emplace_back(page, object);
+    }
+    ASSERT_EQ(pageAndObject.size(), 5u) << list.output;
+    const int sharedObject = pageAndObject[0].second;
+    const std::vector<std::pair<int, int>> expectedShared = {
+        {1, sharedObject}, {2, sharedObject}, {2, sharedObject}, {3, sharedObject}};
+    EXPECT_EQ(std::vector(pageAndObject.begin(), pageAndObject.begin() + 4), expectedShared)
+        << list.output;
+    EXPECT_EQ(pageAndObject[4].first, 3);
+    EXPECT_NE(pageAndObject[4].second, sharedObject) << list.output;
 }
 
 TEST_F(PrintDocumentTest, AFailedExportWritesNothingAndSaysSo) {
