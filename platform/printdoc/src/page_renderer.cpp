@@ -3,6 +3,7 @@
 // widths drawn are the widths measured (text_measure.h).
 #include "platform/printdoc/src/page_renderer.h"
 
+#include "platform/printdoc/src/page_png.h"
 #include "platform/printdoc/src/text_measure.h"
 #include "platform/printing/print_job.h"
 #include "platform/runtime/runtime_error.h"
@@ -226,13 +227,7 @@ PageImage RenderPageImage(const Page& page, double dotsPerInch) {
 }
 
 std::string RenderPngBytes(const Page& page, double dotsPerInch) {
-    SurfacePointer surface = PageSurface(page, dotsPerInch);
-    std::string bytes;
-    if (cairo_surface_write_to_png_stream(surface.get(), AppendTo, &bytes) !=
-        CAIRO_STATUS_SUCCESS) {
-        Fail(runtime::ErrorNumber::DeviceIOError, "PNG: the page could not be encoded");
-    }
-    return bytes;
+    return EncodePagePng(RenderPageImage(page, dotsPerInch));
 }
 
 void PrintPages(const std::vector<Page>& pages, const std::string& title,
