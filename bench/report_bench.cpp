@@ -1,28 +1,26 @@
 // The full Stretch report from the main window's fields to a PDF file: input validation, the
 // calculation, the template fill, the graph, the composition on the print document and the
-// export. Beside it, in the same run, LibreOffice headless converting the same filled rich
-// text to PDF, when `soffice` is on the PATH (the benchmark is skipped otherwise).
+// export, with the peak memory of the process beside its time. In the same run, LibreOffice
+// headless converting the same filled rich text to PDF, when `soffice` is on the PATH (the
+// benchmark says so and is skipped otherwise); the last line gives how many times faster the
+// report is than the conversion, from the medians when the run repeats.
 //
 // Everything is written to a fresh temporary folder: the program and documents folders, the
 // class registry the Output module is registered in, and the converter's profile.
-#include "program/report/compose/report_composer.h"
-#include "program/ui/calculate_illustration.h"
-#include "program/ui/define_variables.h"
-#include "program/ui/main_form.h"
-#include "program/ui/report_service.h"
-
-#include "platform/automation/creation.h"
-#include "platform/forms/application.h"
+#include "bench/stretch_window.h"
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -32,112 +30,23 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kArchive = TALLOWMERE_RESOURCE_ARCHIVE;
+constexpr const char* kReportBenchmark = "BM_StretchReportFieldsToPdf";
+constexpr const char* kConverterBenchmark = "BM_StretchRtfToPdfWithLibreOffice";
 
-const std::map<std::string, std::string> kStretchInputs = {
-    {"8-StretchPFirst", "John"},      {"8-StretchPLast", "Sample"},
-    {"7-StretchPDOB", "01/01/1950"},  {"2-StretchPLEO", "20"},
-    {"8-StretchSFirst", "Susan"},     {"8-StretchSLast", "Sample"},
-    {"7-StretchSDOB", "01/01/1955"},  {"2-StretchSLEO", "25"},
-    {"8-StretchBFirst", "Jack"},      {"8-StretchBLast", "Sample"},
-    {"7-StretchBDOB", "01/01/1990"},  {"8-StretchPlanName", "IRA Plan"},
-    {"6-StretchAcctValue", "100000"}, {"6-StretchAcctCont", "0"},
-    {"1-StretchROR", "8.00%"}};
-
-// A temporary folder that holds every file of the run; the program's folders and the class
-// registry point into it while it lives.
-class BenchFolder {
-public:
-    BenchFolder() {
-        std::string pattern = (fs::temp_directory_path() / "report-bench-XXXXXX").string();
-        root_ = mkdtemp(pattern.data());
-        for (const auto& [name, folder] :
-             std::map<std::string, fs::path>{{"TALLOWMERE_PROGRAM_DIR", root_ / "program"},
-                                             {"TALLOWMERE_DOCUMENTS_DIR", root_ / "documents"},
-                                             {"TALLOWMERE_CONFIG_DIR", root_ / "config"},
-                                             {"TALLOWMERE_REGISTRY", root_ / "registry.ini"}}) {
-            if (folder.extension().empty()) {
-                fs::create_directories(folder);
-            }
-            setenv(name.c_str(), folder.c_str(), 1);
-        }
-    }
-    ~BenchFolder() {
-        std::error_code ignored;
-        fs::remove_all(root_, ignored);
-    }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-
-    const fs::path& Root() const { return root_; }
-
-private:
-    fs::path root_;
-};
-
-// The report composer, keeping the last filled text it was given.
-class KeepingComposer final : public report::Composer {
-public:
-    void Compose(const report::Composition& composition) override {
-        richText = composition.richText;
-        composer_.Compose(composition);
-    }
-    int PageCount() const override { return composer_.PageCount(); }
-    void Print() override { composer_.Print(); }
-    void ExportPdf(const fs::path& path) override { composer_.ExportPdf(path); }
-
-    std::string richText;
-
-private:
-    compose::ReportComposer composer_;
-};
-
-// The main window holding the Stretch inputs, with every report section on, its reports
-// composed on the print document.
-struct StretchWindow {
-    explicit StretchWindow(const fs::path& workFolder)
-        : service(app, composer, ui::ReportLocations{kArchive, workFolder}) {
-        program.IllustrationType = illustration::IllustrationType::Stretch;
-        main.SetServices(service, main.Store());
-        main.Show();
-        for (const auto& [tag, text] : kStretchInputs) {
-            main.SetField(text, tag);
-        }
-        for (forms::Menu* section :
-             {&main.mnuReportCover, &main.mnuReportWrenhall, &main.mnuReportTaxes,
-              &main.mnuReportLedger, &main.mnuReportGraph}) {
-            section->SetChecked(true);
-        }
-    }
-
-    // Fields to PDF: false when a step failed.
-    bool ExportReport(const fs::path& pdf) {
-        calc::StretchProjection work;
-        if (ui::DefineVariables(main)) {
-            return false;
-        }
-        ui::CalculateIllustration(main, *main.RepInfo, work);
-        if (!service.ProduceReport(main, work, /*drawGraph*/ true)) {
-            return false;
-        }
-        service.ExportPdf(main, pdf);
-        return true;
-    }
-
-    forms::Application app;
-    ui::ProgramState program;
-    ui::frmMain& main = app.Create<ui::frmMain>(program);
-    KeepingComposer composer;
-    ui::ReportService service;
-};
+// The largest resident size the process has had, in MiB.
+double PeakResidentMebibytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
 
 void BM_StretchReportFieldsToPdf(benchmark::State& state) {
-    const BenchFolder folder;
-    if (automation::RegisterServer(OUTPUT_MODULE) != S_OK) {
+    const bench::BenchFolder folder;
+    if (!folder.Registered()) {
         state.SkipWithError("the Output module cannot be registered");
         return;
     }
-    StretchWindow window(folder.Root() / "program");
+    bench::StretchWindow window(folder.WorkFolder(), bench::Presentation::Model);
     const fs::path pdf = folder.Root() / "documents" / "JohnSampleStretch.pdf";
     for (auto _ : state) {
         if (!window.ExportReport(pdf)) {
@@ -147,6 +56,7 @@ void BM_StretchReportFieldsToPdf(benchmark::State& state) {
     }
     state.counters["pages"] = window.composer.PageCount();
     state.counters["pdf_bytes"] = static_cast<double>(fs::file_size(pdf));
+    state.counters["peak_MiB"] = PeakResidentMebibytes();
 }
 BENCHMARK(BM_StretchReportFieldsToPdf)->Unit(benchmark::kMillisecond);
 
@@ -165,15 +75,23 @@ fs::path FindOnPath(const std::string& name) {
     return {};
 }
 
-// Runs `arguments` without a shell and answers its exit status; -1 when it cannot start.
+// Runs `arguments` without a shell, its output and errors thrown away, and answers its exit
+// status; -1 when it cannot start.
 int Run(const std::vector<std::string>& arguments) {
     std::vector<char*> argv;
     for (const std::string& argument : arguments) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
     pid_t child = 0;
-    if (posix_spawn(&child, arguments[0].c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
+    const int spawned =
+        posix_spawn(&child, arguments[0].c_str(), &quiet, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawned != 0) {
         return -1;
     }
     int status = 0;
@@ -184,15 +102,16 @@ int Run(const std::vector<std::string>& arguments) {
 void BM_StretchRtfToPdfWithLibreOffice(benchmark::State& state) {
     const fs::path soffice = FindOnPath("soffice");
     if (soffice.empty()) {
-        state.SkipWithError("LibreOffice (soffice) is not installed");
+        state.SkipWithError("LibreOffice (soffice) is not installed: no conversion to compare "
+                            "with (scripts/bench installs it)");
         return;
     }
-    const BenchFolder folder;
-    if (automation::RegisterServer(OUTPUT_MODULE) != S_OK) {
+    const bench::BenchFolder folder;
+    if (!folder.Registered()) {
         state.SkipWithError("the Output module cannot be registered");
         return;
     }
-    StretchWindow window(folder.Root() / "program");
+    bench::StretchWindow window(folder.WorkFolder(), bench::Presentation::Model);
     if (!window.ExportReport(folder.Root() / "documents" / "JohnSampleStretch.pdf")) {
         state.SkipWithError("the report was not produced");
         return;
@@ -211,4 +130,58 @@ void BM_StretchRtfToPdfWithLibreOffice(benchmark::State& state) {
 }
 BENCHMARK(BM_StretchRtfToPdfWithLibreOffice)->Unit(benchmark::kMillisecond);
 
+// Passes every run to the console and keeps the wall time of each run of the two benchmarks, so
+// that the ratio of their medians can be printed after them.
+class RatioReporter final : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.error_occurred) {
+                continue;
+            }
+            const std::string name = run.run_name.function_name;
+            if (name == kReportBenchmark) {
+                report_.push_back(run.GetAdjustedRealTime());
+            } else if (name == kConverterBenchmark) {
+                converter_.push_back(run.GetAdjustedRealTime());
+            }
+        }
+    }
+
+    void PrintRatio() const {
+        if (report_.empty() || converter_.empty()) {
+            std::printf("No ratio: the report and the LibreOffice conversion did not both run.\n");
+            return;
+        }
+        const double report = Median(report_);
+        const double converter = Median(converter_);
+        std::printf("Stretch report %.1f ms, LibreOffice conversion %.1f ms: the report is %.1f "
+                    "times faster\n",
+                    report, converter, converter / report);
+    }
+
+private:
+    static double Median(std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        const std::size_t middle = values.size() / 2;
+        return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    }
+
+    std::vector<double> report_;
+    std::vector<double> converter_;
+};
+
 } // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatio();
+    benchmark::Shutdown();
+    return 0;
+}

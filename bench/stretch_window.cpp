@@ -1,0 +1,128 @@
+#include "bench/stretch_window.h"
+
+#include "program/ui/calculate_illustration.h"
+#include "program/ui/define_variables.h"
+
+#include "platform/automation/creation.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QWidget>
+
+#include <cstdlib>
+
+namespace bench {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The Report tab's page images: one image pixel for each pixel of the screen.
+constexpr double kScreenDotsPerInch = 96;
+
+} // namespace
+
+const std::map<std::string, std::string> kStretchInputs = {
+    {"8-StretchPFirst", "John"},      {"8-StretchPLast", "Sample"},
+    {"7-StretchPDOB", "01/01/1950"},  {"2-StretchPLEO", "20"},
+    {"8-StretchSFirst", "Susan"},     {"8-StretchSLast", "Sample"},
+    {"7-StretchSDOB", "01/01/1955"},  {"2-StretchSLEO", "25"},
+    {"8-StretchBFirst", "Jack"},      {"8-StretchBLast", "Sample"},
+    {"7-StretchBDOB", "01/01/1990"},  {"8-StretchPlanName", "IRA Plan"},
+    {"6-StretchAcctValue", "100000"}, {"6-StretchAcctCont", "0"},
+    {"1-StretchROR", "8.00%"}};
+
+BenchFolder::BenchFolder() {
+    std::string pattern = (fs::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
+    root_ = mkdtemp(pattern.data());
+    const std::map<std::string, fs::path> folders = {
+        {"TALLOWMERE_PROGRAM_DIR", root_ / "program"},
+        {"TALLOWMERE_DATA_DIR", root_ / "data"},
+        {"TALLOWMERE_DOCUMENTS_DIR", root_ / "documents"},
+        {"TALLOWMERE_CONFIG_DIR", root_ / "config"},
+        {"TALLOWMERE_WINDOWS_DIR", root_ / "windows"},
+        {"TALLOWMERE_USER_PROFILE_DIR", root_ / "profile"}};
+    for (const auto& [name, folder] : folders) {
+        fs::create_directories(folder);
+        setenv(name.c_str(), folder.c_str(), 1);
+    }
+    setenv("TALLOWMERE_REGISTRY", (root_ / "registry.ini").c_str(), 1);
+    registered_ = automation::RegisterServer(OUTPUT_MODULE) == S_OK;
+}
+
+BenchFolder::~BenchFolder() {
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+}
+
+fs::path ResourceArchive() {
+    return TALLOWMERE_RESOURCE_ARCHIVE;
+}
+
+void KeepingComposer::Compose(const report::Composition& composition) {
+    richText = composition.richText;
+    composer_.Compose(composition);
+}
+
+StretchWindow::StretchWindow(const fs::path& workFolder, Presentation presentation)
+    : skin(presentation == Presentation::Screen ? std::make_unique<forms::qt::Skin>(app) : nullptr),
+      service(app, composer, ui::ReportLocations{ResourceArchive(), workFolder},
+              presentation == Presentation::Screen
+                  ? ui::PageImages([this] { return composer.PageImages(kScreenDotsPerInch); })
+                  : ui::PageImages()) {
+    program.IllustrationType = illustration::IllustrationType::Stretch;
+    main.SetServices(service, main.Store());
+    main.Show();
+    for (const auto& [tag, text] : kStretchInputs) {
+        main.SetField(text, tag);
+    }
+    for (forms::Menu* section :
+         {&main.mnuReportCover, &main.mnuReportWrenhall, &main.mnuReportTaxes,
+          &main.mnuReportLedger, &main.mnuReportGraph}) {
+        section->SetChecked(true);
+    }
+}
+
+bool StretchWindow::ExportReport(const fs::path& pdf) {
+    calc::StretchProjection work;
+    if (ui::DefineVariables(main)) {
+        return false;
+    }
+    ui::CalculateIllustration(main, *main.RepInfo, work);
+    if (!service.ProduceReport(main, work, /*drawGraph*/ true)) {
+        return false;
+    }
+    service.ExportPdf(main, pdf);
+    return true;
+}
+
+int StretchWindow::Tab(const std::string& caption) const {
+    for (int tab = 0; tab < main.TabOne1.TabCount(); ++tab) {
+        if (main.TabOne1.TabCaption(tab) == caption) {
+            return tab;
+        }
+    }
+    return -1;
+}
+
+void PaintNow(const forms::qt::Skin& skin, const forms::Control& control) {
+    QCoreApplication::processEvents();
+    if (QWidget* widget = skin.WidgetOf(control)) {
+        widget->repaint();
+    }
+}
+
+int RunBenchmarksOnScreen(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite*/ 0);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    QApplication qt(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+} // namespace bench
