@@ -276,25 +276,27 @@ bool UsesDestination(std::uint8_t rop) {
 // as the destination's text and background colours, and a colour source on a monochrome
 // destination white where it has the source's background colour, black elsewhere.
 void ReadSourceRow(const Surface& source, int sy, const std::vector<int>& columns, bool toMono,
-                   const BlitColors& colors, std::vector<COLORREF>& span,
-                   std::vector<COLORREF>& row) {
+                   const BlitColors& colors, std::vector<std::uint32_t>& span,
+                   std::vector<std::uint32_t>& row) {
     const int first = columns.front();
     const auto spanWidth = static_cast<std::size_t>(columns.back() - first + 1);
     // Without a stretch the source pixels are the row itself.
     const bool unstretched = spanWidth == columns.size();
-    std::vector<COLORREF>& pixels = unstretched ? row : span;
+    std::vector<std::uint32_t>& pixels = unstretched ? row : span;
     pixels.resize(spanWidth);
     source.GetSpan(first, static_cast<int>(spanWidth), sy, pixels.data());
     const bool fromMono = source.Format() == PixelFormat::Mono;
     if (unstretched && fromMono == toMono) {
         return;
     }
-    const COLORREF sourceBackground = colors.sourceBackground & 0xFFFFFF;
+    const std::uint32_t setBit = PackedPixel(source.monoColors[1]);
+    const std::uint32_t background = PackedPixel(colors.destinationBackground & 0xFFFFFF);
+    const std::uint32_t text = PackedPixel(colors.destinationText & 0xFFFFFF);
+    const std::uint32_t sourceBackground = PackedPixel(colors.sourceBackground & 0xFFFFFF);
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        const COLORREF s = pixels[static_cast<std::size_t>(columns[i] - first)];
+        const std::uint32_t s = pixels[static_cast<std::size_t>(columns[i] - first)];
         if (fromMono && !toMono) {
-            row[i] =
-                s == source.monoColors[1] ? colors.destinationBackground : colors.destinationText;
+            row[i] = s == setBit ? background : text;
         } else if (!fromMono && toMono) {
             row[i] = s == sourceBackground ? 0xFFFFFF : 0x000000;
         } else {
@@ -303,9 +305,12 @@ void ReadSourceRow(const Surface& source, int sy, const std::vector<int>& column
     }
 }
 
-// ApplyRop3 over whole rows, the operations the libraries use most without a call per pixel.
-void ApplyRop3ToRow(std::uint8_t rop, COLORREF pattern, const std::vector<COLORREF>& source,
-                    const std::vector<COLORREF>& destination, std::vector<COLORREF>& result) {
+// ApplyRop3 over whole rows of packed pixels (the pattern packed too), the operations the
+// libraries use most without a call per pixel.
+void ApplyRop3ToRow(std::uint8_t rop, std::uint32_t pattern,
+                    const std::vector<std::uint32_t>& source,
+                    const std::vector<std::uint32_t>& destination,
+                    std::vector<std::uint32_t>& result) {
     const std::size_t count = result.size();
     switch (rop) {
     case 0xCC:
@@ -406,7 +411,7 @@ void StretchBlit(Surface& destination, const DeviceRect& clip, const DeviceRect&
     }
 
     const bool toMono = destination.Format() == PixelFormat::Mono;
-    const COLORREF pattern = destination.Nearest(colors.brush);
+    const std::uint32_t pattern = PackedPixel(destination.Nearest(colors.brush));
     int left = Within(target.left, area.left, area.right);
     int right = Within(target.right, area.left, area.right);
     int top = Within(target.top, area.top, area.bottom);
@@ -435,10 +440,10 @@ void StretchBlit(Surface& destination, const DeviceRect& clip, const DeviceRect&
     // another one, or the source is the destination itself), converted between colour and
     // monochrome, combined with the destination row and written back.
     const auto count = static_cast<std::size_t>(right - left);
-    std::vector<COLORREF> sourceSpan;
-    std::vector<COLORREF> sourceRow(count, 0);
-    std::vector<COLORREF> destinationRow(count, 0);
-    std::vector<COLORREF> result(count);
+    std::vector<std::uint32_t> sourceSpan;
+    std::vector<std::uint32_t> sourceRow(count, 0);
+    std::vector<std::uint32_t> destinationRow(count, 0);
+    std::vector<std::uint32_t> result(count);
     const bool readsDestination = UsesDestination(rop);
     int readSourceRow = -1;
     for (int y = top; y < bottom; ++y) {

@@ -1,6 +1,7 @@
 #include "platform/win32/src/gdi/surface.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace win32 {
@@ -27,6 +28,15 @@ Surface::Surface(int width, int height, PixelFormat format, bool topDown)
       bits_(stride_ * static_cast<std::size_t>(height)) {}
 
 namespace {
+// A 32-bit pixel's bytes as the little-endian number they make: blue, green, red, unused.
+constexpr std::uint32_t LittleEndian(std::uint32_t value) {
+    if constexpr (std::endian::native == std::endian::little) {
+        return value;
+    } else {
+        return __builtin_bswap32(value);
+    }
+}
+
 int SquaredDistance(COLORREF a, COLORREF b) {
     int r = static_cast<int>(GetRValue(a)) - GetRValue(b);
     int g = static_cast<int>(GetGValue(a)) - GetGValue(b);
@@ -97,70 +107,76 @@ void Surface::Set(int x, int y, COLORREF color) {
     }
 }
 
-void Surface::GetSpan(int left, int count, int y, COLORREF* colors) const {
+void Surface::GetSpan(int left, int count, int y, std::uint32_t* pixels) const {
     const std::uint8_t* row = Row(y);
     switch (format_) {
-    case PixelFormat::Mono:
+    case PixelFormat::Mono: {
+        const std::uint32_t table[2] = {PackedPixel(monoColors[0]), PackedPixel(monoColors[1])};
         for (int i = 0; i < count; ++i) {
             const int x = left + i;
-            colors[i] = monoColors[(row[x >> 3] >> (7 - (x & 7))) & 1];
-        }
-        break;
-    case PixelFormat::Rgb24:
-        for (const std::uint8_t* p = row + static_cast<std::size_t>(left) * 3; count > 0;
-             --count, p += 3) {
-            *colors++ = RGB(p[2], p[1], p[0]);
-        }
-        break;
-    case PixelFormat::Rgb32:
-        for (const std::uint8_t* p = row + static_cast<std::size_t>(left) * 4; count > 0;
-             --count, p += 4) {
-            *colors++ = RGB(p[2], p[1], p[0]);
+            pixels[i] = table[(row[x >> 3] >> (7 - (x & 7))) & 1];
         }
         break;
     }
+    case PixelFormat::Rgb24: {
+        const std::uint8_t* p = row + static_cast<std::size_t>(left) * 3;
+        for (int i = 0; i < count; ++i, p += 3) {
+            pixels[i] =
+                std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16);
+        }
+        break;
+    }
+    case PixelFormat::Rgb32: {
+        // The fourth byte of a pixel is no part of its colour.
+        std::memcpy(pixels, row + static_cast<std::size_t>(left) * 4,
+                    static_cast<std::size_t>(count) * 4);
+        for (int i = 0; i < count; ++i) {
+            pixels[i] = LittleEndian(pixels[i]) & 0xFFFFFF;
+        }
+        break;
+    }
+    }
 }
 
-void Surface::SetSpan(int left, int count, int y, const COLORREF* colors) {
+void Surface::SetSpan(int left, int count, int y, const std::uint32_t* pixels) {
     std::uint8_t* row = Row(y);
     switch (format_) {
     case PixelFormat::Mono: {
         // Single bits up to a byte boundary, whole bytes of eight pixels, single bits after.
         int i = 0;
         for (; i < count && ((left + i) & 7) != 0; ++i) {
-            Set(left + i, y, colors[i]);
+            Set(left + i, y, ColorOfPacked(pixels[i]));
         }
         for (; i + 8 <= count; i += 8) {
             std::uint8_t byte = 0;
             for (int bit = 0; bit < 8; ++bit) {
-                byte = static_cast<std::uint8_t>(byte << 1 | (MonoBit(colors[i + bit] & 0xFFFFFF)));
+                const bool set = MonoBit(ColorOfPacked(pixels[i + bit]) & 0xFFFFFF);
+                byte = static_cast<std::uint8_t>(byte << 1 | (set ? 1 : 0));
             }
             row[(left + i) >> 3] = byte;
         }
         for (; i < count; ++i) {
-            Set(left + i, y, colors[i]);
+            Set(left + i, y, ColorOfPacked(pixels[i]));
         }
         break;
     }
-    case PixelFormat::Rgb24:
-        for (std::uint8_t* p = row + static_cast<std::size_t>(left) * 3; count > 0;
-             --count, p += 3) {
-            const COLORREF color = *colors++;
-            p[0] = GetBValue(color);
-            p[1] = GetGValue(color);
-            p[2] = GetRValue(color);
+    case PixelFormat::Rgb24: {
+        std::uint8_t* p = row + static_cast<std::size_t>(left) * 3;
+        for (int i = 0; i < count; ++i, p += 3) {
+            p[0] = static_cast<std::uint8_t>(pixels[i]);
+            p[1] = static_cast<std::uint8_t>(pixels[i] >> 8);
+            p[2] = static_cast<std::uint8_t>(pixels[i] >> 16);
         }
         break;
-    case PixelFormat::Rgb32:
-        for (std::uint8_t* p = row + static_cast<std::size_t>(left) * 4; count > 0;
-             --count, p += 4) {
-            const COLORREF color = *colors++;
-            p[0] = GetBValue(color);
-            p[1] = GetGValue(color);
-            p[2] = GetRValue(color);
-            p[3] = 0;
+    }
+    case PixelFormat::Rgb32: {
+        std::uint8_t* p = row + static_cast<std::size_t>(left) * 4;
+        for (int i = 0; i < count; ++i, p += 4) {
+            const std::uint32_t pixel = LittleEndian(pixels[i] & 0xFFFFFF);
+            std::memcpy(p, &pixel, 4);
         }
         break;
+    }
     }
 }
 

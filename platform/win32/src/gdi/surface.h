@@ -15,6 +15,16 @@ namespace win32 {
 enum class PixelFormat { Mono, Rgb24, Rgb32 };
 
 int BitsPerPixel(PixelFormat format);
+
+// A colour in the order of the bytes of a colour row (blue first in memory): 0x00RRGGBB, where
+// a COLORREF is 0x00BBGGRR. Bitwise raster operations give the same result in either order.
+constexpr std::uint32_t PackedPixel(COLORREF color) {
+    return ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+}
+// The same swap turns a packed pixel back into a COLORREF.
+constexpr COLORREF ColorOfPacked(std::uint32_t pixel) {
+    return PackedPixel(pixel);
+}
 // Bytes per row of `width` pixels of `bitsPerPixel`, padded to 4 bytes.
 std::size_t PaddedStride(int width, int bitsPerPixel);
 
@@ -37,10 +47,11 @@ public:
 
     COLORREF Get(int x, int y) const;
     void Set(int x, int y, COLORREF color);
-    // Pixels left..left+count-1 of row y read into `colors`, or written from them, as Get and
-    // Set do one at a time; the caller has clipped them.
-    void GetSpan(int left, int count, int y, COLORREF* colors) const;
-    void SetSpan(int left, int count, int y, const COLORREF* colors);
+    // Pixels left..left+count-1 of row y read into `pixels`, or written from them, as Get and
+    // Set do one at a time but in the order the colour rows hold their bytes: 0x00RRGGBB
+    // (PackedPixel). The caller has clipped them.
+    void GetSpan(int left, int count, int y, std::uint32_t* pixels) const;
+    void SetSpan(int left, int count, int y, const std::uint32_t* pixels);
     // Fills pixels left..right-1 of row y; the caller has clipped them.
     void FillSpan(int left, int right, int y, COLORREF color);
     void Fill(COLORREF color);
