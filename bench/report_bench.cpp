@@ -15,6 +15,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -130,35 +131,40 @@ void BM_StretchRtfToPdfWithLibreOffice(benchmark::State& state) {
 }
 BENCHMARK(BM_StretchRtfToPdfWithLibreOffice)->Unit(benchmark::kMillisecond);
 
-// Passes every run to the console and keeps the wall time of each run of the two benchmarks, so
-// that the ratio of their medians can be printed after them.
+// Passes every run to the console and keeps the wall times of the two benchmarks (each run's, or
+// the median of repeated runs where only aggregates are reported), so that their ratio can be
+// printed after them.
 class RatioReporter final : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type != Run::RT_Iteration || run.error_occurred) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || (run.run_type != Run::RT_Iteration && !median)) {
                 continue;
             }
             const std::string name = run.run_name.function_name;
             if (name == kReportBenchmark) {
-                report_.push_back(run.GetAdjustedRealTime());
+                (median ? reportMedian_ : reportRuns_).push_back(run.GetAdjustedRealTime());
             } else if (name == kConverterBenchmark) {
-                converter_.push_back(run.GetAdjustedRealTime());
+                (median ? converterMedian_ : converterRuns_).push_back(run.GetAdjustedRealTime());
             }
         }
     }
 
     void PrintRatio() const {
-        if (report_.empty() || converter_.empty()) {
+        const std::vector<double>& report = reportMedian_.empty() ? reportRuns_ : reportMedian_;
+        const std::vector<double>& converter =
+            converterMedian_.empty() ? converterRuns_ : converterMedian_;
+        if (report.empty() || converter.empty()) {
             std::printf("No ratio: the report and the LibreOffice conversion did not both run.\n");
             return;
         }
-        const double report = Median(report_);
-        const double converter = Median(converter_);
         std::printf("Stretch report %.1f ms, LibreOffice conversion %.1f ms: the report is %.1f "
                     "times faster\n",
-                    report, converter, converter / report);
+                    Median(report), Median(converter), Median(converter) / Median(report));
     }
 
 private:
@@ -168,8 +174,10 @@ private:
         return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
     }
 
-    std::vector<double> report_;
-    std::vector<double> converter_;
+    std::vector<double> reportRuns_;
+    std::vector<double> reportMedian_;
+    std::vector<double> converterRuns_;
+    std::vector<double> converterMedian_;
 };
 
 } // namespace
