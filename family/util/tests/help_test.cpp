@@ -203,6 +203,30 @@ TEST_F(HelpTest, F1OnAControlOfAFamilyDialogOpensHelpAtItsContext) {
     }
 }
 
+// A modeless dialog of the family in the host's own message loop, which hands each message to
+// IsDialogMessageA: F1 on its control opens help at the control's context as in a modal one.
+TEST_F(HelpTest, F1InAModelessDialogOpensHelpAtItsContext) {
+    ASSERT_NE(_UtilInitHelp(mainWindow_, helpFile_.c_str()), nullptr);
+    const HWND dialog =
+        CreateDialogIndirectParamA(HostModuleInstance(), &kDialog, mainWindow_, FamilyDialog, 0);
+    ASSERT_NE(dialog, nullptr);
+    ShowWindow(dialog, SW_SHOW);
+    SetFocus(GetDlgItem(dialog, kRateId));
+    win32::PostKeyInput(WM_KEYDOWN, VK_F1);
+    win32::PostKeyInput(WM_KEYUP, VK_F1);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    EXPECT_EQ(gLog, (std::vector<std::string>{"query 0", "query 11", "context 30011"}));
+    ASSERT_EQ(gHelpRequests.size(), 1u);
+    EXPECT_EQ(gHelpRequests[0].data, std::uintptr_t{kRateContext});
+    DestroyWindow(dialog);
+}
+
 std::vector<int> gKeysPassedOn;
 
 LRESULT CALLBACK RecordKeys(int, WPARAM, LPARAM lParam) {
