@@ -92,7 +92,9 @@ UMBRANT_EXPORT HHOOK _UtilInitHelp(HWND mainWindow, const char* helpFile);
 UMBRANT_EXPORT BOOL _UtilDestroyHelp();
 // Called by a top-level window on UM_HELPFOUND: a window of the chain gives help.
 UMBRANT_EXPORT void _UtilHelpFound();
-// Opens the help file at the context through WinHelpA; nonzero when help was shown. Otherwise
+// Opens the help file at the context through WinHelpA, which hands it to the desktop's program
+// for files of its kind unless the host installed a help viewer of its own; nonzero when help
+// was shown. Otherwise
 // the main window's strings 50 (text) and 51 (caption) are shown when the file cannot be read,
 // 52 and 53 when the help engine refuses; the focus returns to where it was and the answer is 0.
 UMBRANT_EXPORT BOOL _UtilHelp(int context);
