@@ -94,9 +94,9 @@ UMBRANT_EXPORT BOOL _UtilDestroyHelp();
 UMBRANT_EXPORT void _UtilHelpFound();
 // Opens the help file at the context through WinHelpA, which hands it to the desktop's program
 // for files of its kind unless the host installed a help viewer of its own; nonzero when help
-// was shown. Otherwise
-// the main window's strings 50 (text) and 51 (caption) are shown when the file cannot be read,
-// 52 and 53 when the help engine refuses; the focus returns to where it was and the answer is 0.
+// was shown. Otherwise the main window's strings 50 (text) and 51 (caption) are shown when the
+// file cannot be read, 52 and 53 when the help engine refuses; the focus returns to where it was
+// and the answer is 0.
 UMBRANT_EXPORT BOOL _UtilHelp(int context);
 // Moves the window, size unchanged and without repainting, to the centre of its parent (or
 // owner), kept on the screen, or without one to the centre of the screen; answers the move's
