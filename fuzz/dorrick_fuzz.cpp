@@ -61,7 +61,8 @@ std::filesystem::path OldCopy() {
 
 bool HoldsBytes(const std::filesystem::path& file, const std::uint8_t* data, std::size_t size) {
     std::ifstream in(file, std::ios::binary);
-    const std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string contents{std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>()};
     return in.is_open() && contents == std::string(data, data + size);
 }
 

@@ -385,8 +385,7 @@ TEST_F(CanvasObject, CanvasesThatMustShowTheSamePage) {
              c.put_Justify(*Variant::FromInt(3));
              Text(c, "one two three");
          }},
-        {"unknown commands place nothing",
-         [](ICanvas& c) { Text(c, "{FOO,1} x {} {NEWPAGES} y"); },
+        {"unknown commands place nothing", [](ICanvas& c) { Text(c, "{FOO,1} x {} {NEWPAGES} y"); },
          [](ICanvas& c) { Text(c, "x y"); }},
     };
     for (const Case& c : cases) {

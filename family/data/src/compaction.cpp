@@ -181,11 +181,12 @@ bool WriteCompacted(const DatabaseFile& source, const CompactionPlan& plan,
 // Whether every data area the plan copies lies inside the file.
 bool DataAreasInFile(const DatabaseFile& source, const CompactionPlan& plan) {
     const std::int64_t size = source.Size();
-    return std::all_of(plan.Entries().begin(), plan.Entries().end(), [&](const PlannedEntry& entry) {
-        const std::int64_t length = entry.record.dataLength;
-        return length == 0 || (entry.sourceData >= static_cast<std::int32_t>(kHeaderSize) &&
-                               entry.sourceData + length <= size);
-    });
+    return std::all_of(
+        plan.Entries().begin(), plan.Entries().end(), [&](const PlannedEntry& entry) {
+            const std::int64_t length = entry.record.dataLength;
+            return length == 0 || (entry.sourceData >= static_cast<std::int32_t>(kHeaderSize) &&
+                                   entry.sourceData + length <= size);
+        });
 }
 
 // Whether `oldCopy` is a database that compaction would find damaged: the old copy a compaction

@@ -389,8 +389,10 @@ TEST(GraphWithoutSeriesTest, ShowsOnlyBackgroundLegendTextsAndFrame) {
             EXPECT_TRUE(PixelsOf(drawn.get()).colours == PixelsOf(expected.get()).colours)
                 << "record with null value pointers";
 
-            const OwnedBitmap basic(BasicWithoutNames(static_cast<std::int16_t>(options << 8 | type)));
-            const OwnedBitmap basicNoChart(BasicWithoutNames(static_cast<std::int16_t>(options << 8)));
+            const OwnedBitmap basic(
+                BasicWithoutNames(static_cast<std::int16_t>(options << 8 | type)));
+            const OwnedBitmap basicNoChart(
+                BasicWithoutNames(static_cast<std::int16_t>(options << 8)));
             ASSERT_NE(basic.get(), nullptr);
             EXPECT_TRUE(PixelsOf(basic.get()).colours == PixelsOf(basicNoChart.get()).colours)
                 << "_DOGRAPHBASIC with every name empty";

@@ -327,12 +327,12 @@ TEST_F(TabWindow, HelpAnswersGoToTheEndOfTheChainOfParentsAndOwners) {
     RegisterClassA(&recorder);
     const HWND mainWindow = CreateWindowExA(0, "TabHelpRecorder", "", WS_OVERLAPPEDWINDOW, 0, 0,
                                             500, 400, nullptr, nullptr, nullptr, nullptr);
-    const HWND dialog = CreateWindowExA(0, "TabHelpRecorder", "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                        400, 300, mainWindow, nullptr, nullptr, nullptr);
+    const HWND dialog = CreateWindowExA(0, "TabHelpRecorder", "", WS_POPUP | WS_VISIBLE, 0, 0, 400,
+                                        300, mainWindow, nullptr, nullptr, nullptr);
     const HWND held = _UICreateTabWindow(dialog, 0, 0, 400, 300);
     ASSERT_NE(held, nullptr);
-    const HWND page = CreateWindowExA(0, "Static", "", WS_CHILD, 0, 0, 100, 50, held, nullptr,
-                                      nullptr, nullptr);
+    const HWND page =
+        CreateWindowExA(0, "Static", "", WS_CHILD, 0, 0, 100, 50, held, nullptr, nullptr, nullptr);
     ASSERT_EQ(_UIAddTab(held, "One", 'A', page, 777), 0);
 
     gHelpFoundBy.clear();

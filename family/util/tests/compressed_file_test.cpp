@@ -174,11 +174,10 @@ TEST_F(CompressedFile, DamagedStreamsFailAndLeaveTheTargetAsItWas) {
         EXPECT_TRUE(Read("target") == "kept") << "the target keeps its contents";
         EXPECT_EQ(Expand("bad", "new"), c.result);
         EXPECT_FALSE(fs::exists(sandbox_.Root() / "new"));
-        EXPECT_EQ(std::count_if(fs::directory_iterator(sandbox_.Root()), fs::directory_iterator(),
-                                [](const fs::directory_entry& entry) {
-                                    return entry.is_regular_file();
-                                }),
-                  4)
+        EXPECT_EQ(
+            std::count_if(fs::directory_iterator(sandbox_.Root()), fs::directory_iterator(),
+                          [](const fs::directory_entry& entry) { return entry.is_regular_file(); }),
+            4)
             << "plain, packed, bad and target: no temporary file is left beside the target";
     }
 }

@@ -232,9 +232,9 @@ TEST_F(Dates, DaysBetweenCountsThreeHundredSixtyFiveDayYears) {
         {{2000, 2, 29}, {2000, 3, 5}, 4},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.a.year << "-" << int{c.a.month} << "-" << int{c.a.day}
-                                        << " " << c.b.year << "-" << int{c.b.month} << "-"
-                                        << int{c.b.day});
+        SCOPED_TRACE(testing::Message()
+                     << c.a.year << "-" << int{c.a.month} << "-" << int{c.a.day} << " " << c.b.year
+                     << "-" << int{c.b.month} << "-" << int{c.b.day});
         EXPECT_EQ(_UtilDaysBetweenDates(&c.a, &c.b), c.expected);
         EXPECT_EQ(_UtilDaysBetweenDates(&c.b, &c.a), c.expected);
     }

@@ -321,10 +321,11 @@ CanvasError Canvas::PutImage(std::int32_t x, std::int32_t y, std::int32_t width,
 void Canvas::TransStart() {
     const std::size_t pending =
         std::min(static_cast<std::size_t>(std::max(state_.line.words, 0)), items_.words.size());
-    snapshots_.push_back({items_.images.size(), items_.polygons.size(), items_.lines.size(),
-                          items_.words.size(), items_.fonts.size(), state_,
-                          std::vector<WordItem>(items_.words.end() - static_cast<std::ptrdiff_t>(pending),
-                                                items_.words.end())});
+    snapshots_.push_back(
+        {items_.images.size(), items_.polygons.size(), items_.lines.size(), items_.words.size(),
+         items_.fonts.size(), state_,
+         std::vector<WordItem>(items_.words.end() - static_cast<std::ptrdiff_t>(pending),
+                               items_.words.end())});
 }
 
 CanvasError Canvas::TransStop(bool commit) {
