@@ -1,8 +1,8 @@
 // The Canvas class through its interface and through IDispatch::Invoke: property rules, the
 // Error codes of its members, and transactions.
+#include "output/canvas/dib_info.h"
 #include "output/tests/registered_module.h"
 #include "platform/testing/file_contents.h"
-#include "platform/win32/wingdi.h"
 
 #include <algorithm>
 #include <cmath>
@@ -291,16 +291,10 @@ CanvasView ViewOf(ICanvas& canvas) {
     const auto bitmap = reinterpret_cast<HBITMAP>(static_cast<std::intptr_t>(handle->lVal));
     BITMAP info{};
     GetObjectA(bitmap, sizeof info, &info);
-    BITMAPINFO header{};
-    header.bmiHeader.biSize = sizeof header.bmiHeader;
-    header.bmiHeader.biWidth = info.bmWidth;
-    header.bmiHeader.biHeight = -info.bmHeight; // top-down
-    header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = 32;
-    header.bmiHeader.biCompression = BI_RGB;
+    output::DibInfo dib = output::TopDown32(info.bmWidth, info.bmHeight);
     view.page.resize(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
     HDC dc = CreateCompatibleDC(nullptr);
-    GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), view.page.data(), &header,
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), view.page.data(), &dib.info,
               DIB_RGB_COLORS);
     DeleteDC(dc);
     DeleteObject(bitmap);

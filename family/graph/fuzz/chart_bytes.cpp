@@ -1,11 +1,12 @@
 #include "family/graph/fuzz/chart_bytes.h"
 
 #include "family/graph/plotwen.h"
+#include "platform/bytes/byte_reader.h"
 #include "platform/win32/font_provider.h"
 #include "platform/win32/windows.h"
 
 #include <algorithm>
-#include <cstring>
+#include <bit>
 #include <vector>
 
 namespace plotwen_fuzz {
@@ -15,44 +16,25 @@ namespace {
 constexpr std::size_t kValuesPerSeries = 100;
 constexpr std::size_t kSeriesCount = 16;
 
-// Reads fields in order; past the end of the bytes every field is zero.
+constexpr std::size_t kValuesSize = kSeriesCount * kValuesPerSeries * sizeof(float);
+
+// Reads the fields of the layout in order from bytes padded with zeros to its whole size.
 class FieldReader {
 public:
-    explicit FieldReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    explicit FieldReader(std::span<const std::uint8_t> bytes) : reader_(bytes) {}
 
-    std::uint8_t U8() {
-        const std::uint8_t value = offset_ < bytes_.size() ? bytes_[offset_] : 0;
-        ++offset_;
-        return value;
-    }
-    std::int16_t I16() {
-        const std::uint16_t low = U8();
-        const std::uint16_t high = U8();
-        return static_cast<std::int16_t>(low | high << 8);
-    }
-    std::int32_t I32() {
-        std::uint32_t value = 0;
-        for (int shift = 0; shift < 32; shift += 8) {
-            value |= std::uint32_t{U8()} << shift;
-        }
-        return static_cast<std::int32_t>(value);
-    }
-    float F32() {
-        const std::uint32_t bits = static_cast<std::uint32_t>(I32());
-        float value = 0;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
+    std::uint8_t U8() { return reader_.U8(); }
+    std::int16_t I16() { return static_cast<std::int16_t>(reader_.U16LE()); }
+    std::int32_t I32() { return static_cast<std::int32_t>(reader_.U32LE()); }
+    float F32() { return std::bit_cast<float>(reader_.U32LE()); }
     template <std::size_t kWidth>
     void Text(char (&field)[kWidth]) {
-        for (char& c : field) {
-            c = static_cast<char>(U8());
-        }
+        const std::span<const std::uint8_t> text = reader_.Bytes(kWidth);
+        std::copy(text.begin(), text.end(), reinterpret_cast<std::uint8_t*>(field));
     }
 
 private:
-    std::span<const std::uint8_t> bytes_;
-    std::size_t offset_ = 0;
+    bytes::ByteReader reader_;
 };
 
 // One bitmap of the target's own stands for every wallpaper handle a record names.
@@ -122,7 +104,9 @@ void RecordProgress(int percent) {
 
 bool DrawChartBytes(std::span<const std::uint8_t> bytes) {
     win32::UseFontSource(win32::FontSource::FixedMetrics);
-    FieldReader in(bytes);
+    std::vector<std::uint8_t> padded(kChartHeaderSize + kPackedRecordSize + kValuesSize);
+    std::copy_n(bytes.begin(), std::min(bytes.size(), padded.size()), padded.begin());
+    FieldReader in(padded);
     const int width = in.U8();
     const int height = in.U8();
     const std::uint8_t flags = in.U8();
@@ -130,14 +114,11 @@ bool DrawChartBytes(std::span<const std::uint8_t> bytes) {
     const GraphOptions options{static_cast<std::int16_t>(size & 0x7F), 0, flags};
 
     std::vector<float> values(kSeriesCount * kValuesPerSeries);
-    FieldReader valueBytes(bytes.size() > kChartHeaderSize + kPackedRecordSize
-                               ? bytes.subspan(kChartHeaderSize + kPackedRecordSize)
-                               : std::span<const std::uint8_t>());
-    for (float& value : values) {
-        value = valueBytes.F32();
-    }
     GraphRecord record{};
     ReadRecord(in, record, values);
+    for (float& value : values) {
+        value = in.F32();
+    }
 
     HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
     HBITMAP bitmap = nullptr;
