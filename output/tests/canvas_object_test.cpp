@@ -279,7 +279,6 @@ struct CanvasView {
     std::int32_t pageTotal = 0;
     std::int32_t cursorX = 0;
     std::int32_t cursorY = 0;
-    friend bool operator==(const CanvasView&, const CanvasView&) = default;
 };
 
 CanvasView ViewOf(ICanvas& canvas) {

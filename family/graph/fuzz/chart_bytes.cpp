@@ -39,13 +39,13 @@ private:
 
 // One bitmap of the target's own stands for every wallpaper handle a record names.
 HBITMAP Wallpaper() {
-    static const HBITMAP wallpaper = [] {
+    static const HBITMAP kWallpaper = [] {
         HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
         HBITMAP bitmap = CreateCompatibleBitmap(screen, 9, 7);
         DeleteDC(screen);
         return bitmap;
     }();
-    return wallpaper;
+    return kWallpaper;
 }
 
 void ReadRecord(FieldReader& in, GraphRecord& record, const std::vector<float>& values) {
