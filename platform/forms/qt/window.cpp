@@ -1,6 +1,7 @@
 // The skin's windows: one top-level widget per showing form with a client area and a menu bar,
 // one widget per control, Qt timers for the model's timers, and the window events (close box,
 // resizing) that go back to the model.
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -97,14 +98,39 @@ void Skin::DestroyWindow(Form& form) {
         widgets_.erase(control);
         menus_.erase(control);
         actions_.erase(control);
-        timers_.erase(control);
+        if (auto timer = timers_.find(control); timer != timers_.end()) {
+            Retire(timer->second.release());
+            timers_.erase(timer);
+        }
         if (pressed_ == control) {
             pressed_ = nullptr;
         }
     }
     formsByWindow_.erase(found->second.widget.get());
-    found->second.widget->removeEventFilter(this);
+    QWidget* widget = found->second.widget.release();
     windows_.erase(found);
+    widget->removeEventFilter(this);
+    {
+        SyncScope scope(syncing_);
+        widget->hide();
+    }
+    Retire(widget);
+}
+
+void Skin::Retire(QObject* object) {
+    // The window goes while one of its own menus, widgets or timers may still be running the
+    // signal that closed it (File > Exit): it hears nothing more from here and is deleted once
+    // Qt is back in the event loop that delivered that signal.
+    QObject::disconnect(object, nullptr, this, nullptr);
+    for (QObject* child : object->findChildren<QObject*>()) {
+        QObject::disconnect(child, nullptr, this, nullptr);
+    }
+    if (auto* timer = qobject_cast<QTimer*>(object)) {
+        timer->stop();
+    }
+    std::erase_if(retired_, [](const QPointer<QObject>& gone) { return gone.isNull(); });
+    retired_.emplace_back(object);
+    object->deleteLater();
 }
 
 QWidget* Skin::ParentWidgetFor(Control& control) {
@@ -235,6 +261,12 @@ bool Skin::HandleWindowEvent(Form& form, QEvent& event) {
     if (event.type() == QEvent::Close) {
         event.ignore();
         Act([&] { user::CloseForm(form); });
+        return true;
+    }
+    if (event.type() == QEvent::KeyPress) {
+        return HandleKey(nullptr, static_cast<QKeyEvent&>(event));
+    }
+    if (event.type() == QEvent::KeyRelease) {
         return true;
     }
     if (event.type() == QEvent::Resize && !syncing_) {

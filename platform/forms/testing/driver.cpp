@@ -76,6 +76,12 @@ void Driver::PressTab(int times) {
     }
 }
 
+bool Driver::PressAccessKey(char key) {
+    bool answered = false;
+    Act([&] { answered = user::PressAccessKey(app_, key); });
+    return answered;
+}
+
 void Driver::SetText(TextBox& box, const std::string& text) {
     Act([&] { user::ReplaceText(box, text); });
 }
