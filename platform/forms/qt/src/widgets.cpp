@@ -95,13 +95,22 @@ void SyncCommon(const Control& control, QWidget& widget, const Screen& screen) {
     widget.setVisible(control.Visible());
     widget.setEnabled(control.Enabled());
     widget.setToolTip(FromWindows1252(control.ToolTipText()));
+    // The control's colours while it is enabled; disabled, it keeps its ground and greys its
+    // text, so that the style draws it as disabled.
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::Base, ToQColor(control.BackColor()));
-    palette.setColor(QPalette::Window, ToQColor(control.BackColor()));
-    palette.setColor(QPalette::Button, ToQColor(control.BackColor()));
-    palette.setColor(QPalette::Text, ToQColor(control.ForeColor()));
-    palette.setColor(QPalette::WindowText, ToQColor(control.ForeColor()));
-    palette.setColor(QPalette::ButtonText, ToQColor(control.ForeColor()));
+    const QColor back = ToQColor(control.BackColor());
+    const QColor fore = ToQColor(control.ForeColor());
+    const QColor grey = ToQColor(Color::kGrayText);
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor text = group == QPalette::Disabled ? grey : fore;
+        palette.setColor(group, QPalette::Base, back);
+        palette.setColor(group, QPalette::Window, back);
+        palette.setColor(group, QPalette::Button, back);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::ButtonText, text);
+    }
     widget.setPalette(palette);
     QFont font = widget.font();
     font.setBold(control.FontBold());

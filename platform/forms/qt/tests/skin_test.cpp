@@ -366,6 +366,36 @@ TEST_F(SkinTest, MenusAreAMenuBarWhoseOpeningAndChoicesGoThroughTheModel) {
     EXPECT_EQ(log.Entries(), (std::vector<std::string>{"mnuFile.Click", "mnuFileSave.Click"}));
 }
 
+// The columns of the widget's picture that hold a pixel darker than `darkest` (0 to 255),
+// inside the 3 pixels of a border.
+std::vector<int> DarkColumns(QWidget& widget, int darkest) {
+    const QImage image = widget.grab().toImage();
+    std::vector<int> columns;
+    for (int x = 3; x < image.width() - 3; ++x) {
+        for (int y = 3; y < image.height() - 3; ++y) {
+            if (qGray(image.pixel(x, y)) < darkest) {
+                columns.push_back(x);
+                break;
+            }
+        }
+    }
+    return columns;
+}
+
+TEST_F(SkinTest, DisabledControlsAreDrawnGreyInEveryWindow) {
+    form.txtName.SetText("Smith");
+    for (Control* control : std::initializer_list<Control*>{&form.cmdOK, &form.chkRoth,
+                                                            &form.lblName, &form.txtName}) {
+        SCOPED_TRACE(control->Name());
+        QWidget& widget = Widget<QWidget>(*control);
+        control->SetEnabled(true);
+        EXPECT_FALSE(DarkColumns(widget, 0x40).empty()) << "enabled: black text";
+        control->SetEnabled(false);
+        EXPECT_TRUE(DarkColumns(widget, 0x60).empty()) << "disabled: no black left";
+        EXPECT_FALSE(DarkColumns(widget, 0xA0).empty()) << "but grey text";
+    }
+}
+
 TEST_F(SkinTest, EveryCaptionUnderlinesItsAccessKey) {
     // Each caption drawn with and without its "&": the two pictures differ in the one or two
     // rows of the underline only, so the "&" is neither shown nor ignored.
