@@ -369,6 +369,13 @@ void ResizeForm(Form& form, int width, int height) {
     form.Move(form.Left(), form.Top(), width, height);
 }
 
+void MoveForm(Form& form, int left, int top) {
+    if (!form.IsShowing()) {
+        throw UnreachableError("form " + form.Name() + " does not show");
+    }
+    form.Move(left, top, form.Width(), form.Height());
+}
+
 void ChangeWindowState(Form& form, WindowState state) {
     if (!form.IsShowing()) {
         throw UnreachableError("form " + form.Name() + " does not show");

@@ -78,6 +78,9 @@ void ChooseMenuItem(Menu& item);
 void SelectGridRow(Grid& grid, int row);
 // Resizes the window (twips).
 void ResizeForm(Form& form, int width, int height);
+// Moves the window (twips, the outer corner of its frame); a window behind a modal form can be
+// moved too.
+void MoveForm(Form& form, int left, int top);
 void ChangeWindowState(Form& form, WindowState state);
 // The close box: unloads the form (its Unload handler may cancel).
 void CloseForm(Form& form);

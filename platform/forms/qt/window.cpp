@@ -218,6 +218,8 @@ void Skin::SyncWindow(Form& form, Window& window) {
     const Screen& screen = app_.GetScreen();
     QWidget& widget = *window.widget;
     widget.setWindowTitle(FromWindows1252(form.Caption()));
+    // The client area is the form's inside (ScaleWidth x ScaleHeight); a menu bar that needs
+    // more than the form leaves it makes the window taller rather than the client area shorter.
     const int menuHeight = window.menuBar != nullptr ? window.menuBar->sizeHint().height() : 0;
     const int width = form.ScaleWidth() / screen.twipsPerPixelX;
     const int height = form.ScaleHeight() / screen.twipsPerPixelY;
@@ -228,8 +230,11 @@ void Skin::SyncWindow(Form& form, Window& window) {
     QPalette palette = window.client->palette();
     palette.setColor(QPalette::Window, ToQColor(form.BackColor()));
     window.client->setPalette(palette);
-    widget.setGeometry(form.Left() / screen.twipsPerPixelX, form.Top() / screen.twipsPerPixelY,
-                       width, height + menuHeight);
+    widget.resize(width, height + menuHeight);
+    // Left and Top are where the frame stands, as Qt's move of a window takes them.
+    if (form.GetWindowState() == WindowState::Normal) {
+        widget.move(form.Left() / screen.twipsPerPixelX, form.Top() / screen.twipsPerPixelY);
+    }
     if (form.MousePointer() == vbHourglass) {
         widget.setCursor(Qt::WaitCursor);
     } else {
@@ -268,6 +273,20 @@ bool Skin::HandleWindowEvent(Form& form, QEvent& event) {
     }
     if (event.type() == QEvent::KeyRelease) {
         return true;
+    }
+    if (event.type() == QEvent::Move && !syncing_) {
+        // Moved by the user or placed by the window manager: Left and Top follow the frame.
+        const Screen& screen = app_.GetScreen();
+        const QWidget& widget = *windows_.at(&form).widget;
+        const QPoint frame = widget.pos();
+        if (widget.isVisible() && widget.windowState() == Qt::WindowNoState &&
+            (frame.x() != form.Left() / screen.twipsPerPixelX ||
+             frame.y() != form.Top() / screen.twipsPerPixelY)) {
+            Act([&] {
+                user::MoveForm(form, frame.x() * screen.twipsPerPixelX,
+                               frame.y() * screen.twipsPerPixelY);
+            });
+        }
     }
     if (event.type() == QEvent::Resize && !syncing_) {
         const Screen& screen = app_.GetScreen();

@@ -128,6 +128,10 @@ void Driver::Resize(Form& form, int width, int height) {
     Act([&] { user::ResizeForm(form, width, height); });
 }
 
+void Driver::Move(Form& form, int left, int top) {
+    Act([&] { user::MoveForm(form, left, top); });
+}
+
 void Driver::SetWindowState(Form& form, WindowState state) {
     Act([&] { user::ChangeWindowState(form, state); });
 }

@@ -79,6 +79,7 @@ public:
     void SelectGridRow(Grid& grid, int row);
     void Tick(Timer& timer);
     void Resize(Form& form, int width, int height);
+    void Move(Form& form, int left, int top);
     void SetWindowState(Form& form, WindowState state);
     void Close(Form& form);
     // Lets every queued event run (paints, keys sent by the program).

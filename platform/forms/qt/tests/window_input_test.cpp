@@ -58,6 +58,7 @@ std::string TallPagePng() {
 struct ChooserForm : Form {
     ChooserForm(Application& app, EventLog& log) : Form(app, "frmChooser") {
         SetCaption("Choose an Option");
+        SetStartUpPosition(StartUpPosition::Manual);
         Move(1500, 1500, 9120, 6945);
         Frame1.Move(240, 240, 4800, 1500);
         Frame1.SetCaption("&Type");
@@ -272,6 +273,26 @@ TEST_F(WindowInputTest, EnterAndEscPressTheDefaultAndCancelButtons) {
     QTest::keyClick(&Window(), Qt::Key_A);
     EXPECT_EQ(log.Entries(),
               (std::vector<std::string>{"cmdOK.Click", "cmdCancel.Click", "txtName.KeyPress 97"}));
+}
+
+TEST_F(WindowInputTest, TheWindowsFrameStandsAtLeftAndTopAroundAClientOfTheInsideSize) {
+    QWidget& window = *skin.WindowOf(form);
+    EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(100, 100));
+    EXPECT_EQ(window.size(), QSize(form.ScaleWidth() / 15, form.ScaleHeight() / 15));
+
+    // A form the program never placed shows in the middle of the screen.
+    EventLog otherLog;
+    auto& other = app.Create<ChooserForm>(otherLog);
+    other.Load = [&other] {
+        other.SetStartUpPosition(StartUpPosition::CenterScreen);
+        other.SetWidth(6000);
+    };
+    other.Show();
+    QCoreApplication::processEvents();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(other.Left(), (screen.width() * 15 - 6000) / 2);
+    EXPECT_EQ(skin.WindowOf(other)->frameGeometry().topLeft(),
+              QPoint(other.Left() / 15, other.Top() / 15));
 }
 
 struct MenuForm : Form {
