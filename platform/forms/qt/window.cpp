@@ -190,7 +190,7 @@ void Skin::SyncMenu(Menu& menu, Window& window) {
                          [this, &menu] { Act([&] { user::OpenMenu(menu); }); });
     }
     action->setSeparator(menu.IsSeparator());
-    action->setText(FromWindows1252(menu.Caption()));
+    action->setText(menu.IsSeparator() ? QString() : FromWindows1252(menu.Caption()));
     action->setCheckable(menu.Checked());
     action->setChecked(menu.Checked());
     action->setVisible(menu.Visible());

@@ -27,15 +27,19 @@ using qtkit::FromWindows1252;
 
 namespace {
 
-Qt::Alignment ToQtAlignment(Alignment alignment) {
+Qt::Alignment ToHorizontalAlignment(Alignment alignment) {
     switch (alignment) {
     case Alignment::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
+        return Qt::AlignRight;
     case Alignment::Center:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
+        return Qt::AlignHCenter;
     default:
-        return Qt::AlignLeft | Qt::AlignVCenter;
+        return Qt::AlignLeft;
     }
+}
+
+Qt::Alignment ToQtAlignment(Alignment alignment) {
+    return ToHorizontalAlignment(alignment) | Qt::AlignVCenter;
 }
 
 // A button's caption with its access key underlined. Qt would make the "&" a shortcut of its
@@ -246,7 +250,7 @@ public:
         SyncCommon(label, widget_, screen_);
         auto& qlabel = static_cast<AccessKeyLabel&>(widget_);
         qlabel.SetCaption(FromWindows1252(label.Caption()));
-        qlabel.setAlignment(ToQtAlignment(label.GetAlignment()) | Qt::AlignTop);
+        qlabel.setAlignment(ToHorizontalAlignment(label.GetAlignment()) | Qt::AlignTop);
         qlabel.setWordWrap(true);
     }
     void operator()(Frame& frame) override {

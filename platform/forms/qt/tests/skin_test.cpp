@@ -366,20 +366,19 @@ TEST_F(SkinTest, MenusAreAMenuBarWhoseOpeningAndChoicesGoThroughTheModel) {
     EXPECT_EQ(log.Entries(), (std::vector<std::string>{"mnuFile.Click", "mnuFileSave.Click"}));
 }
 
-// The columns of the widget's picture that hold a pixel darker than `darkest` (0 to 255),
-// inside the 3 pixels of a border.
-std::vector<int> DarkColumns(QWidget& widget, int darkest) {
+// Where the widget's picture holds pixels darker than `darkest` (0 to 255), inside the 3
+// pixels of a border: their bounding box, empty when there are none.
+QRect DarkPixels(QWidget& widget, int darkest) {
     const QImage image = widget.grab().toImage();
-    std::vector<int> columns;
-    for (int x = 3; x < image.width() - 3; ++x) {
-        for (int y = 3; y < image.height() - 3; ++y) {
+    QRect dark;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        for (int x = 3; x < image.width() - 3; ++x) {
             if (qGray(image.pixel(x, y)) < darkest) {
-                columns.push_back(x);
-                break;
+                dark |= QRect(x, y, 1, 1);
             }
         }
     }
-    return columns;
+    return dark;
 }
 
 TEST_F(SkinTest, DisabledControlsAreDrawnGreyInEveryWindow) {
@@ -389,11 +388,39 @@ TEST_F(SkinTest, DisabledControlsAreDrawnGreyInEveryWindow) {
         SCOPED_TRACE(control->Name());
         QWidget& widget = Widget<QWidget>(*control);
         control->SetEnabled(true);
-        EXPECT_FALSE(DarkColumns(widget, 0x40).empty()) << "enabled: black text";
+        EXPECT_FALSE(DarkPixels(widget, 0x40).isEmpty()) << "enabled: black text";
         control->SetEnabled(false);
-        EXPECT_TRUE(DarkColumns(widget, 0x60).empty()) << "disabled: no black left";
-        EXPECT_FALSE(DarkColumns(widget, 0xA0).empty()) << "but grey text";
+        EXPECT_TRUE(DarkPixels(widget, 0x60).isEmpty()) << "disabled: no black left";
+        EXPECT_FALSE(DarkPixels(widget, 0xA0).isEmpty()) << "but grey text";
     }
+}
+
+TEST_F(SkinTest, TextIsDrawnWithTheAlignmentTheProgramSets) {
+    form.txtName.SetText("1234");
+    form.lblName.SetCaption("1234");
+    form.lblName.Move(240, 240, 1500, 900); // three lines high
+    struct Case {
+        Control& control;
+        std::function<void(Alignment)> align;
+    };
+    const Case cases[] = {
+        {form.txtName, [this](Alignment a) { form.txtName.SetAlignment(a); }},
+        {form.lblName, [this](Alignment a) { form.lblName.SetAlignment(a); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control.Name());
+        QWidget& widget = Widget<QWidget>(c.control);
+        c.align(Alignment::Right);
+        EXPECT_GT(DarkPixels(widget, 0x60).left(), widget.width() / 2) << "at the right";
+        c.align(Alignment::Center);
+        const QRect centred = DarkPixels(widget, 0x60);
+        EXPECT_LE(std::abs(centred.center().x() - widget.width() / 2), 2);
+        c.align(Alignment::Left);
+        EXPECT_LT(DarkPixels(widget, 0x60).right(), widget.width() / 2);
+    }
+    EXPECT_LT(DarkPixels(Widget<QWidget>(form.lblName), 0x60).bottom(),
+              Widget<QWidget>(form.lblName).height() / 3)
+        << "a label's caption starts at its top";
 }
 
 TEST_F(SkinTest, EveryCaptionUnderlinesItsAccessKey) {

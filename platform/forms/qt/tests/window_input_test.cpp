@@ -387,5 +387,19 @@ TEST_F(MenuWindowTest, AMenuItemThatEndsOrRebuildsItsWindowFinishesFirst) {
     EXPECT_TRUE(app.Ended());
 }
 
+TEST_F(MenuWindowTest, SeparatorsShowNoTextAndTheClientKeepsTheInsideSize) {
+    const QList<QAction*> items = Bar().actions().at(0)->menu()->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_TRUE(items[1]->text().isEmpty());
+
+    // The menu bar sits above a client area of exactly the form's inside.
+    QWidget& window = *skin.WindowOf(form);
+    QWidget* client = skin.WidgetOf(form.lblInside)->parentWidget();
+    EXPECT_EQ(client->size(), QSize(form.ScaleWidth() / 15, form.ScaleHeight() / 15));
+    EXPECT_EQ(client->y(), Bar().height());
+    EXPECT_EQ(window.height(), Bar().height() + client->height());
+}
+
 } // namespace
 } // namespace forms::qt
