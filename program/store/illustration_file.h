@@ -2,9 +2,11 @@
 // illustration, numbered from 1 with no header. Records are never removed in place: deleting
 // one sets its status character, and only compaction drops records.
 //
-// Numbering: a record's number is the number in its "3-DatabaseIndex" field, and it is written
-// at that place. An illustration without a number (below 1) gets the number one past the last
-// record when it is first written, so that nothing is ever written beyond count + 1 and an
+// Numbering: a record's number is its place in the file. An opened record takes its place as its
+// number, whatever its own "3-DatabaseIndex" field says (an old copy, a file joined from two can
+// hold any number there), and a save writes the record at its number, so that it goes back
+// where it was read. An illustration without a number (below 1) gets the number one past the
+// last record when it is first written, so that nothing is ever written beyond count + 1 and an
 // illustration started before the file grew never lands on another's record.
 #pragma once
 
@@ -15,7 +17,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace store {
@@ -48,6 +52,12 @@ void DeleteRecord(std::int64_t position);
 
 // The record at `position` (its place in the file, from 1); error 63 past the end.
 std::string ReadRecord(std::int64_t position);
+
+// Spreads `record`, read at `position`, over the current illustration (LoadRecordIntoForm) and
+// makes `position` its number.
+std::optional<LoadedControls> OpenRecord(std::string_view record, std::int64_t position,
+                                         CurrentIllustration& current, const RecordLists& lists,
+                                         forms::MessageBoxService& messages);
 
 // Appends `record` under the number count + 1, which its "3-DatabaseIndex" slot then holds;
 // the answer is that number.

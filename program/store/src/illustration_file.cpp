@@ -148,6 +148,16 @@ std::string ReadRecord(std::int64_t position) {
     return file.Read(position);
 }
 
+std::optional<LoadedControls> OpenRecord(std::string_view record, std::int64_t position,
+                                         CurrentIllustration& current, const RecordLists& lists,
+                                         forms::MessageBoxService& messages) {
+    std::optional<LoadedControls> loaded = LoadRecordIntoForm(record, current, lists, messages);
+    if (loaded) {
+        current.fields.SetText(kDatabaseIndexField, std::to_string(position));
+    }
+    return loaded;
+}
+
 std::int64_t AppendCopy(std::string record) {
     const fs::path path = IllustrationFilePath();
     const std::int64_t count = IllustrationRecordCount();

@@ -310,7 +310,7 @@ void frmData::OpenSelected() {
         ShowFileError(messages_, error, std::string("CmdOK: ") + kReadError);
         return;
     }
-    if (LoadRecordIntoForm(*main_, record, messages_)) {
+    if (LoadRecordIntoForm(*main_, record, position, messages_)) {
         forms::UnloadForm(*this);
     }
 }

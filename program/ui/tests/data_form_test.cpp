@@ -210,5 +210,92 @@ TEST_F(BrowserTest, AFileOfDeletedRecordsOffersOnlyUndelete) {
     });
 }
 
+// A file joined from two: every record holds the number 1, as each was the first of its own file.
+// Only the record the user opened may change when it is saved, and it goes back to its place.
+class JoinedFileTest : public StoredProgramTest {
+protected:
+    JoinedFileTest() { KeepRepresentative(); }
+
+    static std::string Client(const char* first, char status = store::kLiveRecord) {
+        return Record(IllustrationType::PlanholderRmd,
+                      {{"8-PartFirst", first},
+                       {"8-PartLast", "Sample"},
+                       {"7-PartDOB", "03/15/1940"},
+                       {"3-Year0", "2011"},
+                       {"6-AcctValue0", "$100,000"},
+                       {"6-IllustrationDate", "06/01/2011"},
+                       {"3-DatabaseIndex", "1"}},
+                      status);
+    }
+
+    // Opens the row of `first` at start, gives it a new account value and saves it.
+    frmMain& OpenAndSave(const std::string& first) {
+        frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+        frmData& browser = store.DataWindow();
+        driver.WhenModal(browser, [&] {
+            for (int row = 1; row < browser.VSFlexGrid1.Rows(); ++row) {
+                if (browser.VSFlexGrid1.TextMatrix(row, 0) == "Sample, " + first) {
+                    driver.SelectGridRow(browser.VSFlexGrid1, row);
+                }
+            }
+            driver.Click(browser.cmdOK);
+        });
+        main.Show();
+        driver.Pump();
+        EXPECT_EQ(main.GetField("8-PartFirst"), first);
+        Enter(main, {{"6-AcctValue0", "$250,000"}});
+        driver.ChooseMenuItem(main.mnuFileSave);
+        EXPECT_TRUE(program.IllustrationSaved);
+        return main;
+    }
+
+    // The trimmed text of the field `tag` in the record at `position`.
+    static std::string StoredField(std::size_t position, const char* tag) {
+        const store::RecordSlot slot = *store::DataFindPointers(tag);
+        std::string text = StoredRecord(position).substr(
+            static_cast<std::size_t>(slot.position - 1), static_cast<std::size_t>(slot.width));
+        return text.substr(0, text.find_last_not_of(' ') + 1);
+    }
+
+    // The number, first name and account value the record at `position` holds.
+    static Cells Stored(std::size_t position) {
+        return {StoredField(position, "3-DatabaseIndex"), StoredField(position, "8-PartFirst"),
+                StoredField(position, "6-AcctValue0")};
+    }
+};
+
+TEST_F(JoinedFileTest, SavingAnOpenedRecordWritesItAtItsPlace) {
+    const std::vector<std::string> clients = {Client("Ann"), Client("Bea"), Client("Cy")};
+    WriteIllustrationFile(clients);
+    const frmMain& main = OpenAndSave("Bea");
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "2");
+    ASSERT_EQ(store::IllustrationRecordCount(), 3);
+    EXPECT_EQ(StoredRecord(1), clients[0]);
+    EXPECT_EQ(Stored(2), (Cells{"2", "Bea", "$250,000"}));
+    EXPECT_EQ(StoredRecord(3), clients[2]);
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+// Compaction moves the opened record to its new place, and the illustration follows it there.
+TEST_F(JoinedFileTest, AfterCompactionTheOpenedRecordIsSavedAtItsNewPlace) {
+    WriteIllustrationFile({Client("Ann", store::kDeletedRecord), Client("Bea"), Client("Cy")});
+    frmMain& main = OpenAndSave("Cy");
+    ASSERT_EQ(Stored(3), (Cells{"3", "Cy", "$250,000"}));
+
+    driver.ExpectMessageBox("Compact Database", forms::vbYes);
+    driver.ExpectMessageBox("Compact Database Complete", forms::vbOK);
+    driver.OpenMenu(main.mnuOptions);
+    driver.ChooseMenuItem(main.mnuOptionsCompact);
+    ASSERT_EQ(store::IllustrationRecordCount(), 2);
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "2");
+    EXPECT_EQ(StoredRecord(1), Client("Bea"));
+
+    Enter(main, {{"6-AcctValue0", "$300,000"}});
+    driver.ChooseMenuItem(main.mnuFileSave);
+    ASSERT_EQ(store::IllustrationRecordCount(), 2);
+    EXPECT_EQ(StoredRecord(1), Client("Bea"));
+    EXPECT_EQ(Stored(2), (Cells{"2", "Cy", "$300,000"}));
+}
+
 } // namespace
 } // namespace ui
