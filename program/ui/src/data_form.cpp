@@ -165,9 +165,11 @@ frmData::frmData(forms::Application& app, forms::MessageBoxService& messages)
     };
 }
 
-void frmData::ShowFor(frmMain& main) {
+bool frmData::ShowFor(frmMain& main) {
     main_ = &main;
+    answered_ = false;
     Show(forms::ShowMode::Modal, &main);
+    return answered_;
 }
 
 void frmData::SetupGrid() {
@@ -311,6 +313,7 @@ void frmData::OpenSelected() {
         return;
     }
     if (LoadRecordIntoForm(*main_, record, position, messages_)) {
+        answered_ = true;
         forms::UnloadForm(*this);
     }
 }
@@ -318,6 +321,7 @@ void frmData::OpenSelected() {
 void frmData::NewIllustration() {
     if (main_ != nullptr) {
         main_->Store().NewIllustration(*main_);
+        answered_ = true;
     }
     forms::UnloadForm(*this);
 }

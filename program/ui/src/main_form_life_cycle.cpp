@@ -167,12 +167,16 @@ void frmMain::FormPaint() {
     }
     // The browser is offered once, while no saved illustration is loaded at start. Once the
     // user has answered it, an illustration without a number is one the user chose to start
-    // (New, or what a restore or compaction left), and painting does not ask again.
+    // (New, or what a restore or compaction left), and painting does not ask again. Left
+    // without a choice, it leaves the window a new illustration of the current type, as New
+    // does: the window's design texts are never taken for an illustration.
     forms::Form* browser = Store().Browser();
     if (browser != nullptr && !browserAnswered_ && runtime::Val(GetField("3-DatabaseIndex")) < 1 &&
         !browser->Visible()) {
         browserAnswered_ = true;
-        Store().ShowBrowser(*this);
+        if (!Store().ShowBrowser(*this) && !App().Ended()) {
+            Store().NewIllustration(*this);
+        }
     }
 }
 

@@ -40,8 +40,8 @@ void SavedIllustrations::ShowRepresentativeWindow(frmMain& main) {
     repInfo_.Show(forms::ShowMode::Modal, &main);
 }
 
-void SavedIllustrations::ShowBrowser(frmMain& main) {
-    browser_.ShowFor(main);
+bool SavedIllustrations::ShowBrowser(frmMain& main) {
+    return browser_.ShowFor(main);
 }
 
 bool SavedIllustrations::PromptSaveIllustration(frmMain& main, bool ask) {

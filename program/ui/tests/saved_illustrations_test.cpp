@@ -83,6 +83,45 @@ TEST_F(StoredProgramTest, AnIllustrationSavedAndStartedAnewOpensAgainFromTheBrow
     EXPECT_TRUE(driver.MessageBoxes().empty());
 }
 
+// Cancelled at start, the browser leaves a new illustration of the chosen type, as New would: the
+// window's design texts never reach the file when the user then types one in and leaves.
+TEST_F(StoredProgramTest, TheBrowserCancelledAtStartLeavesANewIllustration) {
+    KeepRepresentative();
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    frmData& browser = store.DataWindow();
+    driver.WhenModal(browser, [&] { driver.Click(browser.cmdCancel); });
+    main.Show();
+    driver.Pump();
+    ASSERT_EQ(driver.QueuedActions(), 0u);
+    EXPECT_EQ(main.cmboPlanType(0).Text(), "IRA");
+    EXPECT_EQ(main.cmboPlanType(1).Text(), "IRA");
+    EXPECT_EQ(main.GetField("6-IllustrationDate"), "06/15/2011");
+    EXPECT_EQ(main.GetField("6-RMD_Amt"), "$0");
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "0");
+    EXPECT_EQ(main.GetField("3-Year0"), "2011");
+    EXPECT_TRUE(program.IllustrationSaved);
+    main.Refresh();
+    driver.Pump();
+    EXPECT_FALSE(browser.IsShowing()) << "painting does not ask again";
+
+    Enter(main, kValidRmd);
+    driver.ExpectMessageBox("Software Exit", forms::vbYes);
+    driver.ExpectMessageBox("Illustration Data", forms::vbYes);
+    driver.ChooseMenuItem(main.mnuFileExit);
+    EXPECT_TRUE(app.Ended());
+    const std::vector<std::string> records = store::ReadIllustrationRecords();
+    ASSERT_EQ(records.size(), 1u);
+    const std::string& record = records[0];
+    EXPECT_EQ(record.substr(466, 10), "06/15/2011");  // 6-IllustrationDate
+    EXPECT_EQ(record.substr(476, 11), "$0         "); // 6-RMD_Amt
+    EXPECT_EQ(record.substr(460, 6), "1     ");       // 3-DatabaseIndex
+    EXPECT_EQ(record.substr(900, 20), "IRA                 ");
+    // The design texts of the hidden fields as a record would keep them.
+    for (const char* design : {"Record", "19 - Illus", "20-RMDAmoun"}) {
+        EXPECT_EQ(record.find(design), std::string::npos) << design;
+    }
+}
+
 TEST_F(StoredProgramTest, CompactionThatDropsTheCurrentRecordMakesItNewWithoutTheBrowser) {
     KeepRepresentative();
     frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
