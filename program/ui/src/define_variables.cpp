@@ -446,7 +446,7 @@ private:
         if (Number(tag) < 1) {
             return Fail("Please enter the Account Value.", kMissingInformation, tag, "100000");
         }
-        std::string cleaned = main_.GetField(tag);
+        std::string cleaned = Input(tag);
         inputs.accountValue = calc::CleanNumber(cleaned);
         return false;
     }
@@ -460,8 +460,12 @@ private:
     // Ages count calendar years: the difference of the year numbers.
     int AgeToday(const Date& birth) const { return today_.Year() - birth.Year(); }
 
-    std::string Text(std::string_view tag) const { return runtime::Trim(main_.GetField(tag)); }
-    double Number(std::string_view tag) const { return calc::CleanedNumber(main_.GetField(tag)); }
+    // The user's input in a field: an example that a failed check put there is not.
+    std::string Input(std::string_view tag) const {
+        return main_.Suggestions.Input(main_.SetIndex(tag), main_.GetField(tag));
+    }
+    std::string Text(std::string_view tag) const { return runtime::Trim(Input(tag)); }
+    double Number(std::string_view tag) const { return calc::CleanedNumber(Input(tag)); }
 
     std::string FullName(std::string_view first, std::string_view middle,
                          std::string_view last) const {
@@ -483,7 +487,15 @@ private:
 
 bool DefineVariables(frmMain& main) {
     try {
-        return Checks(main).Run();
+        if (Checks(main).Run()) {
+            return true;
+        }
+        // Every check passed on the user's own input: a field that still shows an example gets
+        // that input back, so that the calculation reads what was checked.
+        for (auto& [index, typed] : main.Suggestions.TakeAll()) {
+            main.Fields().SetText(index, std::move(typed));
+        }
+        return false;
     } catch (const runtime::RuntimeError& error) {
         main.App().MsgBox("An error, type " + std::to_string(error.Number()) +
                               std::string(kNewLine) + runtime::ErrorText(error.Number()),
@@ -501,8 +513,16 @@ void ShowFieldMessage(frmMain& main, const std::string& message, const std::stri
     for (int index = 0; index < illustration::kInputEndMarker; ++index) {
         forms::TextBox& field = main.txtInput(index);
         if (field.Tag() == tag) {
-            field.SetText(sample);
+            const std::string typed = main.Suggestions.Input(index, field.Text());
+            {
+                const FieldSuggestions::Reshaping example(main.Suggestions);
+                field.SetText(sample);
+            }
+            main.Suggestions.Suggest(index, typed);
             main.TabOne1.SetCurrentTab(tab);
+            if (main.App().ActiveControl() != &field) {
+                main.ValidationFocus = index;
+            }
             field.SetFocus();
             if (!field.Text().empty()) {
                 field.SetSelStart(0);

@@ -91,6 +91,7 @@ bool LoadRecordIntoForm(frmMain& main, std::string_view record, std::int64_t pos
     if (!loaded) {
         return false;
     }
+    main.Suggestions.ForgetAll();
     ApplyLoadedControls(main, *loaded);
     main.SetupIllustrationType();
     // Setting the controls raised their events, which count as edits.

@@ -63,6 +63,7 @@ bool SavedIllustrations::PromptSaveIllustration(frmMain& main, bool ask) {
 void SavedIllustrations::NewIllustration(frmMain& main) {
     store::CurrentIllustration current = CurrentOf(main);
     store::NewIllustration(current);
+    main.Suggestions.ForgetAll();
     main.cmboPlanType(0).SetListIndex(0);
     main.cmboPlanType(1).SetListIndex(0);
     main.SetupIllustrationType();

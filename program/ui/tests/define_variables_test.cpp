@@ -553,6 +553,32 @@ TEST(DefineVariables, EdgesThatPass) {
     }
 }
 
+// The example a failed check puts into its field is not the user's input: checked again, the
+// field fails again until something is put there; when the user's own value passes after a
+// change elsewhere, the field gets that value back and the calculation reads it.
+TEST(DefineVariables, AnExampleIsNeverTakenForTheUsersInput) {
+    Validation window(IllustrationType::PlanholderRmd,
+                      {{"8-PartLast", ""}, {"7-DD0", "01/01/2012"}, {"3-Year0", "2011"}});
+    const std::string deathTitle = std::string(kDateError) + " 01/01/2012";
+    for (const char* title : {kMissing, kMissing}) {
+        window.driver.ExpectMessageBox(title, forms::vbOK);
+        EXPECT_TRUE(DefineVariables(window.main));
+        EXPECT_EQ(window.main.GetField("8-PartLast"), "Sample");
+    }
+    window.Enter({{"8-PartLast", "Sample"}}); // put there: now it is the input
+    window.driver.ExpectMessageBox(deathTitle, forms::vbOK);
+    EXPECT_TRUE(DefineVariables(window.main));
+    EXPECT_EQ(window.main.GetField("7-DD0"), "06/15/2011");
+
+    window.driver.ExpectMessageBox(deathTitle, forms::vbOK);
+    EXPECT_TRUE(DefineVariables(window.main));
+    window.Enter({{"3-Year0", "2012"}});
+    EXPECT_FALSE(DefineVariables(window.main));
+    EXPECT_EQ(window.main.GetField("7-DD0"), "01/01/2012");
+    EXPECT_EQ(window.main.validated.deathDate, "01/01/2012");
+    EXPECT_EQ(window.Boxes(), 4u);
+}
+
 TEST(DefineVariables, TheRmdYearMessageNamesTheNextYear) {
     // The latest year follows today's: 2012 on the last day of 2011, 2013 a day later.
     const std::pair<sys::LocalDateTime, std::string> days[] = {{{2011, 12, 31, 23, 0, 0}, "2012"},
