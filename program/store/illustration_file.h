@@ -24,10 +24,24 @@
 
 namespace store {
 
+// "<program>.flt" in the data folder; error 68 when the data folder cannot be reached
+// (StoreDir).
 std::filesystem::path IllustrationFilePath();
 
-// The number of whole records in the file; 0 when there is no file.
+// The number of whole records in the file; 0 when there is no file, or it cannot be reached or
+// read.
 std::int64_t IllustrationRecordCount();
+
+// The file's length over the record length, rounded to a whole number as the runtime rounds
+// (halves to even): the count the Options menu goes by, which counts a partial record from
+// 501 bytes on. 0 when there is no file, or it cannot be reached.
+std::int64_t RoundedRecordCount();
+
+// At start: an illustration file an older version left in the program folder moves into the
+// data folder. When the data folder already has one, the user's file is kept and the old one
+// is renamed aside ("<program>.flt.old"), so that neither is lost. A move that fails is
+// reported under "Error Moving Database" and leaves the old file where it was.
+void AdoptOldIllustrationFile(forms::MessageBoxService& messages);
 
 // The storage half of saving the current illustration: writes its record at its number (a new
 // illustration takes count + 1 and keeps it in "3-DatabaseIndex") and marks it saved. A file
@@ -43,8 +57,9 @@ bool SaveIllustration(CurrentIllustration& current, const RecordControls& contro
 // sets itself up for the type.
 void NewIllustration(CurrentIllustration& current);
 
-// Every record of the file, in file order (the browser lists the live ones). Runtime errors
-// reach the caller.
+// Every record of the file, in file order (the browser lists the live ones); none when there is
+// no file or the data folder cannot be reached. Runtime errors reading the file reach the
+// caller.
 std::vector<std::string> ReadIllustrationRecords();
 
 // Marks the record at `position` (its place in the file, from 1) deleted.

@@ -32,7 +32,8 @@ public:
     virtual bool PromptSaveIllustration(frmMain& main, bool ask) = 0;
     // Empties the inputs for a new illustration of the current type.
     virtual void NewIllustration(frmMain& main) = 0;
-    // The number of records in the illustration file; 0 when there is none.
+    // The number of records in the illustration file as the Options menu counts them (its
+    // length over the record length, rounded); 0 when there is none.
     virtual int RecordCount() = 0;
     virtual void CompactDatabase(frmMain& main) = 0;
     // Kind 1: the floppy archive; kind 2: the Internet archive.

@@ -166,5 +166,20 @@ TEST_F(IllustrationFileTest, NoFileMeansNoRecords) {
     EXPECT_FALSE(std::filesystem::exists(DataFile()));
 }
 
+// The Options menu's count rounds the file's length over the record length, halves to even:
+// a partial record counts from 501 bytes on.
+TEST_F(IllustrationFileTest, TheRoundedCountCountsAPartialRecordFromHalfOn) {
+    EXPECT_EQ(RoundedRecordCount(), 0); // no file
+    const std::pair<std::size_t, std::int64_t> cases[] = {
+        {1, 0}, {500, 0}, {501, 1}, {600, 1}, {1000, 1}, {1499, 1}, {1500, 2}, {2500, 2}, {2501, 3},
+    };
+    for (const auto& [length, count] : cases) {
+        SCOPED_TRACE(length);
+        WriteBytes(DataFile(), std::string(length, '1'));
+        EXPECT_EQ(RoundedRecordCount(), count);
+        EXPECT_EQ(IllustrationRecordCount(), static_cast<std::int64_t>(length / kRecordLength));
+    }
+}
+
 } // namespace
 } // namespace store

@@ -71,7 +71,7 @@ void SavedIllustrations::NewIllustration(frmMain& main) {
 }
 
 int SavedIllustrations::RecordCount() {
-    const std::int64_t count = store::IllustrationRecordCount();
+    const std::int64_t count = store::RoundedRecordCount();
     return count > INT_MAX ? INT_MAX : static_cast<int>(count);
 }
 

@@ -221,5 +221,111 @@ TEST_F(StoredProgramTest, CancellingAnIncompleteRepresentativeEndsTheProgram) {
     EXPECT_FALSE(std::filesystem::exists(store::RepInfoFilePath()));
 }
 
+// "dataloc.txt" names a folder on drive C:, which is not mapped. Each operation on the data
+// fails by itself with its own trapped message, and the program goes on: the representative
+// comes from the shared profile, the browser lists nothing, and neither the representative's
+// Ok, nor the old file's move, nor a save ends the program.
+TEST_F(StoredProgramTest, ADataFolderOnADriveThatIsNotThereFailsEachOperationByItself) {
+    sandbox.SetEnvironment("TALLOWMERE_INSTALL_DIR", (sandbox.Root() / "install").string());
+    sandbox.WriteFile("install/dataloc.txt", "C:\\Data\\Quenbrook\r\n");
+    sandbox.WriteFile(sys::WindowsFolder().lexically_relative(sandbox.Root()) / "Hux.INI",
+                      "[Agent Information]\r\nFirst=Pat\r\nLast=Agent\r\nAddress=1 Main St\r\n"
+                      "City=Denver\r\nZip=80202\r\nState=5\r\n");
+    const std::filesystem::path oldFile = sys::ProgramFolder() / "Tallowmere.flt";
+    sandbox.WriteFile(oldFile.lexically_relative(sandbox.Root()), std::string(1000, '1'));
+    const std::string unavailable = "An error occurred. Type: 68.\r\nDevice unavailable\r\n";
+
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    frmData& browser = store.DataWindow();
+    driver.ExpectMessageBox("Error Moving Database", forms::vbOK);
+    driver.WhenModal(browser, [&] {
+        EXPECT_EQ(browser.Caption(), "0 Saved Illustrations");
+        driver.Click(browser.cmdNew);
+    });
+    main.Show();
+    driver.Pump();
+    ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+    EXPECT_EQ(driver.MessageBoxes()[0].prompt, unavailable);
+    EXPECT_TRUE(std::filesystem::exists(oldFile));
+    frmRepInfo& window = *store.RepresentativeWindow();
+    EXPECT_EQ(window.txtInput(0).Text(), "Pat");
+    EXPECT_EQ(window.cmboState.Text(), "CO");
+
+    driver.OpenMenu(main.mnuOptions);
+    EXPECT_FALSE(main.mnuOptionsCompact.Enabled());
+    driver.WhenModal(window, [&] {
+        driver.ExpectMessageBox("Error in RepWriteFlat", forms::vbOK);
+        driver.Click(window.cmdOK);
+        EXPECT_TRUE(window.IsShowing());
+        driver.Click(window.cmdCancel);
+    });
+    driver.ChooseMenuItem(main.mnuOptionsAdvisor);
+    ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+    EXPECT_EQ(driver.MessageBoxes()[1].prompt,
+              "Error type:  68\r\nError description: \"Device unavailable\"\r\n\r\n"
+              "File Path and Name: \"C:\\Data\\Quenbrook\\RepInfo.flt\"");
+
+    Enter(main, kValidRmd);
+    driver.ExpectMessageBox("Error Writing to Database", forms::vbOK);
+    driver.ChooseMenuItem(main.mnuFileSave);
+    ASSERT_EQ(driver.MessageBoxes().size(), 3u);
+    EXPECT_EQ(driver.MessageBoxes()[2].prompt, unavailable);
+    EXPECT_FALSE(program.IllustrationSaved);
+    EXPECT_FALSE(program.RepInfoCancelled);
+    EXPECT_FALSE(app.Ended());
+    EXPECT_FALSE(std::filesystem::exists(sys::DataFolder())) << "the default folder is not used";
+}
+
+// Compact is offered for a file of one record as the menu counts them: 600 bytes, not 500.
+TEST_F(StoredProgramTest, TheOptionsMenuCountsAPartialRecordFromHalfOn) {
+    KeepRepresentative();
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    driver.WhenModal(store.DataWindow(), [&] { driver.Click(store.DataWindow().cmdCancel); });
+    main.Show();
+    driver.Pump();
+    for (const auto& [length, offered] : {std::pair{500, false}, std::pair{600, true}}) {
+        SCOPED_TRACE(length);
+        sandbox.WriteFile(store::IllustrationFilePath().lexically_relative(sandbox.Root()),
+                          std::string(static_cast<std::size_t>(length), '1'));
+        driver.OpenMenu(main.mnuOptions);
+        EXPECT_EQ(main.mnuOptionsCompact.Enabled(), offered);
+    }
+}
+
+// The representative record cannot be written (a folder stands in its place): the window says
+// so and stays open with everything the user typed, to be tried again or cancelled.
+TEST_F(StoredProgramTest, AFailedRepresentativeWriteKeepsTheWindowAndItsFields) {
+    const std::filesystem::path record = store::RepInfoFilePath();
+    std::filesystem::create_directories(record);
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    frmRepInfo& window = *store.RepresentativeWindow();
+    const std::vector<std::pair<int, std::string>> typed = {{0, "Pat"},       {2, "Agent"},
+                                                            {4, "Northgate"}, {9, "1 Main St"},
+                                                            {10, "Denver"},   {11, "80202"}};
+    driver.WhenModal(window, [&] {
+        for (const auto& [field, text] : typed) {
+            driver.SetText(window.txtInput(field), text);
+        }
+        driver.ExpectMessageBox("Error in RepWriteFlat", forms::vbOK);
+        driver.Click(window.cmdOK);
+        EXPECT_TRUE(window.IsShowing());
+        for (const auto& [field, text] : typed) {
+            EXPECT_EQ(window.txtInput(field).Text(), text) << field;
+        }
+        // Once the folder is gone the same Ok writes the record.
+        std::filesystem::remove(record);
+        driver.Click(window.cmdOK);
+        EXPECT_FALSE(window.IsShowing());
+    });
+    driver.WhenModal(store.DataWindow(), [&] { driver.Click(store.DataWindow().cmdCancel); });
+    main.Show();
+    driver.Pump();
+    ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+    EXPECT_TRUE(driver.MessageBoxes()[0].prompt.starts_with("Error type: "));
+    EXPECT_EQ(testkit::ReadFileBytes(record).substr(51, 30), "Northgate                     ");
+    EXPECT_FALSE(app.Ended());
+    EXPECT_FALSE(program.RepInfoCancelled);
+}
+
 } // namespace
 } // namespace ui
