@@ -78,7 +78,12 @@ std::optional<LoadedControls> OpenRecord(std::string_view record, std::int64_t p
 // the answer is that number.
 std::int64_t AppendCopy(std::string record);
 
-// Marks every record of the file live, whatever its status was; the file is replaced whole.
-void UndeleteRecords();
+// Undelete, in its two steps. The whole file as it is (empty when there is none); runtime errors
+// reading it reach the caller.
+std::string ReadIllustrationFile();
+// Writes `file`, as ReadIllustrationFile gave it, back with every whole record marked live,
+// whatever its status was; bytes past the last whole record (a partial record) stay as they
+// were. The file is replaced whole; an empty `file` writes nothing.
+void UndeleteRecords(std::string file);
 
 } // namespace store

@@ -221,17 +221,19 @@ std::int64_t AppendCopy(std::string record) {
     return number;
 }
 
-void UndeleteRecords() {
-    std::vector<std::string> records = ReadIllustrationRecords();
-    if (records.empty()) {
+std::string ReadIllustrationFile() {
+    const std::optional<fs::path> path = ExistingIllustrationFile();
+    return path ? sys::ReadWholeFile(*path) : std::string();
+}
+
+void UndeleteRecords(std::string file) {
+    if (file.empty()) {
         return;
     }
-    sys::AtomicFile file(IllustrationFilePath());
-    for (std::string& record : records) {
-        record[0] = kLiveRecord;
-        file.Write(record);
+    for (std::size_t status = 0; status + kRecordLength <= file.size(); status += kRecordLength) {
+        file[status] = kLiveRecord;
     }
-    file.Commit();
+    sys::ReplaceFileAtomically(IllustrationFilePath(), file);
 }
 
 } // namespace store

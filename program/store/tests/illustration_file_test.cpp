@@ -150,7 +150,9 @@ TEST_F(IllustrationFileTest, DeleteMarksOneRecordAndUndeleteRevivesEvery) {
     EXPECT_EQ(RecordAt(1).substr(1), ReadBytes(DataFile()).substr(1, kRecordLength - 1));
     EXPECT_THROW(DeleteRecord(4), runtime::RuntimeError);
 
-    UndeleteRecords();
+    WriteBytes(DataFile(), ReadBytes(DataFile()) + "0partial"); // a torn last write
+    UndeleteRecords(ReadIllustrationFile());
+    EXPECT_EQ(ReadBytes(DataFile()).substr(3 * kRecordLength), "0partial");
     const auto records = ReadIllustrationRecords();
     ASSERT_EQ(records.size(), 3u);
     for (const std::string& record : records) {
@@ -162,7 +164,7 @@ TEST_F(IllustrationFileTest, DeleteMarksOneRecordAndUndeleteRevivesEvery) {
 TEST_F(IllustrationFileTest, NoFileMeansNoRecords) {
     EXPECT_EQ(IllustrationRecordCount(), 0);
     EXPECT_TRUE(ReadIllustrationRecords().empty());
-    UndeleteRecords();
+    UndeleteRecords(ReadIllustrationFile());
     EXPECT_FALSE(std::filesystem::exists(DataFile()));
 }
 

@@ -288,8 +288,15 @@ void frmData::DeleteSelected() {
 
 void frmData::UndeleteAll() {
     const int row = VSFlexGrid1.Row();
+    std::string file;
     try {
-        store::UndeleteRecords();
+        file = store::ReadIllustrationFile();
+    } catch (const runtime::RuntimeError& error) {
+        ShowFileError(messages_, error, kReadError);
+        return;
+    }
+    try {
+        store::UndeleteRecords(std::move(file));
     } catch (const runtime::RuntimeError& error) {
         ShowFileError(messages_, error, kWriteError);
         return;
