@@ -101,6 +101,7 @@ protected:
         for (int number = 1; number <= count; ++number) {
             std::string record(kRecordLength, filler);
             record[0] = number % 3 == 0 ? '0' : '1';
+            record[1] = '3';
             record.replace(460, 6, testing::Padded(std::to_string(number), 6));
             record.replace(466, 10, "04/01/2011");
             bytes += record;
