@@ -202,6 +202,54 @@ TEST_F(BrowserTest, AFileErrorNamesTheStepThatFailedAndTheBrowserStays) {
     EXPECT_FALSE(std::filesystem::exists(store::IllustrationFilePath()));
 }
 
+// A saved Stretch illustration whose account value no key could type ("9e99" fits the field)
+// opens; its report and its save are refused by the account value's check, and the program
+// goes on.
+TEST_F(StoredProgramTest, AnAccountValueFromTheFileIsCheckedAsATypedOneIs) {
+    KeepRepresentative();
+    WriteIllustrationFile(
+        {Record(IllustrationType::Stretch, {{"8-StretchPFirst", "John"},
+                                            {"8-StretchPLast", "Sample"},
+                                            {"7-StretchPDOB", "01/01/1950"},
+                                            {"2-StretchPLEO", "20"},
+                                            {"8-StretchSFirst", "Susan"},
+                                            {"8-StretchSLast", "Sample"},
+                                            {"7-StretchSDOB", "01/01/1955"},
+                                            {"2-StretchSLEO", "30"},
+                                            {"8-StretchBFirst", "Jack"},
+                                            {"8-StretchBLast", "Sample"},
+                                            {"7-StretchBDOB", "01/01/1990"},
+                                            {"8-StretchPlanName", "IRA Plan"},
+                                            {"6-StretchAcctValue", "9e99"},
+                                            {"6-StretchAcctCont", "$2,000"},
+                                            {"1-StretchROR", "8.00%"},
+                                            {"6-IllustrationDate", "06/01/2011"}})});
+    const std::string file = testkit::ReadFileBytes(store::IllustrationFilePath());
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    driver.WhenModal(store.DataWindow(), [&] {
+        driver.SelectGridRow(store.DataWindow().VSFlexGrid1, 1);
+        driver.Click(store.DataWindow().cmdOK);
+    });
+    main.Show();
+    driver.Pump();
+    ASSERT_EQ(program.IllustrationType, IllustrationType::Stretch);
+    EXPECT_EQ(main.GetField("6-StretchAcctValue"), "9e99");
+
+    driver.ExpectMessageBox("Missing Required Information.", forms::vbOK);
+    driver.ChooseTab(main.TabOne1, 4);
+    program.IllustrationSaved = false;
+    driver.ExpectMessageBox("Missing Required Information.", forms::vbOK);
+    driver.ChooseMenuItem(main.mnuFileSave);
+    ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+    for (const auto& box : driver.MessageBoxes()) {
+        EXPECT_EQ(box.prompt, "Please enter the Account Value.");
+    }
+    EXPECT_EQ(output.reports, 0);
+    EXPECT_FALSE(program.IllustrationSaved);
+    EXPECT_EQ(testkit::ReadFileBytes(store::IllustrationFilePath()), file);
+    EXPECT_FALSE(app.Ended());
+}
+
 // Until it ends, the process may hold no more files open than it does now (`resource`
 // RLIMIT_NOFILE: opening one more fails), or write no file beyond `value` bytes
 // (RLIMIT_FSIZE: a full disk).

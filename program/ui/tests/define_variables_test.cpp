@@ -494,6 +494,51 @@ TEST(DefineVariables, EveryStretchCheck) {
     }
 }
 
+// An amount is what typing gives (digits, a point before cents, "$" and ","); a value from a
+// saved record that no key typed, such as "9e99", is refused as a missing amount, whatever the
+// rest of the illustration holds, and never reaches the calculation.
+TEST(DefineVariables, AmountsThatNoKeyTypedAreRefused) {
+    const auto rmd = IllustrationType::PlanholderRmd;
+    const auto rmbd = IllustrationType::BeneficiaryRmd;
+    const auto equal = IllustrationType::EqualPayments;
+    const auto stretch = IllustrationType::Stretch;
+    const char* const value = "Please enter the Account Value.";
+    std::vector<FailingCase> cases;
+    for (const char* stored : {"9e99", "1e18", "1.2.3", "-5000"}) {
+        cases.push_back(
+            {rmd, {{"6-AcctValue0", stored}}, value, kMissing, "6-AcctValue0", "100000"});
+        cases.push_back(
+            {rmbd, {{"6-AcctValue1", stored}}, value, kMissing, "6-AcctValue1", "100000"});
+        cases.push_back({equal,
+                         {{"6-EqualAcctValue1", stored}},
+                         value,
+                         kMissing,
+                         "6-EqualAcctValue1",
+                         "100000"});
+        cases.push_back({equal,
+                         {{"6-EqualAcctValue2", stored}},
+                         value,
+                         kMissing,
+                         "6-EqualAcctValue2",
+                         "100000"});
+        cases.push_back({stretch,
+                         {{"6-StretchAcctValue", stored}, {"6-StretchAcctCont", "2000"}},
+                         value,
+                         kMissing,
+                         "6-StretchAcctValue",
+                         "100000"});
+    }
+    for (const FailingCase& c : cases) {
+        SCOPED_TRACE(c.tag + "=" + c.changes.at(c.tag));
+        ExpectFailure(c);
+    }
+    for (const char* typed : {"$99,999,999,999", "1234.56", " 100000 "}) {
+        SCOPED_TRACE(typed);
+        Validation window(stretch, {{"6-StretchAcctValue", typed}});
+        EXPECT_FALSE(DefineVariables(window.main));
+    }
+}
+
 TEST(DefineVariables, ValidInputsPassAndLeaveWhatTheCalculationReads) {
     Validation rmd(IllustrationType::PlanholderRmd, {{"7-SpouseDOB", "1/1/1960"}, {"7-DD0", "  "}});
     rmd.main.cmboPlanType(0).SetText("401(k)");
@@ -701,8 +746,9 @@ TEST(DefineVariables, SilentWhileTheBrowserShowsOrTheTabIsHiddenButStillAFailure
 }
 
 TEST(DefineVariables, ARunTimeErrorIsReportedAsAFailure) {
-    // A stored amount too large for a number cannot be read.
-    Validation window(IllustrationType::PlanholderRmd, {{"6-AcctValue0", "1e999"}});
+    // A stored rate too large for a number cannot be read. (A stored amount like it is no
+    // amount at all: its check refuses it.)
+    Validation window(IllustrationType::EqualPayments, {{"1-EqualROR", "1e999"}});
     window.driver.ExpectMessageBox("Fatal Error in DefineVariables", forms::vbOK);
     EXPECT_TRUE(DefineVariables(window.main));
     ASSERT_EQ(window.Boxes(), 1u);
