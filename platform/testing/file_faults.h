@@ -1,7 +1,7 @@
 // Writers struck in the middle of their work, for the tests of what they leave behind. A test
 // executable that links the object library platform_testing_file_faults has its own write,
-// pwrite, ftruncate, rename, linkat and unlink: they pass every call to the kernel until a test
-// arms a fault, so the faults reach no other test program. Two faults:
+// pwrite, ftruncate, rename, renameat2, linkat and unlink: they pass every call to the kernel until
+// a test arms a fault, so the faults reach no other test program. Two faults:
 //
 // - the kill switch lets a set number of file-changing calls through and then kills the process
 //   outright (SIGKILL) instead of making the next one; it is armed in a child process, whose

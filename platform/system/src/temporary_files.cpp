@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cerrno>
 #include <charconv>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,10 +22,10 @@ constexpr std::string_view kPrefix = ".tmp-";
 // Distinguishes the temporary files of one process; the process id distinguishes processes.
 std::atomic<unsigned> temporaryCounter{0};
 
-std::optional<pid_t> Digits(std::string_view text) {
-    pid_t value = 0;
+std::optional<unsigned long> Digits(std::string_view text) {
+    unsigned long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value <= 0) {
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
         return std::nullopt;
     }
     return value;
@@ -40,7 +41,11 @@ std::optional<pid_t> OwnerOf(std::string_view name) {
     if (dash == std::string_view::npos || !Digits(name.substr(dash + 1))) {
         return std::nullopt;
     }
-    return Digits(name.substr(0, dash));
+    const std::optional<unsigned long> process = Digits(name.substr(0, dash));
+    if (!process || *process == 0 || *process > static_cast<unsigned long>(INT32_MAX)) {
+        return std::nullopt;
+    }
+    return static_cast<pid_t>(*process);
 }
 
 // A process that exists but is not ours to signal still runs.

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>
@@ -117,11 +118,18 @@ TEST(KilledWriter, TheNextWriterRemovesItsTemporaryFile) {
         sandbox.WriteFile("data/.tmp-notes", "not a temporary file");
         // Killed before its rename: the write and the flush went through.
         ASSERT_TRUE(testkit::RunKilledAt(1, [&] { sys::ReplaceFileAtomically(target, "new"); }));
+        // The first temporary file of a process that ended (counters start at 0).
+        const pid_t ended = fork();
+        if (ended == 0) {
+            _exit(0);
+        }
+        waitpid(ended, nullptr, 0);
+        sandbox.WriteFile("data/.tmp-" + std::to_string(ended) + "-0", "left");
         std::vector<std::string> left;
         for (const auto& entry : fs::directory_iterator(folder)) {
             left.push_back(entry.path().filename().string());
         }
-        ASSERT_EQ(left.size(), 4u) << "the killed writer's temporary file is there";
+        ASSERT_EQ(left.size(), 5u) << "the killed writers' temporary files are there";
         EXPECT_EQ(ReadFileBytes(target), "old");
 
         c.nextWrite(folder / c.written);

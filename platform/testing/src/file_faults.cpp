@@ -151,6 +151,13 @@ extern "C" __attribute__((visibility("default"))) int rename(const char* from,
     return static_cast<int>(syscall(SYS_rename, from, to));
 }
 
+extern "C" __attribute__((visibility("default"))) int renameat2(int fromFolder, const char* from,
+                                                                int toFolder, const char* to,
+                                                                unsigned int flags) noexcept {
+    testkit::CountCall();
+    return static_cast<int>(syscall(SYS_renameat2, fromFolder, from, toFolder, to, flags));
+}
+
 extern "C" __attribute__((visibility("default"))) int
 linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags) noexcept {
     testkit::CountCall();
