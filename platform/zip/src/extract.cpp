@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace archive {
 
@@ -110,6 +112,25 @@ ZipResult OpenArchive(const fs::path& archivePath, ArchiveHandle& zip) {
     return zip ? ZipResult::Success : ResultOfReadError(openError);
 }
 
+// The members whose bare name matches `memberName`, in archive order, each with its bare name;
+// MissingMember when there is none.
+ZipResult MatchingMembers(zip_t* zip, std::string_view memberName,
+                          std::vector<std::pair<zip_uint64_t, std::string>>& matches) {
+    const zip_int64_t count = zip_get_num_entries(zip, 0);
+    for (zip_int64_t index = 0; index < count; ++index) {
+        const auto entry = static_cast<zip_uint64_t>(index);
+        const char* storedName = zip_get_name(zip, entry, ZIP_FL_ENC_RAW);
+        if (storedName == nullptr) {
+            return ZipResult::DamagedArchive;
+        }
+        const std::string_view bareName = BareMemberName(storedName);
+        if (MemberNameMatches(bareName, memberName)) {
+            matches.emplace_back(entry, bareName);
+        }
+    }
+    return matches.empty() ? ZipResult::MissingMember : ZipResult::Success;
+}
+
 } // namespace
 
 ZipResult ExtractMember(const fs::path& archivePath, std::string_view memberName,
@@ -123,31 +144,21 @@ ZipResult ExtractMember(const fs::path& archivePath, std::string_view memberName
         return ZipResult::MissingFolder;
     }
 
+    std::vector<std::pair<zip_uint64_t, std::string>> matches;
+    if (const ZipResult listed = MatchingMembers(zip.get(), memberName, matches);
+        listed != ZipResult::Success) {
+        return listed;
+    }
     const bool pattern = HasWildcards(memberName);
-    bool found = false;
-    const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
-    for (zip_int64_t index = 0; index < count; ++index) {
-        const auto entry = static_cast<zip_uint64_t>(index);
-        const char* storedName = zip_get_name(zip.get(), entry, ZIP_FL_ENC_RAW);
-        if (storedName == nullptr) {
-            return ZipResult::DamagedArchive;
-        }
-        const std::string_view bareName = BareMemberName(storedName);
-        if (!MemberNameMatches(bareName, memberName)) {
-            continue;
-        }
+    for (const auto& [entry, bareName] : matches) {
         // A plain name is written as the caller spelled it, who opens it by that name next.
-        const fs::path target = targetFolder / (pattern ? bareName : memberName);
+        const fs::path target = targetFolder / (pattern ? std::string_view(bareName) : memberName);
         const ZipResult result = ExtractEntry(zip.get(), entry, target, password);
-        if (result != ZipResult::Success) {
+        if (result != ZipResult::Success || !pattern) {
             return result;
         }
-        if (!pattern) {
-            return ZipResult::Success;
-        }
-        found = true;
     }
-    return found ? ZipResult::Success : ZipResult::MissingMember;
+    return ZipResult::Success;
 }
 
 ZipResult ReadMember(const fs::path& archivePath, std::string_view memberName,
@@ -157,28 +168,22 @@ ZipResult ReadMember(const fs::path& archivePath, std::string_view memberName,
     if (const ZipResult opened = OpenArchive(archivePath, zip); opened != ZipResult::Success) {
         return opened;
     }
-    const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
-    for (zip_int64_t index = 0; index < count; ++index) {
-        const auto entry = static_cast<zip_uint64_t>(index);
-        const char* storedName = zip_get_name(zip.get(), entry, ZIP_FL_ENC_RAW);
-        if (storedName == nullptr) {
-            return ZipResult::DamagedArchive;
-        }
-        if (MemberNameMatches(BareMemberName(storedName), memberName)) {
-            MemberHandle member;
-            zip_uint64_t size = 0;
-            ZipResult result = OpenEntry(zip.get(), entry, password, member, size);
-            if (result == ZipResult::Success) {
-                result = ReadEntry(member, size,
-                                   [&contents](std::string_view chunk) { contents.append(chunk); });
-            }
-            if (result != ZipResult::Success) {
-                contents.clear();
-            }
-            return result;
-        }
+    std::vector<std::pair<zip_uint64_t, std::string>> matches;
+    if (const ZipResult listed = MatchingMembers(zip.get(), memberName, matches);
+        listed != ZipResult::Success) {
+        return listed;
     }
-    return ZipResult::MissingMember;
+    MemberHandle member;
+    zip_uint64_t size = 0;
+    ZipResult result = OpenEntry(zip.get(), matches.front().first, password, member, size);
+    if (result == ZipResult::Success) {
+        result = ReadEntry(member, size,
+                           [&contents](std::string_view chunk) { contents.append(chunk); });
+    }
+    if (result != ZipResult::Success) {
+        contents.clear();
+    }
+    return result;
 }
 
 } // namespace archive

@@ -35,6 +35,14 @@ protected:
         return result == archive::ZipResult::Success ? ReadBytes(folder / "Tallowmere.flt") : "";
     }
 
+    // A disk archive whose only member is an illustration file of `file`.
+    void ArchiveOnTheDisk(const std::string& file) {
+        const fs::path source = Folder("install") / "Tallowmere.flt";
+        WriteBytes(source, file);
+        fs::remove(DiskArchive());
+        ASSERT_EQ(archive::AddFile(DiskArchive(), source, ""), archive::ZipResult::Success);
+    }
+
     void Restore(BackupKind kind) {
         CurrentIllustration current = Current();
         RestoreClientData(kind, current, driver);
@@ -169,9 +177,7 @@ TEST_F(BackupTest, ArchivesThatCannotBeRestoredLeaveTheFile) {
     };
     for (const auto& [name, member] : notIllustrations) {
         SCOPED_TRACE(name);
-        WriteBytes(source, member);
-        fs::remove(DiskArchive());
-        ASSERT_EQ(archive::AddFile(DiskArchive(), source, ""), archive::ZipResult::Success);
+        ArchiveOnTheDisk(member);
         driver.ExpectMessageBox("Restore Client Data", forms::vbOK);
         driver.ExpectMessageBox("Error Reading Archive File", forms::vbOK);
         Restore(BackupKind::Disk);
@@ -183,9 +189,7 @@ TEST_F(BackupTest, ArchivesThatCannotBeRestoredLeaveTheFile) {
         EXPECT_TRUE(saved);
     }
     // A partial record after whole ones is not read, and does not stop the restore.
-    WriteBytes(source, Records(2, 'p') + "1partial");
-    fs::remove(DiskArchive());
-    ASSERT_EQ(archive::AddFile(DiskArchive(), source, ""), archive::ZipResult::Success);
+    ArchiveOnTheDisk(Records(2, 'p') + "1partial");
     driver.ExpectMessageBox("Restore Client Data", forms::vbOK);
     driver.ExpectMessageBox("Successful Data Restore", forms::vbOK);
     Restore(BackupKind::Disk);

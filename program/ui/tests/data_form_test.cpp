@@ -1,4 +1,5 @@
 #include "program/ui/tests/stored_program.h"
+#include "program/ui/tests/valid_inputs.h"
 
 #include "program/store/illustration_file.h"
 #include "program/store/illustration_record.h"
@@ -207,23 +208,11 @@ TEST_F(BrowserTest, AFileErrorNamesTheStepThatFailedAndTheBrowserStays) {
 // goes on.
 TEST_F(StoredProgramTest, AnAccountValueFromTheFileIsCheckedAsATypedOneIs) {
     KeepRepresentative();
-    WriteIllustrationFile(
-        {Record(IllustrationType::Stretch, {{"8-StretchPFirst", "John"},
-                                            {"8-StretchPLast", "Sample"},
-                                            {"7-StretchPDOB", "01/01/1950"},
-                                            {"2-StretchPLEO", "20"},
-                                            {"8-StretchSFirst", "Susan"},
-                                            {"8-StretchSLast", "Sample"},
-                                            {"7-StretchSDOB", "01/01/1955"},
-                                            {"2-StretchSLEO", "30"},
-                                            {"8-StretchBFirst", "Jack"},
-                                            {"8-StretchBLast", "Sample"},
-                                            {"7-StretchBDOB", "01/01/1990"},
-                                            {"8-StretchPlanName", "IRA Plan"},
-                                            {"6-StretchAcctValue", "9e99"},
-                                            {"6-StretchAcctCont", "$2,000"},
-                                            {"1-StretchROR", "8.00%"},
-                                            {"6-IllustrationDate", "06/01/2011"}})});
+    Fields stored = kValidStretch;
+    stored["6-StretchAcctValue"] = "9e99";
+    stored["6-StretchAcctCont"] = "$2,000";
+    stored["6-IllustrationDate"] = "06/01/2011";
+    WriteIllustrationFile({Record(IllustrationType::Stretch, stored)});
     const std::string file = testkit::ReadFileBytes(store::IllustrationFilePath());
     frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
     driver.WhenModal(store.DataWindow(), [&] {
@@ -393,10 +382,7 @@ TEST_F(JoinedFileTest, AfterCompactionTheOpenedRecordIsSavedAtItsNewPlace) {
     frmMain& main = OpenAndSave("Cy");
     ASSERT_EQ(Stored(3), (Cells{"3", "Cy", "$250,000"}));
 
-    driver.ExpectMessageBox("Compact Database", forms::vbYes);
-    driver.ExpectMessageBox("Compact Database Complete", forms::vbOK);
-    driver.OpenMenu(main.mnuOptions);
-    driver.ChooseMenuItem(main.mnuOptionsCompact);
+    CompactFromTheMenu(main);
     ASSERT_EQ(store::IllustrationRecordCount(), 2);
     EXPECT_EQ(main.GetField("3-DatabaseIndex"), "2");
     EXPECT_EQ(StoredRecord(1), Client("Bea"));

@@ -32,9 +32,7 @@ TEST_F(StoredProgramTest, AnIllustrationSavedAndStartedAnewOpensAgainFromTheBrow
     frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
     frmData& browser = store.DataWindow();
     // Nothing is loaded at start: the browser offers the (empty) file once.
-    driver.WhenModal(browser, [&] { driver.Click(browser.cmdNew); });
-    main.Show();
-    driver.Pump();
+    ShowAnsweringTheBrowser(main, &frmData::cmdNew);
     ASSERT_EQ(driver.QueuedActions(), 0u);
     EXPECT_EQ(main.GetField("3-DatabaseIndex"), "0"); // numbered when first written
 
@@ -88,10 +86,8 @@ TEST_F(StoredProgramTest, AnIllustrationSavedAndStartedAnewOpensAgainFromTheBrow
 TEST_F(StoredProgramTest, TheBrowserCancelledAtStartLeavesANewIllustration) {
     KeepRepresentative();
     frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
-    frmData& browser = store.DataWindow();
-    driver.WhenModal(browser, [&] { driver.Click(browser.cmdCancel); });
-    main.Show();
-    driver.Pump();
+    const frmData& browser = store.DataWindow();
+    ShowAnsweringTheBrowser(main, &frmData::cmdCancel);
     ASSERT_EQ(driver.QueuedActions(), 0u);
     EXPECT_EQ(main.cmboPlanType(0).Text(), "IRA");
     EXPECT_EQ(main.cmboPlanType(1).Text(), "IRA");
@@ -125,10 +121,8 @@ TEST_F(StoredProgramTest, TheBrowserCancelledAtStartLeavesANewIllustration) {
 TEST_F(StoredProgramTest, CompactionThatDropsTheCurrentRecordMakesItNewWithoutTheBrowser) {
     KeepRepresentative();
     frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
-    frmData& browser = store.DataWindow();
-    driver.WhenModal(browser, [&] { driver.Click(browser.cmdNew); });
-    main.Show();
-    driver.Pump();
+    const frmData& browser = store.DataWindow();
+    ShowAnsweringTheBrowser(main, &frmData::cmdNew);
     for (const char* first : {"Ann", "Bea"}) {
         driver.ChooseMenuItem(main.mnuFileNew);
         Enter(main, kValidRmd);
@@ -138,10 +132,7 @@ TEST_F(StoredProgramTest, CompactionThatDropsTheCurrentRecordMakesItNewWithoutTh
     ASSERT_EQ(main.GetField("3-DatabaseIndex"), "2");
     store::DeleteRecord(2);
 
-    driver.ExpectMessageBox("Compact Database", forms::vbYes);
-    driver.ExpectMessageBox("Compact Database Complete", forms::vbOK);
-    driver.OpenMenu(main.mnuOptions);
-    driver.ChooseMenuItem(main.mnuOptionsCompact);
+    CompactFromTheMenu(main);
     EXPECT_EQ(store::IllustrationRecordCount(), 1);
     EXPECT_EQ(main.GetField("3-DatabaseIndex"), "0");
     EXPECT_FALSE(program.IllustrationSaved);
@@ -280,9 +271,7 @@ TEST_F(StoredProgramTest, ADataFolderOnADriveThatIsNotThereFailsEachOperationByI
 TEST_F(StoredProgramTest, TheOptionsMenuCountsAPartialRecordFromHalfOn) {
     KeepRepresentative();
     frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
-    driver.WhenModal(store.DataWindow(), [&] { driver.Click(store.DataWindow().cmdCancel); });
-    main.Show();
-    driver.Pump();
+    ShowAnsweringTheBrowser(main, &frmData::cmdCancel);
     for (const auto& [length, offered] : {std::pair{500, false}, std::pair{600, true}}) {
         SCOPED_TRACE(length);
         sandbox.WriteFile(store::IllustrationFilePath().lexically_relative(sandbox.Root()),
