@@ -1,14 +1,16 @@
-// Writers struck in the middle of their work, for the tests of what they leave behind. A test
-// executable that links the object library platform_testing_file_faults has its own write,
-// pwrite, ftruncate, rename, renameat2, linkat and unlink: they pass every call to the kernel until
-// a test arms a fault, so the faults reach no other test program. Two faults:
+// Writers and readers struck in the middle of their work, for the tests of what they leave
+// behind and what they say. A test executable that links the object library
+// platform_testing_file_faults has its own read, pread, write, pwrite, ftruncate, rename,
+// renameat2, linkat and unlink: they pass every call to the kernel until a test arms a fault, so
+// the faults reach no other test program. Three faults:
 //
 // - the kill switch lets a set number of file-changing calls through and then kills the process
 //   outright (SIGKILL) instead of making the next one; it is armed in a child process, whose
 //   end the parent then looks at;
 // - the write fault is a full disk: it lets a set number of bytes through and then fails one
 //   write, once, so that what the code under test does about it (put back what it wrote) can
-//   succeed, as it would once the disk has room again.
+//   succeed, as it would once the disk has room again;
+// - the read fault fails the next read with an I/O error, once.
 //
 // An executable whose shared libraries write through these names must export them (link it with
 // -rdynamic).
@@ -47,6 +49,18 @@ public:
     ScopedWriteFault& operator=(const ScopedWriteFault&) = delete;
 
     // Whether the fault has struck: the code under test got as far as the failing write.
+    bool Struck() const;
+};
+
+// While it lives, the next read fails with EIO (a damaged disk), once.
+class ScopedReadFault {
+public:
+    ScopedReadFault();
+    ~ScopedReadFault();
+    ScopedReadFault(const ScopedReadFault&) = delete;
+    ScopedReadFault& operator=(const ScopedReadFault&) = delete;
+
+    // Whether the fault has struck: the code under test got as far as a read.
     bool Struck() const;
 };
 

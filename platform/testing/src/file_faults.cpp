@@ -38,6 +38,25 @@ struct ArmedFault {
 
 ArmedFault armedFault;
 
+struct ArmedReadFault {
+    bool armed = false;
+    bool struck = false;
+};
+
+ArmedReadFault armedReadFault;
+
+// Passes the read to `readThrough` unless the armed read fault strikes it.
+template <typename ReadThrough>
+ssize_t ReadUnderFault(ReadThrough readThrough) {
+    if (armedReadFault.armed) {
+        armedReadFault.armed = false;
+        armedReadFault.struck = true;
+        errno = EIO;
+        return -1;
+    }
+    return readThrough();
+}
+
 // Passes up to `size` bytes to `writeThrough` while the armed fault allows them, then strikes.
 // Every write is a file-changing call of the kill switch.
 template <typename WriteThrough>
@@ -118,10 +137,42 @@ bool ScopedWriteFault::Struck() const {
     return armedFault.struck;
 }
 
+ScopedReadFault::ScopedReadFault() {
+    armedReadFault = {true, false};
+}
+
+ScopedReadFault::~ScopedReadFault() {
+    armedReadFault = {};
+}
+
+bool ScopedReadFault::Struck() const {
+    return armedReadFault.struck;
+}
+
 } // namespace testkit
 
 // The C library's names, defined and exported by the executable, take the calls of everything
 // it runs, the libraries it loads included.
+extern "C" __attribute__((visibility("default"))) ssize_t read(int descriptor, void* bytes,
+                                                               size_t size) {
+    return testkit::ReadUnderFault(
+        [&] { return static_cast<ssize_t>(syscall(SYS_read, descriptor, bytes, size)); });
+}
+
+extern "C" __attribute__((visibility("default"))) ssize_t pread(int descriptor, void* bytes,
+                                                                size_t size, off_t offset) {
+    return testkit::ReadUnderFault([&] {
+        return static_cast<ssize_t>(syscall(SYS_pread64, descriptor, bytes, size, offset));
+    });
+}
+
+extern "C" __attribute__((visibility("default"))) ssize_t pread64(int descriptor, void* bytes,
+                                                                  size_t size, off64_t offset) {
+    return testkit::ReadUnderFault([&] {
+        return static_cast<ssize_t>(syscall(SYS_pread64, descriptor, bytes, size, offset));
+    });
+}
+
 extern "C" __attribute__((visibility("default"))) ssize_t write(int descriptor, const void* bytes,
                                                                 size_t size) {
     return testkit::WriteUnderFaults(size, [&](std::size_t allowed) {

@@ -5,12 +5,11 @@
 #include "program/store/illustration_record.h"
 
 #include "platform/testing/file_contents.h"
+#include "platform/testing/file_faults.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
-#include <csignal>
 #include <fstream>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace ui {
@@ -239,56 +238,23 @@ TEST_F(StoredProgramTest, AnAccountValueFromTheFileIsCheckedAsATypedOneIs) {
     EXPECT_FALSE(app.Ended());
 }
 
-// Until it ends, the process may hold no more files open than it does now (`resource`
-// RLIMIT_NOFILE: opening one more fails), or write no file beyond `value` bytes
-// (RLIMIT_FSIZE: a full disk).
-class ScopedLimit {
-public:
-    ScopedLimit(int resource, rlim_t value) : resource_(resource) {
-        getrlimit(resource_, &previous_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = previous_;
-        limit.rlim_cur = value;
-        setrlimit(resource_, &limit);
-    }
-    ~ScopedLimit() {
-        setrlimit(resource_, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    ScopedLimit(const ScopedLimit&) = delete;
-    ScopedLimit& operator=(const ScopedLimit&) = delete;
-
-    // The lowest descriptor not open now: a limit of that many lets no file open.
-    static rlim_t OpenFiles() {
-        const int next = dup(0);
-        close(next);
-        return static_cast<rlim_t>(next);
-    }
-
-private:
-    int resource_;
-    rlimit previous_{};
-    void (*previousHandler_)(int);
-};
-
 // Undelete reads the file, then writes it: a failure says which, and the file stays as it was.
 TEST_F(BrowserTest, UndeleteNamesTheStepThatFailed) {
-    struct Case {
-        int resource;
-        const char* title;
-    };
-    const Case cases[] = {{RLIMIT_NOFILE, "Error Reading Database"},
-                          {RLIMIT_FSIZE, "Error Writing to Database"}};
     Browse([&](frmData& browser) {
         const std::string before = testkit::ReadFileBytes(store::IllustrationFilePath());
-        for (const Case& c : cases) {
-            SCOPED_TRACE(c.title);
-            driver.ExpectMessageBox(c.title, forms::vbOK);
+        for (const char* title : {"Error Reading Database", "Error Writing to Database"}) {
+            SCOPED_TRACE(title);
+            driver.ExpectMessageBox(title, forms::vbOK);
             {
-                const ScopedLimit limit(c.resource, c.resource == RLIMIT_NOFILE
-                                                        ? ScopedLimit::OpenFiles()
-                                                        : before.size() / 2);
+                std::optional<testkit::ScopedReadFault> damaged;
+                std::optional<testkit::ScopedWriteFault> full;
+                if (std::string_view(title) == "Error Reading Database") {
+                    damaged.emplace();
+                } else {
+                    full.emplace(testkit::WriteFault::DiskFull, before.size() / 2);
+                }
                 driver.Click(browser.cmdUndelete);
+                EXPECT_TRUE(damaged ? damaged->Struck() : full->Struck());
             }
             EXPECT_TRUE(
                 driver.MessageBoxes().back().prompt.starts_with("An error occurred. Type:"));
