@@ -152,7 +152,7 @@ ZipResult ExtractMember(const fs::path& archivePath, std::string_view memberName
     const bool pattern = HasWildcards(memberName);
     for (const auto& [entry, bareName] : matches) {
         // A plain name is written as the caller spelled it, who opens it by that name next.
-        const fs::path target = targetFolder / (pattern ? std::string_view(bareName) : memberName);
+        const fs::path target = pattern ? targetFolder / bareName : targetFolder / memberName;
         const ZipResult result = ExtractEntry(zip.get(), entry, target, password);
         if (result != ZipResult::Success || !pattern) {
             return result;
