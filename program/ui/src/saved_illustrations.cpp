@@ -1,5 +1,6 @@
 #include "program/ui/saved_illustrations.h"
 
+#include "program/ui/center_form.h"
 #include "program/ui/define_variables.h"
 #include "program/ui/main_form.h"
 #include "program/ui/src/application_messages.h"
@@ -37,6 +38,8 @@ SavedIllustrations::SavedIllustrations(forms::Application& app, ProgramState& pr
 SavedIllustrations::~SavedIllustrations() = default;
 
 void SavedIllustrations::ShowRepresentativeWindow(frmMain& main) {
+    forms::LoadForm(repInfo_);
+    CenterForm(repInfo_, main);
     repInfo_.Show(forms::ShowMode::Modal, &main);
 }
 

@@ -285,7 +285,7 @@ TEST_F(MainWindowTest, TheIniFileBesideTheProgramWinsAndIsClamped) {
                       "[Program]\r\nTop=99999\r\nLeft=-5\r\nWidth=30000\r\nHeight=9000\r\n");
     sandbox.SetEnvironment("TALLOWMERE_INSTALL_DIR", (sandbox.Root() / "install").string());
     frmMain& main = Start("", forms::Screen{19200, 12000});
-    EXPECT_EQ(main.Top(), 12000 - 9000); // moved back by the design height
+    EXPECT_EQ(main.Top(), 12000 - 8775); // moved back by the design height
     EXPECT_EQ(main.Left(), 1);
     EXPECT_EQ(main.Width(), 19100);
     EXPECT_EQ(main.Height(), 9000);
