@@ -1,8 +1,7 @@
 #include "program/ui/center_form.h"
 
 #include "platform/forms/application.h"
-
-#include <cmath>
+#include "platform/runtime/conversions.h"
 
 namespace ui {
 
@@ -14,7 +13,7 @@ void CenterForm(forms::Form& form, const forms::Form& owner) {
     const int areaWidth = overScreen ? screen.width : owner.ScaleWidth();
     const int areaHeight = overScreen ? screen.height : owner.ScaleHeight();
     const auto place = [](int start, int room, int size, int screenSize) {
-        const int at = start + static_cast<int>(std::lround((room - size) / 2.0));
+        const int at = start + static_cast<int>(runtime::Round((room - size) / 2.0));
         return (at < 100 || at + size > screenSize) ? 100 : at;
     };
     form.SetLeft(place(areaLeft, areaWidth, form.Width(), screen.width));

@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace ui {
 
@@ -255,16 +257,22 @@ void frmStart::HideFeature(const std::string& name) {
             return;
         }
     }
-    if (name == "PDF") {
-        main_.mnuFileExportPDF.SetVisible(false);
-    } else if (name == "InternetUpdate") {
-        main_.mnuHelpUpdate.SetVisible(false);
-    } else if (name == "InternetBackup") {
-        main_.mnuOptionsInternetBackup.SetVisible(false);
-        main_.mnuOptionsInternetRestore.SetVisible(false);
-    } else if (name == "FloppyBackup") {
-        main_.mnuOptionsBackup.SetVisible(false);
-        main_.mnuOptionsRestore.SetVisible(false);
+    // The other features, each with the separator above its items.
+    const std::array<std::pair<const char*, std::vector<forms::Menu*>>, 4> features = {{
+        {"PDF", {&main_.mnuNul0, &main_.mnuFileExportPDF}},
+        {"InternetUpdate", {&main_.mnuHelpUpdate}},
+        {"InternetBackup",
+         {&main_.mnuOptionsNul01, &main_.mnuOptionsInternetBackup,
+          &main_.mnuOptionsInternetRestore}},
+        {"FloppyBackup",
+         {&main_.mnuOptionsNul00, &main_.mnuOptionsBackup, &main_.mnuOptionsRestore}},
+    }};
+    for (const auto& [feature, items] : features) {
+        if (name == feature) {
+            for (forms::Menu* item : items) {
+                item->SetVisible(false);
+            }
+        }
     }
 }
 

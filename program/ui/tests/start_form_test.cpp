@@ -1,5 +1,6 @@
 #include "program/ui/start_form.h"
 #include "program/ui/tests/stored_program.h"
+#include "program/ui/tests/tab_walk.h"
 
 #include "platform/system/program_identity.h"
 #include "platform/testing/file_contents.h"
@@ -225,6 +226,134 @@ TEST_F(StartUpTest, TheFeatureListHidesOptionsAndCompactsTheWindowOnce) {
         start.Show();
         EXPECT_EQ(start.Height(), height);
         EXPECT_TRUE(caseDriver.MessageBoxes().empty());
+    }
+}
+
+// The focus starts on Ok, so that Enter takes the chosen type; Tab goes on to Cancel and the
+// chosen option.
+TEST_F(StartUpTest, TheFocusStartsOnOkThenCancelAndTheChosenType) {
+    frmStart& start = StartProgram();
+    ASSERT_TRUE(start.IsShowing());
+    EXPECT_EQ(TabWalk(driver, app, 4),
+              (std::vector<std::string>{"cmdOK", "cmdCancel", "optIllustrationType(0)", "cmdOK"}));
+    driver.Click(start.cmdOK); // on to the main window, whose browser the set-up cancels
+    driver.Pump();
+}
+
+// Inside the window, under its title bar: the frame under the picture, and the buttons and the
+// copyright line at the bottom margin, also when hidden types take their rows away.
+TEST_F(StartUpTest, TheButtonsAndTheCopyrightLineStayInsideTheWindow) {
+    for (const std::string features : {"", "RMD\nRMBD\n"}) {
+        SCOPED_TRACE(features);
+        const std::string folder = features.empty() ? "every-type" : "two-types";
+        Install(folder, {"RMDSplash.bmp", "URL_RMD_Support.txt"});
+        const std::filesystem::path list =
+            sandbox.WriteFile(folder + "-list/RMDInvisible.txt", features);
+        ASSERT_EQ(archive::AddFile(sys::InstallFolder() / "Tallowmere.icf", list,
+                                   archive::kResourcePassword),
+                  archive::ZipResult::Success);
+        forms::Application caseApp;
+        forms::testing::Driver caseDriver(caseApp);
+        ProgramState caseProgram;
+        SavedIllustrations caseStore(caseApp, caseProgram);
+        frmMain& main = caseApp.Create<frmMain>(caseProgram);
+        main.SetServices(output, caseStore);
+        frmStart& start = caseApp.Create<frmStart>(caseProgram, main);
+        start.Start();
+        ASSERT_TRUE(start.IsShowing());
+        EXPECT_EQ(start.ElasticOne1.Height(), start.ScaleHeight());
+        EXPECT_EQ(start.ElasticOne1.Width(), start.ScaleWidth());
+        EXPECT_EQ(start.cmdOK.Top() + start.cmdOK.Height() + 240, start.ScaleHeight());
+        EXPECT_EQ(start.cmdOK.Left() + start.cmdOK.Width() + 240, start.ScaleWidth());
+        EXPECT_EQ(start.lblCopyright.Top() + start.lblCopyright.Height(),
+                  start.cmdOK.Top() + start.cmdOK.Height());
+        EXPECT_LE(start.lblCopyright.Left() + start.lblCopyright.Width(), start.cmdCancel.Left());
+        EXPECT_LT(start.Frame1.Top() + start.Frame1.Height(), start.cmdOK.Top());
+        EXPECT_LT(start.Picture1.Top() + start.Picture1.Height(), start.Frame1.Top());
+        EXPECT_LT(start.Frame1.Top() + start.Frame1.Height(), start.lblCopyright.Top());
+    }
+}
+
+// The names of a menu's visible items, a separator as "-".
+std::vector<std::string> VisibleItems(const forms::Menu& menu) {
+    std::vector<std::string> items;
+    for (const forms::Menu* item : menu.Items()) {
+        if (item->Visible()) {
+            items.push_back(item->IsSeparator() ? "-" : item->Name());
+        }
+    }
+    return items;
+}
+
+TEST_F(StartUpTest, EachSeparatorHidesWithTheItemsItSeparates) {
+    using Items = std::vector<std::string>;
+    const Items file = {"mnuFileNew",
+                        "mnuFileNewRBD",
+                        "mnuFileNewEqual",
+                        "mnuFileNewStretch",
+                        "-",
+                        "mnuFileLoad",
+                        "mnuFileSave",
+                        "-",
+                        "mnuFilePrint",
+                        "-",
+                        "mnuFileExportPDF",
+                        "-",
+                        "mnuFileExit"};
+    const Items withoutPdf = {"mnuFileNew",
+                              "mnuFileNewRBD",
+                              "mnuFileNewEqual",
+                              "mnuFileNewStretch",
+                              "-",
+                              "mnuFileLoad",
+                              "mnuFileSave",
+                              "-",
+                              "mnuFilePrint",
+                              "-",
+                              "mnuFileExit"};
+    const Items floppy = {"-", "mnuOptionsBackup", "mnuOptionsRestore"};
+    const Items internet = {"-", "mnuOptionsInternetBackup", "mnuOptionsInternetRestore"};
+    const auto options = [](std::initializer_list<const Items*> groups) {
+        Items items = {"mnuOptionsAdvisor", "mnuOptionsCompact"};
+        for (const Items* group : groups) {
+            items.insert(items.end(), group->begin(), group->end());
+        }
+        return items;
+    };
+    struct Case {
+        const char* folder;
+        std::string features;
+        Items fileItems;
+        Items optionItems;
+    };
+    const Case cases[] = {
+        {"all", "", file, options({&floppy, &internet})},
+        {"no-pdf", "PDF\n", withoutPdf, options({&floppy, &internet})},
+        {"no-floppy", "FloppyBackup\n", file, options({&internet})},
+        {"no-internet", "InternetBackup\n", file, options({&floppy})},
+        {"no-backup", "InternetBackup\nFloppyBackup\n", file, options({})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        Install(c.folder, {"RMDSplash.bmp", "URL_RMD_Support.txt"});
+        const std::filesystem::path list =
+            sandbox.WriteFile(std::string(c.folder) + "-list/RMDInvisible.txt", c.features);
+        ASSERT_EQ(archive::AddFile(sys::InstallFolder() / "Tallowmere.icf", list,
+                                   archive::kResourcePassword),
+                  archive::ZipResult::Success);
+        forms::Application caseApp;
+        forms::testing::Driver caseDriver(caseApp);
+        ProgramState caseProgram;
+        SavedIllustrations caseStore(caseApp, caseProgram);
+        frmMain& main = caseApp.Create<frmMain>(caseProgram);
+        main.SetServices(output, caseStore);
+        caseApp.Create<frmStart>(caseProgram, main).Start();
+        EXPECT_EQ(VisibleItems(main.mnuFile), c.fileItems);
+        EXPECT_EQ(VisibleItems(main.mnuOptions), c.optionItems);
+        // The help menu never shows the update item, nor a separator next to nothing.
+        EXPECT_EQ(VisibleItems(main.mnuHelp),
+                  (Items{"mnuHelpContents", "mnuHelpQuickStart", "mnuHelpFAQ", "mnuHelpSupport",
+                         "-", "mnuHelpAbout"}));
     }
 }
 
