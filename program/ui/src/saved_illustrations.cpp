@@ -2,6 +2,7 @@
 
 #include "program/ui/center_form.h"
 #include "program/ui/define_variables.h"
+#include "program/ui/equal_payment_options.h"
 #include "program/ui/main_form.h"
 #include "program/ui/src/application_messages.h"
 #include "program/ui/src/form_record.h"
@@ -69,6 +70,10 @@ void SavedIllustrations::NewIllustration(frmMain& main) {
     main.cmboPlanType(0).SetListIndex(0);
     main.cmboPlanType(1).SetListIndex(0);
     main.SetupIllustrationType();
+    // The payment choices of the illustration before are closed with it.
+    if (main.Program().IllustrationType == illustration::IllustrationType::EqualPayments) {
+        RefreshEqualPaymentOptions(main);
+    }
     main.Program().IllustrationSaved = true;
 }
 

@@ -1,3 +1,4 @@
+#include "program/ui/tests/saved_records.h"
 #include "program/ui/tests/stored_program.h"
 
 #include "program/store/illustration_file.h"
@@ -5,38 +6,12 @@
 
 #include "platform/testing/file_contents.h"
 
-#include <fstream>
 #include <vector>
 
 namespace ui {
 namespace {
 
 using illustration::IllustrationType;
-
-// A saved illustration as the store writes it: `type`, the fields given and the status.
-std::string Record(IllustrationType type, const std::map<std::string, std::string>& values,
-                   char status = store::kLiveRecord) {
-    illustration::IllustrationFields fields;
-    for (int index = 0; index < illustration::kInputEndMarker; ++index) {
-        fields.SetText(index, "");
-    }
-    for (const auto& [tag, text] : values) {
-        illustration::SetField(fields, text, tag,
-                               [](const std::string& message) { ADD_FAILURE() << message; });
-    }
-    store::RecordControls controls;
-    controls.planTypes = {"Traditional IRA", "Inherited IRA"};
-    std::string record = store::BuildRecordFromForm(type, fields, controls);
-    record[0] = status;
-    return record;
-}
-
-void WriteIllustrationFile(const std::vector<std::string>& records) {
-    std::ofstream out(store::IllustrationFilePath(), std::ios::binary);
-    for (const std::string& record : records) {
-        out << record;
-    }
-}
 
 std::string StoredRecord(std::size_t position) {
     return testkit::ReadFileBytes(store::IllustrationFilePath())

@@ -109,6 +109,11 @@ TEST_F(StoredProgramTest, ASavedEqualIllustrationOpensWithItsPaymentAmounts) {
     // The focus back from the browser lands in the balance, whose entry does not refresh the
     // choices.
     driver.ChooseMenuItem(main.mnuFileNewEqual);
+    for (int choice = 0; choice < 7; ++choice) {
+        SCOPED_TRACE(choice);
+        EXPECT_EQ(main.lblEqualPmt(choice).Caption(), "0.00"); // nothing of the one before
+        EXPECT_FALSE(main.optEqualPmt(choice).Value());
+    }
     driver.Focus(main.txtInput(main.SetIndex("6-EqualAcctValue1")));
     driver.WhenModal(browser, [&] {
         driver.SelectGridRow(browser.VSFlexGrid1, 1);

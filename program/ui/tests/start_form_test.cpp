@@ -63,6 +63,30 @@ protected:
         }
     }
 
+    // A run of the program in an application of its own, from the install folder `folder` whose
+    // archive lists `features` to hide; its start-up window has loaded.
+    struct FeatureRun {
+        forms::Application app;
+        forms::testing::Driver driver{app};
+        ProgramState program;
+        SavedIllustrations store{app, program};
+        frmMain& main = app.Create<frmMain>(program);
+        frmStart& start = app.Create<frmStart>(program, main);
+    };
+    std::unique_ptr<FeatureRun> StartWithFeatures(const std::string& folder,
+                                                  const std::string& features) {
+        Install(folder, {"RMDSplash.bmp", "URL_RMD_Support.txt"});
+        const std::filesystem::path list =
+            sandbox.WriteFile(folder + "-list/RMDInvisible.txt", features);
+        EXPECT_EQ(archive::AddFile(sys::InstallFolder() / "Tallowmere.icf", list,
+                                   archive::kResourcePassword),
+                  archive::ZipResult::Success);
+        auto run = std::make_unique<FeatureRun>();
+        run->main.SetServices(output, run->store);
+        run->start.Start();
+        return run;
+    }
+
     frmMain* main_ = nullptr;
 };
 
@@ -190,20 +214,9 @@ TEST_F(StartUpTest, TheFeatureListHidesOptionsAndCompactsTheWindowOnce) {
     int fullHeight = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.folder);
-        Install(c.folder, {"RMDSplash.bmp", "URL_RMD_Support.txt"});
-        const std::filesystem::path list =
-            sandbox.WriteFile(std::string(c.folder) + "-list/RMDInvisible.txt", c.features);
-        ASSERT_EQ(archive::AddFile(sys::InstallFolder() / "Tallowmere.icf", list,
-                                   archive::kResourcePassword),
-                  archive::ZipResult::Success);
-        forms::Application caseApp;
-        forms::testing::Driver caseDriver(caseApp);
-        ProgramState caseProgram;
-        SavedIllustrations caseStore(caseApp, caseProgram);
-        frmMain& main = caseApp.Create<frmMain>(caseProgram);
-        main.SetServices(output, caseStore);
-        frmStart& start = caseApp.Create<frmStart>(caseProgram, main);
-        start.Start();
+        const std::unique_ptr<FeatureRun> run = StartWithFeatures(c.folder, c.features);
+        frmMain& main = run->main;
+        frmStart& start = run->start;
         ASSERT_TRUE(start.IsShowing());
         if (fullHeight == 0) {
             fullHeight = start.Height();
@@ -225,7 +238,7 @@ TEST_F(StartUpTest, TheFeatureListHidesOptionsAndCompactsTheWindowOnce) {
         start.Hide();
         start.Show();
         EXPECT_EQ(start.Height(), height);
-        EXPECT_TRUE(caseDriver.MessageBoxes().empty());
+        EXPECT_TRUE(run->driver.MessageBoxes().empty());
     }
 }
 
@@ -245,21 +258,9 @@ TEST_F(StartUpTest, TheFocusStartsOnOkThenCancelAndTheChosenType) {
 TEST_F(StartUpTest, TheButtonsAndTheCopyrightLineStayInsideTheWindow) {
     for (const std::string features : {"", "RMD\nRMBD\n"}) {
         SCOPED_TRACE(features);
-        const std::string folder = features.empty() ? "every-type" : "two-types";
-        Install(folder, {"RMDSplash.bmp", "URL_RMD_Support.txt"});
-        const std::filesystem::path list =
-            sandbox.WriteFile(folder + "-list/RMDInvisible.txt", features);
-        ASSERT_EQ(archive::AddFile(sys::InstallFolder() / "Tallowmere.icf", list,
-                                   archive::kResourcePassword),
-                  archive::ZipResult::Success);
-        forms::Application caseApp;
-        forms::testing::Driver caseDriver(caseApp);
-        ProgramState caseProgram;
-        SavedIllustrations caseStore(caseApp, caseProgram);
-        frmMain& main = caseApp.Create<frmMain>(caseProgram);
-        main.SetServices(output, caseStore);
-        frmStart& start = caseApp.Create<frmStart>(caseProgram, main);
-        start.Start();
+        const std::unique_ptr<FeatureRun> run =
+            StartWithFeatures(features.empty() ? "every-type" : "two-types", features);
+        const frmStart& start = run->start;
         ASSERT_TRUE(start.IsShowing());
         EXPECT_EQ(start.ElasticOne1.Height(), start.ScaleHeight());
         EXPECT_EQ(start.ElasticOne1.Width(), start.ScaleWidth());
@@ -286,40 +287,26 @@ std::vector<std::string> VisibleItems(const forms::Menu& menu) {
 }
 
 TEST_F(StartUpTest, EachSeparatorHidesWithTheItemsItSeparates) {
+    // Each menu as groups of items, a group after the first led by its separator.
     using Items = std::vector<std::string>;
-    const Items file = {"mnuFileNew",
-                        "mnuFileNewRBD",
-                        "mnuFileNewEqual",
-                        "mnuFileNewStretch",
-                        "-",
-                        "mnuFileLoad",
-                        "mnuFileSave",
-                        "-",
-                        "mnuFilePrint",
-                        "-",
-                        "mnuFileExportPDF",
-                        "-",
-                        "mnuFileExit"};
-    const Items withoutPdf = {"mnuFileNew",
-                              "mnuFileNewRBD",
-                              "mnuFileNewEqual",
-                              "mnuFileNewStretch",
-                              "-",
-                              "mnuFileLoad",
-                              "mnuFileSave",
-                              "-",
-                              "mnuFilePrint",
-                              "-",
-                              "mnuFileExit"};
-    const Items floppy = {"-", "mnuOptionsBackup", "mnuOptionsRestore"};
-    const Items internet = {"-", "mnuOptionsInternetBackup", "mnuOptionsInternetRestore"};
-    const auto options = [](std::initializer_list<const Items*> groups) {
-        Items items = {"mnuOptionsAdvisor", "mnuOptionsCompact"};
+    const auto join = [](std::initializer_list<const Items*> groups) {
+        Items items;
         for (const Items* group : groups) {
             items.insert(items.end(), group->begin(), group->end());
         }
         return items;
     };
+    const Items newAndSave = {
+        "mnuFileNew",  "mnuFileNewRBD", "mnuFileNewEqual", "mnuFileNewStretch",
+        "-",           "mnuFileLoad",   "mnuFileSave",     "-",
+        "mnuFilePrint"};
+    const Items pdf = {"-", "mnuFileExportPDF"};
+    const Items exit = {"-", "mnuFileExit"};
+    const Items file = join({&newAndSave, &pdf, &exit});
+    const Items withoutPdf = join({&newAndSave, &exit});
+    const Items advisor = {"mnuOptionsAdvisor", "mnuOptionsCompact"};
+    const Items floppy = {"-", "mnuOptionsBackup", "mnuOptionsRestore"};
+    const Items internet = {"-", "mnuOptionsInternetBackup", "mnuOptionsInternetRestore"};
     struct Case {
         const char* folder;
         std::string features;
@@ -327,27 +314,16 @@ TEST_F(StartUpTest, EachSeparatorHidesWithTheItemsItSeparates) {
         Items optionItems;
     };
     const Case cases[] = {
-        {"all", "", file, options({&floppy, &internet})},
-        {"no-pdf", "PDF\n", withoutPdf, options({&floppy, &internet})},
-        {"no-floppy", "FloppyBackup\n", file, options({&internet})},
-        {"no-internet", "InternetBackup\n", file, options({&floppy})},
-        {"no-backup", "InternetBackup\nFloppyBackup\n", file, options({})},
+        {"all", "", file, join({&advisor, &floppy, &internet})},
+        {"no-pdf", "PDF\n", withoutPdf, join({&advisor, &floppy, &internet})},
+        {"no-floppy", "FloppyBackup\n", file, join({&advisor, &internet})},
+        {"no-internet", "InternetBackup\n", file, join({&advisor, &floppy})},
+        {"no-backup", "InternetBackup\nFloppyBackup\n", file, advisor},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.folder);
-        Install(c.folder, {"RMDSplash.bmp", "URL_RMD_Support.txt"});
-        const std::filesystem::path list =
-            sandbox.WriteFile(std::string(c.folder) + "-list/RMDInvisible.txt", c.features);
-        ASSERT_EQ(archive::AddFile(sys::InstallFolder() / "Tallowmere.icf", list,
-                                   archive::kResourcePassword),
-                  archive::ZipResult::Success);
-        forms::Application caseApp;
-        forms::testing::Driver caseDriver(caseApp);
-        ProgramState caseProgram;
-        SavedIllustrations caseStore(caseApp, caseProgram);
-        frmMain& main = caseApp.Create<frmMain>(caseProgram);
-        main.SetServices(output, caseStore);
-        caseApp.Create<frmStart>(caseProgram, main).Start();
+        const std::unique_ptr<FeatureRun> run = StartWithFeatures(c.folder, c.features);
+        const frmMain& main = run->main;
         EXPECT_EQ(VisibleItems(main.mnuFile), c.fileItems);
         EXPECT_EQ(VisibleItems(main.mnuOptions), c.optionItems);
         // The help menu never shows the update item, nor a separator next to nothing.

@@ -12,6 +12,7 @@
 #include "program/ui/saved_illustrations.h"
 #include "program/ui/start_form.h"
 #include "program/ui/tests/recorded_reports.h"
+#include "program/ui/tests/saved_records.h"
 
 #include "program/store/illustration_file.h"
 #include "program/store/illustration_record.h"
@@ -36,7 +37,6 @@
 #include <QWidget>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -153,11 +153,9 @@ struct CollectedMessages : forms::MessageBoxService {
     std::vector<std::string> shown;
 };
 
-using Fields = std::vector<std::pair<std::string, std::string>>;
-
 // Inputs that pass every check of their type on 06/15/2011, each amount and date as wide as its
 // field shows it.
-const Fields kWidestInputs[] = {
+const RecordFields kWidestInputs[] = {
     {{"8-PartFirst", "John"},
      {"8-PartLast", "Sample"},
      {"7-PartDOB", "08/28/1940"},
@@ -286,31 +284,17 @@ TEST_F(MainWindowLayoutTest, TheLargestPaymentsAndTheBalanceHintShowWhole) {
     ExpectLaidOut(skin, main, "largest-payments");
 }
 
-// A saved illustration of each type, as the browser lists them.
-std::string Record(IllustrationType type, const Fields& values) {
-    illustration::IllustrationFields fields;
-    for (int index = 0; index < illustration::kInputEndMarker; ++index) {
-        fields.SetText(index, "");
-    }
-    for (const auto& [tag, text] : values) {
-        illustration::SetField(fields, text, tag,
-                               [](const std::string& message) { ADD_FAILURE() << message; });
-    }
-    store::RecordControls controls;
-    controls.planTypes = {"SIMPLE IRA", "SIMPLE IRA"};
-    return store::BuildRecordFromForm(type, fields, controls);
-}
-
 TEST_F(WindowLayoutTest, TheBrowserRepresentativeAndAboutWindows) {
-    {
-        std::ofstream out(store::IllustrationFilePath(), std::ios::binary);
-        for (int type = 0; type < 4; ++type) {
-            Fields values = kWidestInputs[type];
-            values.push_back({"6-IllustrationDate", "12/28/2011"});
-            values.push_back({"6-RMD_Amt", "$99,999,999"});
-            out << Record(static_cast<IllustrationType>(type), values);
-        }
+    // One saved illustration of each type, with the widest texts its row shows.
+    std::vector<std::string> records;
+    for (int type = 0; type < 4; ++type) {
+        RecordFields values = kWidestInputs[type];
+        values.push_back({"6-IllustrationDate", "12/28/2011"});
+        values.push_back({"6-RMD_Amt", "$99,999,999"});
+        records.push_back(Record(static_cast<IllustrationType>(type), values, store::kLiveRecord,
+                                 {"SIMPLE IRA", "SIMPLE IRA"}));
     }
+    WriteIllustrationFile(records);
     SavedIllustrations store(app, program);
     frmData& browser = store.DataWindow();
     browser.Show();
