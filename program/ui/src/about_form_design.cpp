@@ -37,6 +37,9 @@ void frmAbout::DesignWindow() {
         Line1.Add(line);
     }
     forms::LoadControls(*this, kControls, forms::ExistingNames::Placed);
+    // Enter and Esc both close the box.
+    cmdOK.SetDefault(true);
+    cmdOK.SetCancel(true);
 }
 
 } // namespace ui

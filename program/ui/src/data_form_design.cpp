@@ -50,6 +50,9 @@ const std::array<forms::GridColumn, 8> kGridColumns = {{
 void frmData::DesignWindow() {
     Move(0, 0, kDesignWidth, kDesignHeight);
     forms::LoadControls(*this, kControls, forms::ExistingNames::Placed);
+    // Enter opens the selected illustration, Esc closes the browser.
+    cmdOK.SetDefault(true);
+    cmdCancel.SetCancel(true);
 }
 
 std::span<const forms::GridColumn> frmData::GridColumns() {

@@ -68,6 +68,8 @@ void frmRepInfo::DesignWindow() {
         Label1.Add(index);
     }
     forms::LoadControls(*this, kControls, forms::ExistingNames::Placed);
+    cmdOK.SetDefault(true);
+    cmdCancel.SetCancel(true);
 }
 
 } // namespace ui

@@ -47,6 +47,9 @@ void frmStart::DesignWindow() {
     }
     forms::LoadControls(*this, kControls, forms::ExistingNames::Placed);
     Picture1.SetAutoSize(true);
+    // Enter takes the chosen type, Esc ends the program.
+    cmdOK.SetDefault(true);
+    cmdCancel.SetCancel(true);
 }
 
 } // namespace ui

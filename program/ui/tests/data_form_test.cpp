@@ -94,6 +94,19 @@ TEST_F(BrowserTest, ListsTheLiveRecordsSortedByNameWithTheirPlaces) {
     });
 }
 
+// Enter opens the selected illustration; Esc closes the browser and opens nothing.
+TEST_F(BrowserTest, EnterOpensTheSelectedRowAndEscCloses) {
+    for (const int key : {13, 27}) {
+        SCOPED_TRACE(key);
+        frmMain& main = Browse([&](frmData& browser) {
+            driver.SelectGridRow(browser.VSFlexGrid1, 2); // "Smith, Ann", the RMD record
+            driver.PressKey(key);
+            EXPECT_FALSE(browser.IsShowing());
+        });
+        EXPECT_EQ(main.GetField("8-PartFirst"), key == 13 ? "Ann" : "");
+    }
+}
+
 TEST_F(BrowserTest, TypeAheadFindsTheFirstNameWithThePrefixUntilAPause) {
     Browse([&](frmData& browser) {
         forms::Grid& grid = browser.VSFlexGrid1;

@@ -253,6 +253,17 @@ TEST_F(StartUpTest, TheFocusStartsOnOkThenCancelAndTheChosenType) {
     driver.Pump();
 }
 
+// Enter takes the type chosen with the mouse, wherever the focus is.
+TEST_F(StartUpTest, EnterTakesTheChosenType) {
+    frmStart& start = StartProgram();
+    driver.Click(start.optIllustrationType(2));
+    driver.PressKey(13);
+    driver.Pump();
+    EXPECT_FALSE(start.IsShowing());
+    EXPECT_TRUE(main_->IsShowing());
+    EXPECT_EQ(program.IllustrationType, IllustrationType::EqualPayments);
+}
+
 // Inside the window, under its title bar: the frame under the picture, and the buttons and the
 // copyright line at the bottom margin, also when hidden types take their rows away.
 TEST_F(StartUpTest, TheButtonsAndTheCopyrightLineStayInsideTheWindow) {
