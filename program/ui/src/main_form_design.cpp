@@ -28,8 +28,9 @@ constexpr std::string_view kAccountBalance =
 constexpr int kDesignWidth = 8370;
 constexpr int kDesignHeight = 8775;
 
-// Inside a frame a row is a field 285 high, its caption 30 lower; rows are
-// 30 apart, captions of two or three lines make their row taller.
+// Inside a frame a row is a field 285 high with its caption 30 lower; rows are 30 apart, and a
+// caption of two or three lines makes its row taller. Each page's container lies under the tab
+// control's strip of tabs.
 // clang-format off
 constexpr forms::ControlRow kControls[] = {
     // name                  kind                    container           tab  position                   caption, tab index, alignment, tool tip
@@ -43,6 +44,7 @@ constexpr forms::ControlRow kControls[] = {
     {"ElasticOne2(3)",       K::Resizer,             "TabOne1",          3,   {60, 30, 7860, 7400}},
     {"ElasticOne2(4)",       K::Resizer,             "TabOne1",          4,   {60, 30, 7860, 7400}},
     {"ElasticOne2(5)",       K::Resizer,             "TabOne1",          5,   {60, 30, 7860, 7400}},
+    // The Planholder page.
     {"Frame1(0)",            K::Frame,               "ElasticOne2(0)",   -1,  {120, 0, 7620, 915},      "Personal"},
     {"lblInput(0)",          K::Label,               "Frame1(0)",        -1,  {120, 285, 600, 225},     "First *"},
     {"txtInput(0)",          K::TextBox,             "Frame1(0)",        -1,  {810, 255, 2130, 285}},
@@ -73,6 +75,7 @@ constexpr forms::ControlRow kControls[] = {
     {"lblInput(9)",          K::Label,               "Frame1(3)",        -1,  {120, 600, 4140, 435},    kAccountValue},
     {"txtInput(9)",          K::TextBox,             "Frame1(3)",        -1,  {4320, 570, 3180, 285},   "", -1, A::Right},
     {"Label3(0)",            K::Label,               "ElasticOne2(0)",   -1,  {120, 5035, 7620, 225},   "* Required fields"},
+    // The Beneficiary page.
     {"Frame1(4)",            K::Frame,               "ElasticOne2(1)",   -1,  {120, 0, 7620, 1230},     "Personal"},
     {"lblInput(10)",         K::Label,               "Frame1(4)",        -1,  {120, 285, 600, 225},     "First *"},
     {"txtInput(10)",         K::TextBox,             "Frame1(4)",        -1,  {810, 255, 2130, 285}},
@@ -102,6 +105,7 @@ constexpr forms::ControlRow kControls[] = {
     {"txtInput(19)",         K::TextBox,             "ElasticOne2(1)",   -1,  {0, 0, 0, 0},             "", -1, A::Right},
     {"txtInput(20)",         K::TextBox,             "ElasticOne2(1)",   -1,  {0, 0, 0, 0},             "", -1, A::Right},
     {"txtInput(52)",         K::TextBox,             "ElasticOne2(1)",   -1,  {0, 0, 0, 0},             "", -1, A::Right},
+    // The S&EPP page; the payment choices in one column, their methods named beside them.
     {"Frame1(11)",           K::Frame,               "ElasticOne2(2)",   -1,  {120, 0, 7620, 915},      "Personal"},
     {"lblInput(21)",         K::Label,               "Frame1(11)",       -1,  {120, 285, 600, 225},     "First *"},
     {"txtInput(21)",         K::TextBox,             "Frame1(11)",       -1,  {810, 255, 2130, 285}},
@@ -149,6 +153,7 @@ constexpr forms::ControlRow kControls[] = {
     {"Label3(3)",            K::Label,               "ElasticOne2(2)",   -1,  {120, 6685, 7620, 645},   "* Required fields"},
     {"lblInput(30)",         K::Label,               "ElasticOne2(2)",   -1,  {0, 0, 0, 0},             "Intentionally Left Blank"},
     {"txtInput(30)",         K::TextBox,             "ElasticOne2(2)",   -1,  {0, 0, 0, 0},             "", -1, A::Right},
+    // The Stretch page, in two columns.
     {"Frame1(7)",            K::Frame,               "ElasticOne2(3)",   -1,  {120, 0, 3750, 2040},     "Planholder"},
     {"lblInput(32)",         K::Label,               "Frame1(7)",        -1,  {120, 285, 1740, 225},    "First *"},
     {"txtInput(32)",         K::TextBox,             "Frame1(7)",        -1,  {1920, 255, 1710, 285}},
@@ -198,7 +203,9 @@ constexpr forms::ControlRow kControls[] = {
     {"lblInput(50)",         K::Label,               "Frame1(10)",       -1,  {120, 2040, 1740, 435},   "Hypothetical Rate of Return *"},
     {"txtInput(50)",         K::TextBox,             "Frame1(10)",       -1,  {1920, 2010, 1710, 285},  "", -1, A::Right},
     {"Label3(2)",            K::Label,               "ElasticOne2(3)",   -1,  {3990, 4930, 3750, 225},  "* Required fields"},
+    // The Report page: the composed pages fill it.
     {"VSPrinter1",           K::PrintDocumentView,   "ElasticOne2(4)",   -1,  {0, 0, 7860, 7400}},
+    // The Graph page, laid out again before each drawing.
     {"picGraph",             K::PictureBox,          "ElasticOne2(5)",   -1,  {120, 90, 7620, 5715}},
     {"lstGraph",             K::ListBox,             "ElasticOne2(5)",   -1,  {120, 5895, 2550, 870}},
     {"hScrollGraph",         K::HScrollBar,          "ElasticOne2(5)",   -1,  {2790, 5895, 3330, 255}},
@@ -206,6 +213,7 @@ constexpr forms::ControlRow kControls[] = {
     {"chkBackground",        K::CheckBox,            "ElasticOne2(5)",   -1,  {6240, 5895, 1500, 225},  "Background"},
     {"chkTopView",           K::CheckBox,            "ElasticOne2(5)",   -1,  {6240, 6210, 1500, 225},  "Top View"},
     {"chkGrayScale",         K::CheckBox,            "ElasticOne2(5)",   -1,  {6240, 6525, 1500, 225},  "Gray Scale"},
+    // The timer and the menus; each separator is hidden with the items under it.
     {"Timer1",               K::Timer,               "",                 -1,  {}},
     {"mnuFile",              K::Menu,                "",                 -1,  {},                       "&File"},
     {"mnuFileNew",           K::Menu,                "mnuFile",          -1,  {},                       "New &RMD Illustration"},
