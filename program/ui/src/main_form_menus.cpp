@@ -123,6 +123,7 @@ bool RunReportChain(frmMain& main) {
 }
 
 void RunGraphChain(frmMain& main) {
+    main.LayOutGraphPage();
     calc::StretchProjection work;
     if (Calculate(main, work)) {
         main.Output().DrawGraph(main, work);
