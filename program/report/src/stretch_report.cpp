@@ -64,7 +64,14 @@ public:
         Compute(0, false);
         baseFederal_ = tax_.TaxFederal();
         baseState_ = tax_.TaxState();
+        // A year the federal schedules do not hold is answered with the year after the last
+        // schedule, which is the one then used.
+        const int answered = tax_.TaxYear();
+        scheduleYear_ = answered == inputs.taxYear ? answered : answered - 1;
     }
+
+    // The year of the federal schedule the computations use.
+    int ScheduleYear() const { return scheduleYear_; }
 
     TaxedYear Year(double distribution) {
         Compute(distribution, !inputs_.roth);
@@ -87,6 +94,7 @@ private:
     calc::CalcTax tax_;
     double baseFederal_ = 0;
     double baseState_ = 0;
+    int scheduleYear_ = 0;
 };
 
 double Round2(double value) {
@@ -165,6 +173,7 @@ void AddTaxComparison(Keys& keys, const StretchReportInputs& inputs, const Proje
     keys.Number("LSF", Round2(year.maxFedBracket));
     keys.Number("LSS", Round2(year.maxStateBracket));
     keys.Number("LLT", Round2((1 - after / lumpSum) * 100));
+    keys.Text("R-TaxYear", runtime::IntegerCStr(lump.ScheduleYear()));
 
     // Pass 2: equal shares of the remaining balance over five years, the rest growing.
     TaxComparison five(inputs);
@@ -328,6 +337,7 @@ std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs
     keys.Flag("PLedger", on.ledger && on.graph);
     keys.Flag("HasContributions", CleanedValue(inputs.contribution) > 0);
     keys.Flag("HasSpouse", spousePhase);
+    keys.Flag("HasACity", !runtime::Trim(rep.city).empty());
     return keys.Take();
 }
 

@@ -25,11 +25,12 @@ std::unique_ptr<printdoc::PrintDocument> ComposeDocument(const report::Compositi
     auto document = std::make_unique<printdoc::PrintDocument>();
     document->SetStatusText(kComposingStatus);
     document->SetDocumentName(composition.programLabel);
-    document->StartDoc();
+    // The margins come first, so that page 1 begins at the top margin as every later page does.
     document->SetMarginTop(kMarginTop);
     document->SetMarginBottom(kMarginBottom);
     document->SetMarginLeft(kMarginSide);
     document->SetMarginRight(kMarginSide);
+    document->StartDoc();
 
     PrintDocumentSurface surface(*document);
     if (const std::optional<std::string> error = DrawRTF(surface, composition.richText)) {
