@@ -212,6 +212,11 @@ void TypeInputs(forms::testing::Driver& driver, frmMain& main, const Inputs& inp
         driver.Focus(main.txtInput(main.SetIndex(tag)));
         driver.Type(main.txtInput(main.SetIndex(tag)), text);
     }
+    // The Stretch report's tax page compares the taxes of the client's state.
+    if (main.Program().IllustrationType == IllustrationType::Stretch) {
+        driver.Focus(main.cmboState);
+        driver.ChooseItem(main.cmboState, "NY");
+    }
 }
 
 // Each type typed in, then the Report tab: the calculation fills the report fields, and the

@@ -89,6 +89,12 @@ struct ReportWindow {
         for (const auto& [tag, text] : fields) {
             main.SetField(text, tag);
         }
+        // The Stretch report's tax page compares the taxes of the client's state.
+        for (int item = 0; item < main.cmboState.ListCount(); ++item) {
+            if (main.cmboState.List(item) == "NY") {
+                main.cmboState.SetListIndex(item);
+            }
+        }
     }
 
     int Tab(const std::string& caption) const {
