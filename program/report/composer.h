@@ -56,7 +56,9 @@ public:
     virtual void Compose(const Composition& composition) = 0;
     // The number of pages of the composed document; 0 when there is none.
     virtual int PageCount() const = 0;
-    // Prints the composed document.
+    // The printer Print prints on: the user's default printer; empty when none is chosen.
+    virtual std::string PrinterName() const = 0;
+    // Prints the composed document on the user's default printer.
     virtual void Print() = 0;
     // Writes the composed document as a PDF file at `path`, replaced atomically.
     virtual void ExportPdf(const std::filesystem::path& path) = 0;

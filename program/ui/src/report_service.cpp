@@ -250,12 +250,28 @@ void ReportService::DrawGraph(frmMain& main, calc::StretchProjection& work) {
     }
 }
 
-void ReportService::PrintReport(frmMain&) {
+void ReportService::PrintReport(frmMain& main) {
+    if (busy_) {
+        return;
+    }
+    const std::string printer = composer_.PrinterName();
+    if (printer.empty()) {
+        app_.MsgBox("No default printer is chosen, so the report cannot be printed.\r\n"
+                    "Choose a default printer in the printer settings, then try again.",
+                    forms::vbOKOnly + forms::vbCritical, kPrintErrorTitle);
+        return;
+    }
+    const BusyWindow busy(main, busy_);
+    // The Report tab says where the report goes while it is sent, given one turn of the event
+    // loop to show it, as the composition's own status is.
+    main.VSPrinter1.SetStatusText("Printing on " + printer + " . . .");
+    app_.DoEvents();
     try {
         composer_.Print();
     } catch (const report::ReportError& error) {
         app_.MsgBox(error.what(), forms::vbOKOnly + forms::vbCritical, kPrintErrorTitle);
     }
+    main.VSPrinter1.SetStatusText("");
 }
 
 void ReportService::ExportPdf(frmMain&, const std::filesystem::path& path) {

@@ -6,6 +6,7 @@
 
 #include "platform/forms/application.h"
 #include "platform/forms/testing/driver.h"
+#include "platform/runtime/windows1252.h"
 #include "platform/system/clock.h"
 #include "platform/system/external_programs.h"
 #include "platform/system/folders.h"
@@ -363,11 +364,19 @@ TEST(PdfFileName, NamesByTypeAndFitsTheFileSystem) {
         {"", IllustrationType::Stretch, "Stretch.pdf"},
         {std::string("a\0b", 3), IllustrationType::None, "a_b.pdf"},
         {std::string(300, 'x'), IllustrationType::Stretch, std::string(244, 'x') + "Stretch.pdf"},
+        // An accented letter takes two bytes on disk: "Jos", 120 of them and the suffix make
+        // 254 bytes, and one more would pass the 255.
+        {"Jos\xE9 " + std::string(200, '\xE9'), IllustrationType::Stretch,
+         "Jos" + std::string(120, '\xE9') + "Stretch.pdf"},
+        // The euro sign takes three bytes: 82 of them and the suffix make 253 bytes.
+        {std::string(100, '\x80'), IllustrationType::PlanholderRmd,
+         std::string(82, '\x80') + "RMD.pdf"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
         EXPECT_EQ(PdfFileName(c.client, c.type), c.expected);
-        EXPECT_LE(PdfFileName(c.client, c.type).size(), kMaxFileNameBytes);
+        EXPECT_LE(runtime::Windows1252ToUtf8(PdfFileName(c.client, c.type)).size(),
+                  kMaxFileNameBytes);
     }
 }
 

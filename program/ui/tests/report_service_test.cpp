@@ -7,6 +7,7 @@
 #include "program/report/graph_production.h"
 #include "program/report/report_error.h"
 #include "program/report/tests/visible_text.h"
+#include "program/store/user_info.h"
 #include "program/ui/main_form.h"
 #include "program/ui/pdf_file_name.h"
 
@@ -38,8 +39,11 @@ using Fields = std::map<std::string, std::string>;
 const fs::path kArchive = TALLOWMERE_RESOURCE_ARCHIVE;
 
 // Lays out nothing: keeps what it was given, runs `duringCompose` inside Compose, and fails
-// printing and export with `failure` when it is set.
+// printing and export with `failure` when it is set (export with the run-time error 75, a path
+// or file access error).
 struct RecordingComposer : report::Composer {
+    static constexpr int kFailureNumber = 75;
+
     void Compose(const report::Composition& composition) override {
         compositions.push_back(composition);
         if (duringCompose) {
@@ -47,7 +51,11 @@ struct RecordingComposer : report::Composer {
         }
     }
     int PageCount() const override { return compositions.empty() ? 0 : 1; }
+    std::string PrinterName() const override { return printer; }
     void Print() override {
+        if (duringPrint) {
+            duringPrint();
+        }
         if (!failure.empty()) {
             throw report::ReportError(failure);
         }
@@ -55,14 +63,16 @@ struct RecordingComposer : report::Composer {
     }
     void ExportPdf(const fs::path& path) override {
         if (!failure.empty()) {
-            throw report::ReportError(failure);
+            throw report::ReportError(failure, kFailureNumber);
         }
         exports.push_back(path);
     }
 
     std::vector<report::Composition> compositions;
     std::function<void()> duringCompose;
+    std::function<void()> duringPrint;
     std::string failure;
+    std::string printer = "Front Desk";
     int prints = 0;
     std::vector<fs::path> exports;
 };
@@ -285,8 +295,9 @@ TEST_F(ReportServiceTest, NoSecondReportStartsWhileOneIsComposed) {
     window.ExpectUsable();
 }
 
-// Print and PDF export reach the composed document; when the composer cannot, its message is
-// shown and nothing claims success.
+// Print and PDF export reach the composed document; when the composer cannot, nothing claims
+// success: printing shows the composer's message, the export the error's number in the PDF
+// export's own words, with no folder or file name in them.
 TEST_F(ReportServiceTest, PrintAndExportUseTheComposedReportAndShowTheirFailures) {
     RecordingComposer composer;
     ReportWindow window(IllustrationType::PlanholderRmd, kRmd, composer, sandbox.Root());
@@ -305,9 +316,34 @@ TEST_F(ReportServiceTest, PrintAndExportUseTheComposedReportAndShowTheirFailures
     const auto& boxes = window.driver.MessageBoxes();
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[1].prompt, composer.failure);
-    EXPECT_EQ(boxes[2].prompt, composer.failure);
+    EXPECT_EQ(boxes[2].prompt,
+              "An error type 75 occurred \r\nwhile creating the PDF file.\r\nPlease try again.");
     EXPECT_EQ(composer.prints, 1);
     EXPECT_EQ(composer.exports.size(), 1u);
+    window.ExpectUsable();
+}
+
+// File, Print prints on the user's default printer, and the Report tab names it while the
+// report is sent; without a default printer nothing is printed and the box says why.
+TEST_F(ReportServiceTest, PrintingGoesToTheDefaultPrinterAndSaysWhich) {
+    RecordingComposer composer;
+    ReportWindow window(IllustrationType::PlanholderRmd, kRmd, composer, sandbox.Root());
+    std::vector<std::string> statusWhilePrinting;
+    composer.duringPrint = [&] {
+        statusWhilePrinting.push_back(window.main.VSPrinter1.StatusText());
+    };
+    window.driver.ChooseMenuItem(window.main.mnuFilePrint);
+    EXPECT_EQ(composer.prints, 1);
+    EXPECT_EQ(statusWhilePrinting, std::vector<std::string>{"Printing on Front Desk . . ."});
+    EXPECT_TRUE(window.driver.MessageBoxes().empty());
+    window.ExpectUsable();
+
+    composer.printer.clear();
+    window.driver.ExpectMessageBox("Report Not Printed", forms::vbOK);
+    window.driver.ChooseMenuItem(window.main.mnuFilePrint);
+    EXPECT_EQ(composer.prints, 1);
+    ASSERT_EQ(window.driver.MessageBoxes().size(), 1u);
+    EXPECT_EQ(window.driver.MessageBoxes()[0].prompt.rfind("No default printer is chosen", 0), 0u);
     window.ExpectUsable();
 }
 
@@ -377,8 +413,7 @@ TEST_F(ReportServiceTest, EachTypeIsExportedAsACheckedPdfFromTheFileMenu) {
         window.driver.ExpectMessageBox("Adobe Acrobat File Saved", forms::vbOK);
         window.driver.ChooseMenuItem(window.main.mnuFileExportPDF);
         ASSERT_EQ(window.driver.MessageBoxes().size(), 1u);
-        const fs::path pdf =
-            sys::DocumentsFolder() / PdfFileName(window.main.validated.name, c.type);
+        const fs::path pdf = store::PDFDir() / PdfFileName(window.main.validated.name, c.type);
         ASSERT_TRUE(fs::exists(pdf)) << pdf;
 
         const testkit::ToolRun check = testkit::RunTool({"qpdf", "--check", pdf.string()});
