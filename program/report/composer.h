@@ -37,6 +37,9 @@ struct Composition {
     // on, lies in the work folder as "RMDGraph.bmp".
     std::filesystem::path resourceArchive;
     std::filesystem::path workFolder;
+    // The document's name, which titles the PDF file and names the print job: the program's
+    // file description.
+    std::string documentName;
     // The footer: the illustration date as a long date ("January 5, 2004"), and the program's
     // label and version ("Tallowmere Version 1.4").
     std::string illustrationDate;

@@ -17,6 +17,7 @@
 #include "platform/forms/user_actions.h"
 #include "platform/system/clock.h"
 #include "platform/system/folders.h"
+#include "platform/system/program_identity.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
 #include "platform/zip/zip_archive.h"
@@ -253,8 +254,10 @@ TEST_F(ReportServiceTest, AMissingTemplateIsShownAndTheWindowStaysUsable) {
               archive::ZipResult::Success);
     RecordingComposer composer;
     ReportWindow window(IllustrationType::PlanholderRmd, kRmd, composer, sandbox.Root(), archive);
-    window.driver.ExpectMessageBox("Report Not Produced", forms::vbOK);
-    window.driver.ExpectMessageBox("Report Not Produced", forms::vbOK);
+    // A damaged installation speaks under the program's own name.
+    const std::string title(sys::FileDescription());
+    window.driver.ExpectMessageBox(title, forms::vbOK);
+    window.driver.ExpectMessageBox(title, forms::vbOK);
 
     window.OpenReportTab();
     window.driver.ChooseMenuItem(window.main.mnuFileExportPDF);

@@ -27,7 +27,7 @@ constexpr const char* kComposingStatus = "Creating Document . . .";
 std::unique_ptr<printdoc::PrintDocument> ComposeDocument(const report::Composition& composition) {
     auto document = std::make_unique<printdoc::PrintDocument>();
     document->SetStatusText(kComposingStatus);
-    document->SetDocumentName(composition.programLabel);
+    document->SetDocumentName(composition.documentName);
     // The margins come first, so that page 1 begins at the top margin as every later page does.
     document->SetMarginTop(kMarginTop);
     document->SetMarginBottom(kMarginBottom);
