@@ -9,6 +9,7 @@
 
 #include "platform/forms/application.h"
 #include "platform/forms/testing/driver.h"
+#include "platform/runtime/windows1252.h"
 #include "platform/system/clock.h"
 #include "platform/system/external_programs.h"
 #include "platform/system/folders.h"
@@ -219,6 +220,11 @@ void TypeInputs(forms::testing::Driver& driver, frmMain& main, const Inputs& inp
     for (const auto& [tag, text] : inputs) {
         driver.Focus(main.txtInput(main.SetIndex(tag)));
         driver.Type(main.txtInput(main.SetIndex(tag)), text);
+    }
+    // The Stretch report's tax page compares the taxes of the client's state.
+    if (main.Program().IllustrationType == IllustrationType::Stretch) {
+        driver.Focus(main.cmboState);
+        driver.ChooseItem(main.cmboState, "NY");
     }
 }
 
@@ -561,11 +567,19 @@ TEST(PdfFileName, NamesByTypeAndFitsTheFileSystem) {
         {"", IllustrationType::Stretch, "Stretch.pdf"},
         {std::string("a\0b", 3), IllustrationType::None, "a_b.pdf"},
         {std::string(300, 'x'), IllustrationType::Stretch, std::string(244, 'x') + "Stretch.pdf"},
+        // An accented letter takes two bytes on disk: "Jos", 120 of them and the suffix make
+        // 254 bytes, and one more would pass the 255.
+        {"Jos\xE9 " + std::string(200, '\xE9'), IllustrationType::Stretch,
+         "Jos" + std::string(120, '\xE9') + "Stretch.pdf"},
+        // The euro sign takes three bytes: 82 of them and the suffix make 253 bytes.
+        {std::string(100, '\x80'), IllustrationType::PlanholderRmd,
+         std::string(82, '\x80') + "RMD.pdf"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
         EXPECT_EQ(PdfFileName(c.client, c.type), c.expected);
-        EXPECT_LE(PdfFileName(c.client, c.type).size(), kMaxFileNameBytes);
+        EXPECT_LE(runtime::Windows1252ToUtf8(PdfFileName(c.client, c.type)).size(),
+                  kMaxFileNameBytes);
     }
 }
 
