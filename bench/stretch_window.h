@@ -47,6 +47,7 @@ class KeepingComposer final : public report::Composer {
 public:
     void Compose(const report::Composition& composition) override;
     int PageCount() const override { return composer_.PageCount(); }
+    std::string PrinterName() const override { return composer_.PrinterName(); }
     void Print() override { composer_.Print(); }
     void ExportPdf(const std::filesystem::path& path) override { composer_.ExportPdf(path); }
     std::vector<std::string> PageImages(double dotsPerInch) const {

@@ -5,6 +5,9 @@
 // replaced while the link stays a link. The temporary file's name is short, so that a target
 // name as long as the file system allows works.
 //
+// A writer killed before its rename leaves its temporary file behind; the next writer of the
+// folder removes the temporary files of processes that no longer run.
+//
 // Scratch files (what the program writes only to read it back within the same operation: an
 // extracted template, the graph bitmap, a filled report text) are replaced the same way but
 // not flushed: a reader still sees the old file or the new one whole, but after a crash either
