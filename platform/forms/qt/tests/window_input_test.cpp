@@ -302,6 +302,12 @@ struct MenuForm : Form {
         mnuFileReload.SetCaption("&Reload");
         mnuNul0.SetCaption("-");
         mnuFileExit.SetCaption("E&xit");
+        mnuReport.SetCaption("&Report");
+        mnuReport.SetVisible(false);
+        mnuReportCover.SetCaption("&Cover Page");
+        cmdReport.Move(120, 3200, 1500, 375);
+        cmdReport.SetCaption("&Report");
+        cmdReport.Click = [this] { ++reportClicks; };
         lblInside.Move(0, 0, 5000, 3000);
         lblInside.SetCaption("The inside");
         // Unloaded and shown again: a new window and menu while the old menu's action runs.
@@ -324,6 +330,10 @@ struct MenuForm : Form {
     Menu mnuFileReload{*this, "mnuFileReload", &mnuFile};
     Menu mnuNul0{*this, "mnuNul0", &mnuFile};
     Menu mnuFileExit{*this, "mnuFileExit", &mnuFile};
+    Menu mnuReport{*this, "mnuReport"};
+    Menu mnuReportCover{*this, "mnuReportCover", &mnuReport};
+    CommandButton cmdReport{*this, "cmdReport"};
+    int reportClicks = 0;
     Label lblInside{*this, "lblInside"};
 };
 
@@ -385,6 +395,22 @@ TEST_F(MenuWindowTest, AMenuItemThatEndsOrRebuildsItsWindowFinishesFirst) {
         EXPECT_TRUE(menu.isNull()) << "and goes once Qt is back in its loop";
     }
     EXPECT_TRUE(app.Ended());
+}
+
+TEST_F(MenuWindowTest, AltWithAVisibleMenusKeyOpensItAndWithAHiddenOnesReachesTheControls) {
+    QWindow& window = *skin.WindowOf(form)->windowHandle();
+    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(form.reportClicks, 1) << "the Report menu is hidden";
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    form.mnuReport.SetVisible(true);
+    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(form.reportClicks, 1) << "the menu has the key";
+    QWidget* popup = QApplication::activePopupWidget();
+    EXPECT_EQ(popup, Bar().actions().at(1)->menu());
+    if (popup != nullptr) {
+        popup->close();
+    }
 }
 
 TEST_F(MenuWindowTest, SeparatorsShowNoTextAndTheClientKeepsTheInsideSize) {
