@@ -6,8 +6,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QBuffer>
-#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -32,6 +30,7 @@
 #include "platform/forms/menu.h"
 #include "platform/forms/print_document_view.h"
 #include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/tests/white_page_png.h"
 #include "platform/forms/resizer.h"
 #include "platform/forms/tests/event_log.h"
 #include "platform/forms/text_box.h"
@@ -43,16 +42,6 @@ namespace {
 using forms::testing::EventLog;
 
 // The program's one QApplication is registered by skin_test.cpp.
-
-std::string TallPagePng() {
-    QImage image(600, 2400, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
 
 // Twips; 15 to the pixel.
 struct ChooserForm : Form {
@@ -93,7 +82,7 @@ struct ChooserForm : Form {
         lblYears.Move(240, 2400, 2400, 1800);
         lblYears.SetCaption("Choose the years to show:");
         VSPrinter1.Move(3000, 2400, 3600, 2400);
-        VSPrinter1.SetPages({TallPagePng()});
+        VSPrinter1.SetPages({testing::WhitePagePng(600, 2400)});
         // An empty resizer over the print preview, as on the Report tab.
         ElasticTwo.Move(3000, 2400, 3600, 2400);
         // A resizer with a control of its own, lying over the Ok button.
