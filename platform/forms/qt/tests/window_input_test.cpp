@@ -209,15 +209,20 @@ TEST_F(WindowInputTest, ThePrintPreviewUnderAResizerScrollsByWheelAndScrollBar) 
     EXPECT_EQ(view.viewport()->width(), 300 - bar.width() - 2 * view.frameWidth());
 }
 
-TEST_F(WindowInputTest, TheToolTipOfTheControlUnderTheMouseShows) {
+TEST_F(WindowInputTest, TheToolTipOfTheControlUnderTheMouseShowsEnabledOrNot) {
+    // Qt asks the widget under the resting mouse for its tool tip.
     const QPoint field = Centre(form.txtName);
-    QWidget* under = skin.WindowOf(form)->childAt(field);
-    ASSERT_NE(under, nullptr);
-    QHelpEvent help(QEvent::ToolTip, under->mapFrom(under->window(), field),
-                    Window().mapToGlobal(field));
-    QApplication::sendEvent(under, &help);
-    EXPECT_EQ(QToolTip::text(), "The client's name");
-    QToolTip::hideText();
+    for (const bool enabled : {true, false}) {
+        SCOPED_TRACE(enabled ? "enabled" : "disabled");
+        form.txtName.SetEnabled(enabled);
+        QWidget* under = skin.WindowOf(form)->childAt(field);
+        ASSERT_NE(under, nullptr);
+        QHelpEvent help(QEvent::ToolTip, under->mapFrom(under->window(), field),
+                        Window().mapToGlobal(field));
+        QApplication::sendEvent(under, &help);
+        EXPECT_EQ(QToolTip::text(), "The client's name");
+        QToolTip::hideText();
+    }
 }
 
 TEST_F(WindowInputTest, AltWithAnAccessKeyActsThroughTheModelAndLeavesTheMenusTheirs) {
