@@ -23,6 +23,8 @@ constexpr double kScreenDotsPerInch = 96;
 
 } // namespace
 
+const char* const kStretchState = "NY";
+
 const std::map<std::string, std::string> kStretchInputs = {
     {"8-StretchPFirst", "John"},      {"8-StretchPLast", "Sample"},
     {"7-StretchPDOB", "01/01/1950"},  {"2-StretchPLEO", "20"},
@@ -76,6 +78,11 @@ StretchWindow::StretchWindow(const fs::path& workFolder, Presentation presentati
     main.Show();
     for (const auto& [tag, text] : kStretchInputs) {
         main.SetField(text, tag);
+    }
+    for (int item = 0; item < main.cmboState.ListCount(); ++item) {
+        if (main.cmboState.List(item) == kStretchState) {
+            main.cmboState.SetListIndex(item);
+        }
     }
     for (forms::Menu* section :
          {&main.mnuReportCover, &main.mnuReportWrenhall, &main.mnuReportTaxes,

@@ -41,6 +41,8 @@ private:
 std::filesystem::path ResourceArchive();
 
 extern const std::map<std::string, std::string> kStretchInputs;
+// The state of the tax comparison page.
+extern const char* const kStretchState;
 
 // The report composer, keeping the last filled text it was given.
 class KeepingComposer final : public report::Composer {
@@ -65,9 +67,10 @@ enum class Presentation {
     Screen, // shown through the Qt skin; a QApplication must exist
 };
 
-// The main window of the Stretch type holding kStretchInputs, with every report section on and
-// its reports going through the report service into the work folder. On the screen its Report
-// tab shows the pages at the screen's 96 dots to the inch, as the program's does.
+// The main window of the Stretch type holding kStretchInputs and kStretchState, with every report
+// section on and its reports going through the report service into the work folder. On the
+// screen its Report tab shows the pages at the screen's 96 dots to the inch, as the program's
+// does.
 struct StretchWindow {
     StretchWindow(const std::filesystem::path& workFolder, Presentation presentation);
 
