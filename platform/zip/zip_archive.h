@@ -9,6 +9,7 @@
 // the old one and renamed over it, so a failure leaves the earlier file as it was.
 #pragma once
 
+#include "platform/system/atomic_file.h"
 #include "platform/zip/zip_result.h"
 
 #include <filesystem>
@@ -24,9 +25,12 @@ inline constexpr std::string_view kResourcePassword = "Brisel";
 // name there. A name with the wildcards "*" and "?" extracts every member it matches, each
 // under its own bare name; "name.*" also matches "name" without an extension. An empty
 // `password` reads only members that are not encrypted. A member found but not extracted
-// gives its failure, and members extracted before it stay in the folder.
+// gives its failure, and members extracted before it stay in the folder. A member the caller
+// only reads back and deletes (the program's resources) is extracted as a scratch file, not
+// flushed to disk (atomic_file.h).
 ZipResult ExtractMember(const std::filesystem::path& archivePath, std::string_view memberName,
-                        const std::filesystem::path& targetFolder, std::string_view password);
+                        const std::filesystem::path& targetFolder, std::string_view password,
+                        sys::Durability durability = sys::Durability::Flushed);
 
 // Reads the member `memberName` of the archive (its first match, as ExtractMember matches
 // names, wildcards included) whole into `contents`, which is empty unless the answer is success.

@@ -82,7 +82,7 @@ ZipResult ReadEntry(MemberHandle& member, zip_uint64_t size,
 // Writes member `index` to `target` through a temporary file beside it, renamed over the target
 // only once the member was read whole.
 ZipResult ExtractEntry(zip_t* zip, zip_uint64_t index, const fs::path& target,
-                       std::string_view password) {
+                       std::string_view password, sys::Durability durability) {
     MemberHandle member;
     zip_uint64_t size = 0;
     if (const ZipResult opened = OpenEntry(zip, index, password, member, size);
@@ -90,7 +90,7 @@ ZipResult ExtractEntry(zip_t* zip, zip_uint64_t index, const fs::path& target,
         return opened;
     }
     try {
-        sys::AtomicFile file(target);
+        sys::AtomicFile file(target, durability);
         const ZipResult result =
             ReadEntry(member, size, [&file](std::string_view chunk) { file.Write(chunk); });
         if (result == ZipResult::Success) {
@@ -134,7 +134,8 @@ ZipResult MatchingMembers(zip_t* zip, std::string_view memberName,
 } // namespace
 
 ZipResult ExtractMember(const fs::path& archivePath, std::string_view memberName,
-                        const fs::path& targetFolder, std::string_view password) {
+                        const fs::path& targetFolder, std::string_view password,
+                        sys::Durability durability) {
     ArchiveHandle zip;
     if (const ZipResult opened = OpenArchive(archivePath, zip); opened != ZipResult::Success) {
         return opened;
@@ -153,7 +154,7 @@ ZipResult ExtractMember(const fs::path& archivePath, std::string_view memberName
     for (const auto& [entry, bareName] : matches) {
         // A plain name is written as the caller spelled it, who opens it by that name next.
         const fs::path target = pattern ? targetFolder / bareName : targetFolder / memberName;
-        const ZipResult result = ExtractEntry(zip.get(), entry, target, password);
+        const ZipResult result = ExtractEntry(zip.get(), entry, target, password, durability);
         if (result != ZipResult::Success || !pattern) {
             return result;
         }

@@ -49,8 +49,9 @@ ExtractedMembers::ExtractedMembers(const std::filesystem::path& archive,
         result_ = archive::ZipResult::MissingFolder;
         return;
     }
-    result_ =
-        archive::ExtractMember(archive, memberName, staging.Path(), archive::kResourcePassword);
+    // The members are read back within the report and deleted after it: scratch files.
+    result_ = archive::ExtractMember(archive, memberName, staging.Path(),
+                                     archive::kResourcePassword, sys::Durability::Scratch);
     if (result_ != archive::ZipResult::Success) {
         return;
     }

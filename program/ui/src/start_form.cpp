@@ -46,8 +46,9 @@ fs::path ArchivePath() {
 }
 
 archive::ZipResult Extract(const char* member) {
+    // The members are read back at once and deleted: scratch files.
     return archive::ExtractMember(ArchivePath(), member, sys::ProgramFolder(),
-                                  archive::kResourcePassword);
+                                  archive::kResourcePassword, sys::Durability::Scratch);
 }
 
 std::string ResultCode(archive::ZipResult result) {

@@ -50,8 +50,8 @@ void OpenArchivedUrl(std::string_view memberName) {
         const std::filesystem::path archivePath =
             sys::InstallFolder() / (std::string(sys::ExecutableBaseName()) + ".icf");
         const std::filesystem::path folder = sys::ProgramFolder();
-        if (archive::ExtractMember(archivePath, memberName, folder, archive::kResourcePassword) !=
-            archive::ZipResult::Success) {
+        if (archive::ExtractMember(archivePath, memberName, folder, archive::kResourcePassword,
+                                   sys::Durability::Scratch) != archive::ZipResult::Success) {
             return;
         }
         const std::filesystem::path extracted = folder / memberName;
