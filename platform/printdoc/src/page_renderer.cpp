@@ -71,24 +71,32 @@ void DrawLineItem(cairo_t* cairo, const LineItem& line) {
 }
 
 // The Cairo surfaces of the pictures one rendering draws, one for each decoded picture however
-// often it is drawn: a PDF file then holds each picture once, compressed once, and every page
-// that shows it refers to it.
+// many pages show it: a PDF file then holds the picture once, compressed once, and every page
+// that shows it refers to it. A picture drawn more than once on one page takes a surface of its
+// own for each further use there (shared in turn with the other pages), because Cairo would name
+// one image twice in the page's resources, which a PDF file must not.
 class PictureSurfaces {
 public:
     PictureSurfaces() = default;
     ~PictureSurfaces() {
-        for (const auto& [pixels, surface] : surfaces_) {
-            cairo_surface_destroy(surface);
+        for (const auto& [pixels, surfaces] : surfaces_) {
+            for (cairo_surface_t* surface : surfaces) {
+                cairo_surface_destroy(surface);
+            }
         }
     }
     PictureSurfaces(const PictureSurfaces&) = delete;
     PictureSurfaces& operator=(const PictureSurfaces&) = delete;
 
-    // Pictures that share their pixels (copies of one decoded picture) share a surface.
+    void StartPage() { usesOnPage_.clear(); }
+
+    // Pictures that share their pixels (copies of one decoded picture) share surfaces.
     cairo_surface_t* SurfaceOf(const Picture& picture) {
         const std::vector<std::uint32_t>* pixels = &picture.Pixels();
-        if (const auto found = surfaces_.find(pixels); found != surfaces_.end()) {
-            return found->second;
+        std::vector<cairo_surface_t*>& surfaces = surfaces_[pixels];
+        const std::size_t use = usesOnPage_[pixels]++;
+        if (use < surfaces.size()) {
+            return surfaces[use];
         }
         cairo_surface_t* image = cairo_image_surface_create(
             CAIRO_FORMAT_ARGB32, picture.PixelWidth(), picture.PixelHeight());
@@ -101,12 +109,13 @@ public:
                         static_cast<std::size_t>(picture.PixelWidth()) * 4);
         }
         cairo_surface_mark_dirty(image);
-        surfaces_.emplace(pixels, image);
+        surfaces.push_back(image);
         return image;
     }
 
 private:
-    std::map<const std::vector<std::uint32_t>*, cairo_surface_t*> surfaces_;
+    std::map<const std::vector<std::uint32_t>*, std::vector<cairo_surface_t*>> surfaces_;
+    std::map<const std::vector<std::uint32_t>*, std::size_t> usesOnPage_;
 };
 
 void DrawPictureItem(cairo_t* cairo, const PictureItem& item, PictureSurfaces& surfaces) {
@@ -123,6 +132,7 @@ void DrawPictureItem(cairo_t* cairo, const PictureItem& item, PictureSurfaces& s
 // Draws a page's list in twips, scaled by `scale` (device units per twip). The picture surfaces
 // must live until the surface drawn on is finished.
 void DrawPage(cairo_t* cairo, const Page& page, double scale, PictureSurfaces& pictures) {
+    pictures.StartPage();
     cairo_save(cairo);
     cairo_scale(cairo, scale, scale);
     cairo_font_options_t* options = cairo_font_options_create();

@@ -245,8 +245,9 @@ TEST_F(PrintDocumentTest, PicturesAndLinesAreDrawnWhereTheyArePlaced) {
     EXPECT_EQ(read.output, "(612, 792) (254, 0, 0) (255, 255, 255)\n") << read.errors;
 }
 
-// One decoded picture drawn on several pages, twice on one of them, is one image in the PDF
-// file, which every page refers to; a picture decoded apart is an image of its own. pdfimages
+// One decoded picture drawn on several pages is one image in the PDF file, which every page
+// refers to; drawn a second time on one page it takes a second image, so that no page names an
+// image twice (qpdf checks the file); a picture decoded apart is an image of its own. pdfimages
 // lists each use with the number of the object that holds the image.
 TEST_F(PrintDocumentTest, APictureDrawnOnManyPagesIsHeldOnceInThePdf) {
     testkit::ToolRun made =
@@ -272,6 +273,8 @@ TEST_F(PrintDocumentTest, APictureDrawnOnManyPagesIsHeldOnceInThePdf) {
     const fs::path pdf = sandbox_.Root() / "pictures.pdf";
     document_.ExportPdf(pdf);
 
+    const testkit::ToolRun check = testkit::RunTool({"qpdf", "--check", pdf.string()});
+    EXPECT_EQ(check.exitStatus, 0) << check.output << check.errors;
     const testkit::ToolRun list = testkit::RunTool({"pdfimages", "-list", pdf.string()});
     ASSERT_EQ(list.exitStatus, 0) << list.errors;
     // "page num type width height color comp bpc enc interp object ID ...", two heading lines.
@@ -294,12 +297,15 @@ TEST_F(PrintDocumentTest, APictureDrawnOnManyPagesIsHeldOnceInThePdf) {
     }
     ASSERT_EQ(pageAndObject.size(), 5u) << list.output;
     const int sharedObject = pageAndObject[0].second;
+    const int secondOnAPage = pageAndObject[2].second;
     const std::vector<std::pair<int, int>> expectedShared = {
-        {1, sharedObject}, {2, sharedObject}, {2, sharedObject}, {3, sharedObject}};
+        {1, sharedObject}, {2, sharedObject}, {2, secondOnAPage}, {3, sharedObject}};
     EXPECT_EQ(std::vector(pageAndObject.begin(), pageAndObject.begin() + 4), expectedShared)
         << list.output;
+    EXPECT_NE(secondOnAPage, sharedObject) << list.output;
     EXPECT_EQ(pageAndObject[4].first, 3);
     EXPECT_NE(pageAndObject[4].second, sharedObject) << list.output;
+    EXPECT_NE(pageAndObject[4].second, secondOnAPage) << list.output;
 }
 
 TEST_F(PrintDocumentTest, AFailedExportWritesNothingAndSaysSo) {

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <optional>
 #include <string>
 
 namespace compose {
@@ -79,15 +81,15 @@ public:
 
     // The logo "<name>.gif" placed by "<name>.txt" (logo_placement.h).
     void DrawReportLogo(const std::string& name, int page) {
-        const report::ExtractedMembers extracted(composition_.resourceArchive, name + ".*",
-                                                 composition_.workFolder);
-        const std::filesystem::path pictureFile = composition_.workFolder / (name + ".gif");
-        const std::filesystem::path placementFile = composition_.workFolder / (name + ".txt");
-        if (!FileExists(pictureFile) || !FileExists(placementFile) || !HasPage(page)) {
+        if (!HasPage(page)) {
             return;
         }
-        const printdoc::Picture picture = printdoc::Picture::Load(pictureFile);
-        const LogoPlacement placement = ReadPlacement(placementFile);
+        const Logo* logo = LogoNamed(name);
+        if (logo == nullptr) {
+            return;
+        }
+        const printdoc::Picture& picture = logo->picture;
+        const LogoPlacement& placement = logo->placement;
         std::int32_t width = placement.width;
         if (width == 0) {
             // The width follows the picture's proportions; without a height there is no logo.
@@ -148,14 +150,51 @@ private:
     // member. Pages the document does not have are left out.
     template <class Draw>
     void Overlay(const std::string& fileName, int page, Draw draw) {
-        const report::ExtractedMembers extracted(composition_.resourceArchive, fileName,
-                                                 composition_.workFolder);
-        const std::filesystem::path file = composition_.workFolder / fileName;
-        if (!FileExists(file) || !HasPage(page)) {
+        if (!HasPage(page)) {
             return;
         }
-        const printdoc::Picture picture = printdoc::Picture::Load(file);
-        DrawOnPage(document_, page, [&] { draw(picture); });
+        if (const printdoc::Picture* picture = PictureNamed(fileName)) {
+            DrawOnPage(document_, page, [&] { draw(*picture); });
+        }
+    }
+
+    // The report's pictures and logos are each extracted and decoded once, however many pages
+    // show them, and every page draws the one decoded copy, which the PDF file then holds once.
+    // Null when there is no such picture.
+    const printdoc::Picture* PictureNamed(const std::string& fileName) {
+        auto kept = pictures_.find(fileName);
+        if (kept == pictures_.end()) {
+            const report::ExtractedMembers extracted(composition_.resourceArchive, fileName,
+                                                     composition_.workFolder);
+            const std::filesystem::path file = composition_.workFolder / fileName;
+            std::optional<printdoc::Picture> picture;
+            if (FileExists(file)) {
+                picture = printdoc::Picture::Load(file);
+            }
+            kept = pictures_.emplace(fileName, std::move(picture)).first;
+        }
+        return kept->second ? &*kept->second : nullptr;
+    }
+
+    struct Logo {
+        printdoc::Picture picture;
+        LogoPlacement placement;
+    };
+
+    const Logo* LogoNamed(const std::string& name) {
+        auto kept = logos_.find(name);
+        if (kept == logos_.end()) {
+            const report::ExtractedMembers extracted(composition_.resourceArchive, name + ".*",
+                                                     composition_.workFolder);
+            const std::filesystem::path pictureFile = composition_.workFolder / (name + ".gif");
+            const std::filesystem::path placementFile = composition_.workFolder / (name + ".txt");
+            std::optional<Logo> logo;
+            if (FileExists(pictureFile) && FileExists(placementFile)) {
+                logo = Logo{printdoc::Picture::Load(pictureFile), ReadPlacement(placementFile)};
+            }
+            kept = logos_.emplace(name, std::move(logo)).first;
+        }
+        return kept->second ? &*kept->second : nullptr;
     }
 
     LogoPlacement ReadPlacement(const std::filesystem::path& file) const {
@@ -174,6 +213,8 @@ private:
 
     printdoc::PrintDocument& document_;
     const report::Composition& composition_;
+    std::map<std::string, std::optional<printdoc::Picture>> pictures_;
+    std::map<std::string, std::optional<Logo>> logos_;
 };
 
 } // namespace

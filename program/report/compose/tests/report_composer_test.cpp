@@ -191,6 +191,43 @@ TEST_F(ReportComposerTest, StretchPicturesAndLogosFollowTheSections) {
     EXPECT_THAT(left, ::testing::ElementsAre("RMDGraph.bmp"));
 }
 
+// The Stretch logo, on the cover, the first ledger page and the graph page, is decoded once for
+// the report and is one image of the PDF file, which the three pages refer to.
+TEST_F(ReportComposerTest, ALogoOnSeveralPagesIsOneImageOfThePdf) {
+    ASSERT_NO_THROW(composer.Compose(For(IllustrationType::Stretch, kAllSections, true)));
+    const std::filesystem::path pdf = sandbox.Root() / "stretch.pdf";
+    ASSERT_NO_THROW(composer.ExportPdf(pdf));
+    const testkit::ToolRun list = testkit::RunTool({"pdfimages", "-list", pdf.string()});
+    ASSERT_EQ(list.exitStatus, 0) << list.errors;
+    // "page num type width height color comp bpc enc interp object ID ..."; the Stretch logo is
+    // the fixture's only picture of 90 x 30.
+    std::map<int, int> logoObjectByPage;
+    std::istringstream lines(list.output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        int page = 0;
+        int width = 0;
+        int height = 0;
+        std::string skipped;
+        int object = 0;
+        if (!(fields >> page >> skipped >> skipped >> width >> height)) {
+            continue;
+        }
+        for (int field = 0; field < 5; ++field) {
+            fields >> skipped;
+        }
+        fields >> object;
+        if (width == 90 && height == 30) {
+            logoObjectByPage[page] = object;
+        }
+    }
+    ASSERT_EQ(logoObjectByPage.size(), 3u) << list.output;
+    const int object = logoObjectByPage.begin()->second;
+    EXPECT_EQ(logoObjectByPage, (std::map<int, int>{{1, object}, {4, object}, {6, object}}))
+        << list.output;
+}
+
 // The graph fills its room on the graph page (1 to 7.5 inches across, 1.5 to 6.375 inches down)
 // as far as its proportions allow, centred across it, whatever size it was drawn at: the
 // report's 624 x 468, or another size drawn while the Graph tab showed.
