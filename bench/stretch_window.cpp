@@ -70,9 +70,10 @@ void KeepingComposer::Compose(const report::Composition& composition) {
 StretchWindow::StretchWindow(const fs::path& workFolder, Presentation presentation)
     : skin(presentation == Presentation::Screen ? std::make_unique<forms::qt::Skin>(app) : nullptr),
       service(app, composer, ui::ReportLocations{ResourceArchive(), workFolder},
-              presentation == Presentation::Screen
-                  ? ui::PageImages([this] { return composer.PageImages(kScreenDotsPerInch); })
-                  : ui::PageImages()) {
+              presentation == Presentation::Screen ? ui::PageImages([this](int page) {
+                  return composer.PageImage(page, kScreenDotsPerInch);
+              })
+                                                   : ui::PageImages()) {
     program.IllustrationType = illustration::IllustrationType::Stretch;
     main.SetServices(service, main.Store());
     main.Show();

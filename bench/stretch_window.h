@@ -52,8 +52,8 @@ public:
     std::string PrinterName() const override { return composer_.PrinterName(); }
     void Print() override { composer_.Print(); }
     void ExportPdf(const std::filesystem::path& path) override { composer_.ExportPdf(path); }
-    std::vector<std::string> PageImages(double dotsPerInch) const {
-        return composer_.PageImages(dotsPerInch);
+    std::string PageImage(int page, double dotsPerInch) const {
+        return composer_.PageImage(page, dotsPerInch);
     }
 
     std::string richText;

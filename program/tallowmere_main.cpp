@@ -42,8 +42,9 @@ int main(int argc, char** argv) {
     ui::SavedIllustrations store(app, program);
     ui::frmMain& main = app.Create<ui::frmMain>(program);
     compose::ReportComposer composer;
-    ui::ReportService reports(app, composer, ui::ProgramReportLocations(),
-                              [&composer] { return composer.PageImages(kScreenDotsPerInch); });
+    ui::ReportService reports(app, composer, ui::ProgramReportLocations(), [&composer](int page) {
+        return composer.PageImage(page, kScreenDotsPerInch);
+    });
     main.SetServices(reports, store);
     app.Create<ui::frmStart>(program, main).Start();
     if (app.Ended()) {

@@ -29,14 +29,14 @@ struct ReportLocations {
 // The program's locations: the resource archive beside the executable, the work folder.
 ReportLocations ProgramReportLocations();
 
-// The composed document's pages as PNG files' bytes, page 1 first, for the Report tab.
-using PageImages = std::function<std::vector<std::string>()>;
+// Page `page` (from 1) of the composed document as a PNG file's bytes, for the Report tab.
+using PageImages = std::function<std::string(int page)>;
 
 class ReportService final : public ReportOutput {
 public:
     // The composer lays out every report this service produces; it must outlive the service.
-    // The Report tab shows what `pageImages` gives after each composition; without it, it shows
-    // nothing.
+    // The Report tab shows the pages `pageImages` gives after each composition, the first drawn
+    // on the screen before the others are made. Without `pageImages` it shows nothing.
     ReportService(forms::Application& app, report::Composer& composer, ReportLocations locations,
                   PageImages pageImages = {});
 
@@ -47,6 +47,8 @@ public:
     void ExportPdf(frmMain& main, const std::filesystem::path& path) override;
 
 private:
+    void ShowPages(frmMain& main);
+
     forms::Application& app_;
     report::Composer& composer_;
     ReportLocations locations_;

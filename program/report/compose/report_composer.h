@@ -38,6 +38,8 @@ public:
     // The composed pages as PNG files' bytes at `dotsPerInch`, for the screen; none when there
     // is no composed report.
     std::vector<std::string> PageImages(double dotsPerInch) const;
+    // One of them: `page` counts from 1 to PageCount().
+    std::string PageImage(int page, double dotsPerInch) const;
 
 private:
     const printdoc::PrintDocument& ComposedDocument(const char* action) const;

@@ -229,9 +229,7 @@ bool ReportService::ProduceReport(frmMain& main, calc::StretchProjection& work, 
         composition.minorVersion = sys::Version().minor;
         report::ProduceReport(request, main.Fields(), work, std::move(composition), composer_);
         main.VSPrinter1.SetStatusText("");
-        if (pageImages_) {
-            main.VSPrinter1.SetPages(pageImages_());
-        }
+        ShowPages(main);
         return true;
     } catch (const report::ExtractionError& error) {
         // The installation is damaged: the box speaks under the program's own name.
@@ -244,6 +242,28 @@ bool ReportService::ProduceReport(frmMain& main, calc::StretchProjection& work, 
         app_.MsgBox(error.what(), forms::vbOKOnly + forms::vbCritical, kReportErrorTitle);
         return false;
     }
+}
+
+void ReportService::ShowPages(frmMain& main) {
+    const int pageCount = composer_.PageCount();
+    if (!pageImages_ || pageCount == 0) {
+        return;
+    }
+    // The first page goes on the screen at once, the others after it: what the model has
+    // queued runs first, then one turn of the event loop draws the page while the rest are
+    // made.
+    std::vector<std::string> pages{pageImages_(1)};
+    main.VSPrinter1.SetPages(pages);
+    if (pageCount > 1) {
+        while (app_.HasPendingEvents()) {
+            app_.DoEvents();
+        }
+        app_.DoEvents();
+    }
+    for (int page = 2; page <= pageCount; ++page) {
+        pages.push_back(pageImages_(page));
+    }
+    main.VSPrinter1.SetPages(std::move(pages));
 }
 
 void ReportService::DrawGraph(frmMain& main, calc::StretchProjection& work) {

@@ -39,9 +39,9 @@ using Fields = std::map<std::string, std::string>;
 
 const fs::path kArchive = TALLOWMERE_RESOURCE_ARCHIVE;
 
-// Lays out nothing: keeps what it was given, runs `duringCompose` inside Compose, and fails
-// printing and export with `failure` when it is set (export with the run-time error 75, a path
-// or file access error).
+// Lays out nothing: keeps what it was given, runs `duringCompose` inside Compose, answers
+// `pages` pages once it composed, and fails printing and export with `failure` when it is set
+// (export with the run-time error 75, a path or file access error).
 struct RecordingComposer : report::Composer {
     static constexpr int kFailureNumber = 75;
 
@@ -51,7 +51,7 @@ struct RecordingComposer : report::Composer {
             duringCompose();
         }
     }
-    int PageCount() const override { return compositions.empty() ? 0 : 1; }
+    int PageCount() const override { return compositions.empty() ? 0 : pages; }
     std::string PrinterName() const override { return printer; }
     void Print() override {
         if (duringPrint) {
@@ -74,6 +74,7 @@ struct RecordingComposer : report::Composer {
     std::function<void()> duringPrint;
     std::string failure;
     std::string printer = "Front Desk";
+    int pages = 1;
     int prints = 0;
     std::vector<fs::path> exports;
 };
@@ -211,6 +212,32 @@ TEST_F(ReportServiceTest, TheReportTabComposesEachTypeFilledFromTheWindow) {
         EXPECT_TRUE(window.driver.MessageBoxes().empty());
         window.ExpectUsable();
     }
+}
+
+// The Report tab draws the report's first page before it makes the others: while the window
+// takes its turn to draw, it shows the first page alone, and then all of them in order.
+TEST_F(ReportServiceTest, TheFirstPageIsDrawnBeforeTheOthersAreMade) {
+    RecordingComposer composer;
+    composer.pages = 3;
+    std::vector<int> made;
+    ReportWindow window(IllustrationType::PlanholderRmd, kRmd, composer, sandbox.Root(), kArchive,
+                        [&made](int page) {
+                            made.push_back(page);
+                            return "page " + std::to_string(page);
+                        });
+    std::vector<std::string> shownWhileDrawing;
+    std::vector<int> madeWhileDrawing;
+    window.driver.Queue([&] {
+        shownWhileDrawing = window.main.VSPrinter1.Pages();
+        madeWhileDrawing = made;
+    });
+    window.OpenReportTab();
+    EXPECT_EQ(shownWhileDrawing, std::vector<std::string>{"page 1"});
+    EXPECT_EQ(madeWhileDrawing, std::vector<int>{1});
+    EXPECT_EQ(window.main.VSPrinter1.Pages(),
+              (std::vector<std::string>{"page 1", "page 2", "page 3"}));
+    EXPECT_EQ(made, (std::vector<int>{1, 2, 3}));
+    window.ExpectUsable();
 }
 
 // The report menu's check marks choose the Stretch sections; with the graph section on, the
@@ -406,8 +433,9 @@ TEST_F(ReportServiceTest, EachTypeIsExportedAsACheckedPdfFromTheFileMenu) {
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.type));
         compose::ReportComposer composer;
-        ReportWindow window(c.type, *c.fields, composer, sandbox.Root(), kArchive,
-                            [&composer] { return composer.PageImages(/*dotsPerInch*/ 30); });
+        ReportWindow window(
+            c.type, *c.fields, composer, sandbox.Root(), kArchive,
+            [&composer](int page) { return composer.PageImage(page, /*dotsPerInch*/ 30); });
         for (forms::Menu* section : {&window.main.mnuReportCover, &window.main.mnuReportWrenhall,
                                      &window.main.mnuReportTaxes, &window.main.mnuReportLedger,
                                      &window.main.mnuReportGraph}) {

@@ -120,9 +120,13 @@ void ReportComposer::ExportPdf(const std::filesystem::path& path) {
 std::vector<std::string> ReportComposer::PageImages(double dotsPerInch) const {
     std::vector<std::string> images;
     for (int page = 1; page <= PageCount(); ++page) {
-        images.push_back(document_->RenderPagePng(page, dotsPerInch));
+        images.push_back(PageImage(page, dotsPerInch));
     }
     return images;
+}
+
+std::string ReportComposer::PageImage(int page, double dotsPerInch) const {
+    return ComposedDocument("show").RenderPagePng(page, dotsPerInch);
 }
 
 } // namespace compose
