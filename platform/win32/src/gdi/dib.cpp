@@ -4,6 +4,7 @@
 
 #include <bit>
 #include <cstring>
+#include <vector>
 
 namespace win32 {
 
@@ -127,12 +128,22 @@ std::optional<DibLayout> ParseDibHeader(const std::uint8_t* info, std::size_t av
 
 void DecodeDibRows(const DibLayout& layout, const std::uint8_t* bits, int first, int count,
                    Surface& destination) {
+    // Each row is turned into packed pixels (surface.h) and written to the surface whole.
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(layout.width));
+    std::vector<std::uint32_t> table;
+    for (const COLORREF color : layout.colors) {
+        table.push_back(PackedPixel(color));
+    }
+    const auto masked = [&layout](std::uint32_t v) {
+        return (std::uint32_t{Channel(v, layout.masks[0])} << 16) |
+               (std::uint32_t{Channel(v, layout.masks[1])} << 8) | Channel(v, layout.masks[2]);
+    };
     for (int i = 0; i < count; ++i) {
         int stored = first + i;
         int y = layout.topDown ? stored : layout.height - 1 - stored;
         const std::uint8_t* row = bits + static_cast<std::size_t>(i) * layout.stride;
         for (int x = 0; x < layout.width; ++x) {
-            COLORREF color = 0;
+            std::uint32_t pixel = 0;
             switch (layout.bitCount) {
             case 1:
             case 4:
@@ -141,27 +152,23 @@ void DecodeDibRows(const DibLayout& layout, const std::uint8_t* bits, int first,
                 int shift = 8 - layout.bitCount * (x % perByte + 1);
                 unsigned index = (row[x / perByte] >> shift) & ((1u << layout.bitCount) - 1);
                 // An index past a short colour table reads as black.
-                color = index < layout.colors.size() ? layout.colors[index] : 0;
+                pixel = index < table.size() ? table[index] : 0;
                 break;
             }
-            case 16: {
-                std::uint32_t v = bytes::LoadU16LE(row + 2 * x);
-                color = RGB(Channel(v, layout.masks[0]), Channel(v, layout.masks[1]),
-                            Channel(v, layout.masks[2]));
+            case 16:
+                pixel = masked(bytes::LoadU16LE(row + 2 * x));
                 break;
-            }
             case 24:
-                color = RGB(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+                pixel = std::uint32_t{row[3 * x]} | (std::uint32_t{row[3 * x + 1]} << 8) |
+                        (std::uint32_t{row[3 * x + 2]} << 16);
                 break;
-            case 32: {
-                std::uint32_t v = bytes::LoadU32LE(row + 4 * x);
-                color = RGB(Channel(v, layout.masks[0]), Channel(v, layout.masks[1]),
-                            Channel(v, layout.masks[2]));
+            case 32:
+                pixel = masked(bytes::LoadU32LE(row + 4 * x));
                 break;
             }
-            }
-            destination.Set(x, y, color);
+            pixels[static_cast<std::size_t>(x)] = pixel;
         }
+        destination.SetSpan(0, layout.width, y, pixels.data());
     }
 }
 
@@ -170,25 +177,30 @@ bool EncodeDibRows(const Surface& source, const DibLayout& layout, int first, in
     if (layout.bitCount != 1 && layout.bitCount != 24 && layout.bitCount != 32) {
         return false;
     }
+    // Each row is read from the surface whole, as packed pixels (surface.h).
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(layout.width));
+    const std::uint32_t white = PackedPixel(source.monoColors[1]);
     for (int i = 0; i < count; ++i) {
         int stored = first + i;
         int y = layout.topDown ? stored : layout.height - 1 - stored;
         std::uint8_t* row = bits + static_cast<std::size_t>(i) * layout.stride;
         std::memset(row, 0, layout.stride);
+        source.GetSpan(0, layout.width, y, pixels.data());
         for (int x = 0; x < layout.width; ++x) {
-            COLORREF c = source.Get(x, y);
+            const std::uint32_t pixel = pixels[static_cast<std::size_t>(x)];
             if (layout.bitCount == 1) {
-                bool white = source.Format() == PixelFormat::Mono
-                                 ? c == source.monoColors[1]
-                                 : (GetRValue(c) + GetGValue(c) + GetBValue(c)) > 382;
-                if (white) {
+                const bool isWhite =
+                    source.Format() == PixelFormat::Mono
+                        ? pixel == white
+                        : ((pixel & 0xFF) + ((pixel >> 8) & 0xFF) + ((pixel >> 16) & 0xFF)) > 382;
+                if (isWhite) {
                     row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
                 }
             } else {
                 int size = layout.bitCount / 8;
-                row[size * x] = GetBValue(c);
-                row[size * x + 1] = GetGValue(c);
-                row[size * x + 2] = GetRValue(c);
+                row[size * x] = static_cast<std::uint8_t>(pixel);
+                row[size * x + 1] = static_cast<std::uint8_t>(pixel >> 8);
+                row[size * x + 2] = static_cast<std::uint8_t>(pixel >> 16);
             }
         }
     }
