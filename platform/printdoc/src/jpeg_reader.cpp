@@ -60,7 +60,11 @@ bool Decode(std::string_view bytes, PictureData& picture, ErrorManager& manager,
             picture.dotsPerInchY = info.Y_density * perInch;
         }
     }
+    const bool keepsFile = info.num_components == 1 || info.num_components == 3;
     jpeg_finish_decompress(&info);
+    if (keepsFile) {
+        picture.jpegFile.assign(bytes);
+    }
     return true;
 }
 

@@ -109,6 +109,13 @@ public:
                         static_cast<std::size_t>(picture.PixelWidth()) * 4);
         }
         cairo_surface_mark_dirty(image);
+        // A PDF file takes a JPEG file as it is; the pictures outlive their surfaces.
+        const std::string_view jpeg = picture.JpegFile();
+        if (!jpeg.empty()) {
+            cairo_surface_set_mime_data(image, CAIRO_MIME_TYPE_JPEG,
+                                        reinterpret_cast<const unsigned char*>(jpeg.data()),
+                                        jpeg.size(), nullptr, nullptr);
+        }
         surfaces.push_back(image);
         return image;
     }

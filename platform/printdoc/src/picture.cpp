@@ -56,4 +56,8 @@ const std::vector<std::uint32_t>& Picture::Pixels() const {
     return data_->pixels;
 }
 
+std::string_view Picture::JpegFile() const {
+    return data_->jpegFile;
+}
+
 } // namespace printdoc

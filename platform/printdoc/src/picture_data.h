@@ -18,6 +18,9 @@ struct PictureData {
     double dotsPerInchX = kDefaultDotsPerInch;
     double dotsPerInchY = kDefaultDotsPerInch;
     std::vector<std::uint32_t> pixels; // 0xAARRGGBB, premultiplied, rows from the top
+    // The JPEG file the pixels were decoded from, when a PDF file can hold it as it is (grey or
+    // colour of three components); empty otherwise.
+    std::string jpegFile;
 };
 
 // Each reader refuses a malformed picture with run-time error 481 and a detail naming the fault.

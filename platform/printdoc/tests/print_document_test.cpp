@@ -308,6 +308,55 @@ TEST_F(PrintDocumentTest, APictureDrawnOnManyPagesIsHeldOnceInThePdf) {
     EXPECT_NE(pageAndObject[4].second, secondOnAPage) << list.output;
 }
 
+// A JPEG picture goes into the PDF file as the JPEG file it was read from, byte for byte; a
+// BMP picture's pixels are compressed into it. pdfimages names each image's encoding and, with
+// -j, writes a JPEG image out as it is held.
+TEST_F(PrintDocumentTest, AJpegPictureIsHeldInThePdfAsItsFile) {
+    testkit::ToolRun made = testkit::RunTool(
+        {testkit::kSystemPython, "-c",
+         "import sys\nfrom PIL import Image\nimage = Image.effect_noise((40, 30), "
+         "60).convert('RGB')"
+         "\nimage.save(sys.argv[1] + '.jpg', quality=80)\nimage.save(sys.argv[1] + '.bmp')\n",
+         (sandbox_.Root() / "noise").string()});
+    ASSERT_EQ(made.exitStatus, 0) << made.errors;
+    document_.StartDoc();
+    document_.DrawPicture(printdoc::Picture::Load(sandbox_.Root() / "noise.jpg"), kOneInch,
+                          kOneInch);
+    document_.DrawPicture(printdoc::Picture::Load(sandbox_.Root() / "noise.bmp"), kOneInch,
+                          3 * kOneInch);
+    document_.EndDoc();
+    const fs::path pdf = sandbox_.Root() / "jpeg.pdf";
+    document_.ExportPdf(pdf);
+
+    const testkit::ToolRun check = testkit::RunTool({"qpdf", "--check", pdf.string()});
+    EXPECT_EQ(check.exitStatus, 0) << check.output << check.errors;
+    const testkit::ToolRun list = testkit::RunTool({"pdfimages", "-list", pdf.string()});
+    ASSERT_EQ(list.exitStatus, 0) << list.errors;
+    // "page num type width height color comp bpc enc ...", two heading lines.
+    std::istringstream lines(list.output);
+    std::string line;
+    std::vector<std::string> encodings;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        int page = 0;
+        std::string field;
+        if (!(fields >> page)) {
+            continue;
+        }
+        for (int skipped = 0; skipped < 8; ++skipped) {
+            fields >> field;
+        }
+        encodings.push_back(field);
+    }
+    EXPECT_EQ(encodings, (std::vector<std::string>{"jpeg", "image"})) << list.output;
+    const testkit::ToolRun extract =
+        testkit::RunTool({"pdfimages", "-j", "-f", "1", "-l", "1", pdf.string(),
+                          (sandbox_.Root() / "held").string()});
+    ASSERT_EQ(extract.exitStatus, 0) << extract.errors;
+    EXPECT_EQ(testkit::ReadFileBytes(sandbox_.Root() / "held-000.jpg"),
+              testkit::ReadFileBytes(sandbox_.Root() / "noise.jpg"));
+}
+
 TEST_F(PrintDocumentTest, AFailedExportWritesNothingAndSaysSo) {
     document_.StartDoc();
     document_.WriteParagraph("Text");
