@@ -186,6 +186,13 @@ bool EncodeDibRows(const Surface& source, const DibLayout& layout, int first, in
         std::uint8_t* row = bits + static_cast<std::size_t>(i) * layout.stride;
         std::memset(row, 0, layout.stride);
         source.GetSpan(0, layout.width, y, pixels.data());
+        if (layout.bitCount == 32) {
+            // Blue, green, red and a zero byte: the packed pixel in little-endian order.
+            for (int x = 0; x < layout.width; ++x) {
+                bytes::StoreU32LE(row + 4 * x, pixels[static_cast<std::size_t>(x)]);
+            }
+            continue;
+        }
         for (int x = 0; x < layout.width; ++x) {
             const std::uint32_t pixel = pixels[static_cast<std::size_t>(x)];
             if (layout.bitCount == 1) {
@@ -197,10 +204,9 @@ bool EncodeDibRows(const Surface& source, const DibLayout& layout, int first, in
                     row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
                 }
             } else {
-                int size = layout.bitCount / 8;
-                row[size * x] = static_cast<std::uint8_t>(pixel);
-                row[size * x + 1] = static_cast<std::uint8_t>(pixel >> 8);
-                row[size * x + 2] = static_cast<std::uint8_t>(pixel >> 16);
+                row[3 * x] = static_cast<std::uint8_t>(pixel);
+                row[3 * x + 1] = static_cast<std::uint8_t>(pixel >> 8);
+                row[3 * x + 2] = static_cast<std::uint8_t>(pixel >> 16);
             }
         }
     }

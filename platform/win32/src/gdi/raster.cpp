@@ -284,23 +284,27 @@ void ReadSourceRow(const Surface& source, int sy, const std::vector<int>& column
     const bool unstretched = spanWidth == columns.size();
     std::vector<std::uint32_t>& pixels = unstretched ? row : span;
     pixels.resize(spanWidth);
-    source.GetSpan(first, static_cast<int>(spanWidth), sy, pixels.data());
     const bool fromMono = source.Format() == PixelFormat::Mono;
-    if (unstretched && fromMono == toMono) {
-        return;
+    if (fromMono && !toMono) {
+        // A bit whose table colour is the set bit's takes the background colour, any other
+        // the text colour: read straight in those colours.
+        const std::uint32_t background = PackedPixel(colors.destinationBackground & 0xFFFFFF);
+        const std::uint32_t text = PackedPixel(colors.destinationText & 0xFFFFFF);
+        const bool clearIsSet = source.monoColors[0] == source.monoColors[1];
+        source.GetMonoSpan(first, static_cast<int>(spanWidth), sy,
+                           {clearIsSet ? background : text, background}, pixels.data());
+    } else {
+        source.GetSpan(first, static_cast<int>(spanWidth), sy, pixels.data());
     }
-    const std::uint32_t setBit = PackedPixel(source.monoColors[1]);
-    const std::uint32_t background = PackedPixel(colors.destinationBackground & 0xFFFFFF);
-    const std::uint32_t text = PackedPixel(colors.destinationText & 0xFFFFFF);
-    const std::uint32_t sourceBackground = PackedPixel(colors.sourceBackground & 0xFFFFFF);
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        const std::uint32_t s = pixels[static_cast<std::size_t>(columns[i] - first)];
-        if (fromMono && !toMono) {
-            row[i] = s == setBit ? background : text;
-        } else if (!fromMono && toMono) {
-            row[i] = s == sourceBackground ? 0xFFFFFF : 0x000000;
-        } else {
-            row[i] = s;
+    if (!fromMono && toMono) {
+        const std::uint32_t sourceBackground = PackedPixel(colors.sourceBackground & 0xFFFFFF);
+        for (std::uint32_t& pixel : pixels) {
+            pixel = pixel == sourceBackground ? 0xFFFFFF : 0x000000;
+        }
+    }
+    if (!unstretched) {
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            row[i] = span[static_cast<std::size_t>(columns[i] - first)];
         }
     }
 }

@@ -110,14 +110,10 @@ void Surface::Set(int x, int y, COLORREF color) {
 void Surface::GetSpan(int left, int count, int y, std::uint32_t* pixels) const {
     const std::uint8_t* row = Row(y);
     switch (format_) {
-    case PixelFormat::Mono: {
-        const std::uint32_t table[2] = {PackedPixel(monoColors[0]), PackedPixel(monoColors[1])};
-        for (int i = 0; i < count; ++i) {
-            const int x = left + i;
-            pixels[i] = table[(row[x >> 3] >> (7 - (x & 7))) & 1];
-        }
+    case PixelFormat::Mono:
+        GetMonoSpan(left, count, y, {PackedPixel(monoColors[0]), PackedPixel(monoColors[1])},
+                    pixels);
         break;
-    }
     case PixelFormat::Rgb24: {
         const std::uint8_t* p = row + static_cast<std::size_t>(left) * 3;
         for (int i = 0; i < count; ++i, p += 3) {
@@ -138,6 +134,27 @@ void Surface::GetSpan(int left, int count, int y, std::uint32_t* pixels) const {
     }
 }
 
+void Surface::GetMonoSpan(int left, int count, int y, std::array<std::uint32_t, 2> colors,
+                          std::uint32_t* pixels) const {
+    const std::uint8_t* row = Row(y);
+    int i = 0;
+    // Single bits up to a byte boundary, then eight pixels from each byte.
+    for (; i < count && ((left + i) & 7) != 0; ++i) {
+        const int x = left + i;
+        pixels[i] = colors[(row[x >> 3] >> (7 - (x & 7))) & 1];
+    }
+    for (; i + 8 <= count; i += 8) {
+        const std::uint8_t byte = row[(left + i) >> 3];
+        for (int bit = 0; bit < 8; ++bit) {
+            pixels[i + bit] = colors[(byte >> (7 - bit)) & 1];
+        }
+    }
+    for (; i < count; ++i) {
+        const int x = left + i;
+        pixels[i] = colors[(row[x >> 3] >> (7 - (x & 7))) & 1];
+    }
+}
+
 void Surface::SetSpan(int left, int count, int y, const std::uint32_t* pixels) {
     std::uint8_t* row = Row(y);
     switch (format_) {
@@ -147,11 +164,17 @@ void Surface::SetSpan(int left, int count, int y, const std::uint32_t* pixels) {
         for (; i < count && ((left + i) & 7) != 0; ++i) {
             Set(left + i, y, ColorOfPacked(pixels[i]));
         }
+        // The table's own colours, the usual ones, are told without a call each.
+        const std::uint32_t clear = PackedPixel(monoColors[0]);
+        const std::uint32_t set = PackedPixel(monoColors[1]);
+        const auto isSet = [&](std::uint32_t pixel) {
+            pixel &= 0xFFFFFF;
+            return pixel == set || (pixel != clear && MonoBit(ColorOfPacked(pixel)));
+        };
         for (; i + 8 <= count; i += 8) {
             std::uint8_t byte = 0;
             for (int bit = 0; bit < 8; ++bit) {
-                const bool set = MonoBit(ColorOfPacked(pixels[i + bit]) & 0xFFFFFF);
-                byte = static_cast<std::uint8_t>(byte << 1 | (set ? 1 : 0));
+                byte = static_cast<std::uint8_t>(byte << 1 | (isSet(pixels[i + bit]) ? 1 : 0));
             }
             row[(left + i) >> 3] = byte;
         }

@@ -52,6 +52,10 @@ public:
     // (PackedPixel). The caller has clipped them.
     void GetSpan(int left, int count, int y, std::uint32_t* pixels) const;
     void SetSpan(int left, int count, int y, const std::uint32_t* pixels);
+    // GetSpan of a monochrome surface with `colors` for its clear and set bits in place of its
+    // table.
+    void GetMonoSpan(int left, int count, int y, std::array<std::uint32_t, 2> colors,
+                     std::uint32_t* pixels) const;
     // Fills pixels left..right-1 of row y; the caller has clipped them.
     void FillSpan(int left, int right, int y, COLORREF color);
     void Fill(COLORREF color);
