@@ -15,6 +15,7 @@
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -98,8 +99,13 @@ public:
         if (use < surfaces.size()) {
             return surfaces[use];
         }
-        cairo_surface_t* image = cairo_image_surface_create(
-            CAIRO_FORMAT_ARGB32, picture.PixelWidth(), picture.PixelHeight());
+        // An opaque picture goes to Cairo as such (the same pixels, their alpha byte unused),
+        // which spares Cairo a look at every pixel's alpha when it writes the picture.
+        const bool opaque = std::all_of(pixels->begin(), pixels->end(),
+                                        [](std::uint32_t pixel) { return (pixel >> 24) == 0xFF; });
+        cairo_surface_t* image =
+            cairo_image_surface_create(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32,
+                                       picture.PixelWidth(), picture.PixelHeight());
         cairo_surface_flush(image);
         const int stride = cairo_image_surface_get_stride(image);
         unsigned char* data = cairo_image_surface_get_data(image);
