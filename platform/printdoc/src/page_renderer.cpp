@@ -103,18 +103,12 @@ public:
         // which spares Cairo a look at every pixel's alpha when it writes the picture.
         const bool opaque = std::all_of(pixels->begin(), pixels->end(),
                                         [](std::uint32_t pixel) { return (pixel >> 24) == 0xFF; });
-        cairo_surface_t* image =
-            cairo_image_surface_create(opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32,
-                                       picture.PixelWidth(), picture.PixelHeight());
-        cairo_surface_flush(image);
-        const int stride = cairo_image_surface_get_stride(image);
-        unsigned char* data = cairo_image_surface_get_data(image);
-        for (int row = 0; data != nullptr && row < picture.PixelHeight(); ++row) {
-            std::memcpy(data + static_cast<std::size_t>(row) * stride,
-                        pixels->data() + static_cast<std::size_t>(row) * picture.PixelWidth(),
-                        static_cast<std::size_t>(picture.PixelWidth()) * 4);
-        }
-        cairo_surface_mark_dirty(image);
+        // Cairo reads the picture's own pixels, which outlive the surface and are never drawn
+        // on: a row of 32-bit pixels is a stride Cairo takes.
+        cairo_surface_t* image = cairo_image_surface_create_for_data(
+            reinterpret_cast<unsigned char*>(const_cast<std::uint32_t*>(pixels->data())),
+            opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, picture.PixelWidth(),
+            picture.PixelHeight(), picture.PixelWidth() * 4);
         // A PDF file takes a JPEG file as it is; the pictures outlive their surfaces.
         const std::string_view jpeg = picture.JpegFile();
         if (!jpeg.empty()) {
