@@ -28,7 +28,7 @@ struct ScreenRect {
 // One window or control as it was when its window was read.
 struct Accessible {
     std::string role; // the bus's role name: "push button", "check box", "text", "page tab", ...
-    std::string name; // a window's title, a button's caption without its access-key "&", ...
+    std::string name; // a window's title, a button's or a tab's caption, ...
     std::string text; // what a text box holds
     double value = 0; // where a scroll bar stands
     ScreenRect extents;
@@ -41,10 +41,14 @@ struct Accessible {
     bool enabled = false;
     std::vector<Accessible> children;
 
+    // The name as a person reads it: without the "&" that marks an access key ("&&" stands for
+    // one "&"). Some controls give their name with it, some without.
+    std::string Caption() const;
+
     // This one and every one below it, depth first, that `wanted` picks.
     std::vector<const Accessible*>
     FindAll(const std::function<bool(const Accessible&)>& wanted) const;
-    // The first of them with this role and name, or nullptr.
+    // The first of them with this role and caption, or nullptr.
     const Accessible* Find(const std::string& role, const std::string& name) const;
     // The whole tree, one line a node, for a log.
     std::string Describe(int depth = 0) const;

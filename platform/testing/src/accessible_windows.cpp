@@ -95,6 +95,17 @@ ScreenRect ScreenRect::Within(const ScreenRect& other) const {
     return {left, top, right - left, bottom - top};
 }
 
+std::string Accessible::Caption() const {
+    std::string caption;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '&' && i + 1 < name.size()) {
+            ++i; // the marked letter, or the second "&" of "&&"
+        }
+        caption += name[i];
+    }
+    return caption;
+}
+
 std::vector<const Accessible*>
 Accessible::FindAll(const std::function<bool(const Accessible&)>& wanted) const {
     std::vector<const Accessible*> found;
@@ -103,8 +114,8 @@ Accessible::FindAll(const std::function<bool(const Accessible&)>& wanted) const 
 }
 
 const Accessible* Accessible::Find(const std::string& role, const std::string& name) const {
-    const std::vector<const Accessible*> found =
-        FindAll([&](const Accessible& node) { return node.role == role && node.name == name; });
+    const std::vector<const Accessible*> found = FindAll(
+        [&](const Accessible& node) { return node.role == role && node.Caption() == name; });
     return found.empty() ? nullptr : found.front();
 }
 

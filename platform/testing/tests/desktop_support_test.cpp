@@ -1,6 +1,7 @@
 // The desktop of a window test: its X server answers on the display it names, a window manager
 // runs there, its session bus carries the accessibility bus, and everything is gone when it
-// ends. The part of a control left to see is what its surroundings leave of it.
+// ends. The part of a control left to see is what its surroundings leave of it, and its caption
+// is read as a person reads it.
 #include "platform/testing/accessible_windows.h"
 #include "platform/testing/desktop.h"
 #include "platform/testing/outside_tool.h"
@@ -65,6 +66,24 @@ TEST(VirtualDesktopTest, AControlShowsWhatItsSurroundingsLeaveOfIt) {
         EXPECT_EQ(left.width, c.left.width);
         EXPECT_EQ(left.height, c.left.height);
         EXPECT_EQ(left.Empty(), c.left.width == 0);
+    }
+}
+
+TEST(VirtualDesktopTest, ACaptionReadsWithoutItsAccessKeyMark) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"&Report", "Report"},
+        {"S&EPP", "SEPP"},
+        {"Save Report as P&DF File", "Save Report as PDF File"},
+        {"Fish && Chips", "Fish & Chips"},
+        {"Ok", "Ok"},
+        {"Last&", "Last&"},
+        {"", ""},
+    };
+    for (const auto& [name, caption] : cases) {
+        SCOPED_TRACE(name);
+        testkit::Accessible control;
+        control.name = name;
+        EXPECT_EQ(control.Caption(), caption);
     }
 }
 
