@@ -34,11 +34,11 @@ constexpr auto kExitTimeout = 30s;
 constexpr const char* kStartWindow = "Choose an Option";
 constexpr const char* kRepresentativeWindow = "Financial Representative Information";
 
-// The control of this role and name that shows (some of it is visible).
+// The control of this role and caption that shows (some of it is visible).
 const Accessible* Showing(const Accessible& window, const std::string& role,
                           const std::string& name) {
     const std::vector<const Accessible*> found = window.FindAll([&](const Accessible& node) {
-        return node.role == role && node.name == name && !node.visible.Empty();
+        return node.role == role && node.Caption() == name && !node.visible.Empty();
     });
     return found.empty() ? nullptr : found.front();
 }
@@ -311,6 +311,7 @@ void ReadTheReport(ProgramOnDesktop& program, const Client& client) {
     // Down from the top of the report; up when the view still stands where an earlier report
     // was scrolled to.
     const bool atTop = *top <= 0;
+    program.Note("the report view's scroll bar stands at " + std::to_string(*top));
     testkit::TurnWheelAt(area.CenterX(), area.CenterY(),
                          atTop ? testkit::WheelTurn::kDown : testkit::WheelTurn::kUp, 5);
     const auto moved = [&](const Accessible& window) {

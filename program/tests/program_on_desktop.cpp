@@ -59,6 +59,53 @@ bool Shows(const Accessible& node) {
     return !node.visible.Empty();
 }
 
+// The node that holds `node` directly, or nullptr.
+const Accessible* ParentOf(const Accessible& root, const Accessible& node) {
+    for (const Accessible& child : root.children) {
+        if (&child == &node) {
+            return &root;
+        }
+        if (const Accessible* parent = ParentOf(child, node)) {
+            return parent;
+        }
+    }
+    return nullptr;
+}
+
+// Frames of the main window that share the captions of their fields with other frames of
+// their page, and a control that, of those frames, only that one holds (from the window's
+// field table). They tell such frames apart when a frame gives the accessibility bus no
+// caption; a frame without a mark is the one that holds none of the marks.
+struct FrameMark {
+    const char* frame;
+    const char* role;
+    const char* caption;
+};
+constexpr FrameMark kFrameMarks[] = {
+    {"Spouse Beneficiary", "check box", "Skip"},
+    {"Non-Spouse Beneficiary", "label", "State to Use for Income Tax Comparison Page"},
+    {"Fixed Amortization / Annuitization Method", "label",
+     "Interest Rate Assumption (Max 120% Fed Mid-Term Rate) *"},
+};
+
+bool Holds(const Accessible& frame, const FrameMark& mark) {
+    return frame.Find(mark.role, mark.caption) != nullptr;
+}
+
+// Whether `holder` is the frame of this caption: by the caption it gives, or else by the marks.
+bool IsFrame(const Accessible& holder, const std::string& frame) {
+    if (!holder.name.empty()) {
+        return holder.Caption() == frame;
+    }
+    for (const FrameMark& mark : kFrameMarks) {
+        if (mark.frame == frame) {
+            return Holds(holder, mark);
+        }
+    }
+    return std::none_of(std::begin(kFrameMarks), std::end(kFrameMarks),
+                        [&](const FrameMark& mark) { return Holds(holder, mark); });
+}
+
 } // namespace
 
 ProgramOnDesktop::ProgramOnDesktop(testkit::Sandbox& sandbox)
@@ -261,7 +308,7 @@ bool ProgramOnDesktop::ClickControl(const std::string& window, const std::string
         return false;
     }
     const std::vector<const Accessible*> found = shown->FindAll([&](const Accessible& node) {
-        return node.role == role && node.name == name && Shows(node);
+        return node.role == role && node.Caption() == name && Shows(node);
     });
     if (found.empty()) {
         Note("no " + role + " \"" + name + "\" in \"" + window + "\"" + Controls(*shown));
@@ -273,20 +320,21 @@ bool ProgramOnDesktop::ClickControl(const std::string& window, const std::string
 
 const Accessible* ProgramOnDesktop::FieldBeside(const Accessible& window, const std::string& frame,
                                                 const std::string& label) const {
-    const Accessible* container = &window;
-    if (!frame.empty()) {
-        const std::vector<const Accessible*> frames = window.FindAll([&](const Accessible& node) {
-            return node.name == frame && Shows(node) && !node.children.empty() &&
-                   node.role != "text" && node.role != "combo box";
+    std::vector<const Accessible*> labels = window.FindAll([&](const Accessible& node) {
+        return node.role == "label" && node.Caption() == label && Shows(node);
+    });
+    if (!frame.empty() && labels.size() > 1) {
+        std::erase_if(labels, [&](const Accessible* candidate) {
+            const Accessible* holder = ParentOf(window, *candidate);
+            return holder == nullptr || !IsFrame(*holder, frame);
         });
-        if (frames.empty()) {
-            return nullptr;
-        }
-        container = frames.front();
     }
-    const std::vector<const Accessible*> labels = container->FindAll(
-        [&](const Accessible& node) { return node.role == "label" && node.name == label; });
     if (labels.empty()) {
+        return nullptr;
+    }
+    // The field lies in the same frame as its label.
+    const Accessible* container = ParentOf(window, *labels.front());
+    if (container == nullptr) {
         return nullptr;
     }
     const testkit::ScreenRect at = labels.front()->extents;
@@ -367,7 +415,7 @@ bool ProgramOnDesktop::ChooseMenu(const std::string& window, const std::string& 
         for (const Accessible& open : Windows()) {
             const std::vector<const Accessible*> entries =
                 open.FindAll([&](const Accessible& node) {
-                    return node.role == "menu item" && node.name == item && Shows(node) &&
+                    return node.role == "menu item" && node.Caption() == item && Shows(node) &&
                            node.extents.y >= bar.y + bar.height;
                 });
             if (!entries.empty()) {
