@@ -265,6 +265,7 @@ const Client kClients[] = {
       {"Non-Spouse Beneficiary", "First *", "Sarah"},
       {"Non-Spouse Beneficiary", "Last *", "Lee"},
       {"Non-Spouse Beneficiary", "Date of Birth *", "06/18/1998"},
+      {"Non-Spouse Beneficiary", "State to Use for Income Tax Comparison Page", "NY"},
       {"Plan Information", "Plan Name *", "Traditional IRA"},
       {"Plan Information", "Account Value *", "750000"},
       {"Plan Information", "Hypothetical Rate of Return *", "6"}},

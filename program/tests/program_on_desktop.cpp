@@ -255,6 +255,7 @@ ProgramOnDesktop::WaitForWindow(const std::string& title, std::chrono::milliseco
                 Note("waiting for \"" + title + "\", a message box came: \"" + window.name +
                      "\"\n" + MessageText(window));
                 Shot("message " + window.name);
+                Dismiss(window);
                 return std::nullopt;
             }
         }
@@ -276,6 +277,19 @@ ProgramOnDesktop::WaitForWindow(const std::string& title, std::chrono::milliseco
          std::to_string(timeout.count() / 1000) + " s; the windows that show:\n" + shown);
     Shot("waited for " + title);
     return std::nullopt;
+}
+
+void ProgramOnDesktop::Dismiss(const Accessible& box) {
+    // As a person does who did not expect the question: OK where there is one, else the answer
+    // that changes nothing.
+    for (const char* answer : {"OK", "No", "Cancel"}) {
+        if (const Accessible* button = box.Find("push button", answer)) {
+            Note("dismiss \"" + box.name + "\" with " + answer);
+            Click(*button);
+            WaitUntilGone(box.name, kCloseTimeout);
+            return;
+        }
+    }
 }
 
 bool ProgramOnDesktop::WaitUntilGone(const std::string& title, std::chrono::milliseconds timeout) {

@@ -66,7 +66,8 @@ public:
     // The showing window with exactly this title, as it is now.
     std::optional<Accessible> Window(const std::string& title) const;
     // Waits until the window shows and `ready` holds for it. Gives up early when the program
-    // ends or a message box that `title` does not name comes up (its text goes into the log).
+    // ends or a message box that `title` does not name comes up: its text goes into the log
+    // and the box is dismissed, so that the walk can go on.
     std::optional<Accessible>
     WaitForWindow(const std::string& title, std::chrono::milliseconds timeout,
                   const std::function<bool(const Accessible&)>& ready = nullptr);
@@ -105,6 +106,8 @@ private:
     // its first line, else the nearest one under it.
     const Accessible* FieldBeside(const Accessible& window, const std::string& frame,
                                   const std::string& label) const;
+    // Answers an unexpected message box with OK, or else No or Cancel.
+    void Dismiss(const Accessible& box);
     // The window's controls for the log, once a step for each window.
     std::string Controls(const Accessible& window);
 
