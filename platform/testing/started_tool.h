@@ -1,9 +1,9 @@
 // A tool that runs beside a test rather than to its end: an X server, a window manager, a
 // message bus, the program under test. Started from an argument vector, never a shell, with the
 // test's environment, standard input empty and both output streams appended to a log file. It
-// leads a process group of its own, so that stopping it also stops what it started, and it is
-// killed when the test process dies, so that a test that crashes or is timed out leaves nothing
-// running.
+// leads a process group of its own: when it ends or is stopped, what it started and left behind
+// ends with it. It is killed when the test process dies, so that a test that crashes or is timed
+// out leaves nothing running.
 #pragma once
 
 #include <chrono>

@@ -139,16 +139,25 @@ void StartedTool::CheckEnded(int options) {
     if (exitStatus_ || pid_ < 0) {
         return;
     }
-    int status = 0;
-    pid_t ended = 0;
+    siginfo_t ended{};
+    int result = 0;
     do {
-        ended = waitpid(pid_, &status, options);
-    } while (ended < 0 && errno == EINTR);
-    if (ended == pid_) {
-        exitStatus_ = StatusOf(status);
-    } else if (ended < 0) {
+        result = waitid(P_PID, static_cast<id_t>(pid_), &ended, WEXITED | WNOWAIT | options);
+    } while (result < 0 && errno == EINTR);
+    if (result < 0) {
         exitStatus_ = -1; // not our child any more: nothing left to wait for
+        return;
     }
+    if (ended.si_pid != pid_) {
+        return; // still running
+    }
+    // Until the tool is reaped its number cannot be given to another process, so the group is
+    // still its own: what it started and left behind ends with it.
+    kill(-pid_, SIGKILL);
+    int status = 0;
+    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    exitStatus_ = StatusOf(status);
 }
 
 bool StartedTool::Running() {
@@ -175,8 +184,6 @@ int StartedTool::Stop(std::chrono::milliseconds grace) {
             CheckEnded(0);
         }
     }
-    // What the tool started may outlive it in its group; none of it is wanted any more.
-    kill(-pid_, SIGKILL);
     return exitStatus_.value_or(-1);
 }
 

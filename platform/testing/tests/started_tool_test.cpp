@@ -1,5 +1,5 @@
-// A tool beside the test: its report line, its exit status and log, and stopping it together
-// with what it started, even when it ignores the request to end.
+// A tool beside the test: its report line, its exit status and log, and what it started ending
+// with it, whether it is stopped (even while it ignores the request to end) or ends by itself.
 #include "platform/testing/started_tool.h"
 
 #include "platform/testing/file_contents.h"
@@ -69,21 +69,36 @@ TEST(StartedToolTest, ReadsTheLineTheToolReportsOnDescriptorThree) {
     EXPECT_EQ(silent.WaitForExit(10s), std::optional<int>(0));
 }
 
-TEST(StartedToolTest, StopEndsTheToolAndWhatItStartedEvenWhenTheToolIgnoresIt) {
+TEST(StartedToolTest, WhatTheToolStartedEndsWithItStoppedOrNot) {
     testkit::Sandbox sandbox;
-    StartedTool stubborn({"/bin/sh", "-c", "trap '' TERM; sleep 60 & echo $! >&3; wait"},
-                         sandbox.Root() / "stubborn.log", true);
-    const std::optional<std::string> started = stubborn.ReadReport(10s);
-    ASSERT_TRUE(started);
-    const pid_t sleeper = std::stoi(*started);
-    ASSERT_TRUE(ProcessRuns(sleeper));
-    EXPECT_EQ(stubborn.Stop(200ms), 128 + SIGKILL);
-    EXPECT_FALSE(stubborn.Running());
-    // The sleeper was killed with the group; whoever adopted it reaps it in its own time.
-    for (int tries = 0; ProcessRuns(sleeper) && tries < 100; ++tries) {
-        std::this_thread::sleep_for(20ms);
+    struct Case {
+        const char* what;
+        const char* script; // starts a sleeper in the tool's group and reports its number
+        bool stop;
+        int exitStatus;
+    };
+    const Case cases[] = {
+        {"stopped while it ignores the request to end",
+         "trap '' TERM; sleep 60 & echo $! >&3; wait", true, 128 + SIGKILL},
+        {"stopped", "sleep 60 & echo $! >&3; wait", true, 128 + SIGTERM},
+        {"ended by itself", "sleep 60 & echo $! >&3", false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StartedTool tool({"/bin/sh", "-c", c.script}, sandbox.Root() / "tool.log", true);
+        const std::optional<std::string> started = tool.ReadReport(10s);
+        ASSERT_TRUE(started);
+        const pid_t sleeper = std::stoi(*started);
+        ASSERT_TRUE(ProcessRuns(sleeper));
+        EXPECT_EQ(c.stop ? std::optional<int>(tool.Stop(200ms)) : tool.WaitForExit(10s),
+                  std::optional<int>(c.exitStatus));
+        EXPECT_FALSE(tool.Running());
+        // The sleeper was killed with the group; whoever adopted it reaps it in its own time.
+        for (int tries = 0; ProcessRuns(sleeper) && tries < 100; ++tries) {
+            std::this_thread::sleep_for(20ms);
+        }
+        EXPECT_FALSE(ProcessRuns(sleeper));
     }
-    EXPECT_FALSE(ProcessRuns(sleeper));
 }
 
 } // namespace
