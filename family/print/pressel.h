@@ -84,7 +84,8 @@ PRESSEL_EXPORT INT_PTR ConvertDlgProc(HWND dialog, UINT message, WPARAM wParam, 
 
 // Prints every page of the job's print file on the job's printer (the chosen one, else the
 // default one) in a modal "Printing" dialog, which the user can stop. Answers 0 after printing,
-// also when stopped, and 1 on failure.
+// also when stopped, and 1 on failure, a document the printer's queue refused at its end
+// included.
 PRESSEL_EXPORT int _PrintPrintDlg(HWND owner, PrintJob* job);
 PRESSEL_EXPORT INT_PTR PrintDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
