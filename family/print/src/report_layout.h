@@ -74,7 +74,9 @@ private:
         LineRecord record;
         bool begun = false;
         bool hasContent = false;
-        bool wordPlaced = false;
+        // A word, tab or picture stands on the line: a word that does not fit after it goes to
+        // the next line. Before one, a word too wide for any line stands alone.
+        bool mayBreak = false;
         bool heightTaken = false;
         std::int32_t layoutX = 0;
         std::int32_t printerX = 0;

@@ -157,7 +157,7 @@ ReportLayout::LineEnd ReportLayout::PlaceText(const std::string& text) {
     const bool spaces = AllSpaces(text);
     const bool tabPullsBack = line_.tabPending && line_.tabKind != kTabLeft;
     if (line_.printerX + widths.printer > line_.rightLimit && !tabPullsBack) {
-        if (line_.wordPlaced) {
+        if (line_.mayBreak) {
             TakeBackSpaceRun();
             if (!spaces) {
                 pending_ = Content{kRtfText, text, true};
@@ -179,7 +179,7 @@ ReportLayout::LineEnd ReportLayout::PlaceText(const std::string& text) {
         line_.countedSpaces += (line_.spaceRunOffset >= 0 ? line_.spaceRunCount : 0) +
                                static_cast<std::int32_t>(std::count(text.begin(), text.end(), ' '));
         line_.spaceRunOffset = -1;
-        line_.wordPlaced = true;
+        line_.mayBreak = true;
     }
     line_.layoutX += widths.layout;
     line_.printerX += widths.printer;
@@ -226,6 +226,7 @@ void ReportLayout::PlaceTab() {
     line_.printerX = line_.tabX;
     line_.countedSpaces = 0;
     line_.spaceRunOffset = -1;
+    line_.mayBreak = true;
     line_.hasContent = true;
 }
 
@@ -242,7 +243,7 @@ void ReportLayout::PlacePicture(int index, std::int16_t width, std::int16_t heig
     line_.printerX += width;
     // Spaces before the picture are no longer the line's trailing run.
     line_.spaceRunOffset = -1;
-    line_.wordPlaced = true;
+    line_.mayBreak = true;
     line_.hasContent = true;
 }
 
@@ -341,7 +342,12 @@ ReportLayout::LineEnd ReportLayout::PlaceContent(Content& content) {
         bottom_ = state_.section.paperHeight - state_.section.marginBottom;
         return LineEnd::kNone;
     case kRtfPictureDone:
-        PlaceTemplatePicture();
+        if (Visible()) {
+            PlaceTemplatePicture();
+        } else {
+            // A picture in hidden text or a false condition is dropped with its bitmap.
+            interpreter_.TakePicture();
+        }
         return LineEnd::kNone;
     default:
         // The left, right and top margins: nothing to place.
