@@ -25,18 +25,19 @@ std::uint8_t Flag(std::uint8_t flags, std::uint8_t flag) {
 
 } // namespace
 
+// A failed write is kept by the writer, which the converter asks at the end.
 void ReportLayout::PutCode(int code) {
-    writeFailed_ |= !target_.writer.PutByte(0);
-    writeFailed_ |= !target_.writer.PutByte(static_cast<std::uint8_t>(code));
+    target_.writer.PutByte(0);
+    target_.writer.PutByte(static_cast<std::uint8_t>(code));
 }
 
 void ReportLayout::PutOperand(int code, std::span<const std::uint8_t> operand) {
     PutCode(code);
-    writeFailed_ |= !target_.writer.PutBytes(operand);
+    target_.writer.PutBytes(operand);
 }
 
 void ReportLayout::PutText(const std::string& text) {
-    writeFailed_ |= !target_.writer.PutBytes(
+    target_.writer.PutBytes(
         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
@@ -200,7 +201,7 @@ void ReportLayout::SettleTab() {
     const std::int64_t end = target_.writer.Tell();
     const auto x = static_cast<std::uint16_t>(line_.tabX - layoutPull);
     target_.writer.Seek(line_.tabOffset + 2, PrintFileBuffer::Origin::kStart);
-    writeFailed_ |= !target_.writer.PutBytes(
+    target_.writer.PutBytes(
         std::array{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(x >> 8)});
     target_.writer.Seek(end, PrintFileBuffer::Origin::kStart);
     const std::int32_t step = line_.tabKind == kTabRight ? 1 : 0;
