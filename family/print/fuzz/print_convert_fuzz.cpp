@@ -1,0 +1,93 @@
+// The converter over arbitrary templates, laid out with fixed-metrics fonts on a memory device
+// context for a job with fields, a table and a picture of the host's: every print file it
+// answers 0 for must pass the print file validator, and the conversion must end within its
+// buffers. The markers go to a profile in a temporary folder.
+#include "family/print/src/print_file_validator.h"
+#include "family/print/src/report_converter.h"
+
+#include "platform/win32/font_provider.h"
+#include "platform/win32/windows.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/mman.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const PrintField kFields[] = {{"$A", "1"}, {"$Long", "a value of several words"}};
+const PrintFieldTable kFieldTable{2, kFields};
+const char* const kCells[] = {"a1", "b1", "a2", "b2"};
+const std::int16_t kRowPlain[8] = {0};
+const std::int16_t kRowTaller[8] = {120};
+const std::int16_t* const kRowInfo[] = {kRowPlain, kRowTaller};
+const PrintTable kTables[] = {{2, 2, kCells, kRowInfo}};
+const PrintTableList kTableList{1, kTables};
+
+// The job and the folders, made once for the whole run.
+const PrintJob& Job() {
+    static const PrintJob job = [] {
+        win32::UseFontSource(win32::FontSource::FixedMetrics);
+        // The profile's folder in memory where there is one: it is written once a conversion.
+        const std::filesystem::path base = std::filesystem::exists("/dev/shm")
+                                               ? "/dev/shm"
+                                               : std::filesystem::temp_directory_path();
+        std::string folder = (base / "pressel-convert-fuzz-XXXXXX").string();
+        if (::mkdtemp(folder.data()) == nullptr) {
+            std::abort();
+        }
+        ::setenv("TALLOWMERE_WINDOWS_DIR", folder.c_str(), 1);
+        PrintJob made{};
+        made.fields = &kFieldTable;
+        made.tables = &kTableList;
+        made.pictureCount = 1;
+        made.pictures[0] = CreateBitmap(4, 4, 1, 1, nullptr);
+        return made;
+    }();
+    return job;
+}
+
+int MemoryFile(const char* name) {
+    const int descriptor = ::memfd_create(name, MFD_CLOEXEC);
+    if (descriptor < 0) {
+        std::abort();
+    }
+    return descriptor;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const PrintJob& job = Job();
+    const int templateFile = MemoryFile("template");
+    if (::write(templateFile, data, size) != static_cast<ssize_t>(size)) {
+        std::abort();
+    }
+    ::lseek(templateFile, 0, SEEK_SET);
+    const int printFile = MemoryFile("print-file");
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const pressel::ConvertedDocument converted =
+        pressel::ConvertDocument(templateFile, printFile, dc, job.fields, nullptr, nullptr, &job);
+    if (converted.result == 0) {
+        const std::vector<std::string> faults =
+            pressel::ValidatePrintFile("/proc/self/fd/" + std::to_string(printFile));
+        for (const std::string& fault : faults) {
+            std::fprintf(stderr, "print file fault: %s\n", fault.c_str());
+        }
+        if (!faults.empty()) {
+            std::abort();
+        }
+    }
+    for (const HBITMAP picture : converted.pictures) {
+        DeleteObject(picture);
+    }
+    DeleteDC(dc);
+    ::close(printFile);
+    ::close(templateFile);
+    return 0;
+}
