@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstring>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,23 @@ protected:
         PrintJob job = job_;
         std::strcpy(job.printFilePath, conversion.path.c_str());
         EXPECT_EQ(_PrintDelete(nullptr, &job), 0);
+    }
+
+    struct LinesCase {
+        const char* name;
+        std::string rtf;
+        Lines lines; // the body lines of the first page
+    };
+
+    // Converts each case's template and compares the lines of its first page.
+    void ExpectFirstPageLines(std::span<const LinesCase> cases) {
+        for (const LinesCase& c : cases) {
+            SCOPED_TRACE(c.name);
+            const Conversion conversion = ConvertTemplateAsHost(c.rtf, job_);
+            EXPECT_EQ(conversion.result, 0);
+            EXPECT_EQ(conversion.BodyLines(0), c.lines);
+            DeleteJob(conversion);
+        }
     }
 
     PrintJob job_{};
@@ -87,60 +105,42 @@ TEST_F(HostConversion, PicturesInHiddenTextOrAFalseConditionAreDropped) {
     }
 }
 
+// The template of `body`, after kPreamble.
+std::string WithPreamble(const std::string& body) {
+    return pressel_test::kPreamble + body + "}";
+}
+
 TEST_F(HostConversion, AZeroByteEscapeIsNoCharacter) {
-    struct Case {
-        const char* name;
-        std::string rtf;
-        Lines lines;
-    };
-    const std::string preamble = pressel_test::kPreamble;
-    const Case cases[] = {
+    const LinesCase cases[] = {
         // The 0 byte would have begun a move to x 25409 out of "AAc", leaving "ab" and "d".
-        {"inside a word", preamble + R"(\pard ab\'00AAcd\par})", {"x=1800 a=240 d=60|abAAcd|"}},
+        {"inside a word", WithPreamble(R"(\pard ab\'00AAcd\par)"), {"x=1800 a=240 d=60|abAAcd|"}},
         // Digits that are no hexadecimal digits spell 0 too.
-        {"no digits", preamble + R"(\pard ab\'zzcd\par})", {"x=1800 a=240 d=60|abcd|"}},
+        {"no digits", WithPreamble(R"(\pard ab\'zzcd\par)"), {"x=1800 a=240 d=60|abcd|"}},
         // The escape cut off by the end of the template ends it; nothing is laid out.
         {"cut off", R"(\deff\fonttbl}\')", {}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Conversion conversion = ConvertTemplateAsHost(c.rtf, job_);
-        EXPECT_EQ(conversion.result, 0);
-        EXPECT_EQ(conversion.BodyLines(0), c.lines);
-        DeleteJob(conversion);
-    }
+    ExpectFirstPageLines(cases);
 }
 
 TEST_F(HostConversion, AWordThatDoesNotFitAfterATabGoesToTheNextLine) {
     const std::string word70(70, 'w'); // 8400 twips: from the tab at 2520 it would end at 10920
     const std::string word80(80, 'w'); // wider than any line
-    struct Case {
-        const char* name;
-        std::string body;
-        Lines lines;
-    };
-    const Case cases[] = {
-        {"fits", R"(\pard\tab abc\par)", {"x=1800 a=240 d=60|<x:2520>|abc|"}},
+    const LinesCase cases[] = {
+        {"fits", WithPreamble(R"(\pard\tab abc\par)"), {"x=1800 a=240 d=60|<x:2520>|abc|"}},
         {"does not fit",
-         R"(\pard\tab )" + word70 + R"(\par)",
+         WithPreamble(R"(\pard\tab )" + word70 + R"(\par)"),
          {"x=1800 a=240 d=60|<x:2520>|", "x=1800 a=240 d=60|" + word70 + "|"}},
         // On its own line it still does not fit, and stands there alone.
         {"fits no line",
-         R"(\pard\tab )" + word80 + R"( ab\par)",
+         WithPreamble(R"(\pard\tab )" + word80 + R"( ab\par)"),
          {"x=1800 a=240 d=60|<x:2520>|", "x=1800 a=240 d=60|" + word80 + "|",
           "x=1800 a=240 d=60|ab|"}},
         // After a word and a tab the same.
         {"after a word",
-         R"(\pard ab\tab )" + word70 + R"(\par)",
+         WithPreamble(R"(\pard ab\tab )" + word70 + R"(\par)"),
          {"x=1800 a=240 d=60|ab|<x:2520>|", "x=1800 a=240 d=60|" + word70 + "|"}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Conversion conversion = ConvertAsHost(c.body, job_);
-        EXPECT_EQ(conversion.result, 0);
-        EXPECT_EQ(conversion.BodyLines(0), c.lines);
-        DeleteJob(conversion);
-    }
+    ExpectFirstPageLines(cases);
 }
 
 // The marker's three keys as the host reads them back.
