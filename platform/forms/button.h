@@ -15,7 +15,9 @@ namespace forms {
 
 struct ButtonProperties {
     std::string caption;
-    int value = 0; // check box 0, 1 or 2 (greyed); option button 0 or 1
+    int value = 0;          // check box 0, 1 or 2 (greyed); option button 0 or 1
+    bool isDefault = false; // command button only: Enter presses it
+    bool cancel = false;    // command button only: Esc presses it
 };
 
 class Button : public ControlWith<ButtonProperties> {

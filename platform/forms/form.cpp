@@ -81,6 +81,8 @@ void Form::DoLoad() {
         return;
     }
     loaded_ = true;
+    placedSinceLoad_ = false;
+    shownSinceLoad_ = false;
     Changed();
     if (!initialized_) {
         initialized_ = true;
@@ -116,6 +118,10 @@ void Form::Show(ShowMode mode, Form* owner) {
         owner_ = owner;
     }
     if (!visible_) {
+        if (!shownSinceLoad_) {
+            shownSinceLoad_ = true;
+            PlaceAtStartUp();
+        }
         visible_ = true;
         Changed();
         if (!app_.Ended()) {
@@ -231,15 +237,18 @@ void Form::SetTop(int twips) {
 }
 
 void Form::SetWidth(int twips) {
-    Move(Left(), Top(), twips, Height());
+    Touch();
+    SetSize(twips, p_.height);
 }
 
 void Form::SetHeight(int twips) {
-    Move(Left(), Top(), Width(), twips);
+    Touch();
+    SetSize(p_.width, twips);
 }
 
 void Form::Move(int left, int top, int width, int height) {
     Touch();
+    placedSinceLoad_ = true;
     const bool moved = left != p_.left || top != p_.top;
     p_.left = left;
     p_.top = top;
@@ -260,6 +269,32 @@ void Form::SetSize(int width, int height) {
         Resize.Invoke();
         app_.RequestPaint(*this);
     }
+}
+
+StartUpPosition Form::GetStartUpPosition() const {
+    Touch();
+    return p_.startUpPosition;
+}
+
+void Form::SetStartUpPosition(StartUpPosition position) {
+    Touch();
+    p_.startUpPosition = position;
+}
+
+void Form::PlaceAtStartUp() {
+    if (placedSinceLoad_ || p_.startUpPosition == StartUpPosition::Manual) {
+        return;
+    }
+    const Screen& screen = app_.GetScreen();
+    int left = (screen.width - p_.width) / 2;
+    int top = (screen.height - p_.height) / 2;
+    if (p_.startUpPosition == StartUpPosition::CenterOwner && owner_ != nullptr &&
+        owner_->IsShowing()) {
+        left = owner_->p_.left + (owner_->p_.width - p_.width) / 2;
+        top = owner_->p_.top + (owner_->p_.height - p_.height) / 2;
+    }
+    p_.left = std::max(0, std::min(left, screen.width - p_.width));
+    p_.top = std::max(0, std::min(top, screen.height - p_.height));
 }
 
 int Form::ScaleWidth() const {

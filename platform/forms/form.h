@@ -6,7 +6,9 @@
 // - First touch: a form that the program touches (any property or method of the form or of one
 //   of its controls, or Show) before it was loaded is loaded then: Initialize (the first time
 //   only), then Load, both before the first show.
-// - Show: Load when not loaded; then, when it was hidden, the form becomes visible and raises
+// - Show: Load when not loaded; then, when it was hidden, the form becomes visible (placed by
+//   its StartUpPosition the first time after a load, unless the program has placed it since)
+//   and raises
 //   Resize; then it becomes the active form: LostFocus of the control that had the focus,
 //   Deactivate of the form that was active, Activate, GotFocus of the form's active control (the
 //   first control in tab order the first time). Paint is queued and runs when events are let run.
@@ -45,6 +47,13 @@ class Application;
 class Control;
 
 enum class ShowMode { Modeless = 0, Modal = 1 };
+
+// Where a form shows the first time after it was loaded, when the program has not set its Left or
+// Top since the load began (the runtime's StartUpPosition): Manual keeps Left and Top;
+// CenterOwner centres it over its owner when the owner shows, else on the screen; CenterScreen
+// centres it on the screen, and so does WindowsDefault, the window system's own choice here.
+// A form that does not fit on the screen keeps its left or top edge on it.
+enum class StartUpPosition { Manual = 0, CenterOwner = 1, CenterScreen = 2, WindowsDefault = 3 };
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
 // Mouse pointer values of the runtime.
@@ -86,7 +95,10 @@ public:
     void SetWidth(int twips);
     void SetHeight(int twips);
     void Move(int left, int top, int width, int height);
-    // The inside of the window, without border, caption and menu bar.
+    forms::StartUpPosition GetStartUpPosition() const;
+    void SetStartUpPosition(forms::StartUpPosition position);
+    // Left and Top are the outer corner of the window's frame; Width and Height include the
+    // frame. The inside of the window, without border, caption and menu bar:
     int ScaleWidth() const;
     int ScaleHeight() const;
     WindowState GetWindowState() const;
@@ -132,6 +144,7 @@ private:
     void DoUnload();
     void DoHide();
     void SetSize(int width, int height);
+    void PlaceAtStartUp();
     void Changed();
 
     struct Properties {
@@ -144,6 +157,7 @@ private:
         int mousePointer = vbDefault;
         Color backColor = Color::kButtonFace;
         Picture icon;
+        forms::StartUpPosition startUpPosition = forms::StartUpPosition::WindowsDefault;
     };
 
     Application& app_;
@@ -156,6 +170,9 @@ private:
     bool loaded_ = false;
     bool visible_ = false;
     bool modal_ = false;
+    // Since the load began: whether the program set Left or Top, and whether the form showed.
+    bool placedSinceLoad_ = false;
+    bool shownSinceLoad_ = false;
     bool painting_ = false;
     bool paintQueued_ = false;
     bool paintAgain_ = false;

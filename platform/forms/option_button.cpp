@@ -1,6 +1,10 @@
 #include "platform/forms/option_button.h"
 
+#include <algorithm>
+
+#include "platform/forms/application.h"
 #include "platform/forms/form.h"
+#include "platform/forms/keys.h"
 
 namespace forms {
 
@@ -60,6 +64,36 @@ bool OptionButton::IsTabStop() const {
         }
     }
     return !group.empty() && group.front() == this;
+}
+
+void OptionButton::DefaultKeyDownAction(int keyCode, int) {
+    int step = 0;
+    if (keyCode == vbKeyUp || keyCode == vbKeyLeft) {
+        step = -1;
+    } else if (keyCode == vbKeyDown || keyCode == vbKeyRight) {
+        step = 1;
+    } else {
+        return;
+    }
+    std::vector<OptionButton*> usable = Group();
+    std::erase_if(usable, [this](const OptionButton* option) {
+        return option != this && !option->IsUsable();
+    });
+    std::stable_sort(
+        usable.begin(), usable.end(),
+        [](const OptionButton* a, const OptionButton* b) { return a->TabIndex() < b->TabIndex(); });
+    const auto count = static_cast<std::ptrdiff_t>(usable.size());
+    const std::ptrdiff_t at = std::find(usable.begin(), usable.end(), this) - usable.begin();
+    OptionButton* next = usable[static_cast<std::size_t>((at + step + count) % count)];
+    if (next == this) {
+        return;
+    }
+    Application& app = App();
+    app.Focus().MoveFocus(next, app.GetHost());
+    // A LostFocus handler that keeps the focus here keeps the choice too.
+    if (Running() && app.ActiveControl() == next && next->IsUsable()) {
+        next->SetValue(true);
+    }
 }
 
 } // namespace forms

@@ -1,7 +1,10 @@
 #include "platform/forms/user_actions.h"
 
 #include <algorithm>
+#include <functional>
+#include <vector>
 
+#include "platform/forms/access_key.h"
 #include "platform/forms/application.h"
 #include "platform/forms/control_visitor.h"
 
@@ -101,6 +104,85 @@ private:
     const std::string& text_;
 };
 
+// What an access key does to each kind whose caption has it; nothing for the others.
+class AccessKeyAction final : public ControlVisitor<std::function<void()>> {
+public:
+    using Action = std::function<void()>;
+
+    explicit AccessKeyAction(char key) : key_(key) {}
+
+    Action operator()(TextBox&) override { return {}; }
+    Action operator()(Label& label) override { return FocusAfter(label, label.Caption()); }
+    Action operator()(Frame& frame) override { return FocusAfter(frame, frame.Caption()); }
+    Action operator()(Line&) override { return {}; }
+    Action operator()(Resizer&) override { return {}; }
+    Action operator()(CommandButton& button) override { return ClickOn(button); }
+    Action operator()(CheckBox& check) override { return ClickOn(check); }
+    Action operator()(OptionButton& option) override { return ClickOn(option); }
+    Action operator()(ListBox&) override { return {}; }
+    Action operator()(ComboBox&) override { return {}; }
+    Action operator()(HScrollBar&) override { return {}; }
+    Action operator()(PictureBox&) override { return {}; }
+    Action operator()(TabControl& tabs) override {
+        for (int tab = 0; tab < tabs.TabCount(); ++tab) {
+            if (tabs.TabVisible(tab) && tabs.TabEnabled(tab) &&
+                AccessKeyOf(tabs.TabCaption(tab)) == key_) {
+                return [&tabs, tab] { ChooseTab(tabs, tab); };
+            }
+        }
+        return {};
+    }
+    Action operator()(Grid&) override { return {}; }
+    // The skin's menu bar answers the menus' access keys.
+    Action operator()(Menu&) override { return {}; }
+    Action operator()(Timer&) override { return {}; }
+    Action operator()(PrintDocumentView&) override { return {}; }
+
+private:
+    Action ClickOn(Button& button) const {
+        if (AccessKeyOf(button.Caption()) != key_) {
+            return {};
+        }
+        return [&button] { Click(button); };
+    }
+    Action FocusAfter(Label& label, const std::string& caption) const {
+        if (AccessKeyOf(caption) != key_) {
+            return {};
+        }
+        return [&label] {
+            Application& app = label.Parent().App();
+            if (Control* next = FocusManager::NextInTabOrder(label.Parent(), &label, false)) {
+                app.Focus().MoveFocus(next, app.GetHost());
+            }
+        };
+    }
+
+    char key_;
+};
+
+// Whether Enter or Esc pressed the default or cancel button of the active form.
+bool PressFormButton(Application& app, int keyAscii) {
+    Form* form = app.ActiveForm();
+    if (form == nullptr || !app.AcceptsInput(*form)) {
+        return false;
+    }
+    const Control* focused = FocusedInput(app);
+    if (keyAscii == '\r' && focused != nullptr && focused->Kind() == ControlKind::CommandButton) {
+        return false; // the focused button takes its Enter itself
+    }
+    for (Control* control : form->Controls()) {
+        if (control->Kind() != ControlKind::CommandButton || !control->IsUsable()) {
+            continue;
+        }
+        auto& button = static_cast<CommandButton&>(*control);
+        if (keyAscii == '\r' ? button.Default() : button.Cancel()) {
+            button.Press();
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 void Focus(Control& control) {
@@ -125,9 +207,40 @@ void Click(Control& control) {
 }
 
 void TypeKey(Application& app, int keyAscii) {
+    if ((keyAscii == '\r' || keyAscii == 27) && PressFormButton(app, keyAscii)) {
+        return;
+    }
     if (Control* focused = FocusedInput(app)) {
         focused->TypeKey(keyAscii);
     }
+}
+
+bool PressAccessKey(Application& app, char key) {
+    Form* form = app.ActiveForm();
+    if (key == 0 || form == nullptr || !app.AcceptsInput(*form)) {
+        return false;
+    }
+    std::vector<Control*> order = form->Controls();
+    std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
+        return a->TabIndex() < b->TabIndex();
+    });
+    // The search starts after the focused control, so that a second press of a key that two
+    // controls share reaches the second.
+    const auto focused = std::find(order.begin(), order.end(), app.ActiveControl());
+    if (focused != order.end()) {
+        std::rotate(order.begin(), focused + 1, order.end());
+    }
+    AccessKeyAction access(key >= 'a' && key <= 'z' ? static_cast<char>(key - 'a' + 'A') : key);
+    for (Control* control : order) {
+        if (!control->IsUsable()) {
+            continue;
+        }
+        if (const std::function<void()> act = Visit(*control, access)) {
+            act();
+            return true;
+        }
+    }
+    return false;
 }
 
 void PressKey(Application& app, int keyCode, int shift) {
@@ -254,6 +367,13 @@ void SelectGridRow(Grid& grid, int row) {
 void ResizeForm(Form& form, int width, int height) {
     CheckForm(form);
     form.Move(form.Left(), form.Top(), width, height);
+}
+
+void MoveForm(Form& form, int left, int top) {
+    if (!form.IsShowing()) {
+        throw UnreachableError("form " + form.Name() + " does not show");
+    }
+    form.Move(left, top, form.Width(), form.Height());
 }
 
 void ChangeWindowState(Form& form, WindowState state) {

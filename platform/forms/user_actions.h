@@ -36,9 +36,16 @@ void Focus(Control& control);
 // that does not keep the focus loses the press: when a LostFocus handler sends the focus back
 // (a field that refuses to be left), no Click follows.
 void Click(Control& control);
-// One character typed to the control with the focus (backspace is 8, Enter 13). Ignored when no
-// control has the focus.
+// One character typed to the control with the focus (backspace is 8, Enter 13). Enter and Esc
+// (27) press the active form's default and cancel button instead (command_button.h). Ignored
+// when no control has the focus.
 void TypeKey(Application& app, int keyAscii);
+// Alt with an access key (access_key.h) on the active form. The first showing, enabled control
+// in tab order after the focused one whose caption has the key answers: a command button is
+// pressed, an option button chosen and a check box toggled, each as a click does; a label or a
+// frame sends the focus to the control that follows it in tab order; a tab control chooses its
+// showing, enabled tab of that caption. Returns false when no control has the key.
+bool PressAccessKey(Application& app, char key);
 // A key that types no character (keys.h: arrows, Home, End, Delete), with the shift state, to
 // the control with the focus. Ignored when no control has the focus.
 void PressKey(Application& app, int keyCode, int shift = 0);
@@ -71,6 +78,9 @@ void ChooseMenuItem(Menu& item);
 void SelectGridRow(Grid& grid, int row);
 // Resizes the window (twips).
 void ResizeForm(Form& form, int width, int height);
+// Moves the window (twips, the outer corner of its frame); a window behind a modal form can be
+// moved too.
+void MoveForm(Form& form, int left, int top);
 void ChangeWindowState(Form& form, WindowState state);
 // The close box: unloads the form (its Unload handler may cancel).
 void CloseForm(Form& form);

@@ -39,7 +39,8 @@ class BitmapContext {
 public:
     virtual ~BitmapContext() = default;
 
-    // Makes the context current on the calling thread; the GL functions then draw into it.
+    // Makes the context current on the calling thread; the functions of gl_functions.h then draw
+    // into it.
     virtual bool MakeCurrent() = 0;
 
     // Waits for the drawing to end and copies the rendered pixels into the target.

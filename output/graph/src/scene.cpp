@@ -15,16 +15,14 @@
 #include "output/graph/src/scene.h"
 
 #include "platform/gl/bitmap_context.h"
+#include "platform/gl/gl_functions.h"
 #include "platform/gl/outline_font.h"
+#include "platform/gl/quadrics.h"
 #include "platform/win32/font_provider.h"
-
-#include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <memory>
 
 namespace output {
 
@@ -55,21 +53,21 @@ constexpr unsigned kOutlineCodes = 128;
 constexpr float kOutlineExtrusion = 0.1f;
 
 void SetColor(const GraphColor& color) {
-    glColor4f(color.red, color.green, color.blue, color.alpha);
+    gl::Color4f(color.red, color.green, color.blue, color.alpha);
 }
 
 // The turn about Y by `turn` degrees, then the tilt about (cos turn, 0, sin turn) by `tilt`.
 void Rotate(float turn, float tilt) {
     const double radians = turn * kPi / 180.0;
-    glRotatef(turn, 0.0f, 1.0f, 0.0f);
-    glRotatef(tilt, static_cast<float>(std::cos(radians)), 0.0f,
-              static_cast<float>(std::sin(radians)));
+    gl::Rotatef(turn, 0.0f, 1.0f, 0.0f);
+    gl::Rotatef(tilt, static_cast<float>(std::cos(radians)), 0.0f,
+                static_cast<float>(std::sin(radians)));
 }
 
 void Quad(double nx, double ny, double nz, const double (&corners)[4][3]) {
-    glNormal3d(nx, ny, nz);
+    gl::Normal3d(nx, ny, nz);
     for (const auto& corner : corners) {
-        glVertex3dv(corner);
+        gl::Vertex3dv(corner);
     }
 }
 
@@ -79,13 +77,13 @@ void Box(double x, double y, double z, double width, double height, double depth
     const double r = x + width;
     const double t = y + height;
     const double b = z - depth;
-    glBegin(GL_QUADS);
+    gl::Begin(GL_QUADS);
     Quad(0, 0, 1, {{x, y, z}, {r, y, z}, {r, t, z}, {x, t, z}});
     Quad(1, 0, 0, {{r, y, z}, {r, y, b}, {r, t, b}, {r, t, z}});
     Quad(0, 0, -1, {{r, y, b}, {x, y, b}, {x, t, b}, {r, t, b}});
     Quad(-1, 0, 0, {{x, y, b}, {x, y, z}, {x, t, z}, {x, t, b}});
     Quad(0, 1, 0, {{x, t, z}, {r, t, z}, {r, t, b}, {x, t, b}});
-    glEnd();
+    gl::End();
 }
 
 struct Slab {
@@ -109,7 +107,7 @@ void DrawSlab(const Slab& slab) {
     const double y1 = kOY + slab.rightHeight;
     const double front = slab.z;
     const double back = slab.z - slab.depth;
-    glBegin(GL_QUADS);
+    gl::Begin(GL_QUADS);
     Quad(0, 0, 1, {{x0, y, front}, {x1, y, front}, {x1, y1, front}, {x0, y0, front}});
     Quad(0, 1, 0, {{x0, y0, front}, {x1, y1, front}, {x1, y1, back}, {x0, y0, back}});
     if (slab.leftFace) {
@@ -118,40 +116,35 @@ void DrawSlab(const Slab& slab) {
     if (slab.rightFace) {
         Quad(1, 0, 0, {{x1, y, front}, {x1, y, back}, {x1, y1, back}, {x1, y1, front}});
     }
-    glEnd();
+    gl::End();
 }
 
-struct QuadricDeleter {
-    void operator()(GLUquadric* quadric) const { gluDeleteQuadric(quadric); }
-};
-using Quadric = std::unique_ptr<GLUquadric, QuadricDeleter>;
-
-void Sphere(GLUquadric* quadric, double x, double y, double z) {
-    glPushMatrix();
-    glTranslated(x, y, z);
-    gluSphere(quadric, kSphereRadius, kQuadricSlices, kSphereStacks);
-    glPopMatrix();
+void Sphere(double x, double y, double z) {
+    gl::PushMatrix();
+    gl::Translated(x, y, z);
+    gl::Sphere(kSphereRadius, kQuadricSlices, kSphereStacks);
+    gl::PopMatrix();
 }
 
 // The tube from the current point back to the previous one (the order is the file comment's).
-void Tube(GLUquadric* quadric, double x, double y, double z, int dx, int dy) {
+void Tube(double x, double y, double z, int dx, int dy) {
     const int length =
         static_cast<int>(std::hypot(static_cast<double>(dx), static_cast<double>(dy)));
     const double slope = std::atan(static_cast<double>(dy) / dx) * 180.0 / kPi;
-    glPushMatrix();
-    glTranslated(x, y, z);
-    glRotated(slope, 0.0, 0.0, 1.0);
-    glRotated(-90.0, 0.0, 1.0, 0.0);
-    gluCylinder(quadric, kTubeRadius, kTubeRadius, length, kQuadricSlices, std::max(1, length / 4));
-    glPopMatrix();
+    gl::PushMatrix();
+    gl::Translated(x, y, z);
+    gl::Rotated(slope, 0.0, 0.0, 1.0);
+    gl::Rotated(-90.0, 0.0, 1.0, 0.0);
+    gl::Cylinder(kTubeRadius, length, kQuadricSlices, std::max(1, length / 4));
+    gl::PopMatrix();
 }
 
 void Text(const gl::OutlineFont& font, const std::string& text, double x, double y, double z) {
-    glPushMatrix();
-    glTranslated(x, y, z);
-    glScalef(kTextScale, kTextScale, kTextScale);
+    gl::PushMatrix();
+    gl::Translated(x, y, z);
+    gl::Scalef(kTextScale, kTextScale, kTextScale);
     font.DrawText(text);
-    glPopMatrix();
+    gl::PopMatrix();
 }
 
 // Chart heights are whole units: H x value / top, truncated, never below 0.
@@ -162,8 +155,8 @@ int HeightOf(double value, double top) {
 
 class SceneDrawer {
 public:
-    SceneDrawer(const GraphChart& chart, const gl::OutlineFont& font, GLUquadric* quadric)
-        : chart_(chart), font_(font), quadric_(quadric), columns_(chart.Columns()),
+    SceneDrawer(const GraphChart& chart, const gl::OutlineFont& font)
+        : chart_(chart), font_(font), columns_(chart.Columns()),
           columnCount_(static_cast<int>(columns_.size())) {}
 
     void Draw() {
@@ -280,11 +273,11 @@ private:
         const double previousX = kOX + ColumnLeft(c - 1) + ColumnWidth() / 2;
         const double x = kOX + ColumnLeft(c) + ColumnWidth() / 2;
         if (startsRun) {
-            Sphere(quadric_, previousX, kOY + 8 + previousHeight, z);
+            Sphere(previousX, kOY + 8 + previousHeight, z);
             startsRun = false;
         }
-        Tube(quadric_, x, kOY + 8 + height, z, ColumnWidth() + 1, height - previousHeight);
-        Sphere(quadric_, x, kOY + 8 + height, z);
+        Tube(x, kOY + 8 + height, z, ColumnWidth() + 1, height - previousHeight);
+        Sphere(x, kOY + 8 + height, z);
     }
 
     void DrawRows() {
@@ -301,18 +294,18 @@ private:
             const int y = static_cast<int>(scaled);
             if (y != 0) {
                 const int lineY = kOY + y;
-                glBegin(GL_LINES);
+                gl::Begin(GL_LINES);
                 if (mode == 1) {
-                    glVertex3i(kBX, lineY, front);
-                    glVertex3i(kBX, lineY, back);
+                    gl::Vertex3i(kBX, lineY, front);
+                    gl::Vertex3i(kBX, lineY, back);
                 }
-                glVertex3i(kBX, lineY, back);
-                glVertex3i(kBX + kBaseWidth, lineY, back);
+                gl::Vertex3i(kBX, lineY, back);
+                gl::Vertex3i(kBX + kBaseWidth, lineY, back);
                 if (mode == 4) {
-                    glVertex3i(kBX + kBaseWidth, lineY, back);
-                    glVertex3i(kBX + kBaseWidth, lineY, front);
+                    gl::Vertex3i(kBX + kBaseWidth, lineY, back);
+                    gl::Vertex3i(kBX + kBaseWidth, lineY, front);
                 }
-                glEnd();
+                gl::End();
             }
             const int x =
                 mode <= 2 ? kBX - row.extent.width - kLabelGap : kBX + kBaseWidth + kLabelGap;
@@ -339,44 +332,43 @@ private:
 
     const GraphChart& chart_;
     const gl::OutlineFont& font_;
-    GLUquadric* quadric_;
     const std::vector<GraphColumn>& columns_;
     int columnCount_;
     double top_ = 0.0;
 };
 
 void SetUpView(const GraphChart& chart, int xSize, int ySize) {
-    glViewport(0, 0, xSize, ySize);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(-400.0, 400.0, -300.0, 300.0, -300.0, 300.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    gl::Viewport(0, 0, xSize, ySize);
+    gl::MatrixMode(GL_PROJECTION);
+    gl::LoadIdentity();
+    gl::Ortho(-400.0, 400.0, -300.0, 300.0, -300.0, 300.0);
+    gl::MatrixMode(GL_MODELVIEW);
+    gl::LoadIdentity();
 
-    glShadeModel(GL_SMOOTH);
-    glEnable(GL_POINT_SMOOTH);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_LIGHTING);
+    gl::ShadeModel(GL_SMOOTH);
+    gl::Enable(GL_POINT_SMOOTH);
+    gl::Enable(GL_DEPTH_TEST);
+    gl::Enable(GL_LIGHTING);
     const GLfloat ambient[] = {0.2f, 0.2f, 0.2f, 1.0f};
     const GLfloat diffuse[] = {1.0f, 1.0f, 1.0f, 1.0f};
     const GLfloat specular[] = {1.8f, 1.8f, 1.8f, 1.0f};
     const GLfloat direction[] = {0.0f, 0.0f, 1.0f, 0.0f};
-    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
-    glLightfv(GL_LIGHT0, GL_SPECULAR, specular);
-    glPushMatrix();
+    gl::Lightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    gl::Lightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    gl::Lightfv(GL_LIGHT0, GL_SPECULAR, specular);
+    gl::PushMatrix();
     Rotate(chart.LightX(), chart.LightY());
-    glLightfv(GL_LIGHT0, GL_POSITION, direction);
-    glPopMatrix();
-    glEnable(GL_LIGHT0);
-    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
-    glEnable(GL_COLOR_MATERIAL);
+    gl::Lightfv(GL_LIGHT0, GL_POSITION, direction);
+    gl::PopMatrix();
+    gl::Enable(GL_LIGHT0);
+    gl::ColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+    gl::Enable(GL_COLOR_MATERIAL);
     const GLfloat materialSpecular[] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glMaterialfv(GL_FRONT, GL_SPECULAR, materialSpecular);
-    glMaterialf(GL_FRONT, GL_SHININESS, 128.0f);
-    glEnable(GL_NORMALIZE);
+    gl::Materialfv(GL_FRONT, GL_SPECULAR, materialSpecular);
+    gl::Materialf(GL_FRONT, GL_SHININESS, 128.0f);
+    gl::Enable(GL_NORMALIZE);
     const GraphColor& mask = chart.ColorOfMask();
-    glClearColor(mask.red, mask.green, mask.blue, mask.alpha);
+    gl::ClearColor(mask.red, mask.green, mask.blue, mask.alpha);
 }
 
 } // namespace
@@ -397,14 +389,10 @@ GraphError RenderScene(const GraphChart& chart, int xSize, int ySize, void* bits
         std::string error;
         font.Build(win32::ResolveFontFace(LabelFont::Logical()).file, 0, kOutlineCodes,
                    kOutlineExtrusion, error);
-        const Quadric quadric(gluNewQuadric());
-        if (quadric == nullptr) {
-            return GraphError::CannotMakeRenderContext;
-        }
         SetUpView(chart, xSize, ySize);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        gl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         Rotate(chart.RotateX(), chart.RotateY());
-        SceneDrawer(chart, font, quadric.get()).Draw();
+        SceneDrawer(chart, font).Draw();
         made.context->Finish();
     }
     return GraphError::OK;

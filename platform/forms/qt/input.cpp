@@ -18,6 +18,7 @@
 #include "platform/forms/control_visitor.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/src/access_key_widgets.h"
 #include "platform/forms/qt/src/widgets.h"
 #include "platform/forms/user_actions.h"
 #include "platform/qt/text.h"
@@ -99,6 +100,16 @@ int KeyCodeOf(int qtKey) {
     }
 }
 
+// The access key of Alt with a key: a letter as its capital, 0 for a key that types nothing.
+char AccessKeyOf(const QKeyEvent& event) {
+    const int key = event.key();
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
+        return static_cast<char>(key);
+    }
+    const std::string text = ToWindows1252(event.text().toUpper());
+    return text.size() == 1 && static_cast<unsigned char>(text[0]) >= 32 ? text[0] : 0;
+}
+
 // The character position under a point of a text box's line edit.
 int CharacterAt(QWidget& widget, QPointF at) {
     return static_cast<QLineEdit&>(widget).cursorPositionAt(at.toPoint());
@@ -172,7 +183,7 @@ bool Skin::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = static_cast<QWidget*>(watched);
     switch (event->type()) {
     case QEvent::KeyPress:
-        return HandleKey(control, static_cast<QKeyEvent&>(*event));
+        return HandleKey(&control, static_cast<QKeyEvent&>(*event));
     case QEvent::KeyRelease:
         return true;
     case QEvent::MouseButtonPress:
@@ -191,24 +202,16 @@ bool Skin::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool Skin::HandleKey(Control& control, QKeyEvent& event) {
-    if (event.matches(QKeySequence::Paste)) {
-        PasteClipboard(control);
-        return true;
-    }
-    if (event.matches(QKeySequence::Copy)) {
-        CopySelection(control);
-        return true;
-    }
-    if (event.matches(QKeySequence::Cut) || event.matches(QKeySequence::SelectAll)) {
-        if (RoleOf(control) == InputRole::EditText) {
-            auto& box = static_cast<TextBox&>(control);
-            if (event.matches(QKeySequence::Cut)) {
-                CutSelection(box);
-            } else {
-                SelectAll(box);
-            }
+bool Skin::HandleKey(Control* control, QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if ((modifiers & Qt::AltModifier) != 0 && (modifiers & Qt::ControlModifier) == 0) {
+        // The menu bar has taken the keys of its menus before this; the rest are the controls'.
+        if (const char key = AccessKeyOf(event); key != 0) {
+            Act([&] { user::PressAccessKey(app_, key); });
         }
+        return true;
+    }
+    if (control != nullptr && HandleClipboardKey(*control, event)) {
         return true;
     }
     switch (event.key()) {
@@ -243,6 +246,29 @@ bool Skin::HandleKey(Control& control, QKeyEvent& event) {
     }
     // Qt keeps no key for itself: function keys and the like do nothing.
     return true;
+}
+
+bool Skin::HandleClipboardKey(Control& control, QKeyEvent& event) {
+    if (event.matches(QKeySequence::Paste)) {
+        PasteClipboard(control);
+        return true;
+    }
+    if (event.matches(QKeySequence::Copy)) {
+        CopySelection(control);
+        return true;
+    }
+    if (event.matches(QKeySequence::Cut) || event.matches(QKeySequence::SelectAll)) {
+        if (RoleOf(control) == InputRole::EditText) {
+            auto& box = static_cast<TextBox&>(control);
+            if (event.matches(QKeySequence::Cut)) {
+                CutSelection(box);
+            } else {
+                SelectAll(box);
+            }
+        }
+        return true;
+    }
+    return false;
 }
 
 bool Skin::HandleMouse(Control& control, QWidget& widget, QMouseEvent& event) {

@@ -28,6 +28,10 @@ Skin::~Skin() {
     for (const auto& form : app_.Forms()) {
         DestroyWindow(*form);
     }
+    // No signal of the skin's runs any more: what Qt has not deleted yet goes now.
+    for (const QPointer<QObject>& object : retired_) {
+        delete object.data();
+    }
 }
 
 QWidget* Skin::WindowOf(const Form& form) const {

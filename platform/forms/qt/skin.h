@@ -14,11 +14,13 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/forms/application.h"
 #include "platform/forms/host.h"
@@ -80,6 +82,8 @@ private:
     // window.cpp
     Window& EnsureWindow(Form& form);
     void DestroyWindow(Form& form);
+    // Hands a window or timer that goes to Qt for deletion once its signals have returned.
+    void Retire(QObject* object);
     void SyncWindow(Form& form, Window& window);
     QWidget* EnsureWidget(Control& control);
     QWidget* ParentWidgetFor(Control& control);
@@ -91,7 +95,9 @@ private:
     // input.cpp
     void WireInput(Control& control, QWidget& widget);
     void TakeInputFrom(QWidget& input, Control& control);
-    bool HandleKey(Control& control, QKeyEvent& event);
+    // A key pressed on a control's widget, or on the window itself (`control` nullptr).
+    bool HandleKey(Control* control, QKeyEvent& event);
+    bool HandleClipboardKey(Control& control, QKeyEvent& event);
     bool HandleMouse(Control& control, QWidget& widget, QMouseEvent& event);
     bool HandleTextMouse(TextBox& box, QWidget& widget, QMouseEvent& event);
     bool HandleEditEvent(Control& control, QWidget& widget, QEvent& event);
@@ -113,6 +119,9 @@ private:
     std::unordered_map<const Control*, QMenu*> menus_;
     std::unordered_map<const Control*, QAction*> actions_;
     std::unordered_map<const Control*, std::unique_ptr<QTimer>> timers_;
+    // Retired windows and timers that Qt has not deleted yet; the skin deletes what is left
+    // when it goes.
+    std::vector<QPointer<QObject>> retired_;
     // The control the mouse went down on while it holds the press (the focus stayed with it).
     const Control* pressed_ = nullptr;
     bool syncing_ = false;

@@ -1,6 +1,7 @@
 // The skin's windows: one top-level widget per showing form with a client area and a menu bar,
 // one widget per control, Qt timers for the model's timers, and the window events (close box,
 // resizing) that go back to the model.
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -97,14 +98,39 @@ void Skin::DestroyWindow(Form& form) {
         widgets_.erase(control);
         menus_.erase(control);
         actions_.erase(control);
-        timers_.erase(control);
+        if (auto timer = timers_.find(control); timer != timers_.end()) {
+            Retire(timer->second.release());
+            timers_.erase(timer);
+        }
         if (pressed_ == control) {
             pressed_ = nullptr;
         }
     }
     formsByWindow_.erase(found->second.widget.get());
-    found->second.widget->removeEventFilter(this);
+    QWidget* widget = found->second.widget.release();
     windows_.erase(found);
+    widget->removeEventFilter(this);
+    {
+        SyncScope scope(syncing_);
+        widget->hide();
+    }
+    Retire(widget);
+}
+
+void Skin::Retire(QObject* object) {
+    // The window goes while one of its own menus, widgets or timers may still be running the
+    // signal that closed it (File > Exit): it hears nothing more from here and is deleted once
+    // Qt is back in the event loop that delivered that signal.
+    QObject::disconnect(object, nullptr, this, nullptr);
+    for (QObject* child : object->findChildren<QObject*>()) {
+        QObject::disconnect(child, nullptr, this, nullptr);
+    }
+    if (auto* timer = qobject_cast<QTimer*>(object)) {
+        timer->stop();
+    }
+    std::erase_if(retired_, [](const QPointer<QObject>& gone) { return gone.isNull(); });
+    retired_.emplace_back(object);
+    object->deleteLater();
 }
 
 QWidget* Skin::ParentWidgetFor(Control& control) {
@@ -164,7 +190,7 @@ void Skin::SyncMenu(Menu& menu, Window& window) {
                          [this, &menu] { Act([&] { user::OpenMenu(menu); }); });
     }
     action->setSeparator(menu.IsSeparator());
-    action->setText(FromWindows1252(menu.Caption()));
+    action->setText(menu.IsSeparator() ? QString() : FromWindows1252(menu.Caption()));
     action->setCheckable(menu.Checked());
     action->setChecked(menu.Checked());
     action->setVisible(menu.Visible());
@@ -192,6 +218,8 @@ void Skin::SyncWindow(Form& form, Window& window) {
     const Screen& screen = app_.GetScreen();
     QWidget& widget = *window.widget;
     widget.setWindowTitle(FromWindows1252(form.Caption()));
+    // The client area is the form's inside (ScaleWidth x ScaleHeight); a menu bar that needs
+    // more than the form leaves it makes the window taller rather than the client area shorter.
     const int menuHeight = window.menuBar != nullptr ? window.menuBar->sizeHint().height() : 0;
     const int width = form.ScaleWidth() / screen.twipsPerPixelX;
     const int height = form.ScaleHeight() / screen.twipsPerPixelY;
@@ -202,8 +230,11 @@ void Skin::SyncWindow(Form& form, Window& window) {
     QPalette palette = window.client->palette();
     palette.setColor(QPalette::Window, ToQColor(form.BackColor()));
     window.client->setPalette(palette);
-    widget.setGeometry(form.Left() / screen.twipsPerPixelX, form.Top() / screen.twipsPerPixelY,
-                       width, height + menuHeight);
+    widget.resize(width, height + menuHeight);
+    // Left and Top are where the frame stands, as Qt's move of a window takes them.
+    if (form.GetWindowState() == WindowState::Normal) {
+        widget.move(form.Left() / screen.twipsPerPixelX, form.Top() / screen.twipsPerPixelY);
+    }
     if (form.MousePointer() == vbHourglass) {
         widget.setCursor(Qt::WaitCursor);
     } else {
@@ -236,6 +267,26 @@ bool Skin::HandleWindowEvent(Form& form, QEvent& event) {
         event.ignore();
         Act([&] { user::CloseForm(form); });
         return true;
+    }
+    if (event.type() == QEvent::KeyPress) {
+        return HandleKey(nullptr, static_cast<QKeyEvent&>(event));
+    }
+    if (event.type() == QEvent::KeyRelease) {
+        return true;
+    }
+    if (event.type() == QEvent::Move && !syncing_) {
+        // Moved by the user or placed by the window manager: Left and Top follow the frame.
+        const Screen& screen = app_.GetScreen();
+        const QWidget& widget = *windows_.at(&form).widget;
+        const QPoint frame = widget.pos();
+        if (widget.isVisible() && widget.windowState() == Qt::WindowNoState &&
+            (frame.x() != form.Left() / screen.twipsPerPixelX ||
+             frame.y() != form.Top() / screen.twipsPerPixelY)) {
+            Act([&] {
+                user::MoveForm(form, frame.x() * screen.twipsPerPixelX,
+                               frame.y() * screen.twipsPerPixelY);
+            });
+        }
     }
     if (event.type() == QEvent::Resize && !syncing_) {
         const Screen& screen = app_.GetScreen();

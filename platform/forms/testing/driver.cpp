@@ -76,6 +76,12 @@ void Driver::PressTab(int times) {
     }
 }
 
+bool Driver::PressAccessKey(char key) {
+    bool answered = false;
+    Act([&] { answered = user::PressAccessKey(app_, key); });
+    return answered;
+}
+
 void Driver::SetText(TextBox& box, const std::string& text) {
     Act([&] { user::ReplaceText(box, text); });
 }
@@ -120,6 +126,10 @@ void Driver::Tick(Timer& timer) {
 
 void Driver::Resize(Form& form, int width, int height) {
     Act([&] { user::ResizeForm(form, width, height); });
+}
+
+void Driver::Move(Form& form, int left, int top) {
+    Act([&] { user::MoveForm(form, left, top); });
 }
 
 void Driver::SetWindowState(Form& form, WindowState state) {

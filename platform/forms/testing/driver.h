@@ -61,6 +61,8 @@ public:
     // A key that types no character (keys.h), with the shift state, to the focused control.
     void PressKeyCode(int keyCode, int shift = 0);
     void PressTab(int times = 1);
+    // Alt with an access key; whether a control answered.
+    bool PressAccessKey(char key);
     // Selects the whole text of the box and pastes `text` over it, filtered as typing is.
     void SetText(TextBox& box, const std::string& text);
     // Pastes into the focused control, filtered as typing is.
@@ -77,6 +79,7 @@ public:
     void SelectGridRow(Grid& grid, int row);
     void Tick(Timer& timer);
     void Resize(Form& form, int width, int height);
+    void Move(Form& form, int left, int top);
     void SetWindowState(Form& form, WindowState state);
     void Close(Form& form);
     // Lets every queued event run (paints, keys sent by the program).

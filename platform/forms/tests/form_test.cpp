@@ -117,6 +117,60 @@ TEST_F(FormTest, ScaleSizeIsTheInsideOfTheWindow) {
     EXPECT_EQ(main.MousePointer(), vbHourglass);
 }
 
+TEST_F(FormTest, AFormTheProgramDidNotPlaceShowsWhereItsStartUpPositionSays) {
+    // The screen is 28800 x 16200 twips; each form is 4800 x 3600 unless the row sizes it. The
+    // owner, frmMain, shows at 1500, 900, 9000 x 6000.
+    main.Move(1500, 900, 9000, 6000);
+    main.Show();
+    struct Case {
+        const char* name;
+        StartUpPosition position;
+        bool owned;
+        std::function<void(Form&)> load; // the form's Load handler
+        int left;
+        int top;
+    };
+    const auto none = [](Form&) {};
+    const Case cases[] = {
+        {"the default: centred on the screen", StartUpPosition::WindowsDefault, true, none, 12000,
+         6300},
+        {"centred on the screen", StartUpPosition::CenterScreen, true, none, 12000, 6300},
+        {"centred over the owner", StartUpPosition::CenterOwner, true, none, 3600, 2100},
+        {"over no owner: the screen", StartUpPosition::CenterOwner, false, none, 12000, 6300},
+        {"manual: where it stands", StartUpPosition::Manual, true, none, 0, 0},
+        {"placed by its Load", StartUpPosition::CenterOwner, true, [](Form& f) { f.SetLeft(300); },
+         300, 0},
+        {"sized by its Load", StartUpPosition::CenterScreen, true,
+         [](Form& f) { f.SetWidth(9600); }, 9600, 6300},
+        {"wider than the screen", StartUpPosition::CenterScreen, true,
+         [](Form& f) { f.SetWidth(30000); }, 0, 6300},
+    };
+    int made = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto& form = app.Create<LoggedForm>(log, "frmPlaced" + std::to_string(++made));
+        form.Load = [&form, &c] {
+            form.SetStartUpPosition(c.position);
+            c.load(form);
+        };
+        form.Show(ShowMode::Modeless, c.owned ? &main : nullptr);
+        EXPECT_EQ(form.Left(), c.left);
+        EXPECT_EQ(form.Top(), c.top);
+    }
+}
+
+TEST_F(FormTest, AFormIsPlacedAtItsFirstShowAfterEachLoadOnly) {
+    dialog.Show();
+    EXPECT_EQ(dialog.Left(), 12000);
+    driver.Move(dialog, 1500, 1500);
+    dialog.Hide();
+    dialog.Show();
+    EXPECT_EQ(dialog.Left(), 1500) << "shown again, it stays where the user left it";
+    UnloadForm(dialog);
+    dialog.Show();
+    EXPECT_EQ(dialog.Left(), 12000) << "loaded again, it is placed again";
+}
+
 TEST_F(FormTest, UnloadWithCancelKeepsTheFormAndWithoutReturnsItToItsDesign) {
     main.Show();
     main.txtName.SetText("typed");

@@ -2,8 +2,7 @@
 // Finish copies into the caller's 24-bit rows.
 #include "platform/gl/bitmap_context.h"
 
-#include <GL/gl.h>
-#include <GL/osmesa.h>
+#include "platform/gl/src/osmesa_library.h"
 
 #include <cstring>
 #include <new>
@@ -17,24 +16,24 @@ constexpr int kBytesPerRenderedPixel = 4;
 
 class OsMesaContext final : public BitmapContext {
 public:
-    OsMesaContext(OSMesaContext context, const BitmapTarget& target,
+    OsMesaContext(const OsMesaLibrary& library, OSMesaContext context, const BitmapTarget& target,
                   std::vector<std::uint8_t> pixels)
-        : context_(context), target_(target), pixels_(std::move(pixels)) {}
+        : library_(library), context_(context), target_(target), pixels_(std::move(pixels)) {}
 
     ~OsMesaContext() override {
-        if (OSMesaGetCurrentContext() == context_) {
-            OSMesaMakeCurrent(nullptr, nullptr, GL_UNSIGNED_BYTE, 0, 0);
+        if (library_.GetCurrentContext() == context_) {
+            library_.MakeCurrent(nullptr, nullptr, GL_UNSIGNED_BYTE, 0, 0);
         }
-        OSMesaDestroyContext(context_);
+        library_.DestroyContext(context_);
     }
 
     bool MakeCurrent() override {
-        return OSMesaMakeCurrent(context_, pixels_.data(), GL_UNSIGNED_BYTE, target_.width,
-                                 target_.height) == GL_TRUE;
+        return library_.MakeCurrent(context_, pixels_.data(), GL_UNSIGNED_BYTE, target_.width,
+                                    target_.height) == GL_TRUE;
     }
 
     void Finish() override {
-        glFinish();
+        library_.gl.Finish();
         // OSMesa's row 0 is the bottom row, as in a bottom-up bitmap.
         const std::size_t renderedStride =
             static_cast<std::size_t>(target_.width) * kBytesPerRenderedPixel;
@@ -48,6 +47,7 @@ public:
     }
 
 private:
+    const OsMesaLibrary& library_;
     OSMesaContext context_;
     BitmapTarget target_;
     std::vector<std::uint8_t> pixels_;
@@ -70,6 +70,11 @@ BitmapContextResult CreateBitmapContext(const BitmapTarget& target,
         result.fault = ContextFault::PixelFormat;
         return result;
     }
+    const OsMesaLibrary* library = LoadedOsMesa();
+    if (library == nullptr) {
+        result.fault = ContextFault::RenderContext;
+        return result;
+    }
     std::vector<std::uint8_t> pixels;
     try {
         pixels.resize(static_cast<std::size_t>(target.width) * target.height *
@@ -79,13 +84,13 @@ BitmapContextResult CreateBitmapContext(const BitmapTarget& target,
         return result;
     }
     const OSMesaContext context =
-        OSMesaCreateContextExt(OSMESA_BGRA, request.depthBits, /*stencilBits*/ 0,
-                               /*accumBits*/ 0, /*sharelist*/ nullptr);
+        library->CreateContextExt(OSMESA_BGRA, request.depthBits, /*stencilBits*/ 0,
+                                  /*accumBits*/ 0, /*sharelist*/ nullptr);
     if (context == nullptr) {
         result.fault = ContextFault::RenderContext;
         return result;
     }
-    result.context = std::make_unique<OsMesaContext>(context, target, std::move(pixels));
+    result.context = std::make_unique<OsMesaContext>(*library, context, target, std::move(pixels));
     return result;
 }
 

@@ -1,8 +1,8 @@
 #include "platform/gl/outline_font.h"
 
+#include "platform/gl/gl_functions.h"
 #include "platform/gl/src/glyph_contours.h"
 
-#include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <array>
@@ -52,10 +52,13 @@ Tessellator NewTessellator() {
         return tessellator;
     }
     gluTessProperty(tessellator.get(), GLU_TESS_WINDING_RULE, GLU_TESS_WINDING_NONZERO);
-    gluTessCallback(tessellator.get(), GLU_TESS_BEGIN, reinterpret_cast<_GLUfuncptr>(&glBegin));
+    // The tessellator itself draws nothing: it hands its triangles to the renderer's functions.
+    const Functions& renderer = Renderer();
+    gluTessCallback(tessellator.get(), GLU_TESS_BEGIN,
+                    reinterpret_cast<_GLUfuncptr>(renderer.Begin));
     gluTessCallback(tessellator.get(), GLU_TESS_VERTEX,
-                    reinterpret_cast<_GLUfuncptr>(&glVertex3dv));
-    gluTessCallback(tessellator.get(), GLU_TESS_END, reinterpret_cast<_GLUfuncptr>(&glEnd));
+                    reinterpret_cast<_GLUfuncptr>(renderer.Vertex3dv));
+    gluTessCallback(tessellator.get(), GLU_TESS_END, reinterpret_cast<_GLUfuncptr>(renderer.End));
     gluTessCallback(tessellator.get(), GLU_TESS_COMBINE_DATA,
                     reinterpret_cast<_GLUfuncptr>(&CombineVertices));
     return tessellator;
@@ -65,7 +68,7 @@ Tessellator NewTessellator() {
 void DrawFace(GLUtesselator* tessellator, const GlyphContours& glyph, double z, double normalZ) {
     std::deque<Vertex> vertices;
     CombinedVertices combined;
-    glNormal3d(0.0, 0.0, normalZ);
+    Normal3d(0.0, 0.0, normalZ);
     gluTessNormal(tessellator, 0.0, 0.0, normalZ);
     gluTessBeginPolygon(tessellator, &combined);
     for (const auto& contour : glyph.contours) {
@@ -83,7 +86,7 @@ void DrawFace(GLUtesselator* tessellator, const GlyphContours& glyph, double z, 
 // edge, each facing away from the filled side.
 void DrawSideWalls(const GlyphContours& glyph, double extrusion) {
     const double outward = glyph.filledOnTheRight ? 1.0 : -1.0;
-    glBegin(GL_QUADS);
+    Begin(GL_QUADS);
     for (const auto& contour : glyph.contours) {
         for (std::size_t i = 0; i < contour.size(); ++i) {
             const ContourPoint& from = contour[i];
@@ -95,14 +98,14 @@ void DrawSideWalls(const GlyphContours& glyph, double extrusion) {
                 continue;
             }
             // With the fill on the right, the left of the direction (-dy, dx) is outside.
-            glNormal3d(-dy / length * outward, dx / length * outward, 0.0);
-            glVertex3d(from.x, from.y, 0.0);
-            glVertex3d(from.x, from.y, -extrusion);
-            glVertex3d(to.x, to.y, -extrusion);
-            glVertex3d(to.x, to.y, 0.0);
+            Normal3d(-dy / length * outward, dx / length * outward, 0.0);
+            Vertex3d(from.x, from.y, 0.0);
+            Vertex3d(from.x, from.y, -extrusion);
+            Vertex3d(to.x, to.y, -extrusion);
+            Vertex3d(to.x, to.y, 0.0);
         }
     }
-    glEnd();
+    End();
 }
 
 } // namespace
@@ -125,7 +128,7 @@ bool OutlineFont::Build(const std::filesystem::path& fontFile, unsigned first, u
         error = "no tessellator";
         return false;
     }
-    const GLuint base = glGenLists(static_cast<GLsizei>(count));
+    const GLuint base = GenLists(static_cast<GLsizei>(count));
     if (base == 0) {
         error = "no display lists";
         return false;
@@ -136,7 +139,7 @@ bool OutlineFont::Build(const std::filesystem::path& fontFile, unsigned first, u
 
     const double scale = 1.0 / freeType.face->units_per_EM;
     for (unsigned i = 0; i < count; ++i) {
-        glNewList(base + i, GL_COMPILE);
+        NewList(base + i, GL_COMPILE);
         const FT_UInt glyphIndex = FT_Get_Char_Index(freeType.face, first + i);
         double advance = 0.0;
         if (glyphIndex != 0 &&
@@ -151,15 +154,15 @@ bool OutlineFont::Build(const std::filesystem::path& fontFile, unsigned first, u
                 DrawSideWalls(glyph, extrusion);
             }
         }
-        glTranslated(advance, 0.0, 0.0);
-        glEndList();
+        Translated(advance, 0.0, 0.0);
+        EndList();
     }
     return true;
 }
 
 void OutlineFont::Release() {
     if (base_ != 0) {
-        glDeleteLists(base_, static_cast<GLsizei>(count_));
+        DeleteLists(base_, static_cast<GLsizei>(count_));
     }
     base_ = 0;
     first_ = 0;
@@ -177,7 +180,7 @@ void OutlineFont::DrawText(const std::string& text) const {
     for (const char character : text) {
         const unsigned list = ListOf(static_cast<unsigned char>(character));
         if (list != 0) {
-            glCallList(list);
+            CallList(list);
         }
     }
 }

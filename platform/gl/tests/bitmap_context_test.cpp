@@ -1,10 +1,10 @@
 // The bitmap context against a 24-bit bottom-up target with padded rows: what OpenGL draws lands
-// in the right rows and pixels, the padding stays untouched, and quadrics from GLU draw through
-// the same context.
+// in the right rows and pixels, the padding stays untouched, and the quadrics draw through the
+// same context.
 #include "platform/gl/bitmap_context.h"
+#include "platform/gl/gl_functions.h"
+#include "platform/gl/quadrics.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -38,11 +38,11 @@ TEST(BitmapContext, DrawsIntoPaddedBottomUpRowsAndLeavesThePadding) {
     ASSERT_NE(made.context, nullptr);
     ASSERT_TRUE(made.context->MakeCurrent());
 
-    glClearColor(1.0f, 0.0f, 0.0f, 1.0f); // red
-    glClear(GL_COLOR_BUFFER_BIT);
+    gl::ClearColor(1.0f, 0.0f, 0.0f, 1.0f); // red
+    gl::Clear(GL_COLOR_BUFFER_BIT);
     // A blue rectangle over the left half of the bottom half.
-    glColor3f(0.0f, 0.0f, 1.0f);
-    glRectf(-1.0f, -1.0f, 0.0f, 0.0f);
+    gl::Color3f(0.0f, 0.0f, 1.0f);
+    gl::Rectf(-1.0f, -1.0f, 0.0f, 0.0f);
     made.context->Finish();
 
     EXPECT_EQ(target.Pixel(0, 0), 0x0000FFu) << "the bottom row comes first";
@@ -58,22 +58,66 @@ TEST(BitmapContext, DrawsIntoPaddedBottomUpRowsAndLeavesThePadding) {
     }
 }
 
-TEST(BitmapContext, GluQuadricsDrawThroughTheContext) {
+TEST(BitmapContext, QuadricsDrawThroughTheContext) {
     Target target(32, 32);
     auto made = gl::CreateBitmapContext(target.view);
     ASSERT_NE(made.context, nullptr);
     ASSERT_TRUE(made.context->MakeCurrent());
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glColor3f(0.0f, 1.0f, 0.0f);
-    GLUquadric* quadric = gluNewQuadric();
-    ASSERT_NE(quadric, nullptr);
-    gluSphere(quadric, 0.5, 20, 10);
-    gluDeleteQuadric(quadric);
+    gl::ClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    gl::Clear(GL_COLOR_BUFFER_BIT);
+    gl::Color3f(0.0f, 1.0f, 0.0f);
+    gl::Sphere(0.5, 20, 10);
     made.context->Finish();
 
     EXPECT_EQ(target.Pixel(16, 16), 0x00FF00u) << "the sphere's centre";
     EXPECT_EQ(target.Pixel(1, 1), 0x000000u) << "outside the sphere";
+    EXPECT_EQ(target.Pixel(16, 28), 0x000000u) << "above the sphere";
+}
+
+// Lit from the front (+z), a quadric's outward normals make the part facing the light bright
+// and its edge, whose normals turn away, dark.
+TEST(BitmapContext, QuadricNormalsFaceOutward) {
+    struct Case {
+        const char* name;
+        void (*draw)();
+        int edgeX;
+        int edgeRow;
+    } const cases[] = {
+        {"sphere", [] { gl::Sphere(0.8, 20, 10); }, 16 + 12, 16},
+        // A cylinder along x (turned from z): its axis faces the light, its top edge does not.
+        {"cylinder",
+         [] {
+             gl::Translatef(-0.8f, 0.0f, 0.0f);
+             gl::Rotatef(90.0f, 0.0f, 1.0f, 0.0f);
+             gl::Cylinder(0.5, 1.6, 20, 2);
+         },
+         16, 16 + 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Target target(32, 32);
+        auto made = gl::CreateBitmapContext(target.view);
+        ASSERT_NE(made.context, nullptr);
+        ASSERT_TRUE(made.context->MakeCurrent());
+        gl::ClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        gl::Clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        gl::MatrixMode(GL_PROJECTION);
+        gl::Ortho(-1.0, 1.0, -1.0, 1.0, -1.0, 1.0); // the viewer on +z
+        gl::MatrixMode(GL_MODELVIEW);
+        gl::Enable(GL_DEPTH_TEST);
+        gl::Enable(GL_LIGHTING);
+        gl::Enable(GL_LIGHT0); // white, from +z
+        gl::Enable(GL_COLOR_MATERIAL);
+        gl::Color3f(1.0f, 1.0f, 1.0f);
+        c.draw();
+        made.context->Finish();
+
+        const std::uint32_t centre = target.Pixel(16, 16);
+        const std::uint32_t edge = target.Pixel(c.edgeX, c.edgeRow);
+        EXPECT_GT(centre & 0xFF, 0xC0u) << "facing the light";
+        EXPECT_NE(edge, 0u) << "still on the solid";
+        EXPECT_LT(edge & 0xFF, (centre & 0xFF) * 3 / 4) << "turned away from the light";
+    }
 }
 
 TEST(BitmapContext, RefusesTargetsAndFormatsItCannotRender) {

@@ -1,10 +1,10 @@
 // Outline fonts drawn as solids: the glyph's face is filled with its holes open, the extrusion
 // gives side walls of the requested depth, and each list advances by the glyph's width.
 #include "platform/gl/bitmap_context.h"
+#include "platform/gl/gl_functions.h"
 #include "platform/gl/outline_font.h"
 #include "platform/win32/font_provider.h"
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -25,12 +25,12 @@ protected:
         std::strcpy(arial.lfFaceName, "Arial");
         std::string error;
         ASSERT_TRUE(font_.Build(win32::ResolveFontFace(arial).file, 0, 128, 0.1f, error)) << error;
-        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glOrtho(0.0, 1.0, 0.0, 1.0, -1.0, 1.0); // one em across the bitmap
-        glMatrixMode(GL_MODELVIEW);
-        glColor3f(1.0f, 1.0f, 1.0f);
+        gl::ClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        gl::Clear(GL_COLOR_BUFFER_BIT);
+        gl::MatrixMode(GL_PROJECTION);
+        gl::Ortho(0.0, 1.0, 0.0, 1.0, -1.0, 1.0); // one em across the bitmap
+        gl::MatrixMode(GL_MODELVIEW);
+        gl::Color3f(1.0f, 1.0f, 1.0f);
     }
 
     void TearDown() override { font_.Release(); }
@@ -56,7 +56,7 @@ protected:
 };
 
 TEST_F(OutlineFontTest, FaceIsFilledAndItsHoleStaysOpen) {
-    glTranslatef(0.1f, 0.1f, 0.0f);
+    gl::Translatef(0.1f, 0.1f, 0.0f);
     font_.DrawText("O");
     made_.context->Finish();
     // An "O" of the sans face spans about 0.7 em across and stands about 0.7 em high.
@@ -69,8 +69,8 @@ TEST_F(OutlineFontTest, FaceIsFilledAndItsHoleStaysOpen) {
 
 TEST_F(OutlineFontTest, SideWallsSpanTheExtrusion) {
     // Seen from the right side: the glyph's depth runs across the bitmap, 0.1 em = 10 pixels.
-    glTranslatef(0.5f, 0.1f, 0.0f);
-    glRotatef(-90.0f, 0.0f, 1.0f, 0.0f);
+    gl::Translatef(0.5f, 0.1f, 0.0f);
+    gl::Rotatef(-90.0f, 0.0f, 1.0f, 0.0f);
     font_.DrawText("I");
     made_.context->Finish();
     const int lit = LitInRow(40);
@@ -81,7 +81,7 @@ TEST_F(OutlineFontTest, SideWallsSpanTheExtrusion) {
 TEST_F(OutlineFontTest, EachListAdvancesByItsGlyph) {
     // "l" of the sans face is narrow: two of them stand apart, the second where the first's
     // advance ends, with unlit pixels between.
-    glTranslatef(0.05f, 0.1f, 0.0f);
+    gl::Translatef(0.05f, 0.1f, 0.0f);
     font_.DrawText("ll");
     made_.context->Finish();
     int runs = 0;

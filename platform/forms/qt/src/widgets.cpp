@@ -16,25 +16,38 @@
 
 #include "platform/forms/application.h"
 #include "platform/forms/control_visitor.h"
+#include "platform/forms/qt/src/access_key_widgets.h"
 #include "platform/forms/qt/src/print_document_widget.h"
+#include "platform/forms/qt/src/resizer_widget.h"
 #include "platform/qt/text.h"
 
 namespace forms::qt {
 
 using qtkit::FromWindows1252;
-using qtkit::WithoutAccessKeys;
 
 namespace {
 
-Qt::Alignment ToQtAlignment(Alignment alignment) {
+Qt::Alignment ToHorizontalAlignment(Alignment alignment) {
     switch (alignment) {
     case Alignment::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
+        return Qt::AlignRight;
     case Alignment::Center:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
+        return Qt::AlignHCenter;
     default:
-        return Qt::AlignLeft | Qt::AlignVCenter;
+        return Qt::AlignLeft;
     }
+}
+
+Qt::Alignment ToQtAlignment(Alignment alignment) {
+    return ToHorizontalAlignment(alignment) | Qt::AlignVCenter;
+}
+
+// A button's caption with its access key underlined. Qt would make the "&" a shortcut of its
+// own that clicks behind the model's back; the skin's key handling sends Alt with the key to
+// the model instead.
+void SetButtonCaption(QAbstractButton& button, const std::string& caption) {
+    button.setText(FromWindows1252(caption));
+    button.setShortcut(QKeySequence());
 }
 
 int Pixels(int twips, int twipsPerPixel) {
@@ -67,6 +80,17 @@ private:
     int width_ = 1;
 };
 
+// Labels and lines have no window of their own in the runtime: they are drawn on their
+// container, under its other controls.
+bool IsWindowless(const Control& control) {
+    return control.Kind() == ControlKind::Label || control.Kind() == ControlKind::Line;
+}
+
+bool IsWindowlessWidget(QWidget& widget) {
+    return dynamic_cast<AccessKeyLabel*>(&widget) != nullptr ||
+           dynamic_cast<LineWidget*>(&widget) != nullptr;
+}
+
 void SyncCommon(const Control& control, QWidget& widget, const Screen& screen) {
     widget.setGeometry(Pixels(control.Left(), screen.twipsPerPixelX),
                        Pixels(control.Top(), screen.twipsPerPixelY),
@@ -75,13 +99,22 @@ void SyncCommon(const Control& control, QWidget& widget, const Screen& screen) {
     widget.setVisible(control.Visible());
     widget.setEnabled(control.Enabled());
     widget.setToolTip(FromWindows1252(control.ToolTipText()));
+    // The control's colours while it is enabled; disabled, it keeps its ground and greys its
+    // text, so that the style draws it as disabled.
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::Base, ToQColor(control.BackColor()));
-    palette.setColor(QPalette::Window, ToQColor(control.BackColor()));
-    palette.setColor(QPalette::Button, ToQColor(control.BackColor()));
-    palette.setColor(QPalette::Text, ToQColor(control.ForeColor()));
-    palette.setColor(QPalette::WindowText, ToQColor(control.ForeColor()));
-    palette.setColor(QPalette::ButtonText, ToQColor(control.ForeColor()));
+    const QColor back = ToQColor(control.BackColor());
+    const QColor fore = ToQColor(control.ForeColor());
+    const QColor grey = ToQColor(Color::kGrayText);
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor text = group == QPalette::Disabled ? grey : fore;
+        palette.setColor(group, QPalette::Base, back);
+        palette.setColor(group, QPalette::Window, back);
+        palette.setColor(group, QPalette::Button, back);
+        palette.setColor(group, QPalette::Text, text);
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::ButtonText, text);
+    }
     widget.setPalette(palette);
     QFont font = widget.font();
     font.setBold(control.FontBold());
@@ -140,10 +173,10 @@ public:
     explicit WidgetFactory(QWidget* parent) : parent_(parent) {}
 
     QWidget* operator()(TextBox&) override { return new QLineEdit(parent_); }
-    QWidget* operator()(Label&) override { return new QLabel(parent_); }
-    QWidget* operator()(Frame&) override { return new QGroupBox(parent_); }
+    QWidget* operator()(Label&) override { return new AccessKeyLabel(parent_); }
+    QWidget* operator()(Frame&) override { return new AccessKeyGroupBox(parent_); }
     QWidget* operator()(Line&) override { return new LineWidget(parent_); }
-    QWidget* operator()(Resizer&) override { return new QWidget(parent_); }
+    QWidget* operator()(Resizer&) override { return new ResizerWidget(parent_); }
     QWidget* operator()(CommandButton&) override { return new QPushButton(parent_); }
     QWidget* operator()(CheckBox&) override {
         auto* box = new QCheckBox(parent_);
@@ -215,14 +248,14 @@ public:
     }
     void operator()(Label& label) override {
         SyncCommon(label, widget_, screen_);
-        auto& qlabel = static_cast<QLabel&>(widget_);
-        qlabel.setText(WithoutAccessKeys(label.Caption()));
-        qlabel.setAlignment(ToQtAlignment(label.GetAlignment()) | Qt::AlignTop);
+        auto& qlabel = static_cast<AccessKeyLabel&>(widget_);
+        qlabel.SetCaption(FromWindows1252(label.Caption()));
+        qlabel.setAlignment(ToHorizontalAlignment(label.GetAlignment()) | Qt::AlignTop);
         qlabel.setWordWrap(true);
     }
     void operator()(Frame& frame) override {
         SyncCommon(frame, widget_, screen_);
-        static_cast<QGroupBox&>(widget_).setTitle(FromWindows1252(frame.Caption()));
+        static_cast<AccessKeyGroupBox&>(widget_).SetCaption(FromWindows1252(frame.Caption()));
     }
     void operator()(Line& line) override {
         // The widget spans the line's bounding box, one pixel more each way.
@@ -242,12 +275,12 @@ public:
     void operator()(Resizer& resizer) override { SyncCommon(resizer, widget_, screen_); }
     void operator()(CommandButton& button) override {
         SyncCommon(button, widget_, screen_);
-        static_cast<QPushButton&>(widget_).setText(FromWindows1252(button.Caption()));
+        SetButtonCaption(static_cast<QPushButton&>(widget_), button.Caption());
     }
     void operator()(CheckBox& check) override {
         SyncCommon(check, widget_, screen_);
         auto& box = static_cast<QCheckBox&>(widget_);
-        box.setText(FromWindows1252(check.Caption()));
+        SetButtonCaption(box, check.Caption());
         box.setCheckState(check.Value() == vbChecked  ? Qt::Checked
                           : check.Value() == vbGrayed ? Qt::PartiallyChecked
                                                       : Qt::Unchecked);
@@ -255,7 +288,7 @@ public:
     void operator()(OptionButton& option) override {
         SyncCommon(option, widget_, screen_);
         auto& radio = static_cast<QRadioButton&>(widget_);
-        radio.setText(FromWindows1252(option.Caption()));
+        SetButtonCaption(radio, option.Caption());
         radio.setChecked(option.Value());
     }
     void operator()(ListBox& list) override {
@@ -285,9 +318,9 @@ public:
     void operator()(TabControl& tabs) override {
         SyncCommon(tabs, widget_, screen_);
         auto& tabWidget = static_cast<TabControlWidget&>(widget_);
-        QTabBar* bar = tabWidget.Bar();
+        AccessKeyTabBar* bar = tabWidget.Bar();
         for (int tab = 0; tab < tabs.TabCount(); ++tab) {
-            bar->setTabText(tab, FromWindows1252(tabs.TabCaption(tab)));
+            bar->SetTabCaption(tab, FromWindows1252(tabs.TabCaption(tab)));
             bar->setTabVisible(tab, tabs.TabVisible(tab));
             bar->setTabEnabled(tab, tabs.TabEnabled(tab));
             tabWidget.Page(tab)->setVisible(tab == tabs.CurrentTab() && tabs.TabVisible(tab));
@@ -320,7 +353,7 @@ QColor ToQColor(Color color) {
 }
 
 TabControlWidget::TabControlWidget(int tabCount, QWidget* parent)
-    : QWidget(parent), bar_(new QTabBar(this)) {
+    : QWidget(parent), bar_(new AccessKeyTabBar(this)) {
     for (int tab = 0; tab < tabCount; ++tab) {
         bar_->addTab(QString());
         pages_.push_back(new QWidget(this));
@@ -342,7 +375,19 @@ void TabControlWidget::resizeEvent(QResizeEvent*) {
 
 QWidget* CreateWidget(Control& control, QWidget* parent) {
     WidgetFactory factory(parent);
-    return Visit(control, factory);
+    QWidget* widget = Visit(control, factory);
+    if (widget != nullptr && IsWindowless(control)) {
+        // Labels and lines are drawn on their container, under every control of their own
+        // there, whichever was made first; among themselves the later one lies on top.
+        for (QObject* sibling : parent->children()) {
+            auto* other = qobject_cast<QWidget*>(sibling);
+            if (other != nullptr && other != widget && !IsWindowlessWidget(*other)) {
+                widget->stackUnder(other);
+                break;
+            }
+        }
+    }
+    return widget;
 }
 
 void SyncWidget(Control& control, QWidget& widget, const Screen& screen) {

@@ -10,8 +10,6 @@
 
 #include "platform/forms/color.h"
 
-class QTabBar;
-
 namespace forms {
 class Control;
 struct Screen;
@@ -19,18 +17,20 @@ struct Screen;
 
 namespace forms::qt {
 
+class AccessKeyTabBar;
+
 // The tab control: a tab bar over one page per tab; the page of the current tab shows.
 class TabControlWidget : public QWidget {
 public:
     TabControlWidget(int tabCount, QWidget* parent);
-    QTabBar* Bar() const { return bar_; }
+    AccessKeyTabBar* Bar() const { return bar_; }
     QWidget* Page(int tab) const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QTabBar* bar_;
+    AccessKeyTabBar* bar_;
     std::vector<QWidget*> pages_;
 };
 

@@ -17,12 +17,14 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <cstdlib>
 #include <memory>
 #include <set>
 #include <stdexcept>
 
 #include "platform/forms/buttons.h"
+#include "platform/forms/frame.h"
 #include "platform/forms/label.h"
 #include "platform/forms/lists.h"
 #include "platform/forms/menu.h"
@@ -61,6 +63,7 @@ struct SmallForm : Form {
         lstGraph.AddItem("Planholder");
         lstGraph.AddItem("All Years");
         cmboState.Move(1800, 1000, 1200, 330);
+        fraType.Move(240, 3800, 3000, 600);
         cmboState.KeyPress = [](int& key) {
             if (key > 'Z') {
                 key -= 32; // the state box types capitals
@@ -91,6 +94,7 @@ struct SmallForm : Form {
     TabControl TabOne1{*this, "TabOne1", 2};
     ListBox lstGraph{*this, "lstGraph"};
     ComboBox cmboState{*this, "cmboState"};
+    Frame fraType{*this, "fraType"};
 };
 
 struct MenuForm : Form {
@@ -360,6 +364,111 @@ TEST_F(SkinTest, MenusAreAMenuBarWhoseOpeningAndChoicesGoThroughTheModel) {
     save->trigger();
     file->hide();
     EXPECT_EQ(log.Entries(), (std::vector<std::string>{"mnuFile.Click", "mnuFileSave.Click"}));
+}
+
+// Where the widget's picture holds pixels darker than `darkest` (0 to 255), inside the 3
+// pixels of a border: their bounding box, empty when there are none.
+QRect DarkPixels(QWidget& widget, int darkest) {
+    const QImage image = widget.grab().toImage();
+    QRect dark;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        for (int x = 3; x < image.width() - 3; ++x) {
+            if (qGray(image.pixel(x, y)) < darkest) {
+                dark |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return dark;
+}
+
+TEST_F(SkinTest, DisabledControlsAreDrawnGreyInEveryWindow) {
+    form.txtName.SetText("Smith");
+    for (Control* control : std::initializer_list<Control*>{&form.cmdOK, &form.chkRoth,
+                                                            &form.lblName, &form.txtName}) {
+        SCOPED_TRACE(control->Name());
+        QWidget& widget = Widget<QWidget>(*control);
+        control->SetEnabled(true);
+        EXPECT_FALSE(DarkPixels(widget, 0x40).isEmpty()) << "enabled: black text";
+        control->SetEnabled(false);
+        EXPECT_TRUE(DarkPixels(widget, 0x60).isEmpty()) << "disabled: no black left";
+        EXPECT_FALSE(DarkPixels(widget, 0xA0).isEmpty()) << "but grey text";
+    }
+}
+
+TEST_F(SkinTest, TextIsDrawnWithTheAlignmentTheProgramSets) {
+    form.txtName.SetText("1234");
+    form.lblName.SetCaption("1234");
+    form.lblName.Move(240, 240, 1500, 900); // three lines high
+    struct Case {
+        Control& control;
+        std::function<void(Alignment)> align;
+    };
+    const Case cases[] = {
+        {form.txtName, [this](Alignment a) { form.txtName.SetAlignment(a); }},
+        {form.lblName, [this](Alignment a) { form.lblName.SetAlignment(a); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control.Name());
+        QWidget& widget = Widget<QWidget>(c.control);
+        c.align(Alignment::Right);
+        EXPECT_GT(DarkPixels(widget, 0x60).left(), widget.width() / 2) << "at the right";
+        c.align(Alignment::Center);
+        const QRect centred = DarkPixels(widget, 0x60);
+        EXPECT_LE(std::abs(centred.center().x() - widget.width() / 2), 2);
+        c.align(Alignment::Left);
+        EXPECT_LT(DarkPixels(widget, 0x60).right(), widget.width() / 2);
+    }
+    EXPECT_LT(DarkPixels(Widget<QWidget>(form.lblName), 0x60).bottom(),
+              Widget<QWidget>(form.lblName).height() / 3)
+        << "a label's caption starts at its top";
+}
+
+TEST_F(SkinTest, EveryCaptionUnderlinesItsAccessKey) {
+    // Each caption drawn with and without its "&": the two pictures differ in the one or two
+    // rows of the underline only, so the "&" is neither shown nor ignored.
+    struct Case {
+        const char* name;
+        std::function<void(const std::string&)> caption;
+        std::function<QWidget&()> widget;
+    };
+    const Case cases[] = {
+        {"label", [this](const std::string& c) { form.lblName.SetCaption(c); },
+         [this]() -> QWidget& { return Widget<QWidget>(form.lblName); }},
+        {"button", [this](const std::string& c) { form.cmdOK.SetCaption(c); },
+         [this]() -> QWidget& { return Widget<QWidget>(form.cmdOK); }},
+        {"check box", [this](const std::string& c) { form.chkRoth.SetCaption(c); },
+         [this]() -> QWidget& { return Widget<QWidget>(form.chkRoth); }},
+        {"frame", [this](const std::string& c) { form.fraType.SetCaption(c); },
+         [this]() -> QWidget& { return Widget<QWidget>(form.fraType); }},
+        {"tab", [this](const std::string& c) { form.TabOne1.SetTabCaption(0, c); },
+         [this]() -> QWidget& { return *Widget<QWidget>(form.TabOne1).findChild<QTabBar*>(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.caption("Name");
+        const QImage plain = c.widget().grab().toImage();
+        c.caption("&Name");
+        const QImage marked = c.widget().grab().toImage();
+        ASSERT_EQ(plain.size(), marked.size());
+        int rows = 0;
+        for (int y = 0; y < plain.height(); ++y) {
+            rows += plain.copy(0, y, plain.width(), 1) != marked.copy(0, y, plain.width(), 1);
+        }
+        EXPECT_GE(rows, 1);
+        EXPECT_LE(rows, 2);
+    }
+}
+
+TEST_F(SkinTest, AltChoosesATabAndTicksACheckBoxThroughTheModel) {
+    QWindow& window = *skin.WindowOf(form)->windowHandle();
+    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(form.TabOne1.CurrentTab(), 1);
+    EXPECT_EQ(Widget<QWidget>(form.TabOne1).findChild<QTabBar*>()->currentIndex(), 1);
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"TabOne1.TabChange"}));
+    form.chkRoth.SetCaption("Ro&th");
+    QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(form.chkRoth.Value(), vbChecked);
+    EXPECT_EQ(Widget<QCheckBox>(form.chkRoth).checkState(), Qt::Checked);
 }
 
 TEST_F(SkinTest, TheFormDrawsToAScreenshot) {
