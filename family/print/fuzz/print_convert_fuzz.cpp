@@ -68,11 +68,11 @@ void Release(const Conversion& conversion) {
     ::close(conversion.printFile);
 }
 
-// The job and the folders, made once for the whole run.
-const PrintJob& Job() {
-    static const PrintJob job = [] {
-        win32::UseFontSource(win32::FontSource::FixedMetrics);
-        // The profile's folder in memory where there is one: it is written once a conversion.
+// The profile's folder, in memory where there is one (it is written once a conversion), removed
+// when the run ends.
+class ProfileFolder {
+public:
+    ProfileFolder() {
         const std::filesystem::path base = std::filesystem::exists("/dev/shm")
                                                ? "/dev/shm"
                                                : std::filesystem::temp_directory_path();
@@ -80,7 +80,25 @@ const PrintJob& Job() {
         if (::mkdtemp(folder.data()) == nullptr) {
             std::abort();
         }
+        path_ = folder;
         ::setenv("TALLOWMERE_WINDOWS_DIR", folder.c_str(), 1);
+    }
+    ~ProfileFolder() {
+        std::error_code error;
+        std::filesystem::remove_all(path_, error);
+    }
+    ProfileFolder(const ProfileFolder&) = delete;
+    ProfileFolder& operator=(const ProfileFolder&) = delete;
+
+private:
+    std::filesystem::path path_;
+};
+
+// The job and the profile's folder, made once for the whole run.
+const PrintJob& Job() {
+    static const ProfileFolder folder;
+    static const PrintJob job = [] {
+        win32::UseFontSource(win32::FontSource::FixedMetrics);
         PrintJob made{};
         made.fields = &kFieldTable;
         made.tables = &kTableList;
