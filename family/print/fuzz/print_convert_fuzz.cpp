@@ -96,8 +96,8 @@ private:
 
 // The job and the profile's folder, made once for the whole run.
 const PrintJob& Job() {
-    static const ProfileFolder folder;
-    static const PrintJob job = [] {
+    static const ProfileFolder kProfileFolder;
+    static const PrintJob kJob = [] {
         win32::UseFontSource(win32::FontSource::FixedMetrics);
         PrintJob made{};
         made.fields = &kFieldTable;
@@ -112,7 +112,7 @@ const PrintJob& Job() {
         }
         return made;
     }();
-    return job;
+    return kJob;
 }
 
 } // namespace
