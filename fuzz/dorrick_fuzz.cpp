@@ -1,7 +1,8 @@
 // Database files from anywhere: the input is opened as a database and walked as a host walks
 // it, every entry listed, looked up, sized, read and checked for a lock, down to the deepest
 // level the paths allow; then it is compacted and the result walked again. Nothing may crash or
-// hang, whatever the links say.
+// hang, whatever the links say. A compaction that reports damage must leave the input whole as
+// the old copy, and a second compaction must not replace that copy.
 #include "family/data/dorrick.h"
 
 #include <array>
@@ -9,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -51,9 +54,29 @@ void Walk(int handle, const std::string& path) {
     }
 }
 
+// The old copy that compacting the fuzz file keeps.
+std::filesystem::path OldCopy() {
+    return std::filesystem::path(FuzzFile()).replace_extension("hx$");
+}
+
+bool HoldsBytes(const std::filesystem::path& file, const std::uint8_t* data, std::size_t size) {
+    std::ifstream in(file, std::ios::binary);
+    const std::string contents{std::istreambuf_iterator<char>(in),
+                               std::istreambuf_iterator<char>()};
+    return in.is_open() && contents == std::string(data, data + size);
+}
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // Each input starts without the old copy an earlier one left.
+    std::filesystem::remove(OldCopy());
     std::FILE* out = std::fopen(FuzzFile().c_str(), "wb");
     if (out == nullptr || std::fwrite(data, 1, size, out) != size || std::fclose(out) != 0) {
         std::abort();
@@ -67,8 +90,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int bytes = 0;
     _DataGetPercentGarbage(handle, &percent, &bytes);
     const unsigned char compacted = _DataCompact(handle, nullptr, nullptr);
-    if (compacted != kDataSuccess && compacted != kDataCompactFailed) {
-        std::abort();
+    Require(compacted == kDataSuccess || compacted == kDataCompactFailed);
+    if (compacted == kDataCompactFailed) {
+        Require(HoldsBytes(OldCopy(), data, size));
+        Require(_DataCompact(handle, nullptr, nullptr) == kDataCompactFailed);
+        Require(HoldsBytes(OldCopy(), data, size));
     }
     Walk(handle, ".");
     _DataClose(handle);

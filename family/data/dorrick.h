@@ -74,7 +74,9 @@ DORRICK_EXPORT unsigned char _DataSetNotificationFunction(void* notification);
 DORRICK_EXPORT unsigned char _DataBackup(int handle, void* argument, DataProgressCallback progress,
                                          int restore);
 // Rebuilds the database without its garbage; the file before is kept beside it with the
-// extension "hx$". The handle stays open, at the root.
+// extension "hx$". The handle stays open, at the root. kDataCompactFailed: the database was
+// damaged and the copy holds what could be read, or a damaged database already stands under the
+// old-copy name and nothing was done; either way the "hx$" file is the whole one to save.
 DORRICK_EXPORT unsigned char _DataCompact(int handle, void* argument,
                                           DataProgressCallback progress);
 

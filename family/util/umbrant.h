@@ -62,7 +62,7 @@ UMBRANT_EXPORT int _UtilString2Date(UtilDate* out, const char* text, HWND owner)
 // -1, 0 or 1: a before, equal to, or after b.
 UMBRANT_EXPORT int _UtilDateCmp(const UtilDate* a, const UtilDate* b);
 // Days between the dates in either order, counting every year as 365 days and February as 28;
-// 0 when a month lies outside 1-12.
+// never negative, and 0 when a month lies outside 1-12 or a day outside 1-31.
 UMBRANT_EXPORT int _UtilDaysBetweenDates(const UtilDate* a, const UtilDate* b);
 
 // The amount with thousands separators ("1,234" or "1,234.57" with cents) into `out`; the
@@ -92,9 +92,11 @@ UMBRANT_EXPORT HHOOK _UtilInitHelp(HWND mainWindow, const char* helpFile);
 UMBRANT_EXPORT BOOL _UtilDestroyHelp();
 // Called by a top-level window on UM_HELPFOUND: a window of the chain gives help.
 UMBRANT_EXPORT void _UtilHelpFound();
-// Opens the help file at the context through WinHelpA; nonzero when help was shown. Otherwise
-// the main window's strings 50 (text) and 51 (caption) are shown when the file cannot be read,
-// 52 and 53 when the help engine refuses; the focus returns to where it was and the answer is 0.
+// Opens the help file at the context through WinHelpA, which hands it to the desktop's program
+// for files of its kind unless the host installed a help viewer of its own; nonzero when help
+// was shown. Otherwise the main window's strings 50 (text) and 51 (caption) are shown when the
+// file cannot be read, 52 and 53 when the help engine refuses; the focus returns to where it was
+// and the answer is 0.
 UMBRANT_EXPORT BOOL _UtilHelp(int context);
 // Moves the window, size unchanged and without repainting, to the centre of its parent (or
 // owner), kept on the screen, or without one to the centre of the screen; answers the move's
@@ -103,12 +105,13 @@ UMBRANT_EXPORT BOOL _UtilCenterWindow(HWND window);
 
 // Compresses `source` into the container file `target`. dictionary: 0 1024 bytes, 1 4096,
 // 2 2048; coding: 1 ASCII, anything else binary. Answers 0 done, 1 source cannot be opened,
-// 2 target cannot be created (or is the source), 3 no memory, 4 compression failed.
+// 2 target cannot be created (or is the source, or is a folder), 3 no memory, 4 compression
+// failed.
 UMBRANT_EXPORT int _UtilCompressFile(const char* source, const char* target, int dictionary,
                                      int coding);
 // Expands the container `source` into `target`. Answers 0 done, 1 source cannot be opened,
-// 2 target cannot be created (or is the source), 3 no memory, 4 not a compressed file (the
-// target is not touched), 5 expansion failed, 6 CRC mismatch (the target is complete).
+// 2 target cannot be created (or is the source, or is a folder), 3 no memory, 4 not a compressed
+// file, 5 expansion failed, 6 CRC mismatch; after every failure the target is as it was.
 UMBRANT_EXPORT int _UtilExpandFile(const char* source, const char* target);
 
 #undef UMBRANT_EXPORT

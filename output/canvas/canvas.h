@@ -123,6 +123,9 @@ private:
         std::size_t words;
         std::size_t fonts;
         CanvasState state;
+        // The words of the pending line as they were: later text may merge into the last of
+        // them, closing the line moves them across, and a larger font moves them down.
+        std::vector<WordItem> pendingLine;
     };
 
     void DeleteItems();

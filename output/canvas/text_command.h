@@ -60,6 +60,10 @@ struct CanvasPoint {
     friend bool operator==(const CanvasPoint&, const CanvasPoint&) = default;
 };
 
+// Whether a word is a command: it begins with "{" and ends with "}". Such a word is never
+// placed as text, whatever its keyword.
+bool IsTextCommand(std::string_view word);
+
 // The command a word holds; nothing for a word that is not a command or whose keyword is
 // unknown.
 std::optional<TextCommand> ParseTextCommand(std::string_view word);

@@ -1,5 +1,6 @@
 // The Canvas class through its interface and through IDispatch::Invoke: property rules, the
 // Error codes of its members, and transactions.
+#include "output/canvas/dib_info.h"
 #include "output/tests/registered_module.h"
 #include "platform/testing/file_contents.h"
 
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <limits>
+#include <vector>
 
 using automation::Variant;
 using output::ICanvas;
@@ -267,4 +269,134 @@ TEST_F(CanvasObject, PrinterPrintsThePagesAsADocumentOfTheGivenName) {
                                            "job 1 page 1 job1-page1.png\n"
                                            "job 1 page 2 job1-page2.png\n"
                                            "job 1 end 2 pages\n");
+}
+
+namespace {
+
+// What a host can see of a canvas: page 1 drawn as a bitmap, the page total and the cursor.
+struct CanvasView {
+    std::vector<std::uint32_t> page;
+    std::int32_t pageTotal = 0;
+    std::int32_t cursorX = 0;
+    std::int32_t cursorY = 0;
+};
+
+CanvasView ViewOf(ICanvas& canvas) {
+    CanvasView view;
+    Variant error;
+    Variant handle;
+    canvas.Draw(&error, *Variant::FromInt(1), &handle, *Variant::FromInt(0));
+    EXPECT_EQ(error->lVal, 0);
+    const auto bitmap = reinterpret_cast<HBITMAP>(static_cast<std::intptr_t>(handle->lVal));
+    BITMAP info{};
+    GetObjectA(bitmap, sizeof info, &info);
+    output::DibInfo dib = output::TopDown32(info.bmWidth, info.bmHeight);
+    view.page.resize(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
+    HDC dc = CreateCompatibleDC(nullptr);
+    GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), view.page.data(), &dib.info,
+              DIB_RGB_COLORS);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    Variant value;
+    canvas.get_PageTotal(&value);
+    view.pageTotal = value->lVal;
+    canvas.get_CursorX(&value);
+    view.cursorX = value->lVal;
+    canvas.get_CursorY(&value);
+    view.cursorY = value->lVal;
+    return view;
+}
+
+void Text(ICanvas& canvas, const char* text) {
+    canvas.PutText(*Variant::FromText(text));
+}
+
+void RollBack(ICanvas& canvas) {
+    Variant error;
+    canvas.TransStop(&error, *Variant::FromBool(false));
+    EXPECT_EQ(error->lVal, 0);
+}
+
+} // namespace
+
+// Two ways of filling a canvas that must leave the same page: a rolled-back transaction leaves
+// the page exactly as it found it, the words before it included, and a command whose keyword is
+// unknown places nothing.
+TEST_F(CanvasObject, CanvasesThatMustShowTheSamePage) {
+    struct Case {
+        const char* name;
+        std::function<void(ICanvas&)> fill;
+        std::function<void(ICanvas&)> same;
+    };
+    const Case cases[] = {
+        {"words merged into the pending line's last word are taken back",
+         [](ICanvas& c) {
+             Text(c, "kept");
+             c.TransStart();
+             Text(c, "gone next");
+             RollBack(c);
+             Text(c, "next");
+         },
+         [](ICanvas& c) { Text(c, "kept next"); }},
+        {"the pending line's justification is taken back",
+         [](ICanvas& c) {
+             c.put_Justify(*Variant::FromInt(2));
+             Text(c, "right");
+             c.TransStart();
+             c.NewParagraph();
+             RollBack(c);
+             c.NewParagraph();
+         },
+         [](ICanvas& c) {
+             c.put_Justify(*Variant::FromInt(2));
+             Text(c, "right");
+             c.NewParagraph();
+         }},
+        {"a larger font's lowering of the pending line is taken back",
+         [](ICanvas& c) {
+             Text(c, "low");
+             c.TransStart();
+             c.put_FontSize(*Variant::FromInt(40));
+             Text(c, "big");
+             RollBack(c);
+             c.NewParagraph();
+         },
+         [](ICanvas& c) {
+             Text(c, "low");
+             c.NewParagraph();
+         }},
+        {"full justification of a wrapped line is taken back",
+         [](ICanvas& c) {
+             c.put_Justify(*Variant::FromInt(3));
+             Text(c, "one two");
+             c.TransStart();
+             Text(c, std::string(100, 'W').c_str()); // wraps, spreading the line before it
+             RollBack(c);
+             Text(c, "three");
+         },
+         [](ICanvas& c) {
+             c.put_Justify(*Variant::FromInt(3));
+             Text(c, "one two three");
+         }},
+        {"unknown commands place nothing", [](ICanvas& c) { Text(c, "{FOO,1} x {} {NEWPAGES} y"); },
+         [](ICanvas& c) { Text(c, "x y"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto filled = Create<ICanvas>(output::CLSID_Canvas, output::IID_ICanvas);
+        auto same = Create<ICanvas>(output::CLSID_Canvas, output::IID_ICanvas);
+        ASSERT_NE(filled, nullptr);
+        ASSERT_NE(same, nullptr);
+        for (ICanvas* each : {filled.Get(), same.Get()}) {
+            each->put_DrawScale(*Variant::FromInt(48));
+        }
+        c.fill(*filled.Get());
+        c.same(*same.Get());
+        const CanvasView expected = ViewOf(*same.Get());
+        const CanvasView seen = ViewOf(*filled.Get());
+        EXPECT_EQ(seen.pageTotal, expected.pageTotal);
+        EXPECT_EQ(seen.cursorX, expected.cursorX);
+        EXPECT_EQ(seen.cursorY, expected.cursorY);
+        EXPECT_TRUE(seen.page == expected.page) << "the pages differ";
+    }
 }

@@ -77,6 +77,12 @@ bool OpenUrlInBrowser(const std::string& url) {
     return CurrentBrowser()(url);
 }
 
+bool OpenOnDesktop(const fs::path& file) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(file, error);
+    return !error && StartXdgOpen(absolute.string());
+}
+
 ScopedBrowser::ScopedBrowser(std::function<bool(const std::string&)> browser)
     : replaced_(std::exchange(CurrentBrowser(), std::move(browser))) {}
 

@@ -1,5 +1,5 @@
-// Programs the system starts on the user's behalf: the web browser, and the system-information
-// tool, which this platform does not have.
+// Programs the system starts on the user's behalf: the web browser, the desktop's program for a
+// file, and the system-information tool, which this platform does not have.
 #pragma once
 
 #include <filesystem>
@@ -14,6 +14,11 @@ namespace sys {
 // interpreted. The program does not wait for the browser. False when xdg-open could not be
 // found or started.
 bool OpenUrlInBrowser(const std::string& url);
+
+// Hands a file to the desktop, which opens it in the user's program for files of its kind:
+// xdg-open, as for the browser, with the file's absolute path as its one argument. False when
+// xdg-open could not be found or started.
+bool OpenOnDesktop(const std::filesystem::path& file);
 
 // While a ScopedBrowser lives, OpenUrlInBrowser hands the address to `browser` instead and
 // answers what it answers; the browser it replaced comes back when it ends.

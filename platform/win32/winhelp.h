@@ -1,6 +1,8 @@
-// The help engine: WinHelpA hands a request for a help file to the viewer that the host has
-// installed. Without a viewer no help can be shown and WinHelpA answers FALSE, as it does when
-// the viewer refuses the request.
+// The help engine: WinHelpA hands a request for a help file to the viewer, and answers FALSE
+// when the viewer refuses it. The viewer is the desktop's unless a host installs its own: for
+// HELP_CONTEXT it hands the help file to the desktop (xdg-open, platform/system), which opens it
+// in the user's program for its kind, at its start, since the desktop knows no context numbers;
+// it answers whether the file could be handed over, and refuses every other command.
 #pragma once
 
 #include "platform/win32/windef.h"
@@ -21,7 +23,7 @@ namespace win32 {
 using HelpViewer =
     std::function<bool(HWND window, LPCSTR helpFile, UINT command, std::uintptr_t data)>;
 
-// Installs the viewer that WinHelpA calls; an empty one removes it.
+// Installs the viewer that WinHelpA calls; an empty one puts the desktop's back.
 WIN32_EXPORT void SetHelpViewer(HelpViewer viewer);
 
 } // namespace win32

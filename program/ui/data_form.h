@@ -24,7 +24,8 @@ public:
     frmData(forms::Application& app, forms::MessageBoxService& messages);
 
     // Shows the browser modally over `main`, whose illustration its buttons open and start.
-    void ShowFor(frmMain& main);
+    // True when one was opened or started; false when the browser was left without either.
+    bool ShowFor(frmMain& main);
 
     forms::Grid VSFlexGrid1;
     forms::CommandButton cmdOK;
@@ -56,6 +57,7 @@ private:
 
     forms::MessageBoxService& messages_;
     frmMain* main_ = nullptr;
+    bool answered_ = false;
     std::string prefix_;
 };
 

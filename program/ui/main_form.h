@@ -4,6 +4,7 @@
 #pragma once
 
 #include "program/illustration/illustration_fields.h"
+#include "program/ui/field_suggestions.h"
 #include "program/ui/illustration_store.h"
 #include "program/ui/program_state.h"
 #include "program/ui/rep_info_form.h"
@@ -64,7 +65,7 @@ public:
     void ShowFields();
 
     // Field access by tag on this window's fields; unknown tags show their message under the
-    // program's title.
+    // program's title. A value set into an input replaces any example validation put there.
     std::string GetField(std::string_view tag) const;
     void SetField(std::string_view value, std::string_view tag);
     std::int16_t SetIndex(std::string_view tag);
@@ -111,6 +112,11 @@ public:
     // Warnings that validation shows once in the window's life.
     bool RateWarned = false;
     bool SpouseWarned = false;
+    // The examples validation put into the fields it found wrong.
+    FieldSuggestions Suggestions;
+    // The field a failed check is moving the focus to, until it has it (-1: none). The focus
+    // events of the controls the focus passes on the way are no edits of the user's.
+    int ValidationFocus = -1;
 
 private:
     // The controls the window's control table made, found by name as the members below bind

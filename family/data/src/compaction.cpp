@@ -7,6 +7,9 @@
 // data area (an empty one included), the sibling chains sorted, the garbage count 0. Lock marks
 // are kept. A damaged tree (a repeated name in a chain, a damaged record, a loop, a path too
 // long) ends the copy of that chain; the rest is still copied, and the result says it failed.
+// The old copy such a compaction leaves is then the only whole copy of the database, so a later
+// compaction never replaces an old copy that is a damaged database: it refuses with the same
+// result and changes nothing until the user has moved that file away.
 #include "family/data/dorrick.h"
 #include "family/data/src/file_names.h"
 #include "family/data/src/paths.h"
@@ -175,6 +178,32 @@ bool WriteCompacted(const DatabaseFile& source, const CompactionPlan& plan,
     return dataWhole;
 }
 
+// Whether every data area the plan copies lies inside the file.
+bool DataAreasInFile(const DatabaseFile& source, const CompactionPlan& plan) {
+    const std::int64_t size = source.Size();
+    return std::all_of(
+        plan.Entries().begin(), plan.Entries().end(), [&](const PlannedEntry& entry) {
+            const std::int64_t length = entry.record.dataLength;
+            return length == 0 || (entry.sourceData >= static_cast<std::int32_t>(kHeaderSize) &&
+                                   entry.sourceData + length <= size);
+        });
+}
+
+// Whether `oldCopy` is a database that compaction would find damaged: the old copy a compaction
+// kept when it reported damage, and so the only whole copy of what the database held. A file
+// that is no database at all is not one.
+bool HoldsDamagedDatabase(const std::filesystem::path& oldCopy) {
+    int error = 0;
+    const auto file = OpenDatabaseFile(oldCopy, error, FileAccess::ReadOnly);
+    const auto header = file ? file->ReadHeader() : std::nullopt;
+    if (!header) {
+        return false;
+    }
+    CompactionPlan plan(*file);
+    plan.Make(header->firstEntry);
+    return plan.Failed() || !DataAreasInFile(*file, plan);
+}
+
 // Keeps the database as it is now under the old-copy name: a second name for the same file
 // (the file a symbolic link points to) when the file system allows it, else a copy.
 bool KeepOldCopy(const std::filesystem::path& database, const std::filesystem::path& oldCopy) {
@@ -200,6 +229,11 @@ DataResult Compact(DatabaseSlot& slot, const Progress& progress) {
     const std::filesystem::path oldCopy = OldCopyName(slot.fileName);
     if (oldCopy == slot.fileName) {
         return kDataCannotOpenFile;
+    }
+    // A damaged old copy is never replaced: the compaction stops before it changes anything,
+    // and says so as a compaction that met damage does, asking the user to save that file.
+    if (HoldsDamagedDatabase(oldCopy)) {
+        return kDataCompactFailed;
     }
     const DatabaseHeader header = slot.file.ReadHeader().value_or(DatabaseHeader{});
     CompactionPlan plan(slot.file);

@@ -175,6 +175,50 @@ TEST_F(Compaction, ARepeatedNameEndsItsChainAndFails) {
     }());
 }
 
+// After a compaction that met damage, the old copy is the only whole copy of the database: a
+// second compaction refuses with the same result and leaves both files as they are, until the
+// user has moved the old copy away.
+TEST_F(Compaction, NeverReplacesTheOldCopyOfADamagedDatabase) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"repeat", HeaderBytes(16, 0) + RecordBytes({.name = "A", .next = 46}) +
+                       RecordBytes({.name = "B", .next = 76, .previous = 16}) +
+                       RecordBytes({.name = "B", .previous = 46})},
+        {"loop", HeaderBytes(16, 0) + RecordBytes({.name = "A", .next = 46}) +
+                     RecordBytes({.name = "B", .next = 16, .previous = 16})},
+        {"data-past-the-end",
+         HeaderBytes(16, 0) + RecordBytes({.name = "A", .next = 46}) +
+             RecordBytes({.name = "B", .previous = 16, .dataOffset = 76, .dataLength = 10})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string database = std::string(c.name) + ".hxd";
+        const std::string oldCopy = std::string(c.name) + ".hx$";
+        const std::string saved = std::string(c.name) + ".saved";
+        WriteDamaged(database, c.bytes);
+        WriteDamaged(oldCopy, "");
+        WriteDamaged(saved, "");
+        const int handle = Open(database);
+        ASSERT_EQ(_DataCompact(handle, nullptr, nullptr), kDataCompactFailed);
+        ASSERT_EQ(testkit::ReadFileBytes(Path(oldCopy)), c.bytes);
+        const std::string compacted = testkit::ReadFileBytes(Path(database));
+
+        EXPECT_EQ(_DataCompact(handle, nullptr, nullptr), kDataCompactFailed);
+        EXPECT_EQ(testkit::ReadFileBytes(Path(oldCopy)), c.bytes);
+        EXPECT_EQ(testkit::ReadFileBytes(Path(database)), compacted);
+        EXPECT_EQ(Get(handle, "A"), "") << "the handle still reads the database";
+
+        fs::rename(Path(oldCopy), Path(saved));
+        EXPECT_EQ(_DataCompact(handle, nullptr, nullptr), kDataSuccess);
+        EXPECT_EQ(testkit::ReadFileBytes(Path(oldCopy)), compacted);
+        EXPECT_EQ(testkit::ReadFileBytes(Path(saved)), c.bytes);
+        _DataClose(handle);
+    }
+}
+
 // A garbage count as large as the file leaves no live size to divide by.
 TEST_F(Compaction, ADamagedGarbageCountStillGivesPercents) {
     const std::string damaged = HeaderBytes(16, 46) + RecordBytes({.name = "A"});

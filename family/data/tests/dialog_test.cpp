@@ -226,6 +226,15 @@ protected:
         _exit(0);
     }
 
+    // Opens a damaged database named `name` + ".hxd", whose chain repeats the name "B".
+    int RepeatedName(const std::string& name) {
+        WriteDamaged(name + ".hxd", HeaderBytes(16, 0) + RecordBytes({.name = "A", .next = 46}) +
+                                        RecordBytes({.name = "B", .next = 76, .previous = 16}) +
+                                        RecordBytes({.name = "B", .previous = 46}));
+        WriteDamaged(name + ".hx$", "");
+        return Open(name + ".hxd");
+    }
+
     HWND owner_ = nullptr;
 };
 
@@ -299,14 +308,17 @@ TEST_F(Dialogs, EachOutcomeHasItsMessage) {
          {},
          31000},
         {"compaction of a damaged file",
+         [this](HWND owner) { return _DataCompactDlg(owner, RepeatedName("repeat")); },
+         kDataCompactFailed,
+         "Compacting Database",
+         {"Compact Error|\nYour database was corrupted.  Some data might have been lost.  Please "
+          "save your *.hx$ file."},
+         31000},
+        {"compaction beside the old copy of a damaged file",
          [this](HWND owner) {
-             // A chain that repeats the name "B".
-             WriteDamaged("repeat.hxd", HeaderBytes(16, 0) +
-                                            RecordBytes({.name = "A", .next = 46}) +
-                                            RecordBytes({.name = "B", .next = 76, .previous = 16}) +
-                                            RecordBytes({.name = "B", .previous = 46}));
-             WriteDamaged("repeat.hx$", "");
-             return _DataCompactDlg(owner, Open("repeat.hxd"));
+             const int handle = RepeatedName("again");
+             EXPECT_EQ(_DataCompact(handle, nullptr, nullptr), kDataCompactFailed);
+             return _DataCompactDlg(owner, handle);
          },
          kDataCompactFailed,
          "Compacting Database",

@@ -39,9 +39,11 @@ struct Scene {
     double maximum = 0;
     std::vector<Label> values; // sorted by value
 
-    // Whether the plot (floor, labels, value lines, series) is drawn at all.
+    // Whether the plot (floor, labels, value lines, series) is drawn at all: a chart without
+    // series shows only its background, legend, texts and frame, as one without categories.
     bool HasPlot() const {
-        return chart.type != GraphType::None && !categories.empty() && maximum > 0;
+        return chart.type != GraphType::None && !chart.series.empty() && !categories.empty() &&
+               maximum > 0;
     }
     // Series are columns per category slot, or else slabs between neighbouring categories.
     bool DrawsColumns() const { return chart.type == GraphType::Bars || categories.size() == 1; }

@@ -348,3 +348,56 @@ TEST(GraphRecordTest, FarOffFieldsDrawWithoutFault) {
 }
 
 } // namespace
+
+namespace {
+
+// _DOGRAPHBASIC with categories 1 to 3, values in every series, a value line, a legend and a
+// title, but every series name empty, so that no series is present.
+HBITMAP BasicWithoutNames(std::int16_t style) {
+    const char names[16 * 20] = {};
+    const std::int32_t colours[16] = {static_cast<std::int32_t>(RGB(0, 0, 200))};
+    const std::int16_t stack[16] = {0, 1};
+    const std::vector<float> values(1600, 30.0f);
+    const std::int16_t categories[16] = {1, 2, 3};
+    const float lines[16] = {25};
+    const std::int32_t lineColours[16] = {static_cast<std::int32_t>(RGB(0, 128, 0))};
+    win32::UseFontSource(win32::FontSource::FixedMetrics);
+    const ScreenDc screen;
+    return _DOGRAPHBASIC(screen.get(), 160, 120, style, 1,
+                         static_cast<std::int32_t>(RGB(255, 255, 255)),
+                         static_cast<std::int32_t>(RGB(220, 220, 255)), 0, nullptr,
+                         static_cast<std::int32_t>(RGB(90, 90, 90)), names, colours, stack,
+                         values.data(), 1, "Title", static_cast<std::int32_t>(RGB(0, 0, 0)),
+                         categories, static_cast<std::int32_t>(RGB(0, 0, 0)), lines, lineColours);
+}
+
+// Category marks and value lines but no series: the chart shows what a chart of type 0 shows,
+// its background, legend, texts and frame, in either layout.
+TEST(GraphWithoutSeriesTest, ShowsOnlyBackgroundLegendTextsAndFrame) {
+    for (std::uint8_t options : {std::uint8_t{0}, kGraphOptionFlat}) {
+        for (std::int16_t type : {1, 2, 3}) {
+            SCOPED_TRACE(::testing::Message() << "type " << type << ", options " << int(options));
+            GraphRecord record = SampleRecord(type);
+            for (GraphSeries& series : record.series) {
+                series.values = nullptr;
+            }
+            GraphRecord noChart = record;
+            noChart.graphType = 0;
+            const OwnedBitmap drawn(DrawRecord(record, 160, 120, options));
+            const OwnedBitmap expected(DrawRecord(noChart, 160, 120, options));
+            ASSERT_NE(drawn.get(), nullptr);
+            EXPECT_TRUE(PixelsOf(drawn.get()).colours == PixelsOf(expected.get()).colours)
+                << "record with null value pointers";
+
+            const OwnedBitmap basic(
+                BasicWithoutNames(static_cast<std::int16_t>(options << 8 | type)));
+            const OwnedBitmap basicNoChart(
+                BasicWithoutNames(static_cast<std::int16_t>(options << 8)));
+            ASSERT_NE(basic.get(), nullptr);
+            EXPECT_TRUE(PixelsOf(basic.get()).colours == PixelsOf(basicNoChart.get()).colours)
+                << "_DOGRAPHBASIC with every name empty";
+        }
+    }
+}
+
+} // namespace

@@ -1,13 +1,13 @@
 // The convert dialog when the print file cannot be written whole: the disk fills at points of
 // the writing (the token stream, the first and the last block of the header). Every write of
-// this program goes through platform/system's write fault (tests/write_fault.cpp).
+// this program goes through the write fault of platform/testing/file_faults.h.
 #include "family/print/pressel.h"
 #include "family/print/src/print_file_layout.h"
 #include "family/print/tests/dialog_host.h"
 #include "family/print/tests/template_picture.h"
-#include "platform/system/tests/write_fault.h"
 
 #include "platform/printing/printers.h"
+#include "platform/testing/file_faults.h"
 #include "platform/testing/sandbox.h"
 #include "platform/win32/font_provider.h"
 #include "platform/win32/windows.h"
@@ -21,8 +21,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using sys::testing::ScopedWriteFault;
-using sys::testing::WriteFault;
+using testkit::ScopedWriteFault;
+using testkit::WriteFault;
 
 TEST(ConvertOnAFullDisk, AFileNotWrittenWholeFailsAndKeepsNoPicture) {
     win32::UseFontSource(win32::FontSource::FixedMetrics);

@@ -14,7 +14,8 @@ namespace {
 
 constexpr int kButtonsMask = 0x0F;
 constexpr int kIconShift = 4;
-constexpr int kIconMask = 0x07;
+// The icon code and bit 7 above it: with bit 7 set the code is beyond the four pictures.
+constexpr int kIconMask = 0x0F;
 constexpr int kOkCancel = 1;
 constexpr int kYesNoCancel = 3;
 constexpr int kYesNo = 4;
@@ -39,7 +40,8 @@ int ButtonStyle(int style) {
     return style & kButtonsMask;
 }
 
-// The icon's index among the four pictures, or -1 for none (codes beyond 4 have no picture).
+// The icon's index among the four pictures, or -1 for none (codes beyond 4, and any style with
+// bit 7 set, have no picture).
 int IconIndex(int style) {
     const int code = (style >> kIconShift) & kIconMask;
     return code >= 1 && code <= kIconCount ? code - 1 : -1;

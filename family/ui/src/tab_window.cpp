@@ -64,11 +64,20 @@ void ClickStrip(HWND window, TabWindowState& state, int x, int y) {
     }
 }
 
+// The window at the end of the chain of parents, and of owners past the top-level window: the
+// host's main window, which passes help on.
+HWND HelpWindowOf(HWND window) {
+    for (HWND parent = GetParent(window); parent != nullptr; parent = GetParent(parent)) {
+        window = parent;
+    }
+    return window;
+}
+
 void AnswerHelpQuery(HWND window, const TabWindowState& state, WPARAM wParam) {
     if (state.hasFocus == 0 || !IsWindowVisible(window) || !IsWindowEnabled(window)) {
         return;
     }
-    const HWND topLevel = GetAncestor(window, GA_ROOT);
+    const HWND topLevel = HelpWindowOf(window);
     if (LOWORD(static_cast<DWORD>(wParam)) != 0) {
         const TabRecord* top = state.topTab < state.count
                                    ? &state.tabs[static_cast<std::size_t>(state.topTab)]

@@ -93,9 +93,15 @@ TEST_F(MessageBox, ShowsTheLabelsCaptionTextAndIconOfItsStyle) {
         bool icon;
     };
     const Case cases[] = {
-        {0x24, {"&Yes", "&No"}, true}, {0x13, {"&Yes", "&No", "&Cancel"}, true},
-        {1, {"OK", "&Cancel"}, false}, {5, {"OK"}, false},
+        {0x24, {"&Yes", "&No"}, true},
+        {0x13, {"&Yes", "&No", "&Cancel"}, true},
+        {1, {"OK", "&Cancel"}, false},
+        {5, {"OK"}, false},
         {0x70, {"OK"}, false},
+        // Bit 7 set: no icon, whatever bits 4-6 say.
+        {0x90, {"OK"}, false},
+        {0xB4, {"&Yes", "&No"}, false},
+        {0xC3, {"&Yes", "&No", "&Cancel"}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.style);

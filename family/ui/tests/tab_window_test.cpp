@@ -308,4 +308,43 @@ TEST_F(TabWindow, HelpQueryPostsTheTopTabsContext) {
     EXPECT_EQ(msg.wParam, 500 + 'A');
 }
 
+std::vector<HWND> gHelpFoundBy;
+
+LRESULT CALLBACK RecordHelpFound(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == 2220) {
+        gHelpFoundBy.push_back(window);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The tab window answers the help query to the end of its chain of parents and owners: the
+// host's main window that owns the dialog holding it, not that dialog.
+TEST_F(TabWindow, HelpAnswersGoToTheEndOfTheChainOfParentsAndOwners) {
+    WNDCLASSA recorder{};
+    recorder.lpfnWndProc = RecordHelpFound;
+    recorder.lpszClassName = "TabHelpRecorder";
+    RegisterClassA(&recorder);
+    const HWND mainWindow = CreateWindowExA(0, "TabHelpRecorder", "", WS_OVERLAPPEDWINDOW, 0, 0,
+                                            500, 400, nullptr, nullptr, nullptr, nullptr);
+    const HWND dialog = CreateWindowExA(0, "TabHelpRecorder", "", WS_POPUP | WS_VISIBLE, 0, 0, 400,
+                                        300, mainWindow, nullptr, nullptr, nullptr);
+    const HWND held = _UICreateTabWindow(dialog, 0, 0, 400, 300);
+    ASSERT_NE(held, nullptr);
+    const HWND page =
+        CreateWindowExA(0, "Static", "", WS_CHILD, 0, 0, 100, 50, held, nullptr, nullptr, nullptr);
+    ASSERT_EQ(_UIAddTab(held, "One", 'A', page, 777), 0);
+
+    gHelpFoundBy.clear();
+    SendMessageA(held, 2219, 0, 0);
+    EXPECT_EQ(gHelpFoundBy, std::vector<HWND>{mainWindow});
+    SendMessageA(held, 2219, 1, 0);
+    MSG msg{};
+    EXPECT_FALSE(PeekMessageA(&msg, dialog, 2221, 2221, PM_REMOVE));
+    ASSERT_TRUE(PeekMessageA(&msg, mainWindow, 2221, 2221, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 777u);
+    DestroyWindow(dialog);
+    DestroyWindow(mainWindow);
+}
+
 } // namespace

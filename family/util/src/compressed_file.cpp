@@ -1,9 +1,11 @@
 // _UtilCompressFile and _UtilExpandFile: one file into a container file and back.
 //
 // The target is written through an atomic replacement, so that a reader never meets it half
-// written; what a failed call has written still replaces it, as hosts expect of these calls.
-// The header of a file to be expanded is checked before the target is touched, and a target that
-// is the source itself is refused, since writing it would destroy the source.
+// written. What a failed compression has written still replaces it, as hosts expect of that
+// call; a failed expansion (a damaged stream, a wrong CRC) leaves the target as it was, so that
+// an expansion never destroys a good file for a bad one. The header of a file to be expanded is
+// checked before the target is touched. A target that is the source itself, or that exists and
+// is not a file (a folder), cannot be created.
 #include "family/util/umbrant.h"
 
 #include "family/util/src/container_file.h"
@@ -75,10 +77,17 @@ bool SameFile(const std::filesystem::path& source, const std::filesystem::path& 
     return std::filesystem::equivalent(source, target, error);
 }
 
-// The replacement of the target; nothing when it cannot be started or is the source.
+// Whether something other than a file (after links) stands under the target's name.
+bool IsNoFile(const std::filesystem::path& target) {
+    std::error_code error;
+    const auto status = std::filesystem::status(target, error);
+    return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
+}
+
+// The replacement of the target; nothing when it cannot be started, is the source or is no file.
 std::unique_ptr<sys::AtomicFile> StartTarget(const std::filesystem::path& source,
                                              const std::optional<std::filesystem::path>& target) {
-    if (!target || SameFile(source, *target)) {
+    if (!target || SameFile(source, *target) || IsNoFile(*target)) {
         return nullptr;
     }
     try {
@@ -185,11 +194,14 @@ int Expand(const char* sourcePath, const char* targetPath) {
         target->Write({reinterpret_cast<const char*>(data), size});
     };
     const auto result = umbrant::Explode(ReaderOf(input.get()), write);
-    target->Commit();
     if (result != umbrant::ExplodeResult::Done) {
         return kExpandFailed;
     }
-    return crc == *expectedCrc ? kExpanded : kCrcMismatch;
+    if (crc != *expectedCrc) {
+        return kCrcMismatch;
+    }
+    target->Commit();
+    return kExpanded;
 }
 
 } // namespace

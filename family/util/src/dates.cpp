@@ -42,6 +42,11 @@ bool ValidMonth(int month) {
     return month >= 1 && month <= 12;
 }
 
+// Whether the day count can walk from or to the date: a month of 1-12 and a day of 1-31.
+bool Countable(const UtilDate& date) {
+    return ValidMonth(date.month) && date.day >= 1 && date.day <= 31;
+}
+
 bool IsLeapYear(int year) {
     return year % 400 == 0 || (year % 4 == 0 && year % 100 != 0);
 }
@@ -245,7 +250,7 @@ int _UtilDateCmp(const UtilDate* a, const UtilDate* b) {
 
 int _UtilDaysBetweenDates(const UtilDate* a, const UtilDate* b) {
     const int order = _UtilDateCmp(a, b);
-    if (order == 0 || !ValidMonth(a->month) || !ValidMonth(b->month)) {
+    if (order == 0 || !Countable(*a) || !Countable(*b)) {
         return 0;
     }
     UtilDate start = order < 0 ? *a : *b;
@@ -262,5 +267,6 @@ int _UtilDaysBetweenDates(const UtilDate* a, const UtilDate* b) {
         NextMonth(start);
     }
     days += kDaysInYear * (end.year - start.year);
-    return days;
+    // A day past its month's length in the count (February 30) can lie beyond the end.
+    return std::max(days, 0);
 }

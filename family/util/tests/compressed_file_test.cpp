@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -144,29 +145,41 @@ TEST_F(CompressedFile, AFileThatIsNoContainerNeverTouchesTheTarget) {
     }
 }
 
-TEST_F(CompressedFile, DamagedStreamsFailAndLeaveWhatWasExpanded) {
+// A damaged stream or a wrong CRC fails and leaves the target as it was: an existing one keeps
+// its contents, a missing one is not created.
+TEST_F(CompressedFile, DamagedStreamsFailAndLeaveTheTargetAsItWas) {
     const std::string data = Varied(30000, 2);
     Write("plain", data);
     ASSERT_EQ(Compress("plain", "packed"), kDone);
     const std::string packed = Read("packed");
-
-    Write("bad-crc", packed.substr(0, 8) + Le32(CrcOf(data) ^ 1) + packed.substr(12));
-    EXPECT_EQ(Expand("bad-crc", "out"), kBadCrc);
-    EXPECT_TRUE(Read("out") == data) << "the output is complete";
-
-    Write("truncated", packed.substr(0, packed.size() / 2));
-    EXPECT_EQ(Expand("truncated", "out"), kFailed);
-    const std::string partial = Read("out");
-    EXPECT_GT(partial.size(), 0U);
-    EXPECT_TRUE(data.compare(0, partial.size(), partial) == 0);
-
-    // A copy of 3 bytes one back as the first code.
-    Write("far", "KemC" + Le32(0) + Le32(0) + std::string("\x00\x04\x1f\x00", 4));
-    EXPECT_EQ(Expand("far", "out"), kFailed);
-
-    // Fewer than 4 stream bytes.
-    Write("short", "KemC" + Le32(0) + Le32(0) + std::string("\x00\x04\x01", 3));
-    EXPECT_EQ(Expand("short", "out"), kFailed);
+    struct Case {
+        const char* name;
+        std::string contents;
+        int result;
+    };
+    const Case cases[] = {
+        {"wrong CRC", packed.substr(0, 8) + Le32(CrcOf(data) ^ 1) + packed.substr(12), kBadCrc},
+        {"truncated", packed.substr(0, packed.size() / 2), kFailed},
+        // A copy of 3 bytes one back as the first code.
+        {"copy before the start", "KemC" + Le32(0) + Le32(0) + std::string("\x00\x04\x1f\x00", 4),
+         kFailed},
+        {"fewer than 4 stream bytes", "KemC" + Le32(0) + Le32(0) + std::string("\x00\x04\x01", 3),
+         kFailed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Write("bad", c.contents);
+        Write("target", "kept");
+        EXPECT_EQ(Expand("bad", "target"), c.result);
+        EXPECT_TRUE(Read("target") == "kept") << "the target keeps its contents";
+        EXPECT_EQ(Expand("bad", "new"), c.result);
+        EXPECT_FALSE(fs::exists(sandbox_.Root() / "new"));
+        EXPECT_EQ(
+            std::count_if(fs::directory_iterator(sandbox_.Root()), fs::directory_iterator(),
+                          [](const fs::directory_entry& entry) { return entry.is_regular_file(); }),
+            4)
+            << "plain, packed, bad and target: no temporary file is left beside the target";
+    }
 }
 
 TEST_F(CompressedFile, RefusesMissingFilesAndASourceAsItsOwnTarget) {
@@ -179,6 +192,10 @@ TEST_F(CompressedFile, RefusesMissingFilesAndASourceAsItsOwnTarget) {
     EXPECT_EQ(Expand("packed", "no-folder/out"), kNoTarget);
     EXPECT_EQ(Compress("plain", "plain"), kNoTarget);
     EXPECT_EQ(Expand("packed", "packed"), kNoTarget);
+    fs::create_directory(sandbox_.Root() / "folder");
+    EXPECT_EQ(Compress("plain", "folder"), kNoTarget);
+    EXPECT_EQ(Expand("packed", "folder"), kNoTarget);
+    EXPECT_TRUE(fs::is_empty(sandbox_.Root() / "folder"));
     fs::create_symlink(sandbox_.Root() / "packed", sandbox_.Root() / "link");
     EXPECT_EQ(Expand("packed", "link"), kNoTarget);
     EXPECT_EQ(Read("plain"), "contents");

@@ -223,10 +223,18 @@ TEST_F(Dates, DaysBetweenCountsThreeHundredSixtyFiveDayYears) {
         // A month outside 1-12 gives 0 instead of counting for ever.
         {{2001, 13, 1}, {2002, 1, 1}, 0},
         {{2001, 1, 1}, {2002, 0, 1}, 0},
+        // A day outside 1-31 gives 0, never a negative count.
+        {{2000, 1, 40}, {2000, 2, 1}, 0},
+        {{2000, 1, 31}, {2000, 2, -100}, 0},
+        {{2000, 1, 0}, {2000, 3, 1}, 0},
+        // A day past its month's length counts on from it, down to 0 at the least.
+        {{2000, 2, 30}, {2000, 3, 1}, 0},
+        {{2000, 2, 29}, {2000, 3, 5}, 4},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.a.year << "-" << int{c.a.month} << "-" << int{c.a.day}
-                                        << " " << c.b.year << "-" << int{c.b.month});
+        SCOPED_TRACE(testing::Message()
+                     << c.a.year << "-" << int{c.a.month} << "-" << int{c.a.day} << " " << c.b.year
+                     << "-" << int{c.b.month} << "-" << int{c.b.day});
         EXPECT_EQ(_UtilDaysBetweenDates(&c.a, &c.b), c.expected);
         EXPECT_EQ(_UtilDaysBetweenDates(&c.b, &c.a), c.expected);
     }

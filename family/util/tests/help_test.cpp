@@ -3,6 +3,7 @@
 // and the help engine's viewer recording what it is asked to show.
 #include "family/util/tests/host_strings.h"
 #include "family/util/umbrant.h"
+#include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
 #include "platform/win32/dialog_template.h"
@@ -12,10 +13,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -203,6 +206,30 @@ TEST_F(HelpTest, F1OnAControlOfAFamilyDialogOpensHelpAtItsContext) {
     }
 }
 
+// A modeless dialog of the family in the host's own message loop, which hands each message to
+// IsDialogMessageA: F1 on its control opens help at the control's context as in a modal one.
+TEST_F(HelpTest, F1InAModelessDialogOpensHelpAtItsContext) {
+    ASSERT_NE(_UtilInitHelp(mainWindow_, helpFile_.c_str()), nullptr);
+    const HWND dialog =
+        CreateDialogIndirectParamA(HostModuleInstance(), &kDialog, mainWindow_, FamilyDialog, 0);
+    ASSERT_NE(dialog, nullptr);
+    ShowWindow(dialog, SW_SHOW);
+    SetFocus(GetDlgItem(dialog, kRateId));
+    win32::PostKeyInput(WM_KEYDOWN, VK_F1);
+    win32::PostKeyInput(WM_KEYUP, VK_F1);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+    EXPECT_EQ(gLog, (std::vector<std::string>{"query 0", "query 11", "context 30011"}));
+    ASSERT_EQ(gHelpRequests.size(), 1u);
+    EXPECT_EQ(gHelpRequests[0].data, std::uintptr_t{kRateContext});
+    DestroyWindow(dialog);
+}
+
 std::vector<int> gKeysPassedOn;
 
 LRESULT CALLBACK RecordKeys(int, WPARAM, LPARAM lParam) {
@@ -303,6 +330,44 @@ TEST_F(HelpTest, AHelpFilePathIsKeptToItsFirst255Characters) {
     EXPECT_TRUE(_UtilHelp(1));
     ASSERT_EQ(gHelpRequests.size(), 1u);
     EXPECT_EQ(gHelpRequests[0].helpFile, kept);
+}
+
+// Without a viewer of the host's own the help file goes to the desktop: xdg-open, found on PATH,
+// gets its path as its one argument. A stand-in records what it got; without one help is refused.
+TEST_F(HelpTest, TheDefaultViewerHandsTheHelpFileToTheDesktop) {
+    win32::SetHelpViewer(nullptr);
+    const std::filesystem::path xdgOpen = sandbox_.WriteFile(
+        "bin/xdg-open",
+        "#!/bin/sh\nprintf '%s\\n%s' \"$#\" \"$1\" > \"$0.tmp\"\nmv \"$0.tmp\" \"$0.out\"\n");
+    std::filesystem::permissions(xdgOpen, std::filesystem::perms::owner_all);
+    const std::filesystem::path output = sandbox_.Root() / "bin/xdg-open.out";
+    struct Case {
+        const char* name;
+        std::string path;
+        bool shown;
+    };
+    const Case cases[] = {
+        {"xdg-open on the path", (sandbox_.Root() / "bin").string() + ":/usr/bin:/bin", true},
+        {"no xdg-open", (sandbox_.Root() / "empty").string(), false},
+    };
+    ASSERT_NE(_UtilInitHelp(mainWindow_, helpFile_.c_str()), nullptr);
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.name);
+        gMessages.clear();
+        std::filesystem::remove(output);
+        sandbox_.SetEnvironment("PATH", each.path);
+        EXPECT_EQ(_UtilHelp(31000) != FALSE, each.shown);
+        EXPECT_EQ(gMessages.size(), each.shown ? 0u : 1u);
+        if (each.shown) {
+            for (int wait = 0; wait < 500 && !std::filesystem::exists(output); ++wait) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            EXPECT_EQ(testkit::ReadFileBytes(output), "1\n" + helpFile_);
+        } else {
+            ASSERT_EQ(gMessages.size(), 1u);
+            EXPECT_EQ(gMessages[0].caption, "Help Refused");
+        }
+    }
 }
 
 class CenterWindowTest : public ::testing::Test {

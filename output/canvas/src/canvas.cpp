@@ -319,8 +319,13 @@ CanvasError Canvas::PutImage(std::int32_t x, std::int32_t y, std::int32_t width,
 }
 
 void Canvas::TransStart() {
-    snapshots_.push_back({items_.images.size(), items_.polygons.size(), items_.lines.size(),
-                          items_.words.size(), items_.fonts.size(), state_});
+    const std::size_t pending =
+        std::min(static_cast<std::size_t>(std::max(state_.line.words, 0)), items_.words.size());
+    snapshots_.push_back(
+        {items_.images.size(), items_.polygons.size(), items_.lines.size(), items_.words.size(),
+         items_.fonts.size(), state_,
+         std::vector<WordItem>(items_.words.end() - static_cast<std::ptrdiff_t>(pending),
+                               items_.words.end())});
 }
 
 CanvasError Canvas::TransStop(bool commit) {
@@ -333,6 +338,8 @@ CanvasError Canvas::TransStop(bool commit) {
         measuring_->DeselectFont();
         items_.fonts.resize(std::min(items_.fonts.size(), snapshot.fonts));
         items_.words.resize(std::min(items_.words.size(), snapshot.words));
+        std::copy(snapshot.pendingLine.begin(), snapshot.pendingLine.end(),
+                  items_.words.end() - static_cast<std::ptrdiff_t>(snapshot.pendingLine.size()));
         items_.lines.resize(std::min(items_.lines.size(), snapshot.lines));
         items_.polygons.resize(std::min(items_.polygons.size(), snapshot.polygons));
         items_.images.resize(std::min(items_.images.size(), snapshot.images));

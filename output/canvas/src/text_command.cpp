@@ -76,8 +76,12 @@ std::vector<std::string_view> SplitAt(std::string_view text, char delimiter) {
 
 } // namespace
 
+bool IsTextCommand(std::string_view word) {
+    return word.size() >= 2 && word.front() == '{' && word.back() == '}';
+}
+
 std::optional<TextCommand> ParseTextCommand(std::string_view word) {
-    if (word.size() < 2 || word.front() != '{' || word.back() != '}') {
+    if (!IsTextCommand(word)) {
         return std::nullopt;
     }
     std::vector<std::string_view> pieces = SplitAt(word.substr(1, word.size() - 2), ',');

@@ -4,6 +4,7 @@
 #include "output/canvas/src/measuring_context.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace output {
 
@@ -91,22 +92,27 @@ void Canvas::NewPage() {
 }
 
 void Canvas::PutText(std::string_view text) {
-    std::optional<std::size_t> font;
+    // The font looked up for the words of this text, until a font command ends its reuse.
+    constexpr std::size_t kNoFont = std::numeric_limits<std::size_t>::max();
+    std::size_t font = kNoFont;
     std::string word;
     auto endWord = [&] {
         if (word.empty()) {
             return;
         }
-        if (std::optional<TextCommand> command = ParseTextCommand(word)) {
-            RunCommand(*command);
-            if (ChangesFont(command->keyword)) {
-                font.reset();
+        if (IsTextCommand(word)) {
+            // A command whose keyword is unknown does nothing.
+            if (std::optional<TextCommand> command = ParseTextCommand(word)) {
+                RunCommand(*command);
+                if (ChangesFont(command->keyword)) {
+                    font = kNoFont;
+                }
             }
         } else {
-            if (!font) {
+            if (font == kNoFont) {
                 font = LookUpFont();
             }
-            PlaceWord(*font, std::move(word));
+            PlaceWord(font, std::move(word));
         }
         word.clear();
     };

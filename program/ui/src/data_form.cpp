@@ -165,9 +165,11 @@ frmData::frmData(forms::Application& app, forms::MessageBoxService& messages)
     };
 }
 
-void frmData::ShowFor(frmMain& main) {
+bool frmData::ShowFor(frmMain& main) {
     main_ = &main;
+    answered_ = false;
     Show(forms::ShowMode::Modal, &main);
+    return answered_;
 }
 
 void frmData::SetupGrid() {
@@ -286,8 +288,15 @@ void frmData::DeleteSelected() {
 
 void frmData::UndeleteAll() {
     const int row = VSFlexGrid1.Row();
+    std::string file;
     try {
-        store::UndeleteRecords();
+        file = store::ReadIllustrationFile();
+    } catch (const runtime::RuntimeError& error) {
+        ShowFileError(messages_, error, kReadError);
+        return;
+    }
+    try {
+        store::UndeleteRecords(std::move(file));
     } catch (const runtime::RuntimeError& error) {
         ShowFileError(messages_, error, kWriteError);
         return;
@@ -310,7 +319,8 @@ void frmData::OpenSelected() {
         ShowFileError(messages_, error, std::string("CmdOK: ") + kReadError);
         return;
     }
-    if (LoadRecordIntoForm(*main_, record, messages_)) {
+    if (LoadRecordIntoForm(*main_, record, position, messages_)) {
+        answered_ = true;
         forms::UnloadForm(*this);
     }
 }
@@ -318,6 +328,7 @@ void frmData::OpenSelected() {
 void frmData::NewIllustration() {
     if (main_ != nullptr) {
         main_->Store().NewIllustration(*main_);
+        answered_ = true;
     }
     forms::UnloadForm(*this);
 }

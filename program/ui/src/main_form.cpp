@@ -97,6 +97,7 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
     // A box that already shows the text is left alone: writing it again would put its caret
     // back at the start while the user types.
     fields_.SetObserver([this](int index) {
+        Suggestions.FieldChanged(index);
         if (txtInput(index).Text() != fields_.Text(index)) {
             txtInput(index).SetText(fields_.Text(index));
         }
@@ -179,6 +180,13 @@ std::string frmMain::GetField(std::string_view tag) const {
 void frmMain::SetField(std::string_view value, std::string_view tag) {
     illustration::SetField(fields_, value, tag,
                            [this](const std::string& text) { ShowFieldMessage(text); });
+    // A value put into an input is its input, also where it equals the example shown there.
+    for (const illustration::FieldDefinition& field :
+         illustration::FieldDefinitions().first(illustration::kInputEndMarker)) {
+        if (field.tag == tag) {
+            Suggestions.Forget(field.index);
+        }
+    }
 }
 
 std::int16_t frmMain::SetIndex(std::string_view tag) {

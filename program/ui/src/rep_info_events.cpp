@@ -119,8 +119,11 @@ void WireRepresentativeWindow(frmRepInfo& window, ProgramState& program,
             return;
         }
         window.txtInput(12).SetText(RunDateText());
-        store::RepWriteFlat(store::RepInfoFilePath(), FieldsOf(window), messages);
-        forms::UnloadForm(window);
+        // A record that could not be written keeps the window open with what the user typed,
+        // to try again (once the disk has room) or to cancel.
+        if (store::SaveRepInfo(FieldsOf(window), messages)) {
+            forms::UnloadForm(window);
+        }
     };
     window.cmdCancel.Click = [&window, &program] {
         if (!CheckRequiredFields(window, false)) {

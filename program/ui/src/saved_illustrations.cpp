@@ -40,8 +40,8 @@ void SavedIllustrations::ShowRepresentativeWindow(frmMain& main) {
     repInfo_.Show(forms::ShowMode::Modal, &main);
 }
 
-void SavedIllustrations::ShowBrowser(frmMain& main) {
-    browser_.ShowFor(main);
+bool SavedIllustrations::ShowBrowser(frmMain& main) {
+    return browser_.ShowFor(main);
 }
 
 bool SavedIllustrations::PromptSaveIllustration(frmMain& main, bool ask) {
@@ -63,6 +63,7 @@ bool SavedIllustrations::PromptSaveIllustration(frmMain& main, bool ask) {
 void SavedIllustrations::NewIllustration(frmMain& main) {
     store::CurrentIllustration current = CurrentOf(main);
     store::NewIllustration(current);
+    main.Suggestions.ForgetAll();
     main.cmboPlanType(0).SetListIndex(0);
     main.cmboPlanType(1).SetListIndex(0);
     main.SetupIllustrationType();
@@ -70,7 +71,7 @@ void SavedIllustrations::NewIllustration(frmMain& main) {
 }
 
 int SavedIllustrations::RecordCount() {
-    const std::int64_t count = store::IllustrationRecordCount();
+    const std::int64_t count = store::RoundedRecordCount();
     return count > INT_MAX ? INT_MAX : static_cast<int>(count);
 }
 

@@ -2,6 +2,7 @@
 #include "program/ui/pdf_file_name.h"
 #include "program/ui/tests/input_window.h"
 #include "program/ui/text_helpers.h"
+#include "program/ui/user_settings.h"
 #include "program/ui/web_links.h"
 
 #include "platform/forms/application.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -289,6 +291,73 @@ TEST_F(MainWindowTest, TheIniFileBesideTheProgramWinsAndIsClamped) {
     EXPECT_EQ(main.Left(), 1);
     EXPECT_EQ(main.Width(), 19100);
     EXPECT_EQ(main.Height(), 9000);
+}
+
+// Stored placements no window can have are clamped onto the screen, never fatal: numbers beyond
+// the window's range, beyond what a number can hold, and window states it does not know, from
+// the INI file and from the user's settings alike.
+TEST_F(MainWindowTest, OutOfRangePlacementsAreClampedOntoTheScreen) {
+    struct Case {
+        const char* name;
+        std::map<std::string, std::string> stored;
+        int top, left, width, height;
+        forms::WindowState state;
+    };
+    const forms::Screen screen{19200, 12000};
+    const Case cases[] = {
+        {"beyond 32 bits",
+         {{"Top", "99999999999"}, {"Left", "-99999999999"}, {"WindowState", "70000"}},
+         12000 - 9000,
+         1,
+         8370,
+         8775,
+         forms::WindowState::Normal}, // back by the design height
+        {"sizes beyond 32 bits",
+         {{"Width", "99999999999"}, {"Height", "99999999999"}, {"WindowState", "-70000"}},
+         1,
+         1,
+         19100,
+         11800,
+         forms::WindowState::Normal},
+        {"beyond a number",
+         {{"Top", "1e999"}, {"Left", "-1e999"}, {"WindowState", "2"}},
+         1,
+         1,
+         8370,
+         8775,
+         forms::WindowState::Maximized},
+    };
+    for (const bool fromIni : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (fromIni ? " in the INI file" : " in the settings"));
+            std::filesystem::remove(sandbox.Root() / "install/Tallowmere.ini");
+            std::map<std::string, std::string> stored = {{"Top", "1"},
+                                                         {"Left", "1"},
+                                                         {"Width", "8370"},
+                                                         {"Height", "8775"},
+                                                         {"WindowState", "0"}};
+            for (const auto& [key, value] : c.stored) {
+                stored[key] = value;
+            }
+            std::string ini = "[Program]\r\n";
+            for (const auto& [key, value] : stored) {
+                ini += key + "=" + value + "\r\n";
+                SaveUserSetting(key, fromIni ? "1" : value);
+            }
+            if (fromIni) {
+                sandbox.WriteFile("install/Tallowmere.ini", ini);
+            }
+            sandbox.SetEnvironment("TALLOWMERE_INSTALL_DIR", (sandbox.Root() / "install").string());
+            frmMain& main = Start("", screen);
+            EXPECT_EQ(main.Top(), c.top);
+            EXPECT_EQ(main.Left(), c.left);
+            EXPECT_EQ(main.Width(), c.width);
+            EXPECT_EQ(main.Height(), c.height);
+            EXPECT_EQ(main.GetWindowState(), c.state);
+            EXPECT_TRUE(Driver().MessageBoxes().empty());
+            EXPECT_FALSE(main.App().Ended());
+        }
+    }
 }
 
 TEST_F(MainWindowTest, ExitAsksFirstAndStaysOnNo) {

@@ -32,9 +32,7 @@ TEST_F(StoredProgramTest, AnIllustrationSavedAndStartedAnewOpensAgainFromTheBrow
     frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
     frmData& browser = store.DataWindow();
     // Nothing is loaded at start: the browser offers the (empty) file once.
-    driver.WhenModal(browser, [&] { driver.Click(browser.cmdNew); });
-    main.Show();
-    driver.Pump();
+    ShowAnsweringTheBrowser(main, &frmData::cmdNew);
     ASSERT_EQ(driver.QueuedActions(), 0u);
     EXPECT_EQ(main.GetField("3-DatabaseIndex"), "0"); // numbered when first written
 
@@ -83,13 +81,48 @@ TEST_F(StoredProgramTest, AnIllustrationSavedAndStartedAnewOpensAgainFromTheBrow
     EXPECT_TRUE(driver.MessageBoxes().empty());
 }
 
+// Cancelled at start, the browser leaves a new illustration of the chosen type, as New would: the
+// window's design texts never reach the file when the user then types one in and leaves.
+TEST_F(StoredProgramTest, TheBrowserCancelledAtStartLeavesANewIllustration) {
+    KeepRepresentative();
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    const frmData& browser = store.DataWindow();
+    ShowAnsweringTheBrowser(main, &frmData::cmdCancel);
+    ASSERT_EQ(driver.QueuedActions(), 0u);
+    EXPECT_EQ(main.cmboPlanType(0).Text(), "IRA");
+    EXPECT_EQ(main.cmboPlanType(1).Text(), "IRA");
+    EXPECT_EQ(main.GetField("6-IllustrationDate"), "06/15/2011");
+    EXPECT_EQ(main.GetField("6-RMD_Amt"), "$0");
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "0");
+    EXPECT_EQ(main.GetField("3-Year0"), "2011");
+    EXPECT_TRUE(program.IllustrationSaved);
+    main.Refresh();
+    driver.Pump();
+    EXPECT_FALSE(browser.IsShowing()) << "painting does not ask again";
+
+    Enter(main, kValidRmd);
+    driver.ExpectMessageBox("Software Exit", forms::vbYes);
+    driver.ExpectMessageBox("Illustration Data", forms::vbYes);
+    driver.ChooseMenuItem(main.mnuFileExit);
+    EXPECT_TRUE(app.Ended());
+    const std::vector<std::string> records = store::ReadIllustrationRecords();
+    ASSERT_EQ(records.size(), 1u);
+    const std::string& record = records[0];
+    EXPECT_EQ(record.substr(466, 10), "06/15/2011");  // 6-IllustrationDate
+    EXPECT_EQ(record.substr(476, 11), "$0         "); // 6-RMD_Amt
+    EXPECT_EQ(record.substr(460, 6), "1     ");       // 3-DatabaseIndex
+    EXPECT_EQ(record.substr(900, 20), "IRA                 ");
+    // The design texts of the hidden fields as a record would keep them.
+    for (const char* design : {"Record", "19 - Illus", "20-RMDAmoun"}) {
+        EXPECT_EQ(record.find(design), std::string::npos) << design;
+    }
+}
+
 TEST_F(StoredProgramTest, CompactionThatDropsTheCurrentRecordMakesItNewWithoutTheBrowser) {
     KeepRepresentative();
     frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
-    frmData& browser = store.DataWindow();
-    driver.WhenModal(browser, [&] { driver.Click(browser.cmdNew); });
-    main.Show();
-    driver.Pump();
+    const frmData& browser = store.DataWindow();
+    ShowAnsweringTheBrowser(main, &frmData::cmdNew);
     for (const char* first : {"Ann", "Bea"}) {
         driver.ChooseMenuItem(main.mnuFileNew);
         Enter(main, kValidRmd);
@@ -99,10 +132,7 @@ TEST_F(StoredProgramTest, CompactionThatDropsTheCurrentRecordMakesItNewWithoutTh
     ASSERT_EQ(main.GetField("3-DatabaseIndex"), "2");
     store::DeleteRecord(2);
 
-    driver.ExpectMessageBox("Compact Database", forms::vbYes);
-    driver.ExpectMessageBox("Compact Database Complete", forms::vbOK);
-    driver.OpenMenu(main.mnuOptions);
-    driver.ChooseMenuItem(main.mnuOptionsCompact);
+    CompactFromTheMenu(main);
     EXPECT_EQ(store::IllustrationRecordCount(), 1);
     EXPECT_EQ(main.GetField("3-DatabaseIndex"), "0");
     EXPECT_FALSE(program.IllustrationSaved);
@@ -180,6 +210,110 @@ TEST_F(StoredProgramTest, CancellingAnIncompleteRepresentativeEndsTheProgram) {
     EXPECT_TRUE(program.RepInfoCancelled);
     EXPECT_TRUE(app.Ended());
     EXPECT_FALSE(std::filesystem::exists(store::RepInfoFilePath()));
+}
+
+// "dataloc.txt" names a folder on drive C:, which is not mapped. Each operation on the data
+// fails by itself with its own trapped message, and the program goes on: the representative
+// comes from the shared profile, the browser lists nothing, and neither the representative's
+// Ok, nor the old file's move, nor a save ends the program.
+TEST_F(StoredProgramTest, ADataFolderOnADriveThatIsNotThereFailsEachOperationByItself) {
+    sandbox.SetEnvironment("TALLOWMERE_INSTALL_DIR", (sandbox.Root() / "install").string());
+    sandbox.WriteFile("install/dataloc.txt", "C:\\Data\\Quenbrook\r\n");
+    sandbox.WriteFile(sys::WindowsFolder().lexically_relative(sandbox.Root()) / "Hux.INI",
+                      "[Agent Information]\r\nFirst=Pat\r\nLast=Agent\r\nAddress=1 Main St\r\n"
+                      "City=Denver\r\nZip=80202\r\nState=5\r\n");
+    const std::filesystem::path oldFile = sys::ProgramFolder() / "Tallowmere.flt";
+    sandbox.WriteFile(oldFile.lexically_relative(sandbox.Root()), std::string(1000, '1'));
+    const std::string unavailable = "An error occurred. Type: 68.\r\nDevice unavailable\r\n";
+
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    frmData& browser = store.DataWindow();
+    driver.ExpectMessageBox("Error Moving Database", forms::vbOK);
+    driver.WhenModal(browser, [&] {
+        EXPECT_EQ(browser.Caption(), "0 Saved Illustrations");
+        driver.Click(browser.cmdNew);
+    });
+    main.Show();
+    driver.Pump();
+    ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+    EXPECT_EQ(driver.MessageBoxes()[0].prompt, unavailable);
+    EXPECT_TRUE(std::filesystem::exists(oldFile));
+    frmRepInfo& window = *store.RepresentativeWindow();
+    EXPECT_EQ(window.txtInput(0).Text(), "Pat");
+    EXPECT_EQ(window.cmboState.Text(), "CO");
+
+    driver.OpenMenu(main.mnuOptions);
+    EXPECT_FALSE(main.mnuOptionsCompact.Enabled());
+    driver.WhenModal(window, [&] {
+        driver.ExpectMessageBox("Error in RepWriteFlat", forms::vbOK);
+        driver.Click(window.cmdOK);
+        EXPECT_TRUE(window.IsShowing());
+        driver.Click(window.cmdCancel);
+    });
+    driver.ChooseMenuItem(main.mnuOptionsAdvisor);
+    ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+    EXPECT_EQ(driver.MessageBoxes()[1].prompt,
+              "Error type:  68\r\nError description: \"Device unavailable\"\r\n\r\n"
+              "File Path and Name: \"C:\\Data\\Quenbrook\\RepInfo.flt\"");
+
+    Enter(main, kValidRmd);
+    driver.ExpectMessageBox("Error Writing to Database", forms::vbOK);
+    driver.ChooseMenuItem(main.mnuFileSave);
+    ASSERT_EQ(driver.MessageBoxes().size(), 3u);
+    EXPECT_EQ(driver.MessageBoxes()[2].prompt, unavailable);
+    EXPECT_FALSE(program.IllustrationSaved);
+    EXPECT_FALSE(program.RepInfoCancelled);
+    EXPECT_FALSE(app.Ended());
+    EXPECT_FALSE(std::filesystem::exists(sys::DataFolder())) << "the default folder is not used";
+}
+
+// Compact is offered for a file of one record as the menu counts them: 600 bytes, not 500.
+TEST_F(StoredProgramTest, TheOptionsMenuCountsAPartialRecordFromHalfOn) {
+    KeepRepresentative();
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    ShowAnsweringTheBrowser(main, &frmData::cmdCancel);
+    for (const auto& [length, offered] : {std::pair{500, false}, std::pair{600, true}}) {
+        SCOPED_TRACE(length);
+        sandbox.WriteFile(store::IllustrationFilePath().lexically_relative(sandbox.Root()),
+                          std::string(static_cast<std::size_t>(length), '1'));
+        driver.OpenMenu(main.mnuOptions);
+        EXPECT_EQ(main.mnuOptionsCompact.Enabled(), offered);
+    }
+}
+
+// The representative record cannot be written (a folder stands in its place): the window says
+// so and stays open with everything the user typed, to be tried again or cancelled.
+TEST_F(StoredProgramTest, AFailedRepresentativeWriteKeepsTheWindowAndItsFields) {
+    const std::filesystem::path record = store::RepInfoFilePath();
+    std::filesystem::create_directories(record);
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    frmRepInfo& window = *store.RepresentativeWindow();
+    const std::vector<std::pair<int, std::string>> typed = {{0, "Pat"},       {2, "Agent"},
+                                                            {4, "Northgate"}, {9, "1 Main St"},
+                                                            {10, "Denver"},   {11, "80202"}};
+    driver.WhenModal(window, [&] {
+        for (const auto& [field, text] : typed) {
+            driver.SetText(window.txtInput(field), text);
+        }
+        driver.ExpectMessageBox("Error in RepWriteFlat", forms::vbOK);
+        driver.Click(window.cmdOK);
+        EXPECT_TRUE(window.IsShowing());
+        for (const auto& [field, text] : typed) {
+            EXPECT_EQ(window.txtInput(field).Text(), text) << field;
+        }
+        // Once the folder is gone the same Ok writes the record.
+        std::filesystem::remove(record);
+        driver.Click(window.cmdOK);
+        EXPECT_FALSE(window.IsShowing());
+    });
+    driver.WhenModal(store.DataWindow(), [&] { driver.Click(store.DataWindow().cmdCancel); });
+    main.Show();
+    driver.Pump();
+    ASSERT_EQ(driver.MessageBoxes().size(), 1u);
+    EXPECT_TRUE(driver.MessageBoxes()[0].prompt.starts_with("Error type: "));
+    EXPECT_EQ(testkit::ReadFileBytes(record).substr(51, 30), "Northgate                     ");
+    EXPECT_FALSE(app.Ended());
+    EXPECT_FALSE(program.RepInfoCancelled);
 }
 
 } // namespace

@@ -209,9 +209,10 @@ INT_PTR DialogBoxIndirectParamA(HINSTANCE instance, const DialogTemplate* dialog
         }
         UpdateWindow(hwnd);
     }
-    // The loop: each message passes the message-filter hooks, then the dialog's keyboard
-    // handling, then goes to its window. A quit message ends the loop and is posted again for
-    // the loop outside.
+    // The loop: each message passes the dialog's keyboard handling, which runs the
+    // message-filter hooks first, then goes to its window; a message for a window outside the
+    // dialog passes the hooks here. A quit message ends the loop and is posted again for the
+    // loop outside.
     MSG message;
     while ((window = LookupWindow(handle)) != nullptr && !window->dialogEnded) {
         BOOL got = GetMessageA(&message, nullptr, 0, 0);
@@ -222,13 +223,11 @@ INT_PTR DialogBoxIndirectParamA(HINSTANCE instance, const DialogTemplate* dialog
         if (got == -1) {
             break;
         }
-        if (CallMsgFilterA(&message, MSGF_DIALOGBOX)) {
+        if (IsDialogMessageA(hwnd, &message) || CallMsgFilterA(&message, MSGF_DIALOGBOX)) {
             continue;
         }
-        if (!IsDialogMessageA(hwnd, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
     }
     INT_PTR result = 0;
     if ((window = LookupWindow(handle)) != nullptr) {
@@ -331,6 +330,11 @@ BOOL IsDialogMessageA(HWND dialog, MSG* message) {
     if (message == nullptr || LookupWindow(dialog) == nullptr ||
         (message->hwnd != dialog && !IsChild(dialog, message->hwnd))) {
         return FALSE;
+    }
+    // The message-filter hooks see a dialog's messages first, in a modeless dialog as in a
+    // modal one; a message a hook takes is used up.
+    if (CallMsgFilterA(message, MSGF_DIALOGBOX)) {
+        return TRUE;
     }
     LRESULT code = SendMessageA(message->hwnd, WM_GETDLGCODE, message->wParam,
                                 reinterpret_cast<LPARAM>(message));
