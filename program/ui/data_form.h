@@ -13,6 +13,7 @@
 #include "platform/forms/message_box.h"
 #include "platform/forms/timer.h"
 
+#include <span>
 #include <string>
 
 namespace ui {
@@ -46,6 +47,9 @@ public:
     const std::string& TypeAheadPrefix() const { return prefix_; }
 
 private:
+    // Loads the control table; the grid's columns, in the order of the row's cells.
+    void DesignWindow();
+    static std::span<const forms::GridColumn> GridColumns();
     // The record position of the selected row; 0 when no row is selected.
     long long SelectedPosition() const;
     void SelectRow(int row);

@@ -82,6 +82,13 @@ struct BirthDateCheck {
     const char* incorrectSample;
 };
 
+// A check's message is shown only while the input tab `tab` can be seen and the saved-
+// illustration browser does not show.
+bool MessagesShown(const frmMain& main, int tab) {
+    return main.TabOne1.TabVisible(tab) &&
+           (main.DataBrowser == nullptr || !main.DataBrowser->IsShowing());
+}
+
 // The checks of one run of DefineVariables over the current illustration type. Each check
 // returns true when it failed and its message was shown.
 class Checks {
@@ -347,6 +354,17 @@ private:
                         "Invalid Contribution", "6-StretchAcctCont",
                         runtime::Format(limit, "####0"));
         }
+        // The income tax page compares the state's taxes: it needs the state.
+        if (main_.mnuReportTaxes.Checked() && runtime::Trim(main_.cmboState.Text()).empty()) {
+            if (MessagesShown(main_, tab_)) {
+                main_.TabOne1.SetCurrentTab(tab_);
+                main_.cmboState.SetFocus();
+                main_.App().MsgBox(Lines({"Please choose the State to use for the income tax",
+                                          "comparison page of the report."}),
+                                   forms::vbOKOnly | forms::vbExclamation, kMissingInformation);
+            }
+            return true;
+        }
         ValidatedInputs inputs;
         inputs.name = FullName("8-StretchPFirst", "8-StretchPMiddle", "8-StretchPLast");
         main_.validated = inputs;
@@ -523,8 +541,7 @@ bool DefineVariables(frmMain& main) {
 
 void ShowFieldMessage(frmMain& main, const std::string& message, const std::string& title, int tab,
                       std::string_view tag, const std::string& sample) {
-    if (!main.TabOne1.TabVisible(tab) ||
-        (main.DataBrowser != nullptr && main.DataBrowser->IsShowing())) {
+    if (!MessagesShown(main, tab)) {
         return;
     }
     for (int index = 0; index < illustration::kInputEndMarker; ++index) {

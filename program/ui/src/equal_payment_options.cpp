@@ -99,6 +99,14 @@ void RefreshEqualPaymentOptions(frmMain& main, calc::FactorLibrary& factors) {
             SetChoice(main, choice.joint, false);
         }
     }
+
+    // A choice that a rule closed, with its amount "0.00", is no longer the client's choice: the
+    // report must not name it.
+    for (int choice = 0; choice < kChoices; ++choice) {
+        if (main.optEqualPmt(choice).Value() && !main.optEqualPmt(choice).Enabled()) {
+            main.optEqualPmt(choice).SetValue(false);
+        }
+    }
 }
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #include "program/ui/src/form_record.h"
 
+#include "program/ui/equal_payment_options.h"
+
 #include "program/store/illustration_file.h"
 
 #include "platform/forms/check_box.h"
@@ -94,6 +96,10 @@ bool LoadRecordIntoForm(frmMain& main, std::string_view record, std::int64_t pos
     main.Suggestions.ForgetAll();
     ApplyLoadedControls(main, *loaded);
     main.SetupIllustrationType();
+    // A 72(t) illustration shows its payment amounts at once, not when a field is first left.
+    if (program.IllustrationType == illustration::IllustrationType::EqualPayments) {
+        RefreshEqualPaymentOptions(main);
+    }
     // Setting the controls raised their events, which count as edits.
     program.IllustrationSaved = true;
     return true;

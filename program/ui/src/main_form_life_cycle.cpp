@@ -129,7 +129,7 @@ void frmMain::FormPaint() {
         }
         if (Trimmed(representative->txtInput(0).Text()).empty()) {
             Program().RepInfoCancelled = false;
-            representative->Show(forms::ShowMode::Modal, this);
+            Store().ShowRepresentativeWindow(*this);
             if (Program().RepInfoCancelled) {
                 App().MsgBox(
                     "The " + std::string(sys::FileDescription()) +

@@ -69,9 +69,6 @@ void LoadWindow(frmRepInfo& window, forms::MessageBoxService& messages) {
         messages.ShowMessageBox(forms::MessageBoxRequest::FromStyle(
             error.what(), forms::vbOKOnly + forms::vbExclamation, "Error in LoadRepInfo"));
     }
-    const forms::Screen& screen = window.App().GetScreen();
-    window.SetLeft((screen.width - window.Width()) / 2);
-    window.SetTop((screen.height - window.Height()) / 2);
 }
 
 } // namespace

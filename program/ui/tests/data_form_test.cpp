@@ -1,3 +1,4 @@
+#include "program/ui/tests/saved_records.h"
 #include "program/ui/tests/stored_program.h"
 #include "program/ui/tests/valid_inputs.h"
 
@@ -16,31 +17,6 @@ namespace ui {
 namespace {
 
 using illustration::IllustrationType;
-
-// A saved illustration as the store writes it: `type`, the fields given and the status.
-std::string Record(IllustrationType type, const std::map<std::string, std::string>& values,
-                   char status = store::kLiveRecord) {
-    illustration::IllustrationFields fields;
-    for (int index = 0; index < illustration::kInputEndMarker; ++index) {
-        fields.SetText(index, "");
-    }
-    for (const auto& [tag, text] : values) {
-        illustration::SetField(fields, text, tag,
-                               [](const std::string& message) { ADD_FAILURE() << message; });
-    }
-    store::RecordControls controls;
-    controls.planTypes = {"Traditional IRA", "Inherited IRA"};
-    std::string record = store::BuildRecordFromForm(type, fields, controls);
-    record[0] = status;
-    return record;
-}
-
-void WriteIllustrationFile(const std::vector<std::string>& records) {
-    std::ofstream out(store::IllustrationFilePath(), std::ios::binary);
-    for (const std::string& record : records) {
-        out << record;
-    }
-}
 
 std::string StoredRecord(std::size_t position) {
     return testkit::ReadFileBytes(store::IllustrationFilePath())
@@ -121,6 +97,19 @@ TEST_F(BrowserTest, ListsTheLiveRecordsSortedByNameWithTheirPlaces) {
         EXPECT_TRUE(browser.cmdUndelete.Enabled());
         EXPECT_TRUE(browser.cmdOK.Enabled());
     });
+}
+
+// Enter opens the selected illustration; Esc closes the browser and opens nothing.
+TEST_F(BrowserTest, EnterOpensTheSelectedRowAndEscCloses) {
+    for (const int key : {13, 27}) {
+        SCOPED_TRACE(key);
+        frmMain& main = Browse([&](frmData& browser) {
+            driver.SelectGridRow(browser.VSFlexGrid1, 2); // "Smith, Ann", the RMD record
+            driver.PressKey(key);
+            EXPECT_FALSE(browser.IsShowing());
+        });
+        EXPECT_EQ(main.GetField("8-PartFirst"), key == 13 ? "Ann" : "");
+    }
 }
 
 TEST_F(BrowserTest, TypeAheadFindsTheFirstNameWithThePrefixUntilAPause) {
@@ -211,7 +200,8 @@ TEST_F(StoredProgramTest, AnAccountValueFromTheFileIsCheckedAsATypedOneIs) {
     stored["6-StretchAcctValue"] = "9e99";
     stored["6-StretchAcctCont"] = "$2,000";
     stored["6-IllustrationDate"] = "06/01/2011";
-    WriteIllustrationFile({Record(IllustrationType::Stretch, stored)});
+    WriteIllustrationFile(
+        {Record(IllustrationType::Stretch, RecordFields(stored.begin(), stored.end()))});
     const std::string file = testkit::ReadFileBytes(store::IllustrationFilePath());
     frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
     driver.WhenModal(store.DataWindow(), [&] {

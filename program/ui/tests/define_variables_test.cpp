@@ -45,6 +45,10 @@ struct Validation : InputWindow {
     Validation(IllustrationType type, const Fields& changes) : InputWindow(type) {
         Enter(ValidInputs(type));
         Enter(changes);
+        // The Stretch report's tax page compares the taxes of the client's state.
+        if (type == IllustrationType::Stretch) {
+            ChooseState("NY");
+        }
     }
 };
 
@@ -642,6 +646,32 @@ TEST(DefineVariables, TheEqualBeneficiaryDateIsErasedWhenItIsNoDate) {
     EXPECT_EQ(window.main.GetField("7-EqualSpouseDOB1"), "");
 }
 
+// The Stretch report's tax page compares the client's state's taxes: with that page in the
+// report an empty state is refused on the state list, without it the state is not needed.
+TEST(DefineVariables, TheStretchTaxPageNeedsTheState) {
+    for (const bool taxPage : {true, false}) {
+        SCOPED_TRACE(taxPage ? "tax page" : "no tax page");
+        InputWindow window(IllustrationType::Stretch);
+        window.Enter(kValidStretch);
+        window.main.mnuReportTaxes.SetChecked(taxPage);
+        window.driver.Focus(window.Field("8-StretchPFirst"));
+        if (taxPage) {
+            window.driver.ExpectMessageBox("Missing Required Information.", forms::vbOK);
+        }
+        EXPECT_EQ(DefineVariables(window.main), taxPage);
+        ASSERT_EQ(window.Boxes(), taxPage ? 1u : 0u);
+        if (taxPage) {
+            const auto& box = window.driver.MessageBoxes()[0];
+            EXPECT_EQ(box.prompt, Lines({"Please choose the State to use for the income tax",
+                                         "comparison page of the report."}));
+            EXPECT_EQ(box.icon, forms::MessageBoxIcon::Exclamation);
+            EXPECT_EQ(window.app.ActiveControl(), &window.main.cmboState);
+            EXPECT_EQ(window.main.TabOne1.CurrentTab(),
+                      static_cast<int>(IllustrationType::Stretch));
+        }
+    }
+}
+
 TEST(DefineVariables, TheSpouseWarningIsShownOnceAndSkippingTheSpouseSkipsItsChecks) {
     Validation window(IllustrationType::Stretch, {{"2-StretchSLEO", "20"}});
     window.driver.ExpectMessageBox("Non-Essential Spouse Life Expectancy", forms::vbOK);
@@ -683,6 +713,7 @@ TEST(DefineVariables, TheContributionLimitByYearAgeAndRoth) {
                      (c.roth ? " Roth" : ""));
         InputWindow window(IllustrationType::Stretch, {c.year, 6, 1, 9, 0, 0});
         window.Enter(kValidStretch);
+        window.ChooseState("NY");
         window.Enter({{"7-StretchPDOB", "01/01/" + std::to_string(c.birthYear)},
                       {"2-StretchPLEO", "10"},
                       {"2-StretchSLEO", "11"},

@@ -118,12 +118,46 @@ TEST(EqualPaymentOptions, WithoutABeneficiaryTheJointChoicesMoveToSingleLife) {
     }
 }
 
+// The report marks the selected choice as the client's: a choice that a rule closes, and that
+// shows "0.00", must not stay selected.
+TEST(EqualPaymentOptions, AChoiceThatARuleClosesIsCleared) {
+    struct Case {
+        const char* why;
+        int chosen;
+        bool rmdOnly;
+        Fields changes;
+        int selected; // -1: none
+    };
+    const Case cases[] = {
+        {"fixed single life, then RMD only", 3, true, {}, -1},
+        {"annuitization, then RMD only", 6, true, {}, -1},
+        {"RMD uniform lifetime, then RMD only", 1, true, {}, 1},
+        {"no first name", 4, false, {{"8-EqualFirst", ""}}, -1},
+        {"fixed joint without a beneficiary", 5, false, {{"7-EqualSpouseDOB1", ""}}, 3},
+        {"fixed joint without a beneficiary, RMD only", 5, true, {{"7-EqualSpouseDOB1", ""}}, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        PaymentWindow window(c.changes);
+        window.main.optEqualPmt(c.chosen).SetValue(true);
+        window.main.chkRMDOnce.SetValue(c.rmdOnly ? forms::vbChecked : forms::vbUnchecked);
+        RefreshEqualPaymentOptions(window.main);
+        for (int choice = 0; choice < 7; ++choice) {
+            SCOPED_TRACE(choice);
+            EXPECT_EQ(window.main.optEqualPmt(choice).Value(), choice == c.selected);
+        }
+    }
+}
+
 TEST(EqualPaymentOptions, AClickOnThePaymentFrameRefreshesTheChoices) {
-    PaymentWindow window(Fields{{"8-EqualFirst", ""}});
-    window.driver.Click(window.main.Frame1(14));
-    window.ExpectChoices(kAll); // the design state: only the payment frame refreshes
-    window.driver.Click(window.main.Frame1(15));
+    // The window showed with the focus in the empty first name, which closed the choices; the
+    // inputs came after.
+    PaymentWindow window;
     window.ExpectChoices(kNone);
+    window.driver.Click(window.main.Frame1(14));
+    window.ExpectChoices(kNone); // only the frame around the choices refreshes them
+    window.driver.Click(window.main.Frame1(15));
+    window.ExpectChoices(kAll);
 }
 
 TEST(EqualPaymentOptions, LeavingAnyInputRefreshesTheChoices) {

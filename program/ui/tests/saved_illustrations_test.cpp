@@ -1,4 +1,5 @@
 #include "program/ui/tests/stored_program.h"
+#include "program/ui/tests/tab_walk.h"
 
 #include "program/calc/formatting.h"
 #include "program/store/illustration_file.h"
@@ -118,6 +119,54 @@ TEST_F(StoredProgramTest, TheBrowserCancelledAtStartLeavesANewIllustration) {
     }
 }
 
+// A saved 72(t) illustration shows its payment amounts as soon as it is opened, with the choice
+// it was saved with.
+TEST_F(StoredProgramTest, ASavedEqualIllustrationOpensWithItsPaymentAmounts) {
+    KeepRepresentative();
+    frmMain& main = MainWindow(IllustrationType::EqualPayments);
+    frmData& browser = store.DataWindow();
+    driver.WhenModal(browser, [&] { driver.Click(browser.cmdNew); });
+    main.Show();
+    driver.Pump();
+    Enter(main, {{"8-EqualFirst", "John"},
+                 {"8-EqualLast", "Sample"},
+                 {"7-EqualDOB", "01/01/1950"},
+                 {"7-EqualSpouseDOB1", "01/01/1952"},
+                 {"8-EqualPlanName", "IRA Plan"},
+                 {"7-EqualDate", "06/01/2011"},
+                 {"6-EqualAcctValue1", "$100,000"},
+                 {"6-EqualAcctValue2", "$100,000"},
+                 {"1-EqualROR", "4.00%"}});
+    main.optEqualPmt(4).SetValue(true);
+    driver.ChooseMenuItem(main.mnuFileSave);
+    ASSERT_EQ(store::IllustrationRecordCount(), 1);
+
+    // The focus back from the browser lands in the balance, whose entry does not refresh the
+    // choices.
+    driver.ChooseMenuItem(main.mnuFileNewEqual);
+    for (int choice = 0; choice < 7; ++choice) {
+        SCOPED_TRACE(choice);
+        EXPECT_EQ(main.lblEqualPmt(choice).Caption(), "0.00"); // nothing of the one before
+        EXPECT_FALSE(main.optEqualPmt(choice).Value());
+    }
+    driver.Focus(main.txtInput(main.SetIndex("6-EqualAcctValue1")));
+    driver.WhenModal(browser, [&] {
+        driver.SelectGridRow(browser.VSFlexGrid1, 1);
+        driver.Click(browser.cmdOK);
+    });
+    driver.ChooseMenuItem(main.mnuFileLoad);
+    ASSERT_EQ(main.GetField("8-EqualFirst"), "John");
+    EXPECT_TRUE(main.optEqualPmt(4).Value());
+    for (int choice = 0; choice < 7; ++choice) {
+        SCOPED_TRACE(choice);
+        const std::string amount = main.GetField("R-Payment" + std::to_string(choice + 1));
+        EXPECT_TRUE(amount.starts_with("$")) << amount;
+        EXPECT_EQ(main.lblEqualPmt(choice).Caption(), amount);
+    }
+    EXPECT_TRUE(program.IllustrationSaved);
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
 TEST_F(StoredProgramTest, CompactionThatDropsTheCurrentRecordMakesItNewWithoutTheBrowser) {
     KeepRepresentative();
     frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
@@ -178,6 +227,37 @@ TEST_F(StoredProgramTest, TheRepresentativeIsAskedForSavedAndReadBack) {
     EXPECT_EQ(window.txtInput(11).Text(), "80202");
     EXPECT_EQ(window.cmboState.Text(), "AL"); // the empty profile's state index 0
     EXPECT_FALSE(program.RepInfoCancelled);
+}
+
+// The representative window opens over the middle of the main window with the focus in the
+// first name; Tab runs down the fields, then to Ok and Cancel.
+TEST_F(StoredProgramTest, TheRepresentativeWindowOpensOverTheMainWindowInItsFirstField) {
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    frmRepInfo& window = *store.RepresentativeWindow();
+    std::vector<std::string> walk;
+    int left = 0;
+    int top = 0;
+    driver.WhenModal(window, [&] {
+        left = window.Left();
+        top = window.Top();
+        walk = TabWalk(driver, app, 17);
+        for (const int field : {0, 2, 9, 10, 11}) {
+            driver.SetText(window.txtInput(field), "x");
+        }
+        driver.Click(window.cmdOK);
+    });
+    driver.WhenModal(store.DataWindow(), [&] { driver.Click(store.DataWindow().cmdCancel); });
+    main.Show();
+    driver.Pump();
+    EXPECT_EQ(walk, (std::vector<std::string>{
+                        "txtInput(0)", "txtInput(1)", "txtInput(2)", "txtInput(3)", "txtInput(4)",
+                        "txtInput(5)", "txtInput(6)", "txtInput(7)", "txtInput(8)", "txtInput(9)",
+                        "txtInput(10)", "cmboState", "txtInput(11)", "cmdOK", "cmdCancel",
+                        "txtInput(0)", "txtInput(1)"}));
+    // The main window at its first place, 1,1 and 8370 x 8775 with an inside of 8250 x 8010;
+    // the representative window 6540 x 5985: halves round to even.
+    EXPECT_EQ(left, 1 + 855);
+    EXPECT_EQ(top, 1 + 1012);
 }
 
 TEST_F(StoredProgramTest, BeforeTheRecordExistsTheSharedProfileNamesTheRepresentative) {
