@@ -374,6 +374,7 @@ TEST_F(MainWindowTest, TheGraphPageFollowsTheWindow) {
     for (const auto& [tag, text] : kValidInputs[3]) {
         main.SetField(text, tag);
     }
+    window.ChooseState("NY");
     window.driver.ChooseTab(main.TabOne1, 5);
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));

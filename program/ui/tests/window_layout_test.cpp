@@ -227,6 +227,14 @@ protected:
         for (const auto& [tag, text] : kWidestInputs[static_cast<int>(type)]) {
             main.SetField(text, tag);
         }
+        // The state list shows its longest entry; the Stretch tax page needs a state.
+        int widestState = 0;
+        for (int item = 1; item < main.cmboState.ListCount(); ++item) {
+            if (main.cmboState.List(item).size() > main.cmboState.List(widestState).size()) {
+                widestState = item;
+            }
+        }
+        main.cmboState.SetListIndex(widestState);
         return main;
     }
 
