@@ -6,7 +6,7 @@
 #include "platform/testing/export_list.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
-#include "platform/win32/window_host.h"
+#include "platform/win32/testing/dialog_driver.h"
 
 #include <dlfcn.h>
 
@@ -66,26 +66,20 @@ TEST(VistelLibrary, UtilityLibraryShowsItsMessagesInThisLibrarysBox) {
         reinterpret_cast<int (*)(UtilDate*, const char*, HWND)>(dlsym(umbrant, "_UtilString2Date"));
     ASSERT_NE(toDate, nullptr);
 
-    static std::string shownCaption;
-    static HWND shownButton;
-    shownCaption.clear();
-    win32::SetMessageWait([](int) {
-        if (!shownCaption.empty()) {
-            return false;
-        }
-        const HWND box = win32::VisibleTopLevelWindows().back();
-        char caption[64] = {};
-        GetWindowTextA(box, caption, sizeof caption);
-        shownCaption = caption;
-        shownButton = GetDlgItem(box, 100);
-        win32::PostKeyInput(WM_KEYDOWN, VK_RETURN);
-        return true;
-    });
+    std::string shownCaption;
+    HWND shownButton = nullptr;
     const HWND owner = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20,
                                        nullptr, nullptr, nullptr, nullptr);
-    UtilDate date{};
-    EXPECT_EQ(toDate(&date, "not a date", owner), 1);
-    win32::SetMessageWait(nullptr);
+    {
+        win32::testing::DialogDriver user;
+        user.Then([&](HWND box) {
+            shownCaption = win32::testing::WindowText(box);
+            shownButton = GetDlgItem(box, 100);
+            win32::testing::PressKey(VK_RETURN);
+        });
+        UtilDate date{};
+        EXPECT_EQ(toDate(&date, "not a date", owner), 1);
+    }
     EXPECT_EQ(shownCaption, "Entry Error");
     EXPECT_NE(shownButton, nullptr);
     DestroyWindow(owner);

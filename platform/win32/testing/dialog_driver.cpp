@@ -108,6 +108,14 @@ void PressKey(int virtualKey) {
     PostKeyInput(WM_KEYUP, virtualKey);
 }
 
+Step TypeKeys(std::vector<int> keys) {
+    return [keys = std::move(keys)](HWND /*topmost*/) {
+        for (const int key : keys) {
+            PressKey(key);
+        }
+    };
+}
+
 void ClickCentre(HWND control) {
     const HWND root = GetAncestor(control, GA_ROOT);
     RECT area{};

@@ -86,6 +86,9 @@ private:
 
 // Input as a user gives it, posted to the focus window or to the window under the mouse.
 void PressKey(int virtualKey);
+// The step that presses `keys` one after the other. Keys go to the focus window of the moment they
+// are typed, so a key that moves the focus ends what one step should type.
+Step TypeKeys(std::vector<int> keys);
 // A left click at the centre of `control`, through its top-level window.
 void ClickCentre(HWND control);
 void ClickDialogItem(HWND dialog, int id);
