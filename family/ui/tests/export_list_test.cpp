@@ -6,6 +6,7 @@
 #include "platform/testing/export_list.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
+#include "platform/win32/library_entry.h"
 #include "platform/win32/testing/dialog_driver.h"
 
 #include <dlfcn.h>
@@ -124,7 +125,7 @@ TEST(VistelLibrary, VersionCopiesAsStrncpyWould) {
 // The loader cannot be told to refuse the library: a failed set-up leaves a line on standard
 // error and exports that answer their failures.
 TEST(VistelLibrary, FailedSetUpIsReportedAndTheExportsFail) {
-    const HINSTANCE instance = vistel::OwnInstance();
+    const HINSTANCE instance = win32::ThisModule();
     WNDCLASSA taken{};
     taken.lpfnWndProc = DefWindowProcA;
     taken.hInstance = instance;
@@ -132,7 +133,7 @@ TEST(VistelLibrary, FailedSetUpIsReportedAndTheExportsFail) {
     ASSERT_NE(RegisterClassA(&taken), 0);
 
     testing::internal::CaptureStderr();
-    EXPECT_EQ(DllEntryPoint(instance, vistel::kProcessAttach, nullptr), TRUE);
+    EXPECT_EQ(DllEntryPoint(instance, DLL_PROCESS_ATTACH, nullptr), TRUE);
     const std::string error = testing::internal::GetCapturedStderr();
     EXPECT_EQ(error, "System Error: Could not create the TabWindow class.\n");
 
@@ -144,7 +145,7 @@ TEST(VistelLibrary, FailedSetUpIsReportedAndTheExportsFail) {
         EXPECT_EQ(shared, nullptr);
     }
     DestroyWindow(parent);
-    DllEntryPoint(instance, vistel::kProcessDetach, nullptr);
+    DllEntryPoint(instance, DLL_PROCESS_DETACH, nullptr);
     EXPECT_TRUE(UnregisterClassA("KemTabWndClass", instance));
 }
 

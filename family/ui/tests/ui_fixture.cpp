@@ -2,18 +2,19 @@
 
 #include "family/ui/src/library_state.h"
 #include "family/ui/vistel.h"
+#include "platform/win32/library_entry.h"
 #include "platform/win32/window_host.h"
 
 namespace vistel_test {
 
 void LibraryFixture::SetUp() {
-    DllEntryPoint(vistel::OwnInstance(), vistel::kProcessAttach, nullptr);
+    DllEntryPoint(win32::ThisModule(), DLL_PROCESS_ATTACH, nullptr);
     ASSERT_TRUE(vistel::Library().ready);
 }
 
 void LibraryFixture::TearDown() {
     win32::SetMessageWait(nullptr);
-    DllEntryPoint(vistel::OwnInstance(), vistel::kProcessDetach, nullptr);
+    DllEntryPoint(win32::ThisModule(), DLL_PROCESS_DETACH, nullptr);
 }
 
 namespace {
