@@ -83,6 +83,7 @@ public:
         composer_.Compose(composition);
     }
     int PageCount() const override { return composer_.PageCount(); }
+    std::string PrinterName() const override { return composer_.PrinterName(); }
     void Print() override { composer_.Print(); }
     void ExportPdf(const fs::path& path) override { composer_.ExportPdf(path); }
 

@@ -1,5 +1,6 @@
-// Opens arbitrary bytes as an archive, extracts every member and then adds a file to it: the
-// zip component must answer each with a result, whatever the bytes, and never crash.
+// Opens arbitrary bytes as an archive, reads its first member into memory (as a restore does),
+// extracts every member and then adds a file to it: the zip component must answer each with a
+// result, whatever the bytes, and never crash.
 #include "platform/zip/zip_archive.h"
 
 #include <cstdint>
@@ -25,6 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     std::ofstream(added) << "a record to add";
 
+    std::string contents;
+    archive::ReadMember(archivePath, "*", "", contents);
     archive::ExtractMember(archivePath, "*", extracted, archive::kResourcePassword);
     archive::AddFile(archivePath, added, "");
 

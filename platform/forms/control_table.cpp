@@ -1,7 +1,10 @@
 #include "platform/forms/control_table.h"
 
+#include <charconv>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 
@@ -31,6 +34,27 @@ std::vector<std::string> SplitTabCaptions(std::string_view captions) {
     }
 }
 
+// The array and index of a row's name "txtInput(3)"; nullopt for a plain name. A name with a
+// bracket that is not one array element is returned as index -1.
+struct ElementName {
+    std::string_view array;
+    int index = -1;
+};
+
+std::optional<ElementName> ParseElementName(std::string_view name) {
+    const std::size_t open = name.find('(');
+    if (open == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view digits = name.substr(open + 1, name.size() - open - 2);
+    int index = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
+    const bool wellFormed = open > 0 && name.back() == ')' && !digits.empty() &&
+                            error == std::errc() && end == digits.data() + digits.size() &&
+                            index >= 0;
+    return ElementName{name.substr(0, open), wellFormed ? index : -1};
+}
+
 bool HoldsControls(ControlKind kind) {
     return kind == ControlKind::Frame || kind == ControlKind::PictureBox ||
            kind == ControlKind::Resizer || kind == ControlKind::TabControl;
@@ -43,25 +67,62 @@ bool HasCaption(ControlKind kind) {
            kind != ControlKind::Timer && kind != ControlKind::PrintDocumentView;
 }
 
+bool HasAlignment(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::Label;
+}
+
+// Lines, menus and timers have no place of their own on the form (a line has its two ends).
+bool IsPlaced(ControlKind kind) {
+    return kind != ControlKind::Line && kind != ControlKind::Menu && kind != ControlKind::Timer;
+}
+
+bool CanBePlaced(ControlKind kind) {
+    return kind != ControlKind::Menu && kind != ControlKind::Timer &&
+           kind != ControlKind::TabControl;
+}
+
 [[noreturn]] void Reject(const ControlRow& row, const std::string& why) {
     throw std::invalid_argument("control table row \"" + std::string(row.name) + "\": " + why);
 }
 
-// Checks every row before any control is made, so that a bad table adds nothing.
-void CheckRows(Form& form, std::span<const ControlRow> rows) {
+// Checks every row before any control is made or moved, so that a bad table changes nothing.
+void CheckRows(Form& form, std::span<const ControlRow> rows, ExistingNames existing) {
     std::map<std::string, Known, std::less<>> known;
     for (Control* control : form.Controls()) {
         const int tabs = control->Kind() == ControlKind::TabControl
                              ? static_cast<TabControl*>(control)->TabCount()
                              : 0;
-        known.emplace(control->Name(), Known{control->Kind(), tabs});
+        known.emplace(control->DisplayName(), Known{control->Kind(), tabs});
     }
+    std::set<std::string_view> named;
     for (const ControlRow& row : rows) {
-        if (row.name.empty() || known.contains(row.name)) {
-            Reject(row, "the name is empty or taken");
+        if (row.name.empty() || !named.insert(row.name).second) {
+            Reject(row, "the name is empty or named twice");
+        }
+        const auto found = known.find(row.name);
+        const std::optional<ElementName> element = ParseElementName(row.name);
+        if (found != known.end()) {
+            if (existing == ExistingNames::Refused) {
+                Reject(row, "the name is taken");
+            }
+            if (found->second.kind != row.kind) {
+                Reject(row, "the form's control of that name is of another kind");
+            }
+            if (!CanBePlaced(row.kind)) {
+                Reject(row, "this kind of control cannot be placed");
+            }
+        } else if (element) {
+            Reject(row, element->index < 0 ? "the name is no array element"
+                                           : "the form has no such array element");
         }
         if (!row.caption.empty() && !HasCaption(row.kind)) {
             Reject(row, "this kind of control has no caption");
+        }
+        if (row.alignment != Alignment::Left && !HasAlignment(row.kind)) {
+            Reject(row, "this kind of control has no alignment");
+        }
+        if (!row.toolTip.empty() && !IsPlaced(row.kind)) {
+            Reject(row, "this kind of control has no tool tip");
         }
         if (row.kind == ControlKind::TabControl && row.caption.empty()) {
             Reject(row, "a tab control needs its tab captions");
@@ -91,57 +152,40 @@ void CheckRows(Form& form, std::span<const ControlRow> rows) {
     }
 }
 
-Control* FindControl(Form& form, std::string_view name) {
+Control* FindControl(Form& form, std::string_view displayName) {
     for (Control* control : form.Controls()) {
-        if (control->Name() == name) {
+        if (control->DisplayName() == displayName) {
             return control;
         }
     }
     return nullptr;
 }
 
-template <class T>
-std::unique_ptr<Control> WithCaption(Form& form, const ControlRow& row) {
-    auto control = std::make_unique<T>(form, std::string(row.name));
-    control->SetCaption(std::string(row.caption));
-    return control;
-}
-
+// A new control of the row's kind, bare but for what its kind needs from birth: a tab control's
+// tabs, a menu's parent.
 std::unique_ptr<Control> CreateControl(Form& form, const ControlRow& row) {
     const std::string name(row.name);
     switch (row.kind) {
-    case ControlKind::TextBox: {
-        auto box = std::make_unique<TextBox>(form, name);
-        box->SetText(std::string(row.caption));
-        return box;
-    }
+    case ControlKind::TextBox:
+        return std::make_unique<TextBox>(form, name);
     case ControlKind::Label:
-        return WithCaption<Label>(form, row);
+        return std::make_unique<Label>(form, name);
     case ControlKind::Frame:
-        return WithCaption<Frame>(form, row);
-    case ControlKind::Line: {
-        auto line = std::make_unique<Line>(form, name);
-        line->SetX1(row.position.left);
-        line->SetY1(row.position.top);
-        line->SetX2(row.position.left + row.position.width);
-        line->SetY2(row.position.top + row.position.height);
-        return line;
-    }
+        return std::make_unique<Frame>(form, name);
+    case ControlKind::Line:
+        return std::make_unique<Line>(form, name);
     case ControlKind::Resizer:
         return std::make_unique<Resizer>(form, name);
     case ControlKind::CommandButton:
-        return WithCaption<CommandButton>(form, row);
+        return std::make_unique<CommandButton>(form, name);
     case ControlKind::CheckBox:
-        return WithCaption<CheckBox>(form, row);
+        return std::make_unique<CheckBox>(form, name);
     case ControlKind::OptionButton:
-        return WithCaption<OptionButton>(form, row);
+        return std::make_unique<OptionButton>(form, name);
     case ControlKind::ListBox:
         return std::make_unique<ListBox>(form, name);
-    case ControlKind::ComboBox: {
-        auto combo = std::make_unique<ComboBox>(form, name);
-        combo->SetText(std::string(row.caption));
-        return combo;
-    }
+    case ControlKind::ComboBox:
+        return std::make_unique<ComboBox>(form, name);
     case ControlKind::HScrollBar:
         return std::make_unique<HScrollBar>(form, name);
     case ControlKind::PictureBox:
@@ -158,9 +202,7 @@ std::unique_ptr<Control> CreateControl(Form& form, const ControlRow& row) {
         return std::make_unique<Grid>(form, name);
     case ControlKind::Menu: {
         auto* parent = static_cast<Menu*>(FindControl(form, row.container));
-        auto menu = std::make_unique<Menu>(form, name, parent);
-        menu->SetCaption(std::string(row.caption));
-        return menu;
+        return std::make_unique<Menu>(form, name, parent);
     }
     case ControlKind::Timer:
         return std::make_unique<Timer>(form, name);
@@ -170,29 +212,99 @@ std::unique_ptr<Control> CreateControl(Form& form, const ControlRow& row) {
     throw std::logic_error("control table: unknown control kind");
 }
 
+// The row's caption (a starting text for text and combo boxes) and alignment onto its control.
+void ApplyText(Control& control, const ControlRow& row, bool created) {
+    const std::string caption(row.caption);
+    const bool keep = caption.empty() && !created;
+    switch (row.kind) {
+    case ControlKind::TextBox: {
+        auto& box = static_cast<TextBox&>(control);
+        if (!keep) {
+            box.SetText(caption);
+        }
+        box.SetAlignment(row.alignment);
+        return;
+    }
+    case ControlKind::ComboBox:
+        if (!keep) {
+            static_cast<ComboBox&>(control).SetText(caption);
+        }
+        return;
+    case ControlKind::Label:
+    case ControlKind::Frame: {
+        auto& label = static_cast<Label&>(control);
+        if (!keep) {
+            label.SetCaption(caption);
+        }
+        label.SetAlignment(row.alignment);
+        return;
+    }
+    case ControlKind::CommandButton:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+        if (!keep) {
+            static_cast<Button&>(control).SetCaption(caption);
+        }
+        return;
+    case ControlKind::Menu:
+        static_cast<Menu&>(control).SetCaption(caption);
+        return;
+    default:
+        return; // no caption (CheckRows refused one), or the tab captions the tabs were made with
+    }
+}
+
 } // namespace
 
-std::vector<Control*> LoadControls(Form& form, std::span<const ControlRow> rows) {
-    CheckRows(form, rows);
-    std::vector<Control*> created;
-    for (const ControlRow& row : rows) {
-        std::unique_ptr<Control> control = CreateControl(form, row);
-        const bool placed = row.kind != ControlKind::Line && row.kind != ControlKind::Menu &&
-                            row.kind != ControlKind::Timer;
-        if (placed) {
+std::vector<Control*> LoadControls(Form& form, std::span<const ControlRow> rows,
+                                   ExistingNames existing) {
+    CheckRows(form, rows, existing);
+    const int firstTabIndex = static_cast<int>(form.Controls().size());
+    std::vector<Control*> loaded;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ControlRow& row = rows[i];
+        Control* control = FindControl(form, row.name);
+        const bool created = control == nullptr;
+        std::unique_ptr<Control> made;
+        if (created) {
+            made = CreateControl(form, row);
+            control = made.get();
+        }
+        ApplyText(*control, row, created);
+        if (IsPlaced(row.kind)) {
             control->Move(row.position.left, row.position.top, row.position.width,
                           row.position.height);
+            control->SetToolTipText(std::string(row.toolTip));
+        } else if (row.kind == ControlKind::Line) {
+            auto& line = static_cast<Line&>(*control);
+            line.SetX1(row.position.left);
+            line.SetY1(row.position.top);
+            line.SetX2(row.position.left + row.position.width);
+            line.SetY2(row.position.top + row.position.height);
         }
         if (!row.container.empty() && row.kind != ControlKind::Menu) {
             control->SetContainer(*FindControl(form, row.container), row.tab);
         }
-        if (row.tabIndex >= 0) {
-            control->SetTabIndex(row.tabIndex);
+        control->SetTabIndex(row.tabIndex >= 0 ? row.tabIndex
+                                               : firstTabIndex + static_cast<int>(i));
+        loaded.push_back(control);
+        // Owned once its values are set: a form whose design has ended keeps them as the design.
+        if (made) {
+            form.Own(std::move(made));
         }
-        created.push_back(control.get());
-        form.Own(std::move(control));
     }
-    return created;
+    return loaded;
+}
+
+std::vector<int> ElementIndices(std::span<const ControlRow> rows, std::string_view arrayName) {
+    std::vector<int> indices;
+    for (const ControlRow& row : rows) {
+        const std::optional<ElementName> element = ParseElementName(row.name);
+        if (element && element->array == arrayName && element->index >= 0) {
+            indices.push_back(element->index);
+        }
+    }
+    return indices;
 }
 
 } // namespace forms

@@ -183,13 +183,17 @@ public:
     // The same, encoded as a PNG file's bytes.
     std::string RenderPagePng(int page, double dotsPerInch) const;
     // Dispatch id 70: prints every page through platform/printing, as one PDF job named by the
-    // document name, on `printer` (the first printer of the list when empty). No printer, or a
-    // failure to submit, is run-time error 482 (printer error).
+    // document name, on `printer` (the user's default printer when empty). No such printer, no
+    // default printer, or a failure to submit, is run-time error 482 (printer error).
     void Print(std::string_view printer = {}) const;
 
 private:
     struct State;
     std::unique_ptr<State> state_;
 };
+
+// The name of the printer Print prints on by default: the user's default printer; empty when
+// none is chosen.
+std::string DefaultPrinterName();
 
 } // namespace printdoc

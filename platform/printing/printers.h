@@ -37,6 +37,11 @@ std::vector<PrinterInfo> ListPrinters();
 // The printer of that name in the list, the name compared without regard to case.
 std::optional<PrinterInfo> FindPrinter(const std::string& name);
 
+// The user's default printer: the file printer while it is set, else the destination CUPS
+// takes as the default (the user's lpoptions, PRINTER or LPDEST, then the server's default).
+// Nothing when no default is chosen, as CUPS's own commands then have none either.
+std::optional<PrinterInfo> DefaultPrinter();
+
 // The answer for WIN.INI's [Devices] section: one key per printer, its name, with the value
 // "<driver>,<port>".
 struct DeviceEntry {

@@ -2,12 +2,12 @@
 
 #include "platform/system/os_error.h"
 #include "platform/system/src/descriptor_io.h"
+#include "platform/system/src/temporary_files.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <optional>
 #include <string>
@@ -21,9 +21,6 @@ namespace {
 
 // As many links in a row as the kernel itself follows before it gives up (ELOOP).
 constexpr int kMaxLinksFollowed = 40;
-
-// Distinguishes the temporary files of one process; the process id distinguishes processes.
-std::atomic<unsigned> temporaryCounter{0};
 
 // The file that `target` names: symbolic links are followed one by one (a relative link from
 // the link's own folder), so that the file a link points to is replaced and the link stays.
@@ -40,13 +37,6 @@ fs::path FollowLinks(fs::path target) {
     ThrowOsError(ELOOP, target);
 }
 
-// A short name, whatever the target's: a target name as long as the file system allows must
-// still leave room for the temporary one.
-fs::path TemporaryBeside(const fs::path& target) {
-    return target.parent_path() /
-           (".tmp-" + std::to_string(getpid()) + "-" + std::to_string(temporaryCounter++));
-}
-
 // Makes the rename itself durable. A file system that cannot sync a folder still renamed the
 // file, so failure here is not reported.
 void SyncFolder(const fs::path& folder) {
@@ -61,8 +51,10 @@ void SyncFolder(const fs::path& folder) {
 } // namespace
 
 AtomicFile::AtomicFile(const fs::path& target) : target_(FollowLinks(target)), descriptor_(-1) {
+    // What an earlier writer killed in the middle left here goes first.
+    RemoveStaleTemporaryFiles(target_.parent_path());
     for (;;) {
-        temporary_ = TemporaryBeside(target_);
+        temporary_ = TemporaryFileIn(target_.parent_path());
         descriptor_ = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor_ >= 0) {
             return;

@@ -4,6 +4,9 @@
 // file keeps its permission bits; a symbolic link is followed, and the file it points to is
 // replaced while the link stays a link. The temporary file's name is short, so that a target
 // name as long as the file system allows works.
+//
+// A writer killed before its rename leaves its temporary file behind; the next writer of the
+// folder removes the temporary files of processes that no longer run.
 #pragma once
 
 #include <filesystem>

@@ -3,6 +3,7 @@
 #include "platform/system/os_error.h"
 #include "platform/system/src/descriptor_io.h"
 #include "platform/system/src/open_regular_file.h"
+#include "platform/system/src/temporary_files.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,6 +44,9 @@ RecordFile::RecordFile(const fs::path& path, std::size_t recordLength, RecordAcc
     : path_(path), recordLength_(recordLength), access_(access) {
     if (recordLength_ == 0 || recordLength_ > kLongestRecord) {
         ThrowBadRecordLength(path_, recordLength_);
+    }
+    if (access_ == RecordAccess::ReadWrite) {
+        RemoveStaleTemporaryFiles(path_.parent_path());
     }
     file_ = OpenRegularFile(path_, access_ == RecordAccess::Read ? FileAccess::Read
                                                                  : FileAccess::ReadWrite);

@@ -15,6 +15,8 @@
 //   file's, are error 59, bad record length.
 // - A write that fails part-way (a full disk) leaves the file as it was: the record's old bytes
 //   are put back, and a file that grew is cut back to its old length.
+// - Opening for writing removes the temporary files that atomic writers killed in the middle
+//   left in the file's folder (atomic_file.h).
 #pragma once
 
 #include "platform/system/file_descriptor.h"

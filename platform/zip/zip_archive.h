@@ -12,6 +12,7 @@
 #include "platform/zip/zip_result.h"
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace archive {
@@ -26,6 +27,11 @@ inline constexpr std::string_view kResourcePassword = "Brisel";
 // gives its failure, and members extracted before it stay in the folder.
 ZipResult ExtractMember(const std::filesystem::path& archivePath, std::string_view memberName,
                         const std::filesystem::path& targetFolder, std::string_view password);
+
+// Reads the member `memberName` of the archive (its first match, as ExtractMember matches
+// names, wildcards included) whole into `contents`, which is empty unless the answer is success.
+ZipResult ReadMember(const std::filesystem::path& archivePath, std::string_view memberName,
+                     std::string_view password, std::string& contents);
 
 // Adds `file` to the archive under its bare name, creating the archive when it does not exist
 // and replacing every member of the same bare name when it does. A non-empty `password`

@@ -26,7 +26,8 @@ struct RepresentativeInfo {
 inline constexpr const char* kRepresentativeSeparator = " \\bullet  ";
 
 // Name, agency and address, a paragraph break, then the contact numbers with their labels. An
-// item counts when it holds more than blanks, and is written as it stands. The state follows the
+// item counts when it holds more than blanks, and is written as it stands, escaped for rich
+// text. The state follows the
 // city (even when empty) and is left out without a city; a trailing separator is removed.
 std::string BuildRepresentativeLine(const RepresentativeInfo& info);
 

@@ -37,6 +37,9 @@ struct Composition {
     // on, lies in the work folder as "RMDGraph.bmp".
     std::filesystem::path resourceArchive;
     std::filesystem::path workFolder;
+    // The document's name, which titles the PDF file and names the print job: the program's
+    // file description.
+    std::string documentName;
     // The footer: the illustration date as a long date ("January 5, 2004"), and the program's
     // label and version ("Tallowmere Version 1.4").
     std::string illustrationDate;
@@ -56,7 +59,9 @@ public:
     virtual void Compose(const Composition& composition) = 0;
     // The number of pages of the composed document; 0 when there is none.
     virtual int PageCount() const = 0;
-    // Prints the composed document.
+    // The printer Print prints on: the user's default printer; empty when none is chosen.
+    virtual std::string PrinterName() const = 0;
+    // Prints the composed document on the user's default printer.
     virtual void Print() = 0;
     // Writes the composed document as a PDF file at `path`, replaced atomically.
     virtual void ExportPdf(const std::filesystem::path& path) = 0;

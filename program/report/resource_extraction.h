@@ -4,6 +4,8 @@
 // pattern), unless the caller keeps them.
 #pragma once
 
+#include "program/report/report_error.h"
+
 #include "platform/zip/zip_result.h"
 
 #include <filesystem>
@@ -38,5 +40,12 @@ private:
 // The message shown when a report's template cannot be extracted from the archive: the result
 // code, and that the archive is damaged.
 std::string ExtractionFailureText(archive::ZipResult result, std::string_view archiveName);
+
+// A report abandoned because its template could not be extracted: the program's installation is
+// damaged, which its message box says under the program's own name.
+class ExtractionError : public ReportError {
+public:
+    using ReportError::ReportError;
+};
 
 } // namespace report

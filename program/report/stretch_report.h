@@ -40,7 +40,7 @@ struct StretchReportInputs {
     std::string stateCode;         // the client's two-letter state
     std::string stateName;         // its full name
     bool roth = false;             // distributions of a Roth account are not taxed
-    int taxYear = 0;               // the year whose tax tables apply: this year
+    int taxYear = 0;               // the tax year of the comparison: this year
     calc::RepresentativeInfo representative;
     ReportSections sections;
 };
@@ -62,8 +62,10 @@ double LumpSum(const StretchReportInputs& inputs, const calc::StretchProjection&
 bool HasTaxPage(const StretchReportInputs& inputs, const calc::StretchProjection& projection);
 
 // The keys in the order the template is given them; a key whose condition fails is left out.
-// User texts are escaped for rich text. Throws runtime::RuntimeError for a projection shorter
-// than the indices name.
+// Besides the keys of the report's figures, names and sections, the tax comparison gives
+// "R-TaxYear", the year of the federal schedule it used, and the flag "HasACity" says that the
+// representative's address has a city. User texts are escaped for rich text. Throws
+// runtime::RuntimeError for a projection shorter than the indices name.
 std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs,
                                                const calc::StretchProjection& projection);
 

@@ -15,16 +15,14 @@ namespace report {
 // version when `spouseBirthDate` (as input validation took it) is a date. Empty for no type.
 std::string TemplateMember(illustration::IllustrationType type, std::string_view spouseBirthDate);
 
-// `text` with "\", "{" and "}" escaped, so that rich text shows it as typed.
-std::string EscapeRichText(std::string_view text);
-
 // The report text made from `templateText`:
 // - Blocks: every report field whose text begins with "~" is a marker; a stretch of the text
 //   from one occurrence of the marker to the next is cut out with both markers, except the
 //   opening marker's "~". At most ten blocks per marker.
 // - Tags: each report field's tag is replaced by its text, first occurrence first, at most ten
-//   times per field, in field order. Texts are escaped, except those of the fields that carry
-//   rich text on purpose (the representative line and the planholder's dates).
+//   times per field, in field order. Texts are escaped (calc::EscapeRichText), except those of
+//   the fields that carry rich text on purpose (the representative line, whose own texts the
+//   calculation escapes, and the planholder's dates).
 std::string SubstituteRTF(std::string templateText, const illustration::IllustrationFields& fields);
 
 } // namespace report

@@ -3,8 +3,10 @@
 // A: is the folder the platform maps that letter to.
 //
 // Nothing is ever half-written: the archive and its copy on the disk are written beside their
-// targets and renamed into place, and a restore extracts the illustration file to a temporary
-// file in the data folder that replaces the file only once the member was read whole.
+// targets and renamed into place, and a restore reads the archived illustration file whole and
+// checks it as the file's reader would before it replaces the file through a temporary file in
+// the data folder. An archived file that is not one (a few bytes of text, an empty member)
+// replaces nothing.
 #pragma once
 
 #include "program/store/current_illustration.h"

@@ -1,5 +1,8 @@
 // Compaction of the illustration file (CompactDatabase, the Options menu's Compact): only live
 // records whose illustration date is a date are kept, renumbered 1, 2, 3, ... in file order.
+// Every record dropped is counted in the closing message by its reason: deleted (status "0"),
+// or damaged (live without a date, a status neither live nor deleted, or a partial record at
+// the end of the file, which also counts among the records the question names).
 //
 // The compacted copy is written to a temporary file in the data folder, flushed, and renamed
 // over the illustration file, so that the file is at every moment either the old one whole or

@@ -92,6 +92,15 @@ struct LoadedControls {
     friend bool operator==(const LoadedControls&, const LoadedControls&) = default;
 };
 
+// Whether the reader takes `record` for one: 1000 characters with an illustration type digit
+// "0" to "3" at position 2. The status and the fields are read as far as they make sense.
+bool IsIllustrationRecord(std::string_view record);
+
+// Whether `file` is an illustration file as the reader reads it: at least one whole record, and
+// every whole record one it takes. Bytes past the last whole record (a write cut short) are not
+// read and do not matter.
+bool IsIllustrationFile(std::string_view file);
+
 // The whole 1000-character record of the current fields and controls, status "1".
 std::string BuildRecordFromForm(illustration::IllustrationType type,
                                 const illustration::IllustrationFields& fields,

@@ -41,6 +41,7 @@ struct RepInfoFields {
     friend bool operator==(const RepInfoFields&, const RepInfoFields&) = default;
 };
 
+// "RepInfo.flt" in the data folder; error 68 when the data folder cannot be reached (StoreDir).
 std::filesystem::path RepInfoFilePath();
 
 // The record of the fields: each text trimmed (the reserved field as it is) into its slot.
@@ -55,8 +56,8 @@ using StateCodeOfIndex = std::function<std::string(const std::string& indexText)
 
 // The representative's details: from "RepInfo.flt" when it exists, else from "Hux.INI" (each
 // value cut at 63 characters and trimmed; the "State" key holds a state index, which
-// `stateCodeOf` turns into its code, "XX" meaning none). Runtime errors reading the record
-// reach the caller.
+// `stateCodeOf` turns into its code, "XX" meaning none). A data folder that cannot be reached
+// holds no record. Runtime errors reading the record reach the caller.
 RepInfoFields LoadRepInfo(const StateCodeOfIndex& stateCodeOf);
 
 // Writes the record to `path` (nothing for an empty path), replacing the file whole. A failure
@@ -64,5 +65,9 @@ RepInfoFields LoadRepInfo(const StateCodeOfIndex& stateCodeOf);
 // on; the answer is then false.
 bool RepWriteFlat(const std::filesystem::path& path, const RepInfoFields& fields,
                   forms::MessageBoxService& messages);
+
+// Writes the record as "RepInfo.flt" in the data folder, as RepWriteFlat does; a data folder
+// that cannot be reached is reported in the same way, naming the file as the folder is named.
+bool SaveRepInfo(const RepInfoFields& fields, forms::MessageBoxService& messages);
 
 } // namespace store

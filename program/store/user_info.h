@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace store {
 
@@ -11,7 +12,16 @@ namespace store {
 // line of "dataloc.txt" in the install folder names it when that line is not blank (a Windows
 // path is mapped as drive letters are; the folder is used as named, unchecked); otherwise it is
 // the platform's data folder, whose last level is created when missing.
+//
+// A folder named on a drive letter that is not mapped cannot be reached: the answer is then
+// error 68, device unavailable, which each operation on the data reports as its own failure,
+// as the same operation on a missing drive would.
 std::filesystem::path StoreDir();
+
+// The data file `file` as the data folder is named, before drive letters are mapped: in the
+// folder "dataloc.txt" names as it names it ("C:\Data\Quenbrook\RepInfo.flt"), or in the
+// platform's data folder. Messages name the file so where StoreDir cannot answer.
+std::string StoreFileName(std::string_view file);
 
 // The folder PDF exports go to: "PDF" in the documents folder, created when missing.
 std::filesystem::path PDFDir();

@@ -12,7 +12,8 @@ namespace ui {
 
 class frmAbout : public forms::Form {
 public:
-    explicit frmAbout(forms::Application& app);
+    // The box of the main window `main`, over which it is centred when it loads.
+    frmAbout(forms::Application& app, forms::Form& main);
 
     forms::Label lblTitle;
     forms::Label lblVersion;
@@ -21,9 +22,15 @@ public:
     forms::CommandButton cmdOK;
     forms::CommandButton cmdSysInfo;
     forms::ControlArray<forms::Line> Line1; // 1 grey, 0 white: the separator
+
+private:
+    // Makes the line array's elements and loads the control table.
+    void DesignWindow();
+
+    forms::Form& main_;
 };
 
-// Shows the about box over `owner`, creating it on first use.
-void ShowAboutBox(forms::Form& owner);
+// Shows the about box of the main window `main`, creating it on first use.
+void ShowAboutBox(forms::Form& main);
 
 } // namespace ui

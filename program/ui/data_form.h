@@ -13,6 +13,7 @@
 #include "platform/forms/message_box.h"
 #include "platform/forms/timer.h"
 
+#include <span>
 #include <string>
 
 namespace ui {
@@ -24,7 +25,8 @@ public:
     frmData(forms::Application& app, forms::MessageBoxService& messages);
 
     // Shows the browser modally over `main`, whose illustration its buttons open and start.
-    void ShowFor(frmMain& main);
+    // True when one was opened or started; false when the browser was left without either.
+    bool ShowFor(frmMain& main);
 
     forms::Grid VSFlexGrid1;
     forms::CommandButton cmdOK;
@@ -45,6 +47,9 @@ public:
     const std::string& TypeAheadPrefix() const { return prefix_; }
 
 private:
+    // Loads the control table; the grid's columns, in the order of the row's cells.
+    void DesignWindow();
+    static std::span<const forms::GridColumn> GridColumns();
     // The record position of the selected row; 0 when no row is selected.
     long long SelectedPosition() const;
     void SelectRow(int row);
@@ -56,6 +61,7 @@ private:
 
     forms::MessageBoxService& messages_;
     frmMain* main_ = nullptr;
+    bool answered_ = false;
     std::string prefix_;
 };
 

@@ -12,7 +12,8 @@ namespace ui {
 // name and the balances (and rate) they need are there; enabled choices on a showing S&EPP tab
 // get their amounts from a validated calculation ("R-Payment1" to "R-Payment7"), others show
 // "0.00". Without a beneficiary date of birth the joint choices are closed, and a selected joint
-// choice moves to the single-life choice of its group.
+// choice moves to the single-life choice of its group. A selected choice that ends closed is
+// cleared.
 void RefreshEqualPaymentOptions(frmMain& main,
                                 calc::FactorLibrary& factors = calc::FactorLibrary::Program());
 

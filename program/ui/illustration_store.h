@@ -21,7 +21,10 @@ public:
 
     // Shows the representative window or the browser modally; says so when there is none.
     virtual void ShowRepresentativeWindow(frmMain& main) = 0;
-    virtual void ShowBrowser(frmMain& main) = 0;
+    // True when the user opened a saved illustration or started a new one there; false when the
+    // browser was left otherwise (Cancel, its close box), and the window's illustration is as
+    // it was.
+    virtual bool ShowBrowser(frmMain& main) = 0;
 
     // Offers to save an unsaved illustration (asking first when `ask`). True when the
     // illustration is saved, or nothing had to be saved, or the user chose not to save; false
@@ -29,7 +32,8 @@ public:
     virtual bool PromptSaveIllustration(frmMain& main, bool ask) = 0;
     // Empties the inputs for a new illustration of the current type.
     virtual void NewIllustration(frmMain& main) = 0;
-    // The number of records in the illustration file; 0 when there is none.
+    // The number of records in the illustration file as the Options menu counts them (its
+    // length over the record length, rounded); 0 when there is none.
     virtual int RecordCount() = 0;
     virtual void CompactDatabase(frmMain& main) = 0;
     // Kind 1: the floppy archive; kind 2: the Internet archive.

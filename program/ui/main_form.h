@@ -4,6 +4,7 @@
 #pragma once
 
 #include "program/illustration/illustration_fields.h"
+#include "program/ui/field_suggestions.h"
 #include "program/ui/illustration_store.h"
 #include "program/ui/program_state.h"
 #include "program/ui/rep_info_form.h"
@@ -64,7 +65,7 @@ public:
     void ShowFields();
 
     // Field access by tag on this window's fields; unknown tags show their message under the
-    // program's title.
+    // program's title. A value set into an input replaces any example validation put there.
     std::string GetField(std::string_view tag) const;
     void SetField(std::string_view value, std::string_view tag);
     std::int16_t SetIndex(std::string_view tag);
@@ -75,42 +76,18 @@ public:
     // 1: make sure the graph list offers the spouse's series; 0: remove it.
     void RefreshGraphList(std::int16_t& show);
 
+    // The window's controls, declared as one table in main_form_design.cpp: the arrays' elements
+    // are made first and placed by the table, the other controls are made by it.
     forms::ControlArray<forms::TextBox> txtInput;
     forms::ControlArray<forms::ComboBox> cmboPlanType;    // 0 RMD, 1 beneficiary RMD
     forms::ControlArray<forms::OptionButton> optUseJoint; // 0 "Yes", 1 "No": the joint table
-    forms::CheckBox chkSurvivingSpouse;
-    forms::CheckBox chkRMDOnce;
-    forms::Frame fraEqualPmt;
     forms::ControlArray<forms::OptionButton> optEqualPmt; // 0 to 6
     forms::ControlArray<forms::Label> lblEqualPmt;        // 0 to 6
-    forms::CheckBox chkRoth;
-    forms::ListBox lstGraph;
-    forms::ControlArray<forms::CommandButton> cmdCalc; // 0 planholder, 1 spouse
-
-    ValidatedInputs validated;
-    bool DetailedCalculations = false;
-    // The representative's name, agency, address and contacts, rebuilt by every calculation.
-    std::string RepresentativeLine;
-    // Left by the Stretch calculation for the report.
-    int PlanholderLE = 0;
-    int SpouseLE = 0;
-    int LastYearIndex = 0;
-    int BeneLastYearIndex = 0;
-
-    // What input validation and the field rules use besides the fields.
-    forms::TabControl TabOne1;                  // 0 Planholder to 5 Graph; input tab = type
+    forms::ControlArray<forms::CommandButton> cmdCalc;    // 0 planholder, 1 spouse
     forms::ControlArray<forms::Label> lblInput; // the inputs' caption labels, by field index
-    forms::ControlArray<forms::Label> Label3;   // "* Required fields" on tabs 0 to 3
-    forms::CheckBox chkSkipSpouse;
-    forms::CommandButton cmdIRS;
-    // The saved-illustration browser once the program has one: validation is silent while it
-    // shows.
-    const forms::Form* DataBrowser = nullptr;
-    // The representative window the calculation reads; the payment options calculate.
-    const frmRepInfo* RepInfo = nullptr;
-    // Warnings that validation shows once in the window's life.
-    bool RateWarned = false;
-    bool SpouseWarned = false;
+    forms::ControlArray<forms::Label> Label3;   // "* Required fields" on tabs 0 to 3; 4 the graph's
+    forms::ControlArray<forms::Resizer> ElasticOne2; // the pages of tabs 0 to 5
+    forms::ControlArray<forms::Frame> Frame1;        // the input frames
 
 private:
     // The controls the window's control table made, found by name as the members below bind
@@ -130,17 +107,20 @@ private:
     DesignedControls designed_;
 
 public:
-    // The window's own controls besides the fields: the containers, the graph page, the
-    // timer and the menus, declared as a table in main_form_design.cpp.
-    forms::ControlArray<forms::Resizer> ElasticOne2; // the pages of tabs 0 to 4
-    forms::ControlArray<forms::Frame> Frame1;        // the input frames
     forms::Resizer& ElasticOne1;
     forms::Line& Line1;
     forms::Line& Line2;
-    forms::ComboBox& cmboState;
+    forms::TabControl& TabOne1; // 0 Planholder to 5 Graph; input tab = type
+    forms::CheckBox& chkSurvivingSpouse;
     forms::CommandButton& cmdToday;
+    forms::CheckBox& chkRMDOnce;
+    forms::CommandButton& cmdIRS;
+    forms::CheckBox& chkSkipSpouse;
+    forms::ComboBox& cmboState;
+    forms::CheckBox& chkRoth;
     forms::PrintDocumentView& VSPrinter1; // the composed report's pages, on the Report tab
     forms::PictureBox& picGraph;
+    forms::ListBox& lstGraph;
     forms::HScrollBar& hScrollGraph;
     forms::CheckBox& chkBackground;
     forms::CheckBox& chkTopView;
@@ -151,10 +131,14 @@ public:
     forms::Menu& mnuFileNewRBD;
     forms::Menu& mnuFileNewEqual;
     forms::Menu& mnuFileNewStretch;
+    forms::Menu& mnuNul1;
     forms::Menu& mnuFileLoad;
     forms::Menu& mnuFileSave;
+    forms::Menu& mnuNul2;
     forms::Menu& mnuFilePrint;
+    forms::Menu& mnuNul0; // above the PDF item, hidden with it
     forms::Menu& mnuFileExportPDF;
+    forms::Menu& mnuNul3;
     forms::Menu& mnuFileExit;
     forms::Menu& mnuReport;
     forms::Menu& mnuReportCover;
@@ -165,8 +149,10 @@ public:
     forms::Menu& mnuOptions;
     forms::Menu& mnuOptionsAdvisor;
     forms::Menu& mnuOptionsCompact;
+    forms::Menu& mnuOptionsNul00; // above the floppy items, hidden with them
     forms::Menu& mnuOptionsBackup;
     forms::Menu& mnuOptionsRestore;
+    forms::Menu& mnuOptionsNul01; // above the Internet items, hidden with them
     forms::Menu& mnuOptionsInternetBackup;
     forms::Menu& mnuOptionsInternetRestore;
     forms::Menu& mnuDebugMode;
@@ -176,7 +162,32 @@ public:
     forms::Menu& mnuHelpFAQ;
     forms::Menu& mnuHelpSupport;
     forms::Menu& mnuHelpUpdate;
+    forms::Menu& mnuHelpNul0;
     forms::Menu& mnuHelpAbout;
+
+    ValidatedInputs validated;
+    bool DetailedCalculations = false;
+    // The representative's name, agency, address and contacts, rebuilt by every calculation.
+    std::string RepresentativeLine;
+    // Left by the Stretch calculation for the report.
+    int PlanholderLE = 0;
+    int SpouseLE = 0;
+    int LastYearIndex = 0;
+    int BeneLastYearIndex = 0;
+
+    // The saved-illustration browser once the program has one: validation is silent while it
+    // shows.
+    const forms::Form* DataBrowser = nullptr;
+    // The representative window the calculation reads; the payment options calculate.
+    const frmRepInfo* RepInfo = nullptr;
+    // Warnings that validation shows once in the window's life.
+    bool RateWarned = false;
+    bool SpouseWarned = false;
+    // The examples validation put into the fields it found wrong.
+    FieldSuggestions Suggestions;
+    // The field a failed check is moving the focus to, until it has it (-1: none). The focus
+    // events of the controls the focus passes on the way are no edits of the user's.
+    int ValidationFocus = -1;
 
     // Set by Form_Load: the layout's smallest window, the last input index, the INI file of
     // the window's placement.
@@ -196,6 +207,9 @@ public:
     // The Unload event's work: with `askFirst`, the exit question; then the save question,
     // the placement and the end of the program. False when the user stays.
     bool ExitProgram(bool askFirst);
+    // The graph page under the window's size, before the graph is drawn: the picture as wide as
+    // the page allows at 4:3, the list, scroll bar, check boxes and hint under it.
+    void LayOutGraphPage();
 
 private:
     std::unique_ptr<ReportOutput> unavailableOutput_;
@@ -205,7 +219,8 @@ private:
     // Set once the saved-illustration browser has been shown at start.
     bool browserAnswered_ = false;
 
-    void DesignWindow();
+    // Makes the arrays' elements and loads the control table.
+    std::vector<forms::Control*> DesignWindow();
     void WireWindowEvents();
     void WireControlEvents();
     void WireMenus();

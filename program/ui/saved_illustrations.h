@@ -28,7 +28,7 @@ public:
     frmData& DataWindow() { return browser_; }
 
     void ShowRepresentativeWindow(frmMain& main) override;
-    void ShowBrowser(frmMain& main) override;
+    bool ShowBrowser(frmMain& main) override;
     bool PromptSaveIllustration(frmMain& main, bool ask) override;
     void NewIllustration(frmMain& main) override;
     int RecordCount() override;

@@ -39,7 +39,11 @@ public:
     forms::Resizer ElasticOne1;
 
 private:
+    // Makes the option array's elements and loads the control table.
+    void DesignWindow();
     void FormLoad();
+    // The window as large as its picture asks: the frame under the picture, the buttons and the
+    // copyright line under the frame.
     void LayOut();
     void CompactOptions();
     // False after the fatal message, when the program ends.

@@ -66,7 +66,10 @@ TEST_F(ResourceArchiveTest, TheTextMembersAreTheFilesOfTheResourceFolder) {
         EXPECT_EQ(ReadFileBytes(folder_ / member), ReadFileBytes(kSources / member));
     }
     EXPECT_TRUE(ReadFileBytes(folder_ / "URL_RMD_Support.txt").starts_with("https://"));
-    EXPECT_TRUE(ReadFileBytes(folder_ / "URL_EQUAL_FEDRATES.txt").starts_with("https://"));
+    // The Web Lookup button that the 72(t) rate messages recommend opens the Internal Revenue
+    // Service's page of the applicable federal rates.
+    EXPECT_TRUE(ReadFileBytes(folder_ / "URL_EQUAL_FEDRATES.txt")
+                    .starts_with("https://www.irs.gov/applicable-federal-rates"));
 }
 
 TEST_F(ResourceArchiveTest, ThePicturesAreBitmapsOfTheirSize) {

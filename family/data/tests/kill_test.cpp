@@ -3,8 +3,8 @@
 // operation replaces is either the old one or the new one whole.
 #include "family/data/tests/database_fixture.h"
 #include "family/data/tests/database_validator.h"
-#include "family/data/tests/kill_switch.h"
 #include "platform/testing/file_contents.h"
+#include "platform/testing/file_faults.h"
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,7 +46,7 @@ protected:
             if (_DataOpen(Path(database).c_str(), &handle) != kDataSuccess) {
                 _exit(2);
             }
-            ArmKillSwitch(point);
+            testkit::ArmKillSwitch(point);
             _exit(operation(handle) == kDataSuccess ? 0 : 1);
         }
         int status = 0;

@@ -208,8 +208,8 @@ bool Skin::HandleKey(Control* control, QKeyEvent& event) {
         // The menu bar has taken the keys of its menus before this; the rest are the controls'.
         if (const char key = AccessKeyOf(event); key != 0) {
             Act([&] { user::PressAccessKey(app_, key); });
+            return true;
         }
-        return true;
     }
     if (control != nullptr && HandleClipboardKey(*control, event)) {
         return true;

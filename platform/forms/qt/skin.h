@@ -3,10 +3,14 @@
 // user's mouse and keys into the model through forms::user, and brings widgets in step when the
 // model reports a change. The model decides every event and owns every text: Qt's own signals
 // never raise one, and Qt's own editing (its context menu, drag and drop, input methods) never
-// changes a text behind the model's back. Message boxes are Qt message boxes, timers Qt timers,
-// menus a menu bar; modal forms run the model's nested loop, which waits for Qt events. An error
-// that escapes an event handler shows the run-time error box and ends the program, as the
-// original runtime does.
+// changes a text behind the model's back; nor do Qt's mnemonics: Alt with a control's access
+// key goes to the model, and only the menu bar keeps its menus' keys. Input over a resizer or
+// a label reaches the control under it, as the runtime's windowless controls let it. Message
+// boxes are Qt message boxes, timers Qt timers, menus a menu bar; modal forms run the model's
+// nested loop, which waits for Qt events. A window that goes while one of its own signals runs
+// (a menu item that ends the program) is deleted once that signal has returned. An error that
+// escapes an event handler shows the run-time error box and ends the program, as the original
+// runtime does.
 //
 // The skin is spread over three files: skin.cpp (the host and the run of user actions),
 // window.cpp (windows, widgets, menus and timers) and input.cpp (mouse, keys, clipboard and

@@ -9,6 +9,7 @@
 
 #include "platform/forms/control_visitor.h"
 #include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/src/access_key_widgets.h"
 #include "platform/forms/qt/src/sync_scope.h"
 #include "platform/forms/qt/src/widgets.h"
 #include "platform/forms/user_actions.h"
@@ -173,7 +174,10 @@ void Skin::SyncMenu(Menu& menu, Window& window) {
             QObject::connect(qmenu, &QMenu::aboutToShow, this,
                              [this, &menu] { Act([&] { user::OpenMenu(menu); }); });
         }
-        qmenu->setTitle(FromWindows1252(menu.Caption()));
+        // A hidden menu keeps no access key: the menu bar would take Alt with it from the
+        // controls that have it.
+        const QString caption = FromWindows1252(menu.Caption());
+        qmenu->setTitle(menu.Visible() ? caption : EscapedAmpersands(caption));
         qmenu->menuAction()->setVisible(menu.Visible());
         qmenu->setEnabled(menu.Enabled());
         return;

@@ -2,6 +2,7 @@
 // container, page, place, caption and tab index, and refuses a bad table whole.
 #include <gtest/gtest.h>
 
+#include "platform/forms/control_array.h"
 #include "platform/forms/control_table.h"
 #include "platform/forms/control_visitor.h"
 #include "platform/forms/testing/driver.h"
@@ -106,6 +107,107 @@ TEST(ControlTableTest, ABadRowNamesItselfAndAddsNothing) {
                 << error.what();
         }
         EXPECT_EQ(form.Controls().size(), before);
+    }
+}
+
+// A window whose members and array elements exist before its table places them: the table's
+// order is the tab order, the name field is right-aligned and has a tool tip.
+// clang-format off
+constexpr ControlRow kPlacedRows[] = {
+    // name           kind              container    tab  position                 caption     tab index  alignment         tool tip
+    {"Frame1(0)",     K::Frame,         "",          -1,  {120, 120, 4000, 1500},  "Personal", -1},
+    {"Label1(1)",     K::Label,         "Frame1(0)", -1,  {120, 700, 1000, 255},   "&Last",    -1},
+    {"txtInput(1)",   K::TextBox,       "Frame1(0)", -1,  {1200, 700, 2000, 285},  "",         -1,        Alignment::Right, "The family name"},
+    {"Label1(0)",     K::Label,         "Frame1(0)", -1,  {120, 300, 1000, 255},   "&First",   -1},
+    {"txtInput(0)",   K::TextBox,       "Frame1(0)", -1,  {1200, 300, 2000, 285},  "",         -1},
+    {"cmdOK",         K::CommandButton, "",          -1,  {2900, 1800, 1215, 375}, "",         -1},
+    {"lblNote",       K::Label,         "",          -1,  {120, 1800, 2000, 255},  "* Required", -1},
+};
+// clang-format on
+
+struct PlacedForm : Form {
+    explicit PlacedForm(Application& app)
+        : Form(app, "frmPlaced"), cmdOK(*this, "cmdOK"), txtInput(*this, "txtInput"),
+          Label1(*this, "Label1"), Frame1(*this, "Frame1") {
+        cmdOK.SetCaption("&Ok");
+        for (const int index : ElementIndices(kPlacedRows, "txtInput")) {
+            txtInput.Add(index).SetText("design " + std::to_string(index));
+        }
+        for (const int index : ElementIndices(kPlacedRows, "Label1")) {
+            Label1.Add(index);
+        }
+        for (const int index : ElementIndices(kPlacedRows, "Frame1")) {
+            Frame1.Add(index);
+        }
+        loaded = LoadControls(*this, kPlacedRows, ExistingNames::Placed);
+    }
+    CommandButton cmdOK;
+    ControlArray<TextBox> txtInput;
+    ControlArray<Label> Label1;
+    ControlArray<Frame> Frame1;
+    std::vector<Control*> loaded;
+};
+
+TEST(ControlTableTest, RowsPlaceTheFormsOwnControlsAndSetTheTabOrder) {
+    Application app;
+    testing::Driver driver(app);
+    auto& form = app.Create<PlacedForm>();
+    EXPECT_EQ(ElementIndices(kPlacedRows, "txtInput"), (std::vector<int>{1, 0}));
+    ASSERT_EQ(form.loaded.size(), std::size(kPlacedRows));
+    EXPECT_EQ(form.loaded[2], &form.txtInput(1));
+    EXPECT_EQ(form.loaded[5], &form.cmdOK);
+    EXPECT_EQ(form.Controls().size(), 7u) << "only lblNote is new";
+
+    TextBox& last = form.txtInput(1);
+    EXPECT_EQ(last.Container(), &form.Frame1(0));
+    EXPECT_EQ((std::vector<int>{last.Left(), last.Top(), last.Width(), last.Height()}),
+              (std::vector<int>{1200, 700, 2000, 285}));
+    EXPECT_EQ(last.GetAlignment(), Alignment::Right);
+    EXPECT_EQ(last.ToolTipText(), "The family name");
+    EXPECT_EQ(last.Text(), "design 1") << "a row without a caption keeps the control's";
+    EXPECT_EQ(form.txtInput(0).GetAlignment(), Alignment::Left);
+    EXPECT_EQ(form.cmdOK.Caption(), "&Ok");
+    EXPECT_EQ(form.Label1(0).Caption(), "&First");
+    EXPECT_EQ(form.Frame1(0).Caption(), "Personal");
+
+    // The members were made first, in another order; the tab order is the table's.
+    form.Show();
+    driver.Pump();
+    const std::vector<Control*> order = form.TabOrder();
+    EXPECT_EQ(order, (std::vector<Control*>{&form.txtInput(1), &form.txtInput(0), &form.cmdOK}));
+    EXPECT_EQ(app.ActiveControl(), &form.txtInput(1));
+}
+
+TEST(ControlTableTest, APlacingRowThatDoesNotFitItsControlAddsAndMovesNothing) {
+    struct Case {
+        const char* why;
+        ControlRow row;
+    };
+    const Case cases[] = {
+        {"another kind", {"cmdOK", K::Label, "", -1, {1, 1, 1, 1}, "", -1}},
+        {"no such element", {"txtInput(7)", K::TextBox, "", -1, {1, 1, 1, 1}, "", -1}},
+        {"no element name", {"txtInput(x)", K::TextBox, "", -1, {1, 1, 1, 1}, "", -1}},
+        {"named twice", {"cmdOK", K::CommandButton, "", -1, {1, 1, 1, 1}, "", -1}},
+        {"alignment on a button",
+         {"cmdOther", K::CommandButton, "", -1, {}, "", -1, Alignment::Center}},
+        {"tool tip on a menu", {"mnuOther", K::Menu, "", -1, {}, "x", -1, Alignment::Left, "t"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        Application app;
+        auto& form = app.Create<PlacedForm>();
+        const std::size_t before = form.Controls().size();
+        const ControlRow rows[] = {{"cmdOK", K::CommandButton, "", -1, {5, 5, 5, 5}, "", -1},
+                                   c.row};
+        try {
+            LoadControls(form, rows, ExistingNames::Placed);
+            ADD_FAILURE() << "accepted";
+        } catch (const std::invalid_argument& error) {
+            EXPECT_NE(std::string(error.what()).find(c.row.name), std::string::npos)
+                << error.what();
+        }
+        EXPECT_EQ(form.Controls().size(), before);
+        EXPECT_EQ(form.cmdOK.Left(), 2900) << "the first row moved nothing";
     }
 }
 

@@ -145,6 +145,11 @@ SurfacePointer PageSurface(const Page& page, double dotsPerInch) {
 
 } // namespace
 
+std::string DefaultPrinterName() {
+    const std::optional<printing::PrinterInfo> printer = printing::DefaultPrinter();
+    return printer ? printer->name : std::string();
+}
+
 std::string RenderPdfBytes(const std::vector<Page>& pages, const std::string& title) {
     std::string bytes;
     SurfacePointer surface(cairo_pdf_surface_create_for_stream(AppendTo, &bytes, 612, 792),
@@ -207,18 +212,12 @@ std::string RenderPngBytes(const Page& page, double dotsPerInch) {
 
 void PrintPages(const std::vector<Page>& pages, const std::string& title,
                 std::string_view printer) {
-    std::vector<printing::PrinterInfo> printers = printing::ListPrinters();
-    std::optional<printing::PrinterInfo> chosen;
-    if (printer.empty()) {
-        if (!printers.empty()) {
-            chosen = printers.front();
-        }
-    } else {
-        chosen = printing::FindPrinter(std::string(printer));
-    }
+    const std::optional<printing::PrinterInfo> chosen =
+        printer.empty() ? printing::DefaultPrinter() : printing::FindPrinter(std::string(printer));
     auto printerError = static_cast<runtime::ErrorNumber>(kPrinterError);
     if (!chosen) {
-        Fail(printerError, "no printer");
+        Fail(printerError, printer.empty() ? "no default printer is chosen"
+                                           : "no printer " + std::string(printer));
     }
     std::string pdf = RenderPdfBytes(pages, title);
     std::unique_ptr<printing::PrintJob> job = printing::StartPrintJob(*chosen, title);

@@ -18,6 +18,9 @@ constexpr std::int32_t kOneInch = 1440;
 constexpr std::int32_t kSmallestPage = 720;
 constexpr std::int32_t kLargestPage = 172800;
 constexpr float kLargestFontSize = 1638;
+// MeasureText answers whole twips, so a run placed by its measured width (a right tab stop at
+// the margin) may pass the margin by up to half a twip; that is no reason to wrap it.
+constexpr double kMeasureRounding = 0.5;
 
 [[noreturn]] void RefuseValue(const std::string& detail) {
     throw runtime::RuntimeError(runtime::ErrorNumber::InvalidPropertyValue, detail);
@@ -85,6 +88,8 @@ struct PrintDocument::State {
     }
 
     double RightEdge() const { return pageWidth - marginRight; }
+    // The room left on the line for text.
+    double Room() const { return RightEdge() - x + kMeasureRounding; }
 
     void BeginPage() {
         pages.push_back(Page{pageWidth, pageHeight, {}});
@@ -194,8 +199,8 @@ struct PrintDocument::State {
         std::string text = Printable(raw);
         std::string_view rest = text;
         bool split = alignment == Alignment::Justified;
-        while (TextWidthTwips(font, TrimTrailingBlanks(rest)) > RightEdge() - x) {
-            std::size_t length = FittingLength(rest, RightEdge() - x);
+        while (TextWidthTwips(font, TrimTrailingBlanks(rest)) > Room()) {
+            std::size_t length = FittingLength(rest, Room());
             if (length == 0 && line.empty()) {
                 break; // no room at all beside the margins: the run goes past the edge
             }

@@ -143,6 +143,28 @@ TEST_F(PrintDocumentTest, LongParagraphsWrapWithinTheMarginsAndFlowOntoNewPages)
     EXPECT_NE(text.find("word800"), std::string::npos);
 }
 
+// A run placed so that it ends at the right margin by the width MeasureText answers (as a right
+// tab stop at the margin places it) stays on its line: the measured width is rounded to a whole
+// twip, and the run must not wrap for the fraction the rounding dropped.
+TEST_F(PrintDocumentTest, ARunEndingAtTheRightMarginByItsMeasuredWidthStaysOnItsLine) {
+    const char* kTexts[] = {"Annual payment", "$8,869.91",   "Year-end value", "Total received",
+                            "Distribution",   "$105,000.00", "Divisor",        "Lifetime"};
+    for (const char* text : kTexts) {
+        SCOPED_TRACE(text);
+        PrintDocument document;
+        document.StartDoc();
+        document.SetFontName("Times New Roman");
+        document.SetFontSize(11);
+        const std::int32_t top = document.CurrentY();
+        document.SetCurrentX(document.PageWidth() - document.MarginRight() -
+                             document.MeasureText(text));
+        document.WriteParagraph(text);
+        const std::int32_t oneText = document.CurrentY() - top;
+        document.WriteParagraph("x");
+        EXPECT_EQ(oneText, document.CurrentY() - top - oneText) << "the run wrapped";
+    }
+}
+
 TEST_F(PrintDocumentTest, AlignedTextStandsBetweenTheMargins) {
     struct Case {
         Alignment alignment;

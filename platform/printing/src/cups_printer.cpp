@@ -135,6 +135,19 @@ std::vector<PrinterInfo> ListCupsPrinters() {
     return printers;
 }
 
+std::optional<PrinterInfo> DefaultCupsPrinter() {
+    cups_dest_t* dests = nullptr;
+    int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    // Without a name CUPS answers the destination it marked as the default, if any.
+    cups_dest_t* dest = cupsGetDest(nullptr, nullptr, count, dests);
+    std::optional<PrinterInfo> printer;
+    if (dest != nullptr) {
+        printer = Describe(dest);
+    }
+    cupsFreeDests(count, dests);
+    return printer;
+}
+
 std::unique_ptr<PrintJob> StartCupsJob(const PrinterInfo& printer,
                                        const std::string& documentName) {
     return std::make_unique<CupsJob>(printer, documentName);

@@ -12,5 +12,6 @@ std::unique_ptr<PrintJob> StartFilePrinterJob(const PrinterInfo& printer,
                                               const std::string& documentName);
 std::unique_ptr<PrintJob> StartCupsJob(const PrinterInfo& printer, const std::string& documentName);
 std::vector<PrinterInfo> ListCupsPrinters();
+std::optional<PrinterInfo> DefaultCupsPrinter();
 
 } // namespace printing

@@ -5,18 +5,39 @@
 #include <strings.h>
 
 #include <cstdlib>
+#include <optional>
 
 namespace printing {
 
+namespace {
+
+// The file printer, while the environment names its folder.
+std::optional<PrinterInfo> FilePrinter() {
+    const char* folder = std::getenv(kFilePrinterVariable);
+    if (folder == nullptr || *folder == '\0') {
+        return std::nullopt;
+    }
+    PrinterInfo printer;
+    printer.name = kFilePrinterName;
+    printer.driver = "winspool";
+    printer.port = folder;
+    return printer;
+}
+
+} // namespace
+
 std::vector<PrinterInfo> ListPrinters() {
-    if (const char* folder = std::getenv(kFilePrinterVariable); folder && *folder) {
-        PrinterInfo printer;
-        printer.name = kFilePrinterName;
-        printer.driver = "winspool";
-        printer.port = folder;
-        return {printer};
+    if (std::optional<PrinterInfo> printer = FilePrinter()) {
+        return {*printer};
     }
     return ListCupsPrinters();
+}
+
+std::optional<PrinterInfo> DefaultPrinter() {
+    if (std::optional<PrinterInfo> printer = FilePrinter()) {
+        return printer;
+    }
+    return DefaultCupsPrinter();
 }
 
 std::optional<PrinterInfo> FindPrinter(const std::string& name) {

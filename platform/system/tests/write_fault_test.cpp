@@ -1,21 +1,30 @@
-// Writers under a full disk (write_fault.h): a failed write leaves the file as it was.
+// Writers under a full disk (file_faults.h): a failed write leaves the file as it was; a writer
+// killed in the middle leaves nothing that the next writer does not clear away.
 #include "platform/system/atomic_file.h"
 #include "platform/system/record_file.h"
-#include "platform/system/tests/write_fault.h"
 #include "platform/testing/file_contents.h"
+#include "platform/testing/file_faults.h"
 #include "platform/testing/runtime_errors.h"
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
 namespace fs = std::filesystem;
 using sys::RecordAccess;
 using sys::RecordFile;
-using sys::testing::ScopedWriteFault;
-using sys::testing::WriteFault;
 using testkit::ErrorNumberOf;
 using testkit::ReadFileBytes;
 using testkit::Sandbox;
+using testkit::ScopedWriteFault;
+using testkit::WriteFault;
 
 namespace {
 
@@ -77,5 +86,57 @@ TEST(WriteFault, FailedReplacementLeavesTheTargetAsItWas) {
         EXPECT_EQ(std::distance(fs::directory_iterator(sandbox.Root()), fs::directory_iterator()),
                   2)
             << "only the target and the home folder remain";
+    }
+}
+
+// A writer killed between creating its temporary file and renaming it leaves the file behind;
+// the next writer of the folder, atomic or record by record, removes it. Temporary files of
+// processes that still run, and files that only look like one, stay.
+TEST(KilledWriter, TheNextWriterRemovesItsTemporaryFile) {
+    struct Case {
+        const char* name;
+        const char* written; // the file the next writer writes in the folder
+        std::function<void(const fs::path& file)> nextWrite;
+    };
+    const Case cases[] = {
+        {"atomic replacement", "RepInfo.flt",
+         [](const fs::path& file) { sys::ReplaceFileAtomically(file, "next"); }},
+        {"record write", "Tallowmere.flt",
+         [](const fs::path& file) {
+             RecordFile records(file, kRecordLength, RecordAccess::ReadWrite);
+             records.Write(1, Records("n"));
+             records.Close();
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Sandbox sandbox;
+        const fs::path target = sandbox.WriteFile("data/RepInfo.flt", "old");
+        const fs::path folder = target.parent_path();
+        const std::string running = ".tmp-" + std::to_string(getpid()) + "-999";
+        sandbox.WriteFile("data/" + running, "a running writer's");
+        sandbox.WriteFile("data/.tmp-notes", "not a temporary file");
+        // Killed before its rename: the write and the flush went through.
+        ASSERT_TRUE(testkit::RunKilledAt(1, [&] { sys::ReplaceFileAtomically(target, "new"); }));
+        // The first temporary file of a process that ended (counters start at 0).
+        const pid_t ended = fork();
+        if (ended == 0) {
+            _exit(0);
+        }
+        waitpid(ended, nullptr, 0);
+        sandbox.WriteFile("data/.tmp-" + std::to_string(ended) + "-0", "left");
+        std::vector<std::string> left;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            left.push_back(entry.path().filename().string());
+        }
+        ASSERT_EQ(left.size(), 5u) << "the killed writers' temporary files are there";
+        EXPECT_EQ(ReadFileBytes(target), "old");
+
+        c.nextWrite(folder / c.written);
+        std::set<std::string> now;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            now.insert(entry.path().filename().string());
+        }
+        EXPECT_EQ(now, (std::set<std::string>{"RepInfo.flt", running, ".tmp-notes", c.written}));
     }
 }

@@ -1,5 +1,6 @@
 // Printing through CUPS, against a private scheduler with one raw queue that writes into a file:
-// the printer list, a job's pages and title as the scheduler receives them, and aborted jobs.
+// the printer list and the default destination, a job's pages and title as the scheduler
+// receives them, and aborted jobs.
 #include "platform/printing/printers.h"
 #include "platform/testing/file_contents.h"
 #include "platform/win32/tests/cups_scheduler.h"
@@ -171,6 +172,22 @@ TEST_F(CupsPrinterTest, ATwoPageJobReachesTheQueueAsOneJobWithTheDocumentName) {
         EXPECT_EQ(PillowPixel(file, offsetX + probe.x, offsetY + probe.y),
                   sheet + probe.colour + "\n");
     }
+}
+
+// The default printer is the destination the scheduler takes as its default, not the first of
+// the list; while none is the default there is no default printer.
+TEST_F(CupsPrinterTest, TheDefaultPrinterIsTheDefaultDestinationNotTheFirst) {
+    ASSERT_TRUE(scheduler_.AddFileQueue("A_First_Queue", scheduler_.Folder() / "first.out"))
+        << scheduler_.Error();
+    EXPECT_FALSE(printing::DefaultPrinter().has_value());
+
+    ASSERT_TRUE(scheduler_.SetDefaultQueue(kQueue)) << scheduler_.Error();
+    const std::vector<printing::PrinterInfo> printers = printing::ListPrinters();
+    ASSERT_EQ(printers.size(), 2u);
+    EXPECT_EQ(printers.front().name, "A_First_Queue");
+    const std::optional<printing::PrinterInfo> printer = printing::DefaultPrinter();
+    ASSERT_TRUE(printer.has_value());
+    EXPECT_EQ(printer->name, kQueue);
 }
 
 TEST_F(CupsPrinterTest, ADocumentWithoutPagesPrintsNothing) {

@@ -212,4 +212,8 @@ bool CupsScheduler::RejectJobs(const std::string& queue) {
     return Administer(TALLOWMERE_CUPSREJECT, {queue});
 }
 
+bool CupsScheduler::SetDefaultQueue(const std::string& queue) {
+    return Administer(TALLOWMERE_LPADMIN, {"-d", queue});
+}
+
 } // namespace win32_test

@@ -26,6 +26,8 @@ public:
     bool AddFileQueue(const std::string& queue, const std::filesystem::path& device);
     // Makes the queue refuse new jobs.
     bool RejectJobs(const std::string& queue);
+    // Makes the queue the scheduler's default destination.
+    bool SetDefaultQueue(const std::string& queue);
 
     const std::filesystem::path& Folder() const { return folder_; }
     std::string SocketPath() const { return (folder_ / "cupsd.sock").string(); }

@@ -8,7 +8,10 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace archive {
 
@@ -23,12 +26,9 @@ constexpr zip_uint64_t kLargestMember = 256u << 20;
 
 constexpr std::size_t kChunkBytes = 64u << 10;
 
-// Writes member `index` to `target` through a temporary file beside it. The member's bytes are
-// counted against the size it declares, and libzip checks its CRC at the end of the data, so
-// a member that decrypts with a wrong password that passed the one-byte check, or whose
-// compressed data was altered, is refused before the rename.
-ZipResult ExtractEntry(zip_t* zip, zip_uint64_t index, const fs::path& target,
-                       std::string_view password) {
+// Opens member `index` for reading; `size` is the size it declares.
+ZipResult OpenEntry(zip_t* zip, zip_uint64_t index, std::string_view password, MemberHandle& member,
+                    zip_uint64_t& size) {
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(zip, index, 0, &stat) != 0) {
@@ -45,81 +45,145 @@ ZipResult ExtractEntry(zip_t* zip, zip_uint64_t index, const fs::path& target,
         return ZipResult::UnsupportedMethod;
     }
     const std::string passwordText(password);
-    MemberHandle member(zip_fopen_index_encrypted(
-        zip, index, 0, passwordText.empty() ? nullptr : passwordText.c_str()));
+    member.reset(zip_fopen_index_encrypted(zip, index, 0,
+                                           passwordText.empty() ? nullptr : passwordText.c_str()));
     if (!member) {
         return ResultOfReadError(zip_error_code_zip(zip_get_error(zip)));
     }
-    try {
-        sys::AtomicFile file(target);
-        std::array<char, kChunkBytes> chunk;
-        zip_uint64_t total = 0;
-        for (;;) {
-            const zip_int64_t count = zip_fread(member.get(), chunk.data(), chunk.size());
-            if (count < 0) {
-                return ResultOfReadError(zip_error_code_zip(zip_file_get_error(member.get())));
-            }
-            if (count == 0) {
-                break;
-            }
-            total += static_cast<zip_uint64_t>(count);
-            if (total > stat.size) {
-                return ZipResult::DamagedArchive;
-            }
-            file.Write(std::string_view(chunk.data(), static_cast<std::size_t>(count)));
+    size = stat.size;
+    return ZipResult::Success;
+}
+
+// Reads an open member chunk by chunk into `take`. Its bytes are counted against the `size` it
+// declares, and libzip checks its CRC at the end of the data, so a member that decrypts with a
+// wrong password that passed the one-byte check, or whose compressed data was altered, is
+// refused before the caller keeps any of it.
+ZipResult ReadEntry(MemberHandle& member, zip_uint64_t size,
+                    const std::function<void(std::string_view chunk)>& take) {
+    std::array<char, kChunkBytes> chunk;
+    zip_uint64_t total = 0;
+    for (;;) {
+        const zip_int64_t count = zip_fread(member.get(), chunk.data(), chunk.size());
+        if (count < 0) {
+            return ResultOfReadError(zip_error_code_zip(zip_file_get_error(member.get())));
         }
-        if (total != stat.size) {
+        if (count == 0) {
+            break;
+        }
+        total += static_cast<zip_uint64_t>(count);
+        if (total > size) {
             return ZipResult::DamagedArchive;
         }
-        file.Commit();
+        take(std::string_view(chunk.data(), static_cast<std::size_t>(count)));
+    }
+    return total == size ? ZipResult::Success : ZipResult::DamagedArchive;
+}
+
+// Writes member `index` to `target` through a temporary file beside it, renamed over the target
+// only once the member was read whole.
+ZipResult ExtractEntry(zip_t* zip, zip_uint64_t index, const fs::path& target,
+                       std::string_view password) {
+    MemberHandle member;
+    zip_uint64_t size = 0;
+    if (const ZipResult opened = OpenEntry(zip, index, password, member, size);
+        opened != ZipResult::Success) {
+        return opened;
+    }
+    try {
+        sys::AtomicFile file(target);
+        const ZipResult result =
+            ReadEntry(member, size, [&file](std::string_view chunk) { file.Write(chunk); });
+        if (result == ZipResult::Success) {
+            file.Commit();
+        }
+        return result;
     } catch (const runtime::RuntimeError&) {
         return ZipResult::WriteFailure;
     }
-    return ZipResult::Success;
+}
+
+ZipResult OpenArchive(const fs::path& archivePath, ArchiveHandle& zip) {
+    std::error_code error;
+    if (!fs::is_regular_file(archivePath, error)) {
+        return ZipResult::MissingArchive;
+    }
+    int openError = ZIP_ER_OK;
+    zip.reset(zip_open(archivePath.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &openError));
+    return zip ? ZipResult::Success : ResultOfReadError(openError);
+}
+
+// The members whose bare name matches `memberName`, in archive order, each with its bare name;
+// MissingMember when there is none.
+ZipResult MatchingMembers(zip_t* zip, std::string_view memberName,
+                          std::vector<std::pair<zip_uint64_t, std::string>>& matches) {
+    const zip_int64_t count = zip_get_num_entries(zip, 0);
+    for (zip_int64_t index = 0; index < count; ++index) {
+        const auto entry = static_cast<zip_uint64_t>(index);
+        const char* storedName = zip_get_name(zip, entry, ZIP_FL_ENC_RAW);
+        if (storedName == nullptr) {
+            return ZipResult::DamagedArchive;
+        }
+        const std::string_view bareName = BareMemberName(storedName);
+        if (MemberNameMatches(bareName, memberName)) {
+            matches.emplace_back(entry, bareName);
+        }
+    }
+    return matches.empty() ? ZipResult::MissingMember : ZipResult::Success;
 }
 
 } // namespace
 
 ZipResult ExtractMember(const fs::path& archivePath, std::string_view memberName,
                         const fs::path& targetFolder, std::string_view password) {
+    ArchiveHandle zip;
+    if (const ZipResult opened = OpenArchive(archivePath, zip); opened != ZipResult::Success) {
+        return opened;
+    }
     std::error_code error;
-    if (!fs::is_regular_file(archivePath, error)) {
-        return ZipResult::MissingArchive;
-    }
-    int openError = ZIP_ER_OK;
-    ArchiveHandle zip(zip_open(archivePath.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &openError));
-    if (!zip) {
-        return ResultOfReadError(openError);
-    }
     if (!fs::is_directory(targetFolder, error)) {
         return ZipResult::MissingFolder;
     }
 
+    std::vector<std::pair<zip_uint64_t, std::string>> matches;
+    if (const ZipResult listed = MatchingMembers(zip.get(), memberName, matches);
+        listed != ZipResult::Success) {
+        return listed;
+    }
     const bool pattern = HasWildcards(memberName);
-    bool found = false;
-    const zip_int64_t count = zip_get_num_entries(zip.get(), 0);
-    for (zip_int64_t index = 0; index < count; ++index) {
-        const auto entry = static_cast<zip_uint64_t>(index);
-        const char* storedName = zip_get_name(zip.get(), entry, ZIP_FL_ENC_RAW);
-        if (storedName == nullptr) {
-            return ZipResult::DamagedArchive;
-        }
-        const std::string_view bareName = BareMemberName(storedName);
-        if (!MemberNameMatches(bareName, memberName)) {
-            continue;
-        }
+    for (const auto& [entry, bareName] : matches) {
         // A plain name is written as the caller spelled it, who opens it by that name next.
-        const fs::path target = targetFolder / (pattern ? bareName : memberName);
+        const fs::path target = pattern ? targetFolder / bareName : targetFolder / memberName;
         const ZipResult result = ExtractEntry(zip.get(), entry, target, password);
-        if (result != ZipResult::Success) {
+        if (result != ZipResult::Success || !pattern) {
             return result;
         }
-        if (!pattern) {
-            return ZipResult::Success;
-        }
-        found = true;
     }
-    return found ? ZipResult::Success : ZipResult::MissingMember;
+    return ZipResult::Success;
+}
+
+ZipResult ReadMember(const fs::path& archivePath, std::string_view memberName,
+                     std::string_view password, std::string& contents) {
+    contents.clear();
+    ArchiveHandle zip;
+    if (const ZipResult opened = OpenArchive(archivePath, zip); opened != ZipResult::Success) {
+        return opened;
+    }
+    std::vector<std::pair<zip_uint64_t, std::string>> matches;
+    if (const ZipResult listed = MatchingMembers(zip.get(), memberName, matches);
+        listed != ZipResult::Success) {
+        return listed;
+    }
+    MemberHandle member;
+    zip_uint64_t size = 0;
+    ZipResult result = OpenEntry(zip.get(), matches.front().first, password, member, size);
+    if (result == ZipResult::Success) {
+        result = ReadEntry(member, size,
+                           [&contents](std::string_view chunk) { contents.append(chunk); });
+    }
+    if (result != ZipResult::Success) {
+        contents.clear();
+    }
+    return result;
 }
 
 } // namespace archive

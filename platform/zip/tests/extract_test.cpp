@@ -42,6 +42,33 @@ protected:
     const fs::path target_ = folder_ / "program";
 };
 
+// A member read into memory, as the restore checks it before it replaces anything; nothing is
+// written anywhere.
+TEST_F(ExtractMemberTest, ReadMemberReadsAMemberWholeOrNothing) {
+    struct Case {
+        const char* request;
+        const char* password;
+        ZipResult result;
+        const char* contents;
+    };
+    const Case cases[] = {
+        {"rmdsplash.BMP", "Brisel", ZipResult::Success, "splash"},
+        {"Readme.txt", "", ZipResult::Success, "plain"},
+        {"RMDSplash.bmp", "wrong", ZipResult::WrongPassword, ""},
+        {"Missing.txt", "Brisel", ZipResult::MissingMember, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.request);
+        std::string contents = "before";
+        EXPECT_EQ(ReadMember(archive_, c.request, c.password, contents), c.result);
+        EXPECT_EQ(contents, c.contents);
+    }
+    std::string contents;
+    EXPECT_EQ(ReadMember(folder_ / "none.zip", "Readme.txt", "", contents),
+              ZipResult::MissingArchive);
+    EXPECT_TRUE(fs::is_empty(target_));
+}
+
 TEST_F(ExtractMemberTest, FindsAMemberByItsBareNameInEitherCase) {
     struct Case {
         const char* request;

@@ -1,5 +1,7 @@
 #include "program/calc/representative_line.h"
 
+#include "program/calc/rich_text_escape.h"
+
 #include "platform/runtime/text.h"
 
 #include <string_view>
@@ -14,8 +16,24 @@ bool IsPresent(std::string_view item) {
 
 } // namespace
 
-std::string BuildRepresentativeLine(const RepresentativeInfo& info) {
+std::string BuildRepresentativeLine(const RepresentativeInfo& input) {
     const std::string separator = kRepresentativeSeparator;
+    // The representative's own texts, escaped: the line is rich text.
+    RepresentativeInfo info;
+    for (auto [from, to] : {std::pair{&input.firstName, &info.firstName},
+                            {&input.middleInitial, &info.middleInitial},
+                            {&input.lastName, &info.lastName},
+                            {&input.agency, &info.agency},
+                            {&input.workPhone, &info.workPhone},
+                            {&input.mobilePhone, &info.mobilePhone},
+                            {&input.fax, &info.fax},
+                            {&input.email, &info.email},
+                            {&input.street, &info.street},
+                            {&input.city, &info.city},
+                            {&input.zip, &info.zip},
+                            {&input.state, &info.state}}) {
+        *to = EscapeRichText(*from);
+    }
     std::string line;
     if (IsPresent(info.firstName)) {
         line += info.firstName;

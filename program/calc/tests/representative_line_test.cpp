@@ -37,6 +37,9 @@ TEST(RepresentativeLineTest, ItemsThatArePresent) {
          {.workPhone = "1", .mobilePhone = "2", .fax = "3", .email = "a@b"},
          "\\par Office: 1 \\bullet  Mobile: 2 \\bullet  Fax: 3 \\bullet  Email: a@b"},
         {"nothing", {}, "\\par "},
+        {"rich text's own characters are escaped",
+         {.firstName = "Ann", .agency = "Lee {Tax} R\\D Group", .email = "ann\\lee@example.com"},
+         "Ann \\bullet  Lee \\{Tax\\} R\\\\D Group\\par Email: ann\\\\lee@example.com"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -28,8 +28,10 @@ public:
     // Throws report::ReportError with the message to show when the report cannot be composed.
     void Compose(const report::Composition& composition) override;
     int PageCount() const override;
+    std::string PrinterName() const override;
     // Both throw report::ReportError when there is no composed report, or when the printer or
-    // the file cannot take it; ExportPdf then leaves any former file as it was.
+    // the file cannot take it; ExportPdf's error then carries the run-time error's number, and
+    // any former file stays as it was.
     void Print() override;
     void ExportPdf(const std::filesystem::path& path) override;
 

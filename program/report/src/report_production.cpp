@@ -37,7 +37,7 @@ std::string ReportText(const ReportRequest& request, const illustration::Illustr
     }
     const ExtractedMembers extracted(request.resourceArchive, member, request.workFolder);
     if (extracted.Result() != archive::ZipResult::Success) {
-        throw ReportError(
+        throw ExtractionError(
             ExtractionFailureText(extracted.Result(), request.resourceArchive.filename().string()));
     }
     const std::filesystem::path file = request.workFolder / member;

@@ -2,7 +2,7 @@
 
 #include "program/calc/calc_tax.h"
 #include "program/calc/formatting.h"
-#include "program/report/substitute_rtf.h"
+#include "program/calc/rich_text_escape.h"
 
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/number_text.h"
@@ -64,7 +64,14 @@ public:
         Compute(0, false);
         baseFederal_ = tax_.TaxFederal();
         baseState_ = tax_.TaxState();
+        // A year the federal schedules do not hold is answered with the year after the last
+        // schedule, which is the one then used.
+        const int answered = tax_.TaxYear();
+        scheduleYear_ = answered == inputs.taxYear ? answered : answered - 1;
     }
+
+    // The year of the federal schedule the computations use.
+    int ScheduleYear() const { return scheduleYear_; }
 
     TaxedYear Year(double distribution) {
         Compute(distribution, !inputs_.roth);
@@ -87,6 +94,7 @@ private:
     calc::CalcTax tax_;
     double baseFederal_ = 0;
     double baseState_ = 0;
+    int scheduleYear_ = 0;
 };
 
 double Round2(double value) {
@@ -165,6 +173,7 @@ void AddTaxComparison(Keys& keys, const StretchReportInputs& inputs, const Proje
     keys.Number("LSF", Round2(year.maxFedBracket));
     keys.Number("LSS", Round2(year.maxStateBracket));
     keys.Number("LLT", Round2((1 - after / lumpSum) * 100));
+    keys.Text("R-TaxYear", runtime::IntegerCStr(lump.ScheduleYear()));
 
     // Pass 2: equal shares of the remaining balance over five years, the rest growing.
     TaxComparison five(inputs);
@@ -226,14 +235,14 @@ std::string PhoneBlock(const calc::RepresentativeInfo& rep) {
                                                                 {"Email: ", &rep.email}};
     for (const auto& [label, value] : lines) {
         if (!runtime::Trim(*value).empty()) {
-            block += label + EscapeRichText(*value) + " \\par ";
+            block += label + calc::EscapeRichText(*value) + " \\par ";
         }
     }
     return block;
 }
 
 std::string LongDate(const std::string& date) {
-    return EscapeRichText(calc::FormatLongDate(date));
+    return calc::EscapeRichText(calc::FormatLongDate(date));
 }
 
 } // namespace
@@ -254,19 +263,19 @@ std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs
         return static_cast<double>(projection.Cell(phase, column, row));
     };
     Keys keys;
-    keys.Text("R-PHName", EscapeRichText(s.planholderName));
+    keys.Text("R-PHName", calc::EscapeRichText(s.planholderName));
     keys.Text("R-PHDOB", LongDate(s.planholderBirthDate));
-    keys.Text("R-SpouseName", EscapeRichText(s.spouseName));
+    keys.Text("R-SpouseName", calc::EscapeRichText(s.spouseName));
     keys.Text("R-SpouseDOB", LongDate(s.spouseBirthDate));
-    keys.Text("R-BeneName", EscapeRichText(s.beneficiaryName));
+    keys.Text("R-BeneName", calc::EscapeRichText(s.beneficiaryName));
     keys.Text("R-BeneDOB", LongDate(s.beneficiaryBirthDate));
     std::string accountValue = inputs.accountValue;
     std::string contribution = inputs.contribution;
     keys.Text("R-AccountValue", calc::FormatDollars(calc::CleanNumber(accountValue)));
     keys.Text("R-AnnCont", calc::FormatDollars(calc::CleanNumber(contribution)));
-    keys.Text("R-CY", EscapeRichText(inputs.contributionYears));
-    keys.Text("R-PlanName", EscapeRichText(s.planName));
-    keys.Text("x.xx%", EscapeRichText(inputs.rateOfReturn));
+    keys.Text("R-CY", calc::EscapeRichText(inputs.contributionYears));
+    keys.Text("R-PlanName", calc::EscapeRichText(s.planName));
+    keys.Text("x.xx%", calc::EscapeRichText(inputs.rateOfReturn));
     keys.Text("XY", runtime::IntegerCStr(s.futureIncomeYear));
 
     const bool spousePhase = s.spouseEnd > s.planholderEnd;
@@ -276,11 +285,11 @@ std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs
                                s.planholderEnd - 1)));
         keys.Text("R-BeneAccount",
                   Dollars(cell(Projection::kSpouse, Projection::kClosingBalance, s.spouseEnd - 1)));
-        keys.Text("R-Bene0Name", EscapeRichText(s.spouseName));
+        keys.Text("R-Bene0Name", calc::EscapeRichText(s.spouseName));
     } else {
         keys.Text("R-BeneAccount", Dollars(cell(Projection::kPlanholder,
                                                 Projection::kClosingBalance, s.spouseEnd - 1)));
-        keys.Text("R-Bene0Name", EscapeRichText(s.beneficiaryName));
+        keys.Text("R-Bene0Name", calc::EscapeRichText(s.beneficiaryName));
     }
     keys.Number("R-PHX", s.planholderEnd);
     keys.Number("R-SHX", s.spouseEnd);
@@ -300,7 +309,7 @@ std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs
     keys.Text("R-FutureInc",
               Dollars(FutureIncome(cell(Projection::kAllYears, Projection::kDistributionsToDate,
                                         s.futureIncomeYear))));
-    keys.Text("S^", EscapeRichText(inputs.stateName));
+    keys.Text("S^", calc::EscapeRichText(inputs.stateName));
 
     const double lumpSum = LumpSum(inputs, projection);
     if (lumpSum > 0) {
@@ -308,12 +317,12 @@ std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs
     }
 
     const calc::RepresentativeInfo& rep = inputs.representative;
-    keys.Text("R-AName", EscapeRichText(RepresentativeName(rep)));
-    keys.Text("R-Agency", EscapeRichText(runtime::Trim(rep.agency)));
-    keys.Text("R-AAddress", EscapeRichText(runtime::Trim(rep.street)));
-    keys.Text("R-ACity", EscapeRichText(runtime::Trim(rep.city)));
-    keys.Text("R-AStateCode", EscapeRichText(rep.state));
-    keys.Text("R-AZip", EscapeRichText(runtime::Trim(rep.zip)));
+    keys.Text("R-AName", calc::EscapeRichText(RepresentativeName(rep)));
+    keys.Text("R-Agency", calc::EscapeRichText(runtime::Trim(rep.agency)));
+    keys.Text("R-AAddress", calc::EscapeRichText(runtime::Trim(rep.street)));
+    keys.Text("R-ACity", calc::EscapeRichText(runtime::Trim(rep.city)));
+    keys.Text("R-AStateCode", calc::EscapeRichText(rep.state));
+    keys.Text("R-AZip", calc::EscapeRichText(runtime::Trim(rep.zip)));
     keys.Text("R-Aphone", PhoneBlock(rep));
     keys.Text("R-IllustrationDate", LongDate(inputs.illustrationDate));
 
@@ -328,6 +337,7 @@ std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs
     keys.Flag("PLedger", on.ledger && on.graph);
     keys.Flag("HasContributions", CleanedValue(inputs.contribution) > 0);
     keys.Flag("HasSpouse", spousePhase);
+    keys.Flag("HasACity", !runtime::Trim(rep.city).empty());
     return keys.Take();
 }
 

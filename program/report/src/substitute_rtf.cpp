@@ -1,5 +1,7 @@
 #include "program/report/substitute_rtf.h"
 
+#include "program/calc/rich_text_escape.h"
+
 #include "platform/runtime/date_parse.h"
 
 #include <algorithm>
@@ -71,18 +73,6 @@ std::string TemplateMember(illustration::IllustrationType type, std::string_view
     }
 }
 
-std::string EscapeRichText(std::string_view text) {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (const char character : text) {
-        if (character == '\\' || character == '{' || character == '}') {
-            escaped += '\\';
-        }
-        escaped += character;
-    }
-    return escaped;
-}
-
 std::string SubstituteRTF(std::string templateText,
                           const illustration::IllustrationFields& fields) {
     const int last = LastReportField(fields);
@@ -100,7 +90,7 @@ std::string SubstituteRTF(std::string templateText,
         const bool richText =
             std::find(kRichTextTags.begin(), kRichTextTags.end(), tag) != kRichTextTags.end();
         ReplaceTag(templateText, tag,
-                   richText ? fields.Text(index) : EscapeRichText(fields.Text(index)));
+                   richText ? fields.Text(index) : calc::EscapeRichText(fields.Text(index)));
     }
     return templateText;
 }

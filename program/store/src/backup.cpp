@@ -1,11 +1,13 @@
 #include "program/store/backup.h"
 
 #include "program/store/illustration_file.h"
+#include "program/store/illustration_record.h"
 #include "program/store/src/messages.h"
 #include "program/store/user_info.h"
 
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/system/atomic_file.h"
 #include "platform/system/drives.h"
 #include "platform/system/files.h"
 #include "platform/system/program_identity.h"
@@ -39,6 +41,11 @@ void CopyArchiveToDisk(forms::MessageBoxService& messages) {
                     "the disk in your floppy drive." + kNewLine + kNewLine +
                     "Label this disk and store it in a safe place.",
                 forms::vbInformation, "Successful Backup");
+}
+
+void ShowNotRestored(forms::MessageBoxService& messages, const std::string& reason) {
+    ShowMessage(messages, std::string("Your client data was NOT restored.") + kNewLine + reason,
+                forms::vbExclamation, "Error Reading Archive File");
 }
 
 // Asks for the disk until its archive is not empty; false when the user cancels.
@@ -85,16 +92,20 @@ void RestoreClientData(BackupKind kind, CurrentIllustration& current,
             return;
         }
         const std::string member = std::string(sys::ExecutableBaseName()) + ".flt";
+        std::string file;
         const archive::ZipResult result =
-            archive::ExtractMember(sys::ResolvePath(kRestoreDiskArchive), member, StoreDir(), "");
+            archive::ReadMember(sys::ResolvePath(kRestoreDiskArchive), member, "", file);
         if (result != archive::ZipResult::Success) {
-            ShowMessage(messages,
-                        std::string("Your client data was NOT restored.") + kNewLine +
-                            archive::ResultText(result) +
-                            " Result code =" + runtime::Str(static_cast<int>(result)) + ".",
-                        forms::vbExclamation, "Error Reading Archive File");
+            ShowNotRestored(messages, archive::ResultText(result) + " Result code =" +
+                                          runtime::Str(static_cast<int>(result)) + ".");
             return;
         }
+        // Only a file the illustration file's reader takes replaces the saved illustrations.
+        if (!IsIllustrationFile(file)) {
+            ShowNotRestored(messages, "The archived file holds no saved illustrations.");
+            return;
+        }
+        sys::ReplaceFileAtomically(IllustrationFilePath(), file);
         MakeIllustrationNew(current);
         ShowMessage(messages, "Your client data was successfully restored.", forms::vbInformation,
                     "Successful Data Restore");

@@ -8,7 +8,7 @@
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/system/atomic_file.h"
-#include "platform/system/record_file.h"
+#include "platform/system/files.h"
 
 #include <algorithm>
 #include <string>
@@ -24,8 +24,32 @@ struct Compacted {
     // The new number of each old record (index 0 is record 1); 0 for a dropped record.
     std::vector<std::int64_t> newNumbers;
     std::int64_t written = 0;
+    // Live records without a date, records whose status is neither live nor deleted, and a
+    // partial record at the end of the file.
     std::int64_t damaged = 0;
 };
+
+// The file as compaction sees it: its whole records, and whether a partial one follows them
+// (the end of a write that was cut short). The partial one counts as a record, a damaged one,
+// so that the counts of the two messages add up.
+struct FileRecords {
+    std::vector<std::string> records;
+    bool partialRecord = false;
+
+    std::int64_t Count() const {
+        return static_cast<std::int64_t>(records.size()) + (partialRecord ? 1 : 0);
+    }
+};
+
+FileRecords ReadFileRecords() {
+    const std::string file = sys::ReadWholeFile(IllustrationFilePath());
+    FileRecords read;
+    for (std::size_t offset = 0; offset + kRecordLength <= file.size(); offset += kRecordLength) {
+        read.records.push_back(file.substr(offset, kRecordLength));
+    }
+    read.partialRecord = file.size() % kRecordLength != 0;
+    return read;
+}
 
 std::string Slice(const std::string& record, const RecordSlot& slot) {
     return record.substr(static_cast<std::size_t>(slot.position - 1),
@@ -55,15 +79,20 @@ void ReportCompaction(forms::MessageBoxService& messages, const Compacted& compa
 }
 
 // Writes the kept records, renumbered, as the new illustration file.
-Compacted WriteCompactedFile(std::vector<std::string>& records) {
+Compacted WriteCompactedFile(FileRecords& read) {
     const RecordSlot date = *DataFindPointers("6-IllustrationDate");
     const RecordSlot index = *DataFindPointers("3-DatabaseIndex");
     Compacted compacted;
-    compacted.newNumbers.assign(records.size(), 0);
+    compacted.newNumbers.assign(read.records.size(), 0);
+    compacted.damaged = read.partialRecord ? 1 : 0;
     sys::AtomicFile file(IllustrationFilePath());
-    for (std::size_t position = 0; position < records.size(); ++position) {
-        std::string& record = records[position];
+    for (std::size_t position = 0; position < read.records.size(); ++position) {
+        std::string& record = read.records[position];
+        if (record[0] == kDeletedRecord) {
+            continue;
+        }
         if (record[0] != kLiveRecord) {
+            ++compacted.damaged;
             continue;
         }
         if (!runtime::IsDate(Slice(record, date))) {
@@ -96,26 +125,22 @@ void RemapCurrentIllustration(CurrentIllustration& current, const Compacted& com
 } // namespace
 
 void CompactDatabase(CurrentIllustration& current, forms::MessageBoxService& messages) {
-    std::vector<std::string> records;
+    FileRecords read;
     try {
-        const sys::RecordFile file(IllustrationFilePath(), kRecordLength, sys::RecordAccess::Read);
-        const std::int64_t count = file.RecordCount();
-        for (std::int64_t number = 1; number <= count; ++number) {
-            records.push_back(file.Read(number));
-        }
+        read = ReadFileRecords();
     } catch (const runtime::RuntimeError& error) {
         ShowFileError(messages, error.Number(), kErrorTitle);
         return;
     }
-    const auto deleted = std::count_if(records.begin(), records.end(), [](const auto& record) {
-        return record[0] == kDeletedRecord;
-    });
-    if (!ConfirmCompaction(messages, static_cast<std::int64_t>(records.size()), deleted)) {
+    const auto deleted =
+        std::count_if(read.records.begin(), read.records.end(),
+                      [](const auto& record) { return record[0] == kDeletedRecord; });
+    if (!ConfirmCompaction(messages, read.Count(), deleted)) {
         return;
     }
     Compacted compacted;
     try {
-        compacted = WriteCompactedFile(records);
+        compacted = WriteCompactedFile(read);
     } catch (const runtime::RuntimeError& error) {
         ShowFileError(messages, error.Number(), kErrorTitle);
         return;

@@ -7,6 +7,7 @@
 #include "platform/system/atomic_file.h"
 #include "platform/system/clock.h"
 #include "platform/system/files.h"
+#include "platform/system/folders.h"
 #include "platform/system/program_identity.h"
 #include "platform/system/record_file.h"
 
@@ -33,20 +34,31 @@ std::string TodayText() {
     return text;
 }
 
-// Writes the record at `number`. An append that fails takes the file back to its old length,
-// so that no partial record is left at its end.
-void WriteRecord(const fs::path& path, std::int64_t number, std::int64_t count,
+// Writes `record` at `number` of the file open at `path`. A write or flush that fails leaves
+// the file as long as it was, so that an append leaves no partial record behind it.
+void WriteRecord(sys::RecordFile& file, const fs::path& path, std::int64_t number,
                  const std::string& record) {
-    sys::RecordFile file(path, kRecordLength, sys::RecordAccess::ReadWrite);
+    std::error_code noLength;
+    const std::uintmax_t length = fs::file_size(path, noLength);
     try {
         file.Write(number, record);
         file.Close();
     } catch (const runtime::RuntimeError&) {
-        if (number > count) {
-            std::error_code ignored;
-            fs::resize_file(path, static_cast<std::uintmax_t>(count) * kRecordLength, ignored);
+        std::error_code ignored;
+        if (!noLength && fs::file_size(path, ignored) > length) {
+            fs::resize_file(path, length, ignored);
         }
         throw;
+    }
+}
+
+// The illustration file when it exists; a data folder that cannot be reached holds none.
+std::optional<fs::path> ExistingIllustrationFile() {
+    try {
+        fs::path path = IllustrationFilePath();
+        return sys::FileExists(path) ? std::optional(std::move(path)) : std::nullopt;
+    } catch (const runtime::RuntimeError&) {
+        return std::nullopt;
     }
 }
 
@@ -57,11 +69,27 @@ fs::path IllustrationFilePath() {
 }
 
 std::int64_t IllustrationRecordCount() {
-    const fs::path path = IllustrationFilePath();
-    if (!sys::FileExists(path)) {
+    try {
+        const std::optional<fs::path> path = ExistingIllustrationFile();
+        return path ? sys::RecordFile(*path, kRecordLength, sys::RecordAccess::Read).RecordCount()
+                    : 0;
+    } catch (const runtime::RuntimeError&) {
         return 0;
     }
-    return sys::RecordFile(path, kRecordLength, sys::RecordAccess::Read).RecordCount();
+}
+
+std::int64_t RoundedRecordCount() {
+    const std::optional<fs::path> path = ExistingIllustrationFile();
+    std::error_code error;
+    const std::uintmax_t length = path ? fs::file_size(*path, error) : 0;
+    if (error) {
+        return 0;
+    }
+    const std::uintmax_t whole = length / kRecordLength;
+    const std::uintmax_t rest = length % kRecordLength;
+    // Halves go to the even number, as the runtime rounds.
+    const bool up = rest > kRecordLength / 2 || (rest == kRecordLength / 2 && whole % 2 == 1);
+    return static_cast<std::int64_t>(whole + (up ? 1 : 0));
 }
 
 bool SaveIllustration(CurrentIllustration& current, const RecordControls& controls,
@@ -69,13 +97,14 @@ bool SaveIllustration(CurrentIllustration& current, const RecordControls& contro
     const std::string previousNumber = current.fields.Text(kDatabaseIndexField);
     try {
         const fs::path path = IllustrationFilePath();
-        const std::int64_t count = IllustrationRecordCount();
+        sys::RecordFile file(path, kRecordLength, sys::RecordAccess::ReadWrite);
+        const std::int64_t count = file.RecordCount();
         std::int64_t number = RecordNumber(current.fields);
         if (number < 1 || number > count + 1) {
             number = count + 1;
             current.fields.SetText(kDatabaseIndexField, std::to_string(number));
         }
-        WriteRecord(path, number, count,
+        WriteRecord(file, path, number,
                     BuildRecordFromForm(current.type, current.fields, controls));
     } catch (const runtime::RuntimeError& error) {
         if (current.fields.Text(kDatabaseIndexField) != previousNumber) {
@@ -86,6 +115,26 @@ bool SaveIllustration(CurrentIllustration& current, const RecordControls& contro
     }
     current.saved = true;
     return true;
+}
+
+void AdoptOldIllustrationFile(forms::MessageBoxService& messages) {
+    const std::string name = std::string(sys::ExecutableBaseName()) + ".flt";
+    const fs::path old = sys::ProgramFolder() / name;
+    if (!sys::FileExists(old)) {
+        return;
+    }
+    try {
+        const fs::path target = StoreDir() / name;
+        std::error_code error;
+        if (fs::exists(target, error)) {
+            sys::RenameFile(old, sys::ProgramFolder() / (name + ".old"));
+            return;
+        }
+        sys::FileCopy(old, target);
+        sys::RemoveFile(old);
+    } catch (const runtime::RuntimeError& error) {
+        ShowFileError(messages, error.Number(), "Error Moving Database");
+    }
 }
 
 void NewIllustration(CurrentIllustration& current) {
@@ -109,12 +158,12 @@ void NewIllustration(CurrentIllustration& current) {
 }
 
 std::vector<std::string> ReadIllustrationRecords() {
-    const fs::path path = IllustrationFilePath();
     std::vector<std::string> records;
-    if (!sys::FileExists(path)) {
+    const std::optional<fs::path> path = ExistingIllustrationFile();
+    if (!path) {
         return records;
     }
-    const sys::RecordFile file(path, kRecordLength, sys::RecordAccess::Read);
+    const sys::RecordFile file(*path, kRecordLength, sys::RecordAccess::Read);
     const std::int64_t count = file.RecordCount();
     records.reserve(static_cast<std::size_t>(count));
     for (std::int64_t number = 1; number <= count; ++number) {
@@ -148,31 +197,43 @@ std::string ReadRecord(std::int64_t position) {
     return file.Read(position);
 }
 
+std::optional<LoadedControls> OpenRecord(std::string_view record, std::int64_t position,
+                                         CurrentIllustration& current, const RecordLists& lists,
+                                         forms::MessageBoxService& messages) {
+    std::optional<LoadedControls> loaded = LoadRecordIntoForm(record, current, lists, messages);
+    if (loaded) {
+        current.fields.SetText(kDatabaseIndexField, std::to_string(position));
+    }
+    return loaded;
+}
+
 std::int64_t AppendCopy(std::string record) {
     const fs::path path = IllustrationFilePath();
-    const std::int64_t count = IllustrationRecordCount();
-    const std::int64_t number = count + 1;
+    sys::RecordFile file(path, kRecordLength, sys::RecordAccess::ReadWrite);
+    const std::int64_t number = file.RecordCount() + 1;
     const std::optional<RecordSlot> slot = DataFindPointers(kDatabaseIndexTag);
     const auto width = static_cast<std::size_t>(slot->width);
     std::string digits = std::to_string(number);
     digits.resize(width, ' ');
     record.resize(kRecordLength, ' ');
     record.replace(static_cast<std::size_t>(slot->position - 1), width, digits);
-    WriteRecord(path, number, count, record);
+    WriteRecord(file, path, number, record);
     return number;
 }
 
-void UndeleteRecords() {
-    std::vector<std::string> records = ReadIllustrationRecords();
-    if (records.empty()) {
+std::string ReadIllustrationFile() {
+    const std::optional<fs::path> path = ExistingIllustrationFile();
+    return path ? sys::ReadWholeFile(*path) : std::string();
+}
+
+void UndeleteRecords(std::string file) {
+    if (file.empty()) {
         return;
     }
-    sys::AtomicFile file(IllustrationFilePath());
-    for (std::string& record : records) {
-        record[0] = kLiveRecord;
-        file.Write(record);
+    for (std::size_t status = 0; status + kRecordLength <= file.size(); status += kRecordLength) {
+        file[status] = kLiveRecord;
     }
-    file.Commit();
+    sys::ReplaceFileAtomically(IllustrationFilePath(), file);
 }
 
 } // namespace store

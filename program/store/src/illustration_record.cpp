@@ -207,6 +207,23 @@ LoadedControls LoadControls(std::string_view record, const RecordLists& lists) {
 
 } // namespace
 
+bool IsIllustrationRecord(std::string_view record) {
+    return record.size() == kRecordLength && record[kTypeOffset] >= '0' &&
+           record[kTypeOffset] <= '3';
+}
+
+bool IsIllustrationFile(std::string_view file) {
+    if (file.size() < kRecordLength) {
+        return false;
+    }
+    for (std::size_t offset = 0; offset + kRecordLength <= file.size(); offset += kRecordLength) {
+        if (!IsIllustrationRecord(file.substr(offset, kRecordLength))) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string BuildRecordFromForm(IllustrationType type,
                                 const illustration::IllustrationFields& fields,
                                 const RecordControls& controls) {
@@ -236,15 +253,14 @@ std::optional<LoadedControls> LoadRecordIntoForm(std::string_view record,
                                                  CurrentIllustration& current,
                                                  const RecordLists& lists,
                                                  forms::MessageBoxService& messages) {
-    const char typeDigit = record.size() == kRecordLength ? record[kTypeOffset] : '\0';
-    if (typeDigit < '0' || typeDigit > '3') {
+    if (!IsIllustrationRecord(record)) {
         ShowMessage(messages,
                     std::string("This saved illustration is damaged and cannot be loaded.") +
                         kNewLine + "Its illustration type is not known.",
                     forms::vbExclamation, "Error Reading Database");
         return std::nullopt;
     }
-    const auto type = static_cast<IllustrationType>(typeDigit - '0');
+    const auto type = static_cast<IllustrationType>(record[kTypeOffset] - '0');
     LoadFields(record, type, current.fields);
     current.type = type;
     current.saved = true;

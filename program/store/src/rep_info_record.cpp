@@ -55,7 +55,16 @@ constexpr const char* kProfileKeys[] = {"First", "Initial", "Last",   "RepNumber
                                         "City",  "Zip",     "RunDate"};
 constexpr const char* kStateKey = "State";
 constexpr const char* kProfileSection = "Agent Information";
+constexpr const char* kRepInfoFile = "RepInfo.flt";
 constexpr std::size_t kProfileBuffer = 64; // values are cut at 63 characters
+
+void ShowWriteFailure(forms::MessageBoxService& messages, int errorNumber,
+                      const std::string& pathText) {
+    const std::string prompt = "Error type: " + runtime::Str(errorNumber) + kNewLine +
+                               "Error description: \"" + runtime::ErrorText(errorNumber) + "\"" +
+                               kNewLine + kNewLine + "File Path and Name: \"" + pathText + "\"";
+    ShowMessage(messages, prompt, forms::vbCritical, "Error in RepWriteFlat");
+}
 
 fs::path SharedProfile() {
     return sys::WindowsFolder() / "Hux.INI";
@@ -80,7 +89,7 @@ RepInfoFields FieldsFromProfile(const StateCodeOfIndex& stateCodeOf) {
 } // namespace
 
 fs::path RepInfoFilePath() {
-    return StoreDir() / "RepInfo.flt";
+    return StoreDir() / kRepInfoFile;
 }
 
 std::string RepFormToRecord(const RepInfoFields& fields) {
@@ -112,7 +121,12 @@ RepInfoFields RepRecordToForm(std::string_view record) {
 }
 
 RepInfoFields LoadRepInfo(const StateCodeOfIndex& stateCodeOf) {
-    const fs::path path = RepInfoFilePath();
+    fs::path path;
+    try {
+        path = RepInfoFilePath();
+    } catch (const runtime::RuntimeError&) {
+        return FieldsFromProfile(stateCodeOf); // no record on a drive that is not there
+    }
     if (!sys::FileExists(path)) {
         return FieldsFromProfile(stateCodeOf);
     }
@@ -131,14 +145,21 @@ bool RepWriteFlat(const fs::path& path, const RepInfoFields& fields,
     try {
         sys::ReplaceFileAtomically(path, RepFormToRecord(fields));
     } catch (const runtime::RuntimeError& error) {
-        const std::string prompt = "Error type: " + runtime::Str(error.Number()) + kNewLine +
-                                   "Error description: \"" + runtime::ErrorText(error.Number()) +
-                                   "\"" + kNewLine + kNewLine + "File Path and Name: \"" +
-                                   path.string() + "\"";
-        ShowMessage(messages, prompt, forms::vbCritical, "Error in RepWriteFlat");
+        ShowWriteFailure(messages, error.Number(), path.string());
         return false;
     }
     return true;
+}
+
+bool SaveRepInfo(const RepInfoFields& fields, forms::MessageBoxService& messages) {
+    fs::path path;
+    try {
+        path = RepInfoFilePath();
+    } catch (const runtime::RuntimeError& error) {
+        ShowWriteFailure(messages, error.Number(), StoreFileName(kRepInfoFile));
+        return false;
+    }
+    return RepWriteFlat(path, fields, messages);
 }
 
 } // namespace store

@@ -16,8 +16,9 @@ namespace {
 
 constexpr const char* kDataLocationFile = "dataloc.txt";
 
-// The folder "dataloc.txt" names, if it names one. A file that cannot be read names none.
-std::optional<fs::path> DataLocationOverride() {
+// The folder "dataloc.txt" names, as it names it, if it names one. A file that cannot be read
+// names none.
+std::optional<std::string> DataLocationOverride() {
     const fs::path file = sys::InstallFolder() / kDataLocationFile;
     if (!sys::FileExists(file)) {
         return std::nullopt;
@@ -31,18 +32,25 @@ std::optional<fs::path> DataLocationOverride() {
     if (runtime::Trim(line).empty()) {
         return std::nullopt;
     }
-    return sys::ResolvePath(line);
+    return line;
 }
 
 } // namespace
 
 fs::path StoreDir() {
     if (auto named = DataLocationOverride()) {
-        return *named;
+        return sys::ResolvePath(*named);
     }
     const fs::path folder = sys::DataFolder();
     sys::EnsureFolder(folder);
     return folder;
+}
+
+std::string StoreFileName(std::string_view file) {
+    if (auto named = DataLocationOverride()) {
+        return *named + "\\" + std::string(file);
+    }
+    return (sys::DataFolder() / file).string();
 }
 
 fs::path PDFDir() {

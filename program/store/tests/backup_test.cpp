@@ -35,12 +35,32 @@ protected:
         return result == archive::ZipResult::Success ? ReadBytes(folder / "Tallowmere.flt") : "";
     }
 
+    // A disk archive whose only member is an illustration file of `file`.
+    void ArchiveOnTheDisk(const std::string& file) {
+        const fs::path source = Folder("install") / "Tallowmere.flt";
+        WriteBytes(source, file);
+        fs::remove(DiskArchive());
+        ASSERT_EQ(archive::AddFile(DiskArchive(), source, ""), archive::ZipResult::Success);
+    }
+
     void Restore(BackupKind kind) {
         CurrentIllustration current = Current();
         RestoreClientData(kind, current, driver);
     }
 
-    const std::string kRecords = std::string(kRecordLength, '1') + std::string(kRecordLength, '2');
+    // `count` live Stretch records filled with `filler`.
+    static std::string Records(int count, char filler) {
+        std::string record(kRecordLength, filler);
+        record[0] = kLiveRecord;
+        record[1] = '3';
+        std::string records;
+        for (int number = 0; number < count; ++number) {
+            records += record;
+        }
+        return records;
+    }
+
+    const std::string kRecords = Records(1, '1') + Records(1, '2');
 };
 
 TEST_F(BackupTest, DiskBackupCopiesTheArchiveToDriveA) {
@@ -85,7 +105,7 @@ TEST_F(BackupTest, BackupFailuresAreReported) {
 }
 
 TEST_F(BackupTest, RestoreReplacesTheFileAndMakesTheCurrentIllustrationNew) {
-    const std::string archived(3 * kRecordLength, 'r');
+    const std::string archived = Records(3, 'r');
     const fs::path source = Folder("install") / "Tallowmere.flt";
     WriteBytes(source, archived);
     ASSERT_EQ(archive::AddFile(DiskArchive(), source, ""), archive::ZipResult::Success);
@@ -147,6 +167,34 @@ TEST_F(BackupTest, ArchivesThatCannotBeRestoredLeaveTheFile) {
         EXPECT_TRUE(saved);
     }
 
+    // Whole members that are no illustration file: refused as the file's reader would refuse
+    // them, and the saved illustrations stay.
+    const std::pair<const char*, std::string> notIllustrations[] = {
+        {"text", "24 bytes of plain text.\r\n"},
+        {"empty", ""},
+        {"a record of no known type", std::string(kRecordLength, 'x')},
+        {"a good record and a bad one", Records(1, 'g') + std::string(kRecordLength, 'x')},
+    };
+    for (const auto& [name, member] : notIllustrations) {
+        SCOPED_TRACE(name);
+        ArchiveOnTheDisk(member);
+        driver.ExpectMessageBox("Restore Client Data", forms::vbOK);
+        driver.ExpectMessageBox("Error Reading Archive File", forms::vbOK);
+        Restore(BackupKind::Disk);
+        EXPECT_EQ(driver.MessageBoxes().back().prompt,
+                  "Your client data was NOT restored.\r\n"
+                  "The archived file holds no saved illustrations.");
+        EXPECT_EQ(ReadBytes(DataFile()), kRecords);
+        EXPECT_EQ(fields.Text(kDatabaseIndexField), "2");
+        EXPECT_TRUE(saved);
+    }
+    // A partial record after whole ones is not read, and does not stop the restore.
+    ArchiveOnTheDisk(Records(2, 'p') + "1partial");
+    driver.ExpectMessageBox("Restore Client Data", forms::vbOK);
+    driver.ExpectMessageBox("Successful Data Restore", forms::vbOK);
+    Restore(BackupKind::Disk);
+    EXPECT_EQ(ReadBytes(DataFile()), Records(2, 'p') + "1partial");
+
     fs::remove(DiskArchive());
     driver.ExpectMessageBox("Restore Client Data", forms::vbOK);
     driver.ExpectMessageBox("Client Data Restore Failure", forms::vbOK);
@@ -154,7 +202,7 @@ TEST_F(BackupTest, ArchivesThatCannotBeRestoredLeaveTheFile) {
     EXPECT_EQ(driver.MessageBoxes().back().prompt,
               "An error occurred. Type: 53.\r\nFile not found\r\n\r\n"
               "Your client data was not restored. Please try again.");
-    EXPECT_EQ(ReadBytes(DataFile()), kRecords);
+    EXPECT_EQ(ReadBytes(DataFile()), Records(2, 'p') + "1partial");
 }
 
 } // namespace

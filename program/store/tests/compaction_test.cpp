@@ -61,8 +61,42 @@ TEST_F(CompactionTest, KeepsLiveDatedRecordsRenumberedAndReports) {
     EXPECT_EQ(driver.MessageBoxes()[1].prompt,
               "Your database now has 2 saved illustrations.\r\n"
               " 1 deleted illustrations were permanently removed.\r\n"
-              " 1 damaged illustrations were also removed.\r\n\r\n"
+              " 2 damaged illustrations were also removed.\r\n\r\n"
               "Reminder: Now is an excellent time to backup your data.");
+}
+
+// Every record dropped is counted: the counts of the question and of the report add up, also
+// with a partial record that a write cut short at the end of the file.
+TEST_F(CompactionTest, EveryDroppedRecordIsCountedByItsReason) {
+    struct Case {
+        const char* name;
+        std::string tail;
+        const char* question;
+        const char* report;
+    };
+    const Case cases[] = {
+        {"whole records", "", "has 5 saved illustrations of which 1\r\n",
+         "now has 2 saved illustrations.\r\n 1 deleted illustrations were permanently removed."
+         "\r\n 2 damaged illustrations"},
+        {"a partial record at the end", "1Fay", "has 6 saved illustrations of which 1\r\n",
+         "now has 2 saved illustrations.\r\n 1 deleted illustrations were permanently removed."
+         "\r\n 3 damaged illustrations"},
+    };
+    const std::string records = ReadBytes(DataFile());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(DataFile(), records + c.tail);
+        driver.ExpectMessageBox("Compact Database", forms::vbYes);
+        driver.ExpectMessageBox("Compact Database Complete", forms::vbOK);
+        Compact();
+        const auto& boxes = driver.MessageBoxes();
+        ASSERT_GE(boxes.size(), 2u);
+        EXPECT_NE(boxes[boxes.size() - 2].prompt.find(c.question), std::string::npos)
+            << boxes[boxes.size() - 2].prompt;
+        EXPECT_NE(boxes.back().prompt.find(c.report), std::string::npos) << boxes.back().prompt;
+        EXPECT_EQ(ReadBytes(DataFile()),
+                  Record('1', "Ann", "1", "04/01/2011") + Record('1', "Eve", "2", "04/05/2011"));
+    }
 }
 
 TEST_F(CompactionTest, CurrentIllustrationWhoseRecordIsDroppedBecomesNew) {

@@ -150,7 +150,9 @@ TEST_F(IllustrationFileTest, DeleteMarksOneRecordAndUndeleteRevivesEvery) {
     EXPECT_EQ(RecordAt(1).substr(1), ReadBytes(DataFile()).substr(1, kRecordLength - 1));
     EXPECT_THROW(DeleteRecord(4), runtime::RuntimeError);
 
-    UndeleteRecords();
+    WriteBytes(DataFile(), ReadBytes(DataFile()) + "0partial"); // a torn last write
+    UndeleteRecords(ReadIllustrationFile());
+    EXPECT_EQ(ReadBytes(DataFile()).substr(3 * kRecordLength), "0partial");
     const auto records = ReadIllustrationRecords();
     ASSERT_EQ(records.size(), 3u);
     for (const std::string& record : records) {
@@ -162,8 +164,23 @@ TEST_F(IllustrationFileTest, DeleteMarksOneRecordAndUndeleteRevivesEvery) {
 TEST_F(IllustrationFileTest, NoFileMeansNoRecords) {
     EXPECT_EQ(IllustrationRecordCount(), 0);
     EXPECT_TRUE(ReadIllustrationRecords().empty());
-    UndeleteRecords();
+    UndeleteRecords(ReadIllustrationFile());
     EXPECT_FALSE(std::filesystem::exists(DataFile()));
+}
+
+// The Options menu's count rounds the file's length over the record length, halves to even:
+// a partial record counts from 501 bytes on.
+TEST_F(IllustrationFileTest, TheRoundedCountCountsAPartialRecordFromHalfOn) {
+    EXPECT_EQ(RoundedRecordCount(), 0); // no file
+    const std::pair<std::size_t, std::int64_t> cases[] = {
+        {1, 0}, {500, 0}, {501, 1}, {600, 1}, {1000, 1}, {1499, 1}, {1500, 2}, {2500, 2}, {2501, 3},
+    };
+    for (const auto& [length, count] : cases) {
+        SCOPED_TRACE(length);
+        WriteBytes(DataFile(), std::string(length, '1'));
+        EXPECT_EQ(RoundedRecordCount(), count);
+        EXPECT_EQ(IllustrationRecordCount(), static_cast<std::int64_t>(length / kRecordLength));
+    }
 }
 
 } // namespace

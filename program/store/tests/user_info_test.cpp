@@ -1,16 +1,25 @@
 #include "program/store/user_info.h"
 
+#include "program/store/backup.h"
+#include "program/store/compaction.h"
 #include "program/store/illustration_file.h"
+#include "program/store/rep_info_record.h"
 #include "program/store/tests/store_fixture.h"
+
+#include "platform/testing/runtime_errors.h"
+#include "platform/zip/zip_archive.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <string_view>
 
 namespace store {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadBytes;
 using testing::WriteBytes;
 
 class UserInfoTest : public testing::StoreTest {};
@@ -43,6 +52,51 @@ TEST_F(UserInfoTest, DataFolderFollowsTheOverrideFileWhenItNamesOne) {
 
     fs::remove(Folder("install") / "dataloc.txt");
     EXPECT_EQ(StoreDir(), Folder("data")); // every call looks again
+}
+
+// A folder on a drive letter that is not mapped is used as named: StoreDir answers error 68,
+// and each operation on the data reports that as its own failure, under its own title, or
+// finds nothing there, as on a missing drive.
+TEST_F(UserInfoTest, AFolderOnAnUnmappedDriveFailsEachOperationByItself) {
+    WriteBytes(Folder("install") / "dataloc.txt", "C:\\Data\\Quenbrook\r\n");
+    WriteBytes(Folder("windows") / "Hux.INI", "[Agent Information]\r\nFirst=Pat\r\n");
+    WriteBytes(Folder("data") / "Tallowmere.flt", std::string(kRecordLength, '1'));
+    ASSERT_EQ(
+        archive::AddFile(Folder("floppy") / "RMDData.zip", Folder("data") / "Tallowmere.flt", ""),
+        archive::ZipResult::Success);
+    EXPECT_EQ(testkit::ErrorNumberOf([] { StoreDir(); }), 68);
+    EXPECT_EQ(StoreFileName("RepInfo.flt"), "C:\\Data\\Quenbrook\\RepInfo.flt");
+
+    EXPECT_EQ(IllustrationRecordCount(), 0);
+    EXPECT_EQ(RoundedRecordCount(), 0);
+    EXPECT_TRUE(ReadIllustrationRecords().empty());
+    EXPECT_EQ(LoadRepInfo([](const std::string&) { return std::string("AL"); }).txtInput[0], "Pat");
+
+    CurrentIllustration current = Current();
+    struct Operation {
+        const char* title;
+        std::function<void()> run;
+    };
+    const Operation operations[] = {
+        {"Error Writing to Database",
+         [&] { EXPECT_FALSE(SaveIllustration(current, RecordControls{}, driver)); }},
+        {"Error in RepWriteFlat", [&] { EXPECT_FALSE(SaveRepInfo(RepInfoFields{}, driver)); }},
+        {"Error Reading Database", [&] { CompactDatabase(current, driver); }},
+        {"Client Data Backup Failure", [&] { BackupClientData(BackupKind::Internet, driver); }},
+        {"Client Data Restore Failure",
+         [&] { RestoreClientData(BackupKind::Disk, current, driver); }},
+    };
+    for (const Operation& operation : operations) {
+        SCOPED_TRACE(operation.title);
+        if (std::string_view(operation.title) == "Client Data Restore Failure") {
+            driver.ExpectMessageBox("Restore Client Data", forms::vbOK);
+        }
+        driver.ExpectMessageBox(operation.title, forms::vbOK);
+        operation.run();
+        EXPECT_NE(driver.MessageBoxes().back().prompt.find("68"), std::string::npos);
+    }
+    EXPECT_EQ(ReadBytes(Folder("data") / "Tallowmere.flt"), std::string(kRecordLength, '1'));
+    EXPECT_FALSE(app.Ended());
 }
 
 TEST_F(UserInfoTest, PdfFolderAndUserName) {

@@ -29,17 +29,6 @@ constexpr int kTypeAheadPauseMs = 1000;
 
 enum Column { kName, kDate, kType, kPlanType, kPlan, kYear, kDistribution, kRecord, kColumns };
 
-const std::array<forms::GridColumn, kColumns> kGridColumns = {{
-    {"Name", "Name", 2100, forms::Alignment::Left, forms::GridDataKind::Text, false},
-    {"Illustration Date", "Date", 1200, forms::Alignment::Center, forms::GridDataKind::Date, false},
-    {"Type", "Type", 600, forms::Alignment::Left, forms::GridDataKind::Text, false},
-    {"Plan Type", "PlanType", 1200, forms::Alignment::Left, forms::GridDataKind::Text, false},
-    {"Plan Name", "Plan", 2200, forms::Alignment::Left, forms::GridDataKind::Text, false},
-    {"Year", "Year", 600, forms::Alignment::Left, forms::GridDataKind::Text, false},
-    {"Distribution", "RMD", 1400, forms::Alignment::Right, forms::GridDataKind::Currency, false},
-    {"Record", "Record", 800, forms::Alignment::Right, forms::GridDataKind::WholeNumber, true},
-}};
-
 // What a row shows of each illustration type: the name, plan name and year fields.
 struct TypeColumns {
     const char* typeText;
@@ -122,24 +111,7 @@ frmData::frmData(forms::Application& app, forms::MessageBoxService& messages)
       cmdNew(*this, "cmdNew"), cmdCopy(*this, "cmdCopy"), cmdDelete(*this, "cmdDelete"),
       cmdUndelete(*this, "cmdUndelete"), cmdCancel(*this, "cmdCancel"), cmdHelp(*this, "cmdHelp"),
       Timer1(*this, "Timer1"), messages_(messages) {
-    SetWidth(10500);
-    SetHeight(6000);
-    VSFlexGrid1.Move(120, 120, 10200, 4800);
-    const std::array<std::pair<forms::CommandButton*, const char*>, 7> buttons = {{
-        {&cmdOK, "&Ok"},
-        {&cmdNew, "&New"},
-        {&cmdCopy, "&Copy"},
-        {&cmdDelete, "&Delete"},
-        {&cmdUndelete, "&Undelete"},
-        {&cmdCancel, "Cancel"},
-        {&cmdHelp, "&Help"},
-    }};
-    int left = 120;
-    for (const auto& [button, caption] : buttons) {
-        button->SetCaption(caption);
-        button->Move(left, 5040, 1335, 375);
-        left += 1455;
-    }
+    DesignWindow();
     Timer1.SetInterval(kTypeAheadPauseMs);
     Timer1.SetEnabled(false);
 
@@ -165,15 +137,17 @@ frmData::frmData(forms::Application& app, forms::MessageBoxService& messages)
     };
 }
 
-void frmData::ShowFor(frmMain& main) {
+bool frmData::ShowFor(frmMain& main) {
     main_ = &main;
+    answered_ = false;
     Show(forms::ShowMode::Modal, &main);
+    return answered_;
 }
 
 void frmData::SetupGrid() {
     VSFlexGrid1.SetCols(kColumns);
     for (int col = 0; col < kColumns; ++col) {
-        VSFlexGrid1.SetColumn(col, kGridColumns[static_cast<std::size_t>(col)]);
+        VSFlexGrid1.SetColumn(col, GridColumns()[static_cast<std::size_t>(col)]);
     }
 }
 
@@ -286,8 +260,15 @@ void frmData::DeleteSelected() {
 
 void frmData::UndeleteAll() {
     const int row = VSFlexGrid1.Row();
+    std::string file;
     try {
-        store::UndeleteRecords();
+        file = store::ReadIllustrationFile();
+    } catch (const runtime::RuntimeError& error) {
+        ShowFileError(messages_, error, kReadError);
+        return;
+    }
+    try {
+        store::UndeleteRecords(std::move(file));
     } catch (const runtime::RuntimeError& error) {
         ShowFileError(messages_, error, kWriteError);
         return;
@@ -310,7 +291,8 @@ void frmData::OpenSelected() {
         ShowFileError(messages_, error, std::string("CmdOK: ") + kReadError);
         return;
     }
-    if (LoadRecordIntoForm(*main_, record, messages_)) {
+    if (LoadRecordIntoForm(*main_, record, position, messages_)) {
+        answered_ = true;
         forms::UnloadForm(*this);
     }
 }
@@ -318,6 +300,7 @@ void frmData::OpenSelected() {
 void frmData::NewIllustration() {
     if (main_ != nullptr) {
         main_->Store().NewIllustration(*main_);
+        answered_ = true;
     }
     forms::UnloadForm(*this);
 }

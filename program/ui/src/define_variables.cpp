@@ -12,6 +12,7 @@
 #include "platform/runtime/text.h"
 #include "platform/system/clock.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <optional>
@@ -80,6 +81,13 @@ struct BirthDateCheck {
     int maxAge;
     const char* incorrectSample;
 };
+
+// A check's message is shown only while the input tab `tab` can be seen and the saved-
+// illustration browser does not show.
+bool MessagesShown(const frmMain& main, int tab) {
+    return main.TabOne1.TabVisible(tab) &&
+           (main.DataBrowser == nullptr || !main.DataBrowser->IsShowing());
+}
 
 // The checks of one run of DefineVariables over the current illustration type. Each check
 // returns true when it failed and its message was shown.
@@ -258,7 +266,7 @@ private:
                                "Please enter a date between 01/01/2002 and " + todayText_ + "."}),
                         kDateInputError, "7-EqualDate", todayText_);
         }
-        if (Number("6-EqualAcctValue1") < 1) {
+        if (!AtLeastOne(Amount("6-EqualAcctValue1"))) {
             return Fail("Please enter the Account Value.", kMissingInformation, "6-EqualAcctValue1",
                         "100000");
         }
@@ -273,7 +281,7 @@ private:
 
     // The amortization inputs, checked unless only the once-only RMD change is wanted.
     bool FixedMethod() {
-        if (Number("6-EqualAcctValue2") < 1) {
+        if (!AtLeastOne(Amount("6-EqualAcctValue2"))) {
             return Fail("Please enter the Account Value.", kMissingInformation, "6-EqualAcctValue2",
                         "100000");
         }
@@ -329,7 +337,8 @@ private:
                         "IRA Plan");
         }
         const double contribution = Number("6-StretchAcctCont");
-        if (Number("6-StretchAcctValue") < 1 && contribution < 1) {
+        const std::optional<double> value = Amount("6-StretchAcctValue");
+        if (!value || (*value < 1 && contribution < 1)) {
             return Fail("Please enter the Account Value.", kMissingInformation,
                         "6-StretchAcctValue", "100000");
         }
@@ -344,6 +353,17 @@ private:
                             runtime::Format(limit, "##,##0") + ".",
                         "Invalid Contribution", "6-StretchAcctCont",
                         runtime::Format(limit, "####0"));
+        }
+        // The income tax page compares the state's taxes: it needs the state.
+        if (main_.mnuReportTaxes.Checked() && runtime::Trim(main_.cmboState.Text()).empty()) {
+            if (MessagesShown(main_, tab_)) {
+                main_.TabOne1.SetCurrentTab(tab_);
+                main_.cmboState.SetFocus();
+                main_.App().MsgBox(Lines({"Please choose the State to use for the income tax",
+                                          "comparison page of the report."}),
+                                   forms::vbOKOnly | forms::vbExclamation, kMissingInformation);
+            }
+            return true;
         }
         ValidatedInputs inputs;
         inputs.name = FullName("8-StretchPFirst", "8-StretchPMiddle", "8-StretchPLast");
@@ -443,10 +463,10 @@ private:
     }
 
     bool AccountValue(const char* tag, ValidatedInputs& inputs) {
-        if (Number(tag) < 1) {
+        if (!AtLeastOne(Amount(tag))) {
             return Fail("Please enter the Account Value.", kMissingInformation, tag, "100000");
         }
-        std::string cleaned = main_.GetField(tag);
+        std::string cleaned = Input(tag);
         inputs.accountValue = calc::CleanNumber(cleaned);
         return false;
     }
@@ -460,8 +480,27 @@ private:
     // Ages count calendar years: the difference of the year numbers.
     int AgeToday(const Date& birth) const { return today_.Year() - birth.Year(); }
 
-    std::string Text(std::string_view tag) const { return runtime::Trim(main_.GetField(tag)); }
-    double Number(std::string_view tag) const { return calc::CleanedNumber(main_.GetField(tag)); }
+    // The user's input in a field: an example that a failed check put there is not.
+    std::string Input(std::string_view tag) const {
+        return main_.Suggestions.Input(main_.SetIndex(tag), main_.GetField(tag));
+    }
+    std::string Text(std::string_view tag) const { return runtime::Trim(Input(tag)); }
+    double Number(std::string_view tag) const { return calc::CleanedNumber(Input(tag)); }
+    // An amount as typing gives one: digits, and a point before cents, once the blanks, "$"
+    // and "," are gone. Anything else is no amount: a saved record can hold "9e99", which no
+    // key typed and no calculation can hold.
+    std::optional<double> Amount(std::string_view tag) const {
+        std::string text = Input(tag);
+        const std::string cleaned = calc::CleanNumber(text);
+        const bool typed = std::count(cleaned.begin(), cleaned.end(), '.') <= 1 &&
+                           std::all_of(cleaned.begin(), cleaned.end(),
+                                       [](char c) { return c == '.' || (c >= '0' && c <= '9'); });
+        if (!typed) {
+            return std::nullopt;
+        }
+        return calc::CleanedNumber(cleaned);
+    }
+    static bool AtLeastOne(const std::optional<double>& amount) { return amount && *amount >= 1; }
 
     std::string FullName(std::string_view first, std::string_view middle,
                          std::string_view last) const {
@@ -483,7 +522,15 @@ private:
 
 bool DefineVariables(frmMain& main) {
     try {
-        return Checks(main).Run();
+        if (Checks(main).Run()) {
+            return true;
+        }
+        // Every check passed on the user's own input: a field that still shows an example gets
+        // that input back, so that the calculation reads what was checked.
+        for (auto& [index, typed] : main.Suggestions.TakeAll()) {
+            main.Fields().SetText(index, std::move(typed));
+        }
+        return false;
     } catch (const runtime::RuntimeError& error) {
         main.App().MsgBox("An error, type " + std::to_string(error.Number()) +
                               std::string(kNewLine) + runtime::ErrorText(error.Number()),
@@ -494,15 +541,22 @@ bool DefineVariables(frmMain& main) {
 
 void ShowFieldMessage(frmMain& main, const std::string& message, const std::string& title, int tab,
                       std::string_view tag, const std::string& sample) {
-    if (!main.TabOne1.TabVisible(tab) ||
-        (main.DataBrowser != nullptr && main.DataBrowser->IsShowing())) {
+    if (!MessagesShown(main, tab)) {
         return;
     }
     for (int index = 0; index < illustration::kInputEndMarker; ++index) {
         forms::TextBox& field = main.txtInput(index);
         if (field.Tag() == tag) {
-            field.SetText(sample);
+            const std::string typed = main.Suggestions.Input(index, field.Text());
+            {
+                const FieldSuggestions::Reshaping example(main.Suggestions);
+                field.SetText(sample);
+            }
+            main.Suggestions.Suggest(index, typed);
             main.TabOne1.SetCurrentTab(tab);
+            if (main.App().ActiveControl() != &field) {
+                main.ValidationFocus = index;
+            }
             field.SetFocus();
             if (!field.Text().empty()) {
                 field.SetSelStart(0);

@@ -4,6 +4,7 @@
 #include "program/ui/calculate_illustration.h"
 #include "program/ui/define_variables.h"
 
+#include "platform/forms/application.h"
 #include "platform/runtime/date_parse.h"
 
 #include <array>
@@ -61,6 +62,12 @@ void ShowAmounts(frmMain& main, int choices, calc::FactorLibrary& factors) {
 } // namespace
 
 void RefreshEqualPaymentOptions(frmMain& main, calc::FactorLibrary& factors) {
+    // A failed check is moving the focus to its field: the controls it passes on the way raise
+    // their focus events, which must not check and report again.
+    if (main.ValidationFocus >= 0 &&
+        main.App().ActiveControl() == &main.txtInput(main.ValidationFocus)) {
+        return;
+    }
     const bool rmdOnly = main.chkRMDOnce.Value() == forms::vbChecked;
     bool enabled = !main.GetField("8-EqualFirst").empty() && HasValue(main, "6-EqualAcctValue1");
     int choices = kChoices;
@@ -90,6 +97,14 @@ void RefreshEqualPaymentOptions(frmMain& main, calc::FactorLibrary& factors) {
                 main.optEqualPmt(choice.single).SetValue(true);
             }
             SetChoice(main, choice.joint, false);
+        }
+    }
+
+    // A choice that a rule closed, with its amount "0.00", is no longer the client's choice: the
+    // report must not name it.
+    for (int choice = 0; choice < kChoices; ++choice) {
+        if (main.optEqualPmt(choice).Value() && !main.optEqualPmt(choice).Enabled()) {
+            main.optEqualPmt(choice).SetValue(false);
         }
     }
 }

@@ -1,5 +1,9 @@
 #include "program/ui/src/form_record.h"
 
+#include "program/ui/equal_payment_options.h"
+
+#include "program/store/illustration_file.h"
+
 #include "platform/forms/check_box.h"
 
 #include <optional>
@@ -79,18 +83,23 @@ store::RecordControls RecordControlsOf(const frmMain& main) {
     return controls;
 }
 
-bool LoadRecordIntoForm(frmMain& main, std::string_view record,
+bool LoadRecordIntoForm(frmMain& main, std::string_view record, std::int64_t position,
                         forms::MessageBoxService& messages) {
     ProgramState& program = main.Program();
     store::CurrentIllustration current{program.IllustrationType, main.Fields(),
                                        program.IllustrationSaved};
     const std::optional<store::LoadedControls> loaded =
-        store::LoadRecordIntoForm(record, current, RecordListsOf(main), messages);
+        store::OpenRecord(record, position, current, RecordListsOf(main), messages);
     if (!loaded) {
         return false;
     }
+    main.Suggestions.ForgetAll();
     ApplyLoadedControls(main, *loaded);
     main.SetupIllustrationType();
+    // A 72(t) illustration shows its payment amounts at once, not when a field is first left.
+    if (program.IllustrationType == illustration::IllustrationType::EqualPayments) {
+        RefreshEqualPaymentOptions(main);
+    }
     // Setting the controls raised their events, which count as edits.
     program.IllustrationSaved = true;
     return true;

@@ -33,7 +33,10 @@ void FilterFieldKey(frmMain& main, int index, int& keyAscii) {
 
 void EnterField(frmMain& main, int index) {
     forms::TextBox& box = main.txtInput(index);
-    box.SetText(EditForm(KindOf(main, index), box.Text()));
+    {
+        const FieldSuggestions::Reshaping editForm(main.Suggestions);
+        box.SetText(EditForm(KindOf(main, index), box.Text()));
+    }
     if (!box.Text().empty()) {
         box.SetSelStart(0);
         box.SetSelLength(static_cast<int>(box.Text().size()));
@@ -44,11 +47,18 @@ void EnterField(frmMain& main, int index) {
         }
         ShowFieldHint(main, index);
     }
+    // The focus a failed check moved has arrived.
+    if (main.ValidationFocus == index) {
+        main.ValidationFocus = -1;
+    }
 }
 
 void LeaveField(frmMain& main, int index) {
     forms::TextBox& box = main.txtInput(index);
-    box.SetText(DisplayForm(KindOf(main, index), box.Text()));
+    {
+        const FieldSuggestions::Reshaping displayForm(main.Suggestions);
+        box.SetText(DisplayForm(KindOf(main, index), box.Text()));
+    }
     if (IsEqualType(main)) {
         RefreshEqualPaymentOptions(main);
     }

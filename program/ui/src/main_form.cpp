@@ -1,14 +1,9 @@
 #include "program/ui/main_form.h"
 
-#include "program/ui/src/input_captions.h"
-#include "program/ui/src/main_form_design.h"
 #include "program/ui/unavailable_services.h"
 
 #include "platform/forms/application.h"
-#include "platform/forms/control_table.h"
 #include "platform/forms/message_box.h"
-
-#include <array>
 
 namespace ui {
 
@@ -17,31 +12,27 @@ namespace {
 constexpr const char* kPlanTypes[] = {"IRA",    "403(b)",  "401(k)",    "457",
                                       "401(a)", "SEP-IRA", "SIMPLE IRA"};
 
-constexpr const char* kEqualPaymentOptions[] = {
-    "Single Life",      "Uniform Lifetime",        "Joint and Last Survivor", "Single Life",
-    "Uniform Lifetime", "Joint and Last Survivor", "Annuitization Method"};
-
-constexpr std::array<const char*, 6> kTabCaptions = {"&Planholder", "&Beneficiary", "S&EPP",
-                                                     "Stretch",     "&Report",      "&Graph"};
-
 } // namespace
 
 frmMain::frmMain(forms::Application& app, ProgramState& program)
     : forms::Form(app, "frmMain"), txtInput(*this, "txtInput"), cmboPlanType(*this, "cmboPlanType"),
-      optUseJoint(*this, "optUseJoint"), chkSurvivingSpouse(*this, "chkSurvivingSpouse"),
-      chkRMDOnce(*this, "chkRMDOnce"), fraEqualPmt(*this, "fraEqualPmt"),
-      optEqualPmt(*this, "optEqualPmt"), lblEqualPmt(*this, "lblEqualPmt"),
-      chkRoth(*this, "chkRoth"), lstGraph(*this, "lstGraph"), cmdCalc(*this, "cmdCalc"),
-      TabOne1(*this, "TabOne1", static_cast<int>(kTabCaptions.size())), lblInput(*this, "lblInput"),
-      Label3(*this, "Label3"), chkSkipSpouse(*this, "chkSkipSpouse"),
-      cmdIRS(*this, "cmdIRS"), designed_{forms::LoadControls(*this, MainWindowControlRows())},
-      ElasticOne2(*this, "ElasticOne2"), Frame1(*this, "Frame1"),
+      optUseJoint(*this, "optUseJoint"), optEqualPmt(*this, "optEqualPmt"),
+      lblEqualPmt(*this, "lblEqualPmt"), cmdCalc(*this, "cmdCalc"), lblInput(*this, "lblInput"),
+      Label3(*this, "Label3"), ElasticOne2(*this, "ElasticOne2"),
+      Frame1(*this, "Frame1"), designed_{DesignWindow()},
       ElasticOne1(designed_.Named<forms::Resizer>("ElasticOne1")),
       Line1(designed_.Named<forms::Line>("Line1")), Line2(designed_.Named<forms::Line>("Line2")),
-      cmboState(designed_.Named<forms::ComboBox>("cmboState")),
+      TabOne1(designed_.Named<forms::TabControl>("TabOne1")),
+      chkSurvivingSpouse(designed_.Named<forms::CheckBox>("chkSurvivingSpouse")),
       cmdToday(designed_.Named<forms::CommandButton>("cmdToday")),
+      chkRMDOnce(designed_.Named<forms::CheckBox>("chkRMDOnce")),
+      cmdIRS(designed_.Named<forms::CommandButton>("cmdIRS")),
+      chkSkipSpouse(designed_.Named<forms::CheckBox>("chkSkipSpouse")),
+      cmboState(designed_.Named<forms::ComboBox>("cmboState")),
+      chkRoth(designed_.Named<forms::CheckBox>("chkRoth")),
       VSPrinter1(designed_.Named<forms::PrintDocumentView>("VSPrinter1")),
       picGraph(designed_.Named<forms::PictureBox>("picGraph")),
+      lstGraph(designed_.Named<forms::ListBox>("lstGraph")),
       hScrollGraph(designed_.Named<forms::HScrollBar>("hScrollGraph")),
       chkBackground(designed_.Named<forms::CheckBox>("chkBackground")),
       chkTopView(designed_.Named<forms::CheckBox>("chkTopView")),
@@ -52,10 +43,14 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
       mnuFileNewRBD(designed_.Named<forms::Menu>("mnuFileNewRBD")),
       mnuFileNewEqual(designed_.Named<forms::Menu>("mnuFileNewEqual")),
       mnuFileNewStretch(designed_.Named<forms::Menu>("mnuFileNewStretch")),
+      mnuNul1(designed_.Named<forms::Menu>("mnuNul1")),
       mnuFileLoad(designed_.Named<forms::Menu>("mnuFileLoad")),
       mnuFileSave(designed_.Named<forms::Menu>("mnuFileSave")),
+      mnuNul2(designed_.Named<forms::Menu>("mnuNul2")),
       mnuFilePrint(designed_.Named<forms::Menu>("mnuFilePrint")),
+      mnuNul0(designed_.Named<forms::Menu>("mnuNul0")),
       mnuFileExportPDF(designed_.Named<forms::Menu>("mnuFileExportPDF")),
+      mnuNul3(designed_.Named<forms::Menu>("mnuNul3")),
       mnuFileExit(designed_.Named<forms::Menu>("mnuFileExit")),
       mnuReport(designed_.Named<forms::Menu>("mnuReport")),
       mnuReportCover(designed_.Named<forms::Menu>("mnuReportCover")),
@@ -66,8 +61,10 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
       mnuOptions(designed_.Named<forms::Menu>("mnuOptions")),
       mnuOptionsAdvisor(designed_.Named<forms::Menu>("mnuOptionsAdvisor")),
       mnuOptionsCompact(designed_.Named<forms::Menu>("mnuOptionsCompact")),
+      mnuOptionsNul00(designed_.Named<forms::Menu>("mnuOptionsNul00")),
       mnuOptionsBackup(designed_.Named<forms::Menu>("mnuOptionsBackup")),
       mnuOptionsRestore(designed_.Named<forms::Menu>("mnuOptionsRestore")),
+      mnuOptionsNul01(designed_.Named<forms::Menu>("mnuOptionsNul01")),
       mnuOptionsInternetBackup(designed_.Named<forms::Menu>("mnuOptionsInternetBackup")),
       mnuOptionsInternetRestore(designed_.Named<forms::Menu>("mnuOptionsInternetRestore")),
       mnuDebugMode(designed_.Named<forms::Menu>("mnuDebugMode")),
@@ -77,26 +74,16 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
       mnuHelpFAQ(designed_.Named<forms::Menu>("mnuHelpFAQ")),
       mnuHelpSupport(designed_.Named<forms::Menu>("mnuHelpSupport")),
       mnuHelpUpdate(designed_.Named<forms::Menu>("mnuHelpUpdate")),
+      mnuHelpNul0(designed_.Named<forms::Menu>("mnuHelpNul0")),
       mnuHelpAbout(designed_.Named<forms::Menu>("mnuHelpAbout")),
       unavailableOutput_(MakeUnavailableReportOutput(app)),
       unavailableStore_(MakeUnavailableIllustrationStore(app)), output_(unavailableOutput_.get()),
       store_(unavailableStore_.get()), program_(program) {
-    for (const illustration::FieldDefinition& field : illustration::FieldDefinitions()) {
-        forms::TextBox& box = txtInput.Add(field.index);
-        box.SetTag(std::string(field.tag));
-        box.SetMaxLength(field.maxLength);
-        box.SetVisible(field.visible);
-        box.SetText(std::string(field.initialText));
-        // The report elements are never edited: their grey is the background that the field
-        // rules copy from "R-Plan70" to an input they close.
-        if (field.index >= illustration::kFirstReportField) {
-            box.SetBackColor(forms::Color::kGrayText);
-        }
-    }
     // The window and the model keep one text: each writes the other only when it differs.
     // A box that already shows the text is left alone: writing it again would put its caret
     // back at the start while the user types.
     fields_.SetObserver([this](int index) {
+        Suggestions.FieldChanged(index);
         if (txtInput(index).Text() != fields_.Text(index)) {
             txtInput(index).SetText(fields_.Text(index));
         }
@@ -105,48 +92,19 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
     Load = [this] { ShowFields(); };
 
     for (int list = 0; list < 2; ++list) {
-        forms::ComboBox& planTypes = cmboPlanType.Add(list, forms::vbComboDropdownList);
         for (const char* planType : kPlanTypes) {
-            planTypes.AddItem(planType);
+            cmboPlanType(list).AddItem(planType);
         }
     }
     cmboPlanType(1).AddItem("Roth IRA");
-
-    chkSurvivingSpouse.SetCaption("Surviving Spouse Beneficiary - Not Taken Ownership");
-    chkRMDOnce.SetCaption("RMD Annual Recalculation  -- or --   One-time Change");
-    fraEqualPmt.SetCaption("Choose Annual Payment Option");
-    for (int option = 0; option < 7; ++option) {
-        forms::OptionButton& button = optEqualPmt.Add(option);
-        button.SetContainer(fraEqualPmt);
-        button.SetCaption(kEqualPaymentOptions[option]);
-        forms::Label& label = lblEqualPmt.Add(option);
-        label.SetContainer(fraEqualPmt);
-        label.SetCaption("0.00");
-    }
     for (const char* series :
          {"Planholder", "Spouse Beneficiary", "Non-Spouse Beneficiary", "All Years"}) {
         lstGraph.AddItem(series);
     }
-    optUseJoint.Add(0).SetCaption("Yes");
-    optUseJoint.Add(1).SetCaption("No");
     optUseJoint(1).SetValue(true);
-    cmdCalc.Add(0).SetCaption("Calc");
-    cmdCalc.Add(1).SetCaption("Calc");
-
-    for (std::size_t tab = 0; tab < kTabCaptions.size(); ++tab) {
-        TabOne1.SetTabCaption(static_cast<int>(tab), kTabCaptions[tab]);
-    }
-    for (const InputCaption& input : InputCaptions()) {
-        lblInput.Add(input.index).SetCaption(std::string(input.caption));
-    }
     lblInput(30).SetVisible(false);
-    for (int tab = 0; tab < 4; ++tab) {
-        Label3.Add(tab).SetCaption("* Required fields");
-    }
-    chkSkipSpouse.SetCaption("Skip");
-    cmdIRS.SetCaption("&Web Lookup *");
+    Timer1.SetInterval(1);
 
-    DesignWindow();
     WireWindowEvents();
     WireControlEvents();
     WireMenus();
@@ -179,6 +137,13 @@ std::string frmMain::GetField(std::string_view tag) const {
 void frmMain::SetField(std::string_view value, std::string_view tag) {
     illustration::SetField(fields_, value, tag,
                            [this](const std::string& text) { ShowFieldMessage(text); });
+    // A value put into an input is its input, also where it equals the example shown there.
+    for (const illustration::FieldDefinition& field :
+         illustration::FieldDefinitions().first(illustration::kInputEndMarker)) {
+        if (field.tag == tag) {
+            Suggestions.Forget(field.index);
+        }
+    }
 }
 
 std::int16_t frmMain::SetIndex(std::string_view tag) {

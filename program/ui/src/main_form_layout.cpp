@@ -1,13 +1,27 @@
 // The main window's layout when its size changes: the containers, the tab control, the divider
-// lines and the hint lines follow the window; the graph hides until the timer redraws it.
+// lines, the hint lines and the report's pages follow the window; the graph hides until the timer
+// redraws it, and its page is laid out again before each drawing.
 #include "program/ui/main_form.h"
 
+#include <cmath>
 #include <exception>
 #include <functional>
 
 namespace ui {
 
 namespace {
+
+// Twips. The tab control's pages begin under its row of tabs, which takes this much of its
+// height; the pages' containers keep their top margin under them at the bottom too.
+constexpr int kTabStripHeight = 390;
+
+// The graph page: the picture's margins, and what it leaves under itself for the controls.
+constexpr int kGraphLeft = 120;
+constexpr int kGraphTop = 90;
+constexpr int kGraphControlsHeight = 1050;
+constexpr int kGraphGap = 90;
+constexpr int kGraphListWidth = 2550;
+constexpr int kGraphCheckWidth = 1500;
 
 // A step that fails is skipped and the next one runs.
 void Step(const std::function<void()>& step) {
@@ -51,14 +65,15 @@ void frmMain::FormResize() {
     });
     Step([&] {
         ElasticOne2(0).SetWidth(TabOne1.Width() - 4 * ElasticOne2(0).Left());
-        ElasticOne2(0).SetHeight(TabOne1.Height() - ElasticOne2(0).Top());
+        ElasticOne2(0).SetHeight(TabOne1.Height() - kTabStripHeight - 2 * ElasticOne2(0).Top());
     });
-    for (int page = 1; page <= 4; ++page) {
+    for (int page = 1; page <= 5; ++page) {
         Step([&] {
             ElasticOne2(page).SetWidth(ElasticOne2(0).Width());
             ElasticOne2(page).SetHeight(ElasticOne2(0).Height());
         });
     }
+    Step([&] { VSPrinter1.Move(0, 0, ElasticOne2(4).Width(), ElasticOne2(4).Height()); });
     Step([&] { PlaceHintLines(); });
     Step([&] { TabOne1.Refresh(); });
     forms::Control* graphControls[] = {&picGraph,   &hScrollGraph, &lstGraph, &chkBackground,
@@ -66,6 +81,33 @@ void frmMain::FormResize() {
     for (forms::Control* control : graphControls) {
         Step([&] { control->SetVisible(false); });
     }
+}
+
+void frmMain::LayOutGraphPage() {
+    const forms::Resizer& page = ElasticOne2(5);
+    int width = page.Width() - 2 * kGraphLeft;
+    int height = static_cast<int>(std::lround(width * 0.75));
+    if (page.Height() - kGraphControlsHeight < height) {
+        height = page.Height() - kGraphControlsHeight;
+        width = static_cast<int>(std::lround(height * 1.3333));
+    }
+    picGraph.Move(kGraphLeft, kGraphTop, width, height);
+
+    // Under the picture, from the left: the list of phases, the scroll bar of the last age with
+    // its hint under it, and the check boxes, whose column ends where the picture ends.
+    const int top = 2 * kGraphTop + height;
+    lstGraph.Move(kGraphLeft, top, kGraphListWidth, lstGraph.Height());
+    const int checkLeft = kGraphLeft + width - kGraphCheckWidth;
+    const int scrollLeft = kGraphLeft + kGraphListWidth + kGraphLeft;
+    const int scrollWidth = checkLeft - kGraphLeft - scrollLeft;
+    hScrollGraph.Move(scrollLeft, top, scrollWidth, hScrollGraph.Height());
+    chkBackground.Move(checkLeft, top, kGraphCheckWidth, chkBackground.Height());
+    chkTopView.Move(checkLeft, top + chkBackground.Height() + kGraphGap, kGraphCheckWidth,
+                    chkTopView.Height());
+    chkGrayScale.Move(checkLeft, chkTopView.Top() + chkTopView.Height() + kGraphGap,
+                      kGraphCheckWidth, chkGrayScale.Height());
+    Label3(4).Move(scrollLeft, hScrollGraph.Top() + hScrollGraph.Height() + kGraphGap, scrollWidth,
+                   Label3(4).Height());
 }
 
 } // namespace ui

@@ -3,9 +3,12 @@
 
 #include "program/ui/illustration_type_names.h"
 #include "program/ui/rep_info_form.h"
+#include "program/ui/src/application_messages.h"
 #include "program/ui/src/trapped_error.h"
 #include "program/ui/state_table.h"
 #include "program/ui/window_placement.h"
+
+#include "program/store/illustration_file.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/message_box.h"
@@ -28,38 +31,12 @@ std::string ProgramFile(std::string_view suffix) {
     return std::string(sys::ExecutableBaseName()) + std::string(suffix);
 }
 
-bool HasContent(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error) &&
-           std::filesystem::file_size(path, error) > 0 && !error;
-}
-
 std::string Trimmed(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return {};
     }
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
-}
-
-// An illustration file left in the program folder by an older version moves into the data
-// folder, unless the data folder already has one: then the user's file is kept and the old one
-// is renamed aside, so that neither is lost.
-void AdoptOldIllustrationFile() {
-    const std::string name = ProgramFile(".flt");
-    const std::filesystem::path old = sys::ProgramFolder() / name;
-    if (!HasContent(old)) {
-        return;
-    }
-    const std::filesystem::path data = sys::DataFolder();
-    std::filesystem::create_directories(data);
-    const std::filesystem::path target = data / name;
-    if (std::filesystem::exists(target)) {
-        std::filesystem::rename(old, sys::ProgramFolder() / (name + ".old"));
-        return;
-    }
-    std::filesystem::copy_file(old, target);
-    std::filesystem::remove(old);
 }
 
 } // namespace
@@ -82,7 +59,8 @@ void frmMain::FormLoad() {
     const bool loaded = RunTrapped(App(), "Form_Load", [this] {
         MinFormWidth = 4 * Frame1(0).Left() + Frame1(0).Width();
         MinFormHeight = kMinFormHeight;
-        AdoptOldIllustrationFile();
+        ApplicationMessages messages(App());
+        store::AdoptOldIllustrationFile(messages);
         LastInputIndex = 0;
         while (!txtInput(LastInputIndex + 1).Tag().empty()) {
             ++LastInputIndex;
@@ -151,7 +129,7 @@ void frmMain::FormPaint() {
         }
         if (Trimmed(representative->txtInput(0).Text()).empty()) {
             Program().RepInfoCancelled = false;
-            representative->Show(forms::ShowMode::Modal, this);
+            Store().ShowRepresentativeWindow(*this);
             if (Program().RepInfoCancelled) {
                 App().MsgBox(
                     "The " + std::string(sys::FileDescription()) +
@@ -167,12 +145,16 @@ void frmMain::FormPaint() {
     }
     // The browser is offered once, while no saved illustration is loaded at start. Once the
     // user has answered it, an illustration without a number is one the user chose to start
-    // (New, or what a restore or compaction left), and painting does not ask again.
+    // (New, or what a restore or compaction left), and painting does not ask again. Left
+    // without a choice, it leaves the window a new illustration of the current type, as New
+    // does: the window's design texts are never taken for an illustration.
     forms::Form* browser = Store().Browser();
     if (browser != nullptr && !browserAnswered_ && runtime::Val(GetField("3-DatabaseIndex")) < 1 &&
         !browser->Visible()) {
         browserAnswered_ = true;
-        Store().ShowBrowser(*this);
+        if (!Store().ShowBrowser(*this) && !App().Ended()) {
+            Store().NewIllustration(*this);
+        }
     }
 }
 

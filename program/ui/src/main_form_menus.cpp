@@ -12,10 +12,13 @@
 #include "program/ui/web_links.h"
 
 #include "program/report/report_error.h"
+#include "program/store/user_info.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/message_box.h"
+#include "platform/runtime/number_text.h"
+#include "platform/runtime/windows1252.h"
 #include "platform/system/drives.h"
 #include "platform/system/folders.h"
 
@@ -67,25 +70,32 @@ private:
     frmMain& main_;
 };
 
+void ShowPdfNotSaved(frmMain& main, int errorNumber) {
+    main.App().MsgBox("An error type" + runtime::Str(errorNumber) +
+                          " occurred \r\nwhile creating the PDF file.\r\nPlease try again.",
+                      forms::vbOKOnly + forms::vbCritical, "Adobe Acrobat File Not Saved");
+}
+
+// The report saved as "<client><type>.pdf" in the PDF folder. The documents folder is made when
+// it is missing, so that the PDF folder in it can be. The file name is stored text; on disk it
+// is UTF-8, as every path is.
 void ExportPdf(frmMain& main) {
     const std::string fileName = PdfFileName(main.validated.name, main.Program().IllustrationType);
     try {
-        const std::filesystem::path folder = sys::DocumentsFolder();
-        main.Output().ExportPdf(main, folder / fileName);
-        main.App().MsgBox(fileName + "\r\nwas saved in the " + folder.string() +
+        std::filesystem::create_directories(sys::DocumentsFolder());
+        const std::filesystem::path folder = store::PDFDir();
+        main.Output().ExportPdf(main, folder / runtime::Windows1252ToUtf8(fileName));
+        main.App().MsgBox(fileName + "\r\nwas saved in the " +
+                              runtime::Utf8ToWindows1252(folder.string()) +
                               " file folder.\r\n\r\nFor more information about Adobe Acrobat "
                               "files\r\nand to get a free Acrobat Reader Plug-in for your\r\nweb "
                               "browser visit their website at " +
                               kPdfReaderAddress + ".",
                           forms::vbOKOnly + forms::vbInformation, "Adobe Acrobat File Saved");
     } catch (const report::ReportError& error) {
-        main.App().MsgBox(error.what(), forms::vbOKOnly + forms::vbCritical,
-                          "Adobe Acrobat File Not Saved");
+        ShowPdfNotSaved(main, error.ErrorNumber());
     } catch (const std::exception&) {
-        const forms::UntrappedErrorReport report = forms::ReportOf(std::current_exception());
-        main.App().MsgBox("An error type " + std::to_string(report.number) +
-                              " occurred \r\nwhile creating the PDF file.\r\nPlease try again.",
-                          forms::vbOKOnly + forms::vbCritical, "Adobe Acrobat File Not Saved");
+        ShowPdfNotSaved(main, forms::ReportOf(std::current_exception()).number);
     }
 }
 
@@ -123,6 +133,7 @@ bool RunReportChain(frmMain& main) {
 }
 
 void RunGraphChain(frmMain& main) {
+    main.LayOutGraphPage();
     calc::StretchProjection work;
     if (Calculate(main, work)) {
         main.Output().DrawGraph(main, work);

@@ -2,6 +2,8 @@
 
 #include "program/ui/text_helpers.h"
 
+#include "platform/runtime/windows1252.h"
+
 #include <algorithm>
 
 namespace ui {
@@ -32,7 +34,17 @@ std::string PdfFileName(std::string_view clientName, illustration::IllustrationT
     std::string name = RemoveSpecialChars(clientName, empty);
     std::replace(name.begin(), name.end(), '\0', '_');
     const std::string_view suffix = Suffix(type);
-    name.resize(std::min(name.size(), kMaxFileNameBytes - suffix.size()));
+    // The limit holds for the name on disk, where each character takes its UTF-8 bytes.
+    std::size_t bytes = suffix.size();
+    std::size_t kept = 0;
+    for (; kept < name.size(); ++kept) {
+        const std::size_t size = runtime::Windows1252ToUtf8(name.substr(kept, 1)).size();
+        if (bytes + size > kMaxFileNameBytes) {
+            break;
+        }
+        bytes += size;
+    }
+    name.resize(kept);
     return name.append(suffix);
 }
 

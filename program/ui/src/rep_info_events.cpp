@@ -69,9 +69,6 @@ void LoadWindow(frmRepInfo& window, forms::MessageBoxService& messages) {
         messages.ShowMessageBox(forms::MessageBoxRequest::FromStyle(
             error.what(), forms::vbOKOnly + forms::vbExclamation, "Error in LoadRepInfo"));
     }
-    const forms::Screen& screen = window.App().GetScreen();
-    window.SetLeft((screen.width - window.Width()) / 2);
-    window.SetTop((screen.height - window.Height()) / 2);
 }
 
 } // namespace
@@ -119,8 +116,11 @@ void WireRepresentativeWindow(frmRepInfo& window, ProgramState& program,
             return;
         }
         window.txtInput(12).SetText(RunDateText());
-        store::RepWriteFlat(store::RepInfoFilePath(), FieldsOf(window), messages);
-        forms::UnloadForm(window);
+        // A record that could not be written keeps the window open with what the user typed,
+        // to try again (once the disk has room) or to cancel.
+        if (store::SaveRepInfo(FieldsOf(window), messages)) {
+            forms::UnloadForm(window);
+        }
     };
     window.cmdCancel.Click = [&window, &program] {
         if (!CheckRequiredFields(window, false)) {

@@ -4,6 +4,7 @@
 #include "program/report/graph_production.h"
 #include "program/report/report_error.h"
 #include "program/report/report_production.h"
+#include "program/report/resource_extraction.h"
 #include "program/ui/calculate_illustration.h"
 #include "program/ui/main_form.h"
 #include "program/ui/state_table.h"
@@ -150,7 +151,9 @@ bool GraphTabShows(const frmMain& main) {
 }
 
 // The graph of the selected list item as the graph page's controls ask for it. The scroll bar
-// takes the phase's age range first, its thumb kept inside it.
+// takes the phase's age range first. A thumb outside that range (a new illustration's 0, a
+// saved one's unset 99, or the age of another phase) goes to its last age, so that the graph
+// shows every year of the phase until the user chooses fewer.
 report::GraphRequest GraphRequestOf(frmMain& main, const calc::StretchProjection& projection,
                                     const ReportLocations& locations) {
     report::GraphRequest request;
@@ -164,8 +167,10 @@ report::GraphRequest GraphRequestOf(frmMain& main, const calc::StretchProjection
     forms::HScrollBar& scroll = main.hScrollGraph;
     scroll.SetMin(ages.min);
     scroll.SetMax(ages.max);
-    scroll.SetValue(
-        std::clamp(scroll.Value(), std::min(ages.min, ages.max), std::max(ages.min, ages.max)));
+    if (scroll.Value() < std::min(ages.min, ages.max) ||
+        scroll.Value() > std::max(ages.min, ages.max)) {
+        scroll.SetValue(ages.max);
+    }
     request.scrollAge = scroll.Value();
 
     request.background = Checked(main.chkBackground);
@@ -217,6 +222,7 @@ bool ReportService::ProduceReport(frmMain& main, calc::StretchProjection& work, 
         report::Composition composition;
         composition.resourceArchive = locations_.resourceArchive;
         composition.workFolder = locations_.workFolder;
+        composition.documentName = sys::FileDescription();
         composition.illustrationDate = calc::FormatLongDate(main.GetField("6-IllustrationDate"));
         composition.programLabel = main.Caption();
         composition.majorVersion = sys::Version().major;
@@ -227,6 +233,12 @@ bool ReportService::ProduceReport(frmMain& main, calc::StretchProjection& work, 
             main.VSPrinter1.SetPages(pageImages_());
         }
         return true;
+    } catch (const report::ExtractionError& error) {
+        // The installation is damaged: the box speaks under the program's own name.
+        main.VSPrinter1.SetStatusText("");
+        app_.MsgBox(error.what(), forms::vbOKOnly + forms::vbCritical,
+                    std::string(sys::FileDescription()));
+        return false;
     } catch (const report::ReportError& error) {
         main.VSPrinter1.SetStatusText("");
         app_.MsgBox(error.what(), forms::vbOKOnly + forms::vbCritical, kReportErrorTitle);
@@ -250,12 +262,28 @@ void ReportService::DrawGraph(frmMain& main, calc::StretchProjection& work) {
     }
 }
 
-void ReportService::PrintReport(frmMain&) {
+void ReportService::PrintReport(frmMain& main) {
+    if (busy_) {
+        return;
+    }
+    const std::string printer = composer_.PrinterName();
+    if (printer.empty()) {
+        app_.MsgBox("No default printer is chosen, so the report cannot be printed.\r\n"
+                    "Choose a default printer in the printer settings, then try again.",
+                    forms::vbOKOnly + forms::vbCritical, kPrintErrorTitle);
+        return;
+    }
+    const BusyWindow busy(main, busy_);
+    // The Report tab says where the report goes while it is sent, given one turn of the event
+    // loop to show it, as the composition's own status is.
+    main.VSPrinter1.SetStatusText("Printing on " + printer + " . . .");
+    app_.DoEvents();
     try {
         composer_.Print();
     } catch (const report::ReportError& error) {
         app_.MsgBox(error.what(), forms::vbOKOnly + forms::vbCritical, kPrintErrorTitle);
     }
+    main.VSPrinter1.SetStatusText("");
 }
 
 void ReportService::ExportPdf(frmMain&, const std::filesystem::path& path) {

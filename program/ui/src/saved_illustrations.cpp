@@ -1,6 +1,8 @@
 #include "program/ui/saved_illustrations.h"
 
+#include "program/ui/center_form.h"
 #include "program/ui/define_variables.h"
+#include "program/ui/equal_payment_options.h"
 #include "program/ui/main_form.h"
 #include "program/ui/src/application_messages.h"
 #include "program/ui/src/form_record.h"
@@ -37,11 +39,13 @@ SavedIllustrations::SavedIllustrations(forms::Application& app, ProgramState& pr
 SavedIllustrations::~SavedIllustrations() = default;
 
 void SavedIllustrations::ShowRepresentativeWindow(frmMain& main) {
+    forms::LoadForm(repInfo_);
+    CenterForm(repInfo_, main);
     repInfo_.Show(forms::ShowMode::Modal, &main);
 }
 
-void SavedIllustrations::ShowBrowser(frmMain& main) {
-    browser_.ShowFor(main);
+bool SavedIllustrations::ShowBrowser(frmMain& main) {
+    return browser_.ShowFor(main);
 }
 
 bool SavedIllustrations::PromptSaveIllustration(frmMain& main, bool ask) {
@@ -63,14 +67,19 @@ bool SavedIllustrations::PromptSaveIllustration(frmMain& main, bool ask) {
 void SavedIllustrations::NewIllustration(frmMain& main) {
     store::CurrentIllustration current = CurrentOf(main);
     store::NewIllustration(current);
+    main.Suggestions.ForgetAll();
     main.cmboPlanType(0).SetListIndex(0);
     main.cmboPlanType(1).SetListIndex(0);
     main.SetupIllustrationType();
+    // The payment choices of the illustration before are closed with it.
+    if (main.Program().IllustrationType == illustration::IllustrationType::EqualPayments) {
+        RefreshEqualPaymentOptions(main);
+    }
     main.Program().IllustrationSaved = true;
 }
 
 int SavedIllustrations::RecordCount() {
-    const std::int64_t count = store::IllustrationRecordCount();
+    const std::int64_t count = store::RoundedRecordCount();
     return count > INT_MAX ? INT_MAX : static_cast<int>(count);
 }
 

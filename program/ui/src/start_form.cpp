@@ -15,6 +15,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace ui {
 
@@ -23,7 +25,10 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kTypeOptions = 4;
+// Twips: the window's margin, the gap between the picture, the frame and the buttons, and the
+// options' rows.
 constexpr int kMargin = 240;
+constexpr int kGap = 120;
 constexpr int kOptionTop = 200;
 constexpr int kOptionStep = 300;
 constexpr const char* kSplashMembers[] = {"RMDSplash.bmp", "RMDSplash.jpg"};
@@ -80,24 +85,8 @@ frmStart::frmStart(forms::Application& app, ProgramState& program, frmMain& main
       cmdCancel(*this, "cmdCancel"), lblCopyright(*this, "lblCopyright"),
       ElasticOne1(*this, "ElasticOne1"), program_(program), main_(main) {
     SetCaption("Choose an Option");
-    Picture1.Move(kMargin, kMargin, 4800, 2400);
-    Picture1.SetAutoSize(true);
-    Frame1.Move(kMargin, 0, 5400, kOptionTop + kTypeOptions * kOptionStep + 40);
-    for (int option = 0; option < kTypeOptions; ++option) {
-        forms::OptionButton& button = optIllustrationType.Add(option);
-        button.SetContainer(Frame1);
-        button.Move(120, kOptionTop + option * kOptionStep, 5100, 255);
-        const auto type = static_cast<illustration::IllustrationType>(option);
-        button.SetCaption(type == illustration::IllustrationType::Stretch
-                              ? std::string("&Stretch")
-                              : IllustrationTypeCaption(type));
-    }
+    DesignWindow();
     optIllustrationType(0).SetValue(true);
-    cmdOK.SetCaption("&Ok");
-    cmdOK.Move(0, 0, 1215, 375);
-    cmdCancel.SetCaption("&Cancel");
-    cmdCancel.Move(0, 0, 1215, 375);
-    lblCopyright.Move(kMargin, 0, 3000, 255);
 
     Load = [this] { FormLoad(); };
     cmdOK.Click = [this] { ChooseType(); };
@@ -190,16 +179,20 @@ bool frmStart::ExtractSplashPicture() {
 }
 
 void frmStart::LayOut() {
-    SetHeight(Picture1.Height() + 2 * kMargin + Frame1.Height() + cmdOK.Height());
-    SetWidth(Picture1.Width() + 2 * kMargin);
-    ElasticOne1.Move(0, 0, Width(), Height());
+    // The sizes are the inside's; the window adds its frame.
+    const int clientHeight =
+        kMargin + Picture1.Height() + kGap + Frame1.Height() + kGap + cmdOK.Height() + kMargin;
+    SetHeight(clientHeight + Height() - ScaleHeight());
+    SetWidth(Picture1.Width() + 2 * kMargin + Width() - ScaleWidth());
+    ElasticOne1.Move(0, 0, ScaleWidth(), ScaleHeight());
     cmdOK.SetTop(ElasticOne1.Height() - cmdOK.Height() - kMargin);
     cmdCancel.SetTop(cmdOK.Top());
     cmdOK.SetLeft(ElasticOne1.Width() - cmdOK.Width() - kMargin);
     cmdCancel.SetLeft(cmdOK.Left() - cmdCancel.Width() - kMargin);
     lblCopyright.SetCaption(std::string(sys::LegalCopyright()));
-    lblCopyright.SetTop(cmdOK.Top() + cmdOK.Height() - lblCopyright.Height());
-    Frame1.Move(kMargin, cmdOK.Top() - Frame1.Height(), Frame1.Width(), Frame1.Height());
+    lblCopyright.Move(kMargin, cmdOK.Top() + cmdOK.Height() - lblCopyright.Height(),
+                      cmdCancel.Left() - 2 * kMargin, lblCopyright.Height());
+    Frame1.Move(kMargin, cmdOK.Top() - kGap - Frame1.Height(), Picture1.Width(), Frame1.Height());
 }
 
 void frmStart::CompactOptions() {
@@ -212,6 +205,7 @@ void frmStart::CompactOptions() {
             continue;
         }
         SetHeight(Height() - kOptionStep);
+        ElasticOne1.SetHeight(ElasticOne1.Height() - kOptionStep);
         lblCopyright.SetTop(lblCopyright.Top() - kOptionStep);
         cmdOK.SetTop(cmdOK.Top() - kOptionStep);
         cmdCancel.SetTop(cmdOK.Top());
@@ -263,16 +257,22 @@ void frmStart::HideFeature(const std::string& name) {
             return;
         }
     }
-    if (name == "PDF") {
-        main_.mnuFileExportPDF.SetVisible(false);
-    } else if (name == "InternetUpdate") {
-        main_.mnuHelpUpdate.SetVisible(false);
-    } else if (name == "InternetBackup") {
-        main_.mnuOptionsInternetBackup.SetVisible(false);
-        main_.mnuOptionsInternetRestore.SetVisible(false);
-    } else if (name == "FloppyBackup") {
-        main_.mnuOptionsBackup.SetVisible(false);
-        main_.mnuOptionsRestore.SetVisible(false);
+    // The other features, each with the separator above its items.
+    const std::array<std::pair<const char*, std::vector<forms::Menu*>>, 4> features = {{
+        {"PDF", {&main_.mnuNul0, &main_.mnuFileExportPDF}},
+        {"InternetUpdate", {&main_.mnuHelpUpdate}},
+        {"InternetBackup",
+         {&main_.mnuOptionsNul01, &main_.mnuOptionsInternetBackup,
+          &main_.mnuOptionsInternetRestore}},
+        {"FloppyBackup",
+         {&main_.mnuOptionsNul00, &main_.mnuOptionsBackup, &main_.mnuOptionsRestore}},
+    }};
+    for (const auto& [feature, items] : features) {
+        if (name == feature) {
+            for (forms::Menu* item : items) {
+                item->SetVisible(false);
+            }
+        }
     }
 }
 

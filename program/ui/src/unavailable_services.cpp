@@ -48,7 +48,10 @@ public:
     frmRepInfo* RepresentativeWindow() override { return nullptr; }
     forms::Form* Browser() override { return nullptr; }
     void ShowRepresentativeWindow(frmMain&) override { ShowNotAvailable(app_, kStoreNotAvailable); }
-    void ShowBrowser(frmMain&) override { ShowNotAvailable(app_, kStoreNotAvailable); }
+    bool ShowBrowser(frmMain&) override {
+        ShowNotAvailable(app_, kStoreNotAvailable);
+        return false;
+    }
 
     // Leaving the illustration is never held up by a store that cannot save it; the user is
     // told that it is not kept. An explicit save fails with the same news.

@@ -6,9 +6,11 @@
 #include "platform/forms/form.h"
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/number_parse.h"
+#include "platform/runtime/runtime_error.h"
 #include "platform/system/profile_file.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -36,6 +38,22 @@ bool HasContent(const std::filesystem::path& path) {
     return !error && size > 0;
 }
 
+// A stored value as the window can take it: a number beyond what the runtime reads ("1e999")
+// reads as 0, as any unreadable value does, and one beyond the 32-bit range the window's
+// places and sizes have is the nearest end of that range, which the clamps below then bring
+// onto the screen.
+int StoredWhole(const std::function<std::string(const PlacementKey&)>& read,
+                const PlacementKey& key) {
+    double value = 0;
+    try {
+        value = runtime::Val(read(key));
+    } catch (const runtime::RuntimeError&) {
+        value = 0;
+    }
+    return runtime::ToInt32(
+        std::clamp(value, static_cast<double>(INT32_MIN), static_cast<double>(INT32_MAX)));
+}
+
 // A stored edge kept on the screen: beyond the screen's size it moves back by the window's
 // size; below 1 it becomes 1.
 int ClampEdge(int stored, int screenSize, int windowSize) {
@@ -49,35 +67,32 @@ int ClampEdge(int stored, int screenSize, int windowSize) {
 } // namespace
 
 void LoadWindowPlacement(forms::Form& window, const std::filesystem::path& iniPath) {
-    std::function<double(const PlacementKey&)> read;
+    std::function<std::string(const PlacementKey&)> read;
     if (HasContent(iniPath)) {
         read = [&iniPath](const PlacementKey& key) {
-            const std::string text = sys::GetProfileString(iniPath, kIniSection, key.key,
-                                                           key.defaultValue, kIniBufferSize);
-            return runtime::Val(text);
+            return sys::GetProfileString(iniPath, kIniSection, key.key, key.defaultValue,
+                                         kIniBufferSize);
         };
     } else {
-        read = [](const PlacementKey& key) {
-            return runtime::Val(GetUserSetting(key.key, key.defaultValue));
-        };
+        read = [](const PlacementKey& key) { return GetUserSetting(key.key, key.defaultValue); };
     }
     const forms::Screen& screen = window.App().GetScreen();
     const int startWidth = window.Width();
     const int startHeight = window.Height();
-    window.SetTop(ClampEdge(runtime::ToInt32(read(kTop)), screen.height, startHeight));
-    window.SetLeft(ClampEdge(runtime::ToInt32(read(kLeft)), screen.width, startWidth));
-    window.SetWidth(runtime::ToInt32(read(kWidth)));
+    window.SetTop(ClampEdge(StoredWhole(read, kTop), screen.height, startHeight));
+    window.SetLeft(ClampEdge(StoredWhole(read, kLeft), screen.width, startWidth));
+    window.SetWidth(StoredWhole(read, kWidth));
     if (window.Width() > screen.width) {
         window.SetLeft(1);
         window.SetWidth(screen.width - 100);
     }
-    window.SetHeight(runtime::ToInt32(read(kHeight)));
+    window.SetHeight(StoredWhole(read, kHeight));
     if (window.Height() > screen.height) {
         window.SetTop(1);
         window.SetHeight(screen.height - 200);
     }
     // A state the window does not know opens it normal.
-    const int state = runtime::ToInt16(read(kWindowState));
+    const int state = StoredWhole(read, kWindowState);
     const bool known = state >= static_cast<int>(forms::WindowState::Normal) &&
                        state <= static_cast<int>(forms::WindowState::Maximized);
     window.SetWindowState(known ? static_cast<forms::WindowState>(state)

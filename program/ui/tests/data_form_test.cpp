@@ -1,42 +1,22 @@
+#include "program/ui/tests/saved_records.h"
 #include "program/ui/tests/stored_program.h"
+#include "program/ui/tests/valid_inputs.h"
 
 #include "program/store/illustration_file.h"
 #include "program/store/illustration_record.h"
 
 #include "platform/testing/file_contents.h"
+#include "platform/testing/file_faults.h"
 
 #include <fstream>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 namespace ui {
 namespace {
 
 using illustration::IllustrationType;
-
-// A saved illustration as the store writes it: `type`, the fields given and the status.
-std::string Record(IllustrationType type, const std::map<std::string, std::string>& values,
-                   char status = store::kLiveRecord) {
-    illustration::IllustrationFields fields;
-    for (int index = 0; index < illustration::kInputEndMarker; ++index) {
-        fields.SetText(index, "");
-    }
-    for (const auto& [tag, text] : values) {
-        illustration::SetField(fields, text, tag,
-                               [](const std::string& message) { ADD_FAILURE() << message; });
-    }
-    store::RecordControls controls;
-    controls.planTypes = {"Traditional IRA", "Inherited IRA"};
-    std::string record = store::BuildRecordFromForm(type, fields, controls);
-    record[0] = status;
-    return record;
-}
-
-void WriteIllustrationFile(const std::vector<std::string>& records) {
-    std::ofstream out(store::IllustrationFilePath(), std::ios::binary);
-    for (const std::string& record : records) {
-        out << record;
-    }
-}
 
 std::string StoredRecord(std::size_t position) {
     return testkit::ReadFileBytes(store::IllustrationFilePath())
@@ -119,6 +99,19 @@ TEST_F(BrowserTest, ListsTheLiveRecordsSortedByNameWithTheirPlaces) {
     });
 }
 
+// Enter opens the selected illustration; Esc closes the browser and opens nothing.
+TEST_F(BrowserTest, EnterOpensTheSelectedRowAndEscCloses) {
+    for (const int key : {13, 27}) {
+        SCOPED_TRACE(key);
+        frmMain& main = Browse([&](frmData& browser) {
+            driver.SelectGridRow(browser.VSFlexGrid1, 2); // "Smith, Ann", the RMD record
+            driver.PressKey(key);
+            EXPECT_FALSE(browser.IsShowing());
+        });
+        EXPECT_EQ(main.GetField("8-PartFirst"), key == 13 ? "Ann" : "");
+    }
+}
+
 TEST_F(BrowserTest, TypeAheadFindsTheFirstNameWithThePrefixUntilAPause) {
     Browse([&](frmData& browser) {
         forms::Grid& grid = browser.VSFlexGrid1;
@@ -198,6 +191,69 @@ TEST_F(BrowserTest, AFileErrorNamesTheStepThatFailedAndTheBrowserStays) {
     EXPECT_FALSE(std::filesystem::exists(store::IllustrationFilePath()));
 }
 
+// A saved Stretch illustration whose account value no key could type ("9e99" fits the field)
+// opens; its report and its save are refused by the account value's check, and the program
+// goes on.
+TEST_F(StoredProgramTest, AnAccountValueFromTheFileIsCheckedAsATypedOneIs) {
+    KeepRepresentative();
+    Fields stored = kValidStretch;
+    stored["6-StretchAcctValue"] = "9e99";
+    stored["6-StretchAcctCont"] = "$2,000";
+    stored["6-IllustrationDate"] = "06/01/2011";
+    WriteIllustrationFile(
+        {Record(IllustrationType::Stretch, RecordFields(stored.begin(), stored.end()))});
+    const std::string file = testkit::ReadFileBytes(store::IllustrationFilePath());
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    driver.WhenModal(store.DataWindow(), [&] {
+        driver.SelectGridRow(store.DataWindow().VSFlexGrid1, 1);
+        driver.Click(store.DataWindow().cmdOK);
+    });
+    main.Show();
+    driver.Pump();
+    ASSERT_EQ(program.IllustrationType, IllustrationType::Stretch);
+    EXPECT_EQ(main.GetField("6-StretchAcctValue"), "9e99");
+
+    driver.ExpectMessageBox("Missing Required Information.", forms::vbOK);
+    driver.ChooseTab(main.TabOne1, 4);
+    program.IllustrationSaved = false;
+    driver.ExpectMessageBox("Missing Required Information.", forms::vbOK);
+    driver.ChooseMenuItem(main.mnuFileSave);
+    ASSERT_EQ(driver.MessageBoxes().size(), 2u);
+    for (const auto& box : driver.MessageBoxes()) {
+        EXPECT_EQ(box.prompt, "Please enter the Account Value.");
+    }
+    EXPECT_EQ(output.reports, 0);
+    EXPECT_FALSE(program.IllustrationSaved);
+    EXPECT_EQ(testkit::ReadFileBytes(store::IllustrationFilePath()), file);
+    EXPECT_FALSE(app.Ended());
+}
+
+// Undelete reads the file, then writes it: a failure says which, and the file stays as it was.
+TEST_F(BrowserTest, UndeleteNamesTheStepThatFailed) {
+    Browse([&](frmData& browser) {
+        const std::string before = testkit::ReadFileBytes(store::IllustrationFilePath());
+        for (const char* title : {"Error Reading Database", "Error Writing to Database"}) {
+            SCOPED_TRACE(title);
+            driver.ExpectMessageBox(title, forms::vbOK);
+            {
+                std::optional<testkit::ScopedReadFault> damaged;
+                std::optional<testkit::ScopedWriteFault> full;
+                if (std::string_view(title) == "Error Reading Database") {
+                    damaged.emplace();
+                } else {
+                    full.emplace(testkit::WriteFault::DiskFull, before.size() / 2);
+                }
+                driver.Click(browser.cmdUndelete);
+                EXPECT_TRUE(damaged ? damaged->Struck() : full->Struck());
+            }
+            EXPECT_TRUE(
+                driver.MessageBoxes().back().prompt.starts_with("An error occurred. Type:"));
+            EXPECT_EQ(testkit::ReadFileBytes(store::IllustrationFilePath()), before);
+            EXPECT_TRUE(browser.IsShowing());
+        }
+    });
+}
+
 TEST_F(BrowserTest, AFileOfDeletedRecordsOffersOnlyUndelete) {
     WriteIllustrationFile(
         {Record(IllustrationType::PlanholderRmd, {{"8-PartLast", "Gone"}}, store::kDeletedRecord)});
@@ -208,6 +264,90 @@ TEST_F(BrowserTest, AFileOfDeletedRecordsOffersOnlyUndelete) {
         EXPECT_FALSE(browser.cmdDelete.Enabled());
         EXPECT_TRUE(browser.cmdUndelete.Enabled());
     });
+}
+
+// A file joined from two: every record holds the number 1, as each was the first of its own file.
+// Only the record the user opened may change when it is saved, and it goes back to its place.
+class JoinedFileTest : public StoredProgramTest {
+protected:
+    JoinedFileTest() { KeepRepresentative(); }
+
+    static std::string Client(const char* first, char status = store::kLiveRecord) {
+        return Record(IllustrationType::PlanholderRmd,
+                      {{"8-PartFirst", first},
+                       {"8-PartLast", "Sample"},
+                       {"7-PartDOB", "03/15/1940"},
+                       {"3-Year0", "2011"},
+                       {"6-AcctValue0", "$100,000"},
+                       {"6-IllustrationDate", "06/01/2011"},
+                       {"3-DatabaseIndex", "1"}},
+                      status);
+    }
+
+    // Opens the row of `first` at start, gives it a new account value and saves it.
+    frmMain& OpenAndSave(const std::string& first) {
+        frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+        frmData& browser = store.DataWindow();
+        driver.WhenModal(browser, [&] {
+            for (int row = 1; row < browser.VSFlexGrid1.Rows(); ++row) {
+                if (browser.VSFlexGrid1.TextMatrix(row, 0) == "Sample, " + first) {
+                    driver.SelectGridRow(browser.VSFlexGrid1, row);
+                }
+            }
+            driver.Click(browser.cmdOK);
+        });
+        main.Show();
+        driver.Pump();
+        EXPECT_EQ(main.GetField("8-PartFirst"), first);
+        Enter(main, {{"6-AcctValue0", "$250,000"}});
+        driver.ChooseMenuItem(main.mnuFileSave);
+        EXPECT_TRUE(program.IllustrationSaved);
+        return main;
+    }
+
+    // The trimmed text of the field `tag` in the record at `position`.
+    static std::string StoredField(std::size_t position, const char* tag) {
+        const store::RecordSlot slot = *store::DataFindPointers(tag);
+        std::string text = StoredRecord(position).substr(
+            static_cast<std::size_t>(slot.position - 1), static_cast<std::size_t>(slot.width));
+        return text.substr(0, text.find_last_not_of(' ') + 1);
+    }
+
+    // The number, first name and account value the record at `position` holds.
+    static Cells Stored(std::size_t position) {
+        return {StoredField(position, "3-DatabaseIndex"), StoredField(position, "8-PartFirst"),
+                StoredField(position, "6-AcctValue0")};
+    }
+};
+
+TEST_F(JoinedFileTest, SavingAnOpenedRecordWritesItAtItsPlace) {
+    const std::vector<std::string> clients = {Client("Ann"), Client("Bea"), Client("Cy")};
+    WriteIllustrationFile(clients);
+    const frmMain& main = OpenAndSave("Bea");
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "2");
+    ASSERT_EQ(store::IllustrationRecordCount(), 3);
+    EXPECT_EQ(StoredRecord(1), clients[0]);
+    EXPECT_EQ(Stored(2), (Cells{"2", "Bea", "$250,000"}));
+    EXPECT_EQ(StoredRecord(3), clients[2]);
+    EXPECT_TRUE(driver.MessageBoxes().empty());
+}
+
+// Compaction moves the opened record to its new place, and the illustration follows it there.
+TEST_F(JoinedFileTest, AfterCompactionTheOpenedRecordIsSavedAtItsNewPlace) {
+    WriteIllustrationFile({Client("Ann", store::kDeletedRecord), Client("Bea"), Client("Cy")});
+    frmMain& main = OpenAndSave("Cy");
+    ASSERT_EQ(Stored(3), (Cells{"3", "Cy", "$250,000"}));
+
+    CompactFromTheMenu(main);
+    ASSERT_EQ(store::IllustrationRecordCount(), 2);
+    EXPECT_EQ(main.GetField("3-DatabaseIndex"), "2");
+    EXPECT_EQ(StoredRecord(1), Client("Bea"));
+
+    Enter(main, {{"6-AcctValue0", "$300,000"}});
+    driver.ChooseMenuItem(main.mnuFileSave);
+    ASSERT_EQ(store::IllustrationRecordCount(), 2);
+    EXPECT_EQ(StoredRecord(1), Client("Bea"));
+    EXPECT_EQ(Stored(2), (Cells{"2", "Cy", "$300,000"}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "program/ui/define_variables.h"
 
 #include "program/ui/tests/input_window.h"
+#include "program/ui/tests/valid_inputs.h"
 
 #include <gtest/gtest.h>
 
@@ -39,46 +40,15 @@ const char* const kMissing = "Missing Required Information.";
 const char* const kMissingDate = "Missing Required Date";
 const char* const kDateError = "Date Input Error";
 
-// Inputs that pass every check of their type on 06/15/2011.
-const Fields kValidRmd = {{"8-PartFirst", "John"},  {"8-PartMiddle", "Q"},
-                          {"8-PartLast", "Sample"}, {"7-PartDOB", "03/15/1940"},
-                          {"3-Year0", "2011"},      {"6-AcctValue0", "$100,000"}};
-const Fields kValidRmbd = {
-    {"8-BeneFirst", "Sally"},       {"8-BeneLast", "Sample"}, {"7-BeneDOB", "12/07/1941"},
-    {"7-DD1", "05/01/2008"},        {"3-Year1", "2011"},      {"6-AcctValue1", "50000"},
-    {"7-OriginalDOB", "02/02/1938"}};
-const Fields kValidEqual = {{"8-EqualFirst", "John"},         {"8-EqualLast", "Sample"},
-                            {"7-EqualDOB", "01/01/1950"},     {"8-EqualPlanName", "IRA Plan"},
-                            {"7-EqualDate", "06/01/2011"},    {"6-EqualAcctValue1", "$100,000"},
-                            {"6-EqualAcctValue2", "100000"},  {"1-EqualROR", "4.00%"},
-                            {"7-EqualSpouseDOB1", "1/1/1952"}};
-const Fields kValidStretch = {{"8-StretchPFirst", "John"},      {"8-StretchPLast", "Sample"},
-                              {"7-StretchPDOB", "01/01/1950"},  {"2-StretchPLEO", "20"},
-                              {"8-StretchSFirst", "Susan"},     {"8-StretchSLast", "Sample"},
-                              {"7-StretchSDOB", "01/01/1955"},  {"2-StretchSLEO", "25"},
-                              {"8-StretchBFirst", "Jack"},      {"8-StretchBLast", "Sample"},
-                              {"7-StretchBDOB", "01/01/1990"},  {"8-StretchPlanName", "IRA Plan"},
-                              {"6-StretchAcctValue", "100000"}, {"6-StretchAcctCont", "0"},
-                              {"1-StretchROR", "8.00%"}};
-
-const Fields& ValidInputs(IllustrationType type) {
-    switch (type) {
-    case IllustrationType::PlanholderRmd:
-        return kValidRmd;
-    case IllustrationType::BeneficiaryRmd:
-        return kValidRmbd;
-    case IllustrationType::EqualPayments:
-        return kValidEqual;
-    default:
-        return kValidStretch;
-    }
-}
-
 // The window of `type` holding its valid inputs with `changes` typed over them.
 struct Validation : InputWindow {
     Validation(IllustrationType type, const Fields& changes) : InputWindow(type) {
         Enter(ValidInputs(type));
         Enter(changes);
+        // The Stretch report's tax page compares the taxes of the client's state.
+        if (type == IllustrationType::Stretch) {
+            ChooseState("NY");
+        }
     }
 };
 
@@ -494,6 +464,51 @@ TEST(DefineVariables, EveryStretchCheck) {
     }
 }
 
+// An amount is what typing gives (digits, a point before cents, "$" and ","); a value from a
+// saved record that no key typed, such as "9e99", is refused as a missing amount, whatever the
+// rest of the illustration holds, and never reaches the calculation.
+TEST(DefineVariables, AmountsThatNoKeyTypedAreRefused) {
+    const auto rmd = IllustrationType::PlanholderRmd;
+    const auto rmbd = IllustrationType::BeneficiaryRmd;
+    const auto equal = IllustrationType::EqualPayments;
+    const auto stretch = IllustrationType::Stretch;
+    const char* const value = "Please enter the Account Value.";
+    std::vector<FailingCase> cases;
+    for (const char* stored : {"9e99", "1e18", "1.2.3", "-5000"}) {
+        cases.push_back(
+            {rmd, {{"6-AcctValue0", stored}}, value, kMissing, "6-AcctValue0", "100000"});
+        cases.push_back(
+            {rmbd, {{"6-AcctValue1", stored}}, value, kMissing, "6-AcctValue1", "100000"});
+        cases.push_back({equal,
+                         {{"6-EqualAcctValue1", stored}},
+                         value,
+                         kMissing,
+                         "6-EqualAcctValue1",
+                         "100000"});
+        cases.push_back({equal,
+                         {{"6-EqualAcctValue2", stored}},
+                         value,
+                         kMissing,
+                         "6-EqualAcctValue2",
+                         "100000"});
+        cases.push_back({stretch,
+                         {{"6-StretchAcctValue", stored}, {"6-StretchAcctCont", "2000"}},
+                         value,
+                         kMissing,
+                         "6-StretchAcctValue",
+                         "100000"});
+    }
+    for (const FailingCase& c : cases) {
+        SCOPED_TRACE(c.tag + "=" + c.changes.at(c.tag));
+        ExpectFailure(c);
+    }
+    for (const char* typed : {"$99,999,999,999", "1234.56", " 100000 "}) {
+        SCOPED_TRACE(typed);
+        Validation window(stretch, {{"6-StretchAcctValue", typed}});
+        EXPECT_FALSE(DefineVariables(window.main));
+    }
+}
+
 TEST(DefineVariables, ValidInputsPassAndLeaveWhatTheCalculationReads) {
     Validation rmd(IllustrationType::PlanholderRmd, {{"7-SpouseDOB", "1/1/1960"}, {"7-DD0", "  "}});
     rmd.main.cmboPlanType(0).SetText("401(k)");
@@ -553,6 +568,32 @@ TEST(DefineVariables, EdgesThatPass) {
     }
 }
 
+// The example a failed check puts into its field is not the user's input: checked again, the
+// field fails again until something is put there; when the user's own value passes after a
+// change elsewhere, the field gets that value back and the calculation reads it.
+TEST(DefineVariables, AnExampleIsNeverTakenForTheUsersInput) {
+    Validation window(IllustrationType::PlanholderRmd,
+                      {{"8-PartLast", ""}, {"7-DD0", "01/01/2012"}, {"3-Year0", "2011"}});
+    const std::string deathTitle = std::string(kDateError) + " 01/01/2012";
+    for (const char* title : {kMissing, kMissing}) {
+        window.driver.ExpectMessageBox(title, forms::vbOK);
+        EXPECT_TRUE(DefineVariables(window.main));
+        EXPECT_EQ(window.main.GetField("8-PartLast"), "Sample");
+    }
+    window.Enter({{"8-PartLast", "Sample"}}); // put there: now it is the input
+    window.driver.ExpectMessageBox(deathTitle, forms::vbOK);
+    EXPECT_TRUE(DefineVariables(window.main));
+    EXPECT_EQ(window.main.GetField("7-DD0"), "06/15/2011");
+
+    window.driver.ExpectMessageBox(deathTitle, forms::vbOK);
+    EXPECT_TRUE(DefineVariables(window.main));
+    window.Enter({{"3-Year0", "2012"}});
+    EXPECT_FALSE(DefineVariables(window.main));
+    EXPECT_EQ(window.main.GetField("7-DD0"), "01/01/2012");
+    EXPECT_EQ(window.main.validated.deathDate, "01/01/2012");
+    EXPECT_EQ(window.Boxes(), 4u);
+}
+
 TEST(DefineVariables, TheRmdYearMessageNamesTheNextYear) {
     // The latest year follows today's: 2012 on the last day of 2011, 2013 a day later.
     const std::pair<sys::LocalDateTime, std::string> days[] = {{{2011, 12, 31, 23, 0, 0}, "2012"},
@@ -605,6 +646,32 @@ TEST(DefineVariables, TheEqualBeneficiaryDateIsErasedWhenItIsNoDate) {
     EXPECT_EQ(window.main.GetField("7-EqualSpouseDOB1"), "");
 }
 
+// The Stretch report's tax page compares the client's state's taxes: with that page in the
+// report an empty state is refused on the state list, without it the state is not needed.
+TEST(DefineVariables, TheStretchTaxPageNeedsTheState) {
+    for (const bool taxPage : {true, false}) {
+        SCOPED_TRACE(taxPage ? "tax page" : "no tax page");
+        InputWindow window(IllustrationType::Stretch);
+        window.Enter(kValidStretch);
+        window.main.mnuReportTaxes.SetChecked(taxPage);
+        window.driver.Focus(window.Field("8-StretchPFirst"));
+        if (taxPage) {
+            window.driver.ExpectMessageBox("Missing Required Information.", forms::vbOK);
+        }
+        EXPECT_EQ(DefineVariables(window.main), taxPage);
+        ASSERT_EQ(window.Boxes(), taxPage ? 1u : 0u);
+        if (taxPage) {
+            const auto& box = window.driver.MessageBoxes()[0];
+            EXPECT_EQ(box.prompt, Lines({"Please choose the State to use for the income tax",
+                                         "comparison page of the report."}));
+            EXPECT_EQ(box.icon, forms::MessageBoxIcon::Exclamation);
+            EXPECT_EQ(window.app.ActiveControl(), &window.main.cmboState);
+            EXPECT_EQ(window.main.TabOne1.CurrentTab(),
+                      static_cast<int>(IllustrationType::Stretch));
+        }
+    }
+}
+
 TEST(DefineVariables, TheSpouseWarningIsShownOnceAndSkippingTheSpouseSkipsItsChecks) {
     Validation window(IllustrationType::Stretch, {{"2-StretchSLEO", "20"}});
     window.driver.ExpectMessageBox("Non-Essential Spouse Life Expectancy", forms::vbOK);
@@ -646,6 +713,7 @@ TEST(DefineVariables, TheContributionLimitByYearAgeAndRoth) {
                      (c.roth ? " Roth" : ""));
         InputWindow window(IllustrationType::Stretch, {c.year, 6, 1, 9, 0, 0});
         window.Enter(kValidStretch);
+        window.ChooseState("NY");
         window.Enter({{"7-StretchPDOB", "01/01/" + std::to_string(c.birthYear)},
                       {"2-StretchPLEO", "10"},
                       {"2-StretchSLEO", "11"},
@@ -675,8 +743,9 @@ TEST(DefineVariables, SilentWhileTheBrowserShowsOrTheTabIsHiddenButStillAFailure
 }
 
 TEST(DefineVariables, ARunTimeErrorIsReportedAsAFailure) {
-    // A stored amount too large for a number cannot be read.
-    Validation window(IllustrationType::PlanholderRmd, {{"6-AcctValue0", "1e999"}});
+    // A stored rate too large for a number cannot be read. (A stored amount like it is no
+    // amount at all: its check refuses it.)
+    Validation window(IllustrationType::EqualPayments, {{"1-EqualROR", "1e999"}});
     window.driver.ExpectMessageBox("Fatal Error in DefineVariables", forms::vbOK);
     EXPECT_TRUE(DefineVariables(window.main));
     ASSERT_EQ(window.Boxes(), 1u);

@@ -35,6 +35,15 @@ struct InputWindow {
         }
     }
 
+    // The client's state, chosen in the state list.
+    void ChooseState(const std::string& code) {
+        for (int item = 0; item < main.cmboState.ListCount(); ++item) {
+            if (main.cmboState.List(item) == code) {
+                main.cmboState.SetListIndex(item);
+            }
+        }
+    }
+
     std::size_t Boxes() const { return driver.MessageBoxes().size(); }
     forms::TextBox& Field(const std::string& tag) { return main.txtInput(main.SetIndex(tag)); }
 

@@ -6,7 +6,6 @@
 
 #include "platform/forms/application.h"
 #include "platform/forms/qt/skin.h"
-#include "platform/forms/qt/testing/offscreen_qt.h"
 #include "platform/system/clock.h"
 #include "platform/testing/sandbox.h"
 
@@ -25,9 +24,6 @@
 
 namespace ui {
 namespace {
-
-[[maybe_unused]] ::testing::Environment* const kQt =
-    ::testing::AddGlobalTestEnvironment(new forms::qt::testing::OffscreenQt);
 
 // The number of distinct colours on a grid of every third pixel: a blank window has one or two.
 std::size_t Colours(const QImage& image) {

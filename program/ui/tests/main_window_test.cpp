@@ -1,11 +1,15 @@
+#include "program/ui/about_form.h"
 #include "program/ui/main_form.h"
 #include "program/ui/pdf_file_name.h"
 #include "program/ui/tests/input_window.h"
+#include "program/ui/tests/tab_walk.h"
 #include "program/ui/text_helpers.h"
+#include "program/ui/user_settings.h"
 #include "program/ui/web_links.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/testing/driver.h"
+#include "platform/runtime/windows1252.h"
 #include "platform/system/clock.h"
 #include "platform/system/external_programs.h"
 #include "platform/system/folders.h"
@@ -16,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -132,6 +137,10 @@ TEST_F(MainWindowTest, TheLayoutFollowsOnlySizesItServes) {
     EXPECT_EQ(main.ElasticOne1.Height(), 10000 - 750);
     EXPECT_EQ(main.TabOne1.Width(), main.ElasticOne1.Width() - 2 * main.TabOne1.Left());
     EXPECT_EQ(main.ElasticOne2(3).Width(), main.ElasticOne2(0).Width());
+    EXPECT_EQ(main.ElasticOne2(5).Height(), main.ElasticOne2(0).Height());
+    // The report's pages fill their page.
+    EXPECT_EQ(main.VSPrinter1.Width(), main.ElasticOne2(4).Width());
+    EXPECT_EQ(main.VSPrinter1.Height(), main.ElasticOne2(4).Height());
     EXPECT_EQ(main.Label3(0).Top(), main.Frame1(3).Top() + main.Frame1(3).Height() + 100);
     EXPECT_TRUE(main.Timer1.Enabled());
     EXPECT_FALSE(main.picGraph.Visible());
@@ -212,6 +221,11 @@ void TypeInputs(forms::testing::Driver& driver, frmMain& main, const Inputs& inp
         driver.Focus(main.txtInput(main.SetIndex(tag)));
         driver.Type(main.txtInput(main.SetIndex(tag)), text);
     }
+    // The Stretch report's tax page compares the taxes of the client's state.
+    if (main.Program().IllustrationType == IllustrationType::Stretch) {
+        driver.Focus(main.cmboState);
+        driver.ChooseItem(main.cmboState, "NY");
+    }
 }
 
 // Each type typed in, then the Report tab: the calculation fills the report fields, and the
@@ -268,6 +282,135 @@ TEST_F(MainWindowTest, WindowPlacementComesBackOnTheNextRun) {
     EXPECT_EQ(small.Height(), 8000 - 200);
 }
 
+// Each input tab opens with the focus in its first field, and Tab runs down its frames, in each
+// frame along the rows, then back to the first field.
+TEST_F(MainWindowTest, TabRunsDownEachInputTabFromItsFirstField) {
+    using Names = std::vector<std::string>;
+    struct Case {
+        const char* commandLine;
+        Names order;
+    };
+    const Case cases[] = {
+        {"/0",
+         {"txtInput(0)", "txtInput(1)", "txtInput(2)", "txtInput(3)", "optUseJoint(1)",
+          "cmboPlanType(0)", "txtInput(5)", "txtInput(7)", "txtInput(8)", "txtInput(9)"}},
+        {"/1",
+         {"txtInput(10)", "txtInput(11)", "txtInput(12)", "txtInput(13)", "chkSurvivingSpouse",
+          "cmboPlanType(1)", "txtInput(14)", "txtInput(15)", "txtInput(16)", "txtInput(17)"}},
+        {"/2",
+         {"txtInput(21)", "txtInput(22)", "txtInput(23)", "txtInput(24)", "txtInput(28)",
+          "txtInput(25)", "txtInput(26)", "cmdToday", "chkRMDOnce", "txtInput(27)", "txtInput(29)",
+          "txtInput(31)", "cmdIRS"}},
+        {"/3", {"txtInput(32)", "txtInput(33)", "txtInput(34)",  "txtInput(35)", "txtInput(36)",
+                "cmdCalc(0)",   "txtInput(37)", "txtInput(38)",  "txtInput(39)", "txtInput(40)",
+                "txtInput(41)", "cmdCalc(1)",   "chkSkipSpouse", "txtInput(42)", "txtInput(43)",
+                "txtInput(44)", "txtInput(45)", "cmboState",     "txtInput(46)", "chkRoth",
+                "txtInput(47)", "txtInput(48)", "txtInput(49)",  "txtInput(50)"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.commandLine);
+        frmMain& main = Start(c.commandLine);
+        Names round = c.order;
+        round.push_back(c.order.front());
+        EXPECT_EQ(TabWalk(Driver(), main.App(), round.size()), round);
+    }
+}
+
+// Today dates the illustration and moves the focus on two controls: past the once-only check box
+// to the balance under it.
+TEST_F(MainWindowTest, TodayMovesOnToTheBalance) {
+    frmMain& main = Start("/2");
+    Driver().Click(main.cmdToday);
+    EXPECT_EQ(main.GetField("7-EqualDate"), "06/15/2011");
+    EXPECT_EQ(main.App().ActiveControl(), &main.txtInput(main.SetIndex("6-EqualAcctValue1")));
+}
+
+// The about box opens over the middle of the main window, wherever that is, but never off the
+// screen.
+TEST_F(MainWindowTest, TheAboutBoxIsCentredOverTheMainWindow) {
+    struct Case {
+        int left;
+        int top;
+        int aboutLeft;
+        int aboutTop;
+    };
+    // The box is 5745 x 3900 twips, the window's inside 8880 x 8235: halves round to even.
+    const Case cases[] = {{3000, 1500, 3000 + 1568, 1500 + 2168}, {24000, 12000, 100, 100}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.left) + "," + std::to_string(c.top));
+        frmMain& main = Start();
+        main.Move(c.left, c.top, 9000, 9000);
+        Driver().OpenMenu(main.mnuHelp);
+        Driver().ChooseMenuItem(main.mnuHelpAbout);
+        const frmAbout* about = nullptr;
+        for (const auto& form : main.App().Forms()) {
+            about = about != nullptr ? about : dynamic_cast<const frmAbout*>(form.get());
+        }
+        ASSERT_NE(about, nullptr);
+        ASSERT_TRUE(about->IsShowing());
+        EXPECT_EQ(about->Left(), c.aboutLeft);
+        EXPECT_EQ(about->Top(), c.aboutTop);
+    }
+}
+
+// The graph page is laid out before each drawing: the picture at 4:3 as wide as the page allows,
+// or as high as it allows with room for the controls under it; the list, scroll bar and check
+// boxes under the picture, the hint under the scroll bar.
+TEST_F(MainWindowTest, TheGraphPageFollowsTheWindow) {
+    struct Case {
+        int width; // of the window; 0 for its first size
+        int height;
+        int pictureWidth;
+        int pictureHeight;
+    };
+    const Case cases[] = {
+        {0, 0, 7620, 5715},          // the page 7860 x 7400: as wide as it allows
+        {9000, 12000, 8250, 6188},   // 8490 x 10640: as wide
+        {12000, 10500, 10786, 8090}, // 11490 x 9140: as high as it allows
+        {21000, 9300, 9186, 6890},   // 20490 x 7940: as high
+    };
+    InputWindow window(IllustrationType::Stretch);
+    frmMain& main = window.main;
+    for (const auto& [tag, text] : kValidInputs[3]) {
+        main.SetField(text, tag);
+    }
+    window.ChooseState("NY");
+    window.driver.ChooseTab(main.TabOne1, 5);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+        if (c.width > 0) {
+            window.driver.Resize(main, c.width, c.height);
+            EXPECT_FALSE(main.picGraph.Visible());
+        }
+        window.driver.Tick(main.Timer1);
+        EXPECT_TRUE(main.picGraph.Visible());
+        EXPECT_TRUE(main.Label3(4).Visible());
+        EXPECT_EQ(main.picGraph.Left(), 120);
+        EXPECT_EQ(main.picGraph.Top(), 90);
+        EXPECT_EQ(main.picGraph.Width(), c.pictureWidth);
+        EXPECT_EQ(main.picGraph.Height(), c.pictureHeight);
+        const int under = 2 * 90 + c.pictureHeight;
+        for (const forms::Control* control : {static_cast<forms::Control*>(&main.lstGraph),
+                                              static_cast<forms::Control*>(&main.hScrollGraph),
+                                              static_cast<forms::Control*>(&main.chkBackground)}) {
+            EXPECT_EQ(control->Top(), under) << control->Name();
+        }
+        EXPECT_EQ(main.lstGraph.Left(), 120);
+        EXPECT_EQ(main.chkTopView.Top(), under + main.chkBackground.Height() + 90);
+        EXPECT_EQ(main.chkGrayScale.Top(), main.chkTopView.Top() + main.chkTopView.Height() + 90);
+        EXPECT_EQ(main.Label3(4).Top(), main.hScrollGraph.Top() + main.hScrollGraph.Height() + 90);
+        // Side by side under the picture, within the page.
+        EXPECT_LT(main.lstGraph.Left() + main.lstGraph.Width(), main.hScrollGraph.Left());
+        EXPECT_EQ(main.Label3(4).Left(), main.hScrollGraph.Left());
+        EXPECT_LT(main.hScrollGraph.Left() + main.hScrollGraph.Width(), main.chkBackground.Left());
+        EXPECT_EQ(main.chkBackground.Left() + main.chkBackground.Width(), 120 + c.pictureWidth);
+        EXPECT_LE(main.chkGrayScale.Top() + main.chkGrayScale.Height(),
+                  main.ElasticOne2(5).Height());
+        EXPECT_LE(main.lstGraph.Top() + main.lstGraph.Height(), main.ElasticOne2(5).Height());
+    }
+    EXPECT_EQ(window.output.graphs, 4);
+}
+
 // The window's control table and the members that the input rules use make each control once:
 // a name (with its element index in an array) names one control.
 TEST_F(MainWindowTest, EachControlIsMadeOnce) {
@@ -285,10 +428,77 @@ TEST_F(MainWindowTest, TheIniFileBesideTheProgramWinsAndIsClamped) {
                       "[Program]\r\nTop=99999\r\nLeft=-5\r\nWidth=30000\r\nHeight=9000\r\n");
     sandbox.SetEnvironment("TALLOWMERE_INSTALL_DIR", (sandbox.Root() / "install").string());
     frmMain& main = Start("", forms::Screen{19200, 12000});
-    EXPECT_EQ(main.Top(), 12000 - 9000); // moved back by the design height
+    EXPECT_EQ(main.Top(), 12000 - 8775); // moved back by the design height
     EXPECT_EQ(main.Left(), 1);
     EXPECT_EQ(main.Width(), 19100);
     EXPECT_EQ(main.Height(), 9000);
+}
+
+// Stored placements no window can have are clamped onto the screen, never fatal: numbers beyond
+// the window's range, beyond what a number can hold, and window states it does not know, from
+// the INI file and from the user's settings alike.
+TEST_F(MainWindowTest, OutOfRangePlacementsAreClampedOntoTheScreen) {
+    struct Case {
+        const char* name;
+        std::map<std::string, std::string> stored;
+        int top, left, width, height;
+        forms::WindowState state;
+    };
+    const forms::Screen screen{19200, 12000};
+    const Case cases[] = {
+        {"beyond 32 bits",
+         {{"Top", "99999999999"}, {"Left", "-99999999999"}, {"WindowState", "70000"}},
+         12000 - 8775,
+         1,
+         8370,
+         8775,
+         forms::WindowState::Normal}, // back by the design height
+        {"sizes beyond 32 bits",
+         {{"Width", "99999999999"}, {"Height", "99999999999"}, {"WindowState", "-70000"}},
+         1,
+         1,
+         19100,
+         11800,
+         forms::WindowState::Normal},
+        {"beyond a number",
+         {{"Top", "1e999"}, {"Left", "-1e999"}, {"WindowState", "2"}},
+         1,
+         1,
+         8370,
+         8775,
+         forms::WindowState::Maximized},
+    };
+    for (const bool fromIni : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (fromIni ? " in the INI file" : " in the settings"));
+            std::filesystem::remove(sandbox.Root() / "install/Tallowmere.ini");
+            std::map<std::string, std::string> stored = {{"Top", "1"},
+                                                         {"Left", "1"},
+                                                         {"Width", "8370"},
+                                                         {"Height", "8775"},
+                                                         {"WindowState", "0"}};
+            for (const auto& [key, value] : c.stored) {
+                stored[key] = value;
+            }
+            std::string ini = "[Program]\r\n";
+            for (const auto& [key, value] : stored) {
+                ini += key + "=" + value + "\r\n";
+                SaveUserSetting(key, fromIni ? "1" : value);
+            }
+            if (fromIni) {
+                sandbox.WriteFile("install/Tallowmere.ini", ini);
+            }
+            sandbox.SetEnvironment("TALLOWMERE_INSTALL_DIR", (sandbox.Root() / "install").string());
+            frmMain& main = Start("", screen);
+            EXPECT_EQ(main.Top(), c.top);
+            EXPECT_EQ(main.Left(), c.left);
+            EXPECT_EQ(main.Width(), c.width);
+            EXPECT_EQ(main.Height(), c.height);
+            EXPECT_EQ(main.GetWindowState(), c.state);
+            EXPECT_TRUE(Driver().MessageBoxes().empty());
+            EXPECT_FALSE(main.App().Ended());
+        }
+    }
 }
 
 TEST_F(MainWindowTest, ExitAsksFirstAndStaysOnNo) {
@@ -358,11 +568,19 @@ TEST(PdfFileName, NamesByTypeAndFitsTheFileSystem) {
         {"", IllustrationType::Stretch, "Stretch.pdf"},
         {std::string("a\0b", 3), IllustrationType::None, "a_b.pdf"},
         {std::string(300, 'x'), IllustrationType::Stretch, std::string(244, 'x') + "Stretch.pdf"},
+        // An accented letter takes two bytes on disk: "Jos", 120 of them and the suffix make
+        // 254 bytes, and one more would pass the 255.
+        {"Jos\xE9 " + std::string(200, '\xE9'), IllustrationType::Stretch,
+         "Jos" + std::string(120, '\xE9') + "Stretch.pdf"},
+        // The euro sign takes three bytes: 82 of them and the suffix make 253 bytes.
+        {std::string(100, '\x80'), IllustrationType::PlanholderRmd,
+         std::string(82, '\x80') + "RMD.pdf"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
         EXPECT_EQ(PdfFileName(c.client, c.type), c.expected);
-        EXPECT_LE(PdfFileName(c.client, c.type).size(), kMaxFileNameBytes);
+        EXPECT_LE(runtime::Windows1252ToUtf8(PdfFileName(c.client, c.type)).size(),
+                  kMaxFileNameBytes);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "program/report/graph_production.h"
 #include "program/report/report_error.h"
 #include "program/report/tests/visible_text.h"
+#include "program/store/user_info.h"
 #include "program/ui/main_form.h"
 #include "program/ui/pdf_file_name.h"
 
@@ -16,6 +17,7 @@
 #include "platform/forms/user_actions.h"
 #include "platform/system/clock.h"
 #include "platform/system/folders.h"
+#include "platform/system/program_identity.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
 #include "platform/zip/zip_archive.h"
@@ -38,8 +40,11 @@ using Fields = std::map<std::string, std::string>;
 const fs::path kArchive = TALLOWMERE_RESOURCE_ARCHIVE;
 
 // Lays out nothing: keeps what it was given, runs `duringCompose` inside Compose, and fails
-// printing and export with `failure` when it is set.
+// printing and export with `failure` when it is set (export with the run-time error 75, a path
+// or file access error).
 struct RecordingComposer : report::Composer {
+    static constexpr int kFailureNumber = 75;
+
     void Compose(const report::Composition& composition) override {
         compositions.push_back(composition);
         if (duringCompose) {
@@ -47,7 +52,11 @@ struct RecordingComposer : report::Composer {
         }
     }
     int PageCount() const override { return compositions.empty() ? 0 : 1; }
+    std::string PrinterName() const override { return printer; }
     void Print() override {
+        if (duringPrint) {
+            duringPrint();
+        }
         if (!failure.empty()) {
             throw report::ReportError(failure);
         }
@@ -55,14 +64,16 @@ struct RecordingComposer : report::Composer {
     }
     void ExportPdf(const fs::path& path) override {
         if (!failure.empty()) {
-            throw report::ReportError(failure);
+            throw report::ReportError(failure, kFailureNumber);
         }
         exports.push_back(path);
     }
 
     std::vector<report::Composition> compositions;
     std::function<void()> duringCompose;
+    std::function<void()> duringPrint;
     std::string failure;
+    std::string printer = "Front Desk";
     int prints = 0;
     std::vector<fs::path> exports;
 };
@@ -88,6 +99,12 @@ struct ReportWindow {
         }
         for (const auto& [tag, text] : fields) {
             main.SetField(text, tag);
+        }
+        // The Stretch report's tax page compares the taxes of the client's state.
+        for (int item = 0; item < main.cmboState.ListCount(); ++item) {
+            if (main.cmboState.List(item) == "NY") {
+                main.cmboState.SetListIndex(item);
+            }
         }
     }
 
@@ -237,8 +254,10 @@ TEST_F(ReportServiceTest, AMissingTemplateIsShownAndTheWindowStaysUsable) {
               archive::ZipResult::Success);
     RecordingComposer composer;
     ReportWindow window(IllustrationType::PlanholderRmd, kRmd, composer, sandbox.Root(), archive);
-    window.driver.ExpectMessageBox("Report Not Produced", forms::vbOK);
-    window.driver.ExpectMessageBox("Report Not Produced", forms::vbOK);
+    // A damaged installation speaks under the program's own name.
+    const std::string title(sys::FileDescription());
+    window.driver.ExpectMessageBox(title, forms::vbOK);
+    window.driver.ExpectMessageBox(title, forms::vbOK);
 
     window.OpenReportTab();
     window.driver.ChooseMenuItem(window.main.mnuFileExportPDF);
@@ -279,8 +298,9 @@ TEST_F(ReportServiceTest, NoSecondReportStartsWhileOneIsComposed) {
     window.ExpectUsable();
 }
 
-// Print and PDF export reach the composed document; when the composer cannot, its message is
-// shown and nothing claims success.
+// Print and PDF export reach the composed document; when the composer cannot, nothing claims
+// success: printing shows the composer's message, the export the error's number in the PDF
+// export's own words, with no folder or file name in them.
 TEST_F(ReportServiceTest, PrintAndExportUseTheComposedReportAndShowTheirFailures) {
     RecordingComposer composer;
     ReportWindow window(IllustrationType::PlanholderRmd, kRmd, composer, sandbox.Root());
@@ -299,9 +319,34 @@ TEST_F(ReportServiceTest, PrintAndExportUseTheComposedReportAndShowTheirFailures
     const auto& boxes = window.driver.MessageBoxes();
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[1].prompt, composer.failure);
-    EXPECT_EQ(boxes[2].prompt, composer.failure);
+    EXPECT_EQ(boxes[2].prompt,
+              "An error type 75 occurred \r\nwhile creating the PDF file.\r\nPlease try again.");
     EXPECT_EQ(composer.prints, 1);
     EXPECT_EQ(composer.exports.size(), 1u);
+    window.ExpectUsable();
+}
+
+// File, Print prints on the user's default printer, and the Report tab names it while the
+// report is sent; without a default printer nothing is printed and the box says why.
+TEST_F(ReportServiceTest, PrintingGoesToTheDefaultPrinterAndSaysWhich) {
+    RecordingComposer composer;
+    ReportWindow window(IllustrationType::PlanholderRmd, kRmd, composer, sandbox.Root());
+    std::vector<std::string> statusWhilePrinting;
+    composer.duringPrint = [&] {
+        statusWhilePrinting.push_back(window.main.VSPrinter1.StatusText());
+    };
+    window.driver.ChooseMenuItem(window.main.mnuFilePrint);
+    EXPECT_EQ(composer.prints, 1);
+    EXPECT_EQ(statusWhilePrinting, std::vector<std::string>{"Printing on Front Desk . . ."});
+    EXPECT_TRUE(window.driver.MessageBoxes().empty());
+    window.ExpectUsable();
+
+    composer.printer.clear();
+    window.driver.ExpectMessageBox("Report Not Printed", forms::vbOK);
+    window.driver.ChooseMenuItem(window.main.mnuFilePrint);
+    EXPECT_EQ(composer.prints, 1);
+    ASSERT_EQ(window.driver.MessageBoxes().size(), 1u);
+    EXPECT_EQ(window.driver.MessageBoxes()[0].prompt.rfind("No default printer is chosen", 0), 0u);
     window.ExpectUsable();
 }
 
@@ -371,8 +416,7 @@ TEST_F(ReportServiceTest, EachTypeIsExportedAsACheckedPdfFromTheFileMenu) {
         window.driver.ExpectMessageBox("Adobe Acrobat File Saved", forms::vbOK);
         window.driver.ChooseMenuItem(window.main.mnuFileExportPDF);
         ASSERT_EQ(window.driver.MessageBoxes().size(), 1u);
-        const fs::path pdf =
-            sys::DocumentsFolder() / PdfFileName(window.main.validated.name, c.type);
+        const fs::path pdf = store::PDFDir() / PdfFileName(window.main.validated.name, c.type);
         ASSERT_TRUE(fs::exists(pdf)) << pdf;
 
         const testkit::ToolRun check = testkit::RunTool({"qpdf", "--check", pdf.string()});

@@ -1,5 +1,6 @@
 #include "program/ui/start_form.h"
 #include "program/ui/tests/stored_program.h"
+#include "program/ui/tests/tab_walk.h"
 
 #include "platform/system/program_identity.h"
 #include "platform/testing/file_contents.h"
@@ -60,6 +61,30 @@ protected:
             ASSERT_EQ(archive::AddFile(archivePath, from / name, archive::kResourcePassword),
                       archive::ZipResult::Success);
         }
+    }
+
+    // A run of the program in an application of its own, from the install folder `folder` whose
+    // archive lists `features` to hide; its start-up window has loaded.
+    struct FeatureRun {
+        forms::Application app;
+        forms::testing::Driver driver{app};
+        ProgramState program;
+        SavedIllustrations store{app, program};
+        frmMain& main = app.Create<frmMain>(program);
+        frmStart& start = app.Create<frmStart>(program, main);
+    };
+    std::unique_ptr<FeatureRun> StartWithFeatures(const std::string& folder,
+                                                  const std::string& features) {
+        Install(folder, {"RMDSplash.bmp", "URL_RMD_Support.txt"});
+        const std::filesystem::path list =
+            sandbox.WriteFile(folder + "-list/RMDInvisible.txt", features);
+        EXPECT_EQ(archive::AddFile(sys::InstallFolder() / "Tallowmere.icf", list,
+                                   archive::kResourcePassword),
+                  archive::ZipResult::Success);
+        auto run = std::make_unique<FeatureRun>();
+        run->main.SetServices(output, run->store);
+        run->start.Start();
+        return run;
     }
 
     frmMain* main_ = nullptr;
@@ -189,20 +214,9 @@ TEST_F(StartUpTest, TheFeatureListHidesOptionsAndCompactsTheWindowOnce) {
     int fullHeight = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.folder);
-        Install(c.folder, {"RMDSplash.bmp", "URL_RMD_Support.txt"});
-        const std::filesystem::path list =
-            sandbox.WriteFile(std::string(c.folder) + "-list/RMDInvisible.txt", c.features);
-        ASSERT_EQ(archive::AddFile(sys::InstallFolder() / "Tallowmere.icf", list,
-                                   archive::kResourcePassword),
-                  archive::ZipResult::Success);
-        forms::Application caseApp;
-        forms::testing::Driver caseDriver(caseApp);
-        ProgramState caseProgram;
-        SavedIllustrations caseStore(caseApp, caseProgram);
-        frmMain& main = caseApp.Create<frmMain>(caseProgram);
-        main.SetServices(output, caseStore);
-        frmStart& start = caseApp.Create<frmStart>(caseProgram, main);
-        start.Start();
+        const std::unique_ptr<FeatureRun> run = StartWithFeatures(c.folder, c.features);
+        frmMain& main = run->main;
+        frmStart& start = run->start;
         ASSERT_TRUE(start.IsShowing());
         if (fullHeight == 0) {
             fullHeight = start.Height();
@@ -224,7 +238,109 @@ TEST_F(StartUpTest, TheFeatureListHidesOptionsAndCompactsTheWindowOnce) {
         start.Hide();
         start.Show();
         EXPECT_EQ(start.Height(), height);
-        EXPECT_TRUE(caseDriver.MessageBoxes().empty());
+        EXPECT_TRUE(run->driver.MessageBoxes().empty());
+    }
+}
+
+// The focus starts on Ok, so that Enter takes the chosen type; Tab goes on to Cancel and the
+// chosen option.
+TEST_F(StartUpTest, TheFocusStartsOnOkThenCancelAndTheChosenType) {
+    frmStart& start = StartProgram();
+    ASSERT_TRUE(start.IsShowing());
+    EXPECT_EQ(TabWalk(driver, app, 4),
+              (std::vector<std::string>{"cmdOK", "cmdCancel", "optIllustrationType(0)", "cmdOK"}));
+    driver.Click(start.cmdOK); // on to the main window, whose browser the set-up cancels
+    driver.Pump();
+}
+
+// Enter takes the type chosen with the mouse, wherever the focus is.
+TEST_F(StartUpTest, EnterTakesTheChosenType) {
+    frmStart& start = StartProgram();
+    driver.Click(start.optIllustrationType(2));
+    driver.PressKey(13);
+    driver.Pump();
+    EXPECT_FALSE(start.IsShowing());
+    EXPECT_TRUE(main_->IsShowing());
+    EXPECT_EQ(program.IllustrationType, IllustrationType::EqualPayments);
+}
+
+// Inside the window, under its title bar: the frame under the picture, and the buttons and the
+// copyright line at the bottom margin, also when hidden types take their rows away.
+TEST_F(StartUpTest, TheButtonsAndTheCopyrightLineStayInsideTheWindow) {
+    for (const std::string features : {"", "RMD\nRMBD\n"}) {
+        SCOPED_TRACE(features);
+        const std::unique_ptr<FeatureRun> run =
+            StartWithFeatures(features.empty() ? "every-type" : "two-types", features);
+        const frmStart& start = run->start;
+        ASSERT_TRUE(start.IsShowing());
+        EXPECT_EQ(start.ElasticOne1.Height(), start.ScaleHeight());
+        EXPECT_EQ(start.ElasticOne1.Width(), start.ScaleWidth());
+        EXPECT_EQ(start.cmdOK.Top() + start.cmdOK.Height() + 240, start.ScaleHeight());
+        EXPECT_EQ(start.cmdOK.Left() + start.cmdOK.Width() + 240, start.ScaleWidth());
+        EXPECT_EQ(start.lblCopyright.Top() + start.lblCopyright.Height(),
+                  start.cmdOK.Top() + start.cmdOK.Height());
+        EXPECT_LE(start.lblCopyright.Left() + start.lblCopyright.Width(), start.cmdCancel.Left());
+        EXPECT_LT(start.Frame1.Top() + start.Frame1.Height(), start.cmdOK.Top());
+        EXPECT_LT(start.Picture1.Top() + start.Picture1.Height(), start.Frame1.Top());
+        EXPECT_LT(start.Frame1.Top() + start.Frame1.Height(), start.lblCopyright.Top());
+    }
+}
+
+// The names of a menu's visible items, a separator as "-".
+std::vector<std::string> VisibleItems(const forms::Menu& menu) {
+    std::vector<std::string> items;
+    for (const forms::Menu* item : menu.Items()) {
+        if (item->Visible()) {
+            items.push_back(item->IsSeparator() ? "-" : item->Name());
+        }
+    }
+    return items;
+}
+
+TEST_F(StartUpTest, EachSeparatorHidesWithTheItemsItSeparates) {
+    // Each menu as groups of items, a group after the first led by its separator.
+    using Items = std::vector<std::string>;
+    const auto join = [](std::initializer_list<const Items*> groups) {
+        Items items;
+        for (const Items* group : groups) {
+            items.insert(items.end(), group->begin(), group->end());
+        }
+        return items;
+    };
+    const Items newAndSave = {
+        "mnuFileNew",  "mnuFileNewRBD", "mnuFileNewEqual", "mnuFileNewStretch",
+        "-",           "mnuFileLoad",   "mnuFileSave",     "-",
+        "mnuFilePrint"};
+    const Items pdf = {"-", "mnuFileExportPDF"};
+    const Items exit = {"-", "mnuFileExit"};
+    const Items file = join({&newAndSave, &pdf, &exit});
+    const Items withoutPdf = join({&newAndSave, &exit});
+    const Items advisor = {"mnuOptionsAdvisor", "mnuOptionsCompact"};
+    const Items floppy = {"-", "mnuOptionsBackup", "mnuOptionsRestore"};
+    const Items internet = {"-", "mnuOptionsInternetBackup", "mnuOptionsInternetRestore"};
+    struct Case {
+        const char* folder;
+        std::string features;
+        Items fileItems;
+        Items optionItems;
+    };
+    const Case cases[] = {
+        {"all", "", file, join({&advisor, &floppy, &internet})},
+        {"no-pdf", "PDF\n", withoutPdf, join({&advisor, &floppy, &internet})},
+        {"no-floppy", "FloppyBackup\n", file, join({&advisor, &internet})},
+        {"no-internet", "InternetBackup\n", file, join({&advisor, &floppy})},
+        {"no-backup", "InternetBackup\nFloppyBackup\n", file, advisor},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        const std::unique_ptr<FeatureRun> run = StartWithFeatures(c.folder, c.features);
+        const frmMain& main = run->main;
+        EXPECT_EQ(VisibleItems(main.mnuFile), c.fileItems);
+        EXPECT_EQ(VisibleItems(main.mnuOptions), c.optionItems);
+        // The help menu never shows the update item, nor a separator next to nothing.
+        EXPECT_EQ(VisibleItems(main.mnuHelp),
+                  (Items{"mnuHelpContents", "mnuHelpQuickStart", "mnuHelpFAQ", "mnuHelpSupport",
+                         "-", "mnuHelpAbout"}));
     }
 }
 

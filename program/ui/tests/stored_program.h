@@ -47,6 +47,23 @@ protected:
         return main;
     }
 
+    // Shows `main`; the browser it opens at start, while nothing is loaded, is answered with
+    // `button`.
+    void ShowAnsweringTheBrowser(frmMain& main, forms::CommandButton frmData::*button) {
+        frmData& browser = store.DataWindow();
+        driver.WhenModal(browser, [this, &browser, button] { driver.Click(browser.*button); });
+        main.Show();
+        driver.Pump();
+    }
+
+    // The Options menu's Compact, answered Yes.
+    void CompactFromTheMenu(frmMain& main) {
+        driver.ExpectMessageBox("Compact Database", forms::vbYes);
+        driver.ExpectMessageBox("Compact Database Complete", forms::vbOK);
+        driver.OpenMenu(main.mnuOptions);
+        driver.ChooseMenuItem(main.mnuOptionsCompact);
+    }
+
     void Enter(frmMain& main, const std::map<std::string, std::string>& fields) {
         for (const auto& [tag, text] : fields) {
             main.SetField(text, tag);

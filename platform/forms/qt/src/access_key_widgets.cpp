@@ -7,16 +7,11 @@
 
 namespace forms::qt {
 
-namespace {
-
-// The caption for a widget that shows "&" literally: every "&" doubled.
 QString EscapedAmpersands(const QString& caption) {
     QString escaped = caption;
     escaped.replace('&', "&&");
     return escaped;
 }
-
-} // namespace
 
 void AccessKeyLabel::SetCaption(const QString& caption) {
     if (caption == caption_) {

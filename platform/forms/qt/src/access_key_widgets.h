@@ -11,6 +11,10 @@
 
 namespace forms::qt {
 
+// The caption for a widget that shows "&" as it is and makes no shortcut of it: every "&"
+// doubled.
+QString EscapedAmpersands(const QString& caption);
+
 // A label's caption, wrapped and aligned, its access key underlined.
 class AccessKeyLabel final : public QLabel {
 public:

@@ -275,7 +275,10 @@ public:
     void operator()(Resizer& resizer) override { SyncCommon(resizer, widget_, screen_); }
     void operator()(CommandButton& button) override {
         SyncCommon(button, widget_, screen_);
-        SetButtonCaption(static_cast<QPushButton&>(widget_), button.Caption());
+        auto& push = static_cast<QPushButton&>(widget_);
+        SetButtonCaption(push, button.Caption());
+        // Drawn with the default button's frame; Enter reaches it through the model.
+        push.setDefault(button.Default());
     }
     void operator()(CheckBox& check) override {
         SyncCommon(check, widget_, screen_);

@@ -2,13 +2,12 @@
 // order, and the status text stands in their place while it is set.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QCoreApplication>
-#include <QImage>
 
 #include "platform/forms/print_document_view.h"
 #include "platform/forms/qt/skin.h"
 #include "platform/forms/qt/src/print_document_widget.h"
+#include "platform/forms/qt/tests/white_page_png.h"
 
 namespace forms::qt {
 namespace {
@@ -23,15 +22,7 @@ struct ReportForm : Form {
     PrintDocumentView VSPrinter1{*this, "VSPrinter1"};
 };
 
-std::string Png(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
+using testing::WhitePagePng;
 
 class PrintDocumentViewTest : public ::testing::Test {
 protected:
@@ -52,7 +43,7 @@ protected:
 };
 
 TEST_F(PrintDocumentViewTest, ShowsEachPageImageInOrder) {
-    form.VSPrinter1.SetPages({Png(85, 110), Png(110, 85), Png(40, 50)});
+    form.VSPrinter1.SetPages({WhitePagePng(85, 110), WhitePagePng(110, 85), WhitePagePng(40, 50)});
     Show();
     const QList<QLabel*> pages = Widget().PageLabels();
     ASSERT_EQ(pages.size(), 3);
@@ -61,7 +52,7 @@ TEST_F(PrintDocumentViewTest, ShowsEachPageImageInOrder) {
     EXPECT_EQ(pages[2]->pixmap().size(), QSize(40, 50));
 
     // A new document replaces every page.
-    form.VSPrinter1.SetPages({Png(20, 30)});
+    form.VSPrinter1.SetPages({WhitePagePng(20, 30)});
     QCoreApplication::processEvents();
     ASSERT_EQ(Widget().PageLabels().size(), 1);
     EXPECT_EQ(Widget().PageLabels()[0]->pixmap().size(), QSize(20, 30));
@@ -71,7 +62,7 @@ TEST_F(PrintDocumentViewTest, ShowsEachPageImageInOrder) {
 }
 
 TEST_F(PrintDocumentViewTest, TheStatusTextStandsInPlaceOfThePages) {
-    form.VSPrinter1.SetPages({Png(85, 110)});
+    form.VSPrinter1.SetPages({WhitePagePng(85, 110)});
     form.VSPrinter1.SetStatusText("Creating Document . . .");
     Show();
     EXPECT_FALSE(Widget().StatusLabel().isHidden());

@@ -459,6 +459,15 @@ TEST_F(SkinTest, EveryCaptionUnderlinesItsAccessKey) {
     }
 }
 
+TEST_F(SkinTest, TheDefaultButtonShowsItIs) {
+    QWidget& button = Widget<QWidget>(form.cmdOK);
+    const QImage plain = button.grab().toImage();
+    form.cmdOK.SetDefault(true);
+    EXPECT_NE(button.grab().toImage(), plain);
+    form.cmdOK.SetDefault(false);
+    EXPECT_EQ(button.grab().toImage(), plain);
+}
+
 TEST_F(SkinTest, AltChoosesATabAndTicksACheckBoxThroughTheModel) {
     QWindow& window = *skin.WindowOf(form)->windowHandle();
     QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);

@@ -6,8 +6,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QBuffer>
-#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -32,6 +30,7 @@
 #include "platform/forms/menu.h"
 #include "platform/forms/print_document_view.h"
 #include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/tests/white_page_png.h"
 #include "platform/forms/resizer.h"
 #include "platform/forms/tests/event_log.h"
 #include "platform/forms/text_box.h"
@@ -43,16 +42,6 @@ namespace {
 using forms::testing::EventLog;
 
 // The program's one QApplication is registered by skin_test.cpp.
-
-std::string TallPagePng() {
-    QImage image(600, 2400, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
-}
 
 // Twips; 15 to the pixel.
 struct ChooserForm : Form {
@@ -93,7 +82,7 @@ struct ChooserForm : Form {
         lblYears.Move(240, 2400, 2400, 1800);
         lblYears.SetCaption("Choose the years to show:");
         VSPrinter1.Move(3000, 2400, 3600, 2400);
-        VSPrinter1.SetPages({TallPagePng()});
+        VSPrinter1.SetPages({testing::WhitePagePng(600, 2400)});
         // An empty resizer over the print preview, as on the Report tab.
         ElasticTwo.Move(3000, 2400, 3600, 2400);
         // A resizer with a control of its own, lying over the Ok button.
@@ -220,15 +209,20 @@ TEST_F(WindowInputTest, ThePrintPreviewUnderAResizerScrollsByWheelAndScrollBar) 
     EXPECT_EQ(view.viewport()->width(), 300 - bar.width() - 2 * view.frameWidth());
 }
 
-TEST_F(WindowInputTest, TheToolTipOfTheControlUnderTheMouseShows) {
+TEST_F(WindowInputTest, TheToolTipOfTheControlUnderTheMouseShowsEnabledOrNot) {
+    // Qt asks the widget under the resting mouse for its tool tip.
     const QPoint field = Centre(form.txtName);
-    QWidget* under = skin.WindowOf(form)->childAt(field);
-    ASSERT_NE(under, nullptr);
-    QHelpEvent help(QEvent::ToolTip, under->mapFrom(under->window(), field),
-                    Window().mapToGlobal(field));
-    QApplication::sendEvent(under, &help);
-    EXPECT_EQ(QToolTip::text(), "The client's name");
-    QToolTip::hideText();
+    for (const bool enabled : {true, false}) {
+        SCOPED_TRACE(enabled ? "enabled" : "disabled");
+        form.txtName.SetEnabled(enabled);
+        QWidget* under = skin.WindowOf(form)->childAt(field);
+        ASSERT_NE(under, nullptr);
+        QHelpEvent help(QEvent::ToolTip, under->mapFrom(under->window(), field),
+                        Window().mapToGlobal(field));
+        QApplication::sendEvent(under, &help);
+        EXPECT_EQ(QToolTip::text(), "The client's name");
+        QToolTip::hideText();
+    }
 }
 
 TEST_F(WindowInputTest, AltWithAnAccessKeyActsThroughTheModelAndLeavesTheMenusTheirs) {
@@ -302,6 +296,12 @@ struct MenuForm : Form {
         mnuFileReload.SetCaption("&Reload");
         mnuNul0.SetCaption("-");
         mnuFileExit.SetCaption("E&xit");
+        mnuReport.SetCaption("&Report");
+        mnuReport.SetVisible(false);
+        mnuReportCover.SetCaption("&Cover Page");
+        cmdReport.Move(120, 3200, 1500, 375);
+        cmdReport.SetCaption("&Report");
+        cmdReport.Click = [this] { ++reportClicks; };
         lblInside.Move(0, 0, 5000, 3000);
         lblInside.SetCaption("The inside");
         // Unloaded and shown again: a new window and menu while the old menu's action runs.
@@ -324,6 +324,10 @@ struct MenuForm : Form {
     Menu mnuFileReload{*this, "mnuFileReload", &mnuFile};
     Menu mnuNul0{*this, "mnuNul0", &mnuFile};
     Menu mnuFileExit{*this, "mnuFileExit", &mnuFile};
+    Menu mnuReport{*this, "mnuReport"};
+    Menu mnuReportCover{*this, "mnuReportCover", &mnuReport};
+    CommandButton cmdReport{*this, "cmdReport"};
+    int reportClicks = 0;
     Label lblInside{*this, "lblInside"};
 };
 
@@ -385,6 +389,22 @@ TEST_F(MenuWindowTest, AMenuItemThatEndsOrRebuildsItsWindowFinishesFirst) {
         EXPECT_TRUE(menu.isNull()) << "and goes once Qt is back in its loop";
     }
     EXPECT_TRUE(app.Ended());
+}
+
+TEST_F(MenuWindowTest, AltWithAVisibleMenusKeyOpensItAndWithAHiddenOnesReachesTheControls) {
+    QWindow& window = *skin.WindowOf(form)->windowHandle();
+    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(form.reportClicks, 1) << "the Report menu is hidden";
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    form.mnuReport.SetVisible(true);
+    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(form.reportClicks, 1) << "the menu has the key";
+    QWidget* popup = QApplication::activePopupWidget();
+    EXPECT_EQ(popup, Bar().actions().at(1)->menu());
+    if (popup != nullptr) {
+        popup->close();
+    }
 }
 
 TEST_F(MenuWindowTest, SeparatorsShowNoTextAndTheClientKeepsTheInsideSize) {

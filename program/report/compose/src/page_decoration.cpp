@@ -3,9 +3,11 @@
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/runtime_error.h"
 #include "program/report/compose/src/logo_placement.h"
+#include "program/report/graph_production.h"
 #include "program/report/report_error.h"
 #include "program/report/resource_extraction.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -23,6 +25,13 @@ constexpr std::int32_t kFooterAboveBottom = 1008;
 constexpr float kFooterPoints = 6;
 // A placement file is a line of four numbers; anything longer is not one.
 constexpr std::uintmax_t kMaxPlacementBytes = 4096;
+// The graph's room on its page, under the logo and the page's title and above its text (the
+// template leaves it free): the width between the side margins, at the 4:3 of the graph drawn
+// for the report. A graph of another size (drawn while the Graph tab showed) is fitted into it.
+constexpr std::int32_t kGraphLeft = 1440;
+constexpr std::int32_t kGraphTop = 2160;
+constexpr std::int32_t kGraphWidth = 9360;
+constexpr std::int32_t kGraphHeight = 7020;
 
 constexpr const char* kDefaultLogo = "RMDLogo";
 constexpr const char* kStretchLogo = "StretchLogo";
@@ -47,20 +56,24 @@ public:
     Decorator(printdoc::PrintDocument& document, const report::Composition& composition)
         : document_(document), composition_(composition) {}
 
-    // A picture from the archive at its natural size, its top left corner given in inches. A
-    // file of that name already in the work folder (the Stretch graph) is drawn when the
-    // archive holds no such member. Pages the document does not have are left out.
+    // A picture from the archive at its natural size, its top left corner given in inches.
     void OverlayPicture(const std::string& fileName, float leftInches, float topInches, int page) {
-        const report::ExtractedMembers extracted(composition_.resourceArchive, fileName,
-                                                 composition_.workFolder);
-        const std::filesystem::path file = composition_.workFolder / fileName;
-        if (!FileExists(file) || !HasPage(page)) {
-            return;
-        }
-        const printdoc::Picture picture = printdoc::Picture::Load(file);
-        DrawOnPage(document_, page, [&] {
+        Overlay(fileName, page, [&](const printdoc::Picture& picture) {
             document_.DrawPicture(picture, runtime::ToInt32(leftInches * kTwipsPerInch),
                                   runtime::ToInt32(topInches * kTwipsPerInch));
+        });
+    }
+
+    // The Stretch graph, as large as its room allows with its own proportions, centred in it.
+    void OverlayGraph(int page) {
+        Overlay(report::kGraphFileName, page, [&](const printdoc::Picture& picture) {
+            const double scale =
+                std::min(static_cast<double>(kGraphWidth) / picture.WidthTwips(),
+                         static_cast<double>(kGraphHeight) / picture.HeightTwips());
+            const std::int32_t width = runtime::ToInt32(picture.WidthTwips() * scale);
+            const std::int32_t height = runtime::ToInt32(picture.HeightTwips() * scale);
+            document_.DrawPicture(picture, kGraphLeft + (kGraphWidth - width) / 2, kGraphTop, width,
+                                  height);
         });
     }
 
@@ -115,7 +128,7 @@ public:
         }
         if (on.graph) {
             const int lastPage = document_.PageCount();
-            OverlayPicture("RMDGraph.bmp", 2.5F, 1.0F, lastPage);
+            OverlayGraph(lastPage);
             DrawReportLogo(kStretchLogo, lastPage);
         }
         if (on.cover) {
@@ -129,6 +142,21 @@ public:
 
 private:
     bool HasPage(int page) const { return page >= 1 && page <= document_.PageCount(); }
+
+    // Draws the picture `fileName` from the archive on `page` with `draw`. A file of that name
+    // already in the work folder (the Stretch graph) is drawn when the archive holds no such
+    // member. Pages the document does not have are left out.
+    template <class Draw>
+    void Overlay(const std::string& fileName, int page, Draw draw) {
+        const report::ExtractedMembers extracted(composition_.resourceArchive, fileName,
+                                                 composition_.workFolder);
+        const std::filesystem::path file = composition_.workFolder / fileName;
+        if (!FileExists(file) || !HasPage(page)) {
+            return;
+        }
+        const printdoc::Picture picture = printdoc::Picture::Load(file);
+        DrawOnPage(document_, page, [&] { draw(picture); });
+    }
 
     LogoPlacement ReadPlacement(const std::filesystem::path& file) const {
         std::string text;

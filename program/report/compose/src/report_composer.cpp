@@ -6,6 +6,9 @@
 #include "program/report/compose/src/print_document_surface.h"
 #include "program/report/report_error.h"
 
+#include "platform/runtime/runtime_error.h"
+#include "platform/runtime/windows1252.h"
+
 #include <exception>
 
 namespace compose {
@@ -24,12 +27,13 @@ constexpr const char* kComposingStatus = "Creating Document . . .";
 std::unique_ptr<printdoc::PrintDocument> ComposeDocument(const report::Composition& composition) {
     auto document = std::make_unique<printdoc::PrintDocument>();
     document->SetStatusText(kComposingStatus);
-    document->SetDocumentName(composition.programLabel);
-    document->StartDoc();
+    document->SetDocumentName(composition.documentName);
+    // The margins come first, so that page 1 begins at the top margin as every later page does.
     document->SetMarginTop(kMarginTop);
     document->SetMarginBottom(kMarginBottom);
     document->SetMarginLeft(kMarginSide);
     document->SetMarginRight(kMarginSide);
+    document->StartDoc();
 
     PrintDocumentSurface surface(*document);
     if (const std::optional<std::string> error = DrawRTF(surface, composition.richText)) {
@@ -80,9 +84,15 @@ int ReportComposer::PageCount() const {
     return document_ ? document_->PageCount() : 0;
 }
 
+std::string ReportComposer::PrinterName() const {
+    // Printers are named in UTF-8; the system's texts are Windows-1252.
+    return runtime::Utf8ToWindows1252(printdoc::DefaultPrinterName());
+}
+
 const printdoc::PrintDocument& ReportComposer::ComposedDocument(const char* action) const {
     if (!document_) {
-        throw report::ReportError(std::string("There is no report to ") + action + ".");
+        throw report::ReportError(std::string("There is no report to ") + action + ".",
+                                  static_cast<int>(runtime::ErrorNumber::InvalidProcedureCall));
     }
     return *document_;
 }
@@ -100,9 +110,10 @@ void ReportComposer::ExportPdf(const std::filesystem::path& path) {
     const printdoc::PrintDocument& document = ComposedDocument("export");
     try {
         document.ExportPdf(path);
-    } catch (const std::exception& error) {
+    } catch (const runtime::RuntimeError& error) {
         throw report::ReportError("The report could not be saved as " + path.string() + ": " +
-                                  error.what());
+                                      error.what(),
+                                  error.Number());
     }
 }
 

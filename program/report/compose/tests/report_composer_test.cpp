@@ -5,6 +5,7 @@
 
 #include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
+#include "platform/testing/pdf_layout.h"
 #include "platform/testing/sandbox.h"
 #include "platform/zip/zip_archive.h"
 #include "program/report/compose/tests/filled_reports.h"
@@ -188,6 +189,45 @@ TEST_F(ReportComposerTest, StretchPicturesAndLogosFollowTheSections) {
         left.push_back(entry.path().filename().string());
     }
     EXPECT_THAT(left, ::testing::ElementsAre("RMDGraph.bmp"));
+}
+
+// The graph fills its room on the graph page (1 to 7.5 inches across, 1.5 to 6.375 inches down)
+// as far as its proportions allow, centred across it, whatever size it was drawn at: the
+// report's 624 x 468, or another size drawn while the Graph tab showed.
+TEST_F(ReportComposerTest, TheGraphFillsItsRoomWhateverSizeItWasDrawnAt) {
+    struct Case {
+        int width; // pixels
+        int height;
+        testkit::PdfBox expected; // points from the page's top left corner
+    };
+    const Case kCases[] = {
+        {624, 468, {72, 108, 540, 459}},
+        {1000, 250, {72, 108, 540, 225}},       // as wide as the room: 468 x 117
+        {300, 600, {218.25, 108, 393.75, 459}}, // as high as the room: 175.5 x 351
+    };
+    for (const Case& testCase : kCases) {
+        SCOPED_TRACE(std::to_string(testCase.width) + " x " + std::to_string(testCase.height));
+        const std::string script = "import sys\nfrom PIL import Image\nImage.new('RGB', (" +
+                                   std::to_string(testCase.width) + ", " +
+                                   std::to_string(testCase.height) +
+                                   "), (200, 60, 40)).save(sys.argv[1])\n";
+        const testkit::ToolRun draw = testkit::RunTool(
+            {testkit::kSystemPython, "-c", script, (work / "RMDGraph.bmp").string()});
+        ASSERT_EQ(draw.exitStatus, 0) << draw.errors;
+        ASSERT_NO_THROW(composer.Compose(
+            For(IllustrationType::Stretch, {false, false, false, false, true}, false)));
+        const std::filesystem::path pdf = sandbox.Root() / "graph.pdf";
+        ASSERT_NO_THROW(composer.ExportPdf(pdf));
+        const std::vector<testkit::PdfPage> pages = testkit::ReadPdfLayout(pdf);
+        ASSERT_FALSE(pages.empty());
+        // The graph is drawn first, then the logo.
+        ASSERT_EQ(pages.back().pictures.size(), 2u);
+        const testkit::PdfBox& graph = pages.back().pictures.front();
+        EXPECT_NEAR(graph.left, testCase.expected.left, 0.1);
+        EXPECT_NEAR(graph.top, testCase.expected.top, 0.1);
+        EXPECT_NEAR(graph.right, testCase.expected.right, 0.1);
+        EXPECT_NEAR(graph.bottom, testCase.expected.bottom, 0.1);
+    }
 }
 
 TEST_F(ReportComposerTest, OtherTypesGetTheDefaultLogoOnTheirFirstPage) {

@@ -1,0 +1,680 @@
+// The reports as a client reads them. Each client is typed into the main window as a user types
+// it, the report is saved through File, Save Report as PDF, and the PDF is read back with
+// independent tools: pdftotext for the words and their boxes, qpdf for where each picture is
+// drawn, pdfinfo for the title. Every case checks the amounts, factors, dates and marks its
+// report must print and those its choices exclude, and the geometry of every page: each word
+// and picture inside the printable area, no picture over a word and no word over another. The
+// first page of each report is drawn as a PNG file in the sandbox for a person to look at.
+//
+// The expected amounts are worked by hand from the IRS tables of 2002 (Single Life, Uniform
+// Lifetime, Joint and Last Survivor) and the rules of each type; a required distribution is the
+// account value over the divisor, raised to the next whole dollar.
+#include "program/ui/report_service.h"
+
+#include "program/report/compose/report_composer.h"
+#include "program/store/user_info.h"
+#include "program/ui/main_form.h"
+#include "program/ui/pdf_file_name.h"
+
+#include "platform/automation/creation.h"
+#include "platform/forms/application.h"
+#include "platform/forms/testing/driver.h"
+#include "platform/runtime/windows1252.h"
+#include "platform/system/clock.h"
+#include "platform/system/folders.h"
+#include "platform/system/program_identity.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/outside_tool.h"
+#include "platform/testing/pdf_layout.h"
+#include "platform/testing/sandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ui {
+namespace {
+
+namespace fs = std::filesystem;
+using illustration::IllustrationType;
+// Field tags and the texts typed into them, in the order a user types them.
+using Typed = std::vector<std::pair<std::string, std::string>>;
+using Texts = std::vector<std::string>;
+
+const fs::path kArchive = TALLOWMERE_RESOURCE_ARCHIVE;
+
+// The representative window's texts by field (0 first name, 1 initial, 2 last name, 4 agency,
+// 5 office, 6 mobile, 7 fax, 8 e-mail, 9 street, 10 city, 11 zip) and the state.
+struct Representative {
+    std::vector<std::pair<int, std::string>> fields;
+    std::string state;
+};
+
+// Every field filled, long, with the characters rich text gives a meaning to.
+const Representative kLongRepresentative = {{{0, "Ann"},
+                                             {1, "B"},
+                                             {2, "Lee"},
+                                             {4, "Lee {Tax} R\\D Group"},
+                                             {5, "516-555-0100"},
+                                             {6, "516-555-0101"},
+                                             {7, "516-555-0102"},
+                                             {8, "ann\\lee@example.com"},
+                                             {9, "1200 Northwest Harborview Boulevard, Suite 400"},
+                                             {10, "Port Washington"},
+                                             {11, "11050-1234"}},
+                                            "NY"};
+// Only the name and the agency: no initial, address or contact number.
+const Representative kShortRepresentative = {{{0, "Ann"}, {2, "Lee"}, {4, "Lee Agency"}}, ""};
+
+// What the header shows of each representative.
+const Texts kLongRepresentativeShown = {"Ann B. Lee",
+                                        "Lee {Tax} R\\D Group",
+                                        "1200 Northwest Harborview Boulevard, Suite 400",
+                                        "Port Washington, NY 11050-1234",
+                                        "Office: 516-555-0100",
+                                        "Mobile: 516-555-0101",
+                                        "Fax: 516-555-0102",
+                                        "Email: ann\\lee@example.com"};
+const Texts kShortRepresentativeShown = {"Ann Lee - Lee Agency"};
+
+// The printable area of a page: all of it but a quarter inch at each edge, which printers
+// cannot reach.
+constexpr double kUnprintablePoints = 18;
+
+// Checks the geometry of every page of a report.
+void ExpectLaidOut(const std::vector<testkit::PdfPage>& pages) {
+    for (std::size_t number = 0; number < pages.size(); ++number) {
+        const testkit::PdfPage& page = pages[number];
+        SCOPED_TRACE("page " + std::to_string(number + 1));
+        const testkit::PdfBox printable{kUnprintablePoints, kUnprintablePoints,
+                                        page.width - kUnprintablePoints,
+                                        page.height - kUnprintablePoints};
+        for (const testkit::PdfBox& picture : page.pictures) {
+            EXPECT_TRUE(picture.Inside(printable))
+                << "picture " << picture.left << "," << picture.top << " to " << picture.right
+                << "," << picture.bottom;
+            for (const testkit::PdfWord& word : page.words) {
+                EXPECT_FALSE(picture.Overlaps(word.box))
+                    << "\"" << word.text << "\" under the picture at " << picture.left << ","
+                    << picture.top;
+            }
+        }
+        for (std::size_t i = 0; i < page.words.size(); ++i) {
+            const testkit::PdfWord& word = page.words[i];
+            EXPECT_TRUE(word.box.Inside(printable))
+                << "\"" << word.text << "\" at " << word.box.left << "," << word.box.top;
+            for (std::size_t j = i + 1; j < page.words.size(); ++j) {
+                EXPECT_FALSE(word.box.Overlaps(page.words[j].box))
+                    << "\"" << word.text << "\" over \"" << page.words[j].text << "\"";
+            }
+        }
+    }
+}
+
+// A report saved as PDF and read back.
+struct SavedReport {
+    fs::path pdf;
+    std::vector<testkit::PdfPage> pages;
+    // The text of every page line by line as pdftotext lays it out, each run of blanks and
+    // line ends one blank, in Windows-1252: a table's row reads as one line.
+    std::string words;
+};
+
+std::string OneBlankBetweenWords(const std::string& text) {
+    std::string words;
+    for (const char c : text) {
+        const bool blank = c == ' ' || c == '\n' || c == '\f';
+        if (!blank) {
+            words += c;
+        } else if (!words.empty() && words.back() != ' ') {
+            words += ' ';
+        }
+    }
+    return words;
+}
+
+// The words of `report` hold every text of `printed` and none of `excluded`, no template token
+// or marker is left, and every page is laid out.
+void ExpectPrinted(const SavedReport& report, const Texts& printed, const Texts& excluded) {
+    for (const std::string& text : printed) {
+        EXPECT_NE(report.words.find(text), std::string::npos) << "missing \"" << text << "\" in\n"
+                                                              << report.words;
+    }
+    for (const std::string& text : excluded) {
+        EXPECT_EQ(report.words.find(text), std::string::npos) << "printed \"" << text << "\" in\n"
+                                                              << report.words;
+    }
+    for (const char* leftOver : {"R-", "$#", "~"}) {
+        EXPECT_EQ(report.words.find(leftOver), std::string::npos) << leftOver;
+    }
+    for (const testkit::PdfPage& page : report.pages) {
+        for (const testkit::PdfWord& word : page.words) {
+            EXPECT_NE(word.text, ",") << "a lone comma";
+        }
+    }
+    ExpectLaidOut(report.pages);
+}
+
+// The program's main window with its reports composed on the print document, into the work
+// folder `work`, and the representative entered in their window.
+struct ClientWindow {
+    ClientWindow(IllustrationType type, const Representative& representative, const fs::path& work)
+        : service(app, composer, ReportLocations{kArchive, work}) {
+        fs::create_directories(work);
+        program.IllustrationType = type;
+        main.SetServices(service, main.Store());
+        main.Show();
+        for (const auto& form : app.Forms()) {
+            if (auto* window = dynamic_cast<frmRepInfo*>(form.get())) {
+                for (const auto& [index, text] : representative.fields) {
+                    window->txtInput(index).SetText(text);
+                }
+                window->cmboState.Clear();
+                window->cmboState.AddItem(representative.state);
+                window->cmboState.SetListIndex(0);
+            }
+        }
+    }
+
+    // Types each field as a user does: into the field, then on to the next.
+    void Type(const Typed& typed) {
+        for (const auto& [tag, text] : typed) {
+            forms::TextBox& field = main.txtInput(main.SetIndex(tag));
+            driver.Focus(field);
+            driver.Type(field, text);
+        }
+        driver.PressTab();
+    }
+
+    // The Stretch report's sections, as the report menu's check marks set them.
+    void Sections(bool cover, bool wrenhall, bool taxes, bool ledger, bool graph) {
+        const std::pair<forms::Menu*, bool> items[] = {{&main.mnuReportCover, cover},
+                                                       {&main.mnuReportWrenhall, wrenhall},
+                                                       {&main.mnuReportTaxes, taxes},
+                                                       {&main.mnuReportLedger, ledger},
+                                                       {&main.mnuReportGraph, graph}};
+        for (const auto& [item, on] : items) {
+            if (item->Checked() != on) {
+                driver.ChooseMenuItem(*item);
+            }
+        }
+    }
+
+    fs::path PdfPath() const {
+        return store::PDFDir() / runtime::Windows1252ToUtf8(PdfFileName(
+                                     main.validated.name, main.Program().IllustrationType));
+    }
+
+    // File, Save Report as PDF; the saved file read back, its first page drawn as `picture`.png.
+    SavedReport Save(const fs::path& picture) {
+        const std::size_t boxes = driver.MessageBoxes().size();
+        driver.ExpectMessageBox("Adobe Acrobat File Saved", forms::vbOK);
+        driver.ChooseMenuItem(main.mnuFileExportPDF);
+        EXPECT_EQ(driver.MessageBoxes().size(), boxes + 1);
+        SavedReport report;
+        report.pdf = PdfPath();
+        EXPECT_TRUE(fs::exists(report.pdf)) << report.pdf;
+        const testkit::ToolRun check = testkit::RunTool({"qpdf", "--check", report.pdf.string()});
+        EXPECT_EQ(check.exitStatus, 0) << check.output << check.errors;
+        report.pages = testkit::ReadPdfLayout(report.pdf);
+        const testkit::ToolRun text =
+            testkit::RunTool({"pdftotext", "-layout", report.pdf.string(), "-"});
+        EXPECT_EQ(text.exitStatus, 0) << text.errors;
+        report.words = runtime::Utf8ToWindows1252(OneBlankBetweenWords(text.output));
+        const testkit::ToolRun render =
+            testkit::RunTool({"pdftoppm", "-png", "-r", "60", "-f", "1", "-l", "1", "-singlefile",
+                              report.pdf.string(), picture.string()});
+        EXPECT_EQ(render.exitStatus, 0) << render.errors;
+        return report;
+    }
+
+    forms::Application app;
+    forms::testing::Driver driver{app};
+    ProgramState program;
+    frmMain& main = app.Create<frmMain>(program);
+    compose::ReportComposer composer;
+    ReportService service;
+};
+
+// The Output module registered in the sandbox's own registry, as the program's installation
+// registers it; the clock on 06/15/2011.
+class ReportPdfTest : public testing::Test {
+protected:
+    void SetUp() override {
+        sandbox.SetEnvironment("TALLOWMERE_REGISTRY", (sandbox.Root() / "registry.ini").string());
+        ASSERT_EQ(automation::RegisterServer(OUTPUT_MODULE), S_OK);
+    }
+
+    fs::path Work() const { return sandbox.Root() / "work"; }
+    fs::path Picture(const std::string& name) const { return sandbox.Root() / name; }
+
+    testkit::Sandbox sandbox;
+    sys::ScopedClock clock{sys::LocalDateTime{2011, 6, 15, 10, 0, 0}};
+};
+
+// The planholder's and a beneficiary's required distribution, each for a client with every
+// optional field filled and long, and for one with the optional fields left empty.
+TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAndEmptyFields) {
+    struct Case {
+        const char* name;
+        IllustrationType type;
+        Typed typed;
+        bool joint = false; // the joint table with a spouse more than ten years younger
+        const Representative* representative;
+        Texts printed;
+        Texts excluded;
+    };
+    const Case cases[] = {
+        // Born 03/15/1940: 70 and one half on 09/15/2010, age 71 at the end of 2011, beginning
+        // date April 1, 2011. The spouse, born 1955, is 56: Joint and Last Survivor 71/56 is
+        // 30.1, and 250,000 / 30.1 = 8,305.65; half of it is the excise tax.
+        {"planholder, long",
+         IllustrationType::PlanholderRmd,
+         {{"8-PartFirst", "Alexandria"},
+          {"8-PartMiddle", "Catherine"},
+          {"8-PartLast", "Worthington Fitzgerald"},
+          {"7-PartDOB", "03/15/1940"},
+          {"7-SpouseDOB", "07/04/1955"},
+          {"8-PlanName0", "Harbor Point Retirement Savings Rollover Account"},
+          {"7-DD0", "05/05/2011"},
+          {"3-Year0", "2011"},
+          {"6-AcctValue0", "250000"}},
+         true,
+         &kLongRepresentative,
+         {"Prepared for Alexandria Catherine Worthington Fitzgerald", "March 15, 1940",
+          "Date of death May 5, 2011", "Spouse beneficiary born: July 4, 1955",
+          "Plan name: Harbor Point Retirement Savings Rollover Account", "$250,000",
+          "Joint Life Expectancy", "for age 71 / 56: 30.1", "$8,306", "September 15, 2010",
+          "April 1, 2011", "December 31, 2011", "$4,153", "since 2022 are not applied"},
+         {"()", "Uniform Lifetime table, which assumes"}},
+        // No middle name, plan name or spouse: the Uniform Lifetime divisor at 71 is 26.5, and
+        // 100,000 / 26.5 = 3,773.58.
+        {"planholder, empty",
+         IllustrationType::PlanholderRmd,
+         {{"8-PartFirst", "John"},
+          {"8-PartLast", "Sample"},
+          {"7-PartDOB", "03/15/1940"},
+          {"3-Year0", "2011"},
+          {"6-AcctValue0", "100000"}},
+         false,
+         &kShortRepresentative,
+         {"Prepared for John Sample", "Uniform Lifetime", "for age 71: 26.5", "$3,774", "$1,887",
+          "since 2022 are not applied"},
+         {"()", "Spouse beneficiary", "Date of death", "Office:", "Joint Life Expectancy"}},
+        // The original planholder died in 2008; the beneficiary, born 12/07/1941, is 68 at the
+        // end of 2009: Single Life 18.6, less one for each year since, 16.6 in 2011, and
+        // 50,000 / 16.6 = 3,012.05.
+        {"beneficiary, long",
+         IllustrationType::BeneficiaryRmd,
+         {{"8-BeneFirst", "Sally"},
+          {"8-BeneMiddle", "Elizabeth"},
+          {"8-BeneLast", "Worthington Fitzgerald"},
+          {"7-BeneDOB", "12/07/1941"},
+          {"8-PlanName1", "Harbor Point Inherited Individual Retirement Plan"},
+          {"7-DD1", "05/01/2008"},
+          {"3-Year1", "2011"},
+          {"6-AcctValue1", "50000"}},
+         false,
+         &kLongRepresentative,
+         {"Prepared for Sally Elizabeth Worthington Fitzgerald", "December 7, 1941",
+          "Original planholder died: May 1, 2008",
+          "Plan name: Harbor Point Inherited Individual Retirement Plan", "$50,000", "16.6",
+          "$3,013", "$1,507", "since 2022 are not applied"},
+         {"()"}},
+        {"beneficiary, empty",
+         IllustrationType::BeneficiaryRmd,
+         {{"8-BeneFirst", "Sally"},
+          {"8-BeneLast", "Sample"},
+          {"7-BeneDOB", "12/07/1941"},
+          {"7-DD1", "05/01/2008"},
+          {"3-Year1", "2011"},
+          {"6-AcctValue1", "50000"}},
+         false,
+         &kShortRepresentative,
+         {"Prepared for Sally Sample", "16.6", "$3,013", "$1,507"},
+         {"()", "Office:"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClientWindow window(c.type, *c.representative, Work());
+        const int list = c.type == IllustrationType::PlanholderRmd ? 0 : 1;
+        window.driver.Focus(window.main.cmboPlanType(list));
+        window.driver.ChooseItem(window.main.cmboPlanType(list), "IRA");
+        if (c.type == IllustrationType::PlanholderRmd) {
+            window.driver.Click(window.main.optUseJoint(c.joint ? 0 : 1));
+        }
+        window.Type(c.typed);
+        const SavedReport report = window.Save(Picture(c.name));
+        Texts printed = c.printed;
+        const Texts& representative = c.representative == &kLongRepresentative
+                                          ? kLongRepresentativeShown
+                                          : kShortRepresentativeShown;
+        printed.insert(printed.end(), representative.begin(), representative.end());
+        printed.push_back("Plan type: IRA");
+        ExpectPrinted(report, printed, c.excluded);
+    }
+}
+
+// The 72(t) report for the two choices of "RMD Annual Recalculation": all seven methods, or the
+// required distribution method only; and with a spouse, the joint methods. Age 70 at the end
+// of 2011, both balances 100,000 at 5.00%: Single Life 17.0 and Uniform Lifetime 27.4 give
+// 5,882.35 and 3,649.64; amortized over 17.0 and 27.4 years, 8,869.91 and 6,781.24; annuitized
+// (factor 11.33417), 8,822.88. With a spouse of 65, Joint and Last Survivor 70/65 is 24.3:
+// 4,115.23, and amortized over 24.3 years 7,200.07. Without a spouse the joint divisor is 1.0
+// and the joint lines are left out.
+TEST_F(ReportPdfTest, TheEqualPaymentsReportPrintsTheMethodsItsChoiceAsksFor) {
+    const Typed client = {{"8-EqualFirst", "Margaret"},    {"8-EqualMiddle", "Anne"},
+                          {"8-EqualLast", "Holloway"},     {"7-EqualDOB", "06/01/1941"},
+                          {"8-EqualPlanName", "IRA Plan"}, {"7-EqualDate", "06/01/2011"},
+                          {"6-EqualAcctValue1", "100000"}};
+    const Typed fixedMethods = {{"6-EqualAcctValue2", "100000"}, {"1-EqualROR", "5.00"}};
+    const Typed spouse = {{"7-EqualSpouseDOB1", "06/01/1946"}};
+    const Texts shared = {"Prepared for: Margaret Anne Holloway",
+                          "June 1, 1941",
+                          "Age in 2011: 70",
+                          "Plan: IRA Plan",
+                          "Calculation date: June 1, 2011",
+                          "Chosen Life expectancy table Divisor Annual payment",
+                          "Single Life 17.0 $5,882.35",
+                          "Uniform Lifetime 27.4 $3,649.64",
+                          "Prepared by Ann B. Lee",
+                          "since 2022 are not applied"};
+    const Texts amortization = {"Interest rate assumed: 5.00%",
+                                "$8,869.91",
+                                "$6,781.24",
+                                "$8,822.88",
+                                "Amortization over single life expectancy",
+                                "Annuitization"};
+    const Texts joint = {"Spouse beneficiary born: June 1, 1946 (age 65)",
+                         "Joint and Last Survivor 24.3 $4,115.23"};
+    const std::string noSpouseNote = "No spouse beneficiary was given";
+    const Texts spouseLines = {"Joint and Last Survivor", "joint life expectancy",
+                               "Spouse beneficiary born"};
+    struct Case {
+        const char* name;
+        bool rmdOnly;
+        bool spouse;
+        int chosen;
+        Texts printed;
+        Texts excluded;
+    };
+    const Case cases[] = {
+        {"all methods",
+         false,
+         false,
+         4,
+         {"X Amortization over uniform lifetime $6,781.24"},
+         {"Required minimum distribution method only", "X Uniform Lifetime"}},
+        {"required distribution method only",
+         true,
+         false,
+         1,
+         {"Required minimum distribution method only", "X Uniform Lifetime 27.4 $3,649.64"},
+         {"$0.00", "Interest rate assumed", "Amortization", "Annuitization", "$8,869.91"}},
+        {"all methods with a spouse",
+         false,
+         true,
+         5,
+         {"X Amortization over joint life expectancy $7,200.07"},
+         {"Required minimum distribution method only"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClientWindow window(IllustrationType::EqualPayments, kLongRepresentative, Work());
+        window.Type(client);
+        if (c.spouse) {
+            window.Type(spouse);
+        }
+        if (c.rmdOnly) {
+            window.driver.Click(window.main.chkRMDOnce);
+        } else {
+            window.Type(fixedMethods);
+        }
+        window.driver.Click(window.main.optEqualPmt(c.chosen));
+        const SavedReport report = window.Save(Picture(c.name));
+        Texts printed = shared;
+        printed.insert(printed.end(), c.printed.begin(), c.printed.end());
+        Texts excluded = c.excluded;
+        Texts& amortizationShown = c.rmdOnly ? excluded : printed;
+        amortizationShown.insert(amortizationShown.end(), amortization.begin(), amortization.end());
+        if (c.spouse) {
+            printed.insert(printed.end(), joint.begin(), joint.end());
+            excluded.push_back(noSpouseNote);
+        } else {
+            printed.push_back(noSpouseNote);
+            excluded.insert(excluded.end(), spouseLines.begin(), spouseLines.end());
+        }
+        ExpectPrinted(report, printed, excluded);
+    }
+}
+
+// The Stretch client of 06/15/2011: born 01/01/1950 (61 at the end of 2011), 20 years of the
+// planholder, 100,000 growing at 8%, with 5,000 a year added for the first 3 years.
+const Typed kStretchPlanholder = {{"8-StretchPFirst", "John"},
+                                  {"8-StretchPLast", "Sample"},
+                                  {"7-StretchPDOB", "01/01/1950"},
+                                  {"2-StretchPLEO", "20"},
+                                  {"8-StretchPlanName", "IRA Plan"},
+                                  {"6-StretchAcctValue", "100000"},
+                                  {"6-StretchAcctCont", "5000"},
+                                  {"2-StretchContYrs", "3"},
+                                  {"1-StretchROR", "8"}};
+const Typed kStretchSpouse = {{"8-StretchSFirst", "Susan"},
+                              {"8-StretchSLast", "Sample"},
+                              {"7-StretchSDOB", "01/01/1955"},
+                              {"2-StretchSLEO", "25"}};
+const Typed kStretchBeneficiary = {
+    {"8-StretchBFirst", "Jack"}, {"8-StretchBLast", "Sample"}, {"7-StretchBDOB", "01/01/1990"}};
+
+// The Stretch report with and without a spouse, with and without its tax page, with a state and
+// without one. Every section is on unless a case says otherwise. The planholder's first ledger
+// lines, before any distribution: paid in to date 105,000, 110,000 and 115,000, then no more;
+// the balance with the year's contribution grows by 8%: 113,400, 127,872 and 143,502.
+TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
+    const Texts shared = {"A Legacy Plan for",
+                          "IRA Plan",
+                          "$100,000",
+                          "$5,000",
+                          "8.00%",
+                          "Paid in to date",
+                          "since 2022 are not applied",
+                          "Your Account Over Time"};
+    const Texts ledger2011 = {"2011 61 105,000 0 0 113,400", "2012 62 110,000 0 0 127,872",
+                              "2013 63 115,000 0 0 143,502"};
+    struct Case {
+        const char* name;
+        bool spouse;
+        std::optional<sys::LocalDateTime> today; // 06/15/2011 unless given
+        std::string state;                       // the client's state; none when empty
+        bool taxes;
+        Texts printed;
+        Texts excluded;
+        Typed longNames = {}; // typed over the names
+        const Representative* representative = &kLongRepresentative;
+    };
+    const Case cases[] = {
+        // Every name as long as its fields take.
+        {"spouse, New York, long names",
+         true,
+         std::nullopt,
+         "NY",
+         true,
+         {"A Legacy Plan for Christopher Bartholomew Worthington-Smythe",
+          "Your spouse, Alexandrina Evangelina Worthington-Smythe,",
+          "After Alexandrina Evangelina Worthington-Smythe, your beneficiary Maximilliano "
+          "Sebastianus Worthington-Smythe inherits",
+          "the federal income tax rates of 2011 and the New York income tax rates",
+          "Three Ways to Take an Inherited Account"},
+         {"After you"},
+         {{"8-StretchPFirst", "Christopher"},
+          {"8-StretchPMiddle", "Bartholomew"},
+          {"8-StretchPLast", "Worthington-Smythe"},
+          {"8-StretchSFirst", "Alexandrina"},
+          {"8-StretchSMiddle", "Evangelina"},
+          {"8-StretchSLast", "Worthington-Smythe"},
+          {"8-StretchBFirst", "Maximilliano"},
+          {"8-StretchBMiddle", "Sebastianus"},
+          {"8-StretchBLast", "Worthington-Smythe"}}},
+        {"spouse, New York",
+         true,
+         std::nullopt,
+         "NY",
+         true,
+         {"A Legacy Plan for John Sample", "Susan Sample",
+          "After Susan Sample, your beneficiary Jack Sample inherits",
+          "the federal income tax rates of 2011 and the New York income tax rates",
+          "Three Ways to Take an Inherited Account"},
+         {"After you"}},
+        {"no spouse, California",
+         false,
+         std::nullopt,
+         "CA",
+         true,
+         {"After you, your beneficiary Jack Sample inherits",
+          "the federal income tax rates of 2011 and the California income tax rates"},
+         {"Susan", "After Jack Sample", "spouse, ,"}},
+        // A year after the last federal schedule takes the schedule of 2012, and says so.
+        {"a year past the schedules",
+         true,
+         sys::LocalDateTime{2026, 6, 15, 10, 0, 0},
+         "NY",
+         true,
+         {"the federal income tax rates of 2012 and the New York income tax rates"},
+         {"rates of 2026"}},
+        // Without the tax page no state is needed and none is named. The representative has no
+        // address: the cover leaves no comma of a city.
+        {"no tax page, no state",
+         true,
+         std::nullopt,
+         "",
+         false,
+         {"Susan Sample", "Ann Lee Lee Agency"},
+         {"Error", "Three Ways to Take an Inherited Account", "Office:"},
+         {},
+         &kShortRepresentative},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::optional<sys::ScopedClock> later;
+        if (c.today) {
+            later.emplace(*c.today);
+        }
+        ClientWindow window(IllustrationType::Stretch, *c.representative, Work());
+        window.Sections(true, true, c.taxes, true, true);
+        window.Type(kStretchPlanholder);
+        if (c.spouse) {
+            window.Type(kStretchSpouse);
+        } else {
+            window.driver.Click(window.main.chkSkipSpouse);
+        }
+        window.Type(kStretchBeneficiary);
+        window.Type(c.longNames);
+        if (!c.state.empty()) {
+            window.driver.Focus(window.main.cmboState);
+            window.driver.ChooseItem(window.main.cmboState, c.state);
+        }
+        const SavedReport report = window.Save(Picture(c.name));
+        Texts printed = shared;
+        printed.insert(printed.end(), c.printed.begin(), c.printed.end());
+        if (!c.today) {
+            printed.insert(printed.end(), ledger2011.begin(), ledger2011.end());
+        }
+        if (c.representative == &kLongRepresentative) {
+            printed.push_back("Port Washington, NY 11050-1234");
+        }
+        ExpectPrinted(report, printed, c.excluded);
+        // A new illustration's graph shows every year of the phase.
+        EXPECT_EQ(window.main.hScrollGraph.Value(), window.main.hScrollGraph.Max());
+        EXPECT_GT(window.main.hScrollGraph.Max(), window.main.hScrollGraph.Min() + 10);
+    }
+}
+
+// With its tax page in the report, a Stretch illustration without a state is refused on the
+// state list, and no PDF is written.
+TEST_F(ReportPdfTest, AStretchTaxPageWithoutAStateIsRefused) {
+    ClientWindow window(IllustrationType::Stretch, kLongRepresentative, Work());
+    window.Sections(true, true, true, true, true);
+    window.Type(kStretchPlanholder);
+    window.Type(kStretchSpouse);
+    window.Type(kStretchBeneficiary);
+    window.driver.ExpectMessageBox("Missing Required Information.", forms::vbOK);
+    window.driver.ChooseMenuItem(window.main.mnuFileExportPDF);
+    ASSERT_EQ(window.driver.MessageBoxes().size(), 1u);
+    EXPECT_EQ(window.app.ActiveControl(), &window.main.cmboState);
+    EXPECT_FALSE(fs::exists(window.PdfPath()));
+    EXPECT_EQ(window.main.VSPrinter1.PageCount(), 0);
+}
+
+// Where the PDF goes and what names it: the PDF folder in the documents folder (both made when
+// missing), a file name in UTF-8 for a client whose name is not plain ASCII, the program's file
+// description as the document's title; the print job carries the same name.
+TEST_F(ReportPdfTest, ThePdfIsSavedInThePdfFolderUnderTheClientsNameAndTheProgramsTitle) {
+    fs::remove_all(sys::DocumentsFolder());
+    ClientWindow window(IllustrationType::PlanholderRmd, kShortRepresentative, Work());
+    window.Type({{"8-PartFirst", "Jos\xE9"},
+                 {"8-PartLast", "Ca\xF1"
+                                "ete"},
+                 {"7-PartDOB", "03/15/1940"},
+                 {"3-Year0", "2011"},
+                 {"6-AcctValue0", "100000"}});
+    const SavedReport report = window.Save(Picture("accented name"));
+    EXPECT_EQ(report.pdf, sys::DocumentsFolder() / "PDF" /
+                              "Jos\xC3\xA9"
+                              "Ca\xC3\xB1"
+                              "eteRMD.pdf");
+    ExpectPrinted(report,
+                  {"Prepared for Jos\xE9 Ca\xF1"
+                   "ete",
+                   "$3,774"},
+                  {});
+    const std::string& saved = window.driver.MessageBoxes().back().prompt;
+    EXPECT_EQ(saved.rfind("Jos\xE9"
+                          "Ca\xF1"
+                          "eteRMD.pdf\r\nwas saved in the ",
+                          0),
+              0u)
+        << saved;
+
+    const testkit::ToolRun info = testkit::RunTool({"pdfinfo", report.pdf.string()});
+    const std::size_t title = info.output.find("Title:");
+    ASSERT_NE(title, std::string::npos) << info.output;
+    const std::size_t end = info.output.find('\n', title);
+    EXPECT_EQ(OneBlankBetweenWords(info.output.substr(title, end - title)),
+              "Title: " + std::string(sys::FileDescription()));
+
+    window.driver.ChooseMenuItem(window.main.mnuFilePrint);
+    const std::string log = testkit::ReadFileBytes(sandbox.Root() / "printer" / "print-log.txt");
+    EXPECT_NE(log.find("start \"" + std::string(sys::FileDescription()) + "\""), std::string::npos)
+        << log;
+}
+
+// A PDF that cannot be written is reported in the PDF export's own words with the error's
+// number; no folder or file name of the machine is shown, and nothing is claimed saved.
+TEST_F(ReportPdfTest, AnExportThatCannotBeWrittenGivesTheErrorNumberOnly) {
+    ClientWindow window(IllustrationType::PlanholderRmd, kShortRepresentative, Work());
+    window.Type({{"8-PartFirst", "John"},
+                 {"8-PartLast", "Sample"},
+                 {"7-PartDOB", "03/15/1940"},
+                 {"3-Year0", "2011"},
+                 {"6-AcctValue0", "100000"}});
+    // A file where the PDF folder should be: neither the folder nor the PDF can be made.
+    fs::create_directories(sys::DocumentsFolder());
+    sandbox.WriteFile(fs::relative(sys::DocumentsFolder() / "PDF", sandbox.Root()), "in the way");
+    window.driver.ExpectMessageBox("Adobe Acrobat File Not Saved", forms::vbOK);
+    window.driver.ChooseMenuItem(window.main.mnuFileExportPDF);
+    ASSERT_EQ(window.driver.MessageBoxes().size(), 1u);
+    const std::string& prompt = window.driver.MessageBoxes()[0].prompt;
+    EXPECT_EQ(prompt.rfind("An error type ", 0), 0u) << prompt;
+    EXPECT_NE(prompt.find(" occurred \r\nwhile creating the PDF file.\r\nPlease try again."),
+              std::string::npos)
+        << prompt;
+    EXPECT_EQ(prompt.find(sandbox.Root().string()), std::string::npos) << prompt;
+    EXPECT_EQ(prompt.find("RMD.pdf"), std::string::npos) << prompt;
+}
+
+} // namespace
+} // namespace ui
