@@ -1,6 +1,6 @@
 #include "platform/runtime/number_parse.h"
 
-#include "platform/runtime/characters.h"
+#include "platform/runtime/src/characters.h"
 #include "platform/runtime/runtime_error.h"
 
 #include <algorithm>
