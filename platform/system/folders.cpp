@@ -1,8 +1,8 @@
 #include "platform/system/folders.h"
 
 #include "platform/runtime/runtime_error.h"
-#include "platform/system/src/environment.h"
 #include "platform/system/files.h"
+#include "platform/system/src/environment.h"
 #include "platform/system/src/os_error.h"
 #include "platform/system/user_dirs.h"
 
