@@ -3,9 +3,9 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/system/atomic_file.h"
 #include "platform/system/files.h"
-#include "platform/system/os_error.h"
 #include "platform/system/profile_text.h"
 #include "platform/system/src/file_lock.h"
+#include "platform/system/src/os_error.h"
 #include "platform/system/src/trim.h"
 
 #include <sys/stat.h>
