@@ -48,49 +48,55 @@ enum class GraphError : std::int32_t {
     CannotAddDuplicate = 4091,
 };
 
+// One code of a class's enum above with its text; the tables name the enumerators, so that a code
+// is written once.
 struct ErrorEntry {
+    template <typename Error>
+    constexpr ErrorEntry(Error error, const char* message)
+        : code(static_cast<std::int32_t>(error)), text(message) {}
+
     std::int32_t code;
     const char* text;
 };
 
 inline constexpr ErrorEntry kTemplateErrors[] = {
-    {0, "OK."},
-    {1001, "No data."},
-    {1011, "Read failure."},
-    {1021, "Write failure."},
+    {TemplateError::OK, "OK."},
+    {TemplateError::NoData, "No data."},
+    {TemplateError::ReadFailure, "Read failure."},
+    {TemplateError::WriteFailure, "Write failure."},
 };
 
 inline constexpr ErrorEntry kCanvasErrors[] = {
-    {0, "OK."},
-    {2001, "Invalid device."},
-    {2011, "Canvas is empty."},
-    {2021, "Invalid page."},
-    {2031, "Invalid format."},
-    {2041, "Cannot access file."},
-    {2051, "Polygon error."},
-    {2061, "Transaction error."},
+    {CanvasError::OK, "OK."},
+    {CanvasError::InvalidDevice, "Invalid device."},
+    {CanvasError::CanvasEmpty, "Canvas is empty."},
+    {CanvasError::InvalidPage, "Invalid page."},
+    {CanvasError::InvalidFormat, "Invalid format."},
+    {CanvasError::CannotAccessFile, "Cannot access file."},
+    {CanvasError::PolygonError, "Polygon error."},
+    {CanvasError::TransactionError, "Transaction error."},
 };
 
 inline constexpr ErrorEntry kPreviewErrors[] = {
-    {0, "OK."},
-    {3001, "Invalid format."},
-    {3011, "Cannot access file."},
-    {3021, "Invalid parent window."},
-    {3031, "Invalid image index."},
+    {PreviewError::OK, "OK."},
+    {PreviewError::InvalidFormat, "Invalid format."},
+    {PreviewError::CannotAccessFile, "Cannot access file."},
+    {PreviewError::InvalidParentWindow, "Invalid parent window."},
+    {PreviewError::InvalidImageIndex, "Invalid image index."},
 };
 
 inline constexpr ErrorEntry kGraphErrors[] = {
-    {0, "OK."},
-    {4001, "Invalid format."},
-    {4011, "Cannot access file."},
-    {4021, "Cannot make bitmap."},
-    {4031, "Pixel format failure."},
-    {4041, "Cannot make render context."},
-    {4051, "Invalid ID."},
-    {4061, "Invalid index."},
-    {4071, "Invalid value."},
-    {4081, "Invalid type."},
-    {4091, "Cannot add duplicate."},
+    {GraphError::OK, "OK."},
+    {GraphError::InvalidFormat, "Invalid format."},
+    {GraphError::CannotAccessFile, "Cannot access file."},
+    {GraphError::CannotMakeBitmap, "Cannot make bitmap."},
+    {GraphError::PixelFormatFailure, "Pixel format failure."},
+    {GraphError::CannotMakeRenderContext, "Cannot make render context."},
+    {GraphError::InvalidID, "Invalid ID."},
+    {GraphError::InvalidIndex, "Invalid index."},
+    {GraphError::InvalidValue, "Invalid value."},
+    {GraphError::InvalidType, "Invalid type."},
+    {GraphError::CannotAddDuplicate, "Cannot add duplicate."},
 };
 
 // The text of `code` in one class's table; "UNKNOWN." for a code the class does not have.

@@ -84,7 +84,8 @@ PRESSEL_EXPORT INT_PTR ConvertDlgProc(HWND dialog, UINT message, WPARAM wParam, 
 
 // Prints every page of the job's print file on the job's printer (the chosen one, else the
 // default one) in a modal "Printing" dialog, which the user can stop. Answers 0 after printing,
-// also when stopped, and 1 on failure.
+// also when stopped, and 1 on failure, a document the printer's queue refused at its end
+// included.
 PRESSEL_EXPORT int _PrintPrintDlg(HWND owner, PrintJob* job);
 PRESSEL_EXPORT INT_PTR PrintDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -101,9 +102,10 @@ PRESSEL_EXPORT INT_PTR PreviewDlgProc(HWND dialog, UINT message, WPARAM wParam, 
 // The procedure that paints the preview's page view.
 PRESSEL_EXPORT LRESULT PreviewTXWndProc(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Deletes the bitmaps the conversion made (those after the host's own in the print file's
-// picture table) and the print file. Answers 0, also when there is no print file; 1 when the
-// file's header cannot be read for lack of memory.
+// Deletes the bitmaps this library's conversion of the job's print file made for the
+// template's pictures, and the print file. Whatever handles the file itself lists, nothing else
+// is deleted: not the host's own pictures, nor the objects a stale or damaged file names.
+// Answers 0, also when there is no print file.
 PRESSEL_EXPORT int _PrintDelete(HWND owner, PrintJob* job);
 
 } // extern "C"

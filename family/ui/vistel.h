@@ -41,6 +41,9 @@ VISTEL_EXPORT void _UISetButtonBitmaps(HWND button, HBITMAP normal, HBITMAP push
 // icon 1 stop, 2 question, 3 exclamation, 4 information. Answers 1 (OK), 2 (Cancel), 6 (Yes) or
 // 7 (No); 0 when the box could not be shown.
 VISTEL_EXPORT int _UIMessageBox(HWND owner, const char* text, const char* caption, int style);
+// The control of the message box that shows its text; its buttons are 100, 101 and 102 from the
+// left.
+inline constexpr int kUIMessageText = 202;
 
 VISTEL_EXPORT LRESULT HuxBtnProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
 VISTEL_EXPORT INT_PTR HuxMsgDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -3,6 +3,7 @@
 // The test program links no OpenGL library; the dispatcher is opened with its symbols global
 // before the module is loaded, so that plain gl* names would bind to it.
 #include "output/tests/registered_module.h"
+#include "platform/win32/testing/pixels.h"
 
 #include "platform/win32/wingdi.h"
 
@@ -26,30 +27,16 @@ constexpr std::int32_t Rgb(int red, int green, int blue) {
 
 class GraphBesideAnotherOpenGl : public RegisteredModule {};
 
-struct Pixels {
-    std::vector<COLORREF> colors;
+using win32::testing::Pixels;
+using win32::testing::PixelsOf;
 
-    int Count(const std::function<bool(int red, int green, int blue)>& test) const {
-        int count = 0;
-        for (const COLORREF color : colors) {
-            count += test(GetRValue(color), GetGValue(color), GetBValue(color)) ? 1 : 0;
-        }
-        return count;
+// How many pixels pass `test` on their red, green and blue.
+int Count(const Pixels& pixels, const std::function<bool(int red, int green, int blue)>& test) {
+    int count = 0;
+    for (const COLORREF color : pixels.colours) {
+        count += test(GetRValue(color), GetGValue(color), GetBValue(color)) ? 1 : 0;
     }
-};
-
-Pixels PixelsOf(HBITMAP picture) {
-    Pixels pixels;
-    HDC context = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(context, picture);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            pixels.colors.push_back(GetPixel(context, x, y));
-        }
-    }
-    SelectObject(context, previous);
-    DeleteDC(context);
-    return pixels;
+    return count;
 }
 
 // Blue bars and a green line over three years, red labels, a grey base, on white.
@@ -112,11 +99,11 @@ TEST_F(GraphBesideAnotherOpenGl, TheSceneIsDrawnByTheModulesRenderer) {
     };
     for (const auto& part : parts) {
         SCOPED_TRACE(part.part);
-        EXPECT_GE(pixels.Count(part.test), part.atLeast);
+        EXPECT_GE(Count(pixels, part.test), part.atLeast);
     }
-    EXPECT_LT(pixels.Count([](int r, int g, int b) { return r + g + b == 0; }), tenth)
+    EXPECT_LT(Count(pixels, [](int r, int g, int b) { return r + g + b == 0; }), tenth)
         << "the scene is not left black";
-    const std::set<COLORREF> distinct(pixels.colors.begin(), pixels.colors.end());
+    const std::set<COLORREF> distinct(pixels.colours.begin(), pixels.colours.end());
     EXPECT_GT(distinct.size(), 20u) << "more colours than the backdrop and the legend have";
 }
 

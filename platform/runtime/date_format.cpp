@@ -1,6 +1,6 @@
 #include "platform/runtime/date_format.h"
 
-#include "platform/runtime/characters.h"
+#include "platform/runtime/src/characters.h"
 
 #include <stdexcept>
 

@@ -1,9 +1,9 @@
 #include "platform/runtime/input_fields.h"
 
-#include "platform/runtime/characters.h"
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/number_parse.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/runtime/src/characters.h"
 
 namespace runtime {
 namespace {

@@ -1,8 +1,8 @@
 #include "platform/runtime/number_format.h"
 
-#include "platform/runtime/decimal_digits.h"
 #include "platform/runtime/number_parse.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/runtime/src/decimal_digits.h"
 
 #include <cmath>
 #include <stdexcept>

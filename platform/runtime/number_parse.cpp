@@ -1,7 +1,7 @@
 #include "platform/runtime/number_parse.h"
 
-#include "platform/runtime/characters.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/runtime/src/characters.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
 #include "platform/runtime/number_text.h"
 
-#include "platform/runtime/decimal_digits.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/runtime/src/decimal_digits.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "platform/system/atomic_file.h"
 
-#include "platform/system/os_error.h"
 #include "platform/system/src/descriptor_io.h"
+#include "platform/system/src/os_error.h"
 #include "platform/system/src/temporary_files.h"
 
 #include <fcntl.h>

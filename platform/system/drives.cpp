@@ -1,9 +1,9 @@
 #include "platform/system/drives.h"
 
 #include "platform/runtime/runtime_error.h"
-#include "platform/system/environment.h"
 #include "platform/system/program_identity.h"
 #include "platform/system/settings_store.h"
+#include "platform/system/src/environment.h"
 
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
 #include "platform/system/external_programs.h"
 
-#include "platform/system/environment.h"
+#include "platform/system/src/environment.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

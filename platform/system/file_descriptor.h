@@ -1,4 +1,4 @@
-// Internal to platform/system: an open file descriptor that closes itself.
+// An open file descriptor that closes itself; the record file (record_file.h) holds one.
 #pragma once
 
 #include <unistd.h>

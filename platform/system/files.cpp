@@ -3,9 +3,9 @@
 #include "platform/system/atomic_file.h"
 #include "platform/system/file_descriptor.h"
 #include "platform/system/file_pattern.h"
-#include "platform/system/os_error.h"
 #include "platform/system/src/descriptor_io.h"
 #include "platform/system/src/open_regular_file.h"
+#include "platform/system/src/os_error.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,9 +1,9 @@
 #include "platform/system/folders.h"
 
 #include "platform/runtime/runtime_error.h"
-#include "platform/system/environment.h"
 #include "platform/system/files.h"
-#include "platform/system/os_error.h"
+#include "platform/system/src/environment.h"
+#include "platform/system/src/os_error.h"
 #include "platform/system/user_dirs.h"
 
 #include <pwd.h>

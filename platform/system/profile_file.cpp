@@ -3,9 +3,9 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/system/atomic_file.h"
 #include "platform/system/files.h"
-#include "platform/system/os_error.h"
 #include "platform/system/profile_text.h"
 #include "platform/system/src/file_lock.h"
+#include "platform/system/src/os_error.h"
 #include "platform/system/src/trim.h"
 
 #include <sys/stat.h>
@@ -91,10 +91,22 @@ std::string GetProfileString(const fs::path& file, std::string_view section, std
 
 void WriteProfileString(const fs::path& file, std::string_view section, std::string_view key,
                         std::string_view value) {
-    CheckProfileWritable(section, key, value);
+    const ProfileEntry entry{std::string(key), std::string(value)};
+    WriteProfileStrings(file, section, std::span(&entry, 1));
+}
+
+void WriteProfileStrings(const fs::path& file, std::string_view section,
+                         std::span<const ProfileEntry> entries) {
+    for (const ProfileEntry& entry : entries) {
+        CheckProfileWritable(section, entry.key, entry.value);
+    }
     CreateFolderOf(file);
     const FileLock lock(LockFileOf(file));
-    ReplaceFileAtomically(file, SetProfileValue(ReadProfileForEditing(file), section, key, value));
+    std::string text = ReadProfileForEditing(file);
+    for (const ProfileEntry& entry : entries) {
+        text = SetProfileValue(text, section, entry.key, entry.value);
+    }
+    ReplaceFileAtomically(file, text);
 }
 
 namespace {

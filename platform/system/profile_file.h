@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,16 @@ std::string GetProfileString(const std::filesystem::path& file, std::string_view
 // needed. The file is replaced atomically. Names and values the format cannot hold are error 52.
 void WriteProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value);
+
+struct ProfileEntry {
+    std::string key;
+    std::string value;
+};
+
+// Sets each entry's key in `section` to its value, in order, as WriteProfileString does, with
+// one replacement of the file for them all. Nothing is written when any entry is refused.
+void WriteProfileStrings(const std::filesystem::path& file, std::string_view section,
+                         std::span<const ProfileEntry> entries);
 
 // Removes `key` from `section`; a missing file, section or key is left as it is.
 void DeleteProfileKey(const std::filesystem::path& file, std::string_view section,

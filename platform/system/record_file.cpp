@@ -1,8 +1,8 @@
 #include "platform/system/record_file.h"
 
-#include "platform/system/os_error.h"
 #include "platform/system/src/descriptor_io.h"
 #include "platform/system/src/open_regular_file.h"
+#include "platform/system/src/os_error.h"
 #include "platform/system/src/temporary_files.h"
 
 #include <sys/stat.h>

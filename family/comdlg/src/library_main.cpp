@@ -3,7 +3,7 @@
 
 #include "family/comdlg/src/dialog_templates.h"
 #include "family/comdlg/src/library_state.h"
-#include "platform/win32/module_resources.h"
+#include "platform/win32/library_entry.h"
 
 #include <cstring>
 
@@ -18,11 +18,6 @@ HINSTANCE gInstance = nullptr;
 
 } // namespace
 
-HINSTANCE OwnInstance() {
-    static const char kInThisModule = 0;
-    return win32::ModuleOfAddress(&kInThisModule);
-}
-
 HINSTANCE LibraryInstance() {
     return gInstance;
 }
@@ -30,10 +25,10 @@ HINSTANCE LibraryInstance() {
 } // namespace caddow
 
 BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
-    if (reason == caddow::kProcessAttach) {
+    if (reason == DLL_PROCESS_ATTACH) {
         caddow::gInstance = instance;
         caddow::RegisterDialogTemplates(instance);
-    } else if (reason == caddow::kProcessDetach) {
+    } else if (reason == DLL_PROCESS_DETACH) {
         caddow::gInstance = nullptr;
     }
     return TRUE;

@@ -6,12 +6,6 @@
 
 namespace caddow {
 
-inline constexpr DWORD kProcessDetach = 0; // DLL_PROCESS_DETACH
-inline constexpr DWORD kProcessAttach = 1; // DLL_PROCESS_ATTACH
-
-// The instance of this library's own module, where its resources are registered.
-HINSTANCE OwnInstance();
-
 // The instance the entry procedure was given at attach.
 HINSTANCE LibraryInstance();
 

@@ -44,14 +44,14 @@ protected:
     bool ProfileExists() const { return std::filesystem::exists(sys::WindowsFolder() / "Hux.INI"); }
 
     testkit::Sandbox sandbox;
-    ScriptedUser user;
+    DialogDriver user;
 };
 
 TEST_F(AgentDialog, ShowsTheRecordWithTheLimitsOfItsFields) {
     AgentInfo record = CompleteAgent();
     record.state = 4;
     user.Then([](HWND dialog) {
-        EXPECT_EQ(Caption(dialog), "Financial Representative Information");
+        EXPECT_EQ(WindowText(dialog), "Financial Representative Information");
         const struct {
             int control;
             const char* text;
@@ -65,7 +65,7 @@ TEST_F(AgentDialog, ShowsTheRecordWithTheLimitsOfItsFields) {
         };
         for (const auto& field : fields) {
             SCOPED_TRACE(field.control);
-            EXPECT_EQ(ControlText(dialog, field.control), field.text);
+            EXPECT_EQ(DialogItemText(dialog, field.control), field.text);
             EXPECT_EQ(SendDlgItemMessageA(dialog, field.control, EM_GETLIMITTEXT, 0, 0),
                       field.limit);
         }
@@ -77,8 +77,8 @@ TEST_F(AgentDialog, ShowsTheRecordWithTheLimitsOfItsFields) {
         EXPECT_STREQ(first, "AK");
         const LRESULT selected = SendMessageA(states, CB_GETCURSEL, 0, 0);
         EXPECT_EQ(SendMessageA(states, CB_GETITEMDATA, static_cast<WPARAM>(selected), 0), 4);
-        EXPECT_EQ(ControlText(dialog, kState), "CA");
-        Key(VK_ESCAPE);
+        EXPECT_EQ(DialogItemText(dialog, kState), "CA");
+        PressKey(VK_ESCAPE);
     });
     const AgentInfo before = record;
     Edit(record);
@@ -102,17 +102,17 @@ TEST_F(AgentDialog, OkChecksTheRequiredItemsInOrder) {
         {"\n\nYou must enter a Zip.", kZip, kZip, "93650"},
         {"\n\nYou must enter a License Number.", kLicense, kLicense, "CA-5"},
     };
-    std::vector<ShownMessage> shown(std::size(checks));
+    std::vector<ShownMessageBox> shown(std::size(checks));
     user.Then([](HWND dialog) {
         SelectState(dialog, "CA");
-        Key(VK_RETURN);
+        PressKey(VK_RETURN);
     });
     for (std::size_t i = 0; i < std::size(checks); ++i) {
         const Check& check = checks[i];
         user.Then(RecordMessageAndClose(shown[i])).Then([check](HWND dialog) {
-            EXPECT_EQ(FocusedControl(), check.focus) << check.message;
+            EXPECT_EQ(FocusedControlId(), check.focus) << check.message;
             SetDlgItemTextA(dialog, check.fill, check.text);
-            Key(VK_RETURN);
+            PressKey(VK_RETURN);
         });
     }
     AgentInfo record{};
@@ -134,20 +134,20 @@ TEST_F(AgentDialog, CaliforniaWithoutALicenseNumberCanNeitherBeAcceptedNorLeft) 
     AgentInfo record = CompleteAgent();
     record.state = 4;
     Set(record.licenseNumber, "");
-    ShownMessage onOk;
-    ShownMessage onCancel;
-    user.Then([](HWND) { Key(VK_RETURN); })
+    ShownMessageBox onOk;
+    ShownMessageBox onCancel;
+    user.Then([](HWND) { PressKey(VK_RETURN); })
         .Then(RecordMessageAndClose(onOk))
         .Then([](HWND) {
-            EXPECT_EQ(FocusedControl(), kLicense);
-            Key(VK_ESCAPE);
+            EXPECT_EQ(FocusedControlId(), kLicense);
+            PressKey(VK_ESCAPE);
         })
         .Then(RecordMessageAndClose(onCancel))
         .Then([](HWND dialog) {
-            EXPECT_EQ(FocusedControl(), kName);
+            EXPECT_EQ(FocusedControlId(), kName);
             // In Colorado the license number may stay empty.
             SelectState(dialog, "CO");
-            Key(VK_RETURN);
+            PressKey(VK_RETURN);
         });
     Edit(record);
     EXPECT_EQ(onOk.text, "\n\nYou must enter a License Number.");
@@ -163,7 +163,7 @@ TEST_F(AgentDialog, CancelJudgesTheRecordAsPassedInAndLeavesItUnchanged) {
     const AgentInfo before = complete;
     user.Then([](HWND dialog) {
         SetDlgItemTextA(dialog, kCity, "Boulder");
-        Key(VK_ESCAPE);
+        PressKey(VK_ESCAPE);
     });
     Edit(complete);
     EXPECT_TRUE(SameRecord(complete, before));
@@ -172,15 +172,15 @@ TEST_F(AgentDialog, CancelJudgesTheRecordAsPassedInAndLeavesItUnchanged) {
     // What the user typed does not complete the record that came in.
     AgentInfo incomplete = CompleteAgent();
     Set(incomplete.city, "");
-    ShownMessage refused;
+    ShownMessageBox refused;
     user.Then([](HWND dialog) {
             SetDlgItemTextA(dialog, kCity, "Boulder");
-            Key(VK_ESCAPE);
+            PressKey(VK_ESCAPE);
         })
         .Then(RecordMessageAndClose(refused))
         .Then([](HWND) {
-            EXPECT_EQ(FocusedControl(), kName);
-            Key(VK_RETURN);
+            EXPECT_EQ(FocusedControlId(), kName);
+            PressKey(VK_RETURN);
         });
     Edit(incomplete);
     EXPECT_EQ(refused.text, "\n\nYou must enter a City.");
@@ -190,7 +190,7 @@ TEST_F(AgentDialog, CancelJudgesTheRecordAsPassedInAndLeavesItUnchanged) {
 TEST_F(AgentDialog, AnswersHelpWithTheFocusedControlsContext) {
     HelpHost host;
     AgentInfo record = CompleteAgent();
-    user.Then([](HWND dialog) { Click(dialog, 998); }).Then([&host](HWND dialog) {
+    user.Then([](HWND dialog) { ClickDialogItem(dialog, 998); }).Then([&host](HWND dialog) {
         EXPECT_EQ(host.Contexts(), std::vector<WPARAM>{30000});
         const HelpHost::ControlContext cases[] = {
             {kName, 30001}, {kNumber, 30013}, {kLicense, 30014}, {kAgency, 30002}, {kWork, 30003},
@@ -198,7 +198,7 @@ TEST_F(AgentDialog, AnswersHelpWithTheFocusedControlsContext) {
             {kZip, 30007},  {IDOK, 30008},    {IDCANCEL, 30009}, {998, 30010},
         };
         host.ExpectContexts(dialog, cases);
-        Key(VK_ESCAPE);
+        PressKey(VK_ESCAPE);
     });
     Edit(record, host.Window());
 }

@@ -1,9 +1,11 @@
-// The representative record in the shared profile, as this library and the program read it.
+// The representative record in the shared profile, as this library writes and reads it and as
+// the program reads it.
 #include "family/comdlg/caddow.h"
 #include "family/comdlg/tests/agent_record.h"
+#include "platform/runtime/text.h"
 #include "platform/system/folders.h"
+#include "platform/system/profile_file.h"
 #include "platform/testing/sandbox.h"
-#include "program/store/rep_info_record.h"
 
 #include <gtest/gtest.h>
 
@@ -76,21 +78,33 @@ TEST_F(AgentProfile, StateOutsideTheTablesReadsAsAlabama) {
     }
 }
 
-// The program falls back on the same section for the representative: it reads the keys the two
-// share.
-TEST_F(AgentProfile, ProgramReadsWhatTheLibraryWrote) {
+// The program falls back on the same section for the representative, reading each key's value
+// trimmed and the state as an index of the state table: the library writes those keys.
+TEST_F(AgentProfile, WritesTheKeysTheProgramReads) {
     const AgentInfo agent = CompleteAgent();
     _ComWriteAgentInfo(&agent);
-    const store::RepInfoFields fields = store::LoadRepInfo(
-        [](const std::string& index) { return std::string(_StateCode[std::stoi(index)]); });
-    EXPECT_EQ(fields.txtInput[4], "Quinn Financial");
-    EXPECT_EQ(fields.txtInput[5], "303-555-0100");
-    EXPECT_EQ(fields.txtInput[6], "303-555-0101");
-    EXPECT_EQ(fields.txtInput[7], "303-555-0102");
-    EXPECT_EQ(fields.txtInput[9], "1 Main Street");
-    EXPECT_EQ(fields.txtInput[10], "Denver");
-    EXPECT_EQ(fields.txtInput[11], "80202");
-    EXPECT_EQ(fields.state, "CO");
+    const auto value = [this](const char* key) {
+        return runtime::Trim(sys::GetProfileString(Profile(), "Agent Information", key, "", 64));
+    };
+    const struct {
+        const char* key;
+        const char* value;
+    } cases[] = {
+        {"Agency", "Quinn Financial"},
+        {"Work", "303-555-0100"},
+        {"Home", "303-555-0101"},
+        {"Fax", "303-555-0102"},
+        {"Address", "1 Main Street"},
+        {"City", "Denver"},
+        {"Zip", "80202"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(value(c.key), c.value);
+    }
+    const std::string state = value("State");
+    ASSERT_FALSE(state.empty());
+    EXPECT_STREQ(_StateCode[std::stoi(state)], "CO");
 }
 
 } // namespace

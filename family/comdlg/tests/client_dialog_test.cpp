@@ -48,7 +48,7 @@ protected:
         return result;
     }
 
-    ScriptedUser user;
+    DialogDriver user;
 };
 
 const std::vector<Client> kClients = {
@@ -64,14 +64,14 @@ TEST_F(ClientPicker, ListsEachClientAndAnswersItsExactEntryName) {
     ASSERT_EQ(_DataSetCurrentWorkingEntry(handle, "X5"), kDataSuccess);
     std::string name;
     user.Then([](HWND dialog) {
-            EXPECT_EQ(Caption(dialog), "Open Client");
+            EXPECT_EQ(WindowText(dialog), "Open Client");
             EXPECT_EQ(Lines(dialog), (std::vector<std::string>{", ", "Adams, Cy", "Jones, Bob",
                                                                "Smith, Ann B. II (Acme)"}));
             EXPECT_EQ(Selected(dialog), 0);
-            EXPECT_EQ(FocusedControl(), kList);
-            Key(VK_DOWN);
+            EXPECT_EQ(FocusedControlId(), kList);
+            PressKey(VK_DOWN);
         })
-        .Then([](HWND) { Key(VK_RETURN); });
+        .Then([](HWND) { PressKey(VK_RETURN); });
     EXPECT_EQ(Pick(handle, name), 0);
     EXPECT_EQ(name, "C007");
 
@@ -79,7 +79,7 @@ TEST_F(ClientPicker, ListsEachClientAndAnswersItsExactEntryName) {
     user.Then([](HWND dialog) { DoubleClickFirstLine(GetDlgItem(dialog, kList)); });
     EXPECT_EQ(Pick(handle, name), 0);
     EXPECT_EQ(name, "C12");
-    user.Then([](HWND) { Key(VK_ESCAPE); });
+    user.Then([](HWND) { PressKey(VK_ESCAPE); });
     EXPECT_EQ(Pick(handle, name), 1);
     EXPECT_EQ(name, "");
 }
@@ -87,19 +87,19 @@ TEST_F(ClientPicker, ListsEachClientAndAnswersItsExactEntryName) {
 TEST_F(ClientPicker, DeletingTheOnlyClientLeavesNoneAndOnlyCancel) {
     const int handle = CreateWith("one.hxd", {{"C1", "Ann", "Lee", '\0', 0, ""}});
     std::string name;
-    ShownMessage question;
-    user.Then([](HWND dialog) { Click(dialog, kDelete); })
+    ShownMessageBox question;
+    user.Then([](HWND dialog) { ClickDialogItem(dialog, kDelete); })
         .Then(RecordMessageAndClose(question)) // Enter answers Yes
         .Then([](HWND dialog) {
             EXPECT_EQ(Lines(dialog), std::vector<std::string>{"[none]"});
             EXPECT_EQ(Selected(dialog), 0);
             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDOK)));
             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kDelete)));
-            EXPECT_EQ(FocusedControl(), IDCANCEL);
+            EXPECT_EQ(FocusedControlId(), IDCANCEL);
             // Enter has nothing to open.
             SendMessageA(dialog, WM_COMMAND, IDOK, 0);
         })
-        .Then([](HWND dialog) { Click(dialog, IDCANCEL); });
+        .Then([](HWND dialog) { ClickDialogItem(dialog, IDCANCEL); });
     EXPECT_EQ(Pick(handle, name), 1);
     EXPECT_EQ(name, "");
     EXPECT_EQ(question.caption, "Verification");
@@ -109,8 +109,8 @@ TEST_F(ClientPicker, DeletingTheOnlyClientLeavesNoneAndOnlyCancel) {
     // With no client at all the picker opens the same way.
     user.Then([](HWND dialog) {
         EXPECT_EQ(Lines(dialog), std::vector<std::string>{"[none]"});
-        EXPECT_EQ(FocusedControl(), IDCANCEL);
-        Key(VK_ESCAPE);
+        EXPECT_EQ(FocusedControlId(), IDCANCEL);
+        PressKey(VK_ESCAPE);
     });
     EXPECT_EQ(Pick(handle, name), 1);
 }
@@ -120,30 +120,30 @@ TEST_F(ClientPicker, DeleteSelectsTheLineBeforeAndKeepsWhatTheDatabaseKeeps) {
     // A locked entry cannot be deleted.
     ASSERT_EQ(_DataLockEntry(handle, "C3"), kDataSuccess);
     std::string name;
-    ShownMessage refused;
+    ShownMessageBox refused;
     user.Then([](HWND dialog) {
             SendDlgItemMessageA(dialog, kList, LB_SETCURSEL, 1, 0); // Jones, C10
-            Click(dialog, kDelete);
+            ClickDialogItem(dialog, kDelete);
         })
-        .Then([](HWND) { Key(VK_ESCAPE); }) // No: nothing happens
+        .Then([](HWND) { PressKey(VK_ESCAPE); }) // No: nothing happens
         .Then([](HWND dialog) {
             EXPECT_EQ(Lines(dialog).size(), 3u);
-            Click(dialog, kDelete);
+            ClickDialogItem(dialog, kDelete);
         })
-        .Then([](HWND) { Key(VK_RETURN); }) // Yes
+        .Then([](HWND) { PressKey(VK_RETURN); }) // Yes
         .Then([](HWND dialog) {
             EXPECT_EQ(Lines(dialog),
                       (std::vector<std::string>{"Adams, Cy", "Smith, Ann B. II (Acme)"}));
             EXPECT_EQ(Selected(dialog), 0);
             SendDlgItemMessageA(dialog, kList, LB_SETCURSEL, 1, 0); // Smith, C3, locked
-            Click(dialog, kDelete);
+            ClickDialogItem(dialog, kDelete);
         })
-        .Then([](HWND) { Key(VK_RETURN); }) // Yes
+        .Then([](HWND) { PressKey(VK_RETURN); }) // Yes
         .Then(RecordMessageAndClose(refused))
         .Then([](HWND dialog) {
             EXPECT_EQ(Lines(dialog).size(), 2u);
             EXPECT_EQ(Selected(dialog), 1);
-            Click(dialog, IDOK);
+            ClickDialogItem(dialog, IDOK);
         });
     EXPECT_EQ(Pick(handle, name), 0);
     EXPECT_EQ(name, "C3");
@@ -156,12 +156,12 @@ TEST_F(ClientPicker, AnswersHelpWithTheFocusedControlsContext) {
     const int handle = CreateWith("help.hxd", kClients);
     HelpHost host;
     std::string name;
-    user.Then([](HWND dialog) { Click(dialog, 998); }).Then([&host](HWND dialog) {
+    user.Then([](HWND dialog) { ClickDialogItem(dialog, 998); }).Then([&host](HWND dialog) {
         EXPECT_EQ(host.Contexts(), std::vector<WPARAM>{30100});
         const HelpHost::ControlContext cases[] = {
             {kList, 30101}, {IDOK, 30102}, {IDCANCEL, 30103}, {998, 30104}, {kDelete, 30105}};
         host.ExpectContexts(dialog, cases);
-        Key(VK_ESCAPE);
+        PressKey(VK_ESCAPE);
     });
     EXPECT_EQ(Pick(handle, name, host.Window()), 1);
 }

@@ -6,12 +6,6 @@
 
 namespace dorrick {
 
-inline constexpr DWORD kProcessDetach = 0; // DLL_PROCESS_DETACH
-inline constexpr DWORD kProcessAttach = 1; // DLL_PROCESS_ATTACH
-
-// The instance of this library's module, found from an address inside it.
-HINSTANCE OwnInstance();
-
 // The instance given to the entry procedure at process attach; the dialogs run from it.
 HINSTANCE LibraryInstance();
 void KeepLibraryInstance(HINSTANCE instance);

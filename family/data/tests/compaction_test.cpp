@@ -3,8 +3,8 @@
 #include "family/data/tests/database_validator.h"
 #include "family/data/tests/file_bytes.h"
 #include "platform/testing/file_contents.h"
+#include "platform/testing/stored_file.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -22,11 +22,11 @@ int RecordPercent(void* percents, int percent) {
 // Compares `file` with the stored file of the same name; TALLOWMERE_REGENERATE=1 stores it.
 void ExpectSameAsStored(const fs::path& file, const std::string& storedName) {
     const fs::path stored = fs::path(TALLOWMERE_DORRICK_TEST_DATA) / storedName;
-    if (const char* regenerate = std::getenv("TALLOWMERE_REGENERATE"); regenerate && *regenerate) {
+    if (testkit::RegeneratingStoredFiles()) {
         fs::copy_file(file, stored, fs::copy_options::overwrite_existing);
     }
     EXPECT_EQ(testkit::ReadFileBytes(file), testkit::ReadFileBytes(stored))
-        << file << " differs from " << stored << "; run with TALLOWMERE_REGENERATE=1";
+        << file << " differs from " << stored << "; " << testkit::kRegenerateAdvice;
 }
 
 class Compaction : public DatabaseTest {

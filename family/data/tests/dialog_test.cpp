@@ -3,8 +3,10 @@
 // help, the outcome message and the result.
 #include "family/data/tests/database_fixture.h"
 #include "family/data/tests/file_bytes.h"
+#include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
 #include "platform/testing/file_contents.h"
+#include "platform/win32/testing/dialog_driver.h"
 #include "platform/win32/window_host.h"
 #include "platform/win32/windows.h"
 
@@ -24,7 +26,6 @@ namespace dorrick_test {
 namespace {
 
 constexpr int kProgressButton = 300;
-constexpr int kMessageText = 202; // the family message box's text
 constexpr UINT kProbe = WM_USER + 1;
 constexpr std::uint32_t kLightGrey = 0xC0C0C0;
 // The bar's bitmap is the button's 140 x 8 dialog units in pixels: cells 10 pixels apart, 8 wide.
@@ -94,11 +95,6 @@ void RecordBar(HWND dialog) {
     }
 }
 
-void PressKey(int key) {
-    win32::PostKeyInput(WM_KEYDOWN, key);
-    win32::PostKeyInput(WM_KEYUP, key);
-}
-
 // The progress button, watched: each time it has painted, its bar is recorded; the first time it
 // shows progress, the user presses Esc.
 LRESULT CALLBACK WatchedButton(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -107,7 +103,7 @@ LRESULT CALLBACK WatchedButton(HWND button, UINT message, WPARAM wParam, LPARAM 
         RecordBar(gDialog);
         if (!gStopRequested) {
             gStopRequested = true;
-            PressKey(VK_ESCAPE);
+            win32::testing::PressKey(VK_ESCAPE);
         }
     }
     return result;
@@ -181,22 +177,14 @@ protected:
         DialogRun run;
         gRun = &run;
         gStopRequested = false;
-        win32::SetMessageWait([](int) {
-            const HWND box = win32::VisibleTopLevelWindows().back();
-            if (GetDlgItem(box, kMessageText) == nullptr) {
-                return false;
-            }
-            char caption[64] = {};
-            char text[256] = {};
-            GetWindowTextA(box, caption, sizeof caption);
-            GetDlgItemTextA(box, kMessageText, text, sizeof text);
-            gRun->messages.push_back(std::string(caption) + "|" + text);
-            RecordBar(gDialog);
-            PressKey(VK_RETURN);
-            return true;
-        });
+        win32::testing::DialogDriver user;
+        user.AnswerMessageBoxes(kUIMessageText, win32::testing::DialogDriver::kMessageBoxLimit,
+                                [](HWND /*box*/) { RecordBar(gDialog); });
         PostMessageA(owner_, kProbe, 0, 0);
         run.result = dialog(owner_);
+        for (const win32::testing::ShownMessageBox& box : user.MessageBoxes()) {
+            run.messages.push_back(box.caption + "|" + box.text);
+        }
         EXPECT_EQ(GetFocus(), owner_) << "the focus goes back where it was";
         gRun = nullptr;
         return run;

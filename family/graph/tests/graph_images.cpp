@@ -1,12 +1,9 @@
 #include "family/graph/tests/graph_images.h"
 
-#include "platform/win32/bmp_file.h"
 #include "platform/win32/font_provider.h"
+#include "platform/win32/testing/stored_image.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <fstream>
+#include <filesystem>
 
 ScreenDc::ScreenDc() : dc_(CreateDCA("DISPLAY", nullptr, nullptr, nullptr)) {}
 
@@ -18,36 +15,6 @@ OwnedBitmap::~OwnedBitmap() {
     if (bitmap_ != nullptr) {
         DeleteObject(bitmap_);
     }
-}
-
-Pixels PixelsOf(HBITMAP bitmap) {
-    Pixels pixels;
-    BITMAP info{};
-    if (bitmap == nullptr || GetObject(bitmap, sizeof info, &info) == 0) {
-        return pixels;
-    }
-    pixels.width = info.bmWidth;
-    pixels.height = info.bmHeight;
-    // Room for the colour masks or table the layer may write after the header.
-    struct {
-        BITMAPINFO info;
-        RGBQUAD table[256];
-    } described{};
-    BITMAPINFO& header = described.info;
-    header.bmiHeader.biSize = sizeof header.bmiHeader;
-    header.bmiHeader.biWidth = info.bmWidth;
-    header.bmiHeader.biHeight = -info.bmHeight; // top-down
-    header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = 32;
-    header.bmiHeader.biCompression = BI_RGB;
-    std::vector<std::uint32_t> bgrx(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
-    const ScreenDc screen;
-    GetDIBits(screen.get(), bitmap, 0, info.bmHeight, bgrx.data(), &header, DIB_RGB_COLORS);
-    for (std::uint32_t value : bgrx) {
-        pixels.colours.push_back(RGB(static_cast<BYTE>(value >> 16), static_cast<BYTE>(value >> 8),
-                                     static_cast<BYTE>(value)));
-    }
-    return pixels;
 }
 
 HBITMAP DrawRecord(const GraphRecord& record, int width, int height, std::uint8_t options,
@@ -130,35 +97,6 @@ GraphRecord SampleRecord(std::int16_t graphType) {
 }
 
 void ExpectMatchesStoredImage(HBITMAP bitmap, const std::string& name) {
-    const std::string stored = std::string(TALLOWMERE_PLOTWEN_TEST_DATA) + "/" + name + ".bmp";
-    if (const char* regenerate = std::getenv("TALLOWMERE_REGENERATE"); regenerate && *regenerate) {
-        const std::vector<std::uint8_t> file = win32::EncodeBmp(bitmap);
-        std::ofstream(stored, std::ios::binary)
-            .write(reinterpret_cast<const char*>(file.data()),
-                   static_cast<std::streamsize>(file.size()));
-        GTEST_SKIP() << "regenerated " << stored;
-    }
-    const win32::BmpReadResult read = win32::ReadBmpFile(stored);
-    ASSERT_NE(read.bitmap, nullptr)
-        << stored << ": " << read.error << "; run with TALLOWMERE_REGENERATE=1";
-    const OwnedBitmap expectedBitmap(read.bitmap);
-    const Pixels expected = PixelsOf(expectedBitmap.get());
-    const Pixels actual = PixelsOf(bitmap);
-    ASSERT_EQ(actual.width, expected.width);
-    ASSERT_EQ(actual.height, expected.height);
-    int differences = 0;
-    std::string first;
-    for (int y = 0; y < actual.height; ++y) {
-        for (int x = 0; x < actual.width; ++x) {
-            if (actual.At(x, y) != expected.At(x, y)) {
-                if (differences++ == 0) {
-                    char where[80];
-                    std::snprintf(where, sizeof where, "(%d, %d): %06X, stored %06X", x, y,
-                                  actual.At(x, y), expected.At(x, y));
-                    first = where;
-                }
-            }
-        }
-    }
-    EXPECT_EQ(differences, 0) << name << " differs from " << stored << " first at " << first;
+    win32::testing::ExpectMatchesStoredImage(
+        bitmap, std::filesystem::path(TALLOWMERE_PLOTWEN_TEST_DATA) / (name + ".bmp"));
 }

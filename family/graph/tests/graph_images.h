@@ -4,6 +4,7 @@
 
 #include "family/graph/plotwen.h"
 #include "platform/win32/font_provider.h"
+#include "platform/win32/testing/pixels.h"
 #include "platform/win32/windows.h"
 
 #include <array>
@@ -37,15 +38,8 @@ private:
     HBITMAP bitmap_;
 };
 
-// Pixels row by row from the top, as COLORREF values.
-struct Pixels {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> colours;
-    COLORREF At(int x, int y) const { return colours[static_cast<std::size_t>(y) * width + x]; }
-};
-
-Pixels PixelsOf(HBITMAP bitmap);
+using win32::testing::Pixels;
+using win32::testing::PixelsOf;
 
 // Draws `record` on a bitmap compatible with the screen; text uses fixed metrics.
 HBITMAP DrawRecord(const GraphRecord& record, int width, int height, std::uint8_t options,
@@ -56,8 +50,7 @@ HBITMAP DrawRecord(const GraphRecord& record, int width, int height, std::uint8_
 // the record and a frame, on a gradient.
 GraphRecord SampleRecord(std::int16_t graphType);
 
-// Compares the bitmap pixel for pixel with tests/data/<name>.bmp; with TALLOWMERE_REGENERATE=1
-// it rewrites the stored file instead and skips the test.
+// Compares the bitmap with tests/data/<name>.bmp (platform/win32/testing/stored_image.h).
 void ExpectMatchesStoredImage(HBITMAP bitmap, const std::string& name);
 
 // Sets a fixed character field, NUL-terminated.

@@ -2,6 +2,7 @@
 // printer, with a progress bar the user can stop by Escape, and the finished file's CRC-16 kept
 // in the job after the print file's path.
 #include "family/print/pressel.h"
+#include "family/print/src/converted_pictures.h"
 #include "family/print/src/converter_feedback.h"
 #include "family/print/src/dialog_templates.h"
 #include "family/print/src/job_printer.h"
@@ -18,6 +19,7 @@
 #include <cstdint>
 #include <fcntl.h>
 #include <unistd.h>
+#include <utility>
 
 namespace pressel {
 namespace {
@@ -98,6 +100,8 @@ INT_PTR ConvertJob(HWND dialog, PrintJob& job) {
             ShowLibraryMessage(dialog, kConvertFileErrorCaption, kCreateFailedText);
             return 1;
         }
+        // The file the kept pictures served is gone.
+        DeleteConvertedPictures(path);
         const OpenFile templateFile(OpenRetrying(job.templatePath, O_RDONLY));
         if (templateFile.Get() < 0) {
             ShowLibraryMessage(dialog, kConvertFileErrorCaption, kTemplateFailedText);
@@ -107,8 +111,11 @@ INT_PTR ConvertJob(HWND dialog, PrintJob& job) {
         const bool onScreen = job.flags != 0;
         const HDC layout = onScreen ? GetDC(nullptr) : printer.Dc();
         if (layout != nullptr) {
-            result = ConvertDocument(templateFile.Get(), printFile.Get(), layout, job.fields,
-                                     dialog, printer.Dc(), &job);
+            ConvertedDocument converted =
+                ConvertDocument(templateFile.Get(), printFile.Get(), layout, job.fields, dialog,
+                                printer.Dc(), &job);
+            result = converted.result;
+            KeepConvertedPictures(path, std::move(converted.pictures));
         }
         if (onScreen && layout != nullptr) {
             ReleaseDC(nullptr, layout);

@@ -1,31 +1,17 @@
 #include "family/print/src/page_renderer.h"
 
+#include "family/print/src/page_lines.h"
+
 #include <algorithm>
 
 namespace pressel {
 namespace {
 
-// The line indices [first, end) limited to the line table.
-struct LineRange {
-    int first = 0;
-    int end = 0;
-};
-
-LineRange ClampedRange(int first, int end) {
-    const int clampedFirst = std::clamp(first, 0, kLineRecords);
-    return {clampedFirst, std::clamp(end, clampedFirst, kLineRecords)};
-}
-
-int LineHeight(const PrintFileHeader& header, int index) {
-    const LineRecord& line = header.lines[static_cast<std::size_t>(index)];
-    return line.ascent + line.descent;
-}
-
-// Draws the lines of `range` downward from `top`; false when stopped.
-bool RenderLines(HDC dc, LoadedPrintFile& file, LineRange range, int top, POINT offset, int pageX,
+// Draws the lines of `run` downward from its top; false when stopped.
+bool RenderLines(HDC dc, LoadedPrintFile& file, const LineRun& run, POINT offset, int pageX,
                  PictureMode mode, const StopTest& stop) {
-    int y = top;
-    for (int index = range.first; index < range.end; ++index) {
+    int y = run.top;
+    for (int index = run.first; index < run.end; ++index) {
         if (stop && stop()) {
             return false;
         }
@@ -43,20 +29,11 @@ bool RenderPage(HDC dc, LoadedPrintFile& file, int page, POINT offset, PictureMo
     if (page < 0 || page >= std::min<int>(header.pageCount, kMaxPages)) {
         return true;
     }
-    const PageRecord& record = header.pages[static_cast<std::size_t>(page)];
-    const PageRecord& next = header.pages[static_cast<std::size_t>(page) + 1];
-    const LineRange headerLines = ClampedRange(record.firstHeaderLine, record.firstFooterLine);
-    const LineRange bodyLines = ClampedRange(record.firstBodyLine, next.firstBodyLine);
-    const LineRange footerLines = ClampedRange(record.firstFooterLine, next.firstHeaderLine);
-    int footerHeight = 0;
-    for (int index = footerLines.first; index < footerLines.end; ++index) {
-        footerHeight += LineHeight(header, index);
-    }
-    return RenderLines(dc, file, headerLines, record.headerTop, offset, record.xOrigin, mode,
-                       stop) &&
-           RenderLines(dc, file, bodyLines, record.bodyTop, offset, record.xOrigin, mode, stop) &&
-           RenderLines(dc, file, footerLines, record.footerBottom - footerHeight, offset,
-                       record.xOrigin, mode, stop);
+    const int pageX = header.pages[static_cast<std::size_t>(page)].xOrigin;
+    const PageLines lines = LinesOfPage(header, page);
+    return RenderLines(dc, file, lines.header, offset, pageX, mode, stop) &&
+           RenderLines(dc, file, lines.body, offset, pageX, mode, stop) &&
+           RenderLines(dc, file, lines.footer, offset, pageX, mode, stop);
 }
 
 } // namespace pressel

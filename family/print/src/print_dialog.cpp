@@ -77,8 +77,8 @@ PrintOutcome PrintPages(HWND dialog, HDC printer, LoadedPrintFile& file) {
             return PrintOutcome::kFailed;
         }
     }
-    EndDoc(printer);
-    return PrintOutcome::kPrinted;
+    // The document goes to the printer's queue only now, which may still refuse it.
+    return EndDoc(printer) > 0 ? PrintOutcome::kPrinted : PrintOutcome::kFailed;
 }
 
 // The work of the dialog; its end result.

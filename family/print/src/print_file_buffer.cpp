@@ -20,6 +20,7 @@ bool PrintFileBuffer::Flush() {
             // Keep what was not written at the front, so that a later flush starts there.
             std::memmove(data_.data(), data_.data() + written, writeCount_ - written);
             writeCount_ -= written;
+            writeFailed_ = true;
             return false;
         }
         written += static_cast<std::size_t>(count);

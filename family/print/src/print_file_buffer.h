@@ -24,6 +24,10 @@ public:
     // Writes out the pending bytes of a writing buffer; nothing otherwise. True when all were
     // written; on failure the pending bytes stay.
     bool Flush();
+    // True once any write has failed, a flush within a seek included (whose pending bytes are
+    // then lost): what was written since cannot be trusted. It stays true for the buffer's
+    // life.
+    bool WriteFailed() const { return writeFailed_; }
     // The next byte, or false at end of data (a failed read is end of data too).
     bool GetByte(std::uint8_t& byte);
     // False when a full buffer could not be written out.
@@ -57,6 +61,7 @@ private:
     Mode mode_ = Mode::kIdle;
     std::int64_t position_ = 0;
     bool pendingZero_ = false;
+    bool writeFailed_ = false;
 };
 
 } // namespace pressel

@@ -123,11 +123,11 @@ private:
         file_.Seek(line.streamOffset, PrintFileBuffer::Origin::kStart);
         std::array<char, kRectangleOperandSize + kTextBufferSize> text{};
         std::int32_t operand = 0;
-        bool justifyStartSeen = line.justifyFrom == 0;
+        // A writer justifies a line from its last move to x, which is a tab: a move that is not
+        // there is a stream that lost its step (a 0 byte inside a text run starts a token).
+        std::int64_t lastMove = 0;
         for (;;) {
-            if (file_.NextTokenOffset() == line.justifyFrom) {
-                justifyStartSeen = true;
-            }
+            const std::int64_t offset = file_.NextTokenOffset();
             const int code = ReadPrintToken(file_, text, operand);
             if (code == kEndOfLine) {
                 break;
@@ -136,20 +136,27 @@ private:
                 Fault(name + " runs to the end of the file without an end of line");
                 return;
             }
+            if (code == kMoveToX) {
+                lastMove = offset;
+            }
             CheckToken(name, code, operand, text);
         }
-        if (!justifyStartSeen) {
-            Fault(name + " justifies from an offset that starts none of its tokens");
+        if (line.justifyFrom != lastMove) {
+            Fault(name + " justifies from an offset that is not its last move to x");
         }
     }
 
     void CheckToken(const std::string& name, int code, std::int32_t operand,
                     std::span<const char> text) {
         switch (code) {
-        case kTextRun:
         case kBold:
         case kItalic:
         case kUnderline:
+            if (operand != 0 && operand != 1) {
+                Fault(name + " switches a style to " + std::to_string(operand));
+            }
+            break;
+        case kTextRun:
         case kFontHeight:
         case kMoveToX:
         case kLine:

@@ -80,15 +80,14 @@ bool WriteHeader(PrintFileBuffer& writer, const PrintFileHeader& header) {
     return written && writer.Flush();
 }
 
-} // namespace
-
-int ConvertDocument(int templateFile, int printFile, HDC layoutDc, const PrintFieldTable* fields,
-                    HWND dialog, HDC printerDc, const PrintJob* job) {
-    ResetMarkPositions();
+ConvertedDocument ConvertWithMarks(int templateFile, int printFile, HDC layoutDc,
+                                   const PrintFieldTable* fields, HWND dialog, HDC printerDc,
+                                   const PrintJob* job, MarkPositions& marks) {
+    ConvertedDocument converted{kFailed, {}};
     std::optional<ConversionBlocks> blocks = AllocateBlocks(templateFile, printFile);
     if (!blocks) {
         ShowLibraryMessage(dialog, kOutOfMemoryCaption, kOutOfMemoryText);
-        return kFailed;
+        return converted;
     }
     PrintFileHeader& header = *blocks->header;
     PrintFileBuffer& writer = *blocks->writer;
@@ -102,7 +101,7 @@ int ConvertDocument(int templateFile, int printFile, HDC layoutDc, const PrintFi
     progress::LetMessagesThrough(dialog);
     if (!fonts.hasDefaultFont) {
         ShowLibraryMessage(dialog, kFileErrorCaption, kCorruptFileText);
-        return kFailed;
+        return converted;
     }
     // Without a colour table the search for one reads to the end; the body is then read from
     // where the font table ended, so that it is not lost.
@@ -135,15 +134,38 @@ int ConvertDocument(int templateFile, int printFile, HDC layoutDc, const PrintFi
     writer.Seek(static_cast<std::int64_t>(kPrintFileHeaderSize), PrintFileBuffer::Origin::kStart);
 
     ReportLayout layout(reader, target, defaults, maps.fonts, maps.colours);
-    int result = layout.Run(fileSize);
-    if (const LRESULT answer = ReportProgress(dialog, 100); answer != 0 && result == 0) {
-        result = static_cast<int>(answer);
+    converted.result = layout.Run(fileSize);
+    marks = layout.Marks();
+    // The bitmaps after the caller's are the ones the layout made for the template.
+    for (int index = target.hostPictures; index < header.pictureCount; ++index) {
+        converted.pictures.push_back(reinterpret_cast<HBITMAP>(
+            static_cast<std::uintptr_t>(header.pictures[static_cast<std::size_t>(index)])));
     }
-    if (!WriteHeader(writer, header) || !layout.Written()) {
+    if (const LRESULT answer = ReportProgress(dialog, 100); answer != 0 && converted.result == 0) {
+        converted.result = static_cast<int>(answer);
+    }
+    if (!WriteHeader(writer, header) || writer.WriteFailed()) {
+        // A file that could not be written whole lists its pictures for nobody.
+        for (const HBITMAP bitmap : converted.pictures) {
+            DeleteObject(bitmap);
+        }
+        converted.pictures.clear();
         ShowLibraryMessage(dialog, kFileErrorCaption, kCorruptFileText);
-        return kFailed;
+        converted.result = kFailed;
     }
-    return result;
+    return converted;
+}
+
+} // namespace
+
+ConvertedDocument ConvertDocument(int templateFile, int printFile, HDC layoutDc,
+                                  const PrintFieldTable* fields, HWND dialog, HDC printerDc,
+                                  const PrintJob* job) {
+    MarkPositions marks;
+    ConvertedDocument converted =
+        ConvertWithMarks(templateFile, printFile, layoutDc, fields, dialog, printerDc, job, marks);
+    WriteMarkPositions(marks);
+    return converted;
 }
 
 } // namespace pressel

@@ -78,6 +78,7 @@ FieldSubstitution SubstituteField(std::span<const PrintField> fields, std::strin
     }
     const char* value = fields[search.index].value;
     if (value == nullptr) {
+        result.name = word.substr(0, length);
         word = "???";
         result.outcome = FieldOutcome::kMissingValue;
         return result;

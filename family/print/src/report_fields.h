@@ -28,6 +28,9 @@ struct FieldSubstitution {
     FieldOutcome outcome = FieldOutcome::kUnchanged;
     // The search met an entry without a name, which the caller reports.
     bool metNamelessEntry = false;
+    // For a field without value: its name, the word without its punctuation, which the caller
+    // names in its message.
+    std::string name;
 };
 
 // Replaces a field word in place by its value.

@@ -35,6 +35,7 @@ int ReportLayout::Run(std::int64_t fileSize) {
     end.firstBodyLine = static_cast<std::int16_t>(pageFirstLine_);
     end.firstHeaderLine = static_cast<std::int16_t>(headerLine_);
     end.firstFooterLine = static_cast<std::int16_t>(headerLine_);
+    ResolveMarks();
     return result_;
 }
 

@@ -18,6 +18,7 @@
 #include "family/print/src/print_file_layout.h"
 #include "family/print/src/report_conditions.h"
 #include "family/print/src/report_macros.h"
+#include "family/print/src/report_markers.h"
 #include "family/print/src/rtf_interpreter.h"
 #include "family/print/src/rtf_tokenizer.h"
 
@@ -58,8 +59,9 @@ public:
     // the measure of progress.
     int Run(std::int64_t fileSize);
 
-    // False when a byte of the token stream could not be written.
-    bool Written() const { return !writeFailed_; }
+    // The template's markers as the pages show them: each at the top of the line it stands on
+    // when that line was stored, else where the layout stood when it met the marker.
+    const MarkPositions& Marks() const { return marks_; }
 
 private:
     enum class LineEnd { kNone, kWrap, kLine, kParagraph, kPage, kSection, kDocument, kGroup };
@@ -74,7 +76,9 @@ private:
         LineRecord record;
         bool begun = false;
         bool hasContent = false;
-        bool wordPlaced = false;
+        // A word, tab or picture stands on the line: a word that does not fit after it goes to
+        // the next line. Before one, a word too wide for any line stands alone.
+        bool mayBreak = false;
         bool heightTaken = false;
         std::int32_t layoutX = 0;
         std::int32_t printerX = 0;
@@ -165,7 +169,8 @@ private:
     void AdvanceRow(bool withNote);
     void EndTable();
     void ClosePageInTable();
-    void WriteMark(int marker);
+    void SetMark(int marker);
+    void ResolveMarks();
     void SubstituteFieldWord(std::string& text);
     int PageIndex() const;
 
@@ -181,7 +186,6 @@ private:
     std::int64_t fileSize_ = 0;
     int result_ = 0;
     bool stop_ = false;
-    bool writeFailed_ = false;
 
     LineState line_;
     WrittenFormat written_;
@@ -210,6 +214,14 @@ private:
     ReportConditions conditions_;
     PageNumbering numbering_;
     TableState table_;
+
+    // The line each marker was met on: a body line, or a header or footer line.
+    struct MarkLine {
+        bool inGroup = false;
+        int index = 0;
+    };
+    MarkPositions marks_{};
+    std::array<std::optional<MarkLine>, kMarkerCount> markLines_{};
 };
 
 } // namespace pressel

@@ -25,18 +25,19 @@ std::uint8_t Flag(std::uint8_t flags, std::uint8_t flag) {
 
 } // namespace
 
+// A failed write is kept by the writer, which the converter asks at the end.
 void ReportLayout::PutCode(int code) {
-    writeFailed_ |= !target_.writer.PutByte(0);
-    writeFailed_ |= !target_.writer.PutByte(static_cast<std::uint8_t>(code));
+    target_.writer.PutByte(0);
+    target_.writer.PutByte(static_cast<std::uint8_t>(code));
 }
 
 void ReportLayout::PutOperand(int code, std::span<const std::uint8_t> operand) {
     PutCode(code);
-    writeFailed_ |= !target_.writer.PutBytes(operand);
+    target_.writer.PutBytes(operand);
 }
 
 void ReportLayout::PutText(const std::string& text) {
-    writeFailed_ |= !target_.writer.PutBytes(
+    target_.writer.PutBytes(
         std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
@@ -157,7 +158,7 @@ ReportLayout::LineEnd ReportLayout::PlaceText(const std::string& text) {
     const bool spaces = AllSpaces(text);
     const bool tabPullsBack = line_.tabPending && line_.tabKind != kTabLeft;
     if (line_.printerX + widths.printer > line_.rightLimit && !tabPullsBack) {
-        if (line_.wordPlaced) {
+        if (line_.mayBreak) {
             TakeBackSpaceRun();
             if (!spaces) {
                 pending_ = Content{kRtfText, text, true};
@@ -179,7 +180,7 @@ ReportLayout::LineEnd ReportLayout::PlaceText(const std::string& text) {
         line_.countedSpaces += (line_.spaceRunOffset >= 0 ? line_.spaceRunCount : 0) +
                                static_cast<std::int32_t>(std::count(text.begin(), text.end(), ' '));
         line_.spaceRunOffset = -1;
-        line_.wordPlaced = true;
+        line_.mayBreak = true;
     }
     line_.layoutX += widths.layout;
     line_.printerX += widths.printer;
@@ -200,7 +201,7 @@ void ReportLayout::SettleTab() {
     const std::int64_t end = target_.writer.Tell();
     const auto x = static_cast<std::uint16_t>(line_.tabX - layoutPull);
     target_.writer.Seek(line_.tabOffset + 2, PrintFileBuffer::Origin::kStart);
-    writeFailed_ |= !target_.writer.PutBytes(
+    target_.writer.PutBytes(
         std::array{static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(x >> 8)});
     target_.writer.Seek(end, PrintFileBuffer::Origin::kStart);
     const std::int32_t step = line_.tabKind == kTabRight ? 1 : 0;
@@ -226,6 +227,7 @@ void ReportLayout::PlaceTab() {
     line_.printerX = line_.tabX;
     line_.countedSpaces = 0;
     line_.spaceRunOffset = -1;
+    line_.mayBreak = true;
     line_.hasContent = true;
 }
 
@@ -242,7 +244,7 @@ void ReportLayout::PlacePicture(int index, std::int16_t width, std::int16_t heig
     line_.printerX += width;
     // Spaces before the picture are no longer the line's trailing run.
     line_.spaceRunOffset = -1;
-    line_.wordPlaced = true;
+    line_.mayBreak = true;
     line_.hasContent = true;
 }
 
@@ -341,7 +343,12 @@ ReportLayout::LineEnd ReportLayout::PlaceContent(Content& content) {
         bottom_ = state_.section.paperHeight - state_.section.marginBottom;
         return LineEnd::kNone;
     case kRtfPictureDone:
-        PlaceTemplatePicture();
+        if (Visible()) {
+            PlaceTemplatePicture();
+        } else {
+            // A picture in hidden text or a false condition is dropped with its bitmap.
+            interpreter_.TakePicture();
+        }
         return LineEnd::kNone;
     default:
         // The left, right and top margins: nothing to place.

@@ -1,9 +1,9 @@
 // The template's macros, applied to each word before it is laid out: conditions, page numbers,
 // tables repeated row by row, pictures of the caller, position markers, and field words.
 #include "family/print/src/converter_feedback.h"
+#include "family/print/src/page_lines.h"
 #include "family/print/src/report_fields.h"
 #include "family/print/src/report_layout.h"
-#include "family/print/src/report_markers.h"
 #include "family/print/src/rtf_keywords.h"
 
 namespace pressel {
@@ -144,20 +144,50 @@ ReportLayout::MacroResult ReportLayout::TableMacro(const std::string& text) {
     return MacroResult::kText;
 }
 
-void ReportLayout::WriteMark(int marker) {
+void ReportLayout::SetMark(int marker) {
     const std::int32_t x =
         line_.begun ? line_.layoutX : state_.section.marginLeft + state_.paragraph.leftIndent;
-    WriteMarkPosition(marker, x, inGroup_ ? groupY_ : y_, target_.header.pageCount);
+    const auto slot = static_cast<std::size_t>(marker);
+    marks_[slot] = MarkPosition{x, inGroup_ ? groupY_ : y_, target_.header.pageCount};
+    markLines_[slot] = MarkLine{inGroup_, inGroup_ ? headerLine_ : bodyLine_};
+}
+
+void ReportLayout::ResolveMarks() {
+    // A marker's line may have moved since: to the next page when it did not fit, or up into a
+    // footer whose height was not known while its lines were laid out.
+    const PrintFileHeader& header = target_.header;
+    for (std::size_t marker = 0; marker < marks_.size(); ++marker) {
+        const std::optional<MarkLine>& line = markLines_[marker];
+        for (int page = 0; line && page < header.pageCount; ++page) {
+            const PageLines lines = LinesOfPage(header, page);
+            std::optional<int> top;
+            if (line->inGroup) {
+                top = LineTop(header, lines.header, line->index);
+                if (!top) {
+                    top = LineTop(header, lines.footer, line->index);
+                }
+            } else {
+                top = LineTop(header, lines.body, line->index);
+                if (top) {
+                    marks_[marker].page = page;
+                }
+            }
+            if (top) {
+                marks_[marker].y = *top;
+                break;
+            }
+        }
+    }
 }
 
 void ReportLayout::SubstituteFieldWord(std::string& text) {
-    const std::string word = text;
     const FieldSubstitution substitution = SubstituteField(target_.fields, text);
     if (substitution.metNamelessEntry) {
         ShowLibraryMessage(nullptr, kFileErrorCaption, kNamelessFieldText);
     }
     if (substitution.outcome == FieldOutcome::kMissingValue) {
-        ShowLibraryMessage(nullptr, kFileErrorCaption, kFieldWithoutValueText, word.c_str());
+        ShowLibraryMessage(nullptr, kFileErrorCaption, kFieldWithoutValueText,
+                           substitution.name.c_str());
     }
 }
 
@@ -195,7 +225,7 @@ ReportLayout::MacroResult ReportLayout::ApplyMacros(std::string& text) {
     }
     if (text.size() == 7 && text.starts_with("$#mark") && text[6] >= '0' &&
         text[6] < '0' + kMarkerCount) {
-        WriteMark(text[6] - '0');
+        SetMark(text[6] - '0');
         return MacroResult::kConsumed;
     }
     if (!inGroup_) {

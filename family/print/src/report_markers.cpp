@@ -1,30 +1,36 @@
 #include "family/print/src/report_markers.h"
 
-#include "platform/win32/windows.h"
+#include "platform/system/folders.h"
+#include "platform/system/profile_file.h"
 
+#include <exception>
 #include <string>
-#include <utility>
+#include <vector>
 
 namespace pressel {
 namespace {
 
-constexpr const char kMarkSection[] = "HuxPrint";
-constexpr const char kProfileFile[] = "Hux.INI";
+constexpr char kMarkSection[] = "HuxPrint";
+// The family's shared profile in the Windows folder, where the profile functions find
+// "Hux.INI".
+constexpr char kProfileFile[] = "Hux.INI";
 
 } // namespace
 
-void WriteMarkPosition(int marker, std::int32_t x, std::int32_t y, std::int32_t page) {
-    const std::pair<const char*, std::int32_t> keys[] = {{"X", x}, {"Y", y}, {"Page", page}};
-    for (const auto& [suffix, value] : keys) {
-        const std::string key = "Mark" + std::to_string(marker) + suffix;
-        WritePrivateProfileStringA(kMarkSection, key.c_str(), std::to_string(value).c_str(),
-                                   kProfileFile);
-    }
-}
-
-void ResetMarkPositions() {
+bool WriteMarkPositions(const MarkPositions& marks) {
+    std::vector<sys::ProfileEntry> entries;
     for (int marker = 0; marker < kMarkerCount; ++marker) {
-        WriteMarkPosition(marker, -1, -1, -1);
+        const MarkPosition& mark = marks[static_cast<std::size_t>(marker)];
+        const std::string name = "Mark" + std::to_string(marker);
+        entries.push_back({name + "X", std::to_string(mark.x)});
+        entries.push_back({name + "Y", std::to_string(mark.y)});
+        entries.push_back({name + "Page", std::to_string(mark.page)});
+    }
+    try {
+        sys::WriteProfileStrings(sys::WindowsFolder() / kProfileFile, kMarkSection, entries);
+        return true;
+    } catch (const std::exception&) {
+        return false;
     }
 }
 

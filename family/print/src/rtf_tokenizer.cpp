@@ -100,8 +100,13 @@ RtfToken RtfTokenizer::ControlWord(std::size_t bufferLength) {
     case '\'': {
         char high = 0;
         char low = 0;
-        ReadChar(high) && ReadChar(low);
-        return TextOf(static_cast<char>(HexDigit(high) * 16 + HexDigit(low)));
+        if (!ReadChar(high) || !ReadChar(low)) {
+            return RtfToken{kRtfEnd, {}, 0};
+        }
+        // A 0 byte would start a control token in the print file: it is no character, and
+        // gives an empty word.
+        const char byte = static_cast<char>(HexDigit(high) * 16 + HexDigit(low));
+        return byte == 0 ? RtfToken{kRtfText, {}, 0} : TextOf(byte);
     }
     default:
         break;

@@ -4,6 +4,7 @@
 #include "family/print/pressel.h"
 #include "family/print/tests/converter_fixture.h"
 #include "family/print/tests/render_surface.h"
+#include "family/print/tests/template_picture.h"
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,19 @@ protected:
 
 TEST_F(ConvertedPages, LayoutRulesDrawAsStored) {
     ExpectPagesAsStored(Convert(kLayoutRules), "converted-layout");
+}
+
+TEST_F(ConvertedPages, WrapsEscapesAndDroppedPicturesDrawAsStored) {
+    // A word that does not fit after a tab on the line's next line; a zero-byte escape that is
+    // no character; a picture hidden, one in a false condition, and one shown.
+    const std::string picture = pressel_test::RedPixelPicture();
+    const Conversion conversion =
+        Convert(R"(\pard\tab )" + std::string(70, 'w') + R"(\par\pard ab\'00AAcd\par)" +
+                R"(\pard a{\v )" + picture + R"(}b$#if $Nope )" + picture + R"($#endif c\par)" +
+                R"(\pard a)" + picture + R"(b\par)");
+    EXPECT_EQ(conversion.header.pictureCount, 1);
+    ExpectPagesAsStored(conversion, "converted-wrapping");
+    DeleteObject(conversion.PictureAt(0));
 }
 
 TEST_F(ConvertedPages, HeadersAndFootersDrawOnEachPage) {

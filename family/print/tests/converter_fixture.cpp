@@ -5,6 +5,7 @@
 #include "family/print/src/print_token_reader.h"
 #include "family/print/src/report_converter.h"
 #include "family/print/tests/print_file_fixture.h"
+#include "platform/printing/printers.h"
 #include "platform/testing/file_contents.h"
 #include "platform/win32/font_provider.h"
 #include "platform/win32/window_host.h"
@@ -13,6 +14,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstring>
 
 namespace pressel_test {
 namespace {
@@ -155,26 +157,52 @@ Conversion ConverterTest::Convert(const std::string& body, const ConvertOptions&
     return ConvertTemplate(std::string(kPreamble) + body + "}", options);
 }
 
-Conversion ConverterTest::ConvertTemplate(const std::string& rtf, const ConvertOptions& options) {
+std::pair<std::filesystem::path, std::filesystem::path>
+ConverterTest::NextFiles(const std::string& rtf) {
     static int count = 0;
     const std::string name = "report" + std::to_string(++count);
-    const std::filesystem::path templatePath = sandbox_.WriteFile(name + ".rtf", rtf);
+    return {sandbox_.WriteFile(name + ".rtf", rtf), sandbox_.Root() / (name + ".prt")};
+}
+
+Conversion ConverterTest::Read(const std::filesystem::path& path, int result,
+                               const std::string& rtf) const {
     Conversion conversion;
-    conversion.path = sandbox_.Root() / (name + ".prt");
-    const Descriptor input = OpenForReading(templatePath);
-    const Descriptor output(
-        ::open(conversion.path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
-    conversion.result =
-        pressel::ConvertDocument(input.Get(), output.Get(), layoutDc_, options.fields,
-                                 options.dialog, options.printer, options.job);
-    const std::string bytes = testkit::ReadFileBytes(conversion.path);
+    conversion.result = result;
+    conversion.path = path;
+    const std::string bytes = testkit::ReadFileBytes(path);
     conversion.header = pressel::DecodePrintFileHeader(
         std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
     if (!bytes.empty()) {
-        conversion.faults = pressel::ValidatePrintFile(conversion.path);
+        conversion.faults = pressel::ValidatePrintFile(path);
         EXPECT_EQ(conversion.faults, std::vector<std::string>{}) << rtf;
     }
     return conversion;
+}
+
+Conversion ConverterTest::ConvertTemplate(const std::string& rtf, const ConvertOptions& options) {
+    const auto [templatePath, printPath] = NextFiles(rtf);
+    const Descriptor input = OpenForReading(templatePath);
+    const Descriptor output(
+        ::open(printPath.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
+    const int result =
+        pressel::ConvertDocument(input.Get(), output.Get(), layoutDc_, options.fields,
+                                 options.dialog, options.printer, options.job)
+            .result;
+    return Read(printPath, result, rtf);
+}
+
+Conversion ConverterTest::ConvertAsHost(const std::string& body, PrintJob job) {
+    return ConvertTemplateAsHost(std::string(kPreamble) + body + "}", job);
+}
+
+Conversion ConverterTest::ConvertTemplateAsHost(const std::string& rtf, PrintJob job) {
+    const auto [templatePath, printPath] = NextFiles(rtf);
+    std::strcpy(job.templatePath, templatePath.c_str());
+    std::strcpy(job.printFilePath, printPath.c_str());
+    std::strcpy(job.defaultDriver, "winspool");
+    std::strcpy(job.defaultDevice, printing::kFilePrinterName);
+    const int result = _PrintConvertDlg(nullptr, &job);
+    return Read(printPath, result, rtf);
 }
 
 } // namespace pressel_test

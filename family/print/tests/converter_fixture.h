@@ -16,6 +16,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pressel_test {
@@ -74,9 +75,20 @@ protected:
     Conversion Convert(const std::string& body, const ConvertOptions& options = {});
     // Converts a whole template as given.
     Conversion ConvertTemplate(const std::string& rtf, const ConvertOptions& options = {});
+    // Converts kPreamble + body + "}" as a host does: `job`, its template and print file paths
+    // set here, through _PrintConvertDlg without an owner, laid out on the file printer (or the
+    // screen, as the job's flags ask). The print file is checked as above.
+    Conversion ConvertAsHost(const std::string& body, PrintJob job = {});
+    Conversion ConvertTemplateAsHost(const std::string& rtf, PrintJob job = {});
 
     testkit::Sandbox sandbox_;
     HDC layoutDc_ = nullptr;
+
+private:
+    // A template file of its own for the next conversion, and the print file's path beside it.
+    std::pair<std::filesystem::path, std::filesystem::path> NextFiles(const std::string& rtf);
+    // The print file at `path` read back and checked.
+    Conversion Read(const std::filesystem::path& path, int result, const std::string& rtf) const;
 };
 
 } // namespace pressel_test

@@ -4,6 +4,7 @@
 #include "family/print/tests/dialog_host.h"
 #include "family/print/tests/print_file_fixture.h"
 #include "family/print/tests/render_surface.h"
+#include "family/print/tests/template_picture.h"
 #include "family/util/umbrant.h"
 
 #include "platform/printing/printers.h"
@@ -15,7 +16,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <regex>
+#include <utility>
 
 namespace {
 
@@ -157,31 +160,57 @@ TEST_F(PrintDialog, AnswersTheHelpProtocolWithItsContext) {
               (std::vector<std::pair<UINT, WPARAM>>{{UM_HELPFOUND, 0}, {UM_HELPCONTEXT, 32200}}));
 }
 
-TEST_F(PrintDialog, DeleteRemovesOnlyTheConvertersBitmapsAndTheFile) {
-    std::vector<HBITMAP> bitmaps;
-    PrintFileHeader header;
-    header.pictureCount = 5;
-    for (int i = 0; i < 5; ++i) {
-        bitmaps.push_back(pressel_test::SolidBitmap(2, 2, RGB(0, 0, 0)));
-        header.pictures[static_cast<std::size_t>(i)] =
-            static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(bitmaps.back()));
-    }
-    job_.pictureCount = 3;
-    std::copy(bitmaps.begin(), bitmaps.begin() + 3, job_.pictures);
-    pressel_test::WritePrintFile(job_.printFilePath, header, pressel_test::Stream());
-
+TEST_F(PrintDialog, DeleteRemovesOnlyWhatTheConversionMadeAndTheFile) {
+    // The host's own picture, which its job names, and another bitmap of the host's.
+    const HBITMAP hostPicture = pressel_test::SolidBitmap(2, 2, RGB(0, 0, 0));
+    const HBITMAP hostBitmap = pressel_test::SolidBitmap(2, 2, RGB(0, 0, 0));
+    job_.pictureCount = 1;
+    job_.pictures[0] = hostPicture;
+    std::strcpy(job_.templatePath,
+                sandbox_.WriteFile("report.rtf", pressel_test::TemplateWithPicture()).c_str());
+    // A print file that names both host bitmaps after the job's own pictures, as a stale or
+    // damaged file may.
+    const auto writeNamingHostBitmaps = [this, hostPicture, hostBitmap] {
+        PrintFileHeader header;
+        header.pictureCount = 3;
+        for (const auto& [index, bitmap] : {std::pair{1, hostPicture}, std::pair{2, hostBitmap}}) {
+            header.pictures[static_cast<std::size_t>(index)] =
+                static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(bitmap));
+        }
+        pressel_test::WritePrintFile(job_.printFilePath, header, pressel_test::Stream());
+    };
+    struct Case {
+        const char* name;
+        bool convert;
+        std::function<void()> afterwards; // what becomes of the file before the delete
+    };
+    const Case cases[] = {
+        {"converted", true, [] {}},
+        {"converted, then damaged", true, writeNamingHostBitmaps},
+        {"converted, then removed", true, [this] { fs::remove(job_.printFilePath); }},
+        {"never converted here", false, writeNamingHostBitmaps},
+    };
+    // The first conversion makes what lives on (stock objects, the dialog's shared button
+    // bitmaps): done first, so that the counts of live objects see only what a job leaves.
+    EXPECT_EQ(_PrintConvertDlg(host_.Window(), &job_), 0);
     EXPECT_EQ(_PrintDelete(host_.Window(), &job_), 0);
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(GetObjectType(bitmaps[static_cast<std::size_t>(i)]) == OBJ_BITMAP, i < 3) << i;
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
+        const std::size_t live = win32::LiveObjectCount();
+        if (row.convert) {
+            EXPECT_EQ(_PrintConvertDlg(host_.Window(), &job_), 0);
+            EXPECT_EQ(win32::LiveObjectCount(), live + 1) << "the template's picture";
+        }
+        row.afterwards();
+        EXPECT_EQ(_PrintDelete(host_.Window(), &job_), 0);
+        EXPECT_EQ(win32::LiveObjectCount(), live);
+        EXPECT_EQ(GetObjectType(hostPicture), OBJ_BITMAP);
+        EXPECT_EQ(GetObjectType(hostBitmap), OBJ_BITMAP);
+        EXPECT_FALSE(fs::exists(job_.printFilePath));
     }
-    EXPECT_FALSE(fs::exists(job_.printFilePath));
-    for (int i = 0; i < 3; ++i) {
-        DeleteObject(bitmaps[static_cast<std::size_t>(i)]);
-    }
-
-    // Without a print file there is nothing to do and nothing to say.
-    EXPECT_EQ(_PrintDelete(host_.Window(), &job_), 0);
     EXPECT_TRUE(host_.captions.empty());
+    DeleteObject(hostPicture);
+    DeleteObject(hostBitmap);
 }
 
 } // namespace

@@ -116,6 +116,20 @@ const Damage kDamages[] = {
          f.stream.Block(kPicture, {1, 0, 0, 0, 0}).EndOfLine();
      },
      "draws picture 1"},
+    // "ab", a 0 byte, "AAcd": the 0 byte starts a move to x whose operand is "Ac", and a
+    // stream that lost its step so parses without a fault of its own.
+    {"ZeroByteInsideText",
+     [](SoundFile& f) {
+         f.header.lines[0].streamOffset = f.stream.Offset();
+         f.stream.Text("ab").Word(kMoveToX, 'A' | 'c' << 8).Text("d").EndOfLine();
+     },
+     "justifies from an offset"},
+    {"StyleSwitchedToTwo",
+     [](SoundFile& f) {
+         f.header.lines[0].streamOffset = f.stream.Offset();
+         f.stream.Byte(kItalic, 2).EndOfLine();
+     },
+     "switches a style to 2"},
     {"UnwrittenCode",
      [](SoundFile& f) {
          f.header.lines[0].streamOffset = f.stream.Offset();

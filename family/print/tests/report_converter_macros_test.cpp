@@ -181,8 +181,9 @@ TEST_F(ConverterMacroTest, AFieldWithoutValueShowsQuestionMarksAndSaysSo) {
     const AnsweredMessageBoxes boxes;
     const Conversion conversion = Convert(R"(\pard $Empty.\par)", {.fields = &table});
     EXPECT_EQ(conversion.BodyLines(0), Lines{"x=1800 a=240 d=60|???|"});
+    // The message names the field, without the punctuation that followed the word.
     EXPECT_EQ(boxes.Shown(),
-              std::vector<std::string>{"File Error:\nThis field has no value: $Empty."});
+              std::vector<std::string>{"File Error:\nThis field has no value: $Empty"});
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "family/ui/vistel.h"
 
 #include "family/ui/src/library_state.h"
+#include "platform/win32/library_entry.h"
 
 #include <cstring>
 
@@ -13,9 +14,9 @@ constexpr int kVersion = 0x9901;
 } // namespace
 
 BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
-    if (reason == vistel::kProcessAttach) {
+    if (reason == DLL_PROCESS_ATTACH) {
         vistel::SetUpLibrary(instance);
-    } else if (reason == vistel::kProcessDetach) {
+    } else if (reason == DLL_PROCESS_DETACH) {
         vistel::TearDownLibrary();
     }
     return TRUE;

@@ -3,7 +3,6 @@
 #include "family/ui/src/bitmap_resource.h"
 #include "family/ui/src/message_box_templates.h"
 #include "family/ui/vistel.h"
-#include "platform/win32/module_resources.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -55,11 +54,6 @@ int ScreenPaletteCapability() {
 LibraryState& Library() {
     static LibraryState state;
     return state;
-}
-
-HINSTANCE OwnInstance() {
-    static const char kInThisModule = 0;
-    return win32::ModuleOfAddress(&kInThisModule);
 }
 
 bool SetUpLibrary(HINSTANCE instance) {

@@ -8,9 +8,6 @@
 
 namespace vistel {
 
-inline constexpr DWORD kProcessDetach = 0; // DLL_PROCESS_DETACH
-inline constexpr DWORD kProcessAttach = 1; // DLL_PROCESS_ATTACH
-
 inline constexpr int kSharedBitmapCount = 48;
 // The first shared bitmap of each kind; a button set holds the states normal, pushed, focused and
 // disabled in that order.
@@ -38,9 +35,6 @@ struct LibraryState {
 };
 
 LibraryState& Library();
-
-// The instance of this library's own module, where its resources are registered.
-HINSTANCE OwnInstance();
 
 // Loads what the library needs; false (with a line on standard error) when it cannot.
 bool SetUpLibrary(HINSTANCE instance);

@@ -4,6 +4,7 @@
 #include "family/ui/src/library_state.h"
 #include "family/ui/tests/ui_fixture.h"
 #include "family/ui/vistel.h"
+#include "platform/win32/library_entry.h"
 
 #include <cstring>
 #include <string>
@@ -135,7 +136,7 @@ TEST_F(BitmapResources, LoadBitmapFindsANamedResourceAndReleasesTheOldPalette) {
     const LOGPALETTE logical{0x300, 1, {{1, 2, 3, 0}}};
     HPALETTE palette = CreatePalette(&logical);
     const HPALETTE old = palette;
-    const HBITMAP bitmap = _UILoadBitmap(vistel::OwnInstance(), "ok1", &palette);
+    const HBITMAP bitmap = _UILoadBitmap(win32::ThisModule(), "ok1", &palette);
     ASSERT_NE(bitmap, nullptr);
     EXPECT_EQ(GetObjectType(old), 0u);
     EXPECT_EQ(GetObjectType(palette), static_cast<DWORD>(OBJ_PAL));
@@ -146,7 +147,7 @@ TEST_F(BitmapResources, LoadBitmapFindsANamedResourceAndReleasesTheOldPalette) {
     DeleteObject(bitmap);
 
     const HPALETTE loaded = palette;
-    EXPECT_EQ(_UILoadBitmap(vistel::OwnInstance(), "NoSuchBitmap", &palette), nullptr);
+    EXPECT_EQ(_UILoadBitmap(win32::ThisModule(), "NoSuchBitmap", &palette), nullptr);
     EXPECT_EQ(palette, nullptr);
     EXPECT_EQ(GetObjectType(loaded), 0u);
 }

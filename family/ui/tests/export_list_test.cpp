@@ -6,7 +6,8 @@
 #include "platform/testing/export_list.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
-#include "platform/win32/window_host.h"
+#include "platform/win32/library_entry.h"
+#include "platform/win32/testing/dialog_driver.h"
 
 #include <dlfcn.h>
 
@@ -66,26 +67,20 @@ TEST(VistelLibrary, UtilityLibraryShowsItsMessagesInThisLibrarysBox) {
         reinterpret_cast<int (*)(UtilDate*, const char*, HWND)>(dlsym(umbrant, "_UtilString2Date"));
     ASSERT_NE(toDate, nullptr);
 
-    static std::string shownCaption;
-    static HWND shownButton;
-    shownCaption.clear();
-    win32::SetMessageWait([](int) {
-        if (!shownCaption.empty()) {
-            return false;
-        }
-        const HWND box = win32::VisibleTopLevelWindows().back();
-        char caption[64] = {};
-        GetWindowTextA(box, caption, sizeof caption);
-        shownCaption = caption;
-        shownButton = GetDlgItem(box, 100);
-        win32::PostKeyInput(WM_KEYDOWN, VK_RETURN);
-        return true;
-    });
+    std::string shownCaption;
+    HWND shownButton = nullptr;
     const HWND owner = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20,
                                        nullptr, nullptr, nullptr, nullptr);
-    UtilDate date{};
-    EXPECT_EQ(toDate(&date, "not a date", owner), 1);
-    win32::SetMessageWait(nullptr);
+    {
+        win32::testing::DialogDriver user;
+        user.Then([&](HWND box) {
+            shownCaption = win32::testing::WindowText(box);
+            shownButton = GetDlgItem(box, 100);
+            win32::testing::PressKey(VK_RETURN);
+        });
+        UtilDate date{};
+        EXPECT_EQ(toDate(&date, "not a date", owner), 1);
+    }
     EXPECT_EQ(shownCaption, "Entry Error");
     EXPECT_NE(shownButton, nullptr);
     DestroyWindow(owner);
@@ -130,7 +125,7 @@ TEST(VistelLibrary, VersionCopiesAsStrncpyWould) {
 // The loader cannot be told to refuse the library: a failed set-up leaves a line on standard
 // error and exports that answer their failures.
 TEST(VistelLibrary, FailedSetUpIsReportedAndTheExportsFail) {
-    const HINSTANCE instance = vistel::OwnInstance();
+    const HINSTANCE instance = win32::ThisModule();
     WNDCLASSA taken{};
     taken.lpfnWndProc = DefWindowProcA;
     taken.hInstance = instance;
@@ -138,7 +133,7 @@ TEST(VistelLibrary, FailedSetUpIsReportedAndTheExportsFail) {
     ASSERT_NE(RegisterClassA(&taken), 0);
 
     testing::internal::CaptureStderr();
-    EXPECT_EQ(DllEntryPoint(instance, vistel::kProcessAttach, nullptr), TRUE);
+    EXPECT_EQ(DllEntryPoint(instance, DLL_PROCESS_ATTACH, nullptr), TRUE);
     const std::string error = testing::internal::GetCapturedStderr();
     EXPECT_EQ(error, "System Error: Could not create the TabWindow class.\n");
 
@@ -150,7 +145,7 @@ TEST(VistelLibrary, FailedSetUpIsReportedAndTheExportsFail) {
         EXPECT_EQ(shared, nullptr);
     }
     DestroyWindow(parent);
-    DllEntryPoint(instance, vistel::kProcessDetach, nullptr);
+    DllEntryPoint(instance, DLL_PROCESS_DETACH, nullptr);
     EXPECT_TRUE(UnregisterClassA("KemTabWndClass", instance));
 }
 

@@ -2,6 +2,8 @@
 // result of each style.
 #include "family/ui/tests/ui_fixture.h"
 #include "family/ui/vistel.h"
+#include "platform/win32/testing/dialog_driver.h"
+#include "platform/win32/testing/pixels.h"
 
 #include <functional>
 #include <string>
@@ -10,48 +12,16 @@
 namespace {
 
 using vistel_test::LibraryFixture;
+using namespace win32::testing;
 
 class MessageBox : public LibraryFixture {
 protected:
     // Shows the box and, once it waits for the user, runs `act` on it.
-    int Show(int style, std::function<void(HWND)> act) {
-        gAct = std::move(act);
-        gActed = false;
-        win32::SetMessageWait([](int) {
-            if (gActed) {
-                return false;
-            }
-            gActed = true;
-            gAct(win32::VisibleTopLevelWindows().back());
-            return true;
-        });
+    static int Show(int style, std::function<void(HWND)> act) {
+        DialogDriver user;
+        user.Then(std::move(act));
         return _UIMessageBox(nullptr, "Something happened.", "Title", style);
     }
-
-    static void Key(int key) {
-        win32::PostKeyInput(WM_KEYDOWN, key);
-        win32::PostKeyInput(WM_KEYUP, key);
-    }
-
-    static void Click(HWND dialog, int id) {
-        RECT button{};
-        RECT frame{};
-        GetWindowRect(GetDlgItem(dialog, id), &button);
-        GetWindowRect(dialog, &frame);
-        const POINT centre{(button.left + button.right) / 2 - frame.left,
-                           (button.top + button.bottom) / 2 - frame.top};
-        win32::PostMouseInput(dialog, WM_LBUTTONDOWN, centre);
-        win32::PostMouseInput(dialog, WM_LBUTTONUP, centre);
-    }
-
-    static std::string Text(HWND dialog, int id) {
-        char text[64] = {};
-        GetDlgItemTextA(dialog, id, text, sizeof text);
-        return text;
-    }
-
-    static inline std::function<void(HWND)> gAct;
-    static inline bool gActed = false;
 };
 
 TEST_F(MessageBox, KeysAndClicksGiveTheResultOfEachStyle) {
@@ -71,15 +41,15 @@ TEST_F(MessageBox, KeysAndClicksGiveTheResultOfEachStyle) {
         const std::string action = c.action;
         const int result = Show(c.style, [&](HWND dialog) {
             if (action == "enter") {
-                Key(VK_RETURN);
+                PressKey(VK_RETURN);
             } else if (action == "escape") {
-                Key(VK_ESCAPE);
+                PressKey(VK_ESCAPE);
             } else if (action == "F1 enter") {
                 // Nobody answers help: the key is swallowed and the box stays.
-                Key(VK_F1);
-                Key(VK_RETURN);
+                PressKey(VK_F1);
+                PressKey(VK_RETURN);
             } else {
-                Click(dialog, std::stoi(action.substr(6)));
+                ClickDialogItem(dialog, std::stoi(action.substr(6)));
             }
         });
         EXPECT_EQ(result, c.expected);
@@ -109,12 +79,12 @@ TEST_F(MessageBox, ShowsTheLabelsCaptionTextAndIconOfItsStyle) {
             char caption[32] = {};
             GetWindowTextA(dialog, caption, sizeof caption);
             EXPECT_STREQ(caption, "Title");
-            EXPECT_EQ(Text(dialog, 202), "Something happened.");
+            EXPECT_EQ(DialogItemText(dialog, 202), "Something happened.");
             for (std::size_t i = 0; i < 3; ++i) {
                 const HWND button = GetDlgItem(dialog, 100 + static_cast<int>(i));
                 EXPECT_EQ(button != nullptr, i < c.labels.size());
                 if (i < c.labels.size()) {
-                    EXPECT_EQ(Text(dialog, 100 + static_cast<int>(i)), c.labels[i]);
+                    EXPECT_EQ(DialogItemText(dialog, 100 + static_cast<int>(i)), c.labels[i]);
                 }
             }
             const HWND icon = GetDlgItem(dialog, 201);
@@ -123,12 +93,10 @@ TEST_F(MessageBox, ShowsTheLabelsCaptionTextAndIconOfItsStyle) {
                 EXPECT_FALSE(IsWindowEnabled(icon));
                 // The sign's colour in the middle of the icon, the face colour in its corner.
                 const bool stop = (c.style & 0x70) == 0x10;
-                EXPECT_EQ(vistel_test::ShownPixel(icon, POINT{24, 14}),
-                          stop ? 0xFF0000u : 0x0000FFu);
-                EXPECT_EQ(vistel_test::ShownPixel(icon, POINT{0, 0}),
-                          vistel_test::ShownPixel(dialog, POINT{2, 2}));
+                EXPECT_EQ(ShownPixel(icon, POINT{24, 14}), stop ? 0xFF0000u : 0x0000FFu);
+                EXPECT_EQ(ShownPixel(icon, POINT{0, 0}), ShownPixel(dialog, POINT{2, 2}));
             }
-            Key(VK_ESCAPE);
+            PressKey(VK_ESCAPE);
         });
     }
 }
@@ -137,7 +105,7 @@ TEST_F(MessageBox, GivesTheFocusBackToTheWindowThatHadIt) {
     const HWND owner = CreateWindowExA(0, "Button", "x", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20,
                                        nullptr, nullptr, nullptr, nullptr);
     SetFocus(owner);
-    EXPECT_EQ(Show(0, [](HWND) { Key(VK_RETURN); }), 1);
+    EXPECT_EQ(Show(0, [](HWND) { PressKey(VK_RETURN); }), 1);
     EXPECT_EQ(GetFocus(), owner);
     DestroyWindow(owner);
 }

@@ -2,17 +2,19 @@
 
 #include "family/ui/src/library_state.h"
 #include "family/ui/vistel.h"
+#include "platform/win32/library_entry.h"
+#include "platform/win32/window_host.h"
 
 namespace vistel_test {
 
 void LibraryFixture::SetUp() {
-    DllEntryPoint(vistel::OwnInstance(), vistel::kProcessAttach, nullptr);
+    DllEntryPoint(win32::ThisModule(), DLL_PROCESS_ATTACH, nullptr);
     ASSERT_TRUE(vistel::Library().ready);
 }
 
 void LibraryFixture::TearDown() {
     win32::SetMessageWait(nullptr);
-    DllEntryPoint(vistel::OwnInstance(), vistel::kProcessDetach, nullptr);
+    DllEntryPoint(win32::ThisModule(), DLL_PROCESS_DETACH, nullptr);
 }
 
 namespace {
@@ -24,29 +26,8 @@ std::uint32_t AsRgb(COLORREF colour) {
 
 } // namespace
 
-std::uint32_t ShownPixel(HWND window, POINT point) {
-    const HWND top = GetAncestor(window, GA_ROOT);
-    RECT topRect{};
-    GetWindowRect(top, &topRect);
-    ClientToScreen(window, &point);
-    UpdateWindow(top);
-    const win32::WindowImage image = win32::CaptureWindow(top);
-    const int x = point.x - topRect.left;
-    const int y = point.y - topRect.top;
-    if (x < 0 || y < 0 || x >= image.width || y >= image.height) {
-        ADD_FAILURE() << "point outside the window";
-        return 0xFFFFFFFF;
-    }
-    return image.pixels[static_cast<std::size_t>(y * image.width + x)];
-}
-
 std::uint32_t BitmapPixel(HBITMAP bitmap, int x, int y) {
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(dc, bitmap);
-    const COLORREF colour = GetPixel(dc, x, y);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    return AsRgb(colour);
+    return AsRgb(win32::testing::PixelOf(bitmap, x, y));
 }
 
 } // namespace vistel_test

@@ -1,8 +1,8 @@
 // The library set up in the test program's own process, as the loader sets it up at load, with
-// helpers to read what a window painted.
+// the pixels of what a window painted (platform/win32/testing/pixels.h).
 #pragma once
 
-#include "platform/win32/window_host.h"
+#include "platform/win32/testing/pixels.h"
 #include "platform/win32/windows.h"
 
 #include <gtest/gtest.h>
@@ -15,10 +15,8 @@ protected:
     void TearDown() override;
 };
 
-// The colour (0x00RRGGBB) that the top-level window of `window` shows at `point` of `window`'s
-// client area.
-std::uint32_t ShownPixel(HWND window, POINT point);
-// The colour of a bitmap's pixel.
+using win32::testing::ShownPixel;
+// The colour (0x00RRGGBB, as window captures hold it) of a bitmap's pixel.
 std::uint32_t BitmapPixel(HBITMAP bitmap, int x, int y);
 
 } // namespace vistel_test

@@ -3,8 +3,8 @@
 
 #include "family/util/src/date_format.h"
 #include "family/util/src/host_functions.h"
-#include "family/util/src/own_module.h"
 #include "platform/system/clock.h"
+#include "platform/win32/library_entry.h"
 
 #include <algorithm>
 #include <cctype>
@@ -139,8 +139,8 @@ void ReportInvalidDate(HWND owner) {
                                        : kInvalidYearMonthDay;
     char format[kStringCapacity];
     char caption[kStringCapacity];
-    LoadStringA(umbrant::OwnInstance(), messageId, format, sizeof format);
-    LoadStringA(umbrant::OwnInstance(), kEntryErrorCaption, caption, sizeof caption);
+    LoadStringA(win32::ThisModule(), messageId, format, sizeof format);
+    LoadStringA(win32::ThisModule(), kEntryErrorCaption, caption, sizeof caption);
     // The message's one "%s" takes today's date; anything else in it is written as it stands.
     std::string message = format;
     const auto slot = message.find("%s");

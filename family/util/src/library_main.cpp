@@ -1,8 +1,8 @@
 // The library's version and its entry procedure.
 #include "family/util/umbrant.h"
+#include "platform/win32/library_entry.h"
 
 #include "family/util/src/date_format.h"
-#include "family/util/src/own_module.h"
 
 #include <cstring>
 
@@ -14,7 +14,7 @@ constexpr int kVersion = 0x200101;
 } // namespace
 
 BOOL DllEntryPoint(HINSTANCE /*instance*/, DWORD reason, LPVOID /*reserved*/) {
-    if (reason == umbrant::kProcessAttach) {
+    if (reason == DLL_PROCESS_ATTACH) {
         umbrant::ReadDateFormat();
     }
     return TRUE;

@@ -7,6 +7,7 @@
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
 #include "platform/win32/dialog_template.h"
+#include "platform/win32/testing/dialog_driver.h"
 #include "platform/win32/window_host.h"
 #include "platform/win32/windows.h"
 #include "platform/win32/winhelp.h"
@@ -55,7 +56,6 @@ struct HelpRequest {
 std::vector<std::string> gLog;
 std::vector<ShownMessage> gMessages;
 std::vector<HelpRequest> gHelpRequests;
-std::vector<std::vector<int>> gScript;
 
 HWND TopLevelOf(HWND window) {
     while (GetParent(window) != nullptr) {
@@ -121,27 +121,12 @@ INT_PTR CALLBACK SilentDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
     return EndOnCancel(dialog, message, wParam);
 }
 
-// Types one script line of keys each time the dialog loop waits. Keys go to the focus window of
-// the moment they are typed, so a key that moves the focus ends its line.
-bool TypeNextLine(int) {
-    if (gScript.empty()) {
-        return false;
-    }
-    for (int key : gScript.front()) {
-        win32::PostKeyInput(WM_KEYDOWN, key);
-        win32::PostKeyInput(WM_KEYUP, key);
-    }
-    gScript.erase(gScript.begin());
-    return true;
-}
-
 class HelpTest : public ::testing::Test {
 protected:
     void SetUp() override {
         gLog.clear();
         gMessages.clear();
         gHelpRequests.clear();
-        gScript.clear();
         WNDCLASSA hostClass{};
         hostClass.lpfnWndProc = HostProcedure;
         hostClass.hInstance = HostModuleInstance();
@@ -151,7 +136,6 @@ protected:
                                       400, 300, nullptr, nullptr, HostModuleInstance(), nullptr);
         ASSERT_NE(mainWindow_, nullptr);
         helpFile_ = sandbox_.WriteFile("help/Hux.hlp", "help").string();
-        win32::SetMessageWait(TypeNextLine);
         win32::SetHelpViewer(
             [this](HWND window, LPCSTR helpFile, UINT command, std::uintptr_t data) {
                 gHelpRequests.push_back({window, helpFile, command, data});
@@ -162,16 +146,22 @@ protected:
     void TearDown() override {
         _UtilDestroyHelp();
         win32::SetHelpViewer(nullptr);
-        win32::SetMessageWait(nullptr);
         DestroyWindow(mainWindow_);
     }
 
-    INT_PTR RunDialog(DLGPROC procedure, std::vector<std::vector<int>> script) {
-        gScript = std::move(script);
-        return DialogBoxIndirectParamA(HostModuleInstance(), &kDialog, mainWindow_, procedure, 0);
+    // Types one line of the script each time the dialog loop waits.
+    INT_PTR RunDialog(DLGPROC procedure, const std::vector<std::vector<int>>& script) {
+        for (const std::vector<int>& line : script) {
+            user_.Then(win32::testing::TypeKeys(line));
+        }
+        const INT_PTR result =
+            DialogBoxIndirectParamA(HostModuleInstance(), &kDialog, mainWindow_, procedure, 0);
+        EXPECT_TRUE(user_.Done()) << "the dialog ended before its script";
+        return result;
     }
 
     testkit::Sandbox sandbox_;
+    win32::testing::DialogDriver user_;
     HWND mainWindow_ = nullptr;
     std::string helpFile_;
     bool viewerAccepts_ = true;
@@ -215,8 +205,7 @@ TEST_F(HelpTest, F1InAModelessDialogOpensHelpAtItsContext) {
     ASSERT_NE(dialog, nullptr);
     ShowWindow(dialog, SW_SHOW);
     SetFocus(GetDlgItem(dialog, kRateId));
-    win32::PostKeyInput(WM_KEYDOWN, VK_F1);
-    win32::PostKeyInput(WM_KEYUP, VK_F1);
+    win32::testing::PressKey(VK_F1);
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (!IsDialogMessageA(dialog, &message)) {

@@ -1,8 +1,8 @@
 // Strings of a module's string table: the resource functions of the Win32 layer over this
 // library's own table, and the rotating buffers.
-#include "family/util/src/own_module.h"
 #include "family/util/tests/host_windows.h"
 #include "family/util/umbrant.h"
+#include "platform/win32/library_entry.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ constexpr const char* kDateMessage =
     "Invalid Date.  Date must be in the month, day, year format.\n\nFor example today is:  %s";
 
 TEST(ModuleStrings, ResourcesAreFoundByModuleTypeAndName) {
-    const HINSTANCE own = umbrant::OwnInstance();
+    const HINSTANCE own = win32::ThisModule();
     ASSERT_NE(own, nullptr);
     const HRSRC resource = FindResourceA(own, MAKEINTRESOURCEA(2), RT_STRING);
     ASSERT_NE(resource, nullptr);
@@ -35,7 +35,7 @@ TEST(ModuleStrings, ResourcesAreFoundByModuleTypeAndName) {
 }
 
 TEST(ModuleStrings, LoadStringCutsToTheBufferAndEmptiesItForAMissingString) {
-    const HINSTANCE own = umbrant::OwnInstance();
+    const HINSTANCE own = win32::ThisModule();
     char buffer[8] = "xxxxxxx";
     EXPECT_EQ(LoadStringA(own, 1, buffer, sizeof buffer), 7);
     EXPECT_STREQ(buffer, "Entry E");
@@ -46,7 +46,7 @@ TEST(ModuleStrings, LoadStringCutsToTheBufferAndEmptiesItForAMissingString) {
 
 TEST(ModuleStrings, LoadStringAlternatesBetweenTwoBuffers) {
     const ScopedHostWindows host;
-    TestHost().instances[TestWindow(1)] = umbrant::OwnInstance();
+    TestHost().instances[TestWindow(1)] = win32::ThisModule();
     char* caption = _UtilLoadString(TestWindow(1), 1);
     char* message = _UtilLoadString(TestWindow(1), 2);
     EXPECT_NE(caption, message);
@@ -57,12 +57,12 @@ TEST(ModuleStrings, LoadStringAlternatesBetweenTwoBuffers) {
     EXPECT_STREQ(caption, "Invalid Date.  Date must be in the day, month, year format.\n\nFor "
                           "example today is:  %s");
 
-    char* first = _UtilLoadStringInst(umbrant::OwnInstance(), 1);
-    char* second = _UtilLoadStringInst(umbrant::OwnInstance(), 4);
+    char* first = _UtilLoadStringInst(win32::ThisModule(), 1);
+    char* second = _UtilLoadStringInst(win32::ThisModule(), 4);
     EXPECT_NE(first, second);
     EXPECT_NE(first, caption);
     EXPECT_NE(first, message);
-    EXPECT_EQ(_UtilLoadStringInst(umbrant::OwnInstance(), 1), first);
+    EXPECT_EQ(_UtilLoadStringInst(win32::ThisModule(), 1), first);
     EXPECT_STREQ(first, "Entry Error");
     // A window that the layer does not know has no module and so no strings.
     EXPECT_STREQ(_UtilLoadString(TestWindow(2), 1), "");
@@ -70,7 +70,7 @@ TEST(ModuleStrings, LoadStringAlternatesBetweenTwoBuffers) {
 
 TEST(ModuleStrings, CopyAndAppendIntoTheCallersBuffer) {
     const ScopedHostWindows host;
-    TestHost().instances[TestWindow(1)] = umbrant::OwnInstance();
+    TestHost().instances[TestWindow(1)] = win32::ThisModule();
     char buffer[300] = "Error: ";
     EXPECT_EQ(_UtilRESstrcat(TestWindow(1), buffer, 1), buffer);
     EXPECT_STREQ(buffer, "Error: Entry Error");

@@ -1,6 +1,5 @@
 #include "canvas_fixture.h"
 
-#include "output/canvas/dib_info.h"
 #include "platform/win32/font_provider.h"
 
 #include <fstream>
@@ -15,22 +14,6 @@ void FixedFontCanvas::SetUp() {
 void FixedFontCanvas::TearDown() {
     canvas.reset();
     win32::UseFontSource(win32::FontSource::System);
-}
-
-Pixels ReadPixels(HBITMAP bitmap) {
-    BITMAP info{};
-    GetObjectA(bitmap, sizeof info, &info);
-    Pixels pixels{info.bmWidth, info.bmHeight, {}};
-    output::DibInfo dib = output::TopDown32(info.bmWidth, info.bmHeight);
-    std::vector<std::uint8_t> bgrx(static_cast<std::size_t>(info.bmWidth) * info.bmHeight * 4);
-    HDC dc = CreateCompatibleDC(nullptr);
-    GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), bgrx.data(), &dib.info,
-              DIB_RGB_COLORS);
-    DeleteDC(dc);
-    for (std::size_t i = 0; i < bgrx.size(); i += 4) {
-        pixels.colours.push_back(RGB(bgrx[i + 2], bgrx[i + 1], bgrx[i]));
-    }
-    return pixels;
 }
 
 Pixels ReadPpm(const std::filesystem::path& file) {

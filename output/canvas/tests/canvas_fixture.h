@@ -1,5 +1,5 @@
 // Test support for the canvas: a screen canvas that measures with the fixed-metrics fonts inside
-// the test's sandbox, and the pixels of a bitmap.
+// the test's sandbox, and the pixels of a PDF page as poppler renders it.
 //
 // With fixed metrics on the screen (96 pixels per inch) a 12-point font is 16 pixels high and
 // every character, the blank included, advances 8 pixels: 120 twips.
@@ -7,6 +7,7 @@
 
 #include "output/canvas/canvas.h"
 #include "platform/testing/sandbox.h"
+#include "platform/win32/testing/pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -26,14 +27,8 @@ protected:
     std::unique_ptr<output::Canvas> canvas;
 };
 
-// The pixels of a bitmap as 0x00BBGGRR values, rows from the top.
-struct Pixels {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> colours;
-    COLORREF At(int x, int y) const { return colours[static_cast<std::size_t>(y) * width + x]; }
-};
+using win32::testing::Pixels;
+using win32::testing::PixelsOf;
 
-Pixels ReadPixels(HBITMAP bitmap);
 // A binary PPM file (P6) as pdftoppm writes it; empty when it is not one.
 Pixels ReadPpm(const std::filesystem::path& file);

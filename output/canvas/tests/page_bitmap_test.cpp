@@ -66,7 +66,7 @@ TEST_F(PageBitmap, ItemsLandWhereTheirTwipsSayAtTheDrawScale) {
             canvas->SetDrawScale(scale);
             OwnedBitmap page = RenderPage(*canvas, 1);
             ASSERT_TRUE(page);
-            pixels = ReadPixels(page.Get());
+            pixels = PixelsOf(page.Get());
         }
         EXPECT_EQ(pixels.At(probe.x, probe.y), probe.expected);
     }
@@ -86,7 +86,7 @@ TEST_F(PageBitmap, ImagesAreStretchedIntoTheirRectangle) {
                                std::to_string(reinterpret_cast<std::uintptr_t>(picture)), 0),
               CanvasError::OK);
     OwnedBitmap page = RenderPage(*canvas, 1);
-    Pixels pixels = ReadPixels(page.Get());
+    Pixels pixels = PixelsOf(page.Get());
     EXPECT_EQ(pixels.At(100, 100), kRed);
     EXPECT_EQ(pixels.At(180, 100), 0x00FF00u);
     EXPECT_EQ(pixels.At(100, 180), 0xFF0000u);

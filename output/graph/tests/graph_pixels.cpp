@@ -6,15 +6,6 @@
 
 namespace graphtest {
 
-COLORREF PixelOf(HBITMAP picture, int x, int y) {
-    HDC context = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(context, picture);
-    const COLORREF color = GetPixel(context, x, y);
-    SelectObject(context, previous);
-    DeleteDC(context);
-    return color;
-}
-
 int PictureX(double sceneX, int width) {
     return static_cast<int>((sceneX + 400.0) / 800.0 * width);
 }

@@ -1,4 +1,4 @@
-// Test helpers for graph pictures: reading pixels, scene-to-picture positions in the front view,
+// Test helpers for graph pictures: scene-to-picture positions in the front view,
 // and a chart like the program's Stretch graph.
 #pragma once
 
@@ -12,9 +12,6 @@ namespace graphtest {
 constexpr COLORREF Rgb(int red, int green, int blue) {
     return static_cast<COLORREF>(red | (green << 8) | (blue << 16));
 }
-
-// The picture's pixel at (x, y), y counted from the top.
-COLORREF PixelOf(HBITMAP picture, int x, int y);
 
 // Where a scene point (x, y) lands in a picture of width x height when the view is not rotated:
 // the orthographic box spans -400..400 across and -300..300 up.

@@ -3,6 +3,7 @@
 #include "output/graph/graph_renderer.h"
 #include "output/graph/tests/graph_pixels.h"
 #include "platform/testing/sandbox.h"
+#include "platform/win32/testing/pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +14,10 @@ namespace {
 
 using graphtest::PictureX;
 using graphtest::PictureY;
-using graphtest::PixelOf;
 using graphtest::Rgb;
 using output::GraphChart;
 using output::GraphError;
+using win32::testing::PixelOf;
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 300;

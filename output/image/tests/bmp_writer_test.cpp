@@ -48,7 +48,8 @@ TEST(BmpWriter, WritesEachDepthWithItsTableAndTheGapBeforeThePixels) {
 
         const Decoded decoded = DecodeWithPillow("page.bmp");
         EXPECT_EQ(decoded.format, "BMP");
-        EXPECT_TRUE(SamePicture(ReadBack(bitmap.get()), decoded.picture));
+        EXPECT_TRUE(
+            win32::testing::SamePixels(win32::testing::PixelsOf(bitmap.get()), decoded.picture));
     }
 }
 

@@ -134,7 +134,7 @@ TEST(GifWriter, TableSizeFollowsTheColourCountAndPillowReadsEveryPixel) {
     for (std::size_t i = 0; i < files.size(); ++i) {
         SCOPED_TRACE(files[i]);
         EXPECT_EQ(decoded[i].format, "GIF");
-        EXPECT_TRUE(SamePicture(pictures[i], decoded[i].picture));
+        EXPECT_TRUE(win32::testing::SamePixels(pictures[i], decoded[i].picture));
     }
 }
 
@@ -156,7 +156,7 @@ TEST(GifWriter, EveryLengthOfShortImagesDecodes) {
     const std::vector<Decoded> decoded = DecodeWithPillow(files);
     ASSERT_EQ(decoded.size(), files.size());
     for (std::size_t i = 0; i < files.size(); ++i) {
-        EXPECT_TRUE(SamePicture(pictures[i], decoded[i].picture)) << files[i];
+        EXPECT_TRUE(win32::testing::SamePixels(pictures[i], decoded[i].picture)) << files[i];
     }
 }
 
@@ -174,7 +174,7 @@ TEST(GifWriter, ThePaletteRunsFromTheMostFrequentColourWithTiesInOrderOfFirstSig
     ASSERT_EQ(heads.size(), 1u);
     EXPECT_EQ(heads[0].flags, 0xA1);
     EXPECT_EQ(heads[0].table, (std::vector<COLORREF>{b, d, c, a}));
-    EXPECT_TRUE(SamePicture(picture, DecodeWithPillow("order.gif").picture));
+    EXPECT_TRUE(win32::testing::SamePixels(picture, DecodeWithPillow("order.gif").picture));
 }
 
 TEST(GifWriter, ColoursBeyondTheKept256TakeTheNearestKeptColour) {
@@ -204,7 +204,7 @@ TEST(GifWriter, ColoursBeyondTheKept256TakeTheNearestKeptColour) {
 
     const TestBitmap bitmap = MakeBitmap(picture, BitmapKind::ScreenColour);
     ASSERT_EQ(GifWriter().Write("many", bitmap.get()), GifWriteResult::OK);
-    EXPECT_TRUE(SamePicture(expected, DecodeWithPillow("many.gif").picture));
+    EXPECT_TRUE(win32::testing::SamePixels(expected, DecodeWithPillow("many.gif").picture));
 }
 
 TEST(GifWriter, ImagesStandAtTheirPositionsOnAScreenAtLeastTheMinimum) {

@@ -121,23 +121,6 @@ TestBitmap MakeBitmap(const Picture& picture, BitmapKind kind) {
     return TestBitmap(bitmap);
 }
 
-Picture ReadBack(HBITMAP bitmap) {
-    BITMAP info{};
-    GetObjectA(bitmap, sizeof info, &info);
-    Picture picture{info.bmWidth, info.bmHeight, {}};
-    std::vector<std::uint8_t> bgrx(static_cast<std::size_t>(info.bmWidth) * info.bmHeight * 4);
-    BitmapInfo header = TopDownHeader(info.bmWidth, info.bmHeight, 32);
-    HDC dc = CreateCompatibleDC(nullptr);
-    EXPECT_EQ(GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), bgrx.data(), &header.info,
-                        DIB_RGB_COLORS),
-              info.bmHeight);
-    DeleteDC(dc);
-    for (std::size_t i = 0; i < bgrx.size(); i += 4) {
-        picture.colours.push_back(RGB(bgrx[i + 2], bgrx[i + 1], bgrx[i]));
-    }
-    return picture;
-}
-
 std::vector<Decoded> DecodeWithPillow(const std::vector<std::filesystem::path>& files) {
     std::vector<std::string> arguments{testkit::kSystemPython, "-c", kPillowScript};
     for (const std::filesystem::path& file : files) {
@@ -173,23 +156,4 @@ Decoded DecodeWithPillow(const std::filesystem::path& file) {
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& file) {
     const std::string bytes = testkit::ReadFileBytes(file);
     return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
-}
-
-::testing::AssertionResult SamePicture(const Picture& expected, const Picture& actual) {
-    if (expected.width != actual.width || expected.height != actual.height ||
-        actual.colours.size() != expected.colours.size()) {
-        return ::testing::AssertionFailure()
-               << "size " << actual.width << " x " << actual.height << " (" << actual.colours.size()
-               << " pixels), expected " << expected.width << " x " << expected.height;
-    }
-    for (int y = 0; y < expected.height; ++y) {
-        for (int x = 0; x < expected.width; ++x) {
-            if (expected.At(x, y) != actual.At(x, y)) {
-                return ::testing::AssertionFailure()
-                       << std::hex << "pixel (" << std::dec << x << ", " << y << ") is 0x"
-                       << std::hex << actual.At(x, y) << ", expected 0x" << expected.At(x, y);
-            }
-        }
-    }
-    return ::testing::AssertionSuccess();
 }

@@ -2,6 +2,7 @@
 // writers meet, and written files read back by Pillow.
 #pragma once
 
+#include "platform/win32/testing/pixels.h"
 #include "platform/win32/wingdi.h"
 
 #include <gtest/gtest.h>
@@ -16,25 +17,14 @@ inline constexpr COLORREF kBlack = 0x000000;
 inline constexpr COLORREF kWhite = 0xFFFFFF;
 
 // Colours 0x00BBGGRR, rows from the top.
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<COLORREF> colours;
-    COLORREF At(int x, int y) const {
-        return colours[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                       static_cast<std::size_t>(x)];
-    }
-};
+using Picture = win32::testing::Pixels;
 
 // Each pixel one of `palette`, chosen at random (the same for the same seed).
 Picture Noise(int width, int height, const std::vector<COLORREF>& palette, std::uint32_t seed);
 // `count` distinct colours spread over the colour cube.
 std::vector<COLORREF> DistinctColours(int count);
 
-struct BitmapDeleter {
-    void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-};
-using TestBitmap = std::unique_ptr<HBITMAP__, BitmapDeleter>;
+using TestBitmap = win32::testing::OwnedBitmap;
 
 // How the bitmap holds its pixels, as the writers meet them.
 enum class BitmapKind {
@@ -48,8 +38,6 @@ const char* NameOf(BitmapKind kind);
 
 // A bitmap showing `picture`; colours a monochrome bitmap cannot hold become its nearer colour.
 TestBitmap MakeBitmap(const Picture& picture, BitmapKind kind);
-// The pixels as the bitmap holds them.
-Picture ReadBack(HBITMAP bitmap);
 
 struct Decoded {
     std::string format; // Pillow's format name: "BMP", "GIF", "TIFF"
@@ -64,6 +52,3 @@ Decoded DecodeWithPillow(const std::filesystem::path& file);
 
 // The bytes of a written file.
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& file);
-
-// Pictures compare pixel by pixel; a failure names the first pixel that differs.
-::testing::AssertionResult SamePicture(const Picture& expected, const Picture& actual);

@@ -105,7 +105,8 @@ TEST(TiffWriter, BaselineDirectoryForBilevelAndRgbPagesThatLibtiffAndPillowRead)
             << info.output;
         const Decoded decoded = DecodeWithPillow("page.tif");
         EXPECT_EQ(decoded.format, "TIFF");
-        EXPECT_TRUE(SamePicture(ReadBack(bitmap.get()), decoded.picture));
+        EXPECT_TRUE(
+            win32::testing::SamePixels(win32::testing::PixelsOf(bitmap.get()), decoded.picture));
     }
 }
 

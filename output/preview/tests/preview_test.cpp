@@ -1,6 +1,8 @@
 // The preview through the window layer: its page list, the window's pictures, scrolling, the
 // steady view when pages change above it, closing, and the modal dialog's loop.
 #include "output/preview/preview.h"
+#include "platform/win32/testing/dialog_driver.h"
+#include "platform/win32/testing/pixels.h"
 #include "platform/win32/window_host.h"
 
 #include <gtest/gtest.h>
@@ -25,18 +27,7 @@ void Pump() {
 
 // A screen bitmap of one colour; the caller hands it over or deletes it.
 HBITMAP MakePage(int width, int height, COLORREF colour = kPageColour) {
-    const HDC screen = GetDC(nullptr);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    const HBRUSH brush = CreateSolidBrush(colour);
-    const RECT all{0, 0, width, height};
-    FillRect(memory, &all, brush);
-    DeleteObject(brush);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
+    return win32::testing::SolidBitmap(width, height, colour);
 }
 
 PreviewSource HandleSource(HBITMAP bitmap) {
@@ -60,16 +51,6 @@ std::uint32_t PixelAt(HWND window, int x, int y) {
     const POINT point = InTopLevel(window, POINT{x, y});
     const win32::WindowImage image = win32::CaptureWindow(GetAncestor(window, GA_ROOT));
     return image.pixels[static_cast<std::size_t>(point.y) * image.width + point.x];
-}
-
-void Click(HWND control) {
-    RECT frame{};
-    GetWindowRect(control, &frame);
-    POINT centre{(frame.right - frame.left) / 2, (frame.bottom - frame.top) / 2};
-    const POINT point = InTopLevel(control, centre);
-    const HWND root = GetAncestor(control, GA_ROOT);
-    win32::PostMouseInput(root, WM_LBUTTONDOWN, point);
-    win32::PostMouseInput(root, WM_LBUTTONUP, point);
 }
 
 LRESULT CALLBACK PlainParent(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -343,14 +324,11 @@ TEST_F(PreviewTest, DialogRunsUntilItsCloseButtonAndDisablesItsOwnerMeanwhile) {
     AddPages({100});
     bool ownerWasDisabled = false;
     bool clicked = false;
-    win32::SetMessageWait([&](int) {
-        if (clicked) {
-            return false;
-        }
+    win32::testing::DialogDriver user;
+    user.Then([&](HWND /*topmost*/) {
         ownerWasDisabled = !IsWindowEnabled(parent_);
-        Click(GetDlgItem(preview_.Window(), kPreviewCloseButtonId));
+        win32::testing::ClickDialogItem(preview_.Window(), kPreviewCloseButtonId);
         clicked = true;
-        return true;
     });
     PreviewPlacement placement{30, 40, 50, 60};
     EXPECT_EQ(preview_.Dialog(parent_, "Pages", placement), PreviewError::OK);

@@ -1,6 +1,6 @@
 #include "platform/system/src/descriptor_io.h"
 
-#include "platform/system/os_error.h"
+#include "platform/system/src/os_error.h"
 
 #include <unistd.h>
 

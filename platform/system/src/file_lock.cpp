@@ -1,6 +1,6 @@
 #include "platform/system/src/file_lock.h"
 
-#include "platform/system/os_error.h"
+#include "platform/system/src/os_error.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

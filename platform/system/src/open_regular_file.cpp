@@ -1,6 +1,6 @@
 #include "platform/system/src/open_regular_file.h"
 
-#include "platform/system/os_error.h"
+#include "platform/system/src/os_error.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

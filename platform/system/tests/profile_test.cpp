@@ -126,6 +126,20 @@ TEST(Profile, WritingCreatesFileFolderSectionAndKey) {
                                    "Zoom=75\n");
 }
 
+TEST(Profile, SeveralKeysAreSetInOneEditOrNotAtAll) {
+    Sandbox sandbox;
+    const fs::path file = sandbox.Root() / "hux/Hux.INI";
+    sys::WriteProfileString(file, "HuxPrint", "XSize", "640");
+    const sys::ProfileEntry marks[] = {{"Mark0X", "-1"}, {"xsize", "800"}, {"Mark0Y", "1440"}};
+    sys::WriteProfileStrings(file, "huxprint", marks);
+    EXPECT_EQ(ReadFileBytes(file), "[HuxPrint]\nXSize=800\nMark0X=-1\nMark0Y=1440\n");
+
+    // One entry the format cannot hold refuses them all, the good ones before it included.
+    const sys::ProfileEntry refused[] = {{"Mark1X", "5"}, {"Mark1Y", "two\nlines"}};
+    EXPECT_EQ(ErrorNumberOf([&] { sys::WriteProfileStrings(file, "HuxPrint", refused); }), 52);
+    EXPECT_EQ(ReadFileBytes(file), "[HuxPrint]\nXSize=800\nMark0X=-1\nMark0Y=1440\n");
+}
+
 TEST(Profile, WritingKeepsCommentsBlanksAndLineEndings) {
     struct Case {
         const char* name;

@@ -1,5 +1,7 @@
 #include "platform/testing/file_contents.h"
 
+#include "platform/testing/outside_tool.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -14,6 +16,16 @@ std::string ReadFileBytes(const std::filesystem::path& file) {
         return {};
     }
     return std::string(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+}
+
+std::string Sha256Digest(const std::filesystem::path& file) {
+    const ToolRun run = RunTool({"sha256sum", "--", file.string()});
+    constexpr std::size_t kHexDigits = 64;
+    if (run.exitStatus != 0 || run.output.size() < kHexDigits) {
+        ADD_FAILURE() << "sha256sum cannot read " << file << ": " << run.errors;
+        return {};
+    }
+    return run.output.substr(0, kHexDigits);
 }
 
 } // namespace testkit

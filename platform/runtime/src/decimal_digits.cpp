@@ -1,4 +1,4 @@
-#include "platform/runtime/decimal_digits.h"
+#include "platform/runtime/src/decimal_digits.h"
 
 #include <array>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "platform/system/environment.h"
+#include "platform/system/src/environment.h"
 
 #include <cstdlib>
 

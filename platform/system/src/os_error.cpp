@@ -1,4 +1,4 @@
-#include "platform/system/os_error.h"
+#include "platform/system/src/os_error.h"
 
 #include <cerrno>
 #include <cstring>
