@@ -1,7 +1,7 @@
 // The chart's data model: errors and their order, ranges put in order and held to 64-bit limits,
 // clamped properties, AutoColumn and AutoRow steps, title lines, the kept fade gradient.
 #include "output/graph/graph_chart.h"
-#include "output/graph/tests/graph_pixels.h"
+#include "platform/win32/testing/pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -211,7 +211,7 @@ TEST(GraphChart, TitleLinesAndClampedSize) {
 // The fade's gradient is made at the first use and kept for the next draws, and a changed or
 // reset backdrop gives a new one: never the gradient of the backdrop before.
 TEST(GraphChart, TheFadeGradientIsKeptUntilTheBackdropChanges) {
-    using graphtest::PixelOf;
+    using win32::testing::PixelOf;
     GraphChart chart;
     const HBITMAP first = chart.FadeGradient(); // the default fade, 0x000000 to 0x803030
     ASSERT_NE(first, nullptr);
