@@ -2,6 +2,7 @@
 
 #include "program/ui/calculate_illustration.h"
 #include "program/ui/define_variables.h"
+#include "program/ui/tests/valid_inputs.h"
 
 #include "platform/automation/creation.h"
 
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include <cstdlib>
+#include <map>
 
 namespace bench {
 
@@ -24,16 +26,6 @@ constexpr double kScreenDotsPerInch = 96;
 } // namespace
 
 const char* const kStretchState = "NY";
-
-const std::map<std::string, std::string> kStretchInputs = {
-    {"8-StretchPFirst", "John"},      {"8-StretchPLast", "Sample"},
-    {"7-StretchPDOB", "01/01/1950"},  {"2-StretchPLEO", "20"},
-    {"8-StretchSFirst", "Susan"},     {"8-StretchSLast", "Sample"},
-    {"7-StretchSDOB", "01/01/1955"},  {"2-StretchSLEO", "25"},
-    {"8-StretchBFirst", "Jack"},      {"8-StretchBLast", "Sample"},
-    {"7-StretchBDOB", "01/01/1990"},  {"8-StretchPlanName", "IRA Plan"},
-    {"6-StretchAcctValue", "100000"}, {"6-StretchAcctCont", "0"},
-    {"1-StretchROR", "8.00%"}};
 
 BenchFolder::BenchFolder() {
     std::string pattern = (fs::temp_directory_path() / "tallowmere-bench-XXXXXX").string();
@@ -77,7 +69,7 @@ StretchWindow::StretchWindow(const fs::path& workFolder, Presentation presentati
     program.IllustrationType = illustration::IllustrationType::Stretch;
     main.SetServices(service, main.Store());
     main.Show();
-    for (const auto& [tag, text] : kStretchInputs) {
+    for (const auto& [tag, text] : ui::kValidStretch) {
         main.SetField(text, tag);
     }
     for (int item = 0; item < main.cmboState.ListCount(); ++item) {

@@ -1,6 +1,7 @@
 // What the benchmarks of the Stretch report share: a temporary folder for every file of the run,
-// the Stretch inputs as a representative types them, and the main window holding them with its
-// reports composed on the print document, in the model alone or shown through the Qt skin.
+// and the main window holding the Stretch inputs that the window tests use (valid_inputs.h),
+// with its reports composed on the print document, in the model alone or shown through the Qt
+// skin.
 #pragma once
 
 #include "program/report/compose/report_composer.h"
@@ -11,7 +12,6 @@
 #include "platform/forms/qt/skin.h"
 
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -40,7 +40,6 @@ private:
 // The resource archive built beside the benchmarks.
 std::filesystem::path ResourceArchive();
 
-extern const std::map<std::string, std::string> kStretchInputs;
 // The state of the tax comparison page.
 extern const char* const kStretchState;
 
@@ -67,8 +66,8 @@ enum class Presentation {
     Screen, // shown through the Qt skin; a QApplication must exist
 };
 
-// The main window of the Stretch type holding kStretchInputs and kStretchState, with every report
-// section on and its reports going through the report service into the work folder. On the
+// The main window of the Stretch type holding ui::kValidStretch and kStretchState, with every
+// report section on and its reports going through the report service into the work folder. On the
 // screen its Report tab shows the pages at the screen's 96 dots to the inch, as the program's
 // does.
 struct StretchWindow {

@@ -1,13 +1,13 @@
 #include "platform/printdoc/print_document.h"
 #include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
+#include "platform/testing/pdf_images.h"
 #include "platform/testing/runtime_errors.h"
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 namespace {
 
@@ -275,37 +275,20 @@ TEST_F(PrintDocumentTest, APictureDrawnOnManyPagesIsHeldOnceInThePdf) {
 
     const testkit::ToolRun check = testkit::RunTool({"qpdf", "--check", pdf.string()});
     EXPECT_EQ(check.exitStatus, 0) << check.output << check.errors;
-    const testkit::ToolRun list = testkit::RunTool({"pdfimages", "-list", pdf.string()});
-    ASSERT_EQ(list.exitStatus, 0) << list.errors;
-    // "page num type width height color comp bpc enc interp object ID ...", two heading lines.
-    std::istringstream lines(list.output);
-    std::string line;
     std::vector<std::pair<int, int>> pageAndObject;
-    for (int heading = 0; heading < 2 && std::getline(lines, line); ++heading) {
+    for (const testkit::PdfImageUse& use : testkit::ReadPdfImages(pdf)) {
+        pageAndObject.emplace_back(use.page, use.object);
     }
-    while (std::getline(lines, line)) {
-        std::istringstream fields(line);
-        int page = 0;
-        std::string skipped;
-        int object = 0;
-        fields >> page;
-        for (int field = 0; field < 9; ++field) {
-            fields >> skipped;
-        }
-        fields >> object;
-        pageAndObject.emplace_back(page, object);
-    }
-    ASSERT_EQ(pageAndObject.size(), 5u) << list.output;
+    ASSERT_EQ(pageAndObject.size(), 5u);
     const int sharedObject = pageAndObject[0].second;
     const int secondOnAPage = pageAndObject[2].second;
     const std::vector<std::pair<int, int>> expectedShared = {
         {1, sharedObject}, {2, sharedObject}, {2, secondOnAPage}, {3, sharedObject}};
-    EXPECT_EQ(std::vector(pageAndObject.begin(), pageAndObject.begin() + 4), expectedShared)
-        << list.output;
-    EXPECT_NE(secondOnAPage, sharedObject) << list.output;
+    EXPECT_EQ(std::vector(pageAndObject.begin(), pageAndObject.begin() + 4), expectedShared);
+    EXPECT_NE(secondOnAPage, sharedObject);
     EXPECT_EQ(pageAndObject[4].first, 3);
-    EXPECT_NE(pageAndObject[4].second, sharedObject) << list.output;
-    EXPECT_NE(pageAndObject[4].second, secondOnAPage) << list.output;
+    EXPECT_NE(pageAndObject[4].second, sharedObject);
+    EXPECT_NE(pageAndObject[4].second, secondOnAPage);
 }
 
 // A JPEG picture goes into the PDF file as the JPEG file it was read from, byte for byte; a
@@ -330,25 +313,11 @@ TEST_F(PrintDocumentTest, AJpegPictureIsHeldInThePdfAsItsFile) {
 
     const testkit::ToolRun check = testkit::RunTool({"qpdf", "--check", pdf.string()});
     EXPECT_EQ(check.exitStatus, 0) << check.output << check.errors;
-    const testkit::ToolRun list = testkit::RunTool({"pdfimages", "-list", pdf.string()});
-    ASSERT_EQ(list.exitStatus, 0) << list.errors;
-    // "page num type width height color comp bpc enc ...", two heading lines.
-    std::istringstream lines(list.output);
-    std::string line;
     std::vector<std::string> encodings;
-    while (std::getline(lines, line)) {
-        std::istringstream fields(line);
-        int page = 0;
-        std::string field;
-        if (!(fields >> page)) {
-            continue;
-        }
-        for (int skipped = 0; skipped < 8; ++skipped) {
-            fields >> field;
-        }
-        encodings.push_back(field);
+    for (const testkit::PdfImageUse& use : testkit::ReadPdfImages(pdf)) {
+        encodings.push_back(use.encoding);
     }
-    EXPECT_EQ(encodings, (std::vector<std::string>{"jpeg", "image"})) << list.output;
+    EXPECT_EQ(encodings, (std::vector<std::string>{"jpeg", "image"}));
     const testkit::ToolRun extract =
         testkit::RunTool({"pdfimages", "-j", "-f", "1", "-l", "1", pdf.string(),
                           (sandbox_.Root() / "held").string()});

@@ -5,6 +5,7 @@
 
 #include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
+#include "platform/testing/pdf_images.h"
 #include "platform/testing/pdf_layout.h"
 #include "platform/testing/sandbox.h"
 #include "platform/zip/zip_archive.h"
@@ -15,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 
 namespace compose {
 namespace {
@@ -83,17 +83,9 @@ protected:
 
     // The number of pictures drawn on each page of `pdf`, by page.
     static std::map<int, int> PicturesByPage(const std::filesystem::path& pdf) {
-        const testkit::ToolRun run = testkit::RunTool({"pdfimages", "-list", pdf.string()});
-        EXPECT_EQ(run.exitStatus, 0) << run.errors;
         std::map<int, int> pictures;
-        std::istringstream lines(run.output);
-        std::string line;
-        while (std::getline(lines, line)) {
-            std::istringstream fields(line);
-            int page = 0;
-            if (fields >> page) {
-                ++pictures[page];
-            }
+        for (const testkit::PdfImageUse& use : testkit::ReadPdfImages(pdf)) {
+            ++pictures[use.page];
         }
         return pictures;
     }
@@ -197,35 +189,16 @@ TEST_F(ReportComposerTest, ALogoOnSeveralPagesIsOneImageOfThePdf) {
     ASSERT_NO_THROW(composer.Compose(For(IllustrationType::Stretch, kAllSections, true)));
     const std::filesystem::path pdf = sandbox.Root() / "stretch.pdf";
     ASSERT_NO_THROW(composer.ExportPdf(pdf));
-    const testkit::ToolRun list = testkit::RunTool({"pdfimages", "-list", pdf.string()});
-    ASSERT_EQ(list.exitStatus, 0) << list.errors;
-    // "page num type width height color comp bpc enc interp object ID ..."; the Stretch logo is
-    // the fixture's only picture of 90 x 30.
+    // The Stretch logo is the fixture's only picture of 90 x 30.
     std::map<int, int> logoObjectByPage;
-    std::istringstream lines(list.output);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::istringstream fields(line);
-        int page = 0;
-        int width = 0;
-        int height = 0;
-        std::string skipped;
-        int object = 0;
-        if (!(fields >> page >> skipped >> skipped >> width >> height)) {
-            continue;
-        }
-        for (int field = 0; field < 5; ++field) {
-            fields >> skipped;
-        }
-        fields >> object;
-        if (width == 90 && height == 30) {
-            logoObjectByPage[page] = object;
+    for (const testkit::PdfImageUse& use : testkit::ReadPdfImages(pdf)) {
+        if (use.width == 90 && use.height == 30) {
+            logoObjectByPage[use.page] = use.object;
         }
     }
-    ASSERT_EQ(logoObjectByPage.size(), 3u) << list.output;
+    ASSERT_EQ(logoObjectByPage.size(), 3u);
     const int object = logoObjectByPage.begin()->second;
-    EXPECT_EQ(logoObjectByPage, (std::map<int, int>{{1, object}, {4, object}, {6, object}}))
-        << list.output;
+    EXPECT_EQ(logoObjectByPage, (std::map<int, int>{{1, object}, {4, object}, {6, object}}));
 }
 
 // The graph fills its room on the graph page (1 to 7.5 inches across, 1.5 to 6.375 inches down)
