@@ -6,7 +6,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     win32::BmpReadResult read = win32::ReadBmp(std::span<const std::uint8_t>(data, size));
-    if (read.bitmap != nullptr)
+    if (read.bitmap != nullptr) {
         DeleteObject(read.bitmap);
+    }
     return 0;
 }

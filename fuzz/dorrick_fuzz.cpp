@@ -19,7 +19,7 @@ namespace {
 
 // One file in a folder of its own, reused by every run.
 const std::filesystem::path& FuzzFile() {
-    static const std::filesystem::path file = [] {
+    static const std::filesystem::path kFile = [] {
         std::string folder =
             (std::filesystem::temp_directory_path() / "tallowmere-fuzz-XXXXXX").string();
         if (mkdtemp(folder.data()) == nullptr) {
@@ -27,7 +27,7 @@ const std::filesystem::path& FuzzFile() {
         }
         return std::filesystem::path(folder) / "fuzz.hxd";
     }();
-    return file;
+    return kFile;
 }
 
 // Lists the children of `path` and walks each in turn.

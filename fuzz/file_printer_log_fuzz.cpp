@@ -11,8 +11,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view log(reinterpret_cast<const char*>(data), size);
     const std::optional<std::int64_t> next = printing::NextJobAfterLog(log);
-    if (next && *next < 1)
+    if (next && *next < 1) {
         std::abort();
+    }
     // Each line that starts with "job", blanks and digits names a job; a number at the 64-bit
     // maximum or beyond leaves none for a new job.
     bool noneLeft = false;
@@ -21,20 +22,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t end = rest.find('\n');
         std::string_view line = rest.substr(0, end);
         rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        if (!line.starts_with("job"))
+        if (!line.starts_with("job")) {
             continue;
+        }
         line.remove_prefix(3);
         line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
         std::int64_t job = 0;
         const auto [stop, error] = std::from_chars(line.data(), line.data() + line.size(), job);
-        if (stop == line.data() || line[0] == '-')
+        if (stop == line.data() || line[0] == '-') {
             continue;
-        if (error != std::errc() || job == INT64_MAX)
+        }
+        if (error != std::errc() || job == INT64_MAX) {
             noneLeft = true;
-        else if (next && *next <= job)
+        } else if (next && *next <= job) {
             std::abort();
+        }
     }
-    if (next.has_value() == noneLeft)
+    if (next.has_value() == noneLeft) {
         std::abort();
+    }
     return 0;
 }

@@ -14,7 +14,7 @@ namespace {
 
 // One file in a folder of its own, reused by every run.
 const std::filesystem::path& FuzzFile() {
-    static const std::filesystem::path file = [] {
+    static const std::filesystem::path kFile = [] {
         std::string folder =
             (std::filesystem::temp_directory_path() / "tallowmere-fuzz-XXXXXX").string();
         if (mkdtemp(folder.data()) == nullptr) {
@@ -22,7 +22,7 @@ const std::filesystem::path& FuzzFile() {
         }
         return std::filesystem::path(folder) / "Tallowmere.flt";
     }();
-    return file;
+    return kFile;
 }
 
 void ReadAsRecords(const std::filesystem::path& file, std::size_t length, std::int64_t number) {

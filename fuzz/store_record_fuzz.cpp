@@ -26,7 +26,7 @@ public:
 
 // One data folder for the whole run, in the temporary folder.
 const fs::path& DataFolder() {
-    static const fs::path folder = [] {
+    static const fs::path kFolder = [] {
         std::string pattern = (fs::temp_directory_path() / "tallowmere-store-fuzz-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) {
             std::abort();
@@ -35,7 +35,7 @@ const fs::path& DataFolder() {
         setenv("TALLOWMERE_INSTALL_DIR", pattern.c_str(), 1);
         return fs::path(pattern);
     }();
-    return folder;
+    return kFolder;
 }
 
 } // namespace
