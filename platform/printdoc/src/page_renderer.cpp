@@ -3,6 +3,7 @@
 // widths drawn are the widths measured (text_measure.h).
 #include "platform/printdoc/src/page_renderer.h"
 
+#include "platform/printdoc/src/fast_deflate.h"
 #include "platform/printdoc/src/page_png.h"
 #include "platform/printdoc/src/text_measure.h"
 #include "platform/printing/print_job.h"
@@ -198,6 +199,7 @@ std::string DefaultPrinterName() {
 }
 
 std::string RenderPdfBytes(const std::vector<Page>& pages, const std::string& title) {
+    const FastDeflate fast;
     std::string bytes;
     PictureSurfaces pictures;
     SurfacePointer surface(cairo_pdf_surface_create_for_stream(AppendTo, &bytes, 612, 792),
