@@ -209,8 +209,12 @@ private:
     }
 
     static LogoPlacement ReadPlacement(const std::string& text, const std::string& fileName) {
-        LogoPlacementRead read = ReadLogoPlacement(
-            text.size() <= kMaxPlacementBytes ? std::string_view(text) : std::string_view());
+        // A placement longer than a line of four numbers is read as none.
+        std::string_view line = text;
+        if (line.size() > kMaxPlacementBytes) {
+            line = {};
+        }
+        LogoPlacementRead read = ReadLogoPlacement(line);
         if (!read.placement) {
             throw report::ReportError("The logo placement file " + fileName +
                                       " in the resource archive is damaged: " + read.error + ".");
