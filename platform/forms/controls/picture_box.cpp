@@ -1,4 +1,4 @@
-#include "platform/forms/picture_box.h"
+#include "platform/forms/controls/picture_box.h"
 
 #include "platform/forms/application.h"
 

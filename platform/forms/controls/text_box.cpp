@@ -1,4 +1,4 @@
-#include "platform/forms/text_box.h"
+#include "platform/forms/controls/text_box.h"
 
 #include <algorithm>
 #include <cstdlib>

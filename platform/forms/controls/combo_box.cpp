@@ -1,4 +1,4 @@
-#include "platform/forms/combo_box.h"
+#include "platform/forms/controls/combo_box.h"
 
 #include <cctype>
 

@@ -1,4 +1,4 @@
-#include "platform/forms/option_button.h"
+#include "platform/forms/controls/option_button.h"
 
 #include <algorithm>
 

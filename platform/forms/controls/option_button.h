@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "platform/forms/button.h"
+#include "platform/forms/controls/button.h"
 
 namespace forms {
 

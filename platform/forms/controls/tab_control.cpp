@@ -1,4 +1,4 @@
-#include "platform/forms/tab_control.h"
+#include "platform/forms/controls/tab_control.h"
 
 #include "platform/forms/errors.h"
 

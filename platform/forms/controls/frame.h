@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/forms/label.h"
+#include "platform/forms/controls/label.h"
 
 namespace forms {
 

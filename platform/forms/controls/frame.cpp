@@ -1,4 +1,4 @@
-#include "platform/forms/frame.h"
+#include "platform/forms/controls/frame.h"
 
 namespace forms {
 

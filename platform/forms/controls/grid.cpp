@@ -1,4 +1,4 @@
-#include "platform/forms/grid.h"
+#include "platform/forms/controls/grid.h"
 
 #include <algorithm>
 #include <cctype>

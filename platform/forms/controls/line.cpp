@@ -1,4 +1,4 @@
-#include "platform/forms/line.h"
+#include "platform/forms/controls/line.h"
 
 namespace forms {
 

@@ -1,4 +1,4 @@
-#include "platform/forms/menu.h"
+#include "platform/forms/controls/menu.h"
 
 namespace forms {
 

@@ -1,7 +1,7 @@
 // The check box: unchecked, checked or greyed.
 #pragma once
 
-#include "platform/forms/button.h"
+#include "platform/forms/controls/button.h"
 
 namespace forms {
 

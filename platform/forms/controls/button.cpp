@@ -1,4 +1,4 @@
-#include "platform/forms/button.h"
+#include "platform/forms/controls/button.h"
 
 namespace forms {
 

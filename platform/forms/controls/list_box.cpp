@@ -1,4 +1,4 @@
-#include "platform/forms/list_box.h"
+#include "platform/forms/controls/list_box.h"
 
 namespace forms {
 

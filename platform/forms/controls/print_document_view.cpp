@@ -1,4 +1,4 @@
-#include "platform/forms/print_document_view.h"
+#include "platform/forms/controls/print_document_view.h"
 
 namespace forms {
 

@@ -1,4 +1,4 @@
-#include "platform/forms/label.h"
+#include "platform/forms/controls/label.h"
 
 namespace forms {
 

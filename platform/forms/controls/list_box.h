@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/forms/list_control.h"
+#include "platform/forms/controls/list_control.h"
 
 namespace forms {
 

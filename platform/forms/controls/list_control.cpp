@@ -1,4 +1,4 @@
-#include "platform/forms/list_control.h"
+#include "platform/forms/controls/list_control.h"
 
 #include <cctype>
 

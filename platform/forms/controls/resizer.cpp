@@ -1,4 +1,4 @@
-#include "platform/forms/resizer.h"
+#include "platform/forms/controls/resizer.h"
 
 namespace forms {
 

@@ -1,4 +1,4 @@
-#include "platform/forms/command_button.h"
+#include "platform/forms/controls/command_button.h"
 
 #include "platform/forms/form.h"
 

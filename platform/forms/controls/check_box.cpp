@@ -1,4 +1,4 @@
-#include "platform/forms/check_box.h"
+#include "platform/forms/controls/check_box.h"
 
 #include "platform/forms/errors.h"
 

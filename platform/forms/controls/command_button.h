@@ -6,7 +6,7 @@
 // the default and one the cancel button: making one so clears the others.
 #pragma once
 
-#include "platform/forms/button.h"
+#include "platform/forms/controls/button.h"
 
 namespace forms {
 

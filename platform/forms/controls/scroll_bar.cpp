@@ -1,4 +1,4 @@
-#include "platform/forms/scroll_bar.h"
+#include "platform/forms/controls/scroll_bar.h"
 
 #include <algorithm>
 

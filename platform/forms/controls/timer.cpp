@@ -1,4 +1,4 @@
-#include "platform/forms/timer.h"
+#include "platform/forms/controls/timer.h"
 
 #include <algorithm>
 
