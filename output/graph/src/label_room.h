@@ -1,0 +1,54 @@
+// The room a picture leaves for its flat labels (the title and the legend): which pixels the
+// scene and the labels already placed take, and the free place nearest to where a label asks
+// to go.
+#pragma once
+
+#include "platform/win32/wingdi.h"
+
+#include <optional>
+#include <vector>
+
+namespace output {
+
+// Pixels from (left, top) up to, but not including, (right, bottom).
+struct PixelBox {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    PixelBox MovedTo(int newLeft, int newTop) const {
+        return {newLeft, newTop, newLeft + Width(), newTop + Height()};
+    }
+};
+
+class LabelRoom {
+public:
+    // A picture of width x height in which labels keep `gap` pixels from its edges, from the
+    // scene and from one another.
+    LabelRoom(int width, int height, int gap);
+
+    // Takes every pixel of the scene that is not `mask`: `bits` are 24-bit bottom-up rows of
+    // blue, green and red, each row padded to four bytes.
+    void TakeScene(const void* bits, COLORREF mask);
+    // Takes the pixels of a placed label.
+    void Take(const PixelBox& box);
+
+    // `asked` moved to the nearest place (the fewest pixels across and down together) where it
+    // lies inside the picture with its gap and its gap holds no taken pixel; none when no such
+    // place exists.
+    std::optional<PixelBox> Place(const PixelBox& asked) const;
+
+private:
+    bool Taken(int x, int y) const { return taken_[static_cast<std::size_t>(y) * width_ + x] != 0; }
+    bool Free(const PixelBox& box) const;
+
+    int width_;
+    int height_;
+    int gap_;
+    std::vector<unsigned char> taken_; // a byte a pixel, rows top first
+};
+
+} // namespace output
