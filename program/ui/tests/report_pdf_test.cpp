@@ -4,7 +4,8 @@
 // drawn, pdfinfo for the title. Every case checks the amounts, factors, dates and marks its
 // report must print and those its choices exclude, and the geometry of every page: each word
 // and picture inside the printable area, no picture over a word and no word over another. The
-// first page of each report is drawn as a PNG file in the sandbox for a person to look at.
+// first page of each report is drawn as a PNG file in the sandbox for a person to look at, beside
+// a copy of the whole PDF file under the same name.
 //
 // The expected amounts are worked by hand from the IRS tables of 2002 (Single Life, Uniform
 // Lifetime, Joint and Last Survivor) and the rules of each type; a required distribution is the
@@ -33,6 +34,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -229,6 +231,11 @@ struct ClientWindow {
             testkit::RunTool({"pdftoppm", "-png", "-r", "60", "-f", "1", "-l", "1", "-singlefile",
                               report.pdf.string(), picture.string()});
         EXPECT_EQ(render.exitStatus, 0) << render.errors;
+        // The case's own copy, which the next case of the same client does not replace.
+        std::error_code copied;
+        fs::copy_file(report.pdf, picture.string() + ".pdf", fs::copy_options::overwrite_existing,
+                      copied);
+        EXPECT_FALSE(copied) << copied.message();
         return report;
     }
 
@@ -257,7 +264,10 @@ protected:
 };
 
 // The planholder's and a beneficiary's required distribution, each for a client with every
-// optional field filled and long, and for one with the optional fields left empty.
+// optional field filled and long, and for one with the optional fields left empty; a planholder
+// whose plan delays the first distribution year to the year of retirement and one not yet 70
+// and one half; a surviving spouse who may delay. The dates of the first distribution year
+// stand in the table, where no tense can be wrong, and the year's deadline under it.
 TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAndEmptyFields) {
     struct Case {
         const char* name;
@@ -267,7 +277,13 @@ TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAnd
         const Representative* representative;
         Texts printed;
         Texts excluded;
+        const char* planType = "IRA";
+        bool survivingSpouse = false;
     };
+    // Wordings the reports once had: a past tense for a date to come, a deadline for "each
+    // later distribution" that was this year's, a distribution year that "began" on its last
+    // day, and a blank before a colon where no age was given.
+    const Texts oldWordings = {"You reached", "each later distribution", "began on", " :"};
     const Case cases[] = {
         // Born 03/15/1940: 70 and one half on 09/15/2010, age 71 at the end of 2011, beginning
         // date April 1, 2011. The spouse, born 1955, is 56: Joint and Last Survivor 71/56 is
@@ -288,8 +304,10 @@ TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAnd
          {"Prepared for Alexandria Catherine Worthington Fitzgerald", "March 15, 1940",
           "Date of death May 5, 2011", "Spouse beneficiary born: July 4, 1955",
           "Plan name: Harbor Point Retirement Savings Rollover Account", "$250,000",
-          "Joint Life Expectancy", "for age 71 / 56: 30.1", "$8,306", "September 15, 2010",
-          "April 1, 2011", "December 31, 2011", "$4,153", "since 2022 are not applied"},
+          "Joint Life Expectancy", "Distribution period: 30.1 for age 71 / 56", "$8,306",
+          "Age 70 and one half on: September 15, 2010", "Required beginning date: April 1, 2011",
+          "The distribution for 2011 must be taken by December 31, 2011.", "$4,153",
+          "since 2022 are not applied"},
          {"()", "Uniform Lifetime table, which assumes"}},
         // No middle name, plan name or spouse: the Uniform Lifetime divisor at 71 is 26.5, and
         // 100,000 / 26.5 = 3,773.58.
@@ -302,9 +320,42 @@ TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAnd
           {"6-AcctValue0", "100000"}},
          false,
          &kShortRepresentative,
-         {"Prepared for John Sample", "Uniform Lifetime", "for age 71: 26.5", "$3,774", "$1,887",
-          "since 2022 are not applied"},
+         {"Prepared for John Sample", "Uniform Lifetime", "Distribution period: 26.5 for age 71",
+          "$3,774", "$1,887", "since 2022 are not applied"},
          {"()", "Spouse beneficiary", "Date of death", "Office:", "Joint Life Expectancy"}},
+        // A 401(k) that lets the planholder wait until retiring in 2011, after reaching 70 and
+        // one half: 2011 is the first distribution year, whose distribution may wait until
+        // April 1, 2012. Uniform Lifetime at 71, 26.5: $3,774.
+        {"401(k), retired after 70 and one half",
+         IllustrationType::PlanholderRmd,
+         {{"8-PartFirst", "John"},
+          {"8-PartLast", "Sample"},
+          {"7-PartDOB", "03/15/1940"},
+          {"7-PlanRetDate", "06/30/2011"},
+          {"3-Year0", "2011"},
+          {"6-AcctValue0", "100000"}},
+         false,
+         &kShortRepresentative,
+         {"Plan type: 401(k)", "Distribution period: 26.5 for age 71", "$3,774",
+          "Age 70 and one half on: September 15, 2010", "Required beginning date: April 1, 2012",
+          "The distribution for 2011 must be taken by April 1, 2012**. ** Although you can wait "
+          "until April 1, 2012 to withdraw",
+          "Your retirement date is June 30, 2011."},
+         {"For an individual retirement account", "403(b)"},
+         "401(k)"},
+        // Born 03/15/1945: 70 and one half on 09/15/2015, so nothing is due for 2011.
+        {"not yet 70 and one half",
+         IllustrationType::PlanholderRmd,
+         {{"8-PartFirst", "John"},
+          {"8-PartLast", "Sample"},
+          {"7-PartDOB", "03/15/1945"},
+          {"3-Year0", "2011"},
+          {"6-AcctValue0", "100000"}},
+         false,
+         &kShortRepresentative,
+         {"Distribution period: N/A", "Age 70 and one half on: September 15, 2015",
+          "Required beginning date: April 1, 2016", "Required minimum distribution for 2011 $0"},
+         {"for age"}},
         // The original planholder died in 2008; the beneficiary, born 12/07/1941, is 68 at the
         // end of 2009: Single Life 18.6, less one for each year since, 16.6 in 2011, and
         // 50,000 / 16.6 = 3,012.05.
@@ -322,9 +373,11 @@ TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAnd
          &kLongRepresentative,
          {"Prepared for Sally Elizabeth Worthington Fitzgerald", "December 7, 1941",
           "Original planholder died: May 1, 2008",
-          "Plan name: Harbor Point Inherited Individual Retirement Plan", "$50,000", "16.6",
-          "$3,013", "$1,507", "since 2022 are not applied"},
-         {"()"}},
+          "Plan name: Harbor Point Inherited Individual Retirement Plan", "$50,000",
+          "Distribution period: 16.6 for age 68 minus 2",
+          "your first distribution year is the year that ends on December 31, 2009",
+          "reduced by one for each year since", "$3,013", "$1,507", "since 2022 are not applied"},
+         {"()", "surviving spouse of the original planholder"}},
         {"beneficiary, empty",
          IllustrationType::BeneficiaryRmd,
          {{"8-BeneFirst", "Sally"},
@@ -337,25 +390,51 @@ TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAnd
          &kShortRepresentative,
          {"Prepared for Sally Sample", "16.6", "$3,013", "$1,507"},
          {"()", "Office:"}},
+        // A surviving spouse of a planholder born 02/02/1944, who would have been 70 and one
+        // half on 08/02/2014: distributions may wait until the end of 2014, so none is due for
+        // 2011. The spouse's period is the life expectancy at each year's age.
+        {"surviving spouse",
+         IllustrationType::BeneficiaryRmd,
+         {{"8-BeneFirst", "Mary"},
+          {"8-BeneLast", "Sample"},
+          {"7-BeneDOB", "12/07/1945"},
+          {"7-OriginalDOB", "02/02/1944"},
+          {"7-DD1", "05/01/2008"},
+          {"3-Year1", "2011"},
+          {"6-AcctValue1", "50000"}},
+         false,
+         &kShortRepresentative,
+         {"Prepared for Mary Sample", "(born February 2, 1944)", "Distribution period: N/A",
+          "Required minimum distribution for 2011 $0",
+          "single life expectancy at your age in the distribution year",
+          "Distributions to you may be delayed until December 31, 2014."},
+         {"reduced by one", "other than a surviving spouse", "for age"},
+         "IRA",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ClientWindow window(c.type, *c.representative, Work());
         const int list = c.type == IllustrationType::PlanholderRmd ? 0 : 1;
         window.driver.Focus(window.main.cmboPlanType(list));
-        window.driver.ChooseItem(window.main.cmboPlanType(list), "IRA");
+        window.driver.ChooseItem(window.main.cmboPlanType(list), c.planType);
         if (c.type == IllustrationType::PlanholderRmd) {
             window.driver.Click(window.main.optUseJoint(c.joint ? 0 : 1));
+        }
+        if (c.survivingSpouse) {
+            window.driver.Click(window.main.chkSurvivingSpouse);
         }
         window.Type(c.typed);
         const SavedReport report = window.Save(Picture(c.name));
         Texts printed = c.printed;
+        Texts excluded = c.excluded;
+        excluded.insert(excluded.end(), oldWordings.begin(), oldWordings.end());
         const Texts& representative = c.representative == &kLongRepresentative
                                           ? kLongRepresentativeShown
                                           : kShortRepresentativeShown;
         printed.insert(printed.end(), representative.begin(), representative.end());
-        printed.push_back("Plan type: IRA");
-        ExpectPrinted(report, printed, c.excluded);
+        printed.push_back(std::string("Plan type: ") + c.planType);
+        ExpectPrinted(report, printed, excluded);
     }
 }
 
