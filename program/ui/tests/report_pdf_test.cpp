@@ -439,7 +439,8 @@ TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAnd
 }
 
 // The 72(t) report for the two choices of "RMD Annual Recalculation": all seven methods, or the
-// required distribution method only; and with a spouse, the joint methods. Age 70 at the end
+// required distribution method only, which uses no interest rate and so says nothing of its
+// bound; and with a spouse, the joint methods. Age 70 at the end
 // of 2011, both balances 100,000 at 5.00%: Single Life 17.0 and Uniform Lifetime 27.4 give
 // 5,882.35 and 3,649.64; amortized over 17.0 and 27.4 years, 8,869.91 and 6,781.24; annuitized
 // (factor 11.33417), 8,822.88. With a spouse of 65, Joint and Last Survivor 70/65 is 24.3:
@@ -467,7 +468,8 @@ TEST_F(ReportPdfTest, TheEqualPaymentsReportPrintsTheMethodsItsChoiceAsksFor) {
                                 "$6,781.24",
                                 "$8,822.88",
                                 "Amortization over single life expectancy",
-                                "Annuitization"};
+                                "Annuitization",
+                                "120 percent of the federal mid-term rate"};
     const Texts joint = {"Spouse beneficiary born: June 1, 1946 (age 65)",
                          "Joint and Last Survivor 24.3 $4,115.23"};
     const std::string noSpouseNote = "No spouse beneficiary was given";
@@ -542,6 +544,15 @@ const Typed kStretchPlanholder = {{"8-StretchPFirst", "John"},
                                   {"6-StretchAcctCont", "5000"},
                                   {"2-StretchContYrs", "3"},
                                   {"1-StretchROR", "8"}};
+// The same planholder without contributions: 100,000 growing by 8%, 108,000, 116,640 and
+// 125,971 at the ends of the first years; at 70 in 2020, 199,900 over 27.4 is 7,296.
+const Typed kStretchPlanholderWithoutContributions = {{"8-StretchPFirst", "John"},
+                                                      {"8-StretchPLast", "Sample"},
+                                                      {"7-StretchPDOB", "01/01/1950"},
+                                                      {"2-StretchPLEO", "20"},
+                                                      {"8-StretchPlanName", "IRA Plan"},
+                                                      {"6-StretchAcctValue", "100000"},
+                                                      {"1-StretchROR", "8"}};
 const Typed kStretchSpouse = {{"8-StretchSFirst", "Susan"},
                               {"8-StretchSLast", "Sample"},
                               {"7-StretchSDOB", "01/01/1955"},
@@ -550,20 +561,23 @@ const Typed kStretchBeneficiary = {
     {"8-StretchBFirst", "Jack"}, {"8-StretchBLast", "Sample"}, {"7-StretchBDOB", "01/01/1990"}};
 
 // The Stretch report with and without a spouse, with and without its tax page, with a state and
-// without one. Every section is on unless a case says otherwise. The planholder's first ledger
-// lines, before any distribution: paid in to date 105,000, 110,000 and 115,000, then no more;
-// the balance with the year's contribution grows by 8%: 113,400, 127,872 and 143,502.
+// without one, with contributions and without. Every section is on unless a case says
+// otherwise. The planholder's first ledger lines, before any distribution: paid in to date
+// 105,000, 110,000 and 115,000, then no more; the balance with the year's contribution grows by
+// 8%: 113,400, 127,872 and 143,502. The tax page's shares lost to taxes agree with its amounts
+// and are printed with two decimals each.
 TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
-    const Texts shared = {"A Legacy Plan for",
-                          "IRA Plan",
-                          "$100,000",
-                          "$5,000",
-                          "8.00%",
-                          "Paid in to date",
-                          "since 2022 are not applied",
-                          "Your Account Over Time"};
+    const Texts shared = {
+        "A Legacy Plan for",     "IRA Plan", "$100,000", "8.00%", "since 2022 are not applied",
+        "Your Account Over Time"};
+    // What only contributions bring: their amount, the sum with the account value and the
+    // ledgers' column of what was paid in.
+    const Texts contributions = {"$5,000 a year for 3 years. Together that is $105,000 working",
+                                 "Paid in to date"};
+    const Texts withoutContributions = {"Together that is", "Paid in to date", "a year for"};
     const Texts ledger2011 = {"2011 61 105,000 0 0 113,400", "2012 62 110,000 0 0 127,872",
                               "2013 63 115,000 0 0 143,502"};
+    const std::string taxSchedules = "and the federal income tax schedules of 2002 to 2012;";
     struct Case {
         const char* name;
         bool spouse;
@@ -574,6 +588,7 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
         Texts excluded;
         Typed longNames = {}; // typed over the names
         const Representative* representative = &kLongRepresentative;
+        const Typed* planholder = &kStretchPlanholder;
     };
     const Case cases[] = {
         // Every name as long as its fields take.
@@ -606,8 +621,12 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
          {"A Legacy Plan for John Sample", "Susan Sample",
           "After Susan Sample, your beneficiary Jack Sample inherits",
           "the federal income tax rates of 2011 and the New York income tax rates",
-          "Three Ways to Take an Inherited Account"},
-         {"After you"}},
+          "Three Ways to Take an Inherited Account",
+          "Your spouse, Susan Sample, then becomes the owner of the account, worth $335,281,",
+          // (115,722 + 28,875) / 389,943, (101,507 + 34,251) / 457,528 and
+          // (579,387 + 188,819) / 2,577,768.
+          "After taxes $245,346 $321,769 $1,809,562", "Share lost to taxes (%) 37.08 29.67 29.80"},
+         {"After you", "an own account"}},
         {"no spouse, California",
          false,
          std::nullopt,
@@ -631,10 +650,24 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
          std::nullopt,
          "",
          false,
-         {"Susan Sample", "Ann Lee Lee Agency"},
-         {"Error", "Three Ways to Take an Inherited Account", "Office:"},
+         {"Susan Sample", "Ann Lee Lee Agency",
+          "Illustrated with the life expectancy tables of 2002 and required distributions from "
+          "age 70 and one half; the tables"},
+         {"Error", "Three Ways to Take an Inherited Account", "Office:", "income tax schedules"},
          {},
          &kShortRepresentative},
+        {"no contributions, Texas",
+         false,
+         std::nullopt,
+         "TX",
+         true,
+         {"John Sample, your IRA Plan held $100,000 when this illustration was prepared.",
+          "2011 61 0 0 108,000", "2012 62 0 0 116,640", "2013 63 0 0 125,971",
+          "2020 70 7,296 7,296", "the Texas income tax rates", taxSchedules},
+         {"Susan"},
+         {},
+         &kLongRepresentative,
+         &kStretchPlanholderWithoutContributions},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -644,7 +677,7 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
         }
         ClientWindow window(IllustrationType::Stretch, *c.representative, Work());
         window.Sections(true, true, c.taxes, true, true);
-        window.Type(kStretchPlanholder);
+        window.Type(*c.planholder);
         if (c.spouse) {
             window.Type(kStretchSpouse);
         } else {
@@ -659,13 +692,24 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
         const SavedReport report = window.Save(Picture(c.name));
         Texts printed = shared;
         printed.insert(printed.end(), c.printed.begin(), c.printed.end());
-        if (!c.today) {
+        Texts excluded = c.excluded;
+        const bool contributed = c.planholder == &kStretchPlanholder;
+        if (contributed) {
+            printed.insert(printed.end(), contributions.begin(), contributions.end());
+        } else {
+            excluded.insert(excluded.end(), withoutContributions.begin(),
+                            withoutContributions.end());
+        }
+        if (!c.today && contributed) {
             printed.insert(printed.end(), ledger2011.begin(), ledger2011.end());
+        }
+        if (c.taxes) {
+            printed.push_back(taxSchedules);
         }
         if (c.representative == &kLongRepresentative) {
             printed.push_back("Port Washington, NY 11050-1234");
         }
-        ExpectPrinted(report, printed, c.excluded);
+        ExpectPrinted(report, printed, excluded);
         // A new illustration's graph shows every year of the phase.
         EXPECT_EQ(window.main.hScrollGraph.Value(), window.main.hScrollGraph.Max());
         EXPECT_GT(window.main.hScrollGraph.Max(), window.main.hScrollGraph.Min() + 10);
