@@ -625,8 +625,10 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
           "Your spouse, Susan Sample, then becomes the owner of the account, worth $335,281,",
           // (115,722 + 28,875) / 389,943, (101,507 + 34,251) / 457,528 and
           // (579,387 + 188,819) / 2,577,768.
-          "After taxes $245,346 $321,769 $1,809,562", "Share lost to taxes (%) 37.08 29.67 29.80"},
-         {"After you", "an own account"}},
+          "After taxes $245,346 $321,769 $1,809,562", "Share lost to taxes (%) 37.08 29.67 29.80",
+          // 136,892 + 88,500 + 2,577,768 = 2,803,160, over the 63 years of the ledgers.
+          "could total $2,803,000 from 2011 through 2073."},
+         {"After you", "an own account", "over 62 years"}},
         {"no spouse, California",
          false,
          std::nullopt,
