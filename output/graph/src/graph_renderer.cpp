@@ -170,7 +170,7 @@ void DrawWallpaper(HDC picture, const GraphChart& chart, int xSize, int ySize) {
 struct TitleLayout {
     int cellHeight = 0;
     int blockWidth = 0;
-    PixelBox box;
+    RECT box;
 };
 
 std::optional<TitleLayout> MeasureTitle(HDC picture, const GraphTitle& title,
@@ -225,7 +225,7 @@ void DrawTitle(HDC picture, const GraphTitle& title, const TitleLayout& layout) 
 struct LegendLayout {
     int cell = 0;
     int widest = 0;
-    PixelBox box;
+    RECT box;
 };
 
 std::optional<LegendLayout> MeasureLegend(HDC picture, const GraphChart& chart, int xSize,
@@ -286,7 +286,7 @@ std::optional<Layout> PlaceLabel(LabelRoom& room, int size, Measure measure) {
         if (!layout) {
             break;
         }
-        if (const std::optional<PixelBox> box = room.Place(layout->box)) {
+        if (const std::optional<RECT> box = room.Place(layout->box)) {
             placed = *layout;
             placed.box = *box;
             break;

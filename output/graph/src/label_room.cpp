@@ -7,6 +7,14 @@
 
 namespace output {
 
+namespace {
+
+RECT Moved(const RECT& box, int left, int top) {
+    return {left, top, left + (box.right - box.left), top + (box.bottom - box.top)};
+}
+
+} // namespace
+
 LabelRoom::LabelRoom(int width, int height, int gap)
     : width_(std::max(width, 0)), height_(std::max(height, 0)), gap_(std::max(gap, 0)),
       taken_(static_cast<std::size_t>(width_) * height_, 0) {}
@@ -26,7 +34,7 @@ void LabelRoom::TakeScene(const void* bits, COLORREF mask) {
     }
 }
 
-void LabelRoom::Take(const PixelBox& box) {
+void LabelRoom::Take(const RECT& box) {
     for (int y = std::max(box.top, 0); y < std::min(box.bottom, height_); ++y) {
         for (int x = std::max(box.left, 0); x < std::min(box.right, width_); ++x) {
             taken_[static_cast<std::size_t>(y) * width_ + x] = 1;
@@ -34,7 +42,7 @@ void LabelRoom::Take(const PixelBox& box) {
     }
 }
 
-bool LabelRoom::Free(const PixelBox& box) const {
+bool LabelRoom::Free(const RECT& box) const {
     if (box.left < 0 || box.top < 0 || box.right > width_ || box.bottom > height_) {
         return false;
     }
@@ -48,16 +56,15 @@ bool LabelRoom::Free(const PixelBox& box) const {
     return true;
 }
 
-std::optional<PixelBox> LabelRoom::Place(const PixelBox& asked) const {
+std::optional<RECT> LabelRoom::Place(const RECT& asked) const {
     // The label with its gap around it is what must find free pixels.
-    const PixelBox wanted{asked.left - gap_, asked.top - gap_, asked.right + gap_,
-                          asked.bottom + gap_};
-    const int width = wanted.Width();
-    const int height = wanted.Height();
+    const RECT wanted{asked.left - gap_, asked.top - gap_, asked.right + gap_, asked.bottom + gap_};
+    const int width = wanted.right - wanted.left;
+    const int height = wanted.bottom - wanted.top;
     if (width <= 0 || height <= 0 || width > width_ || height > height_) {
         return std::nullopt;
     }
-    const auto unpadded = [&](int left, int top) { return asked.MovedTo(left + gap_, top + gap_); };
+    const auto unpadded = [&](int left, int top) { return Moved(asked, left + gap_, top + gap_); };
     if (Free(wanted)) {
         return asked;
     }
@@ -72,7 +79,7 @@ std::optional<PixelBox> LabelRoom::Place(const PixelBox& asked) const {
         }
     }
     long best = std::numeric_limits<long>::max();
-    std::optional<PixelBox> found;
+    std::optional<RECT> found;
     for (int top = 0; top + height <= height_; ++top) {
         if (top > 0) {
             for (int x = 0; x < width_; ++x) {

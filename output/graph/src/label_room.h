@@ -10,20 +10,6 @@
 
 namespace output {
 
-// Pixels from (left, top) up to, but not including, (right, bottom).
-struct PixelBox {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    PixelBox MovedTo(int newLeft, int newTop) const {
-        return {newLeft, newTop, newLeft + Width(), newTop + Height()};
-    }
-};
-
 class LabelRoom {
 public:
     // A picture of width x height in which labels keep `gap` pixels from its edges, from the
@@ -33,17 +19,18 @@ public:
     // Takes every pixel of the scene that is not `mask`: `bits` are 24-bit bottom-up rows of
     // blue, green and red, each row padded to four bytes.
     void TakeScene(const void* bits, COLORREF mask);
-    // Takes the pixels of a placed label.
-    void Take(const PixelBox& box);
+    // Takes the pixels of a placed label: from (left, top) up to, but not including, (right,
+    // bottom).
+    void Take(const RECT& box);
 
     // `asked` moved to the nearest place (the fewest pixels across and down together) where it
     // lies inside the picture with its gap and its gap holds no taken pixel; none when no such
     // place exists.
-    std::optional<PixelBox> Place(const PixelBox& asked) const;
+    std::optional<RECT> Place(const RECT& asked) const;
 
 private:
     bool Taken(int x, int y) const { return taken_[static_cast<std::size_t>(y) * width_ + x] != 0; }
-    bool Free(const PixelBox& box) const;
+    bool Free(const RECT& box) const;
 
     int width_;
     int height_;
