@@ -502,6 +502,12 @@ TEST_F(ReportPdfTest, TheEqualPaymentsReportPrintsTheMethodsItsChoiceAsksFor) {
          5,
          {"X Amortization over joint life expectancy $7,200.07"},
          {"Required minimum distribution method only"}},
+        {"required distribution method only with a spouse",
+         true,
+         true,
+         2,
+         {"Required minimum distribution method only", "X Joint and Last Survivor 24.3 $4,115.23"},
+         {"$0.00", "Interest rate assumed", "Amortization", "Annuitization"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
