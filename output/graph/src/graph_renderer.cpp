@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace output {
@@ -270,30 +271,68 @@ void DrawLegend(HDC picture, const GraphChart& chart, const LegendLayout& layout
     }
 }
 
-// The label measured at `size`, placed in `room` nearest to where the chart asks; when it finds
-// no room, at sizes down to half of `size`, a tenth smaller each time. A label that finds none
-// at any size keeps its asked size and place. The placed label's pixels are taken.
+// The label at the first of its sizes that finds room, from `size` down to half of it a tenth
+// smaller each time, placed nearest to where the chart asks; none when no size finds room.
 template <class Layout, class Measure>
-std::optional<Layout> PlaceLabel(LabelRoom& room, int size, Measure measure) {
-    const std::optional<Layout> asked = measure(size);
-    if (!asked) {
-        return std::nullopt;
-    }
-    Layout placed = *asked;
+std::optional<Layout> FitLabel(const LabelRoom& room, int size, Measure measure) {
     for (int tried = size; tried >= std::max(1, size / 2);
          tried = std::min(tried - 1, tried * 9 / 10)) {
-        const std::optional<Layout> layout = measure(tried);
+        std::optional<Layout> layout = measure(tried);
         if (!layout) {
-            break;
+            return std::nullopt;
         }
         if (const std::optional<RECT> box = room.Place(layout->box)) {
-            placed = *layout;
-            placed.box = *box;
-            break;
+            layout->box = *box;
+            return layout;
         }
     }
-    room.Take(placed.box);
-    return placed;
+    return std::nullopt;
+}
+
+// The label as it fits in `room`, else at its asked size and place; its pixels are taken.
+template <class Layout, class Measure>
+std::optional<Layout> FitOrAsk(LabelRoom& room, int size, Measure measure) {
+    std::optional<Layout> label = FitLabel<Layout>(room, size, measure);
+    if (!label) {
+        label = measure(size);
+    }
+    if (label) {
+        room.Take(label->box);
+    }
+    return label;
+}
+
+struct Labels {
+    std::optional<TitleLayout> title;
+    std::optional<LegendLayout> legend;
+};
+
+// The title, then the legend. The title takes the largest of its sizes that leaves the legend
+// room as well; when none does, each takes what it finds in turn.
+template <class MeasureTitle, class MeasureLegend>
+Labels PlaceLabels(LabelRoom room, int titleSize, MeasureTitle measureTitle, int legendSize,
+                   MeasureLegend measureLegend) {
+    if (measureTitle(titleSize) && measureLegend(legendSize)) {
+        for (int tried = titleSize; tried >= std::max(1, titleSize / 2);
+             tried = std::min(tried - 1, tried * 9 / 10)) {
+            std::optional<TitleLayout> title = measureTitle(tried);
+            const std::optional<RECT> box = title ? room.Place(title->box) : std::nullopt;
+            if (!box) {
+                continue;
+            }
+            title->box = *box;
+            LabelRoom beside = room;
+            beside.Take(*box);
+            if (std::optional<LegendLayout> legend =
+                    FitLabel<LegendLayout>(beside, legendSize, measureLegend)) {
+                return {title, legend};
+            }
+        }
+    }
+    Labels labels;
+    labels.title = FitOrAsk<TitleLayout>(room, titleSize, measureTitle);
+    labels.legend = FitOrAsk<LegendLayout>(room, legendSize, measureLegend);
+    return labels;
 }
 
 } // namespace
@@ -355,17 +394,17 @@ GraphError RenderGraph(const GraphChart& chart, std::int32_t xSize, std::int32_t
     BitBlt(target, 0, 0, xSize, ySize, mask.Context(), 0, 0, SRCAND);
     BitBlt(target, 0, 0, xSize, ySize, scene.Context(), 0, 0, SRCPAINT);
     const GraphTitle& title = chart.Title();
-    if (const std::optional<TitleLayout> placed = PlaceLabel<TitleLayout>(
-            room, static_cast<int>(ySize * title.size), [&](int cellHeight) {
-                return MeasureTitle(target, title, chart, xSize, ySize, cellHeight);
-            })) {
-        DrawTitle(target, title, *placed);
+    const Labels labels = PlaceLabels(
+        std::move(room), static_cast<int>(ySize * title.size),
+        [&](int cellHeight) {
+            return MeasureTitle(target, title, chart, xSize, ySize, cellHeight);
+        },
+        ySize / 30, [&](int cell) { return MeasureLegend(target, chart, xSize, ySize, cell); });
+    if (labels.title) {
+        DrawTitle(target, title, *labels.title);
     }
-    if (const std::optional<LegendLayout> placed =
-            PlaceLabel<LegendLayout>(room, ySize / 30, [&](int cell) {
-                return MeasureLegend(target, chart, xSize, ySize, cell);
-            })) {
-        DrawLegend(target, chart, *placed);
+    if (labels.legend) {
+        DrawLegend(target, chart, *labels.legend);
     }
     picture = result.Release();
     return GraphError::OK;

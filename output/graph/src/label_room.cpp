@@ -25,11 +25,15 @@ void LabelRoom::TakeScene(const void* bits, COLORREF mask) {
     const std::uint8_t blue = GetBValue(mask);
     const std::uint8_t green = GetGValue(mask);
     const std::uint8_t red = GetRValue(mask);
+    // Rows from the top: a column is taken from its first pixel of the scene down, the row
+    // above already saying whether the scene has begun.
     for (int y = 0; y < height_; ++y) {
         const std::uint8_t* pixel = rows + (height_ - 1 - y) * stride;
         unsigned char* taken = &taken_[static_cast<std::size_t>(y) * width_];
+        const unsigned char* above = y > 0 ? taken - width_ : nullptr;
         for (int x = 0; x < width_; ++x, pixel += 3) {
-            taken[x] = pixel[0] != blue || pixel[1] != green || pixel[2] != red ? 1 : 0;
+            const bool scene = pixel[0] != blue || pixel[1] != green || pixel[2] != red;
+            taken[x] = scene || (above != nullptr && above[x] != 0) ? 1 : 0;
         }
     }
 }

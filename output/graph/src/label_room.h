@@ -16,8 +16,10 @@ public:
     // scene and from one another.
     LabelRoom(int width, int height, int gap);
 
-    // Takes every pixel of the scene that is not `mask`: `bits` are 24-bit bottom-up rows of
-    // blue, green and red, each row padded to four bytes.
+    // Takes the scene's room: in each column, every pixel from the first one that is not `mask`
+    // down to the bottom, so that no label stands inside the chart even where it leaves the
+    // backdrop showing. `bits` are 24-bit bottom-up rows of blue, green and red, each row padded
+    // to four bytes.
     void TakeScene(const void* bits, COLORREF mask);
     // Takes the pixels of a placed label: from (left, top) up to, but not including, (right,
     // bottom).
