@@ -539,6 +539,90 @@ TEST_F(ReportPdfTest, TheEqualPaymentsReportPrintsTheMethodsItsChoiceAsksFor) {
     }
 }
 
+// A value too long for the rest of its line, typed in capitals to the length its field takes,
+// wraps within its column: every word of it starts at or right of its first word, and some stand
+// on a line below.
+TEST_F(ReportPdfTest, AValueTooLongForItsLineWrapsInItsColumn) {
+    const std::string capitalName = "MAXIMILLIANO BARTHOLOMEW WORTHINGTON-SMYTHE";
+    const std::string capitalPlan = "HARBOR POINT RETIREMENT SAVINGS ROLLOVER ACCOUNTS";
+    struct Case {
+        const char* name;
+        IllustrationType type;
+        Typed typed;
+        std::string value;
+    };
+    const Case cases[] = {
+        {"planholder's plan name",
+         IllustrationType::PlanholderRmd,
+         {{"8-PartFirst", "John"},
+          {"8-PartLast", "Sample"},
+          {"7-PartDOB", "03/15/1940"},
+          {"8-PlanName0", capitalPlan},
+          {"3-Year0", "2011"},
+          {"6-AcctValue0", "100000"}},
+         capitalPlan},
+        {"beneficiary's plan name",
+         IllustrationType::BeneficiaryRmd,
+         {{"8-BeneFirst", "Sally"},
+          {"8-BeneLast", "Sample"},
+          {"7-BeneDOB", "12/07/1941"},
+          {"8-PlanName1", capitalPlan},
+          {"7-DD1", "05/01/2008"},
+          {"3-Year1", "2011"},
+          {"6-AcctValue1", "50000"}},
+         capitalPlan},
+        {"72(t) client's name",
+         IllustrationType::EqualPayments,
+         {{"8-EqualFirst", "MAXIMILLIANO"},
+          {"8-EqualMiddle", "BARTHOLOMEW"},
+          {"8-EqualLast", "WORTHINGTON-SMYTHE"},
+          {"7-EqualDOB", "06/01/1941"},
+          {"8-EqualPlanName", "IRA Plan"},
+          {"7-EqualDate", "06/01/2011"},
+          {"6-EqualAcctValue1", "100000"}},
+         capitalName},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClientWindow window(c.type, kShortRepresentative, Work());
+        if (c.type != IllustrationType::EqualPayments) {
+            const int list = c.type == IllustrationType::PlanholderRmd ? 0 : 1;
+            window.driver.Focus(window.main.cmboPlanType(list));
+            window.driver.ChooseItem(window.main.cmboPlanType(list), "IRA");
+        } else {
+            window.driver.Click(window.main.chkRMDOnce);
+        }
+        window.Type(c.typed);
+        const SavedReport report = window.Save(Picture(c.name));
+        ExpectPrinted(report, {c.value}, {});
+        ASSERT_FALSE(report.pages.empty());
+        std::vector<std::string> words;
+        for (std::size_t start = 0; start < c.value.size();) {
+            const std::size_t end = std::min(c.value.find(' ', start), c.value.size());
+            words.push_back(c.value.substr(start, end - start));
+            start = end + 1;
+        }
+        const auto boxOf = [&](const std::string& text) -> const testkit::PdfBox* {
+            for (const testkit::PdfWord& word : report.pages.front().words) {
+                if (word.text == text) {
+                    return &word.box;
+                }
+            }
+            return nullptr;
+        };
+        const testkit::PdfBox* first = boxOf(words.front());
+        ASSERT_NE(first, nullptr) << words.front();
+        bool wrapped = false;
+        for (const std::string& text : words) {
+            const testkit::PdfBox* box = boxOf(text);
+            ASSERT_NE(box, nullptr) << text;
+            EXPECT_GE(box->left, first->left - 0.5) << "\"" << text << "\" left of its column";
+            wrapped = wrapped || box->top > first->bottom;
+        }
+        EXPECT_TRUE(wrapped) << "the value fits on one line: the case tests no wrap";
+    }
+}
+
 // The Stretch client of 06/15/2011: born 01/01/1950 (61 at the end of 2011), 20 years of the
 // planholder, 100,000 growing at 8%, with 5,000 a year added for the first 3 years.
 const Typed kStretchPlanholder = {{"8-StretchPFirst", "John"},
