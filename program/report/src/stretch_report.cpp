@@ -343,6 +343,8 @@ std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs
     keys.Flag("PLedger", on.ledger && on.graph);
     keys.Flag("HasContributions", CleanedValue(inputs.contribution) > 0);
     keys.Flag("HasSpouse", spousePhase);
+    // A Roth account asks no distributions of its owner or of a spouse who takes it over.
+    keys.Flag("RothPlan", inputs.roth);
     keys.Flag("HasACity", !runtime::Trim(rep.city).empty());
     return keys.Take();
 }

@@ -679,6 +679,7 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
         Typed longNames = {}; // typed over the names
         const Representative* representative = &kLongRepresentative;
         const Typed* planholder = &kStretchPlanholder;
+        bool roth = false;
     };
     const Case cases[] = {
         // Every name as long as its fields take.
@@ -760,6 +761,26 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
          {},
          &kLongRepresentative,
          &kStretchPlanholderWithoutContributions},
+        // A Roth account: neither the planholder nor the spouse takes a distribution, and the
+        // beneficiary's owe no income tax.
+        {"Roth, New York",
+         true,
+         std::nullopt,
+         "NY",
+         true,
+         {"As the account is a Roth account, you take no distributions while you live, from 2011 "
+          "through 2030, and it keeps growing.",
+          "then becomes the owner of the account",
+          "and leaves it growing without distributions from 2031 through 2035.",
+          "2020 70 115,000 0 0", "2035 80 0 0", "Federal income tax $0 $0 $0",
+          "State income tax $0 $0 $0", "Share lost to taxes (%) 0.00 0.00 0.00",
+          "The distributions follow the life expectancy tables of 2002; the tables"},
+         {"you take only the required minimum distribution", "takes required distributions",
+          "start at age 70 and one half"},
+         {},
+         &kLongRepresentative,
+         &kStretchPlanholder,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -777,6 +798,9 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
         }
         window.Type(kStretchBeneficiary);
         window.Type(c.longNames);
+        if (c.roth) {
+            window.driver.Click(window.main.chkRoth);
+        }
         if (!c.state.empty()) {
             window.driver.Focus(window.main.cmboState);
             window.driver.ChooseItem(window.main.cmboState, c.state);
