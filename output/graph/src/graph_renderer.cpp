@@ -271,12 +271,22 @@ void DrawLegend(HDC picture, const GraphChart& chart, const LegendLayout& layout
     }
 }
 
-// The label at the first of its sizes that finds room, from `size` down to half of it a tenth
-// smaller each time, placed nearest to where the chart asks; none when no size finds room.
-template <class Layout, class Measure>
-std::optional<Layout> FitLabel(const LabelRoom& room, int size, Measure measure) {
+// The sizes a label tries when it finds no room: from `size` down to half of it, a tenth smaller
+// each time.
+std::vector<int> LabelSizes(int size) {
+    std::vector<int> sizes;
     for (int tried = size; tried >= std::max(1, size / 2);
          tried = std::min(tried - 1, tried * 9 / 10)) {
+        sizes.push_back(tried);
+    }
+    return sizes;
+}
+
+// The label at the first of its sizes that finds room, placed nearest to where the chart asks;
+// none when no size finds room.
+template <class Layout, class Measure>
+std::optional<Layout> FitLabel(const LabelRoom& room, int size, Measure measure) {
+    for (const int tried : LabelSizes(size)) {
         std::optional<Layout> layout = measure(tried);
         if (!layout) {
             return std::nullopt;
@@ -313,8 +323,7 @@ template <class MeasureTitle, class MeasureLegend>
 Labels PlaceLabels(LabelRoom room, int titleSize, MeasureTitle measureTitle, int legendSize,
                    MeasureLegend measureLegend) {
     if (measureTitle(titleSize) && measureLegend(legendSize)) {
-        for (int tried = titleSize; tried >= std::max(1, titleSize / 2);
-             tried = std::min(tried - 1, tried * 9 / 10)) {
+        for (const int tried : LabelSizes(titleSize)) {
             std::optional<TitleLayout> title = measureTitle(tried);
             const std::optional<RECT> box = title ? room.Place(title->box) : std::nullopt;
             if (!box) {
