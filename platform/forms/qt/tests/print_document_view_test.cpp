@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 
-#include "platform/forms/print_document_view.h"
+#include "platform/forms/controls/print_document_view.h"
 #include "platform/forms/qt/skin.h"
 #include "platform/forms/qt/src/print_document_widget.h"
 #include "platform/forms/qt/tests/white_page_png.h"
