@@ -188,7 +188,7 @@ TEST_F(CalculateIllustrationTest, EqualPaymentsFromTheFieldsToTheReportFields) {
                   {"R-PlanName", "My IRA"},
                   {"R-PHName", "Ann Lee"},
                   {"R-PHDOB", "February 10, 1940"},
-                  {"R-Age", " 70"},
+                  {"R-Age", "70"},
                   {"R-BeneDOB", ""},
                   {"R-BT", "1"},
                   {"R-Factor1", "17.0"},
