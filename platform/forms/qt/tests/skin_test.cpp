@@ -493,6 +493,29 @@ TEST_F(SkinTest, EveryCaptionUnderlinesItsAccessKey) {
     }
 }
 
+TEST_F(SkinTest, AFixedDialogKeepsItsSizeAndOffersOnlyTheCloseBox) {
+    QWidget& sizable = *skin.WindowOf(form);
+    EXPECT_TRUE(sizable.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_NE(sizable.minimumSize(), sizable.maximumSize());
+
+    Form& dialog = app.Create<Form>("frmDialog");
+    dialog.Move(0, 0, 4800, 3600);
+    dialog.SetBorderStyle(BorderStyle::FixedDialog);
+    dialog.Show();
+    QCoreApplication::processEvents();
+    QWidget& fixed = *skin.WindowOf(dialog);
+    EXPECT_FALSE(fixed.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(fixed.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(fixed.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(fixed.minimumSize(), fixed.maximumSize());
+    EXPECT_EQ(fixed.maximumSize(), fixed.size());
+    // The program may still size it.
+    dialog.Move(0, 0, 6000, 3600);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fixed.minimumSize(), fixed.maximumSize());
+    EXPECT_GT(fixed.width(), 6000 / app.GetScreen().twipsPerPixelX - 20);
+}
+
 TEST_F(SkinTest, TheDefaultButtonShowsItIs) {
     QWidget& button = Widget<QWidget>(form.cmdOK);
     const QImage plain = button.grab().toImage();
