@@ -3,11 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/forms/application.h"
-#include "platform/forms/buttons.h"
 #include "platform/forms/control_array.h"
-#include "platform/forms/label.h"
-#include "platform/forms/lists.h"
-#include "platform/forms/text_box.h"
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/lists.h"
+#include "platform/forms/controls/text_box.h"
 #include "platform/forms/user_actions.h"
 
 namespace {

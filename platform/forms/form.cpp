@@ -5,9 +5,9 @@
 
 #include "platform/forms/application.h"
 #include "platform/forms/control.h"
+#include "platform/forms/controls/menu.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/host.h"
-#include "platform/forms/menu.h"
 
 namespace forms {
 

@@ -26,8 +26,8 @@ std::string StoreFileName(std::string_view file);
 // The folder PDF exports go to: "PDF" in the documents folder, created when missing.
 std::filesystem::path PDFDir();
 
-// The last component of the user's profile folder; "Init" when it has none. It names the
-// per-user section of the settings store.
+// The last component of the user's profile folder; "Init" when it has none or there is no
+// profile folder. It names the per-user section of the settings store.
 std::string UserName();
 
 } // namespace store

@@ -1,12 +1,12 @@
 // The about box: the program's title, version and legal notice.
 #pragma once
 
-#include "platform/forms/buttons.h"
 #include "platform/forms/control_array.h"
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/line.h"
+#include "platform/forms/controls/picture_box.h"
 #include "platform/forms/form.h"
-#include "platform/forms/label.h"
-#include "platform/forms/line.h"
-#include "platform/forms/picture_box.h"
 
 namespace ui {
 

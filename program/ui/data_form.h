@@ -7,11 +7,11 @@
 // together by hand), its place in the file never is.
 #pragma once
 
-#include "platform/forms/buttons.h"
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/grid.h"
+#include "platform/forms/controls/timer.h"
 #include "platform/forms/form.h"
-#include "platform/forms/grid.h"
 #include "platform/forms/message_box.h"
-#include "platform/forms/timer.h"
 
 #include <span>
 #include <string>

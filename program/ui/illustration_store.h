@@ -3,6 +3,8 @@
 // when; the store does the work and shows its own messages.
 #pragma once
 
+#include "program/store/backup.h"
+
 #include "platform/forms/form.h"
 
 namespace ui {
@@ -36,9 +38,9 @@ public:
     // length over the record length, rounded); 0 when there is none.
     virtual int RecordCount() = 0;
     virtual void CompactDatabase(frmMain& main) = 0;
-    // Kind 1: the floppy archive; kind 2: the Internet archive.
-    virtual void BackupClientData(frmMain& main, int kind) = 0;
-    virtual void RestoreClientData(frmMain& main, int kind) = 0;
+    // The floppy archive or the Internet archive, as the chosen menu item names it.
+    virtual void BackupClientData(frmMain& main, store::BackupKind kind) = 0;
+    virtual void RestoreClientData(frmMain& main, store::BackupKind kind) = 0;
 };
 
 } // namespace ui

@@ -3,13 +3,13 @@
 // read the texts of its fields and of its state list.
 #pragma once
 
-#include "platform/forms/buttons.h"
 #include "platform/forms/control_array.h"
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/frame.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/lists.h"
+#include "platform/forms/controls/text_box.h"
 #include "platform/forms/form.h"
-#include "platform/forms/frame.h"
-#include "platform/forms/label.h"
-#include "platform/forms/lists.h"
-#include "platform/forms/text_box.h"
 
 namespace ui {
 

@@ -33,8 +33,8 @@ public:
     void NewIllustration(frmMain& main) override;
     int RecordCount() override;
     void CompactDatabase(frmMain& main) override;
-    void BackupClientData(frmMain& main, int kind) override;
-    void RestoreClientData(frmMain& main, int kind) override;
+    void BackupClientData(frmMain& main, store::BackupKind kind) override;
+    void RestoreClientData(frmMain& main, store::BackupKind kind) override;
 
 private:
     forms::Application& app_;

@@ -10,13 +10,13 @@
 
 #include "program/ui/program_state.h"
 
-#include "platform/forms/buttons.h"
 #include "platform/forms/control_array.h"
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/frame.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/picture_box.h"
+#include "platform/forms/controls/resizer.h"
 #include "platform/forms/form.h"
-#include "platform/forms/frame.h"
-#include "platform/forms/label.h"
-#include "platform/forms/picture_box.h"
-#include "platform/forms/resizer.h"
 
 namespace ui {
 

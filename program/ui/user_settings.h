@@ -1,5 +1,6 @@
 // Where the program keeps its per-user settings: application = the program's file name,
-// section = the user's short name (the last part of the home folder; "Init" without one).
+// section = the user's short name (store::UserName: the last part of the home folder; "Init"
+// without one).
 #pragma once
 
 #include <string>
@@ -7,7 +8,6 @@
 
 namespace ui {
 
-std::string SettingsUserName();
 std::string GetUserSetting(std::string_view key, std::string_view defaultValue = {});
 void SaveUserSetting(std::string_view key, std::string_view value);
 

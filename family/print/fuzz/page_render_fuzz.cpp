@@ -1,9 +1,9 @@
 // The page renderer over arbitrary print files: every page the header counts, and one past, drawn
 // into a small monochrome bitmap in both picture modes. Whatever indices, offsets and operands
 // the file holds, drawing must end and stay within the renderer's and the layer's buffers.
-#include "family/print/src/device_twips.h"
-#include "family/print/src/loaded_print_file.h"
-#include "family/print/src/page_renderer.h"
+#include "family/print/src/printfile/loaded_print_file.h"
+#include "family/print/src/render/device_twips.h"
+#include "family/print/src/render/page_renderer.h"
 
 #include "platform/win32/font_provider.h"
 

@@ -3,8 +3,8 @@
 // answers 0 for must pass the print file validator, the conversion must end within its buffers,
 // and it must leave no object alive but the pictures it hands over. The markers go to a profile
 // in a temporary folder.
-#include "family/print/src/print_file_validator.h"
-#include "family/print/src/report_converter.h"
+#include "family/print/src/convert/report_converter.h"
+#include "family/print/src/printfile/print_file_validator.h"
 
 #include "platform/win32/font_provider.h"
 #include "platform/win32/windows.h"

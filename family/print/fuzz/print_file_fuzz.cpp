@@ -1,10 +1,10 @@
 // The print file's readers over arbitrary bytes: the validator, which reads the header and every
 // line it names, and the drawing-token loop over the whole stream with a short text buffer. They
 // must end and stay within their buffers whatever the file holds.
-#include "family/print/src/print_file_buffer.h"
-#include "family/print/src/print_file_layout.h"
-#include "family/print/src/print_file_validator.h"
-#include "family/print/src/print_token_reader.h"
+#include "family/print/src/printfile/print_file_buffer.h"
+#include "family/print/src/printfile/print_file_layout.h"
+#include "family/print/src/printfile/print_file_validator.h"
+#include "family/print/src/printfile/print_token_reader.h"
 
 #include <array>
 #include <cstddef>

@@ -1,11 +1,11 @@
 // The printing library's rich-text reader over arbitrary bytes: the font and colour tables, then
 // the body interpreted to its end. Whatever the template holds, the tables stay within their
 // sizes, the saved group levels within ten, a picture is a bitmap or none, and the reading ends.
-#include "family/print/src/print_file_layout.h"
-#include "family/print/src/rtf_interpreter.h"
-#include "family/print/src/rtf_keywords.h"
-#include "family/print/src/rtf_tables.h"
-#include "family/print/src/rtf_tokenizer.h"
+#include "family/print/src/convert/rtf_interpreter.h"
+#include "family/print/src/convert/rtf_keywords.h"
+#include "family/print/src/convert/rtf_tables.h"
+#include "family/print/src/convert/rtf_tokenizer.h"
+#include "family/print/src/printfile/print_file_layout.h"
 
 #include <cstddef>
 #include <cstdint>

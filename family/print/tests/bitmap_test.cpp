@@ -1,6 +1,6 @@
 // Bitmap files loaded for pictures, and bitmaps packed as device-independent blocks.
-#include "family/print/src/bitmap_file.h"
-#include "family/print/src/packed_dib.h"
+#include "family/print/src/preview/bitmap_file.h"
+#include "family/print/src/render/packed_dib.h"
 #include "family/print/tests/render_surface.h"
 
 #include "platform/testing/sandbox.h"

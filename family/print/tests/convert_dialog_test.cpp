@@ -1,11 +1,11 @@
 // The convert dialog: templates converted into print files whose CRC the job keeps, the
 // progress bar repainted only at new steps, the user's stop, and what it refuses.
 #include "family/print/pressel.h"
-#include "family/print/src/dialog_templates.h"
-#include "family/print/src/library_instance.h"
-#include "family/print/src/print_file_crc.h"
-#include "family/print/src/print_file_validator.h"
-#include "family/print/src/progress_step.h"
+#include "family/print/src/convert/progress_step.h"
+#include "family/print/src/dialogs/dialog_templates.h"
+#include "family/print/src/library/library_instance.h"
+#include "family/print/src/printfile/print_file_crc.h"
+#include "family/print/src/printfile/print_file_validator.h"
 #include "family/print/tests/dialog_host.h"
 
 #include "platform/printing/printers.h"

@@ -2,7 +2,7 @@
 // the writing (the token stream, the first and the last block of the header). Every write of
 // this program goes through the write fault of platform/testing/file_faults.h.
 #include "family/print/pressel.h"
-#include "family/print/src/print_file_layout.h"
+#include "family/print/src/printfile/print_file_layout.h"
 #include "family/print/tests/dialog_host.h"
 #include "family/print/tests/template_picture.h"
 

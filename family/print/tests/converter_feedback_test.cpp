@@ -1,5 +1,5 @@
 // The converter's progress percent: the part of the template after its body start read so far.
-#include "family/print/src/converter_feedback.h"
+#include "family/print/src/dialogs/converter_feedback.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "family/print/tests/converter_fixture.h"
 
-#include "family/print/src/print_file_buffer.h"
-#include "family/print/src/print_file_validator.h"
-#include "family/print/src/print_token_reader.h"
-#include "family/print/src/report_converter.h"
+#include "family/print/src/convert/report_converter.h"
+#include "family/print/src/printfile/print_file_buffer.h"
+#include "family/print/src/printfile/print_file_validator.h"
+#include "family/print/src/printfile/print_token_reader.h"
 #include "family/print/tests/print_file_fixture.h"
 #include "platform/printing/printers.h"
 #include "platform/testing/file_contents.h"

@@ -9,7 +9,7 @@
 #pragma once
 
 #include "family/print/pressel.h"
-#include "family/print/src/print_file_layout.h"
+#include "family/print/src/printfile/print_file_layout.h"
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // current folder around the document's pages, the count and handles written over the job's
 // template path, and requests the field cannot hold refused.
 #include "family/print/pressel.h"
-#include "family/print/src/page_list.h"
+#include "family/print/src/preview/page_list.h"
 #include "family/print/tests/print_file_fixture.h"
 #include "family/print/tests/render_surface.h"
 

@@ -1,7 +1,7 @@
 // The preview dialog driven as a user drives it: choosing pages from the list, scrolling,
 // resizing, copying to the clipboard and asking for help; its size kept in "Hux.INI".
 #include "family/print/pressel.h"
-#include "family/print/src/preview_scroll.h"
+#include "family/print/src/preview/preview_scroll.h"
 #include "family/print/tests/dialog_host.h"
 #include "family/print/tests/print_file_fixture.h"
 #include "family/print/tests/render_surface.h"

@@ -1,6 +1,6 @@
 #include "family/print/tests/print_file_fixture.h"
 
-#include "family/print/src/print_file_buffer.h"
+#include "family/print/src/printfile/print_file_buffer.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // way the converter writes it, through the buffered writer.
 #pragma once
 
-#include "family/print/src/print_file_layout.h"
+#include "family/print/src/printfile/print_file_layout.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,7 +1,7 @@
 // The print file's header block, its buffered reading and writing, and its CRC.
-#include "family/print/src/print_file_buffer.h"
-#include "family/print/src/print_file_crc.h"
-#include "family/print/src/print_file_layout.h"
+#include "family/print/src/printfile/print_file_buffer.h"
+#include "family/print/src/printfile/print_file_crc.h"
+#include "family/print/src/printfile/print_file_layout.h"
 #include "family/print/tests/print_file_fixture.h"
 
 #include "platform/crc/crc16.h"

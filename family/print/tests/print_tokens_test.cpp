@@ -1,6 +1,6 @@
 // Cutting the token stream into tokens, and applying the style codes on the way to a drawing
 // token.
-#include "family/print/src/print_token_reader.h"
+#include "family/print/src/printfile/print_token_reader.h"
 #include "family/print/tests/print_file_fixture.h"
 
 #include "platform/testing/sandbox.h"

@@ -1,6 +1,6 @@
 #include "family/print/tests/render_surface.h"
 
-#include "family/print/src/device_twips.h"
+#include "family/print/src/render/device_twips.h"
 #include "platform/testing/sandbox.h"
 #include "platform/win32/bmp_file.h"
 #include "platform/win32/font_provider.h"

@@ -1,7 +1,7 @@
 // The converter's layout rules on templates converted with fixed-metrics fonts, compared with the
 // page and line records and tokens those metrics give (see converter_fixture.h: 120 twips a
 // character, lines from x 1800 to 10440, ascent 240 and descent 60 at 12 points).
-#include "family/print/src/device_twips.h"
+#include "family/print/src/render/device_twips.h"
 #include "family/print/tests/converter_fixture.h"
 #include "platform/win32/tests/metafile_bytes.h"
 

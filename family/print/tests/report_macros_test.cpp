@@ -1,5 +1,5 @@
 // Macro arguments, page numbers, table cells and picture macros.
-#include "family/print/src/report_macros.h"
+#include "family/print/src/convert/report_macros.h"
 
 #include <gtest/gtest.h>
 

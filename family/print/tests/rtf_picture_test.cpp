@@ -1,7 +1,7 @@
 // The template's own pictures: a `pict` group's metafile read into a bitmap, the groups whose
 // data are no good metafile read past without one, and the bitmaps placed by the converter.
-#include "family/print/src/rtf_interpreter.h"
-#include "family/print/src/rtf_keywords.h"
+#include "family/print/src/convert/rtf_interpreter.h"
+#include "family/print/src/convert/rtf_keywords.h"
 #include "family/print/tests/converter_fixture.h"
 #include "family/print/tests/print_file_fixture.h"
 #include "platform/testing/sandbox.h"

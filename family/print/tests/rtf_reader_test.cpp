@@ -1,9 +1,9 @@
 // Reading rich-text templates: the keyword table, the tokens, the interpretation of control
 // words and groups, and the font and colour tables.
-#include "family/print/src/rtf_interpreter.h"
-#include "family/print/src/rtf_keywords.h"
-#include "family/print/src/rtf_tables.h"
-#include "family/print/src/rtf_tokenizer.h"
+#include "family/print/src/convert/rtf_interpreter.h"
+#include "family/print/src/convert/rtf_keywords.h"
+#include "family/print/src/convert/rtf_tables.h"
+#include "family/print/src/convert/rtf_tokenizer.h"
 #include "family/print/tests/print_file_fixture.h"
 
 #include "platform/testing/sandbox.h"

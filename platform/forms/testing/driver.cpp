@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/forms/list_control.h"
+#include "platform/forms/controls/list_control.h"
 #include "platform/forms/user_actions.h"
 
 namespace forms::testing {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/control_array.h"
+#include "platform/forms/controls/text_box.h"
 #include "platform/forms/testing/driver.h"
-#include "platform/forms/text_box.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/testing/runtime_errors.h"
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-#include "platform/forms/buttons.h"
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/text_box.h"
 #include "platform/forms/testing/driver.h"
-#include "platform/forms/text_box.h"
 
 namespace forms {
 namespace {

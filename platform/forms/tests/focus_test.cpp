@@ -2,12 +2,12 @@
 // handler moves the focus again; tab order; activation across forms.
 #include <gtest/gtest.h>
 
-#include "platform/forms/buttons.h"
 #include "platform/forms/control_array.h"
-#include "platform/forms/label.h"
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/text_box.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
-#include "platform/forms/text_box.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/testing/runtime_errors.h"
 

@@ -2,11 +2,11 @@
 // entered from Paint), unload with cancel, resize, DoEvents and the program's end.
 #include <gtest/gtest.h>
 
-#include "platform/forms/buttons.h"
-#include "platform/forms/menu.h"
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/menu.h"
+#include "platform/forms/controls/text_box.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
-#include "platform/forms/text_box.h"
 #include "platform/forms/user_actions.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/testing/runtime_errors.h"

@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/access_key.h"
-#include "platform/forms/buttons.h"
-#include "platform/forms/frame.h"
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/frame.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/tab_control.h"
+#include "platform/forms/controls/text_box.h"
 #include "platform/forms/keys.h"
-#include "platform/forms/label.h"
-#include "platform/forms/tab_control.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
-#include "platform/forms/text_box.h"
 
 namespace forms {
 namespace {

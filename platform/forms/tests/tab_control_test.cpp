@@ -1,11 +1,11 @@
 // The main window's tab control: captions, per-tab flags, the current tab and its event, pages.
 #include <gtest/gtest.h>
 
+#include "platform/forms/controls/tab_control.h"
+#include "platform/forms/controls/text_box.h"
 #include "platform/forms/keys.h"
-#include "platform/forms/tab_control.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
-#include "platform/forms/text_box.h"
 #include "platform/runtime/runtime_error.h"
 
 namespace forms {

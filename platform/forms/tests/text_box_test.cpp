@@ -2,11 +2,11 @@
 // that go through KeyPress and MaxLength as typing does.
 #include <gtest/gtest.h>
 
-#include "platform/forms/combo_box.h"
+#include "platform/forms/controls/combo_box.h"
+#include "platform/forms/controls/text_box.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
-#include "platform/forms/text_box.h"
 
 namespace forms {
 namespace {

@@ -6,6 +6,7 @@
 #include "platform/system/files.h"
 #include "platform/system/folders.h"
 
+#include <exception>
 #include <optional>
 
 namespace store {
@@ -60,9 +61,13 @@ fs::path PDFDir() {
 }
 
 std::string UserName() {
-    const std::string profile = runtime::Trim(sys::UserProfileFolder().string());
-    const std::string last = profile.substr(profile.find_last_of('/') + 1);
-    return runtime::Trim(last).empty() ? "Init" : last;
+    std::string name;
+    try {
+        name = sys::UserProfileFolder().filename().string();
+    } catch (const std::exception&) {
+        name.clear();
+    }
+    return name.empty() ? std::string("Init") : name;
 }
 
 } // namespace store

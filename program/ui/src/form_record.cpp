@@ -4,7 +4,7 @@
 
 #include "program/store/illustration_file.h"
 
-#include "platform/forms/check_box.h"
+#include "platform/forms/controls/check_box.h"
 
 #include <optional>
 #include <vector>

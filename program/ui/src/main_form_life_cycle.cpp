@@ -13,6 +13,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/message_box.h"
 #include "platform/runtime/number_parse.h"
+#include "platform/runtime/text.h"
 #include "platform/system/folders.h"
 #include "platform/system/program_identity.h"
 
@@ -29,14 +30,6 @@ constexpr std::array<const char*, 4> kStartSwitches = {"/0", "/1", "/2", "/3"};
 
 std::string ProgramFile(std::string_view suffix) {
     return std::string(sys::ExecutableBaseName()) + std::string(suffix);
-}
-
-std::string Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 } // namespace
@@ -102,7 +95,7 @@ void frmMain::FormLoad() {
         Timer1.SetEnabled(false);
 
         // "/4" names no type and is ignored.
-        const std::string commandLine = Trimmed(Program().CommandLine);
+        const std::string commandLine = runtime::Trim(Program().CommandLine);
         for (std::size_t type = 0; type < kStartSwitches.size(); ++type) {
             if (commandLine == kStartSwitches[type]) {
                 Program().CommandLineMode = 100 + static_cast<int>(type);
@@ -127,7 +120,7 @@ void frmMain::FormPaint() {
         if (representative->Visible()) {
             return;
         }
-        if (Trimmed(representative->txtInput(0).Text()).empty()) {
+        if (runtime::Trim(representative->txtInput(0).Text()).empty()) {
             Program().RepInfoCancelled = false;
             Store().ShowRepresentativeWindow(*this);
             if (Program().RepInfoCancelled) {

@@ -12,6 +12,7 @@
 #include "program/ui/web_links.h"
 
 #include "program/report/report_error.h"
+#include "program/store/backup.h"
 #include "program/store/user_info.h"
 
 #include "platform/forms/application.h"
@@ -211,10 +212,15 @@ void frmMain::WireMenus() {
     };
     mnuOptionsAdvisor.Click = [this] { Store().ShowRepresentativeWindow(*this); };
     mnuOptionsCompact.Click = [this] { Store().CompactDatabase(*this); };
-    mnuOptionsBackup.Click = [this] { Store().BackupClientData(*this, 1); };
-    mnuOptionsInternetBackup.Click = [this] { Store().BackupClientData(*this, 2); };
-    mnuOptionsRestore.Click = [this] { Store().RestoreClientData(*this, 1); };
-    mnuOptionsInternetRestore.Click = [this] { Store().RestoreClientData(*this, 2); };
+    using store::BackupKind;
+    mnuOptionsBackup.Click = [this] { Store().BackupClientData(*this, BackupKind::Disk); };
+    mnuOptionsInternetBackup.Click = [this] {
+        Store().BackupClientData(*this, BackupKind::Internet);
+    };
+    mnuOptionsRestore.Click = [this] { Store().RestoreClientData(*this, BackupKind::Disk); };
+    mnuOptionsInternetRestore.Click = [this] {
+        Store().RestoreClientData(*this, BackupKind::Internet);
+    };
     mnuHelpAbout.Click = [this] { ShowAboutBox(*this); };
     mnuHelpSupport.Click = [this] { OpenWebAddress(Program().SupportUrl); };
 

@@ -88,13 +88,13 @@ void SavedIllustrations::CompactDatabase(frmMain& main) {
     store::CompactDatabase(current, *messages_);
 }
 
-void SavedIllustrations::BackupClientData(frmMain&, int kind) {
-    store::BackupClientData(static_cast<store::BackupKind>(kind), *messages_);
+void SavedIllustrations::BackupClientData(frmMain&, store::BackupKind kind) {
+    store::BackupClientData(kind, *messages_);
 }
 
-void SavedIllustrations::RestoreClientData(frmMain& main, int kind) {
+void SavedIllustrations::RestoreClientData(frmMain& main, store::BackupKind kind) {
     store::CurrentIllustration current = CurrentOf(main);
-    store::RestoreClientData(static_cast<store::BackupKind>(kind), current, *messages_);
+    store::RestoreClientData(kind, current, *messages_);
 }
 
 } // namespace ui

@@ -65,8 +65,12 @@ public:
     void NewIllustration(frmMain&) override { ShowNotAvailable(app_, kStoreNotAvailable); }
     int RecordCount() override { return 0; }
     void CompactDatabase(frmMain&) override { ShowNotAvailable(app_, kStoreNotAvailable); }
-    void BackupClientData(frmMain&, int) override { ShowNotAvailable(app_, kStoreNotAvailable); }
-    void RestoreClientData(frmMain&, int) override { ShowNotAvailable(app_, kStoreNotAvailable); }
+    void BackupClientData(frmMain&, store::BackupKind) override {
+        ShowNotAvailable(app_, kStoreNotAvailable);
+    }
+    void RestoreClientData(frmMain&, store::BackupKind) override {
+        ShowNotAvailable(app_, kStoreNotAvailable);
+    }
 
 private:
     forms::Application& app_;

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QScrollBar>
 
-#include "platform/forms/print_document_view.h"
+#include "platform/forms/controls/print_document_view.h"
 #include "platform/forms/qt/skin.h"
 #include "platform/forms/qt/src/print_document_widget.h"
 #include "platform/forms/qt/tests/white_page_png.h"

@@ -20,22 +20,23 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+
 #include <cstdlib>
 #include <memory>
 #include <set>
 #include <stdexcept>
 
-#include "platform/forms/buttons.h"
-#include "platform/forms/frame.h"
-#include "platform/forms/label.h"
-#include "platform/forms/lists.h"
-#include "platform/forms/menu.h"
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/frame.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/lists.h"
+#include "platform/forms/controls/menu.h"
+#include "platform/forms/controls/tab_control.h"
+#include "platform/forms/controls/text_box.h"
+#include "platform/forms/controls/timer.h"
 #include "platform/forms/qt/skin.h"
 #include "platform/forms/qt/testing/offscreen_qt.h"
-#include "platform/forms/tab_control.h"
 #include "platform/forms/tests/event_log.h"
-#include "platform/forms/text_box.h"
-#include "platform/forms/timer.h"
 
 namespace forms::qt {
 namespace {

@@ -21,20 +21,21 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QWindow>
+
 #include <deque>
 
-#include "platform/forms/buttons.h"
-#include "platform/forms/frame.h"
-#include "platform/forms/label.h"
-#include "platform/forms/lists.h"
-#include "platform/forms/menu.h"
-#include "platform/forms/print_document_view.h"
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/frame.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/lists.h"
+#include "platform/forms/controls/menu.h"
+#include "platform/forms/controls/print_document_view.h"
+#include "platform/forms/controls/resizer.h"
+#include "platform/forms/controls/text_box.h"
+#include "platform/forms/controls/timer.h"
 #include "platform/forms/qt/skin.h"
 #include "platform/forms/qt/tests/white_page_png.h"
-#include "platform/forms/resizer.h"
 #include "platform/forms/tests/event_log.h"
-#include "platform/forms/text_box.h"
-#include "platform/forms/timer.h"
 
 namespace forms::qt {
 namespace {

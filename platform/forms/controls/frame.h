@@ -1,0 +1,18 @@
+// The frame: a captioned box that holds controls (SetContainer) and gives option buttons their
+// group.
+#pragma once
+
+#include <string>
+
+#include "platform/forms/controls/label.h"
+
+namespace forms {
+
+class Frame final : public Label {
+public:
+    Frame(Form& form, std::string name);
+
+    ControlKind Kind() const override { return ControlKind::Frame; }
+};
+
+} // namespace forms

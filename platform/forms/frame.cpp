@@ -1,7 +1,0 @@
-#include "platform/forms/frame.h"
-
-namespace forms {
-
-Frame::Frame(Form& form, std::string name) : Label(form, std::move(name)) {}
-
-} // namespace forms

@@ -1,9 +1,0 @@
-#include "platform/forms/resizer.h"
-
-namespace forms {
-
-Resizer::Resizer(Form& form, std::string name) : Control(form, std::move(name)) {
-    SetBackColor(Color::kButtonFace);
-}
-
-} // namespace forms
