@@ -154,9 +154,10 @@ TEST(DesktopTest, FirstRunChoosesTheTypeAndKeepsTheRepresentative) {
     }
     // The state list follows the city in tab order; its keys move through the states.
     EXPECT_TRUE(program.FillField(kRepresentativeWindow, "", "City*", "Springfield"));
-    for (const auto& [keys, state] : kStateKeys) {
-        SCOPED_TRACE(keys);
-        testkit::PressKeys(keys);
+    for (const auto& step : kStateKeys) {
+        const std::string state = step.second;
+        SCOPED_TRACE(step.first);
+        testkit::PressKeys(step.first);
         EXPECT_TRUE(program.WaitForWindow(kRepresentativeWindow, kChangeTimeout,
                                           [&](auto&) {
                                               return program.FieldText(kRepresentativeWindow, "",
