@@ -329,6 +329,19 @@ void Form::SetWindowState(WindowState state) {
     }
 }
 
+forms::BorderStyle Form::GetBorderStyle() const {
+    Touch();
+    return p_.borderStyle;
+}
+
+void Form::SetBorderStyle(forms::BorderStyle style) {
+    Touch();
+    if (style != p_.borderStyle) {
+        p_.borderStyle = style;
+        Changed();
+    }
+}
+
 int Form::MousePointer() const {
     Touch();
     return p_.mousePointer;

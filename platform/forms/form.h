@@ -55,6 +55,10 @@ enum class ShowMode { Modeless = 0, Modal = 1 };
 // A form that does not fit on the screen keeps its left or top edge on it.
 enum class StartUpPosition { Manual = 0, CenterOwner = 1, CenterScreen = 2, WindowsDefault = 3 };
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
+// The window's frame (the runtime's BorderStyle): Sizable can be resized, minimised and
+// maximised by the user; FixedDialog keeps the size the program gives it and has only a close
+// box, for windows that do not lay themselves out again.
+enum class BorderStyle { Sizable = 2, FixedDialog = 3 };
 
 // Mouse pointer values of the runtime.
 inline constexpr int vbDefault = 0;
@@ -103,6 +107,8 @@ public:
     int ScaleHeight() const;
     WindowState GetWindowState() const;
     void SetWindowState(WindowState state);
+    forms::BorderStyle GetBorderStyle() const;
+    void SetBorderStyle(forms::BorderStyle style);
     int MousePointer() const;
     void SetMousePointer(int pointer);
     Color BackColor() const;
@@ -154,6 +160,7 @@ private:
         int width = 4800;
         int height = 3600;
         WindowState windowState = WindowState::Normal;
+        forms::BorderStyle borderStyle = forms::BorderStyle::Sizable;
         int mousePointer = vbDefault;
         Color backColor = Color::kButtonFace;
         Picture icon;

@@ -327,6 +327,12 @@ void ChooseTab(TabControl& tabs, int tab) {
         throw UnreachableError(tabs.DisplayName() + " tab " + std::to_string(tab) +
                                " is hidden, disabled or missing");
     }
+    // The field being left checks its input first; one that keeps the focus keeps its page.
+    FocusIfItTakesFocus(tabs);
+    if (!StillThere(tabs) || tabs.Parent().App().ActiveControl() != &tabs ||
+        !tabs.TabVisible(tab) || !tabs.TabEnabled(tab)) {
+        return;
+    }
     tabs.SetCurrentTab(tab);
 }
 

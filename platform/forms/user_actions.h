@@ -67,7 +67,8 @@ void ReplaceText(TextBox& box, const std::string& text);
 void ChooseItem(ListControl& list, int index);
 // Moves a scroll bar's thumb to `value` (kept within Min and Max).
 void Scroll(HScrollBar& bar, int value);
-// Chooses a tab; it must be visible and enabled.
+// Chooses a tab; it must be visible and enabled. The tab control takes the focus first, as a
+// click does; when a LostFocus handler keeps the focus elsewhere, the current tab stays.
 void ChooseTab(TabControl& tabs, int tab);
 // Opens a top-level menu: raises its Click.
 void OpenMenu(Menu& menu);

@@ -9,13 +9,16 @@
 #include "platform/testing/desktop_input.h"
 #include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
+#include "platform/testing/pdf_layout.h"
 #include "platform/testing/screen_pixels.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <thread>
 
 namespace {
@@ -98,8 +101,8 @@ void LeaveByFileExit(ProgramOnDesktop& program) {
 // The first run: the start-up window, the representative window, the browser.
 
 // The representative as typed on the first run, and where each value lands in RepInfo.flt
-// (1-based positions of its 1000-character record). The state list is left at its first
-// entry, which a new representative is shown.
+// (1-based positions of its 1000-character record). The state is chosen with the keys
+// (kStateKeys).
 struct RepresentativeEntry {
     const char* label;
     const char* text;
@@ -116,6 +119,11 @@ const RepresentativeEntry kRepresentative[] = {
     {"Zip*", "62701", 174, 11},
 };
 
+// Keys pressed from the city field and the state the list shows afterwards: Tab reaches the
+// list at its first state, End and Up choose the last but one, Home and Down the third.
+const std::pair<const char*, const char*> kStateKeys[] = {
+    {"Tab", "AL"}, {"End Up", "WY"}, {"Home Down Down", "AZ"}};
+
 TEST(DesktopTest, FirstRunChoosesTheTypeAndKeepsTheRepresentative) {
     testkit::Sandbox sandbox;
     ProgramOnDesktop program(sandbox);
@@ -124,9 +132,9 @@ TEST(DesktopTest, FirstRunChoosesTheTypeAndKeepsTheRepresentative) {
     ASSERT_TRUE(program.WaitForWindow(kStartWindow, kWindowTimeout));
     program.Step("start-up window");
     const std::string beneficiaryType = "Required Minimum Beneficiary Distribution Calculator";
-    EXPECT_TRUE(program.ClickControl(kStartWindow, "check box", beneficiaryType));
+    EXPECT_TRUE(program.ClickControl(kStartWindow, "radio button", beneficiaryType));
     EXPECT_TRUE(program.WaitForWindow(kStartWindow, kChangeTimeout, [&](const Accessible& w) {
-        const Accessible* option = Showing(w, "check box", beneficiaryType);
+        const Accessible* option = Showing(w, "radio button", beneficiaryType);
         return option != nullptr && option->checked;
     })) << "clicking the beneficiary option did not choose it";
     program.Step("beneficiary type clicked");
@@ -143,6 +151,20 @@ TEST(DesktopTest, FirstRunChoosesTheTypeAndKeepsTheRepresentative) {
     for (const RepresentativeEntry& entry : kRepresentative) {
         EXPECT_TRUE(program.FillField(kRepresentativeWindow, "", entry.label, entry.text))
             << entry.label;
+    }
+    // The state list follows the city in tab order; its keys move through the states.
+    EXPECT_TRUE(program.FillField(kRepresentativeWindow, "", "City*", "Springfield"));
+    for (const auto& step : kStateKeys) {
+        const std::string state = step.second;
+        SCOPED_TRACE(step.first);
+        testkit::PressKeys(step.first);
+        EXPECT_TRUE(program.WaitForWindow(kRepresentativeWindow, kChangeTimeout,
+                                          [&](auto&) {
+                                              return program.FieldText(kRepresentativeWindow, "",
+                                                                       "State*") ==
+                                                     std::optional<std::string>(state);
+                                          }))
+            << "the state list does not show " << state;
     }
     program.Step("representative typed");
     EXPECT_TRUE(program.ClickControl(kRepresentativeWindow, "push button", "Ok"));
@@ -161,7 +183,7 @@ TEST(DesktopTest, FirstRunChoosesTheTypeAndKeepsTheRepresentative) {
         expected.resize(entry.width, ' ');
         EXPECT_EQ(record.substr(entry.position - 1, entry.width), expected);
     }
-    EXPECT_EQ(record.substr(171, 2), "AL") << "the state";
+    EXPECT_EQ(record.substr(171, 2), "AZ") << "the state";
 
     EXPECT_TRUE(program.ClickControl("0 Saved Illustrations", "push button", "New"));
     EXPECT_TRUE(program.WaitForWindow("RMBD Calculator", kWindowTimeout))
@@ -184,12 +206,19 @@ struct FieldEntry {
 struct Client {
     const char* newIllustration; // the File menu's item that starts the type
     const char* caption;         // the main window's caption for the type
+    const char* inputTab;        // the caption of the type's input tab
+    // The first field takes the typing of a new illustration; the last one typed is left by
+    // a click on the Report tab.
     std::vector<FieldEntry> fields;
+    const char* lastFieldShows; // what the last field shows once it is left
     std::vector<std::pair<const char*, const char*>> options; // frame, option to click
     const char* pdfFile;              // the client's name without blanks and the type's suffix
     const char* reportName;           // the client as the report names him or her
     std::vector<const char*> amounts; // worked out by hand, as the report prints them
-    const char* browserName;          // the browser's "Last, First Middle"
+    // Report lines whose value stands at the same tab stop, the value's left edge in line with
+    // the others'.
+    std::vector<const char*> alignedLabels;
+    const char* browserName; // the browser's "Last, First Middle"
 };
 
 // The amounts come from the published IRS tables (Uniform Lifetime and Single Life, 2002):
@@ -205,6 +234,7 @@ struct Client {
 const Client kClients[] = {
     {"New RMD Illustration",
      "Planholder RMD Calculator",
+     "Planholder",
      {{"Personal", "First *", "Robert"},
       {"Personal", "Middle", "J"},
       {"Personal", "Last *", "Hansen"},
@@ -213,13 +243,16 @@ const Client kClients[] = {
       {"RMD Calculation", "Calculation Year *", "2025"},
       {"RMD Calculation", "Account Value (Generally on Last Day Prior to Calculation Year) *",
        "250000"}},
+     "$250,000",
      {{"Spouse Beneficiary", "No"}},
      "RobertJHansenRMD.pdf",
      "Robert J Hansen",
      {"$10,918"},
+     {"Date of birth:", "Plan type:", "Plan name:", "Account value on December 31, 2024:"},
      "Hansen, Robert J"},
     {"New RMBD Illustration",
      "RMBD Calculator",
+     "Beneficiary",
      {{"Personal", "First *", "Emily"},
       {"Personal", "Last *", "Carter"},
       {"Personal", "Date of Birth *", "08/22/1985"},
@@ -228,13 +261,16 @@ const Client kClients[] = {
       {"RMD Calculation", "Calculation Year *", "2025"},
       {"RMD Calculation", "Account Value (Generally on Last Day Prior to Calculation Year) *",
        "180000"}},
+     "$180,000",
      {},
      "EmilyCarterRMBD.pdf",
      "Emily Carter",
      {"$4,129"},
+     {"Date of birth:", "Original planholder died:", "Plan name:", "Age of Beneficiary on RBD:"},
      "Carter, Emily"},
     {"New SEPP Illustration",
      "Substantially Equal Periodic Payments",
+     "SEPP",
      {{"Personal", "First *", "Daniel"},
       {"Personal", "Last *", "Ortiz"},
       {"Personal", "Date of Birth *", "05/10/1968"},
@@ -246,13 +282,16 @@ const Client kClients[] = {
        "Account Balance - Any Value Between Prior Year End and Calculation Date. *", "400000"},
       {"Fixed Amortization / Annuitization Method",
        "Interest Rate Assumption (Max 120% Fed Mid-Term Rate) *", "4.25"}},
+     "4.25%",
      {},
      "DanielOrtizEqual.pdf",
      "Daniel Ortiz",
-     {"$14,336.92"},
+     {"$14,336.92", "Age in 2025: 57", "Interest rate assumed: 4.25%"},
+     {"Prepared for:", "Date of birth:", "Age in 2025:", "Plan:", "Interest rate assumed:"},
      "Ortiz, Daniel"},
     {"New Stretch Illustration",
      "Stretch Projection",
+     "Stretch",
      {{"Planholder", "First *", "Margaret"},
       {"Planholder", "Middle", "A"},
       {"Planholder", "Last *", "Lee"},
@@ -269,10 +308,12 @@ const Client kClients[] = {
       {"Plan Information", "Plan Name *", "Traditional IRA"},
       {"Plan Information", "Account Value *", "750000"},
       {"Plan Information", "Hypothetical Rate of Return *", "6"}},
+     "6.00%",
      {},
      "MargaretALeeStretch.pdf",
      "Margaret A Lee",
      {"795,000", "842,700"},
+     {},
      "Lee, Margaret A"},
 };
 
@@ -282,17 +323,24 @@ constexpr const char* kAgentInformation = "[Agent Information]\r\n"
                                           "Agency=Northgate Planning\r\nAddress=400 Elm Ave\r\n"
                                           "City=Columbus\r\nZip=43004\r\nState=35\r\n";
 
-// Where the view's scroll bar that runs down stands.
-std::optional<double> DownwardPosition(const Accessible& view) {
-    for (const Accessible* bar : view.FindAll([](const Accessible& node) {
-             return node.role == "scroll bar" && node.extents.height > node.extents.width;
+// Where the view's scroll bar that runs down, or across, stands.
+std::optional<double> ScrollPosition(const Accessible& view, bool down) {
+    for (const Accessible* bar : view.FindAll([&](const Accessible& node) {
+             return node.role == "scroll bar" && (node.extents.height > node.extents.width) == down;
          })) {
         return bar->value;
     }
     return std::nullopt;
 }
+std::optional<double> DownwardPosition(const Accessible& view) {
+    return ScrollPosition(view, true);
+}
+std::optional<double> AcrossPosition(const Accessible& view) {
+    return ScrollPosition(view, false);
+}
 
-// The report tab: the report shows and the mouse wheel scrolls it.
+// The report tab: the new report shows from the top left of its first page, wherever the last
+// report was left, and the mouse wheel scrolls it.
 void ReadTheReport(ProgramOnDesktop& program, const Client& client) {
     ASSERT_TRUE(program.ClickControl(client.caption, "page tab", "Report"));
     const std::optional<Accessible> shown =
@@ -306,26 +354,64 @@ void ReadTheReport(ProgramOnDesktop& program, const Client& client) {
     const testkit::ScreenRect area = view->visible;
     const std::optional<double> top = DownwardPosition(*view);
     ASSERT_TRUE(top) << "the report view has no scroll bar that runs down";
+    program.Note("the report view's scroll bar stands at " + std::to_string(*top));
+    EXPECT_EQ(*top, 0) << "the report of " << client.reportName << " does not show from its top";
+    EXPECT_EQ(AcrossPosition(*view), std::optional<double>(0))
+        << "the report of " << client.reportName << " does not show from its left";
     const testkit::ScreenPixels before =
         testkit::ReadPixels(program.Shot(std::string("report of ") + client.reportName), area);
     ASSERT_GT(before.width, 0);
-    // Down from the top of the report; up when the view still stands where an earlier report
-    // was scrolled to.
-    const bool atTop = *top <= 0;
-    program.Note("the report view's scroll bar stands at " + std::to_string(*top));
-    testkit::TurnWheelAt(area.CenterX(), area.CenterY(),
-                         atTop ? testkit::WheelTurn::kDown : testkit::WheelTurn::kUp, 5);
+    testkit::TurnWheelAt(area.CenterX(), area.CenterY(), testkit::WheelTurn::kDown, 5);
     const auto moved = [&](const Accessible& window) {
         const Accessible* page = LargestPicture(window);
         const Accessible* now = page != nullptr ? ScrolledView(window, *page) : nullptr;
         const std::optional<double> position = now ? DownwardPosition(*now) : std::nullopt;
-        return position && (atTop ? *position > *top : *position < *top);
+        return position && *position > *top;
     };
     EXPECT_TRUE(program.WaitForWindow(client.caption, kChangeTimeout, moved))
         << "the mouse wheel did not scroll the report of " << client.reportName;
     const testkit::ScreenPixels after = testkit::ReadPixels(
         program.Shot(std::string("report of ") + client.reportName + " after the wheel"), area);
     EXPECT_TRUE(after.rgb != before.rgb) << "the report view looks the same after the wheel";
+}
+
+// Where the value after `label` begins on page 1: the left edge of the first word that
+// follows the label's words on its line, in points.
+std::optional<double> ValueLeft(const testkit::PdfPage& page, const std::string& label) {
+    std::vector<std::string> labelWords;
+    std::istringstream words(label);
+    for (std::string word; words >> word;) {
+        labelWords.push_back(word);
+    }
+    const std::vector<testkit::PdfWord>& on = page.words;
+    for (std::size_t at = 0; at + labelWords.size() < on.size(); ++at) {
+        bool matches = true;
+        for (std::size_t i = 0; i < labelWords.size() && matches; ++i) {
+            matches = on[at + i].text == labelWords[i];
+        }
+        const testkit::PdfWord& value = on[at + labelWords.size()];
+        if (matches && std::abs(value.box.top - on[at].box.top) < 2) {
+            return value.box.left;
+        }
+    }
+    return std::nullopt;
+}
+
+// The values of the labels' lines stand at one tab stop: a value that begins with a blank
+// stands right of the others.
+void ExpectValuesInLine(const fs::path& pdf, const std::vector<const char*>& labels) {
+    if (labels.empty()) {
+        return;
+    }
+    const std::vector<testkit::PdfPage> pages = testkit::ReadPdfLayout(pdf);
+    ASSERT_FALSE(pages.empty()) << pdf;
+    const std::optional<double> first = ValueLeft(pages.front(), labels.front());
+    ASSERT_TRUE(first) << "no line \"" << labels.front() << "\" in " << pdf;
+    for (const char* label : labels) {
+        const std::optional<double> left = ValueLeft(pages.front(), label);
+        ASSERT_TRUE(left) << "no line \"" << label << "\" in " << pdf;
+        EXPECT_NEAR(*left, *first, 0.5) << "the value of \"" << label << "\" stands apart";
+    }
 }
 
 // The PDF through File > Save Report as PDF File, found where the program says it put it.
@@ -349,6 +435,7 @@ void ExportThePdf(ProgramOnDesktop& program, const Client& client) {
         EXPECT_NE(text.find(amount), std::string::npos) << amount << " in " << pdf << ":\n" << text;
     }
     EXPECT_NE(text.find("Rivera"), std::string::npos) << "the representative is not named";
+    ExpectValuesInLine(pdf, client.alignedLabels);
 }
 
 // How much of a picture is drawn over its backdrop. The backdrop is what runs along the
@@ -395,10 +482,11 @@ testkit::ScreenPixels GraphOnScreen(ProgramOnDesktop& program, const Client& cli
 void ChooseEachGraph(ProgramOnDesktop& program, const Client& client) {
     const std::vector<std::string> entries = {"Planholder", "Spouse Beneficiary",
                                               "Non-Spouse Beneficiary", "All Years"};
-    ASSERT_TRUE(program.ClickControl(client.caption, "page tab", "Graph"));
+    // From the Report tab, whose click left the focus on the tabs, the arrow key goes on.
+    testkit::PressKeys("Right");
     ASSERT_TRUE(program.WaitForWindow(client.caption, kReportTimeout, [&](const Accessible& w) {
         return LargestPicture(w) != nullptr && Showing(w, "list item", entries.front());
-    })) << "the graph page shows no picture and list";
+    })) << "the Right key did not lead from the Report tab to the graph page";
     std::string shown = GraphOnScreen(program, client, program.Look()).rgb;
     std::set<std::string> pictures;
     for (const std::string& entry : entries) {
@@ -434,6 +522,12 @@ void ChooseEachGraph(ProgramOnDesktop& program, const Client& client) {
             << "the graph holds only " << drawn.colours << " colours besides the backdrop";
     }
     EXPECT_EQ(pictures.size(), entries.size()) << "some entries drew the same picture";
+    // The list has the focus from the last click: Home goes back to its first entry.
+    testkit::PressKeys("Home");
+    EXPECT_TRUE(program.WaitForWindow(client.caption, kChangeTimeout, [&](const Accessible& w) {
+        const Accessible* item = Showing(w, "list item", entries.front());
+        return item != nullptr && item->selected;
+    })) << "Home did not choose the first entry of the list";
 }
 
 // File > Save Illustration adds the client's record to the illustration file.
@@ -458,15 +552,41 @@ void SaveTheIllustration(ProgramOnDesktop& program, const Client& client, std::s
         << "the illustration file does not hold " << client.reportName;
 }
 
+// Back on the input tab, the field that the click on the Report tab left shows what leaving
+// it makes of the typing.
+void LookAtTheLastField(ProgramOnDesktop& program, const Client& client) {
+    ASSERT_TRUE(program.ClickControl(client.caption, "page tab", client.inputTab));
+    const FieldEntry& last = client.fields.back();
+    EXPECT_TRUE(program.WaitForWindow(client.caption, kChangeTimeout,
+                                      [&](const Accessible&) {
+                                          return program.FieldText(client.caption, last.frame,
+                                                                   last.label) ==
+                                                 std::optional<std::string>(client.lastFieldShows);
+                                      }))
+        << "\"" << last.label << "\" shows "
+        << program.FieldText(client.caption, last.frame, last.label).value_or("nothing") << ", not "
+        << client.lastFieldShows;
+    program.Step(std::string("input tab of ") + client.reportName + " again");
+}
+
 void PrepareIllustration(ProgramOnDesktop& program, const Client& client, std::size_t saved) {
     SCOPED_TRACE(client.reportName);
     program.Step(std::string("new illustration for ") + client.reportName);
+    // A new illustration takes the typing in its first field at once.
+    const FieldEntry& first = client.fields.front();
+    testkit::TypeText(first.text);
+    EXPECT_TRUE(program.WaitForWindow(client.caption, kChangeTimeout, [&](const Accessible&) {
+        return program.FieldText(client.caption, first.frame, first.label) ==
+               std::optional<std::string>(first.text);
+    })) << "the typing did not reach the first field of the new illustration";
     for (const FieldEntry& field : client.fields) {
-        EXPECT_TRUE(program.FillField(client.caption, field.frame, field.label, field.text))
-            << field.label;
+        if (&field != &first) {
+            EXPECT_TRUE(program.FillField(client.caption, field.frame, field.label, field.text))
+                << field.label;
+        }
     }
     for (const auto& [frame, option] : client.options) {
-        EXPECT_TRUE(program.ClickControl(client.caption, "check box", option)) << frame;
+        EXPECT_TRUE(program.ClickControl(client.caption, "radio button", option)) << frame;
     }
     program.Step(std::string("typed ") + client.reportName);
     ReadTheReport(program, client);
@@ -474,6 +594,7 @@ void PrepareIllustration(ProgramOnDesktop& program, const Client& client, std::s
         ChooseEachGraph(program, client);
     }
     ExportThePdf(program, client);
+    LookAtTheLastField(program, client);
     SaveTheIllustration(program, client, saved);
 }
 
@@ -512,10 +633,20 @@ TEST(DesktopTest, ARepresentativePreparesEveryTypeAndReopensOne) {
     // Reopen the 72(t) illustration, which the name order puts last, by clicking its row.
     const Client& reopened = kClients[2];
     ASSERT_TRUE(program.ClickControl(browserTitle, "table cell", reopened.browserName));
-    EXPECT_TRUE(program.WaitForWindow(browserTitle, kChangeTimeout, [&](const Accessible& w) {
-        const Accessible* cell = Showing(w, "table cell", reopened.browserName);
-        return cell != nullptr && cell->selected;
-    })) << "clicking the row did not select it";
+    const auto selected = [&](const char* name) {
+        return [&program, &browserTitle, name] {
+            return program.WaitForWindow(browserTitle, kChangeTimeout, [&](const Accessible& w) {
+                const Accessible* cell = Showing(w, "table cell", name);
+                return cell != nullptr && cell->selected;
+            });
+        };
+    };
+    EXPECT_TRUE(selected(reopened.browserName)()) << "clicking the row did not select it";
+    // The arrow keys move the selection a row up and back down.
+    testkit::PressKeys("Up");
+    EXPECT_TRUE(selected(kClients[3].browserName)()) << "Up did not select the row above";
+    testkit::PressKeys("Down");
+    EXPECT_TRUE(selected(reopened.browserName)()) << "Down did not select the row below";
     ASSERT_TRUE(program.ClickControl(browserTitle, "push button", "Ok"));
     ASSERT_TRUE(program.WaitUntilGone(browserTitle, kWindowTimeout));
     EXPECT_TRUE(program.WaitForWindow(reopened.caption, kWindowTimeout))

@@ -72,38 +72,9 @@ const Accessible* ParentOf(const Accessible& root, const Accessible& node) {
     return nullptr;
 }
 
-// Frames of the main window that share the captions of their fields with other frames of
-// their page, and a control that, of those frames, only that one holds (from the window's
-// field table). They tell such frames apart when a frame gives the accessibility bus no
-// caption; a frame without a mark is the one that holds none of the marks.
-struct FrameMark {
-    const char* frame;
-    const char* role;
-    const char* caption;
-};
-constexpr FrameMark kFrameMarks[] = {
-    {"Spouse Beneficiary", "check box", "Skip"},
-    {"Non-Spouse Beneficiary", "label", "State to Use for Income Tax Comparison Page"},
-    {"Fixed Amortization / Annuitization Method", "label",
-     "Interest Rate Assumption (Max 120% Fed Mid-Term Rate) *"},
-};
-
-bool Holds(const Accessible& frame, const FrameMark& mark) {
-    return frame.Find(mark.role, mark.caption) != nullptr;
-}
-
-// Whether `holder` is the frame of this caption: by the caption it gives, or else by the marks.
+// Whether `holder` is the frame of this caption, as the frame tells the accessibility bus.
 bool IsFrame(const Accessible& holder, const std::string& frame) {
-    if (!holder.name.empty()) {
-        return holder.Caption() == frame;
-    }
-    for (const FrameMark& mark : kFrameMarks) {
-        if (mark.frame == frame) {
-            return Holds(holder, mark);
-        }
-    }
-    return std::none_of(std::begin(kFrameMarks), std::end(kFrameMarks),
-                        [&](const FrameMark& mark) { return Holds(holder, mark); });
+    return holder.Caption() == frame;
 }
 
 } // namespace

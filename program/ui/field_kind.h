@@ -39,4 +39,8 @@ std::string EditForm(FieldKind kind, std::string_view text);
 // "###,##0.#######", money through CleanNumber and FormatDollars; other kinds unchanged.
 std::string DisplayForm(FieldKind kind, std::string_view text);
 
+// A rate field's text as the field shows it once it is left, whether it has been left yet or
+// not (a menu command takes no focus from the field): "4.25" and "4.25%" both read "4.25%".
+std::string RateAsShown(std::string_view text);
+
 } // namespace ui

@@ -35,6 +35,7 @@ public:
 
 private:
     void SelectionChanged() override;
+    bool KeepsLineKeys() const override { return p_.style == vbComboDropdown; }
     void DefaultKeyAction(int keyAscii) override;
     void SetEditText(std::string text);
 };

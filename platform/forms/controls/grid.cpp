@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "platform/forms/errors.h"
+#include "platform/forms/keys.h"
 
 namespace forms {
 
@@ -164,6 +165,31 @@ int Grid::TopRow() const {
 void Grid::SetTopRow(int row) {
     Touch();
     p_.topRow = std::clamp(row, 1, std::max(1, Rows() - 1));
+    Redrawn();
+}
+
+void Grid::DefaultKeyDownAction(int keyCode, int shift) {
+    const int last = Rows() - 1;
+    if (last < 1) {
+        return;
+    }
+    const bool ctrl = (shift & vbCtrlMask) != 0;
+    int row = p_.row;
+    if (keyCode == vbKeyUp) {
+        row = std::max(p_.row - 1, 1);
+    } else if (keyCode == vbKeyDown) {
+        row = std::min(p_.row + 1, last);
+    } else if (keyCode == vbKeyHome && ctrl) {
+        row = 1;
+    } else if (keyCode == vbKeyEnd && ctrl) {
+        row = last;
+    }
+    if (row == p_.row) {
+        return;
+    }
+    p_.row = row;
+    // A row above the first one shown scrolls into view; the skin shows one below the last.
+    p_.topRow = std::min(p_.topRow, row);
     Redrawn();
 }
 

@@ -1,6 +1,8 @@
 // The grid of the saved-illustration browser: one title row and columns with title, key,
 // width, alignment, data kind and a hidden flag; data rows of text cells; redraw held back while
-// rows are loaded; sorting by a column; a selected row that can be scrolled to the top.
+// rows are loaded; sorting by a column; a selected row that can be scrolled to the top. While it
+// has the focus, Up and Down select the data row above or below the selected one, Ctrl+Home and
+// Ctrl+End the first and the last; the selection stops at either end.
 //
 // Row 0 is the title row; data rows are 1 to Rows() - 1.
 #pragma once
@@ -81,6 +83,7 @@ public:
     Event<> Click;
 
 private:
+    void DefaultKeyDownAction(int keyCode, int shift) override;
     void CheckCell(int row, int col) const;
     void Redrawn();
 };

@@ -1,8 +1,10 @@
 #include "platform/forms/controls/list_control.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "platform/forms/errors.h"
+#include "platform/forms/keys.h"
 
 namespace forms {
 
@@ -85,6 +87,38 @@ int ListControl::NextItemStartingWith(int key) const {
         }
     }
     return -1;
+}
+
+int ListControl::ItemForKey(int keyCode) const {
+    const auto count = static_cast<int>(p_.items.size());
+    const bool listKeys = !KeepsLineKeys();
+    if (count == 0) {
+        return -1;
+    }
+    const int before = std::max(p_.listIndex - 1, 0);
+    const int after = std::min(p_.listIndex + 1, count - 1);
+    switch (keyCode) {
+    case vbKeyUp:
+        return before;
+    case vbKeyDown:
+        return after;
+    case vbKeyLeft:
+        return listKeys ? before : -1;
+    case vbKeyRight:
+        return listKeys ? after : -1;
+    case vbKeyHome:
+        return listKeys ? 0 : -1;
+    case vbKeyEnd:
+        return listKeys ? count - 1 : -1;
+    default:
+        return -1;
+    }
+}
+
+void ListControl::DefaultKeyDownAction(int keyCode, int) {
+    if (const int item = ItemForKey(keyCode); item >= 0) {
+        SetListIndex(item);
+    }
 }
 
 } // namespace forms

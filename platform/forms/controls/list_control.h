@@ -2,6 +2,10 @@
 //
 // Programmatic changes raise events as the original runtime does: setting ListIndex to another
 // index raises Click, as a user's choice does; a combo box whose text changes raises Change.
+//
+// The keys that move the selection, as the system's lists move it: Up (or Left) selects the item
+// before the selected one, Down (or Right) the one after it, Home the first and End the last;
+// with none selected, Up and Down select the first. The selection stops at either end.
 #pragma once
 
 #include <string>
@@ -43,6 +47,14 @@ protected:
     virtual void SelectionChanged() {}
     // The first item after the selected one that starts with `key` (any case), wrapping round.
     int NextItemStartingWith(int key) const;
+    // Whether Left, Right, Home and End belong to an edit line rather than to the list (a
+    // drop-down combo's); Up and Down move the selection all the same.
+    virtual bool KeepsLineKeys() const { return false; }
+
+private:
+    void DefaultKeyDownAction(int keyCode, int shift) override;
+    // The item that the key selects (see above), -1 for a key that moves nothing.
+    int ItemForKey(int keyCode) const;
 };
 
 } // namespace forms

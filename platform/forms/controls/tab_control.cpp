@@ -1,6 +1,7 @@
 #include "platform/forms/controls/tab_control.h"
 
 #include "platform/forms/errors.h"
+#include "platform/forms/keys.h"
 
 namespace forms {
 
@@ -85,6 +86,36 @@ void TabControl::Refresh() {
 int TabControl::RefreshCount() const {
     Touch();
     return p_.refreshCount;
+}
+
+bool TabControl::Choosable(int tab) const {
+    const TabControlProperties::Tab& at = p_.tabs[static_cast<std::size_t>(tab)];
+    return at.visible && at.enabled;
+}
+
+void TabControl::DefaultKeyDownAction(int keyCode, int) {
+    const auto count = static_cast<int>(p_.tabs.size());
+    int from = p_.currentTab;
+    int step = 0;
+    if (keyCode == vbKeyLeft || keyCode == vbKeyUp) {
+        step = -1;
+    } else if (keyCode == vbKeyRight || keyCode == vbKeyDown) {
+        step = 1;
+    } else if (keyCode == vbKeyHome) {
+        from = -1;
+        step = 1;
+    } else if (keyCode == vbKeyEnd) {
+        from = count;
+        step = -1;
+    } else {
+        return;
+    }
+    for (int tab = from + step; tab >= 0 && tab < count; tab += step) {
+        if (Choosable(tab)) {
+            SetCurrentTab(tab);
+            return;
+        }
+    }
 }
 
 bool TabControl::ShowsChild(const Control& child) const {

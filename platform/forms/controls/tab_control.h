@@ -1,6 +1,11 @@
 // The tab control of the main window: numbered tabs with captions and per-tab visible and
 // enabled flags, a current tab whose page shows, and the tab-change event. Each tab has a page
 // that holds controls (SetContainer(tabs, page)); only the current tab's page shows.
+//
+// A user's choice of a tab (a click, an access key) first takes the focus to the tab control,
+// so that the field being left hears its LostFocus before the page changes; the Tab key passes
+// it by. While it has the focus, the arrow keys choose the tab before or after the current
+// one, Home and End the first and the last, skipping hidden and disabled tabs.
 #pragma once
 
 #include <string>
@@ -47,10 +52,14 @@ public:
     int RefreshCount() const;
 
     bool ShowsChild(const Control& child) const override;
+    bool TakesFocus() const override { return true; }
 
     Event<> TabChange;
 
 private:
+    void DefaultKeyDownAction(int keyCode, int shift) override;
+    // Whether a user can choose the tab: it shows and is enabled.
+    bool Choosable(int tab) const;
     TabControlProperties::Tab& At(int tab);
     const TabControlProperties::Tab& At(int tab) const;
 };

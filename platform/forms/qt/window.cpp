@@ -234,7 +234,13 @@ void Skin::SyncWindow(Form& form, Window& window) {
     QPalette palette = window.client->palette();
     palette.setColor(QPalette::Window, ToQColor(form.BackColor()));
     window.client->setPalette(palette);
-    widget.resize(width, height + menuHeight);
+    if (form.GetBorderStyle() == BorderStyle::FixedDialog) {
+        widget.setFixedSize(width, height + menuHeight);
+    } else {
+        widget.setMinimumSize(0, 0);
+        widget.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        widget.resize(width, height + menuHeight);
+    }
     // Left and Top are where the frame stands, as Qt's move of a window takes them.
     if (form.GetWindowState() == WindowState::Normal) {
         widget.move(form.Left() / screen.twipsPerPixelX, form.Top() / screen.twipsPerPixelY);
@@ -252,6 +258,15 @@ void Skin::SyncWindow(Form& form, Window& window) {
     }
     if (!widget.isVisible()) {
         widget.setWindowModality(form.IsModal() ? Qt::ApplicationModal : Qt::NonModal);
+        // Flags are set while the window is hidden: setting them hides a window that shows.
+        // A fixed dialog's frame offers only the close box.
+        const Qt::WindowFlags fixedDialog = Qt::Window | Qt::CustomizeWindowHint |
+                                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                            Qt::WindowCloseButtonHint;
+        if (form.GetBorderStyle() == BorderStyle::FixedDialog &&
+            widget.windowFlags() != fixedDialog) {
+            widget.setWindowFlags(fixedDialog);
+        }
     }
     switch (form.GetWindowState()) {
     case WindowState::Minimized:

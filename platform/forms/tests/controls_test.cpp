@@ -2,6 +2,8 @@
 // press filtering and the maximum length, range errors, colours, menus, timers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/forms/controls/buttons.h"
 #include "platform/forms/controls/frame.h"
 #include "platform/forms/controls/label.h"
@@ -10,6 +12,7 @@
 #include "platform/forms/controls/scroll_bar.h"
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/controls/timer.h"
+#include "platform/forms/keys.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
 #include "platform/forms/user_actions.h"
@@ -226,6 +229,60 @@ TEST_F(ControlsTest, TypingIntoCombosEditsTheTextOrSelectsByFirstLetter) {
     }
     driver.Type(list, "bb");
     EXPECT_EQ(list.Text(), "Bravo");
+}
+
+TEST_F(ControlsTest, ArrowsHomeAndEndMoveTheSelectionOfListsAndComboLists) {
+    ComboBox list(form, "cmboList", vbComboDropdownList);
+    for (const char* item : {"AL", "AK", "AZ", "AR"}) {
+        list.AddItem(item);
+    }
+    list.Click = log.Record("cmboList.Click");
+    // Each row: the control, its selection before (-1: none), the key, the selection after.
+    // The edit line's combo keeps Left, Right, Home and End for its line.
+    struct Case {
+        ListControl& control;
+        int before;
+        int key;
+        int after;
+    };
+    const Case cases[] = {
+        {form.lstGraph, -1, vbKeyDown, 0},
+        {form.lstGraph, -1, vbKeyUp, 0},
+        {form.lstGraph, 0, vbKeyDown, 1},
+        {form.lstGraph, 1, vbKeyRight, 2},
+        {form.lstGraph, 2, vbKeyDown, 2},
+        {form.lstGraph, 2, vbKeyUp, 1},
+        {form.lstGraph, 1, vbKeyLeft, 0},
+        {form.lstGraph, 0, vbKeyUp, 0},
+        {form.lstGraph, 0, vbKeyEnd, 2},
+        {form.lstGraph, 2, vbKeyHome, 0},
+        {form.lstGraph, 1, vbKeyDelete, 1},
+        {list, 0, vbKeyDown, 1},
+        {list, 1, vbKeyEnd, 3},
+        {list, 3, vbKeyRight, 3},
+        {list, 3, vbKeyHome, 0},
+        {list, -1, vbKeyDown, 0},
+        {form.cmboPlanType, -1, vbKeyDown, 0},
+        {form.cmboPlanType, 0, vbKeyDown, 1},
+        {form.cmboPlanType, 1, vbKeyUp, 0},
+        {form.cmboPlanType, 0, vbKeyEnd, 0},
+        {form.cmboPlanType, 0, vbKeyRight, 0},
+        {form.cmboPlanType, 1, vbKeyHome, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control.Name() + " at " + std::to_string(c.before) + ", key " +
+                     std::to_string(c.key));
+        c.control.SetListIndex(c.before);
+        driver.Focus(c.control);
+        log.Clear();
+        driver.PressKeyCode(c.key);
+        EXPECT_EQ(c.control.ListIndex(), c.after);
+        // A move raises Click, as a user's choice with the mouse does; no move raises nothing.
+        const auto clicks =
+            std::count(log.Entries().begin(), log.Entries().end(), c.control.Name() + ".Click");
+        EXPECT_EQ(clicks, c.after != c.before ? 1 : 0);
+    }
+    EXPECT_EQ(form.cmboPlanType.Text(), "401(k)") << "the edit line shows the item chosen";
 }
 
 TEST_F(ControlsTest, SystemColoursStaySymbolicWhenCopied) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/forms/controls/grid.h"
+#include "platform/forms/keys.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/runtime/runtime_error.h"
 
@@ -91,6 +92,31 @@ TEST_F(GridTest, TheUserSelectsRowsAndTypesIntoTheGrid) {
     driver.PressKey('m');
     EXPECT_EQ(typed, "sm");
     EXPECT_THROW(driver.SelectGridRow(grid, 3), UnreachableError);
+}
+
+TEST_F(GridTest, UpDownAndCtrlHomeEndMoveTheSelectedRow) {
+    AddRows({{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}});
+    form.Show();
+    driver.SelectGridRow(grid, 1);
+    struct Case {
+        int key;
+        int shift;
+        int row; // afterwards
+    };
+    const Case cases[] = {
+        {vbKeyDown, 0, 2}, {vbKeyDown, 0, 3},         {vbKeyDown, 0, 4},
+        {vbKeyDown, 0, 4}, {vbKeyUp, 0, 3},           {vbKeyHome, vbCtrlMask, 1},
+        {vbKeyUp, 0, 1},   {vbKeyEnd, vbCtrlMask, 4}, {vbKeyHome, 0, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.key) + " shift " + std::to_string(c.shift));
+        driver.PressKeyCode(c.key, c.shift);
+        EXPECT_EQ(grid.Row(), c.row);
+    }
+    // A row above the first shown comes into view.
+    grid.SetTopRow(3);
+    driver.PressKeyCode(vbKeyHome, vbCtrlMask);
+    EXPECT_EQ(grid.TopRow(), 1);
 }
 
 } // namespace

@@ -175,13 +175,14 @@ TEST_F(KeyboardTest, AccessKeysActOnTheControlWhoseCaptionHasThem) {
         // whose next control is its chosen option.
         {'N', true, {"chkRoth.LostFocus", "txtName.GotFocus"}, &form.txtName},
         {'T', true, {"txtName.LostFocus", "optStretch.GotFocus"}, &form.optStretch},
-        // A tab is chosen; the hidden tab's key finds nothing.
-        {'P', true, {"tabs.TabChange"}, &form.optStretch},
-        {'G', false, {}, &form.optStretch},
+        // A tab is chosen, the focus first going to the tab control; the hidden tab's key
+        // finds nothing.
+        {'P', true, {"optStretch.LostFocus", "tabs.TabChange"}, &form.tabs},
+        {'G', false, {}, &form.tabs},
         // Disabled, hidden, "&&" and no control at all: nothing happens.
-        {'E', false, {}, &form.optStretch},
-        {'H', false, {}, &form.optStretch},
-        {'Z', false, {}, &form.optStretch},
+        {'E', false, {}, &form.tabs},
+        {'H', false, {}, &form.tabs},
+        {'Z', false, {}, &form.tabs},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("Alt+") + c.key);

@@ -3,7 +3,9 @@
 
 #include "platform/forms/controls/tab_control.h"
 #include "platform/forms/controls/text_box.h"
+#include "platform/forms/keys.h"
 #include "platform/forms/testing/driver.h"
+#include "platform/forms/tests/event_log.h"
 #include "platform/runtime/runtime_error.h"
 
 namespace forms {
@@ -74,6 +76,55 @@ TEST_F(TabControlTest, AHiddenTabHidesItsPageAndRefreshIsCounted) {
     const int before = form.TabOne1.RefreshCount();
     form.TabOne1.Refresh();
     EXPECT_EQ(form.TabOne1.RefreshCount(), before + 1);
+}
+
+TEST_F(TabControlTest, ChoosingATabLetsTheFieldBeingLeftCheckItsInputFirst) {
+    testing::EventLog log;
+    form.txtFirst.LostFocus = [&] {
+        log.Add("txtFirst.LostFocus");
+        form.txtFirst.SetText(form.txtFirst.Text() + "%");
+    };
+    form.TabOne1.TabChange = [&] {
+        log.Add("TabChange " + form.txtFirst.Text());
+        changes.push_back(form.TabOne1.CurrentTab());
+    };
+    driver.Type(form.txtFirst, "4.25");
+    driver.ChooseTab(form.TabOne1, 4);
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"txtFirst.LostFocus", "TabChange 4.25%"}));
+    EXPECT_EQ(app.ActiveControl(), &form.TabOne1);
+
+    // A field that refuses to be left keeps the focus and its page.
+    driver.ChooseTab(form.TabOne1, 0);
+    driver.Focus(form.txtFirst);
+    form.txtFirst.LostFocus = [&] { form.txtFirst.SetFocus(); };
+    changes.clear();
+    driver.ChooseTab(form.TabOne1, 4);
+    EXPECT_TRUE(changes.empty());
+    EXPECT_EQ(form.TabOne1.CurrentTab(), 0);
+    EXPECT_EQ(app.ActiveControl(), &form.txtFirst);
+}
+
+TEST_F(TabControlTest, ArrowsHomeAndEndChooseTheNextChoosableTab) {
+    form.TabOne1.SetTabVisible(1, false);
+    form.TabOne1.SetTabEnabled(2, false);
+    driver.ChooseTab(form.TabOne1, 0);
+    changes.clear();
+    struct Case {
+        int key;
+        int current; // afterwards
+    };
+    const Case cases[] = {
+        {vbKeyRight, 3}, {vbKeyDown, 4}, {vbKeyEnd, 5},    {vbKeyRight, 5},
+        {vbKeyLeft, 4},  {vbKeyUp, 3},   {vbKeyLeft, 0},   {vbKeyLeft, 0},
+        {vbKeyEnd, 5},   {vbKeyHome, 0}, {vbKeyDelete, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        driver.PressKeyCode(c.key);
+        EXPECT_EQ(form.TabOne1.CurrentTab(), c.current);
+    }
+    EXPECT_EQ(changes, (std::vector<int>{3, 4, 5, 4, 3, 0, 5, 0}))
+        << "a key that finds no other tab raises nothing";
 }
 
 } // namespace

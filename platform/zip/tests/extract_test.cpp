@@ -55,7 +55,6 @@ TEST_F(ExtractMemberTest, ReadMemberReadsAMemberWholeOrNothing) {
     const Case cases[] = {
         {"rmdsplash.BMP", "Brisel", ZipResult::Success, "splash"},
         {"Readme.txt", "", ZipResult::Success, "plain"},
-        {"RMDSplash.bmp", "wrong", ZipResult::WrongPassword, ""},
         {"Missing.txt", "Brisel", ZipResult::MissingMember, ""},
     };
     for (const Case& c : cases) {
@@ -64,7 +63,12 @@ TEST_F(ExtractMemberTest, ReadMemberReadsAMemberWholeOrNothing) {
         EXPECT_EQ(ReadMember(archive_, c.request, c.password, contents), c.result);
         EXPECT_EQ(contents, c.contents);
     }
-    std::string contents;
+    std::string contents = "before";
+    // A wrong password is told as one, or as damage when it passes the one-byte check.
+    const ZipResult wrong = ReadMember(archive_, "RMDSplash.bmp", "wrong", contents);
+    EXPECT_TRUE(wrong == ZipResult::WrongPassword || wrong == ZipResult::DamagedArchive)
+        << ResultText(wrong);
+    EXPECT_EQ(contents, "");
     EXPECT_EQ(ReadMember(folder_ / "none.zip", "Readme.txt", "", contents),
               ZipResult::MissingArchive);
     EXPECT_TRUE(fs::is_empty(target_));

@@ -79,7 +79,7 @@ EqualPaymentResult CalculateEqualPayments(const EqualPaymentInputs& in, FactorLi
     w.push_back({"R-PlanName", in.planName});
     w.push_back({"R-PHName", in.planholderName});
     w.push_back({"R-PHDOB", FormatLongDate(in.birthDate)});
-    w.push_back({"R-Age", runtime::Str(age)});
+    w.push_back({"R-Age", runtime::CStr(age)});
     w.push_back({"R-BeneDOB", FormatLongDate(in.spouseBirthDate)});
     w.push_back({"R-BT", runtime::Str(spouseAge).substr(1)});
     for (int i = 0; i < 3; ++i) {

@@ -39,7 +39,7 @@ TEST(EqualPaymentsTest, SevenOptionsAtSeventy) {
                                   {"R-IRSPen", "~S"},
                                   {"R-RBD", "~@"},
                                   {"R-BT", "1"},
-                                  {"R-Age", " 70"},
+                                  {"R-Age", "70"},
                                   {"R-BeneDOB", ""},
                                   {"R-YYYY", "2010"},
                                   {"R-YYY1", "2009"},
@@ -99,7 +99,7 @@ TEST(EqualPaymentsTest, NoAnnuityPaymentFrom115) {
     in.birthDate = "01/01/1894";
     in.chosenOption.reset();
     const EqualPaymentResult result = CalculateEqualPayments(in, FactorLibrary::Program());
-    ExpectWritten(result.writes, {{"R-Age", " 116"},
+    ExpectWritten(result.writes, {{"R-Age", "116"},
                                   {"R-Payment7", "$0.00"},
                                   // A code in place of the single-life divisor counts as 1.0.
                                   {"R-Factor1", "1.0"},

@@ -5,6 +5,7 @@
 #include "program/calc/rich_text_escape.h"
 
 #include "platform/runtime/conversions.h"
+#include "platform/runtime/number_format.h"
 #include "platform/runtime/number_text.h"
 #include "platform/runtime/text.h"
 
@@ -101,6 +102,12 @@ double Round2(double value) {
     return runtime::Round(value, 2);
 }
 
+// A share in percent as the tax page's column prints it: always two decimals, so that the
+// column's figures line up and none reads as cut short.
+std::string Percent(double share) {
+    return runtime::Format(Round2(share * 100), "#0.00");
+}
+
 // The sums of one pass and the keys they give.
 struct PassSums {
     double total = 0;
@@ -144,8 +151,7 @@ public:
         Text("R-" + name + "TStateTax", Dollars(state));
         Text("R-" + name + "TAfterTax", Dollars(after));
         if (sums.total != 0) {
-            Number(lostKey,
-                   Round2((1 - (sums.total - sums.federal - sums.state) / sums.total) * 100));
+            Text(lostKey, Percent(1 - (sums.total - sums.federal - sums.state) / sums.total));
         }
     }
 
@@ -172,7 +178,7 @@ void AddTaxComparison(Keys& keys, const StretchReportInputs& inputs, const Proje
     keys.Text("R-LumpTAfterTax", Dollars(after));
     keys.Number("LSF", Round2(year.maxFedBracket));
     keys.Number("LSS", Round2(year.maxStateBracket));
-    keys.Number("LLT", Round2((1 - after / lumpSum) * 100));
+    keys.Text("LLT", Percent(1 - after / lumpSum));
     keys.Text("R-TaxYear", runtime::IntegerCStr(lump.ScheduleYear()));
 
     // Pass 2: equal shares of the remaining balance over five years, the rest growing.
@@ -337,6 +343,8 @@ std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs
     keys.Flag("PLedger", on.ledger && on.graph);
     keys.Flag("HasContributions", CleanedValue(inputs.contribution) > 0);
     keys.Flag("HasSpouse", spousePhase);
+    // A Roth account asks no distributions of its owner or of a spouse who takes it over.
+    keys.Flag("RothPlan", inputs.roth);
     keys.Flag("HasACity", !runtime::Trim(rep.city).empty());
     return keys.Take();
 }

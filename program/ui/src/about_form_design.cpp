@@ -33,6 +33,8 @@ constexpr forms::ControlRow kControls[] = {
 
 void frmAbout::DesignWindow() {
     Move(0, 0, kDesignWidth, kDesignHeight);
+    // Its controls stand where the design puts them: the window keeps its size.
+    SetBorderStyle(forms::BorderStyle::FixedDialog);
     for (const int line : forms::ElementIndices(kControls, "Line1")) {
         Line1.Add(line);
     }

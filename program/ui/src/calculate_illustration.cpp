@@ -1,5 +1,7 @@
 #include "program/ui/calculate_illustration.h"
 
+#include "program/ui/field_kind.h"
+
 #include "program/calc/beneficiary_rmd.h"
 #include "program/calc/equal_payments.h"
 #include "program/calc/planholder_rmd.h"
@@ -108,7 +110,7 @@ void CalculateEqual(frmMain& main, calc::FactorLibrary& factors) {
     in.spouseBirthDate = main.GetField("7-EqualSpouseDOB1");
     in.rmdAccountValue = main.GetField("6-EqualAcctValue1");
     in.fixedAccountValue = main.GetField("6-EqualAcctValue2");
-    in.interestRate = main.GetField("1-EqualROR");
+    in.interestRate = RateAsShown(main.GetField("1-EqualROR"));
     in.planName = main.GetField("8-EqualPlanName");
     in.rmdOnly = main.chkRMDOnce.Value() != forms::vbUnchecked;
     for (int option = 0; option < calc::kPaymentOptions && !in.chosenOption; ++option) {

@@ -49,6 +49,8 @@ const std::array<forms::GridColumn, 8> kGridColumns = {{
 
 void frmData::DesignWindow() {
     Move(0, 0, kDesignWidth, kDesignHeight);
+    // Its controls stand where the design puts them: the window keeps its size.
+    SetBorderStyle(forms::BorderStyle::FixedDialog);
     forms::LoadControls(*this, kControls, forms::ExistingNames::Placed);
     // Enter opens the selected illustration, Esc closes the browser.
     cmdOK.SetDefault(true);

@@ -80,4 +80,8 @@ std::string DisplayForm(FieldKind kind, std::string_view text) {
     }
 }
 
+std::string RateAsShown(std::string_view text) {
+    return DisplayForm(FieldKind::Percent, EditForm(FieldKind::Percent, text));
+}
+
 } // namespace ui

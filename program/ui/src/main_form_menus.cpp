@@ -24,6 +24,7 @@
 #include "platform/system/folders.h"
 
 #include <exception>
+#include <vector>
 
 namespace ui {
 
@@ -110,6 +111,17 @@ void ToggleReportSection(frmMain& main, forms::Menu& item, const char* key) {
     }
 }
 
+// A new or reopened illustration is typed into from its first field, whatever had the focus
+// before (a tab, or a field of the page that went).
+void FocusFirstInput(frmMain& main) {
+    if (main.App().ActiveForm() != &main) {
+        return;
+    }
+    if (const std::vector<forms::Control*> order = main.TabOrder(); !order.empty()) {
+        order.front()->SetFocus();
+    }
+}
+
 // File New of type `type`: the save question first; a wanted save that failed keeps the
 // illustration as it is.
 void StartNewIllustration(frmMain& main, IllustrationType type) {
@@ -120,6 +132,7 @@ void StartNewIllustration(frmMain& main, IllustrationType type) {
     main.Program().IllustrationType = type;
     main.SetupIllustrationType();
     main.Store().NewIllustration(main);
+    FocusFirstInput(main);
 }
 
 } // namespace
@@ -153,8 +166,8 @@ void frmMain::WireMenus() {
     }
     mnuFileLoad.Click = [this] {
         SetupIllustrationType();
-        if (Store().PromptSaveIllustration(*this, true)) {
-            Store().ShowBrowser(*this);
+        if (Store().PromptSaveIllustration(*this, true) && Store().ShowBrowser(*this)) {
+            FocusFirstInput(*this);
         }
     };
     mnuFileSave.Click = [this] {

@@ -61,6 +61,8 @@ constexpr forms::ControlRow kControls[] = {
 
 void frmRepInfo::DesignWindow() {
     Move(0, 0, kDesignWidth, kDesignHeight);
+    // Its controls stand where the design puts them: the window keeps its size.
+    SetBorderStyle(forms::BorderStyle::FixedDialog);
     for (const int index : forms::ElementIndices(kControls, "txtInput")) {
         txtInput.Add(index);
     }

@@ -6,6 +6,7 @@
 #include "program/report/report_production.h"
 #include "program/report/resource_extraction.h"
 #include "program/ui/calculate_illustration.h"
+#include "program/ui/field_kind.h"
 #include "program/ui/main_form.h"
 #include "program/ui/state_table.h"
 
@@ -130,7 +131,7 @@ report::StretchReportInputs StretchInputsOf(const frmMain& main) {
     inputs.accountValue = main.GetField("6-StretchAcctValue");
     inputs.contribution = main.GetField("6-StretchAcctCont");
     inputs.contributionYears = main.GetField("2-StretchContYrs");
-    inputs.rateOfReturn = main.GetField("1-StretchROR");
+    inputs.rateOfReturn = RateAsShown(main.GetField("1-StretchROR"));
     inputs.illustrationDate = main.GetField("6-IllustrationDate");
     inputs.stateCode = main.cmboState.Text();
     inputs.stateName = StateName(inputs.stateCode);
@@ -158,8 +159,8 @@ report::GraphRequest GraphRequestOf(frmMain& main, const calc::StretchProjection
                                     const ReportLocations& locations) {
     report::GraphRequest request;
     request.phase = report::GraphPhase(SelectedGraphItem(main));
-    request.title =
-        report::GraphTitle(request.phase, StretchStateOf(main), main.GetField("1-StretchROR"));
+    request.title = report::GraphTitle(request.phase, StretchStateOf(main),
+                                       RateAsShown(main.GetField("1-StretchROR")));
     request.accountValue = main.GetField("6-StretchAcctValue");
     request.contribution = main.GetField("6-StretchAcctCont");
 

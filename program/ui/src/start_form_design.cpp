@@ -40,6 +40,8 @@ constexpr forms::ControlRow kControls[] = {
 
 void frmStart::DesignWindow() {
     Move(0, 0, kDesignWidth, kDesignHeight);
+    // Its controls stand where the design puts them: the window keeps its size.
+    SetBorderStyle(forms::BorderStyle::FixedDialog);
     for (const int option : forms::ElementIndices(kControls, "optIllustrationType")) {
         // The Stretch option's caption is the table's; the others name their type in full.
         optIllustrationType.Add(option).SetCaption(

@@ -188,7 +188,7 @@ TEST_F(CalculateIllustrationTest, EqualPaymentsFromTheFieldsToTheReportFields) {
                   {"R-PlanName", "My IRA"},
                   {"R-PHName", "Ann Lee"},
                   {"R-PHDOB", "February 10, 1940"},
-                  {"R-Age", " 70"},
+                  {"R-Age", "70"},
                   {"R-BeneDOB", ""},
                   {"R-BT", "1"},
                   {"R-Factor1", "17.0"},
@@ -201,7 +201,9 @@ TEST_F(CalculateIllustrationTest, EqualPaymentsFromTheFieldsToTheReportFields) {
                   {"R-Payment2", "$3,649.64"},
                   {"R-Payment3", "$100,000.00"},
                   {"R-CalcDate", "April 1, 2010"},
-                  {"R-AA", "5.00"},
+                  // The rate as the field shows it once left, though it is still in its
+                  // edit form (a menu command takes no focus from it).
+                  {"R-AA", "5.00%"},
                   {"R-PValue", "$100,000"},
                   {"R-Payment4", "$8,869.91"},
                   {"R-Payment5", "$6,781.24"},

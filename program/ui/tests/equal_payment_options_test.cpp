@@ -55,9 +55,10 @@ TEST(EqualPaymentOptions, NoAmountsWhileTheTabIsNotShown) {
     PaymentWindow window;
     window.driver.ChooseTab(window.main.TabOne1, 4);
     ASSERT_EQ(window.output.reports, 1);
-    // The report step calculated the payments; they are put back to see whether the refresh
-    // calculates them again.
+    // The field left on the way to the tab and the report step calculated the payments; they
+    // are put back to see whether the refresh calculates them again.
     window.main.SetField("R-Payment1", "R-Payment1");
+    window.main.lblEqualPmt(0).SetCaption("0.00");
     RefreshEqualPaymentOptions(window.main);
     window.ExpectChoices(kAll);
     EXPECT_EQ(window.main.lblEqualPmt(0).Caption(), "0.00");

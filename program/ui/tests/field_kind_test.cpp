@@ -52,6 +52,15 @@ TEST(FieldKind, FormsOfTheKindsWithoutAField) {
     EXPECT_FALSE(AcceptsKey(FieldKind::DollarsCents, "1.2", '.'));
 }
 
+TEST(FieldKind, ARateReadsAsShownWhetherItsFieldWasLeftOrNot) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"4.25", "4.25%"}, {"4.25%", "4.25%"}, {"6", "6.00%"}, {"6.00%", "6.00%"}, {"", "0.00%"}};
+    for (const auto& [typed, shown] : cases) {
+        SCOPED_TRACE(typed);
+        EXPECT_EQ(RateAsShown(typed), shown);
+    }
+}
+
 // Typed into the field, shown after leaving it (the Tab key to the next control), shown on
 // coming back; each field in the window of its own type.
 TEST(FieldKind, TypingLeavingAndEnteringEachKind) {

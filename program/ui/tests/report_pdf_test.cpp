@@ -4,7 +4,8 @@
 // drawn, pdfinfo for the title. Every case checks the amounts, factors, dates and marks its
 // report must print and those its choices exclude, and the geometry of every page: each word
 // and picture inside the printable area, no picture over a word and no word over another. The
-// first page of each report is drawn as a PNG file in the sandbox for a person to look at.
+// first page of each report is drawn as a PNG file in the sandbox for a person to look at, beside
+// a copy of the whole PDF file under the same name.
 //
 // The expected amounts are worked by hand from the IRS tables of 2002 (Single Life, Uniform
 // Lifetime, Joint and Last Survivor) and the rules of each type; a required distribution is the
@@ -33,6 +34,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -229,6 +231,11 @@ struct ClientWindow {
             testkit::RunTool({"pdftoppm", "-png", "-r", "60", "-f", "1", "-l", "1", "-singlefile",
                               report.pdf.string(), picture.string()});
         EXPECT_EQ(render.exitStatus, 0) << render.errors;
+        // The case's own copy, which the next case of the same client does not replace.
+        std::error_code copied;
+        fs::copy_file(report.pdf, picture.string() + ".pdf", fs::copy_options::overwrite_existing,
+                      copied);
+        EXPECT_FALSE(copied) << copied.message();
         return report;
     }
 
@@ -257,7 +264,10 @@ protected:
 };
 
 // The planholder's and a beneficiary's required distribution, each for a client with every
-// optional field filled and long, and for one with the optional fields left empty.
+// optional field filled and long, and for one with the optional fields left empty; a planholder
+// whose plan delays the first distribution year to the year of retirement and one not yet 70
+// and one half; a surviving spouse who may delay. The dates of the first distribution year
+// stand in the table, where no tense can be wrong, and the year's deadline under it.
 TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAndEmptyFields) {
     struct Case {
         const char* name;
@@ -267,7 +277,13 @@ TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAnd
         const Representative* representative;
         Texts printed;
         Texts excluded;
+        const char* planType = "IRA";
+        bool survivingSpouse = false;
     };
+    // Wordings the reports once had: a past tense for a date to come, a deadline for "each
+    // later distribution" that was this year's, a distribution year that "began" on its last
+    // day, and a blank before a colon where no age was given.
+    const Texts oldWordings = {"You reached", "each later distribution", "began on", " :"};
     const Case cases[] = {
         // Born 03/15/1940: 70 and one half on 09/15/2010, age 71 at the end of 2011, beginning
         // date April 1, 2011. The spouse, born 1955, is 56: Joint and Last Survivor 71/56 is
@@ -288,8 +304,10 @@ TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAnd
          {"Prepared for Alexandria Catherine Worthington Fitzgerald", "March 15, 1940",
           "Date of death May 5, 2011", "Spouse beneficiary born: July 4, 1955",
           "Plan name: Harbor Point Retirement Savings Rollover Account", "$250,000",
-          "Joint Life Expectancy", "for age 71 / 56: 30.1", "$8,306", "September 15, 2010",
-          "April 1, 2011", "December 31, 2011", "$4,153", "since 2022 are not applied"},
+          "Joint Life Expectancy", "Distribution period: 30.1 for age 71 / 56", "$8,306",
+          "Age 70 and one half on: September 15, 2010", "Required beginning date: April 1, 2011",
+          "The distribution for 2011 must be taken by December 31, 2011.", "$4,153",
+          "since 2022 are not applied"},
          {"()", "Uniform Lifetime table, which assumes"}},
         // No middle name, plan name or spouse: the Uniform Lifetime divisor at 71 is 26.5, and
         // 100,000 / 26.5 = 3,773.58.
@@ -302,9 +320,42 @@ TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAnd
           {"6-AcctValue0", "100000"}},
          false,
          &kShortRepresentative,
-         {"Prepared for John Sample", "Uniform Lifetime", "for age 71: 26.5", "$3,774", "$1,887",
-          "since 2022 are not applied"},
+         {"Prepared for John Sample", "Uniform Lifetime", "Distribution period: 26.5 for age 71",
+          "$3,774", "$1,887", "since 2022 are not applied"},
          {"()", "Spouse beneficiary", "Date of death", "Office:", "Joint Life Expectancy"}},
+        // A 401(k) that lets the planholder wait until retiring in 2011, after reaching 70 and
+        // one half: 2011 is the first distribution year, whose distribution may wait until
+        // April 1, 2012. Uniform Lifetime at 71, 26.5: $3,774.
+        {"401(k), retired after 70 and one half",
+         IllustrationType::PlanholderRmd,
+         {{"8-PartFirst", "John"},
+          {"8-PartLast", "Sample"},
+          {"7-PartDOB", "03/15/1940"},
+          {"7-PlanRetDate", "06/30/2011"},
+          {"3-Year0", "2011"},
+          {"6-AcctValue0", "100000"}},
+         false,
+         &kShortRepresentative,
+         {"Plan type: 401(k)", "Distribution period: 26.5 for age 71", "$3,774",
+          "Age 70 and one half on: September 15, 2010", "Required beginning date: April 1, 2012",
+          "The distribution for 2011 must be taken by April 1, 2012**. ** Although you can wait "
+          "until April 1, 2012 to withdraw",
+          "Your retirement date is June 30, 2011."},
+         {"For an individual retirement account", "403(b)"},
+         "401(k)"},
+        // Born 03/15/1945: 70 and one half on 09/15/2015, so nothing is due for 2011.
+        {"not yet 70 and one half",
+         IllustrationType::PlanholderRmd,
+         {{"8-PartFirst", "John"},
+          {"8-PartLast", "Sample"},
+          {"7-PartDOB", "03/15/1945"},
+          {"3-Year0", "2011"},
+          {"6-AcctValue0", "100000"}},
+         false,
+         &kShortRepresentative,
+         {"Distribution period: N/A", "Age 70 and one half on: September 15, 2015",
+          "Required beginning date: April 1, 2016", "Required minimum distribution for 2011 $0"},
+         {"for age"}},
         // The original planholder died in 2008; the beneficiary, born 12/07/1941, is 68 at the
         // end of 2009: Single Life 18.6, less one for each year since, 16.6 in 2011, and
         // 50,000 / 16.6 = 3,012.05.
@@ -322,9 +373,11 @@ TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAnd
          &kLongRepresentative,
          {"Prepared for Sally Elizabeth Worthington Fitzgerald", "December 7, 1941",
           "Original planholder died: May 1, 2008",
-          "Plan name: Harbor Point Inherited Individual Retirement Plan", "$50,000", "16.6",
-          "$3,013", "$1,507", "since 2022 are not applied"},
-         {"()"}},
+          "Plan name: Harbor Point Inherited Individual Retirement Plan", "$50,000",
+          "Distribution period: 16.6 for age 68 minus 2",
+          "your first distribution year is the year that ends on December 31, 2009",
+          "reduced by one for each year since", "$3,013", "$1,507", "since 2022 are not applied"},
+         {"()", "surviving spouse of the original planholder"}},
         {"beneficiary, empty",
          IllustrationType::BeneficiaryRmd,
          {{"8-BeneFirst", "Sally"},
@@ -337,30 +390,57 @@ TEST_F(ReportPdfTest, TheRequiredDistributionReportsPrintTheirClientsWithLongAnd
          &kShortRepresentative,
          {"Prepared for Sally Sample", "16.6", "$3,013", "$1,507"},
          {"()", "Office:"}},
+        // A surviving spouse of a planholder born 02/02/1944, who would have been 70 and one
+        // half on 08/02/2014: distributions may wait until the end of 2014, so none is due for
+        // 2011. The spouse's period is the life expectancy at each year's age.
+        {"surviving spouse",
+         IllustrationType::BeneficiaryRmd,
+         {{"8-BeneFirst", "Mary"},
+          {"8-BeneLast", "Sample"},
+          {"7-BeneDOB", "12/07/1945"},
+          {"7-OriginalDOB", "02/02/1944"},
+          {"7-DD1", "05/01/2008"},
+          {"3-Year1", "2011"},
+          {"6-AcctValue1", "50000"}},
+         false,
+         &kShortRepresentative,
+         {"Prepared for Mary Sample", "(born February 2, 1944)", "Distribution period: N/A",
+          "Required minimum distribution for 2011 $0",
+          "single life expectancy at your age in the distribution year",
+          "Distributions to you may be delayed until December 31, 2014."},
+         {"reduced by one", "other than a surviving spouse", "for age"},
+         "IRA",
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ClientWindow window(c.type, *c.representative, Work());
         const int list = c.type == IllustrationType::PlanholderRmd ? 0 : 1;
         window.driver.Focus(window.main.cmboPlanType(list));
-        window.driver.ChooseItem(window.main.cmboPlanType(list), "IRA");
+        window.driver.ChooseItem(window.main.cmboPlanType(list), c.planType);
         if (c.type == IllustrationType::PlanholderRmd) {
             window.driver.Click(window.main.optUseJoint(c.joint ? 0 : 1));
+        }
+        if (c.survivingSpouse) {
+            window.driver.Click(window.main.chkSurvivingSpouse);
         }
         window.Type(c.typed);
         const SavedReport report = window.Save(Picture(c.name));
         Texts printed = c.printed;
+        Texts excluded = c.excluded;
+        excluded.insert(excluded.end(), oldWordings.begin(), oldWordings.end());
         const Texts& representative = c.representative == &kLongRepresentative
                                           ? kLongRepresentativeShown
                                           : kShortRepresentativeShown;
         printed.insert(printed.end(), representative.begin(), representative.end());
-        printed.push_back("Plan type: IRA");
-        ExpectPrinted(report, printed, c.excluded);
+        printed.push_back(std::string("Plan type: ") + c.planType);
+        ExpectPrinted(report, printed, excluded);
     }
 }
 
 // The 72(t) report for the two choices of "RMD Annual Recalculation": all seven methods, or the
-// required distribution method only; and with a spouse, the joint methods. Age 70 at the end
+// required distribution method only, which uses no interest rate and so says nothing of its
+// bound; and with a spouse, the joint methods. Age 70 at the end
 // of 2011, both balances 100,000 at 5.00%: Single Life 17.0 and Uniform Lifetime 27.4 give
 // 5,882.35 and 3,649.64; amortized over 17.0 and 27.4 years, 8,869.91 and 6,781.24; annuitized
 // (factor 11.33417), 8,822.88. With a spouse of 65, Joint and Last Survivor 70/65 is 24.3:
@@ -388,7 +468,8 @@ TEST_F(ReportPdfTest, TheEqualPaymentsReportPrintsTheMethodsItsChoiceAsksFor) {
                                 "$6,781.24",
                                 "$8,822.88",
                                 "Amortization over single life expectancy",
-                                "Annuitization"};
+                                "Annuitization",
+                                "120 percent of the federal mid-term rate"};
     const Texts joint = {"Spouse beneficiary born: June 1, 1946 (age 65)",
                          "Joint and Last Survivor 24.3 $4,115.23"};
     const std::string noSpouseNote = "No spouse beneficiary was given";
@@ -421,6 +502,12 @@ TEST_F(ReportPdfTest, TheEqualPaymentsReportPrintsTheMethodsItsChoiceAsksFor) {
          5,
          {"X Amortization over joint life expectancy $7,200.07"},
          {"Required minimum distribution method only"}},
+        {"required distribution method only with a spouse",
+         true,
+         true,
+         2,
+         {"Required minimum distribution method only", "X Joint and Last Survivor 24.3 $4,115.23"},
+         {"$0.00", "Interest rate assumed", "Amortization", "Annuitization"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -452,6 +539,90 @@ TEST_F(ReportPdfTest, TheEqualPaymentsReportPrintsTheMethodsItsChoiceAsksFor) {
     }
 }
 
+// A value too long for the rest of its line, typed in capitals to the length its field takes,
+// wraps within its column: every word of it starts at or right of its first word, and some stand
+// on a line below.
+TEST_F(ReportPdfTest, AValueTooLongForItsLineWrapsInItsColumn) {
+    const std::string capitalName = "MAXIMILLIANO BARTHOLOMEW WORTHINGTON-SMYTHE";
+    const std::string capitalPlan = "HARBOR POINT RETIREMENT SAVINGS ROLLOVER ACCOUNTS";
+    struct Case {
+        const char* name;
+        IllustrationType type;
+        Typed typed;
+        std::string value;
+    };
+    const Case cases[] = {
+        {"planholder's plan name",
+         IllustrationType::PlanholderRmd,
+         {{"8-PartFirst", "John"},
+          {"8-PartLast", "Sample"},
+          {"7-PartDOB", "03/15/1940"},
+          {"8-PlanName0", capitalPlan},
+          {"3-Year0", "2011"},
+          {"6-AcctValue0", "100000"}},
+         capitalPlan},
+        {"beneficiary's plan name",
+         IllustrationType::BeneficiaryRmd,
+         {{"8-BeneFirst", "Sally"},
+          {"8-BeneLast", "Sample"},
+          {"7-BeneDOB", "12/07/1941"},
+          {"8-PlanName1", capitalPlan},
+          {"7-DD1", "05/01/2008"},
+          {"3-Year1", "2011"},
+          {"6-AcctValue1", "50000"}},
+         capitalPlan},
+        {"72(t) client's name",
+         IllustrationType::EqualPayments,
+         {{"8-EqualFirst", "MAXIMILLIANO"},
+          {"8-EqualMiddle", "BARTHOLOMEW"},
+          {"8-EqualLast", "WORTHINGTON-SMYTHE"},
+          {"7-EqualDOB", "06/01/1941"},
+          {"8-EqualPlanName", "IRA Plan"},
+          {"7-EqualDate", "06/01/2011"},
+          {"6-EqualAcctValue1", "100000"}},
+         capitalName},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClientWindow window(c.type, kShortRepresentative, Work());
+        if (c.type != IllustrationType::EqualPayments) {
+            const int list = c.type == IllustrationType::PlanholderRmd ? 0 : 1;
+            window.driver.Focus(window.main.cmboPlanType(list));
+            window.driver.ChooseItem(window.main.cmboPlanType(list), "IRA");
+        } else {
+            window.driver.Click(window.main.chkRMDOnce);
+        }
+        window.Type(c.typed);
+        const SavedReport report = window.Save(Picture(c.name));
+        ExpectPrinted(report, {c.value}, {});
+        ASSERT_FALSE(report.pages.empty());
+        std::vector<std::string> words;
+        for (std::size_t start = 0; start < c.value.size();) {
+            const std::size_t end = std::min(c.value.find(' ', start), c.value.size());
+            words.push_back(c.value.substr(start, end - start));
+            start = end + 1;
+        }
+        const auto boxOf = [&](const std::string& text) -> const testkit::PdfBox* {
+            for (const testkit::PdfWord& word : report.pages.front().words) {
+                if (word.text == text) {
+                    return &word.box;
+                }
+            }
+            return nullptr;
+        };
+        const testkit::PdfBox* first = boxOf(words.front());
+        ASSERT_NE(first, nullptr) << words.front();
+        bool wrapped = false;
+        for (const std::string& text : words) {
+            const testkit::PdfBox* box = boxOf(text);
+            ASSERT_NE(box, nullptr) << text;
+            EXPECT_GE(box->left, first->left - 0.5) << "\"" << text << "\" left of its column";
+            wrapped = wrapped || box->top > first->bottom;
+        }
+        EXPECT_TRUE(wrapped) << "the value fits on one line: the case tests no wrap";
+    }
+}
+
 // The Stretch client of 06/15/2011: born 01/01/1950 (61 at the end of 2011), 20 years of the
 // planholder, 100,000 growing at 8%, with 5,000 a year added for the first 3 years.
 const Typed kStretchPlanholder = {{"8-StretchPFirst", "John"},
@@ -463,6 +634,15 @@ const Typed kStretchPlanholder = {{"8-StretchPFirst", "John"},
                                   {"6-StretchAcctCont", "5000"},
                                   {"2-StretchContYrs", "3"},
                                   {"1-StretchROR", "8"}};
+// The same planholder without contributions: 100,000 growing by 8%, 108,000, 116,640 and
+// 125,971 at the ends of the first years; at 70 in 2020, 199,900 over 27.4 is 7,296.
+const Typed kStretchPlanholderWithoutContributions = {{"8-StretchPFirst", "John"},
+                                                      {"8-StretchPLast", "Sample"},
+                                                      {"7-StretchPDOB", "01/01/1950"},
+                                                      {"2-StretchPLEO", "20"},
+                                                      {"8-StretchPlanName", "IRA Plan"},
+                                                      {"6-StretchAcctValue", "100000"},
+                                                      {"1-StretchROR", "8"}};
 const Typed kStretchSpouse = {{"8-StretchSFirst", "Susan"},
                               {"8-StretchSLast", "Sample"},
                               {"7-StretchSDOB", "01/01/1955"},
@@ -471,20 +651,23 @@ const Typed kStretchBeneficiary = {
     {"8-StretchBFirst", "Jack"}, {"8-StretchBLast", "Sample"}, {"7-StretchBDOB", "01/01/1990"}};
 
 // The Stretch report with and without a spouse, with and without its tax page, with a state and
-// without one. Every section is on unless a case says otherwise. The planholder's first ledger
-// lines, before any distribution: paid in to date 105,000, 110,000 and 115,000, then no more;
-// the balance with the year's contribution grows by 8%: 113,400, 127,872 and 143,502.
+// without one, with contributions and without. Every section is on unless a case says
+// otherwise. The planholder's first ledger lines, before any distribution: paid in to date
+// 105,000, 110,000 and 115,000, then no more; the balance with the year's contribution grows by
+// 8%: 113,400, 127,872 and 143,502. The tax page's shares lost to taxes agree with its amounts
+// and are printed with two decimals each.
 TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
-    const Texts shared = {"A Legacy Plan for",
-                          "IRA Plan",
-                          "$100,000",
-                          "$5,000",
-                          "8.00%",
-                          "Paid in to date",
-                          "since 2022 are not applied",
-                          "Your Account Over Time"};
+    const Texts shared = {
+        "A Legacy Plan for",     "IRA Plan", "$100,000", "8.00%", "since 2022 are not applied",
+        "Your Account Over Time"};
+    // What only contributions bring: their amount, the sum with the account value and the
+    // ledgers' column of what was paid in.
+    const Texts contributions = {"$5,000 a year for 3 years. Together that is $105,000 working",
+                                 "Paid in to date"};
+    const Texts withoutContributions = {"Together that is", "Paid in to date", "a year for"};
     const Texts ledger2011 = {"2011 61 105,000 0 0 113,400", "2012 62 110,000 0 0 127,872",
                               "2013 63 115,000 0 0 143,502"};
+    const std::string taxSchedules = "and the federal income tax schedules of 2002 to 2012;";
     struct Case {
         const char* name;
         bool spouse;
@@ -495,6 +678,8 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
         Texts excluded;
         Typed longNames = {}; // typed over the names
         const Representative* representative = &kLongRepresentative;
+        const Typed* planholder = &kStretchPlanholder;
+        bool roth = false;
     };
     const Case cases[] = {
         // Every name as long as its fields take.
@@ -527,8 +712,14 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
          {"A Legacy Plan for John Sample", "Susan Sample",
           "After Susan Sample, your beneficiary Jack Sample inherits",
           "the federal income tax rates of 2011 and the New York income tax rates",
-          "Three Ways to Take an Inherited Account"},
-         {"After you"}},
+          "Three Ways to Take an Inherited Account",
+          "Your spouse, Susan Sample, then becomes the owner of the account, worth $335,281,",
+          // (115,722 + 28,875) / 389,943, (101,507 + 34,251) / 457,528 and
+          // (579,387 + 188,819) / 2,577,768.
+          "After taxes $245,346 $321,769 $1,809,562", "Share lost to taxes (%) 37.08 29.67 29.80",
+          // 136,892 + 88,500 + 2,577,768 = 2,803,160, over the 63 years of the ledgers.
+          "could total $2,803,000 from 2011 through 2073."},
+         {"After you", "an own account", "over 62 years"}},
         {"no spouse, California",
          false,
          std::nullopt,
@@ -552,10 +743,44 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
          std::nullopt,
          "",
          false,
-         {"Susan Sample", "Ann Lee Lee Agency"},
-         {"Error", "Three Ways to Take an Inherited Account", "Office:"},
+         {"Susan Sample", "Ann Lee Lee Agency",
+          "Illustrated with the life expectancy tables of 2002 and required distributions from "
+          "age 70 and one half; the tables"},
+         {"Error", "Three Ways to Take an Inherited Account", "Office:", "income tax schedules"},
          {},
          &kShortRepresentative},
+        {"no contributions, Texas",
+         false,
+         std::nullopt,
+         "TX",
+         true,
+         {"John Sample, your IRA Plan held $100,000 when this illustration was prepared.",
+          "2011 61 0 0 108,000", "2012 62 0 0 116,640", "2013 63 0 0 125,971",
+          "2020 70 7,296 7,296", "the Texas income tax rates", taxSchedules},
+         {"Susan"},
+         {},
+         &kLongRepresentative,
+         &kStretchPlanholderWithoutContributions},
+        // A Roth account: neither the planholder nor the spouse takes a distribution, and the
+        // beneficiary's owe no income tax.
+        {"Roth, New York",
+         true,
+         std::nullopt,
+         "NY",
+         true,
+         {"As the account is a Roth account, you take no distributions while you live, from 2011 "
+          "through 2030, and it keeps growing.",
+          "then becomes the owner of the account",
+          "and leaves it growing without distributions from 2031 through 2035.",
+          "2020 70 115,000 0 0", "2035 80 0 0", "Federal income tax $0 $0 $0",
+          "State income tax $0 $0 $0", "Share lost to taxes (%) 0.00 0.00 0.00",
+          "The distributions follow the life expectancy tables of 2002; the tables"},
+         {"you take only the required minimum distribution", "takes required distributions",
+          "start at age 70 and one half"},
+         {},
+         &kLongRepresentative,
+         &kStretchPlanholder,
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -565,7 +790,7 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
         }
         ClientWindow window(IllustrationType::Stretch, *c.representative, Work());
         window.Sections(true, true, c.taxes, true, true);
-        window.Type(kStretchPlanholder);
+        window.Type(*c.planholder);
         if (c.spouse) {
             window.Type(kStretchSpouse);
         } else {
@@ -573,6 +798,9 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
         }
         window.Type(kStretchBeneficiary);
         window.Type(c.longNames);
+        if (c.roth) {
+            window.driver.Click(window.main.chkRoth);
+        }
         if (!c.state.empty()) {
             window.driver.Focus(window.main.cmboState);
             window.driver.ChooseItem(window.main.cmboState, c.state);
@@ -580,13 +808,24 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
         const SavedReport report = window.Save(Picture(c.name));
         Texts printed = shared;
         printed.insert(printed.end(), c.printed.begin(), c.printed.end());
-        if (!c.today) {
+        Texts excluded = c.excluded;
+        const bool contributed = c.planholder == &kStretchPlanholder;
+        if (contributed) {
+            printed.insert(printed.end(), contributions.begin(), contributions.end());
+        } else {
+            excluded.insert(excluded.end(), withoutContributions.begin(),
+                            withoutContributions.end());
+        }
+        if (!c.today && contributed) {
             printed.insert(printed.end(), ledger2011.begin(), ledger2011.end());
+        }
+        if (c.taxes) {
+            printed.push_back(taxSchedules);
         }
         if (c.representative == &kLongRepresentative) {
             printed.push_back("Port Washington, NY 11050-1234");
         }
-        ExpectPrinted(report, printed, c.excluded);
+        ExpectPrinted(report, printed, excluded);
         // A new illustration's graph shows every year of the phase.
         EXPECT_EQ(window.main.hScrollGraph.Value(), window.main.hScrollGraph.Max());
         EXPECT_GT(window.main.hScrollGraph.Max(), window.main.hScrollGraph.Min() + 10);

@@ -13,12 +13,7 @@ QString EscapedAmpersands(const QString& caption) {
     return escaped;
 }
 
-void AccessKeyLabel::SetCaption(const QString& caption) {
-    if (caption == caption_) {
-        return;
-    }
-    caption_ = caption;
-    // The text without "&" keeps what Qt measures and reads out to the caption as shown.
+QString PlainCaption(const QString& caption) {
     QString plain;
     for (qsizetype at = 0; at < caption.size(); ++at) {
         if (caption[at] == '&') {
@@ -30,7 +25,16 @@ void AccessKeyLabel::SetCaption(const QString& caption) {
         }
         plain += caption[at];
     }
-    setText(plain);
+    return plain;
+}
+
+void AccessKeyLabel::SetCaption(const QString& caption) {
+    if (caption == caption_) {
+        return;
+    }
+    caption_ = caption;
+    // The text without "&" keeps what Qt measures and reads out to the caption as shown.
+    setText(PlainCaption(caption));
     update();
 }
 
@@ -46,6 +50,8 @@ void AccessKeyLabel::paintEvent(QPaintEvent*) {
 void AccessKeyGroupBox::SetCaption(const QString& caption) {
     if (caption != caption_) {
         caption_ = caption;
+        // The box's title is empty (initStyleOption), so Qt would give it no name of its own.
+        setAccessibleName(PlainCaption(caption));
         update();
     }
 }
@@ -63,6 +69,7 @@ void AccessKeyGroupBox::initStyleOption(QStyleOptionGroupBox* option) const {
 void AccessKeyTabBar::SetTabCaption(int tab, const QString& caption) {
     // A text with every "&" doubled has no mnemonic, so Qt holds no shortcut for the tab.
     setTabText(tab, EscapedAmpersands(caption));
+    setAccessibleTabName(tab, PlainCaption(caption));
 }
 
 QString AccessKeyTabBar::TabCaption(int tab) const {

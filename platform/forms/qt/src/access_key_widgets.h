@@ -14,6 +14,9 @@ namespace forms::qt {
 // The caption for a widget that shows "&" as it is and makes no shortcut of it: every "&"
 // doubled.
 QString EscapedAmpersands(const QString& caption);
+// The caption as a person reads it, and as the accessibility bus tells it: without the "&"
+// that marks the access key ("&&" stands for one "&").
+QString PlainCaption(const QString& caption);
 
 // A label's caption, wrapped and aligned, its access key underlined.
 class AccessKeyLabel final : public QLabel {
@@ -29,7 +32,7 @@ private:
     QString caption_;
 };
 
-// A frame's box with its caption.
+// A frame's box with its caption, which is also its accessible name.
 class AccessKeyGroupBox final : public QGroupBox {
 public:
     explicit AccessKeyGroupBox(QWidget* parent) : QGroupBox(parent) {}
@@ -42,7 +45,7 @@ private:
     QString caption_;
 };
 
-// A tab bar whose tab captions keep their "&".
+// A tab bar whose tab captions keep their "&"; each tab's accessible name is its plain caption.
 class AccessKeyTabBar final : public QTabBar {
 public:
     explicit AccessKeyTabBar(QWidget* parent) : QTabBar(parent) {}

@@ -1,6 +1,7 @@
 #include "platform/forms/qt/src/print_document_widget.h"
 
 #include <QPixmap>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "platform/qt/text.h"
@@ -46,6 +47,10 @@ void PrintDocumentWidget::Show(const std::vector<std::string>& pages,
             pagesHolder_->layout()->addWidget(label);
         }
         shown_ = pages;
+        // A new document is read from the top left of its first page, wherever the last one
+        // was scrolled to.
+        horizontalScrollBar()->setValue(0);
+        verticalScrollBar()->setValue(0);
     }
     for (QLabel* label : PageLabels()) {
         label->setVisible(statusText.empty());

@@ -15,7 +15,8 @@ public:
     explicit PrintDocumentWidget(QWidget* parent);
 
     // Shows `pages` (PNG files' bytes), or `statusText` in their place when it is not empty.
-    // The pages are decoded again only when they change.
+    // The pages are decoded again only when they change, and new pages show from their top
+    // left.
     void Show(const std::vector<std::string>& pages, const std::string& statusText);
 
     // The pages shown (for tests): one label per page, in order.

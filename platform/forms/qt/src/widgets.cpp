@@ -100,15 +100,21 @@ void SyncCommon(const Control& control, QWidget& widget, const Screen& screen) {
     widget.setEnabled(control.Enabled());
     widget.setToolTip(FromWindows1252(control.ToolTipText()));
     // The control's colours while it is enabled; disabled, it keeps its ground and greys its
-    // text, so that the style draws it as disabled.
+    // text, so that the style draws it as disabled. The box of a check box or option button is
+    // the window colour whatever the control's ground, as the system draws it, and takes the
+    // ground only while the control is disabled: a box in the ground's grey looks switched off.
     QPalette palette = widget.palette();
     const QColor back = ToQColor(control.BackColor());
     const QColor fore = ToQColor(control.ForeColor());
     const QColor grey = ToQColor(Color::kGrayText);
+    const bool hasBox =
+        control.Kind() == ControlKind::CheckBox || control.Kind() == ControlKind::OptionButton;
     for (const QPalette::ColorGroup group :
          {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const QColor text = group == QPalette::Disabled ? grey : fore;
-        palette.setColor(group, QPalette::Base, back);
+        const bool disabled = group == QPalette::Disabled;
+        const QColor text = disabled ? grey : fore;
+        const QColor base = hasBox && !disabled ? ToQColor(Color::kWindowBackground) : back;
+        palette.setColor(group, QPalette::Base, base);
         palette.setColor(group, QPalette::Window, back);
         palette.setColor(group, QPalette::Button, back);
         palette.setColor(group, QPalette::Text, text);
@@ -164,6 +170,9 @@ void SyncGrid(Grid& grid, QTableWidget& table, const Screen& screen) {
     }
     if (grid.Rows() > 1) {
         table.scrollToItem(table.item(grid.TopRow() - 1, 0), QAbstractItemView::PositionAtTop);
+        if (grid.Row() > 0) {
+            table.scrollToItem(table.item(grid.Row() - 1, 0), QAbstractItemView::EnsureVisible);
+        }
     }
 }
 
@@ -184,9 +193,9 @@ public:
         return box;
     }
     QWidget* operator()(OptionButton&) override {
-        auto* option = new QRadioButton(parent_);
-        option->setAutoExclusive(false); // the model keeps the group
-        return option;
+        // Exclusive, so that the accessibility bus tells it as a radio button; the model keeps
+        // the group, and SyncWidget lifts the exclusion while it sets the state.
+        return new QRadioButton(parent_);
     }
     QWidget* operator()(ListBox&) override { return new QListWidget(parent_); }
     QWidget* operator()(ComboBox& combo) override {
@@ -292,7 +301,11 @@ public:
         SyncCommon(option, widget_, screen_);
         auto& radio = static_cast<QRadioButton&>(widget_);
         SetButtonCaption(radio, option.Caption());
+        // Qt refuses to clear the one chosen button of an exclusive group itself; the model's
+        // group may have none chosen.
+        radio.setAutoExclusive(false);
         radio.setChecked(option.Value());
+        radio.setAutoExclusive(true);
     }
     void operator()(ListBox& list) override {
         SyncCommon(list, widget_, screen_);
@@ -357,6 +370,8 @@ QColor ToQColor(Color color) {
 
 TabControlWidget::TabControlWidget(int tabCount, QWidget* parent)
     : QWidget(parent), bar_(new AccessKeyTabBar(this)) {
+    // The focus of the tab control is the bar's, which marks the current tab.
+    setFocusProxy(bar_);
     for (int tab = 0; tab < tabCount; ++tab) {
         bar_->addTab(QString());
         pages_.push_back(new QWidget(this));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QScrollBar>
 
 #include "platform/forms/controls/print_document_view.h"
 #include "platform/forms/qt/skin.h"
@@ -59,6 +60,25 @@ TEST_F(PrintDocumentViewTest, ShowsEachPageImageInOrder) {
     form.VSPrinter1.SetPages({});
     QCoreApplication::processEvents();
     EXPECT_TRUE(Widget().PageLabels().isEmpty());
+}
+
+TEST_F(PrintDocumentViewTest, ANewDocumentShowsFromTheTopLeftOfItsFirstPage) {
+    // Pages larger than the view, scrolled down and right as a reader leaves them.
+    form.VSPrinter1.SetPages({WhitePagePng(1200, 1500), WhitePagePng(1200, 1500)});
+    Show();
+    QScrollBar& down = *Widget().verticalScrollBar();
+    QScrollBar& across = *Widget().horizontalScrollBar();
+    ASSERT_GT(down.maximum(), 0);
+    ASSERT_GT(across.maximum(), 0);
+    down.setValue(down.maximum());
+    across.setValue(across.maximum());
+
+    // The program clears the view while it makes the new report, then shows its pages.
+    form.VSPrinter1.SetPages({});
+    form.VSPrinter1.SetPages({WhitePagePng(1200, 1500), WhitePagePng(1210, 1500)});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(down.value(), 0);
+    EXPECT_EQ(across.value(), 0);
 }
 
 TEST_F(PrintDocumentViewTest, TheStatusTextStandsInPlaceOfThePages) {

@@ -2,6 +2,7 @@
 // events in the runtime's order; model changes reach the widgets; the form draws.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +67,8 @@ struct SmallForm : Form {
         lstGraph.AddItem("All Years");
         cmboState.Move(1800, 1000, 1200, 330);
         fraType.Move(240, 3800, 3000, 600);
+        optYes.SetContainer(fraType);
+        optYes.Move(120, 240, 1200, 300);
         cmboState.KeyPress = [](int& key) {
             if (key > 'Z') {
                 key -= 32; // the state box types capitals
@@ -96,6 +100,7 @@ struct SmallForm : Form {
     ListBox lstGraph{*this, "lstGraph"};
     ComboBox cmboState{*this, "cmboState"};
     Frame fraType{*this, "fraType"};
+    OptionButton optYes{*this, "optYes"};
 };
 
 struct MenuForm : Form {
@@ -279,8 +284,37 @@ TEST_F(SkinTest, TabKeysAndTabBarClicksGoThroughTheModel) {
     EXPECT_EQ(form.TabOne1.CurrentTab(), 1);
     EXPECT_EQ(log.Entries().back(), "TabOne1.TabChange");
     EXPECT_FALSE(Widget<QWidget>(form.lstGraph).isVisible()) << "its page is behind";
-    form.TabOne1.SetCurrentTab(0);
+    EXPECT_EQ(app.ActiveControl(), &form.TabOne1) << "the click takes the focus to the tabs";
+    QTest::keyClick(&bar, Qt::Key_Left);
+    EXPECT_EQ(form.TabOne1.CurrentTab(), 0) << "the arrow key chooses the tab before";
     EXPECT_EQ(bar.currentIndex(), 0);
+}
+
+TEST_F(SkinTest, ControlsTellTheAccessibilityBusTheirCaptionsAndRoles) {
+    form.fraType.SetCaption("Illustration &type");
+    form.TabOne1.SetTabCaption(1, "R&&D &Report");
+    form.optYes.SetCaption("&Yes");
+    QAccessibleInterface* frame =
+        QAccessible::queryAccessibleInterface(&Widget<QWidget>(form.fraType));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->text(QAccessible::Name), "Illustration type");
+    QAccessibleInterface* bar =
+        QAccessible::queryAccessibleInterface(Widget<QWidget>(form.TabOne1).findChild<QTabBar*>());
+    ASSERT_NE(bar, nullptr);
+    ASSERT_GE(bar->childCount(), 2); // the tabs, then the bar's scroll buttons
+    EXPECT_EQ(bar->child(0)->text(QAccessible::Name), "Planholder");
+    EXPECT_EQ(bar->child(1)->text(QAccessible::Name), "R&D Report");
+    QAccessibleInterface* option =
+        QAccessible::queryAccessibleInterface(&Widget<QWidget>(form.optYes));
+    ASSERT_NE(option, nullptr);
+    EXPECT_EQ(option->role(), QAccessible::RadioButton);
+    EXPECT_EQ(option->text(QAccessible::Name), "Yes");
+
+    // The model's group may have no option chosen; the widget shows it so.
+    form.optYes.SetValue(true);
+    EXPECT_TRUE(Widget<QRadioButton>(form.optYes).isChecked());
+    form.optYes.SetValue(false);
+    EXPECT_FALSE(Widget<QRadioButton>(form.optYes).isChecked());
 }
 
 TEST_F(SkinTest, ButtonClicksReachTheModelOnlyWhenEnabled) {
@@ -460,6 +494,29 @@ TEST_F(SkinTest, EveryCaptionUnderlinesItsAccessKey) {
     }
 }
 
+TEST_F(SkinTest, AFixedDialogKeepsItsSizeAndOffersOnlyTheCloseBox) {
+    QWidget& sizable = *skin.WindowOf(form);
+    EXPECT_TRUE(sizable.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_NE(sizable.minimumSize(), sizable.maximumSize());
+
+    Form& dialog = app.Create<Form>("frmDialog");
+    dialog.Move(0, 0, 4800, 3600);
+    dialog.SetBorderStyle(BorderStyle::FixedDialog);
+    dialog.Show();
+    QCoreApplication::processEvents();
+    QWidget& fixed = *skin.WindowOf(dialog);
+    EXPECT_FALSE(fixed.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(fixed.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(fixed.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(fixed.minimumSize(), fixed.maximumSize());
+    EXPECT_EQ(fixed.maximumSize(), fixed.size());
+    // The program may still size it.
+    dialog.Move(0, 0, 6000, 3600);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fixed.minimumSize(), fixed.maximumSize());
+    EXPECT_GT(fixed.width(), 6000 / app.GetScreen().twipsPerPixelX - 20);
+}
+
 TEST_F(SkinTest, TheDefaultButtonShowsItIs) {
     QWidget& button = Widget<QWidget>(form.cmdOK);
     const QImage plain = button.grab().toImage();
@@ -474,7 +531,7 @@ TEST_F(SkinTest, AltChoosesATabAndTicksACheckBoxThroughTheModel) {
     QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
     EXPECT_EQ(form.TabOne1.CurrentTab(), 1);
     EXPECT_EQ(Widget<QWidget>(form.TabOne1).findChild<QTabBar*>()->currentIndex(), 1);
-    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"TabOne1.TabChange"}));
+    EXPECT_EQ(log.Entries(), (std::vector<std::string>{"txtName.LostFocus", "TabOne1.TabChange"}));
     form.chkRoth.SetCaption("Ro&th");
     QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
     EXPECT_EQ(form.chkRoth.Value(), vbChecked);

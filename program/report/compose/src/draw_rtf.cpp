@@ -44,6 +44,8 @@ enum class Word {
     Justify,
     SpaceBefore,
     SpaceAfter,
+    LeftIndent,
+    FirstLineIndent,
     TabPosition,
     CentreTab,
     RightTab,
@@ -57,7 +59,7 @@ enum class Word {
 };
 
 // The control words the interpreter carries out; every other word is ignored.
-constexpr std::array<std::pair<std::string_view, Word>, 35> kWords{{
+constexpr std::array<std::pair<std::string_view, Word>, 37> kWords{{
     {"par", Word::Paragraph},
     {"page", Word::Page},
     {"fonttbl", Word::FontTable},
@@ -82,6 +84,8 @@ constexpr std::array<std::pair<std::string_view, Word>, 35> kWords{{
     {"qj", Word::Justify},
     {"sb", Word::SpaceBefore},
     {"sa", Word::SpaceAfter},
+    {"li", Word::LeftIndent},
+    {"fi", Word::FirstLineIndent},
     {"tx", Word::TabPosition},
     {"tqc", Word::CentreTab},
     {"tqr", Word::RightTab},
@@ -234,6 +238,8 @@ private:
             group_.alignment = TextAlignment::Left;
             group_.spaceBefore = 0;
             group_.spaceAfter = 0;
+            group_.leftIndent = 0;
+            group_.firstLineIndent = 0;
             group_.tabStops.clear();
             group_.nextTabKind = TabKind::Left;
             return;
@@ -305,6 +311,12 @@ private:
             break;
         case Word::SpaceAfter:
             group_.spaceAfter = number;
+            break;
+        case Word::LeftIndent:
+            group_.leftIndent = number;
+            break;
+        case Word::FirstLineIndent:
+            group_.firstLineIndent = number;
             break;
         case Word::TabPosition:
             if (group_.tabStops.size() < kMaxTabStops) {

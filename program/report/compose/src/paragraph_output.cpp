@@ -69,6 +69,15 @@ void WriteParagraph(RichTextSurface& surface, const Paragraph& paragraph,
     const RTFGroup& group = setting.group;
     surface.SetAlignment(group.alignment);
     surface.SetCurrentY(ClampToInt32(std::int64_t{surface.CurrentY()} + group.spaceBefore));
+    // An indented paragraph: the surface wraps its lines at the indent, taken as the left margin
+    // while the paragraph is written, and its first line starts at the first line's own indent,
+    // so that a value after a tab wraps under itself rather than under its label.
+    const bool indented = group.leftIndent != 0 || group.firstLineIndent != 0;
+    if (indented) {
+        const std::int64_t indent = std::int64_t{setting.leftMargin} + group.leftIndent;
+        surface.SetMargin(PageMargin::Left, ClampToInt32(indent));
+        surface.SetCurrentX(ClampToInt32(indent + group.firstLineIndent));
+    }
 
     const std::string& text = paragraph.text;
     const std::size_t length = text.size();
@@ -121,6 +130,10 @@ void WriteParagraph(RichTextSurface& surface, const Paragraph& paragraph,
         }
     }
 
+    if (indented) {
+        surface.SetMargin(PageMargin::Left, setting.leftMargin);
+        surface.SetCurrentX(setting.leftMargin);
+    }
     surface.SetCurrentY(ClampToInt32(std::int64_t{surface.CurrentY()} + group.spaceAfter));
 }
 

@@ -29,6 +29,9 @@ struct ParagraphSetting {
 // stop beyond the current position (a centre or right stop aligns the run on it), or to the
 // right edge when there is none. Underlined runs and underlined tab gaps get a drawn line 1.2
 // font heights below the line's top. The last run ends the paragraph, even when it is empty.
+// With a left indent (\li) the lines after the first start that far right of the left margin,
+// and the first line starts the first line's indent (\fi) from there: \li3960\fi-3960 with a
+// stop at 3960 keeps a wrapped value in its column.
 void WriteParagraph(RichTextSurface& surface, const Paragraph& paragraph,
                     const ParagraphSetting& setting);
 

@@ -52,6 +52,8 @@ struct RTFGroup {
     TextAlignment alignment = TextAlignment::Left;
     std::int32_t spaceBefore = 0;        // twips
     std::int32_t spaceAfter = 0;         // twips
+    std::int32_t leftIndent = 0;         // twips from the left margin, every line but the first
+    std::int32_t firstLineIndent = 0;    // twips from leftIndent, the first line
     TabKind nextTabKind = TabKind::Left; // the kind of the next stop \tx defines
     std::vector<TabStop> tabStops;       // in the order defined
     Destination destination = Destination::Body;
