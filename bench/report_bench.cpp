@@ -6,8 +6,11 @@
 // report is than the conversion, from the medians when the run repeats.
 //
 // Everything is written to a fresh temporary folder: the program and documents folders, the
-// class registry the Output module is registered in, and the converter's profile.
+// class registry the Output module is registered in, and the converter's profile. Freed memory
+// is kept with the process, as the program's main has it.
 #include "bench/stretch_window.h"
+
+#include "platform/system/freed_memory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -183,6 +186,7 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
+    sys::KeepFreedMemory();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

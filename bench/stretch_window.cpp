@@ -5,6 +5,7 @@
 #include "program/ui/tests/valid_inputs.h"
 
 #include "platform/automation/creation.h"
+#include "platform/system/freed_memory.h"
 
 #include <benchmark/benchmark.h>
 
@@ -114,6 +115,7 @@ void PaintNow(const forms::qt::Skin& skin, const forms::Control& control) {
 }
 
 int RunBenchmarksOnScreen(int argc, char** argv) {
+    sys::KeepFreedMemory();
     setenv("QT_QPA_PLATFORM", "offscreen", /*overwrite*/ 0);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

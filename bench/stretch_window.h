@@ -92,7 +92,8 @@ struct StretchWindow {
 void PaintNow(const forms::qt::Skin& skin, const forms::Control& control);
 
 // The main of a benchmark program that shows windows: runs the benchmarks named on the command
-// line under one QApplication, on the offscreen platform unless QT_QPA_PLATFORM names another.
+// line under one QApplication, on the offscreen platform unless QT_QPA_PLATFORM names another;
+// freed memory is kept with the process, as the program's main has it.
 int RunBenchmarksOnScreen(int argc, char** argv);
 
 } // namespace bench

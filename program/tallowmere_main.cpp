@@ -11,6 +11,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/qt/skin.h"
 #include "platform/system/folders.h"
+#include "platform/system/freed_memory.h"
 #include "platform/system/program_identity.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ constexpr double kScreenDotsPerInch = 96;
 } // namespace
 
 int main(int argc, char** argv) {
+    sys::KeepFreedMemory();
     QApplication qtApplication(argc, argv);
     try {
         sys::EnterProgramFolder();

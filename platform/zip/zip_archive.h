@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace archive {
 
@@ -27,10 +28,12 @@ inline constexpr std::string_view kResourcePassword = "Brisel";
 // `password` reads only members that are not encrypted. A member found but not extracted
 // gives its failure, and members extracted before it stay in the folder. A member the caller
 // only reads back and deletes (the program's resources) is extracted as a scratch file, not
-// flushed to disk (atomic_file.h).
+// flushed to disk (atomic_file.h). Each file written whole is added to `written` when it is
+// given, so that a caller can delete exactly what the extraction wrote.
 ZipResult ExtractMember(const std::filesystem::path& archivePath, std::string_view memberName,
                         const std::filesystem::path& targetFolder, std::string_view password,
-                        sys::Durability durability = sys::Durability::Flushed);
+                        sys::Durability durability = sys::Durability::Flushed,
+                        std::vector<std::filesystem::path>* written = nullptr);
 
 // Reads the member `memberName` of the archive (its first match, as ExtractMember matches
 // names, wildcards included) whole into `contents`, which is empty unless the answer is success.

@@ -3,6 +3,7 @@
 // widths drawn are the widths measured (text_measure.h).
 #include "platform/printdoc/src/page_renderer.h"
 
+#include "platform/printdoc/src/fast_deflate.h"
 #include "platform/printdoc/src/page_png.h"
 #include "platform/printdoc/src/text_measure.h"
 #include "platform/printing/print_job.h"
@@ -38,7 +39,7 @@ constexpr int kPrinterError = 482;
 // Font faces for Cairo, made from the face file that measuring chose, kept for the process.
 cairo_font_face_t* CairoFaceOf(const FontChoice& font) {
     static std::map<std::pair<std::string, int>, cairo_font_face_t*> faces;
-    FaceFile face = FaceFileOf(font);
+    const FaceFile& face = FaceFileOf(font);
     auto key = std::make_pair(face.file, face.index);
     auto found = faces.find(key);
     if (found != faces.end()) {
@@ -54,7 +55,7 @@ cairo_font_face_t* CairoFaceOf(const FontChoice& font) {
 }
 
 void DrawText(cairo_t* cairo, const TextItem& text) {
-    FontChoice font = text.font;
+    const FontChoice& font = text.font;
     if (FaceFileOf(font).file.empty()) {
         return; // no face installed at all: nothing can be drawn
     }
@@ -198,6 +199,7 @@ std::string DefaultPrinterName() {
 }
 
 std::string RenderPdfBytes(const std::vector<Page>& pages, const std::string& title) {
+    const FastDeflate fast;
     std::string bytes;
     PictureSurfaces pictures;
     SurfacePointer surface(cairo_pdf_surface_create_for_stream(AppendTo, &bytes, 612, 792),

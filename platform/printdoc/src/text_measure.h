@@ -12,13 +12,13 @@ struct FontMetricsTwips {
     double lineSpacing = 0;
 };
 
-// The face file chosen for a font: the same for measuring and for drawing.
+// The face file chosen for a font: the same for measuring and for drawing. Kept for the process.
 struct FaceFile {
     std::string file;
     int index = 0;
 };
 
-FaceFile FaceFileOf(const FontChoice& font);
+const FaceFile& FaceFileOf(const FontChoice& font);
 double TextWidthTwips(const FontChoice& font, std::string_view text);
 FontMetricsTwips MetricsTwips(const FontChoice& font);
 

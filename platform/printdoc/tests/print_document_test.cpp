@@ -326,6 +326,38 @@ TEST_F(PrintDocumentTest, AJpegPictureIsHeldInThePdfAsItsFile) {
               testkit::ReadFileBytes(sandbox_.Root() / "noise.jpg"));
 }
 
+// Cairo compresses at zlib's default level unless told otherwise; the file's pictures are
+// compressed at the fastest level (a zlib header of 78 01), and their pixels come back whole
+// (a picture in colour: Cairo writes a grey one with one value a pixel).
+TEST_F(PrintDocumentTest, APictureIsCompressedAtTheFastestLevelWithoutLoss) {
+    const fs::path bmp = sandbox_.Root() / "noise.bmp";
+    const fs::path raw = sandbox_.Root() / "noise.rgb";
+    testkit::ToolRun made = testkit::RunTool(
+        {testkit::kSystemPython, "-c",
+         "import sys\nfrom PIL import Image\nimage = Image.merge('RGB', [Image.effect_noise("
+         "(120, 90), 60) for _ in range(3)])\nimage.save(sys.argv[1])\nopen(sys.argv[2], "
+         "'wb').write(image.tobytes())\n",
+         bmp.string(), raw.string()});
+    ASSERT_EQ(made.exitStatus, 0) << made.errors;
+    document_.StartDoc();
+    document_.DrawPicture(printdoc::Picture::Load(bmp), kOneInch, kOneInch);
+    document_.EndDoc();
+    const fs::path pdf = sandbox_.Root() / "fast.pdf";
+    document_.ExportPdf(pdf);
+
+    const std::vector<testkit::PdfImageUse> images = testkit::ReadPdfImages(pdf);
+    ASSERT_EQ(images.size(), 1u);
+    const std::string object = "--show-object=" + std::to_string(images[0].object);
+    const testkit::ToolRun stored =
+        testkit::RunTool({"qpdf", object, "--raw-stream-data", pdf.string()});
+    ASSERT_EQ(stored.exitStatus, 0) << stored.errors;
+    EXPECT_EQ(stored.output.substr(0, 2), std::string("\x78\x01"));
+    const testkit::ToolRun pixels =
+        testkit::RunTool({"qpdf", object, "--filtered-stream-data", pdf.string()});
+    ASSERT_EQ(pixels.exitStatus, 0) << pixels.errors;
+    EXPECT_TRUE(pixels.output == testkit::ReadFileBytes(raw));
+}
+
 TEST_F(PrintDocumentTest, AFailedExportWritesNothingAndSaysSo) {
     document_.StartDoc();
     document_.WriteParagraph("Text");

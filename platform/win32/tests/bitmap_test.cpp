@@ -1,6 +1,7 @@
 // Bitmaps: formats, their description, and their bits in device-independent form.
 #include "platform/win32/tests/pixels.h"
 
+#include <algorithm>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
@@ -107,6 +108,38 @@ TEST(BitmapTest, ADibSectionSharesItsPixelsWithTheCaller) {
     SelectObject(dc, old);
     DeleteDC(dc);
     EXPECT_TRUE(DeleteObject(section));
+}
+
+// 32-bit rows whose fourth bytes are set, written into a 32-bit screen bitmap and a 24-bit DIB
+// section and read back as 32 and 24 bits: the colours come back, the fourth bytes as zero.
+TEST(BitmapTest, ColourRowsConvertBetweenDepthsAndDropTheFourthByte) {
+    const std::vector<unsigned char> written = {10, 20,   30, 0xAB, 40, 50,
+                                                60, 0xCD, 70, 80,   90, 0xEF};
+    const std::vector<unsigned char> as32 = {10, 20, 30, 0, 40, 50, 60, 0, 70, 80, 90, 0};
+    const std::vector<unsigned char> as24 = {10, 20, 30, 40, 50, 60, 70, 80, 90, 0, 0, 0};
+    BITMAPINFO row{};
+    row.bmiHeader = {40, 3, 1, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    BITMAPINFO section = row;
+    section.bmiHeader.biBitCount = 24;
+    HDC screen = GetDC(nullptr);
+    void* sectionBits = nullptr;
+    const HBITMAP bitmaps[] = {
+        CreateCompatibleBitmap(screen, 3, 1),
+        CreateDIBSection(screen, &section, DIB_RGB_COLORS, &sectionBits, nullptr, 0)};
+    for (HBITMAP bitmap : bitmaps) {
+        ASSERT_NE(bitmap, nullptr);
+        EXPECT_EQ(SetDIBits(screen, bitmap, 0, 1, written.data(), &row, DIB_RGB_COLORS), 1);
+        std::vector<unsigned char> read(12, 0x55);
+        BITMAPINFO asked = row;
+        EXPECT_EQ(GetDIBits(screen, bitmap, 0, 1, read.data(), &asked, DIB_RGB_COLORS), 1);
+        EXPECT_EQ(read, as32);
+        std::fill(read.begin(), read.end(), 0x55);
+        asked = section;
+        EXPECT_EQ(GetDIBits(screen, bitmap, 0, 1, read.data(), &asked, DIB_RGB_COLORS), 1);
+        EXPECT_EQ(read, as24);
+        DeleteObject(bitmap);
+    }
+    ReleaseDC(nullptr, screen);
 }
 
 TEST(BitmapTest, CreateDIBitmapConvertsAnyDepthToAScreenBitmap) {

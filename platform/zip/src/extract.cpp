@@ -135,7 +135,7 @@ ZipResult MatchingMembers(zip_t* zip, std::string_view memberName,
 
 ZipResult ExtractMember(const fs::path& archivePath, std::string_view memberName,
                         const fs::path& targetFolder, std::string_view password,
-                        sys::Durability durability) {
+                        sys::Durability durability, std::vector<fs::path>* written) {
     ArchiveHandle zip;
     if (const ZipResult opened = OpenArchive(archivePath, zip); opened != ZipResult::Success) {
         return opened;
@@ -155,6 +155,9 @@ ZipResult ExtractMember(const fs::path& archivePath, std::string_view memberName
         // A plain name is written as the caller spelled it, who opens it by that name next.
         const fs::path target = pattern ? targetFolder / bareName : targetFolder / memberName;
         const ZipResult result = ExtractEntry(zip.get(), entry, target, password, durability);
+        if (result == ZipResult::Success && written != nullptr) {
+            written->push_back(target);
+        }
         if (result != ZipResult::Success || !pattern) {
             return result;
         }

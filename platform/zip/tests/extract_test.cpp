@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace archive {
 namespace {
@@ -162,15 +163,34 @@ TEST_F(ExtractMemberTest, APatternExtractsEveryMemberItMatches) {
                                   {"StretchLogo", "no extension", "Brisel"},
                                   {"StretchLogoOld.gif", "old", "Brisel"},
                                   {"RMDLogo.gif", "other", "Brisel"}});
-    EXPECT_EQ(ExtractMember(archive_, "stretchlogo.*", target_, kResourcePassword),
+    std::vector<fs::path> written;
+    EXPECT_EQ(ExtractMember(archive_, "stretchlogo.*", target_, kResourcePassword,
+                            sys::Durability::Scratch, &written),
               ZipResult::Success);
-    // A pattern's matches keep their own bare names.
+    // A pattern's matches keep their own bare names; the files written are named in archive
+    // order.
     EXPECT_EQ(FileNamesIn(target_),
               (std::set<std::string>{"StretchLogo", "StretchLogo.gif", "StretchLogo.txt"}));
+    EXPECT_EQ(written,
+              (std::vector<fs::path>{target_ / "StretchLogo.gif", target_ / "StretchLogo.txt",
+                                     target_ / "StretchLogo"}));
     EXPECT_EQ(ReadFileBytes(target_ / "StretchLogo.txt"), "0, 0, 1440, 0");
 
     EXPECT_EQ(ExtractMember(archive_, "Missing.*", target_, kResourcePassword),
               ZipResult::MissingMember);
+}
+
+// A pattern's extraction that fails at a member names the files it wrote before it, and only
+// those.
+TEST_F(ExtractMemberTest, AFailedPatternNamesTheFilesItWroteBeforeTheFailure) {
+    MakeFixtureArchive(archive_, {{"RMDLogo.txt", "0, 0, 1440, 0", ""},
+                                  {"RMDLogo.gif", "GIF89a", "Brisel"},
+                                  {"RMDLogo.bmp", "BM", ""}});
+    std::vector<fs::path> written;
+    EXPECT_NE(ExtractMember(archive_, "RMDLogo.*", target_, "", sys::Durability::Scratch, &written),
+              ZipResult::Success);
+    EXPECT_EQ(written, std::vector<fs::path>{target_ / "RMDLogo.txt"});
+    EXPECT_EQ(FileNamesIn(target_), std::set<std::string>{"RMDLogo.txt"});
 }
 
 // A member long enough to be deflated, so that damage can fall inside its compressed data.

@@ -40,6 +40,45 @@ bool MasksValid(const std::array<DWORD, 3>& masks) {
     return true;
 }
 
+// Bytes of a pixel of a colour surface's rows.
+int BytesPerColourPixel(PixelFormat format) {
+    return format == PixelFormat::Rgb24 ? 3 : 4;
+}
+
+// Whether a row of `bitCount` bits a pixel holds its colours as the surfaces do: blue, green
+// and red bytes, then for 32 bits one byte that is no part of the colour.
+bool RowsAsSurfaces(const DibLayout& layout) {
+    return layout.bitCount == 24 ||
+           (layout.bitCount == 32 &&
+            layout.masks == std::array<DWORD, 3>{0xFF0000, 0x00FF00, 0x0000FF});
+}
+
+// Copies `width` pixels between rows of 3 or 4 bytes a pixel in that order, the fourth byte
+// written as zero: what SetSpan of GetSpan's packed pixels gives, without them.
+void CopyColourRow(const std::uint8_t* from, int fromBytes, std::uint8_t* to, int toBytes,
+                   int width) {
+    const auto count = static_cast<std::size_t>(width);
+    if (fromBytes == toBytes) {
+        std::memcpy(to, from, count * static_cast<std::size_t>(toBytes));
+        if (toBytes == 4) {
+            for (std::size_t x = 0; x < count; ++x) {
+                to[4 * x + 3] = 0;
+            }
+        }
+        return;
+    }
+    for (std::size_t x = 0; x < count; ++x) {
+        const std::uint8_t* in = from + x * static_cast<std::size_t>(fromBytes);
+        std::uint8_t* out = to + x * static_cast<std::size_t>(toBytes);
+        out[0] = in[0];
+        out[1] = in[1];
+        out[2] = in[2];
+        if (toBytes == 4) {
+            out[3] = 0;
+        }
+    }
+}
+
 } // namespace
 
 std::optional<DibLayout> ParseDibHeader(const std::uint8_t* info, std::size_t available,
@@ -138,10 +177,16 @@ void DecodeDibRows(const DibLayout& layout, const std::uint8_t* bits, int first,
         return (std::uint32_t{Channel(v, layout.masks[0])} << 16) |
                (std::uint32_t{Channel(v, layout.masks[1])} << 8) | Channel(v, layout.masks[2]);
     };
+    const bool copyRows = RowsAsSurfaces(layout) && destination.Format() != PixelFormat::Mono;
     for (int i = 0; i < count; ++i) {
         int stored = first + i;
         int y = layout.topDown ? stored : layout.height - 1 - stored;
         const std::uint8_t* row = bits + static_cast<std::size_t>(i) * layout.stride;
+        if (copyRows) {
+            CopyColourRow(row, layout.bitCount / 8, destination.Row(y),
+                          BytesPerColourPixel(destination.Format()), layout.width);
+            continue;
+        }
         for (int x = 0; x < layout.width; ++x) {
             std::uint32_t pixel = 0;
             switch (layout.bitCount) {
@@ -180,11 +225,17 @@ bool EncodeDibRows(const Surface& source, const DibLayout& layout, int first, in
     // Each row is read from the surface whole, as packed pixels (surface.h).
     std::vector<std::uint32_t> pixels(static_cast<std::size_t>(layout.width));
     const std::uint32_t white = PackedPixel(source.monoColors[1]);
+    const bool copyRows = layout.bitCount != 1 && source.Format() != PixelFormat::Mono;
     for (int i = 0; i < count; ++i) {
         int stored = first + i;
         int y = layout.topDown ? stored : layout.height - 1 - stored;
         std::uint8_t* row = bits + static_cast<std::size_t>(i) * layout.stride;
         std::memset(row, 0, layout.stride);
+        if (copyRows) {
+            CopyColourRow(source.Row(y), BytesPerColourPixel(source.Format()), row,
+                          layout.bitCount / 8, layout.width);
+            continue;
+        }
         source.GetSpan(0, layout.width, y, pixels.data());
         if (layout.bitCount == 32) {
             // Blue, green, red and a zero byte: the packed pixel in little-endian order.

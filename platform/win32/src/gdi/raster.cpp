@@ -343,12 +343,13 @@ void ApplyRop3ToRow(std::uint8_t rop, std::uint32_t pattern,
     }
 }
 
-// Colour to monochrome, the hot path of a printed page: whole rows, eight pixels to a byte.
+// Colour to monochrome, the hot path of a printed page and of the graph's mask: whole rows,
+// eight pixels to a byte.
 // `area` is the clip rectangle on the destination.
 bool CopyColorToMono(Surface& destination, RECT area, const DeviceRect& target,
                      const Surface& source, const DeviceRect& sourceRect,
                      COLORREF sourceBackground) {
-    if (source.Format() != PixelFormat::Rgb32 || destination.Format() != PixelFormat::Mono ||
+    if (source.Format() == PixelFormat::Mono || destination.Format() != PixelFormat::Mono ||
         destination.monoColors[0] != 0x000000 || destination.monoColors[1] != 0xFFFFFF) {
         return false;
     }
@@ -363,11 +364,15 @@ bool CopyColorToMono(Surface& destination, RECT area, const DeviceRect& target,
     std::uint32_t white = static_cast<std::uint32_t>(GetBValue(sourceBackground)) |
                           (static_cast<std::uint32_t>(GetGValue(sourceBackground)) << 8) |
                           (static_cast<std::uint32_t>(GetRValue(sourceBackground)) << 16);
+    const std::size_t pixelBytes = source.Format() == PixelFormat::Rgb24 ? 3 : 4;
     for (int y = top; y < bottom; ++y) {
-        const auto* in =
-            reinterpret_cast<const std::uint32_t*>(source.Row(static_cast<int>(y + shiftY)));
+        const std::uint8_t* in = source.Row(static_cast<int>(y + shiftY));
         std::uint8_t* out = destination.Row(y);
-        auto isWhite = [&](int x) { return (in[x + shiftX] & 0xFFFFFF) == white; };
+        auto isWhite = [&](int x) {
+            const std::uint8_t* pixel = in + static_cast<std::size_t>(x + shiftX) * pixelBytes;
+            return (std::uint32_t{pixel[0]} | (std::uint32_t{pixel[1]} << 8) |
+                    (std::uint32_t{pixel[2]} << 16)) == white;
+        };
         auto setBit = [&](int x) {
             std::uint8_t mask = static_cast<std::uint8_t>(0x80 >> (x & 7));
             out[x >> 3] =

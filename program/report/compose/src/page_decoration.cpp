@@ -2,15 +2,14 @@
 
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/runtime_error.h"
+#include "platform/system/files.h"
+#include "platform/zip/zip_archive.h"
 #include "program/report/compose/src/logo_placement.h"
 #include "program/report/graph_production.h"
 #include "program/report/report_error.h"
-#include "program/report/resource_extraction.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -158,18 +157,16 @@ private:
         }
     }
 
-    // The report's pictures and logos are each extracted and decoded once, however many pages
-    // show them, and every page draws the one decoded copy, which the PDF file then holds once.
-    // Null when there is no such picture.
+    // The report's pictures and logos are each read from the archive and decoded once, however
+    // many pages show them, and every page draws the one decoded copy, which the PDF file then
+    // holds once. Null when there is no such picture.
     const printdoc::Picture* PictureNamed(const std::string& fileName) {
         auto kept = pictures_.find(fileName);
         if (kept == pictures_.end()) {
-            const report::ExtractedMembers extracted(composition_.resourceArchive, fileName,
-                                                     composition_.workFolder);
-            const std::filesystem::path file = composition_.workFolder / fileName;
+            const std::string bytes = ResourceBytes(fileName);
             std::optional<printdoc::Picture> picture;
-            if (FileExists(file)) {
-                picture = printdoc::Picture::Load(file);
+            if (!bytes.empty()) {
+                picture = printdoc::Picture::Decode(bytes);
             }
             kept = pictures_.emplace(fileName, std::move(picture)).first;
         }
@@ -184,28 +181,42 @@ private:
     const Logo* LogoNamed(const std::string& name) {
         auto kept = logos_.find(name);
         if (kept == logos_.end()) {
-            const report::ExtractedMembers extracted(composition_.resourceArchive, name + ".*",
-                                                     composition_.workFolder);
-            const std::filesystem::path pictureFile = composition_.workFolder / (name + ".gif");
-            const std::filesystem::path placementFile = composition_.workFolder / (name + ".txt");
+            const std::string pictureName = name + ".gif";
+            const std::string placementName = name + ".txt";
+            const std::string picture = ResourceBytes(pictureName);
+            const std::string placement = ResourceBytes(placementName);
             std::optional<Logo> logo;
-            if (FileExists(pictureFile) && FileExists(placementFile)) {
-                logo = Logo{printdoc::Picture::Load(pictureFile), ReadPlacement(placementFile)};
+            if (!picture.empty() && !placement.empty()) {
+                logo = Logo{printdoc::Picture::Decode(picture),
+                            ReadPlacement(placement, placementName)};
             }
             kept = logos_.emplace(name, std::move(logo)).first;
         }
         return kept->second ? &*kept->second : nullptr;
     }
 
-    LogoPlacement ReadPlacement(const std::filesystem::path& file) const {
-        std::string text;
-        if (std::filesystem::file_size(file) <= kMaxPlacementBytes) {
-            std::ifstream stream(file, std::ios::binary);
-            text.assign(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+    // The bytes of the archive's member `name`, read without a file, or else those of a file of
+    // that name in the work folder (the Stretch graph); empty when neither holds any.
+    std::string ResourceBytes(const std::string& name) const {
+        std::string bytes;
+        if (archive::ReadMember(composition_.resourceArchive, name, archive::kResourcePassword,
+                                bytes) == archive::ZipResult::Success &&
+            !bytes.empty()) {
+            return bytes;
         }
-        LogoPlacementRead read = ReadLogoPlacement(text);
+        const std::filesystem::path file = composition_.workFolder / name;
+        return FileExists(file) ? sys::ReadWholeFile(file) : std::string();
+    }
+
+    static LogoPlacement ReadPlacement(const std::string& text, const std::string& fileName) {
+        // A placement longer than a line of four numbers is read as none.
+        std::string_view line = text;
+        if (line.size() > kMaxPlacementBytes) {
+            line = {};
+        }
+        LogoPlacementRead read = ReadLogoPlacement(line);
         if (!read.placement) {
-            throw report::ReportError("The logo placement file " + file.filename().string() +
+            throw report::ReportError("The logo placement file " + fileName +
                                       " in the resource archive is damaged: " + read.error + ".");
         }
         return *read.placement;
