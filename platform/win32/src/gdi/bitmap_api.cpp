@@ -200,6 +200,11 @@ int GetDIBits(HDC dc, HBITMAP handle, UINT start, UINT lines, LPVOID bits, BITMA
     if (layout.bitCount == 1 && surface.Format() == PixelFormat::Mono) {
         layout.colors = {surface.monoColors[0], surface.monoColors[1]};
     }
+    // 32-bit rows asked for without masks keep that: the caller's BITMAPINFO may have no room
+    // for them, and its rows are laid out as the usual masks say either way.
+    if (layout.bitCount == 32 && header.biCompression != BI_BITFIELDS) {
+        layout.compression = BI_RGB;
+    }
     WriteDibHeader(layout, info, DibTable::Write);
     if (bits == nullptr) {
         return 1;
