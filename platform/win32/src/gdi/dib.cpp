@@ -40,11 +40,6 @@ bool MasksValid(const std::array<DWORD, 3>& masks) {
     return true;
 }
 
-// Bytes of a pixel of a colour surface's rows.
-int BytesPerColourPixel(PixelFormat format) {
-    return format == PixelFormat::Rgb24 ? 3 : 4;
-}
-
 // Whether a row of `bitCount` bits a pixel holds its colours as the surfaces do: blue, green
 // and red bytes, then for 32 bits one byte that is no part of the colour.
 bool RowsAsSurfaces(const DibLayout& layout) {
@@ -184,7 +179,7 @@ void DecodeDibRows(const DibLayout& layout, const std::uint8_t* bits, int first,
         const std::uint8_t* row = bits + static_cast<std::size_t>(i) * layout.stride;
         if (copyRows) {
             CopyColourRow(row, layout.bitCount / 8, destination.Row(y),
-                          BytesPerColourPixel(destination.Format()), layout.width);
+                          BitsPerPixel(destination.Format()) / 8, layout.width);
             continue;
         }
         for (int x = 0; x < layout.width; ++x) {
@@ -232,7 +227,7 @@ bool EncodeDibRows(const Surface& source, const DibLayout& layout, int first, in
         std::uint8_t* row = bits + static_cast<std::size_t>(i) * layout.stride;
         std::memset(row, 0, layout.stride);
         if (copyRows) {
-            CopyColourRow(source.Row(y), BytesPerColourPixel(source.Format()), row,
+            CopyColourRow(source.Row(y), BitsPerPixel(source.Format()) / 8, row,
                           layout.bitCount / 8, layout.width);
             continue;
         }

@@ -364,7 +364,7 @@ bool CopyColorToMono(Surface& destination, RECT area, const DeviceRect& target,
     std::uint32_t white = static_cast<std::uint32_t>(GetBValue(sourceBackground)) |
                           (static_cast<std::uint32_t>(GetGValue(sourceBackground)) << 8) |
                           (static_cast<std::uint32_t>(GetRValue(sourceBackground)) << 16);
-    const std::size_t pixelBytes = source.Format() == PixelFormat::Rgb24 ? 3 : 4;
+    const auto pixelBytes = static_cast<std::size_t>(BitsPerPixel(source.Format()) / 8);
     for (int y = top; y < bottom; ++y) {
         const std::uint8_t* in = source.Row(static_cast<int>(y + shiftY));
         std::uint8_t* out = destination.Row(y);
