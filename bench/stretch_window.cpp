@@ -64,7 +64,8 @@ StretchWindow::StretchWindow(const fs::path& workFolder, Presentation presentati
     : skin(presentation == Presentation::Screen ? std::make_unique<forms::qt::Skin>(app) : nullptr),
       service(app, composer, ui::ReportLocations{ResourceArchive(), workFolder},
               presentation == Presentation::Screen ? ui::PageImages([this](int page) {
-                  return composer.PageImage(page, kScreenDotsPerInch);
+                  printdoc::PageImage image = composer.PageImage(page, kScreenDotsPerInch);
+                  return forms::Image(image.width, image.height, std::move(image.pixels));
               })
                                                    : ui::PageImages()) {
     program.IllustrationType = illustration::IllustrationType::Stretch;

@@ -51,7 +51,7 @@ public:
     std::string PrinterName() const override { return composer_.PrinterName(); }
     void Print() override { composer_.Print(); }
     void ExportPdf(const std::filesystem::path& path) override { composer_.ExportPdf(path); }
-    std::string PageImage(int page, double dotsPerInch) const {
+    printdoc::PageImage PageImage(int page, double dotsPerInch) const {
         return composer_.PageImage(page, dotsPerInch);
     }
 

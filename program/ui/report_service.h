@@ -9,6 +9,8 @@
 #include "program/report/composer.h"
 #include "program/ui/report_output.h"
 
+#include "platform/forms/image.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -29,8 +31,8 @@ struct ReportLocations {
 // The program's locations: the resource archive beside the executable, the work folder.
 ReportLocations ProgramReportLocations();
 
-// Page `page` (from 1) of the composed document as a PNG file's bytes, for the Report tab.
-using PageImages = std::function<std::string(int page)>;
+// Page `page` (from 1) of the composed document as an image for the Report tab.
+using PageImages = std::function<forms::Image(int page)>;
 
 class ReportService final : public ReportOutput {
 public:

@@ -7,16 +7,13 @@
 // exported. While one report is being composed a second is refused.
 #pragma once
 
+#include "platform/printdoc/print_document.h"
 #include "program/report/composer.h"
 
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
-
-namespace printdoc {
-class PrintDocument;
-}
 
 namespace compose {
 
@@ -35,11 +32,11 @@ public:
     void Print() override;
     void ExportPdf(const std::filesystem::path& path) override;
 
-    // The composed pages as PNG files' bytes at `dotsPerInch`, for the screen; none when there
-    // is no composed report.
-    std::vector<std::string> PageImages(double dotsPerInch) const;
+    // The composed pages rendered at `dotsPerInch`, for the screen; none when there is no
+    // composed report.
+    std::vector<printdoc::PageImage> PageImages(double dotsPerInch) const;
     // One of them: `page` counts from 1 to PageCount().
-    std::string PageImage(int page, double dotsPerInch) const;
+    printdoc::PageImage PageImage(int page, double dotsPerInch) const;
 
 private:
     const printdoc::PrintDocument& ComposedDocument(const char* action) const;

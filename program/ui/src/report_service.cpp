@@ -253,7 +253,7 @@ void ReportService::ShowPages(frmMain& main) {
     // The first page goes on the screen at once, the others after it: what the model has
     // queued runs first, then one turn of the event loop draws the page while the rest are
     // made.
-    std::vector<std::string> pages{pageImages_(1)};
+    std::vector<forms::Image> pages{pageImages_(1)};
     main.VSPrinter1.SetPages(pages);
     if (pageCount > 1) {
         while (app_.HasPendingEvents()) {

@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -220,22 +221,29 @@ TEST_F(ReportServiceTest, TheFirstPageIsDrawnBeforeTheOthersAreMade) {
     RecordingComposer composer;
     composer.pages = 3;
     std::vector<int> made;
+    // Page n is an image n pixels wide.
     ReportWindow window(IllustrationType::PlanholderRmd, kRmd, composer, sandbox.Root(), kArchive,
                         [&made](int page) {
                             made.push_back(page);
-                            return "page " + std::to_string(page);
+                            return forms::Image(page, 1, std::vector<std::uint32_t>(page));
                         });
-    std::vector<std::string> shownWhileDrawing;
+    const auto widths = [](const std::vector<forms::Image>& pages) {
+        std::vector<int> shown;
+        for (const forms::Image& page : pages) {
+            shown.push_back(page.Width());
+        }
+        return shown;
+    };
+    std::vector<int> shownWhileDrawing;
     std::vector<int> madeWhileDrawing;
     window.driver.Queue([&] {
-        shownWhileDrawing = window.main.VSPrinter1.Pages();
+        shownWhileDrawing = widths(window.main.VSPrinter1.Pages());
         madeWhileDrawing = made;
     });
     window.OpenReportTab();
-    EXPECT_EQ(shownWhileDrawing, std::vector<std::string>{"page 1"});
+    EXPECT_EQ(shownWhileDrawing, std::vector<int>{1});
     EXPECT_EQ(madeWhileDrawing, std::vector<int>{1});
-    EXPECT_EQ(window.main.VSPrinter1.Pages(),
-              (std::vector<std::string>{"page 1", "page 2", "page 3"}));
+    EXPECT_EQ(widths(window.main.VSPrinter1.Pages()), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(made, (std::vector<int>{1, 2, 3}));
     window.ExpectUsable();
 }
@@ -435,7 +443,10 @@ TEST_F(ReportServiceTest, EachTypeIsExportedAsACheckedPdfFromTheFileMenu) {
         compose::ReportComposer composer;
         ReportWindow window(
             c.type, *c.fields, composer, sandbox.Root(), kArchive,
-            [&composer](int page) { return composer.PageImage(page, /*dotsPerInch*/ 30); });
+            [&composer](int page) {
+                printdoc::PageImage image = composer.PageImage(page, /*dotsPerInch*/ 30);
+                return forms::Image(image.width, image.height, std::move(image.pixels));
+            });
         for (forms::Menu* section : {&window.main.mnuReportCover, &window.main.mnuReportWrenhall,
                                      &window.main.mnuReportTaxes, &window.main.mnuReportLedger,
                                      &window.main.mnuReportGraph}) {

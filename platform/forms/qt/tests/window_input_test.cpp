@@ -34,7 +34,7 @@
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/controls/timer.h"
 #include "platform/forms/qt/skin.h"
-#include "platform/forms/qt/tests/white_page_png.h"
+#include "platform/forms/qt/tests/white_page.h"
 #include "platform/forms/tests/event_log.h"
 
 namespace forms::qt {
@@ -83,7 +83,7 @@ struct ChooserForm : Form {
         lblYears.Move(240, 2400, 2400, 1800);
         lblYears.SetCaption("Choose the years to show:");
         VSPrinter1.Move(3000, 2400, 3600, 2400);
-        VSPrinter1.SetPages({testing::WhitePagePng(600, 2400)});
+        VSPrinter1.SetPages({testing::WhitePage(600, 2400)});
         // An empty resizer over the print preview, as on the Report tab.
         ElasticTwo.Move(3000, 2400, 3600, 2400);
         // A resizer with a control of its own, lying over the Ok button.

@@ -117,16 +117,16 @@ void ReportComposer::ExportPdf(const std::filesystem::path& path) {
     }
 }
 
-std::vector<std::string> ReportComposer::PageImages(double dotsPerInch) const {
-    std::vector<std::string> images;
+std::vector<printdoc::PageImage> ReportComposer::PageImages(double dotsPerInch) const {
+    std::vector<printdoc::PageImage> images;
     for (int page = 1; page <= PageCount(); ++page) {
         images.push_back(PageImage(page, dotsPerInch));
     }
     return images;
 }
 
-std::string ReportComposer::PageImage(int page, double dotsPerInch) const {
-    return ComposedDocument("show").RenderPagePng(page, dotsPerInch);
+printdoc::PageImage ReportComposer::PageImage(int page, double dotsPerInch) const {
+    return ComposedDocument("show").RenderPage(page, dotsPerInch);
 }
 
 } // namespace compose

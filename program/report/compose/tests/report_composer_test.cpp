@@ -299,10 +299,14 @@ TEST_F(ReportComposerTest, AnExportThatFailsSaysSo) {
 
 TEST_F(ReportComposerTest, RendersEachPageForTheScreen) {
     ASSERT_NO_THROW(composer.Compose(For(IllustrationType::Stretch, kAllSections, true)));
-    const std::vector<std::string> images = composer.PageImages(30);
+    const std::vector<printdoc::PageImage> images = composer.PageImages(30);
     ASSERT_EQ(images.size(), 6U);
-    for (const std::string& image : images) {
-        EXPECT_EQ(image.substr(1, 3), "PNG");
+    for (const printdoc::PageImage& image : images) {
+        // A letter page at 30 dots to the inch, on white at its top left corner.
+        EXPECT_EQ(image.width, 255);
+        EXPECT_EQ(image.height, 330);
+        ASSERT_EQ(image.pixels.size(), 255U * 330U);
+        EXPECT_EQ(image.pixels.front(), 0xFFFFFFFFu);
     }
 }
 
