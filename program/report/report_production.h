@@ -1,6 +1,8 @@
 // One report from a calculated illustration: its template chosen, extracted and filled, the
 // Stretch graph drawn when its section is on, and the pages composed. A step that fails
 // abandons the report with its message (ReportError); the illustration is left as it was.
+// Report production lasts for the run and keeps what one report can hand to the next: the
+// Stretch graphs drawn (graph_production.h).
 #pragma once
 
 #include "program/calc/stretch_projection.h"
@@ -32,10 +34,19 @@ struct ReportRequest {
 std::string ReportText(const ReportRequest& request, const illustration::IllustrationFields& fields,
                        const calc::StretchProjection& projection);
 
-// ReportText, then the graph, then the composition on `composer` with `composition`'s footer
-// and archive (its text, type and sections are set here).
-void ProduceReport(const ReportRequest& request, const illustration::IllustrationFields& fields,
-                   const calc::StretchProjection& projection, Composition composition,
-                   Composer& composer);
+class ReportProduction {
+public:
+    // ReportText, then the graph, then the composition on `composer` with `composition`'s
+    // footer and archive (its text, type, sections and graph are set here).
+    void ProduceReport(const ReportRequest& request, const illustration::IllustrationFields& fields,
+                       const calc::StretchProjection& projection, Composition composition,
+                       Composer& composer);
+
+    // The Stretch graph of `request`, drawn once for its inputs.
+    GraphPicture Graph(const GraphRequest& request, const calc::StretchProjection& projection);
+
+private:
+    StretchGraphs graphs_;
+};
 
 } // namespace report

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "program/report/composer.h"
+#include "program/report/report_production.h"
 #include "program/ui/report_output.h"
 
 #include "platform/forms/image.h"
@@ -53,6 +54,7 @@ private:
 
     forms::Application& app_;
     report::Composer& composer_;
+    report::ReportProduction production_;
     ReportLocations locations_;
     PageImages pageImages_;
     // Set while a report or graph is made: a second request in that time (from an event the

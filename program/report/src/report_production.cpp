@@ -47,18 +47,24 @@ std::string ReportText(const ReportRequest& request, const illustration::Illustr
     return SubstituteRTF(ReadTemplate(file), fields);
 }
 
-void ProduceReport(const ReportRequest& request, const illustration::IllustrationFields& fields,
-                   const calc::StretchProjection& projection, Composition composition,
-                   Composer& composer) {
+void ReportProduction::ProduceReport(const ReportRequest& request,
+                                     const illustration::IllustrationFields& fields,
+                                     const calc::StretchProjection& projection,
+                                     Composition composition, Composer& composer) {
     composition.richText = ReportText(request, fields, projection);
     composition.type = request.type;
     composition.sections = request.stretch.sections;
     composition.taxPage = request.type == illustration::IllustrationType::Stretch &&
                           HasTaxPage(request.stretch, projection);
     if (request.type == illustration::IllustrationType::Stretch && request.graph) {
-        DrawStretchGraph(*request.graph, projection);
+        composition.graph = Graph(*request.graph, projection);
     }
     composer.Compose(composition);
+}
+
+GraphPicture ReportProduction::Graph(const GraphRequest& request,
+                                     const calc::StretchProjection& projection) {
+    return graphs_.Picture(request, projection);
 }
 
 } // namespace report

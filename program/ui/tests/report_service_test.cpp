@@ -18,6 +18,7 @@
 #include "platform/system/clock.h"
 #include "platform/system/folders.h"
 #include "platform/system/program_identity.h"
+#include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
 #include "platform/zip/zip_archive.h"
@@ -249,8 +250,9 @@ TEST_F(ReportServiceTest, TheFirstPageIsDrawnBeforeTheOthersAreMade) {
 }
 
 // The report menu's check marks choose the Stretch sections; with the graph section on, the
-// graph lies in the work folder before the pages are composed. A section switched while the
-// Report tab shows composes the report again.
+// graph is drawn (into the work folder) before the pages are composed and handed to the
+// composition. A section switched while the Report tab shows composes the report again, with
+// the graph drawn before for the same inputs.
 TEST_F(ReportServiceTest, TheStretchSectionsFollowTheReportMenuAndTheGraphComesFirst) {
     RecordingComposer composer;
     ReportWindow window(IllustrationType::Stretch, kStretch, composer, sandbox.Root());
@@ -272,10 +274,14 @@ TEST_F(ReportServiceTest, TheStretchSectionsFollowTheReportMenuAndTheGraphComesF
     EXPECT_FALSE(first.ledger);
     EXPECT_TRUE(first.graph);
     EXPECT_EQ(graphWhenComposed, std::vector<bool>{true});
+    const report::GraphPicture drawn = composer.compositions[0].graph;
+    ASSERT_NE(drawn, nullptr);
+    EXPECT_EQ(*drawn, testkit::ReadFileBytes(graph));
 
     window.driver.ChooseMenuItem(window.main.mnuReportLedger);
     ASSERT_EQ(composer.compositions.size(), 2u);
     EXPECT_TRUE(composer.compositions[1].sections.ledger);
+    EXPECT_EQ(composer.compositions[1].graph, drawn);
     EXPECT_TRUE(window.driver.MessageBoxes().empty());
     window.ExpectUsable();
 }
@@ -442,8 +448,7 @@ TEST_F(ReportServiceTest, EachTypeIsExportedAsACheckedPdfFromTheFileMenu) {
         SCOPED_TRACE(static_cast<int>(c.type));
         compose::ReportComposer composer;
         ReportWindow window(
-            c.type, *c.fields, composer, sandbox.Root(), kArchive,
-            [&composer](int page) {
+            c.type, *c.fields, composer, sandbox.Root(), kArchive, [&composer](int page) {
                 printdoc::PageImage image = composer.PageImage(page, /*dotsPerInch*/ 30);
                 return forms::Image(image.width, image.height, std::move(image.pixels));
             });

@@ -2,14 +2,11 @@
 
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/runtime_error.h"
-#include "platform/system/files.h"
 #include "platform/zip/zip_archive.h"
 #include "program/report/compose/src/logo_placement.h"
-#include "program/report/graph_production.h"
 #include "program/report/report_error.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -37,12 +34,6 @@ constexpr std::int32_t kGraphHeight = 7020;
 constexpr const char* kDefaultLogo = "RMDLogo";
 constexpr const char* kStretchLogo = "StretchLogo";
 
-bool FileExists(const std::filesystem::path& file) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    return !error && size >= 1;
-}
-
 // Draws over the finished page `page`. When the drawing fails, the page stays open; the failed
 // composition's document is discarded whole.
 template <class Drawing>
@@ -67,12 +58,15 @@ public:
 
     // The Stretch graph, as large as its room allows with its own proportions, centred in it.
     void OverlayGraph(int page) {
-        Overlay(report::kGraphFileName, page, [&](const printdoc::Picture& picture) {
-            const double scale =
-                std::min(static_cast<double>(kGraphWidth) / picture.WidthTwips(),
-                         static_cast<double>(kGraphHeight) / picture.HeightTwips());
-            const std::int32_t width = runtime::ToInt32(picture.WidthTwips() * scale);
-            const std::int32_t height = runtime::ToInt32(picture.HeightTwips() * scale);
+        if (!HasPage(page) || composition_.graph == nullptr) {
+            return;
+        }
+        const printdoc::Picture picture = printdoc::Picture::Decode(*composition_.graph);
+        const double scale = std::min(static_cast<double>(kGraphWidth) / picture.WidthTwips(),
+                                      static_cast<double>(kGraphHeight) / picture.HeightTwips());
+        const std::int32_t width = runtime::ToInt32(picture.WidthTwips() * scale);
+        const std::int32_t height = runtime::ToInt32(picture.HeightTwips() * scale);
+        DrawOnPage(document_, page, [&] {
             document_.DrawPicture(picture, kGraphLeft + (kGraphWidth - width) / 2, kGraphTop, width,
                                   height);
         });
@@ -144,9 +138,8 @@ public:
 private:
     bool HasPage(int page) const { return page >= 1 && page <= document_.PageCount(); }
 
-    // Draws the picture `fileName` from the archive on `page` with `draw`. A file of that name
-    // already in the work folder (the Stretch graph) is drawn when the archive holds no such
-    // member. Pages the document does not have are left out.
+    // Draws the picture `fileName` from the archive on `page` with `draw`. Pages the document
+    // does not have are left out.
     template <class Draw>
     void Overlay(const std::string& fileName, int page, Draw draw) {
         if (!HasPage(page)) {
@@ -195,17 +188,11 @@ private:
         return kept->second ? &*kept->second : nullptr;
     }
 
-    // The bytes of the archive's member `name`, read without a file, or else those of a file of
-    // that name in the work folder (the Stretch graph); empty when neither holds any.
+    // The bytes of the archive's member `name`, read without a file; empty when it holds none.
     std::string ResourceBytes(const std::string& name) const {
         std::string bytes;
-        if (archive::ReadMember(composition_.resourceArchive, name, archive::kResourcePassword,
-                                bytes) == archive::ZipResult::Success &&
-            !bytes.empty()) {
-            return bytes;
-        }
-        const std::filesystem::path file = composition_.workFolder / name;
-        return FileExists(file) ? sys::ReadWholeFile(file) : std::string();
+        archive::ReadMember(composition_.resourceArchive, name, archive::kResourcePassword, bytes);
+        return bytes;
     }
 
     static LogoPlacement ReadPlacement(const std::string& text, const std::string& fileName) {
