@@ -17,6 +17,8 @@
 
 namespace compose {
 
+class ReportPictures;
+
 class ReportComposer final : public report::Composer {
 public:
     ReportComposer();
@@ -42,6 +44,8 @@ private:
     const printdoc::PrintDocument& ComposedDocument(const char* action) const;
 
     std::unique_ptr<printdoc::PrintDocument> document_;
+    // The reports' pictures and logos, read and decoded once for the composer's life.
+    std::unique_ptr<ReportPictures> pictures_;
     bool composing_ = false;
 };
 

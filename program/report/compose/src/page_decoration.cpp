@@ -1,14 +1,8 @@
 #include "program/report/compose/src/page_decoration.h"
 
 #include "platform/runtime/conversions.h"
-#include "platform/runtime/runtime_error.h"
-#include "platform/zip/zip_archive.h"
-#include "program/report/compose/src/logo_placement.h"
-#include "program/report/report_error.h"
 
 #include <algorithm>
-#include <map>
-#include <optional>
 #include <string>
 
 namespace compose {
@@ -21,8 +15,6 @@ constexpr std::int32_t kLogoTop = 720;
 // The footer's line lies 0.7 inch above the page's bottom edge.
 constexpr std::int32_t kFooterAboveBottom = 1008;
 constexpr float kFooterPoints = 6;
-// A placement file is a line of four numbers; anything longer is not one.
-constexpr std::uintmax_t kMaxPlacementBytes = 4096;
 // The graph's room on its page, under the logo and the page's title and above its text (the
 // template leaves it free): the width between the side margins, at the 4:3 of the graph drawn
 // for the report. A graph of another size (drawn while the Graph tab showed) is fitted into it.
@@ -45,8 +37,9 @@ void DrawOnPage(printdoc::PrintDocument& document, int page, Drawing drawing) {
 
 class Decorator {
 public:
-    Decorator(printdoc::PrintDocument& document, const report::Composition& composition)
-        : document_(document), composition_(composition) {}
+    Decorator(printdoc::PrintDocument& document, const report::Composition& composition,
+              ReportPictures& pictures)
+        : document_(document), composition_(composition), pictures_(pictures) {}
 
     // A picture from the archive at its natural size, its top left corner given in inches.
     void OverlayPicture(const std::string& fileName, float leftInches, float topInches, int page) {
@@ -61,7 +54,7 @@ public:
         if (!HasPage(page) || composition_.graph == nullptr) {
             return;
         }
-        const printdoc::Picture picture = printdoc::Picture::Decode(*composition_.graph);
+        const printdoc::Picture& picture = pictures_.Graph(composition_.graph);
         const double scale = std::min(static_cast<double>(kGraphWidth) / picture.WidthTwips(),
                                       static_cast<double>(kGraphHeight) / picture.HeightTwips());
         const std::int32_t width = runtime::ToInt32(picture.WidthTwips() * scale);
@@ -77,7 +70,7 @@ public:
         if (!HasPage(page)) {
             return;
         }
-        const Logo* logo = LogoNamed(name);
+        const ReportPictures::Logo* logo = pictures_.LogoNamed(composition_.resourceArchive, name);
         if (logo == nullptr) {
             return;
         }
@@ -145,80 +138,22 @@ private:
         if (!HasPage(page)) {
             return;
         }
-        if (const printdoc::Picture* picture = PictureNamed(fileName)) {
+        if (const printdoc::Picture* picture =
+                pictures_.Picture(composition_.resourceArchive, fileName)) {
             DrawOnPage(document_, page, [&] { draw(*picture); });
         }
     }
 
-    // The report's pictures and logos are each read from the archive and decoded once, however
-    // many pages show them, and every page draws the one decoded copy, which the PDF file then
-    // holds once. Null when there is no such picture.
-    const printdoc::Picture* PictureNamed(const std::string& fileName) {
-        auto kept = pictures_.find(fileName);
-        if (kept == pictures_.end()) {
-            const std::string bytes = ResourceBytes(fileName);
-            std::optional<printdoc::Picture> picture;
-            if (!bytes.empty()) {
-                picture = printdoc::Picture::Decode(bytes);
-            }
-            kept = pictures_.emplace(fileName, std::move(picture)).first;
-        }
-        return kept->second ? &*kept->second : nullptr;
-    }
-
-    struct Logo {
-        printdoc::Picture picture;
-        LogoPlacement placement;
-    };
-
-    const Logo* LogoNamed(const std::string& name) {
-        auto kept = logos_.find(name);
-        if (kept == logos_.end()) {
-            const std::string pictureName = name + ".gif";
-            const std::string placementName = name + ".txt";
-            const std::string picture = ResourceBytes(pictureName);
-            const std::string placement = ResourceBytes(placementName);
-            std::optional<Logo> logo;
-            if (!picture.empty() && !placement.empty()) {
-                logo = Logo{printdoc::Picture::Decode(picture),
-                            ReadPlacement(placement, placementName)};
-            }
-            kept = logos_.emplace(name, std::move(logo)).first;
-        }
-        return kept->second ? &*kept->second : nullptr;
-    }
-
-    // The bytes of the archive's member `name`, read without a file; empty when it holds none.
-    std::string ResourceBytes(const std::string& name) const {
-        std::string bytes;
-        archive::ReadMember(composition_.resourceArchive, name, archive::kResourcePassword, bytes);
-        return bytes;
-    }
-
-    static LogoPlacement ReadPlacement(const std::string& text, const std::string& fileName) {
-        // A placement longer than a line of four numbers is read as none.
-        std::string_view line = text;
-        if (line.size() > kMaxPlacementBytes) {
-            line = {};
-        }
-        LogoPlacementRead read = ReadLogoPlacement(line);
-        if (!read.placement) {
-            throw report::ReportError("The logo placement file " + fileName +
-                                      " in the resource archive is damaged: " + read.error + ".");
-        }
-        return *read.placement;
-    }
-
     printdoc::PrintDocument& document_;
     const report::Composition& composition_;
-    std::map<std::string, std::optional<printdoc::Picture>> pictures_;
-    std::map<std::string, std::optional<Logo>> logos_;
+    ReportPictures& pictures_;
 };
 
 } // namespace
 
-void DecoratePages(printdoc::PrintDocument& document, const report::Composition& composition) {
-    Decorator decorator(document, composition);
+void DecoratePages(printdoc::PrintDocument& document, const report::Composition& composition,
+                   ReportPictures& pictures) {
+    Decorator decorator(document, composition, pictures);
     if (composition.type == illustration::IllustrationType::Stretch) {
         decorator.DecorateStretch();
     } else {

@@ -1,0 +1,55 @@
+// The pictures and logos of the reports, read from the resource archive and decoded once for the
+// run: each is kept with the member's bytes it was decoded from and decoded again only when the
+// archive's member changed, so that every report and every page draws the one decoded copy (and
+// a PDF file holds it once). The Stretch graph is decoded once for each graph drawn.
+#pragma once
+
+#include "platform/printdoc/print_document.h"
+#include "program/report/compose/src/logo_placement.h"
+#include "program/report/composer.h"
+#include "program/report/resource_members.h"
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace compose {
+
+class ReportPictures {
+public:
+    struct Logo {
+        printdoc::Picture picture;
+        LogoPlacement placement;
+    };
+
+    // The picture of the archive's member `name`; null when the archive does not hold it. A
+    // member that is no picture the readers accept is a run-time error.
+    const printdoc::Picture* Picture(const std::filesystem::path& archive, const std::string& name);
+    // The logo "<name>.gif" with its placement file "<name>.txt"; null when either is missing.
+    // A damaged placement file is a report::ReportError.
+    const Logo* LogoNamed(const std::filesystem::path& archive, const std::string& name);
+    // The drawn Stretch graph, decoded.
+    const printdoc::Picture& Graph(const report::GraphPicture& graph);
+
+private:
+    using Bytes = std::shared_ptr<const std::string>;
+    struct KeptPicture {
+        Bytes bytes;
+        std::optional<printdoc::Picture> picture;
+    };
+    struct KeptLogo {
+        Bytes picture;
+        Bytes placement;
+        std::optional<Logo> logo;
+    };
+
+    report::ResourceMembers members_;
+    std::map<std::string, KeptPicture> pictures_;
+    std::map<std::string, KeptLogo> logos_;
+    report::GraphPicture graph_;
+    std::optional<printdoc::Picture> decodedGraph_;
+};
+
+} // namespace compose
