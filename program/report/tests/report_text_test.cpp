@@ -67,6 +67,7 @@ protected:
     }
 
     testkit::Sandbox sandbox_;
+    ReportProduction production_;
     const std::string representative = "Pat Reyes \\bullet  Reyes Planning\\par Office: 555-0100";
 };
 
@@ -116,9 +117,9 @@ TEST_F(ReportTextTest, EveryTypeIsFilledWithNoTokenOrMarkerLeft) {
         SCOPED_TRACE(static_cast<int>(row.type));
         ReportRequest request = Request(row.type);
         request.spouseBirthDate = row.spouseDate;
-        const std::string text = ReportText(request, row.fields, unused);
+        const std::string text = production_.ReportText(request, row.fields, unused);
         ExpectFinished(text, {"Ann Lee", "Pat Reyes", "Reyes Planning", "$12,345", "2004"});
-        // The extracted template is gone again.
+        // The template is filled in memory: no file of it is written into the work folder.
         EXPECT_FALSE(fs::exists(sandbox_.Root() / TemplateMember(row.type, row.spouseDate)));
     }
 }
@@ -133,7 +134,7 @@ TEST_F(ReportTextTest, TheStretchReportFillsWithEverySectionCombination) {
         request.stretch = testing::MakeInputs(shape);
         request.stretch.sections = {(switches & 1) != 0, (switches & 2) != 0, (switches & 4) != 0,
                                     (switches & 8) != 0, (switches & 16) != 0};
-        const std::string text = ReportText(request, fields, projection);
+        const std::string text = production_.ReportText(request, fields, projection);
         std::vector<std::string> shown;
         if (request.stretch.sections.cover) {
             shown = {"Ann {A} Lee", "Pat Reyes", "Reyes Planning", "January 5, 2004"};
@@ -149,11 +150,30 @@ TEST_F(ReportTextTest, TheStretchReportFillsWithEverySectionCombination) {
     }
 }
 
+// The template is read and filled in memory: a report needs no work folder to write it into,
+// and the Stretch rewrite and the field substitution both run on the text.
+TEST_F(ReportTextTest, TheTemplateIsFilledWithoutAFile) {
+    const testing::ProjectionShape shape{13, 20, 47, 1500};
+    const calc::StretchProjection projection = testing::MakeProjection(shape);
+    for (const IllustrationType type :
+         {IllustrationType::Stretch, IllustrationType::EqualPayments}) {
+        SCOPED_TRACE(static_cast<int>(type));
+        ReportRequest request = Request(type);
+        request.workFolder = sandbox_.Root() / "no such folder";
+        request.stretch = testing::MakeInputs(shape);
+        request.stretch.sections.cover = true;
+        const std::string text = production_.ReportText(
+            request, Fields({{"R-PHName", "Ann Lee"}, {"R-Aname", representative}}), projection);
+        ExpectFinished(text, {"Pat Reyes"});
+        EXPECT_FALSE(fs::exists(request.workFolder));
+    }
+}
+
 TEST_F(ReportTextTest, AFailedExtractionAbandonsTheReportWithItsMessage) {
     ReportRequest request = Request(IllustrationType::EqualPayments);
     request.resourceArchive = sandbox_.Root() / "missing.icf";
     try {
-        ReportText(request, IllustrationFields(), calc::StretchProjection());
+        production_.ReportText(request, IllustrationFields(), calc::StretchProjection());
         ADD_FAILURE() << "no error";
     } catch (const ReportError& error) {
         EXPECT_EQ(std::string(error.what()),
