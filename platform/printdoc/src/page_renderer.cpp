@@ -207,7 +207,7 @@ void WritePdfFile(const std::vector<Page>& pages, const std::string& title,
     if (pages.empty()) {
         Fail(runtime::ErrorNumber::InvalidProcedureCall, "the document has no pages");
     }
-    sys::ReplaceFileAtomically(file, RenderPdfBytes(pages, title));
+    sys::WriteDocumentFile(file, RenderPdfBytes(pages, title));
 }
 
 // The page at `dotsPerInch` on white, drawn straight into the image's own pixels: a row of
