@@ -22,7 +22,8 @@ std::string ReportProduction::ReportText(const ReportRequest& request,
     if (member.empty()) {
         throw ReportError("No illustration type is chosen, so there is no report.");
     }
-    const ResourceMembers::Member read = templates_.Read(request.resourceArchive, member);
+    templates_.Open(request.resourceArchive);
+    const ResourceMembers::Member read = templates_.Read(member);
     if (read.result != archive::ZipResult::Success) {
         throw ExtractionError(
             ExtractionFailureText(read.result, request.resourceArchive.filename().string()));

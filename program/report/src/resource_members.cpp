@@ -9,22 +9,28 @@
 
 namespace report {
 
-ResourceMembers::Member ResourceMembers::Read(const std::filesystem::path& archivePath,
-                                              const std::string& name) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(archivePath, error)) {
-        return {archive::ZipResult::MissingArchive, nullptr};
-    }
+void ResourceMembers::Open(const std::filesystem::path& archivePath) {
     std::string bytes;
-    try {
-        bytes = sys::ReadWholeFile(archivePath);
-    } catch (const runtime::RuntimeError&) {
-        return {archive::ZipResult::MissingArchive, nullptr};
+    std::error_code error;
+    bool opened = std::filesystem::is_regular_file(archivePath, error);
+    if (opened) {
+        try {
+            bytes = sys::ReadWholeFile(archivePath);
+        } catch (const runtime::RuntimeError&) {
+            opened = false;
+        }
     }
-    if (archivePath != archivePath_ || bytes != archiveBytes_) {
+    if (opened != opened_ || archivePath != archivePath_ || bytes != archiveBytes_) {
         archivePath_ = archivePath;
+        opened_ = opened;
         archiveBytes_ = std::move(bytes);
         members_.clear();
+    }
+}
+
+ResourceMembers::Member ResourceMembers::Read(const std::string& name) {
+    if (!opened_) {
+        return {archive::ZipResult::MissingArchive, nullptr};
     }
     const auto kept = members_.find(name);
     if (kept != members_.end()) {

@@ -28,38 +28,49 @@ protected:
 TEST_F(ResourceMembersTest, AMemberIsReadOnceWhileTheArchiveStaysTheSame) {
     Add("Stretch.rtf", "{\\rtf1 first}");
     Add("RMDLogo.txt", "0, 0, 720, 0");
-    const ResourceMembers::Member first = members_.Read(archive_, "Stretch.rtf");
+    members_.Open(archive_);
+    const ResourceMembers::Member first = members_.Read("Stretch.rtf");
     ASSERT_EQ(first.result, ZipResult::Success);
     ASSERT_NE(first.bytes, nullptr);
     EXPECT_EQ(*first.bytes, "{\\rtf1 first}");
-    // Read again, and after another member: the bytes kept, not a new reading.
-    EXPECT_EQ(members_.Read(archive_, "RMDLogo.txt").result, ZipResult::Success);
-    EXPECT_EQ(members_.Read(archive_, "Stretch.rtf").bytes, first.bytes);
+    // Read again, and after another member, and in the archive opened again unchanged: the
+    // bytes kept, not a new reading.
+    EXPECT_EQ(members_.Read("RMDLogo.txt").result, ZipResult::Success);
+    EXPECT_EQ(members_.Read("Stretch.rtf").bytes, first.bytes);
+    members_.Open(archive_);
+    EXPECT_EQ(members_.Read("Stretch.rtf").bytes, first.bytes);
     // Names match as the archive matches them.
-    EXPECT_EQ(*members_.Read(archive_, "stretch.RTF").bytes, "{\\rtf1 first}");
+    EXPECT_EQ(*members_.Read("stretch.RTF").bytes, "{\\rtf1 first}");
 
-    // A replaced archive is read anew, whatever changed in it.
+    // A replaced archive is read anew at its next opening, whatever changed in it.
     Add("Stretch.rtf", "{\\rtf1 second}");
-    const ResourceMembers::Member second = members_.Read(archive_, "Stretch.rtf");
+    members_.Open(archive_);
+    const ResourceMembers::Member second = members_.Read("Stretch.rtf");
     ASSERT_EQ(second.result, ZipResult::Success);
     EXPECT_EQ(*second.bytes, "{\\rtf1 second}");
     EXPECT_NE(second.bytes, first.bytes);
 }
 
 TEST_F(ResourceMembersTest, EachFailureIsTheArchivesOwn) {
-    EXPECT_EQ(members_.Read(archive_, "Stretch.rtf").result, ZipResult::MissingArchive);
+    EXPECT_EQ(members_.Read("Stretch.rtf").result, ZipResult::MissingArchive); // none opened
+    members_.Open(archive_);
+    EXPECT_EQ(members_.Read("Stretch.rtf").result, ZipResult::MissingArchive);
     Add("RMDLogo.txt", "0, 0, 720, 0");
-    const ResourceMembers::Member missing = members_.Read(archive_, "Stretch.rtf");
+    members_.Open(archive_);
+    const ResourceMembers::Member missing = members_.Read("Stretch.rtf");
     EXPECT_EQ(missing.result, ZipResult::MissingMember);
     EXPECT_EQ(missing.bytes, nullptr);
     // The member added later is found: the archive changed.
     Add("Stretch.rtf", "{\\rtf1}");
-    EXPECT_EQ(members_.Read(archive_, "Stretch.rtf").result, ZipResult::Success);
+    members_.Open(archive_);
+    EXPECT_EQ(members_.Read("Stretch.rtf").result, ZipResult::Success);
 
     sandbox_.WriteFile("Tallowmere.icf", "PK but no archive");
-    EXPECT_EQ(members_.Read(archive_, "Stretch.rtf").result, ZipResult::DamagedArchive);
+    members_.Open(archive_);
+    EXPECT_EQ(members_.Read("Stretch.rtf").result, ZipResult::DamagedArchive);
     fs::remove(archive_);
-    EXPECT_EQ(members_.Read(archive_, "Stretch.rtf").result, ZipResult::MissingArchive);
+    members_.Open(archive_);
+    EXPECT_EQ(members_.Read("Stretch.rtf").result, ZipResult::MissingArchive);
 }
 
 } // namespace

@@ -70,7 +70,7 @@ public:
         if (!HasPage(page)) {
             return;
         }
-        const ReportPictures::Logo* logo = pictures_.LogoNamed(composition_.resourceArchive, name);
+        const ReportPictures::Logo* logo = pictures_.LogoNamed(name);
         if (logo == nullptr) {
             return;
         }
@@ -138,8 +138,7 @@ private:
         if (!HasPage(page)) {
             return;
         }
-        if (const printdoc::Picture* picture =
-                pictures_.Picture(composition_.resourceArchive, fileName)) {
+        if (const printdoc::Picture* picture = pictures_.Picture(fileName)) {
             DrawOnPage(document_, page, [&] { draw(*picture); });
         }
     }
@@ -153,6 +152,7 @@ private:
 
 void DecoratePages(printdoc::PrintDocument& document, const report::Composition& composition,
                    ReportPictures& pictures) {
+    pictures.Open(composition.resourceArchive);
     Decorator decorator(document, composition, pictures);
     if (composition.type == illustration::IllustrationType::Stretch) {
         decorator.DecorateStretch();

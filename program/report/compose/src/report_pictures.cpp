@@ -32,9 +32,12 @@ std::shared_ptr<const std::string> Present(const report::ResourceMembers::Member
 
 } // namespace
 
-const printdoc::Picture* ReportPictures::Picture(const std::filesystem::path& archive,
-                                                 const std::string& name) {
-    const Bytes bytes = Present(members_.Read(archive, name));
+void ReportPictures::Open(const std::filesystem::path& archive) {
+    members_.Open(archive);
+}
+
+const printdoc::Picture* ReportPictures::Picture(const std::string& name) {
+    const Bytes bytes = Present(members_.Read(name));
     KeptPicture& kept = pictures_[name];
     if (kept.bytes != bytes || (bytes != nullptr && !kept.picture)) {
         kept = {};
@@ -46,12 +49,11 @@ const printdoc::Picture* ReportPictures::Picture(const std::filesystem::path& ar
     return kept.picture ? &*kept.picture : nullptr;
 }
 
-const ReportPictures::Logo* ReportPictures::LogoNamed(const std::filesystem::path& archive,
-                                                      const std::string& name) {
+const ReportPictures::Logo* ReportPictures::LogoNamed(const std::string& name) {
     const std::string pictureName = name + ".gif";
     const std::string placementName = name + ".txt";
-    const Bytes picture = Present(members_.Read(archive, pictureName));
-    const Bytes placement = Present(members_.Read(archive, placementName));
+    const Bytes picture = Present(members_.Read(pictureName));
+    const Bytes placement = Present(members_.Read(placementName));
     KeptLogo& kept = logos_[name];
     const bool present = picture != nullptr && placement != nullptr;
     if (kept.picture != picture || kept.placement != placement || (present && !kept.logo)) {

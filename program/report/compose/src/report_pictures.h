@@ -24,12 +24,14 @@ public:
         LogoPlacement placement;
     };
 
+    // Opens the resource archive for the pictures and logos asked for next (one report's).
+    void Open(const std::filesystem::path& archive);
     // The picture of the archive's member `name`; null when the archive does not hold it. A
     // member that is no picture the readers accept is a run-time error.
-    const printdoc::Picture* Picture(const std::filesystem::path& archive, const std::string& name);
+    const printdoc::Picture* Picture(const std::string& name);
     // The logo "<name>.gif" with its placement file "<name>.txt"; null when either is missing.
     // A damaged placement file is a report::ReportError.
-    const Logo* LogoNamed(const std::filesystem::path& archive, const std::string& name);
+    const Logo* LogoNamed(const std::string& name);
     // The drawn Stretch graph, decoded.
     const printdoc::Picture& Graph(const report::GraphPicture& graph);
 

@@ -44,14 +44,16 @@ protected:
 
 TEST_F(ReportPicturesTest, APictureIsDecodedOnceUntilItsMemberChanges) {
     ASSERT_NO_FATAL_FAILURE(AddPicture("100side.bmp", 60, 90));
-    const printdoc::Picture* first = pictures_.Picture(archive_, "100side.bmp");
+    pictures_.Open(archive_);
+    const printdoc::Picture* first = pictures_.Picture("100side.bmp");
     ASSERT_NE(first, nullptr);
     const std::uint32_t* decoded = first->Pixels().data();
-    EXPECT_EQ(pictures_.Picture(archive_, "100side.bmp")->Pixels().data(), decoded);
-    EXPECT_EQ(pictures_.Picture(archive_, "Wrenpic.jpg"), nullptr);
+    EXPECT_EQ(pictures_.Picture("100side.bmp")->Pixels().data(), decoded);
+    EXPECT_EQ(pictures_.Picture("Wrenpic.jpg"), nullptr);
 
     ASSERT_NO_FATAL_FAILURE(AddPicture("100side.bmp", 30, 20));
-    const printdoc::Picture* changed = pictures_.Picture(archive_, "100side.bmp");
+    pictures_.Open(archive_);
+    const printdoc::Picture* changed = pictures_.Picture("100side.bmp");
     ASSERT_NE(changed, nullptr);
     EXPECT_EQ(changed->PixelWidth(), 30);
     EXPECT_EQ(changed->PixelHeight(), 20);
@@ -59,17 +61,20 @@ TEST_F(ReportPicturesTest, APictureIsDecodedOnceUntilItsMemberChanges) {
 
 TEST_F(ReportPicturesTest, ALogoIsDecodedOnceAndADamagedPlacementIsRefusedEachTime) {
     ASSERT_NO_FATAL_FAILURE(AddPicture("StretchLogo.gif", 90, 30));
-    EXPECT_EQ(pictures_.LogoNamed(archive_, "StretchLogo"), nullptr); // no placement yet
+    pictures_.Open(archive_);
+    EXPECT_EQ(pictures_.LogoNamed("StretchLogo"), nullptr); // no placement yet
     ASSERT_NO_FATAL_FAILURE(Add(sandbox_.WriteFile("members/StretchLogo.txt", "0, 0")));
+    pictures_.Open(archive_);
     for (int attempt = 0; attempt < 2; ++attempt) {
         SCOPED_TRACE(attempt);
-        EXPECT_THROW(pictures_.LogoNamed(archive_, "StretchLogo"), report::ReportError);
+        EXPECT_THROW(pictures_.LogoNamed("StretchLogo"), report::ReportError);
     }
     ASSERT_NO_FATAL_FAILURE(Add(sandbox_.WriteFile("members/StretchLogo.txt", "0, 0, 720, 0")));
-    const ReportPictures::Logo* logo = pictures_.LogoNamed(archive_, "StretchLogo");
+    pictures_.Open(archive_);
+    const ReportPictures::Logo* logo = pictures_.LogoNamed("StretchLogo");
     ASSERT_NE(logo, nullptr);
     EXPECT_EQ(logo->placement.height, 720);
-    EXPECT_EQ(pictures_.LogoNamed(archive_, "StretchLogo")->picture.Pixels().data(),
+    EXPECT_EQ(pictures_.LogoNamed("StretchLogo")->picture.Pixels().data(),
               logo->picture.Pixels().data());
 }
 
