@@ -1,6 +1,6 @@
 #include "family/print/src/library/library_instance.h"
 
-#include "platform/win32/module_resources.h"
+#include "platform/win32/library_entry.h"
 
 namespace pressel {
 namespace {
@@ -10,11 +10,7 @@ HINSTANCE gInstance = nullptr;
 } // namespace
 
 HINSTANCE LibraryInstance() {
-    if (gInstance == nullptr) {
-        static const char kInThisModule = 0;
-        gInstance = win32::ModuleOfAddress(&kInThisModule);
-    }
-    return gInstance;
+    return gInstance != nullptr ? gInstance : win32::ThisModule();
 }
 
 void KeepLibraryInstance(HINSTANCE instance) {

@@ -1,5 +1,6 @@
-// The library's own module, where its string table is registered. Kept when the library is
-// attached to the process, and found from the library's own code before that.
+// The library's own module, where its string table and dialog templates are registered: the
+// instance its entry procedure keeps at process attach, or, in a program that links the library's
+// code without attaching it, the module that holds that code.
 #pragma once
 
 #include "platform/win32/windows.h"
