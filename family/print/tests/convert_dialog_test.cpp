@@ -1,9 +1,9 @@
 // The convert dialog: templates converted into print files whose CRC the job keeps, the
 // progress bar repainted only at new steps, the user's stop, and what it refuses.
 #include "family/print/pressel.h"
+#include "family/print/src/convert/convert_dialog_template.h"
 #include "family/print/src/convert/progress_step.h"
-#include "family/print/src/dialogs/dialog_templates.h"
-#include "family/print/src/library/library_instance.h"
+#include "family/print/src/module/library_instance.h"
 #include "family/print/src/printfile/print_file_crc.h"
 #include "family/print/src/printfile/print_file_validator.h"
 #include "family/ui/vistel.h"
@@ -142,7 +142,7 @@ struct PaintCount {
 };
 
 TEST_F(ConvertDialog, ProgressRepaintsOnlyAtNewSteps) {
-    RegisterDialogTemplates(LibraryInstance());
+    win32::RegisterDialogTemplate(LibraryInstance(), kConvertDialog, ConvertDialogTemplate());
     const HWND dialog = CreateDialogParamA(LibraryInstance(), kConvertDialog, owner_.Window(),
                                            &ConvertDlgProc, reinterpret_cast<LPARAM>(&job_));
     ASSERT_NE(dialog, nullptr);

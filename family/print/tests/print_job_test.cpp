@@ -1,5 +1,5 @@
 // The job record: the printer it names and the CRC kept after the print file's path.
-#include "family/print/src/print/print_job.h"
+#include "family/print/src/job/print_job.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "family/print/src/convert/report_markers.h"
 #include "family/print/src/convert/rtf_tables.h"
 #include "family/print/src/dialogs/converter_feedback.h"
-#include "family/print/src/print/print_job.h"
+#include "family/print/src/job/print_job.h"
 #include "family/print/src/render/device_twips.h"
 #include "platform/progress/waiting_messages.h"
 

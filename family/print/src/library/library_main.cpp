@@ -1,6 +1,6 @@
 // The library's version and its entry procedure.
 #include "family/print/pressel.h"
-#include "family/print/src/library/library_instance.h"
+#include "family/print/src/module/library_instance.h"
 #include "platform/win32/library_entry.h"
 
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "family/print/src/print/print_job.h"
+#include "family/print/src/job/print_job.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "family/print/src/library/library_instance.h"
+#include "family/print/src/module/library_instance.h"
 
 #include "platform/win32/library_entry.h"
 
