@@ -123,7 +123,7 @@ ConvertedDocument ConvertWithMarks(int templateFile, int printFile, HDC layoutDc
     }
     if (job != nullptr) {
         target.tables = job->tables;
-        const std::span<const HBITMAP> pictures = HostPicturesOfJob(*job);
+        const std::vector<HBITMAP> pictures = HostPicturesOfJob(*job);
         header.pictureCount = static_cast<std::int16_t>(pictures.size());
         std::transform(
             pictures.begin(), pictures.end(), header.pictures.begin(), [](HBITMAP bitmap) {
