@@ -142,7 +142,7 @@ struct PaintCount {
 };
 
 TEST_F(ConvertDialog, ProgressRepaintsOnlyAtNewSteps) {
-    win32::RegisterDialogTemplate(LibraryInstance(), kConvertDialog, ConvertDialogTemplate());
+    win32::RegisterDialogTemplate(LibraryInstance(), kConvertDialog, kConvertTemplate);
     const HWND dialog = CreateDialogParamA(LibraryInstance(), kConvertDialog, owner_.Window(),
                                            &ConvertDlgProc, reinterpret_cast<LPARAM>(&job_));
     ASSERT_NE(dialog, nullptr);

@@ -160,5 +160,5 @@ int _PrintConvertDlg(HWND owner, PrintJob* job) {
         return 1;
     }
     return static_cast<int>(pressel::RunModalDialog(
-        owner, pressel::kConvertDialog, pressel::ConvertDialogTemplate(), &ConvertDlgProc, job));
+        owner, pressel::kConvertDialog, pressel::kConvertTemplate, &ConvertDlgProc, job));
 }

@@ -238,7 +238,7 @@ int _PrintPreviewDlg(HWND owner, PrintJob* job) {
         return RenderPagesToBitmaps(*job, file) ? 0 : 1;
     }
     PreviewData data{&file, PageList(PicturePagesOfJob(*job), file.header.pageCount)};
-    RunModalDialog(owner, kPreviewDialog, PreviewDialogTemplate(), &PreviewDlgProc,
+    RunModalDialog(owner, kPreviewDialog, kPreviewTemplate, &PreviewDlgProc,
                    reinterpret_cast<LPARAM>(&data));
     return 0;
 }

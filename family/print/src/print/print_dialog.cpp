@@ -131,6 +131,6 @@ int _PrintPrintDlg(HWND owner, PrintJob* job) {
     if (job == nullptr) {
         return 1;
     }
-    return static_cast<int>(pressel::RunModalDialog(
-        owner, pressel::kPrintDialog, pressel::PrintDialogTemplate(), &PrintDlgProc, job));
+    return static_cast<int>(pressel::RunModalDialog(owner, pressel::kPrintDialog,
+                                                    pressel::kPrintTemplate, &PrintDlgProc, job));
 }
