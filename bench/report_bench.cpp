@@ -1,9 +1,9 @@
 // The full Stretch report from the main window's fields to a PDF file: input validation, the
 // calculation, the template fill, the graph, the composition on the print document and the
-// export, with the peak memory of the process beside its time. In the same run, LibreOffice
-// headless converting the same filled rich text to PDF, when `soffice` is on the PATH (the
-// benchmark says so and is skipped otherwise); the last line gives how many times faster the
-// report is than the conversion, from the medians when the run repeats.
+// export, with the peak memory of the process beside its time; and its two halves apart. In the
+// same run, LibreOffice headless converting the same filled rich text to PDF, when `soffice` is on
+// the PATH (the benchmark says so and is skipped otherwise); the last line gives how many times
+// faster the report is than the conversion, from the medians when the run repeats.
 //
 // Everything is written to a fresh temporary folder: the program and documents folders, the
 // class registry the Output module is registered in, and the converter's profile. Freed memory
@@ -63,6 +63,44 @@ void BM_StretchReportFieldsToPdf(benchmark::State& state) {
     state.counters["peak_MiB"] = PeakResidentMebibytes();
 }
 BENCHMARK(BM_StretchReportFieldsToPdf)->Unit(benchmark::kMillisecond);
+
+// The report's two halves apart: its production (validation, calculation, the template filled,
+// the graph, the composition of the pages) and the PDF file of the pages composed.
+void BM_StretchReportFieldsToPages(benchmark::State& state) {
+    const bench::BenchFolder folder;
+    if (!folder.Registered()) {
+        state.SkipWithError("the Output module cannot be registered");
+        return;
+    }
+    bench::StretchWindow window(folder.WorkFolder(), bench::Presentation::Model);
+    for (auto _ : state) {
+        if (!window.ProduceReport()) {
+            state.SkipWithError("the report was not produced");
+            return;
+        }
+    }
+    state.counters["pages"] = window.composer.PageCount();
+}
+BENCHMARK(BM_StretchReportFieldsToPages)->Unit(benchmark::kMillisecond);
+
+void BM_StretchPagesToPdf(benchmark::State& state) {
+    const bench::BenchFolder folder;
+    if (!folder.Registered()) {
+        state.SkipWithError("the Output module cannot be registered");
+        return;
+    }
+    bench::StretchWindow window(folder.WorkFolder(), bench::Presentation::Model);
+    const fs::path pdf = folder.Root() / "documents" / "JohnSampleStretch.pdf";
+    if (!window.ProduceReport()) {
+        state.SkipWithError("the report was not produced");
+        return;
+    }
+    for (auto _ : state) {
+        window.composer.ExportPdf(pdf);
+    }
+    state.counters["pdf_bytes"] = static_cast<double>(fs::file_size(pdf));
+}
+BENCHMARK(BM_StretchPagesToPdf)->Unit(benchmark::kMillisecond);
 
 // The first folder of PATH holding an executable `name`; empty when none does.
 fs::path FindOnPath(const std::string& name) {

@@ -86,13 +86,17 @@ StretchWindow::StretchWindow(const fs::path& workFolder, Presentation presentati
     }
 }
 
-bool StretchWindow::ExportReport(const fs::path& pdf) {
+bool StretchWindow::ProduceReport() {
     calc::StretchProjection work;
     if (ui::DefineVariables(main)) {
         return false;
     }
     ui::CalculateIllustration(main, *main.RepInfo, work);
-    if (!service.ProduceReport(main, work, /*drawGraph*/ true)) {
+    return service.ProduceReport(main, work, /*drawGraph*/ true);
+}
+
+bool StretchWindow::ExportReport(const fs::path& pdf) {
+    if (!ProduceReport()) {
         return false;
     }
     service.ExportPdf(main, pdf);

@@ -73,8 +73,10 @@ enum class Presentation {
 struct StretchWindow {
     StretchWindow(const std::filesystem::path& workFolder, Presentation presentation);
 
-    // Validation, calculation, the report with its graph and the PDF file: false when a step
+    // Validation, calculation and the report with its graph, composed: false when a step
     // failed.
+    bool ProduceReport();
+    // ProduceReport, then the PDF file.
     bool ExportReport(const std::filesystem::path& pdf);
 
     // The tab of that caption.
