@@ -63,6 +63,8 @@ public:
     std::int32_t HeightTwips() const;
     // Pixels row by row from the top, each 0xAARRGGBB with premultiplied alpha.
     const std::vector<std::uint32_t>& Pixels() const;
+    // Every pixel's alpha is full.
+    bool Opaque() const;
     // The JPEG file the picture was read from, which a PDF file holds as it is instead of the
     // pixels compressed anew; empty for the other pictures (and for JPEG files of four
     // components).

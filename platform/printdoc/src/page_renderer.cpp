@@ -100,8 +100,7 @@ public:
         }
         // An opaque picture goes to Cairo as such (the same pixels, their alpha byte unused),
         // which spares Cairo a look at every pixel's alpha when it writes the picture.
-        const bool opaque = std::all_of(pixels->begin(), pixels->end(),
-                                        [](std::uint32_t pixel) { return (pixel >> 24) == 0xFF; });
+        const bool opaque = picture.Opaque();
         // Cairo reads the picture's own pixels, which outlive the surface and are never drawn
         // on: a row of 32-bit pixels is a stride Cairo takes.
         cairo_surface_t* image = cairo_image_surface_create_for_data(
