@@ -224,15 +224,15 @@ deflateInit_(z_streamp stream, int level, const char* version, int streamSize) {
 }
 
 extern "C" __attribute__((visibility("default"))) int deflate(z_streamp stream, int flush) {
-    static const auto zlibDeflate = ZlibFunction<int (*)(z_streamp, int)>("deflate");
+    static const auto kZlibDeflate = ZlibFunction<int (*)(z_streamp, int)>("deflate");
     if (const auto taken = takenStreams.find(stream); taken != takenStreams.end()) {
         return DeflateTaken(taken->second, *stream, flush);
     }
-    return zlibDeflate(stream, flush);
+    return kZlibDeflate(stream, flush);
 }
 
 extern "C" __attribute__((visibility("default"))) int deflateEnd(z_streamp stream) {
-    static const auto zlibDeflateEnd = ZlibFunction<int (*)(z_streamp)>("deflateEnd");
+    static const auto kZlibDeflateEnd = ZlibFunction<int (*)(z_streamp)>("deflateEnd");
     if (const auto taken = takenStreams.find(stream); taken != takenStreams.end()) {
         // As zlib says of a stream freed before all its output was taken.
         const bool whole =
@@ -240,5 +240,5 @@ extern "C" __attribute__((visibility("default"))) int deflateEnd(z_streamp strea
         takenStreams.erase(taken);
         return whole ? Z_OK : Z_DATA_ERROR;
     }
-    return zlibDeflateEnd(stream);
+    return kZlibDeflateEnd(stream);
 }
