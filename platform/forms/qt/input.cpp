@@ -353,10 +353,15 @@ bool Skin::HandleTextMouse(TextBox& box, QWidget& widget, QMouseEvent& event) {
     switch (event.type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        enteringPress_ = {};
         if (event.button() == Qt::LeftButton) {
             const int position = CharacterAt(widget, event.position());
             const bool extend = (event.modifiers() & Qt::ShiftModifier) != 0;
-            Act([&] { user::PlaceCaret(box, position, extend); });
+            const bool entering = app_.ActiveControl() != &box;
+            Act([&] { user::ClickText(box, position, extend); });
+            if (entering && app_.ActiveControl() == &box) {
+                enteringPress_ = {&box, position};
+            }
         } else {
             Act([&] { user::Focus(box); });
         }
@@ -364,10 +369,21 @@ bool Skin::HandleTextMouse(TextBox& box, QWidget& widget, QMouseEvent& event) {
     case QEvent::MouseMove:
         if (left && app_.ActiveControl() == &box) {
             const int position = CharacterAt(widget, event.position());
+            if (enteringPress_.box == &box) {
+                // The press that entered the box left its entry selection; a drag selects from
+                // where it began once the pointer reaches another character.
+                if (position == enteringPress_.position) {
+                    return true;
+                }
+                const int from = enteringPress_.position;
+                enteringPress_ = {};
+                Act([&] { user::PlaceCaret(box, from); });
+            }
             Act([&] { user::PlaceCaret(box, position, /*extend*/ true); });
         }
         return true;
     default:
+        enteringPress_ = {};
         // The release too: Qt would paste the selection clipboard on a middle release.
         return true;
     }

@@ -128,6 +128,12 @@ private:
     std::vector<QPointer<QObject>> retired_;
     // The control the mouse went down on while it holds the press (the focus stayed with it).
     const Control* pressed_ = nullptr;
+    // The text box that the held press gave the focus, and the character it went down on.
+    struct EnteringPress {
+        const TextBox* box = nullptr;
+        int position = 0;
+    };
+    EnteringPress enteringPress_;
     bool syncing_ = false;
     bool runScheduled_ = false;
 };

@@ -106,6 +106,9 @@ void Skin::DestroyWindow(Form& form) {
         if (pressed_ == control) {
             pressed_ = nullptr;
         }
+        if (enteringPress_.box == control) {
+            enteringPress_ = {};
+        }
     }
     formsByWindow_.erase(found->second.widget.get());
     QWidget* widget = found->second.widget.release();

@@ -183,6 +183,57 @@ TEST_F(SkinTest, ClicksAndEditingKeysMoveTheModelsCaretAndTheWidgetFollows) {
     EXPECT_EQ(edit.cursorPosition(), 0);
 }
 
+TEST_F(SkinTest, TheClickThatEntersAFieldKeepsItsEntrySelection) {
+    // The program's fields select their whole text on entry.
+    form.txtName.GotFocus = [this] {
+        form.txtName.SetSelStart(0);
+        form.txtName.SetSelLength(static_cast<int>(form.txtName.Text().size()));
+    };
+    auto& edit = Widget<QLineEdit>(form.txtName);
+    const QPoint left(3, edit.height() / 2);
+    const QPoint right(edit.width() - 2, edit.height() / 2);
+    struct Case {
+        const char* name;
+        std::function<void()> mouse;
+        const char* selected;
+        int caret;
+    };
+    const Case cases[] = {
+        {"a click, the hand trembling on the first character",
+         [&] {
+             QTest::mousePress(&edit, Qt::LeftButton, {}, left);
+             QTest::mouseMove(&edit, left + QPoint(1, 1));
+             QTest::mouseRelease(&edit, Qt::LeftButton, {}, left + QPoint(1, 1));
+         },
+         "ABCDE", 5},
+        {"a drag leftwards that begins with the press",
+         [&] {
+             QTest::mousePress(&edit, Qt::LeftButton, {}, right);
+             QTest::mouseMove(&edit, left);
+             QTest::mouseRelease(&edit, Qt::LeftButton, {}, left);
+         },
+         "ABCDE", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.txtName.SetText("ABCDE");
+        QTest::mouseClick(&Widget<QCheckBox>(form.chkRoth), Qt::LeftButton);
+        ASSERT_EQ(app.ActiveControl(), &form.chkRoth);
+        c.mouse();
+        EXPECT_EQ(app.ActiveControl(), &form.txtName);
+        EXPECT_EQ(form.txtName.SelText(), c.selected);
+        EXPECT_EQ(edit.selectedText().toStdString(), c.selected);
+        EXPECT_EQ(form.txtName.CaretPosition(), c.caret);
+    }
+    // In the field that has the focus, a click puts the caret where it falls.
+    QTest::mouseClick(&edit, Qt::LeftButton, {}, left);
+    EXPECT_EQ(form.txtName.SelLength(), 0);
+    EXPECT_EQ(form.txtName.CaretPosition(), 0);
+    EXPECT_FALSE(edit.hasSelectedText());
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    EXPECT_EQ(form.txtName.Text(), "BCDE");
+}
+
 TEST_F(SkinTest, QtsOwnEditingChangesTextOnlyThroughTheModel) {
     // Each row gives "ab.cdefg" to an edit widget as a user could; the model filters it as typed
     // text (capitals; txtName also drops "." and stops at MaxLength 5) and raises one Change.
