@@ -29,8 +29,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QImage>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTabBar>
@@ -275,6 +279,61 @@ TEST_F(MainWindowLayoutTest, EveryTabOfEveryTypeAtTheFirstSizeAndLarger) {
         }
         main.Hide();
     }
+}
+
+// Maximised, then made smaller than the layout's minimum (640 x 520 pixels: wide enough, too
+// low): the window is laid out for its width, so that every tab and the report view with its
+// scroll bar stand inside it.
+TEST_F(MainWindowLayoutTest, SmallerThanItsMinimumTheTabsAndTheReportViewStayInside) {
+    frmMain& main = Show(IllustrationType::Stretch);
+    forms::user::ChangeWindowState(main, forms::WindowState::Maximized);
+    forms::user::ResizeForm(main, 28800, 16200);
+    Settle();
+    forms::user::ChangeWindowState(main, forms::WindowState::Normal);
+    forms::user::ResizeForm(main, 640 * 15, 520 * 15);
+    Settle();
+    forms::user::ChooseTab(main.TabOne1, 4);
+    // A letter page as the report view shows it, wider and taller than the view.
+    QImage page(816, 1056, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    page.save(&buffer, "PNG");
+    main.VSPrinter1.SetPages({png.toStdString()});
+    Settle();
+    QCoreApplication::processEvents(); // the view lays its pages and scroll bars out
+    QWidget* window = skin.WindowOf(main);
+    ASSERT_NE(window, nullptr);
+    QWidget* client = ClientArea(*window);
+    ASSERT_NE(client, nullptr);
+    const std::filesystem::path file =
+        testkit::SandboxFolderOfRunningTest() / "smaller-than-minimum.png";
+    EXPECT_TRUE(window->grab().save(QString::fromStdString(file.string()), "PNG")) << file;
+    const QRect inside(QPoint(0, 0), client->size());
+    auto* bar = window->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    for (int tab = 0; tab < bar->count(); ++tab) {
+        if (bar->isTabVisible(tab)) {
+            SCOPED_TRACE(bar->tabText(tab).toStdString());
+            const QRect header = bar->tabRect(tab).translated(bar->mapTo(client, QPoint(0, 0)));
+            EXPECT_TRUE(inside.contains(header)) << Text(header) << " in " << Text(inside);
+        }
+    }
+    QWidget* view = skin.WidgetOf(main.VSPrinter1);
+    ASSERT_NE(view, nullptr);
+    const QRect viewRect = InClient(*view, *client);
+    EXPECT_LE(viewRect.right(), inside.right()) << Text(viewRect) << " in " << Text(inside);
+    int downward = 0;
+    for (QScrollBar* scroll : view->findChildren<QScrollBar*>()) {
+        if (scroll->isVisible() && scroll->orientation() == Qt::Vertical) {
+            ++downward;
+            const QRect scrollRect = InClient(*scroll, *client);
+            EXPECT_LE(scrollRect.right(), inside.right()) << Text(scrollRect);
+            EXPECT_LT(scrollRect.top(), inside.bottom()) << Text(scrollRect);
+        }
+    }
+    EXPECT_EQ(downward, 1) << "the report view has its scroll bar that runs down";
 }
 
 // The 72(t) payment amounts of the largest balance and rate the fields take, at the oldest
