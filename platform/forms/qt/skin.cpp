@@ -85,6 +85,10 @@ void Skin::FocusChanged(Control* focused) {
         SyncScope scope(syncing_);
         widget->activateWindow();
         widget->setFocus(Qt::OtherFocusReason);
+        // The style draws the focus indicator only in a window whose focus Qt saw move by the
+        // keyboard, and Qt forgets that at other moves; here every control that holds the focus
+        // shows it, however the focus came.
+        widget->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     }
 }
 

@@ -17,6 +17,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/control_visitor.h"
 #include "platform/forms/qt/src/access_key_widgets.h"
+#include "platform/forms/qt/src/focus_frame.h"
 #include "platform/forms/qt/src/print_document_widget.h"
 #include "platform/forms/qt/src/resizer_widget.h"
 #include "platform/qt/text.h"
@@ -204,9 +205,11 @@ public:
         widget->setInsertPolicy(QComboBox::NoInsert);
         return widget;
     }
-    QWidget* operator()(HScrollBar&) override { return new QScrollBar(Qt::Horizontal, parent_); }
+    QWidget* operator()(HScrollBar&) override {
+        return new FocusFramed<QScrollBar>(Qt::Horizontal, parent_);
+    }
     QWidget* operator()(PictureBox&) override {
-        auto* picture = new QLabel(parent_);
+        auto* picture = new FocusFramed<QLabel>(parent_);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setAutoFillBackground(true);
         return picture;
