@@ -81,6 +81,7 @@ private:
         std::unique_ptr<QWidget> widget;
         QMenuBar* menuBar = nullptr;
         QWidget* client = nullptr;
+        std::string icon; // the bytes of the icon the window shows
     };
 
     // window.cpp
@@ -136,6 +137,8 @@ private:
     EnteringPress enteringPress_;
     bool syncing_ = false;
     bool runScheduled_ = false;
+    // The bytes of the program's icon that the windows were last given.
+    std::string programIcon_;
 };
 
 } // namespace forms::qt

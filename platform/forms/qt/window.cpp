@@ -1,6 +1,7 @@
 // The skin's windows: one top-level widget per showing form with a client area and a menu bar,
 // one widget per control, Qt timers for the model's timers, and the window events (close box,
 // resizing) that go back to the model.
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -253,11 +254,15 @@ void Skin::SyncWindow(Form& form, Window& window) {
     } else {
         widget.unsetCursor();
     }
-    if (!form.Icon().IsEmpty()) {
-        QPixmap icon;
-        icon.loadFromData(reinterpret_cast<const uchar*>(form.Icon().Bytes().data()),
-                          static_cast<uint>(form.Icon().Bytes().size()));
-        widget.setWindowIcon(icon);
+    // A window without an icon of its own shows the program's, as message boxes do.
+    if (app_.Icon().Bytes() != programIcon_) {
+        programIcon_ = app_.Icon().Bytes();
+        QApplication::setWindowIcon(ToQIcon(app_.Icon()));
+    }
+    const Picture& icon = form.Icon().IsEmpty() ? app_.Icon() : form.Icon();
+    if (icon.Bytes() != window.icon) {
+        window.icon = icon.Bytes();
+        widget.setWindowIcon(ToQIcon(icon));
     }
     if (!widget.isVisible()) {
         widget.setWindowModality(form.IsModal() ? Qt::ApplicationModal : Qt::NonModal);

@@ -128,6 +128,13 @@ void SyncCommon(const Control& control, QWidget& widget, const Screen& screen) {
     widget.setFont(font);
 }
 
+QPixmap ToQPixmap(const Picture& picture) {
+    QPixmap pixmap;
+    pixmap.loadFromData(reinterpret_cast<const uchar*>(picture.Bytes().data()),
+                        static_cast<uint>(picture.Bytes().size()));
+    return pixmap;
+}
+
 void SyncList(ListControl& list, QListWidget& widget) {
     widget.clear();
     for (int i = 0; i < list.ListCount(); ++i) {
@@ -328,11 +335,7 @@ public:
     }
     void operator()(PictureBox& picture) override {
         SyncCommon(picture, widget_, screen_);
-        QPixmap pixmap;
-        const std::string& bytes = picture.GetPicture().Bytes();
-        pixmap.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
-                            static_cast<uint>(bytes.size()));
-        static_cast<QLabel&>(widget_).setPixmap(pixmap);
+        static_cast<QLabel&>(widget_).setPixmap(ToQPixmap(picture.GetPicture()));
     }
     void operator()(TabControl& tabs) override {
         SyncCommon(tabs, widget_, screen_);
@@ -364,6 +367,10 @@ private:
 };
 
 } // namespace
+
+QIcon ToQIcon(const Picture& picture) {
+    return picture.IsEmpty() ? QIcon() : QIcon(ToQPixmap(picture));
+}
 
 QColor ToQColor(Color color) {
     const std::uint32_t rgb = ResolveColor(color);

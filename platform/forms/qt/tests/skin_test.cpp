@@ -4,10 +4,12 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QIcon>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -587,6 +589,32 @@ TEST_F(SkinTest, AltChoosesATabAndTicksACheckBoxThroughTheModel) {
     QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
     EXPECT_EQ(form.chkRoth.Value(), vbChecked);
     EXPECT_EQ(Widget<QCheckBox>(form.chkRoth).checkState(), Qt::Checked);
+}
+
+TEST_F(SkinTest, EveryWindowShowsTheProgramsIconUnlessItHasItsOwn) {
+    const auto square = [](Qt::GlobalColor colour) {
+        QImage image(32, 32, QImage::Format_RGB32);
+        image.fill(colour);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "BMP");
+        return *Picture::FromBytes(bytes.toStdString());
+    };
+    const auto centre = [](const QIcon& icon) {
+        return icon.pixmap(32, 32).toImage().pixelColor(16, 16);
+    };
+    app.SetIcon(square(Qt::blue));
+    QCoreApplication::processEvents();
+    QWidget& window = *skin.WindowOf(form);
+    EXPECT_EQ(centre(window.windowIcon()), QColor(Qt::blue)) << "the program's icon";
+    EXPECT_EQ(centre(QApplication::windowIcon()), QColor(Qt::blue)) << "message boxes show it";
+    form.SetIcon(square(Qt::red));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(centre(window.windowIcon()), QColor(Qt::red)) << "the form's own icon";
+    form.SetIcon(Picture());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(centre(window.windowIcon()), QColor(Qt::blue));
 }
 
 TEST_F(SkinTest, TheFormDrawsToAScreenshot) {
