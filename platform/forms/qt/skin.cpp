@@ -78,6 +78,9 @@ void Skin::ControlChanged(Control& control) {
 }
 
 void Skin::FocusChanged(Control* focused) {
+    if (focused != refusalToldTo_) {
+        refusalToldTo_ = nullptr;
+    }
     if (focused == nullptr) {
         return;
     }

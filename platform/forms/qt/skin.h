@@ -108,6 +108,10 @@ private:
     bool HandleEditEvent(Control& control, QWidget& widget, QEvent& event);
     void ShowEditMenu(Control& control, QWidget& widget, const QPoint& at);
     void PasteClipboard(Control& control);
+    // Text the user typed, pasted or dropped that Windows-1252 cannot hold: the control takes
+    // none of it, the system beeps, and a field says once a visit, in a message box, which
+    // characters it can hold.
+    void RefuseText(Control& control);
     void CopySelection(Control& control);
     void CutSelection(TextBox& box);
     void SelectAll(TextBox& box);
@@ -135,6 +139,8 @@ private:
         int position = 0;
     };
     EnteringPress enteringPress_;
+    // The field that has told, since the focus came to it, which characters it can hold.
+    const Control* refusalToldTo_ = nullptr;
     bool syncing_ = false;
     bool runScheduled_ = false;
     // The bytes of the program's icon that the windows were last given.

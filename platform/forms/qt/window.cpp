@@ -110,6 +110,9 @@ void Skin::DestroyWindow(Form& form) {
         if (enteringPress_.box == control) {
             enteringPress_ = {};
         }
+        if (refusalToldTo_ == control) {
+            refusalToldTo_ = nullptr;
+        }
     }
     formsByWindow_.erase(found->second.widget.get());
     QWidget* widget = found->second.widget.release();
