@@ -96,6 +96,9 @@ private:
     void SyncMenu(Menu& menu, Window& window);
     void SyncTimer(Timer& timer);
     bool HandleWindowEvent(Form& form, QEvent& event);
+    // Runs a user action that tells the model what the window system did to the form's window
+    // (a size, a place, a window state), which the window is then not given back.
+    void Follow(Form& form, const std::function<void()>& action);
 
     // input.cpp
     void WireInput(Control& control, QWidget& widget);
@@ -143,6 +146,8 @@ private:
     const Control* refusalToldTo_ = nullptr;
     bool syncing_ = false;
     bool runScheduled_ = false;
+    // The form whose window the model is following (Follow), or nullptr.
+    const Form* following_ = nullptr;
     // The bytes of the program's icon that the windows were last given.
     std::string programIcon_;
 };

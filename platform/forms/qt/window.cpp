@@ -241,15 +241,19 @@ void Skin::SyncWindow(Form& form, Window& window) {
     QPalette palette = window.client->palette();
     palette.setColor(QPalette::Window, ToQColor(form.BackColor()));
     window.client->setPalette(palette);
+    // While the model follows what the window system did to the window (the user resized,
+    // moved, maximised or restored it), the window is not given its size, place and state back:
+    // they are the model's already, or are still on their way.
+    const bool following = following_ == &form;
     if (form.GetBorderStyle() == BorderStyle::FixedDialog) {
         widget.setFixedSize(width, height + menuHeight);
-    } else {
+    } else if (!following) {
         widget.setMinimumSize(0, 0);
         widget.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         widget.resize(width, height + menuHeight);
     }
     // Left and Top are where the frame stands, as Qt's move of a window takes them.
-    if (form.GetWindowState() == WindowState::Normal) {
+    if (form.GetWindowState() == WindowState::Normal && !following) {
         widget.move(form.Left() / screen.twipsPerPixelX, form.Top() / screen.twipsPerPixelY);
     }
     if (form.MousePointer() == vbHourglass) {
@@ -279,6 +283,9 @@ void Skin::SyncWindow(Form& form, Window& window) {
             widget.setWindowFlags(fixedDialog);
         }
     }
+    if (following) {
+        return;
+    }
     switch (form.GetWindowState()) {
     case WindowState::Minimized:
         widget.showMinimized();
@@ -290,6 +297,13 @@ void Skin::SyncWindow(Form& form, Window& window) {
         widget.showNormal();
         break;
     }
+}
+
+void Skin::Follow(Form& form, const std::function<void()>& action) {
+    const Form* was = following_;
+    following_ = &form;
+    Act(action);
+    following_ = was;
 }
 
 bool Skin::HandleWindowEvent(Form& form, QEvent& event) {
@@ -304,6 +318,17 @@ bool Skin::HandleWindowEvent(Form& form, QEvent& event) {
     if (event.type() == QEvent::KeyRelease) {
         return true;
     }
+    if (event.type() == QEvent::WindowStateChange && !syncing_) {
+        // Maximised, minimised or restored by the user or the window manager.
+        const Qt::WindowStates shown = windows_.at(&form).widget->windowState();
+        const WindowState state = (shown & Qt::WindowMinimized) != 0 ? WindowState::Minimized
+                                  : (shown & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0
+                                      ? WindowState::Maximized
+                                      : WindowState::Normal;
+        if (state != form.GetWindowState()) {
+            Follow(form, [&] { user::ChangeWindowState(form, state); });
+        }
+    }
     if (event.type() == QEvent::Move && !syncing_) {
         // Moved by the user or placed by the window manager: Left and Top follow the frame.
         const Screen& screen = app_.GetScreen();
@@ -312,7 +337,7 @@ bool Skin::HandleWindowEvent(Form& form, QEvent& event) {
         if (widget.isVisible() && widget.windowState() == Qt::WindowNoState &&
             (frame.x() != form.Left() / screen.twipsPerPixelX ||
              frame.y() != form.Top() / screen.twipsPerPixelY)) {
-            Act([&] {
+            Follow(form, [&] {
                 user::MoveForm(form, frame.x() * screen.twipsPerPixelX,
                                frame.y() * screen.twipsPerPixelY);
             });
@@ -329,7 +354,7 @@ bool Skin::HandleWindowEvent(Form& form, QEvent& event) {
             height != form.ScaleHeight() / screen.twipsPerPixelY) {
             const int frameWidth = form.Width() - form.ScaleWidth();
             const int frameHeight = form.Height() - form.ScaleHeight();
-            Act([&] {
+            Follow(form, [&] {
                 user::ResizeForm(form, width * screen.twipsPerPixelX + frameWidth,
                                  height * screen.twipsPerPixelY + frameHeight);
             });

@@ -617,6 +617,24 @@ TEST_F(SkinTest, EveryWindowShowsTheProgramsIconUnlessItHasItsOwn) {
     EXPECT_EQ(centre(window.windowIcon()), QColor(Qt::blue));
 }
 
+TEST_F(SkinTest, TheWindowMaximisedAndRestoredByTheUserStaysSoAndTheModelFollows) {
+    QWidget& window = *skin.WindowOf(form);
+    const int width = form.Width();
+    int resizes = 0;
+    form.Resize = [&resizes] { ++resizes; };
+    window.showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isMaximized()) << "the window was given back its normal state";
+    EXPECT_EQ(form.GetWindowState(), WindowState::Maximized);
+    EXPECT_GT(form.Width(), width) << "the model takes the maximised size";
+    EXPECT_GT(resizes, 0);
+    window.showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isMaximized());
+    EXPECT_EQ(form.GetWindowState(), WindowState::Normal);
+    EXPECT_EQ(form.Width(), width) << "the model takes the size the window has again";
+}
+
 TEST_F(SkinTest, TheFormDrawsToAScreenshot) {
     form.txtName.SetText("Smith");
     form.lstGraph.SetListIndex(1);
