@@ -194,7 +194,7 @@ public:
     QWidget* operator()(Frame&) override { return new AccessKeyGroupBox(parent_); }
     QWidget* operator()(Line&) override { return new LineWidget(parent_); }
     QWidget* operator()(Resizer&) override { return new ResizerWidget(parent_); }
-    QWidget* operator()(CommandButton&) override { return new QPushButton(parent_); }
+    QWidget* operator()(CommandButton&) override { return new FocusFramed<QPushButton>(parent_); }
     QWidget* operator()(CheckBox&) override {
         auto* box = new QCheckBox(parent_);
         box->setTristate(true);

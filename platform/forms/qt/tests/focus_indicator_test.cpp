@@ -43,7 +43,7 @@ struct FocusForm : Form {
     explicit FocusForm(Application& app) : Form(app, "frmFocus") {
         SetCaption("Focus");
         SetStartUpPosition(StartUpPosition::Manual);
-        Move(0, 0, 9000, 9600);
+        Move(0, 0, 9000, 10200);
         int top = 120;
         const auto place = [&top](Control& control, int height) {
             control.Move(120, top, 4500, height);
@@ -52,6 +52,10 @@ struct FocusForm : Form {
         place(txtName, 330);
         place(cmdOK, 400);
         cmdOK.SetCaption("&OK");
+        // The default button, whose frame shows that Enter presses it, shows the focus too.
+        place(cmdSave, 400);
+        cmdSave.SetCaption("&Save");
+        cmdSave.SetDefault(true);
         place(chkRoth, 330);
         chkRoth.SetCaption("Roth IRA Plan");
         place(optYes, 330);
@@ -87,6 +91,7 @@ struct FocusForm : Form {
     }
     TextBox txtName{*this, "txtName"};
     CommandButton cmdOK{*this, "cmdOK"};
+    CommandButton cmdSave{*this, "cmdSave"};
     CheckBox chkRoth{*this, "chkRoth"};
     OptionButton optYes{*this, "optYes"};
     ListBox lstGraph{*this, "lstGraph"};
@@ -134,7 +139,7 @@ TEST_F(FocusIndicatorTest, EveryControlThatHoldsTheFocusShowsIt) {
          }},
     };
     std::vector<Control*> order = form.TabOrder();
-    ASSERT_EQ(order.size(), 11u) << "every control is a tab stop";
+    ASSERT_EQ(order.size(), 12u) << "every control is a tab stop";
     for (const Case& way : ways) {
         for (Control* control : order) {
             SCOPED_TRACE(control->DisplayName() + " focused by " + way.how);
