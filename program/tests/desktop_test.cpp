@@ -26,19 +26,16 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using desktop::Accessible;
+using desktop::kChangeTimeout;
+using desktop::kReportTimeout;
+using desktop::kRepresentativeWindow;
+using desktop::kStartWindow;
+using desktop::kWindowTimeout;
 using desktop::LargestPicture;
 using desktop::PdfText;
 using desktop::ProgramOnDesktop;
 using desktop::ScrolledView;
 using desktop::Showing;
-
-// Long enough for the sanitizer build to compose a report; a step that works takes a fraction.
-constexpr auto kWindowTimeout = 30s;
-constexpr auto kReportTimeout = 90s;
-constexpr auto kChangeTimeout = 10s;
-
-constexpr const char* kStartWindow = "Choose an Option";
-constexpr const char* kRepresentativeWindow = "Financial Representative Information";
 
 // ---------------------------------------------------------------------------------------------
 // The first run: the start-up window, the representative window, the browser.

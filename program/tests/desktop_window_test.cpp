@@ -17,28 +17,17 @@
 #include <regex>
 #include <thread>
 
+namespace desktop {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using desktop::Accessible;
-using desktop::LargestPicture;
-using desktop::PdfText;
-using desktop::ProgramOnDesktop;
-using desktop::ScrolledView;
-using desktop::Showing;
 
-// Long enough for the sanitizer build to compose a report; a step that works takes a fraction.
-constexpr auto kWindowTimeout = 30s;
-constexpr auto kReportTimeout = 90s;
-constexpr auto kChangeTimeout = 10s;
 // How long a message box is given to come up where none should.
 constexpr auto kNoMessageWait = 2s;
 
-constexpr const char* kStartWindow = "Choose an Option";
 constexpr const char* kBrowser = "0 Saved Illustrations";
 constexpr const char* kMain = "Planholder RMD Calculator";
-constexpr const char* kRepresentativeWindow = "Financial Representative Information";
 constexpr const char* kAmount = "Account Value (Generally on Last Day Prior to Calculation Year) *";
 constexpr const char* kYear = "Calculation Year *";
 // The box that refuses a character: it bears the program's title.
@@ -464,3 +453,4 @@ TEST(DesktopTest, ACharacterWindows1252CannotHoldIsRefusedAndLatinNamesReachTheR
 }
 
 } // namespace
+} // namespace desktop

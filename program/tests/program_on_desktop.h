@@ -26,6 +26,16 @@ namespace desktop {
 using testkit::Accessible;
 using Clock = std::chrono::steady_clock;
 
+// How long a walk waits for a window, a report and a change on the screen: long enough for the
+// sanitizer build to compose a report; a step that works takes a fraction.
+inline constexpr std::chrono::seconds kWindowTimeout{30};
+inline constexpr std::chrono::seconds kReportTimeout{90};
+inline constexpr std::chrono::seconds kChangeTimeout{10};
+
+// The captions of the windows every first run meets.
+inline constexpr const char* kStartWindow = "Choose an Option";
+inline constexpr const char* kRepresentativeWindow = "Financial Representative Information";
+
 // The folders of the fresh home, each inside the sandbox; the program finds them through the
 // TALLOWMERE_* variables, drive A: included.
 struct HomeFolders {

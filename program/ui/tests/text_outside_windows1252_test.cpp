@@ -4,14 +4,9 @@
 #include "program/ui/main_form.h"
 #include "program/ui/rep_info_form.h"
 #include "program/ui/saved_illustrations.h"
-#include "program/ui/tests/recorded_reports.h"
+#include "program/ui/tests/program_on_screen.h"
 
-#include "platform/forms/application.h"
 #include "platform/forms/control.h"
-#include "platform/forms/qt/skin.h"
-#include "platform/system/clock.h"
-#include "platform/system/folders.h"
-#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +17,7 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -32,29 +28,16 @@ using illustration::IllustrationType;
 
 constexpr const char* kNotHeld = "Windows-1252";
 
-struct CountedMessages : forms::MessageBoxService {
-    int ShowMessageBox(const forms::MessageBoxRequest& request) override {
-        shown.push_back(request.title + ": " + request.prompt);
-        return request.Answers().front();
-    }
-    void Beep() override { ++beeps; }
-    // The messages that say which characters a field can hold, and the others.
-    int Refusals() const {
-        return static_cast<int>(std::count_if(shown.begin(), shown.end(), [](const auto& text) {
+// The messages that say which characters a field can hold.
+int Refusals(const CollectedMessages& messages) {
+    return static_cast<int>(
+        std::count_if(messages.shown.begin(), messages.shown.end(), [](const std::string& text) {
             return text.find(kNotHeld) != std::string::npos;
         }));
-    }
-    std::vector<std::string> shown;
-    int beeps = 0;
-};
+}
 
-class TextOutsideWindows1252Test : public testing::Test {
+class TextOutsideWindows1252Test : public ProgramOnScreenTest {
 protected:
-    TextOutsideWindows1252Test() {
-        sys::EnterProgramFolder();
-        app.SetMessageBoxService(&messages);
-    }
-
     // The line edit a person types into: the field's own, or its combo box's.
     QWidget& Edit(const forms::Control& field) {
         QWidget* widget = skin.WidgetOf(field);
@@ -76,7 +59,7 @@ protected:
             QCoreApplication::processEvents();
             ASSERT_EQ(app.ActiveControl(), field);
             const std::string before = TextOf(*field);
-            const int refusals = messages.Refusals();
+            const int refusals = Refusals(messages);
             const int beeps = messages.beeps;
             QTest::sendKeyEvent(QTest::Click, &Edit(*field), Qt::Key_unknown,
                                 QString::fromUtf8("李"), Qt::NoModifier);
@@ -84,7 +67,7 @@ protected:
             QTest::keyClick(&Edit(*field), Qt::Key_V, Qt::ControlModifier);
             QCoreApplication::processEvents();
             EXPECT_EQ(TextOf(*field), before);
-            EXPECT_EQ(messages.Refusals(), refusals + 1) << "one message a visit";
+            EXPECT_EQ(Refusals(messages), refusals + 1) << "one message a visit";
             EXPECT_EQ(messages.beeps, beeps + 2);
             ++checked;
         }
@@ -97,13 +80,6 @@ protected:
         return static_cast<const forms::ComboBox&>(field).Text();
     }
 
-    testkit::Sandbox sandbox;
-    sys::ScopedClock clock{sys::LocalDateTime{2011, 6, 15, 10, 0, 0}};
-    forms::Application app;
-    forms::qt::Skin skin{app};
-    CountedMessages messages;
-    ProgramState program;
-    RecordedReports reports;
     int checked = 0;
 };
 
@@ -131,7 +107,7 @@ TEST_F(TextOutsideWindows1252Test, NoFieldOfTheMainWindowTakesIt) {
         OfferEachField(fields);
         EXPECT_GE(checked - before, 5);
     }
-    EXPECT_EQ(messages.Refusals(), checked);
+    EXPECT_EQ(Refusals(messages), checked);
     EXPECT_EQ(messages.shown.size(), static_cast<std::size_t>(checked)) << messages.shown.back();
 }
 
@@ -147,7 +123,7 @@ TEST_F(TextOutsideWindows1252Test, NoFieldOfTheRepresentativeWindowTakesIt) {
     fields.push_back(&representative.cmboState);
     OfferEachField(fields);
     EXPECT_GE(checked, 10);
-    EXPECT_EQ(messages.Refusals(), checked);
+    EXPECT_EQ(Refusals(messages), checked);
 
     // Latin-1 names are kept as typed.
     QWidget& first = Edit(representative.txtInput(0));
@@ -163,7 +139,7 @@ TEST_F(TextOutsideWindows1252Test, NoFieldOfTheRepresentativeWindowTakesIt) {
     EXPECT_EQ(representative.txtInput(2).Text(), "Nu\xF1"
                                                  "ez-\xD8"
                                                  "deg\xE5rd");
-    EXPECT_EQ(messages.Refusals(), checked);
+    EXPECT_EQ(Refusals(messages), checked);
 }
 
 } // namespace

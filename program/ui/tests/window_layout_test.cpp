@@ -11,7 +11,7 @@
 #include "program/ui/main_form.h"
 #include "program/ui/saved_illustrations.h"
 #include "program/ui/start_form.h"
-#include "program/ui/tests/recorded_reports.h"
+#include "program/ui/tests/program_on_screen.h"
 #include "program/ui/tests/saved_records.h"
 
 #include "program/store/illustration_file.h"
@@ -21,18 +21,15 @@
 #include "platform/forms/application.h"
 #include "platform/forms/control.h"
 #include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/testing/pictures.h"
 #include "platform/forms/qt/testing/shown_texts.h"
 #include "platform/forms/user_actions.h"
-#include "platform/system/clock.h"
-#include "platform/system/folders.h"
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QImage>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QStyle>
@@ -146,17 +143,6 @@ void ExpectLaidOut(const forms::qt::Skin& skin, const forms::Form& form, const s
     }
 }
 
-// Message boxes are collected rather than shown, so that none can wait for a user; a window
-// that is merely shown and filled shows none.
-struct CollectedMessages : forms::MessageBoxService {
-    int ShowMessageBox(const forms::MessageBoxRequest& request) override {
-        shown.push_back(request.title + ": " + request.prompt);
-        return request.Answers().front();
-    }
-    void Beep() override {}
-    std::vector<std::string> shown;
-};
-
 // Inputs that pass every check of their type on 06/15/2011, each amount and date as wide as its
 // field shows it.
 const RecordFields kWidestInputs[] = {
@@ -199,23 +185,10 @@ const RecordFields kWidestInputs[] = {
      {"1-StretchROR", "12.00%"}},
 };
 
-class WindowLayoutTest : public testing::Test {
+// A window that is merely shown and filled shows no message box.
+class WindowLayoutTest : public ProgramOnScreenTest {
 protected:
-    WindowLayoutTest() {
-        sys::EnterProgramFolder();
-        app.SetMessageBoxService(&messages);
-    }
     ~WindowLayoutTest() override { EXPECT_TRUE(messages.shown.empty()) << messages.shown.front(); }
-
-    void Settle() { app.RunPending(); }
-
-    testkit::Sandbox sandbox;
-    sys::ScopedClock clock{sys::LocalDateTime{2011, 6, 15, 10, 0, 0}};
-    forms::Application app;
-    forms::qt::Skin skin{app};
-    CollectedMessages messages;
-    ProgramState program;
-    RecordedReports reports_;
 };
 
 // The main window of `type`, shown with the widest inputs, on each of its tabs.
@@ -258,8 +231,6 @@ protected:
             ExpectLaidOut(skin, main, shot + "-tab" + std::to_string(tab));
         }
     }
-
-    RecordedReports reports;
 };
 
 TEST_F(MainWindowLayoutTest, EveryTabOfEveryTypeAtTheFirstSizeAndLarger) {
@@ -294,13 +265,7 @@ TEST_F(MainWindowLayoutTest, SmallerThanItsMinimumTheTabsAndTheReportViewStayIns
     Settle();
     forms::user::ChooseTab(main.TabOne1, 4);
     // A letter page as the report view shows it, wider and taller than the view.
-    QImage page(816, 1056, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    page.save(&buffer, "PNG");
-    main.VSPrinter1.SetPages({png.toStdString()});
+    main.VSPrinter1.SetPages({forms::qt::testing::WhitePagePng(816, 1056)});
     Settle();
     QCoreApplication::processEvents(); // the view lays its pages and scroll bars out
     QWidget* window = skin.WindowOf(main);
@@ -379,7 +344,7 @@ TEST_F(WindowLayoutTest, TheBrowserRepresentativeAndAboutWindows) {
     forms::UnloadForm(representative);
 
     frmMain& main = app.Create<frmMain>(program);
-    main.SetServices(reports_, store);
+    main.SetServices(reports, store);
     ShowAboutBox(main);
     Settle();
     for (const auto& form : app.Forms()) {
@@ -395,7 +360,7 @@ TEST_F(WindowLayoutTest, TheStartUpWindow) {
     ASSERT_TRUE(store::RepWriteFlat(store::RepInfoFilePath(), representative, messages));
     SavedIllustrations store(app, program);
     frmMain& main = app.Create<frmMain>(program);
-    main.SetServices(reports_, store);
+    main.SetServices(reports, store);
     frmStart& start = app.Create<frmStart>(program, main);
     start.Start();
     Settle();

@@ -3,7 +3,6 @@
 // no more once the focus has gone on.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QTest>
@@ -21,6 +20,7 @@
 #include "platform/forms/controls/tab_control.h"
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/testing/pictures.h"
 #include "platform/forms/user_actions.h"
 
 namespace forms::qt {
@@ -31,11 +31,7 @@ namespace {
 std::string BlueSquareBmp() {
     QImage image(32, 32, QImage::Format_RGB32);
     image.fill(Qt::blue);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes.toStdString();
+    return testing::PictureFileBytes(image, "BMP");
 }
 
 // One control of each kind that takes the focus, one under the other, in tab order.

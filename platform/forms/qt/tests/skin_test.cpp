@@ -4,18 +4,15 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -37,7 +34,9 @@
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/controls/timer.h"
 #include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/testing/edit_input.h"
 #include "platform/forms/qt/testing/offscreen_qt.h"
+#include "platform/forms/qt/testing/pictures.h"
 #include "platform/forms/tests/event_log.h"
 
 namespace forms::qt {
@@ -248,27 +247,8 @@ TEST_F(SkinTest, QtsOwnEditingChangesTextOnlyThroughTheModel) {
         const char* change;
     };
     QApplication::clipboard()->setText("ab.cdefg");
-    auto contextMenuPaste = [](QWidget& edit) {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
-                                edit.mapToGlobal(QPoint(2, 2)));
-        QCoreApplication::sendEvent(&edit, &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions()) {
-            if (action->text().startsWith("&Paste")) {
-                action->trigger();
-            }
-        }
-        menu->close();
-    };
-    auto drop = [](QWidget& edit) {
-        QMimeData mime;
-        mime.setText("ab.cdefg");
-        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&edit, &enter);
-        QDropEvent event(QPointF(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&edit, &event);
-    };
+    auto contextMenuPaste = [](QWidget& edit) { ASSERT_TRUE(testing::PasteFromTheEditMenu(edit)); };
+    auto drop = [](QWidget& edit) { testing::DropText(edit, "ab.cdefg"); };
     QLineEdit& comboEdit = *Widget<QComboBox>(form.cmboState).lineEdit();
     const Case cases[] = {
         {"context menu paste", form.txtName, Widget<QLineEdit>(form.txtName), contextMenuPaste,
@@ -595,11 +575,7 @@ TEST_F(SkinTest, EveryWindowShowsTheProgramsIconUnlessItHasItsOwn) {
     const auto square = [](Qt::GlobalColor colour) {
         QImage image(32, 32, QImage::Format_RGB32);
         image.fill(colour);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "BMP");
-        return *Picture::FromBytes(bytes.toStdString());
+        return *Picture::FromBytes(testing::PictureFileBytes(image, "BMP"));
     };
     const auto centre = [](const QIcon& icon) {
         return icon.pixmap(32, 32).toImage().pixelColor(16, 16);

@@ -4,15 +4,11 @@
 // once a visit of the field which characters it can hold. Latin-1 text is taken as ever.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMimeData>
 #include <QTest>
 
 #include <functional>
@@ -23,6 +19,7 @@
 #include "platform/forms/controls/lists.h"
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/testing/edit_input.h"
 #include "platform/forms/tests/event_log.h"
 
 namespace forms::qt {
@@ -109,25 +106,11 @@ void PastedWithTheKeys(QLineEdit& edit, const QString& text) {
 
 void PastedFromTheMenu(QLineEdit& edit, const QString& text) {
     QApplication::clipboard()->setText(text);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), edit.mapToGlobal(QPoint(2, 2)));
-    QCoreApplication::sendEvent(&edit, &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr);
-    for (QAction* action : menu->actions()) {
-        if (action->text().startsWith("&Paste")) {
-            action->trigger();
-        }
-    }
-    menu->close();
+    EXPECT_TRUE(testing::PasteFromTheEditMenu(edit));
 }
 
 void Dropped(QLineEdit& edit, const QString& text) {
-    QMimeData mime;
-    mime.setText(text);
-    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&edit, &enter);
-    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(&edit, &drop);
+    testing::DropText(edit, text);
 }
 
 TEST_F(TextOutsideWindows1252Test, TheFieldTakesNoneOfItBeepsAndSaysOnceAVisit) {
