@@ -2,6 +2,7 @@
 #pragma once
 
 #include "program/illustration/illustration_type.h"
+#include "program/ui/user_settings.h"
 
 #include <string>
 
@@ -20,6 +21,8 @@ struct ProgramState {
     bool RepInfoCancelled = false;
     // The support web address read at start-up; empty while there is none.
     std::string SupportUrl;
+    // The per-user settings, with those of this run that could not be stored.
+    UserSettings Settings;
 };
 
 } // namespace ui

@@ -59,7 +59,7 @@ void frmMain::FormLoad() {
             ++LastInputIndex;
         }
         IniPath = sys::InstallFolder() / ProgramFile(".ini");
-        LoadWindowPlacement(*this, IniPath);
+        LoadWindowPlacement(*this, IniPath, Program().Settings);
 
         if (frmRepInfo* representative = Store().RepresentativeWindow()) {
             forms::LoadForm(*representative);
@@ -161,7 +161,7 @@ bool frmMain::ExitProgram(bool askFirst) {
     if (!Store().PromptSaveIllustration(*this, true)) {
         return false;
     }
-    SaveWindowPlacement(*this, MinimumSize{MinFormWidth, MinFormHeight});
+    SaveWindowPlacement(*this, MinimumSize{MinFormWidth, MinFormHeight}, Program().Settings);
     App().End();
     return true;
 }
