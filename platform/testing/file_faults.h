@@ -15,13 +15,14 @@
 //   permission bits do not bind a test run as root, and a small file system cannot be mounted
 //   without root, so the fault is made in the calls: in a read-only folder no entry can be made,
 //   removed or renamed (EACCES), as without write permission on it; in a full one no byte can
-//   be written to a file (ENOSPC). A program a test starts gets the same fault when it runs with
-//   the library platform_testing_folder_fault_preload in LD_PRELOAD and the setting
-//   FolderFaultSetting gives in TALLOWMERE_TEST_FOLDER_FAULT.
+//   be written to a file (ENOSPC). A program a test starts gets the same fault in the
+//   environment that FolderFaultEnvironment (folder_fault.h) gives.
 //
 // An executable whose shared libraries write through these names must export them (link it with
 // -rdynamic).
 #pragma once
+
+#include "platform/testing/folder_fault.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -73,11 +74,6 @@ public:
     bool Struck() const;
 };
 
-enum class FolderFault {
-    ReadOnly, // no entry of the folder, or of one below it, can be made, removed or renamed
-    Full,     // no byte can be written to a file in the folder or below it
-};
-
 // While it lives, `folder` (with everything below it) has the fault. One at a time.
 class ScopedFolderFault {
 public:
@@ -89,9 +85,5 @@ public:
     // How many calls the fault has refused.
     int Struck() const;
 };
-
-// The value of TALLOWMERE_TEST_FOLDER_FAULT that gives a program started with the preload
-// library the fault on `folder`.
-std::string FolderFaultSetting(FolderFault fault, const std::filesystem::path& folder);
 
 } // namespace testkit

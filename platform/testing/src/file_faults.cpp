@@ -88,9 +88,4 @@ int ScopedFolderFault::Struck() const {
     return calls::folderFault.struck;
 }
 
-std::string FolderFaultSetting(FolderFault fault, const std::filesystem::path& folder) {
-    return std::string(fault == FolderFault::ReadOnly ? "read-only:" : "full:") +
-           std::filesystem::absolute(folder).string();
-}
-
 } // namespace testkit
