@@ -120,7 +120,8 @@ void frmMain::FormPaint() {
         if (representative->Visible()) {
             return;
         }
-        if (runtime::Trim(representative->txtInput(0).Text()).empty()) {
+        if (runtime::Trim(representative->txtInput(0).Text()).empty() || Program().RepInfoUnread) {
+            Program().RepInfoUnread = false;
             Program().RepInfoCancelled = false;
             Store().ShowRepresentativeWindow(*this);
             if (Program().RepInfoCancelled) {
