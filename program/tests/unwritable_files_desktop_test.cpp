@@ -23,7 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using desktop::Accessible;
 using desktop::ProgramOnDesktop;
 
 constexpr auto kWindowTimeout = 30s;

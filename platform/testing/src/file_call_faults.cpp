@@ -150,10 +150,11 @@ int OpenAt(int folder, const char* path, int flags, mode_t mode) {
     return static_cast<int>(syscall(SYS_openat, folder, path, flags, mode));
 }
 
-// The mode argument, which only a call that may create a file passes.
-mode_t ModeOf(int flags, va_list arguments) {
+// An open call with its variable arguments: the mode, which only a call that may create a file
+// passes.
+int OpenWithArguments(int folder, const char* path, int flags, va_list arguments) {
     const bool creates = (flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE;
-    return creates ? static_cast<mode_t>(va_arg(arguments, int)) : 0;
+    return OpenAt(folder, path, flags, creates ? static_cast<mode_t>(va_arg(arguments, int)) : 0);
 }
 
 } // namespace
@@ -176,7 +177,7 @@ bool ArmFolderFault(const std::string& setting) {
 // The C library's names, defined and exported by the program, take the calls of everything it
 // runs that calls them by name.
 using testkit::calls::CountCall;
-using testkit::calls::OpenAt;
+using testkit::calls::OpenWithArguments;
 using testkit::calls::RefusesEntryChange;
 
 extern "C" __attribute__((visibility("default"))) ssize_t read(int descriptor, void* bytes,
@@ -225,36 +226,25 @@ extern "C" __attribute__((visibility("default"))) int ftruncate(int descriptor,
 extern "C" __attribute__((visibility("default"))) int open(const char* path, int flags, ...) {
     va_list arguments;
     va_start(arguments, flags);
-    const mode_t mode = testkit::calls::ModeOf(flags, arguments);
+    const int descriptor = OpenWithArguments(AT_FDCWD, path, flags, arguments);
     va_end(arguments);
-    return OpenAt(AT_FDCWD, path, flags, mode);
-}
-
-extern "C" __attribute__((visibility("default"))) int open64(const char* path, int flags, ...) {
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = testkit::calls::ModeOf(flags, arguments);
-    va_end(arguments);
-    return OpenAt(AT_FDCWD, path, flags, mode);
+    return descriptor;
 }
 
 extern "C" __attribute__((visibility("default"))) int openat(int folder, const char* path,
                                                              int flags, ...) {
     va_list arguments;
     va_start(arguments, flags);
-    const mode_t mode = testkit::calls::ModeOf(flags, arguments);
+    const int descriptor = OpenWithArguments(folder, path, flags, arguments);
     va_end(arguments);
-    return OpenAt(folder, path, flags, mode);
+    return descriptor;
 }
 
-extern "C" __attribute__((visibility("default"))) int openat64(int folder, const char* path,
-                                                               int flags, ...) {
-    va_list arguments;
-    va_start(arguments, flags);
-    const mode_t mode = testkit::calls::ModeOf(flags, arguments);
-    va_end(arguments);
-    return OpenAt(folder, path, flags, mode);
-}
+// The large-file names are the same calls.
+extern "C" __attribute__((visibility("default"), alias("open"))) int open64(const char* path,
+                                                                            int flags, ...);
+extern "C" __attribute__((visibility("default"), alias("openat"))) int
+openat64(int folder, const char* path, int flags, ...);
 
 extern "C" __attribute__((visibility("default"))) int mkdir(const char* path,
                                                             mode_t mode) noexcept {
