@@ -90,6 +90,9 @@ void Application::ShowUntrappedError(std::exception_ptr error) {
     const UntrappedErrorReport report = ReportOf(std::move(error));
     MsgBox("Run-time error '" + std::to_string(report.number) + "':\r\n\r\n" + report.text,
            vbCritical);
+    if (!ended_) {
+        endedByError_ = true;
+    }
     End();
 }
 
@@ -174,6 +177,15 @@ void Application::RunModalLoop(Form& form) {
 void Application::NotifyChanged(Control& control) {
     if (host_ != nullptr && !ended_ && control.Parent().IsLoaded()) {
         host_->ControlChanged(control);
+    }
+}
+
+void Application::SetIcon(Picture icon) {
+    icon_ = std::move(icon);
+    for (const auto& form : forms_) {
+        if (form->IsShowing()) {
+            NotifyChanged(*form);
+        }
     }
 }
 

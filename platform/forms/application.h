@@ -64,6 +64,10 @@ public:
 
     // The program's title: the default title of message boxes.
     const std::string& Title() const { return title_; }
+    // The program's icon: the frame of every form without an icon of its own shows it, and so
+    // does every message box. Empty, they show the window system's own.
+    const Picture& Icon() const { return icon_; }
+    void SetIcon(Picture icon);
     Screen& GetScreen() { return screen_; }
     const Screen& GetScreen() const { return screen_; }
 
@@ -79,6 +83,9 @@ public:
     // emptied and modal loops return. The caller is expected to return from its handler.
     void End();
     bool Ended() const { return ended_; }
+    // True once an untrapped error has ended the program: a run that did not end as its user
+    // chose, which the program's exit status tells.
+    bool EndedByError() const { return endedByError_; }
 
     // The runtime's MsgBox: shows the box through the message box service and returns the
     // answer. An empty title gives the program's title.
@@ -119,6 +126,7 @@ private:
     bool RunOneQueued(std::uint64_t last = UINT64_MAX);
 
     std::string title_;
+    Picture icon_;
     Screen screen_;
     Host* host_ = nullptr;
     MessageBoxService* messageBoxes_ = nullptr;
@@ -132,6 +140,7 @@ private:
     std::vector<Form*> modalStack_;
     FocusManager focus_;
     bool ended_ = false;
+    bool endedByError_ = false;
 
     friend class Form;
 };

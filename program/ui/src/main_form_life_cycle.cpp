@@ -59,7 +59,7 @@ void frmMain::FormLoad() {
             ++LastInputIndex;
         }
         IniPath = sys::InstallFolder() / ProgramFile(".ini");
-        LoadWindowPlacement(*this, IniPath);
+        LoadWindowPlacement(*this, IniPath, Program().Settings);
 
         if (frmRepInfo* representative = Store().RepresentativeWindow()) {
             forms::LoadForm(*representative);
@@ -120,7 +120,8 @@ void frmMain::FormPaint() {
         if (representative->Visible()) {
             return;
         }
-        if (runtime::Trim(representative->txtInput(0).Text()).empty()) {
+        if (runtime::Trim(representative->txtInput(0).Text()).empty() || Program().RepInfoUnread) {
+            Program().RepInfoUnread = false;
             Program().RepInfoCancelled = false;
             Store().ShowRepresentativeWindow(*this);
             if (Program().RepInfoCancelled) {
@@ -161,7 +162,7 @@ bool frmMain::ExitProgram(bool askFirst) {
     if (!Store().PromptSaveIllustration(*this, true)) {
         return false;
     }
-    SaveWindowPlacement(*this, MinimumSize{MinFormWidth, MinFormHeight});
+    SaveWindowPlacement(*this, MinimumSize{MinFormWidth, MinFormHeight}, Program().Settings);
     App().End();
     return true;
 }

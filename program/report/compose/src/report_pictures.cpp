@@ -1,6 +1,9 @@
 #include "program/report/compose/src/report_pictures.h"
 
+#include "platform/runtime/runtime_error.h"
+#include "platform/zip/zip_result.h"
 #include "program/report/report_error.h"
+#include "program/report/resource_extraction.h"
 
 #include <cstddef>
 #include <string_view>
@@ -25,24 +28,43 @@ LogoPlacement ReadPlacement(std::string_view text, const std::string& fileName) 
     return *read.placement;
 }
 
-// The bytes of a member the archive holds with something in it; null otherwise.
-std::shared_ptr<const std::string> Present(const report::ResourceMembers::Member& member) {
-    return member.bytes != nullptr && !member.bytes->empty() ? member.bytes : nullptr;
-}
-
 } // namespace
 
 void ReportPictures::Open(const std::filesystem::path& archive) {
+    archive_ = archive;
     members_.Open(archive);
 }
 
+ReportPictures::Bytes ReportPictures::MemberBytes(const std::string& name) {
+    const report::ResourceMembers::Member member = members_.Read(name);
+    if (member.result != archive::ZipResult::Success &&
+        member.result != archive::ZipResult::MissingMember) {
+        RefuseDamaged(name, "cannot be read.\r\n" + archive::ResultText(member.result));
+    }
+    return member.bytes;
+}
+
+printdoc::Picture ReportPictures::Decode(const std::string& bytes, const std::string& name) const {
+    try {
+        return printdoc::Picture::Decode(bytes);
+    } catch (const runtime::RuntimeError&) {
+        RefuseDamaged(name, "is not a picture that can be read.");
+    }
+}
+
+void ReportPictures::RefuseDamaged(const std::string& name, const std::string& what) const {
+    throw report::ExtractionError("The program's resource file is damaged: " + name + " in " +
+                                  archive_.filename().string() + " " + what +
+                                  "\r\nPlease reinstall your software, then try again.");
+}
+
 const printdoc::Picture* ReportPictures::Picture(const std::string& name) {
-    const Bytes bytes = Present(members_.Read(name));
+    const Bytes bytes = MemberBytes(name);
     KeptPicture& kept = pictures_[name];
     if (kept.bytes != bytes || (bytes != nullptr && !kept.picture)) {
         kept = {};
         if (bytes != nullptr) {
-            kept.picture = printdoc::Picture::Decode(*bytes);
+            kept.picture = Decode(*bytes, name);
         }
         kept.bytes = bytes;
     }
@@ -52,15 +74,15 @@ const printdoc::Picture* ReportPictures::Picture(const std::string& name) {
 const ReportPictures::Logo* ReportPictures::LogoNamed(const std::string& name) {
     const std::string pictureName = name + ".gif";
     const std::string placementName = name + ".txt";
-    const Bytes picture = Present(members_.Read(pictureName));
-    const Bytes placement = Present(members_.Read(placementName));
+    const Bytes picture = MemberBytes(pictureName);
+    const Bytes placement = MemberBytes(placementName);
     KeptLogo& kept = logos_[name];
     const bool present = picture != nullptr && placement != nullptr;
     if (kept.picture != picture || kept.placement != placement || (present && !kept.logo)) {
         kept = {};
         if (present) {
             kept.logo =
-                Logo{printdoc::Picture::Decode(*picture), ReadPlacement(*placement, placementName)};
+                Logo{Decode(*picture, pictureName), ReadPlacement(*placement, placementName)};
         }
         kept.picture = picture;
         kept.placement = placement;
