@@ -10,6 +10,7 @@
 #include <list>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,9 +37,6 @@ struct KeptCompression {
 };
 using KeptPointer = std::shared_ptr<const KeptCompression>;
 
-// The large streams compressed last, the latest first.
-thread_local std::list<KeptPointer> keptCompressions;
-
 // A stream taken over. While its bytes so far are those of streams kept, they are only compared
 // with them; from the first byte that differs from all of them they are gathered. Once finished
 // it has its compressed bytes, handed out as the caller takes them.
@@ -51,14 +49,20 @@ struct TakenStream {
     std::size_t handedOut = 0;
 };
 
-// The thread's streams taken over, by the address of their z_stream.
-thread_local std::map<z_streamp, TakenStream> takenStreams;
-
-struct CompressorFree {
-    void operator()(libdeflate_compressor* compressor) const {
-        libdeflate_free_compressor(compressor);
-    }
+// The streams taken over, by the address of their z_stream, and the large streams compressed
+// last, the latest first, with the compressor. Made once and never destroyed: zlib may be called
+// while the process ends, after the objects of the program are gone.
+struct Streams {
+    std::mutex mutex;
+    std::map<z_streamp, TakenStream> taken;
+    std::list<KeptPointer> kept;
+    libdeflate_compressor* compressor = nullptr;
 };
+
+Streams& TheStreams() {
+    static auto* streams = new Streams;
+    return *streams;
+}
 
 // Takes the bytes written next: compared with the streams still matching, or gathered.
 void Take(TakenStream& taken, std::string_view bytes) {
@@ -88,7 +92,8 @@ void Take(TakenStream& taken, std::string_view bytes) {
 
 // The compressed bytes of a finished stream: those kept for the same bytes, or a new compression
 // (kept when the stream is large).
-std::shared_ptr<const std::string> Compress(TakenStream& taken) {
+std::shared_ptr<const std::string> Compress(Streams& streams, TakenStream& taken) {
+    std::list<KeptPointer>& keptCompressions = streams.kept;
     for (const KeptPointer& kept : taken.matching) {
         if (kept->input.size() == taken.written) {
             const auto place = std::find(keptCompressions.begin(), keptCompressions.end(), kept);
@@ -102,15 +107,17 @@ std::shared_ptr<const std::string> Compress(TakenStream& taken) {
         taken.input.assign(taken.matching.front()->input, 0, taken.written);
     }
     taken.matching.clear();
-    thread_local std::unique_ptr<libdeflate_compressor, CompressorFree> compressor(
-        libdeflate_alloc_compressor(kLevel));
-    if (!compressor) {
+    if (streams.compressor == nullptr) {
+        streams.compressor = libdeflate_alloc_compressor(kLevel);
+    }
+    libdeflate_compressor* compressor = streams.compressor;
+    if (compressor == nullptr) {
         return nullptr;
     }
     const std::string& input = taken.input;
-    std::string output(libdeflate_zlib_compress_bound(compressor.get(), input.size()), '\0');
-    output.resize(libdeflate_zlib_compress(compressor.get(), input.data(), input.size(),
-                                           output.data(), output.size()));
+    std::string output(libdeflate_zlib_compress_bound(compressor, input.size()), '\0');
+    output.resize(libdeflate_zlib_compress(compressor, input.data(), input.size(), output.data(),
+                                           output.size()));
     if (output.empty()) {
         return nullptr;
     }
@@ -130,7 +137,7 @@ std::shared_ptr<const std::string> Compress(TakenStream& taken) {
 
 // deflate for a stream taken over, as Cairo drives it: written with Z_NO_FLUSH, then finished
 // with Z_FINISH until Z_STREAM_END. Other flushes are refused.
-int DeflateTaken(TakenStream& taken, z_stream& stream, int flush) {
+int DeflateTaken(Streams& streams, TakenStream& taken, z_stream& stream, int flush) {
     if (flush != Z_NO_FLUSH && flush != Z_FINISH) {
         return Z_STREAM_ERROR;
     }
@@ -146,7 +153,7 @@ int DeflateTaken(TakenStream& taken, z_stream& stream, int flush) {
         if (flush == Z_NO_FLUSH) {
             return Z_OK;
         }
-        taken.output = Compress(taken);
+        taken.output = Compress(streams, taken);
         if (!taken.output) {
             return Z_MEM_ERROR;
         }
@@ -216,29 +223,39 @@ deflateInit_(z_streamp stream, int level, const char* version, int streamSize) {
     stream->total_out = 0;
     stream->adler = 1;
     stream->data_type = Z_UNKNOWN;
-    TakenStream& taken = takenStreams[stream];
+    Streams& streams = TheStreams();
+    const std::lock_guard<std::mutex> lock(streams.mutex);
+    TakenStream& taken = streams.taken[stream];
     taken = TakenStream();
-    taken.matching.assign(keptCompressions.begin(), keptCompressions.end());
+    taken.matching.assign(streams.kept.begin(), streams.kept.end());
     taken.gathering = taken.matching.empty();
     return Z_OK;
 }
 
 extern "C" __attribute__((visibility("default"))) int deflate(z_streamp stream, int flush) {
     static const auto kZlibDeflate = ZlibFunction<int (*)(z_streamp, int)>("deflate");
-    if (const auto taken = takenStreams.find(stream); taken != takenStreams.end()) {
-        return DeflateTaken(taken->second, *stream, flush);
+    Streams& streams = TheStreams();
+    {
+        const std::lock_guard<std::mutex> lock(streams.mutex);
+        if (const auto taken = streams.taken.find(stream); taken != streams.taken.end()) {
+            return DeflateTaken(streams, taken->second, *stream, flush);
+        }
     }
     return kZlibDeflate(stream, flush);
 }
 
 extern "C" __attribute__((visibility("default"))) int deflateEnd(z_streamp stream) {
     static const auto kZlibDeflateEnd = ZlibFunction<int (*)(z_streamp)>("deflateEnd");
-    if (const auto taken = takenStreams.find(stream); taken != takenStreams.end()) {
-        // As zlib says of a stream freed before all its output was taken.
-        const bool whole =
-            taken->second.output && taken->second.handedOut == taken->second.output->size();
-        takenStreams.erase(taken);
-        return whole ? Z_OK : Z_DATA_ERROR;
+    Streams& streams = TheStreams();
+    {
+        const std::lock_guard<std::mutex> lock(streams.mutex);
+        if (const auto taken = streams.taken.find(stream); taken != streams.taken.end()) {
+            // As zlib says of a stream freed before all its output was taken.
+            const bool whole =
+                taken->second.output && taken->second.handedOut == taken->second.output->size();
+            streams.taken.erase(taken);
+            return whole ? Z_OK : Z_DATA_ERROR;
+        }
     }
     return kZlibDeflateEnd(stream);
 }

@@ -6,7 +6,8 @@
 // zlib's fastest level in less time. The compressed bytes of a large stream are kept, so that
 // the same bytes written again (a picture that every report holds, the graph of a report
 // exported again) take them instead of a second compression. Streams started on other threads,
-// at other levels or outside the scope, and every other caller of zlib, are zlib's as asked.
+// at other levels or outside the scope, and every other caller of zlib, are zlib's as asked;
+// zlib's other functions refuse a stream taken over.
 #pragma once
 
 namespace printdoc {
