@@ -552,7 +552,13 @@ void ShowFieldMessage(frmMain& main, const std::string& message, const std::stri
                 const FieldSuggestions::Reshaping example(main.Suggestions);
                 field.SetText(sample);
             }
-            main.Suggestions.Suggest(index, typed);
+            // An empty sample leaves the field empty, which is an answer for the optional
+            // fields that have one: checked again, the field is read as it shows.
+            if (sample.empty()) {
+                main.Suggestions.Forget(index);
+            } else {
+                main.Suggestions.Suggest(index, typed);
+            }
             main.TabOne1.SetCurrentTab(tab);
             if (main.App().ActiveControl() != &field) {
                 main.ValidationFocus = index;

@@ -3,8 +3,11 @@
 #include "program/ui/tests/input_window.h"
 #include "program/ui/tests/valid_inputs.h"
 
+#include "platform/forms/keys.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 
 namespace ui {
@@ -592,6 +595,68 @@ TEST(DefineVariables, AnExampleIsNeverTakenForTheUsersInput) {
     EXPECT_EQ(window.main.GetField("7-DD0"), "01/01/2012");
     EXPECT_EQ(window.main.validated.deathDate, "01/01/2012");
     EXPECT_EQ(window.Boxes(), 4u);
+}
+
+// An optional date that a failed check emptied is empty, and empty passes: the next try goes
+// on without a message, also once the field has been closed; a date that a check replaced by
+// its example passes once the user empties the field.
+TEST(DefineVariables, AnOptionalDateAFailedCheckEmptiedPassesAsEmpty) {
+    const auto choosePlanType = [](Validation& window, const char* planType) {
+        window.driver.Focus(window.main.cmboPlanType(0));
+        window.driver.ChooseItem(window.main.cmboPlanType(0), planType);
+        window.driver.Focus(window.Field("8-PartFirst"));
+    };
+    struct Case {
+        const char* name;
+        Fields changes;
+        const char* tag;
+        std::string title;
+        std::string shown; // what the failed check left in the field
+        std::function<void(Validation&)> then;
+    };
+    const Case cases[] = {
+        {"a date of death that is no date",
+         {{"7-DD0", "02/29/2023"}},
+         "7-DD0",
+         kDateError,
+         "",
+         [](Validation&) {}},
+        {"a retirement date that is no date",
+         {{"7-PlanRetDate", "2/30/2010"}},
+         "7-PlanRetDate",
+         kDateError,
+         "",
+         [](Validation&) {}},
+        {"a retirement date that is no date, then closed",
+         {{"7-PlanRetDate", "2/30/2010"}},
+         "7-PlanRetDate",
+         kDateError,
+         "",
+         [&](Validation& window) { choosePlanType(window, "IRA"); }},
+        {"a date of death outside the year, emptied",
+         {{"7-DD0", "12/31/2010"}},
+         "7-DD0",
+         std::string(kDateError) + " 12/31/2010",
+         "06/15/2011",
+         [](Validation& window) {
+             window.driver.Focus(window.Field("7-DD0")); // which selects its text
+             window.driver.PressKeyCode(forms::vbKeyDelete);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Validation window(IllustrationType::PlanholderRmd, {});
+        choosePlanType(window, "401(k)");
+        window.Enter(c.changes);
+        window.driver.ExpectMessageBox(c.title, forms::vbOK);
+        EXPECT_TRUE(DefineVariables(window.main));
+        EXPECT_EQ(window.main.GetField(c.tag), c.shown);
+        c.then(window);
+        EXPECT_FALSE(DefineVariables(window.main)) << "the empty field failed again";
+        EXPECT_EQ(window.Boxes(), 1u);
+        EXPECT_EQ(window.main.GetField(c.tag), "");
+        EXPECT_EQ(window.main.validated.deathDate, "");
+    }
 }
 
 TEST(DefineVariables, TheRmdYearMessageNamesTheNextYear) {
