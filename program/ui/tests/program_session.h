@@ -8,6 +8,8 @@
 #include "program/ui/saved_illustrations.h"
 #include "program/ui/tests/recorded_reports.h"
 
+#include "program/store/rep_info_record.h"
+
 #include "platform/forms/application.h"
 #include "platform/forms/testing/driver.h"
 
@@ -17,6 +19,17 @@
 #include <string>
 
 namespace ui {
+
+// A representative on file, so that the representative window stays closed at start.
+inline void KeepRepresentative() {
+    store::RepInfoFields representative;
+    representative.txtInput = {"Pat", "", "Agent", "",          "",       "",
+                               "",    "", "",      "1 Main St", "Denver", "80202"};
+    representative.state = "CO";
+    forms::Application app;
+    forms::testing::Driver driver{app};
+    EXPECT_TRUE(store::RepWriteFlat(store::RepInfoFilePath(), representative, driver));
+}
 
 struct ProgramSession {
     explicit ProgramSession(illustration::IllustrationType type) {
