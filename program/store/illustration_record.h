@@ -11,7 +11,7 @@
 //   942-946    5      background, grey scale, Roth, skip spouse, top view: "1" checked
 //   947-968    22     text of the graph list
 //   969-970    2      graph scroll position
-//   971        1      digit of the selected equal-payment option
+//   971        1      digit of the selected equal-payment option, blank for none
 //   972-973    2      RMD once, surviving spouse: "1" checked
 //   974-975    2      state code
 //   976-1000   25     blanks

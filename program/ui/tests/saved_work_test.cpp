@@ -325,6 +325,8 @@ TEST_F(SavedWorkTest, ADamagedChoiceOpensAsTheDesignHasIt) {
         }
         ExpectOpens(static_cast<int>(at + 1), expected);
     }
+    EXPECT_TRUE(testkit::ReadFileBytes(store::IllustrationFilePath()) == damagedFile)
+        << "opening wrote to the file";
 }
 
 } // namespace
