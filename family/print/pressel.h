@@ -41,7 +41,10 @@ struct PrintTableList {
     const PrintTable* tables;
 };
 
-// The job record the host fills and owns. Text fields are NUL-terminated Windows-1252.
+// The job record the host fills and owns. Text fields are NUL-terminated Windows-1252. Its fields
+// follow one another with no padding: 1,227 bytes, which are 1,019 where addresses and handles
+// take 4 bytes, as its two table addresses and 50 bitmap handles take 8 each here.
+#pragma pack(push, 1)
 struct PrintJob {
     // The rich-text template; after a pages-to-bitmaps call, a 32-bit count N and N bitmap
     // handles.
@@ -65,6 +68,7 @@ struct PrintJob {
     char defaultDevice[64];
     char defaultPort[64];
 };
+#pragma pack(pop)
 
 #define PRESSEL_EXPORT __attribute__((visibility("default")))
 

@@ -1,10 +1,10 @@
 // Bitmap files loaded for pictures, and bitmaps packed as device-independent blocks.
 #include "family/print/src/preview/bitmap_file.h"
 #include "family/print/src/render/packed_dib.h"
-#include "family/print/tests/render_surface.h"
 
 #include "platform/testing/sandbox.h"
 #include "platform/win32/bmp_file.h"
+#include "platform/win32/testing/pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 namespace {
 
 using namespace pressel;
-using pressel_test::OwnedBitmap;
+using win32::testing::OwnedBitmap;
 
 std::string BmpBytes(HBITMAP bitmap) {
     const std::vector<std::uint8_t> bytes = win32::EncodeBmp(bitmap);
@@ -22,8 +22,8 @@ std::string BmpBytes(HBITMAP bitmap) {
 
 TEST(LoadBitmapFile, LoadsSoundFilesAndRefusesOthers) {
     testkit::Sandbox sandbox;
-    const OwnedBitmap source(pressel_test::SolidBitmap(7, 5, RGB(10, 20, 30)));
-    const std::string good = BmpBytes(source.Get());
+    const OwnedBitmap source(win32::testing::SolidBitmap(7, 5, RGB(10, 20, 30)));
+    const std::string good = BmpBytes(source.get());
     std::string lyingOffset = good;
     lyingOffset[10] = '\x7F'; // pixels said to start far past the end
     struct Case {
@@ -46,10 +46,10 @@ TEST(LoadBitmapFile, LoadsSoundFilesAndRefusesOthers) {
             sandbox.WriteFile(path, *row.contents);
         }
         const OwnedBitmap loaded(LoadBitmapFile(sandbox.Root() / path));
-        EXPECT_EQ(loaded.Get() != nullptr, row.loads);
-        if (loaded.Get() != nullptr) {
+        EXPECT_EQ(loaded.get() != nullptr, row.loads);
+        if (loaded.get() != nullptr) {
             BITMAP size{};
-            GetObject(loaded.Get(), sizeof size, &size);
+            GetObject(loaded.get(), sizeof size, &size);
             EXPECT_EQ(size.bmWidth, 7);
             EXPECT_EQ(size.bmHeight, 5);
         }
@@ -69,9 +69,9 @@ TEST(BitmapToDib, PacksHeaderTableAndBits) {
         // An odd width, so that rows carry padding.
         const OwnedBitmap bitmap(row.monochrome
                                      ? CreateBitmap(5, 3, 1, 1, nullptr)
-                                     : pressel_test::SolidBitmap(5, 3, RGB(200, 100, 50)));
+                                     : win32::testing::SolidBitmap(5, 3, RGB(200, 100, 50)));
         const HDC screen = GetDC(nullptr);
-        const HGLOBAL block = BitmapToDib(screen, bitmap.Get());
+        const HGLOBAL block = BitmapToDib(screen, bitmap.get());
         ReleaseDC(nullptr, screen);
         ASSERT_NE(block, nullptr);
         const std::size_t rowBytes = (row.bitCount * 5 + 31) / 32 * 4;

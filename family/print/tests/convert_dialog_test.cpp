@@ -1,16 +1,17 @@
 // The convert dialog: templates converted into print files whose CRC the job keeps, the
 // progress bar repainted only at new steps, the user's stop, and what it refuses.
 #include "family/print/pressel.h"
+#include "family/print/src/convert/convert_dialog_template.h"
 #include "family/print/src/convert/progress_step.h"
-#include "family/print/src/dialogs/dialog_templates.h"
-#include "family/print/src/library/library_instance.h"
+#include "family/print/src/module/library_instance.h"
 #include "family/print/src/printfile/print_file_crc.h"
 #include "family/print/src/printfile/print_file_validator.h"
-#include "family/print/tests/dialog_host.h"
+#include "family/ui/vistel.h"
 
 #include "platform/printing/printers.h"
 #include "platform/testing/sandbox.h"
 #include "platform/win32/font_provider.h"
+#include "platform/win32/testing/dialog_driver.h"
 #include "platform/win32/window_host.h"
 
 #include <gtest/gtest.h>
@@ -22,12 +23,14 @@ namespace {
 
 using namespace pressel;
 namespace fs = std::filesystem;
+using win32::testing::CaptionsOf;
 
 constexpr char kTemplate[] = R"({\rtf1\ansi\deff0{\fonttbl{\f0\fswiss Arial;}})";
 
 class ConvertDialog : public ::testing::Test {
 protected:
     void SetUp() override {
+        user_.AnswerMessageBoxes(kUIMessageText);
         win32::UseFontSource(win32::FontSource::FixedMetrics);
         std::strcpy(job_.defaultDriver, "winspool");
         std::strcpy(job_.defaultDevice, printing::kFilePrinterName);
@@ -53,7 +56,8 @@ protected:
     }
 
     testkit::Sandbox sandbox_;
-    pressel_test::DialogHost host_;
+    win32::testing::DialogOwner owner_;
+    win32::testing::DialogDriver user_;
     PrintJob job_{};
 };
 
@@ -62,12 +66,12 @@ TEST_F(ConvertDialog, ConvertsOnThePrinterOrTheScreenAndKeepsTheCrc) {
         SCOPED_TRACE(flags == 0 ? "laid out on the printer" : "laid out on the screen");
         WriteTemplate(3);
         job_.flags = flags;
-        EXPECT_EQ(_PrintConvertDlg(host_.Window(), &job_), 0);
+        EXPECT_EQ(_PrintConvertDlg(owner_.Window(), &job_), 0);
         ASSERT_TRUE(fs::exists(job_.printFilePath));
         EXPECT_EQ(ValidatePrintFile(job_.printFilePath), std::vector<std::string>{});
         EXPECT_NE(StoredCrc(), 0);
         EXPECT_EQ(StoredCrc(), PrintFileCrc(job_.printFilePath));
-        EXPECT_TRUE(host_.captions.empty());
+        EXPECT_TRUE(user_.MessageBoxes().empty());
     }
 }
 
@@ -93,7 +97,6 @@ TEST_F(ConvertDialog, RefusesWhatItCannotConvert) {
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(row.name);
-        host_.captions.clear();
         fs::remove(sandbox_.Root() / "report.rtf");
         if (row.writeTemplate) {
             WriteTemplate(1);
@@ -105,8 +108,8 @@ TEST_F(ConvertDialog, RefusesWhatItCannotConvert) {
         std::memset(job_.printFilePath, 0x55, sizeof job_.printFilePath);
         std::strcpy(job_.printFilePath, path.c_str());
         std::strcpy(job_.defaultDevice, row.defaultDevice);
-        EXPECT_EQ(_PrintConvertDlg(host_.Window(), &job_), row.result);
-        EXPECT_EQ(host_.captions, row.captions);
+        EXPECT_EQ(_PrintConvertDlg(owner_.Window(), &job_), row.result);
+        EXPECT_EQ(CaptionsOf(user_.TakeMessageBoxes()), row.captions);
         if (row.pathLength != 246) {
             EXPECT_EQ(StoredCrc() == 0, row.result != 0);
         }
@@ -121,10 +124,10 @@ TEST_F(ConvertDialog, UserStopsTheConversion) {
         [](HWND) { win32::PostKeyInput(WM_KEYDOWN, VK_ESCAPE); },
         [](HWND dialog) { PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0); }};
     for (const auto& stop : stops) {
-        host_.WhenDialogShows(stop);
-        EXPECT_EQ(_PrintConvertDlg(host_.Window(), &job_), 1);
+        owner_.WhenDialogShows(stop);
+        EXPECT_EQ(_PrintConvertDlg(owner_.Window(), &job_), 1);
         EXPECT_EQ(StoredCrc(), 0);
-        EXPECT_TRUE(host_.captions.empty());
+        EXPECT_TRUE(user_.MessageBoxes().empty());
     }
 }
 
@@ -139,8 +142,8 @@ struct PaintCount {
 };
 
 TEST_F(ConvertDialog, ProgressRepaintsOnlyAtNewSteps) {
-    RegisterDialogTemplates(LibraryInstance());
-    const HWND dialog = CreateDialogParamA(LibraryInstance(), kConvertDialog, host_.Window(),
+    win32::RegisterDialogTemplate(LibraryInstance(), kConvertDialog, kConvertTemplate);
+    const HWND dialog = CreateDialogParamA(LibraryInstance(), kConvertDialog, owner_.Window(),
                                            &ConvertDlgProc, reinterpret_cast<LPARAM>(&job_));
     ASSERT_NE(dialog, nullptr);
     // The dialog's work is not wanted here: its start message is taken off the queue.

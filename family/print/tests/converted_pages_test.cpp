@@ -5,6 +5,7 @@
 #include "family/print/tests/converter_fixture.h"
 #include "family/print/tests/render_surface.h"
 #include "family/print/tests/template_picture.h"
+#include "platform/win32/testing/pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +62,7 @@ protected:
         job_.fields = &kFieldTable;
         job_.tables = &kTableList;
         job_.pictureCount = 1;
-        job_.pictures[0] = pressel_test::SolidBitmap(40, 40, RGB(0, 0, 0));
+        job_.pictures[0] = win32::testing::SolidBitmap(40, 40, RGB(0, 0, 0));
     }
     void TearDown() override {
         DeleteObject(job_.pictures[0]);
@@ -82,10 +83,10 @@ protected:
         for (std::int32_t page = 0; page < count; ++page) {
             std::uint32_t handle = 0;
             std::memcpy(&handle, job.templatePath + 4 + 4 * page, sizeof handle);
-            const pressel_test::OwnedBitmap bitmap(
+            const win32::testing::OwnedBitmap bitmap(
                 reinterpret_cast<HBITMAP>(static_cast<std::uintptr_t>(handle)));
             SCOPED_TRACE(page + 1);
-            pressel_test::ExpectMatchesStoredImage(bitmap.Get(),
+            pressel_test::ExpectMatchesStoredImage(bitmap.get(),
                                                    name + "-" + std::to_string(page + 1));
         }
     }

@@ -1,6 +1,6 @@
 // Opening a job's printer: which names are used, the screen for printing without any, and
 // portrait forced on a printer that reports landscape.
-#include "family/print/src/print/job_printer.h"
+#include "family/print/src/job/job_printer.h"
 
 #include "platform/testing/sandbox.h"
 

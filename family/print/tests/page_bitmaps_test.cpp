@@ -9,6 +9,7 @@
 #include "platform/testing/sandbox.h"
 #include "platform/win32/bmp_file.h"
 #include "platform/win32/font_provider.h"
+#include "platform/win32/testing/pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -68,8 +69,8 @@ protected:
 
     // A picture page in the current folder (the sandbox) of one colour.
     static void WritePicture(const std::string& name, int width, COLORREF colour) {
-        const pressel_test::OwnedBitmap picture(pressel_test::SolidBitmap(width, 2, colour));
-        const std::vector<std::uint8_t> bytes = win32::EncodeBmp(picture.Get());
+        const win32::testing::OwnedBitmap picture(win32::testing::SolidBitmap(width, 2, colour));
+        const std::vector<std::uint8_t> bytes = win32::EncodeBmp(picture.get());
         ASSERT_FALSE(bytes.empty());
         std::FILE* file = std::fopen(name.c_str(), "wb");
         ASSERT_NE(file, nullptr);
@@ -123,7 +124,7 @@ TEST_F(PageBitmaps, JobReceivesTheCountAndTheHandlesInListOrder) {
     std::memcpy(&count, job_.templatePath, sizeof count);
     ASSERT_EQ(count, 6);
     const std::vector<HBITMAP> bitmaps = ReturnedBitmaps();
-    std::deque<pressel_test::OwnedBitmap> owned; // in place: an owner does not move
+    std::deque<win32::testing::OwnedBitmap> owned; // in place: an owner does not move
     for (const HBITMAP bitmap : bitmaps) {
         ASSERT_NE(bitmap, nullptr);
         owned.emplace_back(bitmap);
@@ -191,7 +192,7 @@ TEST_F(PageBitmaps, RequestsTheFieldCannotHoldAreRefusedWithNothingWritten) {
         for (std::size_t i = 0; i < bitmaps.size(); ++i) {
             const bool page = row.before == 60 ? i >= 60 : i < 3;
             EXPECT_EQ(bitmaps[i] != nullptr, page) << i;
-            const pressel_test::OwnedBitmap owned(bitmaps[i]);
+            const win32::testing::OwnedBitmap owned(bitmaps[i]);
         }
     }
 }

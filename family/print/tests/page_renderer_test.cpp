@@ -9,6 +9,7 @@
 #include "family/print/tests/render_surface.h"
 
 #include "platform/testing/sandbox.h"
+#include "platform/win32/testing/pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,10 @@ namespace {
 
 using namespace pressel;
 using pressel_test::Colours;
-using pressel_test::OwnedBitmap;
 using pressel_test::RenderSurface;
 using pressel_test::Scale;
 using pressel_test::Stream;
+using win32::testing::OwnedBitmap;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -245,11 +246,11 @@ TEST(LineRenderer, PictureStandsOnTheBaselineInBothModes) {
     for (const PictureMode mode : {PictureMode::kBitmap, PictureMode::kPrinter}) {
         SCOPED_TRACE(mode == PictureMode::kBitmap ? "bitmap" : "printer");
         testkit::Sandbox sandbox;
-        const OwnedBitmap picture(pressel_test::SolidBitmap(4, 3, kRed));
+        const OwnedBitmap picture(win32::testing::SolidBitmap(4, 3, kRed));
         FileBuilder builder;
         builder.header.pictureCount = 1;
         builder.header.pictures[0] =
-            static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(picture.Get()));
+            static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(picture.get()));
         builder.Line(0, 10).ascent = 60;
         builder.stream.Text("a").Block(kPicture, PictureOperand(0, 40, 30)).Text("b").EndOfLine();
         const auto file = builder.Load("line.hux");
@@ -443,8 +444,8 @@ FileBuilder SamplePage(HBITMAP picture) {
 
 TEST(PageRenderer, SamplePageMatchesTheStoredImages) {
     testkit::Sandbox sandbox;
-    const OwnedBitmap picture(pressel_test::SolidBitmap(6, 6, RGB(255, 128, 0)));
-    const auto file = SamplePage(picture.Get()).Load("sample.hux");
+    const OwnedBitmap picture(win32::testing::SolidBitmap(6, 6, RGB(255, 128, 0)));
+    const auto file = SamplePage(picture.get()).Load("sample.hux");
     ASSERT_NE(file, nullptr);
     for (const Colours colours : {Colours::kMonochrome, Colours::kColour}) {
         const bool mono = colours == Colours::kMonochrome;

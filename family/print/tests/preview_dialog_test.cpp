@@ -2,14 +2,15 @@
 // resizing, copying to the clipboard and asking for help; its size kept in "Hux.INI".
 #include "family/print/pressel.h"
 #include "family/print/src/preview/preview_scroll.h"
-#include "family/print/tests/dialog_host.h"
 #include "family/print/tests/print_file_fixture.h"
-#include "family/print/tests/render_surface.h"
+#include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
 
 #include "platform/testing/sandbox.h"
 #include "platform/win32/bmp_file.h"
 #include "platform/win32/font_provider.h"
+#include "platform/win32/testing/dialog_driver.h"
+#include "platform/win32/testing/pixels.h"
 #include "platform/win32/window_host.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,8 @@
 namespace {
 
 using namespace pressel;
+using win32::testing::CaptionsOf;
+using win32::testing::DialogOwner;
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
@@ -41,16 +44,16 @@ constexpr int kHorizontal = 203;
 
 // A picture page in the current folder: red up to `split` columns, blue after.
 void WritePicture(const std::string& name, int width, int height, int split) {
-    const pressel_test::OwnedBitmap picture(pressel_test::SolidBitmap(width, height, kBlue));
+    const win32::testing::OwnedBitmap picture(win32::testing::SolidBitmap(width, height, kBlue));
     const HDC memory = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(memory, picture.Get());
+    const HGDIOBJ previous = SelectObject(memory, picture.get());
     const HBRUSH red = CreateSolidBrush(kRed);
     const RECT left{0, 0, split, height};
     FillRect(memory, &left, red);
     DeleteObject(red);
     SelectObject(memory, previous);
     DeleteDC(memory);
-    const std::vector<std::uint8_t> bytes = win32::EncodeBmp(picture.Get());
+    const std::vector<std::uint8_t> bytes = win32::EncodeBmp(picture.get());
     std::FILE* file = std::fopen(name.c_str(), "wb");
     ASSERT_NE(file, nullptr);
     std::fwrite(bytes.data(), 1, bytes.size(), file);
@@ -119,6 +122,7 @@ using Step = std::function<void(HWND dialog)>;
 class PreviewDialog : public ::testing::Test {
 protected:
     void SetUp() override {
+        user_.AnswerMessageBoxes(kUIMessageText);
         win32::UseFontSource(win32::FontSource::FixedMetrics);
         std::strcpy(job_.printFilePath, (sandbox_.Root() / "job.hux").c_str());
         const pressel_test::SoundFile file = pressel_test::MakeNumberedPages(3);
@@ -141,17 +145,18 @@ protected:
         std::function<void(HWND)> runNext = [&](HWND dialog) {
             steps[next++](dialog);
             if (next < steps.size()) {
-                host_.WhenDialogShows(runNext);
+                owner_.WhenDialogShows(runNext);
             }
         };
-        host_.WhenDialogShows(runNext);
-        const int result = _PrintPreviewDlg(host_.Window(), &job_);
+        owner_.WhenDialogShows(runNext);
+        const int result = _PrintPreviewDlg(owner_.Window(), &job_);
         EXPECT_EQ(next, steps.size()) << "steps left undone";
         return result;
     }
 
     testkit::Sandbox sandbox_;
-    pressel_test::DialogHost host_;
+    win32::testing::DialogOwner owner_{{UM_HELPFOUND, UM_HELPCONTEXT}};
+    win32::testing::DialogDriver user_;
     PrintJob job_{};
 };
 
@@ -184,23 +189,24 @@ TEST_F(PreviewDialog, ListsPicturesAroundTheDocumentAndShowsTheChosenPage) {
     };
     EXPECT_EQ(Preview({look}), 0);
     EXPECT_EQ(GetObjectType(last), 0u) << "the page shown at the end is deleted";
-    EXPECT_TRUE(host_.captions.empty());
+    EXPECT_TRUE(user_.MessageBoxes().empty());
 }
 
 TEST_F(PreviewDialog, DocumentPagesAreTheSheetsTheJobWouldTakeAsBitmaps) {
-    std::vector<COLORREF> shown;
+    win32::testing::Pixels shown;
     EXPECT_EQ(Preview({[&](HWND dialog) {
                   Choose(dialog, 3);
-                  shown = pressel_test::PixelsOf(static_cast<HBITMAP>(GetPropA(dialog, "hBitmap")));
+                  shown =
+                      win32::testing::PixelsOf(static_cast<HBITMAP>(GetPropA(dialog, "hBitmap")));
               }}),
               0);
     job_.flags = 255;
-    ASSERT_EQ(_PrintPreviewDlg(host_.Window(), &job_), 0);
+    ASSERT_EQ(_PrintPreviewDlg(owner_.Window(), &job_), 0);
     std::uint32_t second = 0;
     std::memcpy(&second, job_.templatePath + 4 + 3 * 4, sizeof second);
-    const pressel_test::OwnedBitmap page(
+    const win32::testing::OwnedBitmap page(
         reinterpret_cast<HBITMAP>(static_cast<std::uintptr_t>(second)));
-    EXPECT_TRUE(shown == pressel_test::PixelsOf(page.Get()));
+    EXPECT_TRUE(win32::testing::SamePixels(shown, win32::testing::PixelsOf(page.get())));
     for (std::uint32_t i = 0; i < 6; ++i) {
         std::uint32_t handle = 0;
         std::memcpy(&handle, job_.templatePath + 4 + 4 * i, sizeof handle);
@@ -423,7 +429,7 @@ TEST_F(PreviewDialog, ToClipboardCopiesThePageOrSaysWhyNot) {
                        },
                        // Another window holds the clipboard open.
                        [&](HWND dialog) {
-                           ASSERT_TRUE(OpenClipboard(host_.Window()));
+                           ASSERT_TRUE(OpenClipboard(owner_.Window()));
                            Choose(dialog, 5);
                            press(dialog);
                            CloseClipboard();
@@ -433,7 +439,7 @@ TEST_F(PreviewDialog, ToClipboardCopiesThePageOrSaysWhyNot) {
     ASSERT_TRUE(copied.has_value());
     EXPECT_EQ(copied->width, kWideWidth);
     EXPECT_EQ(copied->pixels.at(kWideSplit), 0x0000FFu); // blue as 0x00RRGGBB
-    EXPECT_EQ(host_.captions, (std::vector<std::string>{"Clipboard Error"}));
+    EXPECT_EQ(CaptionsOf(user_.MessageBoxes()), (std::vector<std::string>{"Clipboard Error"}));
 }
 
 TEST_F(PreviewDialog, HelpGoesToTheTopLevelWindowWithItsContext) {
@@ -443,15 +449,15 @@ TEST_F(PreviewDialog, HelpGoesToTheTopLevelWindowWithItsContext) {
                   SendMessageA(dialog, UM_HELPQUERY, 1, 0);
               }}),
               0);
-    EXPECT_EQ(host_.helpMessages,
-              (std::vector<std::pair<UINT, WPARAM>>{
+    EXPECT_EQ(owner_.Messages(),
+              (std::vector<DialogOwner::Received>{
                   {UM_HELPFOUND, 0}, {UM_HELPCONTEXT, 32100}, {UM_HELPCONTEXT, 32100}}));
 }
 
 TEST_F(PreviewDialog, UnreadablePrintFileIsReported) {
     std::filesystem::remove(job_.printFilePath);
-    EXPECT_EQ(_PrintPreviewDlg(host_.Window(), &job_), 1);
-    EXPECT_EQ(host_.captions, (std::vector<std::string>{"File Error"}));
+    EXPECT_EQ(_PrintPreviewDlg(owner_.Window(), &job_), 1);
+    EXPECT_EQ(CaptionsOf(user_.MessageBoxes()), (std::vector<std::string>{"File Error"}));
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 // The print dialog on a CUPS queue of a private scheduler: a document reaches the queue only at
 // the end of the job, and a queue that refuses it then makes the print fail.
 #include "family/print/pressel.h"
-#include "family/print/tests/dialog_host.h"
 #include "family/print/tests/print_file_fixture.h"
+#include "family/ui/vistel.h"
+#include "platform/win32/testing/dialog_driver.h"
 #include "platform/win32/tests/cups_scheduler.h"
 
 #include "platform/printing/printers.h"
@@ -29,6 +30,7 @@ int QueueJobCount() {
 class PrintDialogOnCups : public ::testing::Test {
 protected:
     void SetUp() override {
+        user_.AnswerMessageBoxes(kUIMessageText);
         win32::UseFontSource(win32::FontSource::FixedMetrics);
         sandbox_.SetEnvironment(printing::kFilePrinterVariable, std::nullopt);
         ASSERT_TRUE(scheduler_.Start())
@@ -47,7 +49,8 @@ protected:
 
     testkit::Sandbox sandbox_;
     win32_test::CupsScheduler scheduler_;
-    pressel_test::DialogHost host_;
+    win32::testing::DialogOwner owner_;
+    win32::testing::DialogDriver user_;
     PrintJob job_{};
 };
 
@@ -67,9 +70,9 @@ TEST_F(PrintDialogOnCups, AJobTheQueueRefusesAtItsEndFails) {
         if (row.refuse) {
             ASSERT_TRUE(scheduler_.RejectJobs(kQueue)) << scheduler_.Error();
         }
-        EXPECT_EQ(_PrintPrintDlg(host_.Window(), &job_), row.result);
+        EXPECT_EQ(_PrintPrintDlg(owner_.Window(), &job_), row.result);
         EXPECT_EQ(QueueJobCount(), row.jobs) << scheduler_.LogTail();
-        EXPECT_TRUE(host_.captions.empty());
+        EXPECT_TRUE(user_.MessageBoxes().empty());
     }
 }
 

@@ -5,7 +5,6 @@
 #include "platform/win32/windows.h"
 
 #include <string>
-#include <vector>
 
 namespace pressel_test {
 
@@ -37,28 +36,8 @@ private:
     HGDIOBJ oldBitmap_;
 };
 
-// A bitmap the test owns.
-class OwnedBitmap {
-public:
-    explicit OwnedBitmap(HBITMAP bitmap) : bitmap_(bitmap) {}
-    ~OwnedBitmap();
-    OwnedBitmap(const OwnedBitmap&) = delete;
-    OwnedBitmap& operator=(const OwnedBitmap&) = delete;
-    HBITMAP Get() const { return bitmap_; }
-
-private:
-    HBITMAP bitmap_;
-};
-
-// A screen-compatible bitmap filled with one colour.
-HBITMAP SolidBitmap(int width, int height, COLORREF colour);
-
-// Every pixel of the bitmap row by row from the top, as COLORREF values.
-std::vector<COLORREF> PixelsOf(HBITMAP bitmap);
-
-// Compares the bitmap pixel for pixel with tests/data/<name>.bmp and keeps it in the test's
-// sandbox as <name>.bmp for people to look at; with TALLOWMERE_REGENERATE=1 it rewrites the
-// stored image instead and skips the test.
+// Compares the bitmap with tests/data/<name>.bmp through the Win32 test kit's stored-image check
+// (platform/win32/testing/stored_image.h).
 void ExpectMatchesStoredImage(HBITMAP bitmap, const std::string& name);
 
 } // namespace pressel_test

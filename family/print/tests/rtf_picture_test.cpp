@@ -5,6 +5,7 @@
 #include "family/print/tests/converter_fixture.h"
 #include "family/print/tests/print_file_fixture.h"
 #include "platform/testing/sandbox.h"
+#include "platform/win32/testing/pixels.h"
 #include "platform/win32/tests/metafile_bytes.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,9 @@ namespace {
 
 using namespace pressel;
 using metafile_bytes::Bytes;
+using win32::testing::PixelsOf;
+using win32::testing::PixelsOfRows;
+using win32::testing::SamePixels;
 using Rows = std::vector<std::vector<COLORREF>>;
 
 constexpr std::size_t kBufferLength = 100;
@@ -44,25 +48,6 @@ std::string PictureGroup(const std::string& digits,
 
 std::string PictureGroup(const Bytes& metafile) {
     return PictureGroup(metafile_bytes::Hex(metafile));
-}
-
-// The bitmap's pixels, top row first.
-Rows PixelsOf(HBITMAP bitmap) {
-    BITMAP info{};
-    if (GetObject(bitmap, sizeof info, &info) != static_cast<int>(sizeof info)) {
-        return {};
-    }
-    const HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(dc, bitmap);
-    Rows rows(static_cast<std::size_t>(info.bmHeight));
-    for (int y = 0; y < info.bmHeight; ++y) {
-        for (int x = 0; x < info.bmWidth; ++x) {
-            rows[static_cast<std::size_t>(y)].push_back(GetPixel(dc, x, y));
-        }
-    }
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    return rows;
 }
 
 class RtfPictureTest : public ::testing::Test {
@@ -134,7 +119,7 @@ TEST_F(RtfPictureTest, StretchDibRecordBecomesTheBitmap) {
                   (Strings{"0:a", "100:pict", "0:after"}));
         ASSERT_EQ(pictures_.size(), 1u);
         ASSERT_TRUE(pictures_[0]);
-        EXPECT_EQ(PixelsOf(pictures_[0].get()), c.expected);
+        EXPECT_TRUE(SamePixels(PixelsOfRows(c.expected), PixelsOf(pictures_[0].get())));
         EXPECT_EQ(state_.pictureWidth, 300);
         EXPECT_EQ(state_.pictureHeight, 200);
     }
@@ -147,7 +132,7 @@ TEST_F(RtfPictureTest, LastStretchDibWinsAndEarlierBitmapsAreDeleted) {
     const std::size_t live = win32::LiveObjectCount();
     Stops(PictureGroup(metafile) + "after");
     ASSERT_EQ(pictures_.size(), 1u);
-    EXPECT_EQ(PixelsOf(pictures_[0].get()), second);
+    EXPECT_TRUE(SamePixels(PixelsOfRows(second), PixelsOf(pictures_[0].get())));
     EXPECT_EQ(win32::LiveObjectCount(), live + 1) << "only the last record's bitmap is kept";
     // A picture not taken is deleted by the next one and by the interpreter's end.
     const std::filesystem::path path =
@@ -224,7 +209,7 @@ TEST_F(RtfPictureTest, LongPicturesReportProgressEvery2048Words) {
     Stops(PictureGroup(metafile));
     EXPECT_EQ(progressReports_, (words - 9) / 2048);
     ASSERT_EQ(pictures_.size(), 1u);
-    EXPECT_EQ(PixelsOf(pictures_[0].get()), rows);
+    EXPECT_TRUE(SamePixels(PixelsOfRows(rows), PixelsOf(pictures_[0].get())));
 }
 
 using pressel_test::Conversion;
@@ -252,7 +237,7 @@ TEST_F(ConverterTest, TemplatePictureJoinsThePictureTableAndItsLine) {
     ASSERT_EQ(conversion.header.pictureCount, 2);
     EXPECT_EQ(win32::LiveObjectCount(), live + 2);
     for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(PixelsOf(conversion.PictureAt(i)), kSmallPicture);
+        EXPECT_TRUE(SamePixels(PixelsOfRows(kSmallPicture), PixelsOf(conversion.PictureAt(i))));
     }
     DeleteTemplatePictures(conversion);
 }

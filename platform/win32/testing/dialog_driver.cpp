@@ -17,6 +17,15 @@ DialogOwner* gOwner = nullptr;
 
 } // namespace
 
+std::vector<std::string> CaptionsOf(const std::vector<ShownMessageBox>& boxes) {
+    std::vector<std::string> captions;
+    captions.reserve(boxes.size());
+    for (const ShownMessageBox& box : boxes) {
+        captions.push_back(box.caption);
+    }
+    return captions;
+}
+
 DialogDriver::DialogDriver() {
     SetMessageWait([this](int /*untilMilliseconds*/) { return Wait(); });
 }

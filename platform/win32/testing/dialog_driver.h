@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace win32::testing {
@@ -22,6 +23,9 @@ struct ShownMessageBox {
     std::string caption;
     std::string text;
 };
+
+// The captions of `boxes`, in the order shown.
+std::vector<std::string> CaptionsOf(const std::vector<ShownMessageBox>& boxes);
 
 class DialogDriver {
 public:
@@ -36,11 +40,14 @@ public:
     bool Done() const { return steps_.empty(); }
 
     // From now on, a wait with no step left whose topmost window is a message box (a window with
-    // a control `textId`) records the box and answers it with Enter, at most `limit` times (a
-    // box that never goes away would otherwise keep the loop waiting for ever). `look`, when
-    // given, sees each box before it is answered.
+    // a control `textId`) records the box and answers it with Enter, at most `limit` times
+    // between two takes (a box that never goes away would otherwise keep the loop waiting for
+    // ever). `look`, when given, sees each box before it is answered.
     void AnswerMessageBoxes(int textId, std::size_t limit = kMessageBoxLimit, Step look = nullptr);
     const std::vector<ShownMessageBox>& MessageBoxes() const { return boxes_; }
+    // The boxes recorded since the last take, which the driver then forgets: what one run of a
+    // dialog among several showed.
+    std::vector<ShownMessageBox> TakeMessageBoxes() { return std::exchange(boxes_, {}); }
 
     static constexpr std::size_t kMessageBoxLimit = 20;
 

@@ -60,6 +60,16 @@ Pixels PixelsOf(const WindowImage& image) {
     return pixels;
 }
 
+Pixels PixelsOfRows(const std::vector<std::vector<COLORREF>>& rows) {
+    Pixels pixels;
+    pixels.width = rows.empty() ? 0 : static_cast<int>(rows.front().size());
+    pixels.height = static_cast<int>(rows.size());
+    for (const std::vector<COLORREF>& row : rows) {
+        pixels.colours.insert(pixels.colours.end(), row.begin(), row.end());
+    }
+    return pixels;
+}
+
 COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
     const HDC memory = CreateCompatibleDC(nullptr);
     const HGDIOBJ previous = SelectObject(memory, bitmap);

@@ -32,6 +32,8 @@ struct Pixels {
 Pixels PixelsOf(HBITMAP bitmap);
 // A window capture (0x00RRGGBB) as COLORREF values.
 Pixels PixelsOf(const WindowImage& image);
+// Rows of colours, the top row first and every row as wide as the first, as Pixels.
+Pixels PixelsOfRows(const std::vector<std::vector<COLORREF>>& rows);
 // One pixel of `bitmap`, as GetPixel reads it through a memory context.
 COLORREF PixelOf(HBITMAP bitmap, int x, int y);
 

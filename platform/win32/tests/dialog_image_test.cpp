@@ -1,18 +1,16 @@
 // A dialog with controls of every kind, drawn with fixed-metrics fonts, against its stored
-// image. TALLOWMERE_REGENERATE=1 rewrites the image from this rendering.
-#include "platform/system/atomic_file.h"
+// image (the Win32 test kit's check: TALLOWMERE_REGENERATE=1 rewrites the image instead).
 #include "platform/testing/sandbox.h"
-#include "platform/win32/bmp_file.h"
 #include "platform/win32/dialog_template.h"
 #include "platform/win32/font_provider.h"
+#include "platform/win32/testing/pixels.h"
+#include "platform/win32/testing/stored_image.h"
 #include "platform/win32/window_host.h"
 #include "platform/win32/windows.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <string>
 
 namespace {
 
@@ -68,50 +66,6 @@ INT_PTR CALLBACK FillingDialog(HWND dialog, UINT message, WPARAM, LPARAM) {
     return TRUE;
 }
 
-// The image as a bitmap compatible with the screen.
-HBITMAP BitmapOf(const win32::WindowImage& image) {
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, image.width, image.height);
-    ReleaseDC(nullptr, screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {
-        sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    SetDIBits(nullptr, bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(), &info,
-              DIB_RGB_COLORS);
-    return bitmap;
-}
-
-win32::WindowImage ImageOf(HBITMAP bitmap) {
-    BITMAP header{};
-    GetObjectA(bitmap, sizeof header, &header);
-    win32::WindowImage image{header.bmWidth, header.bmHeight, {}};
-    image.pixels.resize(static_cast<std::size_t>(image.width) *
-                        static_cast<std::size_t>(image.height));
-    // Room for the colour masks or table GetDIBits may add after the header.
-    struct {
-        BITMAPINFOHEADER header;
-        RGBQUAD colors[256];
-    } info{};
-    info.header = {
-        sizeof(BITMAPINFOHEADER), image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    HDC dc = CreateCompatibleDC(nullptr);
-    GetDIBits(dc, bitmap, 0, static_cast<UINT>(image.height), image.pixels.data(),
-              reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    DeleteDC(dc);
-    for (std::uint32_t& pixel : image.pixels) {
-        pixel &= 0x00FFFFFF;
-    }
-    return image;
-}
-
-void WriteBmp(const std::filesystem::path& path, const win32::WindowImage& image) {
-    HBITMAP bitmap = BitmapOf(image);
-    std::vector<std::uint8_t> file = win32::EncodeBmp(bitmap);
-    DeleteObject(bitmap);
-    sys::ReplaceFileAtomically(
-        path, std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
-}
-
 TEST(DialogImageTest, ADialogOfEveryControlMatchesItsStoredImage) {
     testkit::Sandbox sandbox;
     win32::UseFontSource(win32::FontSource::FixedMetrics);
@@ -122,32 +76,10 @@ TEST(DialogImageTest, ADialogOfEveryControlMatchesItsStoredImage) {
     DestroyWindow(dialog);
     win32::UseFontSource(win32::FontSource::System);
 
-    const std::filesystem::path stored =
-        std::filesystem::path(TALLOWMERE_WIN32_TEST_DATA) / "dialog-controls.bmp";
-    if (const char* regenerate = std::getenv("TALLOWMERE_REGENERATE"); regenerate && *regenerate) {
-        WriteBmp(stored, rendering);
-        GTEST_SKIP() << "regenerated " << stored;
-    }
-    win32::BmpReadResult read = win32::ReadBmpFile(stored);
-    ASSERT_NE(read.bitmap, nullptr) << read.error << "; run with TALLOWMERE_REGENERATE=1";
-    win32::WindowImage expected = ImageOf(read.bitmap);
-    DeleteObject(read.bitmap);
-    ASSERT_EQ(rendering.width, expected.width);
-    ASSERT_EQ(rendering.height, expected.height);
-    std::size_t differing = 0;
-    std::size_t first = rendering.pixels.size();
-    for (std::size_t i = 0; i < rendering.pixels.size(); ++i) {
-        if (rendering.pixels[i] != expected.pixels[i]) {
-            first = std::min(first, i);
-            ++differing;
-        }
-    }
-    if (differing != 0) {
-        WriteBmp(sandbox.Root() / "dialog-controls.bmp", rendering);
-    }
-    EXPECT_EQ(differing, 0u) << "first at x " << first % static_cast<std::size_t>(rendering.width)
-                             << ", y " << first / static_cast<std::size_t>(rendering.width)
-                             << "; this rendering is in " << sandbox.Root();
+    const win32::testing::OwnedBitmap bitmap(
+        win32::testing::BitmapOf(win32::testing::PixelsOf(rendering)));
+    win32::testing::ExpectMatchesStoredImage(
+        bitmap.get(), std::filesystem::path(TALLOWMERE_WIN32_TEST_DATA) / "dialog-controls.bmp");
 }
 
 } // namespace

@@ -1,13 +1,15 @@
 // Fonts and text: metrics and layout from the fixed-metrics source, and faces and rendering from
 // the installed fonts.
+#include "platform/system/atomic_file.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/stored_file.h"
 #include "platform/win32/font_provider.h"
 #include "platform/win32/tests/pixels.h"
 
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
+
+#include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -272,20 +274,17 @@ std::string Rendering(const char* text, HFONT font, int width, int height) {
 }
 
 TEST(SystemFontTest, RenderingMatchesTheStoredImage) {
-    // TALLOWMERE_REGENERATE=1 rewrites the stored image from this rendering.
-    const std::string stored = std::string(TALLOWMERE_WIN32_TEST_DATA) + "/arial-16.txt";
+    const std::filesystem::path stored =
+        std::filesystem::path(TALLOWMERE_WIN32_TEST_DATA) / "arial-16.txt";
     HFONT font = MakeFont(-16, "Arial", FW_BOLD, /*underline*/ true);
     std::string picture = Rendering("Tallowmere $1,234.56", font, 190, 22);
     DeleteObject(font);
-    if (const char* regenerate = std::getenv("TALLOWMERE_REGENERATE"); regenerate && *regenerate) {
-        std::ofstream(stored) << picture;
+    if (testkit::RegeneratingStoredFiles()) {
+        sys::ReplaceFileAtomically(stored, picture);
         GTEST_SKIP() << "regenerated " << stored;
     }
-    std::ifstream in(stored);
-    ASSERT_TRUE(in) << "missing " << stored << "; run with TALLOWMERE_REGENERATE=1";
-    std::stringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(picture, expected.str());
+    EXPECT_EQ(picture, testkit::ReadFileBytes(stored))
+        << "the rendering differs from " << stored << "; " << testkit::kRegenerateAdvice;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "program/store/tests/store_fixture.h"
 
 #include "platform/system/program_identity.h"
+#include "platform/testing/sandbox.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -31,15 +32,8 @@ constexpr const char* kFolders[][2] = {
 
 } // namespace
 
-StoreTest::StoreTest() : previousFolder_(fs::current_path()) {
-    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(test->test_suite_name()) + "." + test->name();
-    for (char& c : name) {
-        if (c == '/') {
-            c = '_';
-        }
-    }
-    root_ = fs::path(TALLOWMERE_TEST_SANDBOX) / name;
+StoreTest::StoreTest()
+    : root_(testkit::SandboxFolderOfRunningTest()), previousFolder_(fs::current_path()) {
     fs::remove_all(root_);
     for (const auto& [variable, folder] : kFolders) {
         fs::create_directories(root_ / folder);

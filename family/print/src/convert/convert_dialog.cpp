@@ -2,14 +2,14 @@
 // printer, with a progress bar the user can stop by Escape, and the finished file's CRC-16 kept
 // in the job after the print file's path.
 #include "family/print/pressel.h"
+#include "family/print/src/convert/convert_dialog_template.h"
 #include "family/print/src/convert/converted_pictures.h"
 #include "family/print/src/convert/progress_step.h"
 #include "family/print/src/convert/report_converter.h"
 #include "family/print/src/dialogs/converter_feedback.h"
-#include "family/print/src/dialogs/dialog_templates.h"
 #include "family/print/src/dialogs/modal_dialog.h"
-#include "family/print/src/print/job_printer.h"
-#include "family/print/src/print/print_job.h"
+#include "family/print/src/job/job_printer.h"
+#include "family/print/src/job/print_job.h"
 #include "family/print/src/printfile/print_file_crc.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
@@ -159,6 +159,6 @@ int _PrintConvertDlg(HWND owner, PrintJob* job) {
     if (job == nullptr) {
         return 1;
     }
-    return static_cast<int>(
-        pressel::RunModalDialog(owner, pressel::kConvertDialog, &ConvertDlgProc, job));
+    return static_cast<int>(pressel::RunModalDialog(
+        owner, pressel::kConvertDialog, pressel::kConvertTemplate, &ConvertDlgProc, job));
 }

@@ -5,7 +5,7 @@
 #include "family/print/src/convert/report_markers.h"
 #include "family/print/src/convert/rtf_tables.h"
 #include "family/print/src/dialogs/converter_feedback.h"
-#include "family/print/src/print/print_job.h"
+#include "family/print/src/job/print_job.h"
 #include "family/print/src/render/device_twips.h"
 #include "platform/progress/waiting_messages.h"
 
@@ -123,7 +123,7 @@ ConvertedDocument ConvertWithMarks(int templateFile, int printFile, HDC layoutDc
     }
     if (job != nullptr) {
         target.tables = job->tables;
-        const std::span<const HBITMAP> pictures = HostPicturesOfJob(*job);
+        const std::vector<HBITMAP> pictures = HostPicturesOfJob(*job);
         header.pictureCount = static_cast<std::int16_t>(pictures.size());
         std::transform(
             pictures.begin(), pictures.end(), header.pictures.begin(), [](HBITMAP bitmap) {

@@ -1,6 +1,6 @@
 #include "family/print/src/dialogs/converter_feedback.h"
 
-#include "family/print/src/library/library_instance.h"
+#include "family/print/src/module/library_instance.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
 #include "platform/progress/waiting_messages.h"

@@ -1,7 +1,6 @@
 #include "family/print/src/dialogs/modal_dialog.h"
 
-#include "family/print/src/dialogs/dialog_templates.h"
-#include "family/print/src/library/library_instance.h"
+#include "family/print/src/module/library_instance.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
 
@@ -24,13 +23,15 @@ HWND TopLevelAncestor(HWND window) {
 
 } // namespace
 
-INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, DLGPROC procedure, PrintJob* job) {
-    return RunModalDialog(owner, templateName, procedure, reinterpret_cast<LPARAM>(job));
+INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, const win32::DialogTemplate& design,
+                       DLGPROC procedure, PrintJob* job) {
+    return RunModalDialog(owner, templateName, design, procedure, reinterpret_cast<LPARAM>(job));
 }
 
-INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, DLGPROC procedure, LPARAM parameter) {
+INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, const win32::DialogTemplate& design,
+                       DLGPROC procedure, LPARAM parameter) {
     const HWND focus = GetFocus();
-    RegisterDialogTemplates(LibraryInstance());
+    win32::RegisterDialogTemplate(LibraryInstance(), templateName, design);
     const INT_PTR result =
         DialogBoxParamA(LibraryInstance(), templateName, owner, procedure, parameter);
     SetFocus(focus);

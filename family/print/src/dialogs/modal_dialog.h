@@ -3,6 +3,7 @@
 #pragma once
 
 #include "family/print/pressel.h"
+#include "platform/win32/dialog_template.h"
 #include "platform/win32/windows.h"
 
 namespace pressel {
@@ -16,11 +17,14 @@ inline constexpr int kConvertHelpContext = 32000;
 inline constexpr int kPreviewHelpContext = 32100;
 inline constexpr int kPrintHelpContext = 32200;
 
-// Runs the library's dialog `templateName` modally for `owner`, with the job as the
-// initialisation parameter, and gives the focus back to the window that had it.
-INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, DLGPROC procedure, PrintJob* job);
+// Registers `design` under the library's instance as `templateName`, runs that dialog modally
+// for `owner` with the job as the initialisation parameter, and gives the focus back to the
+// window that had it.
+INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, const win32::DialogTemplate& design,
+                       DLGPROC procedure, PrintJob* job);
 // The same with any initialisation parameter.
-INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, DLGPROC procedure, LPARAM parameter);
+INT_PTR RunModalDialog(HWND owner, LPCSTR templateName, const win32::DialogTemplate& design,
+                       DLGPROC procedure, LPARAM parameter);
 
 // The family look, the dialog centred, "Abort" 0, and the start message posted with the job.
 void StartDialog(HWND dialog, LPARAM job);

@@ -1,7 +1,7 @@
 // The library's version and its entry procedure.
 #include "family/print/pressel.h"
-
-#include "family/print/src/library/library_instance.h"
+#include "family/print/src/module/library_instance.h"
+#include "platform/win32/library_entry.h"
 
 #include <cstring>
 
@@ -9,12 +9,11 @@ namespace {
 
 constexpr const char kVersionText[] = "99.13";
 constexpr int kVersion = 0x9913;
-constexpr DWORD kProcessAttach = 1; // DLL_PROCESS_ATTACH
 
 } // namespace
 
 BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {
-    if (reason == kProcessAttach) {
+    if (reason == DLL_PROCESS_ATTACH) {
         pressel::KeepLibraryInstance(instance);
     }
     return TRUE;

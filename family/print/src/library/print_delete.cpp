@@ -4,7 +4,7 @@
 // file cannot have the host's own bitmaps, or anything else, deleted.
 #include "family/print/pressel.h"
 #include "family/print/src/convert/converted_pictures.h"
-#include "family/print/src/print/print_job.h"
+#include "family/print/src/job/print_job.h"
 
 #include <fcntl.h>
 #include <unistd.h>

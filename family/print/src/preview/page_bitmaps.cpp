@@ -1,7 +1,7 @@
 #include "family/print/src/preview/page_bitmaps.h"
 
+#include "family/print/src/job/print_job.h"
 #include "family/print/src/preview/bitmap_file.h"
-#include "family/print/src/print/print_job.h"
 #include "family/print/src/render/page_drawer.h"
 
 #include <vector>

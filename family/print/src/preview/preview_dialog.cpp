@@ -3,16 +3,16 @@
 // job whose flag byte is 255, every page rendered into a bitmap for the host instead.
 #include "family/print/pressel.h"
 #include "family/print/src/dialogs/converter_feedback.h"
-#include "family/print/src/dialogs/dialog_templates.h"
 #include "family/print/src/dialogs/modal_dialog.h"
+#include "family/print/src/job/print_job.h"
 #include "family/print/src/preview/page_bitmaps.h"
 #include "family/print/src/preview/page_clipboard.h"
 #include "family/print/src/preview/page_list.h"
 #include "family/print/src/preview/page_view.h"
+#include "family/print/src/preview/preview_dialog_template.h"
 #include "family/print/src/preview/preview_layout.h"
 #include "family/print/src/preview/preview_scroll.h"
 #include "family/print/src/preview/preview_settings.h"
-#include "family/print/src/print/print_job.h"
 #include "family/print/src/printfile/loaded_print_file.h"
 #include "family/util/umbrant.h"
 
@@ -238,6 +238,7 @@ int _PrintPreviewDlg(HWND owner, PrintJob* job) {
         return RenderPagesToBitmaps(*job, file) ? 0 : 1;
     }
     PreviewData data{&file, PageList(PicturePagesOfJob(*job), file.header.pageCount)};
-    RunModalDialog(owner, kPreviewDialog, &PreviewDlgProc, reinterpret_cast<LPARAM>(&data));
+    RunModalDialog(owner, kPreviewDialog, kPreviewTemplate, &PreviewDlgProc,
+                   reinterpret_cast<LPARAM>(&data));
     return 0;
 }

@@ -2,11 +2,11 @@
 // time, with the page shown in the dialog and the user able to stop between lines.
 #include "family/print/pressel.h"
 #include "family/print/src/dialogs/converter_feedback.h"
-#include "family/print/src/dialogs/dialog_templates.h"
 #include "family/print/src/dialogs/modal_dialog.h"
-#include "family/print/src/library/library_instance.h"
-#include "family/print/src/print/job_printer.h"
-#include "family/print/src/print/print_job.h"
+#include "family/print/src/job/job_printer.h"
+#include "family/print/src/job/print_job.h"
+#include "family/print/src/module/library_instance.h"
+#include "family/print/src/print/print_dialog_template.h"
 #include "family/print/src/printfile/loaded_print_file.h"
 #include "family/print/src/render/device_twips.h"
 #include "family/print/src/render/page_renderer.h"
@@ -131,6 +131,6 @@ int _PrintPrintDlg(HWND owner, PrintJob* job) {
     if (job == nullptr) {
         return 1;
     }
-    return static_cast<int>(
-        pressel::RunModalDialog(owner, pressel::kPrintDialog, &PrintDlgProc, job));
+    return static_cast<int>(pressel::RunModalDialog(owner, pressel::kPrintDialog,
+                                                    pressel::kPrintTemplate, &PrintDlgProc, job));
 }

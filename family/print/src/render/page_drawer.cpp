@@ -1,6 +1,6 @@
 #include "family/print/src/render/page_drawer.h"
 
-#include "family/print/src/print/job_printer.h"
+#include "family/print/src/job/job_printer.h"
 #include "family/print/src/render/device_twips.h"
 #include "family/print/src/render/page_renderer.h"
 

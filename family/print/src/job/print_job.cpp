@@ -1,4 +1,4 @@
-#include "family/print/src/print/print_job.h"
+#include "family/print/src/job/print_job.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -13,6 +13,7 @@ std::string FieldText(const char (&field)[Size]) {
     return std::string(field, strnlen(field, Size));
 }
 
+constexpr int kHostPictureSlots = sizeof PrintJob::pictures / sizeof(HBITMAP);
 constexpr std::size_t kHandleSize = sizeof(std::uint32_t);
 static_assert(sizeof(std::int32_t) + kMaxPageBitmaps * kHandleSize <=
               sizeof(PrintJob::templatePath));
@@ -43,10 +44,17 @@ bool StorePrintFileCrc(PrintJob& job, std::uint16_t crc) {
     return true;
 }
 
-std::span<const HBITMAP> HostPicturesOfJob(const PrintJob& job) {
-    const int count =
-        std::clamp<int>(job.pictureCount, 0, static_cast<int>(std::size(job.pictures)));
-    return std::span<const HBITMAP>(job.pictures, static_cast<std::size_t>(count));
+std::vector<HBITMAP> HostPicturesOfJob(const PrintJob& job) {
+    // The handles lie unaligned in the record: each is read by value, never through a pointer or
+    // a reference.
+    const int count = std::clamp<int>(job.pictureCount, 0, kHostPictureSlots);
+    std::vector<HBITMAP> pictures;
+    pictures.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const HBITMAP picture = job.pictures[i];
+        pictures.push_back(picture);
+    }
+    return pictures;
 }
 
 bool StorePageBitmaps(PrintJob& job, std::span<const HBITMAP> bitmaps) {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "family/print/pressel.h"
-#include "family/print/src/print/print_job.h"
+#include "family/print/src/job/print_job.h"
 #include "platform/win32/windows.h"
 
 #include <utility>

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace pressel {
 
@@ -27,7 +28,7 @@ std::string PrintFilePathOfJob(const PrintJob& job);
 bool StorePrintFileCrc(PrintJob& job, std::uint16_t crc);
 
 // The host's own pictures: at most 50, none for a negative count.
-std::span<const HBITMAP> HostPicturesOfJob(const PrintJob& job);
+std::vector<HBITMAP> HostPicturesOfJob(const PrintJob& job);
 
 // The page bitmaps a job can take over the start of its template path: a 32-bit count, then
 // the handles as 32-bit numbers, all within the field's 256 bytes.

@@ -1,4 +1,4 @@
-#include "family/print/src/print/job_printer.h"
+#include "family/print/src/job/job_printer.h"
 
 #include <array>
 
