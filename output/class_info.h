@@ -13,6 +13,7 @@ namespace output {
 struct ClassInfo {
     const CLSID& classId;
     const IID& interfaceId;
+    const char* interfaceName;            // "ITemplate"
     const char* progId;                   // "Output.Template.1"
     const char* versionIndependentProgId; // "Output.Template"
     const char* helpString;               // "Template Class"

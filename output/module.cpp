@@ -86,10 +86,15 @@ OUTPUT_ENTRY_POINT HRESULT DllRegisterServer() {
                     return false;
                 }
             }
-            // No type library file exists on this platform; its key names the library for
-            // readers of the classes' TypeLib values.
-            return registry.SetValue(TypeLibraryKey() + "\\" + kTypeLibraryVersionKey, "",
-                                     kTypeLibraryHelpString);
+            // The type library OUTPUTLib 1.0 under its LIBID, with its help string. No type
+            // library file exists on this platform: the module itself gives each interface's
+            // type information from its member table, so the library is read from the module,
+            // as a library bound into a server module is. It has no flags (not restricted,
+            // control or hidden).
+            const std::string versionKey = TypeLibraryKey() + "\\" + kTypeLibraryVersionKey;
+            return registry.SetValue(versionKey, "", kTypeLibraryHelpString) &&
+                   registry.SetValue(versionKey + "\\0\\win32", "", modulePath.string()) &&
+                   registry.SetValue(versionKey + "\\FLAGS", "", "0");
         });
     return registered ? S_OK : SELFREG_E_CLASS;
 }

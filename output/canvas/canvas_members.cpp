@@ -59,7 +59,7 @@ std::span<const automation::DispatchMember<ICanvas>> CanvasMembers() {
         Member::Method<&ICanvas::Export>(59, "Export", Id::kExport),
         Member::Property(60, "DrawScale", Id::kDrawScale, &ICanvas::get_DrawScale,
                          &ICanvas::put_DrawScale),
-        Member::Method<&ICanvas::Draw>(62, "Draw", Id::kDraw),
+        Member::Method<&ICanvas::Draw>(62, "Draw", Id::kDraw, {2}), // Name in and out
         Member::Method<&ICanvas::Printer>(63, "Printer", Id::kPrinter),
         Member::Method<&ICanvas::Preview>(64, "Preview", Id::kPreview),
         Member::Method<&ICanvas::TransStart>(65, "TransStart", Id::kTransStart),

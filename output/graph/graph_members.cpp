@@ -12,7 +12,7 @@ using Member = automation::DispatchMember<IGraph>;
 std::span<const automation::DispatchMember<IGraph>> GraphMembers() {
     static const auto kRows = WithCommonMembers<IGraph>({
         Member::Method<&IGraph::Reset>(11, "Reset", dispidGraphReset),
-        Member::Method<&IGraph::Draw>(12, "Draw", dispidGraphDraw),
+        Member::Method<&IGraph::Draw>(12, "Draw", dispidGraphDraw, {3}), // Name in and out
         Member::Method<&IGraph::ColumnClear>(13, "ColumnClear", dispidGraphColumnClear),
         Member::Method<&IGraph::ColumnAdd>(14, "ColumnAdd", dispidGraphColumnAdd),
         Member::Method<&IGraph::RowClear>(15, "RowClear", dispidGraphRowClear),

@@ -25,7 +25,8 @@ std::span<const automation::DispatchMember<IPreview>> PreviewMembers() {
         Member::Property(21, "SizeX", dispidPreviewSizeX, &IPreview::get_SizeX),
         Member::Property(22, "SizeY", dispidPreviewSizeY, &IPreview::get_SizeY),
         Member::Method<&IPreview::Close>(23, "Close", dispidPreviewClose),
-        Member::Method<&IPreview::Dialog>(24, "Dialog", dispidPreviewDialog),
+        // The window's place and size go in and come back.
+        Member::Method<&IPreview::Dialog>(24, "Dialog", dispidPreviewDialog, {3, 4, 5, 6}),
     });
     return kRows;
 }

@@ -1,6 +1,7 @@
 // The module as a program meets it: registered, found through the registry, created by class id
 // or ProgID, and called through its interfaces and through IDispatch::Invoke.
 #include "output/tests/registered_module.h"
+#include "platform/automation/type_info.h"
 
 #include <dlfcn.h>
 #include <spawn.h>
@@ -139,6 +140,9 @@ TEST_F(OutputModule, RegistrationWritesTheClassKeys) {
         {classKey + "\\TypeLib", "", "{8F12DD40-08FB-11D6-9EFA-00105AE53874}"},
         {"CLSID\\{8F12DD4E-08FB-11D6-9EFA-00105AE53874}", "", "Template Class"},
         {"TypeLib\\{8F12DD40-08FB-11D6-9EFA-00105AE53874}\\1.0", "", "Output 1.0 Type Library"},
+        {"TypeLib\\{8F12DD40-08FB-11D6-9EFA-00105AE53874}\\1.0\\0\\win32", "",
+         std::filesystem::canonical(OUTPUT_MODULE).string()},
+        {"TypeLib\\{8F12DD40-08FB-11D6-9EFA-00105AE53874}\\1.0\\FLAGS", "", "0"},
     };
     for (const auto& entry : entries) {
         SCOPED_TRACE(entry.key + " " + entry.name);
@@ -237,7 +241,8 @@ TEST_F(OutputModule, ARegistryThatCannotBeReadIsNeverSavedOver) {
     EXPECT_EQ(RunRegisterServer({OUTPUT_MODULE}), 0);
 }
 
-TEST_F(OutputModule, ModuleUnloadsOnlyWhenNoObjectIsLeft) {
+// Type information held by a client counts as an object: its descriptions are the module's.
+TEST_F(OutputModule, ModuleUnloadsOnlyWhenNoObjectOrTypeInformationIsLeft) {
     const std::string path = std::filesystem::canonical(OUTPUT_MODULE).string();
     const auto loaded = [&] {
         void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_NOLOAD);
@@ -246,11 +251,21 @@ TEST_F(OutputModule, ModuleUnloadsOnlyWhenNoObjectIsLeft) {
         }
         return handle != nullptr;
     };
-    auto object = Create<IUnknown>(output::CLSID_Template, IID_IUnknown);
+    auto object = Create<IDispatch>(output::CLSID_Template, IID_IDispatch);
     ASSERT_NE(object, nullptr);
     CoFreeUnusedLibraries();
     EXPECT_TRUE(loaded());
+    ITypeInfo* typeInfo = nullptr;
+    ASSERT_EQ(object->GetTypeInfo(0, 0, &typeInfo), S_OK);
     object.Reset();
+    CoFreeUnusedLibraries();
+    EXPECT_TRUE(loaded());
+    BSTR name = nullptr;
+    ASSERT_EQ(typeInfo->GetDocumentation(output::dispidGetCRC, &name, nullptr, nullptr, nullptr),
+              S_OK);
+    EXPECT_EQ(automation::TextFromBstr(name), "GetCRC");
+    SysFreeString(name);
+    typeInfo->Release();
     CoFreeUnusedLibraries();
     EXPECT_FALSE(loaded());
     EXPECT_NE(Create<IUnknown>(output::CLSID_Template, IID_IUnknown), nullptr); // loads again

@@ -1,17 +1,24 @@
 // One row of a class's member table: the member's slot in the interface's table of functions,
 // its name and dispatch id, and the interface functions that serve it (a property's get and
 // put, or a method). A class's rows, in slot order, are all that its IDispatch needs:
-// GetIDsOfNames looks names up in them and Invoke calls the row of a dispatch id.
+// GetIDsOfNames looks names up in them, Invoke calls the row of a dispatch id, and the type
+// information describes the functions they give (Functions).
 #pragma once
 
 #include "platform/automation/dispatch_call.h"
 #include "platform/automation/interfaces.h"
+#include "platform/automation/member_description.h"
 
 #include <cstddef>
 #include <cstring>
+#include <initializer_list>
 #include <optional>
+#include <span>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace automation {
@@ -36,6 +43,15 @@ std::optional<std::size_t> VirtualSlot(Function Class::*function) {
     return static_cast<std::size_t>(representation.pointer - 1) / sizeof(void*);
 }
 
+// How each parameter of `function` travels, by its type: a VARIANT in, a VARIANT* out.
+template <class Class, class... Parameters>
+std::vector<ParameterKind> ParameterKindsOf(HRESULT (Class::*)(Parameters...)) {
+    static_assert(
+        ((std::is_same_v<Parameters, VARIANT> || std::is_same_v<Parameters, VARIANT*>)&&...),
+        "members take VARIANTs and VARIANT pointers only");
+    return {(std::is_pointer_v<Parameters> ? ParameterKind::Out : ParameterKind::In)...};
+}
+
 template <class Interface>
 class DispatchMember {
 public:
@@ -55,14 +71,26 @@ public:
     }
 
     // The method `method` in `slot`, taking VARIANTs ([in]) and VARIANT pointers ([out]) as
-    // DispatchCall hands them over. Members of a base interface are given as they are.
+    // DispatchCall hands them over; `inOut` names the positions, from 0, of the VARIANT pointers
+    // that the method also reads ([in, out]). Members of a base interface are given as they are.
+    // A position of `inOut` that is not a VARIANT pointer raises std::invalid_argument.
     template <auto method>
-    static DispatchMember Method(std::size_t slot, std::string_view name, DISPID id) {
+    static DispatchMember Method(std::size_t slot, std::string_view name, DISPID id,
+                                 std::initializer_list<std::size_t> inOut = {}) {
         DispatchMember member(slot, name, id);
         member.callMethod_ = [](Interface& object, DispatchCall& call) {
             return call.Method(&object, method);
         };
         member.methodSlot_ = VirtualSlot(method);
+        member.parameters_ = ParameterKindsOf(method);
+        for (const std::size_t position : inOut) {
+            if (position >= member.parameters_.size() ||
+                member.parameters_[position] != ParameterKind::Out) {
+                throw std::invalid_argument("parameter " + std::to_string(position) + " of " +
+                                            std::string(name) + " is not a VARIANT pointer");
+            }
+            member.parameters_[position] = ParameterKind::InOut;
+        }
         return member;
     }
 
@@ -91,6 +119,21 @@ public:
         return {VirtualSlot(get_)};
     }
 
+    // The functions the row gives, as type information describes them, without help strings: a
+    // method, or a property's get and, after it, its put.
+    std::vector<FunctionDescription> Functions() const {
+        const std::string name(name_);
+        if (callMethod_ != nullptr) {
+            return {{name, id_, INVOKE_FUNC, slot_, parameters_, {}}};
+        }
+        std::vector<FunctionDescription> functions{{name, id_, INVOKE_PROPERTYGET, slot_, {}, {}}};
+        if (put_ != nullptr) {
+            functions.push_back(
+                {name, id_, INVOKE_PROPERTYPUT, slot_ + 1, {ParameterKind::In}, {}});
+        }
+        return functions;
+    }
+
 private:
     using MethodCaller = HRESULT (*)(Interface& object, DispatchCall& call);
 
@@ -104,6 +147,19 @@ private:
     Putter put_ = nullptr;
     MethodCaller callMethod_ = nullptr;
     std::optional<std::size_t> methodSlot_;
+    std::vector<ParameterKind> parameters_;
 };
+
+// The functions of every row of a member table, in row order (DispatchMember::Functions).
+template <class Interface>
+std::vector<FunctionDescription> FunctionsOf(std::span<const DispatchMember<Interface>> rows) {
+    std::vector<FunctionDescription> functions;
+    for (const DispatchMember<Interface>& row : rows) {
+        for (FunctionDescription& function : row.Functions()) {
+            functions.push_back(std::move(function));
+        }
+    }
+    return functions;
+}
 
 } // namespace automation

@@ -34,7 +34,7 @@ struct DISPPARAMS {
 // Error details of Invoke; this platform never fills them (members report errors in their
 // arguments), so the type stays opaque.
 struct EXCEPINFO;
-// Type information; this platform has no type library files, so none is ever handed out.
+// Type information of an interface (type_info.h).
 struct ITypeInfo;
 
 struct IUnknown {

@@ -157,6 +157,8 @@ public:
 protected:
     bool Supports(REFIID iid) const override { return iid == IID_IDispatch || iid == interfaceId_; }
 
+    std::span<const DispatchMember<Interface>> Members() const { return members_; }
+
 private:
     const IID& interfaceId_;
     std::span<const DispatchMember<Interface>> members_;

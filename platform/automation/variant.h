@@ -45,6 +45,10 @@ enum : VARTYPE {
     VT_VARIANT = 12,
     VT_UNKNOWN = 13,
     VT_UI1 = 17,
+    // Types a VARIANT never holds, which type information describes (type_info.h): no value,
+    // and a pointer.
+    VT_VOID = 24,
+    VT_PTR = 26,
     VT_BYREF = 0x4000,
     VT_TYPEMASK = 0x0FFF,
 };

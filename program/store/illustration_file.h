@@ -76,7 +76,7 @@ std::optional<RecordControls> OpenRecord(std::string_view record, std::int64_t p
 
 // Appends `record` under the number count + 1, which its "3-DatabaseIndex" slot then holds;
 // the answer is that number.
-std::int64_t AppendCopy(std::string record);
+std::int64_t AppendCopy(std::string record, forms::MessageBoxService& messages);
 
 // Undelete, in its two steps. The whole file as it is (empty when there is none); runtime errors
 // reading it reach the caller.

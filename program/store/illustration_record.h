@@ -92,11 +92,13 @@ std::optional<RecordControls> LoadRecordIntoForm(std::string_view record,
 
 // Where a tagged input field lies in the record: its 1-based position and its width, by the
 // slots laid end to end (it knows nothing of the beneficiary placement of "7-OriginalDOB" or of
-// the cut at 900). Nothing for a tag no input field bears.
+// the cut at 900). A tag no input field bears is a message naming it, "<tag>: Invalid Tag in
+// DataFindPointers" (OK only, under the default title), and no slot.
 struct RecordSlot {
     int position;
     int width;
 };
-std::optional<RecordSlot> DataFindPointers(std::string_view tag);
+std::optional<RecordSlot> DataFindPointers(std::string_view tag,
+                                           forms::MessageBoxService& messages);
 
 } // namespace store

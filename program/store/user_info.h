@@ -8,6 +8,14 @@
 
 namespace store {
 
+// The shared payroll folder, "DropBox\Payroll" in the application-data folder (the folder that
+// holds the data folder), as a Windows path whose folders are parted by backslashes
+// (sys::ResolvePath gives it as a path of this system). A path through a folder named "owner"
+// is "c:\documents and settings\owner\my documents\DropBox\Payroll" instead; otherwise a
+// path through "AppData\Roaming" puts the payroll folder beside "AppData". Both names match as
+// written, case included. Nothing in the program reads it, and no folder is made.
+std::string TimeClockDir();
+
 // The data folder, which holds the illustration file and the representative record. The first
 // line of "dataloc.txt" in the install folder names it when that line is not blank (a Windows
 // path is mapped as drive letters are; the folder is used as named, unchecked); otherwise it is

@@ -102,9 +102,11 @@ double Round2(double value) {
     return runtime::Round(value, 2);
 }
 
-// A share in percent as the tax page's column prints it: always two decimals, so that the
-// column's figures line up and none reads as cut short.
-std::string Percent(double share) {
+// The share of `total` lost to taxes, in percent as the tax page's column prints it: always two
+// decimals, so that the column's figures line up and none reads as cut short. Nothing
+// distributed loses nothing: a total of 0 (every distribution rounded to $0) has a share of 0.
+std::string ShareLost(double total, double afterTaxes) {
+    const double share = total == 0 ? 0 : 1 - afterTaxes / total;
     return runtime::Format(Round2(share * 100), "#0.00");
 }
 
@@ -139,8 +141,7 @@ public:
         }
     }
 
-    // A pass's money keys ("R-<name>TDist" and the rest) and its share lost to taxes. A total
-    // of 0 (a beneficiary phase without distributions) has no share: its key is left out.
+    // A pass's money keys ("R-<name>TDist" and the rest) and its share lost to taxes.
     void Pass(const std::string& name, const PassSums& sums, const std::string& lostKey) {
         const double total = runtime::Round(sums.total);
         const double federal = runtime::Round(sums.federal);
@@ -150,9 +151,7 @@ public:
         Text("R-" + name + "TFedTax", Dollars(federal));
         Text("R-" + name + "TStateTax", Dollars(state));
         Text("R-" + name + "TAfterTax", Dollars(after));
-        if (sums.total != 0) {
-            Text(lostKey, Percent(1 - (sums.total - sums.federal - sums.state) / sums.total));
-        }
+        Text(lostKey, ShareLost(sums.total, sums.total - sums.federal - sums.state));
     }
 
     std::vector<Substitution> Take() { return std::move(list_); }
@@ -178,7 +177,7 @@ void AddTaxComparison(Keys& keys, const StretchReportInputs& inputs, const Proje
     keys.Text("R-LumpTAfterTax", Dollars(after));
     keys.Number("LSF", Round2(year.maxFedBracket));
     keys.Number("LSS", Round2(year.maxStateBracket));
-    keys.Text("LLT", Percent(1 - after / lumpSum));
+    keys.Text("LLT", ShareLost(lumpSum, after));
     keys.Text("R-TaxYear", runtime::IntegerCStr(lump.ScheduleYear()));
 
     // Pass 2: equal shares of the remaining balance over five years, the rest growing.

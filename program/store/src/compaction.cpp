@@ -79,9 +79,9 @@ void ReportCompaction(forms::MessageBoxService& messages, const Compacted& compa
 }
 
 // Writes the kept records, renumbered, as the new illustration file.
-Compacted WriteCompactedFile(FileRecords& read) {
-    const RecordSlot date = *DataFindPointers("6-IllustrationDate");
-    const RecordSlot index = *DataFindPointers("3-DatabaseIndex");
+Compacted WriteCompactedFile(FileRecords& read, forms::MessageBoxService& messages) {
+    const RecordSlot date = *DataFindPointers("6-IllustrationDate", messages);
+    const RecordSlot index = *DataFindPointers("3-DatabaseIndex", messages);
     Compacted compacted;
     compacted.newNumbers.assign(read.records.size(), 0);
     compacted.damaged = read.partialRecord ? 1 : 0;
@@ -140,7 +140,7 @@ void CompactDatabase(CurrentIllustration& current, forms::MessageBoxService& mes
     }
     Compacted compacted;
     try {
-        compacted = WriteCompactedFile(read);
+        compacted = WriteCompactedFile(read, messages);
     } catch (const runtime::RuntimeError& error) {
         ShowFileError(messages, error.Number(), kErrorTitle);
         return;

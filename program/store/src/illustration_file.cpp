@@ -207,11 +207,11 @@ std::optional<RecordControls> OpenRecord(std::string_view record, std::int64_t p
     return loaded;
 }
 
-std::int64_t AppendCopy(std::string record) {
+std::int64_t AppendCopy(std::string record, forms::MessageBoxService& messages) {
     const fs::path path = IllustrationFilePath();
     sys::RecordFile file(path, kRecordLength, sys::RecordAccess::ReadWrite);
     const std::int64_t number = file.RecordCount() + 1;
-    const std::optional<RecordSlot> slot = DataFindPointers(kDatabaseIndexTag);
+    const std::optional<RecordSlot> slot = DataFindPointers(kDatabaseIndexTag, messages);
     const auto width = static_cast<std::size_t>(slot->width);
     std::string digits = std::to_string(number);
     digits.resize(width, ' ');

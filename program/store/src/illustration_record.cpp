@@ -243,7 +243,8 @@ std::optional<RecordControls> LoadRecordIntoForm(std::string_view record,
     return LoadControls(record);
 }
 
-std::optional<RecordSlot> DataFindPointers(std::string_view tag) {
+std::optional<RecordSlot> DataFindPointers(std::string_view tag,
+                                           forms::MessageBoxService& messages) {
     int position = static_cast<int>(kAreaStart) + 1;
     for (const auto& field : InputFields()) {
         if (field.tag == tag) {
@@ -251,6 +252,8 @@ std::optional<RecordSlot> DataFindPointers(std::string_view tag) {
         }
         position += field.maxLength;
     }
+    ShowMessage(messages, std::string(tag) + ": Invalid Tag in DataFindPointers", forms::vbOKOnly,
+                "");
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/system/files.h"
 #include "platform/system/folders.h"
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 
@@ -36,7 +37,33 @@ std::optional<std::string> DataLocationOverride() {
     return line;
 }
 
+// A folder as Windows writes it: its folders parted by backslashes.
+std::string WindowsForm(const fs::path& folder) {
+    std::string text = folder.string();
+    std::replace(text.begin(), text.end(), '/', '\\');
+    return text;
+}
+
 } // namespace
+
+std::string TimeClockDir() {
+    constexpr std::string_view kPayroll = "DropBox\\Payroll";
+    constexpr std::string_view kRoaming = "\\AppData\\Roaming";
+    std::string folder;
+    try {
+        folder = WindowsForm(sys::DataFolder().parent_path());
+    } catch (const std::exception&) {
+        folder.clear();
+    }
+    std::string text = folder + "\\" + std::string(kPayroll);
+    if (text.find("\\owner\\") != std::string::npos) {
+        text = "c:\\documents and settings\\owner\\my documents\\" + std::string(kPayroll);
+    }
+    if (const std::size_t roaming = text.find(kRoaming); roaming != std::string::npos) {
+        text = text.substr(0, roaming + 1) + std::string(kPayroll);
+    }
+    return text;
+}
 
 fs::path StoreDir() {
     if (auto named = DataLocationOverride()) {

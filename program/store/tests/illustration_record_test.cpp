@@ -398,7 +398,9 @@ TEST_F(IllustrationRecordTest, RecordWithoutAKnownTypeIsRefusedAndChangesNothing
     }
 }
 
-TEST(DataFindPointers, FindsInputSlotsByWalkingTheWidths) {
+// A tag no input field bears is a message that names it (OK only, under the default title), and
+// no slot.
+TEST_F(IllustrationRecordTest, DataFindPointersFindsInputSlotsByWalkingTheWidths) {
     struct Case {
         const char* tag;
         std::optional<std::pair<int, int>> slot; // position and width, from the layout table
@@ -414,11 +416,23 @@ TEST(DataFindPointers, FindsInputSlotsByWalkingTheWidths) {
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(row.tag);
-        const auto slot = DataFindPointers(row.tag);
+        const std::size_t boxes = driver.MessageBoxes().size();
+        if (!row.slot) {
+            driver.ExpectMessageBox(forms::vbOK);
+        }
+        const auto slot = DataFindPointers(row.tag, driver);
         ASSERT_EQ(slot.has_value(), row.slot.has_value());
         if (slot) {
             EXPECT_EQ(std::pair(slot->position, slot->width), *row.slot);
+            EXPECT_EQ(driver.MessageBoxes().size(), boxes);
+            continue;
         }
+        ASSERT_EQ(driver.MessageBoxes().size(), boxes + 1);
+        const forms::testing::MessageBoxRecord& box = driver.MessageBoxes().back();
+        EXPECT_EQ(box.prompt, std::string(row.tag) + ": Invalid Tag in DataFindPointers");
+        EXPECT_EQ(box.title, "");
+        EXPECT_EQ(box.buttonSet, forms::vbOKOnly);
+        EXPECT_EQ(box.icon, forms::MessageBoxIcon::None);
     }
 }
 

@@ -6,11 +6,13 @@
 #include "program/store/rep_info_record.h"
 #include "program/store/tests/store_fixture.h"
 
+#include "platform/system/drives.h"
 #include "platform/testing/runtime_errors.h"
 #include "platform/zip/zip_archive.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string_view>
@@ -105,6 +107,40 @@ TEST_F(UserInfoTest, PdfFolderAndUserName) {
     EXPECT_EQ(UserName(), "ann");
     setenv("TALLOWMERE_USER_PROFILE_DIR", (Folder("home") / "ann/").c_str(), 1);
     EXPECT_EQ(UserName(), "Init");
+}
+
+// The payroll folder in the application-data folder, the one that holds the data folder,
+// written as a Windows path; two folders are turned elsewhere, each named exactly as written.
+TEST_F(UserInfoTest, TheTimeClockFolderFollowsItsRulesAndIsNeverMade) {
+    std::string root = Folder("").string();
+    root.pop_back(); // the separator Folder("") ends with
+    std::replace(root.begin(), root.end(), '/', '\\');
+    EXPECT_EQ(TimeClockDir(), root + "\\DropBox\\Payroll");
+    EXPECT_EQ(sys::ResolvePath(TimeClockDir()), Folder("DropBox/Payroll"));
+    EXPECT_FALSE(fs::exists(Folder("DropBox")));
+
+    const std::string kOwnersFolder =
+        "c:\\documents and settings\\owner\\my documents\\DropBox\\Payroll";
+    struct Case {
+        const char* dataFolder;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"/home/ann/.local/share/tallowmere", "\\home\\ann\\.local\\share\\DropBox\\Payroll"},
+        {"/home/owner/.local/share/tallowmere", kOwnersFolder},
+        {"/home/ann/owner/tallowmere", kOwnersFolder},
+        {"/home/Owner/.local/share/tallowmere", "\\home\\Owner\\.local\\share\\DropBox\\Payroll"},
+        {"/home/owners/tallowmere", "\\home\\owners\\DropBox\\Payroll"},
+        {"/home/ann/AppData/Roaming/tallowmere", "\\home\\ann\\DropBox\\Payroll"},
+        {"/home/ann/AppData/Roaming/Quenbrook/tallowmere", "\\home\\ann\\DropBox\\Payroll"},
+        {"/home/ann/appdata/roaming/tallowmere", "\\home\\ann\\appdata\\roaming\\DropBox\\Payroll"},
+        {"/home/owner/AppData/Roaming/tallowmere", kOwnersFolder},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.dataFolder);
+        setenv("TALLOWMERE_DATA_DIR", row.dataFolder, 1);
+        EXPECT_EQ(TimeClockDir(), row.expected);
+    }
 }
 
 } // namespace

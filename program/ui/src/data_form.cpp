@@ -61,8 +61,9 @@ constexpr std::size_t kPlanTypeOffset[2] = {900, 920};
 constexpr std::size_t kPlanTypeWidth = 20;
 
 // The trimmed text of a tagged field in a record.
-std::string FieldOf(std::string_view record, std::string_view tag) {
-    const std::optional<store::RecordSlot> slot = store::DataFindPointers(tag);
+std::string FieldOf(std::string_view record, std::string_view tag,
+                    forms::MessageBoxService& messages) {
+    const std::optional<store::RecordSlot> slot = store::DataFindPointers(tag, messages);
     const auto offset = static_cast<std::size_t>(slot->position - 1);
     return runtime::Trim(record.substr(offset, static_cast<std::size_t>(slot->width)));
 }
@@ -71,7 +72,8 @@ std::string LastFour(const std::string& text) {
     return text.size() > 4 ? text.substr(text.size() - 4) : text;
 }
 
-std::array<std::string, kColumns> RowOf(std::string_view record, long long position) {
+std::array<std::string, kColumns> RowOf(std::string_view record, long long position,
+                                        forms::MessageBoxService& messages) {
     std::array<std::string, kColumns> row;
     row[kRecord] = std::to_string(position);
     const int type = record[1] - '0';
@@ -79,18 +81,18 @@ std::array<std::string, kColumns> RowOf(std::string_view record, long long posit
         return row; // listed so that the user sees it; opening it says what is wrong
     }
     const TypeColumns& columns = kTypeColumns[static_cast<std::size_t>(type)];
-    row[kName] =
-        FormatFullName(FieldOf(record, columns.nameTags[0]), FieldOf(record, columns.nameTags[1]),
-                       FieldOf(record, columns.nameTags[2]));
-    row[kDate] = FieldOf(record, "6-IllustrationDate");
+    row[kName] = FormatFullName(FieldOf(record, columns.nameTags[0], messages),
+                                FieldOf(record, columns.nameTags[1], messages),
+                                FieldOf(record, columns.nameTags[2], messages));
+    row[kDate] = FieldOf(record, "6-IllustrationDate", messages);
     row[kType] = columns.typeText;
     row[kPlanType] = type < 2 ? runtime::Trim(record.substr(kPlanTypeOffset[type], kPlanTypeWidth))
                               : std::string("IRA");
-    row[kPlan] = FieldOf(record, columns.planNameTag);
-    const std::string year = FieldOf(record, columns.yearTag);
+    row[kPlan] = FieldOf(record, columns.planNameTag, messages);
+    const std::string year = FieldOf(record, columns.yearTag, messages);
     row[kYear] = columns.yearIsLastFour ? LastFour(year) : year;
     if (columns.showsDistribution) {
-        row[kDistribution] = FieldOf(record, "6-RMD_Amt");
+        row[kDistribution] = FieldOf(record, "6-RMD_Amt", messages);
     }
     return row;
 }
@@ -166,7 +168,7 @@ void frmData::FillGrid() {
             continue;
         }
         const int row = VSFlexGrid1.AddRow();
-        const auto cells = RowOf(record, static_cast<long long>(index) + 1);
+        const auto cells = RowOf(record, static_cast<long long>(index) + 1, messages_);
         for (int col = 0; col < kColumns; ++col) {
             VSFlexGrid1.SetTextMatrix(row, col, cells[static_cast<std::size_t>(col)]);
         }
@@ -230,7 +232,7 @@ void frmData::CopySelected() {
         return;
     }
     try {
-        store::AppendCopy(std::move(record));
+        store::AppendCopy(std::move(record), messages_);
     } catch (const runtime::RuntimeError& error) {
         ShowFileError(messages_, error, std::string("CmdCopy: ") + kWriteError);
         return;

@@ -273,7 +273,8 @@ std::vector<forms::Control*> frmMain::DesignWindow() {
         }
     }
     for (const int list : forms::ElementIndices(kControls, "cmboPlanType")) {
-        cmboPlanType.Add(list, forms::vbComboDropdownList);
+        cmboPlanType.Add(list, forms::vbComboDropdownList)
+            .SetTag("PlanType" + std::to_string(list));
     }
     const auto addNamed = [](auto& array) {
         for (const int index : forms::ElementIndices(kControls, array.Name())) {

@@ -153,7 +153,7 @@ TEST_F(BrowserTest, DeleteUndeleteAndCopyActOnTheRecordsPlace) {
         driver.Click(browser.cmdCopy);
         ASSERT_EQ(store::IllustrationRecordCount(), 5);
         const std::string copy = StoredRecord(5);
-        const store::RecordSlot slot = *store::DataFindPointers("3-DatabaseIndex");
+        const store::RecordSlot slot = *store::DataFindPointers("3-DatabaseIndex", driver);
         EXPECT_EQ(copy.substr(static_cast<std::size_t>(slot.position - 1), 2), "5 ");
         EXPECT_EQ(copy.substr(slot.position - 1 + slot.width),
                   StoredRecord(4).substr(slot.position - 1 + slot.width));
@@ -306,15 +306,15 @@ protected:
     }
 
     // The trimmed text of the field `tag` in the record at `position`.
-    static std::string StoredField(std::size_t position, const char* tag) {
-        const store::RecordSlot slot = *store::DataFindPointers(tag);
+    std::string StoredField(std::size_t position, const char* tag) {
+        const store::RecordSlot slot = *store::DataFindPointers(tag, driver);
         std::string text = StoredRecord(position).substr(
             static_cast<std::size_t>(slot.position - 1), static_cast<std::size_t>(slot.width));
         return text.substr(0, text.find_last_not_of(' ') + 1);
     }
 
     // The number, first name and account value the record at `position` holds.
-    static Cells Stored(std::size_t position) {
+    Cells Stored(std::size_t position) {
         return {StoredField(position, "3-DatabaseIndex"), StoredField(position, "8-PartFirst"),
                 StoredField(position, "6-AcctValue0")};
     }

@@ -30,6 +30,15 @@ TEST_F(MainFormTest, TheFieldArrayShowsTheModel) {
     EXPECT_EQ(main.GetField("6-AcctValue0"), "100000");
 }
 
+// The plan-type lists carry tags of their own, which name no element of the field array.
+TEST_F(MainFormTest, ThePlanTypeListsCarryTheirTags) {
+    EXPECT_EQ(main.cmboPlanType(0).Tag(), "PlanType0");
+    EXPECT_EQ(main.cmboPlanType(1).Tag(), "PlanType1");
+    driver.ExpectMessageBox("Tallowmere", forms::vbOK);
+    EXPECT_EQ(main.SetIndex("PlanType0"), 0);
+    EXPECT_EQ(driver.MessageBoxes().size(), 1u);
+}
+
 // The window's controls start from their design texts when it loads; the load shows the model.
 TEST_F(MainFormTest, AWindowLoadedShowsTheIllustration) {
     main.Fields().SetText(0, "Ann");

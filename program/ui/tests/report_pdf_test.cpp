@@ -139,6 +139,12 @@ std::string OneBlankBetweenWords(const std::string& text) {
     return words;
 }
 
+// The keys of the Stretch template that do not begin with "R-" and are not flags or table names,
+// which stand after "$#".
+const char* const kStretchTemplateKeys[] = {
+    "x.xx%", "XY",  "PHStart", "PHEnd", "SHStart", "SHEnd", "BHStart", "BHEnd", "S^",
+    "LSF",   "LSS", "LLT",     "FSF",   "FSS",     "FLT",   "RSF",     "RSS",   "RLT"};
+
 // The words of `report` hold every text of `printed` and none of `excluded`, no template token
 // or marker is left, and every page is laid out.
 void ExpectPrinted(const SavedReport& report, const Texts& printed, const Texts& excluded) {
@@ -152,6 +158,9 @@ void ExpectPrinted(const SavedReport& report, const Texts& printed, const Texts&
     }
     for (const char* leftOver : {"R-", "$#", "~"}) {
         EXPECT_EQ(report.words.find(leftOver), std::string::npos) << leftOver;
+    }
+    for (const char* key : kStretchTemplateKeys) {
+        EXPECT_EQ(report.words.find(key), std::string::npos) << key;
     }
     for (const testkit::PdfPage& page : report.pages) {
         for (const testkit::PdfWord& word : page.words) {
@@ -830,6 +839,47 @@ TEST_F(ReportPdfTest, TheStretchReportFollowsTheSpouseTheTaxPageAndTheState) {
         EXPECT_EQ(window.main.hScrollGraph.Value(), window.main.hScrollGraph.Max());
         EXPECT_GT(window.main.hScrollGraph.Max(), window.main.hScrollGraph.Min() + 10);
     }
+}
+
+// An account of $1 with no spouse: the lump sum is the few dollars it has grown to, and every
+// required distribution of the beneficiary rounds to $0, so that way of taking the account
+// distributes nothing and loses nothing to taxes. Its share lost prints 0.00 beside the other
+// two, and no key of the template is left on any page. The tax page is drawn as a PNG file for a
+// person to look at.
+TEST_F(ReportPdfTest, AOneDollarAccountPrintsEveryShareLostToTaxes) {
+    ClientWindow window(IllustrationType::Stretch, kLongRepresentative, Work());
+    window.Sections(true, true, true, true, true);
+    window.Type({{"8-StretchPFirst", "John"},
+                 {"8-StretchPLast", "Sample"},
+                 {"7-StretchPDOB", "01/01/1950"},
+                 {"2-StretchPLEO", "20"},
+                 {"8-StretchPlanName", "IRA Plan"},
+                 {"6-StretchAcctValue", "1"},
+                 {"1-StretchROR", "8"}});
+    window.driver.Click(window.main.chkSkipSpouse);
+    window.Type(kStretchBeneficiary);
+    window.driver.Focus(window.main.cmboState);
+    window.driver.ChooseItem(window.main.cmboState, "NY");
+    const SavedReport report = window.Save(Picture("one dollar"));
+    ExpectPrinted(report,
+                  {"Three Ways to Take an Inherited Account", "Distributions $3 $4 $0",
+                   "After taxes $3 $3 $0", "Share lost to taxes (%) 0.00 21.82 0.00"},
+                  {});
+
+    std::size_t taxPage = 0;
+    for (std::size_t number = 0; number < report.pages.size() && taxPage == 0; ++number) {
+        for (const testkit::PdfWord& word : report.pages[number].words) {
+            if (word.text == "Inherited") {
+                taxPage = number + 1;
+            }
+        }
+    }
+    ASSERT_NE(taxPage, 0u);
+    const std::string page = std::to_string(taxPage);
+    const testkit::ToolRun render =
+        testkit::RunTool({"pdftoppm", "-png", "-r", "60", "-f", page, "-l", page, "-singlefile",
+                          report.pdf.string(), Picture("one dollar, tax page").string()});
+    EXPECT_EQ(render.exitStatus, 0) << render.errors;
 }
 
 // With its tax page in the report, a Stretch illustration without a state is refused on the
