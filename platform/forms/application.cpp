@@ -177,6 +177,15 @@ void Application::NotifyChanged(Control& control) {
     }
 }
 
+void Application::SetIcon(Picture icon) {
+    icon_ = std::move(icon);
+    for (const auto& form : forms_) {
+        if (form->IsShowing()) {
+            NotifyChanged(*form);
+        }
+    }
+}
+
 void Application::NotifyChanged(Form& form) {
     if (host_ != nullptr && !ended_) {
         host_->FormChanged(form);

@@ -64,6 +64,10 @@ public:
 
     // The program's title: the default title of message boxes.
     const std::string& Title() const { return title_; }
+    // The program's icon: the frame of every form without an icon of its own shows it, and so
+    // does every message box. Empty, they show the window system's own.
+    const Picture& Icon() const { return icon_; }
+    void SetIcon(Picture icon);
     Screen& GetScreen() { return screen_; }
     const Screen& GetScreen() const { return screen_; }
 
@@ -119,6 +123,7 @@ private:
     bool RunOneQueued(std::uint64_t last = UINT64_MAX);
 
     std::string title_;
+    Picture icon_;
     Screen screen_;
     Host* host_ = nullptr;
     MessageBoxService* messageBoxes_ = nullptr;

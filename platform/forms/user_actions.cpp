@@ -263,6 +263,13 @@ void PlaceCaret(TextBox& box, int position, bool extend) {
     }
 }
 
+void ClickText(TextBox& box, int position, bool extend) {
+    CheckReachable(box);
+    // The caret first, then the focus: what the focus events do with the selection stands.
+    box.PlaceCaret(position, extend);
+    FocusIfItTakesFocus(box);
+}
+
 void DeleteSelection(TextBox& box) {
     Focus(box);
     if (StillThere(box)) {

@@ -55,6 +55,12 @@ void Paste(Application& app, const std::string& text);
 // A click or drag in a text box: focuses it, then puts the caret at `position`; `extend` selects
 // from the anchor (a drag, or a Shift+click).
 void PlaceCaret(TextBox& box, int position, bool extend = false);
+// A mouse click at a character position of a text box. In a box that has the focus it puts the
+// caret there (`extend`: selects from the anchor), as PlaceCaret does. A click that gives the box
+// the focus puts the caret there first and then moves the focus, so that a selection its focus
+// events make stands: a field that selects its whole text on entry keeps it selected, and what
+// is typed next replaces it.
+void ClickText(TextBox& box, int position, bool extend = false);
 // Cut or Delete from the text box's menu: removes the selection.
 void DeleteSelection(TextBox& box);
 // Focuses the control, then types each character of `text`.

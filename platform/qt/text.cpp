@@ -1,6 +1,8 @@
 #include "platform/qt/text.h"
 #include "platform/runtime/windows1252.h"
 
+#include <algorithm>
+
 namespace qtkit {
 
 QString FromWindows1252(const std::string& text) {
@@ -20,6 +22,12 @@ std::string ToWindows1252(const QString& text) {
         result.push_back(runtime::Windows1252Byte(qc.unicode()));
     }
     return result;
+}
+
+bool HoldsInWindows1252(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar qc) {
+        return qc == u'?' || runtime::Windows1252Byte(qc.unicode()) != '?';
+    });
 }
 
 QString WithoutAccessKeys(const std::string& caption) {

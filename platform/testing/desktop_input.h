@@ -10,6 +10,15 @@ namespace testkit {
 // Moves the pointer to the screen point and presses and releases the left button there.
 bool ClickAt(int x, int y);
 
+// Moves the pointer to the screen point and clicks the left button twice there, quickly enough
+// for a double click.
+bool DoubleClickAt(int x, int y);
+
+// Holds the keys named (X's names joined by "+", "alt") and the mouse button (1 left, 3 right)
+// down at one point, moves the pointer to another in a few steps and lets both go there: a
+// drag, as a window manager takes Alt with a button.
+bool DragWith(const std::string& keys, int button, int fromX, int fromY, int toX, int toY);
+
 // Turns the mouse wheel `notches` steps towards the user (down) or away (up) at the point.
 enum class WheelTurn { kDown, kUp };
 bool TurnWheelAt(int x, int y, WheelTurn turn, int notches);

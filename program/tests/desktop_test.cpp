@@ -26,76 +26,16 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using desktop::Accessible;
+using desktop::kChangeTimeout;
+using desktop::kReportTimeout;
+using desktop::kRepresentativeWindow;
+using desktop::kStartWindow;
+using desktop::kWindowTimeout;
+using desktop::LargestPicture;
+using desktop::PdfText;
 using desktop::ProgramOnDesktop;
-
-// Long enough for the sanitizer build to compose a report; a step that works takes a fraction.
-constexpr auto kWindowTimeout = 30s;
-constexpr auto kReportTimeout = 90s;
-constexpr auto kChangeTimeout = 10s;
-constexpr auto kExitTimeout = 30s;
-
-constexpr const char* kStartWindow = "Choose an Option";
-constexpr const char* kRepresentativeWindow = "Financial Representative Information";
-
-// The control of this role and caption that shows (some of it is visible).
-const Accessible* Showing(const Accessible& window, const std::string& role,
-                          const std::string& name) {
-    const std::vector<const Accessible*> found = window.FindAll([&](const Accessible& node) {
-        return node.role == role && node.Caption() == name && !node.visible.Empty();
-    });
-    return found.empty() ? nullptr : found.front();
-}
-
-// The largest picture of the window that shows: a report page in the report view, the graph
-// on the graph page.
-const Accessible* LargestPicture(const Accessible& window) {
-    const Accessible* largest = nullptr;
-    for (const Accessible* picture : window.FindAll([](const Accessible& node) {
-             return node.role == "image" && !node.visible.Empty();
-         })) {
-        if (largest == nullptr || picture->extents.width * picture->extents.height >
-                                      largest->extents.width * largest->extents.height) {
-            largest = picture;
-        }
-    }
-    return largest;
-}
-
-// The view that scrolls `content`: the innermost control that holds it and scroll bars.
-const Accessible* ScrolledView(const Accessible& node, const Accessible& content) {
-    for (const Accessible& child : node.children) {
-        if (const Accessible* inner = ScrolledView(child, content)) {
-            return inner;
-        }
-    }
-    const bool holdsContent =
-        !node.FindAll([&](const Accessible& n) { return &n == &content; }).empty();
-    const bool holdsScrollBar =
-        !node.FindAll([](const Accessible& n) { return n.role == "scroll bar"; }).empty();
-    return holdsContent && holdsScrollBar ? &node : nullptr;
-}
-
-// What pdftotext reads from the file, blanks and line breaks run together into one blank.
-std::string PdfText(const fs::path& pdf) {
-    const testkit::ToolRun run = testkit::RunTool({"pdftotext", pdf.string(), "-"});
-    EXPECT_EQ(run.exitStatus, 0) << run.errors;
-    return std::regex_replace(run.output, std::regex("\\s+"), " ");
-}
-
-// File > Exit of the main window, whatever its caption, answered Yes: the program ends cleanly.
-void LeaveByFileExit(ProgramOnDesktop& program) {
-    std::string main;
-    for (const Accessible& window : program.Windows()) {
-        if (!window.FindAll([](const Accessible& n) { return n.role == "menu bar"; }).empty()) {
-            main = window.name;
-        }
-    }
-    ASSERT_FALSE(main.empty()) << "no main window shows";
-    ASSERT_TRUE(program.ChooseMenu(main, "File", "Exit"));
-    ASSERT_TRUE(program.AnswerMessageBox("Software Exit", "Yes", kWindowTimeout));
-    EXPECT_EQ(program.WaitForExit(kExitTimeout), std::optional<int>(0))
-        << "File > Exit did not end the program cleanly";
-}
+using desktop::ScrolledView;
+using desktop::Showing;
 
 // ---------------------------------------------------------------------------------------------
 // The first run: the start-up window, the representative window, the browser.
@@ -191,7 +131,7 @@ TEST(DesktopTest, FirstRunChoosesTheTypeAndKeepsTheRepresentative) {
     program.Step("main window of the chosen type");
     ASSERT_TRUE(program.WaitUntilGone("0 Saved Illustrations", kWindowTimeout));
 
-    LeaveByFileExit(program);
+    EXPECT_TRUE(program.LeaveByFileExit()) << "File > Exit did not end the program cleanly";
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -657,7 +597,7 @@ TEST(DesktopTest, ARepresentativePreparesEveryTypeAndReopensOne) {
     EXPECT_EQ(program.FieldText(reopened.caption, "Plan Information", "Calculation Date *"),
               std::optional<std::string>("01/02/2025"));
 
-    LeaveByFileExit(program);
+    EXPECT_TRUE(program.LeaveByFileExit()) << "File > Exit did not end the program cleanly";
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include <cctype>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <regex>
 #include <thread>
 
 namespace desktop {
@@ -23,6 +25,18 @@ constexpr auto kPollStep = 100ms;
 constexpr auto kTimeBudget = 300s;
 constexpr auto kMenuTimeout = 10s;
 constexpr auto kCloseTimeout = 10s;
+constexpr auto kExitQuestionTimeout = 30s;
+constexpr auto kExitTimeout = 30s;
+// The window manager's frame. Pixels: from the top of a window's inside up to the middle of
+// its title bar; from its lower right corner in to where a resize takes hold of it; how much
+// narrower than the screen a maximised window may be; how far a resized window may stand from
+// the size asked for, as the window manager rounds it.
+constexpr int kTitleBarMiddle = 10;
+constexpr int kCornerInset = 10;
+constexpr int kMaximisedMargin = 20;
+constexpr int kSizeSlack = 24;
+constexpr int kMaximiseAttempts = 3;
+constexpr auto kFrameTimeout = 3s;
 
 bool IsMessageBox(const Accessible& window) {
     return window.role == "alert" || window.role == "dialog";
@@ -79,6 +93,45 @@ bool IsFrame(const Accessible& holder, const std::string& frame) {
 
 } // namespace
 
+const Accessible* Showing(const Accessible& window, const std::string& role,
+                          const std::string& name) {
+    const std::vector<const Accessible*> found = window.FindAll([&](const Accessible& node) {
+        return node.role == role && node.Caption() == name && Shows(node);
+    });
+    return found.empty() ? nullptr : found.front();
+}
+
+const Accessible* LargestPicture(const Accessible& window) {
+    const Accessible* largest = nullptr;
+    for (const Accessible* picture : window.FindAll(
+             [](const Accessible& node) { return node.role == "image" && Shows(node); })) {
+        if (largest == nullptr || picture->extents.width * picture->extents.height >
+                                      largest->extents.width * largest->extents.height) {
+            largest = picture;
+        }
+    }
+    return largest;
+}
+
+const Accessible* ScrolledView(const Accessible& node, const Accessible& content) {
+    for (const Accessible& child : node.children) {
+        if (const Accessible* inner = ScrolledView(child, content)) {
+            return inner;
+        }
+    }
+    const bool holdsContent =
+        !node.FindAll([&](const Accessible& n) { return &n == &content; }).empty();
+    const bool holdsScrollBar =
+        !node.FindAll([](const Accessible& n) { return n.role == "scroll bar"; }).empty();
+    return holdsContent && holdsScrollBar ? &node : nullptr;
+}
+
+std::string PdfText(const fs::path& pdf) {
+    const testkit::ToolRun run = testkit::RunTool({"pdftotext", pdf.string(), "-"});
+    return run.exitStatus == 0 ? std::regex_replace(run.output, std::regex("\\s+"), " ")
+                               : std::string();
+}
+
 ProgramOnDesktop::ProgramOnDesktop(testkit::Sandbox& sandbox)
     : sandbox_(sandbox), log_(sandbox.Root() / "steps.log") {
     const fs::path root = sandbox.Root();
@@ -105,11 +158,13 @@ ProgramOnDesktop::ProgramOnDesktop(testkit::Sandbox& sandbox)
         sandbox.SetEnvironment(name, folder.string());
     }
     // In the sanitizer build, the memory that fontconfig and the off-screen renderer keep for
-    // the life of the process is not the program's leak (the tests' own runs leave it out in
-    // the same way).
+    // the life of the process is not the program's leak, and the leak check scans dynamic
+    // thread-local blocks without the runtime's faulty watch on __tls_get_addr (the tests' own
+    // runs are set up in the same way, in platform/testing's test_program.cpp).
     const fs::path suppressions =
         sandbox.WriteFile("leak-suppressions.txt", "leak:libfontconfig.so\nleak:libOSMesa.so\n");
-    sandbox.SetEnvironment("LSAN_OPTIONS", "suppressions=" + suppressions.string());
+    sandbox.SetEnvironment("LSAN_OPTIONS",
+                           "suppressions=" + suppressions.string() + ":intercept_tls_get_addr=0");
     // The xcb platform on the desktop's X server, taking part on the accessibility bus.
     sandbox.SetEnvironment("QT_QPA_PLATFORM", "xcb");
     sandbox.SetEnvironment("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
@@ -125,6 +180,7 @@ ProgramOnDesktop::~ProgramOnDesktop() {
         program_->Stop();
     }
     program_.reset();
+    clipboard_.reset();
     bus_.reset();
     desktop_.reset();
 }
@@ -377,6 +433,28 @@ std::optional<std::string> ProgramOnDesktop::FieldText(const std::string& window
     return field->role == "text" ? field->text : field->name;
 }
 
+std::optional<Accessible> ProgramOnDesktop::Field(const std::string& window,
+                                                  const std::string& frame,
+                                                  const std::string& label) const {
+    const std::optional<Accessible> shown = Window(window);
+    const Accessible* field = shown ? FieldBeside(*shown, frame, label) : nullptr;
+    return field != nullptr ? std::optional<Accessible>(*field) : std::nullopt;
+}
+
+bool ProgramOnDesktop::ClickField(const std::string& window, const std::string& frame,
+                                  const std::string& label, double across) {
+    const std::optional<Accessible> field = Field(window, frame, label);
+    if (!field) {
+        Note("no field \"" + label + "\" in \"" + window + "\" to click");
+        return false;
+    }
+    const testkit::ScreenRect box = field->visible;
+    const int x = box.x + std::clamp(static_cast<int>(box.width * across), 2, box.width - 3);
+    Note("click into \"" + label + "\" at " + std::to_string(x - box.x) + " of its " +
+         std::to_string(box.width) + " pixels");
+    return testkit::ClickAt(x, box.CenterY());
+}
+
 bool ProgramOnDesktop::ChooseMenu(const std::string& window, const std::string& menu,
                                   const std::string& item) {
     const std::optional<Accessible> shown = Window(window);
@@ -424,6 +502,70 @@ bool ProgramOnDesktop::ChooseMenu(const std::string& window, const std::string& 
     }
 }
 
+bool ProgramOnDesktop::PutOnClipboard(const std::string& text) {
+    Note("put \"" + text + "\" on the clipboard");
+    const fs::path file = sandbox_.WriteFile("clipboard.txt", text);
+    clipboard_.reset();
+    // In the foreground, so that it stays the tool's own process until the next text or the
+    // end of the walk.
+    clipboard_ = std::make_unique<testkit::StartedTool>(
+        std::vector<std::string>{"xclip", "-quiet", "-selection", "clipboard", "-i", file.string()},
+        sandbox_.Root() / "xclip.log");
+    const auto deadline = Deadline(kMenuTimeout);
+    for (;;) {
+        const testkit::ToolRun given =
+            testkit::RunTool({"xclip", "-out", "-selection", "clipboard"});
+        if (given.exitStatus == 0 && given.output == text) {
+            return true;
+        }
+        if (Clock::now() >= deadline) {
+            Note("the clipboard does not give the text back: " + given.errors);
+            return false;
+        }
+        std::this_thread::sleep_for(kPollStep);
+    }
+}
+
+std::optional<Accessible> ProgramOnDesktop::Maximise(const std::string& window) {
+    const auto maximised = [](const Accessible& shown) {
+        return shown.extents.width > testkit::Desktop::kWidth - kMaximisedMargin;
+    };
+    for (int attempt = 0; attempt < kMaximiseAttempts; ++attempt) {
+        const std::optional<Accessible> shown = Window(window);
+        if (!shown) {
+            Note("no window \"" + window + "\" to maximise");
+            return std::nullopt;
+        }
+        // The title bar lies just above the window's inside.
+        Note("double click on the title bar of \"" + window + "\"");
+        testkit::DoubleClickAt(shown->extents.CenterX(), shown->extents.y - kTitleBarMiddle);
+        if (std::optional<Accessible> done = WaitForWindow(window, kFrameTimeout, maximised)) {
+            return done;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Accessible> ProgramOnDesktop::ResizeWindow(const std::string& window, int width,
+                                                         int height) {
+    const std::optional<Accessible> shown = Window(window);
+    if (!shown) {
+        Note("no window \"" + window + "\" to resize");
+        return std::nullopt;
+    }
+    const testkit::ScreenRect at = shown->extents;
+    Note("resize \"" + window + "\" from " + std::to_string(at.width) + "x" +
+         std::to_string(at.height) + " to " + std::to_string(width) + "x" + std::to_string(height));
+    // The window manager resizes from the corner nearest the pointer.
+    const int fromX = at.x + at.width - kCornerInset;
+    const int fromY = at.y + at.height - kCornerInset;
+    testkit::DragWith("alt", 3, fromX, fromY, fromX + width - at.width, fromY + height - at.height);
+    const auto near = [](int value, int wanted) { return std::abs(value - wanted) <= kSizeSlack; };
+    return WaitForWindow(window, kFrameTimeout, [&](const Accessible& resized) {
+        return near(resized.extents.width, width) && near(resized.extents.height, height);
+    });
+}
+
 std::optional<std::string> ProgramOnDesktop::AnswerMessageBox(const std::string& title,
                                                               const std::string& button,
                                                               std::chrono::milliseconds timeout) {
@@ -438,6 +580,32 @@ std::optional<std::string> ProgramOnDesktop::AnswerMessageBox(const std::string&
         return std::nullopt;
     }
     return text;
+}
+
+std::optional<Accessible> ProgramOnDesktop::MainWindow() const {
+    for (Accessible& window : Windows()) {
+        if (!window.FindAll([](const Accessible& n) { return n.role == "menu bar"; }).empty()) {
+            return std::move(window);
+        }
+    }
+    return std::nullopt;
+}
+
+bool ProgramOnDesktop::LeaveByFileExit(const char* saveAnswer) {
+    const std::optional<Accessible> main = MainWindow();
+    if (!main) {
+        Note("no main window shows to leave by File > Exit");
+        return false;
+    }
+    if (!ChooseMenu(main->name, "File", "Exit") ||
+        !AnswerMessageBox("Software Exit", "Yes", kExitQuestionTimeout)) {
+        return false;
+    }
+    if (saveAnswer != nullptr &&
+        !AnswerMessageBox("Illustration Data", saveAnswer, kExitQuestionTimeout)) {
+        return false;
+    }
+    return WaitForExit(kExitTimeout) == std::optional<int>(0);
 }
 
 std::optional<int> ProgramOnDesktop::WaitForExit(std::chrono::milliseconds timeout) {

@@ -26,6 +26,16 @@ namespace desktop {
 using testkit::Accessible;
 using Clock = std::chrono::steady_clock;
 
+// How long a walk waits for a window, a report and a change on the screen: long enough for the
+// sanitizer build to compose a report; a step that works takes a fraction.
+inline constexpr std::chrono::seconds kWindowTimeout{30};
+inline constexpr std::chrono::seconds kReportTimeout{90};
+inline constexpr std::chrono::seconds kChangeTimeout{10};
+
+// The captions of the windows every first run meets.
+inline constexpr const char* kStartWindow = "Choose an Option";
+inline constexpr const char* kRepresentativeWindow = "Financial Representative Information";
+
 // The folders of the fresh home, each inside the sandbox; the program finds them through the
 // TALLOWMERE_* variables, drive A: included.
 struct HomeFolders {
@@ -35,6 +45,18 @@ struct HomeFolders {
     std::filesystem::path program;   // the program's own work folder
     std::filesystem::path driveA;
 };
+
+// The control of this role and caption that shows (some of it is visible), or nullptr.
+const Accessible* Showing(const Accessible& window, const std::string& role,
+                          const std::string& name);
+// The largest picture of the window that shows: a report page in the report view, the graph
+// on the graph page.
+const Accessible* LargestPicture(const Accessible& window);
+// The view that scrolls `content`: the innermost control that holds it and scroll bars.
+const Accessible* ScrolledView(const Accessible& node, const Accessible& content);
+// What pdftotext reads from the file, blanks and line breaks run together into one blank;
+// empty when pdftotext cannot read it.
+std::string PdfText(const std::filesystem::path& pdf);
 
 class ProgramOnDesktop {
 public:
@@ -87,8 +109,25 @@ public:
     // What the field beside the label holds now.
     std::optional<std::string> FieldText(const std::string& window, const std::string& frame,
                                          const std::string& label) const;
+    // The field beside the label as it is now.
+    std::optional<Accessible> Field(const std::string& window, const std::string& frame,
+                                    const std::string& label) const;
+    // A plain click into the field beside the label, halfway down it and `across` of its width
+    // from its left edge (0 the left edge, 1 the right): no key selects anything.
+    bool ClickField(const std::string& window, const std::string& frame, const std::string& label,
+                    double across);
     // Opens the menu of the window's menu bar and clicks its item.
     bool ChooseMenu(const std::string& window, const std::string& menu, const std::string& item);
+    // Puts the text (UTF-8) on the desktop's clipboard, as copying it in another program does
+    // (xclip holds it); false when the clipboard does not give it back.
+    bool PutOnClipboard(const std::string& text);
+    // The window's frame: a double click on its title bar maximises it (tried again when the
+    // window manager took it for two clicks); Alt with the right button dragged from near its
+    // lower right corner resizes it to `width` x `height` pixels (its inside, as the
+    // accessibility bus gives its extents). Each answers the window as it is then.
+    std::optional<Accessible> Maximise(const std::string& window);
+    std::optional<Accessible> ResizeWindow(const std::string& window, int width, int height);
+
     // Waits for the message box, keeps its screenshot, answers it with the button and gives
     // its text.
     std::optional<std::string> AnswerMessageBox(const std::string& title, const std::string& button,
@@ -100,6 +139,12 @@ public:
 
     // The program's exit status once it has ended; nothing when it still runs after `timeout`.
     std::optional<int> WaitForExit(std::chrono::milliseconds timeout);
+    // File > Exit of the main window, whatever its caption, answered Yes, and the question
+    // whether to save the illustration answered with `saveAnswer` when one is given; true when
+    // the program then ends with status 0.
+    bool LeaveByFileExit(const char* saveAnswer = nullptr);
+    // The main window (the one with a menu bar) as it is now.
+    std::optional<Accessible> MainWindow() const;
 
 private:
     // The field (text box or combo box) that the label names: the nearest one to its right on
@@ -121,6 +166,7 @@ private:
     std::unique_ptr<testkit::Desktop> desktop_;
     std::unique_ptr<testkit::AccessibilityBus> bus_;
     std::unique_ptr<testkit::StartedTool> program_;
+    std::unique_ptr<testkit::StartedTool> clipboard_;
 };
 
 } // namespace desktop

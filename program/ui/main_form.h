@@ -195,8 +195,8 @@ public:
     // events of the controls the focus passes on the way are no edits of the user's.
     int ValidationFocus = -1;
 
-    // Set by Form_Load: the layout's smallest window, the last input index, the INI file of
-    // the window's placement.
+    // Set by Form_Load: the smallest window the layout serves (a smaller one is laid out for
+    // it), the last input index, the INI file of the window's placement.
     int MinFormWidth = 0;
     int MinFormHeight = 0;
     int LastInputIndex = 0;
@@ -224,6 +224,8 @@ private:
     IllustrationStore* store_;
     // Set once the saved-illustration browser has been shown at start.
     bool browserAnswered_ = false;
+    // Set once the window has been laid out at its minimum height or taller.
+    bool heightLaidOut_ = false;
 
     // Makes the arrays' elements and loads the control table.
     std::vector<forms::Control*> DesignWindow();

@@ -1,14 +1,19 @@
-// Draws the pictures of the resource archive when the project is built, so that the source tree
-// keeps how they are made rather than their bytes:
-//   draw-pictures <splash.bmp> <graph-backdrop.bmp>
-// The pictures are drawn with the project's own GDI and written as 24-bit BMP files.
+// Draws the pictures of the resource archive, and the program's icon that stands beside the
+// program, when the project is built, so that the source tree keeps how they are made rather
+// than their bytes:
+//   draw-pictures <splash.bmp> <graph-backdrop.bmp> <program.ico>
+// The pictures are drawn with the project's own GDI and written as 24-bit BMP files, the icon
+// as an icon file of two 24-bit images.
+#include "platform/bytes/byte_order.h"
 #include "platform/system/atomic_file.h"
 #include "platform/win32/bmp_file.h"
 #include "platform/win32/windows.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -81,6 +86,23 @@ public:
             path, std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
     }
 
+    // The picture as one image of an icon file: its bitmap without the file header, twice as
+    // high as it is (the colour rows, then the mask's), and an empty mask: every pixel shows.
+    std::vector<std::uint8_t> IconImage() const {
+        constexpr std::size_t kFileHeader = 14;
+        constexpr std::size_t kHeightField = 8;
+        constexpr std::size_t kImageSizeField = 20;
+        const std::vector<std::uint8_t> file = win32::EncodeBmp(bitmap_);
+        std::vector<std::uint8_t> image(file.begin() + kFileHeader, file.end());
+        bytes::StoreU32LE(image.data() + kHeightField, static_cast<std::uint32_t>(2 * height_));
+        const std::size_t maskRow = static_cast<std::size_t>((width_ + 31) / 32) * 4;
+        const std::size_t colourBytes = image.size() - bytes::LoadU32LE(image.data());
+        bytes::StoreU32LE(image.data() + kImageSizeField,
+                          static_cast<std::uint32_t>(colourBytes + maskRow * height_));
+        image.resize(image.size() + maskRow * height_, 0);
+        return image;
+    }
+
 private:
     int width_;
     int height_;
@@ -124,16 +146,67 @@ void DrawGraphBackdrop(const char* path) {
     picture.Save(path);
 }
 
+// One image of the program's icon: the rising bars of the start-up picture on its dark blue.
+std::vector<std::uint8_t> DrawIconImage(int size) {
+    const Picture picture(size, size);
+    picture.FillGradient({18, 38, 86}, {24, 104, 124});
+    constexpr int kBars = 3;
+    const int unit = size / 16;
+    const int base = size - 3 * unit;
+    for (int bar = 0; bar < kBars; ++bar) {
+        const int left = 2 * unit + bar * 4 * unit;
+        const int top = base - (bar + 1) * 3 * unit;
+        picture.FillRectangle(left, top, left + 3 * unit, base,
+                              Blend({214, 178, 84}, {246, 220, 130}, bar, kBars - 1));
+    }
+    picture.FillRectangle(unit, base, size - unit, base + unit, RGB(246, 220, 130));
+    return picture.IconImage();
+}
+
+// The program's icon file: a 32-pixel and a 16-pixel image, the larger first.
+void DrawIcon(const char* path) {
+    constexpr int kSizes[] = {32, 16};
+    std::vector<std::vector<std::uint8_t>> images;
+    for (const int size : kSizes) {
+        images.push_back(DrawIconImage(size));
+    }
+    constexpr std::size_t kDirectory = 6;
+    constexpr std::size_t kEntry = 16;
+    std::vector<std::uint8_t> file;
+    bytes::PutU16LE(file, 0); // reserved
+    bytes::PutU16LE(file, 1); // an icon
+    bytes::PutU16LE(file, static_cast<std::uint16_t>(images.size()));
+    std::size_t offset = kDirectory + kEntry * images.size();
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        file.push_back(static_cast<std::uint8_t>(kSizes[i])); // width
+        file.push_back(static_cast<std::uint8_t>(kSizes[i])); // height
+        file.push_back(0);                                    // no colour table
+        file.push_back(0);                                    // reserved
+        bytes::PutU16LE(file, 1);                             // planes
+        bytes::PutU16LE(file, 24);                            // bits a pixel
+        bytes::PutU32LE(file, static_cast<std::uint32_t>(images[i].size()));
+        bytes::PutU32LE(file, static_cast<std::uint32_t>(offset));
+        offset += images[i].size();
+    }
+    for (const std::vector<std::uint8_t>& image : images) {
+        file.insert(file.end(), image.begin(), image.end());
+    }
+    sys::ReplaceFileAtomically(
+        path, std::string_view(reinterpret_cast<const char*>(file.data()), file.size()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fputs("usage: draw-pictures <splash.bmp> <graph-backdrop.bmp>\n", stderr);
+    if (argc != 4) {
+        std::fputs("usage: draw-pictures <splash.bmp> <graph-backdrop.bmp> <program.ico>\n",
+                   stderr);
         return 2;
     }
     try {
         DrawSplash(argv[1]);
         DrawGraphBackdrop(argv[2]);
+        DrawIcon(argv[3]);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "draw-pictures: %s\n", error.what());
         return 1;

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
@@ -26,6 +27,7 @@
 namespace forms::qt {
 
 using qtkit::FromWindows1252;
+using qtkit::HoldsInWindows1252;
 using qtkit::ToWindows1252;
 
 namespace {
@@ -108,6 +110,20 @@ char AccessKeyOf(const QKeyEvent& event) {
     }
     const std::string text = ToWindows1252(event.text().toUpper());
     return text.size() == 1 && static_cast<unsigned char>(text[0]) >= 32 ? text[0] : 0;
+}
+
+// What a field says when the user offers it text that Windows-1252 cannot hold: which
+// characters it can hold.
+constexpr const char* kOnlyWindows1252 =
+    "This field can hold only the characters of the Western European (Windows-1252) "
+    "character set: the letters A to Z and their accented forms such as \xE9, \xF1, \xFC, "
+    "\xF8 and \xDF, digits, punctuation and signs such as \x80 and \xA9.\r\n\r\n"
+    "What was typed or pasted holds other characters and was not entered.";
+
+// The part of a pasted or dropped text that a single-line field takes: its first line.
+QString FirstLine(const QString& text) {
+    const qsizetype end = text.indexOf(QRegularExpression("[\r\n]"));
+    return end < 0 ? text : text.left(end);
 }
 
 // The character position under a point of a text box's line edit.
@@ -238,6 +254,12 @@ bool Skin::HandleKey(Control* control, QKeyEvent& event) {
         Act([&] { user::PressKey(app_, keyCode, ShiftOf(event.modifiers())); });
         return true;
     }
+    if (!HoldsInWindows1252(event.text())) {
+        if (control != nullptr) {
+            RefuseText(*control);
+        }
+        return true;
+    }
     for (char c : ToWindows1252(event.text())) {
         const auto key = static_cast<unsigned char>(c);
         if (key >= 32) {
@@ -353,10 +375,15 @@ bool Skin::HandleTextMouse(TextBox& box, QWidget& widget, QMouseEvent& event) {
     switch (event.type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        enteringPress_ = {};
         if (event.button() == Qt::LeftButton) {
             const int position = CharacterAt(widget, event.position());
             const bool extend = (event.modifiers() & Qt::ShiftModifier) != 0;
-            Act([&] { user::PlaceCaret(box, position, extend); });
+            const bool entering = app_.ActiveControl() != &box;
+            Act([&] { user::ClickText(box, position, extend); });
+            if (entering && app_.ActiveControl() == &box) {
+                enteringPress_ = {&box, position};
+            }
         } else {
             Act([&] { user::Focus(box); });
         }
@@ -364,10 +391,21 @@ bool Skin::HandleTextMouse(TextBox& box, QWidget& widget, QMouseEvent& event) {
     case QEvent::MouseMove:
         if (left && app_.ActiveControl() == &box) {
             const int position = CharacterAt(widget, event.position());
+            if (enteringPress_.box == &box) {
+                // The press that entered the box left its entry selection; a drag selects from
+                // where it began once the pointer reaches another character.
+                if (position == enteringPress_.position) {
+                    return true;
+                }
+                const int from = enteringPress_.position;
+                enteringPress_ = {};
+                Act([&] { user::PlaceCaret(box, from); });
+            }
             Act([&] { user::PlaceCaret(box, position, /*extend*/ true); });
         }
         return true;
     default:
+        enteringPress_ = {};
         // The release too: Qt would paste the selection clipboard on a middle release.
         return true;
     }
@@ -397,6 +435,11 @@ bool Skin::HandleEditEvent(Control& control, QWidget& widget, QEvent& event) {
         if (!drop.mimeData()->hasText()) {
             return true;
         }
+        if (!HoldsInWindows1252(FirstLine(drop.mimeData()->text()))) {
+            drop.ignore();
+            RefuseText(control);
+            return true;
+        }
         const std::string text = ToWindows1252(drop.mimeData()->text());
         const int position = role == InputRole::EditText ? CharacterAt(widget, drop.position()) : 0;
         Act([&] {
@@ -411,8 +454,12 @@ bool Skin::HandleEditEvent(Control& control, QWidget& widget, QEvent& event) {
         return true;
     }
     case QEvent::InputMethod: {
-        const std::string text =
-            ToWindows1252(static_cast<QInputMethodEvent&>(event).commitString());
+        const QString committed = static_cast<QInputMethodEvent&>(event).commitString();
+        if (!HoldsInWindows1252(committed)) {
+            RefuseText(control);
+            return true;
+        }
+        const std::string text = ToWindows1252(committed);
         for (char c : text) {
             Act([&] { user::TypeKey(app_, static_cast<unsigned char>(c)); });
         }
@@ -424,12 +471,30 @@ bool Skin::HandleEditEvent(Control& control, QWidget& widget, QEvent& event) {
 }
 
 void Skin::PasteClipboard(Control& control) {
-    const std::string text = ToWindows1252(QGuiApplication::clipboard()->text());
+    const QString pasted = QGuiApplication::clipboard()->text();
+    if (!HoldsInWindows1252(FirstLine(pasted))) {
+        RefuseText(control);
+        return;
+    }
+    const std::string text = ToWindows1252(pasted);
     Act([&] {
         if (app_.ActiveControl() != &control) {
             user::Focus(control);
         }
         user::Paste(app_, text);
+    });
+}
+
+void Skin::RefuseText(Control& control) {
+    Act([&] {
+        if (app_.ActiveControl() != &control) {
+            user::Focus(control);
+        }
+        app_.Beep();
+        if (IsEdit(RoleOf(control)) && refusalToldTo_ != &control) {
+            refusalToldTo_ = &control;
+            app_.MsgBox(kOnlyWindows1252, vbOKOnly + vbExclamation);
+        }
     });
 }
 

@@ -78,6 +78,9 @@ void Skin::ControlChanged(Control& control) {
 }
 
 void Skin::FocusChanged(Control* focused) {
+    if (focused != refusalToldTo_) {
+        refusalToldTo_ = nullptr;
+    }
     if (focused == nullptr) {
         return;
     }
@@ -85,6 +88,10 @@ void Skin::FocusChanged(Control* focused) {
         SyncScope scope(syncing_);
         widget->activateWindow();
         widget->setFocus(Qt::OtherFocusReason);
+        // The style draws the focus indicator only in a window whose focus Qt saw move by the
+        // keyboard, and Qt forgets that at other moves; here every control that holds the focus
+        // shows it, however the focus came.
+        widget->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     }
 }
 

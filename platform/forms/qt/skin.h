@@ -81,6 +81,7 @@ private:
         std::unique_ptr<QWidget> widget;
         QMenuBar* menuBar = nullptr;
         QWidget* client = nullptr;
+        std::string icon; // the bytes of the icon the window shows
     };
 
     // window.cpp
@@ -95,6 +96,9 @@ private:
     void SyncMenu(Menu& menu, Window& window);
     void SyncTimer(Timer& timer);
     bool HandleWindowEvent(Form& form, QEvent& event);
+    // Runs a user action that tells the model what the window system did to the form's window
+    // (a size, a place, a window state), which the window is then not given back.
+    void Follow(Form& form, const std::function<void()>& action);
 
     // input.cpp
     void WireInput(Control& control, QWidget& widget);
@@ -107,6 +111,10 @@ private:
     bool HandleEditEvent(Control& control, QWidget& widget, QEvent& event);
     void ShowEditMenu(Control& control, QWidget& widget, const QPoint& at);
     void PasteClipboard(Control& control);
+    // Text the user typed, pasted or dropped that Windows-1252 cannot hold: the control takes
+    // none of it, the system beeps, and a field says once a visit, in a message box, which
+    // characters it can hold.
+    void RefuseText(Control& control);
     void CopySelection(Control& control);
     void CutSelection(TextBox& box);
     void SelectAll(TextBox& box);
@@ -128,8 +136,20 @@ private:
     std::vector<QPointer<QObject>> retired_;
     // The control the mouse went down on while it holds the press (the focus stayed with it).
     const Control* pressed_ = nullptr;
+    // The text box that the held press gave the focus, and the character it went down on.
+    struct EnteringPress {
+        const TextBox* box = nullptr;
+        int position = 0;
+    };
+    EnteringPress enteringPress_;
+    // The field that has told, since the focus came to it, which characters it can hold.
+    const Control* refusalToldTo_ = nullptr;
     bool syncing_ = false;
     bool runScheduled_ = false;
+    // The form whose window the model is following (Follow), or nullptr.
+    const Form* following_ = nullptr;
+    // The bytes of the program's icon that the windows were last given.
+    std::string programIcon_;
 };
 
 } // namespace forms::qt

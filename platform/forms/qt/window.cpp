@@ -1,6 +1,7 @@
 // The skin's windows: one top-level widget per showing form with a client area and a menu bar,
 // one widget per control, Qt timers for the model's timers, and the window events (close box,
 // resizing) that go back to the model.
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -105,6 +106,12 @@ void Skin::DestroyWindow(Form& form) {
         }
         if (pressed_ == control) {
             pressed_ = nullptr;
+        }
+        if (enteringPress_.box == control) {
+            enteringPress_ = {};
+        }
+        if (refusalToldTo_ == control) {
+            refusalToldTo_ = nullptr;
         }
     }
     formsByWindow_.erase(found->second.widget.get());
@@ -234,15 +241,19 @@ void Skin::SyncWindow(Form& form, Window& window) {
     QPalette palette = window.client->palette();
     palette.setColor(QPalette::Window, ToQColor(form.BackColor()));
     window.client->setPalette(palette);
+    // While the model follows what the window system did to the window (the user resized,
+    // moved, maximised or restored it), the window is not given its size, place and state back:
+    // they are the model's already, or are still on their way.
+    const bool following = following_ == &form;
     if (form.GetBorderStyle() == BorderStyle::FixedDialog) {
         widget.setFixedSize(width, height + menuHeight);
-    } else {
+    } else if (!following) {
         widget.setMinimumSize(0, 0);
         widget.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         widget.resize(width, height + menuHeight);
     }
     // Left and Top are where the frame stands, as Qt's move of a window takes them.
-    if (form.GetWindowState() == WindowState::Normal) {
+    if (form.GetWindowState() == WindowState::Normal && !following) {
         widget.move(form.Left() / screen.twipsPerPixelX, form.Top() / screen.twipsPerPixelY);
     }
     if (form.MousePointer() == vbHourglass) {
@@ -250,11 +261,15 @@ void Skin::SyncWindow(Form& form, Window& window) {
     } else {
         widget.unsetCursor();
     }
-    if (!form.Icon().IsEmpty()) {
-        QPixmap icon;
-        icon.loadFromData(reinterpret_cast<const uchar*>(form.Icon().Bytes().data()),
-                          static_cast<uint>(form.Icon().Bytes().size()));
-        widget.setWindowIcon(icon);
+    // A window without an icon of its own shows the program's, as message boxes do.
+    if (app_.Icon().Bytes() != programIcon_) {
+        programIcon_ = app_.Icon().Bytes();
+        QApplication::setWindowIcon(ToQIcon(app_.Icon()));
+    }
+    const Picture& icon = form.Icon().IsEmpty() ? app_.Icon() : form.Icon();
+    if (icon.Bytes() != window.icon) {
+        window.icon = icon.Bytes();
+        widget.setWindowIcon(ToQIcon(icon));
     }
     if (!widget.isVisible()) {
         widget.setWindowModality(form.IsModal() ? Qt::ApplicationModal : Qt::NonModal);
@@ -267,6 +282,9 @@ void Skin::SyncWindow(Form& form, Window& window) {
             widget.windowFlags() != fixedDialog) {
             widget.setWindowFlags(fixedDialog);
         }
+    }
+    if (following) {
+        return;
     }
     switch (form.GetWindowState()) {
     case WindowState::Minimized:
@@ -281,6 +299,13 @@ void Skin::SyncWindow(Form& form, Window& window) {
     }
 }
 
+void Skin::Follow(Form& form, const std::function<void()>& action) {
+    const Form* was = following_;
+    following_ = &form;
+    Act(action);
+    following_ = was;
+}
+
 bool Skin::HandleWindowEvent(Form& form, QEvent& event) {
     if (event.type() == QEvent::Close) {
         event.ignore();
@@ -293,6 +318,17 @@ bool Skin::HandleWindowEvent(Form& form, QEvent& event) {
     if (event.type() == QEvent::KeyRelease) {
         return true;
     }
+    if (event.type() == QEvent::WindowStateChange && !syncing_) {
+        // Maximised, minimised or restored by the user or the window manager.
+        const Qt::WindowStates shown = windows_.at(&form).widget->windowState();
+        const WindowState state = (shown & Qt::WindowMinimized) != 0 ? WindowState::Minimized
+                                  : (shown & (Qt::WindowMaximized | Qt::WindowFullScreen)) != 0
+                                      ? WindowState::Maximized
+                                      : WindowState::Normal;
+        if (state != form.GetWindowState()) {
+            Follow(form, [&] { user::ChangeWindowState(form, state); });
+        }
+    }
     if (event.type() == QEvent::Move && !syncing_) {
         // Moved by the user or placed by the window manager: Left and Top follow the frame.
         const Screen& screen = app_.GetScreen();
@@ -301,7 +337,7 @@ bool Skin::HandleWindowEvent(Form& form, QEvent& event) {
         if (widget.isVisible() && widget.windowState() == Qt::WindowNoState &&
             (frame.x() != form.Left() / screen.twipsPerPixelX ||
              frame.y() != form.Top() / screen.twipsPerPixelY)) {
-            Act([&] {
+            Follow(form, [&] {
                 user::MoveForm(form, frame.x() * screen.twipsPerPixelX,
                                frame.y() * screen.twipsPerPixelY);
             });
@@ -318,7 +354,7 @@ bool Skin::HandleWindowEvent(Form& form, QEvent& event) {
             height != form.ScaleHeight() / screen.twipsPerPixelY) {
             const int frameWidth = form.Width() - form.ScaleWidth();
             const int frameHeight = form.Height() - form.ScaleHeight();
-            Act([&] {
+            Follow(form, [&] {
                 user::ResizeForm(form, width * screen.twipsPerPixelX + frameWidth,
                                  height * screen.twipsPerPixelY + frameHeight);
             });

@@ -70,6 +70,10 @@ void Driver::PlaceCaret(TextBox& box, int position, bool extend) {
     Act([&] { user::PlaceCaret(box, position, extend); });
 }
 
+void Driver::ClickText(TextBox& box, int position, bool extend) {
+    Act([&] { user::ClickText(box, position, extend); });
+}
+
 void Driver::PressTab(int times) {
     for (int i = 0; i < times; ++i) {
         Act([&] { user::PressTab(app_); });

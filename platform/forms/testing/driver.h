@@ -67,8 +67,12 @@ public:
     void SetText(TextBox& box, const std::string& text);
     // Pastes into the focused control, filtered as typing is.
     void Paste(const std::string& text);
-    // A click (or with `extend`, a drag or Shift+click) at a character position of the box.
+    // The caret put at a character position of the box (with `extend`, a drag or Shift+click),
+    // after the focus moved there.
     void PlaceCaret(TextBox& box, int position, bool extend = false);
+    // A mouse click at a character position of the box (user::ClickText): a click that gives the
+    // box the focus keeps the selection its focus events make.
+    void ClickText(TextBox& box, int position, bool extend = false);
     void ChooseItem(ListControl& list, int index);
     // The first item of exactly that text; fails the test when there is none.
     void ChooseItem(ListControl& list, const std::string& text);

@@ -140,6 +140,64 @@ TEST_F(TextBoxTest, ClicksAndDragsPlaceTheCaretAndSelect) {
     EXPECT_EQ(form.txtName.SelLength(), 0);
 }
 
+TEST_F(TextBoxTest, AClickThatEntersTheBoxKeepsTheSelectionItsFocusEventsMake) {
+    // Each row: whether GotFocus selects the whole text (the entry rule of the program's
+    // fields), what the box kept selected from its last visit, the click, what is typed.
+    struct Case {
+        const char* name;
+        bool selectsOnEntry;
+        bool leftSelected;
+        int click;
+        const char* typed;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"entry rule: the click keeps the whole text selected", true, false, 1, "25", "25"},
+        {"entry rule, the text left selected before", true, true, 3, "7", "7"},
+        {"no entry rule: the caret goes where the click fell", false, false, 1, "x", "$x0"},
+        {"no entry rule: an old selection gives way to the caret", false, true, 2, "x", "$0x"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.txtName.GotFocus = [this, &c] {
+            if (c.selectsOnEntry) {
+                form.txtName.SetSelStart(0);
+                form.txtName.SetSelLength(static_cast<int>(form.txtName.Text().size()));
+            }
+        };
+        form.txtName.SetText("$0");
+        if (c.leftSelected) {
+            driver.ClickText(form.txtName, 0);
+            driver.PlaceCaret(form.txtName, 2, /*extend*/ true);
+        }
+        driver.Focus(form.cmboState);
+        driver.ClickText(form.txtName, c.click);
+        EXPECT_EQ(app.ActiveControl(), &form.txtName);
+        for (const char key : std::string(c.typed)) {
+            driver.PressKey(key);
+        }
+        EXPECT_EQ(form.txtName.Text(), c.text);
+    }
+}
+
+TEST_F(TextBoxTest, AClickInTheBoxThatHasTheFocusPlacesTheCaret) {
+    form.txtName.GotFocus = [this] {
+        form.txtName.SetSelStart(0);
+        form.txtName.SetSelLength(static_cast<int>(form.txtName.Text().size()));
+    };
+    form.txtName.SetText("250000");
+    driver.Focus(form.cmboState);
+    driver.ClickText(form.txtName, 2);
+    EXPECT_EQ(form.txtName.SelLength(), 6);
+    driver.ClickText(form.txtName, 6);
+    EXPECT_EQ(form.txtName.SelLength(), 0);
+    EXPECT_EQ(form.txtName.SelStart(), 6);
+    driver.ClickText(form.txtName, 2, /*extend*/ true);
+    EXPECT_EQ(form.txtName.SelText(), "0000") << "Shift+click selects from the caret";
+    driver.PressKey('\b');
+    EXPECT_EQ(form.txtName.Text(), "25");
+}
+
 TEST_F(TextBoxTest, APasteIsFilteredLikeTypingWithinMaxLengthAndRaisesOneChange) {
     // The program's rate filter: digits, and "." while the text holds none yet.
     form.txtName.KeyPress = [this](int& key) {

@@ -25,6 +25,18 @@ TEST(TextTest, Windows1252RoundTripsThroughQt) {
     EXPECT_EQ(ToWindows1252(QString::fromUtf8("\u4E2D")), "?");
 }
 
+TEST(TextTest, TheTextsWindows1252HoldsAndTheOnesItDoesNot) {
+    const std::pair<const char*, bool> cases[] = {
+        {"José Müller", true}, {"Ø ß € © “quoted”", true}, {"?", true},  {"", true},
+        {"李", false},         {"Wei 王", false},          {"😀", false}, {"ą", false},
+        {"", true}, // the bytes Windows-1252 leaves undefined come back as these
+    };
+    for (const auto& [text, holds] : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(HoldsInWindows1252(QString::fromUtf8(text)), holds);
+    }
+}
+
 TEST(TextTest, AccessKeysAreDroppedForPlainLabels) {
     EXPECT_EQ(WithoutAccessKeys("&Report"), "Report");
     EXPECT_EQ(WithoutAccessKeys("S&&EPP"), "S&EPP");

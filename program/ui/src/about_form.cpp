@@ -23,6 +23,8 @@ frmAbout::frmAbout(forms::Application& app, forms::Form& main)
         CenterForm(*this, main_);
         SetCaption("About " + std::string(sys::Title()));
         lblTitle.SetCaption(std::string(sys::FileDescription()));
+        // The icon the main window carries.
+        picIcon.SetPicture(main_.Icon());
         lblVersion.Move(lblTitle.Left(), lblTitle.Top() + lblTitle.Height(), lblVersion.Width(),
                         lblVersion.Height());
         const sys::ProgramVersion version = sys::Version();

@@ -3,6 +3,7 @@
 // redraws it, and its page is laid out again before each drawing.
 #include "program/ui/main_form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <functional>
@@ -45,27 +46,32 @@ void frmMain::FormResize() {
     if (GetWindowState() == forms::WindowState::Minimized) {
         return;
     }
-    const int width = Width();
-    const int height = Height();
-    if (width < MinFormWidth || height < MinFormHeight) {
-        return;
-    }
+    // A window smaller than the layout's minimum is laid out for the minimum, each dimension on
+    // its own, so that no control keeps the layout of a larger size. The window opens at its
+    // first start a little lower than the minimum height, where its design fits it: the
+    // design's heights stand until the window has been at least the minimum height.
+    const int width = std::max(Width(), MinFormWidth);
+    const int height = std::max(Height(), MinFormHeight);
+    heightLaidOut_ = heightLaidOut_ || Height() >= MinFormHeight;
+    const auto size = [this](forms::Control& control, int across, int down) {
+        control.SetWidth(across);
+        if (heightLaidOut_) {
+            control.SetHeight(down);
+        }
+    };
     Step([&] { Timer1.SetEnabled(true); });
-    Step([&] {
-        ElasticOne1.SetWidth(width - 150);
-        ElasticOne1.SetHeight(height - 750);
-    });
+    Step([&] { size(ElasticOne1, width - 150, height - 750); });
     Step([&] {
         Line1.SetX2(ElasticOne1.Width() - Line1.X1());
         Line2.SetX2(Line1.X2());
     });
     Step([&] {
-        TabOne1.SetWidth(ElasticOne1.Width() - 2 * TabOne1.Left());
-        TabOne1.SetHeight(ElasticOne1.Height() - (TabOne1.Top() + 100));
+        size(TabOne1, ElasticOne1.Width() - 2 * TabOne1.Left(),
+             ElasticOne1.Height() - (TabOne1.Top() + 100));
     });
     Step([&] {
-        ElasticOne2(0).SetWidth(TabOne1.Width() - 4 * ElasticOne2(0).Left());
-        ElasticOne2(0).SetHeight(TabOne1.Height() - kTabStripHeight - 2 * ElasticOne2(0).Top());
+        size(ElasticOne2(0), TabOne1.Width() - 4 * ElasticOne2(0).Left(),
+             TabOne1.Height() - kTabStripHeight - 2 * ElasticOne2(0).Top());
     });
     for (int page = 1; page <= 5; ++page) {
         Step([&] {

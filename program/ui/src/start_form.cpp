@@ -125,7 +125,10 @@ void frmStart::FormLoad() {
     const fs::path icon = sys::InstallFolder() / (std::string(sys::ExecutableBaseName()) + ".ico");
     if (fs::exists(icon)) {
         try {
-            main_.SetIcon(forms::LoadPicture(icon.string()));
+            // The main window's icon, and the program's, which the other windows show.
+            const forms::Picture picture = forms::LoadPicture(icon.string());
+            main_.SetIcon(picture);
+            App().SetIcon(picture);
         } catch (const runtime::RuntimeError&) {
             // A damaged icon leaves the window its default one.
         }

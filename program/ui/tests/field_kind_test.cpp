@@ -108,6 +108,47 @@ TEST(FieldKind, TypingLeavingAndEnteringEachKind) {
     }
 }
 
+// A click into a field selects its text as the Tab key does, so that typing replaces it; a
+// later click in the field puts the caret where it falls.
+TEST(FieldKind, AClickIntoAFieldSelectsItsTextAsTheTabKeyDoes) {
+    constexpr IllustrationType kRmd = IllustrationType::PlanholderRmd;
+    constexpr IllustrationType kEqual = IllustrationType::EqualPayments;
+    struct Case {
+        IllustrationType type;
+        const char* tag;
+        std::string shown; // what the field shows before the click
+        int click;         // the character the click falls on
+        std::string typed;
+        std::string afterLeaving;
+    };
+    const Case cases[] = {
+        {kRmd, "6-AcctValue0", "$0", 1, "250000", "$250,000"},
+        {kRmd, "6-AcctValue0", "$180,000", 7, "250000", "$250,000"},
+        {kEqual, "1-EqualROR", "4.50%", 4, "6", "6.00%"},
+        {kRmd, "8-PartLast", "Hansen", 3, "Olsen", "Olsen"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.tag) + " showing " + c.shown);
+        InputWindow window(c.type);
+        forms::TextBox& field = window.Field(c.tag);
+        field.SetText(c.shown);
+        window.driver.ClickText(field, c.click);
+        window.driver.Type(field, c.typed);
+        window.driver.PressTab();
+        EXPECT_EQ(field.Text(), c.afterLeaving);
+    }
+
+    InputWindow window(kRmd);
+    forms::TextBox& amount = window.Field("6-AcctValue0");
+    window.driver.ClickText(amount, 0);
+    window.driver.Type(amount, "250000");
+    window.driver.ClickText(amount, 6);
+    window.driver.PressKey('\b');
+    window.driver.Type(amount, "1");
+    window.driver.PressTab();
+    EXPECT_EQ(amount.Text(), "$250,001");
+}
+
 TEST(FieldKind, AStoredAmountWithCentsShowsThemAfterLeaving) {
     InputWindow window(IllustrationType::PlanholderRmd);
     forms::TextBox& amount = window.Field("6-AcctValue0");

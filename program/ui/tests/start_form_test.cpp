@@ -1,3 +1,4 @@
+#include "program/ui/about_form.h"
 #include "program/ui/start_form.h"
 #include "program/ui/tests/stored_program.h"
 #include "program/ui/tests/tab_walk.h"
@@ -22,6 +23,9 @@ protected:
     // install folder.
     const std::filesystem::path shipped_ =
         sys::InstallFolder() / (std::string(sys::ExecutableBaseName()) + ".icf");
+    // The program's icon that the build drew beside the test program.
+    const std::filesystem::path shippedIcon_ =
+        sys::InstallFolder() / (std::string(sys::ExecutableBaseName()) + ".ico");
 
     // The start-up window over a main window; the browser that the main window offers at
     // start is cancelled.
@@ -239,6 +243,51 @@ TEST_F(StartUpTest, TheFeatureListHidesOptionsAndCompactsTheWindowOnce) {
         start.Show();
         EXPECT_EQ(start.Height(), height);
         EXPECT_TRUE(run->driver.MessageBoxes().empty());
+    }
+}
+
+// The icon beside the program is the main window's and the program's, which every other window
+// shows, and the about box shows it too; without one, or with a damaged one, the windows keep
+// the window system's icon and the about box shows none.
+TEST_F(StartUpTest, TheIconBesideTheProgramIsTheWindowsAndTheAboutBoxShowsIt) {
+    ASSERT_TRUE(std::filesystem::exists(shippedIcon_));
+    const std::string shipped = testkit::ReadFileBytes(shippedIcon_);
+    struct Case {
+        const char* folder;
+        std::string icon; // the file's bytes; empty: no file
+        bool shown;
+    };
+    const Case cases[] = {
+        {"with-icon", shipped, true},
+        {"without-icon", "", false},
+        {"damaged-icon", "not an icon at all", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.folder);
+        Install(c.folder, {"RMDSplash.bmp", "URL_RMD_Support.txt", "RMDInvisible.txt"});
+        if (!c.icon.empty()) {
+            sandbox.WriteFile(std::string(c.folder) + "/Tallowmere.ico", c.icon);
+        }
+        FeatureRun run;
+        run.main.SetServices(output, run.store);
+        run.start.Start();
+        ASSERT_TRUE(run.start.IsShowing());
+        const forms::Picture& icon = run.main.Icon();
+        EXPECT_EQ(icon.IsEmpty(), !c.shown);
+        EXPECT_EQ(run.app.Icon().Bytes(), icon.Bytes());
+        if (c.shown) {
+            EXPECT_EQ(icon.Format(), forms::PictureFormat::Icon);
+            EXPECT_EQ(icon.WidthPixels(), 32);
+            EXPECT_EQ(icon.HeightPixels(), 32);
+        }
+        ShowAboutBox(run.main);
+        frmAbout* about = nullptr;
+        for (const auto& form : run.app.Forms()) {
+            about = about != nullptr ? about : dynamic_cast<frmAbout*>(form.get());
+        }
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(about->picIcon.GetPicture().Bytes(), icon.Bytes());
+        EXPECT_TRUE(run.driver.MessageBoxes().empty());
     }
 }
 

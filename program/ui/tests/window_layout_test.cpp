@@ -11,7 +11,7 @@
 #include "program/ui/main_form.h"
 #include "program/ui/saved_illustrations.h"
 #include "program/ui/start_form.h"
-#include "program/ui/tests/recorded_reports.h"
+#include "program/ui/tests/program_on_screen.h"
 #include "program/ui/tests/saved_records.h"
 
 #include "program/store/illustration_file.h"
@@ -21,16 +21,17 @@
 #include "platform/forms/application.h"
 #include "platform/forms/control.h"
 #include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/testing/pictures.h"
 #include "platform/forms/qt/testing/shown_texts.h"
 #include "platform/forms/user_actions.h"
-#include "platform/system/clock.h"
-#include "platform/system/folders.h"
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTabBar>
@@ -142,17 +143,6 @@ void ExpectLaidOut(const forms::qt::Skin& skin, const forms::Form& form, const s
     }
 }
 
-// Message boxes are collected rather than shown, so that none can wait for a user; a window
-// that is merely shown and filled shows none.
-struct CollectedMessages : forms::MessageBoxService {
-    int ShowMessageBox(const forms::MessageBoxRequest& request) override {
-        shown.push_back(request.title + ": " + request.prompt);
-        return request.Answers().front();
-    }
-    void Beep() override {}
-    std::vector<std::string> shown;
-};
-
 // Inputs that pass every check of their type on 06/15/2011, each amount and date as wide as its
 // field shows it.
 const RecordFields kWidestInputs[] = {
@@ -195,23 +185,10 @@ const RecordFields kWidestInputs[] = {
      {"1-StretchROR", "12.00%"}},
 };
 
-class WindowLayoutTest : public testing::Test {
+// A window that is merely shown and filled shows no message box.
+class WindowLayoutTest : public ProgramOnScreenTest {
 protected:
-    WindowLayoutTest() {
-        sys::EnterProgramFolder();
-        app.SetMessageBoxService(&messages);
-    }
     ~WindowLayoutTest() override { EXPECT_TRUE(messages.shown.empty()) << messages.shown.front(); }
-
-    void Settle() { app.RunPending(); }
-
-    testkit::Sandbox sandbox;
-    sys::ScopedClock clock{sys::LocalDateTime{2011, 6, 15, 10, 0, 0}};
-    forms::Application app;
-    forms::qt::Skin skin{app};
-    CollectedMessages messages;
-    ProgramState program;
-    RecordedReports reports_;
 };
 
 // The main window of `type`, shown with the widest inputs, on each of its tabs.
@@ -254,8 +231,6 @@ protected:
             ExpectLaidOut(skin, main, shot + "-tab" + std::to_string(tab));
         }
     }
-
-    RecordedReports reports;
 };
 
 TEST_F(MainWindowLayoutTest, EveryTabOfEveryTypeAtTheFirstSizeAndLarger) {
@@ -275,6 +250,55 @@ TEST_F(MainWindowLayoutTest, EveryTabOfEveryTypeAtTheFirstSizeAndLarger) {
         }
         main.Hide();
     }
+}
+
+// Maximised, then made smaller than the layout's minimum (640 x 520 pixels: wide enough, too
+// low): the window is laid out for its width, so that every tab and the report view with its
+// scroll bar stand inside it.
+TEST_F(MainWindowLayoutTest, SmallerThanItsMinimumTheTabsAndTheReportViewStayInside) {
+    frmMain& main = Show(IllustrationType::Stretch);
+    forms::user::ChangeWindowState(main, forms::WindowState::Maximized);
+    forms::user::ResizeForm(main, 28800, 16200);
+    Settle();
+    forms::user::ChangeWindowState(main, forms::WindowState::Normal);
+    forms::user::ResizeForm(main, 640 * 15, 520 * 15);
+    Settle();
+    forms::user::ChooseTab(main.TabOne1, 4);
+    // A letter page as the report view shows it, wider and taller than the view.
+    main.VSPrinter1.SetPages({forms::qt::testing::WhitePagePng(816, 1056)});
+    Settle();
+    QCoreApplication::processEvents(); // the view lays its pages and scroll bars out
+    QWidget* window = skin.WindowOf(main);
+    ASSERT_NE(window, nullptr);
+    QWidget* client = ClientArea(*window);
+    ASSERT_NE(client, nullptr);
+    const std::filesystem::path file =
+        testkit::SandboxFolderOfRunningTest() / "smaller-than-minimum.png";
+    EXPECT_TRUE(window->grab().save(QString::fromStdString(file.string()), "PNG")) << file;
+    const QRect inside(QPoint(0, 0), client->size());
+    auto* bar = window->findChild<QTabBar*>();
+    ASSERT_NE(bar, nullptr);
+    for (int tab = 0; tab < bar->count(); ++tab) {
+        if (bar->isTabVisible(tab)) {
+            SCOPED_TRACE(bar->tabText(tab).toStdString());
+            const QRect header = bar->tabRect(tab).translated(bar->mapTo(client, QPoint(0, 0)));
+            EXPECT_TRUE(inside.contains(header)) << Text(header) << " in " << Text(inside);
+        }
+    }
+    QWidget* view = skin.WidgetOf(main.VSPrinter1);
+    ASSERT_NE(view, nullptr);
+    const QRect viewRect = InClient(*view, *client);
+    EXPECT_LE(viewRect.right(), inside.right()) << Text(viewRect) << " in " << Text(inside);
+    int downward = 0;
+    for (QScrollBar* scroll : view->findChildren<QScrollBar*>()) {
+        if (scroll->isVisible() && scroll->orientation() == Qt::Vertical) {
+            ++downward;
+            const QRect scrollRect = InClient(*scroll, *client);
+            EXPECT_LE(scrollRect.right(), inside.right()) << Text(scrollRect);
+            EXPECT_LT(scrollRect.top(), inside.bottom()) << Text(scrollRect);
+        }
+    }
+    EXPECT_EQ(downward, 1) << "the report view has its scroll bar that runs down";
 }
 
 // The 72(t) payment amounts of the largest balance and rate the fields take, at the oldest
@@ -320,7 +344,7 @@ TEST_F(WindowLayoutTest, TheBrowserRepresentativeAndAboutWindows) {
     forms::UnloadForm(representative);
 
     frmMain& main = app.Create<frmMain>(program);
-    main.SetServices(reports_, store);
+    main.SetServices(reports, store);
     ShowAboutBox(main);
     Settle();
     for (const auto& form : app.Forms()) {
@@ -336,7 +360,7 @@ TEST_F(WindowLayoutTest, TheStartUpWindow) {
     ASSERT_TRUE(store::RepWriteFlat(store::RepInfoFilePath(), representative, messages));
     SavedIllustrations store(app, program);
     frmMain& main = app.Create<frmMain>(program);
-    main.SetServices(reports_, store);
+    main.SetServices(reports, store);
     frmStart& start = app.Create<frmStart>(program, main);
     start.Start();
     Settle();

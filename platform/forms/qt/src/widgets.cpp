@@ -17,6 +17,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/control_visitor.h"
 #include "platform/forms/qt/src/access_key_widgets.h"
+#include "platform/forms/qt/src/focus_frame.h"
 #include "platform/forms/qt/src/print_document_widget.h"
 #include "platform/forms/qt/src/resizer_widget.h"
 #include "platform/qt/text.h"
@@ -127,6 +128,13 @@ void SyncCommon(const Control& control, QWidget& widget, const Screen& screen) {
     widget.setFont(font);
 }
 
+QPixmap ToQPixmap(const Picture& picture) {
+    QPixmap pixmap;
+    pixmap.loadFromData(reinterpret_cast<const uchar*>(picture.Bytes().data()),
+                        static_cast<uint>(picture.Bytes().size()));
+    return pixmap;
+}
+
 void SyncList(ListControl& list, QListWidget& widget) {
     widget.clear();
     for (int i = 0; i < list.ListCount(); ++i) {
@@ -186,7 +194,7 @@ public:
     QWidget* operator()(Frame&) override { return new AccessKeyGroupBox(parent_); }
     QWidget* operator()(Line&) override { return new LineWidget(parent_); }
     QWidget* operator()(Resizer&) override { return new ResizerWidget(parent_); }
-    QWidget* operator()(CommandButton&) override { return new QPushButton(parent_); }
+    QWidget* operator()(CommandButton&) override { return new FocusFramed<QPushButton>(parent_); }
     QWidget* operator()(CheckBox&) override {
         auto* box = new QCheckBox(parent_);
         box->setTristate(true);
@@ -204,9 +212,11 @@ public:
         widget->setInsertPolicy(QComboBox::NoInsert);
         return widget;
     }
-    QWidget* operator()(HScrollBar&) override { return new QScrollBar(Qt::Horizontal, parent_); }
+    QWidget* operator()(HScrollBar&) override {
+        return new FocusFramed<QScrollBar>(Qt::Horizontal, parent_);
+    }
     QWidget* operator()(PictureBox&) override {
-        auto* picture = new QLabel(parent_);
+        auto* picture = new FocusFramed<QLabel>(parent_);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         picture->setAutoFillBackground(true);
         return picture;
@@ -325,11 +335,7 @@ public:
     }
     void operator()(PictureBox& picture) override {
         SyncCommon(picture, widget_, screen_);
-        QPixmap pixmap;
-        const std::string& bytes = picture.GetPicture().Bytes();
-        pixmap.loadFromData(reinterpret_cast<const uchar*>(bytes.data()),
-                            static_cast<uint>(bytes.size()));
-        static_cast<QLabel&>(widget_).setPixmap(pixmap);
+        static_cast<QLabel&>(widget_).setPixmap(ToQPixmap(picture.GetPicture()));
     }
     void operator()(TabControl& tabs) override {
         SyncCommon(tabs, widget_, screen_);
@@ -361,6 +367,10 @@ private:
 };
 
 } // namespace
+
+QIcon ToQIcon(const Picture& picture) {
+    return picture.IsEmpty() ? QIcon() : QIcon(ToQPixmap(picture));
+}
 
 QColor ToQColor(Color color) {
     const std::uint32_t rgb = ResolveColor(color);

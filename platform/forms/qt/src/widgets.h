@@ -4,11 +4,13 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QWidget>
 
 #include <vector>
 
 #include "platform/forms/color.h"
+#include "platform/forms/picture.h"
 
 namespace forms {
 class Control;
@@ -36,6 +38,8 @@ private:
 
 // A colour of the model, system colours resolved, as Qt's.
 QColor ToQColor(Color color);
+// A picture of the model as a window's icon; an empty picture gives an empty icon.
+QIcon ToQIcon(const Picture& picture);
 
 // Creates the widget that shows `control`, as a child of `parent`. nullptr for menus and timers,
 // which the skin shows apart (a menu bar, a Qt timer).

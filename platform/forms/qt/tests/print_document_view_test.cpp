@@ -8,7 +8,7 @@
 #include "platform/forms/controls/print_document_view.h"
 #include "platform/forms/qt/skin.h"
 #include "platform/forms/qt/src/print_document_widget.h"
-#include "platform/forms/qt/tests/white_page_png.h"
+#include "platform/forms/qt/testing/pictures.h"
 
 namespace forms::qt {
 namespace {

@@ -7,13 +7,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QContextMenuEvent>
+#include <QIcon>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -35,7 +34,9 @@
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/controls/timer.h"
 #include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/testing/edit_input.h"
 #include "platform/forms/qt/testing/offscreen_qt.h"
+#include "platform/forms/qt/testing/pictures.h"
 #include "platform/forms/tests/event_log.h"
 
 namespace forms::qt {
@@ -183,6 +184,57 @@ TEST_F(SkinTest, ClicksAndEditingKeysMoveTheModelsCaretAndTheWidgetFollows) {
     EXPECT_EQ(edit.cursorPosition(), 0);
 }
 
+TEST_F(SkinTest, TheClickThatEntersAFieldKeepsItsEntrySelection) {
+    // The program's fields select their whole text on entry.
+    form.txtName.GotFocus = [this] {
+        form.txtName.SetSelStart(0);
+        form.txtName.SetSelLength(static_cast<int>(form.txtName.Text().size()));
+    };
+    auto& edit = Widget<QLineEdit>(form.txtName);
+    const QPoint left(3, edit.height() / 2);
+    const QPoint right(edit.width() - 2, edit.height() / 2);
+    struct Case {
+        const char* name;
+        std::function<void()> mouse;
+        const char* selected;
+        int caret;
+    };
+    const Case cases[] = {
+        {"a click, the hand trembling on the first character",
+         [&] {
+             QTest::mousePress(&edit, Qt::LeftButton, {}, left);
+             QTest::mouseMove(&edit, left + QPoint(1, 1));
+             QTest::mouseRelease(&edit, Qt::LeftButton, {}, left + QPoint(1, 1));
+         },
+         "ABCDE", 5},
+        {"a drag leftwards that begins with the press",
+         [&] {
+             QTest::mousePress(&edit, Qt::LeftButton, {}, right);
+             QTest::mouseMove(&edit, left);
+             QTest::mouseRelease(&edit, Qt::LeftButton, {}, left);
+         },
+         "ABCDE", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.txtName.SetText("ABCDE");
+        QTest::mouseClick(&Widget<QCheckBox>(form.chkRoth), Qt::LeftButton);
+        ASSERT_EQ(app.ActiveControl(), &form.chkRoth);
+        c.mouse();
+        EXPECT_EQ(app.ActiveControl(), &form.txtName);
+        EXPECT_EQ(form.txtName.SelText(), c.selected);
+        EXPECT_EQ(edit.selectedText().toStdString(), c.selected);
+        EXPECT_EQ(form.txtName.CaretPosition(), c.caret);
+    }
+    // In the field that has the focus, a click puts the caret where it falls.
+    QTest::mouseClick(&edit, Qt::LeftButton, {}, left);
+    EXPECT_EQ(form.txtName.SelLength(), 0);
+    EXPECT_EQ(form.txtName.CaretPosition(), 0);
+    EXPECT_FALSE(edit.hasSelectedText());
+    QTest::keyClick(&edit, Qt::Key_Delete);
+    EXPECT_EQ(form.txtName.Text(), "BCDE");
+}
+
 TEST_F(SkinTest, QtsOwnEditingChangesTextOnlyThroughTheModel) {
     // Each row gives "ab.cdefg" to an edit widget as a user could; the model filters it as typed
     // text (capitals; txtName also drops "." and stops at MaxLength 5) and raises one Change.
@@ -195,27 +247,8 @@ TEST_F(SkinTest, QtsOwnEditingChangesTextOnlyThroughTheModel) {
         const char* change;
     };
     QApplication::clipboard()->setText("ab.cdefg");
-    auto contextMenuPaste = [](QWidget& edit) {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
-                                edit.mapToGlobal(QPoint(2, 2)));
-        QCoreApplication::sendEvent(&edit, &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(menu, nullptr);
-        for (QAction* action : menu->actions()) {
-            if (action->text().startsWith("&Paste")) {
-                action->trigger();
-            }
-        }
-        menu->close();
-    };
-    auto drop = [](QWidget& edit) {
-        QMimeData mime;
-        mime.setText("ab.cdefg");
-        QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&edit, &enter);
-        QDropEvent event(QPointF(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&edit, &event);
-    };
+    auto contextMenuPaste = [](QWidget& edit) { ASSERT_TRUE(testing::PasteFromTheEditMenu(edit)); };
+    auto drop = [](QWidget& edit) { testing::DropText(edit, "ab.cdefg"); };
     QLineEdit& comboEdit = *Widget<QComboBox>(form.cmboState).lineEdit();
     const Case cases[] = {
         {"context menu paste", form.txtName, Widget<QLineEdit>(form.txtName), contextMenuPaste,
@@ -536,6 +569,46 @@ TEST_F(SkinTest, AltChoosesATabAndTicksACheckBoxThroughTheModel) {
     QTest::keyClick(&window, Qt::Key_T, Qt::AltModifier);
     EXPECT_EQ(form.chkRoth.Value(), vbChecked);
     EXPECT_EQ(Widget<QCheckBox>(form.chkRoth).checkState(), Qt::Checked);
+}
+
+TEST_F(SkinTest, EveryWindowShowsTheProgramsIconUnlessItHasItsOwn) {
+    const auto square = [](Qt::GlobalColor colour) {
+        QImage image(32, 32, QImage::Format_RGB32);
+        image.fill(colour);
+        return *Picture::FromBytes(testing::PictureFileBytes(image, "BMP"));
+    };
+    const auto centre = [](const QIcon& icon) {
+        return icon.pixmap(32, 32).toImage().pixelColor(16, 16);
+    };
+    app.SetIcon(square(Qt::blue));
+    QCoreApplication::processEvents();
+    QWidget& window = *skin.WindowOf(form);
+    EXPECT_EQ(centre(window.windowIcon()), QColor(Qt::blue)) << "the program's icon";
+    EXPECT_EQ(centre(QApplication::windowIcon()), QColor(Qt::blue)) << "message boxes show it";
+    form.SetIcon(square(Qt::red));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(centre(window.windowIcon()), QColor(Qt::red)) << "the form's own icon";
+    form.SetIcon(Picture());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(centre(window.windowIcon()), QColor(Qt::blue));
+}
+
+TEST_F(SkinTest, TheWindowMaximisedAndRestoredByTheUserStaysSoAndTheModelFollows) {
+    QWidget& window = *skin.WindowOf(form);
+    const int width = form.Width();
+    int resizes = 0;
+    form.Resize = [&resizes] { ++resizes; };
+    window.showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window.isMaximized()) << "the window was given back its normal state";
+    EXPECT_EQ(form.GetWindowState(), WindowState::Maximized);
+    EXPECT_GT(form.Width(), width) << "the model takes the maximised size";
+    EXPECT_GT(resizes, 0);
+    window.showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isMaximized());
+    EXPECT_EQ(form.GetWindowState(), WindowState::Normal);
+    EXPECT_EQ(form.Width(), width) << "the model takes the size the window has again";
 }
 
 TEST_F(SkinTest, TheFormDrawsToAScreenshot) {

@@ -34,7 +34,7 @@
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/controls/timer.h"
 #include "platform/forms/qt/skin.h"
-#include "platform/forms/qt/tests/white_page_png.h"
+#include "platform/forms/qt/testing/pictures.h"
 #include "platform/forms/tests/event_log.h"
 
 namespace forms::qt {
