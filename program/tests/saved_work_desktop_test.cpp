@@ -6,8 +6,7 @@
 // saved again as PDF reads as the one saved before.
 #include "program/tests/program_on_desktop.h"
 
-#include "platform/testing/desktop_input.h"
-#include "platform/testing/outside_tool.h"
+#include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +22,13 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using desktop::Accessible;
+using desktop::kChangeTimeout;
+using desktop::kReportTimeout;
+using desktop::kWindowTimeout;
+using desktop::LargestPicture;
+using desktop::PdfText;
 using desktop::ProgramOnDesktop;
-
-// Long enough for the sanitizer build to compose a report; a step that works takes a fraction.
-constexpr auto kWindowTimeout = 30s;
-constexpr auto kReportTimeout = 90s;
-constexpr auto kChangeTimeout = 10s;
+using desktop::Showing;
 
 // The shared profile's representative, so that the program starts at the browser.
 constexpr const char* kAgentInformation =
@@ -101,24 +101,13 @@ std::vector<Client> Clients() {
     };
 }
 
-// The control of this role and caption in the window, if some of it shows.
-const Accessible* Shown(const Accessible& window, const std::string& role,
-                        const std::string& caption) {
-    for (const Accessible* node : window.FindAll([&](const Accessible& n) {
-             return n.role == role && n.Caption() == caption && !n.visible.Empty();
-         })) {
-        return node;
-    }
-    return nullptr;
-}
-
 bool BoxChecked(const Accessible& window, const char* box) {
-    const Accessible* found = Shown(window, "check box", box);
+    const Accessible* found = Showing(window, "check box", box);
     return found != nullptr && found->checked;
 }
 
 bool EntrySelected(const Accessible& window, const char* entry) {
-    const Accessible* found = Shown(window, "list item", entry);
+    const Accessible* found = Showing(window, "list item", entry);
     return found != nullptr && found->selected;
 }
 
@@ -126,13 +115,8 @@ bool EntrySelected(const Accessible& window, const char* entry) {
 void ReadTheReport(ProgramOnDesktop& program, const Client& client, const std::string& when) {
     ASSERT_TRUE(program.ClickControl(client.caption, "page tab", "Report"));
     const auto pageShows = [](const Accessible& window) {
-        for (const Accessible* picture : window.FindAll(
-                 [](const Accessible& n) { return n.role == "image" && !n.visible.Empty(); })) {
-            if (picture->extents.width > 200) {
-                return true;
-            }
-        }
-        return false;
+        const Accessible* page = LargestPicture(window);
+        return page != nullptr && page->extents.width > 200;
     };
     EXPECT_TRUE(program.WaitForWindow(client.caption, kReportTimeout, pageShows))
         << "no report page shows";
@@ -152,10 +136,9 @@ std::string ExportThePdf(ProgramOnDesktop& program, const Client& client) {
         return {};
     }
     const fs::path pdf = program.Home().documents / "PDF" / client.pdfFile;
-    const testkit::ToolRun text = testkit::RunTool({"pdftotext", "-layout", pdf.string(), "-"});
-    EXPECT_EQ(text.exitStatus, 0) << pdf << ": " << text.errors;
-    EXPECT_NE(text.output.find("Rivera"), std::string::npos) << "no representative in " << pdf;
-    return text.output;
+    const std::string text = PdfText(pdf);
+    EXPECT_NE(text.find("Rivera"), std::string::npos) << "no representative in " << pdf;
+    return text;
 }
 
 // The bytes of the illustration file in the data folder (the representative's is the other
@@ -193,7 +176,7 @@ std::string PrepareAndSave(ProgramOnDesktop& program, const Client& client, std:
         EXPECT_TRUE(program.ClickControl(client.caption, "page tab", "Graph"));
         EXPECT_TRUE(program.WaitForWindow(client.caption, kReportTimeout,
                                           [&](const Accessible& w) {
-                                              return Shown(w, "list item", client.graphEntry) !=
+                                              return Showing(w, "list item", client.graphEntry) !=
                                                      nullptr;
                                           }))
             << "the graph page does not offer \"" << client.graphEntry << "\"";
@@ -221,7 +204,7 @@ bool OpenFromTheBrowser(ProgramOnDesktop& program, const std::string& browser,
                         const Client& client) {
     if (!program.ClickControl(browser, "table cell", client.browserName) ||
         !program.WaitForWindow(browser, kChangeTimeout, [&](const Accessible& w) {
-            const Accessible* cell = Shown(w, "table cell", client.browserName);
+            const Accessible* cell = Showing(w, "table cell", client.browserName);
             return cell != nullptr && cell->selected;
         })) {
         return false;
