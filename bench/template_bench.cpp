@@ -1,9 +1,12 @@
-// Throughput of the template engine's rewrites over a report-sized template, and of the CRC-16.
+// Throughput of the template engine's rewrites over a report-sized template, and of the CRC-16;
+// and the substitution of a hostile key set: many keys that share their first bytes, over a
+// template made of those bytes, where every position begins some key's prefix.
 #include "output/template/template_document.h"
 #include "platform/crc/crc16.h"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -61,6 +64,30 @@ void DoSubWith66Keys(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(DoSubWith66Keys);
+
+constexpr int kSharedKeyCount = 10000;
+constexpr std::size_t kHostileTemplateSize = 200 * 1024;
+
+// 10,000 keys "$K0000" to "$K9999" over 200 KB of "$K" and "$K1" with one key in every 64 bytes:
+// at each byte a matcher that tries every key of that first byte tries all 10,000.
+void DoSubWith10000KeysSharingTheirFirstBytes(benchmark::State& state) {
+    output::TemplateDocument document;
+    for (int i = 0; i < kSharedKeyCount; ++i) {
+        char key[8];
+        std::snprintf(key, sizeof key, "$K%04d", i);
+        document.SubToken(key, std::to_string(i));
+    }
+    std::string text;
+    while (text.size() < kHostileTemplateSize) {
+        text += text.size() % 64 == 0 ? "$K4242" : "$K$K1";
+    }
+    for (auto _ : state) {
+        document.SetDocument(text);
+        benchmark::DoNotOptimize(document.DoSub());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(DoSubWith10000KeysSharingTheirFirstBytes)->Unit(benchmark::kMillisecond);
 
 void DoTableWith100Rows(benchmark::State& state) {
     const std::string text = TableTemplate();

@@ -56,6 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             store::BuildRecordFromForm(type, fields, *loaded);
         }
     }
+    // A representative record the check takes is read back field for field as it was written.
+    if (store::IsSoundRepInfoRecord(bytes)) {
+        const store::RepInfoFields fields = store::RepRecordToForm(bytes);
+        if (store::RepRecordToForm(store::RepFormToRecord(fields)) != fields) {
+            std::abort();
+        }
+    }
     store::RepRecordToForm(bytes);
     return 0;
 }

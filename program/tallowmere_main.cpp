@@ -52,5 +52,7 @@ int main(int argc, char** argv) {
     if (app.Ended()) {
         return 1;
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // A run that an untrapped error ended fails, after its run-time error box.
+    return app.EndedByError() ? 1 : status;
 }

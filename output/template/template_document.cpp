@@ -1,5 +1,6 @@
 #include "output/template/template_document.h"
 
+#include "output/template/key_table.h"
 #include "output/template/template_scan.h"
 #include "platform/crc/crc16.h"
 #include "platform/runtime/runtime_error.h"
@@ -83,34 +84,26 @@ TemplateError TemplateDocument::DoSub() {
     if (tokens_.empty()) {
         return TemplateError::OK;
     }
-    // The keys by their first byte, longest first: the first that matches is the longest.
-    std::array<std::vector<const std::pair<const std::string, std::string>*>, 256> byFirstByte;
-    for (const auto& token : tokens_) {
-        if (!token.first.empty()) {
-            byFirstByte[static_cast<unsigned char>(token.first.front())].push_back(&token);
-        }
-    }
-    for (auto& keys : byFirstByte) {
-        std::stable_sort(keys.begin(), keys.end(), [](const auto* left, const auto* right) {
-            return left->first.size() > right->first.size();
-        });
-    }
-
+    // One table of the keys finds the longest key at every byte; the rewrite then takes, from
+    // the front, the longest key where one begins and goes on after it, never inside the data it
+    // put in.
     const std::string_view document = *document_;
+    const std::vector<const KeyTable::Token*> longest = KeyTable(tokens_).LongestKeysAt(document);
     std::string result;
     result.reserve(document.size());
+    std::size_t copiedUpTo = 0;
     for (std::size_t position = 0; position < document.size();) {
-        const auto& keys = byFirstByte[static_cast<unsigned char>(document[position])];
-        const auto match = std::find_if(keys.begin(), keys.end(), [&](const auto* token) {
-            return MarkerAt(document, position, token->first);
-        });
-        if (match == keys.end()) {
-            result += document[position++];
-        } else {
-            result += (*match)->second;
-            position += (*match)->first.size();
+        const KeyTable::Token* token = longest[position];
+        if (token == nullptr) {
+            ++position;
+            continue;
         }
+        result.append(document, copiedUpTo, position - copiedUpTo);
+        result += token->second;
+        position += token->first.size();
+        copiedUpTo = position;
     }
+    result.append(document, copiedUpTo);
     document_ = std::move(result);
     return TemplateError::OK;
 }

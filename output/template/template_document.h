@@ -67,6 +67,8 @@ public:
     void SubClear() { tokens_.clear(); }
     // Sets the data of `key`, replacing the data it had.
     void SubToken(std::string key, std::string data);
+    // Replaces the keys, in time linear in the document's length however many keys there are
+    // and however much of their bytes they share (key_table.h).
     TemplateError DoSub();
 
     TemplateError DoLogic();

@@ -2,10 +2,15 @@
 // or ProgID, and called through its interfaces and through IDispatch::Invoke.
 #include "output/tests/registered_module.h"
 #include "platform/automation/type_info.h"
+#include "platform/testing/file_contents.h"
+#include "platform/testing/folder_fault.h"
 
 #include <dlfcn.h>
 #include <spawn.h>
 #include <sys/wait.h>
+
+#include <optional>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -239,6 +244,42 @@ TEST_F(OutputModule, ARegistryThatCannotBeReadIsNeverSavedOver) {
 
     setenv("TALLOWMERE_REGISTRY", RegistryFile().c_str(), 1);
     EXPECT_EQ(RunRegisterServer({OUTPUT_MODULE}), 0);
+}
+
+// The registry's folder read-only or full for register-server (through the preloaded file
+// calls): registration and unregistration fail with a non-zero status and leave the registry as
+// it was; once the folder takes writes again, they succeed.
+TEST_F(OutputModule, ARegistryFolderThatCannotBeWrittenFailsRegistrationAndKeepsTheStore) {
+    const std::filesystem::path folder = RegistryFile().parent_path() / "registry folder";
+    const std::filesystem::path file = folder / "registry.ini";
+    std::filesystem::create_directories(folder);
+    setenv("TALLOWMERE_REGISTRY", file.c_str(), 1);
+    ASSERT_EQ(RunRegisterServer({OUTPUT_MODULE}), 0);
+    const std::string before = testkit::ReadFileBytes(file);
+    for (const testkit::FolderFault fault :
+         {testkit::FolderFault::ReadOnly, testkit::FolderFault::Full}) {
+        SCOPED_TRACE(testkit::FolderFaultSetting(fault, folder));
+        std::vector<std::pair<std::string, std::optional<std::string>>> kept;
+        for (const auto& [name, value] : testkit::FolderFaultEnvironment(fault, folder)) {
+            const char* old = std::getenv(name.c_str());
+            kept.emplace_back(name,
+                              old != nullptr ? std::optional<std::string>(old) : std::nullopt);
+            setenv(name.c_str(), value.c_str(), 1);
+        }
+        EXPECT_NE(RunRegisterServer({"-u", OUTPUT_MODULE}), 0);
+        EXPECT_NE(RunRegisterServer({OUTPUT_MODULE}), 0);
+        for (const auto& [name, value] : kept) {
+            if (value) {
+                setenv(name.c_str(), value->c_str(), 1);
+            } else {
+                unsetenv(name.c_str());
+            }
+        }
+        EXPECT_EQ(testkit::ReadFileBytes(file), before);
+    }
+    EXPECT_EQ(RunRegisterServer({"-u", OUTPUT_MODULE}), 0);
+    EXPECT_FALSE(automation::Registry::Load(file)->HasKey("Output.Template"));
+    setenv("TALLOWMERE_REGISTRY", RegistryFile().c_str(), 1);
 }
 
 // Type information held by a client counts as an object: its descriptions are the module's.

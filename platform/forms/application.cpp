@@ -90,6 +90,9 @@ void Application::ShowUntrappedError(std::exception_ptr error) {
     const UntrappedErrorReport report = ReportOf(std::move(error));
     MsgBox("Run-time error '" + std::to_string(report.number) + "':\r\n\r\n" + report.text,
            vbCritical);
+    if (!ended_) {
+        endedByError_ = true;
+    }
     End();
 }
 

@@ -83,6 +83,9 @@ public:
     // emptied and modal loops return. The caller is expected to return from its handler.
     void End();
     bool Ended() const { return ended_; }
+    // True once an untrapped error has ended the program: a run that did not end as its user
+    // chose, which the program's exit status tells.
+    bool EndedByError() const { return endedByError_; }
 
     // The runtime's MsgBox: shows the box through the message box service and returns the
     // answer. An empty title gives the program's title.
@@ -137,6 +140,7 @@ private:
     std::vector<Form*> modalStack_;
     FocusManager focus_;
     bool ended_ = false;
+    bool endedByError_ = false;
 
     friend class Form;
 };

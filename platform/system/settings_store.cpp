@@ -7,6 +7,8 @@
 #include "platform/system/profile_text.h"
 #include "platform/system/src/trim.h"
 
+#include <vector>
+
 namespace sys {
 
 namespace {
@@ -53,7 +55,17 @@ std::string GetSetting(std::string_view application, std::string_view section, s
 
 void SaveSetting(std::string_view application, std::string_view section, std::string_view key,
                  std::string_view value) {
-    WriteProfileString(SettingsFile(), SectionName(application, section), key, Stored(value));
+    const ProfileEntry entry{std::string(key), std::string(value)};
+    SaveSettings(application, section, std::span(&entry, 1));
+}
+
+void SaveSettings(std::string_view application, std::string_view section,
+                  std::span<const ProfileEntry> entries) {
+    std::vector<ProfileEntry> stored;
+    for (const ProfileEntry& entry : entries) {
+        stored.push_back({entry.key, Stored(entry.value)});
+    }
+    WriteProfileStrings(SettingsFile(), SectionName(application, section), stored);
 }
 
 void DeleteSetting(std::string_view application, std::string_view section, std::string_view key) {

@@ -16,7 +16,10 @@
 // "=" in the key, an empty key) and a value with a line break are error 52.
 #pragma once
 
+#include "platform/system/profile_file.h"
+
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -30,6 +33,11 @@ std::string GetSetting(std::string_view application, std::string_view section, s
 
 void SaveSetting(std::string_view application, std::string_view section, std::string_view key,
                  std::string_view value);
+
+// Saves each entry's value under its key, in order, with one replacement of the file for them
+// all; nothing is saved when any entry is refused or the file cannot be written.
+void SaveSettings(std::string_view application, std::string_view section,
+                  std::span<const ProfileEntry> entries);
 
 // Removes the value; one that is not there is no error.
 void DeleteSetting(std::string_view application, std::string_view section, std::string_view key);

@@ -62,6 +62,10 @@ void NewIllustration(CurrentIllustration& current);
 // caller.
 std::vector<std::string> ReadIllustrationRecords();
 
+// Whether the file ends in a partial record, shorter than a record's length: no list shows it
+// and compaction removes it. False when there is no file or it cannot be reached.
+bool EndsInPartialRecord();
+
 // Marks the record at `position` (its place in the file, from 1) deleted.
 void DeleteRecord(std::int64_t position);
 

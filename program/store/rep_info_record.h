@@ -20,7 +20,11 @@
 //   390-1000   611    blanks
 //
 // Before the record exists, the representative's details come from the section "Agent
-// Information" of the shared profile "Hux.INI".
+// Information" of the shared profile "Hux.INI". A record is checked as it is read: one that is
+// not 1000 characters long, has a character in a field that is not a printable Windows-1252
+// character, or anything but blanks after its last field, is damaged and not used; the details
+// then come from "Hux.INI" as before the record existed, and the damaged file is kept beside the
+// next record written as "RepInfo.flt.damaged", never written over.
 #pragma once
 
 #include "platform/forms/message_box.h"
@@ -51,18 +55,35 @@ std::string RepFormToRecord(const RepInfoFields& fields);
 // blanks filled it up.
 RepInfoFields RepRecordToForm(std::string_view record);
 
+// Whether `bytes`, the content of "RepInfo.flt", is a record the program wrote: exactly 1000
+// characters, its fields only printable Windows-1252 characters (the blank included), and only
+// blanks (or the NULs of a record never filled) after its last field.
+bool IsSoundRepInfoRecord(std::string_view bytes);
+
+// Where a damaged "RepInfo.flt" at `path` is kept: "RepInfo.flt.damaged" beside it, or when that
+// name is taken by an earlier one, "RepInfo.flt.damaged.2", ".3" and so on.
+std::filesystem::path DamagedRepInfoPath(const std::filesystem::path& path);
+
 // The state code of a state index text ("5" gives "CO"): the window's state table lookup.
 using StateCodeOfIndex = std::function<std::string(const std::string& indexText)>;
 
-// The representative's details: from "RepInfo.flt" when it exists, else from "Hux.INI" (each
-// value cut at 63 characters and trimmed; the "State" key holds a state index, which
-// `stateCodeOf` turns into its code, "XX" meaning none). A data folder that cannot be reached
-// holds no record. Runtime errors reading the record reach the caller.
-RepInfoFields LoadRepInfo(const StateCodeOfIndex& stateCodeOf);
+struct LoadedRepInfo {
+    RepInfoFields fields{};
+    // The damaged record that was not used (its fields are those of "Hux.INI"), and where it
+    // will be kept when the next record is written; empty when the record was sound or absent.
+    std::filesystem::path damagedRecord{};
+    std::filesystem::path keptAs{};
+};
 
-// Writes the record to `path` (nothing for an empty path), replacing the file whole. A failure
-// is reported with its error and the path under "Error in RepWriteFlat", and the program goes
-// on; the answer is then false.
+// The representative's details: from "RepInfo.flt" when it exists and is sound, else from
+// "Hux.INI" (each value cut at 63 characters and trimmed; the "State" key holds a state index,
+// which `stateCodeOf` turns into its code, "XX" meaning none). A data folder that cannot be
+// reached holds no record. Runtime errors reading the record reach the caller.
+LoadedRepInfo LoadRepInfo(const StateCodeOfIndex& stateCodeOf);
+
+// Writes the record to `path` (nothing for an empty path), replacing the file whole; a damaged
+// record there is first renamed to DamagedRepInfoPath. A failure is reported with its error and
+// the path under "Error in RepWriteFlat", and the program goes on; the answer is then false.
 bool RepWriteFlat(const std::filesystem::path& path, const RepInfoFields& fields,
                   forms::MessageBoxService& messages);
 

@@ -136,8 +136,8 @@ ProgramOnDesktop::ProgramOnDesktop(testkit::Sandbox& sandbox)
     : sandbox_(sandbox), log_(sandbox.Root() / "steps.log") {
     const fs::path root = sandbox.Root();
     const fs::path home = root / "home";
-    home_ = {home / ".local/share/tallowmere", home / "Documents", home / ".config/hux",
-             home / ".local/state/tallowmere", root / "floppy"};
+    home_ = {home / ".local/share/tallowmere", home / "Documents",          home / ".config/hux",
+             home / ".local/state/tallowmere", home / ".config/tallowmere", root / "floppy"};
     fs::create_directories(home_.documents);
     fs::create_directories(home_.driveA);
     const fs::path runtime = root / "runtime";
@@ -148,9 +148,9 @@ ProgramOnDesktop::ProgramOnDesktop(testkit::Sandbox& sandbox)
         {"TALLOWMERE_DOCUMENTS_DIR", home_.documents},
         {"TALLOWMERE_WINDOWS_DIR", home_.windows},
         {"TALLOWMERE_PROGRAM_DIR", home_.program},
-        {"TALLOWMERE_CONFIG_DIR", home / ".config/tallowmere"},
+        {"TALLOWMERE_CONFIG_DIR", home_.config},
         {"TALLOWMERE_USER_PROFILE_DIR", home},
-        {"TALLOWMERE_REGISTRY", home / ".config/tallowmere/registry.ini"},
+        {"TALLOWMERE_REGISTRY", home_.config / "registry.ini"},
         {"TALLOWMERE_DRIVE_A", home_.driveA},
         {"XDG_RUNTIME_DIR", runtime},
     };
@@ -185,7 +185,8 @@ ProgramOnDesktop::~ProgramOnDesktop() {
     desktop_.reset();
 }
 
-bool ProgramOnDesktop::Start(const std::vector<std::string>& arguments) {
+bool ProgramOnDesktop::Start(const std::vector<std::string>& arguments,
+                             const std::vector<std::pair<std::string, std::string>>& environment) {
     const testkit::ToolRun registration =
         testkit::RunTool({TALLOWMERE_REGISTER_SERVER, TALLOWMERE_OUTPUT_MODULE});
     if (registration.exitStatus != 0) {
@@ -198,8 +199,23 @@ bool ProgramOnDesktop::Start(const std::vector<std::string>& arguments) {
     for (const std::string& part : command) {
         shown += (shown.empty() ? "" : " ") + part;
     }
+    // The program alone takes the added variables: they are the test's only while it starts.
+    std::vector<std::pair<std::string, std::optional<std::string>>> before;
+    for (const auto& [name, value] : environment) {
+        const char* old = std::getenv(name.c_str());
+        before.emplace_back(name, old != nullptr ? std::optional<std::string>(old) : std::nullopt);
+        setenv(name.c_str(), value.c_str(), 1);
+        Note("with " + name + "=" + value);
+    }
     Note("starting " + shown);
     program_ = std::make_unique<testkit::StartedTool>(command, sandbox_.Root() / "program.log");
+    for (const auto& [name, value] : before) {
+        if (value) {
+            setenv(name.c_str(), value->c_str(), 1);
+        } else {
+            unsetenv(name.c_str());
+        }
+    }
     return true;
 }
 

@@ -19,6 +19,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace desktop {
@@ -43,6 +44,7 @@ struct HomeFolders {
     std::filesystem::path documents; // the documents folder, which holds the PDF folder
     std::filesystem::path windows;   // the shared profile Hux.INI
     std::filesystem::path program;   // the program's own work folder
+    std::filesystem::path config;    // the per-user settings and the class registry
     std::filesystem::path driveA;
 };
 
@@ -69,9 +71,11 @@ public:
 
     const HomeFolders& Home() const { return home_; }
 
-    // Registers the Output module for the home's user and starts the program with `arguments`.
-    // False (and the reason in the log) when either fails.
-    bool Start(const std::vector<std::string>& arguments);
+    // Registers the Output module for the home's user and starts the program with `arguments`,
+    // its environment that of the test with `environment` added. False (and the reason in the
+    // log) when either fails.
+    bool Start(const std::vector<std::string>& arguments,
+               const std::vector<std::pair<std::string, std::string>>& environment = {});
 
     // A new step: its text into the log and a screenshot named after it.
     void Step(const std::string& what);

@@ -5,10 +5,15 @@
 // A row's hidden "Record" cell holds the record's position in the file, and every button acts
 // on that position: the number stored inside a record may be stale (an old copy, a file put
 // together by hand), its place in the file never is.
+//
+// Records the grid cannot list (a status that is neither live nor deleted, a partial record at
+// the file's end) are counted on the line under the grid, which says that compaction removes
+// them; the line is hidden while there are none.
 #pragma once
 
 #include "platform/forms/controls/buttons.h"
 #include "platform/forms/controls/grid.h"
+#include "platform/forms/controls/label.h"
 #include "platform/forms/controls/timer.h"
 #include "platform/forms/form.h"
 #include "platform/forms/message_box.h"
@@ -36,6 +41,7 @@ public:
     forms::CommandButton cmdUndelete;
     forms::CommandButton cmdCancel;
     forms::CommandButton cmdHelp;
+    forms::Label lblUnreadable;
     // Empties the type-ahead prefix after a pause in typing.
     forms::Timer Timer1;
 
@@ -63,6 +69,8 @@ private:
     frmMain* main_ = nullptr;
     bool answered_ = false;
     std::string prefix_;
+    // The records of the file that the grid does not list, as FillGrid last counted them.
+    long long unreadable_ = 0;
 };
 
 } // namespace ui

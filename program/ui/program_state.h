@@ -2,6 +2,7 @@
 #pragma once
 
 #include "program/illustration/illustration_type.h"
+#include "program/ui/user_settings.h"
 
 #include <string>
 
@@ -18,8 +19,13 @@ struct ProgramState {
     std::string CommandLine;
     // Set by the representative window when the user cancels it.
     bool RepInfoCancelled = false;
+    // Set by the representative window when the saved record was damaged and not used: the
+    // main window's first paint then shows the window, whatever its fields hold.
+    bool RepInfoUnread = false;
     // The support web address read at start-up; empty while there is none.
     std::string SupportUrl;
+    // The per-user settings, with those of this run that could not be stored.
+    UserSettings Settings;
 };
 
 } // namespace ui

@@ -7,6 +7,9 @@
 
 #include <fstream>
 #include <functional>
+#include <map>
+#include <random>
+#include <string_view>
 
 namespace {
 
@@ -56,6 +59,55 @@ TEST(TemplateDocument, DoSubReplacesTheLongestKeyAndNeverRescans) {
         }
         EXPECT_EQ(document.DoSub(), TemplateError::OK);
         EXPECT_EQ(document.Document(), c.expected);
+    }
+}
+
+// The table that finds the keys against the plain rule: at each byte the longest key that begins
+// there, tried key by key. Small alphabets make keys that share their first bytes, end inside
+// one another and overlap, the cases where a table of keys can go wrong.
+TEST(TemplateDocument, DoSubTakesTheLongestKeyAtEachByteAsTryingEveryKeyDoes) {
+    std::mt19937 random(35);
+    const auto text = [&](std::string_view alphabet, int longest) {
+        std::string bytes(static_cast<std::size_t>(random() % static_cast<unsigned>(longest + 1)),
+                          ' ');
+        for (char& byte : bytes) {
+            byte = alphabet[random() % alphabet.size()];
+        }
+        return bytes;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        std::map<std::string, std::string> tokens;
+        const int keyCount = 1 + static_cast<int>(random() % 8);
+        for (int key = 0; key < keyCount; ++key) {
+            tokens[text("ab\x80", 6)] = text("abz", 3);
+        }
+        const std::string original = text("ab\x80"
+                                          "c",
+                                          80);
+        std::string expected;
+        for (std::size_t position = 0; position < original.size();) {
+            const std::pair<const std::string, std::string>* best = nullptr;
+            for (const auto& token : tokens) {
+                if (!token.first.empty() &&
+                    original.compare(position, token.first.size(), token.first) == 0 &&
+                    (best == nullptr || token.first.size() > best->first.size())) {
+                    best = &token;
+                }
+            }
+            if (best == nullptr) {
+                expected += original[position++];
+            } else {
+                expected += best->second;
+                position += best->first.size();
+            }
+        }
+        TemplateDocument document;
+        document.SetDocument(original);
+        for (const auto& [key, data] : tokens) {
+            document.SubToken(key, data);
+        }
+        ASSERT_EQ(document.DoSub(), TemplateError::OK);
+        ASSERT_EQ(document.Document(), expected) << "round " << round << ": " << original;
     }
 }
 

@@ -69,7 +69,12 @@ TEST(UntrappedErrorTest, TheBoxShowsTheRuntimesNumberAndTextOnlyThenTheProgramEn
         EXPECT_EQ(driver.MessageBoxes()[0].prompt, c.prompt);
         EXPECT_EQ(driver.MessageBoxes()[0].icon, MessageBoxIcon::Critical);
         EXPECT_TRUE(app.Ended());
+        EXPECT_TRUE(app.EndedByError());
     }
+    // A program that ends as its user chose has not failed.
+    Application app("Tallowmere");
+    app.End();
+    EXPECT_FALSE(app.EndedByError());
 }
 
 TEST(MessageBoxDriverTest, AnswersFromTheScriptAndLogsExactly) {

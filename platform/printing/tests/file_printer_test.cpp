@@ -1,6 +1,7 @@
 #include "platform/printing/file_printer_log.h"
 #include "platform/printing/print_job.h"
 #include "platform/testing/file_contents.h"
+#include "platform/testing/file_faults.h"
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +63,28 @@ TEST_F(FilePrinterTest, EachDocumentOfAJobIsAFileOfItsFormat) {
               "job 1 page 1 job1-page1.pdf\n"
               "job 1 page 2 job1-page2.png\n"
               "job 1 end 2 pages\n");
+}
+
+// The printer's folder read-only or full (file_faults.h): the page is not written and the job
+// says so, with no page file left behind; nothing is thrown at the printing code's caller.
+TEST_F(FilePrinterTest, AFolderThatCannotBeWrittenFailsTheJob) {
+    std::optional<printing::PrinterInfo> printer = printing::FindPrinter("file printer");
+    ASSERT_TRUE(printer.has_value());
+    fs::create_directories(folder_);
+    for (const testkit::FolderFault fault :
+         {testkit::FolderFault::ReadOnly, testkit::FolderFault::Full}) {
+        SCOPED_TRACE(testkit::FolderFaultSetting(fault, folder_));
+        const testkit::ScopedFolderFault unwritable(fault, folder_);
+        std::unique_ptr<printing::PrintJob> job = printing::StartPrintJob(*printer, "Report");
+        if (job != nullptr) {
+            EXPECT_FALSE(job->AddDocument("%PDF-1.4 pages", printing::DocumentFormat::Pdf));
+            EXPECT_FALSE(job->Finish());
+        }
+        EXPECT_GT(unwritable.Struck(), 0);
+        for (const auto& entry : fs::directory_iterator(folder_)) {
+            EXPECT_EQ(entry.path().filename(), printing::kFilePrinterLog);
+        }
+    }
 }
 
 } // namespace

@@ -62,6 +62,20 @@ TEST(SettingsStore, RefusesNamesAndValuesTheFileCannotHold) {
     EXPECT_FALSE(fs::exists(sys::SettingsFile()));
 }
 
+// Several settings in one write: all of them, or none when one is refused.
+TEST(SettingsStore, SavesSeveralAtOnceOrNone) {
+    Sandbox sandbox;
+    const sys::ProfileEntry placement[] = {{"Top", "1"}, {"Left", " 2 "}, {"Width", "8370"}};
+    sys::SaveSettings("Tallowmere", "ann", placement);
+    EXPECT_EQ(sys::GetSetting("Tallowmere", "ann", "Top"), "1");
+    EXPECT_EQ(sys::GetSetting("Tallowmere", "ann", "Left"), " 2 ");
+    EXPECT_EQ(sys::GetSetting("Tallowmere", "ann", "Width"), "8370");
+    const std::string before = ReadFileBytes(sys::SettingsFile());
+    const sys::ProfileEntry refused[] = {{"Top", "500"}, {"Height=1", "9000"}};
+    EXPECT_EQ(ErrorNumberOf([&] { sys::SaveSettings("Tallowmere", "ann", refused); }), 52);
+    EXPECT_EQ(ReadFileBytes(sys::SettingsFile()), before);
+}
+
 // Blanks at the ends of the names do not make another section or key: the value is found again
 // and later saves change it in place.
 TEST(SettingsStore, NamesWithEdgeBlanksAreOneName) {

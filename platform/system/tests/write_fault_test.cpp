@@ -2,6 +2,7 @@
 // killed in the middle leaves nothing that the next writer does not clear away.
 #include "platform/system/atomic_file.h"
 #include "platform/system/record_file.h"
+#include "platform/system/settings_store.h"
 #include "platform/testing/file_contents.h"
 #include "platform/testing/file_faults.h"
 #include "platform/testing/runtime_errors.h"
@@ -86,6 +87,67 @@ TEST(WriteFault, FailedReplacementLeavesTheTargetAsItWas) {
         EXPECT_EQ(std::distance(fs::directory_iterator(sandbox.Root()), fs::directory_iterator()),
                   2)
             << "only the target and the home folder remain";
+    }
+}
+
+// A folder gone read-only or full (file_faults.h): each writer fails with the runtime's error for
+// it and leaves the file as it was, and a folder beside it is not touched. A read-only folder
+// still lets a file that is there be written in place, as a folder without write permission
+// does.
+TEST(FolderFault, EachWriterFailsWithItsErrorAndLeavesTheFile) {
+    struct Case {
+        const char* name;
+        testkit::FolderFault fault;
+        std::function<void(const fs::path& folder)> write;
+        int error; // 0: the write goes through
+    };
+    const auto replace = [](const fs::path& folder) {
+        sys::ReplaceFileAtomically(folder / "RepInfo.flt", "new");
+    };
+    const auto create = [](const fs::path& folder) {
+        sys::ReplaceFileAtomically(folder / "new.flt", "new");
+    };
+    const auto setting = [](const fs::path&) {
+        sys::SaveSetting("Tallowmere", "ann", "ReportCover", "False");
+    };
+    const auto inPlace = [](const fs::path& folder) {
+        RecordFile records(folder / "RepInfo.flt", kRecordLength, RecordAccess::ReadWrite);
+        records.Write(1, Records("n"));
+        records.Close();
+    };
+    const Case cases[] = {
+        {"read-only: replaced", testkit::FolderFault::ReadOnly, replace, 70},
+        {"read-only: created", testkit::FolderFault::ReadOnly, create, 70},
+        {"read-only: a setting", testkit::FolderFault::ReadOnly, setting, 70},
+        {"read-only: written in place", testkit::FolderFault::ReadOnly, inPlace, 0},
+        {"full: replaced", testkit::FolderFault::Full, replace, 61},
+        {"full: a setting", testkit::FolderFault::Full, setting, 61},
+        {"full: written in place", testkit::FolderFault::Full, inPlace, 61},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Sandbox sandbox;
+        sandbox.SetEnvironment("TALLOWMERE_CONFIG_DIR", (sandbox.Root() / "folder").string());
+        const fs::path folder = sandbox.Root() / "folder";
+        const std::string before = Records("o");
+        sandbox.WriteFile("folder/RepInfo.flt", before);
+        sandbox.WriteFile("folder/settings.ini", "[Tallowmere\\ann]\nReportCover=True\n");
+        sandbox.WriteFile("beside/kept.txt", "kept");
+        {
+            const testkit::ScopedFolderFault fault(c.fault, folder);
+            EXPECT_EQ(ErrorNumberOf([&] { c.write(folder); }), c.error);
+            EXPECT_EQ(fault.Struck() > 0, c.error != 0);
+            sys::ReplaceFileAtomically(sandbox.Root() / "beside/kept.txt", "changed");
+        }
+        if (c.error != 0) {
+            EXPECT_EQ(ReadFileBytes(folder / "RepInfo.flt"), before);
+            EXPECT_EQ(ReadFileBytes(folder / "settings.ini"),
+                      "[Tallowmere\\ann]\nReportCover=True\n");
+            EXPECT_FALSE(fs::exists(folder / "new.flt"));
+        }
+        EXPECT_EQ(ReadFileBytes(sandbox.Root() / "beside/kept.txt"), "changed");
+        // Once the fault is gone the same write goes through.
+        EXPECT_EQ(ErrorNumberOf([&] { c.write(folder); }), 0);
     }
 }
 

@@ -172,6 +172,13 @@ std::vector<std::string> ReadIllustrationRecords() {
     return records;
 }
 
+bool EndsInPartialRecord() {
+    const std::optional<fs::path> path = ExistingIllustrationFile();
+    std::error_code error;
+    const std::uintmax_t length = path ? fs::file_size(*path, error) : 0;
+    return !error && length % kRecordLength != 0;
+}
+
 void DeleteRecord(std::int64_t position) {
     const fs::path path = IllustrationFilePath();
     // Opening for writing would make an empty file where none is.

@@ -11,9 +11,9 @@
 #include "platform/system/files.h"
 #include "platform/system/folders.h"
 #include "platform/system/profile_file.h"
-#include "platform/system/record_file.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace store {
 
@@ -57,6 +57,10 @@ constexpr const char* kStateKey = "State";
 constexpr const char* kProfileSection = "Agent Information";
 constexpr const char* kRepInfoFile = "RepInfo.flt";
 constexpr std::size_t kProfileBuffer = 64; // values are cut at 63 characters
+// The record's fields end before its filler.
+constexpr std::size_t kFieldsEnd = 389;
+// The names a damaged record is kept under before ".damaged.<n>" is given up.
+constexpr int kMostDamagedNames = 1000;
 
 void ShowWriteFailure(forms::MessageBoxService& messages, int errorNumber,
                       const std::string& pathText) {
@@ -84,6 +88,36 @@ RepInfoFields FieldsFromProfile(const StateCodeOfIndex& stateCodeOf) {
     const std::string code = stateCodeOf(index.empty() ? "0" : index);
     fields.state = code == "XX" ? "" : code;
     return fields;
+}
+
+// A character that Windows-1252 prints: the blank and the graphic characters, not the control
+// characters nor the five codes it leaves undefined.
+bool IsPrintable(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code < 0x20 || code == 0x7F) {
+        return false;
+    }
+    return code != 0x81 && code != 0x8D && code != 0x8F && code != 0x90 && code != 0x9D;
+}
+
+// The bytes of the file at `path` when there is one; none of them (an empty text, which is no
+// record) when its length is not a record's, so that a file of any size is never read whole.
+std::optional<std::string> ExistingRecordBytes(const fs::path& path) {
+    if (!sys::FileExists(path)) {
+        return std::nullopt;
+    }
+    if (sys::FileLength(path) != kRecordLength) {
+        return std::string();
+    }
+    return sys::ReadWholeFile(path);
+}
+
+// Before a record is written over a damaged one, the damaged one is renamed aside.
+void KeepDamagedRecordAside(const fs::path& path) {
+    if (const std::optional<std::string> bytes = ExistingRecordBytes(path);
+        bytes && !IsSoundRepInfoRecord(*bytes)) {
+        sys::RenameFile(path, DamagedRepInfoPath(path));
+    }
 }
 
 } // namespace
@@ -120,21 +154,44 @@ RepInfoFields RepRecordToForm(std::string_view record) {
     return fields;
 }
 
-RepInfoFields LoadRepInfo(const StateCodeOfIndex& stateCodeOf) {
+bool IsSoundRepInfoRecord(std::string_view bytes) {
+    if (bytes.size() != kRecordLength) {
+        return false;
+    }
+    const std::string_view fields = bytes.substr(0, kFieldsEnd);
+    const std::string_view filler = bytes.substr(kFieldsEnd);
+    return std::all_of(fields.begin(), fields.end(), IsPrintable) &&
+           std::all_of(filler.begin(), filler.end(), [](char c) { return c == ' ' || c == '\0'; });
+}
+
+fs::path DamagedRepInfoPath(const fs::path& path) {
+    const std::string name = path.filename().string() + ".damaged";
+    fs::path kept = path.parent_path() / name;
+    for (int number = 2; number <= kMostDamagedNames; ++number) {
+        std::error_code error;
+        if (!fs::exists(fs::symlink_status(kept, error))) {
+            break;
+        }
+        kept = path.parent_path() / (name + "." + std::to_string(number));
+    }
+    return kept;
+}
+
+LoadedRepInfo LoadRepInfo(const StateCodeOfIndex& stateCodeOf) {
     fs::path path;
     try {
         path = RepInfoFilePath();
     } catch (const runtime::RuntimeError&) {
-        return FieldsFromProfile(stateCodeOf); // no record on a drive that is not there
+        return {FieldsFromProfile(stateCodeOf)}; // no record on a drive that is not there
     }
-    if (!sys::FileExists(path)) {
-        return FieldsFromProfile(stateCodeOf);
+    const std::optional<std::string> record = ExistingRecordBytes(path);
+    if (!record) {
+        return {FieldsFromProfile(stateCodeOf)};
     }
-    const sys::RecordFile file(path, kRecordLength, sys::RecordAccess::Read);
-    std::string record = file.Read(1);
-    // A file shorter than the record reads as blanks, not as the zero bytes that fill it up.
-    std::replace(record.begin(), record.end(), '\0', ' ');
-    return RepRecordToForm(record);
+    if (!IsSoundRepInfoRecord(*record)) {
+        return {FieldsFromProfile(stateCodeOf), path, DamagedRepInfoPath(path)};
+    }
+    return {RepRecordToForm(*record)};
 }
 
 bool RepWriteFlat(const fs::path& path, const RepInfoFields& fields,
@@ -143,6 +200,7 @@ bool RepWriteFlat(const fs::path& path, const RepInfoFields& fields,
         return true;
     }
     try {
+        KeepDamagedRecordAside(path);
         sys::ReplaceFileAtomically(path, RepFormToRecord(fields));
     } catch (const runtime::RuntimeError& error) {
         ShowWriteFailure(messages, error.Number(), path.string());

@@ -206,6 +206,35 @@ TEST_F(FaultInjectionTest, TheRepresentativeRecordIsTheOldOneOrTheNewOne) {
                         {0, 1, 500, 999});
 }
 
+// Over a damaged record, killed anywhere: the damaged bytes are never lost, lying either where
+// they were or beside the record as "RepInfo.flt.damaged", and the record is the damaged one,
+// none (the next start is a first start) or the new one whole.
+TEST_F(FaultInjectionTest, ADamagedRepresentativeRecordIsNeverLost) {
+    const fs::path record = Folder("data") / "RepInfo.flt";
+    const fs::path kept = Folder("data") / "RepInfo.flt.damaged";
+    const std::string damaged(500, '\xFF');
+    const std::string written = RepFormToRecord(Representative("New"));
+    const int calls = testkit::KillAtEveryCall(
+        [&] {
+            fs::remove(kept);
+            WriteBytes(record, damaged);
+        },
+        [] {
+            AgreeingMessages messages;
+            SaveRepInfo(Representative("New"), messages);
+        },
+        [&](bool) {
+            const Files files = Contents({record, kept});
+            EXPECT_TRUE(files.at(record) == damaged || files.at(kept) == damaged);
+            EXPECT_TRUE(files.at(record) == damaged || files.at(record) == "(none)" ||
+                        files.at(record) == written)
+                << files.at(record).size();
+        });
+    EXPECT_GT(calls, 1);
+    EXPECT_EQ(ReadBytes(record), written);
+    EXPECT_EQ(ReadBytes(kept), damaged);
+}
+
 TEST_F(FaultInjectionTest, CompactionLeavesTheOldFileOrTheNewOne) {
     const auto reset = [this] { WriteBytes(DataFile(), kOriginal); };
     const Operation compact = [this](forms::MessageBoxService& messages) {

@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 
 namespace store {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::WriteBytes;
 
@@ -94,13 +96,88 @@ TEST_F(RepInfoTest, TextsAreTrimmedAndCutToTheirFields) {
 TEST_F(RepInfoTest, LoadsTheRecordWhenItExists) {
     WriteBytes(Folder("windows") / "Hux.INI", "[Agent Information]\r\nFirst=Profile\r\n");
     WriteBytes(Folder("data") / "RepInfo.flt", RepresentativeRecord());
-    EXPECT_EQ(LoadRepInfo(StateCode).txtInput[0], "Jonathan");
+    const LoadedRepInfo loaded = LoadRepInfo(StateCode);
+    EXPECT_EQ(loaded.fields, RepRecordToForm(RepresentativeRecord()));
+    EXPECT_TRUE(loaded.damagedRecord.empty());
+}
 
-    // A record cut short reads as blanks where it has no characters.
-    WriteBytes(Folder("data") / "RepInfo.flt", RepresentativeRecord().substr(0, 25));
-    const RepInfoFields loaded = LoadRepInfo(StateCode);
-    EXPECT_EQ(loaded.txtInput[2], "Pemb");
-    EXPECT_EQ(loaded.txtInput[4], "");
+// What a damaged record looks like, and what is still a sound one: every printable
+// Windows-1252 character in a field, blanks or the NULs of a record never filled after them.
+TEST_F(RepInfoTest, ARecordIsCheckedAsItIsRead) {
+    std::mt19937 random(103);
+    std::string randomBytes(1000, ' ');
+    for (char& byte : randomBytes) {
+        byte = static_cast<char>(random());
+    }
+    std::string printable = RepresentativeRecord();
+    const std::string name = "Ren\xE9"
+                             "e \x80\xA0\xFF\x9C~ !\"#$%&'(";
+    ASSERT_EQ(name.size(), 20u);
+    printable.replace(0, name.size(), name);
+    std::string nulFiller = RepresentativeRecord();
+    nulFiller.replace(389, 611, std::string(611, '\0'));
+    const auto with = [](std::size_t at, char byte) {
+        std::string record = RepresentativeRecord();
+        record[at] = byte;
+        return record;
+    };
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool sound;
+    };
+    const Case cases[] = {
+        {"as written", RepresentativeRecord(), true},
+        {"every kind of printable character", printable, true},
+        {"NULs after the fields", nulFiller, true},
+        {"random bytes", randomBytes, false},
+        {"0xFF bytes", std::string(1000, '\xFF'), false},
+        {"cut to 500 bytes", RepresentativeRecord().substr(0, 500), false},
+        {"one byte more", RepresentativeRecord() + " ", false},
+        {"a line break in a field", with(30, '\n'), false},
+        {"a NUL in a field", with(0, '\0'), false},
+        {"a code Windows-1252 does not have", with(100, '\x81'), false},
+        {"DEL in the reserved field", with(380, '\x7F'), false},
+        {"a letter after the fields", with(999, 'x'), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(IsSoundRepInfoRecord(c.bytes), c.sound);
+        WriteBytes(Folder("windows") / "Hux.INI", "[Agent Information]\r\nFirst=Profile\r\n");
+        WriteBytes(Folder("data") / "RepInfo.flt", c.bytes);
+        const LoadedRepInfo loaded = LoadRepInfo(StateCode);
+        if (c.sound) {
+            EXPECT_TRUE(loaded.damagedRecord.empty());
+            EXPECT_EQ(loaded.fields.txtInput[2], "Pemberton");
+        } else {
+            // Not used: the shared profile answers, as before the record existed.
+            EXPECT_EQ(loaded.damagedRecord, Folder("data") / "RepInfo.flt");
+            EXPECT_EQ(loaded.keptAs, Folder("data") / "RepInfo.flt.damaged");
+            EXPECT_EQ(loaded.fields.txtInput[0], "Profile");
+            EXPECT_EQ(loaded.fields.txtInput[2], "");
+            EXPECT_EQ(ReadBytes(Folder("data") / "RepInfo.flt"), c.bytes) << "left as it was";
+        }
+    }
+}
+
+// A record written over a damaged one keeps the damaged file beside it, under a name no earlier
+// damaged file has; a sound record is replaced as ever.
+TEST_F(RepInfoTest, AWriteKeepsTheDamagedRecordBesideTheNewOne) {
+    const fs::path path = Folder("data") / "RepInfo.flt";
+    WriteBytes(path, std::string(1000, '\xFF'));
+    ASSERT_TRUE(RepWriteFlat(path, Representative(), driver));
+    EXPECT_EQ(ReadBytes(path), RepresentativeRecord());
+    EXPECT_EQ(ReadBytes(Folder("data") / "RepInfo.flt.damaged"), std::string(1000, '\xFF'));
+
+    WriteBytes(path, "cut short");
+    EXPECT_EQ(DamagedRepInfoPath(path), Folder("data") / "RepInfo.flt.damaged.2");
+    ASSERT_TRUE(RepWriteFlat(path, Representative(), driver));
+    EXPECT_EQ(ReadBytes(Folder("data") / "RepInfo.flt.damaged.2"), "cut short");
+    EXPECT_EQ(ReadBytes(Folder("data") / "RepInfo.flt.damaged"), std::string(1000, '\xFF'));
+
+    ASSERT_TRUE(RepWriteFlat(path, Representative(), driver));
+    EXPECT_FALSE(fs::exists(Folder("data") / "RepInfo.flt.damaged.3"));
+    EXPECT_TRUE(driver.MessageBoxes().empty());
 }
 
 TEST_F(RepInfoTest, WithoutARecordTheSharedProfileAnswers) {
@@ -115,14 +192,14 @@ TEST_F(RepInfoTest, WithoutARecordTheSharedProfileAnswers) {
         WriteBytes(Folder("windows") / "Hux.INI",
                    "[Agent Information]\r\nFirst=  Ann  \r\nLast=Lee\r\nAddress=" + longAddress +
                        "\r\nState=" + row.stateValue + "\r\n");
-        const RepInfoFields fields = LoadRepInfo(StateCode);
+        const RepInfoFields fields = LoadRepInfo(StateCode).fields;
         EXPECT_EQ(fields.txtInput[0], "Ann");
         EXPECT_EQ(fields.txtInput[2], "Lee");
         EXPECT_EQ(fields.txtInput[9], longAddress.substr(0, 63));
         EXPECT_EQ(fields.state, row.state);
     }
     std::filesystem::remove(Folder("windows") / "Hux.INI");
-    EXPECT_EQ(LoadRepInfo(StateCode).state, "AL");
+    EXPECT_EQ(LoadRepInfo(StateCode).fields.state, "AL");
 }
 
 TEST_F(RepInfoTest, WriteFailureIsReportedAndTheProgramGoesOn) {

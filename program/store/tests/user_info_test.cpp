@@ -72,7 +72,8 @@ TEST_F(UserInfoTest, AFolderOnAnUnmappedDriveFailsEachOperationByItself) {
     EXPECT_EQ(IllustrationRecordCount(), 0);
     EXPECT_EQ(RoundedRecordCount(), 0);
     EXPECT_TRUE(ReadIllustrationRecords().empty());
-    EXPECT_EQ(LoadRepInfo([](const std::string&) { return std::string("AL"); }).txtInput[0], "Pat");
+    EXPECT_EQ(LoadRepInfo([](const std::string&) { return std::string("AL"); }).fields.txtInput[0],
+              "Pat");
 
     CurrentIllustration current = Current();
     struct Operation {

@@ -112,7 +112,7 @@ frmData::frmData(forms::Application& app, forms::MessageBoxService& messages)
     : forms::Form(app, "frmData"), VSFlexGrid1(*this, "VSFlexGrid1"), cmdOK(*this, "cmdOK"),
       cmdNew(*this, "cmdNew"), cmdCopy(*this, "cmdCopy"), cmdDelete(*this, "cmdDelete"),
       cmdUndelete(*this, "cmdUndelete"), cmdCancel(*this, "cmdCancel"), cmdHelp(*this, "cmdHelp"),
-      Timer1(*this, "Timer1"), messages_(messages) {
+      lblUnreadable(*this, "lblUnreadable"), Timer1(*this, "Timer1"), messages_(messages) {
     DesignWindow();
     Timer1.SetInterval(kTypeAheadPauseMs);
     Timer1.SetEnabled(false);
@@ -162,9 +162,13 @@ void frmData::FillGrid() {
     }
     VSFlexGrid1.SetRows(1);
     VSFlexGrid1.SetRedraw(false);
+    unreadable_ = store::EndsInPartialRecord() ? 1 : 0;
     for (std::size_t index = 0; index < records.size(); ++index) {
         const std::string& record = records[index];
         if (record.empty() || record[0] != store::kLiveRecord) {
+            if (record.empty() || record[0] != store::kDeletedRecord) {
+                ++unreadable_;
+            }
             continue;
         }
         const int row = VSFlexGrid1.AddRow();
@@ -188,6 +192,13 @@ void frmData::UpdateCaptionAndButtons() {
     }
     cmdCancel.SetEnabled(true);
     cmdUndelete.SetEnabled(store::IllustrationRecordCount() > rows);
+    lblUnreadable.SetCaption(
+        std::to_string(unreadable_) +
+        (unreadable_ == 1 ? " record of this file cannot be read; Compact on the Options menu "
+                            "will remove it."
+                          : " records of this file cannot be read; Compact on the Options menu "
+                            "will remove them."));
+    lblUnreadable.SetVisible(unreadable_ > 0);
 }
 
 void frmData::TypeAhead(int keyAscii) {

@@ -1,6 +1,6 @@
-// The browser's design: the grid of saved illustrations over the row of buttons, and the grid's
-// columns. The Type and Illustration Date columns are wide enough for "Stretch" and for their
-// title in the grid's font.
+// The browser's design: the grid of saved illustrations and the line under it over the row of
+// buttons, and the grid's columns. The Type and Illustration Date columns are wide enough for
+// "Stretch" and for their title in the grid's font.
 #include "program/ui/data_form.h"
 
 #include "platform/forms/control_table.h"
@@ -19,15 +19,16 @@ constexpr int kDesignHeight = 6000;
 
 // clang-format off
 constexpr forms::ControlRow kControls[] = {
-    // name          kind               container  tab  position                  caption
-    {"VSFlexGrid1",  K::Grid,           "",        -1,  {120, 120, 10380, 4800}},
-    {"cmdOK",        K::CommandButton,  "",        -1,  {120, 5040, 1380, 375},   "&Ok"},
-    {"cmdNew",       K::CommandButton,  "",        -1,  {1620, 5040, 1380, 375},  "&New"},
-    {"cmdCopy",      K::CommandButton,  "",        -1,  {3120, 5040, 1380, 375},  "&Copy"},
-    {"cmdDelete",    K::CommandButton,  "",        -1,  {4620, 5040, 1380, 375},  "&Delete"},
-    {"cmdUndelete",  K::CommandButton,  "",        -1,  {6120, 5040, 1380, 375},  "&Undelete"},
-    {"cmdCancel",    K::CommandButton,  "",        -1,  {7620, 5040, 1380, 375},  "Cancel"},
-    {"cmdHelp",      K::CommandButton,  "",        -1,  {9120, 5040, 1380, 375},  "&Help"},
+    // name            kind               container  tab  position                  caption
+    {"VSFlexGrid1",    K::Grid,           "",        -1,  {120, 120, 10380, 4440}},
+    {"lblUnreadable",  K::Label,          "",        -1,  {120, 4650, 10380, 285}},
+    {"cmdOK",          K::CommandButton,  "",        -1,  {120, 5040, 1380, 375},   "&Ok"},
+    {"cmdNew",         K::CommandButton,  "",        -1,  {1620, 5040, 1380, 375},  "&New"},
+    {"cmdCopy",        K::CommandButton,  "",        -1,  {3120, 5040, 1380, 375},  "&Copy"},
+    {"cmdDelete",      K::CommandButton,  "",        -1,  {4620, 5040, 1380, 375},  "&Delete"},
+    {"cmdUndelete",    K::CommandButton,  "",        -1,  {6120, 5040, 1380, 375},  "&Undelete"},
+    {"cmdCancel",      K::CommandButton,  "",        -1,  {7620, 5040, 1380, 375},  "Cancel"},
+    {"cmdHelp",        K::CommandButton,  "",        -1,  {9120, 5040, 1380, 375},  "&Help"},
 };
 
 using A = forms::Alignment;

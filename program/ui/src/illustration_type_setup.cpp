@@ -5,7 +5,6 @@
 #include "program/ui/field_rules.h"
 #include "program/ui/illustration_type_names.h"
 #include "program/ui/text_helpers.h"
-#include "program/ui/user_settings.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"
@@ -90,7 +89,7 @@ void frmMain::SetupIllustrationType() {
                 {&mnuReportLedger, "ReportLedger"},
                 {&mnuReportGraph, "ReportGraph"}};
             for (const auto& [item, key] : sections) {
-                item->SetChecked(GetUserSetting(key) != "False");
+                item->SetChecked(Program().Settings.Get(key) != "False");
             }
         }
 

@@ -59,7 +59,7 @@ void frmMain::FormLoad() {
             ++LastInputIndex;
         }
         IniPath = sys::InstallFolder() / ProgramFile(".ini");
-        LoadWindowPlacement(*this, IniPath);
+        LoadWindowPlacement(*this, IniPath, Program().Settings);
 
         if (frmRepInfo* representative = Store().RepresentativeWindow()) {
             forms::LoadForm(*representative);
@@ -119,7 +119,8 @@ void frmMain::FormPaint() {
         if (representative->Visible()) {
             return;
         }
-        if (runtime::Trim(representative->txtInput(0).Text()).empty()) {
+        if (runtime::Trim(representative->txtInput(0).Text()).empty() || Program().RepInfoUnread) {
+            Program().RepInfoUnread = false;
             Program().RepInfoCancelled = false;
             Store().ShowRepresentativeWindow(*this);
             if (Program().RepInfoCancelled) {
@@ -160,7 +161,7 @@ bool frmMain::ExitProgram(bool askFirst) {
     if (!Store().PromptSaveIllustration(*this, true)) {
         return false;
     }
-    SaveWindowPlacement(*this, MinimumSize{MinFormWidth, MinFormHeight});
+    SaveWindowPlacement(*this, MinimumSize{MinFormWidth, MinFormHeight}, Program().Settings);
     App().End();
     return true;
 }

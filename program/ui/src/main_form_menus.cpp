@@ -8,7 +8,6 @@
 #include "program/ui/pdf_file_name.h"
 #include "program/ui/rep_info_form.h"
 #include "program/ui/src/main_form_chains.h"
-#include "program/ui/user_settings.h"
 #include "program/ui/web_links.h"
 
 #include "program/report/report_error.h"
@@ -104,7 +103,7 @@ void ExportPdf(frmMain& main) {
 // The report-section items and the settings keys they are kept under.
 void ToggleReportSection(frmMain& main, forms::Menu& item, const char* key) {
     item.SetChecked(!item.Checked());
-    SaveUserSetting(key, item.Checked() ? "True" : "False");
+    main.Program().Settings.Save(key, item.Checked() ? "True" : "False", main.App());
     if (CurrentTabIs(main, kReportTab)) {
         const ReportBusy busy(main);
         RunReportChain(main);

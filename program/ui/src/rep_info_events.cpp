@@ -7,6 +7,7 @@
 #include "platform/forms/application.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/text.h"
+#include "platform/runtime/windows1252.h"
 #include "platform/system/clock.h"
 
 #include <cstdio>
@@ -49,7 +50,22 @@ void ShowRepInfo(frmRepInfo& window, const store::RepInfoFields& fields) {
     window.cmboState.SetListIndex(stateIndex);
 }
 
-void LoadWindow(frmRepInfo& window, forms::MessageBoxService& messages) {
+// A damaged record is not used: the window shows what a first start shows, says why, and opens
+// at the main window's first paint.
+void ReportDamagedRecord(const store::LoadedRepInfo& loaded, ProgramState& program,
+                         forms::MessageBoxService& messages) {
+    program.RepInfoUnread = true;
+    const std::string prompt =
+        "The saved representative information could not be read: " +
+        runtime::Utf8ToWindows1252(loaded.damagedRecord.string()) +
+        " is damaged.\r\n\r\nPlease enter the representative information again. The damaged "
+        "file will be kept beside the new one as " +
+        runtime::Utf8ToWindows1252(loaded.keptAs.filename().string()) + ".";
+    messages.ShowMessageBox(forms::MessageBoxRequest::FromStyle(
+        prompt, forms::vbOKOnly + forms::vbExclamation, "Error in LoadRepInfo"));
+}
+
+void LoadWindow(frmRepInfo& window, ProgramState& program, forms::MessageBoxService& messages) {
     window.cmboState.Clear();
     for (int index = 0; index < kStateCount; ++index) {
         std::string noCode;
@@ -59,10 +75,14 @@ void LoadWindow(frmRepInfo& window, forms::MessageBoxService& messages) {
         }
     }
     try {
-        ShowRepInfo(window, store::LoadRepInfo([](const std::string& indexText) {
-                        std::string noCode;
-                        return StateCodeLookup(noCode, indexText);
-                    }));
+        const store::LoadedRepInfo loaded = store::LoadRepInfo([](const std::string& indexText) {
+            std::string noCode;
+            return StateCodeLookup(noCode, indexText);
+        });
+        ShowRepInfo(window, loaded.fields);
+        if (!loaded.damagedRecord.empty()) {
+            ReportDamagedRecord(loaded, program, messages);
+        }
     } catch (const runtime::RuntimeError& error) {
         // An unreadable record leaves the fields empty: the required-field check then asks
         // for them, and saving writes a good record.
@@ -91,7 +111,7 @@ bool CheckRequiredFields(frmRepInfo& window, bool showMessage) {
 
 void WireRepresentativeWindow(frmRepInfo& window, ProgramState& program,
                               forms::MessageBoxService& messages) {
-    window.Load = [&window, &messages] { LoadWindow(window, messages); };
+    window.Load = [&window, &program, &messages] { LoadWindow(window, program, messages); };
     window.cmboState.KeyPress = [](int& keyAscii) {
         if (keyAscii > 'Z') {
             keyAscii -= 32;

@@ -1,7 +1,5 @@
 #include "program/ui/window_placement.h"
 
-#include "program/ui/user_settings.h"
-
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
 #include "platform/runtime/conversions.h"
@@ -66,7 +64,8 @@ int ClampEdge(int stored, int screenSize, int windowSize) {
 
 } // namespace
 
-void LoadWindowPlacement(forms::Form& window, const std::filesystem::path& iniPath) {
+void LoadWindowPlacement(forms::Form& window, const std::filesystem::path& iniPath,
+                         const UserSettings& settings) {
     std::function<std::string(const PlacementKey&)> read;
     if (HasContent(iniPath)) {
         read = [&iniPath](const PlacementKey& key) {
@@ -74,7 +73,9 @@ void LoadWindowPlacement(forms::Form& window, const std::filesystem::path& iniPa
                                          kIniBufferSize);
         };
     } else {
-        read = [](const PlacementKey& key) { return GetUserSetting(key.key, key.defaultValue); };
+        read = [&settings](const PlacementKey& key) {
+            return settings.Get(key.key, key.defaultValue);
+        };
     }
     const forms::Screen& screen = window.App().GetScreen();
     const int startWidth = window.Width();
@@ -99,14 +100,17 @@ void LoadWindowPlacement(forms::Form& window, const std::filesystem::path& iniPa
                                 : forms::WindowState::Normal);
 }
 
-void SaveWindowPlacement(const forms::Form& window, MinimumSize minimum) {
+void SaveWindowPlacement(forms::Form& window, MinimumSize minimum, UserSettings& settings) {
     const forms::Screen& screen = window.App().GetScreen();
     const auto edge = [](int value, int room) { return (room < value || value < 0) ? 1 : value; };
-    SaveUserSetting(kTop.key, std::to_string(edge(window.Top(), screen.height - window.Height())));
-    SaveUserSetting(kLeft.key, std::to_string(edge(window.Left(), screen.width - window.Width())));
-    SaveUserSetting(kWidth.key, std::to_string(std::max(window.Width(), minimum.width)));
-    SaveUserSetting(kHeight.key, std::to_string(std::max(window.Height(), minimum.height)));
-    SaveUserSetting(kWindowState.key, "0");
+    const sys::ProfileEntry placement[] = {
+        {kTop.key, std::to_string(edge(window.Top(), screen.height - window.Height()))},
+        {kLeft.key, std::to_string(edge(window.Left(), screen.width - window.Width()))},
+        {kWidth.key, std::to_string(std::max(window.Width(), minimum.width))},
+        {kHeight.key, std::to_string(std::max(window.Height(), minimum.height))},
+        {kWindowState.key, "0"},
+    };
+    settings.Save(placement, window.App());
 }
 
 } // namespace ui

@@ -99,6 +99,72 @@ TEST_F(BrowserTest, ListsTheLiveRecordsSortedByNameWithTheirPlaces) {
     });
 }
 
+// Records the grid cannot list (a status neither live nor deleted, a partial record at the end)
+// are counted on the line under the grid, which names compaction; with none the line is hidden.
+// Compaction then removes as many as the line said, with the live ones whose date is no date.
+TEST_F(BrowserTest, RecordsTheGridCannotListAreCountedUnderIt) {
+    const std::string live = Record(
+        IllustrationType::PlanholderRmd,
+        {{"8-PartFirst", "Ann"}, {"8-PartLast", "Smith"}, {"6-IllustrationDate", "06/01/2011"}});
+    const std::string deleted = Record(
+        IllustrationType::PlanholderRmd,
+        {{"8-PartFirst", "Bob"}, {"6-IllustrationDate", "06/01/2011"}}, store::kDeletedRecord);
+    const auto withStatus = [&](char status) {
+        std::string record = live;
+        record[0] = status;
+        return record;
+    };
+    struct Case {
+        const char* name;
+        std::vector<std::string> records;
+        std::string tail; // bytes after the last whole record
+        const char* caption;
+        const char* line; // nothing when the line is hidden
+    };
+    const Case cases[] = {
+        {"every record with a bad status",
+         {withStatus('7'), withStatus(' '), withStatus('\xFF')},
+         "",
+         "0 Saved Illustrations",
+         "3 records of this file cannot be read; Compact on the Options menu will remove them."},
+        {"one among live and deleted ones",
+         {live, deleted, withStatus('2')},
+         "",
+         "1 Saved Illustrations",
+         "1 record of this file cannot be read; Compact on the Options menu will remove it."},
+        {"a partial record at the end",
+         {live},
+         live.substr(0, 400),
+         "1 Saved Illustrations",
+         "1 record of this file cannot be read; Compact on the Options menu will remove it."},
+        {"live and deleted ones only", {live, deleted}, "", "1 Saved Illustrations", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteIllustrationFile(c.records);
+        std::ofstream(store::IllustrationFilePath(), std::ios::binary | std::ios::app) << c.tail;
+        frmData& browser = store.DataWindow();
+        forms::UnloadForm(browser);
+        forms::LoadForm(browser);
+        EXPECT_EQ(browser.Caption(), c.caption);
+        EXPECT_EQ(browser.lblUnreadable.Visible(), c.line != nullptr);
+        if (c.line != nullptr) {
+            EXPECT_EQ(browser.lblUnreadable.Caption(), c.line);
+        }
+    }
+
+    WriteIllustrationFile(cases[0].records);
+    frmMain& main = MainWindow(IllustrationType::PlanholderRmd);
+    ShowAnsweringTheBrowser(main, &frmData::cmdCancel);
+    CompactFromTheMenu(main);
+    ASSERT_FALSE(driver.MessageBoxes().empty());
+    EXPECT_NE(
+        driver.MessageBoxes().back().prompt.find(" 3 damaged illustrations were also removed."),
+        std::string::npos)
+        << driver.MessageBoxes().back().prompt;
+    EXPECT_EQ(store::IllustrationRecordCount(), 0);
+}
+
 // Enter opens the selected illustration; Esc closes the browser and opens nothing.
 TEST_F(BrowserTest, EnterOpensTheSelectedRowAndEscCloses) {
     for (const int key : {13, 27}) {

@@ -4,8 +4,9 @@
 #include "program/ui/tests/input_window.h"
 #include "program/ui/tests/tab_walk.h"
 #include "program/ui/text_helpers.h"
-#include "program/ui/user_settings.h"
 #include "program/ui/web_links.h"
+
+#include "program/store/user_info.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/testing/driver.h"
@@ -13,6 +14,8 @@
 #include "platform/system/clock.h"
 #include "platform/system/external_programs.h"
 #include "platform/system/folders.h"
+#include "platform/system/program_identity.h"
+#include "platform/system/settings_store.h"
 #include "platform/testing/file_contents.h"
 #include "platform/testing/sandbox.h"
 #include "platform/zip/zip_archive.h"
@@ -507,7 +510,8 @@ TEST_F(MainWindowTest, OutOfRangePlacementsAreClampedOntoTheScreen) {
             std::string ini = "[Program]\r\n";
             for (const auto& [key, value] : stored) {
                 ini += key + "=" + value + "\r\n";
-                SaveUserSetting(key, fromIni ? "1" : value);
+                sys::SaveSetting(sys::ExecutableBaseName(), store::UserName(), key,
+                                 fromIni ? "1" : value);
             }
             if (fromIni) {
                 sandbox.WriteFile("install/Tallowmere.ini", ini);

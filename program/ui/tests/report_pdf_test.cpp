@@ -28,6 +28,7 @@
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/pdf_layout.h"
 #include "platform/testing/sandbox.h"
+#include "platform/testing/zip_damage.h"
 
 #include <gtest/gtest.h>
 
@@ -173,8 +174,9 @@ void ExpectPrinted(const SavedReport& report, const Texts& printed, const Texts&
 // The program's main window with its reports composed on the print document, into the work
 // folder `work`, and the representative entered in their window.
 struct ClientWindow {
-    ClientWindow(IllustrationType type, const Representative& representative, const fs::path& work)
-        : service(app, composer, ReportLocations{kArchive, work}) {
+    ClientWindow(IllustrationType type, const Representative& representative, const fs::path& work,
+                 const fs::path& archive = kArchive)
+        : service(app, composer, ReportLocations{archive, work}) {
         fs::create_directories(work);
         program.IllustrationType = type;
         main.SetServices(service, main.Store());
@@ -896,6 +898,37 @@ TEST_F(ReportPdfTest, AStretchTaxPageWithoutAStateIsRefused) {
     EXPECT_EQ(window.app.ActiveControl(), &window.main.cmboState);
     EXPECT_FALSE(fs::exists(window.PdfPath()));
     EXPECT_EQ(window.main.VSPrinter1.PageCount(), 0);
+}
+
+// The program's resource archive with one byte changed in each of three of its pictures: the
+// Stretch report is refused under the program's own name, naming the first damaged picture it
+// needs; nothing is claimed saved, no PDF is written, and the illustration stays as typed.
+TEST_F(ReportPdfTest, AStretchReportWithDamagedPicturesIsRefusedNamingThePicture) {
+    const fs::path archive = sandbox.Root() / "Tallowmere.icf";
+    fs::copy_file(kArchive, archive);
+    for (const char* member : {"100side.bmp", "Wrenpic.jpg", "PileofCashMed.jpg"}) {
+        testkit::DamageZipMember(archive, member);
+    }
+    ClientWindow window(IllustrationType::Stretch, kLongRepresentative, Work(), archive);
+    window.Sections(true, true, true, true, true);
+    window.Type(kStretchPlanholder);
+    window.Type(kStretchSpouse);
+    window.Type(kStretchBeneficiary);
+    window.driver.Focus(window.main.cmboState);
+    window.driver.ChooseItem(window.main.cmboState, "NY");
+    window.driver.ExpectMessageBox(std::string(sys::FileDescription()), forms::vbOK);
+    window.driver.ChooseMenuItem(window.main.mnuFileExportPDF);
+    ASSERT_EQ(window.driver.MessageBoxes().size(), 1u);
+    EXPECT_EQ(window.driver.MessageBoxes()[0].prompt.rfind(
+                  "The program's resource file is damaged: 100side.bmp in Tallowmere.icf cannot "
+                  "be read.",
+                  0),
+              0u)
+        << window.driver.MessageBoxes()[0].prompt;
+    EXPECT_FALSE(fs::exists(window.PdfPath()));
+    EXPECT_EQ(window.main.VSPrinter1.PageCount(), 0);
+    EXPECT_FALSE(window.app.Ended());
+    EXPECT_EQ(window.main.GetField("8-StretchPFirst"), "John");
 }
 
 // Where the PDF goes and what names it: the PDF folder in the documents folder (both made when

@@ -326,12 +326,15 @@ TEST_F(WindowLayoutTest, TheBrowserRepresentativeAndAboutWindows) {
         records.push_back(Record(static_cast<IllustrationType>(type), values, store::kLiveRecord,
                                  {"SIMPLE IRA", "SIMPLE IRA"}));
     }
+    // And records it cannot list, which the line under the grid counts.
+    records.insert(records.end(), 1000, std::string(1000, '\xFF'));
     WriteIllustrationFile(records);
     SavedIllustrations store(app, program);
     frmData& browser = store.DataWindow();
     browser.Show();
     Settle();
     EXPECT_EQ(browser.VSFlexGrid1.Rows(), 5);
+    EXPECT_TRUE(browser.lblUnreadable.Visible());
     ExpectLaidOut(skin, browser, "browser");
 
     frmRepInfo& representative = *store.RepresentativeWindow();

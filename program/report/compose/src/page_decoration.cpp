@@ -7,6 +7,7 @@
 #include "program/report/compose/src/logo_placement.h"
 #include "program/report/graph_production.h"
 #include "program/report/report_error.h"
+#include "program/report/resource_extraction.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -163,10 +164,9 @@ private:
     const printdoc::Picture* PictureNamed(const std::string& fileName) {
         auto kept = pictures_.find(fileName);
         if (kept == pictures_.end()) {
-            const std::string bytes = ResourceBytes(fileName);
             std::optional<printdoc::Picture> picture;
-            if (!bytes.empty()) {
-                picture = printdoc::Picture::Decode(bytes);
+            if (const std::optional<std::string> bytes = ResourceBytes(fileName)) {
+                picture = DecodePicture(*bytes, fileName);
             }
             kept = pictures_.emplace(fileName, std::move(picture)).first;
         }
@@ -183,29 +183,53 @@ private:
         if (kept == logos_.end()) {
             const std::string pictureName = name + ".gif";
             const std::string placementName = name + ".txt";
-            const std::string picture = ResourceBytes(pictureName);
-            const std::string placement = ResourceBytes(placementName);
+            const std::optional<std::string> picture = ResourceBytes(pictureName);
+            const std::optional<std::string> placement = ResourceBytes(placementName);
             std::optional<Logo> logo;
-            if (!picture.empty() && !placement.empty()) {
-                logo = Logo{printdoc::Picture::Decode(picture),
-                            ReadPlacement(placement, placementName)};
+            if (picture && placement) {
+                logo = Logo{DecodePicture(*picture, pictureName),
+                            ReadPlacement(*placement, placementName)};
             }
             kept = logos_.emplace(name, std::move(logo)).first;
         }
         return kept->second ? &*kept->second : nullptr;
     }
 
-    // The bytes of the archive's member `name`, read without a file, or else those of a file of
-    // that name in the work folder (the Stretch graph); empty when neither holds any.
-    std::string ResourceBytes(const std::string& name) const {
+    // The bytes of the archive's member `name`, read without a file. Only a member the archive
+    // does not hold is looked for elsewhere: a file of that name in the work folder (the
+    // Stretch graph), and nothing when there is none. A member the archive holds but that
+    // cannot be read (its check fails, the archive around it is damaged) is a damaged
+    // installation, which refuses the report.
+    std::optional<std::string> ResourceBytes(const std::string& name) const {
         std::string bytes;
-        if (archive::ReadMember(composition_.resourceArchive, name, archive::kResourcePassword,
-                                bytes) == archive::ZipResult::Success &&
-            !bytes.empty()) {
+        const archive::ZipResult result = archive::ReadMember(composition_.resourceArchive, name,
+                                                              archive::kResourcePassword, bytes);
+        if (result == archive::ZipResult::Success) {
             return bytes;
         }
+        if (result != archive::ZipResult::MissingMember) {
+            RefuseDamagedResource(name, "cannot be read.\r\n" + archive::ResultText(result));
+        }
         const std::filesystem::path file = composition_.workFolder / name;
-        return FileExists(file) ? sys::ReadWholeFile(file) : std::string();
+        if (!FileExists(file)) {
+            return std::nullopt;
+        }
+        return sys::ReadWholeFile(file);
+    }
+
+    printdoc::Picture DecodePicture(const std::string& bytes, const std::string& name) const {
+        try {
+            return printdoc::Picture::Decode(bytes);
+        } catch (const runtime::RuntimeError&) {
+            RefuseDamagedResource(name, "is not a picture that can be read.");
+        }
+    }
+
+    [[noreturn]] void RefuseDamagedResource(const std::string& name,
+                                            const std::string& what) const {
+        throw report::ExtractionError("The program's resource file is damaged: " + name + " in " +
+                                      composition_.resourceArchive.filename().string() + " " +
+                                      what + "\r\nPlease reinstall your software, then try again.");
     }
 
     static LogoPlacement ReadPlacement(const std::string& text, const std::string& fileName) {

@@ -8,8 +8,8 @@
 namespace compose {
 
 // The Stretch report's pictures and logos by section, or the default logo on page 1 of the
-// other types. A member the archive does not hold is left out; a picture that does not decode is
-// a run-time error.
+// other types. A member the archive does not hold is left out; one that it holds but that cannot
+// be read or does not decode refuses the report with report::ExtractionError, which names it.
 void DecoratePages(printdoc::PrintDocument& document, const report::Composition& composition);
 
 // On every page, 0.7 inch above the bottom edge in 6-point Arial: the illustration date on the

@@ -8,9 +8,11 @@
 #include "platform/testing/pdf_images.h"
 #include "platform/testing/pdf_layout.h"
 #include "platform/testing/sandbox.h"
+#include "platform/testing/zip_damage.h"
 #include "platform/zip/zip_archive.h"
 #include "program/report/compose/tests/filled_reports.h"
 #include "program/report/report_error.h"
+#include "program/report/resource_extraction.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -263,6 +265,8 @@ TEST_F(ReportComposerTest, AFailedCompositionLeavesNothingToPrintOrExport) {
     EXPECT_TRUE(composer.PageImages(72).empty());
 }
 
+// A picture or placement member that reads but is not what it should be refuses the report,
+// naming the member.
 TEST_F(ReportComposerTest, ADamagedPictureOrPlacementFileAbandonsTheReport) {
     struct Case {
         const char* member;
@@ -270,7 +274,8 @@ TEST_F(ReportComposerTest, ADamagedPictureOrPlacementFileAbandonsTheReport) {
         const char* message;
     };
     const Case kCases[] = {
-        {"RMDLogo.gif", "GIF89a, but no more", "could not be composed"},
+        {"RMDLogo.gif", "GIF89a, but no more",
+         "The program's resource file is damaged: RMDLogo.gif in Tallowmere.icf is not a picture"},
         {"RMDLogo.txt", "0, 0", "RMDLogo.txt in the resource archive is damaged"},
     };
     for (const Case& testCase : kCases) {
@@ -288,6 +293,52 @@ TEST_F(ReportComposerTest, ADamagedPictureOrPlacementFileAbandonsTheReport) {
         ASSERT_EQ(archive::AddFile(archive, pictures / testCase.member, archive::kResourcePassword),
                   archive::ZipResult::Success);
     }
+}
+
+// A member the archive holds but cannot read (one byte of its stored data changed, so that its
+// check fails) is a damaged installation: the report is refused under the program's own name,
+// with the member named, and leaves no document. Only a member the archive does not hold at
+// all is left out, as before.
+TEST_F(ReportComposerTest, AMemberThatFailsItsCheckRefusesTheReportByName) {
+    const std::filesystem::path sound = sandbox.Root() / "sound.icf";
+    std::filesystem::copy_file(archive, sound);
+    struct Case {
+        const char* member;
+        bool everyReport; // the default logo: every report draws it; the others only Stretch's
+    };
+    const Case kCases[] = {{"100side.bmp", false},       {"Wrenpic.jpg", false},
+                           {"PileofCashMed.jpg", false}, {"StretchLogo.gif", false},
+                           {"StretchLogo.txt", false},   {"RMDLogo.gif", true}};
+    for (const auto& [member, everyReport] : kCases) {
+        SCOPED_TRACE(member);
+        std::filesystem::copy_file(sound, archive,
+                                   std::filesystem::copy_options::overwrite_existing);
+        testkit::DamageZipMember(archive, member);
+        if (!everyReport) {
+            EXPECT_NO_THROW(composer.Compose(For(IllustrationType::PlanholderRmd)));
+        }
+        try {
+            composer.Compose(For(IllustrationType::Stretch, kAllSections, true));
+            ADD_FAILURE() << "composed";
+        } catch (const report::ExtractionError& error) {
+            EXPECT_THAT(error.what(),
+                        HasSubstr("The program's resource file is damaged: " + std::string(member) +
+                                  " in Tallowmere.icf cannot be read."));
+        }
+        EXPECT_EQ(composer.PageCount(), 0);
+    }
+
+    // Without the Wrenhall picture at all, the report is made without it.
+    std::filesystem::remove(archive);
+    for (const char* member : {"100side.bmp", "PileofCashMed.jpg", "StretchLogo.gif",
+                               "StretchLogo.txt", "RMDLogo.gif", "RMDLogo.txt"}) {
+        ASSERT_EQ(archive::AddFile(archive, pictures / member, archive::kResourcePassword),
+                  archive::ZipResult::Success);
+    }
+    ASSERT_NO_THROW(composer.Compose(For(IllustrationType::Stretch, kAllSections, true)));
+    const std::filesystem::path pdf = sandbox.Root() / "without-wrenhall.pdf";
+    ASSERT_NO_THROW(composer.ExportPdf(pdf));
+    EXPECT_EQ(PicturesByPage(pdf).count(2), 0u) << "no picture on the Wrenhall page";
 }
 
 TEST_F(ReportComposerTest, AnExportThatFailsSaysSo) {
