@@ -1,6 +1,6 @@
 // Reads arbitrary bytes as an illustration file: every record is loaded into a fresh
-// illustration and, when it is accepted, built again; the bytes are also read as the
-// representative's record. Each must answer without crashing, whatever the bytes.
+// illustration and, when it is accepted, built again with the choices it gave; the bytes are also
+// read as the representative's record. Each must answer without crashing, whatever the bytes.
 #include "program/store/illustration_file.h"
 #include "program/store/illustration_record.h"
 #include "program/store/rep_info_record.h"
@@ -46,19 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ofstream(store::IllustrationFilePath(), std::ios::binary | std::ios::trunc)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 
-    store::RecordLists lists;
-    lists.planTypes[0] = {"401(k)", "IRA", "SEP-IRA"};
-    lists.planTypes[1] = {"IRA", "SEP-IRA"};
-    lists.graphList = {"Planholder", "All Years"};
-    lists.states = {"AL", "NY"};
     SilentMessages messages;
     for (const std::string& record : store::ReadIllustrationRecords()) {
         illustration::IllustrationType type = illustration::IllustrationType::None;
         illustration::IllustrationFields fields;
         bool saved = false;
         store::CurrentIllustration current{type, fields, saved};
-        if (store::LoadRecordIntoForm(record, current, lists, messages)) {
-            store::BuildRecordFromForm(type, fields, store::RecordControls{});
+        if (const auto loaded = store::LoadRecordIntoForm(record, current, messages)) {
+            store::BuildRecordFromForm(type, fields, *loaded);
         }
     }
     // A representative record the check takes is read back field for field as it was written.

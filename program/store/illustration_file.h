@@ -53,8 +53,8 @@ bool SaveIllustration(CurrentIllustration& current, const RecordControls& contro
 // Starts an empty illustration of the current type: fields 0 to 51 emptied, the current year in
 // both calculation years, "0.00%" in every percent field, "$0" in every money field, today's
 // date ("MM/DD/YYYY") as the illustration date, and no record number yet. A new, untouched
-// illustration counts as saved. The window then selects entry 0 of both plan-type lists and
-// sets itself up for the type.
+// illustration counts as saved. The window then takes its design choices and sets itself up for
+// the type.
 void NewIllustration(CurrentIllustration& current);
 
 // Every record of the file, in file order (the browser lists the live ones); none when there is
@@ -74,8 +74,8 @@ std::string ReadRecord(std::int64_t position);
 
 // Spreads `record`, read at `position`, over the current illustration (LoadRecordIntoForm) and
 // makes `position` its number.
-std::optional<LoadedControls> OpenRecord(std::string_view record, std::int64_t position,
-                                         CurrentIllustration& current, const RecordLists& lists,
+std::optional<RecordControls> OpenRecord(std::string_view record, std::int64_t position,
+                                         CurrentIllustration& current,
                                          forms::MessageBoxService& messages);
 
 // Appends `record` under the number count + 1, which its "3-DatabaseIndex" slot then holds;

@@ -11,7 +11,7 @@
 //   942-946    5      background, grey scale, Roth, skip spouse, top view: "1" checked
 //   947-968    22     text of the graph list
 //   969-970    2      graph scroll position
-//   971        1      digit of the selected equal-payment option
+//   971        1      digit of the selected equal-payment option, blank for none
 //   972-973    2      RMD once, surviving spouse: "1" checked
 //   974-975    2      state code
 //   976-1000   25     blanks
@@ -44,7 +44,8 @@ inline constexpr std::size_t kRecordLength = 1000;
 inline constexpr char kLiveRecord = '1';
 inline constexpr char kDeletedRecord = '0';
 
-// The main window's controls that a record keeps besides the fields, as the window shows them.
+// The main window's choices that a record keeps besides the fields: what the window shows when
+// a record is built, and what a loaded record asks the window to show.
 struct RecordControls {
     std::array<std::string, 2> planTypes{}; // texts of cmboPlanType(0) and cmboPlanType(1)
     bool useJoint = false;                  // optUseJoint(0) selected
@@ -55,41 +56,12 @@ struct RecordControls {
     bool topView = false;                   // chkTopView
     std::string graphList{};                // text of lstGraph
     int graphScroll = 99;                   // hScrollGraph's value
-    int equalPayment = 0;                   // index of the selected optEqualPmt element
+    int equalPayment = -1;                  // index of the selected optEqualPmt element, -1: none
     bool rmdOnce = false;                   // chkRMDOnce
     bool survivingSpouse = false;           // chkSurvivingSpouse
     std::string state{};                    // text of cmboState
-};
 
-// What the window's lists and ranges hold when a record is loaded: the stored texts are looked
-// up among them.
-struct RecordLists {
-    std::array<std::vector<std::string>, 2> planTypes{}; // entries of cmboPlanType(0) and (1)
-    std::vector<std::string> graphList{};                // entries of lstGraph
-    std::vector<std::string> states{};                   // entries of cmboState
-    int graphScrollMin = 0;                              // hScrollGraph's Min and Max
-    int graphScrollMax = 99;
-    int equalPaymentOptions = 7; // optEqualPmt elements 0 to this - 1
-};
-
-// The control states a loaded record sets; list selections are indexes into RecordLists, -1 for
-// no selection.
-struct LoadedControls {
-    std::array<int, 2> planTypeIndex{-1, -1};
-    bool useJoint = false;
-    bool background = false;
-    bool grayScale = false;
-    bool roth = false;
-    bool skipSpouse = false;
-    bool topView = false;
-    int graphListIndex = -1;
-    int graphScroll = 99;
-    int equalPayment = 0;
-    bool rmdOnce = false;
-    bool survivingSpouse = false;
-    int stateIndex = -1;
-
-    friend bool operator==(const LoadedControls&, const LoadedControls&) = default;
+    friend bool operator==(const RecordControls&, const RecordControls&) = default;
 };
 
 // Whether the reader takes `record` for one: 1000 characters with an illustration type digit
@@ -106,14 +78,16 @@ std::string BuildRecordFromForm(illustration::IllustrationType type,
                                 const illustration::IllustrationFields& fields,
                                 const RecordControls& controls);
 
-// Spreads a record over the current illustration: its type, its fields 0 to 51 and, returned,
-// the control states; the illustration is then saved. A record that is not 1000 characters
-// long or whose type digit is not "0" to "3" is refused with a message and changes nothing.
-// Every other value is taken as far as it makes sense: a scroll position outside the range is
-// brought into it, an option digit without such an option selects option 0.
-std::optional<LoadedControls> LoadRecordIntoForm(std::string_view record,
+// Spreads a record over the current illustration: its type and its fields 0 to 51; the
+// illustration is then saved. The answer is the record's choices as stored, for the window to
+// apply against its controls: the plan types as the lists name them now ("Rollover IRA" is
+// "IRA", "SEP" is "SEP-IRA"), the graph entry ("All Years" for blanks), the scroll position
+// (99 for 0 or blanks, else the number the two characters hold, whatever the bar's range), the
+// payment option's digit (-1 for a character that is no digit) and the state code. A record
+// that is not 1000 characters long or whose type digit is not "0" to "3" is refused with a
+// message and changes nothing.
+std::optional<RecordControls> LoadRecordIntoForm(std::string_view record,
                                                  CurrentIllustration& current,
-                                                 const RecordLists& lists,
                                                  forms::MessageBoxService& messages);
 
 // Where a tagged input field lies in the record: its 1-based position and its width, by the

@@ -16,7 +16,9 @@ namespace ui {
 bool DefineVariables(frmMain& main);
 
 // Puts `sample` into the field with `tag`, brings `tab` forward, focuses and selects the field
-// and shows `message` titled `title` with the exclamation icon. Does nothing while the tab is
+// and shows `message` titled `title` with the exclamation icon. A sample is an example, which
+// later checks do not take for the user's input until the field is changed; an empty sample
+// empties the field, and the empty field is then read as it is. Does nothing while the tab is
 // hidden or the saved-illustration browser shows; an unknown tag gets the critical message
 // "No field found for tag: <tag>".
 void ShowFieldMessage(frmMain& main, const std::string& message, const std::string& title, int tab,

@@ -26,6 +26,7 @@
 #include "platform/forms/controls/timer.h"
 #include "platform/forms/form.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -35,6 +36,11 @@
 #include <vector>
 
 namespace ui {
+
+// The entries of the graph list as the window is designed: a series for each phase of the
+// Stretch projection, the spouse's only while a spouse is not skipped, then all years.
+inline constexpr std::array<const char*, 4> kGraphSeries = {"Planholder", "Spouse Beneficiary",
+                                                            "Non-Spouse Beneficiary", "All Years"};
 
 // What a successful input validation leaves in the window for the calculation of the current
 // illustration type.

@@ -204,10 +204,10 @@ std::string ReadRecord(std::int64_t position) {
     return file.Read(position);
 }
 
-std::optional<LoadedControls> OpenRecord(std::string_view record, std::int64_t position,
-                                         CurrentIllustration& current, const RecordLists& lists,
+std::optional<RecordControls> OpenRecord(std::string_view record, std::int64_t position,
+                                         CurrentIllustration& current,
                                          forms::MessageBoxService& messages) {
-    std::optional<LoadedControls> loaded = LoadRecordIntoForm(record, current, lists, messages);
+    std::optional<RecordControls> loaded = LoadRecordIntoForm(record, current, messages);
     if (loaded) {
         current.fields.SetText(kDatabaseIndexField, std::to_string(position));
     }

@@ -132,35 +132,14 @@ std::string CurrentPlanTypeName(std::string text) {
     return text;
 }
 
-// An empty text selects the first entry; a text no entry has leaves the last one selected, as
-// selecting the entries one after another looking for it would.
-int SelectByText(const std::vector<std::string>& entries, const std::string& text) {
-    if (entries.empty()) {
-        return -1;
-    }
-    if (text.empty()) {
-        return 0;
-    }
-    const auto found = std::find(entries.begin(), entries.end(), text);
-    return static_cast<int>((found == entries.end() ? entries.end() - 1 : found) - entries.begin());
-}
-
-int IndexOf(const std::vector<std::string>& entries, const std::string& text) {
-    const auto found = std::find(entries.begin(), entries.end(), text);
-    return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
-}
-
-int ScrollPosition(std::string_view record, const RecordLists& lists) {
+// The two scroll characters as a number; 0 and blanks stand for 99.
+int ScrollPosition(std::string_view record) {
     const long stored = std::lround(runtime::Val(record.substr(kScrollOffset, 2)));
-    const long position = stored == 0 ? kBlankScrollPosition : stored;
-    return static_cast<int>(std::clamp<long>(position, lists.graphScrollMin, lists.graphScrollMax));
+    return stored == 0 ? kBlankScrollPosition : static_cast<int>(stored);
 }
 
-int EqualPaymentOption(char digit, const RecordLists& lists) {
-    if (digit < '0' || digit > '9' || digit - '0' >= lists.equalPaymentOptions) {
-        return 0;
-    }
-    return digit - '0';
+int EqualPaymentOption(char digit) {
+    return digit >= '0' && digit <= '9' ? digit - '0' : -1;
 }
 
 void LoadFields(std::string_view record, IllustrationType type,
@@ -181,12 +160,11 @@ void LoadFields(std::string_view record, IllustrationType type,
     }
 }
 
-LoadedControls LoadControls(std::string_view record, const RecordLists& lists) {
-    LoadedControls controls;
+RecordControls LoadControls(std::string_view record) {
+    RecordControls controls;
     for (std::size_t list = 0; list < 2; ++list) {
-        const std::string text =
+        controls.planTypes[list] =
             CurrentPlanTypeName(Trimmed(record, kPlanTypeOffsets[list], kPlanTypeWidth));
-        controls.planTypeIndex[list] = SelectByText(lists.planTypes[list], text);
     }
     controls.useJoint = Checked(record, kUseJointOffset);
     bool* const checks[] = {&controls.background, &controls.grayScale, &controls.roth,
@@ -195,13 +173,12 @@ LoadedControls LoadControls(std::string_view record, const RecordLists& lists) {
         *checks[box] = Checked(record, kFirstCheckOffset + box);
     }
     std::string graph = Trimmed(record, kGraphListOffset, kGraphListWidth);
-    controls.graphListIndex =
-        IndexOf(lists.graphList, graph.empty() ? std::string(kAllYears) : graph);
-    controls.graphScroll = ScrollPosition(record, lists);
-    controls.equalPayment = EqualPaymentOption(record[kEqualPaymentOffset], lists);
+    controls.graphList = graph.empty() ? std::string(kAllYears) : std::move(graph);
+    controls.graphScroll = ScrollPosition(record);
+    controls.equalPayment = EqualPaymentOption(record[kEqualPaymentOffset]);
     controls.rmdOnce = Checked(record, kRmdOnceOffset);
     controls.survivingSpouse = Checked(record, kSurvivingSpouseOffset);
-    controls.stateIndex = SelectByText(lists.states, Trimmed(record, kStateOffset, kStateWidth));
+    controls.state = Trimmed(record, kStateOffset, kStateWidth);
     return controls;
 }
 
@@ -249,9 +226,8 @@ std::string BuildRecordFromForm(IllustrationType type,
     return record;
 }
 
-std::optional<LoadedControls> LoadRecordIntoForm(std::string_view record,
+std::optional<RecordControls> LoadRecordIntoForm(std::string_view record,
                                                  CurrentIllustration& current,
-                                                 const RecordLists& lists,
                                                  forms::MessageBoxService& messages) {
     if (!IsIllustrationRecord(record)) {
         ShowMessage(messages,
@@ -264,7 +240,7 @@ std::optional<LoadedControls> LoadRecordIntoForm(std::string_view record,
     LoadFields(record, type, current.fields);
     current.type = type;
     current.saved = true;
-    return LoadControls(record, lists);
+    return LoadControls(record);
 }
 
 std::optional<RecordSlot> DataFindPointers(std::string_view tag,

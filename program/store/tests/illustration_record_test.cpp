@@ -25,50 +25,12 @@ std::string HandMadeRecord(const Placements& placements) {
     return record;
 }
 
-// The lists of the main window as its load fills them (the state list shortened).
-RecordLists WindowLists() {
-    RecordLists lists;
-    lists.planTypes[0] = {"401(k)", "403(b)", "IRA", "SEP-IRA", "4 - Pension"};
-    lists.planTypes[1] = {"IRA", "401(k)", "SEP-IRA", "Roth IRA"};
-    lists.graphList = {"Planholder", "Spouse Beneficiary", "Non-Spouse Beneficiary", "All Years"};
-    lists.states = {"AL", "CA", "NY", "TX"};
-    lists.graphScrollMin = 1;
-    lists.graphScrollMax = 99;
-    return lists;
-}
-
-std::string EntryText(const std::vector<std::string>& entries, int index) {
-    return index < 0 ? std::string() : entries.at(static_cast<std::size_t>(index));
-}
-
-// What the window shows once it has set its controls from a loaded record.
-RecordControls ShownControls(const LoadedControls& loaded, const RecordLists& lists) {
-    RecordControls shown;
-    for (std::size_t list = 0; list < 2; ++list) {
-        shown.planTypes[list] = EntryText(lists.planTypes[list], loaded.planTypeIndex[list]);
-    }
-    shown.useJoint = loaded.useJoint;
-    shown.background = loaded.background;
-    shown.grayScale = loaded.grayScale;
-    shown.roth = loaded.roth;
-    shown.skipSpouse = loaded.skipSpouse;
-    shown.topView = loaded.topView;
-    shown.graphList = EntryText(lists.graphList, loaded.graphListIndex);
-    shown.graphScroll = loaded.graphScroll;
-    shown.equalPayment = loaded.equalPayment;
-    shown.rmdOnce = loaded.rmdOnce;
-    shown.survivingSpouse = loaded.survivingSpouse;
-    shown.state = EntryText(lists.states, loaded.stateIndex);
-    return shown;
-}
-
 struct TypeFixture {
     const char* name;
     IllustrationType type;
     Placements fields; // field index and text, as the window holds them
     RecordControls controls;
-    Placements record;     // the record those give, by position
-    LoadedControls loaded; // the controls the record loads into, over WindowLists
+    Placements record; // the record those give, by position
 };
 
 // Every illustration type once, each with its own fields filled as a user would have them and
@@ -76,7 +38,7 @@ struct TypeFixture {
 std::vector<TypeFixture> TypeFixtures() {
     std::vector<TypeFixture> fixtures;
     {
-        TypeFixture rmd{"RMD", IllustrationType::PlanholderRmd, {}, {}, {}, {}};
+        TypeFixture rmd{"RMD", IllustrationType::PlanholderRmd, {}, {}, {}};
         rmd.fields = {{0, "Margaret"},   {1, "A"},          {2, "Whitfield"},
                       {3, "03/15/1940"}, {4, "07/04/1948"}, {5, "Harbor Savings 401(k) Plan"},
                       {8, "2011"},       {9, "$1,250,000"}, {16, "2011"},
@@ -88,6 +50,7 @@ std::vector<TypeFixture> TypeFixtures() {
         rmd.controls.useJoint = true;
         rmd.controls.graphList = "All Years";
         rmd.controls.graphScroll = 99;
+        rmd.controls.equalPayment = 0;
         rmd.controls.state = "AL";
         rmd.record = {
             {1, "1"},                            // live
@@ -119,11 +82,10 @@ std::vector<TypeFixture> TypeFixtures() {
             {971, "000"},                        // option 0, RMD once and surviving spouse clear
             {974, "AL"},                         // state, 974-975
         };
-        rmd.loaded = {{0, 0}, true, false, false, false, false, false, 3, 99, 0, false, false, 0};
         fixtures.push_back(rmd);
     }
     {
-        TypeFixture rmbd{"RMBD", IllustrationType::BeneficiaryRmd, {}, {}, {}, {}};
+        TypeFixture rmbd{"RMBD", IllustrationType::BeneficiaryRmd, {}, {}, {}};
         rmbd.fields = {
             {0, "01/02/1939"}, {9, "$0"},          {10, "Thomas"},     {11, "J"},
             {12, "Whitfield"}, {13, "11/30/1965"}, {14, "Harbor IRA"}, {15, "06/01/2010"},
@@ -157,14 +119,13 @@ std::vector<TypeFixture> TypeFixtures() {
             {941, "000000"},
             {947, "Planholder"},
             {969, "45"},
-            {971, "001"}, // surviving spouse checked
+            {971, " 01"}, // no payment option; surviving spouse checked
             {974, "CA"},
         };
-        rmbd.loaded = {{0, 3}, false, false, false, false, false, false, 0, 45, 0, false, true, 1};
         fixtures.push_back(rmbd);
     }
     {
-        TypeFixture equal{"equal payments", IllustrationType::EqualPayments, {}, {}, {}, {}};
+        TypeFixture equal{"equal payments", IllustrationType::EqualPayments, {}, {}, {}};
         equal.fields = {{9, "$0"},
                         {17, "$0"},
                         {18, "3"},
@@ -213,11 +174,10 @@ std::vector<TypeFixture> TypeFixtures() {
             {971, "410"}, // option 4, RMD once checked
             {974, "TX"},
         };
-        equal.loaded = {{2, 0}, false, false, false, false, false, false, 3, 10, 4, true, false, 3};
         fixtures.push_back(equal);
     }
     {
-        TypeFixture stretch{"Stretch", IllustrationType::Stretch, {}, {}, {}, {}};
+        TypeFixture stretch{"Stretch", IllustrationType::Stretch, {}, {}, {}};
         stretch.fields = {{9, "$0"},          {17, "$0"},         {18, "10"},
                           {19, "01/05/2011"}, {31, "0.00%"},      {32, "Edward"},
                           {33, "K"},          {34, "Ballantyne"}, {35, "02/28/1944"},
@@ -234,6 +194,7 @@ std::vector<TypeFixture> TypeFixtures() {
         stretch.controls.topView = true;
         stretch.controls.graphList = "Non-Spouse Beneficiary";
         stretch.controls.graphScroll = 60;
+        stretch.controls.equalPayment = 0;
         stretch.controls.state = "NY";
         stretch.record = {
             {1, "1"},
@@ -268,7 +229,6 @@ std::vector<TypeFixture> TypeFixtures() {
             {971, "000"},
             {974, "NY"},
         };
-        stretch.loaded = {{2, 0}, false, true, true, true, false, true, 2, 60, 0, false, false, 2};
         fixtures.push_back(stretch);
     }
     return fixtures;
@@ -297,13 +257,12 @@ TEST_F(IllustrationRecordTest, EveryTypeRoundTripsByteForByte) {
         type = IllustrationType::PlanholderRmd;
         saved = false;
         CurrentIllustration current = Current();
-        const auto loaded = LoadRecordIntoForm(expected, current, WindowLists(), driver);
+        const auto loaded = LoadRecordIntoForm(expected, current, driver);
         ASSERT_TRUE(loaded.has_value());
-        EXPECT_EQ(*loaded, fixture.loaded);
+        EXPECT_EQ(*loaded, fixture.controls);
         EXPECT_EQ(type, fixture.type);
         EXPECT_TRUE(saved);
-        EXPECT_EQ(BuildRecordFromForm(type, fields, ShownControls(*loaded, WindowLists())),
-                  expected);
+        EXPECT_EQ(BuildRecordFromForm(type, fields, *loaded), expected);
     }
 }
 
@@ -317,7 +276,7 @@ TEST_F(IllustrationRecordTest, BeneficiaryRecordKeepsTheWholeOriginalBirthDateSl
     EXPECT_EQ(record.substr(893, 7), Padded("", 7));
 
     CurrentIllustration current = Current();
-    ASSERT_TRUE(LoadRecordIntoForm(record, current, WindowLists(), driver));
+    ASSERT_TRUE(LoadRecordIntoForm(record, current, driver));
     EXPECT_EQ(fields.Text(51), "1/2/39");
     EXPECT_EQ(fields.Text(0), "1/2/39            ne");
 }
@@ -333,7 +292,7 @@ TEST_F(IllustrationRecordTest, OtherTypesKeepSevenCharactersOfTheLastSlot) {
     EXPECT_EQ(record.substr(893, 27), Padded("12/31/1401(k)", 27));
 
     CurrentIllustration current = Current();
-    ASSERT_TRUE(LoadRecordIntoForm(record, current, WindowLists(), driver));
+    ASSERT_TRUE(LoadRecordIntoForm(record, current, driver));
     EXPECT_EQ(fields.Text(51), "12/31/1");
 }
 
@@ -363,47 +322,56 @@ TEST_F(IllustrationRecordTest, TextsAreCutToTheirSlotsAndLongAmountsKeepTheirDig
     }
 }
 
-TEST_F(IllustrationRecordTest, LoadingTakesEachValueAsFarAsItMakesSense) {
+// The choices come back as the record holds them, for the window to look up in its controls;
+// only the old plan-type names, blanks and characters that are no digit are read for what they
+// stand for.
+TEST_F(IllustrationRecordTest, LoadingGivesEachChoiceAsStored) {
     struct Case {
         const char* name;
         Placements record;
-        LoadedControls expected;
+        void (*expect)(RecordControls&); // what differs from a record of blanks
     };
     const Case cases[] = {
+        {"blanks", {}, [](RecordControls&) {}},
         {"old plan type names",
          {{901, "Rollover IRA"}, {921, "SEP"}},
-         {{2, 2}, false, false, false, false, false, false, 3, 99, 0, false, false, 0}},
-        {"unknown plan type and state select the last entry",
-         {{901, "Keogh"}, {921, "Keogh"}, {974, "ZZ"}},
-         {{4, 3}, false, false, false, false, false, false, 3, 99, 0, false, false, 3}},
-        {"unknown graph series selects none",
-         {{947, "Grandchild"}},
-         {{0, 0}, false, false, false, false, false, false, -1, 99, 0, false, false, 0}},
-        {"scroll position below the range",
+         [](RecordControls& c) {
+             c.planTypes = {"IRA", "SEP-IRA"};
+         }},
+        {"texts no list may have",
+         {{901, "Keogh"}, {921, "Roth IRA"}, {947, "Grandchild"}, {974, "ZZ"}},
+         [](RecordControls& c) {
+             c.planTypes = {"Keogh", "Roth IRA"};
+             c.graphList = "Grandchild";
+             c.state = "ZZ";
+         }},
+        {"scroll position 0", {{969, "00"}}, [](RecordControls&) {}},
+        {"scroll position 7", {{969, " 7"}}, [](RecordControls& c) { c.graphScroll = 7; }},
+        {"scroll position below any range",
          {{969, "-5"}},
-         {{0, 0}, false, false, false, false, false, false, 3, 1, 0, false, false, 0}},
-        {"scroll position 7",
-         {{969, " 7"}},
-         {{0, 0}, false, false, false, false, false, false, 3, 7, 0, false, false, 0}},
-        {"option digit without such an option",
-         {{971, "9"}},
-         {{0, 0}, false, false, false, false, false, false, 3, 99, 0, false, false, 0}},
-        {"option character that is no digit",
-         {{971, "x"}},
-         {{0, 0}, false, false, false, false, false, false, 3, 99, 0, false, false, 0}},
+         [](RecordControls& c) { c.graphScroll = -5; }},
+        {"option digit", {{971, "9"}}, [](RecordControls& c) { c.equalPayment = 9; }},
+        {"option character that is no digit", {{971, "x"}}, [](RecordControls&) {}},
         {"flags other than 1 are clear",
          {{941, "1x1012"}, {972, "21"}},
-         {{0, 0}, true, false, true, false, true, false, 3, 99, 0, false, true, 0}},
+         [](RecordControls& c) {
+             c.useJoint = true;
+             c.grayScale = true;
+             c.skipSpouse = true;
+             c.survivingSpouse = true;
+         }},
     };
     for (const Case& row : cases) {
         SCOPED_TRACE(row.name);
         Placements placements = row.record;
         placements.insert(placements.begin(), {{1, "1"}, {2, "3"}});
         CurrentIllustration current = Current();
-        const auto loaded =
-            LoadRecordIntoForm(HandMadeRecord(placements), current, WindowLists(), driver);
+        const auto loaded = LoadRecordIntoForm(HandMadeRecord(placements), current, driver);
         ASSERT_TRUE(loaded.has_value());
-        EXPECT_EQ(*loaded, row.expected);
+        RecordControls expected;
+        expected.graphList = "All Years";
+        row.expect(expected);
+        EXPECT_EQ(*loaded, expected);
     }
 }
 
@@ -411,7 +379,7 @@ TEST_F(IllustrationRecordTest, PercentFieldsLoadFormatted) {
     const std::string record =
         HandMadeRecord({{1, "1"}, {2, "2"}, {649, "5.5"}, {888, ""}}); // 1-EqualROR, 1-StretchROR
     CurrentIllustration current = Current();
-    ASSERT_TRUE(LoadRecordIntoForm(record, current, WindowLists(), driver));
+    ASSERT_TRUE(LoadRecordIntoForm(record, current, driver));
     EXPECT_EQ(fields.Text(31), "5.50%");
     EXPECT_EQ(fields.Text(50), "%");
 }
@@ -423,7 +391,7 @@ TEST_F(IllustrationRecordTest, RecordWithoutAKnownTypeIsRefusedAndChangesNothing
                                       std::string(kRecordLength, '\0'), std::string("10Short")}) {
         driver.ExpectMessageBox("Error Reading Database", forms::vbOK);
         CurrentIllustration current = Current();
-        EXPECT_FALSE(LoadRecordIntoForm(record, current, WindowLists(), driver).has_value());
+        EXPECT_FALSE(LoadRecordIntoForm(record, current, driver).has_value());
         EXPECT_EQ(fields.Text(0), "Margaret");
         EXPECT_EQ(type, IllustrationType::PlanholderRmd);
         EXPECT_FALSE(saved);

@@ -71,7 +71,8 @@ std::string RateText() {
                   "distributions will begin.", ""});
 }
 
-// A person's date of birth: required, and the age today within 0 to maxAge calendar years.
+// A person's date of birth: required, not after the illustration's day, and the age today within
+// 0 to maxAge calendar years.
 struct BirthDateCheck {
     const char* tag;
     const char* requiredMessage;
@@ -102,6 +103,7 @@ public:
                      .value();
         todayText_ = runtime::FormatDate(today_, "MM/DD/YYYY");
         maxYear_ = today_.Year() + 1;
+        illustrationDay_ = IllustrationDay();
     }
 
     bool Run() {
@@ -121,6 +123,18 @@ public:
     }
 
 private:
+    // The day the report dates the illustration: the day it was saved while it is unchanged
+    // since, else today (the calculation dates an edited illustration today).
+    Date IllustrationDay() const {
+        if (main_.Program().IllustrationSaved) {
+            if (const std::optional<Date> saved =
+                    runtime::ParseDate(main_.GetField("6-IllustrationDate"))) {
+                return *saved;
+            }
+        }
+        return today_;
+    }
+
     bool Planholder() {
         ValidatedInputs inputs;
         inputs.planType = main_.cmboPlanType(0).Text();
@@ -154,7 +168,8 @@ private:
         }
         const std::string death = Text("7-DD0");
         const std::optional<Date> deathDate = runtime::ParseDate(death);
-        if (!death.empty() && !deathDate) {
+        // A death after the illustration's day has not happened.
+        if (!death.empty() && (!deathDate || *deathDate > illustrationDay_)) {
             return Fail(WithDateHelp("The Planholder's Date of Death is not entered correctly."),
                         kDateInputError, "7-DD0", "");
         }
@@ -205,7 +220,7 @@ private:
             return Fail(WithDateHelp("The Original Planholder's Date of Death is required."),
                         kMissingDate, "7-DD1", "01/01/2000");
         }
-        if (today_.Year() - death->Year() > 30 || *death > today_) {
+        if (today_.Year() - death->Year() > 30 || *death > illustrationDay_) {
             return Fail(WithDateHelp("The Date of Death is incorrect."), kDateInputError, "7-DD1",
                         "01/01/2000");
         }
@@ -432,8 +447,10 @@ private:
             return Fail(WithDateHelp(check.requiredMessage), check.requiredTitle, check.tag,
                         check.requiredSample);
         }
+        // Ages count calendar years, so a birth later in the illustration's own year is age 0:
+        // the day itself decides that the person is not born yet.
         const int age = AgeToday(*date);
-        if (age > check.maxAge || age < 0) {
+        if (age > check.maxAge || age < 0 || *date > illustrationDay_) {
             return Fail(WithDateHelp(check.incorrectMessage), kDateInputError, check.tag,
                         check.incorrectSample);
         }
@@ -514,6 +531,7 @@ private:
     frmMain& main_;
     int tab_;
     Date today_;
+    Date illustrationDay_;
     std::string todayText_;
     int maxYear_ = 0;
 };
@@ -552,7 +570,13 @@ void ShowFieldMessage(frmMain& main, const std::string& message, const std::stri
                 const FieldSuggestions::Reshaping example(main.Suggestions);
                 field.SetText(sample);
             }
-            main.Suggestions.Suggest(index, typed);
+            // An empty sample leaves the field empty, which is an answer for the optional
+            // fields that have one: checked again, the field is read as it shows.
+            if (sample.empty()) {
+                main.Suggestions.Forget(index);
+            } else {
+                main.Suggestions.Suggest(index, typed);
+            }
             main.TabOne1.SetCurrentTab(tab);
             if (main.App().ActiveControl() != &field) {
                 main.ValidationFocus = index;

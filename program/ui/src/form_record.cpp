@@ -5,13 +5,17 @@
 #include "program/store/illustration_file.h"
 
 #include "platform/forms/controls/check_box.h"
+#include "platform/forms/errors.h"
+#include "platform/runtime/runtime_error.h"
 
 #include <optional>
-#include <vector>
+#include <string>
 
 namespace ui {
 
 namespace {
+
+using store::RecordControls;
 
 bool IsChecked(const forms::CheckBox& box) {
     return box.Value() == forms::vbChecked;
@@ -21,47 +25,118 @@ void SetChecked(forms::CheckBox& box, bool checked) {
     box.SetValue(checked ? forms::vbChecked : forms::vbUnchecked);
 }
 
-std::vector<std::string> Items(const forms::ListControl& list) {
-    std::vector<std::string> items;
-    items.reserve(static_cast<std::size_t>(list.ListCount()));
+// The entry of `list` with exactly this text; -1 when none has it.
+int EntryIndex(const forms::ListControl& list, const std::string& text) {
     for (int index = 0; index < list.ListCount(); ++index) {
-        items.push_back(list.List(index));
+        if (list.List(index) == text) {
+            return index;
+        }
     }
-    return items;
+    return -1;
 }
 
-store::RecordLists RecordListsOf(const frmMain& main) {
-    store::RecordLists lists;
-    lists.planTypes = {Items(main.cmboPlanType(0)), Items(main.cmboPlanType(1))};
-    lists.graphList = Items(main.lstGraph);
-    lists.states = Items(main.cmboState);
-    lists.graphScrollMin = main.hScrollGraph.Min();
-    lists.graphScrollMax = main.hScrollGraph.Max();
-    lists.equalPaymentOptions = main.optEqualPmt.Count();
-    return lists;
+// An empty text selects the list's first entry.
+void SelectPlanType(forms::ComboBox& list, const std::string& text) {
+    const int index = text.empty() ? 0 : EntryIndex(list, text);
+    if (index < 0) {
+        forms::RaiseInvalidPropertyValue(list.DisplayName() + " has no entry \"" + text + "\"");
+    }
+    list.SetListIndex(index);
 }
 
-void ApplyLoadedControls(frmMain& main, const store::LoadedControls& loaded) {
-    main.cmboPlanType(0).SetListIndex(loaded.planTypeIndex[0]);
-    main.cmboPlanType(1).SetListIndex(loaded.planTypeIndex[1]);
-    main.optUseJoint(loaded.useJoint ? 0 : 1).SetValue(true);
-    SetChecked(main.chkBackground, loaded.background);
-    SetChecked(main.chkGrayScale, loaded.grayScale);
-    SetChecked(main.chkRoth, loaded.roth);
-    SetChecked(main.chkSkipSpouse, loaded.skipSpouse);
-    SetChecked(main.chkTopView, loaded.topView);
-    main.lstGraph.SetListIndex(loaded.graphListIndex);
-    main.hScrollGraph.SetValue(loaded.graphScroll);
-    main.optEqualPmt(loaded.equalPayment).SetValue(true);
-    SetChecked(main.chkRMDOnce, loaded.rmdOnce);
-    SetChecked(main.chkSurvivingSpouse, loaded.survivingSpouse);
-    main.cmboState.SetListIndex(loaded.stateIndex);
+void SelectPaymentOption(frmMain& main, int option) {
+    if (option < 0) {
+        for (int element = 0; element < main.optEqualPmt.Count(); ++element) {
+            main.optEqualPmt(element).SetValue(false);
+        }
+        return;
+    }
+    if (option >= main.optEqualPmt.Count()) {
+        forms::RaiseInvalidPropertyValue("optEqualPmt has no option " + std::to_string(option));
+    }
+    main.optEqualPmt(option).SetValue(true);
+}
+
+// The list offers the spouse's entry exactly when Skip is clear, whatever a calculation left
+// in it, so that a stored "Spouse Beneficiary" is found.
+void SelectGraphEntry(frmMain& main, const std::string& text) {
+    std::int16_t showSpouse = IsChecked(main.chkSkipSpouse) ? 0 : 1;
+    main.RefreshGraphList(showSpouse);
+    main.lstGraph.SetListIndex(EntryIndex(main.lstGraph, text));
+}
+
+// The range a drawn graph gave the bar belongs to that graph: the bar takes its design range
+// before the position.
+void SetScrollPosition(forms::HScrollBar& bar, int position) {
+    const forms::ScrollBarProperties design;
+    bar.SetMin(design.min);
+    bar.SetMax(design.max);
+    bar.SetValue(position);
+}
+
+void SelectState(forms::ComboBox& list, const std::string& code) {
+    if (!code.empty() && EntryIndex(list, code) < 0) {
+        forms::RaiseInvalidPropertyValue(list.DisplayName() + " has no entry \"" + code + "\"");
+    }
+    list.SetText(code);
+}
+
+// One choice of the window set from `choices`; error 380 when the window cannot take it.
+using ChoiceStep = void (*)(frmMain&, const RecordControls&);
+
+// In the order SetUpForIllustration describes.
+constexpr ChoiceStep kChoiceSteps[] = {
+    [](frmMain& main, const RecordControls& c) {
+        SelectPlanType(main.cmboPlanType(0), c.planTypes[0]);
+    },
+    [](frmMain& main, const RecordControls& c) {
+        SelectPlanType(main.cmboPlanType(1), c.planTypes[1]);
+    },
+    [](frmMain& main, const RecordControls& c) {
+        main.optUseJoint(c.useJoint ? 0 : 1).SetValue(true);
+    },
+    [](frmMain& main, const RecordControls& c) { SetChecked(main.chkRoth, c.roth); },
+    [](frmMain& main, const RecordControls& c) { SetChecked(main.chkRMDOnce, c.rmdOnce); },
+    [](frmMain& main, const RecordControls& c) {
+        SetChecked(main.chkSurvivingSpouse, c.survivingSpouse);
+    },
+    [](frmMain& main, const RecordControls& c) { SetChecked(main.chkBackground, c.background); },
+    [](frmMain& main, const RecordControls& c) { SetChecked(main.chkGrayScale, c.grayScale); },
+    [](frmMain& main, const RecordControls& c) { SetChecked(main.chkTopView, c.topView); },
+    [](frmMain& main, const RecordControls& c) { SetChecked(main.chkSkipSpouse, c.skipSpouse); },
+    [](frmMain& main, const RecordControls& c) { SelectPaymentOption(main, c.equalPayment); },
+    [](frmMain& main, const RecordControls& c) { SelectGraphEntry(main, c.graphList); },
+    [](frmMain& main, const RecordControls& c) {
+        SetScrollPosition(main.hScrollGraph, c.graphScroll);
+    },
+    [](frmMain& main, const RecordControls& c) { SelectState(main.cmboState, c.state); },
+};
+
+// The controls' events count their changes as edits; the choices are the illustration's own,
+// so the saved flag is put back after each one, and no calculation an event runs on the way
+// takes the illustration for an edited one (which would date it today).
+void ApplyChoices(frmMain& main, const RecordControls& choices) {
+    bool& saved = main.Program().IllustrationSaved;
+    const bool savedBefore = saved;
+    const RecordControls design = DesignChoices();
+    for (const ChoiceStep step : kChoiceSteps) {
+        try {
+            step(main, choices);
+        } catch (const runtime::RuntimeError&) {
+            // A window without its design entries keeps what the control shows.
+            try {
+                step(main, design);
+            } catch (const runtime::RuntimeError&) {
+            }
+        }
+        saved = savedBefore;
+    }
 }
 
 } // namespace
 
-store::RecordControls RecordControlsOf(const frmMain& main) {
-    store::RecordControls controls;
+RecordControls RecordControlsOf(const frmMain& main) {
+    RecordControls controls;
     controls.planTypes = {main.cmboPlanType(0).Text(), main.cmboPlanType(1).Text()};
     controls.useJoint = main.optUseJoint(0).Value();
     controls.background = IsChecked(main.chkBackground);
@@ -83,25 +158,35 @@ store::RecordControls RecordControlsOf(const frmMain& main) {
     return controls;
 }
 
+RecordControls DesignChoices() {
+    RecordControls design; // empty plan-type texts stand for the first entries
+    design.graphList = kGraphSeries.front();
+    design.graphScroll = forms::ScrollBarProperties{}.value;
+    return design;
+}
+
+void SetUpForIllustration(frmMain& main, const RecordControls& choices) {
+    main.Suggestions.ForgetAll();
+    ApplyChoices(main, choices);
+    main.SetupIllustrationType();
+    // A 72(t) illustration shows its payment amounts at once, not when a field is first left.
+    if (main.Program().IllustrationType == illustration::IllustrationType::EqualPayments) {
+        RefreshEqualPaymentOptions(main);
+    }
+    main.Program().IllustrationSaved = true;
+}
+
 bool LoadRecordIntoForm(frmMain& main, std::string_view record, std::int64_t position,
                         forms::MessageBoxService& messages) {
     ProgramState& program = main.Program();
     store::CurrentIllustration current{program.IllustrationType, main.Fields(),
                                        program.IllustrationSaved};
-    const std::optional<store::LoadedControls> loaded =
-        store::OpenRecord(record, position, current, RecordListsOf(main), messages);
+    const std::optional<RecordControls> loaded =
+        store::OpenRecord(record, position, current, messages);
     if (!loaded) {
         return false;
     }
-    main.Suggestions.ForgetAll();
-    ApplyLoadedControls(main, *loaded);
-    main.SetupIllustrationType();
-    // A 72(t) illustration shows its payment amounts at once, not when a field is first left.
-    if (program.IllustrationType == illustration::IllustrationType::EqualPayments) {
-        RefreshEqualPaymentOptions(main);
-    }
-    // Setting the controls raised their events, which count as edits.
-    program.IllustrationSaved = true;
+    SetUpForIllustration(main, *loaded);
     return true;
 }
 

@@ -97,8 +97,7 @@ frmMain::frmMain(forms::Application& app, ProgramState& program)
         }
     }
     cmboPlanType(1).AddItem("Roth IRA");
-    for (const char* series :
-         {"Planholder", "Spouse Beneficiary", "Non-Spouse Beneficiary", "All Years"}) {
+    for (const char* series : kGraphSeries) {
         lstGraph.AddItem(series);
     }
     optUseJoint(1).SetValue(true);
@@ -176,7 +175,7 @@ void frmMain::RefreshGraphList(std::int16_t& show) {
         }
     }
     if (show == 1) {
-        lstGraph.AddItem("Spouse Beneficiary", 1);
+        lstGraph.AddItem(kGraphSeries[1], 1);
     }
 }
 

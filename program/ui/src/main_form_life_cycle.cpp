@@ -87,8 +87,7 @@ void frmMain::FormLoad() {
             SetupIllustrationType();
         }
         lstGraph.Clear();
-        for (const char* series :
-             {"Planholder", "Spouse Beneficiary", "Non-Spouse Beneficiary", "All Years"}) {
+        for (const char* series : kGraphSeries) {
             lstGraph.AddItem(series);
         }
         lstGraph.SetListIndex(0);

@@ -2,7 +2,6 @@
 
 #include "program/ui/center_form.h"
 #include "program/ui/define_variables.h"
-#include "program/ui/equal_payment_options.h"
 #include "program/ui/main_form.h"
 #include "program/ui/src/application_messages.h"
 #include "program/ui/src/form_record.h"
@@ -67,15 +66,9 @@ bool SavedIllustrations::PromptSaveIllustration(frmMain& main, bool ask) {
 void SavedIllustrations::NewIllustration(frmMain& main) {
     store::CurrentIllustration current = CurrentOf(main);
     store::NewIllustration(current);
-    main.Suggestions.ForgetAll();
-    main.cmboPlanType(0).SetListIndex(0);
-    main.cmboPlanType(1).SetListIndex(0);
-    main.SetupIllustrationType();
-    // The payment choices of the illustration before are closed with it.
-    if (main.Program().IllustrationType == illustration::IllustrationType::EqualPayments) {
-        RefreshEqualPaymentOptions(main);
-    }
-    main.Program().IllustrationSaved = true;
+    // Nothing of the client before carries over: not a skipped spouse, a Roth account or a
+    // state, which would silently change the new client's report.
+    SetUpForIllustration(main, DesignChoices());
 }
 
 int SavedIllustrations::RecordCount() {

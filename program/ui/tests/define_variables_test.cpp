@@ -3,8 +3,11 @@
 #include "program/ui/tests/input_window.h"
 #include "program/ui/tests/valid_inputs.h"
 
+#include "platform/forms/keys.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 
 namespace ui {
@@ -62,6 +65,7 @@ struct FailingCase {
     bool joint = false;     // optUseJoint "Yes"
     bool survivor = false;  // chkSurvivingSpouse
     std::string planType{}; // chosen in the RMD plan type list when not empty
+    std::string savedOn{};  // when not empty: the illustration was saved on this day, unchanged
 };
 
 void ExpectFailure(const FailingCase& c) {
@@ -73,6 +77,10 @@ void ExpectFailure(const FailingCase& c) {
     }
     window.main.optUseJoint(c.joint ? 0 : 1).SetValue(true);
     window.main.chkSurvivingSpouse.SetValue(c.survivor ? forms::vbChecked : forms::vbUnchecked);
+    if (!c.savedOn.empty()) {
+        window.Enter({{"6-IllustrationDate", c.savedOn}});
+        window.program.IllustrationSaved = true;
+    }
     window.driver.ExpectMessageBox(c.title, forms::vbOK);
     EXPECT_TRUE(DefineVariables(window.main));
     ASSERT_EQ(window.driver.MessageBoxes().size(), 1u);
@@ -167,9 +175,9 @@ TEST(DefineVariables, EveryRmdCheck) {
         {rmd, {{"3-Year0", "2013"}}, year, "Invalid Entry.", "3-Year0", "2012"},
         {rmd, {{"3-Year0", ""}}, year, "Invalid Entry.", "3-Year0", "2012"},
         {rmd,
-         {{"7-DD0", "01/01/2012"}},
+         {{"7-DD0", "01/01/2011"}, {"3-Year0", "2010"}},
          deathYear,
-         "Date Input Error 01/01/2012",
+         "Date Input Error 01/01/2011",
          "7-DD0",
          "06/15/2011"},
         {rmd,
@@ -464,6 +472,101 @@ TEST(DefineVariables, EveryStretchCheck) {
     }
 }
 
+// Ages count calendar years, so a birth later in the illustration's own year is of age 0; the
+// day decides. A date of birth or of death after the day the report dates the illustration
+// (today, or the day an unchanged illustration was saved) is refused with the field's date
+// message, for every person of every type.
+TEST(DefineVariables, ABirthOrADeathAfterTheIllustrationDayIsRefused) {
+    const std::string rmdDeath =
+        WithDateHelp("The Planholder's Date of Death is not entered correctly.");
+    const std::string incorrect = WithDateHelp("The Date of Birth is incorrect.");
+    const FailingCase cases[] = {
+        {IllustrationType::PlanholderRmd,
+         {{"7-PartDOB", "06/16/2011"}},
+         WithDateHelp("The Planholder's Date of Birth is incorrect."),
+         kDateError,
+         "7-PartDOB",
+         "01/01/1930"},
+        {IllustrationType::PlanholderRmd,
+         {{"7-SpouseDOB", "06/16/2011"}},
+         WithDateHelp("The Spouse's Date of Birth is incorrect."),
+         kDateError,
+         "7-SpouseDOB",
+         "01/01/1930",
+         true},
+        {IllustrationType::PlanholderRmd,
+         {{"7-DD0", "06/16/2011"}},
+         rmdDeath,
+         kDateError,
+         "7-DD0",
+         ""},
+        {IllustrationType::BeneficiaryRmd,
+         {{"7-BeneDOB", "06/16/2011"}},
+         WithDateHelp("The Beneficiary's Date of Birth is incorrect."),
+         kDateError,
+         "7-BeneDOB",
+         "01/01/1930"},
+        {IllustrationType::BeneficiaryRmd,
+         {{"7-OriginalDOB", "06/16/2011"}},
+         incorrect,
+         kDateError,
+         "7-OriginalDOB",
+         "01/01/1930",
+         false,
+         true},
+        {IllustrationType::EqualPayments,
+         {{"7-EqualDOB", "06/16/2011"}},
+         incorrect,
+         kDateError,
+         "7-EqualDOB",
+         "01/01/1950"},
+        {IllustrationType::Stretch,
+         {{"7-StretchPDOB", "06/16/2011"}},
+         incorrect,
+         kDateError,
+         "7-StretchPDOB",
+         "01/01/1950"},
+        {IllustrationType::Stretch,
+         {{"7-StretchSDOB", "06/16/2011"}},
+         incorrect,
+         kDateError,
+         "7-StretchSDOB",
+         "01/01/1950"},
+        {IllustrationType::Stretch,
+         {{"7-StretchBDOB", "06/16/2011"}},
+         incorrect,
+         kDateError,
+         "7-StretchBDOB",
+         "01/01/1990"},
+        // Saved on 06/01/2011 and not changed since: its report is dated that day.
+        {IllustrationType::PlanholderRmd,
+         {{"7-PartDOB", "06/10/2011"}},
+         WithDateHelp("The Planholder's Date of Birth is incorrect."),
+         kDateError,
+         "7-PartDOB",
+         "01/01/1930",
+         false,
+         false,
+         "",
+         "06/01/2011"},
+        {IllustrationType::BeneficiaryRmd,
+         {{"7-DD1", "06/10/2011"}},
+         WithDateHelp("The Date of Death is incorrect."),
+         kDateError,
+         "7-DD1",
+         "01/01/2000",
+         false,
+         false,
+         "",
+         "06/01/2011"},
+    };
+    for (const FailingCase& c : cases) {
+        SCOPED_TRACE(c.changes.begin()->first + "=" + c.changes.begin()->second +
+                     (c.savedOn.empty() ? "" : " saved on " + c.savedOn));
+        ExpectFailure(c);
+    }
+}
+
 // An amount is what typing gives (digits, a point before cents, "$" and ","); a value from a
 // saved record that no key typed, such as "9e99", is refused as a missing amount, whatever the
 // rest of the illustration holds, and never reaches the calculation.
@@ -546,7 +649,7 @@ TEST(DefineVariables, EdgesThatPass) {
         {IllustrationType::PlanholderRmd, {{"3-Year0", "2001"}}},
         {IllustrationType::PlanholderRmd, {{"7-SpouseDOB", "12/31/1951"}}, true},
         {IllustrationType::PlanholderRmd,
-         {{"7-DD0", "12/31/2011"}, {"7-PlanRetDate", "1 Jan 2005"}}},
+         {{"3-Year0", "2010"}, {"7-DD0", "12/31/2010"}, {"7-PlanRetDate", "1 Jan 2005"}}},
         {IllustrationType::PlanholderRmd, {{"7-DD0", "01/01/2011"}}},
         {IllustrationType::BeneficiaryRmd, {{"7-DD1", "01/01/1981"}}},
         {IllustrationType::BeneficiaryRmd, {{"7-DD1", "12/31/2010"}}},
@@ -558,6 +661,10 @@ TEST(DefineVariables, EdgesThatPass) {
         {IllustrationType::Stretch, {{"6-StretchAcctCont", "30000"}}},
         {IllustrationType::Stretch, {{"2-StretchPLEO", "38"}, {"2-StretchSLEO", "43"}}},
         {IllustrationType::Stretch, {{"7-StretchBDOB", "01/01/1950"}}},
+        // Born or died on the illustration's day.
+        {IllustrationType::Stretch, {{"7-StretchBDOB", "06/15/2011"}}},
+        {IllustrationType::PlanholderRmd, {{"7-DD0", "06/15/2011"}}},
+        {IllustrationType::BeneficiaryRmd, {{"7-BeneDOB", "06/15/2011"}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.changes.begin()->first + "=" + c.changes.begin()->second);
@@ -573,8 +680,8 @@ TEST(DefineVariables, EdgesThatPass) {
 // change elsewhere, the field gets that value back and the calculation reads it.
 TEST(DefineVariables, AnExampleIsNeverTakenForTheUsersInput) {
     Validation window(IllustrationType::PlanholderRmd,
-                      {{"8-PartLast", ""}, {"7-DD0", "01/01/2012"}, {"3-Year0", "2011"}});
-    const std::string deathTitle = std::string(kDateError) + " 01/01/2012";
+                      {{"8-PartLast", ""}, {"7-DD0", "12/31/2010"}, {"3-Year0", "2011"}});
+    const std::string deathTitle = std::string(kDateError) + " 12/31/2010";
     for (const char* title : {kMissing, kMissing}) {
         window.driver.ExpectMessageBox(title, forms::vbOK);
         EXPECT_TRUE(DefineVariables(window.main));
@@ -587,11 +694,73 @@ TEST(DefineVariables, AnExampleIsNeverTakenForTheUsersInput) {
 
     window.driver.ExpectMessageBox(deathTitle, forms::vbOK);
     EXPECT_TRUE(DefineVariables(window.main));
-    window.Enter({{"3-Year0", "2012"}});
+    window.Enter({{"3-Year0", "2010"}});
     EXPECT_FALSE(DefineVariables(window.main));
-    EXPECT_EQ(window.main.GetField("7-DD0"), "01/01/2012");
-    EXPECT_EQ(window.main.validated.deathDate, "01/01/2012");
+    EXPECT_EQ(window.main.GetField("7-DD0"), "12/31/2010");
+    EXPECT_EQ(window.main.validated.deathDate, "12/31/2010");
     EXPECT_EQ(window.Boxes(), 4u);
+}
+
+// An optional date that a failed check emptied is empty, and empty passes: the next try goes
+// on without a message, also once the field has been closed; a date that a check replaced by
+// its example passes once the user empties the field.
+TEST(DefineVariables, AnOptionalDateAFailedCheckEmptiedPassesAsEmpty) {
+    const auto choosePlanType = [](Validation& window, const char* planType) {
+        window.driver.Focus(window.main.cmboPlanType(0));
+        window.driver.ChooseItem(window.main.cmboPlanType(0), planType);
+        window.driver.Focus(window.Field("8-PartFirst"));
+    };
+    struct Case {
+        const char* name;
+        Fields changes;
+        const char* tag;
+        std::string title;
+        std::string shown; // what the failed check left in the field
+        std::function<void(Validation&)> then;
+    };
+    const Case cases[] = {
+        {"a date of death that is no date",
+         {{"7-DD0", "02/29/2023"}},
+         "7-DD0",
+         kDateError,
+         "",
+         [](Validation&) {}},
+        {"a retirement date that is no date",
+         {{"7-PlanRetDate", "2/30/2010"}},
+         "7-PlanRetDate",
+         kDateError,
+         "",
+         [](Validation&) {}},
+        {"a retirement date that is no date, then closed",
+         {{"7-PlanRetDate", "2/30/2010"}},
+         "7-PlanRetDate",
+         kDateError,
+         "",
+         [&](Validation& window) { choosePlanType(window, "IRA"); }},
+        {"a date of death outside the year, emptied",
+         {{"7-DD0", "12/31/2010"}},
+         "7-DD0",
+         std::string(kDateError) + " 12/31/2010",
+         "06/15/2011",
+         [](Validation& window) {
+             window.driver.Focus(window.Field("7-DD0")); // which selects its text
+             window.driver.PressKeyCode(forms::vbKeyDelete);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Validation window(IllustrationType::PlanholderRmd, {});
+        choosePlanType(window, "401(k)");
+        window.Enter(c.changes);
+        window.driver.ExpectMessageBox(c.title, forms::vbOK);
+        EXPECT_TRUE(DefineVariables(window.main));
+        EXPECT_EQ(window.main.GetField(c.tag), c.shown);
+        c.then(window);
+        EXPECT_FALSE(DefineVariables(window.main)) << "the empty field failed again";
+        EXPECT_EQ(window.Boxes(), 1u);
+        EXPECT_EQ(window.main.GetField(c.tag), "");
+        EXPECT_EQ(window.main.validated.deathDate, "");
+    }
 }
 
 TEST(DefineVariables, TheRmdYearMessageNamesTheNextYear) {

@@ -19,11 +19,9 @@ namespace ui {
 
 using RecordFields = std::vector<std::pair<std::string, std::string>>;
 
-// A record of `type` with the fields given (by tag), the status and the two plan types.
+// A record of `type` with the fields given (by tag), the status and the window's choices.
 inline std::string Record(illustration::IllustrationType type, const RecordFields& values,
-                          char status = store::kLiveRecord,
-                          const std::array<std::string, 2>& planTypes = {"Traditional IRA",
-                                                                         "Inherited IRA"}) {
+                          const store::RecordControls& controls, char status = store::kLiveRecord) {
     illustration::IllustrationFields fields;
     for (int index = 0; index < illustration::kInputEndMarker; ++index) {
         fields.SetText(index, "");
@@ -32,11 +30,19 @@ inline std::string Record(illustration::IllustrationType type, const RecordField
         illustration::SetField(fields, text, tag,
                                [](const std::string& message) { ADD_FAILURE() << message; });
     }
-    store::RecordControls controls;
-    controls.planTypes = planTypes;
     std::string record = store::BuildRecordFromForm(type, fields, controls);
     record[0] = status;
     return record;
+}
+
+// A record of `type` with the fields given (by tag), the status and the two plan types.
+inline std::string Record(illustration::IllustrationType type, const RecordFields& values,
+                          char status = store::kLiveRecord,
+                          const std::array<std::string, 2>& planTypes = {"Traditional IRA",
+                                                                         "Inherited IRA"}) {
+    store::RecordControls controls;
+    controls.planTypes = planTypes;
+    return Record(type, values, controls, status);
 }
 
 // The illustration file of these records, in their order.
