@@ -1,9 +1,9 @@
 // The full Stretch report from the main window's fields to a PDF file: input validation, the
 // calculation, the template fill, the graph, the composition on the print document and the
-// export, with the peak memory of the process beside its time. In the same run, LibreOffice
-// headless converting the same filled rich text to PDF, when `soffice` is on the PATH (the
-// benchmark says so and is skipped otherwise); the last line gives how many times faster the
-// report is than the conversion, from the medians when the run repeats.
+// export, with the peak memory of the process beside its time; and its two halves apart. In the
+// same run, LibreOffice headless converting the same filled rich text to PDF, when `soffice` is on
+// the PATH (the benchmark says so and is skipped otherwise); the last line gives how many times
+// faster the report is than the conversion, from the medians when the run repeats.
 //
 // Everything is written to a fresh temporary folder: the program and documents folders, the
 // class registry the Output module is registered in, and the converter's profile. Freed memory
@@ -44,25 +44,72 @@ double PeakResidentMebibytes() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// The Stretch window in a temporary folder of its own, and the PDF file it exports there.
+struct StretchReport {
+    bench::BenchFolder folder;
+    bench::StretchWindow window{folder.WorkFolder(), bench::Presentation::Model};
+    fs::path pdf = folder.Root() / "documents" / "JohnSampleStretch.pdf";
+
+    // False, with the error given to the benchmark, when the Output module is not registered.
+    bool Usable(benchmark::State& state) const {
+        if (!folder.Registered()) {
+            state.SkipWithError("the Output module cannot be registered");
+        }
+        return folder.Registered();
+    }
+};
+
+// `made`, the outcome of a step of the report; the error given to the benchmark when it failed.
+bool Made(benchmark::State& state, bool made) {
+    if (!made) {
+        state.SkipWithError("the report was not produced");
+    }
+    return made;
+}
+
 void BM_StretchReportFieldsToPdf(benchmark::State& state) {
-    const bench::BenchFolder folder;
-    if (!folder.Registered()) {
-        state.SkipWithError("the Output module cannot be registered");
+    StretchReport report;
+    if (!report.Usable(state)) {
         return;
     }
-    bench::StretchWindow window(folder.WorkFolder(), bench::Presentation::Model);
-    const fs::path pdf = folder.Root() / "documents" / "JohnSampleStretch.pdf";
     for (auto _ : state) {
-        if (!window.ExportReport(pdf)) {
-            state.SkipWithError("the report was not produced");
+        if (!Made(state, report.window.ExportReport(report.pdf))) {
             return;
         }
     }
-    state.counters["pages"] = window.composer.PageCount();
-    state.counters["pdf_bytes"] = static_cast<double>(fs::file_size(pdf));
+    state.counters["pages"] = report.window.composer.PageCount();
+    state.counters["pdf_bytes"] = static_cast<double>(fs::file_size(report.pdf));
     state.counters["peak_MiB"] = PeakResidentMebibytes();
 }
 BENCHMARK(BM_StretchReportFieldsToPdf)->Unit(benchmark::kMillisecond);
+
+// The report's two halves apart: its production (validation, calculation, the template filled,
+// the graph, the composition of the pages) and the PDF file of the pages composed.
+void BM_StretchReportFieldsToPages(benchmark::State& state) {
+    StretchReport report;
+    if (!report.Usable(state)) {
+        return;
+    }
+    for (auto _ : state) {
+        if (!Made(state, report.window.ProduceReport())) {
+            return;
+        }
+    }
+    state.counters["pages"] = report.window.composer.PageCount();
+}
+BENCHMARK(BM_StretchReportFieldsToPages)->Unit(benchmark::kMillisecond);
+
+void BM_StretchPagesToPdf(benchmark::State& state) {
+    StretchReport report;
+    if (!report.Usable(state) || !Made(state, report.window.ProduceReport())) {
+        return;
+    }
+    for (auto _ : state) {
+        report.window.composer.ExportPdf(report.pdf);
+    }
+    state.counters["pdf_bytes"] = static_cast<double>(fs::file_size(report.pdf));
+}
+BENCHMARK(BM_StretchPagesToPdf)->Unit(benchmark::kMillisecond);
 
 // The first folder of PATH holding an executable `name`; empty when none does.
 fs::path FindOnPath(const std::string& name) {
@@ -110,20 +157,15 @@ void BM_StretchRtfToPdfWithLibreOffice(benchmark::State& state) {
                             "with (scripts/bench installs it)");
         return;
     }
-    const bench::BenchFolder folder;
-    if (!folder.Registered()) {
-        state.SkipWithError("the Output module cannot be registered");
+    StretchReport report;
+    if (!report.Usable(state) || !Made(state, report.window.ExportReport(report.pdf))) {
         return;
     }
-    bench::StretchWindow window(folder.WorkFolder(), bench::Presentation::Model);
-    if (!window.ExportReport(folder.Root() / "documents" / "JohnSampleStretch.pdf")) {
-        state.SkipWithError("the report was not produced");
-        return;
-    }
-    const fs::path rtf = folder.Root() / "JohnSampleStretch.rtf";
-    std::ofstream(rtf, std::ios::binary) << window.composer.richText;
-    const fs::path outFolder = folder.Root() / "converted";
-    const std::string profile = "-env:UserInstallation=file://" + (folder.Root() / "lo").string();
+    const fs::path root = report.folder.Root();
+    const fs::path rtf = root / "JohnSampleStretch.rtf";
+    std::ofstream(rtf, std::ios::binary) << report.window.composer.richText;
+    const fs::path outFolder = root / "converted";
+    const std::string profile = "-env:UserInstallation=file://" + (root / "lo").string();
     for (auto _ : state) {
         if (Run({soffice.string(), profile, "--headless", "--convert-to", "pdf", "--outdir",
                  outFolder.string(), rtf.string()}) != 0) {

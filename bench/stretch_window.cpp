@@ -64,7 +64,8 @@ StretchWindow::StretchWindow(const fs::path& workFolder, Presentation presentati
     : skin(presentation == Presentation::Screen ? std::make_unique<forms::qt::Skin>(app) : nullptr),
       service(app, composer, ui::ReportLocations{ResourceArchive(), workFolder},
               presentation == Presentation::Screen ? ui::PageImages([this](int page) {
-                  return composer.PageImage(page, kScreenDotsPerInch);
+                  printdoc::PageImage image = composer.PageImage(page, kScreenDotsPerInch);
+                  return forms::Image(image.width, image.height, std::move(image.pixels));
               })
                                                    : ui::PageImages()) {
     program.IllustrationType = illustration::IllustrationType::Stretch;
@@ -85,13 +86,17 @@ StretchWindow::StretchWindow(const fs::path& workFolder, Presentation presentati
     }
 }
 
-bool StretchWindow::ExportReport(const fs::path& pdf) {
+bool StretchWindow::ProduceReport() {
     calc::StretchProjection work;
     if (ui::DefineVariables(main)) {
         return false;
     }
     ui::CalculateIllustration(main, *main.RepInfo, work);
-    if (!service.ProduceReport(main, work, /*drawGraph*/ true)) {
+    return service.ProduceReport(main, work, /*drawGraph*/ true);
+}
+
+bool StretchWindow::ExportReport(const fs::path& pdf) {
+    if (!ProduceReport()) {
         return false;
     }
     service.ExportPdf(main, pdf);

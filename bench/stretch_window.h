@@ -51,7 +51,7 @@ public:
     std::string PrinterName() const override { return composer_.PrinterName(); }
     void Print() override { composer_.Print(); }
     void ExportPdf(const std::filesystem::path& path) override { composer_.ExportPdf(path); }
-    std::string PageImage(int page, double dotsPerInch) const {
+    printdoc::PageImage PageImage(int page, double dotsPerInch) const {
         return composer_.PageImage(page, dotsPerInch);
     }
 
@@ -73,8 +73,10 @@ enum class Presentation {
 struct StretchWindow {
     StretchWindow(const std::filesystem::path& workFolder, Presentation presentation);
 
-    // Validation, calculation, the report with its graph and the PDF file: false when a step
+    // Validation, calculation and the report with its graph, composed: false when a step
     // failed.
+    bool ProduceReport();
+    // ProduceReport, then the PDF file.
     bool ExportReport(const std::filesystem::path& pdf);
 
     // The tab of that caption.

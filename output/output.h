@@ -66,6 +66,8 @@ enum TemplateDispatchId : DISPID {
     dispidKillInfo = 22,
     dispidGetCRC = 23,
     dispidCanvas = 24,
+    dispidTextRead = 25,
+    dispidTextWrite = 26,
 };
 
 // The rich-text template engine ("Output.Template").
@@ -98,6 +100,11 @@ struct ITemplate : IOutputObject {
     virtual HRESULT GetCRC(VARIANT* Error, VARIANT* CRC) = 0;
     // Lays the document out on the pages of the Canvas object in CanvasObj.
     virtual HRESULT Canvas(VARIANT* Error, VARIANT CanvasObj) = 0;
+    // The document as text, for a caller that holds the template in memory: TextRead takes
+    // Text (as its Windows-1252 text) as the whole document, as FileRead takes a file's bytes;
+    // TextWrite gives the document back in Text, or 1001 and the empty text without one.
+    virtual HRESULT TextRead(VARIANT* Error, VARIANT Text) = 0;
+    virtual HRESULT TextWrite(VARIANT* Error, VARIANT* Text) = 0;
 };
 
 // Dispatch ids of ICanvas's own members. Kept in a scope of their own: other classes have

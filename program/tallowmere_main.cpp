@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     ui::frmMain& main = app.Create<ui::frmMain>(program);
     compose::ReportComposer composer;
     ui::ReportService reports(app, composer, ui::ProgramReportLocations(), [&composer](int page) {
-        return composer.PageImage(page, kScreenDotsPerInch);
+        printdoc::PageImage image = composer.PageImage(page, kScreenDotsPerInch);
+        return forms::Image(image.width, image.height, std::move(image.pixels));
     });
     main.SetServices(reports, store);
     app.Create<ui::frmStart>(program, main).Start();

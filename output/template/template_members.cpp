@@ -38,6 +38,8 @@ std::span<const automation::DispatchMember<ITemplate>> TemplateMembers() {
         Member::Method<&ITemplate::KillInfo>(35, "KillInfo", dispidKillInfo),
         Member::Method<&ITemplate::GetCRC>(36, "GetCRC", dispidGetCRC),
         Member::Method<&ITemplate::Canvas>(37, "Canvas", dispidCanvas),
+        Member::Method<&ITemplate::TextRead>(38, "TextRead", dispidTextRead),
+        Member::Method<&ITemplate::TextWrite>(39, "TextWrite", dispidTextWrite),
     });
     return kRows;
 }

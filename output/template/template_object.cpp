@@ -102,6 +102,17 @@ public:
         return Report(Error, TemplateError::OK);
     }
 
+    HRESULT TextRead(VARIANT* Error, VARIANT Text) override {
+        document_.SetDocument(VariantToText(Text));
+        return Report(Error, TemplateError::OK);
+    }
+
+    HRESULT TextWrite(VARIANT* Error, VARIANT* Text) override {
+        const auto& document = document_.Document();
+        SetText(Text, document ? *document : std::string());
+        return Report(Error, document ? TemplateError::OK : TemplateError::NoData);
+    }
+
 private:
     // The ICanvas of the object a VARIANT holds, directly or by one reference.
     static automation::InterfacePointer<ICanvas> CanvasOf(const VARIANT& argument) {

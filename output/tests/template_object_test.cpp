@@ -164,6 +164,52 @@ TEST_F(TemplateObject, ReportFillThroughInvoke) {
     EXPECT_EQ(crc->lVal, 0);
 }
 
+// A template held in memory is filled as text, with no file: TextRead takes it whole, and
+// TextWrite gives the filled document back, through the interface and through Invoke alike.
+TEST_F(TemplateObject, ATemplateInMemoryIsFilledAsText) {
+    auto object = Create<output::ITemplate>(output::CLSID_Template, output::IID_ITemplate);
+    ASSERT_NE(object, nullptr);
+    automation::Variant error;
+    automation::Variant text = Variant::FromText("left over");
+    object->TextWrite(&error, &text);
+    EXPECT_EQ(error->lVal, 1001);
+    EXPECT_EQ(TextOf(*text), "");
+
+    object->put_LogicIf(*Variant::FromText("<if"));
+    object->put_LogicElse(*Variant::FromText("<else>"));
+    object->put_LogicEnd(*Variant::FromText("<end>"));
+    object->TextRead(&error, *Variant::FromText(kTemplateText));
+    EXPECT_EQ(error->lVal, 0);
+    object->KillInfo(&error);
+    object->SubToken(*Variant::FromText("SPOUSE"), *Variant::FromText(""));
+    // Text outside ASCII goes in and out as the system's Windows-1252.
+    object->SubToken(*Variant::FromText("R-SPName"), *Variant::FromText("Bo L\xE9"
+                                                                        "e"));
+    object->SubToken(*Variant::FromText("LSF"), *Variant::FromDouble(0.5));
+    object->DoLogic(&error);
+    object->DoSub(&error);
+    object->TableClear();
+    object->TableEntry(*Variant::FromText("2002~100|2003"));
+    object->DoTable(&error, *Variant::FromText("ROWS"));
+    object->TextWrite(&error, &text);
+    EXPECT_EQ(error->lVal, 0);
+    EXPECT_EQ(TextOf(*text), "{\\rtf1{}{Spouse: Bo L\xE9"
+                             "e}\\par 0.5\\par  {h}{2002:100}{2003:}{t}}");
+
+    auto dispatch = Create<IDispatch>(output::CLSID_Template, IID_IDispatch);
+    ASSERT_NE(dispatch, nullptr);
+    Invoker invoke(dispatch.Get());
+    VARIANT errorOut = automation::ReferenceTo(&error);
+    auto document = Variant::FromText("{\\rtf1 LSF}");
+    EXPECT_EQ(invoke.Call(output::dispidTextRead, DISPATCH_METHOD, {&errorOut, &document}), S_OK);
+    EXPECT_EQ(error->lVal, 0);
+    automation::Variant back;
+    VARIANT backOut = automation::ReferenceTo(&back);
+    EXPECT_EQ(invoke.Call(output::dispidTextWrite, DISPATCH_METHOD, {&errorOut, &backOut}), S_OK);
+    EXPECT_EQ(error->lVal, 0);
+    EXPECT_EQ(TextOf(*back), "{\\rtf1 LSF}");
+}
+
 TEST_F(TemplateObject, ANameWithANulIsABadFileName) {
     auto object = Create<output::ITemplate>(output::CLSID_Template, output::IID_ITemplate);
     ASSERT_NE(object, nullptr);

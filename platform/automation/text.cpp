@@ -14,8 +14,10 @@ BSTR BstrFromText(std::string_view text) {
         return nullptr;
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
-        result[i] = static_cast<char16_t>(
-            runtime::Windows1252Character(static_cast<unsigned char>(text[i])));
+        // ASCII is the same code in both; only the other bytes are looked up.
+        const auto byte = static_cast<unsigned char>(text[i]);
+        result[i] = byte < 0x80 ? static_cast<char16_t>(byte)
+                                : static_cast<char16_t>(runtime::Windows1252Character(byte));
     }
     return result;
 }
@@ -26,7 +28,8 @@ std::string TextFromBstr(BSTR text) {
     result.reserve(length);
     for (std::uint32_t i = 0; i < length; ++i) {
         const char16_t character = text[i];
-        result += runtime::Windows1252Byte(character);
+        result +=
+            character < 0x80 ? static_cast<char>(character) : runtime::Windows1252Byte(character);
         // A character outside the basic plane is a pair of code units but one "?".
         const bool highSurrogate = character >= 0xD800 && character <= 0xDBFF;
         if (highSurrogate && i + 1 < length && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {

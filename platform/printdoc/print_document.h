@@ -63,6 +63,8 @@ public:
     std::int32_t HeightTwips() const;
     // Pixels row by row from the top, each 0xAARRGGBB with premultiplied alpha.
     const std::vector<std::uint32_t>& Pixels() const;
+    // Every pixel's alpha is full.
+    bool Opaque() const;
     // The JPEG file the picture was read from, which a PDF file holds as it is instead of the
     // pixels compressed anew; empty for the other pictures (and for JPEG files of four
     // components).
@@ -184,8 +186,6 @@ public:
     void ExportPdf(const std::filesystem::path& file) const;
     // `page` (from 1) at `dotsPerInch` (1 to 1200), on white.
     PageImage RenderPage(int page, double dotsPerInch) const;
-    // The same, encoded as a PNG file's bytes.
-    std::string RenderPagePng(int page, double dotsPerInch) const;
     // Dispatch id 70: prints every page through platform/printing, as one PDF job named by the
     // document name, on `printer` (the user's default printer when empty). No such printer, no
     // default printer, or a failure to submit, is run-time error 482 (printer error).

@@ -83,7 +83,7 @@ void AtomicFile::Commit() {
     if (stat(target_.c_str(), &existing) == 0) {
         fchmod(descriptor_, existing.st_mode & 07777);
     }
-    if (durability_ == Durability::Flushed && fsync(descriptor_) != 0) {
+    if (durability_ != Durability::Scratch && fsync(descriptor_) != 0) {
         ThrowOsError(errno, target_);
     }
     const int descriptor = descriptor_;
@@ -115,6 +115,10 @@ void ReplaceWhole(const fs::path& target, std::string_view contents, Durability 
 
 void ReplaceFileAtomically(const fs::path& target, std::string_view contents) {
     ReplaceWhole(target, contents, Durability::Flushed);
+}
+
+void WriteDocumentFile(const fs::path& target, std::string_view contents) {
+    ReplaceWhole(target, contents, Durability::Document);
 }
 
 void WriteScratchFile(const fs::path& target, std::string_view contents) {

@@ -9,10 +9,12 @@
 // folder removes the temporary files of processes that no longer run.
 //
 // Scratch files (what the program writes only to read it back within the same operation: an
-// extracted template, the graph bitmap, a filled report text) are replaced the same way but
-// not flushed: a reader still sees the old file or the new one whole, but after a crash either
-// may be lost, which costs nothing for a file that is made again at the next use. The user's
-// data files and exported documents are always flushed.
+// extracted member, the graph bitmap) are replaced the same way but not flushed: a reader still
+// sees the old file or the new one whole, but after a crash either may be lost, which costs
+// nothing for a file that is made again at the next use. The user's data files are flushed with
+// their folder. An exported document (a PDF file the user asked for) is flushed once, its content
+// before the rename: it is never found half-written, but a crash right after the replacement may
+// leave the document it replaced, which the user can export again.
 #pragma once
 
 #include <filesystem>
@@ -21,8 +23,9 @@
 namespace sys {
 
 enum class Durability {
-    Flushed, // the content and the rename are on disk when Commit returns
-    Scratch, // left to the kernel to write when it will
+    Flushed,  // the content and the rename are on disk when Commit returns
+    Document, // the content is on disk before the rename, which is left to the kernel
+    Scratch,  // left to the kernel to write when it will
 };
 
 class AtomicFile {
@@ -37,7 +40,8 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     void Write(std::string_view bytes);
-    // Flushes the content to disk (unless it is scratch) and renames it over the target.
+    // Flushes the content to disk (unless it is scratch), renames it over the target and, for a
+    // flushed file, flushes the folder.
     void Commit();
 
 private:
@@ -49,6 +53,9 @@ private:
 
 // Writes `contents` as the whole new content of `target`, atomically.
 void ReplaceFileAtomically(const std::filesystem::path& target, std::string_view contents);
+
+// The same for an exported document: one flush, of its content.
+void WriteDocumentFile(const std::filesystem::path& target, std::string_view contents);
 
 // The same for a scratch file: replaced whole, never flushed.
 void WriteScratchFile(const std::filesystem::path& target, std::string_view contents);

@@ -113,8 +113,14 @@ std::string ReadFirstLine(const fs::path& path) {
 }
 
 std::string ReadWholeFile(const fs::path& path) {
+    const FileDescriptor file = OpenRegularFile(path, FileAccess::Read);
     std::string contents;
-    ReadBlocks(OpenRegularFile(path, FileAccess::Read), path, [&](std::string_view block) {
+    // As large as the file is now, so that reading it whole takes no more than it holds.
+    struct stat status {};
+    if (fstat(file.Get(), &status) == 0 && status.st_size > 0) {
+        contents.reserve(static_cast<std::size_t>(status.st_size));
+    }
+    ReadBlocks(file, path, [&](std::string_view block) {
         contents.append(block);
         return true;
     });

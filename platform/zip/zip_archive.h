@@ -40,6 +40,11 @@ ZipResult ExtractMember(const std::filesystem::path& archivePath, std::string_vi
 ZipResult ReadMember(const std::filesystem::path& archivePath, std::string_view memberName,
                      std::string_view password, std::string& contents);
 
+// The same for an archive already read into memory: `archiveBytes` are the archive file's
+// bytes, and a damaged archive gives the same results as the file would.
+ZipResult ReadMemberFromBytes(std::string_view archiveBytes, std::string_view memberName,
+                              std::string_view password, std::string& contents);
+
 // Adds `file` to the archive under its bare name, creating the archive when it does not exist
 // and replacing every member of the same bare name when it does. A non-empty `password`
 // encrypts the new member; the members already there are kept as they are.

@@ -10,6 +10,7 @@
 #include "program/illustration/illustration_type.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace report {
@@ -24,6 +25,10 @@ struct ReportSections {
     bool graph = false;
 };
 
+// A drawn Stretch graph (graph_production.h): the bytes of its BMP file, shared by everything
+// that shows it.
+using GraphPicture = std::shared_ptr<const std::string>;
+
 struct Composition {
     illustration::IllustrationType type = illustration::IllustrationType::None;
     // The filled report text: rich text, Windows-1252, with no template token left.
@@ -32,11 +37,12 @@ struct Composition {
     // Stretch: the tax page is part of the text (its section is on and there is a balance to
     // compare). Its pictures are placed only then, and the ledger pages follow it.
     bool taxPage = false;
-    // The resource archive the pictures and logos are extracted from, and the work folder they
-    // are extracted into (and deleted from after use). The Stretch graph, when its section is
-    // on, lies in the work folder as "RMDGraph.bmp".
+    // The resource archive the pictures and logos are read from, and the work folder of the
+    // report's files.
     std::filesystem::path resourceArchive;
     std::filesystem::path workFolder;
+    // The Stretch graph, when its section is on; none otherwise.
+    GraphPicture graph;
     // The document's name, which titles the PDF file and names the print job: the program's
     // file description.
     std::string documentName;

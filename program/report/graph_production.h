@@ -1,12 +1,19 @@
 // The Stretch graph: one phase of the projection (annual income, total income and account value
-// by age) drawn by the Output module's Graph object into "RMDGraph.bmp" in the work folder.
+// by age) drawn by the Output module's Graph object into "RMDGraph.bmp" in the work folder, and
+// handed on as that file's bytes. A graph is drawn once for its inputs: the Graph tab, the report
+// page and the Report tab's pages show the one picture while the inputs stay the same.
 #pragma once
 
 #include "program/calc/stretch_projection.h"
+#include "program/report/composer.h"
 #include "program/report/stretch_report.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <list>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace report {
 
@@ -42,13 +49,37 @@ struct GraphRequest {
     int height = 468;
     std::filesystem::path resourceArchive;
     std::filesystem::path workFolder;
+
+    bool operator==(const GraphRequest&) const = default;
 };
 
-// Draws the graph of `request.phase` into kGraphFileName in the work folder and answers its
-// path. The old file is removed first, so that a failed drawing never leaves a stale graph to
+// Draws the graph of `request.phase` into kGraphFileName in the work folder and answers the
+// picture. The old file is removed first, so that a failed drawing never leaves a stale graph to
 // be shown. A phase without a balance draws an empty chart. Throws ReportError when the Graph
 // object cannot be created or cannot write the picture.
-std::filesystem::path DrawStretchGraph(const GraphRequest& request,
-                                       const calc::StretchProjection& projection);
+GraphPicture DrawStretchGraph(const GraphRequest& request,
+                              const calc::StretchProjection& projection);
+
+// The graphs of a run, each drawn once for its inputs: a request that asks again for a graph
+// drawn before, with the same projection, gets the same picture without a drawing. The last
+// kKeptGraphs graphs are kept, so that the Graph tab's phases and views are drawn once each
+// while the user goes back and forth between them. The file in the work folder holds the graph
+// drawn last.
+class StretchGraphs {
+public:
+    static constexpr std::size_t kKeptGraphs = 8;
+
+    // The graph of `request` for `projection`: the one kept for the same inputs, or a new
+    // drawing (DrawStretchGraph, whose errors it throws; a failed drawing is not kept).
+    GraphPicture Picture(const GraphRequest& request, const calc::StretchProjection& projection);
+
+private:
+    struct Drawn {
+        GraphRequest request;
+        std::vector<std::int64_t> cells; // what the drawing reads of the projection
+        GraphPicture picture;
+    };
+    std::list<Drawn> kept_; // the latest first
+};
 
 } // namespace report

@@ -5,14 +5,14 @@
 #include "program/calc/stretch_projection.h"
 #include "program/report/stretch_report.h"
 
-#include <filesystem>
+#include <string>
+#include <string_view>
 
 namespace report {
 
-// Reads the template `source`, fills it and writes it to `target`. Throws ReportError when the
-// Template object cannot be created or used, or the template cannot be read or written; the
-// target is then left as it was.
-void PreProcessRTF(const StretchReportInputs& inputs, const calc::StretchProjection& projection,
-                   const std::filesystem::path& source, const std::filesystem::path& target);
+// The template text `source` filled, as text: the Template object takes it and gives it back
+// without a file. Throws ReportError when the Template object cannot be created or used.
+std::string PreProcessRTF(const StretchReportInputs& inputs,
+                          const calc::StretchProjection& projection, std::string_view source);
 
 } // namespace report

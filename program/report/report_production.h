@@ -1,12 +1,16 @@
 // One report from a calculated illustration: its template chosen, extracted and filled, the
 // Stretch graph drawn when its section is on, and the pages composed. A step that fails
 // abandons the report with its message (ReportError); the illustration is left as it was.
+// Report production lasts for the run and keeps what one report can hand to the next: the
+// templates read from the resource archive (resource_members.h) and the Stretch graphs drawn
+// (graph_production.h).
 #pragma once
 
 #include "program/calc/stretch_projection.h"
 #include "program/illustration/illustration_fields.h"
 #include "program/report/composer.h"
 #include "program/report/graph_production.h"
+#include "program/report/resource_members.h"
 #include "program/report/stretch_report.h"
 
 #include <filesystem>
@@ -26,16 +30,28 @@ struct ReportRequest {
     std::optional<GraphRequest> graph;
 };
 
-// The filled rich text of the report: the template extracted into the work folder, filled
-// there for the Stretch type, read, deleted, and its blocks and report fields substituted.
-// Throws ReportError when the template cannot be extracted, filled or read.
-std::string ReportText(const ReportRequest& request, const illustration::IllustrationFields& fields,
-                       const calc::StretchProjection& projection);
+class ReportProduction {
+public:
+    // The filled rich text of the report: the template read from the archive into memory,
+    // filled there as text for the Stretch type, and its blocks and report fields substituted;
+    // no file is written. Throws ExtractionError when the archive cannot give the template, and
+    // ReportError when it is empty or cannot be filled.
+    std::string ReportText(const ReportRequest& request,
+                           const illustration::IllustrationFields& fields,
+                           const calc::StretchProjection& projection);
 
-// ReportText, then the graph, then the composition on `composer` with `composition`'s footer
-// and archive (its text, type and sections are set here).
-void ProduceReport(const ReportRequest& request, const illustration::IllustrationFields& fields,
-                   const calc::StretchProjection& projection, Composition composition,
-                   Composer& composer);
+    // ReportText, then the graph, then the composition on `composer` with `composition`'s
+    // footer and archive (its text, type, sections and graph are set here).
+    void ProduceReport(const ReportRequest& request, const illustration::IllustrationFields& fields,
+                       const calc::StretchProjection& projection, Composition composition,
+                       Composer& composer);
+
+    // The Stretch graph of `request`, drawn once for its inputs.
+    GraphPicture Graph(const GraphRequest& request, const calc::StretchProjection& projection);
+
+private:
+    ResourceMembers templates_;
+    StretchGraphs graphs_;
+};
 
 } // namespace report

@@ -7,7 +7,10 @@
 #pragma once
 
 #include "program/report/composer.h"
+#include "program/report/report_production.h"
 #include "program/ui/report_output.h"
+
+#include "platform/forms/image.h"
 
 #include <filesystem>
 #include <functional>
@@ -29,8 +32,8 @@ struct ReportLocations {
 // The program's locations: the resource archive beside the executable, the work folder.
 ReportLocations ProgramReportLocations();
 
-// Page `page` (from 1) of the composed document as a PNG file's bytes, for the Report tab.
-using PageImages = std::function<std::string(int page)>;
+// Page `page` (from 1) of the composed document as an image for the Report tab.
+using PageImages = std::function<forms::Image(int page)>;
 
 class ReportService final : public ReportOutput {
 public:
@@ -51,6 +54,7 @@ private:
 
     forms::Application& app_;
     report::Composer& composer_;
+    report::ReportProduction production_;
     ReportLocations locations_;
     PageImages pageImages_;
     // Set while a report or graph is made: a second request in that time (from an event the

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <string>
+#include <tuple>
 #include <utility>
 
 namespace fonts {
@@ -69,6 +71,13 @@ std::map<FT_Face, Advances>& KeptAdvances() {
 } // namespace
 
 ResolvedFace ResolveFace(const FaceRequest& request) {
+    // The fonts are loaded once for the process, so a request chooses one face for all of it:
+    // fontconfig is asked once for each request, not again at every font a drawing makes.
+    static std::map<std::tuple<std::string, Generic, bool, bool>, ResolvedFace> chosen;
+    const auto key = std::make_tuple(request.name, request.generic, request.bold, request.italic);
+    if (const auto kept = chosen.find(key); kept != chosen.end()) {
+        return kept->second;
+    }
     ResolvedFace resolved;
     resolved.generic = GenericOfFaceName(request.name).value_or(request.generic);
     const bool substituted = request.name.empty() || GenericOfFaceName(request.name).has_value();
@@ -94,6 +103,7 @@ ResolvedFace ResolveFace(const FaceRequest& request) {
         FcPatternDestroy(match);
     }
     FcPatternDestroy(pattern);
+    chosen.emplace(key, resolved);
     return resolved;
 }
 

@@ -5,11 +5,11 @@ namespace forms {
 PrintDocumentView::PrintDocumentView(Form& form, std::string name)
     : ControlWith(form, std::move(name)) {}
 
-const std::vector<std::string>& PrintDocumentView::Pages() const {
+const std::vector<Image>& PrintDocumentView::Pages() const {
     return Get(&PrintDocumentViewProperties::pages);
 }
 
-void PrintDocumentView::SetPages(std::vector<std::string> pages) {
+void PrintDocumentView::SetPages(std::vector<Image> pages) {
     Set(&PrintDocumentViewProperties::pages, std::move(pages));
 }
 

@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "platform/forms/control.h"
+#include "platform/forms/image.h"
 
 namespace forms {
 
 struct PrintDocumentViewProperties {
-    std::vector<std::string> pages; // PNG files' bytes, page 1 first
+    std::vector<Image> pages; // page 1 first
     std::string statusText;
 };
 
@@ -22,8 +23,8 @@ public:
     ControlKind Kind() const override { return ControlKind::PrintDocumentView; }
 
     // The images of the pages shown; none shows an empty view.
-    const std::vector<std::string>& Pages() const;
-    void SetPages(std::vector<std::string> pages);
+    const std::vector<Image>& Pages() const;
+    void SetPages(std::vector<Image> pages);
     int PageCount() const;
 
     // Shown in place of the pages while it is not empty ("Creating Document . . .").

@@ -4,9 +4,10 @@
 // Renderer contexts are kept for reuse, one for each size and depth asked for, because making
 // one costs more than drawing a graph: the renderer starts its rasteriser threads and compiles
 // the shaders of the fixed-function state anew for every context. A BitmapContext is a lease on
-// a kept context; it goes back to the pool when the lease ends, with its outline fonts. The pool
-// keeps the contexts of the last few sizes only, and lives until the process ends (the renderer
-// is never unloaded).
+// a kept context; it goes back to the pool when the lease ends, with its outline fonts. The
+// pixels a context draws into are the lease's own, given back with it, so that an idle context
+// holds no picture's memory. The pool keeps the contexts of the last few sizes only, and lives
+// until the process ends (the renderer is never unloaded).
 #include "platform/gl/bitmap_context.h"
 
 #include "platform/gl/src/osmesa_library.h"
@@ -30,17 +31,21 @@ constexpr int kBytesPerRenderedPixel = 4;
 constexpr std::size_t kKeptIdleContexts = 4;
 constexpr GLenum kMatrixModes[] = {GL_PROJECTION, GL_MODELVIEW, GL_TEXTURE};
 
-// A renderer context with its pixel buffer and the outline fonts built in it.
+// A renderer context with the outline fonts built in it, and its pixels while it is leased.
 class RendererContext {
 public:
     RendererContext(const OsMesaLibrary& library, OSMesaContext context, int width, int height,
-                    int depthBits, std::vector<std::uint8_t> pixels)
+                    int depthBits)
         : library_(library), context_(context), width_(width), height_(height),
-          depthBits_(depthBits), pixels_(std::move(pixels)) {}
+          depthBits_(depthBits) {}
 
     ~RendererContext() {
-        // The fonts' lists are freed in their own context.
-        if (!fonts_.empty() && MakeCurrent()) {
+        // The fonts' lists are freed in their own context, made current for that on a pixel of
+        // its own when the context is idle.
+        std::uint8_t pixel[kBytesPerRenderedPixel];
+        if (!fonts_.empty() &&
+            library_.MakeCurrent(context_, pixels_ ? pixels_.get() : pixel, GL_UNSIGNED_BYTE,
+                                 pixels_ ? width_ : 1, pixels_ ? height_ : 1) == GL_TRUE) {
             fonts_.clear();
         }
         if (library_.GetCurrentContext() == context_) {
@@ -55,9 +60,17 @@ public:
         return width_ == width && height_ == height && depthBits_ == depthBits;
     }
 
+    // The pixels drawn into while the context is leased; false when there is no memory for
+    // them. Every drawing clears them first.
+    bool TakePixels() {
+        pixels_.reset(new (std::nothrow) std::uint8_t[PixelBytes()]);
+        return pixels_ != nullptr;
+    }
+    void GivePixels() { pixels_.reset(); }
+
     bool MakeCurrent() {
-        return library_.MakeCurrent(context_, pixels_.data(), GL_UNSIGNED_BYTE, width_, height_) ==
-               GL_TRUE;
+        return pixels_ != nullptr && library_.MakeCurrent(context_, pixels_.get(), GL_UNSIGNED_BYTE,
+                                                          width_, height_) == GL_TRUE;
     }
 
     // A kept context starts each lease with the state of a new one: the state and the matrices
@@ -90,7 +103,7 @@ public:
         const std::size_t renderedStride =
             static_cast<std::size_t>(width_) * kBytesPerRenderedPixel;
         for (int y = 0; y < height_; ++y) {
-            const std::uint8_t* from = pixels_.data() + renderedStride * y;
+            const std::uint8_t* from = pixels_.get() + renderedStride * y;
             std::uint8_t* to = target.bits + target.stride * y;
             for (int x = 0; x < width_; ++x) {
                 std::memcpy(to + 3 * x, from + kBytesPerRenderedPixel * x, 3);
@@ -112,12 +125,16 @@ public:
     }
 
 private:
+    std::size_t PixelBytes() const {
+        return static_cast<std::size_t>(width_) * height_ * kBytesPerRenderedPixel;
+    }
+
     const OsMesaLibrary& library_;
     OSMesaContext context_;
     int width_;
     int height_;
     int depthBits_;
-    std::vector<std::uint8_t> pixels_;
+    std::unique_ptr<std::uint8_t[]> pixels_;
     std::map<std::tuple<std::filesystem::path, unsigned, unsigned, float>,
              std::unique_ptr<OutlineFont>>
         fonts_;
@@ -148,6 +165,7 @@ public:
         --leases_;
         if (context != nullptr) {
             context->ReleaseCurrent();
+            context->GivePixels();
             idle_.push_back(std::move(context));
         }
         while (leases_ == 0 && idle_.size() > kKeptIdleContexts) {
@@ -209,13 +227,6 @@ std::unique_ptr<RendererContext> NewContext(const BitmapTarget& target, int dept
     if (library == nullptr) {
         return nullptr;
     }
-    std::vector<std::uint8_t> pixels;
-    try {
-        pixels.resize(static_cast<std::size_t>(target.width) * target.height *
-                      kBytesPerRenderedPixel);
-    } catch (const std::bad_alloc&) {
-        return nullptr;
-    }
     const OSMesaContext context =
         library->CreateContextExt(OSMESA_BGRA, depthBits, /*stencilBits*/ 0,
                                   /*accumBits*/ 0, /*sharelist*/ nullptr);
@@ -223,7 +234,7 @@ std::unique_ptr<RendererContext> NewContext(const BitmapTarget& target, int dept
         return nullptr;
     }
     return std::make_unique<RendererContext>(*library, context, target.width, target.height,
-                                             depthBits, std::move(pixels));
+                                             depthBits);
 }
 
 } // namespace
@@ -242,8 +253,9 @@ BitmapContextResult CreateBitmapContext(const BitmapTarget& target,
     if (context == nullptr) {
         context = NewContext(target, request.depthBits);
     }
-    if (context == nullptr) {
-        Pool().Give(nullptr);
+    // Without memory for the pixels the context goes back idle.
+    if (context == nullptr || !context->TakePixels()) {
+        Pool().Give(std::move(context));
         result.fault = ContextFault::RenderContext;
         return result;
     }

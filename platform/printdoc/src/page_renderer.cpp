@@ -4,7 +4,6 @@
 #include "platform/printdoc/src/page_renderer.h"
 
 #include "platform/printdoc/src/fast_deflate.h"
-#include "platform/printdoc/src/page_png.h"
 #include "platform/printdoc/src/text_measure.h"
 #include "platform/printing/print_job.h"
 #include "platform/runtime/runtime_error.h"
@@ -18,7 +17,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <map>
 #include <memory>
 
@@ -102,8 +100,7 @@ public:
         }
         // An opaque picture goes to Cairo as such (the same pixels, their alpha byte unused),
         // which spares Cairo a look at every pixel's alpha when it writes the picture.
-        const bool opaque = std::all_of(pixels->begin(), pixels->end(),
-                                        [](std::uint32_t pixel) { return (pixel >> 24) == 0xFF; });
+        const bool opaque = picture.Opaque();
         // Cairo reads the picture's own pixels, which outlive the surface and are never drawn
         // on: a row of 32-bit pixels is a stride Cairo takes.
         cairo_surface_t* image = cairo_image_surface_create_for_data(
@@ -169,28 +166,6 @@ cairo_status_t AppendTo(void* closure, const unsigned char* data, unsigned int l
 using SurfacePointer = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
 using ContextPointer = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
 
-SurfacePointer PageSurface(const Page& page, double dotsPerInch) {
-    if (!std::isfinite(dotsPerInch) || dotsPerInch < 1 || dotsPerInch > kLargestDotsPerInch) {
-        Fail(runtime::ErrorNumber::InvalidPropertyValue, "resolution");
-    }
-    int width = static_cast<int>(std::lround(page.width * dotsPerInch / kTwipsPerInch));
-    int height = static_cast<int>(std::lround(page.height * dotsPerInch / kTwipsPerInch));
-    SurfacePointer surface(
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(width, 1), std::max(height, 1)),
-        cairo_surface_destroy);
-    ContextPointer cairo(cairo_create(surface.get()), cairo_destroy);
-    cairo_set_source_rgb(cairo.get(), 1, 1, 1);
-    cairo_paint(cairo.get());
-    PictureSurfaces pictures;
-    DrawPage(cairo.get(), page, dotsPerInch / kTwipsPerInch, pictures);
-    cairo_surface_flush(surface.get());
-    if (cairo_status(cairo.get()) != CAIRO_STATUS_SUCCESS) {
-        Fail(runtime::ErrorNumber::DeviceIOError,
-             std::string("page image: ") + cairo_status_to_string(cairo_status(cairo.get())));
-    }
-    return surface;
-}
-
 } // namespace
 
 std::string DefaultPrinterName() {
@@ -231,27 +206,36 @@ void WritePdfFile(const std::vector<Page>& pages, const std::string& title,
     if (pages.empty()) {
         Fail(runtime::ErrorNumber::InvalidProcedureCall, "the document has no pages");
     }
-    sys::ReplaceFileAtomically(file, RenderPdfBytes(pages, title));
+    sys::WriteDocumentFile(file, RenderPdfBytes(pages, title));
 }
 
+// The page at `dotsPerInch` on white, drawn straight into the image's own pixels: a row of
+// 32-bit pixels is a stride Cairo takes.
 PageImage RenderPageImage(const Page& page, double dotsPerInch) {
-    SurfacePointer surface = PageSurface(page, dotsPerInch);
+    if (!std::isfinite(dotsPerInch) || dotsPerInch < 1 || dotsPerInch > kLargestDotsPerInch) {
+        Fail(runtime::ErrorNumber::InvalidPropertyValue, "resolution");
+    }
     PageImage image;
-    image.width = cairo_image_surface_get_width(surface.get());
-    image.height = cairo_image_surface_get_height(surface.get());
-    int stride = cairo_image_surface_get_stride(surface.get());
-    const unsigned char* data = cairo_image_surface_get_data(surface.get());
+    image.width =
+        std::max(1, static_cast<int>(std::lround(page.width * dotsPerInch / kTwipsPerInch)));
+    image.height =
+        std::max(1, static_cast<int>(std::lround(page.height * dotsPerInch / kTwipsPerInch)));
     image.pixels.resize(static_cast<std::size_t>(image.width) * image.height);
-    for (int row = 0; row < image.height; ++row) {
-        std::memcpy(image.pixels.data() + static_cast<std::size_t>(row) * image.width,
-                    data + static_cast<std::size_t>(row) * stride,
-                    static_cast<std::size_t>(image.width) * 4);
+    SurfacePointer surface(cairo_image_surface_create_for_data(
+                               reinterpret_cast<unsigned char*>(image.pixels.data()),
+                               CAIRO_FORMAT_ARGB32, image.width, image.height, image.width * 4),
+                           cairo_surface_destroy);
+    ContextPointer cairo(cairo_create(surface.get()), cairo_destroy);
+    cairo_set_source_rgb(cairo.get(), 1, 1, 1);
+    cairo_paint(cairo.get());
+    PictureSurfaces pictures;
+    DrawPage(cairo.get(), page, dotsPerInch / kTwipsPerInch, pictures);
+    cairo_surface_flush(surface.get());
+    if (cairo_status(cairo.get()) != CAIRO_STATUS_SUCCESS) {
+        Fail(runtime::ErrorNumber::DeviceIOError,
+             std::string("page image: ") + cairo_status_to_string(cairo_status(cairo.get())));
     }
     return image;
-}
-
-std::string RenderPngBytes(const Page& page, double dotsPerInch) {
-    return EncodePagePng(RenderPageImage(page, dotsPerInch));
 }
 
 void PrintPages(const std::vector<Page>& pages, const std::string& title,

@@ -10,7 +10,6 @@ void WritePdfFile(const std::vector<Page>& pages, const std::string& title,
                   const std::filesystem::path& file);
 std::string RenderPdfBytes(const std::vector<Page>& pages, const std::string& title);
 PageImage RenderPageImage(const Page& page, double dotsPerInch);
-std::string RenderPngBytes(const Page& page, double dotsPerInch);
 void PrintPages(const std::vector<Page>& pages, const std::string& title, std::string_view printer);
 
 } // namespace printdoc

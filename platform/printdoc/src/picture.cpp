@@ -5,7 +5,9 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/system/files.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace printdoc {
 
@@ -26,14 +28,25 @@ Picture Picture::Load(const std::filesystem::path& file) {
     return Decode(sys::ReadWholeFile(file));
 }
 
-Picture Picture::Decode(std::string_view bytes) {
+namespace {
+
+PictureData DecodeByContent(std::string_view bytes) {
     if (bytes.starts_with("\xFF\xD8\xFF")) {
-        return Picture(std::make_shared<const PictureData>(DecodeJpeg(bytes)));
+        return DecodeJpeg(bytes);
     }
     if (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) {
-        return Picture(std::make_shared<const PictureData>(DecodeGif(bytes)));
+        return DecodeGif(bytes);
     }
-    return Picture(std::make_shared<const PictureData>(DecodeBmp(bytes)));
+    return DecodeBmp(bytes);
+}
+
+} // namespace
+
+Picture Picture::Decode(std::string_view bytes) {
+    PictureData data = DecodeByContent(bytes);
+    data.opaque = std::all_of(data.pixels.begin(), data.pixels.end(),
+                              [](std::uint32_t pixel) { return (pixel >> 24) == 0xFF; });
+    return Picture(std::make_shared<const PictureData>(std::move(data)));
 }
 
 int Picture::PixelWidth() const {
@@ -54,6 +67,10 @@ std::int32_t Picture::HeightTwips() const {
 
 const std::vector<std::uint32_t>& Picture::Pixels() const {
     return data_->pixels;
+}
+
+bool Picture::Opaque() const {
+    return data_->opaque;
 }
 
 std::string_view Picture::JpegFile() const {

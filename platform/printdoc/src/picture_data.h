@@ -18,6 +18,8 @@ struct PictureData {
     double dotsPerInchX = kDefaultDotsPerInch;
     double dotsPerInchY = kDefaultDotsPerInch;
     std::vector<std::uint32_t> pixels; // 0xAARRGGBB, premultiplied, rows from the top
+    // Every pixel's alpha is 0xFF; found once, when the picture is decoded.
+    bool opaque = false;
     // The JPEG file the pixels were decoded from, when a PDF file can hold it as it is (grey or
     // colour of three components); empty otherwise.
     std::string jpegFile;

@@ -482,11 +482,6 @@ PageImage PrintDocument::RenderPage(int page, double dotsPerInch) const {
     return RenderPageImage(PageAt(state_->pages, page), dotsPerInch);
 }
 
-std::string PrintDocument::RenderPagePng(int page, double dotsPerInch) const {
-    RequireClosed(state_->open);
-    return RenderPngBytes(PageAt(state_->pages, page), dotsPerInch);
-}
-
 void PrintDocument::Print(std::string_view printer) const {
     RequireClosed(state_->open);
     PrintPages(state_->pages, state_->documentName, printer);

@@ -67,6 +67,7 @@ TEST(PictureTest, EachKindDecodesToItsPixelsAndSize) {
     EXPECT_EQ(bmp.Pixels()[4], 0xFFFF0000u);
     EXPECT_EQ(bmp.Pixels()[5], 0xFF00FF00u);
     EXPECT_EQ(bmp.WidthTwips(), 14); // 3 pixels at 300 per inch
+    EXPECT_TRUE(bmp.Opaque());
 
     struct Case {
         const char* format;
@@ -87,7 +88,25 @@ TEST(PictureTest, EachKindDecodesToItsPixelsAndSize) {
         EXPECT_LT(left & 0xFF, 0x40u);
         EXPECT_GT(right & 0xFF, 0xC0u);
         EXPECT_LT((right >> 16) & 0xFF, 0x40u);
+        EXPECT_TRUE(picture.Opaque());
     }
+}
+
+// A GIF's transparent colour leaves its pixels transparent: the picture is not opaque.
+TEST(PictureTest, AGifWithATransparentColourIsNotOpaque) {
+    testkit::Sandbox sandbox;
+    const std::filesystem::path file = sandbox.Root() / "clear.gif";
+    testkit::ToolRun run =
+        testkit::RunTool({testkit::kSystemPython, "-c",
+                          "import sys\nfrom PIL import Image\nimage = Image.new('P', (4, 4), 0)\n"
+                          "image.putpalette([255, 0, 0, 0, 0, 255])\nimage.putpixel((1, 1), 1)\n"
+                          "image.save(sys.argv[1], transparency=1)\n",
+                          file.string()});
+    ASSERT_EQ(run.exitStatus, 0) << run.errors;
+    const Picture picture = Picture::Decode(testkit::ReadFileBytes(file));
+    EXPECT_EQ(picture.Pixels()[5], 0u);
+    EXPECT_EQ(picture.Pixels()[0], 0xFFFF0000u);
+    EXPECT_FALSE(picture.Opaque());
 }
 
 TEST(PictureTest, MalformedPicturesAreRefused) {

@@ -1,6 +1,6 @@
 // What replacing a file flushes (flush_count.h): a data file's content and its folder reach the
-// disk before the replacement returns; a scratch file is replaced just as whole, and nothing is
-// flushed.
+// disk before the replacement returns; an exported document's content does, once, before its
+// rename; a scratch file is replaced just as whole, and nothing is flushed.
 #include "platform/system/atomic_file.h"
 #include "platform/system/tests/flush_count.h"
 #include "platform/testing/file_contents.h"
@@ -14,13 +14,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TEST(Flush, DataFilesAreFlushedWithTheirFolderAndScratchFilesAreNot) {
+TEST(Flush, DataFilesAreFlushedWithTheirFolderDocumentsOnceAndScratchFilesNot) {
     struct Case {
         const char* name;
         void (*replace)(const fs::path&, std::string_view);
         int flushes; // the file, then its folder
     } const cases[] = {
         {"data file", sys::ReplaceFileAtomically, 2},
+        {"exported document", sys::WriteDocumentFile, 1},
         {"scratch file", sys::WriteScratchFile, 0},
     };
     for (const Case& c : cases) {

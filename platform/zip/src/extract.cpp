@@ -131,6 +131,27 @@ ZipResult MatchingMembers(zip_t* zip, std::string_view memberName,
     return matches.empty() ? ZipResult::MissingMember : ZipResult::Success;
 }
 
+// The first member matching `memberName`, read whole into `contents`.
+ZipResult ReadFirstMatch(zip_t* zip, std::string_view memberName, std::string_view password,
+                         std::string& contents) {
+    std::vector<std::pair<zip_uint64_t, std::string>> matches;
+    if (const ZipResult listed = MatchingMembers(zip, memberName, matches);
+        listed != ZipResult::Success) {
+        return listed;
+    }
+    MemberHandle member;
+    zip_uint64_t size = 0;
+    ZipResult result = OpenEntry(zip, matches.front().first, password, member, size);
+    if (result == ZipResult::Success) {
+        result = ReadEntry(member, size,
+                           [&contents](std::string_view chunk) { contents.append(chunk); });
+    }
+    if (result != ZipResult::Success) {
+        contents.clear();
+    }
+    return result;
+}
+
 } // namespace
 
 ZipResult ExtractMember(const fs::path& archivePath, std::string_view memberName,
@@ -172,22 +193,33 @@ ZipResult ReadMember(const fs::path& archivePath, std::string_view memberName,
     if (const ZipResult opened = OpenArchive(archivePath, zip); opened != ZipResult::Success) {
         return opened;
     }
-    std::vector<std::pair<zip_uint64_t, std::string>> matches;
-    if (const ZipResult listed = MatchingMembers(zip.get(), memberName, matches);
-        listed != ZipResult::Success) {
-        return listed;
+    return ReadFirstMatch(zip.get(), memberName, password, contents);
+}
+
+ZipResult ReadMemberFromBytes(std::string_view archiveBytes, std::string_view memberName,
+                              std::string_view password, std::string& contents) {
+    contents.clear();
+    // No bytes are no archive, as an empty file is none; libzip would read them as an empty one.
+    if (archiveBytes.empty()) {
+        return ZipResult::DamagedArchive;
     }
-    MemberHandle member;
-    zip_uint64_t size = 0;
-    ZipResult result = OpenEntry(zip.get(), matches.front().first, password, member, size);
-    if (result == ZipResult::Success) {
-        result = ReadEntry(member, size,
-                           [&contents](std::string_view chunk) { contents.append(chunk); });
+    zip_error_t error;
+    zip_error_init(&error);
+    // libzip reads the caller's bytes where they are; it owns the source once the archive is
+    // open.
+    SourceHandle source(
+        zip_source_buffer_create(archiveBytes.data(), archiveBytes.size(), 0, &error));
+    ArchiveHandle zip;
+    if (source) {
+        zip.reset(zip_open_from_source(source.get(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
     }
-    if (result != ZipResult::Success) {
-        contents.clear();
+    const int openError = zip_error_code_zip(&error);
+    zip_error_fini(&error);
+    if (!zip) {
+        return ResultOfReadError(openError);
     }
-    return result;
+    static_cast<void>(source.release());
+    return ReadFirstMatch(zip.get(), memberName, password, contents);
 }
 
 } // namespace archive

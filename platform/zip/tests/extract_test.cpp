@@ -57,10 +57,15 @@ TEST_F(ExtractMemberTest, ReadMemberReadsAMemberWholeOrNothing) {
         {"Readme.txt", "", ZipResult::Success, "plain"},
         {"Missing.txt", "Brisel", ZipResult::MissingMember, ""},
     };
+    // The archive's file, or its bytes already read into memory.
+    const std::string archiveBytes = ReadFileBytes(archive_);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.request);
         std::string contents = "before";
         EXPECT_EQ(ReadMember(archive_, c.request, c.password, contents), c.result);
+        EXPECT_EQ(contents, c.contents);
+        contents = "before";
+        EXPECT_EQ(ReadMemberFromBytes(archiveBytes, c.request, c.password, contents), c.result);
         EXPECT_EQ(contents, c.contents);
     }
     std::string contents = "before";
@@ -273,6 +278,10 @@ TEST(ExtractMemberDamage, DamagedArchivesGiveTheDamageCode) {
             EXPECT_EQ(ExtractMember(damaged, "Data.flt", target, password),
                       ZipResult::DamagedArchive);
             EXPECT_TRUE(fs::is_empty(target));
+            std::string contents = "before";
+            EXPECT_EQ(ReadMemberFromBytes(c.damaged, "Data.flt", password, contents),
+                      ZipResult::DamagedArchive);
+            EXPECT_EQ(contents, "");
         }
     }
 }

@@ -7,6 +7,7 @@
 // exported. While one report is being composed a second is refused.
 #pragma once
 
+#include "platform/printdoc/print_document.h"
 #include "program/report/composer.h"
 
 #include <filesystem>
@@ -14,11 +15,9 @@
 #include <string>
 #include <vector>
 
-namespace printdoc {
-class PrintDocument;
-}
-
 namespace compose {
+
+class ReportPictures;
 
 class ReportComposer final : public report::Composer {
 public:
@@ -35,16 +34,18 @@ public:
     void Print() override;
     void ExportPdf(const std::filesystem::path& path) override;
 
-    // The composed pages as PNG files' bytes at `dotsPerInch`, for the screen; none when there
-    // is no composed report.
-    std::vector<std::string> PageImages(double dotsPerInch) const;
+    // The composed pages rendered at `dotsPerInch`, for the screen; none when there is no
+    // composed report.
+    std::vector<printdoc::PageImage> PageImages(double dotsPerInch) const;
     // One of them: `page` counts from 1 to PageCount().
-    std::string PageImage(int page, double dotsPerInch) const;
+    printdoc::PageImage PageImage(int page, double dotsPerInch) const;
 
 private:
     const printdoc::PrintDocument& ComposedDocument(const char* action) const;
 
     std::unique_ptr<printdoc::PrintDocument> document_;
+    // The reports' pictures and logos, read and decoded once for the composer's life.
+    std::unique_ptr<ReportPictures> pictures_;
     bool composing_ = false;
 };
 

@@ -9,6 +9,8 @@
 #include "platform/automation/variant.h"
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/number_text.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/system/files.h"
 
 #include <cstdint>
 #include <system_error>
@@ -167,7 +169,7 @@ AgeRange GraphScrollRange(const Projection& projection, Projection::Phase phase)
     return range;
 }
 
-std::filesystem::path DrawStretchGraph(const GraphRequest& request, const Projection& projection) {
+GraphPicture DrawStretchGraph(const GraphRequest& request, const Projection& projection) {
     const std::filesystem::path file = request.workFolder / kGraphFileName;
     std::error_code removal;
     std::filesystem::remove(file, removal);
@@ -291,7 +293,35 @@ std::filesystem::path DrawStretchGraph(const GraphRequest& request, const Projec
     if (moved) {
         throw ReportError("The graph could not be drawn.");
     }
-    return file;
+    try {
+        return std::make_shared<const std::string>(sys::ReadWholeFile(file));
+    } catch (const runtime::RuntimeError&) {
+        throw ReportError("The graph " + file.string() + " could not be read.");
+    }
+}
+
+GraphPicture StretchGraphs::Picture(const GraphRequest& request, const Projection& projection) {
+    std::vector<std::int64_t> cells;
+    cells.reserve(static_cast<std::size_t>(4) * Projection::kYears);
+    for (const Projection::Column column :
+         {Projection::kAge, Projection::kDistribution, Projection::kDistributionsToDate,
+          Projection::kClosingBalance}) {
+        for (int i = 0; i < Projection::kYears; ++i) {
+            cells.push_back(projection.Cell(request.phase, column, i));
+        }
+    }
+    for (auto kept = kept_.begin(); kept != kept_.end(); ++kept) {
+        if (kept->request == request && kept->cells == cells) {
+            kept_.splice(kept_.begin(), kept_, kept);
+            return kept_.front().picture;
+        }
+    }
+    GraphPicture picture = DrawStretchGraph(request, projection);
+    kept_.push_front({request, std::move(cells), picture});
+    if (kept_.size() > kKeptGraphs) {
+        kept_.pop_back();
+    }
+    return picture;
 }
 
 } // namespace report

@@ -4,6 +4,7 @@
 
 #include "output/output.h"
 #include "platform/automation/interface_pointer.h"
+#include "platform/automation/text.h"
 #include "platform/automation/variant.h"
 
 #include <string>
@@ -27,10 +28,6 @@ constexpr MarkerSetting kMarkers[] = {{&output::ITemplate::put_LogicIf, "$#if"},
                                       {&output::ITemplate::put_EntryStart, "$#entry"},
                                       {&output::ITemplate::put_EntryStop, "$#endentry"}};
 
-// The Template object's error codes for a file that could not be read or written.
-constexpr std::int32_t kReadFailure = 1011;
-constexpr std::int32_t kWriteFailure = 1021;
-
 constexpr const char* kFillFailed = "The Stretch report could not be filled.";
 
 void Check(HRESULT outcome) {
@@ -44,6 +41,11 @@ std::int32_t ErrorCode(const Variant& error) {
     return error->vt == VT_I4 ? error->lVal : 0;
 }
 
+// The text a method left in a text output.
+std::string TextOf(const Variant& text) {
+    return text->vt == VT_BSTR ? automation::TextFromBstr(text->bstrVal) : std::string();
+}
+
 Variant ValueOf(const Substitution& substitution) {
     if (const auto* text = std::get_if<std::string>(&substitution.value)) {
         return Variant::FromText(*text);
@@ -53,10 +55,10 @@ Variant ValueOf(const Substitution& substitution) {
 
 } // namespace
 
-void PreProcessRTF(const StretchReportInputs& inputs, const calc::StretchProjection& projection,
-                   const std::filesystem::path& source, const std::filesystem::path& target) {
+std::string PreProcessRTF(const StretchReportInputs& inputs,
+                          const calc::StretchProjection& projection, std::string_view source) {
     // Everything is computed before the object is touched, so that a fault in the projection
-    // stops the report before any file is written.
+    // stops the report before the template is filled.
     const std::vector<Substitution> substitutions = StretchSubstitutions(inputs, projection);
     const std::vector<StretchTable> tables = StretchTables(inputs, projection);
 
@@ -68,11 +70,7 @@ void PreProcessRTF(const StretchReportInputs& inputs, const calc::StretchProject
         Check((fill.Get()->*marker.put)(*Variant::FromText(marker.text)));
     }
     Variant error;
-    Check(fill->FileRead(&error, *Variant::FromText(source.string())));
-    if (ErrorCode(error) == kReadFailure) {
-        throw ReportError("The report template " + source.filename().string() +
-                          " could not be read.");
-    }
+    Check(fill->TextRead(&error, *Variant::FromText(source)));
     Check(fill->KillInfo(&error));
     for (const Substitution& substitution : substitutions) {
         Check(fill->SubToken(*Variant::FromText(substitution.key), *ValueOf(substitution)));
@@ -86,11 +84,12 @@ void PreProcessRTF(const StretchReportInputs& inputs, const calc::StretchProject
         }
         Check(fill->DoTable(&error, *Variant::FromText(table.name)));
     }
-    Check(fill->FileWrite(&error, *Variant::FromText(target.string())));
-    if (ErrorCode(error) == kWriteFailure) {
-        throw ReportError("The filled report " + target.filename().string() +
-                          " could not be written.");
+    Variant filled;
+    Check(fill->TextWrite(&error, &filled));
+    if (ErrorCode(error) != 0) {
+        throw ReportError(kFillFailed);
     }
+    return TextOf(filled);
 }
 
 } // namespace report

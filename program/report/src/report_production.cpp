@@ -5,8 +5,7 @@
 #include "program/report/resource_extraction.h"
 #include "program/report/substitute_rtf.h"
 
-#include <fstream>
-#include <iterator>
+#include <utility>
 
 namespace report {
 
@@ -14,51 +13,49 @@ namespace {
 
 constexpr const char* kMissingTemplate = "Output file is missing or damaged.";
 
-// The whole file; ReportError when it is missing, empty or cannot be read.
-std::string ReadTemplate(const std::filesystem::path& file) {
-    std::ifstream stream(file, std::ios::binary);
-    std::string text{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
-    if (!stream.good() && !stream.eof()) {
-        throw ReportError(kMissingTemplate);
-    }
-    if (text.empty()) {
-        throw ReportError(kMissingTemplate);
-    }
-    return text;
-}
-
 } // namespace
 
-std::string ReportText(const ReportRequest& request, const illustration::IllustrationFields& fields,
-                       const calc::StretchProjection& projection) {
+std::string ReportProduction::ReportText(const ReportRequest& request,
+                                         const illustration::IllustrationFields& fields,
+                                         const calc::StretchProjection& projection) {
     const std::string member = TemplateMember(request.type, request.spouseBirthDate);
     if (member.empty()) {
         throw ReportError("No illustration type is chosen, so there is no report.");
     }
-    const ExtractedMembers extracted(request.resourceArchive, member, request.workFolder);
-    if (extracted.Result() != archive::ZipResult::Success) {
+    templates_.Open(request.resourceArchive);
+    const ResourceMembers::Member read = templates_.Read(member);
+    if (read.result != archive::ZipResult::Success) {
         throw ExtractionError(
-            ExtractionFailureText(extracted.Result(), request.resourceArchive.filename().string()));
+            ExtractionFailureText(read.result, request.resourceArchive.filename().string()));
     }
-    const std::filesystem::path file = request.workFolder / member;
-    if (request.type == illustration::IllustrationType::Stretch) {
-        PreProcessRTF(request.stretch, projection, file, file);
+    std::string text = *read.bytes;
+    if (!text.empty() && request.type == illustration::IllustrationType::Stretch) {
+        text = PreProcessRTF(request.stretch, projection, text);
     }
-    return SubstituteRTF(ReadTemplate(file), fields);
+    if (text.empty()) {
+        throw ReportError(kMissingTemplate);
+    }
+    return SubstituteRTF(std::move(text), fields);
 }
 
-void ProduceReport(const ReportRequest& request, const illustration::IllustrationFields& fields,
-                   const calc::StretchProjection& projection, Composition composition,
-                   Composer& composer) {
+void ReportProduction::ProduceReport(const ReportRequest& request,
+                                     const illustration::IllustrationFields& fields,
+                                     const calc::StretchProjection& projection,
+                                     Composition composition, Composer& composer) {
     composition.richText = ReportText(request, fields, projection);
     composition.type = request.type;
     composition.sections = request.stretch.sections;
     composition.taxPage = request.type == illustration::IllustrationType::Stretch &&
                           HasTaxPage(request.stretch, projection);
     if (request.type == illustration::IllustrationType::Stretch && request.graph) {
-        DrawStretchGraph(*request.graph, projection);
+        composition.graph = Graph(*request.graph, projection);
     }
     composer.Compose(composition);
+}
+
+GraphPicture ReportProduction::Graph(const GraphRequest& request,
+                                     const calc::StretchProjection& projection) {
+    return graphs_.Picture(request, projection);
 }
 
 } // namespace report

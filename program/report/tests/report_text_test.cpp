@@ -14,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
+#include <iterator>
 
 namespace report {
 namespace {
@@ -65,6 +67,7 @@ protected:
     }
 
     testkit::Sandbox sandbox_;
+    ReportProduction production_;
     const std::string representative = "Pat Reyes \\bullet  Reyes Planning\\par Office: 555-0100";
 };
 
@@ -114,9 +117,9 @@ TEST_F(ReportTextTest, EveryTypeIsFilledWithNoTokenOrMarkerLeft) {
         SCOPED_TRACE(static_cast<int>(row.type));
         ReportRequest request = Request(row.type);
         request.spouseBirthDate = row.spouseDate;
-        const std::string text = ReportText(request, row.fields, unused);
+        const std::string text = production_.ReportText(request, row.fields, unused);
         ExpectFinished(text, {"Ann Lee", "Pat Reyes", "Reyes Planning", "$12,345", "2004"});
-        // The extracted template is gone again.
+        // The template is filled in memory: no file of it is written into the work folder.
         EXPECT_FALSE(fs::exists(sandbox_.Root() / TemplateMember(row.type, row.spouseDate)));
     }
 }
@@ -131,7 +134,7 @@ TEST_F(ReportTextTest, TheStretchReportFillsWithEverySectionCombination) {
         request.stretch = testing::MakeInputs(shape);
         request.stretch.sections = {(switches & 1) != 0, (switches & 2) != 0, (switches & 4) != 0,
                                     (switches & 8) != 0, (switches & 16) != 0};
-        const std::string text = ReportText(request, fields, projection);
+        const std::string text = production_.ReportText(request, fields, projection);
         std::vector<std::string> shown;
         if (request.stretch.sections.cover) {
             shown = {"Ann {A} Lee", "Pat Reyes", "Reyes Planning", "January 5, 2004"};
@@ -147,11 +150,30 @@ TEST_F(ReportTextTest, TheStretchReportFillsWithEverySectionCombination) {
     }
 }
 
+// The template is read and filled in memory: a report needs no work folder to write it into,
+// and the Stretch rewrite and the field substitution both run on the text.
+TEST_F(ReportTextTest, TheTemplateIsFilledWithoutAFile) {
+    const testing::ProjectionShape shape{13, 20, 47, 1500};
+    const calc::StretchProjection projection = testing::MakeProjection(shape);
+    for (const IllustrationType type :
+         {IllustrationType::Stretch, IllustrationType::EqualPayments}) {
+        SCOPED_TRACE(static_cast<int>(type));
+        ReportRequest request = Request(type);
+        request.workFolder = sandbox_.Root() / "no such folder";
+        request.stretch = testing::MakeInputs(shape);
+        request.stretch.sections.cover = true;
+        const std::string text = production_.ReportText(
+            request, Fields({{"R-PHName", "Ann Lee"}, {"R-Aname", representative}}), projection);
+        ExpectFinished(text, {"Pat Reyes"});
+        EXPECT_FALSE(fs::exists(request.workFolder));
+    }
+}
+
 TEST_F(ReportTextTest, AFailedExtractionAbandonsTheReportWithItsMessage) {
     ReportRequest request = Request(IllustrationType::EqualPayments);
     request.resourceArchive = sandbox_.Root() / "missing.icf";
     try {
-        ReportText(request, IllustrationFields(), calc::StretchProjection());
+        production_.ReportText(request, IllustrationFields(), calc::StretchProjection());
         ADD_FAILURE() << "no error";
     } catch (const ReportError& error) {
         EXPECT_EQ(std::string(error.what()),
@@ -189,16 +211,76 @@ TEST_F(ReportTextTest, TheGraphReplacesTheOldPictureAndAnEmptyPhaseDrawsAnEmptyG
         SCOPED_TRACE(static_cast<int>(phase));
         request.phase = phase;
         request.scrollAge = GraphScrollRange(projection, phase).max;
-        EXPECT_EQ(DrawStretchGraph(request, projection), file);
-        std::ifstream picture(file, std::ios::binary);
-        std::string magic(2, '\0');
-        picture.read(magic.data(), 2);
-        EXPECT_EQ(magic, "BM");
+        const GraphPicture picture = DrawStretchGraph(request, projection);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->substr(0, 2), "BM");
+        std::ifstream drawn(file, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(drawn), {}), *picture);
     }
     // A drawing that fails leaves no graph behind, never the old one.
     request.width = -5;
     EXPECT_THROW(DrawStretchGraph(request, projection), ReportError);
     EXPECT_FALSE(fs::exists(file));
+}
+
+// A graph is drawn once for its inputs: asked again for the same request and projection, the
+// graphs of the run answer the picture drawn before without drawing (the file, removed in
+// between, is not made again); another input draws anew, and the last few graphs stay kept.
+TEST_F(ReportTextTest, AGraphIsDrawnOnceForItsInputs) {
+    const testing::ProjectionShape shape{13, 13, 47, 1500};
+    calc::StretchProjection projection = testing::MakeProjection(shape);
+    GraphRequest request;
+    request.resourceArchive = kArchive;
+    request.workFolder = sandbox_.Root();
+    request.accountValue = "500000";
+    request.scrollAge = GraphScrollRange(projection, request.phase).max;
+    const fs::path file = sandbox_.Root() / kGraphFileName;
+    StretchGraphs graphs;
+
+    const GraphPicture first = graphs.Picture(request, projection);
+    ASSERT_NE(first, nullptr);
+    fs::remove(file);
+    EXPECT_EQ(graphs.Picture(request, projection), first);
+    EXPECT_FALSE(fs::exists(file));
+
+    struct Change {
+        const char* name;
+        std::function<void(GraphRequest&, calc::StretchProjection&)> apply;
+    };
+    const Change kChanges[] = {
+        {"top view", [](GraphRequest& asked, calc::StretchProjection&) { asked.topView = true; }},
+        {"size", [](GraphRequest& asked, calc::StretchProjection&) { asked.width = 300; }},
+        {"a balance", [](GraphRequest& asked, calc::StretchProjection& cells) {
+             cells.SetCell(asked.phase, calc::StretchProjection::kClosingBalance, 5, 77);
+         }}};
+    for (const Change& change : kChanges) {
+        SCOPED_TRACE(change.name);
+        GraphRequest changed = request;
+        calc::StretchProjection changedProjection = projection;
+        change.apply(changed, changedProjection);
+        const GraphPicture drawn = graphs.Picture(changed, changedProjection);
+        ASSERT_NE(drawn, nullptr);
+        EXPECT_NE(drawn, first);
+        EXPECT_TRUE(fs::exists(file));
+        fs::remove(file);
+    }
+    // The first graph is still kept among the last few.
+    EXPECT_EQ(graphs.Picture(request, projection), first);
+    EXPECT_FALSE(fs::exists(file));
+
+    // A drawing that fails is not kept: asked again, it fails again.
+    GraphRequest failing = request;
+    failing.width = -5;
+    EXPECT_THROW(graphs.Picture(failing, projection), ReportError);
+    EXPECT_THROW(graphs.Picture(failing, projection), ReportError);
+
+    // Beyond the kept few, the oldest graph is drawn anew.
+    for (int width = 100; width < 100 + static_cast<int>(StretchGraphs::kKeptGraphs); ++width) {
+        GraphRequest other = request;
+        other.width = width;
+        graphs.Picture(other, projection);
+    }
+    EXPECT_NE(graphs.Picture(request, projection), first);
 }
 
 } // namespace

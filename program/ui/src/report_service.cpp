@@ -3,7 +3,6 @@
 #include "program/calc/formatting.h"
 #include "program/report/graph_production.h"
 #include "program/report/report_error.h"
-#include "program/report/report_production.h"
 #include "program/report/resource_extraction.h"
 #include "program/ui/calculate_illustration.h"
 #include "program/ui/field_kind.h"
@@ -19,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -228,7 +228,7 @@ bool ReportService::ProduceReport(frmMain& main, calc::StretchProjection& work, 
         composition.programLabel = main.Caption();
         composition.majorVersion = sys::Version().major;
         composition.minorVersion = sys::Version().minor;
-        report::ProduceReport(request, main.Fields(), work, std::move(composition), composer_);
+        production_.ProduceReport(request, main.Fields(), work, std::move(composition), composer_);
         main.VSPrinter1.SetStatusText("");
         ShowPages(main);
         return true;
@@ -253,7 +253,7 @@ void ReportService::ShowPages(frmMain& main) {
     // The first page goes on the screen at once, the others after it: what the model has
     // queued runs first, then one turn of the event loop draws the page while the rest are
     // made.
-    std::vector<std::string> pages{pageImages_(1)};
+    std::vector<forms::Image> pages{pageImages_(1)};
     main.VSPrinter1.SetPages(pages);
     if (pageCount > 1) {
         while (app_.HasPendingEvents()) {
@@ -273,9 +273,13 @@ void ReportService::DrawGraph(frmMain& main, calc::StretchProjection& work) {
     }
     const BusyWindow busy(main, busy_);
     try {
-        const std::filesystem::path graph =
-            report::DrawStretchGraph(GraphRequestOf(main, work, locations_), work);
-        main.picGraph.LoadPictureFile(graph.string());
+        const report::GraphPicture graph =
+            production_.Graph(GraphRequestOf(main, work, locations_), work);
+        std::optional<forms::Picture> picture = forms::Picture::FromBytes(*graph);
+        if (!picture) {
+            throw report::ReportError("The graph drawn is not a picture that can be shown.");
+        }
+        main.picGraph.SetPicture(std::move(*picture));
     } catch (const report::ReportError& error) {
         // The page shows no graph rather than the previous one.
         main.picGraph.SetPicture({});

@@ -18,12 +18,14 @@
 #include "platform/system/clock.h"
 #include "platform/system/folders.h"
 #include "platform/system/program_identity.h"
+#include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
 #include "platform/zip/zip_archive.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -220,29 +222,37 @@ TEST_F(ReportServiceTest, TheFirstPageIsDrawnBeforeTheOthersAreMade) {
     RecordingComposer composer;
     composer.pages = 3;
     std::vector<int> made;
+    // Page n is an image n pixels wide.
     ReportWindow window(IllustrationType::PlanholderRmd, kRmd, composer, sandbox.Root(), kArchive,
                         [&made](int page) {
                             made.push_back(page);
-                            return "page " + std::to_string(page);
+                            return forms::Image(page, 1, std::vector<std::uint32_t>(page));
                         });
-    std::vector<std::string> shownWhileDrawing;
+    const auto widths = [](const std::vector<forms::Image>& pages) {
+        std::vector<int> shown;
+        for (const forms::Image& page : pages) {
+            shown.push_back(page.Width());
+        }
+        return shown;
+    };
+    std::vector<int> shownWhileDrawing;
     std::vector<int> madeWhileDrawing;
     window.driver.Queue([&] {
-        shownWhileDrawing = window.main.VSPrinter1.Pages();
+        shownWhileDrawing = widths(window.main.VSPrinter1.Pages());
         madeWhileDrawing = made;
     });
     window.OpenReportTab();
-    EXPECT_EQ(shownWhileDrawing, std::vector<std::string>{"page 1"});
+    EXPECT_EQ(shownWhileDrawing, std::vector<int>{1});
     EXPECT_EQ(madeWhileDrawing, std::vector<int>{1});
-    EXPECT_EQ(window.main.VSPrinter1.Pages(),
-              (std::vector<std::string>{"page 1", "page 2", "page 3"}));
+    EXPECT_EQ(widths(window.main.VSPrinter1.Pages()), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(made, (std::vector<int>{1, 2, 3}));
     window.ExpectUsable();
 }
 
 // The report menu's check marks choose the Stretch sections; with the graph section on, the
-// graph lies in the work folder before the pages are composed. A section switched while the
-// Report tab shows composes the report again.
+// graph is drawn (into the work folder) before the pages are composed and handed to the
+// composition. A section switched while the Report tab shows composes the report again, with
+// the graph drawn before for the same inputs.
 TEST_F(ReportServiceTest, TheStretchSectionsFollowTheReportMenuAndTheGraphComesFirst) {
     RecordingComposer composer;
     ReportWindow window(IllustrationType::Stretch, kStretch, composer, sandbox.Root());
@@ -264,10 +274,14 @@ TEST_F(ReportServiceTest, TheStretchSectionsFollowTheReportMenuAndTheGraphComesF
     EXPECT_FALSE(first.ledger);
     EXPECT_TRUE(first.graph);
     EXPECT_EQ(graphWhenComposed, std::vector<bool>{true});
+    const report::GraphPicture drawn = composer.compositions[0].graph;
+    ASSERT_NE(drawn, nullptr);
+    EXPECT_EQ(*drawn, testkit::ReadFileBytes(graph));
 
     window.driver.ChooseMenuItem(window.main.mnuReportLedger);
     ASSERT_EQ(composer.compositions.size(), 2u);
     EXPECT_TRUE(composer.compositions[1].sections.ledger);
+    EXPECT_EQ(composer.compositions[1].graph, drawn);
     EXPECT_TRUE(window.driver.MessageBoxes().empty());
     window.ExpectUsable();
 }
@@ -434,8 +448,10 @@ TEST_F(ReportServiceTest, EachTypeIsExportedAsACheckedPdfFromTheFileMenu) {
         SCOPED_TRACE(static_cast<int>(c.type));
         compose::ReportComposer composer;
         ReportWindow window(
-            c.type, *c.fields, composer, sandbox.Root(), kArchive,
-            [&composer](int page) { return composer.PageImage(page, /*dotsPerInch*/ 30); });
+            c.type, *c.fields, composer, sandbox.Root(), kArchive, [&composer](int page) {
+                printdoc::PageImage image = composer.PageImage(page, /*dotsPerInch*/ 30);
+                return forms::Image(image.width, image.height, std::move(image.pixels));
+            });
         for (forms::Menu* section : {&window.main.mnuReportCover, &window.main.mnuReportWrenhall,
                                      &window.main.mnuReportTaxes, &window.main.mnuReportLedger,
                                      &window.main.mnuReportGraph}) {

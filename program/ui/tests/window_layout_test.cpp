@@ -265,7 +265,7 @@ TEST_F(MainWindowLayoutTest, SmallerThanItsMinimumTheTabsAndTheReportViewStayIns
     Settle();
     forms::user::ChooseTab(main.TabOne1, 4);
     // A letter page as the report view shows it, wider and taller than the view.
-    main.VSPrinter1.SetPages({forms::qt::testing::WhitePagePng(816, 1056)});
+    main.VSPrinter1.SetPages({forms::qt::testing::WhitePage(816, 1056)});
     Settle();
     QCoreApplication::processEvents(); // the view lays its pages and scroll bars out
     QWidget* window = skin.WindowOf(main);

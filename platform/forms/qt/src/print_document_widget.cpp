@@ -1,5 +1,6 @@
 #include "platform/forms/qt/src/print_document_widget.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -11,6 +12,16 @@ namespace forms::qt {
 namespace {
 
 constexpr int kPageGapPixels = 12;
+
+// The page's pixels as they are (opaque 0xAARRGGBB is Qt's RGB32), copied once for the screen.
+QPixmap PixmapOf(const Image& page) {
+    if (page.IsEmpty()) {
+        return {};
+    }
+    const QImage image(reinterpret_cast<const uchar*>(page.Pixels()), page.Width(), page.Height(),
+                       static_cast<qsizetype>(page.Width()) * 4, QImage::Format_RGB32);
+    return QPixmap::fromImage(image);
+}
 
 } // namespace
 
@@ -29,28 +40,31 @@ PrintDocumentWidget::PrintDocumentWidget(QWidget* parent)
     setBackgroundRole(QPalette::Dark);
 }
 
-void PrintDocumentWidget::Show(const std::vector<std::string>& pages,
-                               const std::string& statusText) {
+void PrintDocumentWidget::Show(const std::vector<Image>& pages, const std::string& statusText) {
     status_->setText(qtkit::FromWindows1252(statusText));
     status_->setVisible(!statusText.empty());
-    if (pages != shown_) {
-        for (QLabel* label : PageLabels()) {
-            delete label;
+    std::size_t kept = 0;
+    while (kept < pages.size() && kept < shown_.size() && pages[kept] == shown_[kept]) {
+        ++kept;
+    }
+    if (kept < shown_.size() || kept < pages.size()) {
+        const QList<QLabel*> labels = PageLabels();
+        for (qsizetype label = static_cast<qsizetype>(kept); label < labels.size(); ++label) {
+            delete labels[label];
         }
-        for (const std::string& page : pages) {
-            QPixmap pixmap;
-            pixmap.loadFromData(reinterpret_cast<const uchar*>(page.data()),
-                                static_cast<uint>(page.size()), "PNG");
+        for (std::size_t page = kept; page < pages.size(); ++page) {
             auto* label = new QLabel(pagesHolder_);
             label->setObjectName("page");
-            label->setPixmap(pixmap);
+            label->setPixmap(PixmapOf(pages[page]));
             pagesHolder_->layout()->addWidget(label);
         }
         shown_ = pages;
         // A new document is read from the top left of its first page, wherever the last one
         // was scrolled to.
-        horizontalScrollBar()->setValue(0);
-        verticalScrollBar()->setValue(0);
+        if (kept == 0) {
+            horizontalScrollBar()->setValue(0);
+            verticalScrollBar()->setValue(0);
+        }
     }
     for (QLabel* label : PageLabels()) {
         label->setVisible(statusText.empty());

@@ -8,16 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "platform/forms/image.h"
+
 namespace forms::qt {
 
 class PrintDocumentWidget final : public QScrollArea {
 public:
     explicit PrintDocumentWidget(QWidget* parent);
 
-    // Shows `pages` (PNG files' bytes), or `statusText` in their place when it is not empty.
-    // The pages are decoded again only when they change, and new pages show from their top
-    // left.
-    void Show(const std::vector<std::string>& pages, const std::string& statusText);
+    // Shows `pages`, or `statusText` in their place when it is not empty. Each page becomes a
+    // picture for the screen once: pages shown before at the same place are kept, so that a
+    // document shown first page first and then whole converts its first page once. A new
+    // document (its first page not the one shown) shows from its top left.
+    void Show(const std::vector<Image>& pages, const std::string& statusText);
 
     // The pages shown (for tests): one label per page, in order.
     QList<QLabel*> PageLabels() const;
@@ -26,7 +29,7 @@ public:
 private:
     QWidget* pagesHolder_;
     QLabel* status_;
-    std::vector<std::string> shown_;
+    std::vector<Image> shown_;
 };
 
 } // namespace forms::qt

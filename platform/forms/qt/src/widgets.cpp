@@ -1,5 +1,6 @@
 #include "platform/forms/qt/src/widgets.h"
 
+#include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,6 +14,9 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QVariant>
+
+#include <algorithm>
 
 #include "platform/forms/application.h"
 #include "platform/forms/control_visitor.h"
@@ -27,6 +31,9 @@ namespace forms::qt {
 using qtkit::FromWindows1252;
 
 namespace {
+
+// The property of a picture box's widget that holds the picture's bytes it shows.
+constexpr const char* kShownPicture = "tallowmerePicture";
 
 Qt::Alignment ToHorizontalAlignment(Alignment alignment) {
     switch (alignment) {
@@ -335,7 +342,17 @@ public:
     }
     void operator()(PictureBox& picture) override {
         SyncCommon(picture, widget_, screen_);
+        // The picture is decoded when it changes, not at every change of the box (a move, a
+        // resize): the bytes shown last are kept with the widget.
+        const std::string& bytes = picture.GetPicture().Bytes();
+        const QByteArray shown = widget_.property(kShownPicture).toByteArray();
+        if (shown.size() == static_cast<qsizetype>(bytes.size()) &&
+            std::equal(bytes.begin(), bytes.end(), shown.begin())) {
+            return;
+        }
         static_cast<QLabel&>(widget_).setPixmap(ToQPixmap(picture.GetPicture()));
+        widget_.setProperty(kShownPicture,
+                            QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     }
     void operator()(TabControl& tabs) override {
         SyncCommon(tabs, widget_, screen_);

@@ -3,6 +3,10 @@
 #include <QBuffer>
 #include <QByteArray>
 
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
 namespace forms::qt::testing {
 
 std::string PictureFileBytes(const QImage& image, const char* format) {
@@ -13,10 +17,9 @@ std::string PictureFileBytes(const QImage& image, const char* format) {
     return bytes.toStdString();
 }
 
-std::string WhitePagePng(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return PictureFileBytes(image, "PNG");
+Image WhitePage(int width, int height) {
+    return Image(width, height,
+                 std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0xFFFFFFFFu));
 }
 
 } // namespace forms::qt::testing

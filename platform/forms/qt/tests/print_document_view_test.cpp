@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QScrollBar>
+
+#include <cstdint>
+#include <vector>
 
 #include "platform/forms/controls/print_document_view.h"
 #include "platform/forms/qt/skin.h"
@@ -23,7 +27,7 @@ struct ReportForm : Form {
     PrintDocumentView VSPrinter1{*this, "VSPrinter1"};
 };
 
-using testing::WhitePagePng;
+using testing::WhitePage;
 
 class PrintDocumentViewTest : public ::testing::Test {
 protected:
@@ -44,7 +48,7 @@ protected:
 };
 
 TEST_F(PrintDocumentViewTest, ShowsEachPageImageInOrder) {
-    form.VSPrinter1.SetPages({WhitePagePng(85, 110), WhitePagePng(110, 85), WhitePagePng(40, 50)});
+    form.VSPrinter1.SetPages({WhitePage(85, 110), WhitePage(110, 85), WhitePage(40, 50)});
     Show();
     const QList<QLabel*> pages = Widget().PageLabels();
     ASSERT_EQ(pages.size(), 3);
@@ -53,7 +57,7 @@ TEST_F(PrintDocumentViewTest, ShowsEachPageImageInOrder) {
     EXPECT_EQ(pages[2]->pixmap().size(), QSize(40, 50));
 
     // A new document replaces every page.
-    form.VSPrinter1.SetPages({WhitePagePng(20, 30)});
+    form.VSPrinter1.SetPages({WhitePage(20, 30)});
     QCoreApplication::processEvents();
     ASSERT_EQ(Widget().PageLabels().size(), 1);
     EXPECT_EQ(Widget().PageLabels()[0]->pixmap().size(), QSize(20, 30));
@@ -62,9 +66,36 @@ TEST_F(PrintDocumentViewTest, ShowsEachPageImageInOrder) {
     EXPECT_TRUE(Widget().PageLabels().isEmpty());
 }
 
+// The pixels of a page are shown as they are, and a page shown again at its place keeps its
+// picture: a document shown first page first and then whole converts its first page once.
+TEST_F(PrintDocumentViewTest, EachPageIsShownAsItsPixelsAndConvertedOnce) {
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(40) * 30, 0xFFFFFFFFu);
+    pixels[static_cast<std::size_t>(7) * 40 + 5] = 0xFF123456u;
+    const Image first(40, 30, pixels);
+    form.VSPrinter1.SetPages({first});
+    Show();
+    ASSERT_EQ(Widget().PageLabels().size(), 1);
+    QLabel* firstLabel = Widget().PageLabels()[0];
+    const QImage shown = firstLabel->pixmap().toImage();
+    EXPECT_EQ(shown.pixel(5, 7), 0xFF123456u);
+    EXPECT_EQ(shown.pixel(6, 7), 0xFFFFFFFFu);
+
+    form.VSPrinter1.SetPages({first, WhitePage(30, 40)});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Widget().PageLabels().size(), 2);
+    EXPECT_EQ(Widget().PageLabels()[0], firstLabel);
+    EXPECT_EQ(Widget().PageLabels()[1]->pixmap().size(), QSize(30, 40));
+
+    // Another first page is another document: every page is made anew.
+    form.VSPrinter1.SetPages({WhitePage(40, 30), WhitePage(30, 40)});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Widget().PageLabels().size(), 2);
+    EXPECT_EQ(Widget().PageLabels()[0]->pixmap().toImage().pixel(5, 7), 0xFFFFFFFFu);
+}
+
 TEST_F(PrintDocumentViewTest, ANewDocumentShowsFromTheTopLeftOfItsFirstPage) {
     // Pages larger than the view, scrolled down and right as a reader leaves them.
-    form.VSPrinter1.SetPages({WhitePagePng(1200, 1500), WhitePagePng(1200, 1500)});
+    form.VSPrinter1.SetPages({WhitePage(1200, 1500), WhitePage(1200, 1500)});
     Show();
     QScrollBar& down = *Widget().verticalScrollBar();
     QScrollBar& across = *Widget().horizontalScrollBar();
@@ -75,14 +106,14 @@ TEST_F(PrintDocumentViewTest, ANewDocumentShowsFromTheTopLeftOfItsFirstPage) {
 
     // The program clears the view while it makes the new report, then shows its pages.
     form.VSPrinter1.SetPages({});
-    form.VSPrinter1.SetPages({WhitePagePng(1200, 1500), WhitePagePng(1210, 1500)});
+    form.VSPrinter1.SetPages({WhitePage(1200, 1500), WhitePage(1210, 1500)});
     QCoreApplication::processEvents();
     EXPECT_EQ(down.value(), 0);
     EXPECT_EQ(across.value(), 0);
 }
 
 TEST_F(PrintDocumentViewTest, TheStatusTextStandsInPlaceOfThePages) {
-    form.VSPrinter1.SetPages({WhitePagePng(85, 110)});
+    form.VSPrinter1.SetPages({WhitePage(85, 110)});
     form.VSPrinter1.SetStatusText("Creating Document . . .");
     Show();
     EXPECT_FALSE(Widget().StatusLabel().isHidden());

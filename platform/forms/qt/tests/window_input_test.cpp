@@ -83,7 +83,7 @@ struct ChooserForm : Form {
         lblYears.Move(240, 2400, 2400, 1800);
         lblYears.SetCaption("Choose the years to show:");
         VSPrinter1.Move(3000, 2400, 3600, 2400);
-        VSPrinter1.SetPages({testing::WhitePagePng(600, 2400)});
+        VSPrinter1.SetPages({testing::WhitePage(600, 2400)});
         // An empty resizer over the print preview, as on the Report tab.
         ElasticTwo.Move(3000, 2400, 3600, 2400);
         // A resizer with a control of its own, lying over the Ok button.

@@ -1,18 +1,8 @@
 #include "program/report/compose/src/page_decoration.h"
 
 #include "platform/runtime/conversions.h"
-#include "platform/runtime/runtime_error.h"
-#include "platform/system/files.h"
-#include "platform/zip/zip_archive.h"
-#include "program/report/compose/src/logo_placement.h"
-#include "program/report/graph_production.h"
-#include "program/report/report_error.h"
-#include "program/report/resource_extraction.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <map>
-#include <optional>
 #include <string>
 
 namespace compose {
@@ -25,8 +15,6 @@ constexpr std::int32_t kLogoTop = 720;
 // The footer's line lies 0.7 inch above the page's bottom edge.
 constexpr std::int32_t kFooterAboveBottom = 1008;
 constexpr float kFooterPoints = 6;
-// A placement file is a line of four numbers; anything longer is not one.
-constexpr std::uintmax_t kMaxPlacementBytes = 4096;
 // The graph's room on its page, under the logo and the page's title and above its text (the
 // template leaves it free): the width between the side margins, at the 4:3 of the graph drawn
 // for the report. A graph of another size (drawn while the Graph tab showed) is fitted into it.
@@ -37,12 +25,6 @@ constexpr std::int32_t kGraphHeight = 7020;
 
 constexpr const char* kDefaultLogo = "RMDLogo";
 constexpr const char* kStretchLogo = "StretchLogo";
-
-bool FileExists(const std::filesystem::path& file) {
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    return !error && size >= 1;
-}
 
 // Draws over the finished page `page`. When the drawing fails, the page stays open; the failed
 // composition's document is discarded whole.
@@ -55,8 +37,9 @@ void DrawOnPage(printdoc::PrintDocument& document, int page, Drawing drawing) {
 
 class Decorator {
 public:
-    Decorator(printdoc::PrintDocument& document, const report::Composition& composition)
-        : document_(document), composition_(composition) {}
+    Decorator(printdoc::PrintDocument& document, const report::Composition& composition,
+              ReportPictures& pictures)
+        : document_(document), composition_(composition), pictures_(pictures) {}
 
     // A picture from the archive at its natural size, its top left corner given in inches.
     void OverlayPicture(const std::string& fileName, float leftInches, float topInches, int page) {
@@ -68,12 +51,15 @@ public:
 
     // The Stretch graph, as large as its room allows with its own proportions, centred in it.
     void OverlayGraph(int page) {
-        Overlay(report::kGraphFileName, page, [&](const printdoc::Picture& picture) {
-            const double scale =
-                std::min(static_cast<double>(kGraphWidth) / picture.WidthTwips(),
-                         static_cast<double>(kGraphHeight) / picture.HeightTwips());
-            const std::int32_t width = runtime::ToInt32(picture.WidthTwips() * scale);
-            const std::int32_t height = runtime::ToInt32(picture.HeightTwips() * scale);
+        if (!HasPage(page) || composition_.graph == nullptr) {
+            return;
+        }
+        const printdoc::Picture& picture = pictures_.Graph(composition_.graph);
+        const double scale = std::min(static_cast<double>(kGraphWidth) / picture.WidthTwips(),
+                                      static_cast<double>(kGraphHeight) / picture.HeightTwips());
+        const std::int32_t width = runtime::ToInt32(picture.WidthTwips() * scale);
+        const std::int32_t height = runtime::ToInt32(picture.HeightTwips() * scale);
+        DrawOnPage(document_, page, [&] {
             document_.DrawPicture(picture, kGraphLeft + (kGraphWidth - width) / 2, kGraphTop, width,
                                   height);
         });
@@ -84,7 +70,7 @@ public:
         if (!HasPage(page)) {
             return;
         }
-        const Logo* logo = LogoNamed(name);
+        const ReportPictures::Logo* logo = pictures_.LogoNamed(name);
         if (logo == nullptr) {
             return;
         }
@@ -145,117 +131,29 @@ public:
 private:
     bool HasPage(int page) const { return page >= 1 && page <= document_.PageCount(); }
 
-    // Draws the picture `fileName` from the archive on `page` with `draw`. A file of that name
-    // already in the work folder (the Stretch graph) is drawn when the archive holds no such
-    // member. Pages the document does not have are left out.
+    // Draws the picture `fileName` from the archive on `page` with `draw`. Pages the document
+    // does not have are left out.
     template <class Draw>
     void Overlay(const std::string& fileName, int page, Draw draw) {
         if (!HasPage(page)) {
             return;
         }
-        if (const printdoc::Picture* picture = PictureNamed(fileName)) {
+        if (const printdoc::Picture* picture = pictures_.Picture(fileName)) {
             DrawOnPage(document_, page, [&] { draw(*picture); });
         }
     }
 
-    // The report's pictures and logos are each read from the archive and decoded once, however
-    // many pages show them, and every page draws the one decoded copy, which the PDF file then
-    // holds once. Null when there is no such picture.
-    const printdoc::Picture* PictureNamed(const std::string& fileName) {
-        auto kept = pictures_.find(fileName);
-        if (kept == pictures_.end()) {
-            std::optional<printdoc::Picture> picture;
-            if (const std::optional<std::string> bytes = ResourceBytes(fileName)) {
-                picture = DecodePicture(*bytes, fileName);
-            }
-            kept = pictures_.emplace(fileName, std::move(picture)).first;
-        }
-        return kept->second ? &*kept->second : nullptr;
-    }
-
-    struct Logo {
-        printdoc::Picture picture;
-        LogoPlacement placement;
-    };
-
-    const Logo* LogoNamed(const std::string& name) {
-        auto kept = logos_.find(name);
-        if (kept == logos_.end()) {
-            const std::string pictureName = name + ".gif";
-            const std::string placementName = name + ".txt";
-            const std::optional<std::string> picture = ResourceBytes(pictureName);
-            const std::optional<std::string> placement = ResourceBytes(placementName);
-            std::optional<Logo> logo;
-            if (picture && placement) {
-                logo = Logo{DecodePicture(*picture, pictureName),
-                            ReadPlacement(*placement, placementName)};
-            }
-            kept = logos_.emplace(name, std::move(logo)).first;
-        }
-        return kept->second ? &*kept->second : nullptr;
-    }
-
-    // The bytes of the archive's member `name`, read without a file. Only a member the archive
-    // does not hold is looked for elsewhere: a file of that name in the work folder (the
-    // Stretch graph), and nothing when there is none. A member the archive holds but that
-    // cannot be read (its check fails, the archive around it is damaged) is a damaged
-    // installation, which refuses the report.
-    std::optional<std::string> ResourceBytes(const std::string& name) const {
-        std::string bytes;
-        const archive::ZipResult result = archive::ReadMember(composition_.resourceArchive, name,
-                                                              archive::kResourcePassword, bytes);
-        if (result == archive::ZipResult::Success) {
-            return bytes;
-        }
-        if (result != archive::ZipResult::MissingMember) {
-            RefuseDamagedResource(name, "cannot be read.\r\n" + archive::ResultText(result));
-        }
-        const std::filesystem::path file = composition_.workFolder / name;
-        if (!FileExists(file)) {
-            return std::nullopt;
-        }
-        return sys::ReadWholeFile(file);
-    }
-
-    printdoc::Picture DecodePicture(const std::string& bytes, const std::string& name) const {
-        try {
-            return printdoc::Picture::Decode(bytes);
-        } catch (const runtime::RuntimeError&) {
-            RefuseDamagedResource(name, "is not a picture that can be read.");
-        }
-    }
-
-    [[noreturn]] void RefuseDamagedResource(const std::string& name,
-                                            const std::string& what) const {
-        throw report::ExtractionError("The program's resource file is damaged: " + name + " in " +
-                                      composition_.resourceArchive.filename().string() + " " +
-                                      what + "\r\nPlease reinstall your software, then try again.");
-    }
-
-    static LogoPlacement ReadPlacement(const std::string& text, const std::string& fileName) {
-        // A placement longer than a line of four numbers is read as none.
-        std::string_view line = text;
-        if (line.size() > kMaxPlacementBytes) {
-            line = {};
-        }
-        LogoPlacementRead read = ReadLogoPlacement(line);
-        if (!read.placement) {
-            throw report::ReportError("The logo placement file " + fileName +
-                                      " in the resource archive is damaged: " + read.error + ".");
-        }
-        return *read.placement;
-    }
-
     printdoc::PrintDocument& document_;
     const report::Composition& composition_;
-    std::map<std::string, std::optional<printdoc::Picture>> pictures_;
-    std::map<std::string, std::optional<Logo>> logos_;
+    ReportPictures& pictures_;
 };
 
 } // namespace
 
-void DecoratePages(printdoc::PrintDocument& document, const report::Composition& composition) {
-    Decorator decorator(document, composition);
+void DecoratePages(printdoc::PrintDocument& document, const report::Composition& composition,
+                   ReportPictures& pictures) {
+    pictures.Open(composition.resourceArchive);
+    Decorator decorator(document, composition, pictures);
     if (composition.type == illustration::IllustrationType::Stretch) {
         decorator.DecorateStretch();
     } else {

@@ -4,6 +4,7 @@
 #include "program/report/compose/draw_rtf.h"
 #include "program/report/compose/src/page_decoration.h"
 #include "program/report/compose/src/print_document_surface.h"
+#include "program/report/compose/src/report_pictures.h"
 #include "program/report/report_error.h"
 
 #include "platform/runtime/runtime_error.h"
@@ -24,7 +25,8 @@ constexpr std::int32_t kMarginSide = 1440;
 constexpr const char* kComposingStatus = "Creating Document . . .";
 
 // Lays out and decorates one report on a document of its own.
-std::unique_ptr<printdoc::PrintDocument> ComposeDocument(const report::Composition& composition) {
+std::unique_ptr<printdoc::PrintDocument> ComposeDocument(const report::Composition& composition,
+                                                         ReportPictures& pictures) {
     auto document = std::make_unique<printdoc::PrintDocument>();
     document->SetStatusText(kComposingStatus);
     document->SetDocumentName(composition.documentName);
@@ -41,7 +43,7 @@ std::unique_ptr<printdoc::PrintDocument> ComposeDocument(const report::Compositi
     }
     document->EndDoc();
 
-    DecoratePages(*document, composition);
+    DecoratePages(*document, composition, pictures);
     DrawPageHeadersFooters(*document, composition);
     document->SetStatusText("");
     return document;
@@ -61,7 +63,7 @@ private:
 
 } // namespace
 
-ReportComposer::ReportComposer() = default;
+ReportComposer::ReportComposer() : pictures_(std::make_unique<ReportPictures>()) {}
 ReportComposer::~ReportComposer() = default;
 
 void ReportComposer::Compose(const report::Composition& composition) {
@@ -72,7 +74,7 @@ void ReportComposer::Compose(const report::Composition& composition) {
     // The former report goes first, so that whatever happens it is never shown as this one.
     document_.reset();
     try {
-        document_ = ComposeDocument(composition);
+        document_ = ComposeDocument(composition, *pictures_);
     } catch (const report::ReportError&) {
         throw;
     } catch (const std::exception& error) {
@@ -117,16 +119,16 @@ void ReportComposer::ExportPdf(const std::filesystem::path& path) {
     }
 }
 
-std::vector<std::string> ReportComposer::PageImages(double dotsPerInch) const {
-    std::vector<std::string> images;
+std::vector<printdoc::PageImage> ReportComposer::PageImages(double dotsPerInch) const {
+    std::vector<printdoc::PageImage> images;
     for (int page = 1; page <= PageCount(); ++page) {
         images.push_back(PageImage(page, dotsPerInch));
     }
     return images;
 }
 
-std::string ReportComposer::PageImage(int page, double dotsPerInch) const {
-    return ComposedDocument("show").RenderPagePng(page, dotsPerInch);
+printdoc::PageImage ReportComposer::PageImage(int page, double dotsPerInch) const {
+    return ComposedDocument("show").RenderPage(page, dotsPerInch);
 }
 
 } // namespace compose

@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
+#include <string>
 
 namespace compose {
 namespace {
@@ -63,8 +65,6 @@ protected:
             ASSERT_EQ(archive::AddFile(archive, pictures / member, archive::kResourcePassword),
                       archive::ZipResult::Success);
         }
-        // The Stretch graph lies in the work folder, as report production draws it there.
-        std::filesystem::copy_file(pictures / "RMDGraph.bmp", work / "RMDGraph.bmp");
     }
 
     report::Composition For(IllustrationType type, const report::ReportSections& sections = {},
@@ -76,6 +76,9 @@ protected:
         composition.taxPage = taxPage;
         composition.resourceArchive = archive;
         composition.workFolder = work;
+        // The Stretch graph, as report production hands it on.
+        composition.graph =
+            std::make_shared<const std::string>(testkit::ReadFileBytes(pictures / "RMDGraph.bmp"));
         composition.illustrationDate = "January 5, 2004";
         composition.programLabel = "Tallowmere";
         composition.majorVersion = 1;
@@ -177,12 +180,8 @@ TEST_F(ReportComposerTest, StretchPicturesAndLogosFollowTheSections) {
         ASSERT_NO_THROW(composer.ExportPdf(pdf));
         EXPECT_EQ(PicturesByPage(pdf), testCase.picturesByPage);
     }
-    // The logos' and pictures' extracted files are gone; the graph stays where it was drawn.
-    std::vector<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator(work)) {
-        left.push_back(entry.path().filename().string());
-    }
-    EXPECT_THAT(left, ::testing::ElementsAre("RMDGraph.bmp"));
+    // The logos and pictures are read in memory: nothing is left in the work folder.
+    EXPECT_TRUE(std::filesystem::is_empty(work));
 }
 
 // The Stretch logo, on the cover, the first ledger page and the graph page, is decoded once for
@@ -224,7 +223,7 @@ TEST_F(ReportComposerTest, TheGraphFillsItsRoomWhateverSizeItWasDrawnAt) {
                                    std::to_string(testCase.height) +
                                    "), (200, 60, 40)).save(sys.argv[1])\n";
         const testkit::ToolRun draw = testkit::RunTool(
-            {testkit::kSystemPython, "-c", script, (work / "RMDGraph.bmp").string()});
+            {testkit::kSystemPython, "-c", script, (pictures / "RMDGraph.bmp").string()});
         ASSERT_EQ(draw.exitStatus, 0) << draw.errors;
         ASSERT_NO_THROW(composer.Compose(
             For(IllustrationType::Stretch, {false, false, false, false, true}, false)));
@@ -350,10 +349,14 @@ TEST_F(ReportComposerTest, AnExportThatFailsSaysSo) {
 
 TEST_F(ReportComposerTest, RendersEachPageForTheScreen) {
     ASSERT_NO_THROW(composer.Compose(For(IllustrationType::Stretch, kAllSections, true)));
-    const std::vector<std::string> images = composer.PageImages(30);
+    const std::vector<printdoc::PageImage> images = composer.PageImages(30);
     ASSERT_EQ(images.size(), 6U);
-    for (const std::string& image : images) {
-        EXPECT_EQ(image.substr(1, 3), "PNG");
+    for (const printdoc::PageImage& image : images) {
+        // A letter page at 30 dots to the inch, on white at its top left corner.
+        EXPECT_EQ(image.width, 255);
+        EXPECT_EQ(image.height, 330);
+        ASSERT_EQ(image.pixels.size(), 255U * 330U);
+        EXPECT_EQ(image.pixels.front(), 0xFFFFFFFFu);
     }
 }
 
