@@ -7,7 +7,7 @@
 #include "program/calc/representative_line.h"
 #include "program/calc/stretch_projection.h"
 #include "program/ui/main_window/main_form.h"
-#include "program/ui/windows/representative/src/rep_info_form.h"
+#include "program/ui/windows/representative/rep_info_form.h"
 
 namespace ui {
 

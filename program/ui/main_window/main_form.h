@@ -4,11 +4,11 @@
 #pragma once
 
 #include "program/illustration/illustration_fields.h"
-#include "program/ui/main_window/src/illustration_store.h"
-#include "program/ui/main_window/src/report_output.h"
-#include "program/ui/support/src/field_suggestions.h"
-#include "program/ui/support/src/program_state.h"
-#include "program/ui/windows/representative/src/rep_info_form.h"
+#include "program/ui/main_window/illustration_store.h"
+#include "program/ui/main_window/report_output.h"
+#include "program/ui/support/field_suggestions.h"
+#include "program/ui/support/program_state.h"
+#include "program/ui/windows/representative/rep_info_form.h"
 
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls/buttons.h"

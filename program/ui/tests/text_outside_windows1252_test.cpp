@@ -4,7 +4,7 @@
 #include "program/ui/main_window/main_form.h"
 #include "program/ui/saved_illustrations.h"
 #include "program/ui/tests/program_on_screen.h"
-#include "program/ui/windows/representative/src/rep_info_form.h"
+#include "program/ui/windows/representative/rep_info_form.h"
 
 #include "platform/forms/control.h"
 

@@ -6,7 +6,7 @@
 #include "program/ui/support/src/state_table.h"
 #include "program/ui/support/src/trapped_error.h"
 #include "program/ui/support/src/window_placement.h"
-#include "program/ui/windows/representative/src/rep_info_form.h"
+#include "program/ui/windows/representative/rep_info_form.h"
 
 #include "program/store/illustration_file.h"
 

@@ -8,7 +8,7 @@
 #include "program/ui/support/src/pdf_file_name.h"
 #include "program/ui/support/src/web_links.h"
 #include "program/ui/windows/about/src/about_form.h"
-#include "program/ui/windows/representative/src/rep_info_form.h"
+#include "program/ui/windows/representative/rep_info_form.h"
 
 #include "program/report/report_error.h"
 #include "program/store/backup.h"

@@ -2,8 +2,8 @@
 // need one says so in a message, and nothing pretends to have printed or saved.
 #pragma once
 
-#include "program/ui/main_window/src/illustration_store.h"
-#include "program/ui/main_window/src/report_output.h"
+#include "program/ui/main_window/illustration_store.h"
+#include "program/ui/main_window/report_output.h"
 
 #include <memory>
 

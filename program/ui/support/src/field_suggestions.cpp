@@ -1,4 +1,4 @@
-#include "program/ui/support/src/field_suggestions.h"
+#include "program/ui/support/field_suggestions.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "program/ui/support/src/user_settings.h"
+#include "program/ui/support/user_settings.h"
 
 #include "program/store/user_info.h"
 

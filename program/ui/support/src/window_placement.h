@@ -3,7 +3,7 @@
 // are saved to the per-user settings only. Keys: Top, Left, Width, Height, WindowState.
 #pragma once
 
-#include "program/ui/support/src/user_settings.h"
+#include "program/ui/support/user_settings.h"
 
 #include <filesystem>
 

@@ -8,7 +8,7 @@
 // nothing.
 #pragma once
 
-#include "program/ui/support/src/program_state.h"
+#include "program/ui/support/program_state.h"
 
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls/buttons.h"

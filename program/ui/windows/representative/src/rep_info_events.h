@@ -2,8 +2,8 @@
 // shared profile), the state list's checks, and OK and Cancel.
 #pragma once
 
-#include "program/ui/support/src/program_state.h"
-#include "program/ui/windows/representative/src/rep_info_form.h"
+#include "program/ui/support/program_state.h"
+#include "program/ui/windows/representative/rep_info_form.h"
 
 #include "platform/forms/message_box.h"
 

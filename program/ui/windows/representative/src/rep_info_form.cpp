@@ -1,4 +1,4 @@
-#include "program/ui/windows/representative/src/rep_info_form.h"
+#include "program/ui/windows/representative/rep_info_form.h"
 
 #include <array>
 

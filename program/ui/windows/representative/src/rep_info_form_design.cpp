@@ -2,7 +2,7 @@
 // address with the state list in "Mailing Address", each caption beside its field; the hint and
 // the buttons under them. The tab order runs down the fields, then Ok and Cancel, so the focus
 // starts in the first name.
-#include "program/ui/windows/representative/src/rep_info_form.h"
+#include "program/ui/windows/representative/rep_info_form.h"
 
 #include "platform/forms/control_table.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "program/illustration/illustration_type.h"
-#include "program/ui/support/src/user_settings.h"
+#include "program/ui/support/user_settings.h"
 
 #include <string>
 
