@@ -15,10 +15,12 @@ namespace forms {
 
 namespace {
 
-// What the loader knows of a control named by a row or already on the form.
+// What the loader knows of a control named by a row or already on the form; `existing` is the
+// form's own control, null for one a row makes.
 struct Known {
     ControlKind kind;
     int tabCount = 0;
+    const Control* existing = nullptr;
 };
 
 std::vector<std::string> SplitTabCaptions(std::string_view captions) {
@@ -76,13 +78,38 @@ bool IsPlaced(ControlKind kind) {
     return kind != ControlKind::Line && kind != ControlKind::Menu && kind != ControlKind::Timer;
 }
 
-bool CanBePlaced(ControlKind kind) {
-    return kind != ControlKind::Menu && kind != ControlKind::Timer &&
-           kind != ControlKind::TabControl;
-}
-
 [[noreturn]] void Reject(const ControlRow& row, const std::string& why) {
     throw std::invalid_argument("control table row \"" + std::string(row.name) + "\": " + why);
+}
+
+int TabCount(const ControlRow& row) {
+    return row.kind == ControlKind::TabControl
+               ? static_cast<int>(SplitTabCaptions(row.caption).size())
+               : 0;
+}
+
+// What a placing row cannot change of the control it names: its kind, a menu's parent menu
+// (made with the menu), the number of a tab control's tabs (made with the tab control).
+void CheckPlaced(const ControlRow& row, const Control& control) {
+    if (control.Kind() != row.kind) {
+        Reject(row, "the form's control of that name is of another kind");
+    }
+    if (row.kind == ControlKind::Menu) {
+        const Menu* parent = static_cast<const Menu&>(control).ParentMenu();
+        const std::string parentName = parent != nullptr ? parent->DisplayName() : "";
+        if (parentName != row.container) {
+            Reject(row, parentName.empty()
+                            ? "the form's menu of that name is a top-level menu"
+                            : "the form's menu of that name is an item of \"" + parentName + "\"");
+        }
+    }
+    if (row.kind == ControlKind::TabControl && !row.caption.empty()) {
+        const int tabs = static_cast<const TabControl&>(control).TabCount();
+        if (TabCount(row) != tabs) {
+            Reject(row,
+                   "the form's tab control of that name has " + std::to_string(tabs) + " tabs");
+        }
+    }
 }
 
 // Checks every row before any control is made or moved, so that a bad table changes nothing.
@@ -92,7 +119,7 @@ void CheckRows(Form& form, std::span<const ControlRow> rows, ExistingNames exist
         const int tabs = control->Kind() == ControlKind::TabControl
                              ? static_cast<TabControl*>(control)->TabCount()
                              : 0;
-        known.emplace(control->DisplayName(), Known{control->Kind(), tabs});
+        known.emplace(control->DisplayName(), Known{control->Kind(), tabs, control});
     }
     std::set<std::string_view> named;
     for (const ControlRow& row : rows) {
@@ -105,15 +132,12 @@ void CheckRows(Form& form, std::span<const ControlRow> rows, ExistingNames exist
             if (existing == ExistingNames::Refused) {
                 Reject(row, "the name is taken");
             }
-            if (found->second.kind != row.kind) {
-                Reject(row, "the form's control of that name is of another kind");
-            }
-            if (!CanBePlaced(row.kind)) {
-                Reject(row, "this kind of control cannot be placed");
-            }
+            CheckPlaced(row, *found->second.existing);
         } else if (element) {
             Reject(row, element->index < 0 ? "the name is no array element"
                                            : "the form has no such array element");
+        } else if (existing == ExistingNames::Required) {
+            Reject(row, "the form has no control of that name");
         }
         if (!row.caption.empty() && !HasCaption(row.kind)) {
             Reject(row, "this kind of control has no caption");
@@ -145,10 +169,7 @@ void CheckRows(Form& form, std::span<const ControlRow> rows, ExistingNames exist
         } else if (row.tab != -1) {
             Reject(row, "a tab page without a tab control");
         }
-        const int tabs = row.kind == ControlKind::TabControl
-                             ? static_cast<int>(SplitTabCaptions(row.caption).size())
-                             : 0;
-        known.emplace(std::string(row.name), Known{row.kind, tabs});
+        known.emplace(std::string(row.name), Known{row.kind, TabCount(row)});
     }
 }
 
@@ -162,7 +183,7 @@ Control* FindControl(Form& form, std::string_view displayName) {
 }
 
 // A new control of the row's kind, bare but for what its kind needs from birth: a tab control's
-// tabs, a menu's parent.
+// number of tabs, a menu's parent.
 std::unique_ptr<Control> CreateControl(Form& form, const ControlRow& row) {
     const std::string name(row.name);
     switch (row.kind) {
@@ -190,14 +211,8 @@ std::unique_ptr<Control> CreateControl(Form& form, const ControlRow& row) {
         return std::make_unique<HScrollBar>(form, name);
     case ControlKind::PictureBox:
         return std::make_unique<PictureBox>(form, name);
-    case ControlKind::TabControl: {
-        const std::vector<std::string> captions = SplitTabCaptions(row.caption);
-        auto tabs = std::make_unique<TabControl>(form, name, static_cast<int>(captions.size()));
-        for (std::size_t tab = 0; tab < captions.size(); ++tab) {
-            tabs->SetTabCaption(static_cast<int>(tab), captions[tab]);
-        }
-        return tabs;
-    }
+    case ControlKind::TabControl:
+        return std::make_unique<TabControl>(form, name, TabCount(row));
     case ControlKind::Grid:
         return std::make_unique<Grid>(form, name);
     case ControlKind::Menu: {
@@ -247,10 +262,19 @@ void ApplyText(Control& control, const ControlRow& row, bool created) {
         }
         return;
     case ControlKind::Menu:
-        static_cast<Menu&>(control).SetCaption(caption);
+        if (!keep) {
+            static_cast<Menu&>(control).SetCaption(caption);
+        }
         return;
+    case ControlKind::TabControl: {
+        const std::vector<std::string> captions = SplitTabCaptions(row.caption);
+        for (std::size_t tab = 0; tab < captions.size(); ++tab) {
+            static_cast<TabControl&>(control).SetTabCaption(static_cast<int>(tab), captions[tab]);
+        }
+        return;
+    }
     default:
-        return; // no caption (CheckRows refused one), or the tab captions the tabs were made with
+        return; // no caption: CheckRows refused one
     }
 }
 

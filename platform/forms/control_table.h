@@ -11,7 +11,9 @@
 //
 // A window's whole design can be one table: a row may name a control the form already has, a
 // member or an element of one of its control arrays ("txtInput(3)"), which the loader then places
-// instead of creating (ExistingNames::Placed). The rows' order is then the window's tab order.
+// instead of creating (ExistingNames::Placed), menus, timers and tab controls among them. A
+// window that declares every control it has loads with ExistingNames::Required, so that a row
+// it lacks is refused. The rows' order is then the window's tab order.
 #pragma once
 
 #include <span>
@@ -46,7 +48,8 @@ struct ControlRow {
     ControlKind kind;
     // The frame, picture box, resizer or tab control that holds the control, named by an
     // earlier row or a control already on the form ("Frame1(2)" for an array element); for a
-    // menu item, its menu. Empty: the form.
+    // menu item, its menu (a menu the form has names the parent it was made with). Empty: the
+    // form.
     std::string_view container;
     // The page when the container is a tab control, else -1.
     int tab;
@@ -54,8 +57,9 @@ struct ControlRow {
     // have no place.
     ControlPosition position;
     // The caption of a label, frame, button or menu; the starting text of a text box or combo
-    // box; the tab captions of a tab control separated by "|" (which also give the tab count).
-    // A control the row places keeps its own when the row gives none.
+    // box; the tab captions of a tab control separated by "|" (which also give the tab count,
+    // the count a tab control the form has was made with). A control the row places keeps its
+    // own when the row gives none; a tab control's row always gives its tabs.
     std::string_view caption;
     // -1: the row's place in the table, after every control the form had before it.
     int tabIndex;
@@ -64,17 +68,22 @@ struct ControlRow {
     std::string_view toolTip;
 };
 
-// What a row that names a control the form already has does.
-enum class ExistingNames { Refused, Placed };
+// What a row that names a control the form already has does, and what one that names none does.
+enum class ExistingNames {
+    Refused,  // a row names a new control, which the loader creates
+    Placed,   // a row places the form's control of its name, or creates one the form lacks
+    Required, // a row places the form's control of its name; one the form lacks is refused
+};
 
-// Creates the rows' controls on `form`, which owns them (or, with ExistingNames::Placed, places
-// the controls the form already has under those names), and returns every row's control in row
-// order. Call it from the form's constructor, so that the values become the design values. A row
-// whose name is empty, named twice, taken (unless placed), an array element the form lacks, or
-// a control of another kind; whose container is unknown or cannot hold controls; whose tab is
-// not a page of its container; whose kind has no caption, alignment or tool tip while the row
-// gives one; or that would place a menu, timer or tab control raises std::invalid_argument
-// naming the row; nothing of the table is added or changed then.
+// Creates the rows' controls on `form`, which owns them (or, with ExistingNames::Placed or
+// Required, places the controls the form already has under those names), and returns every
+// row's control in row order. Call it from the form's constructor, so that the values become the
+// design values. A row whose name is empty, named twice, taken (with Refused), unknown (with
+// Required), an array element the form lacks, or a control of another kind; that places a menu
+// under another parent menu than its own, or a tab control with another number of tabs; whose
+// container is unknown or cannot hold controls; whose tab is not a page of its container; whose
+// kind has no caption, alignment or tool tip while the row gives one raises
+// std::invalid_argument naming the row; nothing of the table is added or changed then.
 std::vector<Control*> LoadControls(Form& form, std::span<const ControlRow> rows,
                                    ExistingNames existing = ExistingNames::Refused);
 

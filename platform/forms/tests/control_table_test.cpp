@@ -1,5 +1,6 @@
 // Controls declared as a table: the loader creates each row's control on the form with its
-// container, page, place, caption and tab index, and refuses a bad table whole.
+// container, page, place, caption and tab index, or places the form's own control of that name,
+// and refuses a bad table whole.
 #include <gtest/gtest.h>
 
 #include "platform/forms/control_array.h"
@@ -209,6 +210,132 @@ TEST(ControlTableTest, APlacingRowThatDoesNotFitItsControlAddsAndMovesNothing) {
         EXPECT_EQ(form.Controls().size(), before);
         EXPECT_EQ(form.cmdOK.Left(), 2900) << "the first row moved nothing";
     }
+}
+
+// A window that declares its menus, timer and tab control as members: its table places them as
+// it places the rest, and it loads with ExistingNames::Required.
+// clang-format off
+constexpr ControlRow kMemberRows[] = {
+    // name         kind           container  tab  position                caption
+    {"TabOne1",     K::TabControl, "",        -1,  {120, 120, 6000, 4000}, "&Plan|&Report"},
+    {"txtName",     K::TextBox,    "TabOne1",  1,  {240, 240, 2400, 330},  "Smith"},
+    {"Timer1",      K::Timer,      "",        -1,  {}},
+    {"mnuFile",     K::Menu,       "",        -1,  {},                     "&File"},
+    {"mnuFileSave", K::Menu,       "mnuFile", -1,  {},                     "&Save"},
+    {"mnuFileExit", K::Menu,       "mnuFile", -1,  {}},
+    {"mnuHelp",     K::Menu,       "",        -1,  {},                     "&Help"},
+};
+// clang-format on
+
+struct MemberForm : Form {
+    explicit MemberForm(Application& app) : Form(app, "frmMembers") {
+        mnuFileExit.SetCaption("E&xit");
+        Timer1.SetInterval(10);
+        loaded = LoadControls(*this, kMemberRows, ExistingNames::Required);
+    }
+    // Made before the table is loaded, in another order than its rows; each menu after its
+    // parent.
+    Menu mnuHelp{*this, "mnuHelp"};
+    Menu mnuFile{*this, "mnuFile"};
+    Menu mnuFileSave{*this, "mnuFileSave", &mnuFile};
+    Menu mnuFileExit{*this, "mnuFileExit", &mnuFile};
+    Timer Timer1{*this, "Timer1"};
+    TextBox txtName{*this, "txtName"};
+    TabControl TabOne1{*this, "TabOne1", 2};
+    std::vector<Control*> loaded;
+};
+
+TEST(ControlTableTest, RowsPlaceTheFormsMenusTimerAndTabControl) {
+    Application app;
+    testing::Driver driver(app);
+    auto& form = app.Create<MemberForm>();
+    EXPECT_EQ(form.Controls().size(), std::size(kMemberRows)) << "nothing is new";
+    EXPECT_EQ(form.loaded,
+              (std::vector<Control*>{&form.TabOne1, &form.txtName, &form.Timer1, &form.mnuFile,
+                                     &form.mnuFileSave, &form.mnuFileExit, &form.mnuHelp}));
+    EXPECT_EQ(form.TabOne1.TabCaption(0), "&Plan");
+    EXPECT_EQ(form.TabOne1.TabCaption(1), "&Report");
+    EXPECT_EQ((std::vector<int>{form.TabOne1.Left(), form.TabOne1.Top(), form.TabOne1.Width(),
+                                form.TabOne1.Height()}),
+              (std::vector<int>{120, 120, 6000, 4000}));
+    EXPECT_EQ(form.txtName.Container(), &form.TabOne1);
+    EXPECT_EQ(form.txtName.ContainerPage(), 1);
+    EXPECT_EQ(form.Timer1.Interval(), 10);
+    EXPECT_EQ(form.mnuFile.Caption(), "&File");
+    EXPECT_EQ(form.mnuFileSave.Caption(), "&Save");
+    EXPECT_EQ(form.mnuFileExit.Caption(), "E&xit") << "a row without a caption keeps the menu's";
+    EXPECT_EQ(form.mnuFile.Items(), (std::vector<Menu*>{&form.mnuFileSave, &form.mnuFileExit}));
+    EXPECT_TRUE(form.mnuHelp.IsTopLevel());
+    // Every control takes its row's place in the tab order, the menus and the timer too.
+    for (std::size_t i = 1; i < form.loaded.size(); ++i) {
+        EXPECT_LT(form.loaded[i - 1]->TabIndex(), form.loaded[i]->TabIndex())
+            << form.loaded[i]->Name();
+    }
+
+    form.Show();
+    driver.Pump();
+    form.TabOne1.SetTabCaption(0, "changed");
+    form.mnuFileSave.SetCaption("changed");
+    UnloadForm(form);
+    EXPECT_EQ(form.TabOne1.TabCaption(0), "&Plan") << "the table's values are the design";
+    EXPECT_EQ(form.mnuFileSave.Caption(), "&Save");
+}
+
+TEST(ControlTableTest, ARowThatDoesNotFitTheFormsMenuTimerOrTabControlChangesNothing) {
+    struct Case {
+        const char* why;
+        ControlRow row;
+    };
+    const Case cases[] = {
+        {"a menu row naming the timer", {"Timer1", K::Menu, "", -1, {}, "&Timer"}},
+        {"a timer row naming a menu", {"mnuHelp", K::Timer, "", -1, {}}},
+        {"a tab control row naming a text box", {"txtName", K::TabControl, "", -1, {}, "&A"}},
+        {"an item made as a top-level menu", {"mnuFileSave", K::Menu, "", -1, {}, "&Save"}},
+        {"a top-level menu placed as an item", {"mnuHelp", K::Menu, "mnuFile", -1, {}, "&Help"}},
+        {"an item under another menu", {"mnuFileExit", K::Menu, "mnuHelp", -1, {}, "E&xit"}},
+        {"a tab too many", {"TabOne1", K::TabControl, "", -1, {}, "&Plan|&Report|&Graph"}},
+        {"a tab too few", {"TabOne1", K::TabControl, "", -1, {}, "&Plan"}},
+        {"tabs not given", {"TabOne1", K::TabControl, "", -1, {}}},
+        {"a caption on the timer", {"Timer1", K::Timer, "", -1, {}, "x"}},
+        {"a control the form lacks", {"lblExtra", K::Label, "", -1, {}, "x"}},
+        {"a menu the form lacks", {"mnuExtra", K::Menu, "mnuFile", -1, {}, "x"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        Application app;
+        auto& form = app.Create<MemberForm>();
+        const std::vector<Control*> before = form.Controls();
+        const ControlRow rows[] = {{"mnuFile", K::Menu, "", -1, {}, "&Changed"},
+                                   {"TabOne1", K::TabControl, "", -1, {1, 1, 1, 1}, "&A|&B"},
+                                   c.row};
+        try {
+            LoadControls(form, rows, ExistingNames::Required);
+            ADD_FAILURE() << "accepted";
+        } catch (const std::invalid_argument& error) {
+            EXPECT_NE(std::string(error.what()).find(c.row.name), std::string::npos)
+                << error.what();
+        }
+        EXPECT_EQ(form.Controls(), before);
+        EXPECT_EQ(form.mnuFile.Caption(), "&File") << "the first rows changed nothing";
+        EXPECT_EQ(form.TabOne1.TabCaption(0), "&Plan");
+        EXPECT_EQ(form.TabOne1.Left(), 120);
+    }
+}
+
+// Placing rows and rows that create controls mix only where the form allows it: a control the
+// form lacks is created with Placed and refused with Required.
+TEST(ControlTableTest, OnlyPlacedCreatesWhatTheFormLacks) {
+    const ControlRow rows[] = {{"mnuFileSave", K::Menu, "mnuFile", -1, {}, "&Save"},
+                               {"mnuFileNew", K::Menu, "mnuFile", -1, {}, "&New"}};
+    Application app;
+    auto& form = app.Create<MemberForm>();
+    EXPECT_THROW(LoadControls(form, rows, ExistingNames::Required), std::invalid_argument);
+    EXPECT_THROW(LoadControls(form, rows, ExistingNames::Refused), std::invalid_argument);
+    const std::vector<Control*> loaded = LoadControls(form, rows, ExistingNames::Placed);
+    ASSERT_EQ(loaded.size(), 2u);
+    EXPECT_EQ(loaded[0], &form.mnuFileSave);
+    EXPECT_EQ(form.Controls().size(), std::size(kMemberRows) + 1);
+    EXPECT_EQ(form.mnuFile.Items().back(), loaded[1]) << "the new item under the form's menu";
 }
 
 } // namespace

@@ -30,10 +30,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace ui {
 
@@ -82,94 +80,91 @@ public:
     // 1: make sure the graph list offers the spouse's series; 0: remove it.
     void RefreshGraphList(std::int16_t& show);
 
-    // The window's controls, declared as one table in main_form_design.cpp: the arrays' elements
-    // are made first and placed by the table, the other controls are made by it.
-    forms::ControlArray<forms::TextBox> txtInput;
-    forms::ControlArray<forms::ComboBox> cmboPlanType;    // 0 RMD, 1 beneficiary RMD
-    forms::ControlArray<forms::OptionButton> optUseJoint; // 0 "Yes", 1 "No": the joint table
-    forms::ControlArray<forms::OptionButton> optEqualPmt; // 0 to 6
-    forms::ControlArray<forms::Label> lblEqualPmt;        // 0 to 6
-    forms::ControlArray<forms::CommandButton> cmdCalc;    // 0 planholder, 1 spouse
-    forms::ControlArray<forms::Label> lblInput; // the inputs' caption labels, by field index
-    forms::ControlArray<forms::Label> Label3;   // "* Required fields" on tabs 0 to 3; 4 the graph's
-    forms::ControlArray<forms::Resizer> ElasticOne2; // the pages of tabs 0 to 5
-    forms::ControlArray<forms::Frame> Frame1;        // the input frames
-
-private:
-    // The controls the window's control table made, found by name as the members below bind
-    // them.
-    struct DesignedControls {
-        std::vector<forms::Control*> controls;
-        template <class T>
-        T& Named(std::string_view name) const {
-            for (forms::Control* control : controls) {
-                if (control->Name() == name) {
-                    return dynamic_cast<T&>(*control);
-                }
-            }
-            throw std::logic_error("the main window declares no control " + std::string(name));
-        }
-    };
-    DesignedControls designed_;
-
-public:
-    forms::Resizer& ElasticOne1;
-    forms::Line& Line1;
-    forms::Line& Line2;
-    forms::TabControl& TabOne1; // 0 Planholder to 5 Graph; input tab = type
-    forms::CheckBox& chkSurvivingSpouse;
-    forms::CommandButton& cmdToday;
-    forms::CheckBox& chkRMDOnce;
-    forms::CommandButton& cmdIRS;
-    forms::CheckBox& chkSkipSpouse;
-    forms::ComboBox& cmboState;
-    forms::CheckBox& chkRoth;
-    forms::PrintDocumentView& VSPrinter1; // the composed report's pages, on the Report tab
-    forms::PictureBox& picGraph;
-    forms::ListBox& lstGraph;
-    forms::HScrollBar& hScrollGraph;
-    forms::CheckBox& chkBackground;
-    forms::CheckBox& chkTopView;
-    forms::CheckBox& chkGrayScale;
-    forms::Timer& Timer1;
-    forms::Menu& mnuFile;
-    forms::Menu& mnuFileNew;
-    forms::Menu& mnuFileNewRBD;
-    forms::Menu& mnuFileNewEqual;
-    forms::Menu& mnuFileNewStretch;
-    forms::Menu& mnuNul1;
-    forms::Menu& mnuFileLoad;
-    forms::Menu& mnuFileSave;
-    forms::Menu& mnuNul2;
-    forms::Menu& mnuFilePrint;
-    forms::Menu& mnuNul0; // above the PDF item, hidden with it
-    forms::Menu& mnuFileExportPDF;
-    forms::Menu& mnuNul3;
-    forms::Menu& mnuFileExit;
-    forms::Menu& mnuReport;
-    forms::Menu& mnuReportCover;
-    forms::Menu& mnuReportWrenhall;
-    forms::Menu& mnuReportGraph;
-    forms::Menu& mnuReportLedger;
-    forms::Menu& mnuReportTaxes;
-    forms::Menu& mnuOptions;
-    forms::Menu& mnuOptionsAdvisor;
-    forms::Menu& mnuOptionsCompact;
-    forms::Menu& mnuOptionsNul00; // above the floppy items, hidden with them
-    forms::Menu& mnuOptionsBackup;
-    forms::Menu& mnuOptionsRestore;
-    forms::Menu& mnuOptionsNul01; // above the Internet items, hidden with them
-    forms::Menu& mnuOptionsInternetBackup;
-    forms::Menu& mnuOptionsInternetRestore;
-    forms::Menu& mnuDebugMode;
-    forms::Menu& mnuHelp;
-    forms::Menu& mnuHelpContents;
-    forms::Menu& mnuHelpQuickStart;
-    forms::Menu& mnuHelpFAQ;
-    forms::Menu& mnuHelpSupport;
-    forms::Menu& mnuHelpUpdate;
-    forms::Menu& mnuHelpNul0;
-    forms::Menu& mnuHelpAbout;
+    // The window's controls, all of them, placed by its control table (main_form_design.cpp),
+    // whose rows they follow. The arrays' elements are added before the table is loaded; each
+    // menu item is made after the menu it belongs to.
+    forms::ControlArray<forms::TextBox> txtInput{*this, "txtInput"};
+    // 0 RMD, 1 beneficiary RMD.
+    forms::ControlArray<forms::ComboBox> cmboPlanType{*this, "cmboPlanType"};
+    // 0 "Yes", 1 "No": the joint table.
+    forms::ControlArray<forms::OptionButton> optUseJoint{*this, "optUseJoint"};
+    forms::ControlArray<forms::OptionButton> optEqualPmt{*this, "optEqualPmt"}; // 0 to 6
+    forms::ControlArray<forms::Label> lblEqualPmt{*this, "lblEqualPmt"};        // 0 to 6
+    forms::ControlArray<forms::CommandButton> cmdCalc{*this, "cmdCalc"}; // 0 planholder, 1 spouse
+    // The inputs' caption labels, by field index.
+    forms::ControlArray<forms::Label> lblInput{*this, "lblInput"};
+    // "* Required fields" on tabs 0 to 3; 4 the graph's.
+    forms::ControlArray<forms::Label> Label3{*this, "Label3"};
+    // The pages of tabs 0 to 5.
+    forms::ControlArray<forms::Resizer> ElasticOne2{*this, "ElasticOne2"};
+    forms::ControlArray<forms::Frame> Frame1{*this, "Frame1"}; // the input frames
+    forms::Resizer ElasticOne1{*this, "ElasticOne1"};
+    forms::Line Line1{*this, "Line1"};
+    forms::Line Line2{*this, "Line2"};
+    // 0 Planholder to 5 Graph; input tab = type.
+    forms::TabControl TabOne1{*this, "TabOne1", 6};
+    forms::Label lblUseJoint{*this, "lblUseJoint"};
+    forms::Label lblPlanType0{*this, "lblPlanType0"};
+    forms::CheckBox chkSurvivingSpouse{*this, "chkSurvivingSpouse"};
+    forms::Label lblPlanType1{*this, "lblPlanType1"};
+    forms::CommandButton cmdToday{*this, "cmdToday"};
+    forms::CheckBox chkRMDOnce{*this, "chkRMDOnce"};
+    forms::CommandButton cmdIRS{*this, "cmdIRS"};
+    forms::Label lblRmdMethod{*this, "lblRmdMethod"};
+    forms::Label lblFixedMethod{*this, "lblFixedMethod"};
+    forms::CheckBox chkSkipSpouse{*this, "chkSkipSpouse"};
+    forms::Label lblState{*this, "lblState"};
+    forms::ComboBox cmboState{*this, "cmboState"};
+    forms::CheckBox chkRoth{*this, "chkRoth"};
+    // The composed report's pages, on the Report tab.
+    forms::PrintDocumentView VSPrinter1{*this, "VSPrinter1"};
+    forms::PictureBox picGraph{*this, "picGraph"};
+    forms::ListBox lstGraph{*this, "lstGraph"};
+    forms::HScrollBar hScrollGraph{*this, "hScrollGraph"};
+    forms::CheckBox chkBackground{*this, "chkBackground"};
+    forms::CheckBox chkTopView{*this, "chkTopView"};
+    forms::CheckBox chkGrayScale{*this, "chkGrayScale"};
+    forms::Timer Timer1{*this, "Timer1"};
+    forms::Menu mnuFile{*this, "mnuFile"};
+    forms::Menu mnuFileNew{*this, "mnuFileNew", &mnuFile};
+    forms::Menu mnuFileNewRBD{*this, "mnuFileNewRBD", &mnuFile};
+    forms::Menu mnuFileNewEqual{*this, "mnuFileNewEqual", &mnuFile};
+    forms::Menu mnuFileNewStretch{*this, "mnuFileNewStretch", &mnuFile};
+    forms::Menu mnuNul1{*this, "mnuNul1", &mnuFile};
+    forms::Menu mnuFileLoad{*this, "mnuFileLoad", &mnuFile};
+    forms::Menu mnuFileSave{*this, "mnuFileSave", &mnuFile};
+    forms::Menu mnuNul2{*this, "mnuNul2", &mnuFile};
+    forms::Menu mnuFilePrint{*this, "mnuFilePrint", &mnuFile};
+    forms::Menu mnuNul0{*this, "mnuNul0", &mnuFile}; // above the PDF item, hidden with it
+    forms::Menu mnuFileExportPDF{*this, "mnuFileExportPDF", &mnuFile};
+    forms::Menu mnuNul3{*this, "mnuNul3", &mnuFile};
+    forms::Menu mnuFileExit{*this, "mnuFileExit", &mnuFile};
+    forms::Menu mnuReport{*this, "mnuReport"};
+    forms::Menu mnuReportCover{*this, "mnuReportCover", &mnuReport};
+    forms::Menu mnuReportWrenhall{*this, "mnuReportWrenhall", &mnuReport};
+    forms::Menu mnuReportGraph{*this, "mnuReportGraph", &mnuReport};
+    forms::Menu mnuReportLedger{*this, "mnuReportLedger", &mnuReport};
+    forms::Menu mnuReportTaxes{*this, "mnuReportTaxes", &mnuReport};
+    forms::Menu mnuOptions{*this, "mnuOptions"};
+    forms::Menu mnuOptionsAdvisor{*this, "mnuOptionsAdvisor", &mnuOptions};
+    forms::Menu mnuOptionsCompact{*this, "mnuOptionsCompact", &mnuOptions};
+    // Above the floppy items, hidden with them.
+    forms::Menu mnuOptionsNul00{*this, "mnuOptionsNul00", &mnuOptions};
+    forms::Menu mnuOptionsBackup{*this, "mnuOptionsBackup", &mnuOptions};
+    forms::Menu mnuOptionsRestore{*this, "mnuOptionsRestore", &mnuOptions};
+    // Above the Internet items, hidden with them.
+    forms::Menu mnuOptionsNul01{*this, "mnuOptionsNul01", &mnuOptions};
+    forms::Menu mnuOptionsInternetBackup{*this, "mnuOptionsInternetBackup", &mnuOptions};
+    forms::Menu mnuOptionsInternetRestore{*this, "mnuOptionsInternetRestore", &mnuOptions};
+    forms::Menu mnuDebugMode{*this, "mnuDebugMode"};
+    forms::Menu mnuHelp{*this, "mnuHelp"};
+    forms::Menu mnuHelpContents{*this, "mnuHelpContents", &mnuHelp};
+    forms::Menu mnuHelpQuickStart{*this, "mnuHelpQuickStart", &mnuHelp};
+    forms::Menu mnuHelpFAQ{*this, "mnuHelpFAQ", &mnuHelp};
+    forms::Menu mnuHelpSupport{*this, "mnuHelpSupport", &mnuHelp};
+    forms::Menu mnuHelpUpdate{*this, "mnuHelpUpdate", &mnuHelp};
+    forms::Menu mnuHelpNul0{*this, "mnuHelpNul0", &mnuHelp};
+    forms::Menu mnuHelpAbout{*this, "mnuHelpAbout", &mnuHelp};
 
     ValidatedInputs validated;
     bool DetailedCalculations = false;
@@ -228,7 +223,7 @@ private:
     bool heightLaidOut_ = false;
 
     // Makes the arrays' elements and loads the control table.
-    std::vector<forms::Control*> DesignWindow();
+    void DesignWindow();
     void WireWindowEvents();
     void WireControlEvents();
     void WireMenus();

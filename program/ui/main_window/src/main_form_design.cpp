@@ -5,7 +5,10 @@
 
 #include "platform/forms/control_table.h"
 
+#include <set>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace ui {
 
@@ -258,7 +261,7 @@ constexpr forms::ControlRow kControls[] = {
 
 } // namespace
 
-std::vector<forms::Control*> frmMain::DesignWindow() {
+void frmMain::DesignWindow() {
     Move(0, 0, kDesignWidth, kDesignHeight);
     for (const illustration::FieldDefinition& field : illustration::FieldDefinitions()) {
         forms::TextBox& box = txtInput.Add(field.index);
@@ -289,15 +292,23 @@ std::vector<forms::Control*> frmMain::DesignWindow() {
     addNamed(Label3);
     addNamed(ElasticOne2);
     addNamed(Frame1);
-    std::vector<forms::Control*> controls =
-        forms::LoadControls(*this, kControls, forms::ExistingNames::Placed);
-    // The report elements hold values and are never shown.
+    const std::vector<forms::Control*> placed =
+        forms::LoadControls(*this, kControls, forms::ExistingNames::Required);
+    // The report elements hold values and are never shown; every other control has its row.
+    const std::set<const forms::Control*> inTable(placed.begin(), placed.end());
+    for (const forms::Control* control : Controls()) {
+        const bool reportElement =
+            control->Name() == "txtInput" && control->Index() >= illustration::kFirstReportField;
+        if (!reportElement && !inTable.contains(control)) {
+            throw std::logic_error("the main window's control table has no row for " +
+                                   control->DisplayName());
+        }
+    }
     for (const illustration::FieldDefinition& field : illustration::FieldDefinitions()) {
         if (field.index >= illustration::kFirstReportField) {
             txtInput(field.index).SetContainer(ElasticOne2(4));
         }
     }
-    return controls;
 }
 
 } // namespace ui

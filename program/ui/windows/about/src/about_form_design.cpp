@@ -38,7 +38,7 @@ void frmAbout::DesignWindow() {
     for (const int line : forms::ElementIndices(kControls, "Line1")) {
         Line1.Add(line);
     }
-    forms::LoadControls(*this, kControls, forms::ExistingNames::Placed);
+    forms::LoadControls(*this, kControls, forms::ExistingNames::Required);
     // Enter and Esc both close the box.
     cmdOK.SetDefault(true);
     cmdOK.SetCancel(true);

@@ -52,7 +52,7 @@ void frmData::DesignWindow() {
     Move(0, 0, kDesignWidth, kDesignHeight);
     // Its controls stand where the design puts them: the window keeps its size.
     SetBorderStyle(forms::BorderStyle::FixedDialog);
-    forms::LoadControls(*this, kControls, forms::ExistingNames::Placed);
+    forms::LoadControls(*this, kControls, forms::ExistingNames::Required);
     // Enter opens the selected illustration, Esc closes the browser.
     cmdOK.SetDefault(true);
     cmdCancel.SetCancel(true);

@@ -69,7 +69,7 @@ void frmRepInfo::DesignWindow() {
     for (const int index : forms::ElementIndices(kControls, "Label1")) {
         Label1.Add(index);
     }
-    forms::LoadControls(*this, kControls, forms::ExistingNames::Placed);
+    forms::LoadControls(*this, kControls, forms::ExistingNames::Required);
     cmdOK.SetDefault(true);
     cmdCancel.SetCancel(true);
 }

@@ -47,7 +47,7 @@ void frmStart::DesignWindow() {
         optIllustrationType.Add(option).SetCaption(
             IllustrationTypeCaption(static_cast<illustration::IllustrationType>(option)));
     }
-    forms::LoadControls(*this, kControls, forms::ExistingNames::Placed);
+    forms::LoadControls(*this, kControls, forms::ExistingNames::Required);
     Picture1.SetAutoSize(true);
     // Enter takes the chosen type, Esc ends the program.
     cmdOK.SetDefault(true);
