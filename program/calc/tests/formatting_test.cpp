@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace calc {
 namespace {
+
+using namespace calc;
 
 TEST(FormattingTest, CleanNumberRemovesBlanksDollarsPercentsAndCommas) {
     struct Case {
@@ -56,4 +57,3 @@ TEST(FormattingTest, Dates) {
 }
 
 } // namespace
-} // namespace calc

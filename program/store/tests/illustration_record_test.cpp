@@ -8,11 +8,12 @@
 #include <utility>
 #include <vector>
 
-namespace store {
 namespace {
 
+using namespace store;
+
 using illustration::IllustrationType;
-using testing::Padded;
+using store::testing::Padded;
 
 // Positions (1-based) and texts of one record, as the record layout table gives them.
 using Placements = std::vector<std::pair<int, std::string>>;
@@ -234,7 +235,7 @@ std::vector<TypeFixture> TypeFixtures() {
     return fixtures;
 }
 
-class IllustrationRecordTest : public testing::StoreTest {
+class IllustrationRecordTest : public store::testing::StoreTest {
 protected:
     void Fill(const Placements& texts) {
         for (int index = 0; index < illustration::kInputEndMarker; ++index) {
@@ -437,4 +438,3 @@ TEST_F(IllustrationRecordTest, DataFindPointersFindsInputSlotsByWalkingTheWidths
 }
 
 } // namespace
-} // namespace store
