@@ -6,7 +6,7 @@
 #include "program/calc/equal_payments.h"
 #include "program/calc/planholder_rmd.h"
 #include "program/calc/stretch_calculation.h"
-#include "program/ui/calculate_illustration.h"
+#include "program/ui/main_window/calculate_illustration.h"
 
 #include <benchmark/benchmark.h>
 

@@ -7,7 +7,7 @@
 #include "bench/stretch_window.h"
 
 #include "program/ui/saved_illustrations.h"
-#include "program/ui/start_form.h"
+#include "program/ui/windows/start/start_form.h"
 
 #include "platform/system/folders.h"
 

@@ -1,7 +1,7 @@
 #include "bench/stretch_window.h"
 
-#include "program/ui/calculate_illustration.h"
-#include "program/ui/define_variables.h"
+#include "program/ui/main_window/calculate_illustration.h"
+#include "program/ui/main_window/define_variables.h"
 #include "program/ui/tests/valid_inputs.h"
 
 #include "platform/automation/creation.h"

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "program/report/compose/report_composer.h"
-#include "program/ui/main_form.h"
+#include "program/ui/main_window/main_form.h"
 #include "program/ui/report_service.h"
 
 #include "platform/forms/application.h"

@@ -1,6 +1,6 @@
 // The main window's calculation entry: fields read from the window's model, the calculation
 // through the factor library, and the report fields written back through the field array.
-#include "program/ui/calculate_illustration.h"
+#include "program/ui/main_window/calculate_illustration.h"
 
 #include "platform/forms/application.h"
 

@@ -3,10 +3,10 @@
 // print document. The start-up window chooses the illustration type, or the command line's
 // start-up switch ("/0" to "/3") does.
 #include "program/report/compose/report_composer.h"
-#include "program/ui/main_form.h"
+#include "program/ui/main_window/main_form.h"
 #include "program/ui/report_service.h"
 #include "program/ui/saved_illustrations.h"
-#include "program/ui/start_form.h"
+#include "program/ui/windows/start/start_form.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/qt/skin.h"

@@ -8,7 +8,7 @@
 
 #include "program/report/composer.h"
 #include "program/report/report_production.h"
-#include "program/ui/report_output.h"
+#include "program/ui/main_window/report_output.h"
 
 #include "platform/forms/image.h"
 

@@ -3,10 +3,10 @@
 // window's menus (save, new, compaction, backup, restore) through program/store.
 #pragma once
 
-#include "program/ui/data_form.h"
-#include "program/ui/illustration_store.h"
-#include "program/ui/program_state.h"
-#include "program/ui/rep_info_form.h"
+#include "program/ui/main_window/illustration_store.h"
+#include "program/ui/support/program_state.h"
+#include "program/ui/windows/browser/data_form.h"
+#include "program/ui/windows/representative/rep_info_form.h"
 
 #include <memory>
 

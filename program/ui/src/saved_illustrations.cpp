@@ -1,11 +1,11 @@
 #include "program/ui/saved_illustrations.h"
 
-#include "program/ui/center_form.h"
-#include "program/ui/define_variables.h"
-#include "program/ui/main_form.h"
-#include "program/ui/src/application_messages.h"
-#include "program/ui/src/form_record.h"
-#include "program/ui/src/rep_info_events.h"
+#include "program/ui/main_window/define_variables.h"
+#include "program/ui/main_window/main_form.h"
+#include "program/ui/main_window/src/form_record.h"
+#include "program/ui/support/src/application_messages.h"
+#include "program/ui/support/src/center_form.h"
+#include "program/ui/windows/representative/src/rep_info_events.h"
 
 #include "program/store/backup.h"
 #include "program/store/compaction.h"

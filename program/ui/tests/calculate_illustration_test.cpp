@@ -1,4 +1,4 @@
-#include "program/ui/calculate_illustration.h"
+#include "program/ui/main_window/calculate_illustration.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/testing/driver.h"

@@ -1,4 +1,4 @@
-#include "program/ui/define_variables.h"
+#include "program/ui/main_window/define_variables.h"
 
 #include "program/ui/tests/input_window.h"
 #include "program/ui/tests/valid_inputs.h"

@@ -1,4 +1,4 @@
-#include "program/ui/equal_payment_options.h"
+#include "program/ui/main_window/src/equal_payment_options.h"
 
 #include "program/ui/tests/input_window.h"
 

@@ -1,5 +1,5 @@
-#include "program/ui/field_kind.h"
-#include "program/ui/input_field_events.h"
+#include "program/ui/main_window/src/input_field_events.h"
+#include "program/ui/support/src/field_kind.h"
 
 #include "program/ui/tests/input_window.h"
 

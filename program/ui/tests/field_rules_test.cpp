@@ -1,4 +1,4 @@
-#include "program/ui/field_rules.h"
+#include "program/ui/main_window/src/field_rules.h"
 
 #include "program/ui/tests/input_window.h"
 

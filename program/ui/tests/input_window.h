@@ -4,7 +4,7 @@
 // day). The field array's focus and key events run the window's own handlers.
 #pragma once
 
-#include "program/ui/main_form.h"
+#include "program/ui/main_window/main_form.h"
 #include "program/ui/tests/recorded_reports.h"
 
 #include "platform/forms/application.h"

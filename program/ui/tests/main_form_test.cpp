@@ -1,4 +1,4 @@
-#include "program/ui/main_form.h"
+#include "program/ui/main_window/main_form.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/testing/driver.h"

@@ -1,7 +1,7 @@
 // One whole RMD illustration driven through the Qt skin on an offscreen screen: the inputs typed
 // into the widgets, the Report tab clicked, and the filled window saved as PNG pictures in the
 // test's sandbox for a person to look at.
-#include "program/ui/main_form.h"
+#include "program/ui/main_window/main_form.h"
 #include "program/ui/tests/recorded_reports.h"
 
 #include "platform/forms/application.h"

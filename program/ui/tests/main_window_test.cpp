@@ -1,10 +1,10 @@
-#include "program/ui/about_form.h"
-#include "program/ui/main_form.h"
-#include "program/ui/pdf_file_name.h"
+#include "program/ui/main_window/main_form.h"
+#include "program/ui/support/src/pdf_file_name.h"
+#include "program/ui/support/src/text_helpers.h"
+#include "program/ui/support/src/web_links.h"
 #include "program/ui/tests/input_window.h"
 #include "program/ui/tests/tab_walk.h"
-#include "program/ui/text_helpers.h"
-#include "program/ui/web_links.h"
+#include "program/ui/windows/about/src/about_form.h"
 
 #include "program/store/user_info.h"
 

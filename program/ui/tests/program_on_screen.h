@@ -3,7 +3,7 @@
 // recorded.
 #pragma once
 
-#include "program/ui/program_state.h"
+#include "program/ui/support/program_state.h"
 #include "program/ui/tests/collected_messages.h"
 #include "program/ui/tests/recorded_reports.h"
 

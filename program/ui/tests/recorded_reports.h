@@ -2,7 +2,7 @@
 // chains asked for and produces nothing, so that no "not available" box interrupts them.
 #pragma once
 
-#include "program/ui/report_output.h"
+#include "program/ui/main_window/report_output.h"
 
 #include <filesystem>
 

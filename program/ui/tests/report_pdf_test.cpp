@@ -14,8 +14,8 @@
 
 #include "program/report/compose/report_composer.h"
 #include "program/store/user_info.h"
-#include "program/ui/main_form.h"
-#include "program/ui/pdf_file_name.h"
+#include "program/ui/main_window/main_form.h"
+#include "program/ui/support/src/pdf_file_name.h"
 
 #include "platform/automation/creation.h"
 #include "platform/forms/application.h"

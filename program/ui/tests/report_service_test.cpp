@@ -8,8 +8,8 @@
 #include "program/report/report_error.h"
 #include "program/report/tests/visible_text.h"
 #include "program/store/user_info.h"
-#include "program/ui/main_form.h"
-#include "program/ui/pdf_file_name.h"
+#include "program/ui/main_window/main_form.h"
+#include "program/ui/support/src/pdf_file_name.h"
 
 #include "platform/automation/creation.h"
 #include "platform/forms/application.h"

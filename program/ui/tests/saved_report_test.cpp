@@ -10,7 +10,7 @@
 #include "program/report/compose/report_composer.h"
 #include "program/store/illustration_file.h"
 #include "program/store/user_info.h"
-#include "program/ui/pdf_file_name.h"
+#include "program/ui/support/src/pdf_file_name.h"
 
 #include "platform/automation/creation.h"
 #include "platform/runtime/windows1252.h"

@@ -1,4 +1,4 @@
-#include "program/ui/state_table.h"
+#include "program/ui/support/src/state_table.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // window stays closed unless a test wants it.
 #pragma once
 
-#include "program/ui/main_form.h"
+#include "program/ui/main_window/main_form.h"
 #include "program/ui/saved_illustrations.h"
 #include "program/ui/tests/recorded_reports.h"
 

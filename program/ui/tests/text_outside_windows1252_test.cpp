@@ -1,10 +1,10 @@
 // Every field of the main window and of the representative window, through the Qt skin: a
 // character that Windows-1252 cannot hold, typed or pasted, leaves the field as it was, with
 // the message that says which characters the field can hold; Latin-1 names are kept as typed.
-#include "program/ui/main_form.h"
-#include "program/ui/rep_info_form.h"
+#include "program/ui/main_window/main_form.h"
 #include "program/ui/saved_illustrations.h"
 #include "program/ui/tests/program_on_screen.h"
+#include "program/ui/windows/representative/rep_info_form.h"
 
 #include "platform/forms/control.h"
 

@@ -4,15 +4,15 @@
 // other control of its container, and has room for every text it shows in the font it is drawn
 // with. The main window is looked at on each tab of each illustration type, at its first size
 // and after it grew.
-#include "program/ui/about_form.h"
-#include "program/ui/data_form.h"
-#include "program/ui/equal_payment_options.h"
-#include "program/ui/input_field_events.h"
-#include "program/ui/main_form.h"
+#include "program/ui/main_window/main_form.h"
+#include "program/ui/main_window/src/equal_payment_options.h"
+#include "program/ui/main_window/src/input_field_events.h"
 #include "program/ui/saved_illustrations.h"
-#include "program/ui/start_form.h"
 #include "program/ui/tests/program_on_screen.h"
 #include "program/ui/tests/saved_records.h"
+#include "program/ui/windows/about/src/about_form.h"
+#include "program/ui/windows/browser/data_form.h"
+#include "program/ui/windows/start/start_form.h"
 
 #include "program/store/illustration_file.h"
 #include "program/store/illustration_record.h"
