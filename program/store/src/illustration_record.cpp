@@ -201,9 +201,8 @@ bool IsIllustrationFile(std::string_view file) {
     return true;
 }
 
-std::string BuildRecordFromForm(IllustrationType type,
-                                const illustration::IllustrationFields& fields,
-                                const RecordControls& controls) {
+std::string EncodeRecord(IllustrationType type, const illustration::IllustrationFields& fields,
+                         const RecordControls& controls) {
     std::string record{kLiveRecord, TypeDigit(type)};
     record += FieldArea(type, fields);
     for (const std::string& planType : controls.planTypes) {
@@ -226,9 +225,8 @@ std::string BuildRecordFromForm(IllustrationType type,
     return record;
 }
 
-std::optional<RecordControls> LoadRecordIntoForm(std::string_view record,
-                                                 CurrentIllustration& current,
-                                                 forms::MessageBoxService& messages) {
+std::optional<RecordControls> DecodeRecord(std::string_view record, CurrentIllustration& current,
+                                           forms::MessageBoxService& messages) {
     if (!IsIllustrationRecord(record)) {
         ShowMessage(messages,
                     std::string("This saved illustration is damaged and cannot be loaded.") +
