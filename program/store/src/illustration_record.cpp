@@ -2,7 +2,7 @@
 
 #include "program/store/src/messages.h"
 
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 
 #include "platform/runtime/number_format.h"
 #include "platform/runtime/number_parse.h"
@@ -91,7 +91,7 @@ std::string FieldArea(IllustrationType type, const illustration::IllustrationFie
         const auto width = static_cast<std::size_t>(field.maxLength);
         std::string text = fields.Text(field.index);
         if (IsMoney(field.tag) && text.size() > width) {
-            calc::CleanNumber(text);
+            illustration::CleanNumber(text);
         }
         const std::string slot = Slot(text, width);
         if (StoresOriginalBirthDateInFront(type, field.tag)) {
@@ -113,7 +113,7 @@ bool Checked(std::string_view record, std::size_t offset) {
 }
 
 std::string PercentText(std::string text) {
-    const std::string plain = calc::CleanNumber(text);
+    const std::string plain = illustration::CleanNumber(text);
     try {
         return runtime::Format(std::string_view{plain}, "#0.00") + "%";
     } catch (const runtime::RuntimeError&) {

@@ -8,7 +8,7 @@
 #include "program/ui/tests/saved_records.h"
 #include "program/ui/tests/valid_inputs.h"
 
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 #include "program/store/illustration_file.h"
 
 #include "platform/system/clock.h"
@@ -65,7 +65,7 @@ Lines Screen(frmMain& main) {
         std::string text = box.Text();
         if (box.Tag().starts_with("1-")) {
             char number[32];
-            std::snprintf(number, sizeof number, "%g", calc::CleanedNumber(text));
+            std::snprintf(number, sizeof number, "%g", illustration::CleanedNumber(text));
             text = number;
         }
         add(box.Tag(), text);

@@ -1,10 +1,10 @@
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using namespace calc;
+using namespace illustration;
 
 TEST(FormattingTest, CleanNumberRemovesBlanksDollarsPercentsAndCommas) {
     struct Case {
