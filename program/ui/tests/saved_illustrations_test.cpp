@@ -9,8 +9,9 @@
 
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using illustration::IllustrationType;
 
@@ -398,4 +399,3 @@ TEST_F(StoredProgramTest, AFailedRepresentativeWriteKeepsTheWindowAndItsFields) 
 }
 
 } // namespace
-} // namespace ui
