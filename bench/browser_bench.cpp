@@ -55,8 +55,8 @@ void WriteRecords() {
                                firstTags[type], ignore);
         illustration::SetField(fields, kLastNames[number % 5], lastTags[type], ignore);
         illustration::SetField(fields, std::to_string(number), "3-DatabaseIndex", ignore);
-        std::string record = store::BuildRecordFromForm(
-            static_cast<illustration::IllustrationType>(type), fields, store::RecordControls{});
+        std::string record = store::EncodeRecord(static_cast<illustration::IllustrationType>(type),
+                                                 fields, store::RecordControls{});
         record[0] = number % 10 == 0 ? store::kDeletedRecord : store::kLiveRecord;
         out << record;
     }

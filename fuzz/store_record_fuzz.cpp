@@ -52,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         illustration::IllustrationFields fields;
         bool saved = false;
         store::CurrentIllustration current{type, fields, saved};
-        if (const auto loaded = store::LoadRecordIntoForm(record, current, messages)) {
-            store::BuildRecordFromForm(type, fields, *loaded);
+        if (const auto loaded = store::DecodeRecord(record, current, messages)) {
+            store::EncodeRecord(type, fields, *loaded);
         }
     }
     // A representative record the check takes is read back field for field as it was written.

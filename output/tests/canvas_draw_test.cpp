@@ -9,12 +9,13 @@
 #include <filesystem>
 #include <sstream>
 
+namespace {
+
+using namespace testing_output;
+
 using automation::Variant;
 using output::ICanvas;
 using output::IPreview;
-using namespace testing_output;
-
-namespace {
 
 // Pixels per inch of the pages drawn here: a letter page is then 612 x 792 pixels.
 constexpr std::int32_t kScale = 72;

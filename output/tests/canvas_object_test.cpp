@@ -11,11 +11,12 @@
 #include <limits>
 #include <vector>
 
-using automation::Variant;
-using output::ICanvas;
+namespace {
+
 using namespace testing_output;
 
-namespace {
+using automation::Variant;
+using output::ICanvas;
 
 using Getter = HRESULT (ICanvas::*)(VARIANT*);
 using Putter = HRESULT (ICanvas::*)(VARIANT);
@@ -51,8 +52,6 @@ protected:
     automation::InterfacePointer<ICanvas> canvas;
     Variant error;
 };
-
-} // namespace
 
 TEST_F(CanvasObject, FreshCanvasAndPropertyPuts) {
     EXPECT_EQ(Get(&ICanvas::get_PageTotal), 0);
@@ -271,8 +270,6 @@ TEST_F(CanvasObject, PrinterPrintsThePagesAsADocumentOfTheGivenName) {
                                            "job 1 end 2 pages\n");
 }
 
-namespace {
-
 // What a host can see of a canvas: page 1 drawn as a bitmap, the page total and the cursor.
 struct CanvasView {
     std::vector<std::uint32_t> page;
@@ -316,8 +313,6 @@ void RollBack(ICanvas& canvas) {
     canvas.TransStop(&error, *Variant::FromBool(false));
     EXPECT_EQ(error->lVal, 0);
 }
-
-} // namespace
 
 // Two ways of filling a canvas that must leave the same page: a rolled-back transaction leaves
 // the page exactly as it found it, the words before it included, and a command whose keyword is
@@ -400,3 +395,5 @@ TEST_F(CanvasObject, CanvasesThatMustShowTheSamePage) {
         EXPECT_TRUE(seen.page == expected.page) << "the pages differ";
     }
 }
+
+} // namespace

@@ -12,11 +12,12 @@
 #include <functional>
 #include <set>
 
-using automation::Variant;
-using output::IGraph;
+namespace {
+
 using namespace testing_output;
 
-namespace {
+using automation::Variant;
+using output::IGraph;
 
 constexpr int kWidth = 400;
 constexpr int kHeight = 300;

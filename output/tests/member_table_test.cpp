@@ -49,8 +49,6 @@ void ExpectTableFollowsInterface(std::span<const automation::DispatchMember<Inte
     EXPECT_EQ(nextSlot, SlotCount<Interface>()) << "slots of the interface without a row";
 }
 
-} // namespace
-
 TEST(MemberTable, EveryTableFollowsItsInterface) {
     {
         SCOPED_TRACE("Template");
@@ -79,3 +77,5 @@ TEST(MemberTable, SlotsAreReadFromTheFunctions) {
     EXPECT_EQ(automation::VirtualSlot(&output::ITemplate::GetCRC), 36u);
     EXPECT_EQ(SlotCount<IDispatch>(), 7u);
 }
+
+} // namespace

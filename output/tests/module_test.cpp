@@ -15,10 +15,11 @@
 
 extern char** environ;
 
-using automation::Variant;
+namespace {
+
 using namespace testing_output;
 
-namespace {
+using automation::Variant;
 
 struct ClassCase {
     const char* name;
@@ -80,8 +81,6 @@ void ExpectCommonMembers(output::IOutputObject* object, const ClassCase& c) {
         EXPECT_EQ(TextOf(*value), text);
     }
 }
-
-} // namespace
 
 class OutputModule : public RegisteredModule {};
 
@@ -375,3 +374,5 @@ TEST_F(OutputModule, InvokeRunsTheCommonMembersByDispatchId) {
         }
     }
 }
+
+} // namespace

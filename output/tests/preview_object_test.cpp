@@ -5,10 +5,11 @@
 
 #include <filesystem>
 
-using automation::Variant;
+namespace {
+
 using namespace testing_output;
 
-namespace {
+using automation::Variant;
 
 class PreviewObject : public RegisteredModule {
 protected:

@@ -6,12 +6,13 @@
 #include <fstream>
 #include <sstream>
 
+namespace {
+
+using namespace testing_output;
+
 using automation::Variant;
 using output::ICanvas;
 using output::ITemplate;
-using namespace testing_output;
-
-namespace {
 
 std::string Words(const std::string& text) {
     std::istringstream in(text);
@@ -84,8 +85,6 @@ protected:
     Variant error;
 };
 
-} // namespace
-
 TEST_F(TemplateCanvas, ReportPagesReadBackInOrder) {
     const std::string text =
         R"({\rtf1\ansi\deff0{\fonttbl{\f0\froman Times New Roman;}{\f1\fswiss Arial;})"
@@ -148,3 +147,5 @@ TEST_F(TemplateCanvas, NoDocumentOrNoCanvas) {
     EXPECT_EQ(error->lVal, 1021);
     EXPECT_EQ(Get(&ICanvas::get_PageTotal), 0);
 }
+
+} // namespace

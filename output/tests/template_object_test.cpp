@@ -5,10 +5,11 @@
 
 #include <fstream>
 
-using automation::Variant;
+namespace {
+
 using namespace testing_output;
 
-namespace {
+using automation::Variant;
 
 // The template both tests fill, and what it becomes.
 constexpr const char* kTemplateText =
@@ -22,8 +23,6 @@ std::filesystem::path WriteTemplate(const std::string& name) {
     std::ofstream(file, std::ios::binary) << kTemplateText;
     return file;
 }
-
-} // namespace
 
 class TemplateObject : public RegisteredModule {};
 
@@ -225,3 +224,5 @@ TEST_F(TemplateObject, ANameWithANulIsABadFileName) {
     EXPECT_EQ(error->lVal, 1021);
     EXPECT_FALSE(std::filesystem::exists(target));
 }
+
+} // namespace

@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-using namespace testing_output;
-
 namespace {
+
+using namespace testing_output;
 
 // A parameter as type information gives it: a VARIANT in, a pointer to one out, or both.
 enum class Passed { In, Out, InOut };
@@ -161,8 +161,6 @@ const ClassCase kClasses[] = {
       {"SetTitle", INVOKE_FUNC, 36, 55, {kIn, kIn, kIn, kIn, kIn}}}},
 };
 
-} // namespace
-
 class OutputTypeInfo : public RegisteredModule {};
 
 TEST_F(OutputTypeInfo, EachClassDescribesItsInterfaceMemberByMember) {
@@ -221,3 +219,5 @@ TEST_F(OutputTypeInfo, EachClassDescribesItsInterfaceMemberByMember) {
         EXPECT_EQ(functions.count({"Server", INVOKE_PROPERTYPUT}), 0u);
     }
 }
+
+} // namespace

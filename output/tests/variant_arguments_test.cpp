@@ -50,8 +50,6 @@ struct Value {
     VARIANT variant;
 };
 
-} // namespace
-
 TEST(VariantArguments, ToBool) {
     struct Case {
         const char* label;
@@ -153,3 +151,5 @@ TEST(VariantArguments, SettersClearWhatTheVariantHeld) {
     EXPECT_EQ(target.variant.dblVal, double(2003.02f));
     output::SetInt(nullptr, 1); // a missing target is no crash
 }
+
+} // namespace

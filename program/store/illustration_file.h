@@ -72,7 +72,7 @@ void DeleteRecord(std::int64_t position);
 // The record at `position` (its place in the file, from 1); error 63 past the end.
 std::string ReadRecord(std::int64_t position);
 
-// Spreads `record`, read at `position`, over the current illustration (LoadRecordIntoForm) and
+// Spreads `record`, read at `position`, over the current illustration (DecodeRecord) and
 // makes `position` its number.
 std::optional<RecordControls> OpenRecord(std::string_view record, std::int64_t position,
                                          CurrentIllustration& current,

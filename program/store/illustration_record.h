@@ -74,9 +74,9 @@ bool IsIllustrationRecord(std::string_view record);
 bool IsIllustrationFile(std::string_view file);
 
 // The whole 1000-character record of the current fields and controls, status "1".
-std::string BuildRecordFromForm(illustration::IllustrationType type,
-                                const illustration::IllustrationFields& fields,
-                                const RecordControls& controls);
+std::string EncodeRecord(illustration::IllustrationType type,
+                         const illustration::IllustrationFields& fields,
+                         const RecordControls& controls);
 
 // Spreads a record over the current illustration: its type and its fields 0 to 51; the
 // illustration is then saved. The answer is the record's choices as stored, for the window to
@@ -86,9 +86,8 @@ std::string BuildRecordFromForm(illustration::IllustrationType type,
 // payment option's digit (-1 for a character that is no digit) and the state code. A record
 // that is not 1000 characters long or whose type digit is not "0" to "3" is refused with a
 // message and changes nothing.
-std::optional<RecordControls> LoadRecordIntoForm(std::string_view record,
-                                                 CurrentIllustration& current,
-                                                 forms::MessageBoxService& messages);
+std::optional<RecordControls> DecodeRecord(std::string_view record, CurrentIllustration& current,
+                                           forms::MessageBoxService& messages);
 
 // Where a tagged input field lies in the record: its 1-based position and its width, by the
 // slots laid end to end (it knows nothing of the beneficiary placement of "7-OriginalDOB" or of

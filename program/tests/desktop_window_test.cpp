@@ -17,8 +17,9 @@
 #include <regex>
 #include <thread>
 
-namespace desktop {
 namespace {
+
+using namespace desktop;
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -453,4 +454,3 @@ TEST(DesktopTest, ACharacterWindows1252CannotHoldIsRefusedAndLatinNamesReachTheR
 }
 
 } // namespace
-} // namespace desktop

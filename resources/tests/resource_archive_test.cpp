@@ -14,8 +14,9 @@
 #include <set>
 #include <sstream>
 
-namespace archive {
 namespace {
+
+using namespace archive;
 
 namespace fs = std::filesystem;
 using testkit::ReadFileBytes;
@@ -97,4 +98,3 @@ TEST_F(ResourceArchiveTest, ThePicturesAreBitmapsOfTheirSize) {
 }
 
 } // namespace
-} // namespace archive

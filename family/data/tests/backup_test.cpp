@@ -8,8 +8,9 @@
 #include <filesystem>
 #include <vector>
 
-namespace dorrick_test {
 namespace {
+
+using namespace dorrick_test;
 
 int RecordPercent(void* percents, int percent) {
     static_cast<std::vector<int>*>(percents)->push_back(percent);
@@ -120,4 +121,3 @@ TEST_F(Backup, TheDialogAnswersTheOperationsResult) {
 }
 
 } // namespace
-} // namespace dorrick_test

@@ -9,8 +9,9 @@
 #include <fstream>
 #include <vector>
 
-namespace dorrick_test {
 namespace {
+
+using namespace dorrick_test;
 
 namespace fs = std::filesystem;
 
@@ -230,4 +231,3 @@ TEST_F(Compaction, ADamagedGarbageCountStillGivesPercents) {
 }
 
 } // namespace
-} // namespace dorrick_test

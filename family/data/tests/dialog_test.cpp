@@ -22,8 +22,9 @@
 #include <string>
 #include <vector>
 
-namespace dorrick_test {
 namespace {
+
+using namespace dorrick_test;
 
 constexpr int kProgressButton = 300;
 constexpr UINT kProbe = WM_USER + 1;
@@ -329,4 +330,3 @@ TEST_F(Dialogs, EachOutcomeHasItsMessage) {
 }
 
 } // namespace
-} // namespace dorrick_test

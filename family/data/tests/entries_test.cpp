@@ -5,8 +5,9 @@
 #include <array>
 #include <vector>
 
-namespace dorrick_test {
 namespace {
+
+using namespace dorrick_test;
 
 class Entries : public DatabaseTest {
 protected:
@@ -201,4 +202,3 @@ TEST_F(Entries, HandlesRunOutAtNineAndCloseOnce) {
 }
 
 } // namespace
-} // namespace dorrick_test

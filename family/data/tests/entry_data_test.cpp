@@ -6,8 +6,9 @@
 #include <array>
 #include <filesystem>
 
-namespace dorrick_test {
 namespace {
+
+using namespace dorrick_test;
 
 class EntryData : public DatabaseTest {
 protected:
@@ -115,4 +116,3 @@ TEST_F(EntryData, OutParametersAreEmptiedBeforeAnyCheck) {
 }
 
 } // namespace
-} // namespace dorrick_test

@@ -5,8 +5,9 @@
 
 #include <array>
 
-namespace dorrick_test {
 namespace {
+
+using namespace dorrick_test;
 
 class FileFormat : public DatabaseTest {};
 
@@ -125,4 +126,3 @@ TEST_F(FileFormat, RecordsOutsideTheFileEndALookupAsNotFound) {
 }
 
 } // namespace
-} // namespace dorrick_test

@@ -13,8 +13,9 @@
 #include <filesystem>
 #include <functional>
 
-namespace dorrick_test {
 namespace {
+
+using namespace dorrick_test;
 
 namespace fs = std::filesystem;
 
@@ -162,4 +163,3 @@ TEST_F(KilledOperation, CompactionLeavesEveryEntryInPlace) {
 }
 
 } // namespace
-} // namespace dorrick_test

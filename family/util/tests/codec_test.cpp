@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
-namespace umbrant {
 namespace {
+
+using namespace umbrant;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -215,4 +216,3 @@ TEST(Explode, ArbitraryBytesNeverOverrunOrHang) {
 }
 
 } // namespace
-} // namespace umbrant

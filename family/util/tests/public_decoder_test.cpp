@@ -15,8 +15,9 @@
 #include <StormLib.h>
 #endif
 
-namespace umbrant {
 namespace {
+
+using namespace umbrant;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -84,4 +85,3 @@ TEST(PublicDecoder, ReadsEveryStreamTheCompressorWrites) {
 }
 
 } // namespace
-} // namespace umbrant

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
 using output::ArrowHead;
 using output::MakeArrowHead;
 
@@ -43,3 +45,5 @@ TEST(ArrowHead, PointListForAPolygon) {
     ArrowHead head = MakeArrowHead({10, 20}, {10, 20 + 500}, 1);
     EXPECT_EQ(output::PointListText(head.corners), "10:20|-36:146|56:146");
 }
+
+} // namespace

@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+namespace {
+
 using namespace output;
 
 using CanvasModel = FixedFontCanvas;
@@ -229,3 +231,5 @@ TEST_F(CanvasModel, TransactionsRollBackExactlyAndNest) {
     EXPECT_TRUE(canvas->Items().polygons.empty());
     EXPECT_EQ(canvas->TransStop(false), CanvasError::TransactionError);
 }
+
+} // namespace

@@ -3,11 +3,11 @@
 
 #include "output/canvas/page_bitmap.h"
 
+namespace {
+
 using namespace output;
 
 using PageBitmap = FixedFontCanvas;
-
-namespace {
 
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
@@ -18,8 +18,6 @@ BITMAP InfoOf(const OwnedBitmap& bitmap) {
     GetObjectA(bitmap.Get(), sizeof info, &info);
     return info;
 }
-
-} // namespace
 
 TEST_F(PageBitmap, BlackAndWhitePagesAreMonochromeAndColouredPagesAreNot) {
     canvas->PutText("black");
@@ -93,3 +91,5 @@ TEST_F(PageBitmap, ImagesAreStretchedIntoTheirRectangle) {
     EXPECT_EQ(pixels.At(180, 180), kBlack);
     EXPECT_EQ(pixels.At(195, 100), kWhite);
 }
+
+} // namespace

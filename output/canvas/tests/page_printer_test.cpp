@@ -12,10 +12,9 @@
 #include <csignal>
 #include <filesystem>
 
-using namespace output;
-
 namespace {
 
+using namespace output;
 namespace fs = std::filesystem;
 
 // The file printer: 300 pixels per inch, a page of 2550 x 3300 pixels.
@@ -78,8 +77,6 @@ private:
     void (*previousHandler_)(int) = nullptr;
 };
 
-} // namespace
-
 TEST_F(PagePrinter, PagesPrintAtThePrintersResolutionWithTheInkWhereTheCanvasPutIt) {
     // One inch from the top-left corner of the paper, a tenth of an inch wide: at 300 pixels per
     // inch, from x 300 to 600 about y 300, 30 pixels thick. The printer cannot print its outer
@@ -135,3 +132,5 @@ TEST_F(PagePrinter, FailuresAreAnsweredNeverSuccess) {
     canvas->PutLine(0, 0, 10, 10, 1);
     EXPECT_EQ(PrintPages(*canvas, 1, "Screen"), CanvasError::InvalidDevice);
 }
+
+} // namespace

@@ -15,11 +15,11 @@
 #include <random>
 #include <sstream>
 
+namespace {
+
 using namespace output;
 
 using PdfExport = FixedFontCanvas;
-
-namespace {
 
 int CountOf(const std::string& text, const std::string& piece) {
     int count = 0;
@@ -58,8 +58,6 @@ std::string PdfText(const std::filesystem::path& file, int page = 0) {
     arguments.insert(arguments.end(), {file.string(), "-"});
     return Words(testkit::RunTool(arguments).output);
 }
-
-} // namespace
 
 TEST_F(PdfExport, OneBlackPageIsSevenObjects) {
     sys::ScopedClock clock(sys::LocalDateTime{2024, 1, 2, 3, 4, 5});
@@ -284,3 +282,5 @@ TEST(PdfAgainstBitmap, InkLandsWhereThePageBitmapPutsIt) {
         }
     }
 }
+
+} // namespace

@@ -71,8 +71,6 @@ std::optional<std::vector<std::uint8_t>> Decode(const std::string& bytes) {
     }
 }
 
-} // namespace
-
 TEST(PdfLzw, EmptyInputIsAClearAndTheEnd) {
     EXPECT_EQ(output::PdfLzwEncode({}), std::string("\x80\x40\x40", 3));
 }
@@ -99,3 +97,5 @@ TEST(PdfLzw, EveryLengthReadsBack) {
     std::vector<std::uint8_t> run(100000, 0x41);
     EXPECT_EQ(Decode(output::PdfLzwEncode(run)), run);
 }
+
+} // namespace

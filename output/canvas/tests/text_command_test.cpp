@@ -5,6 +5,8 @@
 
 #include <limits>
 
+namespace {
+
 using namespace output;
 
 TEST(TextNumbers, IntegersAndRelativeValues) {
@@ -75,3 +77,5 @@ TEST(TextCommands, WordsThatAreCommands) {
     EXPECT_TRUE(ReadFlag("True"));
     EXPECT_FALSE(ReadFlag("1"));
 }
+
+} // namespace

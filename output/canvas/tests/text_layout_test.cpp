@@ -2,11 +2,11 @@
 // wide at 12 points; the line is 1440..10800 twips, 78 characters.
 #include "canvas_fixture.h"
 
+namespace {
+
 using namespace output;
 
 using TextLayout = FixedFontCanvas;
-
-namespace {
 
 constexpr std::int32_t kLeft = 1440;
 constexpr std::int32_t kTop = 1440;
@@ -30,8 +30,6 @@ std::vector<PlacedWord> Placed(const Canvas& canvas) {
     }
     return placed;
 }
-
-} // namespace
 
 TEST_F(TextLayout, WordsOfOneFontAndColourShareAnItem) {
     struct Case {
@@ -232,3 +230,5 @@ TEST_F(TextLayout, MeasureAnswersTwips) {
     // Cell height: 16 + 16 / 4 pixels.
     EXPECT_EQ(size.cy, 20 * 1440 / 96);
 }
+
+} // namespace

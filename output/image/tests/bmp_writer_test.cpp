@@ -5,6 +5,8 @@
 #include "platform/bytes/byte_reader.h"
 #include "platform/testing/sandbox.h"
 
+namespace {
+
 using namespace output;
 
 TEST(BmpWriter, WritesEachDepthWithItsTableAndTheGapBeforeThePixels) {
@@ -66,3 +68,5 @@ TEST(BmpWriter, ATwentyFourBitBitmapHasItsPixelsAtOffset58) {
     EXPECT_EQ(file[59], 2);
     EXPECT_EQ(file[60], 1);
 }
+
+} // namespace

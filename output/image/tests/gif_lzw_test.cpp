@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
 using namespace output;
 
 TEST(GifLzw, MinimumCodeSizeIsTheBitsButTwoForOneBit) {
@@ -55,3 +57,5 @@ TEST(GifLzw, SubBlocksHoldAtMost255BytesAndEndWithAnEmptyOne) {
         EXPECT_EQ(out.size(), c.bytes + c.lengths.size());
     }
 }
+
+} // namespace

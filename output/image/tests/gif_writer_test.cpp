@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <string>
 
-using namespace output;
-
 namespace {
+
+using namespace output;
 
 constexpr std::size_t kScreenDescriptorEnd = 13;
 
@@ -69,8 +69,6 @@ Picture AllColoursThenNoise(int width, int height, int count) {
     }
     return picture;
 }
-
-} // namespace
 
 TEST(GifWriter, TableSizeFollowsTheColourCountAndPillowReadsEveryPixel) {
     testkit::Sandbox sandbox;
@@ -257,3 +255,5 @@ TEST(GifWriter, RefusesWhatItCannotWriteAndLeavesNoFile) {
     }
     EXPECT_EQ(GifWriter().Write("accepted", one, atOrigin, 0, 0), GifWriteResult::OK);
 }
+
+} // namespace

@@ -14,9 +14,9 @@
 #include <functional>
 #include <string_view>
 
-using namespace output;
-
 namespace {
+
+using namespace output;
 
 struct Writer {
     const char* extension;
@@ -38,8 +38,6 @@ const Writer kWriters[] = {
          return static_cast<std::int32_t>(WriteTiffFile(name, bitmap));
      }},
 };
-
-} // namespace
 
 TEST(ImageWriters, RefuseBitmapsTheyCannotReadAndFilesTheyCannotMake) {
     testkit::Sandbox sandbox;
@@ -93,3 +91,5 @@ TEST(ImageWriters, ABackslashSeparatesFoldersAndTheExtensionIsLowerCase) {
                             std::filesystem::directory_iterator()),
               3);
 }
+
+} // namespace

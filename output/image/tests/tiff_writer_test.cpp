@@ -9,9 +9,9 @@
 
 #include <filesystem>
 
-using namespace output;
-
 namespace {
+
+using namespace output;
 
 constexpr std::uint16_t kShort = 3;
 constexpr std::uint16_t kLong = 4;
@@ -54,8 +54,6 @@ std::vector<Entry> Directory(const std::vector<std::uint8_t>& file) {
 testkit::ToolRun TiffInfo(const std::filesystem::path& file) {
     return testkit::RunTool({"tiffinfo", file.string()});
 }
-
-} // namespace
 
 TEST(TiffWriter, BaselineDirectoryForBilevelAndRgbPagesThatLibtiffAndPillowRead) {
     testkit::Sandbox sandbox;
@@ -121,3 +119,5 @@ TEST(TiffWriter, RecordsTheResolutionAskedForAndRefusesNone) {
     EXPECT_EQ(WriteTiffFile("none", bitmap.get(), 0), TiffWriteResult::CannotWriteFile);
     EXPECT_FALSE(std::filesystem::exists("none.tif"));
 }
+
+} // namespace

@@ -11,8 +11,9 @@
 #include <string>
 #include <vector>
 
-namespace output {
 namespace {
+
+using namespace output;
 
 constexpr COLORREF kPageColour = RGB(0x20, 0x80, 0xC0);
 constexpr std::uint32_t kPagePixel = 0x2080C0;
@@ -365,4 +366,3 @@ TEST_F(PreviewTest, DialogRefusesAParentThatIsNoWindow) {
 }
 
 } // namespace
-} // namespace output

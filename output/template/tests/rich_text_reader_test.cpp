@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
+namespace {
+
 using output::DrawingKind;
 using output::PageMargin;
 using output::RichTextFamily;
 using output::RunFormat;
-
-namespace {
 
 // A letter page with one-inch margins.
 constexpr output::PageGeometry kPage{12240, 1440, 1440};
@@ -77,8 +77,6 @@ void ExpectLogs(const std::vector<Case>& cases) {
         EXPECT_EQ(Read(c.document).log, c.expected);
     }
 }
-
-} // namespace
 
 TEST(RichTextReader, PlacesOnlyTheBodyText) {
     ExpectLogs({
@@ -253,3 +251,5 @@ TEST(RichTextReader, DeepNestingKeepsTheOuterFormat) {
     EXPECT_EQ(r.paragraphs[1].runs[0].text, "y");
     EXPECT_TRUE(r.paragraphs[1].runs[0].format.bold);
 }
+
+} // namespace

@@ -25,8 +25,6 @@ std::filesystem::path Scratch(const std::string& name) {
     return file;
 }
 
-} // namespace
-
 TEST(TemplateDocument, DoSubReplacesTheLongestKeyAndNeverRescans) {
     struct Token {
         std::string key;
@@ -255,3 +253,5 @@ TEST(TemplateDocument, MarkersKeepTheirLastNonEmptyTextUntilReset) {
     document.DoSub();
     EXPECT_EQ(document.Document(), "A"); // tokens went with the reset
 }
+
+} // namespace

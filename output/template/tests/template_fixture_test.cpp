@@ -10,6 +10,8 @@
 
 #include <fstream>
 
+namespace {
+
 TEST(TemplateFixture, ReportFillRoundTrip) {
     testkit::Sandbox sandbox;
     const std::filesystem::path fixtures = TEMPLATE_FIXTURES;
@@ -33,3 +35,5 @@ TEST(TemplateFixture, ReportFillRoundTrip) {
     EXPECT_EQ(testkit::ReadFileBytes(target),
               testkit::ReadFileBytes(fixtures / "report-filled.rtf"));
 }
+
+} // namespace

@@ -23,8 +23,6 @@ void ExpectLogic(const std::vector<Case>& cases) {
     }
 }
 
-} // namespace
-
 TEST(TemplateLogic, KeepsExactlyOneBranch) {
     ExpectLogic({
         {"given key keeps the if branch", "[$#if A x$#else y$#endif]", "[ x]"},
@@ -95,3 +93,5 @@ TEST(TemplateLogic, ChangedMarkers) {
     EXPECT_EQ(document.DoLogic(), output::TemplateError::OK);
     EXPECT_EQ(document.Document(), "$#if A 14");
 }
+
+} // namespace

@@ -31,8 +31,6 @@ std::string Block(const std::string& row, const std::string& parameter = "") {
     return "X$#table T {h}$#entry" + parameter + "{" + row + "}$#endentry{t}$#endtable Y";
 }
 
-} // namespace
-
 TEST(TemplateTable, CellsFillTheRow) {
     ExpectTables({
         {"cells by number, missing cells empty",
@@ -117,3 +115,5 @@ TEST(TemplateTable, PageBreaksComeBeforeTheCountedEntries) {
         EXPECT_TRUE(text.ends_with("{60}{t} Y"));
     }
 }
+
+} // namespace

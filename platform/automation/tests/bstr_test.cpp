@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+namespace {
+
 TEST(Bstr, KeepsBytesLengthAndTerminator) {
     struct Case {
         const char* bytes;
@@ -45,3 +47,5 @@ TEST(Bstr, NullBstrIsEmptyAndFreeable) {
 TEST(Bstr, RefusesLengthThatOverflowsThePrefix) {
     EXPECT_EQ(SysAllocStringByteLen(nullptr, 0xFFFFFFFFu), nullptr);
 }
+
+} // namespace

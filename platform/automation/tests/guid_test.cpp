@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
 TEST(Guid, ReadsAndWritesTheTextForm) {
     constexpr GUID kTemplateClass = automation::GuidLiteral("8F12DD4E-08FB-11D6-9EFA-00105AE53874");
     EXPECT_EQ(kTemplateClass.Data1, 0x8F12DD4Eu);
@@ -33,3 +35,5 @@ TEST(Guid, RejectsMalformedText) {
         EXPECT_FALSE(automation::ParseGuid(text).has_value());
     }
 }
+
+} // namespace

@@ -31,8 +31,6 @@ struct CountedObject final : IDispatch {
     std::uint32_t references = 1;
 };
 
-} // namespace
-
 TEST(InterfacePointer, HoldsOneReferenceEach) {
     CountedObject object;
     {
@@ -58,3 +56,5 @@ TEST(InterfacePointer, HoldsOneReferenceEach) {
     }
     EXPECT_EQ(object.references, 0u);
 }
+
+} // namespace

@@ -20,8 +20,6 @@ std::filesystem::path TestFile(const char* name) {
     return file;
 }
 
-} // namespace
-
 TEST(Registry, KeepsKeysAndValuesAcrossSaveAndLoad) {
     const auto file = TestFile("round-trip.ini");
     automation::Registry registry;
@@ -167,3 +165,5 @@ TEST(Registry, FileIsNamedByTheEnvironment) {
     sandbox.SetEnvironment("XDG_CONFIG_HOME", "/home/rep/.cfg");
     EXPECT_EQ(automation::RegistryFile(), "/home/rep/.cfg/tallowmere/registry.ini");
 }
+
+} // namespace

@@ -11,8 +11,6 @@ struct FreeBstr {
 };
 using OwnedBstr = std::unique_ptr<OLECHAR, FreeBstr>;
 
-} // namespace
-
 TEST(Text, WindowsCodePageMapsToUtf16AndBack) {
     struct Case {
         std::string text;
@@ -42,3 +40,5 @@ TEST(Text, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(automation::TextFromBstr(text.get()), "?x?y");
     EXPECT_EQ(automation::TextFromBstr(nullptr), "");
 }
+
+} // namespace

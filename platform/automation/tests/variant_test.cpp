@@ -14,8 +14,6 @@ struct CountedObject final : IUnknown {
     std::uint32_t references = 1;
 };
 
-} // namespace
-
 TEST(Variant, CopyOwnsItsTextAndClearFreesIt) {
     automation::Variant source;
     source->vt = VT_BSTR;
@@ -94,3 +92,5 @@ TEST(Variant, MadeFromValuesAndMovedWithoutCopying) {
     EXPECT_EQ(reference.vt, VT_BYREF | VT_VARIANT);
     EXPECT_EQ(reference.pvarVal, &target);
 }
+
+} // namespace

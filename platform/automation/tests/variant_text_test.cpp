@@ -15,8 +15,6 @@ VARIANT Of(VARTYPE type) {
     return value;
 }
 
-} // namespace
-
 TEST(VariantText, EachTypeHasOneFixedText) {
     struct Case {
         const char* label;
@@ -164,3 +162,5 @@ TEST(VariantText, RealsAreReadLenientlyAndSaturateAsIntegers) {
         EXPECT_EQ(automation::SaturatedInteger(s.value), s.number);
     }
 }
+
+} // namespace

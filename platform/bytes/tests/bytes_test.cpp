@@ -6,8 +6,9 @@
 
 #include <array>
 
-namespace bytes {
 namespace {
+
+using namespace bytes;
 
 TEST(ByteOrderTest, LoadsStoresAndPutsAgree) {
     const std::array<std::uint8_t, 4> sample = {0x12, 0x34, 0x56, 0x78};
@@ -68,4 +69,3 @@ TEST(ByteReaderTest, SeekAndSkipAreBounded) {
 }
 
 } // namespace
-} // namespace bytes

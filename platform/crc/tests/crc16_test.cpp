@@ -25,8 +25,6 @@ std::uint16_t Exchanged(std::uint16_t value) {
     return static_cast<std::uint16_t>(value >> 8 | value << 8);
 }
 
-} // namespace
-
 TEST(Crc16, CheckValueOfTheNineDigits) {
     crc::Crc16 crc;
     EXPECT_EQ(crc.Value(), 0);
@@ -70,3 +68,5 @@ TEST(Crc16, AddingInPiecesEqualsAddingAtOnce) {
     pieces.Finish();
     EXPECT_EQ(pieces.Value(), crc::Crc16Of(bytes));
 }
+
+} // namespace

@@ -8,8 +8,9 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/testing/runtime_errors.h"
 
-namespace forms {
 namespace {
+
+using namespace forms;
 
 // Inputs 0 to 52 and report fields 101 to 158, as the main window's field array.
 struct FieldsForm : Form {
@@ -27,7 +28,7 @@ struct FieldsForm : Form {
 class ControlArrayTest : public ::testing::Test {
 protected:
     Application app;
-    testing::Driver driver{app};
+    forms::testing::Driver driver{app};
     FieldsForm& form = app.Create<FieldsForm>();
 };
 
@@ -74,4 +75,3 @@ TEST_F(ControlArrayTest, ElementsAddedLaterGetTheArraysHandlers) {
 }
 
 } // namespace
-} // namespace forms

@@ -8,8 +8,9 @@
 #include "platform/forms/control_visitor.h"
 #include "platform/forms/testing/driver.h"
 
-namespace forms {
 namespace {
+
+using namespace forms;
 
 using K = ControlKind;
 
@@ -50,7 +51,7 @@ T& Named(const TableForm& form, std::string_view name) {
 
 TEST(ControlTableTest, EachRowBecomesAControlWithItsPlaceCaptionAndContainer) {
     Application app;
-    testing::Driver driver(app);
+    forms::testing::Driver driver(app);
     auto& form = app.Create<TableForm>();
     ASSERT_EQ(form.created.size(), std::size(kRows));
     for (std::size_t i = 0; i < std::size(kRows); ++i) {
@@ -151,7 +152,7 @@ struct PlacedForm : Form {
 
 TEST(ControlTableTest, RowsPlaceTheFormsOwnControlsAndSetTheTabOrder) {
     Application app;
-    testing::Driver driver(app);
+    forms::testing::Driver driver(app);
     auto& form = app.Create<PlacedForm>();
     EXPECT_EQ(ElementIndices(kPlacedRows, "txtInput"), (std::vector<int>{1, 0}));
     ASSERT_EQ(form.loaded.size(), std::size(kPlacedRows));
@@ -339,4 +340,3 @@ TEST(ControlTableTest, OnlyPlacedCreatesWhatTheFormLacks) {
 }
 
 } // namespace
-} // namespace forms

@@ -19,11 +19,12 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/testing/runtime_errors.h"
 
-namespace forms {
 namespace {
 
-using testing::Driver;
-using testing::EventLog;
+using namespace forms;
+
+using forms::testing::Driver;
+using forms::testing::EventLog;
 
 struct InputForm : Form {
     InputForm(Application& app, EventLog& log) : Form(app, "frmInput") {
@@ -345,4 +346,3 @@ TEST_F(ControlsTest, DisabledControlsAndControlsInDisabledContainersAreUnreachab
 }
 
 } // namespace
-} // namespace forms

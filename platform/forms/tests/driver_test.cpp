@@ -7,11 +7,12 @@
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/testing/driver.h"
 
-namespace forms {
 namespace {
 
-using testing::Driver;
-using testing::DriverError;
+using namespace forms;
+
+using forms::testing::Driver;
+using forms::testing::DriverError;
 
 struct DialogForm : Form {
     DialogForm(Application& app, std::string name) : Form(app, std::move(name)) {
@@ -91,4 +92,3 @@ TEST_F(DriverTest, ScriptedActionsLeftOverFailTheTest) {
 }
 
 } // namespace
-} // namespace forms

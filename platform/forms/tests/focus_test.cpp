@@ -11,11 +11,12 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/testing/runtime_errors.h"
 
-namespace forms {
 namespace {
 
-using testing::Driver;
-using testing::EventLog;
+using namespace forms;
+
+using forms::testing::Driver;
+using forms::testing::EventLog;
 
 struct FieldsForm : Form {
     FieldsForm(Application& app, EventLog& log, std::string name = "frmFields")
@@ -211,4 +212,3 @@ TEST_F(FocusTest, OnlyTheChosenOptionButtonOfAGroupIsATabStop) {
 }
 
 } // namespace
-} // namespace forms

@@ -11,12 +11,13 @@
 #include "platform/runtime/runtime_error.h"
 #include "platform/testing/runtime_errors.h"
 
-namespace forms {
 namespace {
 
-using testing::Driver;
-using testing::DriverError;
-using testing::EventLog;
+using namespace forms;
+
+using forms::testing::Driver;
+using forms::testing::DriverError;
+using forms::testing::EventLog;
 
 // A form that logs its own events and its text box's focus.
 struct LoggedForm : Form {
@@ -390,4 +391,3 @@ TEST_F(FormTest, EndInsideAModalLoopReturnsFromIt) {
 }
 
 } // namespace
-} // namespace forms

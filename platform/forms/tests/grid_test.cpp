@@ -6,13 +6,14 @@
 #include "platform/forms/testing/driver.h"
 #include "platform/runtime/runtime_error.h"
 
-namespace forms {
 namespace {
+
+using namespace forms;
 
 class GridTest : public ::testing::Test {
 protected:
     Application app;
-    testing::Driver driver{app};
+    forms::testing::Driver driver{app};
     Form& form = app.Create<Form>("frmData");
     Grid grid{form, "VSFlexGrid1"};
 
@@ -120,4 +121,3 @@ TEST_F(GridTest, UpDownAndCtrlHomeEndMoveTheSelectedRow) {
 }
 
 } // namespace
-} // namespace forms

@@ -12,11 +12,12 @@
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
 
-namespace forms {
 namespace {
 
-using testing::Driver;
-using testing::EventLog;
+using namespace forms;
+
+using forms::testing::Driver;
+using forms::testing::EventLog;
 
 // A chooser like the start-up window: a frame of four type options (the third disabled) and
 // a second group of two, a labelled field, a check box, a tab control, Ok and Cancel.
@@ -284,4 +285,3 @@ TEST_F(KeyboardTest, SendKeysEnterPressesTheDefaultButtonToo) {
 }
 
 } // namespace
-} // namespace forms

@@ -9,8 +9,9 @@
 #include "platform/forms/testing/driver.h"
 #include "platform/runtime/runtime_error.h"
 
-namespace forms {
 namespace {
+
+using namespace forms;
 
 TEST(MessageBoxRequestTest, StylesSplitIntoButtonsIconAndDefaultButton) {
     // The style values the program passes (16 critical, 36 question with Yes/No, 64 information).
@@ -62,7 +63,7 @@ TEST(UntrappedErrorTest, TheBoxShowsTheRuntimesNumberAndTextOnlyThenTheProgramEn
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Application app("Tallowmere");
-        testing::Driver driver(app);
+        forms::testing::Driver driver(app);
         driver.ExpectMessageBox("Tallowmere", vbOK);
         app.ShowUntrappedError(c.error);
         ASSERT_EQ(driver.MessageBoxes().size(), 1u);
@@ -79,7 +80,7 @@ TEST(UntrappedErrorTest, TheBoxShowsTheRuntimesNumberAndTextOnlyThenTheProgramEn
 
 TEST(MessageBoxDriverTest, AnswersFromTheScriptAndLogsExactly) {
     Application app("Tallowmere");
-    testing::Driver driver(app);
+    forms::testing::Driver driver(app);
     driver.ExpectMessageBox("Software Exit", vbNo);
     driver.ExpectMessageBox(vbOK);
     EXPECT_EQ(app.MsgBox("Are you sure you want to exit?", vbYesNo | vbQuestion, "Software Exit"),
@@ -97,7 +98,7 @@ TEST(MessageBoxDriverTest, AnswersFromTheScriptAndLogsExactly) {
 
 TEST(MessageBoxDriverTest, AnUnexpectedBoxFailsTheTest) {
     Application app;
-    testing::Driver driver(app);
+    forms::testing::Driver driver(app);
     int answer = 0;
     EXPECT_NONFATAL_FAILURE(answer = app.MsgBox("Surprise", vbYesNo | vbDefaultButton2),
                             "unexpected message box");
@@ -112,11 +113,10 @@ TEST(MessageBoxDriverTest, AnExpectedBoxThatNeverShowsFailsTheTest) {
     Application app;
     EXPECT_NONFATAL_FAILURE(
         {
-            testing::Driver driver(app);
+            forms::testing::Driver driver(app);
             driver.ExpectMessageBox("Never", vbOK);
         },
         "never showed");
 }
 
 } // namespace
-} // namespace forms

@@ -9,8 +9,9 @@
 #include "platform/testing/runtime_errors.h"
 #include "platform/testing/sandbox.h"
 
-namespace forms {
 namespace {
+
+using namespace forms;
 
 std::string Bytes(std::initializer_list<int> values) {
     std::string bytes;
@@ -165,4 +166,3 @@ TEST(PictureTest, LoadPictureRaisesTheRuntimesErrors) {
 }
 
 } // namespace
-} // namespace forms

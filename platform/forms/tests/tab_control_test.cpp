@@ -8,8 +8,9 @@
 #include "platform/forms/tests/event_log.h"
 #include "platform/runtime/runtime_error.h"
 
-namespace forms {
 namespace {
+
+using namespace forms;
 
 struct TabbedForm : Form {
     explicit TabbedForm(Application& app) : Form(app, "frmMain") {
@@ -29,7 +30,7 @@ struct TabbedForm : Form {
 class TabControlTest : public ::testing::Test {
 protected:
     Application app;
-    testing::Driver driver{app};
+    forms::testing::Driver driver{app};
     TabbedForm& form = app.Create<TabbedForm>();
     std::vector<int> changes;
 
@@ -79,7 +80,7 @@ TEST_F(TabControlTest, AHiddenTabHidesItsPageAndRefreshIsCounted) {
 }
 
 TEST_F(TabControlTest, ChoosingATabLetsTheFieldBeingLeftCheckItsInputFirst) {
-    testing::EventLog log;
+    forms::testing::EventLog log;
     form.txtFirst.LostFocus = [&] {
         log.Add("txtFirst.LostFocus");
         form.txtFirst.SetText(form.txtFirst.Text() + "%");
@@ -128,4 +129,3 @@ TEST_F(TabControlTest, ArrowsHomeAndEndChooseTheNextChoosableTab) {
 }
 
 } // namespace
-} // namespace forms

@@ -8,11 +8,12 @@
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
 
-namespace forms {
 namespace {
 
-using testing::Driver;
-using testing::EventLog;
+using namespace forms;
+
+using forms::testing::Driver;
+using forms::testing::EventLog;
 
 struct EditForm : Form {
     EditForm(Application& app, EventLog& log) : Form(app, "frmEdit") {
@@ -247,4 +248,3 @@ TEST_F(TextBoxTest, APasteIntoAComboGoesThroughItsKeyPress) {
 }
 
 } // namespace
-} // namespace forms

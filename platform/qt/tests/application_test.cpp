@@ -8,8 +8,9 @@
 
 #include <chrono>
 
-namespace qtkit {
 namespace {
+
+using namespace qtkit;
 
 int gArgc = 1;
 char gName[] = "platform_qt_tests";
@@ -32,4 +33,3 @@ TEST(ApplicationTest, OneApplicationWhoseWaitEndsWithAnEventOrItsLimit) {
 }
 
 } // namespace
-} // namespace qtkit

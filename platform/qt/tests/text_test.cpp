@@ -3,8 +3,9 @@
 
 #include "platform/qt/text.h"
 
-namespace qtkit {
 namespace {
+
+using namespace qtkit;
 
 TEST(TextTest, Windows1252RoundTripsThroughQt) {
     struct Case {
@@ -43,4 +44,3 @@ TEST(TextTest, AccessKeysAreDroppedForPlainLabels) {
 }
 
 } // namespace
-} // namespace qtkit

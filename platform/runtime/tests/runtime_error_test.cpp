@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+namespace {
+
 using runtime::ErrorNumber;
 
 TEST(RuntimeError, CarriesNumberAndText) {
@@ -44,3 +46,5 @@ TEST(RuntimeError, MapsErrno) {
     }
     EXPECT_EQ(runtime::ErrorFromErrno(EPIPE, ErrorNumber::DiskNotReady), ErrorNumber::DiskNotReady);
 }
+
+} // namespace

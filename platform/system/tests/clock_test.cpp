@@ -4,6 +4,8 @@
 
 #include <ctime>
 
+namespace {
+
 using namespace std::chrono;
 
 TEST(Clock, ScopedClocksNestAndRestore) {
@@ -32,3 +34,5 @@ TEST(Clock, ScopedClocksNestAndRestore) {
     EXPECT_TRUE(today.ok());
     EXPECT_NEAR(static_cast<int>(today.year()), local.tm_year + 1900, 1);
 }
+
+} // namespace

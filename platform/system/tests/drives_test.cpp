@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
 namespace fs = std::filesystem;
+
 using testkit::ErrorNumberOf;
 using testkit::Sandbox;
 
@@ -75,3 +78,5 @@ TEST_F(DrivesTest, DotDotCannotLeaveTheDrive) {
         EXPECT_EQ(ErrorNumberOf([&] { sys::ResolvePath(path); }), 52);
     }
 }
+
+} // namespace

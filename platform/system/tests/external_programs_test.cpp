@@ -9,7 +9,10 @@
 #include <chrono>
 #include <thread>
 
+namespace {
+
 namespace fs = std::filesystem;
+
 using testkit::ReadFileBytes;
 using testkit::Sandbox;
 
@@ -55,3 +58,5 @@ TEST(ExternalPrograms, WithoutXdgOpenNothingStarts) {
 TEST(ExternalPrograms, NoSystemInformationTool) {
     EXPECT_EQ(sys::SystemInformationTool(), std::nullopt);
 }
+
+} // namespace

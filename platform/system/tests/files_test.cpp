@@ -14,7 +14,10 @@
 
 #include <functional>
 
+namespace {
+
 namespace fs = std::filesystem;
+
 using testkit::ErrorNumberOf;
 using testkit::ReadFileBytes;
 using testkit::Sandbox;
@@ -275,3 +278,5 @@ TEST(Files, ReadersRefuseWhatIsNotARegularFile) {
     EXPECT_FALSE(fs::exists(target));
     EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
 }
+
+} // namespace

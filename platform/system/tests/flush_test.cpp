@@ -10,9 +10,9 @@
 
 #include <sys/stat.h>
 
-namespace fs = std::filesystem;
-
 namespace {
+
+namespace fs = std::filesystem;
 
 TEST(Flush, DataFilesAreFlushedWithTheirFolderDocumentsOnceAndScratchFilesNot) {
     struct Case {

@@ -7,7 +7,10 @@
 #include <functional>
 #include <unistd.h>
 
+namespace {
+
 namespace fs = std::filesystem;
+
 using testkit::Sandbox;
 
 TEST(Folders, DefaultsFollowTheXdgBaseFolders) {
@@ -110,3 +113,5 @@ TEST(Folders, EnterProgramFolderCreatesItAndMakesItCurrent) {
     EXPECT_TRUE(fs::is_directory(sandbox.Root() / "home/.local/share"));
     EXPECT_FALSE(fs::exists(sandbox.Root() / "home/.local/share/tallowmere"));
 }
+
+} // namespace

@@ -13,12 +13,13 @@
 #include <fstream>
 #include <vector>
 
+namespace {
+
 namespace fs = std::filesystem;
+
 using testkit::ErrorNumberOf;
 using testkit::ReadFileBytes;
 using testkit::Sandbox;
-
-namespace {
 
 // A shared profile as a user's machine might hold it, with CR LF endings.
 const char* const kHuxIni = "Stray=before any section\r\n"
@@ -41,8 +42,6 @@ const char* const kHuxIni = "Stray=before any section\r\n"
                             "[ agent information ]\r\n"
                             "City=Later section\r\n"
                             "First=Ignored\r\n";
-
-} // namespace
 
 TEST(Profile, ReadsHandWrittenFile) {
     Sandbox sandbox;
@@ -350,3 +349,5 @@ TEST(Profile, ListsNamesOnceAndRemovesEveryOccurrenceOfASection) {
     EXPECT_EQ(sys::RemoveProfileSection(text, "a"), "\xEF\xBB\xBF[B]\r\nj=2\r\n");
     EXPECT_EQ(sys::RemoveProfileSection(text, "C"), text);
 }
+
+} // namespace

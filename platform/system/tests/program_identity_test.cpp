@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+namespace {
+
 TEST(ProgramIdentity, NamesAndVersion) {
     EXPECT_EQ(sys::ExecutableBaseName(), "Tallowmere");
     EXPECT_FALSE(sys::FileDescription().empty());
@@ -19,3 +21,5 @@ TEST(WindowsVersion, NeverTheOldestWindows) {
     EXPECT_GE(version.major, 10);
     EXPECT_EQ(version.platformId, 2);
 }
+
+} // namespace

@@ -7,14 +7,15 @@
 
 #include <limits>
 
+namespace {
+
 namespace fs = std::filesystem;
+
 using sys::RecordAccess;
 using sys::RecordFile;
 using testkit::ErrorNumberOf;
 using testkit::ReadFileBytes;
 using testkit::Sandbox;
-
-namespace {
 
 // A record of `length` bytes: `text` padded with blanks, as the program stores its texts.
 std::string Record(const std::string& text, std::size_t length = 10) {
@@ -22,8 +23,6 @@ std::string Record(const std::string& text, std::size_t length = 10) {
     record.resize(length, ' ');
     return record;
 }
-
-} // namespace
 
 class RecordFileTest : public ::testing::Test {
 protected:
@@ -135,3 +134,5 @@ TEST_F(RecordFileTest, ThousandByteRecordsAsTheProgramUsesThem) {
     file.Close();
     EXPECT_EQ(fs::file_size(path), 7000u);
 }
+
+} // namespace

@@ -7,7 +7,10 @@
 
 #include <algorithm>
 
+namespace {
+
 namespace fs = std::filesystem;
+
 using testkit::ErrorNumberOf;
 using testkit::ReadFileBytes;
 using testkit::Sandbox;
@@ -101,3 +104,5 @@ TEST(SettingsStore, NamesWithEdgeBlanksAreOneName) {
         fs::remove(sys::SettingsFile());
     }
 }
+
+} // namespace

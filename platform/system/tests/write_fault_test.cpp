@@ -18,7 +18,10 @@
 #include <string>
 #include <vector>
 
+namespace {
+
 namespace fs = std::filesystem;
+
 using sys::RecordAccess;
 using sys::RecordFile;
 using testkit::ErrorNumberOf;
@@ -26,8 +29,6 @@ using testkit::ReadFileBytes;
 using testkit::Sandbox;
 using testkit::ScopedWriteFault;
 using testkit::WriteFault;
-
-namespace {
 
 constexpr std::size_t kRecordLength = 1000;
 
@@ -39,8 +40,6 @@ std::string Records(const std::string& letters) {
     }
     return records;
 }
-
-} // namespace
 
 TEST(WriteFault, FailedRecordWriteLeavesTheFileAsItWas) {
     struct Case {
@@ -202,3 +201,5 @@ TEST(KilledWriter, TheNextWriterRemovesItsTemporaryFile) {
         EXPECT_EQ(now, (std::set<std::string>{"RepInfo.flt", running, ".tmp-notes", c.written}));
     }
 }
+
+} // namespace

@@ -142,8 +142,6 @@ TEST(BlitTest, StretchDIBitsDrawsBottomUpBits) {
     EXPECT_EQ(Show(target.Pixels()), Show({"rrgg", "rrgg", "bb##", "bb##"}));
 }
 
-} // namespace
-
 namespace formats {
 
 enum class Kind { Mono, Dib24, Compatible32 };
@@ -300,3 +298,5 @@ TEST(BlitTest, EveryFormatPairCombinesTheMappedSourcePixelAsDefined) {
         }
     }
 }
+
+} // namespace

@@ -8,11 +8,12 @@
 
 #include <chrono>
 
-namespace archive {
 namespace {
 
+using namespace archive;
+
 namespace fs = std::filesystem;
-using testing::MakeFixtureArchive;
+using archive::testing::MakeFixtureArchive;
 using testkit::ReadFileBytes;
 
 testkit::ToolRun Unzip(std::vector<std::string> arguments) {
@@ -116,4 +117,3 @@ TEST_F(AddFileTest, AFailureLeavesTheArchiveAsItWas) {
 }
 
 } // namespace
-} // namespace archive

@@ -10,12 +10,13 @@
 #include <string>
 #include <vector>
 
-namespace archive {
 namespace {
 
+using namespace archive;
+
 namespace fs = std::filesystem;
-using testing::FixtureMember;
-using testing::MakeFixtureArchive;
+using archive::testing::FixtureMember;
+using archive::testing::MakeFixtureArchive;
 using testkit::ReadFileBytes;
 
 std::set<std::string> FileNamesIn(const fs::path& folder) {
@@ -322,4 +323,3 @@ TEST(ZipResultText, EveryResultHasItsOwnText) {
 }
 
 } // namespace
-} // namespace archive

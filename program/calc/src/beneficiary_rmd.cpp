@@ -1,8 +1,8 @@
 #include "program/calc/beneficiary_rmd.h"
 
-#include "program/calc/formatting.h"
 #include "program/calc/src/distribution_rules.h"
 #include "program/calc/src/divisor.h"
+#include "program/illustration/formatting.h"
 
 #include "platform/runtime/date.h"
 #include "platform/runtime/date_parse.h"
@@ -12,6 +12,11 @@
 #include <algorithm>
 
 namespace calc {
+
+using illustration::FormatDateText;
+using illustration::FormatDollars;
+using illustration::FormatLongDate;
+using illustration::kShortDate;
 
 namespace {
 

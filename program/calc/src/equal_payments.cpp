@@ -1,9 +1,9 @@
 #include "program/calc/equal_payments.h"
 
-#include "program/calc/formatting.h"
 #include "program/calc/src/annuity_factor.h"
 #include "program/calc/src/distribution_rules.h"
 #include "program/calc/src/divisor.h"
+#include "program/illustration/formatting.h"
 
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/date_parse.h"
@@ -15,6 +15,13 @@
 #include <cmath>
 
 namespace calc {
+
+using illustration::CleanedNumber;
+using illustration::CleanNumber;
+using illustration::FormatDateText;
+using illustration::FormatDollars;
+using illustration::FormatLongDate;
+using illustration::kShortDate;
 
 namespace {
 

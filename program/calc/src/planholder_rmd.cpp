@@ -1,8 +1,8 @@
 #include "program/calc/planholder_rmd.h"
 
-#include "program/calc/formatting.h"
 #include "program/calc/src/distribution_rules.h"
 #include "program/calc/src/divisor.h"
+#include "program/illustration/formatting.h"
 
 #include "platform/runtime/date_parse.h"
 #include "platform/runtime/number_parse.h"
@@ -13,6 +13,11 @@
 #include <cstdlib>
 
 namespace calc {
+
+using illustration::FormatDateText;
+using illustration::FormatDollars;
+using illustration::FormatLongDate;
+using illustration::kShortDate;
 
 namespace {
 

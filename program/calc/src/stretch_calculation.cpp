@@ -1,7 +1,7 @@
 #include "program/calc/stretch_calculation.h"
 
-#include "program/calc/formatting.h"
 #include "program/calc/src/distribution_rules.h"
+#include "program/illustration/formatting.h"
 
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/date_parse.h"
@@ -10,6 +10,10 @@
 #include <algorithm>
 
 namespace calc {
+
+using illustration::CleanedNumber;
+using illustration::FormatDateText;
+using illustration::kShortDate;
 
 StretchResult CalculateStretch(const StretchFields& fields, FactorLibrary& factors,
                                StretchProjection& projection) {

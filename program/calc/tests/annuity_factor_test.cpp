@@ -5,8 +5,9 @@
 #include <cmath>
 #include <limits>
 
-namespace calc {
 namespace {
+
+using namespace calc;
 
 TEST(AnnuityFactorTest, FactorsAtAgeAndRate) {
     struct Case {
@@ -65,4 +66,3 @@ TEST(AnnuityFactorTest, TheMortalityTableRisesFromAgeSevenToCertainDeath) {
 }
 
 } // namespace
-} // namespace calc

@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
-namespace calc {
 namespace {
+
+using namespace calc;
 
 // A beneficiary born 03/01/1960 of a planholder who died 06/15/2005.
 BeneficiaryRmdInputs Beneficiary(const std::string& year) {
@@ -186,4 +187,3 @@ TEST(BeneficiaryRmdTest, WholeDollars) {
 }
 
 } // namespace
-} // namespace calc

@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-namespace calc {
 namespace {
+
+using namespace calc;
 
 // The 2009 single schedule as the federal calculation writes it, closed at 999999999.
 BracketTable FederalTable() {
@@ -88,4 +89,3 @@ TEST(TaxFromBracketsVariantTest, ChargesOnlyTheBracketHoldingTheIncome) {
 }
 
 } // namespace
-} // namespace calc

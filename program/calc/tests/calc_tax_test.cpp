@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-namespace calc {
 namespace {
+
+using namespace calc;
 
 // The published schedules, read here from the project's copy of the CSVs, independently of the
 // generated data the calculator uses.
@@ -239,4 +240,3 @@ TEST(CalcTaxTest, TheStateSeesTheUnclampedFederalTax) {
 }
 
 } // namespace
-} // namespace calc

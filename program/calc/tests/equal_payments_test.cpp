@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-namespace calc {
 namespace {
+
+using namespace calc;
 
 // A planholder who is 70 on December 31, 2010, without a spouse, at 5 percent.
 EqualPaymentInputs Seventy() {
@@ -124,4 +125,3 @@ TEST(EqualPaymentsTest, WithoutInterestTheBalanceIsSpreadEvenly) {
 }
 
 } // namespace
-} // namespace calc

@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
-namespace calc {
 namespace {
+
+using namespace calc;
 
 // Built beside the tests: exports CALCULATEAGE and CALCDATEHALFAGE only.
 constexpr const char* kPartialLibrary = "libtallowmere-partial-factors.so";
@@ -68,4 +69,3 @@ TEST(FactorLibraryTest, AMissingLibraryRaisesFileNotFoundOnEveryCall) {
 }
 
 } // namespace
-} // namespace calc

@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-namespace calc {
 namespace {
+
+using namespace calc;
 
 // A planholder born 03/15/1940 without a spouse: 70 and a half on 09/15/2010, first distribution
 // year 2010, required beginning date 04/01/2011.
@@ -199,4 +200,3 @@ TEST(PlanholderRmdTest, WritesTheFieldsInOrder) {
 }
 
 } // namespace
-} // namespace calc

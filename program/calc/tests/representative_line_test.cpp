@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace calc {
 namespace {
+
+using namespace calc;
 
 TEST(RepresentativeLineTest, ItemsThatArePresent) {
     struct Case {
@@ -48,4 +49,3 @@ TEST(RepresentativeLineTest, ItemsThatArePresent) {
 }
 
 } // namespace
-} // namespace calc

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace calc {
 namespace {
+
+using namespace calc;
 
 struct Result {
     double tax;
@@ -228,4 +229,3 @@ TEST(StateTaxTest, EveryStateTaxesHugeIncomesAtItsTopRate) {
 }
 
 } // namespace
-} // namespace calc

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace calc {
 namespace {
+
+using namespace calc;
 
 using P = StretchProjection;
 
@@ -90,4 +91,3 @@ TEST(StretchCalculationTest, ASpouseWithMoreYearsHasAPhase) {
 }
 
 } // namespace
-} // namespace calc

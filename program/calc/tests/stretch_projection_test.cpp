@@ -8,8 +8,9 @@
 #include <utility>
 #include <vector>
 
-namespace calc {
 namespace {
+
+using namespace calc;
 
 using P = StretchProjection;
 
@@ -238,4 +239,3 @@ TEST(StretchProjectionTest, ShapesAndBounds) {
 }
 
 } // namespace
-} // namespace calc

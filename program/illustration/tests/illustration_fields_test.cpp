@@ -6,8 +6,9 @@
 
 #include <vector>
 
-namespace illustration {
 namespace {
+
+using namespace illustration;
 
 class FieldsTest : public testing::Test {
 protected:
@@ -109,4 +110,3 @@ TEST_F(FieldsTest, TheObserverHearsOfChangedTextsOnly) {
 }
 
 } // namespace
-} // namespace illustration

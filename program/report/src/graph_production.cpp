@@ -1,6 +1,6 @@
 #include "program/report/graph_production.h"
 
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 #include "program/report/report_error.h"
 #include "program/report/resource_extraction.h"
 
@@ -118,7 +118,7 @@ void SetWallpaper(output::IGraph& graph, const GraphRequest& request, const Grap
 }
 
 std::string AmountText(std::int64_t value) {
-    return calc::FormatAmount(runtime::IntegerCStr(value));
+    return illustration::FormatAmount(runtime::IntegerCStr(value));
 }
 
 } // namespace
@@ -245,8 +245,8 @@ GraphPicture DrawStretchGraph(const GraphRequest& request, const Projection& pro
         std::int64_t top = 0;
         if (phase == Projection::kPlanholder || phase == Projection::kAllYears) {
             top = static_cast<std::int64_t>(
-                runtime::Round(calc::CleanedNumber(request.accountValue) +
-                               calc::CleanedNumber(request.contribution)));
+                runtime::Round(illustration::CleanedNumber(request.accountValue) +
+                               illustration::CleanedNumber(request.contribution)));
             if (top > 0) {
                 row(top);
             }

@@ -1,8 +1,8 @@
 #include "program/report/stretch_report.h"
 
 #include "program/calc/calc_tax.h"
-#include "program/calc/formatting.h"
 #include "program/calc/rich_text_escape.h"
+#include "program/illustration/formatting.h"
 
 #include "platform/runtime/conversions.h"
 #include "platform/runtime/number_format.h"
@@ -25,15 +25,15 @@ constexpr std::int16_t kExemptions = 2;
 constexpr double kBaseIncome = 50000;
 
 std::string Dollars(double wholeDollars) {
-    return calc::FormatDollars(runtime::IntegerCStr(static_cast<long long>(wholeDollars)));
+    return illustration::FormatDollars(runtime::IntegerCStr(static_cast<long long>(wholeDollars)));
 }
 
 std::string Amount(std::int64_t value) {
-    return calc::FormatAmount(runtime::IntegerCStr(value));
+    return illustration::FormatAmount(runtime::IntegerCStr(value));
 }
 
 double CleanedValue(const std::string& fieldText) {
-    return calc::CleanedNumber(fieldText);
+    return illustration::CleanedNumber(fieldText);
 }
 
 // Rows of the beneficiary phase, or of all years from 0: from `first`, each row taken, until a
@@ -247,7 +247,7 @@ std::string PhoneBlock(const calc::RepresentativeInfo& rep) {
 }
 
 std::string LongDate(const std::string& date) {
-    return calc::EscapeRichText(calc::FormatLongDate(date));
+    return calc::EscapeRichText(illustration::FormatLongDate(date));
 }
 
 } // namespace
@@ -276,8 +276,9 @@ std::vector<Substitution> StretchSubstitutions(const StretchReportInputs& inputs
     keys.Text("R-BeneDOB", LongDate(s.beneficiaryBirthDate));
     std::string accountValue = inputs.accountValue;
     std::string contribution = inputs.contribution;
-    keys.Text("R-AccountValue", calc::FormatDollars(calc::CleanNumber(accountValue)));
-    keys.Text("R-AnnCont", calc::FormatDollars(calc::CleanNumber(contribution)));
+    keys.Text("R-AccountValue",
+              illustration::FormatDollars(illustration::CleanNumber(accountValue)));
+    keys.Text("R-AnnCont", illustration::FormatDollars(illustration::CleanNumber(contribution)));
     keys.Text("R-CY", calc::EscapeRichText(inputs.contributionYears));
     keys.Text("R-PlanName", calc::EscapeRichText(s.planName));
     keys.Text("x.xx%", calc::EscapeRichText(inputs.rateOfReturn));

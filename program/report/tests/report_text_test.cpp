@@ -17,8 +17,9 @@
 #include <functional>
 #include <iterator>
 
-namespace report {
 namespace {
+
+using namespace report;
 
 namespace fs = std::filesystem;
 using illustration::IllustrationFields;
@@ -27,7 +28,7 @@ using illustration::IllustrationType;
 const fs::path kArchive = TALLOWMERE_RESOURCE_ARCHIVE;
 
 void ExpectFinished(const std::string& rtf, const std::vector<std::string>& shown) {
-    const std::string visible = testing::VisibleText(rtf);
+    const std::string visible = report::testing::VisibleText(rtf);
     EXPECT_EQ(rtf.find("R-"), std::string::npos) << rtf;
     EXPECT_EQ(rtf.find("$#"), std::string::npos) << rtf;
     EXPECT_EQ(visible.find('~'), std::string::npos) << visible;
@@ -125,13 +126,13 @@ TEST_F(ReportTextTest, EveryTypeIsFilledWithNoTokenOrMarkerLeft) {
 }
 
 TEST_F(ReportTextTest, TheStretchReportFillsWithEverySectionCombination) {
-    const testing::ProjectionShape shape{13, 20, 47, 1500};
-    const calc::StretchProjection projection = testing::MakeProjection(shape);
+    const report::testing::ProjectionShape shape{13, 20, 47, 1500};
+    const calc::StretchProjection projection = report::testing::MakeProjection(shape);
     const IllustrationFields fields;
     for (int switches = 0; switches < 32; ++switches) {
         SCOPED_TRACE(switches);
         ReportRequest request = Request(IllustrationType::Stretch);
-        request.stretch = testing::MakeInputs(shape);
+        request.stretch = report::testing::MakeInputs(shape);
         request.stretch.sections = {(switches & 1) != 0, (switches & 2) != 0, (switches & 4) != 0,
                                     (switches & 8) != 0, (switches & 16) != 0};
         const std::string text = production_.ReportText(request, fields, projection);
@@ -153,14 +154,14 @@ TEST_F(ReportTextTest, TheStretchReportFillsWithEverySectionCombination) {
 // The template is read and filled in memory: a report needs no work folder to write it into,
 // and the Stretch rewrite and the field substitution both run on the text.
 TEST_F(ReportTextTest, TheTemplateIsFilledWithoutAFile) {
-    const testing::ProjectionShape shape{13, 20, 47, 1500};
-    const calc::StretchProjection projection = testing::MakeProjection(shape);
+    const report::testing::ProjectionShape shape{13, 20, 47, 1500};
+    const calc::StretchProjection projection = report::testing::MakeProjection(shape);
     for (const IllustrationType type :
          {IllustrationType::Stretch, IllustrationType::EqualPayments}) {
         SCOPED_TRACE(static_cast<int>(type));
         ReportRequest request = Request(type);
         request.workFolder = sandbox_.Root() / "no such folder";
-        request.stretch = testing::MakeInputs(shape);
+        request.stretch = report::testing::MakeInputs(shape);
         request.stretch.sections.cover = true;
         const std::string text = production_.ReportText(
             request, Fields({{"R-PHName", "Ann Lee"}, {"R-Aname", representative}}), projection);
@@ -197,8 +198,8 @@ TEST_F(ReportTextTest, ExtractionDeletesExactlyTheMembersItExtracted) {
 }
 
 TEST_F(ReportTextTest, TheGraphReplacesTheOldPictureAndAnEmptyPhaseDrawsAnEmptyGraph) {
-    const testing::ProjectionShape shape{13, 13, 47, 1500};
-    const calc::StretchProjection projection = testing::MakeProjection(shape);
+    const report::testing::ProjectionShape shape{13, 13, 47, 1500};
+    const calc::StretchProjection projection = report::testing::MakeProjection(shape);
     GraphRequest request;
     request.resourceArchive = kArchive;
     request.workFolder = sandbox_.Root();
@@ -227,8 +228,8 @@ TEST_F(ReportTextTest, TheGraphReplacesTheOldPictureAndAnEmptyPhaseDrawsAnEmptyG
 // graphs of the run answer the picture drawn before without drawing (the file, removed in
 // between, is not made again); another input draws anew, and the last few graphs stay kept.
 TEST_F(ReportTextTest, AGraphIsDrawnOnceForItsInputs) {
-    const testing::ProjectionShape shape{13, 13, 47, 1500};
-    calc::StretchProjection projection = testing::MakeProjection(shape);
+    const report::testing::ProjectionShape shape{13, 13, 47, 1500};
+    calc::StretchProjection projection = report::testing::MakeProjection(shape);
     GraphRequest request;
     request.resourceArchive = kArchive;
     request.workFolder = sandbox_.Root();
@@ -284,4 +285,3 @@ TEST_F(ReportTextTest, AGraphIsDrawnOnceForItsInputs) {
 }
 
 } // namespace
-} // namespace report

@@ -6,8 +6,9 @@
 
 #include <gtest/gtest.h>
 
-namespace report {
 namespace {
+
+using namespace report;
 
 namespace fs = std::filesystem;
 using archive::ZipResult;
@@ -74,4 +75,3 @@ TEST_F(ResourceMembersTest, EachFailureIsTheArchivesOwn) {
 }
 
 } // namespace
-} // namespace report

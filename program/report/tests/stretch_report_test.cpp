@@ -7,12 +7,13 @@
 #include <algorithm>
 #include <map>
 
-namespace report {
 namespace {
 
-using testing::MakeInputs;
-using testing::MakeProjection;
-using testing::ProjectionShape;
+using namespace report;
+
+using report::testing::MakeInputs;
+using report::testing::MakeProjection;
+using report::testing::ProjectionShape;
 
 std::map<std::string, Substitution> ByKey(const std::vector<Substitution>& list) {
     std::map<std::string, Substitution> keys;
@@ -154,4 +155,3 @@ TEST(StretchTables, WithoutContributionsOrSpouseTheLedgersHaveFiveCells) {
 }
 
 } // namespace
-} // namespace report

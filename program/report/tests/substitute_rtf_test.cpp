@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
-namespace report {
 namespace {
+
+using namespace report;
 
 using illustration::IllustrationFields;
 using illustration::IllustrationType;
@@ -79,4 +80,3 @@ TEST(TemplateMember, FollowsTheTypeAndTheSpouseDate) {
 }
 
 } // namespace
-} // namespace report

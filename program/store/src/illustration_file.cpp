@@ -104,8 +104,7 @@ bool SaveIllustration(CurrentIllustration& current, const RecordControls& contro
             number = count + 1;
             current.fields.SetText(kDatabaseIndexField, std::to_string(number));
         }
-        WriteRecord(file, path, number,
-                    BuildRecordFromForm(current.type, current.fields, controls));
+        WriteRecord(file, path, number, EncodeRecord(current.type, current.fields, controls));
     } catch (const runtime::RuntimeError& error) {
         if (current.fields.Text(kDatabaseIndexField) != previousNumber) {
             current.fields.SetText(kDatabaseIndexField, previousNumber);
@@ -207,7 +206,7 @@ std::string ReadRecord(std::int64_t position) {
 std::optional<RecordControls> OpenRecord(std::string_view record, std::int64_t position,
                                          CurrentIllustration& current,
                                          forms::MessageBoxService& messages) {
-    std::optional<RecordControls> loaded = LoadRecordIntoForm(record, current, messages);
+    std::optional<RecordControls> loaded = DecodeRecord(record, current, messages);
     if (loaded) {
         current.fields.SetText(kDatabaseIndexField, std::to_string(position));
     }

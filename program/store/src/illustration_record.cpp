@@ -2,7 +2,7 @@
 
 #include "program/store/src/messages.h"
 
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 
 #include "platform/runtime/number_format.h"
 #include "platform/runtime/number_parse.h"
@@ -91,7 +91,7 @@ std::string FieldArea(IllustrationType type, const illustration::IllustrationFie
         const auto width = static_cast<std::size_t>(field.maxLength);
         std::string text = fields.Text(field.index);
         if (IsMoney(field.tag) && text.size() > width) {
-            calc::CleanNumber(text);
+            illustration::CleanNumber(text);
         }
         const std::string slot = Slot(text, width);
         if (StoresOriginalBirthDateInFront(type, field.tag)) {
@@ -113,7 +113,7 @@ bool Checked(std::string_view record, std::size_t offset) {
 }
 
 std::string PercentText(std::string text) {
-    const std::string plain = calc::CleanNumber(text);
+    const std::string plain = illustration::CleanNumber(text);
     try {
         return runtime::Format(std::string_view{plain}, "#0.00") + "%";
     } catch (const runtime::RuntimeError&) {
@@ -201,9 +201,8 @@ bool IsIllustrationFile(std::string_view file) {
     return true;
 }
 
-std::string BuildRecordFromForm(IllustrationType type,
-                                const illustration::IllustrationFields& fields,
-                                const RecordControls& controls) {
+std::string EncodeRecord(IllustrationType type, const illustration::IllustrationFields& fields,
+                         const RecordControls& controls) {
     std::string record{kLiveRecord, TypeDigit(type)};
     record += FieldArea(type, fields);
     for (const std::string& planType : controls.planTypes) {
@@ -226,9 +225,8 @@ std::string BuildRecordFromForm(IllustrationType type,
     return record;
 }
 
-std::optional<RecordControls> LoadRecordIntoForm(std::string_view record,
-                                                 CurrentIllustration& current,
-                                                 forms::MessageBoxService& messages) {
+std::optional<RecordControls> DecodeRecord(std::string_view record, CurrentIllustration& current,
+                                           forms::MessageBoxService& messages) {
     if (!IsIllustrationRecord(record)) {
         ShowMessage(messages,
                     std::string("This saved illustration is damaged and cannot be loaded.") +

@@ -9,14 +9,15 @@
 
 #include <filesystem>
 
-namespace store {
 namespace {
 
-namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using namespace store;
 
-class BackupTest : public testing::StoreTest {
+namespace fs = std::filesystem;
+using store::testing::ReadBytes;
+using store::testing::WriteBytes;
+
+class BackupTest : public store::testing::StoreTest {
 protected:
     BackupTest() {
         WriteBytes(DataFile(), kRecords);
@@ -68,7 +69,7 @@ TEST_F(BackupTest, DiskBackupCopiesTheArchiveToDriveA) {
     driver.ExpectMessageBox("Successful Backup", forms::vbOK);
     BackupClientData(BackupKind::Disk, driver);
     EXPECT_EQ(ArchivedFile(DiskArchive()), kRecords);
-    EXPECT_EQ(testing::UnzipTest(DiskArchive()), 0);
+    EXPECT_EQ(store::testing::UnzipTest(DiskArchive()), 0);
     EXPECT_FALSE(fs::exists(LocalArchive()));
     EXPECT_EQ(driver.MessageBoxes().back().prompt,
               "Your client data was successfully archived to\r\nthe disk in your floppy "
@@ -206,4 +207,3 @@ TEST_F(BackupTest, ArchivesThatCannotBeRestoredLeaveTheFile) {
 }
 
 } // namespace
-} // namespace store

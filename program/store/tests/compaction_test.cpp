@@ -7,11 +7,12 @@
 
 #include <filesystem>
 
-namespace store {
 namespace {
 
-using testing::ReadBytes;
-using testing::WriteBytes;
+using namespace store;
+
+using store::testing::ReadBytes;
+using store::testing::WriteBytes;
 
 // A record with its status (position 1), a name (3-32), its number (461-466) and its
 // illustration date (467-476).
@@ -26,7 +27,7 @@ std::string Record(char status, const std::string& name, const std::string& numb
     return record;
 }
 
-class CompactionTest : public testing::StoreTest {
+class CompactionTest : public store::testing::StoreTest {
 protected:
     CompactionTest() {
         WriteBytes(DataFile(), Record('1', "Ann", "1", "04/01/2011") +
@@ -140,7 +141,7 @@ TEST_F(CompactionTest, ErrorsLeaveTheFileAndNoTemporaryFile) {
     WriteBytes(leftover, "left over");
     WriteBytes(Folder("program") / "Temp.flt", "left over");
     {
-        testing::DiskFullAfter full(kRecordLength / 2);
+        store::testing::DiskFullAfter full(kRecordLength / 2);
         driver.ExpectMessageBox("Compact Database", forms::vbYes);
         driver.ExpectMessageBox("Error Reading Database", forms::vbOK);
         Compact();
@@ -163,4 +164,3 @@ TEST_F(CompactionTest, ErrorsLeaveTheFileAndNoTemporaryFile) {
 }
 
 } // namespace
-} // namespace store

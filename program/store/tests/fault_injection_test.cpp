@@ -22,12 +22,13 @@
 #include <string>
 #include <vector>
 
-namespace store {
 namespace {
 
+using namespace store;
+
 namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using store::testing::ReadBytes;
+using store::testing::WriteBytes;
 
 // Answers every message box with its first button: Yes, OK.
 class AgreeingMessages : public forms::MessageBoxService {
@@ -44,7 +45,7 @@ using Operation = std::function<void(forms::MessageBoxService& messages)>;
 // The contents of the files a test watches, by path.
 using Files = std::map<fs::path, std::string>;
 
-class FaultInjectionTest : public testing::StoreTest {
+class FaultInjectionTest : public store::testing::StoreTest {
 protected:
     fs::path DiskArchive() const { return Folder("floppy") / "RMDData.zip"; }
     fs::path LocalArchive() const { return Folder("program") / "RMDData.zip"; }
@@ -63,7 +64,7 @@ protected:
             std::string record(kRecordLength, filler);
             record[0] = number % 3 == 0 ? '0' : '1';
             record[1] = '3';
-            record.replace(460, 6, testing::Padded(std::to_string(number), 6));
+            record.replace(460, 6, store::testing::Padded(std::to_string(number), 6));
             record.replace(466, 10, "04/01/2011");
             bytes += record;
         }
@@ -331,4 +332,3 @@ TEST_F(FaultInjectionTest, RestoreLeavesTheOldFileOrTheArchivedOne) {
 }
 
 } // namespace
-} // namespace store

@@ -9,14 +9,15 @@
 
 #include <filesystem>
 
-namespace store {
 namespace {
 
-using illustration::IllustrationType;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using namespace store;
 
-class IllustrationFileTest : public testing::StoreTest {
+using illustration::IllustrationType;
+using store::testing::ReadBytes;
+using store::testing::WriteBytes;
+
+class IllustrationFileTest : public store::testing::StoreTest {
 protected:
     // Starts a new illustration named `first` and saves it; the number it got.
     std::string SaveNew(const std::string& first) {
@@ -117,7 +118,7 @@ TEST_F(IllustrationFileTest, FileErrorsAreReportedAndLeaveTheIllustrationUnsaved
     saved = false;
     {
         // Room for half of the new record only.
-        testing::DiskFullAfter full(before.size() + kRecordLength / 2);
+        store::testing::DiskFullAfter full(before.size() + kRecordLength / 2);
         driver.ExpectMessageBox("Error Writing to Database", forms::vbOK);
         EXPECT_FALSE(SaveIllustration(current, controls, driver));
     }
@@ -184,4 +185,3 @@ TEST_F(IllustrationFileTest, TheRoundedCountCountsAPartialRecordFromHalfOn) {
 }
 
 } // namespace
-} // namespace store

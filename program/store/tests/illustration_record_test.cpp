@@ -8,11 +8,12 @@
 #include <utility>
 #include <vector>
 
-namespace store {
 namespace {
 
+using namespace store;
+
 using illustration::IllustrationType;
-using testing::Padded;
+using store::testing::Padded;
 
 // Positions (1-based) and texts of one record, as the record layout table gives them.
 using Placements = std::vector<std::pair<int, std::string>>;
@@ -234,7 +235,7 @@ std::vector<TypeFixture> TypeFixtures() {
     return fixtures;
 }
 
-class IllustrationRecordTest : public testing::StoreTest {
+class IllustrationRecordTest : public store::testing::StoreTest {
 protected:
     void Fill(const Placements& texts) {
         for (int index = 0; index < illustration::kInputEndMarker; ++index) {
@@ -251,18 +252,18 @@ TEST_F(IllustrationRecordTest, EveryTypeRoundTripsByteForByte) {
         SCOPED_TRACE(fixture.name);
         const std::string expected = HandMadeRecord(fixture.record);
         Fill(fixture.fields);
-        EXPECT_EQ(BuildRecordFromForm(fixture.type, fields, fixture.controls), expected);
+        EXPECT_EQ(EncodeRecord(fixture.type, fields, fixture.controls), expected);
 
         Fill({});
         type = IllustrationType::PlanholderRmd;
         saved = false;
         CurrentIllustration current = Current();
-        const auto loaded = LoadRecordIntoForm(expected, current, driver);
+        const auto loaded = DecodeRecord(expected, current, driver);
         ASSERT_TRUE(loaded.has_value());
         EXPECT_EQ(*loaded, fixture.controls);
         EXPECT_EQ(type, fixture.type);
         EXPECT_TRUE(saved);
-        EXPECT_EQ(BuildRecordFromForm(type, fields, *loaded), expected);
+        EXPECT_EQ(EncodeRecord(type, fields, *loaded), expected);
     }
 }
 
@@ -271,12 +272,12 @@ TEST_F(IllustrationRecordTest, EveryTypeRoundTripsByteForByte) {
 TEST_F(IllustrationRecordTest, BeneficiaryRecordKeepsTheWholeOriginalBirthDateSlot) {
     Fill({{0, "Alexandria Katherine"}, {51, "1/2/39"}});
     const std::string record =
-        BuildRecordFromForm(IllustrationType::BeneficiaryRmd, fields, RecordControls{});
+        EncodeRecord(IllustrationType::BeneficiaryRmd, fields, RecordControls{});
     EXPECT_EQ(record.substr(2, 30), "1/2/39            ne          ");
     EXPECT_EQ(record.substr(893, 7), Padded("", 7));
 
     CurrentIllustration current = Current();
-    ASSERT_TRUE(LoadRecordIntoForm(record, current, driver));
+    ASSERT_TRUE(DecodeRecord(record, current, driver));
     EXPECT_EQ(fields.Text(51), "1/2/39");
     EXPECT_EQ(fields.Text(0), "1/2/39            ne");
 }
@@ -287,12 +288,11 @@ TEST_F(IllustrationRecordTest, OtherTypesKeepSevenCharactersOfTheLastSlot) {
     Fill({{51, "12/31/1999"}});
     RecordControls controls;
     controls.planTypes = {"401(k)", "IRA"};
-    const std::string record =
-        BuildRecordFromForm(IllustrationType::PlanholderRmd, fields, controls);
+    const std::string record = EncodeRecord(IllustrationType::PlanholderRmd, fields, controls);
     EXPECT_EQ(record.substr(893, 27), Padded("12/31/1401(k)", 27));
 
     CurrentIllustration current = Current();
-    ASSERT_TRUE(LoadRecordIntoForm(record, current, driver));
+    ASSERT_TRUE(DecodeRecord(record, current, driver));
     EXPECT_EQ(fields.Text(51), "12/31/1");
 }
 
@@ -316,7 +316,7 @@ TEST_F(IllustrationRecordTest, TextsAreCutToTheirSlotsAndLongAmountsKeepTheirDig
         SCOPED_TRACE(row.text);
         Fill({{row.index, row.text}});
         const std::string record =
-            BuildRecordFromForm(IllustrationType::PlanholderRmd, fields, RecordControls{});
+            EncodeRecord(IllustrationType::PlanholderRmd, fields, RecordControls{});
         const std::string stored = row.stored;
         EXPECT_EQ(record.substr(static_cast<std::size_t>(row.position - 1), stored.size()), stored);
     }
@@ -366,7 +366,7 @@ TEST_F(IllustrationRecordTest, LoadingGivesEachChoiceAsStored) {
         Placements placements = row.record;
         placements.insert(placements.begin(), {{1, "1"}, {2, "3"}});
         CurrentIllustration current = Current();
-        const auto loaded = LoadRecordIntoForm(HandMadeRecord(placements), current, driver);
+        const auto loaded = DecodeRecord(HandMadeRecord(placements), current, driver);
         ASSERT_TRUE(loaded.has_value());
         RecordControls expected;
         expected.graphList = "All Years";
@@ -379,7 +379,7 @@ TEST_F(IllustrationRecordTest, PercentFieldsLoadFormatted) {
     const std::string record =
         HandMadeRecord({{1, "1"}, {2, "2"}, {649, "5.5"}, {888, ""}}); // 1-EqualROR, 1-StretchROR
     CurrentIllustration current = Current();
-    ASSERT_TRUE(LoadRecordIntoForm(record, current, driver));
+    ASSERT_TRUE(DecodeRecord(record, current, driver));
     EXPECT_EQ(fields.Text(31), "5.50%");
     EXPECT_EQ(fields.Text(50), "%");
 }
@@ -391,7 +391,7 @@ TEST_F(IllustrationRecordTest, RecordWithoutAKnownTypeIsRefusedAndChangesNothing
                                       std::string(kRecordLength, '\0'), std::string("10Short")}) {
         driver.ExpectMessageBox("Error Reading Database", forms::vbOK);
         CurrentIllustration current = Current();
-        EXPECT_FALSE(LoadRecordIntoForm(record, current, driver).has_value());
+        EXPECT_FALSE(DecodeRecord(record, current, driver).has_value());
         EXPECT_EQ(fields.Text(0), "Margaret");
         EXPECT_EQ(type, IllustrationType::PlanholderRmd);
         EXPECT_FALSE(saved);
@@ -437,4 +437,3 @@ TEST_F(IllustrationRecordTest, DataFindPointersFindsInputSlotsByWalkingTheWidths
 }
 
 } // namespace
-} // namespace store

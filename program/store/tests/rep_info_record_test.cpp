@@ -7,14 +7,15 @@
 #include <filesystem>
 #include <random>
 
-namespace store {
 namespace {
 
-namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using namespace store;
 
-class RepInfoTest : public testing::StoreTest {
+namespace fs = std::filesystem;
+using store::testing::ReadBytes;
+using store::testing::WriteBytes;
+
+class RepInfoTest : public store::testing::StoreTest {
 protected:
     // The window's state table, shortened: index text to code, "XX" past the end.
     static std::string StateCode(const std::string& indexText) {
@@ -211,7 +212,7 @@ TEST_F(RepInfoTest, WriteFailureIsReportedAndTheProgramGoesOn) {
     RepInfoFields changed = Representative();
     changed.txtInput[0] = "Changed";
     {
-        testing::DiskFullAfter full(500);
+        store::testing::DiskFullAfter full(500);
         driver.ExpectMessageBox("Error in RepWriteFlat", forms::vbOK);
         EXPECT_FALSE(RepWriteFlat(path, changed, driver));
     }
@@ -224,4 +225,3 @@ TEST_F(RepInfoTest, WriteFailureIsReportedAndTheProgramGoesOn) {
 }
 
 } // namespace
-} // namespace store

@@ -17,14 +17,15 @@
 #include <functional>
 #include <string_view>
 
-namespace store {
 namespace {
 
-namespace fs = std::filesystem;
-using testing::ReadBytes;
-using testing::WriteBytes;
+using namespace store;
 
-class UserInfoTest : public testing::StoreTest {};
+namespace fs = std::filesystem;
+using store::testing::ReadBytes;
+using store::testing::WriteBytes;
+
+class UserInfoTest : public store::testing::StoreTest {};
 
 TEST_F(UserInfoTest, DataFolderFollowsTheOverrideFileWhenItNamesOne) {
     fs::remove(Folder("data"));
@@ -145,4 +146,3 @@ TEST_F(UserInfoTest, TheTimeClockFolderFollowsItsRulesAndIsNeverMade) {
 }
 
 } // namespace
-} // namespace store

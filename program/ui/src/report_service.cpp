@@ -1,6 +1,6 @@
 #include "program/ui/report_service.h"
 
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 #include "program/report/graph_production.h"
 #include "program/report/report_error.h"
 #include "program/report/resource_extraction.h"
@@ -224,7 +224,8 @@ bool ReportService::ProduceReport(frmMain& main, calc::StretchProjection& work, 
         composition.resourceArchive = locations_.resourceArchive;
         composition.workFolder = locations_.workFolder;
         composition.documentName = sys::FileDescription();
-        composition.illustrationDate = calc::FormatLongDate(main.GetField("6-IllustrationDate"));
+        composition.illustrationDate =
+            illustration::FormatLongDate(main.GetField("6-IllustrationDate"));
         composition.programLabel = main.Caption();
         composition.majorVersion = sys::Version().major;
         composition.minorVersion = sys::Version().minor;

@@ -9,8 +9,9 @@
 
 #include <map>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using Fields = std::map<std::string, std::string>;
 using illustration::IllustrationType;
@@ -271,4 +272,3 @@ TEST_F(CalculateIllustrationTest, AMissingFactorLibraryReachesTheCallerAndWrites
 }
 
 } // namespace
-} // namespace ui

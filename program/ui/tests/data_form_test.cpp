@@ -13,8 +13,9 @@
 #include <string_view>
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using illustration::IllustrationType;
 
@@ -417,4 +418,3 @@ TEST_F(JoinedFileTest, AfterCompactionTheOpenedRecordIsSavedAtItsNewPlace) {
 }
 
 } // namespace
-} // namespace ui

@@ -10,8 +10,9 @@
 #include <functional>
 #include <initializer_list>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using illustration::IllustrationType;
 
@@ -932,4 +933,3 @@ TEST(DefineVariables, AFieldMessageForAnUnknownTag) {
 }
 
 } // namespace
-} // namespace ui

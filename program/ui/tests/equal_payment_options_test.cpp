@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using illustration::IllustrationType;
 
@@ -231,4 +232,3 @@ TEST(EqualPaymentOptions, TabShowsOneFailingCheckAtATimeAndCalculatesOnlyTheUser
 }
 
 } // namespace
-} // namespace ui

@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using illustration::IllustrationType;
 
@@ -201,4 +202,3 @@ TEST(FieldKind, TheHintLineStaysOnOtherTypes) {
 }
 
 } // namespace
-} // namespace ui

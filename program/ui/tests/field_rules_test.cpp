@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using forms::Color;
 using illustration::IllustrationType;
@@ -136,4 +137,3 @@ TEST(FieldRules, TheJointSpouseDateByTypeAndChoice) {
 }
 
 } // namespace
-} // namespace ui

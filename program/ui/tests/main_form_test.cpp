@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 class MainFormTest : public testing::Test {
 protected:
@@ -107,4 +108,3 @@ TEST_F(MainFormTest, TheGraphListOffersTheSpouseOnlyWhenThereIsOne) {
 }
 
 } // namespace
-} // namespace ui

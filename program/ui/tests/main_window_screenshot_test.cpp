@@ -22,8 +22,9 @@
 #include <utility>
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 // The number of distinct colours on a grid of every third pixel: a blank window has one or two.
 std::size_t Colours(const QImage& image) {
@@ -92,4 +93,3 @@ TEST(MainWindowScreenshot, AnRmdIllustrationTypedThroughTheSkin) {
 }
 
 } // namespace
-} // namespace ui

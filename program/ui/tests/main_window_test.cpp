@@ -29,8 +29,9 @@
 #include <string>
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using illustration::IllustrationType;
 
@@ -645,4 +646,3 @@ TEST(WebLinks, OnlyWebAddressesReachTheBrowser) {
 }
 
 } // namespace
-} // namespace ui

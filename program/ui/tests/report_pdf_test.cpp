@@ -39,8 +39,9 @@
 #include <utility>
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 namespace fs = std::filesystem;
 using illustration::IllustrationType;
@@ -999,4 +1000,3 @@ TEST_F(ReportPdfTest, AnExportThatCannotBeWrittenGivesTheErrorNumberOnly) {
 }
 
 } // namespace
-} // namespace ui

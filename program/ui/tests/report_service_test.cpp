@@ -32,8 +32,9 @@
 #include <string>
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 namespace fs = std::filesystem;
 using illustration::IllustrationType;
@@ -491,4 +492,3 @@ TEST_F(ReportServiceTest, EachTypeIsExportedAsACheckedPdfFromTheFileMenu) {
 }
 
 } // namespace
-} // namespace ui

@@ -17,8 +17,9 @@
 #include <utility>
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 namespace fs = std::filesystem;
 using illustration::IllustrationType;
@@ -160,4 +161,3 @@ TEST_F(StoredProgramTest, ARepresentativeRecordThatCannotBeWrittenKeepsTheWindow
 }
 
 } // namespace
-} // namespace ui

@@ -1,7 +1,7 @@
 #include "program/ui/tests/stored_program.h"
 #include "program/ui/tests/tab_walk.h"
 
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 #include "program/store/illustration_file.h"
 #include "program/store/illustration_record.h"
 
@@ -9,8 +9,9 @@
 
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using illustration::IllustrationType;
 
@@ -70,7 +71,8 @@ TEST_F(StoredProgramTest, AnIllustrationSavedAndStartedAnewOpensAgainFromTheBrow
     for (int index = 0; index < illustration::kInputEndMarker; ++index) {
         const auto slot = static_cast<std::size_t>(index);
         if (main.Fields().Tag(index).starts_with("1-")) {
-            EXPECT_EQ(calc::CleanedNumber(loaded[slot]), calc::CleanedNumber(saved[slot]))
+            EXPECT_EQ(illustration::CleanedNumber(loaded[slot]),
+                      illustration::CleanedNumber(saved[slot]))
                 << main.Fields().Tag(index);
         } else {
             EXPECT_EQ(loaded[slot], saved[slot]) << main.Fields().Tag(index);
@@ -397,4 +399,3 @@ TEST_F(StoredProgramTest, AFailedRepresentativeWriteKeepsTheWindowAndItsFields) 
 }
 
 } // namespace
-} // namespace ui

@@ -30,7 +30,7 @@ inline std::string Record(illustration::IllustrationType type, const RecordField
         illustration::SetField(fields, text, tag,
                                [](const std::string& message) { ADD_FAILURE() << message; });
     }
-    std::string record = store::BuildRecordFromForm(type, fields, controls);
+    std::string record = store::EncodeRecord(type, fields, controls);
     record[0] = status;
     return record;
 }

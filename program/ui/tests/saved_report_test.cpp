@@ -28,8 +28,9 @@
 #include <system_error>
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 namespace fs = std::filesystem;
 
@@ -170,4 +171,3 @@ TEST_F(SavedReportTest, AReopenedClientsReportIsTheOneMadeBeforeSaving) {
 }
 
 } // namespace
-} // namespace ui

@@ -8,7 +8,7 @@
 #include "program/ui/tests/saved_records.h"
 #include "program/ui/tests/valid_inputs.h"
 
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 #include "program/store/illustration_file.h"
 
 #include "platform/system/clock.h"
@@ -25,8 +25,9 @@
 #include <string>
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using Lines = std::vector<std::string>;
 
@@ -65,7 +66,7 @@ Lines Screen(frmMain& main) {
         std::string text = box.Text();
         if (box.Tag().starts_with("1-")) {
             char number[32];
-            std::snprintf(number, sizeof number, "%g", calc::CleanedNumber(text));
+            std::snprintf(number, sizeof number, "%g", illustration::CleanedNumber(text));
             text = number;
         }
         add(box.Tag(), text);
@@ -246,12 +247,6 @@ TEST_F(SavedWorkTest, EveryIllustrationOfTheDayOpensAsItWasSaved) {
     ExpectCalm(s);
 }
 
-} // namespace
-} // namespace ui
-
-namespace ui {
-namespace {
-
 // A choice that the window cannot take: the record's other fields and choices open as saved,
 // the damaged choice shows its design value (a graph entry the list lacks, none).
 TEST_F(SavedWorkTest, ADamagedChoiceOpensAsTheDesignHasIt) {
@@ -329,12 +324,6 @@ TEST_F(SavedWorkTest, ADamagedChoiceOpensAsTheDesignHasIt) {
         << "opening wrote to the file";
 }
 
-} // namespace
-} // namespace ui
-
-namespace ui {
-namespace {
-
 // Skip takes the spouse's entry out of the graph list and puts it back: a Stretch record's
 // graph entry comes back whatever Skip the window had when it was opened, and whatever Skip the
 // record holds.
@@ -383,12 +372,6 @@ TEST_F(SavedWorkTest, TheGraphEntryComesBackWhateverSkipTheWindowHad) {
     }
 }
 
-} // namespace
-} // namespace ui
-
-namespace ui {
-namespace {
-
 // An illustration opened and not changed is the one that was saved: its date stays, whatever
 // the controls' events did on the way.
 TEST_F(SavedWorkTest, AnOpenedIllustrationKeepsItsDate) {
@@ -423,12 +406,6 @@ TEST_F(SavedWorkTest, AnOpenedIllustrationKeepsItsDate) {
         ExpectCalm(s);
     }
 }
-
-} // namespace
-} // namespace ui
-
-namespace ui {
-namespace {
 
 // The choices of `lines`, without the fields.
 Lines ChoicesOf(const Lines& lines) {
@@ -516,4 +493,3 @@ TEST_F(SavedWorkTest, EveryNewClientStartsWithTheDesignChoices) {
 }
 
 } // namespace
-} // namespace ui

@@ -10,8 +10,9 @@
 #include <fstream>
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using illustration::IllustrationType;
 
@@ -394,4 +395,3 @@ TEST_F(StartUpTest, EachSeparatorHidesWithTheItemsItSeparates) {
 }
 
 } // namespace
-} // namespace ui

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 TEST(StateTable, CodesAndIndicesBothWays) {
     struct Case {
@@ -46,4 +47,3 @@ TEST(StateTable, NamesByExactCode) {
 }
 
 } // namespace
-} // namespace ui

@@ -21,8 +21,9 @@
 #include <string>
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using illustration::IllustrationType;
 
@@ -143,4 +144,3 @@ TEST_F(TextOutsideWindows1252Test, NoFieldOfTheRepresentativeWindowTakesIt) {
 }
 
 } // namespace
-} // namespace ui

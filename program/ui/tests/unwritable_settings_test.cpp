@@ -18,8 +18,9 @@
 
 #include <ostream>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using illustration::IllustrationType;
 using testkit::FolderFault;
@@ -147,4 +148,3 @@ INSTANTIATE_TEST_SUITE_P(Faults, UnwritableSettingsTest, ::testing::ValuesIn(kFa
                          });
 
 } // namespace
-} // namespace ui

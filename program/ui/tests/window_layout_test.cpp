@@ -42,8 +42,9 @@
 #include <string>
 #include <vector>
 
-namespace ui {
 namespace {
+
+using namespace ui;
 
 using illustration::IllustrationType;
 
@@ -373,4 +374,3 @@ TEST_F(WindowLayoutTest, TheStartUpWindow) {
 }
 
 } // namespace
-} // namespace ui

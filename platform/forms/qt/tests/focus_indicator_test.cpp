@@ -23,15 +23,17 @@
 #include "platform/forms/qt/testing/pictures.h"
 #include "platform/forms/user_actions.h"
 
-namespace forms::qt {
 namespace {
+
+using namespace forms;
+using namespace forms::qt;
 
 // The program's one QApplication is registered by skin_test.cpp.
 
 std::string BlueSquareBmp() {
     QImage image(32, 32, QImage::Format_RGB32);
     image.fill(Qt::blue);
-    return testing::PictureFileBytes(image, "BMP");
+    return forms::qt::testing::PictureFileBytes(image, "BMP");
 }
 
 // One control of each kind that takes the focus, one under the other, in tab order.
@@ -163,4 +165,3 @@ TEST_F(FocusIndicatorTest, TheIndicatorShowsAfterAClickToo) {
 }
 
 } // namespace
-} // namespace forms::qt

@@ -10,8 +10,10 @@
 #include "platform/forms/qt/skin.h"
 #include "platform/forms/qt/testing/pictures.h"
 
-namespace forms::qt {
 namespace {
+
+using namespace forms;
+using namespace forms::qt;
 
 // The program's one QApplication is registered by skin_test.cpp.
 
@@ -27,7 +29,7 @@ struct PictureForm : Form {
 Picture OneRow(int width, Qt::GlobalColor colour) {
     QImage image(width, 1, QImage::Format_RGB32);
     image.fill(colour);
-    return *Picture::FromBytes(testing::PictureFileBytes(image, "BMP"));
+    return *Picture::FromBytes(forms::qt::testing::PictureFileBytes(image, "BMP"));
 }
 
 TEST(PictureBoxTest, APictureIsDecodedWhenItChangesNotWhenTheBoxMoves) {
@@ -63,4 +65,3 @@ TEST(PictureBoxTest, APictureIsDecodedWhenItChangesNotWhenTheBoxMoves) {
 }
 
 } // namespace
-} // namespace forms::qt

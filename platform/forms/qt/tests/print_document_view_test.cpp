@@ -14,8 +14,10 @@
 #include "platform/forms/qt/src/print_document_widget.h"
 #include "platform/forms/qt/testing/pictures.h"
 
-namespace forms::qt {
 namespace {
+
+using namespace forms;
+using namespace forms::qt;
 
 // The program's one QApplication is registered by skin_test.cpp.
 
@@ -27,7 +29,7 @@ struct ReportForm : Form {
     PrintDocumentView VSPrinter1{*this, "VSPrinter1"};
 };
 
-using testing::WhitePage;
+using forms::qt::testing::WhitePage;
 
 class PrintDocumentViewTest : public ::testing::Test {
 protected:
@@ -127,4 +129,3 @@ TEST_F(PrintDocumentViewTest, TheStatusTextStandsInPlaceOfThePages) {
 }
 
 } // namespace
-} // namespace forms::qt

@@ -19,8 +19,11 @@
 
 #include "platform/forms/qt/testing/shown_texts.h"
 
-namespace forms::qt::testing {
 namespace {
+
+using namespace forms;
+using namespace forms::qt;
+using namespace forms::qt::testing;
 
 // The test program's QApplication is the one skin_test.cpp registers.
 
@@ -118,4 +121,3 @@ TEST(ShownTexts, AccessKeysAreNotCountedAndEmptyWidgetsShowNothing) {
 }
 
 } // namespace
-} // namespace forms::qt::testing

@@ -39,8 +39,10 @@
 #include "platform/forms/qt/testing/pictures.h"
 #include "platform/forms/tests/event_log.h"
 
-namespace forms::qt {
 namespace {
+
+using namespace forms;
+using namespace forms::qt;
 
 using forms::testing::EventLog;
 
@@ -247,8 +249,10 @@ TEST_F(SkinTest, QtsOwnEditingChangesTextOnlyThroughTheModel) {
         const char* change;
     };
     QApplication::clipboard()->setText("ab.cdefg");
-    auto contextMenuPaste = [](QWidget& edit) { ASSERT_TRUE(testing::PasteFromTheEditMenu(edit)); };
-    auto drop = [](QWidget& edit) { testing::DropText(edit, "ab.cdefg"); };
+    auto contextMenuPaste = [](QWidget& edit) {
+        ASSERT_TRUE(forms::qt::testing::PasteFromTheEditMenu(edit));
+    };
+    auto drop = [](QWidget& edit) { forms::qt::testing::DropText(edit, "ab.cdefg"); };
     QLineEdit& comboEdit = *Widget<QComboBox>(form.cmboState).lineEdit();
     const Case cases[] = {
         {"context menu paste", form.txtName, Widget<QLineEdit>(form.txtName), contextMenuPaste,
@@ -575,7 +579,7 @@ TEST_F(SkinTest, EveryWindowShowsTheProgramsIconUnlessItHasItsOwn) {
     const auto square = [](Qt::GlobalColor colour) {
         QImage image(32, 32, QImage::Format_RGB32);
         image.fill(colour);
-        return *Picture::FromBytes(testing::PictureFileBytes(image, "BMP"));
+        return *Picture::FromBytes(forms::qt::testing::PictureFileBytes(image, "BMP"));
     };
     const auto centre = [](const QIcon& icon) {
         return icon.pixmap(32, 32).toImage().pixelColor(16, 16);
@@ -629,4 +633,3 @@ TEST_F(SkinTest, TheFormDrawsToAScreenshot) {
 }
 
 } // namespace
-} // namespace forms::qt

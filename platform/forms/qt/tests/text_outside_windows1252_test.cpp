@@ -22,8 +22,10 @@
 #include "platform/forms/qt/testing/edit_input.h"
 #include "platform/forms/tests/event_log.h"
 
-namespace forms::qt {
 namespace {
+
+using namespace forms;
+using namespace forms::qt;
 
 using forms::testing::EventLog;
 
@@ -106,11 +108,11 @@ void PastedWithTheKeys(QLineEdit& edit, const QString& text) {
 
 void PastedFromTheMenu(QLineEdit& edit, const QString& text) {
     QApplication::clipboard()->setText(text);
-    EXPECT_TRUE(testing::PasteFromTheEditMenu(edit));
+    EXPECT_TRUE(forms::qt::testing::PasteFromTheEditMenu(edit));
 }
 
 void Dropped(QLineEdit& edit, const QString& text) {
-    testing::DropText(edit, text);
+    forms::qt::testing::DropText(edit, text);
 }
 
 TEST_F(TextOutsideWindows1252Test, TheFieldTakesNoneOfItBeepsAndSaysOnceAVisit) {
@@ -178,4 +180,3 @@ TEST_F(TextOutsideWindows1252Test, LatinTextIsTakenAsEver) {
 }
 
 } // namespace
-} // namespace forms::qt

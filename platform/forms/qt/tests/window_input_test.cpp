@@ -37,8 +37,10 @@
 #include "platform/forms/qt/testing/pictures.h"
 #include "platform/forms/tests/event_log.h"
 
-namespace forms::qt {
 namespace {
+
+using namespace forms;
+using namespace forms::qt;
 
 using forms::testing::EventLog;
 
@@ -83,7 +85,7 @@ struct ChooserForm : Form {
         lblYears.Move(240, 2400, 2400, 1800);
         lblYears.SetCaption("Choose the years to show:");
         VSPrinter1.Move(3000, 2400, 3600, 2400);
-        VSPrinter1.SetPages({testing::WhitePage(600, 2400)});
+        VSPrinter1.SetPages({forms::qt::testing::WhitePage(600, 2400)});
         // An empty resizer over the print preview, as on the Report tab.
         ElasticTwo.Move(3000, 2400, 3600, 2400);
         // A resizer with a control of its own, lying over the Ok button.
@@ -423,4 +425,3 @@ TEST_F(MenuWindowTest, SeparatorsShowNoTextAndTheClientKeepsTheInsideSize) {
 }
 
 } // namespace
-} // namespace forms::qt

@@ -20,8 +20,10 @@
 #include <cstring>
 #include <functional>
 
-namespace win32::qt {
 namespace {
+
+using namespace win32;
+using namespace win32::qt;
 
 constexpr DialogItem kItems[] = {
     {"Static", "Print the illustration?", 0, 7, 7, 120, 8, SS_LEFT},
@@ -160,4 +162,3 @@ TEST_F(DisplayHostTest, WithNothingToShowTheWaitGivesUp) {
 }
 
 } // namespace
-} // namespace win32::qt

@@ -63,12 +63,12 @@ BOOL Blit(HDC destination, int x, int y, int width, int height, HDC source, int 
     }
     DeviceRect sourceRect{};
     const Surface* sourceSurface = nullptr;
-    BlitColors colors{target->BrushColor(), 0xFFFFFF, target->state.textColor,
-                      target->state.backgroundColor};
+    BlitColors colors{target->BrushColor(), 0xFFFFFF, target->Values().textColor,
+                      target->Values().backgroundColor};
     if (from != nullptr) {
         sourceSurface = from->Target();
         sourceRect = from->ToTarget(sourceX, sourceY, sourceWidth, sourceHeight);
-        colors.sourceBackground = from->state.backgroundColor;
+        colors.sourceBackground = from->Values().backgroundColor;
     }
     StretchBlit(*surface, target->Clip(), target->ToTarget(x, y, width, height), sourceSurface,
                 sourceRect, static_cast<std::uint8_t>(rop >> 16), colors);
@@ -297,8 +297,8 @@ int StretchDIBits(HDC dc, int x, int y, int width, int height, int sourceX, int 
     // The source rectangle counts rows from the bottom of a bottom-up picture.
     std::int64_t top = layout->topDown ? std::int64_t{sourceY}
                                        : std::int64_t{layout->height} - sourceY - sourceHeight;
-    BlitColors colors{context->BrushColor(), 0xFFFFFF, context->state.textColor,
-                      context->state.backgroundColor};
+    BlitColors colors{context->BrushColor(), 0xFFFFFF, context->Values().textColor,
+                      context->Values().backgroundColor};
     StretchBlit(*surface, context->Clip(), context->ToTarget(x, y, width, height), &picture,
                 DeviceRect{sourceX, top, std::int64_t{sourceX} + sourceWidth, top + sourceHeight},
                 static_cast<std::uint8_t>(rop >> 16), colors);

@@ -35,7 +35,7 @@ HDC CreateDCA(LPCSTR driver, LPCSTR device, LPCSTR /*port*/, const DEVMODEA* dev
     }
     HDC dc = NewDeviceContext(DeviceKind::Printer, CapsOf(*printer));
     if (dc != nullptr) {
-        LookupDc(dc)->printerName = printer->name;
+        LookupDc(dc)->SetPrinterName(printer->name);
     }
     return dc;
 }
@@ -145,15 +145,15 @@ HGDIOBJ GetCurrentObject(HDC dc, UINT type) {
     }
     switch (type) {
     case OBJ_PEN:
-        return MakeHandle<HGDIOBJ>(context->state.pen);
+        return MakeHandle<HGDIOBJ>(context->Selected().pen);
     case OBJ_BRUSH:
-        return MakeHandle<HGDIOBJ>(context->state.brush);
+        return MakeHandle<HGDIOBJ>(context->Selected().brush);
     case OBJ_FONT:
-        return MakeHandle<HGDIOBJ>(context->state.font);
+        return MakeHandle<HGDIOBJ>(context->Selected().font);
     case OBJ_PAL:
-        return MakeHandle<HGDIOBJ>(context->state.palette);
+        return MakeHandle<HGDIOBJ>(context->Selected().palette);
     case OBJ_BITMAP:
-        return MakeHandle<HGDIOBJ>(context->state.bitmap);
+        return MakeHandle<HGDIOBJ>(context->Selected().bitmap);
     default:
         return nullptr;
     }
@@ -164,33 +164,33 @@ int SetMapMode(HDC dc, int mode) {
     if (context == nullptr || (mode != MM_TEXT && mode != MM_ANISOTROPIC)) {
         return 0;
     }
-    int previous = context->state.mapMode;
-    context->state.mapMode = mode;
+    int previous = context->Values().mapMode;
+    context->Values().mapMode = mode;
     return previous;
 }
 
 int GetMapMode(HDC dc) {
     DeviceContext* context = LookupDc(dc);
-    return context ? context->state.mapMode : 0;
+    return context ? context->Values().mapMode : 0;
 }
 
 namespace {
-BOOL SetExtent(HDC dc, int x, int y, SIZE* previous, SIZE DcState::*extent) {
+BOOL SetExtent(HDC dc, int x, int y, SIZE* previous, SIZE DcValues::*extent) {
     DeviceContext* context = LookupDc(dc);
     if (context == nullptr) {
         return FALSE;
     }
     if (previous != nullptr) {
-        *previous = context->state.*extent;
+        *previous = context->Values().*extent;
     }
     // Extents take effect in MM_ANISOTROPIC only, and never zero.
-    if (context->state.mapMode != MM_ANISOTROPIC) {
+    if (context->Values().mapMode != MM_ANISOTROPIC) {
         return TRUE;
     }
     if (x == 0 || y == 0) {
         return FALSE;
     }
-    context->state.*extent = SIZE{x, y};
+    context->Values().*extent = SIZE{x, y};
     return TRUE;
 }
 
@@ -209,11 +209,11 @@ BOOL MapPoints(HDC dc, POINT* points, int count, bool toLogical) {
 } // namespace
 
 BOOL SetWindowExtEx(HDC dc, int x, int y, SIZE* previous) {
-    return SetExtent(dc, x, y, previous, &DcState::windowExtent);
+    return SetExtent(dc, x, y, previous, &DcValues::windowExtent);
 }
 
 BOOL SetViewportExtEx(HDC dc, int x, int y, SIZE* previous) {
-    return SetExtent(dc, x, y, previous, &DcState::viewportExtent);
+    return SetExtent(dc, x, y, previous, &DcValues::viewportExtent);
 }
 
 BOOL DPtoLP(HDC dc, POINT* points, int count) {
@@ -224,65 +224,65 @@ BOOL LPtoDP(HDC dc, POINT* points, int count) {
 }
 
 namespace {
-// Sets one field of the state and answers the old value, or `failure` for a bad context.
+// Sets one of the context's values and answers the old value, or `failure` for a bad context.
 template <typename T>
-T Exchange(HDC dc, T DcState::*field, T value, T failure) {
+T Exchange(HDC dc, T DcValues::*field, T value, T failure) {
     DeviceContext* context = LookupDc(dc);
     if (context == nullptr) {
         return failure;
     }
-    T previous = context->state.*field;
-    context->state.*field = value;
+    T previous = context->Values().*field;
+    context->Values().*field = value;
     return previous;
 }
 
 template <typename T>
-T Read(HDC dc, T DcState::*field, T failure) {
+T Read(HDC dc, T DcValues::*field, T failure) {
     DeviceContext* context = LookupDc(dc);
-    return context ? context->state.*field : failure;
+    return context ? context->Values().*field : failure;
 }
 } // namespace
 
 COLORREF SetTextColor(HDC dc, COLORREF color) {
-    return Exchange(dc, &DcState::textColor, color & 0xFFFFFF, CLR_INVALID);
+    return Exchange(dc, &DcValues::textColor, color & 0xFFFFFF, CLR_INVALID);
 }
 COLORREF GetTextColor(HDC dc) {
-    return Read(dc, &DcState::textColor, CLR_INVALID);
+    return Read(dc, &DcValues::textColor, CLR_INVALID);
 }
 COLORREF SetBkColor(HDC dc, COLORREF color) {
-    return Exchange(dc, &DcState::backgroundColor, color & 0xFFFFFF, CLR_INVALID);
+    return Exchange(dc, &DcValues::backgroundColor, color & 0xFFFFFF, CLR_INVALID);
 }
 COLORREF GetBkColor(HDC dc) {
-    return Read(dc, &DcState::backgroundColor, CLR_INVALID);
+    return Read(dc, &DcValues::backgroundColor, CLR_INVALID);
 }
 
 int SetBkMode(HDC dc, int mode) {
     if (mode != TRANSPARENT && mode != OPAQUE) {
         return 0;
     }
-    return Exchange(dc, &DcState::backgroundMode, mode, 0);
+    return Exchange(dc, &DcValues::backgroundMode, mode, 0);
 }
 int GetBkMode(HDC dc) {
-    return Read(dc, &DcState::backgroundMode, 0);
+    return Read(dc, &DcValues::backgroundMode, 0);
 }
 
 int SetPolyFillMode(HDC dc, int mode) {
     if (mode != ALTERNATE && mode != WINDING) {
         return 0;
     }
-    return Exchange(dc, &DcState::polyFillMode, mode, 0);
+    return Exchange(dc, &DcValues::polyFillMode, mode, 0);
 }
 
 int SetStretchBltMode(HDC dc, int mode) {
     if (mode < BLACKONWHITE || mode > HALFTONE) {
         return 0;
     }
-    return Exchange(dc, &DcState::stretchMode, mode, 0);
+    return Exchange(dc, &DcValues::stretchMode, mode, 0);
 }
 
 UINT SetTextAlign(HDC dc, UINT align) {
-    return Exchange(dc, &DcState::textAlign, align, static_cast<UINT>(GDI_ERROR));
+    return Exchange(dc, &DcValues::textAlign, align, static_cast<UINT>(GDI_ERROR));
 }
 UINT GetTextAlign(HDC dc) {
-    return Read(dc, &DcState::textAlign, static_cast<UINT>(GDI_ERROR));
+    return Read(dc, &DcValues::textAlign, static_cast<UINT>(GDI_ERROR));
 }

@@ -35,16 +35,16 @@ DeviceContext::DeviceContext(DeviceKind device, DeviceCaps caps)
     : HandleObject(kKind), device_(device), caps_(caps) {}
 
 DeviceContext::~DeviceContext() {
-    if (job) {
-        job->Abort();
+    if (job_) {
+        job_->Abort();
     }
     while (!saved_.empty()) {
-        for (std::uint32_t object : saved_.back().Objects()) {
+        for (std::uint32_t object : saved_.back().objects.All()) {
             Release(object);
         }
         saved_.pop_back();
     }
-    for (std::uint32_t object : state.Objects()) {
+    for (std::uint32_t object : state_.objects.All()) {
         Release(object);
     }
 }
@@ -78,16 +78,16 @@ std::uint32_t DeviceContext::Select(std::uint32_t object) {
     std::uint32_t* slot = nullptr;
     switch (found->Kind()) {
     case ObjectKind::Pen:
-        slot = &state.pen;
+        slot = &state_.objects.pen;
         break;
     case ObjectKind::Brush:
-        slot = &state.brush;
+        slot = &state_.objects.brush;
         break;
     case ObjectKind::Font:
-        slot = &state.font;
+        slot = &state_.objects.font;
         break;
     case ObjectKind::Palette:
-        slot = &state.palette;
+        slot = &state_.objects.palette;
         break;
     case ObjectKind::Bitmap:
         // A bitmap goes only into a memory context, and into one context at a time.
@@ -97,7 +97,7 @@ std::uint32_t DeviceContext::Select(std::uint32_t object) {
         if (!found->stock && found->holders > 0 && found->holderContext != handle_) {
             return 0;
         }
-        slot = &state.bitmap;
+        slot = &state_.objects.bitmap;
         break;
     case ObjectKind::DeviceContext:
     case ObjectKind::Metafile:
@@ -112,8 +112,8 @@ std::uint32_t DeviceContext::Select(std::uint32_t object) {
 }
 
 int DeviceContext::Save() {
-    saved_.push_back(state);
-    for (std::uint32_t object : state.Objects()) {
+    saved_.push_back(state_);
+    for (std::uint32_t object : state_.objects.All()) {
         Hold(object);
     }
     return static_cast<int>(saved_.size());
@@ -125,29 +125,29 @@ bool DeviceContext::Restore(int level) {
     if (target < 1 || target > depth) {
         return false;
     }
-    for (std::uint32_t object : state.Objects()) {
+    for (std::uint32_t object : state_.objects.All()) {
         Release(object);
     }
     while (static_cast<int>(saved_.size()) > target) {
-        for (std::uint32_t object : saved_.back().Objects()) {
+        for (std::uint32_t object : saved_.back().objects.All()) {
             Release(object);
         }
         saved_.pop_back();
     }
-    state = saved_.back();
+    state_ = saved_.back();
     saved_.pop_back();
     return true;
 }
 
 Surface* DeviceContext::Target() {
-    if (windowSurface) {
-        return windowSurface.get();
+    if (windowSurface_) {
+        return windowSurface_.get();
     }
     if (device_ == DeviceKind::Printer) {
-        return job ? job->Page() : nullptr;
+        return job_ ? job_->Page() : nullptr;
     }
     if (device_ == DeviceKind::Memory) {
-        if (auto* bitmap = Lookup<Bitmap>(MakeHandle<HBITMAP>(state.bitmap))) {
+        if (auto* bitmap = Lookup<Bitmap>(MakeHandle<HBITMAP>(state_.objects.bitmap))) {
             return &bitmap->surface;
         }
     }
@@ -155,8 +155,8 @@ Surface* DeviceContext::Target() {
 }
 
 POINT DeviceContext::TargetOrigin() const {
-    if (windowSurface) {
-        return windowOrigin;
+    if (windowSurface_) {
+        return windowOrigin_;
     }
     if (device_ == DeviceKind::Printer) {
         return {caps_.offsetX, caps_.offsetY};
@@ -166,17 +166,19 @@ POINT DeviceContext::TargetOrigin() const {
 
 DevicePoint DeviceContext::ToTarget(POINT logical) const {
     POINT origin = TargetOrigin();
-    return {
-        ToDeviceRange(Scale(logical.x, state.viewportExtent.cx, state.windowExtent.cx) + origin.x),
-        ToDeviceRange(Scale(logical.y, state.viewportExtent.cy, state.windowExtent.cy) + origin.y)};
+    return {ToDeviceRange(Scale(logical.x, Values().viewportExtent.cx, Values().windowExtent.cx) +
+                          origin.x),
+            ToDeviceRange(Scale(logical.y, Values().viewportExtent.cy, Values().windowExtent.cy) +
+                          origin.y)};
 }
 
 DeviceRect DeviceContext::ToTarget(int x, int y, int width, int height) const {
     DevicePoint corner = ToTarget(POINT{x, y});
-    return DeviceRect{
-        corner.x, corner.y,
-        ToDeviceRange(corner.x + Scale(width, state.viewportExtent.cx, state.windowExtent.cx)),
-        ToDeviceRange(corner.y + Scale(height, state.viewportExtent.cy, state.windowExtent.cy))};
+    return DeviceRect{corner.x, corner.y,
+                      ToDeviceRange(corner.x + Scale(width, Values().viewportExtent.cx,
+                                                     Values().windowExtent.cx)),
+                      ToDeviceRange(corner.y + Scale(height, Values().viewportExtent.cy,
+                                                     Values().windowExtent.cy))};
 }
 
 DeviceRect DeviceContext::ToTarget(const RECT& logical) const {
@@ -187,8 +189,8 @@ DeviceRect DeviceContext::ToTarget(const RECT& logical) const {
 }
 
 DeviceRect DeviceContext::Clip() const {
-    if (windowSurface) {
-        return windowClip;
+    if (windowSurface_) {
+        return windowClip_;
     }
     if (device_ == DeviceKind::Printer) {
         return DeviceRect{caps_.offsetX, caps_.offsetY,
@@ -199,13 +201,35 @@ DeviceRect DeviceContext::Clip() const {
 }
 
 bool DeviceContext::HasBrush() const {
-    auto* brush = Lookup<Brush>(MakeHandle<HBRUSH>(state.brush));
+    auto* brush = Lookup<Brush>(MakeHandle<HBRUSH>(state_.objects.brush));
     return brush != nullptr && !brush->isNull;
 }
 
 COLORREF DeviceContext::BrushColor() const {
-    auto* brush = Lookup<Brush>(MakeHandle<HBRUSH>(state.brush));
+    auto* brush = Lookup<Brush>(MakeHandle<HBRUSH>(state_.objects.brush));
     return brush && !brush->isNull ? brush->color : 0xFFFFFF;
+}
+
+void DeviceContext::DrawOnWindow(std::shared_ptr<Surface> surface, POINT origin, DeviceRect clip) {
+    windowSurface_ = std::move(surface);
+    windowOrigin_ = origin;
+    windowClip_ = clip;
+}
+
+void DeviceContext::ClipWindowTo(const RECT& area) {
+    windowClip_.left = std::max<DeviceCoordinate>(windowClip_.left, windowOrigin_.x + area.left);
+    windowClip_.top = std::max<DeviceCoordinate>(windowClip_.top, windowOrigin_.y + area.top);
+    windowClip_.right = std::min<DeviceCoordinate>(windowClip_.right, windowOrigin_.x + area.right);
+    windowClip_.bottom =
+        std::min<DeviceCoordinate>(windowClip_.bottom, windowOrigin_.y + area.bottom);
+}
+
+void DeviceContext::StartJob(std::unique_ptr<PrintJob> job) {
+    job_ = std::move(job);
+}
+
+void DeviceContext::EndJob() {
+    job_.reset();
 }
 
 int DeviceContext::ToDeviceX(int x) const {
@@ -222,23 +246,23 @@ int DeviceContext::ToLogicalY(int y) const {
 }
 
 std::int64_t DeviceContext::Scale(int length, int numerator, int denominator) const {
-    return state.mapMode == MM_TEXT ? length : MulDivRoundWide(length, numerator, denominator);
+    return Values().mapMode == MM_TEXT ? length : MulDivRoundWide(length, numerator, denominator);
 }
 
 int DeviceContext::LengthToDeviceX(int length) const {
-    return SaturateToInt(Scale(length, state.viewportExtent.cx, state.windowExtent.cx));
+    return SaturateToInt(Scale(length, Values().viewportExtent.cx, Values().windowExtent.cx));
 }
 
 int DeviceContext::LengthToDeviceY(int length) const {
-    return SaturateToInt(Scale(length, state.viewportExtent.cy, state.windowExtent.cy));
+    return SaturateToInt(Scale(length, Values().viewportExtent.cy, Values().windowExtent.cy));
 }
 
 int DeviceContext::LengthToLogicalX(int length) const {
-    return SaturateToInt(Scale(length, state.windowExtent.cx, state.viewportExtent.cx));
+    return SaturateToInt(Scale(length, Values().windowExtent.cx, Values().viewportExtent.cx));
 }
 
 int DeviceContext::LengthToLogicalY(int length) const {
-    return SaturateToInt(Scale(length, state.windowExtent.cy, state.viewportExtent.cy));
+    return SaturateToInt(Scale(length, Values().windowExtent.cy, Values().viewportExtent.cy));
 }
 
 DeviceContext* LookupDc(HDC dc) {

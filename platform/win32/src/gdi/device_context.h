@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace win32 {
@@ -32,12 +33,19 @@ DeviceCaps ScreenCaps();
 
 enum class DeviceKind { Screen, Memory, Printer };
 
-struct DcState {
+// The objects selected into a context; each counts the context among its holders.
+struct DcObjects {
     std::uint32_t pen = 0;
     std::uint32_t brush = 0;
     std::uint32_t font = 0;
     std::uint32_t palette = 0;
     std::uint32_t bitmap = 0; // memory contexts only
+
+    std::vector<std::uint32_t> All() const { return {pen, brush, font, palette, bitmap}; }
+};
+
+// The values a context draws with; the GDI calls check and set them directly.
+struct DcValues {
     COLORREF textColor = 0x000000;
     COLORREF backgroundColor = 0xFFFFFF;
     int backgroundMode = OPAQUE;
@@ -54,8 +62,12 @@ struct DcState {
     int justifyExtra = 0;
     int justifyCount = 0;
     int justifyRemainder = 0;
+};
 
-    std::vector<std::uint32_t> Objects() const { return {pen, brush, font, palette, bitmap}; }
+// What SaveDC keeps and RestoreDC brings back.
+struct DcState {
+    DcObjects objects;
+    DcValues values;
 };
 
 class DeviceContext : public HandleObject {
@@ -69,9 +81,13 @@ public:
     std::uint32_t Handle() const { return handle_; }
     void SetHandle(std::uint32_t handle);
 
-    DcState state;
+    // The selected objects change only through Select and Restore, which keep the holder counts
+    // right; the values are free to set.
+    const DcObjects& Selected() const { return state_.objects; }
+    DcValues& Values() { return state_.values; }
+    const DcValues& Values() const { return state_.values; }
 
-    // Selection with the holder counts kept right. Answer the previous handle, or 0 on refusal.
+    // Select answers the previous handle, or 0 on refusal.
     std::uint32_t Select(std::uint32_t object);
     int Save();
     bool Restore(int level);
@@ -104,17 +120,23 @@ public:
     int LengthToLogicalX(int length) const;
     int LengthToLogicalY(int length) const;
 
-    // A window's context: the surface of its top-level window, where the window's device (0, 0)
-    // lies on it and the part of the surface the window may draw on.
-    std::shared_ptr<Surface> windowSurface;
-    POINT windowOrigin{0, 0};
-    DeviceRect windowClip{};
-    std::uint32_t window = 0;
+    // A window's context draws on the surface of its top-level window, with the window's device
+    // (0, 0) at `origin` on it, and only inside `clip`.
+    void DrawOnWindow(std::shared_ptr<Surface> surface, POINT origin, DeviceRect clip);
+    bool OnWindow() const { return windowSurface_ != nullptr; }
+    // Narrows a window's drawing to `area`, given in the window's device pixels.
+    void ClipWindowTo(const RECT& area);
+    void SetWindowClip(DeviceRect clip) { windowClip_ = clip; }
 
-    // Printing.
-    std::unique_ptr<PrintJob> job;
-    std::string printerName;
-    ABORTPROC abortProc = nullptr;
+    // Printing: the printer a printer context was made for, the application's abort procedure,
+    // and the document being printed (null outside StartDoc ... EndDoc).
+    void SetPrinterName(std::string name) { printerName_ = std::move(name); }
+    const std::string& PrinterName() const { return printerName_; }
+    void SetAbortProc(ABORTPROC procedure) { abortProc_ = procedure; }
+    ABORTPROC AbortProc() const { return abortProc_; }
+    PrintJob* Job() { return job_.get(); }
+    void StartJob(std::unique_ptr<PrintJob> job);
+    void EndJob();
 
 private:
     // length x numerator / denominator in MM_ANISOTROPIC; unchanged in MM_TEXT.
@@ -125,7 +147,14 @@ private:
     DeviceKind device_;
     DeviceCaps caps_;
     std::uint32_t handle_ = 0;
+    DcState state_;
     std::vector<DcState> saved_;
+    std::shared_ptr<Surface> windowSurface_;
+    POINT windowOrigin_{0, 0};
+    DeviceRect windowClip_{};
+    std::unique_ptr<PrintJob> job_;
+    std::string printerName_;
+    ABORTPROC abortProc_ = nullptr;
 };
 
 DeviceContext* LookupDc(HDC dc);

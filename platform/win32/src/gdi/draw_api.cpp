@@ -26,7 +26,7 @@ void DrawSegment(Raster& raster, DevicePoint from, DevicePoint to, DeviceCoordin
 
 // Draws the outline through `points` (logical) with the selected pen; closes it when asked.
 void Stroke(DeviceContext& context, const std::vector<POINT>& points, bool closed) {
-    auto* pen = Lookup<Pen>(MakeHandle<HPEN>(context.state.pen));
+    auto* pen = Lookup<Pen>(MakeHandle<HPEN>(context.Selected().pen));
     Surface* surface = context.Target();
     if (pen == nullptr || pen->IsNull() || surface == nullptr || points.empty()) {
         return;
@@ -61,9 +61,9 @@ BOOL MoveToEx(HDC dc, int x, int y, POINT* previous) {
         return FALSE;
     }
     if (previous != nullptr) {
-        *previous = context->state.position;
+        *previous = context->Values().position;
     }
-    context->state.position = POINT{x, y};
+    context->Values().position = POINT{x, y};
     return TRUE;
 }
 
@@ -72,8 +72,8 @@ BOOL LineTo(HDC dc, int x, int y) {
     if (context == nullptr) {
         return FALSE;
     }
-    Stroke(*context, {context->state.position, POINT{x, y}}, false);
-    context->state.position = POINT{x, y};
+    Stroke(*context, {context->Values().position, POINT{x, y}}, false);
+    context->Values().position = POINT{x, y};
     return TRUE;
 }
 
@@ -99,7 +99,7 @@ BOOL Polygon(HDC dc, const POINT* points, int count) {
             device.push_back(context->ToTarget(p));
         }
         Raster(*surface, context->Clip())
-            .FillPolygon(device, context->state.polyFillMode == WINDING, context->BrushColor());
+            .FillPolygon(device, context->Values().polyFillMode == WINDING, context->BrushColor());
     }
     Stroke(*context, logical, true);
     return TRUE;
@@ -115,7 +115,7 @@ BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     if (surface == nullptr || r.right <= r.left || r.bottom <= r.top) {
         return TRUE;
     }
-    auto* pen = Lookup<Pen>(MakeHandle<HPEN>(context->state.pen));
+    auto* pen = Lookup<Pen>(MakeHandle<HPEN>(context->Selected().pen));
     bool outlined = pen != nullptr && !pen->IsNull();
     Raster raster(*surface, context->Clip());
     // Right and bottom edges are left out; without a pen the fill is one pixel smaller still.

@@ -103,17 +103,17 @@ int SetAbortProc(HDC dc, ABORTPROC procedure) {
     if (context == nullptr) {
         return SP_ERROR;
     }
-    context->abortProc = procedure;
+    context->SetAbortProc(procedure);
     return 1;
 }
 
 int StartDocA(HDC dc, const DOCINFOA* document) {
     static int jobNumber = 0;
     DeviceContext* context = PrinterContext(dc);
-    if (context == nullptr || context->job) {
+    if (context == nullptr || context->Job() != nullptr) {
         return SP_ERROR;
     }
-    std::optional<printing::PrinterInfo> printer = printing::FindPrinter(context->printerName);
+    std::optional<printing::PrinterInfo> printer = printing::FindPrinter(context->PrinterName());
     if (!printer) {
         return SP_ERROR;
     }
@@ -122,47 +122,47 @@ int StartDocA(HDC dc, const DOCINFOA* document) {
     if (!sink) {
         return SP_ERROR;
     }
-    context->job = std::make_unique<PrintJob>(std::move(sink), context->Caps());
+    context->StartJob(std::make_unique<PrintJob>(std::move(sink), context->Caps()));
     return ++jobNumber;
 }
 
 int StartPage(HDC dc) {
     DeviceContext* context = PrinterContext(dc);
-    if (context == nullptr || !context->job) {
+    if (context == nullptr || context->Job() == nullptr) {
         return SP_ERROR;
     }
-    return context->job->StartPage() ? 1 : SP_ERROR;
+    return context->Job()->StartPage() ? 1 : SP_ERROR;
 }
 
 int EndPage(HDC dc) {
     DeviceContext* context = PrinterContext(dc);
-    if (context == nullptr || !context->job) {
+    if (context == nullptr || context->Job() == nullptr) {
         return SP_ERROR;
     }
-    if (context->abortProc != nullptr && !context->abortProc(dc, 0)) {
-        context->job->Abort();
-        context->job.reset();
+    if (context->AbortProc() != nullptr && !context->AbortProc()(dc, 0)) {
+        context->Job()->Abort();
+        context->EndJob();
         return SP_APPABORT;
     }
-    return context->job->EndPage() ? 1 : SP_ERROR;
+    return context->Job()->EndPage() ? 1 : SP_ERROR;
 }
 
 int EndDoc(HDC dc) {
     DeviceContext* context = PrinterContext(dc);
-    if (context == nullptr || !context->job) {
+    if (context == nullptr || context->Job() == nullptr) {
         return SP_ERROR;
     }
-    bool finished = context->job->Finish();
-    context->job.reset();
+    bool finished = context->Job()->Finish();
+    context->EndJob();
     return finished ? 1 : SP_ERROR;
 }
 
 int AbortDoc(HDC dc) {
     DeviceContext* context = PrinterContext(dc);
-    if (context == nullptr || !context->job) {
+    if (context == nullptr || context->Job() == nullptr) {
         return SP_ERROR;
     }
-    context->job->Abort();
-    context->job.reset();
+    context->Job()->Abort();
+    context->EndJob();
     return 1;
 }

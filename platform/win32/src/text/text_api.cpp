@@ -17,7 +17,7 @@ namespace {
 constexpr long long kMaxFontPixels = 4096;
 
 RealizedFont* FontOf(DeviceContext& context) {
-    auto* font = Lookup<Font>(MakeHandle<HFONT>(context.state.font));
+    auto* font = Lookup<Font>(MakeHandle<HFONT>(context.Selected().font));
     if (font == nullptr) {
         return nullptr;
     }
@@ -45,8 +45,8 @@ RealizedFont* FontOf(DeviceContext& context) {
 std::vector<DeviceCoordinate> Advances(const DeviceContext& context, RealizedFont& font,
                                        std::string_view text, const INT* dx, int& remainder) {
     std::vector<DeviceCoordinate> advances(text.size());
-    int extra = context.state.justifyExtra;
-    int count = context.state.justifyCount;
+    int extra = context.Values().justifyExtra;
+    int count = context.Values().justifyCount;
     for (std::size_t i = 0; i < text.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(text[i]);
         advances[i] = dx ? context.LengthToDeviceX(dx[i]) : font.GlyphFor(c).advance;
@@ -91,7 +91,7 @@ bool DrawTextRun(DeviceContext& context, const TextRequest& request) {
     }
     const TEXTMETRICA& m = font->metrics;
     std::vector<DeviceCoordinate> advances =
-        Advances(context, *font, request.text, request.dx, context.state.justifyRemainder);
+        Advances(context, *font, request.text, request.dx, context.Values().justifyRemainder);
     // Device coordinates from here on: each advance is below 2^32 pixels, so the width of any
     // run shorter than 2^31 characters stays inside the 64-bit range.
     DeviceCoordinate width = Sum(advances);
@@ -113,19 +113,19 @@ bool DrawTextRun(DeviceContext& context, const TextRequest& request) {
     if (request.rect != nullptr) {
         DeviceRect box = context.ToTarget(*request.rect);
         if (request.options & ETO_OPAQUE) {
-            Raster(*surface, clip).FillRect(box, context.state.backgroundColor);
+            Raster(*surface, clip).FillRect(box, context.Values().backgroundColor);
         }
         if (request.options & ETO_CLIPPED) {
             clip = Intersect(clip, box);
         }
     }
     Raster raster(*surface, clip);
-    if (context.state.backgroundMode == OPAQUE) {
+    if (context.Values().backgroundMode == OPAQUE) {
         raster.FillRect(
             DeviceRect{left, baseline - m.tmAscent, left + width, baseline + m.tmDescent},
-            context.state.backgroundColor);
+            context.Values().backgroundColor);
     }
-    COLORREF color = context.state.textColor;
+    COLORREF color = context.Values().textColor;
     int thickness = font->underlineThickness;
     DeviceCoordinate underline = baseline + font->underlineOffset - thickness / 2;
     DeviceCoordinate pen = left;
@@ -170,7 +170,7 @@ BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length) {
     request.x = x;
     request.y = y;
     request.text = TextOf(text, length);
-    request.align = context->state.textAlign;
+    request.align = context->Values().textAlign;
     return DrawTextRun(*context, request) ? TRUE : FALSE;
 }
 
@@ -187,7 +187,7 @@ BOOL ExtTextOutA(HDC dc, int x, int y, UINT options, const RECT* rect, LPCSTR te
     request.rect = rect;
     request.text = TextOf(text, static_cast<int>(length));
     request.dx = dx;
-    request.align = context->state.textAlign;
+    request.align = context->Values().textAlign;
     return DrawTextRun(*context, request) ? TRUE : FALSE;
 }
 
@@ -197,7 +197,7 @@ BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int length, SIZE* size) {
     if (font == nullptr || size == nullptr || length < 0 || (text == nullptr && length > 0)) {
         return FALSE;
     }
-    int remainder = context->state.justifyRemainder;
+    int remainder = context->Values().justifyRemainder;
     int width =
         SaturateToInt(Sum(Advances(*context, *font, TextOf(text, length), nullptr, remainder)));
     size->cx = context->LengthToLogicalX(width);
@@ -226,7 +226,7 @@ BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {
 
 int GetTextFaceA(HDC dc, int size, LPSTR faceName) {
     DeviceContext* context = LookupDc(dc);
-    auto* font = context ? Lookup<Font>(MakeHandle<HFONT>(context->state.font)) : nullptr;
+    auto* font = context ? Lookup<Font>(MakeHandle<HFONT>(context->Selected().font)) : nullptr;
     if (font == nullptr) {
         return 0;
     }
@@ -254,9 +254,9 @@ BOOL SetTextJustification(HDC dc, int extra, int breakCount) {
         return FALSE;
     }
     bool off = breakCount <= 0 || extra == 0;
-    context->state.justifyExtra = off ? 0 : std::max(0, context->LengthToDeviceX(extra));
-    context->state.justifyCount = off ? 0 : breakCount;
-    context->state.justifyRemainder = off ? 0 : context->state.justifyExtra % breakCount;
+    context->Values().justifyExtra = off ? 0 : std::max(0, context->LengthToDeviceX(extra));
+    context->Values().justifyCount = off ? 0 : breakCount;
+    context->Values().justifyRemainder = off ? 0 : context->Values().justifyExtra % breakCount;
     return TRUE;
 }
 

@@ -3,8 +3,6 @@
 #include "platform/win32/src/window/painting.h"
 #include "platform/win32/window_host.h"
 
-#include <algorithm>
-
 using namespace win32;
 
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
@@ -94,13 +92,7 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint) {
         return nullptr;
     }
     // Drawing goes only where the update region lies.
-    DeviceContext* context = LookupDc(dc);
-    POINT origin = context->windowOrigin;
-    DeviceRect& clip = context->windowClip;
-    clip.left = std::max<DeviceCoordinate>(clip.left, origin.x + update.left);
-    clip.top = std::max<DeviceCoordinate>(clip.top, origin.y + update.top);
-    clip.right = std::min<DeviceCoordinate>(clip.right, origin.x + update.right);
-    clip.bottom = std::min<DeviceCoordinate>(clip.bottom, origin.y + update.bottom);
+    LookupDc(dc)->ClipWindowTo(update);
     *paint = PAINTSTRUCT{};
     paint->hdc = dc;
     paint->rcPaint = update;
@@ -116,7 +108,7 @@ BOOL EndPaint(HWND /*window*/, const PAINTSTRUCT* paint) {
         return FALSE;
     }
     DeviceContext* context = LookupDc(paint->hdc);
-    if (context == nullptr || !context->windowSurface) {
+    if (context == nullptr || !context->OnWindow()) {
         return FALSE;
     }
     HandleTable::Instance().Remove(HandleValue(paint->hdc));
@@ -136,7 +128,7 @@ BOOL PrintWindow(HWND hwnd, HDC dc, UINT /*flags*/) {
     UpdateWindow(top->Handle());
     HDC source = WindowDc(hwnd, WindowArea::Whole);
     DeviceContext* context = LookupDc(source);
-    context->windowClip = DeviceRect{0, 0, top->surface->Width(), top->surface->Height()};
+    context->SetWindowClip(DeviceRect{0, 0, top->surface->Width(), top->surface->Height()});
     BOOL done = BitBlt(dc, 0, 0, window->rect.right - window->rect.left,
                        window->rect.bottom - window->rect.top, source, 0, 0, SRCCOPY);
     HandleTable::Instance().Remove(HandleValue(source));

@@ -104,11 +104,10 @@ HDC WindowDc(HWND hwnd, WindowArea area) {
     if (context == nullptr) {
         return nullptr;
     }
-    context->windowSurface = top->surface;
-    context->windowOrigin = area == WindowArea::Client ? ClientOffsetInTopLevel(*window)
-                                                       : WindowOffsetInTopLevel(*window);
-    context->windowClip = IsShown(*window) ? VisibleArea(*window, area) : DeviceRect{};
-    context->window = window->handle;
+    context->DrawOnWindow(top->surface,
+                          area == WindowArea::Client ? ClientOffsetInTopLevel(*window)
+                                                     : WindowOffsetInTopLevel(*window),
+                          IsShown(*window) ? VisibleArea(*window, area) : DeviceRect{});
     if (window->dialogFont != nullptr) {
         SelectObject(dc, window->dialogFont);
     }

@@ -7,12 +7,13 @@
 #include <string>
 #include <vector>
 
-namespace compose {
 namespace {
 
+using namespace compose;
+
+using compose::testing::RecordingSurface;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
-using testing::RecordingSurface;
 
 std::vector<std::string> Drawn(std::string_view richText) {
     RecordingSurface surface;
@@ -167,4 +168,3 @@ TEST(DrawRTF, KeepsAtMostTheTabStopLimit) {
 }
 
 } // namespace
-} // namespace compose

@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
-namespace compose {
 namespace {
+
+using namespace compose;
 
 TEST(LogoPlacement, ReadsFourNumbersOrNamesTheFault) {
     struct Case {
@@ -36,4 +37,3 @@ TEST(LogoPlacement, ReadsFourNumbersOrNamesTheFault) {
 }
 
 } // namespace
-} // namespace compose

@@ -21,8 +21,9 @@
 #include <memory>
 #include <string>
 
-namespace compose {
 namespace {
+
+using namespace compose;
 
 using illustration::IllustrationType;
 using ::testing::HasSubstr;
@@ -71,7 +72,7 @@ protected:
                             bool taxPage = false) const {
         report::Composition composition;
         composition.type = type;
-        composition.richText = testing::FilledReport(type, sections, taxPage);
+        composition.richText = compose::testing::FilledReport(type, sections, taxPage);
         composition.sections = sections;
         composition.taxPage = taxPage;
         composition.resourceArchive = archive;
@@ -134,8 +135,8 @@ TEST_F(ReportComposerTest, EachTypeBecomesACheckedPdfWithItsWordsAndPages) {
         EXPECT_EQ(pages.output, std::to_string(testCase.pages) + "\n");
 
         const std::string text = TextOf(pdf);
-        EXPECT_THAT(text, HasSubstr(testing::kClientName));
-        EXPECT_THAT(text, HasSubstr(testing::kRepresentativeLine));
+        EXPECT_THAT(text, HasSubstr(compose::testing::kClientName));
+        EXPECT_THAT(text, HasSubstr(compose::testing::kRepresentativeLine));
         EXPECT_THAT(text, HasSubstr(testCase.amount));
         EXPECT_THAT(text, HasSubstr(testCase.year));
         EXPECT_THAT(text, Not(HasSubstr("$#")));
@@ -361,4 +362,3 @@ TEST_F(ReportComposerTest, RendersEachPageForTheScreen) {
 }
 
 } // namespace
-} // namespace compose

@@ -13,8 +13,9 @@
 #include <memory>
 #include <string>
 
-namespace compose {
 namespace {
+
+using namespace compose;
 
 namespace fs = std::filesystem;
 
@@ -93,4 +94,3 @@ TEST_F(ReportPicturesTest, TheGraphIsDecodedOnceForEachGraphDrawn) {
 }
 
 } // namespace
-} // namespace compose

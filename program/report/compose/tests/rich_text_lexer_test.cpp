@@ -4,8 +4,9 @@
 
 #include <string>
 
-namespace compose {
 namespace {
+
+using namespace compose;
 
 // The tokens of `text`, one per blank-separated item: \word(parameter), 'c' for a text
 // character (#n for a control character), { and } for groups, * for \*.
@@ -84,4 +85,3 @@ TEST(RichTextLexer, ReadsWordsParametersEscapesAndGroups) {
 }
 
 } // namespace
-} // namespace compose

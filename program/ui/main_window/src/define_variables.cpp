@@ -1,6 +1,6 @@
 #include "program/ui/main_window/define_variables.h"
 
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/message_box.h"
@@ -484,7 +484,7 @@ private:
             return Fail("Please enter the Account Value.", kMissingInformation, tag, "100000");
         }
         std::string cleaned = Input(tag);
-        inputs.accountValue = calc::CleanNumber(cleaned);
+        inputs.accountValue = illustration::CleanNumber(cleaned);
         return false;
     }
 
@@ -502,20 +502,20 @@ private:
         return main_.Suggestions.Input(main_.SetIndex(tag), main_.GetField(tag));
     }
     std::string Text(std::string_view tag) const { return runtime::Trim(Input(tag)); }
-    double Number(std::string_view tag) const { return calc::CleanedNumber(Input(tag)); }
+    double Number(std::string_view tag) const { return illustration::CleanedNumber(Input(tag)); }
     // An amount as typing gives one: digits, and a point before cents, once the blanks, "$"
     // and "," are gone. Anything else is no amount: a saved record can hold "9e99", which no
     // key typed and no calculation can hold.
     std::optional<double> Amount(std::string_view tag) const {
         std::string text = Input(tag);
-        const std::string cleaned = calc::CleanNumber(text);
+        const std::string cleaned = illustration::CleanNumber(text);
         const bool typed = std::count(cleaned.begin(), cleaned.end(), '.') <= 1 &&
                            std::all_of(cleaned.begin(), cleaned.end(),
                                        [](char c) { return c == '.' || (c >= '0' && c <= '9'); });
         if (!typed) {
             return std::nullopt;
         }
-        return calc::CleanedNumber(cleaned);
+        return illustration::CleanedNumber(cleaned);
     }
     static bool AtLeastOne(const std::optional<double>& amount) { return amount && *amount >= 1; }
 

@@ -1,6 +1,6 @@
 #include "program/ui/main_window/src/equal_payment_options.h"
 
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 #include "program/ui/main_window/calculate_illustration.h"
 #include "program/ui/main_window/define_variables.h"
 
@@ -42,7 +42,7 @@ void SetFixedMethodInputs(frmMain& main, bool enabled) {
 }
 
 bool HasValue(const frmMain& main, const char* tag) {
-    return calc::CleanedNumber(main.GetField(tag)) != 0;
+    return illustration::CleanedNumber(main.GetField(tag)) != 0;
 }
 
 // Writes each enabled choice's amount from a validated calculation; the calculation needs the

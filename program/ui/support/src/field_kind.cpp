@@ -1,6 +1,6 @@
 #include "program/ui/support/src/field_kind.h"
 
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 
 #include "platform/runtime/number_format.h"
 #include "platform/runtime/number_parse.h"
@@ -73,7 +73,7 @@ std::string DisplayForm(FieldKind kind, std::string_view text) {
     case FieldKind::Dollars:
     case FieldKind::DollarsCents: {
         std::string cleaned(text);
-        return calc::FormatDollars(calc::CleanNumber(cleaned));
+        return illustration::FormatDollars(illustration::CleanNumber(cleaned));
     }
     default:
         return std::string(text);

@@ -1,9 +1,10 @@
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 
 #include <gtest/gtest.h>
 
-namespace calc {
 namespace {
+
+using namespace illustration;
 
 TEST(FormattingTest, CleanNumberRemovesBlanksDollarsPercentsAndCommas) {
     struct Case {
@@ -56,4 +57,3 @@ TEST(FormattingTest, Dates) {
 }
 
 } // namespace
-} // namespace calc

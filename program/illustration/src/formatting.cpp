@@ -1,4 +1,4 @@
-#include "program/calc/formatting.h"
+#include "program/illustration/formatting.h"
 
 #include "platform/runtime/date_format.h"
 #include "platform/runtime/date_parse.h"
@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace calc {
+namespace illustration {
 
 std::string CleanNumber(std::string& text) {
     std::erase_if(text, [](char c) { return c == ' ' || c == '$' || c == '%' || c == ','; });
@@ -36,4 +36,4 @@ std::string FormatLongDate(std::string_view dateText) {
     return FormatDateText(dateText, "mmmm d, yyyy");
 }
 
-} // namespace calc
+} // namespace illustration

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace calc {
+namespace illustration {
 
 // Removes every blank, "$", "%" and "," from `text`, which holds the cleaned text afterwards; the
 // result is the cleaned text too. Points, minus signs, digits and letters stay. A pure text
@@ -31,4 +31,4 @@ inline constexpr std::string_view kShortDate = "MM/DD/YYYY";
 // A date text as month name, day, comma and year: "04/01/2011" gives "April 1, 2011".
 std::string FormatLongDate(std::string_view dateText);
 
-} // namespace calc
+} // namespace illustration
