@@ -248,7 +248,7 @@ struct MemberForm : Form {
 
 TEST(ControlTableTest, RowsPlaceTheFormsMenusTimerAndTabControl) {
     Application app;
-    testing::Driver driver(app);
+    forms::testing::Driver driver(app);
     auto& form = app.Create<MemberForm>();
     EXPECT_EQ(form.Controls().size(), std::size(kMemberRows)) << "nothing is new";
     EXPECT_EQ(form.loaded,
