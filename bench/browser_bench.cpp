@@ -1,12 +1,11 @@
 // The saved-illustration browser over a file of 10,000 records of all four types: filling the
 // grid (read, list and sort by name), sorting the filled grid again, and type-ahead searches
 // for names near the end of the list.
+#include "program/store/illustration_file.h"
+#include "program/store/illustration_record.h"
 #include "program/ui/main_window/main_form.h"
 #include "program/ui/saved_illustrations.h"
 #include "program/ui/windows/browser/data_form.h"
-
-#include "program/store/illustration_file.h"
-#include "program/store/illustration_record.h"
 
 #include "platform/forms/application.h"
 

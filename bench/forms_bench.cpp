@@ -1,7 +1,5 @@
 // The forms model under load: building a form of 250 controls, and typing 10,000 keys through
 // the model (key events, a field filter in KeyPress, text edit, Change) with no skin attached.
-#include <benchmark/benchmark.h>
-
 #include "platform/forms/application.h"
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls/buttons.h"
@@ -9,6 +7,8 @@
 #include "platform/forms/controls/lists.h"
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/user_actions.h"
+
+#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "platform/win32/windows.h"
 
 #include <benchmark/benchmark.h>
+
 #include <cstring>
 
 namespace {

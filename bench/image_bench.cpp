@@ -6,6 +6,7 @@
 #include "output/image/bmp_writer.h"
 #include "output/image/gif_writer.h"
 #include "output/image/tiff_writer.h"
+
 #include "platform/win32/windows.h"
 
 #include <benchmark/benchmark.h>

@@ -4,6 +4,7 @@
 // preview call, as a job whose flag byte is 255 asks for them. Files (the template, the print
 // file and the profile the markers go to) are kept in a temporary folder removed at the end.
 #include "family/print/pressel.h"
+
 #include "platform/win32/font_provider.h"
 #include "platform/win32/windows.h"
 

@@ -5,7 +5,6 @@
 // screen. The process itself, its libraries and Qt's start are not in the time: a person waits
 // for those too, but they do not change with the program's code.
 #include "bench/stretch_window.h"
-
 #include "program/ui/saved_illustrations.h"
 #include "program/ui/windows/start/start_form.h"
 

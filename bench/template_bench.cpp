@@ -2,6 +2,7 @@
 // and the substitution of a hostile key set: many keys that share their first bytes, over a
 // template made of those bytes, where every position begins some key's prefix.
 #include "output/template/template_document.h"
+
 #include "platform/crc/crc16.h"
 
 #include <benchmark/benchmark.h>

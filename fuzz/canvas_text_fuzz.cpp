@@ -2,6 +2,7 @@
 // and pages, measured with the fixed-metrics fonts. After each input the page set must still
 // describe the items, and a rolled-back transaction must leave nothing behind.
 #include "output/canvas/canvas.h"
+
 #include "platform/win32/font_provider.h"
 
 #include <cstdint>

@@ -1,9 +1,9 @@
 // Picture headers from arbitrary bytes: a size or a refusal, never a read past the end.
+#include "platform/forms/picture.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
-
-#include "platform/forms/picture.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto picture =

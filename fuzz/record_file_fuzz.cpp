@@ -1,9 +1,10 @@
 // Record files from anywhere: the input's first two bytes give the record length (0 and lengths
 // the runtime refuses included), the next four a record number, the rest is the file. Opening
 // and reading never crash, and every record read is one record long.
+#include "platform/system/record_file.h"
+
 #include "platform/runtime/runtime_error.h"
 #include "platform/system/atomic_file.h"
-#include "platform/system/record_file.h"
 
 #include <cstdint>
 #include <cstdlib>

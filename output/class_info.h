@@ -3,6 +3,7 @@
 #pragma once
 
 #include "output/error_codes.h"
+
 #include "platform/automation/guid.h"
 #include "platform/automation/object.h"
 

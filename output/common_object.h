@@ -7,6 +7,7 @@
 #include "output/output.h"
 #include "output/type_description.h"
 #include "output/variant_arguments.h"
+
 #include "platform/automation/object.h"
 #include "platform/automation/type_info.h"
 

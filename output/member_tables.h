@@ -4,6 +4,7 @@
 #pragma once
 
 #include "output/output.h"
+
 #include "platform/automation/dispatch_member.h"
 
 #include <algorithm>

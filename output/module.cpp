@@ -2,6 +2,7 @@
 // registry. These four are the module's only exports (exports.map).
 #include "output/class_info.h"
 #include "output/output.h"
+
 #include "platform/automation/creation.h"
 #include "platform/automation/registry.h"
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "output/class_info.h"
+
 #include "platform/automation/dispatch_member.h"
 #include "platform/automation/member_description.h"
 

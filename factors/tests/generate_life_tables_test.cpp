@@ -2,6 +2,7 @@
 // data with no change of code; a malformed CSV file stops it with a message that names the file
 // and the line, and leaves no source behind.
 #include "factors/life_tables.h"
+
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
 

@@ -1,6 +1,7 @@
 // The CSV reader behind the table generator: what it refuses, what it accepts, and that the
 // project's copy of each table is byte for byte the published table it was taken from.
 #include "factors/tables/published_table.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/sandbox.h"
 

@@ -5,12 +5,14 @@
 // has no integer to stand for: members with an Error refuse it with InvalidFormat, the canvas's
 // code for a bad argument, and change nothing; members without one ignore the call.
 #include "output/canvas/canvas.h"
+
 #include "output/canvas/page_bitmap.h"
 #include "output/canvas/page_files.h"
 #include "output/canvas/page_printer.h"
 #include "output/class_info.h"
 #include "output/common_object.h"
 #include "output/member_tables.h"
+
 #include "platform/automation/interface_pointer.h"
 #include "platform/automation/variant.h"
 

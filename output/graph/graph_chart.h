@@ -10,6 +10,7 @@
 
 #include "output/error_codes.h"
 #include "output/graph/label_font.h"
+
 #include "platform/win32/wingdi.h"
 
 #include <cstdint>

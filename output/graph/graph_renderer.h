@@ -4,6 +4,7 @@
 
 #include "output/error_codes.h"
 #include "output/graph/graph_chart.h"
+
 #include "platform/win32/wingdi.h"
 
 #include <cstdint>

@@ -6,6 +6,7 @@
 
 #include "output/error_codes.h"
 #include "output/preview/preview_images.h"
+
 #include "platform/win32/windows.h"
 
 #include <cstdint>

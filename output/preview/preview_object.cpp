@@ -1,9 +1,10 @@
 // The Preview class: the page list and its window behind the IPreview interface. Arguments are
 // read by the module's lenient VARIANT rules; outcomes go to the [out] Error.
+#include "output/preview/preview.h"
+
 #include "output/class_info.h"
 #include "output/common_object.h"
 #include "output/member_tables.h"
-#include "output/preview/preview.h"
 
 #include <cstdint>
 #include <new>

@@ -10,6 +10,7 @@
 #include "output/template/structure_keeper.h"
 #include "output/template/template_document.h"
 #include "output/template/template_scan.h"
+
 #include "platform/automation/variant_text.h"
 
 namespace output {

@@ -2,6 +2,7 @@
 
 #include "output/template/key_table.h"
 #include "output/template/template_scan.h"
+
 #include "platform/crc/crc16.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/system/atomic_file.h"

@@ -5,6 +5,7 @@
 #include "output/member_tables.h"
 #include "output/template/canvas_rendering.h"
 #include "output/template/template_document.h"
+
 #include "platform/automation/interface_pointer.h"
 
 #include <new>

@@ -2,8 +2,8 @@
 // each format, read back by Pillow and (TIFF) libtiff's tiffinfo, and draws that cannot write
 // answering 2041 with no file left behind; Canvas.Preview handing every page to a Preview object.
 #include "output/tests/registered_module.h"
-#include "platform/testing/outside_tool.h"
 
+#include "platform/testing/outside_tool.h"
 #include "platform/win32/wingdi.h"
 
 #include <filesystem>

@@ -2,6 +2,7 @@
 // Error codes of its members, and transactions.
 #include "output/canvas/dib_info.h"
 #include "output/tests/registered_module.h"
+
 #include "platform/testing/file_contents.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 // The test program links no OpenGL library; the dispatcher is opened with its symbols global
 // before the module is loaded, so that plain gl* names would bind to it.
 #include "output/tests/registered_module.h"
-#include "platform/win32/testing/pixels.h"
 
+#include "platform/win32/testing/pixels.h"
 #include "platform/win32/wingdi.h"
 
 #include <dlfcn.h>

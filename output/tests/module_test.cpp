@@ -1,6 +1,7 @@
 // The module as a program meets it: registered, found through the registry, created by class id
 // or ProgID, and called through its interfaces and through IDispatch::Invoke.
 #include "output/tests/registered_module.h"
+
 #include "platform/automation/type_info.h"
 #include "platform/testing/file_contents.h"
 #include "platform/testing/folder_fault.h"

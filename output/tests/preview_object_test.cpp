@@ -1,6 +1,7 @@
 // The Preview class through IDispatch: pages read from BMP files a Canvas drew, the list's errors
 // and texts, and Dialog's in/out placement, with the ids callers use.
 #include "output/tests/registered_module.h"
+
 #include "platform/win32/winuser.h"
 
 #include <filesystem>

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "output/output.h"
+
 #include "platform/automation/creation.h"
 #include "platform/automation/interface_pointer.h"
 #include "platform/automation/registry.h"

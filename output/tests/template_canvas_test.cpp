@@ -1,6 +1,7 @@
 // Template.Canvas: a filled template laid out on a Canvas object, exported to PDF and read back
 // by poppler's pdftotext (Debian poppler-utils).
 #include "output/tests/registered_module.h"
+
 #include "platform/testing/outside_tool.h"
 
 #include <fstream>

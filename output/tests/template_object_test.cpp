@@ -1,6 +1,7 @@
 // The Template class through its interface and through IDispatch::Invoke, as the program drives
 // it for a report.
 #include "output/tests/registered_module.h"
+
 #include "platform/testing/file_contents.h"
 
 #include <fstream>

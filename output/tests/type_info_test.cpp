@@ -2,8 +2,9 @@
 // IDispatch::GetTypeInfo on an object created by class id. The expectations are the members of
 // the classes' interfaces as the module documents them: dispatch ids, kinds, parameters and help
 // strings.
-#include "output/tests/registered_module.h"
 #include "platform/automation/type_info.h"
+
+#include "output/tests/registered_module.h"
 
 #include <map>
 #include <string>

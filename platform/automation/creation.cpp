@@ -3,6 +3,7 @@
 #include "platform/automation/registry.h"
 
 #include <dlfcn.h>
+
 #include <map>
 #include <mutex>
 #include <string>

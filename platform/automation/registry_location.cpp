@@ -1,6 +1,7 @@
 // The one place that knows where the class registry is kept: "registry.ini" in the user's
 // configuration folder, or the file TALLOWMERE_REGISTRY names.
 #include "platform/automation/registry.h"
+
 #include "platform/system/folders.h"
 
 #include <cstdlib>

@@ -1,4 +1,5 @@
 #include "platform/automation/text.h"
+
 #include "platform/runtime/windows1252.h"
 
 #include <limits>

@@ -1,12 +1,12 @@
 #include "platform/forms/application.h"
 
-#include <cctype>
-#include <stdexcept>
-
 #include "platform/forms/control.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/host.h"
 #include "platform/forms/user_actions.h"
+
+#include <cctype>
+#include <stdexcept>
 
 namespace forms {
 

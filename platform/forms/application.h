@@ -15,6 +15,10 @@
 // - events queued and let run by DoEvents, SendKeys and Paint (below and form.h).
 #pragma once
 
+#include "platform/forms/focus_manager.h"
+#include "platform/forms/form.h"
+#include "platform/forms/message_box.h"
+
 #include <cstdint>
 #include <deque>
 #include <exception>
@@ -23,10 +27,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "platform/forms/focus_manager.h"
-#include "platform/forms/form.h"
-#include "platform/forms/message_box.h"
 
 namespace forms {
 

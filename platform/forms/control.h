@@ -2,11 +2,11 @@
 // enabling, tag, colours, tab order and the focus and key events that every control shares.
 #pragma once
 
-#include <string>
-
 #include "platform/forms/color.h"
 #include "platform/forms/control_kind.h"
 #include "platform/forms/event.h"
+
+#include <string>
 
 namespace forms {
 

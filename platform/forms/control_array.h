@@ -4,15 +4,15 @@
 // array's handlers with the element's index.
 #pragma once
 
+#include "platform/forms/control.h"
+#include "platform/forms/errors.h"
+#include "platform/forms/form.h"
+
 #include <map>
 #include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
-
-#include "platform/forms/control.h"
-#include "platform/forms/errors.h"
-#include "platform/forms/form.h"
 
 namespace forms {
 

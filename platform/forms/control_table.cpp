@@ -1,5 +1,8 @@
 #include "platform/forms/control_table.h"
 
+#include "platform/forms/control_visitor.h"
+#include "platform/forms/form.h"
+
 #include <charconv>
 #include <map>
 #include <memory>
@@ -7,9 +10,6 @@
 #include <set>
 #include <stdexcept>
 #include <string>
-
-#include "platform/forms/control_visitor.h"
-#include "platform/forms/form.h"
 
 namespace forms {
 

@@ -16,12 +16,12 @@
 // it lacks is refused. The rows' order is then the window's tab order.
 #pragma once
 
+#include "platform/forms/alignment.h"
+#include "platform/forms/control_kind.h"
+
 #include <span>
 #include <string_view>
 #include <vector>
-
-#include "platform/forms/alignment.h"
-#include "platform/forms/control_kind.h"
 
 namespace forms {
 

@@ -4,8 +4,6 @@
 // does with it.
 #pragma once
 
-#include <cstdlib>
-
 #include "platform/forms/control_kind.h"
 #include "platform/forms/controls/check_box.h"
 #include "platform/forms/controls/combo_box.h"
@@ -24,6 +22,8 @@
 #include "platform/forms/controls/tab_control.h"
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/controls/timer.h"
+
+#include <cstdlib>
 
 namespace forms {
 

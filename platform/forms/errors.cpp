@@ -1,8 +1,8 @@
 #include "platform/forms/errors.h"
 
-#include <new>
-
 #include "platform/runtime/runtime_error.h"
+
+#include <new>
 
 namespace forms {
 

@@ -1,11 +1,11 @@
 #include "platform/forms/focus_manager.h"
 
-#include <algorithm>
-
 #include "platform/forms/application.h"
 #include "platform/forms/control.h"
 #include "platform/forms/form.h"
 #include "platform/forms/host.h"
+
+#include <algorithm>
 
 namespace forms {
 

@@ -1,13 +1,13 @@
 #include "platform/forms/form.h"
 
-#include <algorithm>
-#include <stdexcept>
-
 #include "platform/forms/application.h"
 #include "platform/forms/control.h"
 #include "platform/forms/controls/menu.h"
 #include "platform/forms/errors.h"
 #include "platform/forms/host.h"
+
+#include <algorithm>
+#include <stdexcept>
 
 namespace forms {
 

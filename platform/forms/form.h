@@ -33,13 +33,13 @@
 // - After Application::End no event is raised at all.
 #pragma once
 
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "platform/forms/color.h"
 #include "platform/forms/event.h"
 #include "platform/forms/picture.h"
+
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace forms {
 

@@ -1,5 +1,10 @@
 #include "platform/forms/picture.h"
 
+#include "platform/bytes/byte_reader.h"
+#include "platform/forms/errors.h"
+#include "platform/runtime/runtime_error.h"
+#include "platform/system/files.h"
+
 #include <gif_lib.h>
 
 #include <algorithm>
@@ -7,11 +12,6 @@
 #include <cstring>
 #include <memory>
 #include <vector>
-
-#include "platform/bytes/byte_reader.h"
-#include "platform/forms/errors.h"
-#include "platform/runtime/runtime_error.h"
-#include "platform/system/files.h"
 
 namespace forms {
 

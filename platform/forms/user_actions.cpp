@@ -1,12 +1,12 @@
 #include "platform/forms/user_actions.h"
 
-#include <algorithm>
-#include <functional>
-#include <vector>
-
 #include "platform/forms/access_key.h"
 #include "platform/forms/application.h"
 #include "platform/forms/control_visitor.h"
+
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 namespace forms::user {
 

@@ -4,10 +4,10 @@
 // the events in the runtime's order.
 #pragma once
 
+#include "platform/forms/form.h"
+
 #include <stdexcept>
 #include <string>
-
-#include "platform/forms/form.h"
 
 namespace forms {
 

@@ -1,4 +1,5 @@
 #include "platform/qt/text.h"
+
 #include "platform/runtime/windows1252.h"
 
 #include <algorithm>

@@ -21,13 +21,13 @@
 
 #include "platform/system/file_descriptor.h"
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
-
-#include <sys/types.h>
 
 namespace sys {
 

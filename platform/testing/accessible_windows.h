@@ -5,9 +5,10 @@
 // QT_LINUX_ACCESSIBILITY_ALWAYS_ON is set in their environment.
 #pragma once
 
+#include <sys/types.h>
+
 #include <functional>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace testkit {

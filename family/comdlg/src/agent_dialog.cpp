@@ -1,6 +1,5 @@
 // The representative dialog "Financial Representative Information" and its procedure.
 #include "family/comdlg/caddow.h"
-
 #include "family/comdlg/src/agent_fields.h"
 #include "family/comdlg/src/agent_profile.h"
 #include "family/comdlg/src/dialog_templates.h"

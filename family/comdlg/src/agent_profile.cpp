@@ -2,6 +2,7 @@
 
 #include "family/comdlg/src/agent_fields.h"
 #include "family/comdlg/src/fixed_text.h"
+
 #include "platform/win32/winbase.h"
 
 #include <cstdint>

@@ -2,7 +2,6 @@
 // the place of its entry's exact name in the picker's list of names, so that the entry chosen or
 // deleted is the one listed ("C007" stays "C007"); the line "[none]" has the value -1.
 #include "family/comdlg/caddow.h"
-
 #include "family/comdlg/src/client_entries.h"
 #include "family/comdlg/src/client_names.h"
 #include "family/comdlg/src/dialog_templates.h"

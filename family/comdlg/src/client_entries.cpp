@@ -1,6 +1,7 @@
 #include "family/comdlg/src/client_entries.h"
 
 #include "family/data/dorrick.h"
+
 #include "platform/bytes/byte_order.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // The library's entry procedure and its version.
 #include "family/comdlg/caddow.h"
-
 #include "family/comdlg/src/dialog_templates.h"
 #include "family/comdlg/src/library_state.h"
+
 #include "platform/win32/library_entry.h"
 
 #include <cstring>

@@ -4,6 +4,7 @@
 #include "family/comdlg/tests/dialog_driver.h"
 #include "family/comdlg/tests/help_host.h"
 #include "family/util/umbrant.h"
+
 #include "platform/system/folders.h"
 #include "platform/testing/sandbox.h"
 

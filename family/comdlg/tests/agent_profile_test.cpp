@@ -2,6 +2,7 @@
 // the program reads it.
 #include "family/comdlg/caddow.h"
 #include "family/comdlg/tests/agent_record.h"
+
 #include "platform/runtime/text.h"
 #include "platform/system/folders.h"
 #include "platform/system/profile_file.h"

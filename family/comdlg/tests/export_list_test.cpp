@@ -1,11 +1,12 @@
 // The shared library as a host meets it: exactly its exports, loadable alone, its version and its
 // tables.
-#include "family/comdlg/caddow.h"
 #include "platform/testing/export_list.h"
 
-#include <dlfcn.h>
+#include "family/comdlg/caddow.h"
 
 #include <gtest/gtest.h>
+
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <iterator>

@@ -5,6 +5,7 @@
 #include "family/data/src/file_names.h"
 #include "family/data/src/progress.h"
 #include "family/data/src/slots.h"
+
 #include "platform/system/atomic_file.h"
 
 #include <array>

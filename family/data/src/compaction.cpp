@@ -15,6 +15,7 @@
 #include "family/data/src/paths.h"
 #include "family/data/src/progress.h"
 #include "family/data/src/slots.h"
+
 #include "platform/system/atomic_file.h"
 #include "platform/system/files.h"
 

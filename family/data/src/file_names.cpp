@@ -1,6 +1,7 @@
 #include "family/data/src/file_names.h"
 
 #include "family/data/src/slots.h"
+
 #include "platform/runtime/runtime_error.h"
 #include "platform/system/drives.h"
 

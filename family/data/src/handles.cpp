@@ -2,6 +2,7 @@
 #include "family/data/dorrick.h"
 #include "family/data/src/file_names.h"
 #include "family/data/src/slots.h"
+
 #include "platform/system/atomic_file.h"
 
 #include <sys/stat.h>

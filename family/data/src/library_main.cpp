@@ -3,6 +3,7 @@
 #include "family/data/src/dialog_templates.h"
 #include "family/data/src/library_instance.h"
 #include "family/data/src/slots.h"
+
 #include "platform/win32/library_entry.h"
 
 BOOL DllEntryPoint(HINSTANCE instance, DWORD reason, LPVOID /*reserved*/) {

@@ -4,6 +4,7 @@
 #include "family/data/src/library_instance.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
+
 #include "platform/progress/progress_bar.h"
 #include "platform/progress/waiting_messages.h"
 

@@ -2,6 +2,7 @@
 #include "family/data/tests/database_fixture.h"
 #include "family/data/tests/database_validator.h"
 #include "family/data/tests/file_bytes.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/stored_file.h"
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "family/data/dorrick.h"
+
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>

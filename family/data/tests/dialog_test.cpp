@@ -5,6 +5,7 @@
 #include "family/data/tests/file_bytes.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/win32/testing/dialog_driver.h"
 #include "platform/win32/window_host.h"

@@ -1,6 +1,7 @@
 // Entries' data and lock marks, and the garbage they leave.
 #include "family/data/tests/database_fixture.h"
 #include "family/data/tests/file_bytes.h"
+
 #include "platform/testing/file_contents.h"
 
 #include <array>

@@ -1,6 +1,7 @@
 // The bytes the library writes, and what it makes of files it did not write.
 #include "family/data/tests/database_fixture.h"
 #include "family/data/tests/file_bytes.h"
+
 #include "platform/testing/file_contents.h"
 
 #include <array>

@@ -3,6 +3,7 @@
 // operation replaces is either the old one or the new one whole.
 #include "family/data/tests/database_fixture.h"
 #include "family/data/tests/database_validator.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/file_faults.h"
 

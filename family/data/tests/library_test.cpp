@@ -2,6 +2,7 @@
 // its version and its entry procedure.
 #include "family/data/dorrick.h"
 #include "family/data/tests/database_fixture.h"
+
 #include "platform/testing/export_list.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/win32/module_resources.h"

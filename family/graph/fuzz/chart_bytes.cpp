@@ -1,6 +1,7 @@
 #include "family/graph/fuzz/chart_bytes.h"
 
 #include "family/graph/plotwen.h"
+
 #include "platform/bytes/byte_reader.h"
 #include "platform/win32/font_provider.h"
 #include "platform/win32/windows.h"

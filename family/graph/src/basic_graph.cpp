@@ -1,5 +1,6 @@
 // _DOGRAPHBASIC: a GraphRecord built from flat arguments, drawn by _DOGRAPHDRAWX.
 #include "family/graph/plotwen.h"
+
 #include "platform/win32/wingdi.h"
 
 #include <algorithm>

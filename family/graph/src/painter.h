@@ -4,6 +4,7 @@
 #pragma once
 
 #include "family/graph/src/chart.h"
+
 #include "platform/win32/windows.h"
 
 #include <string>

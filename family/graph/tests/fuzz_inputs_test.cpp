@@ -1,5 +1,6 @@
 // Every input on which the chart fuzz target once crashed, drawn again as the target draws it.
 #include "family/graph/fuzz/chart_bytes.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/sandbox.h"
 

@@ -1,5 +1,6 @@
 // "GRAPH.BMP": written in the current folder on request, read back by Pillow.
 #include "family/graph/tests/graph_images.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "family/graph/plotwen.h"
+
 #include "platform/win32/font_provider.h"
 #include "platform/win32/testing/pixels.h"
 #include "platform/win32/windows.h"

@@ -7,12 +7,13 @@
 
 #include "platform/win32/font_provider.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <sys/mman.h>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     win32::UseFontSource(win32::FontSource::FixedMetrics);

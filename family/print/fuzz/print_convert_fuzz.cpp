@@ -9,6 +9,9 @@
 #include "platform/win32/font_provider.h"
 #include "platform/win32/windows.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -16,8 +19,6 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <sys/mman.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {

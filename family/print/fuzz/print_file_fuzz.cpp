@@ -6,13 +6,14 @@
 #include "family/print/src/printfile/print_file_validator.h"
 #include "family/print/src/printfile/print_token_reader.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <sys/mman.h>
-#include <unistd.h>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const int descriptor = ::memfd_create("print-file", MFD_CLOEXEC);

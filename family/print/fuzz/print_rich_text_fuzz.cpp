@@ -7,12 +7,13 @@
 #include "family/print/src/convert/rtf_tokenizer.h"
 #include "family/print/src/printfile/print_file_layout.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-#include <sys/mman.h>
-#include <unistd.h>
 
 namespace {
 

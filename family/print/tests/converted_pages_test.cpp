@@ -5,6 +5,7 @@
 #include "family/print/tests/converter_fixture.h"
 #include "family/print/tests/render_surface.h"
 #include "family/print/tests/template_picture.h"
+
 #include "platform/win32/testing/pixels.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "family/print/src/printfile/print_file_validator.h"
 #include "family/print/src/printfile/print_token_reader.h"
 #include "family/print/tests/print_file_fixture.h"
+
 #include "platform/printing/printers.h"
 #include "platform/testing/file_contents.h"
 #include "platform/win32/font_provider.h"

@@ -10,6 +10,7 @@
 
 #include "family/print/pressel.h"
 #include "family/print/src/printfile/print_file_layout.h"
+
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>

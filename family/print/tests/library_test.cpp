@@ -6,8 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <dlfcn.h>
+
+#include <array>
 
 namespace {
 

@@ -2,9 +2,10 @@
 // fixed-metrics font source: a character height of h pixels draws every character but the blank
 // as a box h/2 - 1 wide and 3h/4 high on the baseline, advancing h/2, with an ascent of h,
 // a descent and internal leading of h/4.
+#include "family/print/src/render/page_renderer.h"
+
 #include "family/print/src/render/device_twips.h"
 #include "family/print/src/render/line_renderer.h"
-#include "family/print/src/render/page_renderer.h"
 #include "family/print/tests/print_file_fixture.h"
 #include "family/print/tests/render_surface.h"
 

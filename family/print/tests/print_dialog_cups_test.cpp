@@ -3,15 +3,16 @@
 #include "family/print/pressel.h"
 #include "family/print/tests/print_file_fixture.h"
 #include "family/ui/vistel.h"
-#include "platform/win32/testing/dialog_driver.h"
-#include "platform/win32/tests/cups_scheduler.h"
 
 #include "platform/printing/printers.h"
 #include "platform/testing/sandbox.h"
 #include "platform/win32/font_provider.h"
+#include "platform/win32/testing/dialog_driver.h"
+#include "platform/win32/tests/cups_scheduler.h"
+
+#include <gtest/gtest.h>
 
 #include <cups/cups.h>
-#include <gtest/gtest.h>
 
 #include <cstring>
 

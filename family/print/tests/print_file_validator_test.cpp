@@ -1,5 +1,6 @@
 // The print file check: a sound file passes, and each kind of damage is reported.
 #include "family/print/src/printfile/print_file_validator.h"
+
 #include "family/print/tests/print_file_fixture.h"
 
 #include "platform/testing/sandbox.h"

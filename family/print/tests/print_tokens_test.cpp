@@ -7,9 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <array>
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "family/print/tests/render_surface.h"
 
 #include "family/print/src/render/device_twips.h"
+
 #include "platform/win32/font_provider.h"
 #include "platform/win32/testing/stored_image.h"
 

@@ -3,8 +3,8 @@
 // character, lines from x 1800 to 10440, ascent 240 and descent 60 at 12 points).
 #include "family/print/src/render/device_twips.h"
 #include "family/print/tests/converter_fixture.h"
-#include "platform/win32/tests/metafile_bytes.h"
 
+#include "platform/win32/tests/metafile_bytes.h"
 #include "platform/win32/window_host.h"
 #include "platform/win32/windows.h"
 

@@ -1,6 +1,7 @@
 // Field words replaced by the caller's values, and the nesting of conditional stretches.
-#include "family/print/src/convert/report_conditions.h"
 #include "family/print/src/convert/report_fields.h"
+
+#include "family/print/src/convert/report_conditions.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 #include "family/print/src/convert/rtf_keywords.h"
 #include "family/print/tests/converter_fixture.h"
 #include "family/print/tests/print_file_fixture.h"
+
 #include "platform/testing/sandbox.h"
 #include "platform/win32/testing/pixels.h"
 #include "platform/win32/tests/metafile_bytes.h"

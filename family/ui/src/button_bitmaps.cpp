@@ -1,9 +1,8 @@
 // Push buttons drawn from bitmaps: the subclass procedure HuxBtnProc and the exports that attach
 // the shared sets or a host's own bitmaps.
-#include "family/ui/vistel.h"
-
 #include "family/ui/src/button_properties.h"
 #include "family/ui/src/library_state.h"
+#include "family/ui/vistel.h"
 
 namespace vistel {
 

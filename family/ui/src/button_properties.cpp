@@ -2,9 +2,10 @@
 
 #include "family/ui/src/library_state.h"
 
+#include <strings.h>
+
 #include <algorithm>
 #include <cstdint>
-#include <strings.h>
 
 namespace vistel {
 

@@ -1,7 +1,7 @@
 // The library's entry procedure, its version and the screen's palette capability.
+#include "family/ui/src/library_state.h"
 #include "family/ui/vistel.h"
 
-#include "family/ui/src/library_state.h"
 #include "platform/win32/library_entry.h"
 
 #include <cstring>

@@ -1,8 +1,7 @@
 // _UILoadBitmap: a host's bitmap resource with a palette of its colours.
-#include "family/ui/vistel.h"
-
 #include "family/ui/src/bitmap_resource.h"
 #include "family/ui/src/library_state.h"
+#include "family/ui/vistel.h"
 
 HBITMAP _UILoadBitmap(HINSTANCE instance, const char* name, HPALETTE* palette) {
     if (palette != nullptr && *palette != nullptr) {

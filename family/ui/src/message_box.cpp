@@ -1,10 +1,9 @@
 // The family's message box: a dialog from one of six templates with bitmap buttons and a picture
 // icon, and its dialog procedure HuxMsgDlgProc.
-#include "family/ui/vistel.h"
-
 #include "family/ui/src/library_state.h"
 #include "family/ui/src/message_box_templates.h"
 #include "family/ui/src/umbrant_functions.h"
+#include "family/ui/vistel.h"
 
 #include <array>
 

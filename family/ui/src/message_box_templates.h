@@ -3,6 +3,7 @@
 #pragma once
 
 #include "family/ui/vistel.h"
+
 #include "platform/win32/windows.h"
 
 namespace vistel {

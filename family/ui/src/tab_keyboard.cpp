@@ -1,12 +1,12 @@
 // The tab window's keyboard: tab keys, the mnemonics of the shown page, Tab into and out of the
 // page, and the arrow keys on the strip, for the host's message loop.
+#include "family/ui/src/tab_window_state.h"
 #include "family/ui/vistel.h"
 
-#include "family/ui/src/tab_window_state.h"
+#include <strings.h>
 
 #include <cctype>
 #include <string>
-#include <strings.h>
 
 namespace vistel {
 

@@ -1,9 +1,8 @@
 // The tab window: its window procedure HuxTabWndProc and the exports that create it, change its
 // tabs and read them.
-#include "family/ui/vistel.h"
-
 #include "family/ui/src/library_state.h"
 #include "family/ui/src/tab_window_state.h"
+#include "family/ui/vistel.h"
 
 #include <algorithm>
 #include <cstring>

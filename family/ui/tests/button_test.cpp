@@ -3,6 +3,7 @@
 #include "family/ui/src/library_state.h"
 #include "family/ui/tests/ui_fixture.h"
 #include "family/ui/vistel.h"
+
 #include "platform/win32/dialog_template.h"
 
 #include <vector>

@@ -1,17 +1,19 @@
 // The shared library as a host meets it: exactly its exports, loadable alone and beside the
 // utility library in either order, and its answers when its set-up at load failed.
+#include "platform/testing/export_list.h"
+
 #include "family/ui/src/library_state.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
-#include "platform/testing/export_list.h"
+
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
 #include "platform/win32/library_entry.h"
 #include "platform/win32/testing/dialog_driver.h"
 
-#include <dlfcn.h>
-
 #include <gtest/gtest.h>
+
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <string>

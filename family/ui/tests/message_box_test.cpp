@@ -2,6 +2,7 @@
 // result of each style.
 #include "family/ui/tests/ui_fixture.h"
 #include "family/ui/vistel.h"
+
 #include "platform/win32/testing/dialog_driver.h"
 #include "platform/win32/testing/pixels.h"
 

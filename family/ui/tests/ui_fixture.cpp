@@ -2,6 +2,7 @@
 
 #include "family/ui/src/library_state.h"
 #include "family/ui/vistel.h"
+
 #include "platform/win32/library_entry.h"
 #include "platform/win32/window_host.h"
 

@@ -2,6 +2,7 @@
 // result, never a crash, an overrun or an endless loop. A stream that expands is compressed again
 // and must come back unchanged.
 #include "family/util/src/explode.h"
+
 #include "family/util/src/implode.h"
 
 #include <algorithm>

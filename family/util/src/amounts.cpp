@@ -2,9 +2,8 @@
 //
 // The text is made digit by digit with repeated multiplication in double precision, so that it
 // is the same on every machine that hosts the library.
-#include "family/util/umbrant.h"
-
 #include "family/util/src/host_functions.h"
+#include "family/util/umbrant.h"
 
 #include <algorithm>
 #include <cmath>

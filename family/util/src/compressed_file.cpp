@@ -6,11 +6,11 @@
 // an expansion never destroys a good file for a bad one. The header of a file to be expanded is
 // checked before the target is touched. A target that is the source itself, or that exists and
 // is not a file (a folder), cannot be created.
-#include "family/util/umbrant.h"
-
 #include "family/util/src/container_file.h"
 #include "family/util/src/explode.h"
 #include "family/util/src/implode.h"
+#include "family/util/umbrant.h"
+
 #include "platform/runtime/runtime_error.h"
 #include "platform/system/atomic_file.h"
 #include "platform/system/drives.h"

@@ -1,8 +1,8 @@
 // Dates as text in the user's short format, the long form, comparison and the day count.
-#include "family/util/umbrant.h"
-
 #include "family/util/src/date_format.h"
 #include "family/util/src/host_functions.h"
+#include "family/util/umbrant.h"
+
 #include "platform/system/clock.h"
 #include "platform/win32/library_entry.h"
 

@@ -1,8 +1,8 @@
 // Context help: the message-filter hook that turns F1 into the help messages, and the opening of
 // the host's help file at a context.
+#include "family/util/src/host_functions.h"
 #include "family/util/umbrant.h"
 
-#include "family/util/src/host_functions.h"
 #include "platform/win32/winhelp.h"
 
 #include <algorithm>

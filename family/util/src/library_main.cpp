@@ -1,8 +1,8 @@
 // The library's version and its entry procedure.
-#include "family/util/umbrant.h"
-#include "platform/win32/library_entry.h"
-
 #include "family/util/src/date_format.h"
+#include "family/util/umbrant.h"
+
+#include "platform/win32/library_entry.h"
 
 #include <cstring>
 

@@ -1,7 +1,6 @@
 // Strings of a module's string table: into rotating static buffers, or into the caller's.
-#include "family/util/umbrant.h"
-
 #include "family/util/src/host_functions.h"
+#include "family/util/umbrant.h"
 
 #include <array>
 #include <cstring>

@@ -1,10 +1,12 @@
 // _UtilCompressFile and _UtilExpandFile on files in the sandbox: round trips, the header's
 // checks, and what each failure leaves behind.
 #include "family/util/umbrant.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
+
 #include <zlib.h>
 
 #include <algorithm>

@@ -2,6 +2,7 @@
 // day count.
 #include "family/util/tests/host_windows.h"
 #include "family/util/umbrant.h"
+
 #include "platform/system/clock.h"
 #include "platform/system/folders.h"
 #include "platform/testing/sandbox.h"

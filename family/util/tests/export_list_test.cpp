@@ -1,13 +1,15 @@
 // The shared library as a host meets it: exactly its exports, loadable alone, with its own
 // string table found through its own module handle.
-#include "family/util/umbrant.h"
 #include "platform/testing/export_list.h"
+
+#include "family/util/umbrant.h"
+
 #include "platform/testing/sandbox.h"
 #include "platform/win32/module_resources.h"
 
-#include <dlfcn.h>
-
 #include <gtest/gtest.h>
+
+#include <dlfcn.h>
 
 #include <string>
 

@@ -3,6 +3,7 @@
 // and the help engine's viewer recording what it is asked to show.
 #include "family/util/tests/host_strings.h"
 #include "family/util/umbrant.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"

@@ -2,6 +2,7 @@
 // library's own table, and the rotating buffers.
 #include "family/util/tests/host_windows.h"
 #include "family/util/umbrant.h"
+
 #include "platform/win32/library_entry.h"
 
 #include <gtest/gtest.h>

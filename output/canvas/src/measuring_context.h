@@ -4,6 +4,7 @@
 #pragma once
 
 #include "output/canvas/device_info.h"
+
 #include "platform/win32/wingdi.h"
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 #include "output/canvas/page_bitmap.h"
 
 #include "output/canvas/src/page_painter.h"
+
 #include "platform/win32/winuser.h"
 
 namespace output {

@@ -2,13 +2,12 @@
 // font per standard font in use, one image per image item, the resources, the catalog, the page
 // tree, then per page its content stream and its page object; the cross-reference table and the
 // trailer close the file. Every line ends with CR LF.
-#include "output/canvas/pdf_export.h"
-
 #include "output/canvas/dib_info.h"
-
+#include "output/canvas/pdf_export.h"
 #include "output/canvas/src/pdf_lzw.h"
 #include "output/canvas/src/pdf_syntax.h"
 #include "output/image/caller_path.h"
+
 #include "platform/system/atomic_file.h"
 #include "platform/system/clock.h"
 

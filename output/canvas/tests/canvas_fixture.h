@@ -6,6 +6,7 @@
 #pragma once
 
 #include "output/canvas/canvas.h"
+
 #include "platform/testing/sandbox.h"
 #include "platform/win32/testing/pixels.h"
 

@@ -1,7 +1,7 @@
 // Page bitmaps: size, depth, and where each kind of item puts its ink.
-#include "canvas_fixture.h"
-
 #include "output/canvas/page_bitmap.h"
+
+#include "canvas_fixture.h"
 
 namespace {
 

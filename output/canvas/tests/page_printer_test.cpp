@@ -1,8 +1,9 @@
 // Printing canvas pages on the file printer: the page files read back by Pillow, the ink where
 // the canvas put it, and failures answered with the canvas's errors.
+#include "output/canvas/page_printer.h"
+
 #include "canvas_fixture.h"
 
-#include "output/canvas/page_printer.h"
 #include "platform/printing/printers.h"
 #include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"

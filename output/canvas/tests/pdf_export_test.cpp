@@ -1,9 +1,10 @@
 // PDF files of a canvas, checked by qpdf and poppler: structure, text and its order, images,
 // names, failures, and where the ink lands compared with the page bitmap.
-#include "canvas_fixture.h"
-
-#include "output/canvas/page_bitmap.h"
 #include "output/canvas/pdf_export.h"
+
+#include "canvas_fixture.h"
+#include "output/canvas/page_bitmap.h"
+
 #include "platform/system/clock.h"
 #include "platform/system/files.h"
 #include "platform/testing/outside_tool.h"

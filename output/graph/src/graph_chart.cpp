@@ -3,6 +3,7 @@
 #include "output/bitmap_file.h"
 #include "output/graph/src/fade_gradient.h"
 #include "output/image/caller_path.h"
+
 #include "platform/runtime/text.h"
 
 #include <algorithm>

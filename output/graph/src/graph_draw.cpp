@@ -1,7 +1,6 @@
 // Graph.Draw: the rendered picture handed back or written to a file by the module's image
 // writers.
 #include "output/graph/graph_renderer.h"
-
 #include "output/image/bmp_writer.h"
 #include "output/image/gif_writer.h"
 

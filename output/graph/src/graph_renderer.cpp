@@ -9,6 +9,7 @@
 #include "output/graph/src/fade_gradient.h"
 #include "output/graph/src/label_room.h"
 #include "output/graph/src/scene.h"
+
 #include "platform/win32/winuser.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 // The chart's data model: errors and their order, ranges put in order and held to 64-bit limits,
 // clamped properties, AutoColumn and AutoRow steps, title lines, the kept fade gradient.
 #include "output/graph/graph_chart.h"
+
 #include "platform/win32/testing/pixels.h"
 
 #include <gtest/gtest.h>

@@ -9,6 +9,7 @@
 #include "output/graph/graph_renderer.h"
 #include "output/graph/src/scene.h"
 #include "output/graph/tests/graph_pixels.h"
+
 #include "platform/testing/sandbox.h"
 #include "platform/win32/testing/pixels.h"
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "output/graph/graph_chart.h"
+
 #include "platform/win32/wingdi.h"
 
 #include <cstdint>

@@ -1,7 +1,9 @@
 // Drawing: picture sizes the renderer refuses, what each format writes or reports, and geometry
 // seen in the front view (no rotation), where scene points map straight to pixels.
 #include "output/graph/graph_renderer.h"
+
 #include "output/graph/tests/graph_pixels.h"
+
 #include "platform/testing/sandbox.h"
 #include "platform/win32/testing/pixels.h"
 

@@ -4,6 +4,7 @@
 // each picture in the test's folder for a person to look at.
 #include "output/graph/graph_renderer.h"
 #include "output/graph/tests/graph_pixels.h"
+
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
 

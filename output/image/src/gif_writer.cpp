@@ -4,6 +4,7 @@
 #include "output/image/src/gif_lzw.h"
 #include "output/image/src/gif_palette.h"
 #include "output/image/src/image_file.h"
+
 #include "platform/bytes/byte_order.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 #include "output/image/src/image_file.h"
 
 #include "output/image/caller_path.h"
+
 #include "platform/system/atomic_file.h"
 
 #include <exception>

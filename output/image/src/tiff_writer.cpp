@@ -2,6 +2,7 @@
 
 #include "output/image/src/dib_rows.h"
 #include "output/image/src/image_file.h"
+
 #include "platform/bytes/byte_order.h"
 
 #include <algorithm>

@@ -1,7 +1,8 @@
 // BMP files: the layout of the header block, and every pixel read back by Pillow.
+#include "output/image/bmp_writer.h"
+
 #include "image_fixture.h"
 
-#include "output/image/bmp_writer.h"
 #include "platform/bytes/byte_reader.h"
 #include "platform/testing/sandbox.h"
 

@@ -1,6 +1,7 @@
 // The bitmap a caller names without its extension is found under the name the writers give it,
 // or else under the extension the libraries' callers use for their own bitmaps.
 #include "output/image/caller_path.h"
+
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,9 @@
 // GIF files: the header, descriptor and colour table as laid down, and every image read back by
 // Pillow, small and large, with few colours and with more than 256.
+#include "output/image/gif_writer.h"
+
 #include "image_fixture.h"
 
-#include "output/image/gif_writer.h"
 #include "platform/bytes/byte_reader.h"
 #include "platform/testing/sandbox.h"
 

@@ -1,10 +1,10 @@
 // What every writer does with a bitmap it cannot read or a file it cannot make: its failure
 // code, no file, and an earlier file of the name left as it was. And where the file goes.
 #include "image_fixture.h"
-
 #include "output/image/bmp_writer.h"
 #include "output/image/gif_writer.h"
 #include "output/image/tiff_writer.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/sandbox.h"
 

@@ -1,8 +1,9 @@
 // TIFF files: the directory as laid down, libtiff's tiffinfo reading it without a warning, and
 // every pixel read back by Pillow.
+#include "output/image/tiff_writer.h"
+
 #include "image_fixture.h"
 
-#include "output/image/tiff_writer.h"
 #include "platform/bytes/byte_reader.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"

@@ -1,6 +1,7 @@
 // The preview through the window layer: its page list, the window's pictures, scrolling, the
 // steady view when pages change above it, closing, and the modal dialog's loop.
 #include "output/preview/preview.h"
+
 #include "platform/win32/testing/dialog_driver.h"
 #include "platform/win32/testing/pixels.h"
 #include "platform/win32/window_host.h"

@@ -1,9 +1,10 @@
 #include "platform/automation/src/store_lock.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 namespace automation {
 

@@ -1,14 +1,16 @@
 #include "platform/automation/registry.h"
+
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/file.h>
-#include <thread>
 #include <unistd.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
 
 namespace {
 

@@ -1,6 +1,7 @@
+#include "platform/automation/variant.h"
+
 #include "platform/automation/interfaces.h"
 #include "platform/automation/text.h"
-#include "platform/automation/variant.h"
 
 #include <gtest/gtest.h>
 

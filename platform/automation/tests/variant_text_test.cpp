@@ -1,5 +1,6 @@
-#include "platform/automation/text.h"
 #include "platform/automation/variant_text.h"
+
+#include "platform/automation/text.h"
 
 #include <gtest/gtest.h>
 

@@ -7,9 +7,9 @@
 // neither do the other buttons of the group that a chosen option button clears.
 #pragma once
 
-#include <string>
-
 #include "platform/forms/control.h"
+
+#include <string>
 
 namespace forms {
 

@@ -1,8 +1,8 @@
 #include "platform/forms/controls/combo_box.h"
 
-#include <cctype>
-
 #include "platform/forms/errors.h"
+
+#include <cctype>
 
 namespace forms {
 

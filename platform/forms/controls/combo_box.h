@@ -5,9 +5,9 @@
 // as typing does, and raises one Change.
 #pragma once
 
-#include <string>
-
 #include "platform/forms/controls/list_control.h"
+
+#include <string>
 
 namespace forms {
 

@@ -2,9 +2,9 @@
 // group.
 #pragma once
 
-#include <string>
-
 #include "platform/forms/controls/label.h"
+
+#include <string>
 
 namespace forms {
 

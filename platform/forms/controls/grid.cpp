@@ -1,10 +1,10 @@
 #include "platform/forms/controls/grid.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "platform/forms/errors.h"
 #include "platform/forms/keys.h"
+
+#include <algorithm>
+#include <cctype>
 
 namespace forms {
 

@@ -7,11 +7,11 @@
 // Row 0 is the title row; data rows are 1 to Rows() - 1.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "platform/forms/alignment.h"
 #include "platform/forms/control.h"
+
+#include <string>
+#include <vector>
 
 namespace forms {
 

@@ -1,10 +1,10 @@
 // The label: a caption that the program sets and the user can click.
 #pragma once
 
-#include <string>
-
 #include "platform/forms/alignment.h"
 #include "platform/forms/control.h"
+
+#include <string>
 
 namespace forms {
 

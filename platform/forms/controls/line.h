@@ -1,9 +1,9 @@
 // The line: a straight line between two points of its container, in twips.
 #pragma once
 
-#include <string>
-
 #include "platform/forms/control.h"
+
+#include <string>
 
 namespace forms {
 

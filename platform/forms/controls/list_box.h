@@ -1,9 +1,9 @@
 // The list box: typing a letter selects the next item that starts with it.
 #pragma once
 
-#include <string>
-
 #include "platform/forms/controls/list_control.h"
+
+#include <string>
 
 namespace forms {
 

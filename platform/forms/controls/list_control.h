@@ -8,10 +8,10 @@
 // with none selected, Up and Down select the first. The selection stops at either end.
 #pragma once
 
+#include "platform/forms/control.h"
+
 #include <string>
 #include <vector>
-
-#include "platform/forms/control.h"
 
 namespace forms {
 

@@ -3,10 +3,10 @@
 // choosing an item raises the item's Click.
 #pragma once
 
+#include "platform/forms/control.h"
+
 #include <string>
 #include <vector>
-
-#include "platform/forms/control.h"
 
 namespace forms {
 

@@ -1,10 +1,10 @@
 #include "platform/forms/controls/option_button.h"
 
-#include <algorithm>
-
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
 #include "platform/forms/keys.h"
+
+#include <algorithm>
 
 namespace forms {
 

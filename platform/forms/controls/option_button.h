@@ -4,9 +4,9 @@
 // one after; the button moved to gets the focus and is chosen, as a click chooses it.
 #pragma once
 
-#include <vector>
-
 #include "platform/forms/controls/button.h"
+
+#include <vector>
 
 namespace forms {
 

@@ -1,10 +1,10 @@
 // The picture box: shows a picture and holds controls.
 #pragma once
 
-#include <string>
-
 #include "platform/forms/control.h"
 #include "platform/forms/picture.h"
+
+#include <string>
 
 namespace forms {
 

@@ -3,11 +3,11 @@
 // While a document is being composed it shows the document's status text instead.
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "platform/forms/control.h"
 #include "platform/forms/image.h"
+
+#include <string>
+#include <vector>
 
 namespace forms {
 

@@ -1,9 +1,9 @@
 // The resizer container: a borderless container moved and sized with its window.
 #pragma once
 
-#include <string>
-
 #include "platform/forms/control.h"
+
+#include <string>
 
 namespace forms {
 

@@ -1,8 +1,8 @@
 #include "platform/forms/controls/scroll_bar.h"
 
-#include <algorithm>
-
 #include "platform/forms/errors.h"
+
+#include <algorithm>
 
 namespace forms {
 

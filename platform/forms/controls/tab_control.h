@@ -8,10 +8,10 @@
 // one, Home and End the first and the last, skipping hidden and disabled tabs.
 #pragma once
 
+#include "platform/forms/control.h"
+
 #include <string>
 #include <vector>
-
-#include "platform/forms/control.h"
 
 namespace forms {
 

@@ -1,10 +1,10 @@
 #include "platform/forms/controls/text_box.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace forms {
 

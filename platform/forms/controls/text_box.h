@@ -8,10 +8,10 @@
 // character by character, as typing does, within MaxLength, and raises one Change.
 #pragma once
 
-#include <string>
-
 #include "platform/forms/alignment.h"
 #include "platform/forms/control.h"
+
+#include <string>
 
 namespace forms {
 

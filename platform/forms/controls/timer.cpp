@@ -1,8 +1,8 @@
 #include "platform/forms/controls/timer.h"
 
-#include <algorithm>
-
 #include "platform/forms/form.h"
+
+#include <algorithm>
 
 namespace forms {
 

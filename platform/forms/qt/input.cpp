@@ -2,6 +2,14 @@
 // widgets, each turned into a user action of the model (user_actions.h). Qt never edits a text
 // itself: a text box's caret and selection, its context menu and what is dropped on it all go
 // through the model, which filters them as typing.
+#include "platform/forms/control_visitor.h"
+#include "platform/forms/keys.h"
+#include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/src/access_key_widgets.h"
+#include "platform/forms/qt/src/widgets.h"
+#include "platform/forms/user_actions.h"
+#include "platform/qt/text.h"
+
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
@@ -15,14 +23,6 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
-
-#include "platform/forms/control_visitor.h"
-#include "platform/forms/keys.h"
-#include "platform/forms/qt/skin.h"
-#include "platform/forms/qt/src/access_key_widgets.h"
-#include "platform/forms/qt/src/widgets.h"
-#include "platform/forms/user_actions.h"
-#include "platform/qt/text.h"
 
 namespace forms::qt {
 

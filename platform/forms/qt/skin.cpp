@@ -1,14 +1,14 @@
 #include "platform/forms/qt/skin.h"
 
-#include <QApplication>
-#include <QScreen>
-#include <QTimer>
-#include <QWidget>
-
 #include "platform/forms/control.h"
 #include "platform/forms/qt/src/message_box.h"
 #include "platform/forms/qt/src/sync_scope.h"
 #include "platform/forms/user_actions.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
 
 namespace forms::qt {
 

@@ -17,6 +17,10 @@
 // drops); src/ holds the widgets of each kind and the message box.
 #pragma once
 
+#include "platform/forms/application.h"
+#include "platform/forms/host.h"
+#include "platform/forms/message_box.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -25,10 +29,6 @@
 #include <string>
 #include <unordered_map>
 #include <vector>
-
-#include "platform/forms/application.h"
-#include "platform/forms/host.h"
-#include "platform/forms/message_box.h"
 
 class QAction;
 class QKeyEvent;

@@ -1,13 +1,6 @@
 // The skin's windows: one top-level widget per showing form with a client area and a menu bar,
 // one widget per control, Qt timers for the model's timers, and the window events (close box,
 // resizing) that go back to the model.
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMenu>
-#include <QMenuBar>
-#include <QResizeEvent>
-#include <QTimer>
-
 #include "platform/forms/control_visitor.h"
 #include "platform/forms/qt/skin.h"
 #include "platform/forms/qt/src/access_key_widgets.h"
@@ -15,6 +8,13 @@
 #include "platform/forms/qt/src/widgets.h"
 #include "platform/forms/user_actions.h"
 #include "platform/qt/text.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QTimer>
 
 namespace forms::qt {
 

@@ -1,9 +1,9 @@
 #include "platform/forms/testing/driver.h"
 
-#include <gtest/gtest.h>
-
 #include "platform/forms/controls/list_control.h"
 #include "platform/forms/user_actions.h"
+
+#include <gtest/gtest.h>
 
 namespace forms::testing {
 

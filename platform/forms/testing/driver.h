@@ -4,17 +4,17 @@
 // focus, selection, tabs, menus, forms loaded, showing and modal, Application::Ended).
 #pragma once
 
+#include "platform/forms/application.h"
+#include "platform/forms/host.h"
+#include "platform/forms/message_box.h"
+#include "platform/forms/user_actions.h"
+
 #include <deque>
 #include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "platform/forms/application.h"
-#include "platform/forms/host.h"
-#include "platform/forms/message_box.h"
-#include "platform/forms/user_actions.h"
 
 namespace forms {
 

@@ -1,12 +1,13 @@
 // Control arrays with gaps in their indices: elements by index, the subscript error for a
 // missing one, and events that carry the element's index.
-#include <gtest/gtest.h>
-
 #include "platform/forms/control_array.h"
+
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/testing/runtime_errors.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,12 +1,13 @@
 // Controls declared as a table: the loader creates each row's control on the form with its
 // container, page, place, caption and tab index, or places the form's own control of that name,
 // and refuses a bad table whole.
-#include <gtest/gtest.h>
+#include "platform/forms/control_table.h"
 
 #include "platform/forms/control_array.h"
-#include "platform/forms/control_table.h"
 #include "platform/forms/control_visitor.h"
 #include "platform/forms/testing/driver.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,9 +1,5 @@
 // Controls: programmatic changes raise the events the runtime raises, typing goes through key
 // press filtering and the maximum length, range errors, colours, menus, timers.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
 #include "platform/forms/controls/buttons.h"
 #include "platform/forms/controls/frame.h"
 #include "platform/forms/controls/label.h"
@@ -18,6 +14,10 @@
 #include "platform/forms/user_actions.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/testing/runtime_errors.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 

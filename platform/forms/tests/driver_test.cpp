@@ -1,11 +1,12 @@
 // The driver itself: it acts only where a user could, runs scripted input in the right modal
 // loop, and turns loops that would wait for ever into failures.
-#include <gtest/gtest-spi.h>
-#include <gtest/gtest.h>
+#include "platform/forms/testing/driver.h"
 
 #include "platform/forms/controls/buttons.h"
 #include "platform/forms/controls/text_box.h"
-#include "platform/forms/testing/driver.h"
+
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
 
 namespace {
 

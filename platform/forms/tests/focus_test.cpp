@@ -1,7 +1,5 @@
 // Focus order: lost focus on the old control, then got focus on the new one, also when a focus
 // handler moves the focus again; tab order; activation across forms.
-#include <gtest/gtest.h>
-
 #include "platform/forms/control_array.h"
 #include "platform/forms/controls/buttons.h"
 #include "platform/forms/controls/label.h"
@@ -10,6 +8,8 @@
 #include "platform/forms/tests/event_log.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/testing/runtime_errors.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

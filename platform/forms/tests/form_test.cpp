@@ -1,7 +1,5 @@
 // The life cycle of forms: load on first touch, the order of the show events, modal loops (also
 // entered from Paint), unload with cancel, resize, DoEvents and the program's end.
-#include <gtest/gtest.h>
-
 #include "platform/forms/controls/buttons.h"
 #include "platform/forms/controls/menu.h"
 #include "platform/forms/controls/text_box.h"
@@ -10,6 +8,8 @@
 #include "platform/forms/user_actions.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/testing/runtime_errors.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

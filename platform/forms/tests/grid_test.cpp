@@ -1,10 +1,11 @@
 // The browser's grid: columns, rows, sorting, selection and redraw hold.
-#include <gtest/gtest.h>
-
 #include "platform/forms/controls/grid.h"
+
 #include "platform/forms/keys.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/runtime/runtime_error.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

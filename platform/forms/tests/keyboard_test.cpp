@@ -1,7 +1,5 @@
 // The keyboard beyond typing: arrow keys within a group of option buttons, access keys with Alt,
 // and Enter and Esc on the default and cancel buttons.
-#include <gtest/gtest.h>
-
 #include "platform/forms/access_key.h"
 #include "platform/forms/controls/buttons.h"
 #include "platform/forms/controls/frame.h"
@@ -11,6 +9,8 @@
 #include "platform/forms/keys.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,13 +1,14 @@
 // Message boxes: styles split into buttons, icon and default button; the driver's script and log.
+#include "platform/forms/message_box.h"
+
+#include "platform/forms/testing/driver.h"
+#include "platform/runtime/runtime_error.h"
+
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <new>
 #include <stdexcept>
-
-#include "platform/forms/message_box.h"
-#include "platform/forms/testing/driver.h"
-#include "platform/runtime/runtime_error.h"
 
 namespace {
 

@@ -1,13 +1,14 @@
 // Picture headers: BMP, JPEG, GIF and icon sizes, and malformed files refused cleanly.
+#include "platform/forms/picture.h"
+
+#include "platform/runtime/runtime_error.h"
+#include "platform/testing/runtime_errors.h"
+#include "platform/testing/sandbox.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
-
-#include "platform/forms/picture.h"
-#include "platform/runtime/runtime_error.h"
-#include "platform/testing/runtime_errors.h"
-#include "platform/testing/sandbox.h"
 
 namespace {
 

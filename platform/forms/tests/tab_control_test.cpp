@@ -1,12 +1,13 @@
 // The main window's tab control: captions, per-tab flags, the current tab and its event, pages.
-#include <gtest/gtest.h>
-
 #include "platform/forms/controls/tab_control.h"
+
 #include "platform/forms/controls/text_box.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
 #include "platform/runtime/runtime_error.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,12 +1,13 @@
 // The text box's caret and selection: the editing keys, clicks that place the caret, and pastes
 // that go through KeyPress and MaxLength as typing does.
-#include <gtest/gtest.h>
+#include "platform/forms/controls/text_box.h"
 
 #include "platform/forms/controls/combo_box.h"
-#include "platform/forms/controls/text_box.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/testing/driver.h"
 #include "platform/forms/tests/event_log.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

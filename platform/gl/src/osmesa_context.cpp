@@ -9,7 +9,6 @@
 // holds no picture's memory. The pool keeps the contexts of the last few sizes only, and lives
 // until the process ends (the renderer is never unloaded).
 #include "platform/gl/bitmap_context.h"
-
 #include "platform/gl/src/osmesa_library.h"
 
 #include <algorithm>

@@ -2,6 +2,7 @@
 // in the right rows and pixels, the padding stays untouched, and the quadrics draw through the
 // same context.
 #include "platform/gl/bitmap_context.h"
+
 #include "platform/gl/gl_functions.h"
 #include "platform/gl/quadrics.h"
 #include "platform/win32/font_provider.h"

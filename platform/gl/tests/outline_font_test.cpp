@@ -1,8 +1,9 @@
 // Outline fonts drawn as solids: the glyph's face is filled with its holes open, the extrusion
 // gives side walls of the requested depth, and each list advances by the glyph's width.
+#include "platform/gl/outline_font.h"
+
 #include "platform/gl/bitmap_context.h"
 #include "platform/gl/gl_functions.h"
-#include "platform/gl/outline_font.h"
 #include "platform/win32/font_provider.h"
 
 #include <gtest/gtest.h>

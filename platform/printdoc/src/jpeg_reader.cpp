@@ -3,10 +3,10 @@
 // the jump and its target.
 #include "platform/printdoc/src/picture_data.h"
 
+#include <jpeglib.h>
+
 #include <csetjmp>
 #include <cstdio>
-
-#include <jpeglib.h>
 
 namespace printdoc {
 

@@ -1,11 +1,10 @@
 #include "platform/printdoc/print_document.h"
+#include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/runtime_errors.h"
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
-
-#include "platform/testing/file_contents.h"
 
 namespace {
 

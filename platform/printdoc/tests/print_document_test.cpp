@@ -1,4 +1,5 @@
 #include "platform/printdoc/print_document.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/pdf_images.h"

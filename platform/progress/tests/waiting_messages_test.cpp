@@ -1,6 +1,7 @@
 // The messages let through while a dialog's work runs: delivered, the dialog's keys taken as a
 // dialog takes them, and a quit request left for the loop outside.
 #include "platform/progress/waiting_messages.h"
+
 #include "platform/win32/dialog_template.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The shared application and its event pump.
 #include "platform/qt/application.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 

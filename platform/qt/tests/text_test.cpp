@@ -1,7 +1,7 @@
 // Windows-1252 text at the Qt edge.
-#include <gtest/gtest.h>
-
 #include "platform/qt/text.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

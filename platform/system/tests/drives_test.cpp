@@ -1,4 +1,5 @@
 #include "platform/system/drives.h"
+
 #include "platform/system/settings_store.h"
 #include "platform/testing/runtime_errors.h"
 #include "platform/testing/sandbox.h"

@@ -1,4 +1,5 @@
 #include "platform/system/external_programs.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/sandbox.h"
 

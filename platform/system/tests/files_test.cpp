@@ -1,6 +1,7 @@
+#include "platform/system/files.h"
+
 #include "platform/system/atomic_file.h"
 #include "platform/system/file_pattern.h"
-#include "platform/system/files.h"
 #include "platform/system/profile_file.h"
 #include "platform/system/record_file.h"
 #include "platform/testing/file_contents.h"

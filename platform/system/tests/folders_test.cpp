@@ -1,11 +1,13 @@
 #include "platform/system/folders.h"
+
 #include "platform/system/user_dirs.h"
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <unistd.h>
+
+#include <functional>
 
 namespace {
 

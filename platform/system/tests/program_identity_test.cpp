@@ -1,4 +1,5 @@
 #include "platform/system/program_identity.h"
+
 #include "platform/system/windows_version.h"
 
 #include <gtest/gtest.h>

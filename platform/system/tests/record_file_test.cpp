@@ -1,4 +1,5 @@
 #include "platform/system/record_file.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/runtime_errors.h"
 #include "platform/testing/sandbox.h"

@@ -2,8 +2,9 @@
 // runs there, its session bus carries the accessibility bus, and everything is gone when it
 // ends. The part of a control left to see is what its surroundings leave of it, and its caption
 // is read as a person reads it.
-#include "platform/testing/accessible_windows.h"
 #include "platform/testing/desktop.h"
+
+#include "platform/testing/accessible_windows.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/screen_pixels.h"
 

@@ -1,4 +1,5 @@
 #include "platform/testing/file_contents.h"
+
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest-spi.h>

@@ -1,4 +1,5 @@
 #include "platform/testing/pdf_layout.h"
+
 #include "platform/testing/sandbox.h"
 
 #include <gtest/gtest-spi.h>

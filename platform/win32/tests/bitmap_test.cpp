@@ -1,9 +1,10 @@
 // Bitmaps: formats, their description, and their bits in device-independent form.
 #include "platform/win32/tests/pixels.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstring>
-#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 

@@ -5,12 +5,13 @@
 #include "platform/win32/bmp_file.h"
 #include "platform/win32/tests/pixels.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <gtest/gtest.h>
 #include <sstream>
 
 namespace {

@@ -7,11 +7,13 @@
 #include "platform/win32/tests/png_pixels.h"
 #include "platform/win32/windows.h"
 
+#include <gtest/gtest.h>
+
+#include <cups/cups.h>
+
 #include <algorithm>
 #include <chrono>
-#include <cups/cups.h>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <string_view>
 #include <thread>
 #include <vector>

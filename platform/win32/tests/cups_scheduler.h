@@ -4,9 +4,10 @@
 // any printer of the machine. The destructor stops the scheduler and removes the folder.
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace win32_test {

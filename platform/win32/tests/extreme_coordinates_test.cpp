@@ -4,9 +4,10 @@
 #include "platform/win32/font_provider.h"
 #include "platform/win32/tests/pixels.h"
 
+#include <gtest/gtest.h>
+
 #include <climits>
 #include <functional>
-#include <gtest/gtest.h>
 
 namespace {
 

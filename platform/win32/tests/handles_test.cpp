@@ -1,8 +1,9 @@
 // The handle table and the ownership rules of objects and device contexts.
 #include "platform/win32/tests/pixels.h"
 
-#include <cstdint>
 #include <gtest/gtest.h>
+
+#include <cstdint>
 
 namespace {
 

@@ -3,8 +3,9 @@
 #include "platform/win32/tests/metafile_bytes.h"
 #include "platform/win32/tests/pixels.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Loaded modules found by name, and their functions, also for a library loaded privately.
 #include "platform/win32/libloaderapi.h"
 
-#include <dlfcn.h>
-
 #include <gtest/gtest.h>
+
+#include <dlfcn.h>
 
 namespace {
 

@@ -5,11 +5,12 @@
 #include "platform/win32/tests/png_pixels.h"
 #include "platform/win32/windows.h"
 
+#include <gtest/gtest.h>
+
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <sstream>
 
 namespace {

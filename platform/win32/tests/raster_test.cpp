@@ -1,8 +1,9 @@
 // Drawing on small bitmaps, compared with pictures written by hand (legend in pixels.h).
 #include "platform/win32/tests/pixels.h"
 
-#include <functional>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 

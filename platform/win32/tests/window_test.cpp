@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <strings.h>
+
+#include <string>
 #include <vector>
 
 namespace {

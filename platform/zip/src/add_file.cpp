@@ -1,11 +1,10 @@
+#include "platform/runtime/runtime_error.h"
+#include "platform/system/atomic_file.h"
+#include "platform/system/files.h"
 #include "platform/zip/src/libzip_errors.h"
 #include "platform/zip/src/member_name.h"
 #include "platform/zip/src/zip_handles.h"
 #include "platform/zip/zip_archive.h"
-
-#include "platform/runtime/runtime_error.h"
-#include "platform/system/atomic_file.h"
-#include "platform/system/files.h"
 
 #include <cstdlib>
 #include <cstring>

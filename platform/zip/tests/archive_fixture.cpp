@@ -1,6 +1,7 @@
 #include "platform/zip/tests/archive_fixture.h"
 
 #include <gtest/gtest.h>
+
 #include <zip.h>
 
 namespace archive::testing {

@@ -1,6 +1,7 @@
 #include "program/calc/factor_library.h"
 
 #include "factors/tallowmere.h"
+
 #include "platform/automation/bstr.h"
 #include "platform/runtime/runtime_error.h"
 

@@ -1,5 +1,6 @@
-#include "platform/testing/file_contents.h"
 #include "program/calc/calc_tax.h"
+
+#include "platform/testing/file_contents.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,9 @@
 // exported. While one report is being composed a second is refused.
 #pragma once
 
-#include "platform/printdoc/print_document.h"
 #include "program/report/composer.h"
+
+#include "platform/printdoc/print_document.h"
 
 #include <filesystem>
 #include <memory>

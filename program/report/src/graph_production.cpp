@@ -1,10 +1,10 @@
 #include "program/report/graph_production.h"
 
+#include "output/output.h"
 #include "program/illustration/formatting.h"
 #include "program/report/report_error.h"
 #include "program/report/resource_extraction.h"
 
-#include "output/output.h"
 #include "platform/automation/interface_pointer.h"
 #include "platform/automation/variant.h"
 #include "platform/runtime/conversions.h"

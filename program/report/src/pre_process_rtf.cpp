@@ -1,8 +1,8 @@
 #include "program/report/pre_process_rtf.h"
 
+#include "output/output.h"
 #include "program/report/report_error.h"
 
-#include "output/output.h"
 #include "platform/automation/interface_pointer.h"
 #include "platform/automation/text.h"
 #include "platform/automation/variant.h"

@@ -1,5 +1,6 @@
 // The Stretch report's keys and ledgers over small projections.
 #include "program/report/stretch_report.h"
+
 #include "program/report/tests/stretch_fixture.h"
 
 #include <gtest/gtest.h>

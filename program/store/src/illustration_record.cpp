@@ -1,8 +1,7 @@
 #include "program/store/illustration_record.h"
 
-#include "program/store/src/messages.h"
-
 #include "program/illustration/formatting.h"
+#include "program/store/src/messages.h"
 
 #include "platform/runtime/number_format.h"
 #include "platform/runtime/number_parse.h"

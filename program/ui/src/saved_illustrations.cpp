@@ -1,15 +1,14 @@
 #include "program/ui/saved_illustrations.h"
 
+#include "program/store/backup.h"
+#include "program/store/compaction.h"
+#include "program/store/illustration_file.h"
 #include "program/ui/main_window/define_variables.h"
 #include "program/ui/main_window/main_form.h"
 #include "program/ui/main_window/src/form_record.h"
 #include "program/ui/support/src/application_messages.h"
 #include "program/ui/support/src/center_form.h"
 #include "program/ui/windows/representative/src/rep_info_events.h"
-
-#include "program/store/backup.h"
-#include "program/store/compaction.h"
-#include "program/store/illustration_file.h"
 
 #include "platform/forms/application.h"
 

@@ -1,9 +1,8 @@
+#include "program/store/illustration_file.h"
+#include "program/store/illustration_record.h"
 #include "program/ui/tests/saved_records.h"
 #include "program/ui/tests/stored_program.h"
 #include "program/ui/tests/valid_inputs.h"
-
-#include "program/store/illustration_file.h"
-#include "program/store/illustration_record.h"
 
 #include "platform/testing/file_contents.h"
 #include "platform/testing/file_faults.h"

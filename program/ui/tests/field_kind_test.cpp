@@ -1,6 +1,6 @@
-#include "program/ui/main_window/src/input_field_events.h"
 #include "program/ui/support/src/field_kind.h"
 
+#include "program/ui/main_window/src/input_field_events.h"
 #include "program/ui/tests/input_window.h"
 
 #include <gtest/gtest.h>

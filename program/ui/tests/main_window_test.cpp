@@ -1,3 +1,4 @@
+#include "program/store/user_info.h"
 #include "program/ui/main_window/main_form.h"
 #include "program/ui/support/src/pdf_file_name.h"
 #include "program/ui/support/src/text_helpers.h"
@@ -5,8 +6,6 @@
 #include "program/ui/tests/input_window.h"
 #include "program/ui/tests/tab_walk.h"
 #include "program/ui/windows/about/src/about_form.h"
-
-#include "program/store/user_info.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/testing/driver.h"

@@ -4,11 +4,10 @@
 // finds what the ones before saved.
 #pragma once
 
+#include "program/store/rep_info_record.h"
 #include "program/ui/main_window/main_form.h"
 #include "program/ui/saved_illustrations.h"
 #include "program/ui/tests/recorded_reports.h"
-
-#include "program/store/rep_info_record.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/testing/driver.h"

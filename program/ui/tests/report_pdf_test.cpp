@@ -10,11 +10,10 @@
 // The expected amounts are worked by hand from the IRS tables of 2002 (Single Life, Uniform
 // Lifetime, Joint and Last Survivor) and the rules of each type; a required distribution is the
 // account value over the divisor, raised to the next whole dollar.
-#include "program/ui/report_service.h"
-
 #include "program/report/compose/report_composer.h"
 #include "program/store/user_info.h"
 #include "program/ui/main_window/main_form.h"
+#include "program/ui/report_service.h"
 #include "program/ui/support/src/pdf_file_name.h"
 
 #include "platform/automation/creation.h"

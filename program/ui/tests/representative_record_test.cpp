@@ -1,9 +1,8 @@
 // The representative's record as the program starts over it and writes it: a damaged record is
 // not used, the window opens as for a first start and says why, and the damaged file is kept
 // beside the new one; a data folder that cannot be written keeps the window and what was typed.
-#include "program/ui/tests/stored_program.h"
-
 #include "program/store/rep_info_record.h"
+#include "program/ui/tests/stored_program.h"
 
 #include "platform/runtime/windows1252.h"
 #include "platform/testing/file_contents.h"

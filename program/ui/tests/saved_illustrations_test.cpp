@@ -1,9 +1,8 @@
-#include "program/ui/tests/stored_program.h"
-#include "program/ui/tests/tab_walk.h"
-
 #include "program/illustration/formatting.h"
 #include "program/store/illustration_file.h"
 #include "program/store/illustration_record.h"
+#include "program/ui/tests/stored_program.h"
+#include "program/ui/tests/tab_walk.h"
 
 #include "platform/testing/file_contents.h"
 

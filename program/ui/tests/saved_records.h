@@ -3,7 +3,6 @@
 
 #include "program/illustration/illustration_fields.h"
 #include "program/illustration/illustration_type.h"
-
 #include "program/store/illustration_file.h"
 #include "program/store/illustration_record.h"
 

@@ -4,13 +4,12 @@
 // differ, and its report saved again. The two PDFs must read the same (pdftotext) and every
 // page, the Stretch graph page included, must be drawn the same (pdftoppm). The PDFs stay in
 // the sandbox, named after the client, for a person to look at.
-#include "program/ui/report_service.h"
-#include "program/ui/tests/saved_clients.h"
-
 #include "program/report/compose/report_composer.h"
 #include "program/store/illustration_file.h"
 #include "program/store/user_info.h"
+#include "program/ui/report_service.h"
 #include "program/ui/support/src/pdf_file_name.h"
+#include "program/ui/tests/saved_clients.h"
 
 #include "platform/automation/creation.h"
 #include "platform/runtime/windows1252.h"

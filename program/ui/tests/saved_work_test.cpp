@@ -4,12 +4,11 @@
 // window whose choices all differ, and one after another in one sitting, and the window must
 // show each field and choice as it showed them when the record was saved, without a message and
 // with the program still running.
+#include "program/illustration/formatting.h"
+#include "program/store/illustration_file.h"
 #include "program/ui/tests/saved_clients.h"
 #include "program/ui/tests/saved_records.h"
 #include "program/ui/tests/valid_inputs.h"
-
-#include "program/illustration/formatting.h"
-#include "program/store/illustration_file.h"
 
 #include "platform/system/clock.h"
 #include "platform/system/folders.h"

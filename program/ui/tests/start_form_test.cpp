@@ -1,7 +1,8 @@
+#include "program/ui/windows/start/start_form.h"
+
 #include "program/ui/tests/stored_program.h"
 #include "program/ui/tests/tab_walk.h"
 #include "program/ui/windows/about/src/about_form.h"
-#include "program/ui/windows/start/start_form.h"
 
 #include "platform/system/program_identity.h"
 #include "platform/testing/file_contents.h"

@@ -1,11 +1,10 @@
 // The settings folder read-only or full while a Stretch illustration is typed (file_faults.h):
 // choosing report sections and leaving the program go on as ever; the settings that could not be
 // stored are kept for the run and reported once, with the folder and the reason.
-#include "program/ui/tests/stored_program.h"
-#include "program/ui/tests/valid_inputs.h"
-
 #include "program/store/illustration_file.h"
 #include "program/store/user_info.h"
+#include "program/ui/tests/stored_program.h"
+#include "program/ui/tests/valid_inputs.h"
 
 #include "platform/runtime/windows1252.h"
 #include "platform/system/folders.h"

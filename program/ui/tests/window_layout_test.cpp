@@ -4,6 +4,9 @@
 // other control of its container, and has room for every text it shows in the font it is drawn
 // with. The main window is looked at on each tab of each illustration type, at its first size
 // and after it grew.
+#include "program/store/illustration_file.h"
+#include "program/store/illustration_record.h"
+#include "program/store/rep_info_record.h"
 #include "program/ui/main_window/main_form.h"
 #include "program/ui/main_window/src/equal_payment_options.h"
 #include "program/ui/main_window/src/input_field_events.h"
@@ -13,10 +16,6 @@
 #include "program/ui/windows/about/src/about_form.h"
 #include "program/ui/windows/browser/data_form.h"
 #include "program/ui/windows/start/start_form.h"
-
-#include "program/store/illustration_file.h"
-#include "program/store/illustration_record.h"
-#include "program/store/rep_info_record.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/control.h"

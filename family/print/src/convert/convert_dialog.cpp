@@ -13,12 +13,14 @@
 #include "family/print/src/printfile/print_file_crc.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
+
 #include "platform/progress/progress_bar.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
-#include <fcntl.h>
-#include <unistd.h>
 #include <utility>
 
 namespace pressel {

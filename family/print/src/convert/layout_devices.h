@@ -6,6 +6,7 @@
 
 #include "family/print/src/convert/format_state.h"
 #include "family/print/src/printfile/print_file_layout.h"
+
 #include "platform/win32/windows.h"
 
 #include <cstdint>

@@ -7,6 +7,7 @@
 #include "family/print/src/dialogs/converter_feedback.h"
 #include "family/print/src/job/print_job.h"
 #include "family/print/src/render/device_twips.h"
+
 #include "platform/progress/waiting_messages.h"
 
 #include <unistd.h>

@@ -1,6 +1,7 @@
 // Headers and footers: each page of a finished section gets the header and footer groups the
 // template recorded, laid out again at the page's own numbers into the header and footer lines.
 #include "family/print/src/convert/report_layout.h"
+
 #include "family/print/src/convert/rtf_keywords.h"
 
 namespace pressel {

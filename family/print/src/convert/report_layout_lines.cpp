@@ -1,8 +1,9 @@
 // One line of the layout: its content read and placed up to the right limit, then aligned,
 // ended and stored.
+#include "family/print/src/convert/report_layout.h"
+
 #include "family/print/src/convert/drawing_tokens.h"
 #include "family/print/src/convert/line_alignment.h"
-#include "family/print/src/convert/report_layout.h"
 #include "family/print/src/convert/rtf_keywords.h"
 #include "family/print/src/convert/tab_stops.h"
 

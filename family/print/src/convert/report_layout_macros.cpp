@@ -1,7 +1,8 @@
 // The template's macros, applied to each word before it is laid out: conditions, page numbers,
 // tables repeated row by row, pictures of the caller, position markers, and field words.
-#include "family/print/src/convert/report_fields.h"
 #include "family/print/src/convert/report_layout.h"
+
+#include "family/print/src/convert/report_fields.h"
 #include "family/print/src/convert/rtf_keywords.h"
 #include "family/print/src/dialogs/converter_feedback.h"
 #include "family/print/src/render/page_lines.h"

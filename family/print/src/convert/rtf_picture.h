@@ -4,6 +4,7 @@
 #pragma once
 
 #include "family/print/src/convert/rtf_tokenizer.h"
+
 #include "platform/win32/windows.h"
 
 #include <functional>

@@ -3,6 +3,7 @@
 #include "family/print/src/module/library_instance.h"
 #include "family/ui/vistel.h"
 #include "family/util/umbrant.h"
+
 #include "platform/progress/waiting_messages.h"
 
 #include <algorithm>

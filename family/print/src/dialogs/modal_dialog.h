@@ -3,6 +3,7 @@
 #pragma once
 
 #include "family/print/pressel.h"
+
 #include "platform/win32/dialog_template.h"
 #include "platform/win32/windows.h"
 

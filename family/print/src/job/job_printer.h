@@ -4,6 +4,7 @@
 
 #include "family/print/pressel.h"
 #include "family/print/src/job/print_job.h"
+
 #include "platform/win32/windows.h"
 
 #include <utility>

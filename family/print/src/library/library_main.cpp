@@ -1,6 +1,7 @@
 // The library's version and its entry procedure.
 #include "family/print/pressel.h"
 #include "family/print/src/module/library_instance.h"
+
 #include "platform/win32/library_entry.h"
 
 #include <cstring>

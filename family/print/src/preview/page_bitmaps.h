@@ -6,6 +6,7 @@
 #include "family/print/pressel.h"
 #include "family/print/src/preview/page_list.h"
 #include "family/print/src/printfile/loaded_print_file.h"
+
 #include "platform/win32/windows.h"
 
 namespace pressel {

@@ -6,6 +6,7 @@
 #include "family/print/src/dialogs/dialog_style.h"
 #include "family/print/src/preview/page_view.h"
 #include "family/print/src/preview/preview_layout.h"
+
 #include "platform/win32/dialog_template.h"
 
 namespace pressel {

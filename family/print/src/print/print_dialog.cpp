@@ -11,6 +11,7 @@
 #include "family/print/src/render/device_twips.h"
 #include "family/print/src/render/page_renderer.h"
 #include "family/util/umbrant.h"
+
 #include "platform/progress/waiting_messages.h"
 
 #include <algorithm>

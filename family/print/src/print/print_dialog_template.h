@@ -2,6 +2,7 @@
 #pragma once
 
 #include "family/print/src/dialogs/dialog_style.h"
+
 #include "platform/win32/dialog_template.h"
 
 namespace pressel {

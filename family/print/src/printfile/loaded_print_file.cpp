@@ -1,9 +1,10 @@
 #include "family/print/src/printfile/loaded_print_file.h"
 
-#include <cerrno>
 #include <fcntl.h>
-#include <new>
 #include <unistd.h>
+
+#include <cerrno>
+#include <new>
 #include <vector>
 
 namespace pressel {

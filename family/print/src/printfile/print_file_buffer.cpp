@@ -1,8 +1,9 @@
 #include "family/print/src/printfile/print_file_buffer.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace pressel {
 

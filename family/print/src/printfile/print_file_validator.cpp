@@ -4,10 +4,11 @@
 #include "family/print/src/printfile/print_file_layout.h"
 #include "family/print/src/printfile/print_token_reader.h"
 
-#include <array>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+
+#include <array>
+#include <cstring>
 
 namespace pressel {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "family/print/src/printfile/print_token_reader.h"
 #include "family/print/src/render/packed_dib.h"
+
 #include "platform/bytes/byte_order.h"
 
 #include <algorithm>

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "family/print/src/printfile/loaded_print_file.h"
+
 #include "platform/win32/windows.h"
 
 namespace pressel {

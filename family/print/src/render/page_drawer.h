@@ -4,6 +4,7 @@
 #pragma once
 
 #include "family/print/src/printfile/loaded_print_file.h"
+
 #include "platform/win32/windows.h"
 
 namespace pressel {

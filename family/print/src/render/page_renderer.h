@@ -5,6 +5,7 @@
 
 #include "family/print/src/printfile/loaded_print_file.h"
 #include "family/print/src/render/line_renderer.h"
+
 #include "platform/win32/windows.h"
 
 #include <functional>

@@ -1,9 +1,9 @@
 #include "platform/forms/qt/src/message_box.h"
 
+#include "platform/qt/text.h"
+
 #include <QMessageBox>
 #include <QPushButton>
-
-#include "platform/qt/text.h"
 
 namespace forms::qt {
 

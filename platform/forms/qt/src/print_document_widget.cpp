@@ -1,11 +1,11 @@
 #include "platform/forms/qt/src/print_document_widget.h"
 
+#include "platform/qt/text.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QVBoxLayout>
-
-#include "platform/qt/text.h"
 
 namespace forms::qt {
 

@@ -2,13 +2,13 @@
 // on a grey ground as paper lies on a desk; or the status text while there is one.
 #pragma once
 
+#include "platform/forms/image.h"
+
 #include <QLabel>
 #include <QScrollArea>
 
 #include <string>
 #include <vector>
-
-#include "platform/forms/image.h"
 
 namespace forms::qt {
 

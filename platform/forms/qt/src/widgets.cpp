@@ -1,5 +1,13 @@
 #include "platform/forms/qt/src/widgets.h"
 
+#include "platform/forms/application.h"
+#include "platform/forms/control_visitor.h"
+#include "platform/forms/qt/src/access_key_widgets.h"
+#include "platform/forms/qt/src/focus_frame.h"
+#include "platform/forms/qt/src/print_document_widget.h"
+#include "platform/forms/qt/src/resizer_widget.h"
+#include "platform/qt/text.h"
+
 #include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,14 +25,6 @@
 #include <QVariant>
 
 #include <algorithm>
-
-#include "platform/forms/application.h"
-#include "platform/forms/control_visitor.h"
-#include "platform/forms/qt/src/access_key_widgets.h"
-#include "platform/forms/qt/src/focus_frame.h"
-#include "platform/forms/qt/src/print_document_widget.h"
-#include "platform/forms/qt/src/resizer_widget.h"
-#include "platform/qt/text.h"
 
 namespace forms::qt {
 

@@ -3,14 +3,14 @@
 // user input to the model and calls SyncWidget when the model says a control changed.
 #pragma once
 
+#include "platform/forms/color.h"
+#include "platform/forms/picture.h"
+
 #include <QColor>
 #include <QIcon>
 #include <QWidget>
 
 #include <vector>
-
-#include "platform/forms/color.h"
-#include "platform/forms/picture.h"
 
 namespace forms {
 class Control;

@@ -2,11 +2,11 @@
 // icon is given them, and the pages a print-document view is given.
 #pragma once
 
+#include "platform/forms/image.h"
+
 #include <QImage>
 
 #include <string>
-
-#include "platform/forms/image.h"
 
 namespace forms::qt::testing {
 

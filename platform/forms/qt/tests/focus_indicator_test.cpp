@@ -1,17 +1,6 @@
 // The platform's focus indicator: every kind of control that takes the focus shows it while it
 // holds it, whether the focus came by the Tab key, by a click or from the program, and shows it
 // no more once the focus has gone on.
-#include <gtest/gtest.h>
-
-#include <QCoreApplication>
-#include <QImage>
-#include <QTest>
-#include <QWidget>
-
-#include <functional>
-#include <string>
-#include <vector>
-
 #include "platform/forms/controls/buttons.h"
 #include "platform/forms/controls/grid.h"
 #include "platform/forms/controls/lists.h"
@@ -22,6 +11,17 @@
 #include "platform/forms/qt/skin.h"
 #include "platform/forms/qt/testing/pictures.h"
 #include "platform/forms/user_actions.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 

@@ -1,14 +1,15 @@
 // The picture box in the skin: its picture is decoded for the screen when the picture changes,
 // not at every other change of the box.
+#include "platform/forms/controls/picture_box.h"
+
+#include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/testing/pictures.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
-
-#include "platform/forms/controls/picture_box.h"
-#include "platform/forms/qt/skin.h"
-#include "platform/forms/qt/testing/pictures.h"
 
 namespace {
 

@@ -1,5 +1,11 @@
 // The print-document view in the skin: the model's page images become one picture each, in
 // order, and the status text stands in their place while it is set.
+#include "platform/forms/controls/print_document_view.h"
+
+#include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/src/print_document_widget.h"
+#include "platform/forms/qt/testing/pictures.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -8,11 +14,6 @@
 
 #include <cstdint>
 #include <vector>
-
-#include "platform/forms/controls/print_document_view.h"
-#include "platform/forms/qt/skin.h"
-#include "platform/forms/qt/src/print_document_widget.h"
-#include "platform/forms/qt/testing/pictures.h"
 
 namespace {
 

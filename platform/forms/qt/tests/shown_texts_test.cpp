@@ -1,5 +1,7 @@
 // The measure of shown texts tells a text that its widget clips from one that has room, for each
 // kind of widget that shows text.
+#include "platform/forms/qt/testing/shown_texts.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -16,8 +18,6 @@
 
 #include <functional>
 #include <memory>
-
-#include "platform/forms/qt/testing/shown_texts.h"
 
 namespace {
 

@@ -1,5 +1,20 @@
 // The skin on an offscreen screen: typing and clicking widgets reach the model, which raises its
 // events in the runtime's order; model changes reach the widgets; the form draws.
+#include "platform/forms/qt/skin.h"
+
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/frame.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/lists.h"
+#include "platform/forms/controls/menu.h"
+#include "platform/forms/controls/tab_control.h"
+#include "platform/forms/controls/text_box.h"
+#include "platform/forms/controls/timer.h"
+#include "platform/forms/qt/testing/edit_input.h"
+#include "platform/forms/qt/testing/offscreen_qt.h"
+#include "platform/forms/qt/testing/pictures.h"
+#include "platform/forms/tests/event_log.h"
+
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -24,20 +39,6 @@
 #include <memory>
 #include <set>
 #include <stdexcept>
-
-#include "platform/forms/controls/buttons.h"
-#include "platform/forms/controls/frame.h"
-#include "platform/forms/controls/label.h"
-#include "platform/forms/controls/lists.h"
-#include "platform/forms/controls/menu.h"
-#include "platform/forms/controls/tab_control.h"
-#include "platform/forms/controls/text_box.h"
-#include "platform/forms/controls/timer.h"
-#include "platform/forms/qt/skin.h"
-#include "platform/forms/qt/testing/edit_input.h"
-#include "platform/forms/qt/testing/offscreen_qt.h"
-#include "platform/forms/qt/testing/pictures.h"
-#include "platform/forms/tests/event_log.h"
 
 namespace {
 

@@ -2,6 +2,13 @@
 // offers it: typed, typed through an input method, pasted with the keys or the field's menu,
 // dropped. The field takes none of it and stays as it was; the system beeps; a message box says
 // once a visit of the field which characters it can hold. Latin-1 text is taken as ever.
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/lists.h"
+#include "platform/forms/controls/text_box.h"
+#include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/testing/edit_input.h"
+#include "platform/forms/tests/event_log.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,13 +21,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "platform/forms/controls/buttons.h"
-#include "platform/forms/controls/lists.h"
-#include "platform/forms/controls/text_box.h"
-#include "platform/forms/qt/skin.h"
-#include "platform/forms/qt/testing/edit_input.h"
-#include "platform/forms/tests/event_log.h"
 
 namespace {
 

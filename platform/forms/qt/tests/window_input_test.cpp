@@ -2,6 +2,19 @@
 // position, so that Qt finds the widget under the mouse and the focus widget itself and its
 // shortcuts take their turn, as on a desktop. The form stacks its controls as the start-up and
 // main windows do: resizers and labels made after the controls they lie over.
+#include "platform/forms/controls/buttons.h"
+#include "platform/forms/controls/frame.h"
+#include "platform/forms/controls/label.h"
+#include "platform/forms/controls/lists.h"
+#include "platform/forms/controls/menu.h"
+#include "platform/forms/controls/print_document_view.h"
+#include "platform/forms/controls/resizer.h"
+#include "platform/forms/controls/text_box.h"
+#include "platform/forms/controls/timer.h"
+#include "platform/forms/qt/skin.h"
+#include "platform/forms/qt/testing/pictures.h"
+#include "platform/forms/tests/event_log.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -23,19 +36,6 @@
 #include <QWindow>
 
 #include <deque>
-
-#include "platform/forms/controls/buttons.h"
-#include "platform/forms/controls/frame.h"
-#include "platform/forms/controls/label.h"
-#include "platform/forms/controls/lists.h"
-#include "platform/forms/controls/menu.h"
-#include "platform/forms/controls/print_document_view.h"
-#include "platform/forms/controls/resizer.h"
-#include "platform/forms/controls/text_box.h"
-#include "platform/forms/controls/timer.h"
-#include "platform/forms/qt/skin.h"
-#include "platform/forms/qt/testing/pictures.h"
-#include "platform/forms/tests/event_log.h"
 
 namespace {
 

@@ -7,14 +7,14 @@
 #include "platform/win32/window_host.h"
 #include "platform/win32/windows.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <cstring>

@@ -9,9 +9,10 @@
 #include "platform/win32/src/controls/item_list.h"
 #include "platform/win32/src/window/window.h"
 
+#include <strings.h>
+
 #include <algorithm>
 #include <optional>
-#include <strings.h>
 
 namespace win32 {
 

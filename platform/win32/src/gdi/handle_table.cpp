@@ -1,4 +1,5 @@
 #include "platform/win32/src/gdi/handle_table.h"
+
 #include "platform/win32/wingdi.h"
 
 namespace win32 {

@@ -2,8 +2,9 @@
 
 #include "platform/bytes/byte_order.h"
 
-#include <string>
 #include <zlib.h>
+
+#include <string>
 
 namespace win32 {
 

@@ -1,7 +1,6 @@
 // WinHelpA through the viewer the host installs, or else the desktop's.
-#include "platform/win32/winhelp.h"
-
 #include "platform/system/external_programs.h"
+#include "platform/win32/winhelp.h"
 
 #include <utility>
 

@@ -1,10 +1,9 @@
 // The profile functions over the platform's profile files: Windows' buffer rules on top of the
 // locked read-modify-replace of platform/system, and WIN.INI's [Devices] from the printer list.
-#include "platform/win32/winbase.h"
-
 #include "platform/printing/printers.h"
 #include "platform/system/folders.h"
 #include "platform/system/profile_file.h"
+#include "platform/win32/winbase.h"
 
 #include <strings.h>
 

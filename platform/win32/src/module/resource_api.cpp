@@ -4,10 +4,11 @@
 #include "platform/win32/libloaderapi.h"
 #include "platform/win32/src/module/module_registry.h"
 
+#include <strings.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <strings.h>
 
 namespace {
 

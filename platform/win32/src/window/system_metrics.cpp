@@ -1,4 +1,5 @@
 #include "platform/win32/src/window/system_metrics.h"
+
 #include "platform/win32/window_host.h"
 
 #include <algorithm>

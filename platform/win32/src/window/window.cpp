@@ -2,8 +2,9 @@
 
 #include "platform/win32/src/window/system_metrics.h"
 
-#include <algorithm>
 #include <strings.h>
+
+#include <algorithm>
 
 namespace win32 {
 

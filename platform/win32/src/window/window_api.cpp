@@ -1,10 +1,11 @@
 // Windows: creation and destruction, the tree, places and sizes, visibility, enabling, text,
 // the window's own data and properties.
+#include "platform/win32/src/window/window.h"
+
 #include "platform/win32/src/controls/controls.h"
 #include "platform/win32/src/window/message_queue.h"
 #include "platform/win32/src/window/painting.h"
 #include "platform/win32/src/window/system_metrics.h"
-#include "platform/win32/src/window/window.h"
 
 #include <algorithm>
 #include <cstring>

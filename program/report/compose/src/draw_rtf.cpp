@@ -1,11 +1,12 @@
 #include "program/report/compose/draw_rtf.h"
 
-#include "platform/runtime/conversions.h"
-#include "platform/runtime/number_parse.h"
-#include "platform/runtime/runtime_error.h"
 #include "program/report/compose/src/paragraph_output.h"
 #include "program/report/compose/src/rich_text_lexer.h"
 #include "program/report/compose/src/rtf_group.h"
+
+#include "platform/runtime/conversions.h"
+#include "platform/runtime/number_parse.h"
+#include "platform/runtime/runtime_error.h"
 
 #include <algorithm>
 #include <array>

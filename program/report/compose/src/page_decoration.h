@@ -2,9 +2,10 @@
 // archive, and the footer line of every page.
 #pragma once
 
-#include "platform/printdoc/print_document.h"
 #include "program/report/compose/src/report_pictures.h"
 #include "program/report/composer.h"
+
+#include "platform/printdoc/print_document.h"
 
 namespace compose {
 

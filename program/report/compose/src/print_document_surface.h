@@ -1,8 +1,9 @@
 // The print document as the page surface the rich-text interpreter draws on.
 #pragma once
 
-#include "platform/printdoc/print_document.h"
 #include "program/report/compose/rich_text_surface.h"
+
+#include "platform/printdoc/print_document.h"
 
 namespace compose {
 

@@ -1,12 +1,12 @@
 #include "program/report/compose/report_composer.h"
 
-#include "platform/printdoc/print_document.h"
 #include "program/report/compose/draw_rtf.h"
 #include "program/report/compose/src/page_decoration.h"
 #include "program/report/compose/src/print_document_surface.h"
 #include "program/report/compose/src/report_pictures.h"
 #include "program/report/report_error.h"
 
+#include "platform/printdoc/print_document.h"
 #include "platform/runtime/runtime_error.h"
 #include "platform/runtime/windows1252.h"
 

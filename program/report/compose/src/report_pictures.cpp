@@ -1,9 +1,10 @@
 #include "program/report/compose/src/report_pictures.h"
 
-#include "platform/runtime/runtime_error.h"
-#include "platform/zip/zip_result.h"
 #include "program/report/report_error.h"
 #include "program/report/resource_extraction.h"
+
+#include "platform/runtime/runtime_error.h"
+#include "platform/zip/zip_result.h"
 
 #include <cstddef>
 #include <string_view>

@@ -8,10 +8,11 @@
 // picture the readers accept, is a damaged installation: report::ExtractionError names it.
 #pragma once
 
-#include "platform/printdoc/print_document.h"
 #include "program/report/compose/src/logo_placement.h"
 #include "program/report/composer.h"
 #include "program/report/resource_members.h"
+
+#include "platform/printdoc/print_document.h"
 
 #include <filesystem>
 #include <map>

@@ -1,4 +1,5 @@
 #include "program/report/compose/draw_rtf.h"
+
 #include "program/report/compose/tests/recording_surface.h"
 
 #include <gmock/gmock.h>

@@ -3,6 +3,10 @@
 // its first page to a PNG file for a person to look at. Everything stays in the test's sandbox.
 #include "program/report/compose/report_composer.h"
 
+#include "program/report/compose/tests/filled_reports.h"
+#include "program/report/report_error.h"
+#include "program/report/resource_extraction.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/pdf_images.h"
@@ -10,9 +14,6 @@
 #include "platform/testing/sandbox.h"
 #include "platform/testing/zip_damage.h"
 #include "platform/zip/zip_archive.h"
-#include "program/report/compose/tests/filled_reports.h"
-#include "program/report/report_error.h"
-#include "program/report/resource_extraction.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

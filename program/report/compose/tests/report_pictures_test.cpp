@@ -2,11 +2,12 @@
 // changes.
 #include "program/report/compose/src/report_pictures.h"
 
+#include "program/report/report_error.h"
+
 #include "platform/testing/file_contents.h"
 #include "platform/testing/outside_tool.h"
 #include "platform/testing/sandbox.h"
 #include "platform/zip/zip_archive.h"
-#include "program/report/report_error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,11 @@
 #include "program/ui/main_window/calculate_illustration.h"
 
-#include "program/ui/support/src/field_kind.h"
-
 #include "program/calc/beneficiary_rmd.h"
 #include "program/calc/equal_payments.h"
 #include "program/calc/planholder_rmd.h"
 #include "program/calc/representative_line.h"
 #include "program/calc/stretch_calculation.h"
+#include "program/ui/support/src/field_kind.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/message_box.h"

@@ -1,8 +1,7 @@
 #include "program/ui/main_window/src/form_record.h"
 
-#include "program/ui/main_window/src/equal_payment_options.h"
-
 #include "program/store/illustration_file.h"
+#include "program/ui/main_window/src/equal_payment_options.h"
 
 #include "platform/forms/controls/check_box.h"
 #include "platform/forms/errors.h"

@@ -3,9 +3,8 @@
 // them.
 #pragma once
 
-#include "program/ui/main_window/main_form.h"
-
 #include "program/store/illustration_record.h"
+#include "program/ui/main_window/main_form.h"
 
 #include "platform/forms/message_box.h"
 

@@ -1,7 +1,6 @@
 // The main window set up for the current illustration type: caption, tabs, the Report menu and
 // the field rules of the type.
 #include "program/ui/main_window/main_form.h"
-
 #include "program/ui/main_window/src/field_rules.h"
 #include "program/ui/support/src/illustration_type_names.h"
 #include "program/ui/support/src/text_helpers.h"

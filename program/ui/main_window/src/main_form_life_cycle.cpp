@@ -1,14 +1,13 @@
 // The main window's life: load, paint, unload and the start-up switch.
 #include "program/ui/main_window/main_form.h"
 
+#include "program/store/illustration_file.h"
 #include "program/ui/support/src/application_messages.h"
 #include "program/ui/support/src/illustration_type_names.h"
 #include "program/ui/support/src/state_table.h"
 #include "program/ui/support/src/trapped_error.h"
 #include "program/ui/support/src/window_placement.h"
 #include "program/ui/windows/representative/rep_info_form.h"
-
-#include "program/store/illustration_file.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/message_box.h"

@@ -2,6 +2,9 @@
 // they share: validation, the calculation, then the report, graph, print or PDF step.
 #include "program/ui/main_window/main_form.h"
 
+#include "program/report/report_error.h"
+#include "program/store/backup.h"
+#include "program/store/user_info.h"
 #include "program/ui/main_window/calculate_illustration.h"
 #include "program/ui/main_window/define_variables.h"
 #include "program/ui/main_window/src/main_form_chains.h"
@@ -9,10 +12,6 @@
 #include "program/ui/support/src/web_links.h"
 #include "program/ui/windows/about/src/about_form.h"
 #include "program/ui/windows/representative/rep_info_form.h"
-
-#include "program/report/report_error.h"
-#include "program/store/backup.h"
-#include "program/store/user_info.h"
 
 #include "platform/forms/application.h"
 #include "platform/forms/errors.h"

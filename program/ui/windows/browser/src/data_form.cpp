@@ -1,11 +1,10 @@
 #include "program/ui/windows/browser/data_form.h"
 
+#include "program/store/illustration_file.h"
+#include "program/store/illustration_record.h"
 #include "program/ui/main_window/main_form.h"
 #include "program/ui/main_window/src/form_record.h"
 #include "program/ui/support/src/text_helpers.h"
-
-#include "program/store/illustration_file.h"
-#include "program/store/illustration_record.h"
 
 #include "platform/forms/application.h"
 #include "platform/runtime/number_text.h"

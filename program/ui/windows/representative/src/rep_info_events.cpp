@@ -1,8 +1,7 @@
 #include "program/ui/windows/representative/src/rep_info_events.h"
 
-#include "program/ui/support/src/state_table.h"
-
 #include "program/store/rep_info_record.h"
+#include "program/ui/support/src/state_table.h"
 
 #include "platform/forms/application.h"
 #include "platform/runtime/runtime_error.h"
