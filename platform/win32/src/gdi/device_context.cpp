@@ -166,19 +166,14 @@ POINT DeviceContext::TargetOrigin() const {
 
 DevicePoint DeviceContext::ToTarget(POINT logical) const {
     POINT origin = TargetOrigin();
-    return {ToDeviceRange(Scale(logical.x, Values().viewportExtent.cx, Values().windowExtent.cx) +
-                          origin.x),
-            ToDeviceRange(Scale(logical.y, Values().viewportExtent.cy, Values().windowExtent.cy) +
-                          origin.y)};
+    return {ToDeviceRange(DeviceLengthX(logical.x) + origin.x),
+            ToDeviceRange(DeviceLengthY(logical.y) + origin.y)};
 }
 
 DeviceRect DeviceContext::ToTarget(int x, int y, int width, int height) const {
     DevicePoint corner = ToTarget(POINT{x, y});
-    return DeviceRect{corner.x, corner.y,
-                      ToDeviceRange(corner.x + Scale(width, Values().viewportExtent.cx,
-                                                     Values().windowExtent.cx)),
-                      ToDeviceRange(corner.y + Scale(height, Values().viewportExtent.cy,
-                                                     Values().windowExtent.cy))};
+    return DeviceRect{corner.x, corner.y, ToDeviceRange(corner.x + DeviceLengthX(width)),
+                      ToDeviceRange(corner.y + DeviceLengthY(height))};
 }
 
 DeviceRect DeviceContext::ToTarget(const RECT& logical) const {
@@ -246,23 +241,34 @@ int DeviceContext::ToLogicalY(int y) const {
 }
 
 std::int64_t DeviceContext::Scale(int length, int numerator, int denominator) const {
-    return Values().mapMode == MM_TEXT ? length : MulDivRoundWide(length, numerator, denominator);
+    return state_.values.mapMode == MM_TEXT ? length
+                                            : MulDivRoundWide(length, numerator, denominator);
+}
+
+std::int64_t DeviceContext::DeviceLengthX(int length) const {
+    return Scale(length, state_.values.viewportExtent.cx, state_.values.windowExtent.cx);
+}
+
+std::int64_t DeviceContext::DeviceLengthY(int length) const {
+    return Scale(length, state_.values.viewportExtent.cy, state_.values.windowExtent.cy);
 }
 
 int DeviceContext::LengthToDeviceX(int length) const {
-    return SaturateToInt(Scale(length, Values().viewportExtent.cx, Values().windowExtent.cx));
+    return SaturateToInt(DeviceLengthX(length));
 }
 
 int DeviceContext::LengthToDeviceY(int length) const {
-    return SaturateToInt(Scale(length, Values().viewportExtent.cy, Values().windowExtent.cy));
+    return SaturateToInt(DeviceLengthY(length));
 }
 
 int DeviceContext::LengthToLogicalX(int length) const {
-    return SaturateToInt(Scale(length, Values().windowExtent.cx, Values().viewportExtent.cx));
+    return SaturateToInt(
+        Scale(length, state_.values.windowExtent.cx, state_.values.viewportExtent.cx));
 }
 
 int DeviceContext::LengthToLogicalY(int length) const {
-    return SaturateToInt(Scale(length, Values().windowExtent.cy, Values().viewportExtent.cy));
+    return SaturateToInt(
+        Scale(length, state_.values.windowExtent.cy, state_.values.viewportExtent.cy));
 }
 
 DeviceContext* LookupDc(HDC dc) {

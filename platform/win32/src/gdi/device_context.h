@@ -6,6 +6,7 @@
 #include "platform/win32/src/gdi/device_geometry.h"
 #include "platform/win32/src/gdi/gdi_objects.h"
 
+#include <array>
 #include <memory>
 #include <string>
 #include <utility>
@@ -41,7 +42,7 @@ struct DcObjects {
     std::uint32_t palette = 0;
     std::uint32_t bitmap = 0; // memory contexts only
 
-    std::vector<std::uint32_t> All() const { return {pen, brush, font, palette, bitmap}; }
+    std::array<std::uint32_t, 5> All() const { return {pen, brush, font, palette, bitmap}; }
 };
 
 // The values a context draws with; the GDI calls check and set them directly.
@@ -141,6 +142,9 @@ public:
 private:
     // length x numerator / denominator in MM_ANISOTROPIC; unchanged in MM_TEXT.
     std::int64_t Scale(int length, int numerator, int denominator) const;
+    // A logical length in device pixels, unsaturated, along each axis.
+    std::int64_t DeviceLengthX(int length) const;
+    std::int64_t DeviceLengthY(int length) const;
     void Hold(std::uint32_t object);
     void Release(std::uint32_t object);
 
